@@ -1,0 +1,38 @@
+#include "cli/commands.h"
+
+namespace lumora::cli {
+
+Json MoonJson(const MoonSignResult& moon) {
+  Json out;
+  out["UT"] = moon.UT;
+  out["JulianDay"] = moon.JulianDay;
+  out["T"] = moon.T;
+  out["TropicalLongitude"] = moon.TropicalLongitude;
+  out["AyanamsaCorrection"] = moon.AyanamsaCorrection;
+  out["SiderealLongitude"] = moon.SiderealLongitude;
+  out["MoonLongitudeText"] = moon.MoonLongitudeText;
+  out["MoonSignName"] = moon.MoonSignName;
+  out["NakshatraName"] = moon.NakshatraName;
+  return out;
+}
+
+Json MoonCommand(const Json& input) {
+  BirthMoment moment;
+  moment.BirthYear = IntField(input, "BirthYear", std::nullopt);
+  moment.BirthMonth = IntField(input, "BirthMonth", std::nullopt);
+  moment.BirthDay = IntField(input, "BirthDay", std::nullopt);
+  moment.BirthHour = IntField(input, "BirthHour", 0);
+  moment.BirthMinute = IntField(input, "BirthMinute", 0);
+  moment.ZoneHour = IntField(input, "ZoneHour", 0);
+  moment.ZoneMinute = IntField(input, "ZoneMinute", 0);
+  moment.LongDeg = IntField(input, "LongDeg", 0);
+  moment.LongMin = IntField(input, "LongMin", 0);
+  moment.LatDeg = IntField(input, "LatDeg", 0);
+  moment.LatMin = IntField(input, "LatMin", 0);
+  moment.IsEast = BoolField(input, "IsEast", false);
+  moment.IsSouth = BoolField(input, "IsSouth", false);
+  moment.IsDST = BoolField(input, "IsDST", false);
+  return MoonJson(CalculateMoonSign(moment));
+}
+
+}  // namespace lumora::cli

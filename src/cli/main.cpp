@@ -1,0 +1,50 @@
+// lumora-cli: the computation core of Lumora without any window.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+  using namespace lumora::cli;
+  CLI::App app{
+      "lumora-cli: the Lumora compatibility core without windows.\n"
+      "Input is one JSON object or JSON Lines, on standard input or from --input FILE;\n"
+      "each input object gives one output object, in the same order.\n"
+      "Exit status: 0 all inputs gave results, 2 at least one was rejected, 1 usage error."};
+  app.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
+  app.require_subcommand(1);
+
+  bool json = false;
+  std::string input_file;
+  auto add_common = [&](CLI::App* command) {
+    command->add_flag("--json", json, "Write JSON Lines (one compact object per line)");
+    command->add_option("--input", input_file, "Read the input from FILE instead of standard input");
+  };
+
+  CLI::App* moon = app.add_subcommand(
+      "moon", "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
+  add_common(moon);
+
+  std::function<int()> action;
+  moon->callback([&] {
+    action = [&] { return RunEach(ReadInputs(input_file), json, MoonCommand); };
+  });
+
+  RegisterMoreCommands(app, json, input_file, action);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int code = app.exit(error);
+    return code == 0 ? 0 : 1;
+  }
+  try {
+    return action ? action() : 1;
+  } catch (const UsageError& error) {
+    std::cerr << "lumora-cli: " << error.what() << '\n';
+    return 1;
+  } catch (const std::exception& error) {
+    std::cerr << "lumora-cli: " << error.what() << '\n';
+    return 1;
+  }
+}

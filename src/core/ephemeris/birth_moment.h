@@ -1,0 +1,24 @@
+#pragma once
+
+namespace lumora {
+
+// One person's birth inputs for the ephemerides. Zone, longitude and latitude are
+// magnitudes; their directions come from the three flags.
+struct BirthMoment {
+  int BirthYear = 2000;
+  int BirthMonth = 1;  // 1..12
+  int BirthDay = 1;
+  int BirthHour = 0;  // 0..24: the Vedic hour list offers 24 as well
+  int BirthMinute = 0;
+  int ZoneHour = 0;    // never negative
+  int ZoneMinute = 0;  // never negative
+  int LongDeg = 0;
+  int LongMin = 0;
+  int LatDeg = 0;
+  int LatMin = 0;
+  bool IsEast = false;
+  bool IsSouth = false;
+  bool IsDST = false;
+};
+
+}  // namespace lumora

@@ -1,0 +1,93 @@
+#include "core/ephemeris/moon.h"
+
+#include <array>
+#include <cmath>
+
+namespace lumora {
+
+namespace {
+
+// One periodic term of the Moon's longitude: coefficient x sin(D d + M m + M' mp + F f).
+struct MoonTerm {
+  int D;
+  int M;
+  int Mp;
+  int F;
+  double Coefficient;  // degrees
+  bool TimesE;         // multiplied once by the eccentricity factor E
+};
+
+// Meeus, Astronomical Algorithms (1991), table 47.A, the first 25 rows of the
+// longitude column, in the book's order and with its signs (values x 1e-6 degree).
+constexpr std::array<MoonTerm, 25> kMoonTerms{{
+    {0, 0, 1, 0, +6.288774, false},  {2, 0, -1, 0, +1.274027, false},
+    {2, 0, 0, 0, +0.658314, false},  {0, 0, 2, 0, +0.213618, false},
+    {0, 1, 0, 0, -0.185116, true},   {0, 0, 0, 2, -0.114332, false},
+    {2, 0, -2, 0, +0.058793, false}, {2, -1, -1, 0, +0.057066, true},
+    {2, 0, 1, 0, +0.053322, false},  {2, -1, 0, 0, +0.045758, true},
+    {0, 1, -1, 0, -0.040923, true},  {1, 0, 0, 0, -0.034720, false},
+    {0, 1, 1, 0, -0.030383, true},   {2, 0, 0, -2, +0.015327, false},
+    {0, 0, 1, 2, -0.012528, false},  {0, 0, 1, -2, +0.010980, false},
+    {4, 0, -1, 0, +0.010675, false}, {0, 0, 3, 0, +0.010034, false},
+    {4, 0, -2, 0, +0.008548, false}, {2, 1, -1, 0, -0.007888, true},
+    {2, 1, 0, 0, -0.006766, true},   {1, 0, -1, 0, -0.005163, false},
+    {1, 1, 0, 0, +0.004987, true},   {2, -1, 1, 0, +0.004036, true},
+    {2, 0, 2, 0, +0.003994, false},
+}};
+
+}  // namespace
+
+double MoonLongitude(double T) {
+  // Mean elements (Meeus ch. 47) truncated to their constant and linear terms;
+  // only E keeps its T^2 term.
+  const double mean_longitude = 218.3164591 + 481267.88134236 * T;
+  const double D = (297.8502042 + 445267.1115168 * T) * kRadiansPerDegree;
+  const double M = (357.5291092 + 35999.0502909 * T) * kRadiansPerDegree;
+  const double Mp = (134.9634114 + 477198.8676313 * T) * kRadiansPerDegree;
+  const double F = (93.2720993 + 483202.0175273 * T) * kRadiansPerDegree;
+  const double E = 1.0 - 0.002516 * T - 0.0000074 * T * T;
+
+  double sum = 0.0;
+  for (const MoonTerm& term : kMoonTerms) {
+    double value = term.Coefficient * std::sin(term.D * D + term.M * M + term.Mp * Mp + term.F * F);
+    if (term.TimesE) {
+      value *= E;
+    }
+    sum += value;
+  }
+
+  double lambda = mean_longitude + sum;
+  // Equivalent to "while below 0 add 360, then while above 360 subtract 360":
+  // fmod is exact, and so is every step of those loops, so both agree bit for bit.
+  // A positive whole number of turns stops at 360, as the loop would.
+  if (lambda < 0.0) {
+    lambda = std::fmod(lambda, 360.0);
+    if (lambda < 0.0) {
+      lambda += 360.0;
+    }
+  } else if (lambda > 360.0) {
+    lambda = std::fmod(lambda, 360.0);
+    if (lambda == 0.0) {
+      lambda = 360.0;
+    }
+  }
+  return lambda;
+}
+
+double AyanamsaCorrection(double T) {
+  const double node = 125.044555 - 1934.1361849 * T + 0.0020762 * T * T;
+  const double sun = 280.466449 + 36000.7698231 * T + 0.0003106 * T * T;
+  double p = 1.27 * std::sin(sun * kRadiansPerDegree) + 17.23 * std::sin(node * kRadiansPerDegree);
+  p = p - T * (5025.64 + 1.11 * T);
+  return (p - 85886.27) / 3600.0;
+}
+
+double SiderealLongitude(double tropical_longitude, double correction) {
+  double lambda = tropical_longitude + correction;
+  if (lambda < 0.0) {
+    lambda += 360.0;
+  }
+  return lambda;
+}
+
+}  // namespace lumora

@@ -1,0 +1,39 @@
+#include "core/ephemeris/zodiac.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumora {
+
+std::string_view SignAbbreviation(int k) {
+  return kSignAbbreviations.substr(static_cast<std::size_t>(k) * 3, 3);
+}
+
+std::string FormatZodiacLongitude(double x) {
+  const double a = std::fabs(x);
+  double d = std::floor(a);
+  const double f = a - d;
+  const double mm = 60.0 * f;
+  const double m = std::floor(mm);
+  const double s = std::floor(60.0 * (mm - m));
+  // Exactly 360 degrees would name a thirteenth sign; it is the start of Aries.
+  const int k = static_cast<int>(std::floor(d / 30.0)) % 12;
+  while (d >= 30.0) {
+    d -= 30.0;
+  }
+  std::string text = std::to_string(static_cast<long long>(d));
+  text += "\u00B0 ";
+  text += std::to_string(static_cast<long long>(m));
+  text += "' ";
+  text += std::to_string(static_cast<long long>(s));
+  text += "\" ";
+  text += SignAbbreviation(k);
+  return text;
+}
+
+int NakshatraIndex(double sidereal_longitude) {
+  const int n = static_cast<int>(std::floor(60.0 * sidereal_longitude / 800.0));
+  return std::clamp(n, 0, 26);
+}
+
+}  // namespace lumora

@@ -1,0 +1,72 @@
+#include "core/text.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace lumora {
+
+std::string Trim(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) {
+    return {};
+  }
+  const auto last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::optional<int> ParseDigits(std::string_view text) {
+  if (text.empty() || text.size() > 9) {
+    return std::nullopt;
+  }
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') {
+      return std::nullopt;
+    }
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+std::optional<int> ParseInteger(std::string_view text) {
+  const std::string trimmed = Trim(text);
+  std::string_view digits = trimmed;
+  bool negative = false;
+  if (!digits.empty() && digits.front() == '-') {
+    negative = true;
+    digits.remove_prefix(1);
+  }
+  const auto value = ParseDigits(digits);
+  if (!value) {
+    return std::nullopt;
+  }
+  return negative ? -*value : *value;
+}
+
+std::string FormatHalfPoints(double value) {
+  const long long halves = std::llround(value * 2.0);
+  std::string text = std::to_string(halves / 2);
+  if (halves % 2 != 0) {
+    if (halves < 0 && halves / 2 == 0) {
+      text = "-0";
+    }
+    text += ".5";
+  }
+  return text;
+}
+
+std::optional<double> ParsePoints(std::string_view text) {
+  double value = 0.0;
+  const char* begin = text.data();
+  const char* end = text.data() + text.size();
+  if (text.empty()) {
+    return std::nullopt;
+  }
+  const auto [ptr, ec] = std::from_chars(begin, end, value);
+  if (ec != std::errc() || ptr != end || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace lumora

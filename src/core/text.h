@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+// Removes blanks from both ends (blanks only, as the forms' trimming does).
+std::string Trim(std::string_view text);
+
+// The whole text as a non-negative decimal integer: digits only, at least one.
+std::optional<int> ParseDigits(std::string_view text);
+
+// A whole decimal integer with an optional leading minus sign; surrounding blanks allowed.
+std::optional<int> ParseInteger(std::string_view text);
+
+// A points total or koota score written with at most one decimal: "23.5", "23" (never "23.0").
+std::string FormatHalfPoints(double value);
+
+// Parses a points text such as "1.5"; nothing when it is not a number.
+std::optional<double> ParsePoints(std::string_view text);
+
+}  // namespace lumora

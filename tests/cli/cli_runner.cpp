@@ -1,0 +1,62 @@
+#include "cli_runner.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace lumora::testing {
+
+std::vector<nlohmann::ordered_json> CliRun::Lines() const {
+  std::vector<nlohmann::ordered_json> lines;
+  std::istringstream in(out);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty()) {
+      lines.push_back(nlohmann::ordered_json::parse(line));
+    }
+  }
+  return lines;
+}
+
+namespace {
+std::string Slurp(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream buffer;
+  buffer << file.rdbuf();
+  return buffer.str();
+}
+}  // namespace
+
+CliRun RunCli(const std::string& arguments, const std::string& stdin_text) {
+  char in_path[] = "/tmp/lumora-cli-in-XXXXXX";
+  char out_path[] = "/tmp/lumora-cli-out-XXXXXX";
+  char err_path[] = "/tmp/lumora-cli-err-XXXXXX";
+  const int in_fd = mkstemp(in_path);
+  const int out_fd = mkstemp(out_path);
+  const int err_fd = mkstemp(err_path);
+  if (write(in_fd, stdin_text.data(), stdin_text.size()) !=
+      static_cast<ssize_t>(stdin_text.size())) {
+    return {};
+  }
+  close(in_fd);
+  close(out_fd);
+  close(err_fd);
+  const std::string command = std::string("'") + LUMORA_CLI_PATH + "' " + arguments + " <" +
+                              in_path + " >" + out_path + " 2>" + err_path;
+  const int raw = std::system(command.c_str());
+  CliRun run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = Slurp(out_path);
+  run.err = Slurp(err_path);
+  std::remove(in_path);
+  std::remove(out_path);
+  std::remove(err_path);
+  return run;
+}
+
+std::string Fixture(const std::string& name) { return Slurp(std::string(LUMORA_CLI_FIXTURES) + "/" + name); }
+
+}  // namespace lumora::testing
