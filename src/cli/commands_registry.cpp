@@ -2,11 +2,15 @@
 
 namespace lumora::cli {
 
-void RegisterMoreCommands(CLI::App& app, bool& json, std::string& input_file,
-                          std::function<int()>& action) {
+void AddCommonOptions(CLI::App* command, CommonOptions& options) {
+  command->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
+  command->add_option("--input", options.input_file,
+                      "Read the input from FILE instead of standard input");
+}
+
+void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
   (void)app;
-  (void)json;
-  (void)input_file;
+  (void)options;
   (void)action;
 }
 

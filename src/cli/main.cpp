@@ -14,23 +14,19 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
   app.require_subcommand(1);
 
-  bool json = false;
-  std::string input_file;
-  auto add_common = [&](CLI::App* command) {
-    command->add_flag("--json", json, "Write JSON Lines (one compact object per line)");
-    command->add_option("--input", input_file, "Read the input from FILE instead of standard input");
-  };
+  CommonOptions options;
 
   CLI::App* moon = app.add_subcommand(
       "moon", "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
-  add_common(moon);
+  AddCommonOptions(moon, options);
 
   std::function<int()> action;
   moon->callback([&] {
-    action = [&] { return RunEach(ReadInputs(input_file), json, MoonCommand); };
+    action = [&] { return RunEach(ReadInputs(options.input_file), options.json, MoonCommand); };
   });
 
-  RegisterMoreCommands(app, json, input_file, action);
+  RegisterWesternCommand(app, options, action);
+  RegisterMoreCommands(app, options, action);
 
   try {
     app.parse(argc, argv);
