@@ -1,0 +1,222 @@
+#include "core/vedic/match/match.h"
+
+#include <cstdlib>
+
+#include "core/ephemeris/zodiac.h"
+#include "core/text.h"
+
+namespace lumora {
+
+const char* const kClosingParagraph =
+    "Lumo Free Tarvik calculates rashi compatibility by Vedic astrology: it scores the 36 "
+    "points (gunas) of the Ashta Kuta system from the Moon signs and nakshatras of the two "
+    "partners. The score tells you what to expect of the union, from work and temperament to "
+    "love and health. The program also tells you about both persons' rashis and nakshatras. "
+    "Copyright (C) 2026 the Lumora makers. All rights reserved.";
+
+namespace {
+
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kTeal{0, 128, 128};
+constexpr Rgb kBlack{0, 0, 0};
+
+int IntegerOr(std::string_view text, int fallback) {
+  return ParseInteger(text).value_or(fallback);
+}
+
+}  // namespace
+
+BirthDetails ReadBirthDetails(const BirthFormSide& side) {
+  BirthDetails out;
+  PersonDetails& d = out.Details;
+  d.Name = Trim(side.Name);
+  d.Day = Trim(side.Day);
+  d.Month = Trim(side.Month);
+  d.Year = Trim(side.Year);
+  d.Hour = IntegerOr(side.Hour, 0);
+  d.Minute = IntegerOr(side.Minute, 0);
+  d.Second = IntegerOr(side.Second, 0);
+  d.Place = Trim(side.City) + ", " + Trim(side.State) + ", " + Trim(side.Country);
+
+  BirthMoment& m = out.Moment;
+  m.BirthYear = IntegerOr(side.Year, 0);
+  m.BirthMonth = BirthListPosition(BirthList::Month, side.Month).value_or(0) + 1;
+  m.BirthDay = IntegerOr(side.Day, 0);
+  m.BirthHour = d.Hour;
+  m.BirthMinute = d.Minute;
+  // The zone is a magnitude: the picker writes east zones as "-5", and the
+  // direction comes from the East/West choice.
+  m.ZoneHour = std::abs(IntegerOr(side.ZoneHour, 0));
+  m.ZoneMinute = std::abs(IntegerOr(side.ZoneMinute, 0));
+  m.LongDeg = IntegerOr(side.LongDeg, 0);
+  m.LongMin = IntegerOr(side.LongMin, 0);
+  m.LatDeg = IntegerOr(side.LatDeg, 0);
+  m.LatMin = IntegerOr(side.LatMin, 0);
+  m.IsDST = side.DST;
+  m.IsEast = side.East;
+  m.IsSouth = side.South;
+  return out;
+}
+
+std::string BareSignName(std::string_view text) {
+  static constexpr std::string_view kPrefixes[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                                                   "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+  const std::string_view first = text.substr(0, 3);
+  for (int k = 0; k < 12; ++k) {
+    if (first == kPrefixes[k]) {
+      return std::string(kSignNames[k]);
+    }
+  }
+  return std::string(text);
+}
+
+std::string MatchVerdict(double total_points) {
+  if (total_points < 18.0) {
+    return "This is a Poor Match";
+  }
+  if (total_points < 20.0) {
+    return "This is a Fair Match";
+  }
+  if (total_points < 25.0) {
+    return "This is a Good Match";
+  }
+  if (total_points < 33.0) {
+    return "This is a Very Good Match";
+  }
+  return "This is a Excellent Match";
+}
+
+void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
+  document.push_back({"Name: " + person.Name + kCrLf, false, std::nullopt});
+  document.push_back(
+      {"Date of Birth: " + person.Month + " " + person.Day + ", " + person.Year + kCrLf, false,
+       std::nullopt});
+  document.push_back({"Time of Birth: " + std::to_string(person.Hour) + ":" +
+                          std::to_string(person.Minute) + ":" + std::to_string(person.Second) +
+                          kCrLf,
+                      false, std::nullopt});
+  document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
+}
+
+ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
+                                const KootaResults& kootas, const KootaTexts& texts) {
+  ReportDocument report;
+  report.push_back({std::string("Your Details:") + kCrLf, true, std::nullopt});
+  AppendPersonRuns(report, state.BoyDetails);
+  report.push_back({std::string("Your Partner's Details:") + kCrLf, true, std::nullopt});
+  AppendPersonRuns(report, state.GirlDetails);
+  report.push_back({grid[43] + kCrLf, true, kBlue});
+  report.push_back({grid[42] + kCrLf + kCrLf, true, kBlue});
+  for (int k = 0; k < kKootaCount; ++k) {
+    const std::string word(kKootas[k].Word);
+    const Rgb line = kKootas[k].LineColor;
+    report.push_back({"Guna: " + word + " Kuta" + kCrLf, true, kRed});
+    report.push_back({"Maximum Points: " + grid[5 * k + 2] + kCrLf, false, kRed});
+    report.push_back({"Points Obtained: " + grid[5 * k + 3] + kCrLf, false, kRed});
+    report.push_back({"Area of Life: " + grid[5 * k + 4] + kCrLf, false, kRed});
+    report.push_back(
+        {state.BoyDetails.Name + " belongs to " + kootas[k].BoyValue + " " + word + kCrLf, false,
+         line});
+    report.push_back(
+        {state.GirlDetails.Name + " belongs to " + kootas[k].GirlValue + " " + word + kCrLf, false,
+         line});
+    report.push_back({"Significance Of " + word + " Kuta" + kCrLf, true, kTeal});
+    report.push_back({texts.KootaSignificance[k] + kCrLf + kCrLf, false, kBlack});
+  }
+  report.push_back({std::string(kClosingHeading) + kCrLf, true, kRed});
+  report.push_back({kClosingParagraph, false, kRed});
+  return report;
+}
+
+MatchOutcome CalculateMatch(MatchState& state) {
+  MatchOutcome outcome;
+  MatchResult result;
+  result.Kootas =
+      ScoreAllKootas(state.BoyRashi, state.GirlRashi, state.BoyNakshatra, state.GirlNakshatra);
+  result.Texts = LoadKootaTexts(result.Kootas);
+
+  // The exact sum: halves are kept, so 0.5 + 0.5 counts 1.
+  double total = 0.0;
+  for (const std::string& points : result.Texts.KootaPoints) {
+    const auto value = ParsePoints(points);
+    if (!value) {
+      outcome.Failure = FormFailure{kProfileRefusal, MessageIcon::Error, "", false};
+      return outcome;
+    }
+    total += *value;
+  }
+  state.TotalPoints = total;
+
+  for (int k = 0; k < kKootaCount; ++k) {
+    result.Grid[5 * k] = result.Kootas[k].BoyValue;
+    result.Grid[5 * k + 1] = result.Kootas[k].GirlValue;
+    result.Grid[5 * k + 2] = std::string(kKootas[k].Maximum);
+    result.Grid[5 * k + 3] = result.Texts.KootaPoints[k];
+    result.Grid[5 * k + 4] = result.Texts.KootaAreaOfLife[k];
+  }
+  result.TotalPoints = FormatHalfPoints(total);
+  result.Verdict = MatchVerdict(total);
+  result.Summary = "You Have Obtained " + result.TotalPoints + " Points Out Of 36 Points";
+  result.Grid[40] = "36";
+  result.Grid[41] = result.TotalPoints;
+  result.Grid[42] = result.Verdict;
+  result.Grid[43] = result.Summary;
+  result.Report = BuildMatchReport(state, result.Grid, result.Kootas, result.Texts);
+  outcome.Result = std::move(result);
+  return outcome;
+}
+
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
+  if (auto failure = ValidateBirthDetails(form, state.LoadedFromFile)) {
+    return {std::move(failure), std::nullopt};
+  }
+  std::optional<MoonSignResult> boy_moon;
+  std::optional<MoonSignResult> girl_moon;
+  if (state.LoadedFromFile) {
+    state.LoadedFromFile = false;
+  } else {
+    const BirthDetails boy = ReadBirthDetails(form.Boy);
+    const BirthDetails girl = ReadBirthDetails(form.Girl);
+    boy_moon = CalculateMoonSign(boy.Moment);
+    girl_moon = CalculateMoonSign(girl.Moment);
+    state.BoyDetails = boy.Details;
+    state.GirlDetails = girl.Details;
+    state.BoyRashi = BareSignName(boy_moon->MoonSignName);
+    state.GirlRashi = BareSignName(girl_moon->MoonSignName);
+    state.BoyNakshatra = boy_moon->NakshatraName;
+    state.GirlNakshatra = girl_moon->NakshatraName;
+  }
+  MatchOutcome outcome = CalculateMatch(state);
+  if (outcome.Result) {
+    outcome.Result->BoyMoon = boy_moon;
+    outcome.Result->GirlMoon = girl_moon;
+  }
+  return outcome;
+}
+
+MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::string_view bytes) {
+  const FormFailure refusal{kProfileRefusal, MessageIcon::Error, "", false};
+  if (!HasProfileExtension(file_name)) {
+    return {refusal, std::nullopt};
+  }
+  const auto values = CheckProfile(bytes);
+  if (!values) {
+    return {refusal, std::nullopt};
+  }
+  // The file holds no names or dates: a report must not show another couple's.
+  state.BoyDetails = PersonDetails{};
+  state.GirlDetails = PersonDetails{};
+  state.BoyRashi = (*values)[0];
+  state.GirlRashi = (*values)[1];
+  state.BoyNakshatra = (*values)[2];
+  state.GirlNakshatra = (*values)[3];
+  state.LoadedFromFile = true;
+  return RunMatch(state, BirthForm{});
+}
+
+ProfileValues CurrentProfileValues(const MatchState& state) {
+  return {state.BoyRashi, state.GirlRashi, state.BoyNakshatra, state.GirlNakshatra};
+}
+
+}  // namespace lumora

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/ephemeris/moon_sign.h"
+#include "core/form_failure.h"
+#include "core/report_run.h"
+#include "core/vedic/entry/birth_form.h"
+#include "core/vedic/entry/profile.h"
+#include "core/vedic/match/koota_scoring.h"
+#include "core/vedic/match/koota_texts.h"
+
+namespace lumora {
+
+// One person's entries, kept for display.
+struct PersonDetails {
+  std::string Name;
+  std::string Day;
+  std::string Month;
+  std::string Year;
+  int Hour = 0;
+  int Minute = 0;
+  int Second = 0;
+  std::string Place;  // "City, State, Country"
+};
+
+// The state of the Vedic test that lives from one match to the next.
+struct MatchState {
+  PersonDetails BoyDetails;
+  PersonDetails GirlDetails;
+  std::string BoyRashi;  // bare sign names, "Aries" .. "Pisces"
+  std::string GirlRashi;
+  std::string BoyNakshatra;
+  std::string GirlNakshatra;
+  bool LoadedFromFile = false;
+  double TotalPoints = 0.0;  // exact: a multiple of 0.5
+};
+
+inline constexpr int kGridCaptionCount = 44;
+using GridCaptions = std::array<std::string, kGridCaptionCount>;
+
+// Everything one finished match shows.
+struct MatchResult {
+  KootaResults Kootas;
+  KootaTexts Texts;
+  GridCaptions Grid;
+  std::string TotalPoints;  // caption 41: "23.5" or "23"
+  std::string Verdict;      // caption 42
+  std::string Summary;      // caption 43
+  ReportDocument Report;
+  std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
+  std::optional<MoonSignResult> GirlMoon;
+};
+
+// A match either fails with one message or yields a result.
+struct MatchOutcome {
+  std::optional<FormFailure> Failure;
+  std::optional<MatchResult> Result;
+};
+
+// What one side of the form yields: the details to display and the ephemeris input.
+struct BirthDetails {
+  PersonDetails Details;
+  BirthMoment Moment;
+};
+
+BirthDetails ReadBirthDetails(const BirthFormSide& side);
+
+// "Libra (Thula)" gives "Libra"; a text whose first three letters name no sign is
+// returned unchanged.
+std::string BareSignName(std::string_view text);
+
+std::string MatchVerdict(double total_points);
+
+// Scores the four Moon values of the state, totals them exactly and builds the
+// grid, texts and report. Refuses (and leaves the state's total alone) when a
+// value lies outside the tables, so no earlier total or verdict is ever shown.
+MatchOutcome CalculateMatch(MatchState& state);
+
+// The match button: validates and reads the form (unless the Moon values came from
+// a profile file, which clears LoadedFromFile), computes both Moons, boy first, and
+// calls CalculateMatch.
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form);
+
+// Opening a profile file: the name must end in "kun" and the bytes must hold four
+// valid Moon values; then the persons' details are cleared (the file holds none)
+// and the match runs on the file's values. A refused file changes nothing.
+MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::string_view bytes);
+
+// The profile file of the state's four Moon values.
+ProfileValues CurrentProfileValues(const MatchState& state);
+
+// The interpretation report of a finished match.
+ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
+                                const KootaResults& kootas, const KootaTexts& texts);
+
+// Shared by the match report and every exported document.
+inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik v1.0";
+extern const char* const kClosingParagraph;
+
+// "Name: ...", "Date of Birth: ...", "Time of Birth: ...", "Place of Birth: ..." runs.
+void AppendPersonRuns(ReportDocument& document, const PersonDetails& person);
+
+}  // namespace lumora

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/ephemeris/birth_moment.h"
+
+namespace lumora {
+
+// One person's input to the Western positions: the birth moment (zone as magnitudes,
+// directions from the hemisphere flags) plus the chosen zone entry with its signs,
+// the amount that added to the local clock gives universal time (+5 h 0 min five
+// hours behind Greenwich, -5 h -30 min for India).
+struct WesternBirthData : BirthMoment {
+  int ZoneAddHours = 0;
+  int ZoneAddMinutes = 0;
+};
+
+// The fourteen points of a Western chart, in the order of the position list.
+enum class WesternPoint {
+  Sun,
+  Moon,
+  Mercury,
+  Venus,
+  Mars,
+  Jupiter,
+  Saturn,
+  Uranus,
+  Neptune,
+  Pluto,
+  NorthNode,
+  SouthNode,
+  Ascendant,
+  Midheaven,
+};
+
+inline constexpr int kWesternPointCount = 14;
+
+// The position list: texts such as "07 Sco 42" in slots 0 to 13; slot 14 stays empty.
+using WesternPositions = std::array<std::string, 15>;
+
+// The report's row caption of each point.
+inline constexpr std::array<std::string_view, kWesternPointCount> kWesternPointCaptions = {
+    "Sun",    "Moon",    "Mercury", "Venus", "Mars",   "Jupiter", "Saturn",
+    "Uranus", "Neptune", "Pluto",   "N Node", "S Node", "Asc",     "MC"};
+
+// A whole chart: the position texts and the tropical longitudes in degrees behind them.
+struct WesternChart {
+  WesternPositions Positions;
+  std::array<double, kWesternPointCount> Longitudes{};
+};
+
+// ---------------------------------------------------------------- time bases
+
+// A civil date and clock time.
+struct CivilDateTime {
+  int Year = 2000;
+  int Month = 1;
+  int Day = 1;
+  int Hour = 0;
+  int Minute = 0;
+};
+
+// The date-time of the planets and nodes: the clock date and time plus the signed zone
+// entry, carried across days, months and years; an hour earlier under daylight saving.
+CivilDateTime PlanetDateTime(const WesternBirthData& data);
+
+// Days from 1 January 2000, 12:00 UT; valid from 1 March 1900 to 28 February 2100
+// (no Gregorian century rule).
+double DayNumberJ2000(int year, int month, int day, int hour, int minute);
+
+// ---------------------------------------------------------------- shared operations
+
+// Quadrant-aware arc tangent of y / x in radians. Returns 0, not pi, for y = 0 and x < 0.
+double ArcTangent2(double y, double x);
+
+// x reduced to [0, 2 pi).
+double ReduceRadians(double x);
+
+// True anomaly in radians for mean anomaly M (radians) and eccentricity e, by Newton's
+// iteration on Kepler's equation; in [0, 2 pi).
+double SolveKepler(double mean_anomaly, double eccentricity);
+
+// "13 Sco 18" from a FormatZodiacLongitude text: two-digit degrees, sign, two-digit
+// minutes; the seconds are dropped.
+std::string ShortPositionText(std::string_view zodiac_text);
+
+// ---------------------------------------------------------------- the points
+
+// Local sidereal time, ascendant and midheaven, all in degrees, with the time
+// arguments behind them.
+struct WesternAngles {
+  double UT = 0.0;
+  double JulianDay = 0.0;
+  double T0 = 0.0;  // Julian centuries from 1900 January 0.5
+  double SiderealTime = 0.0;
+  double Ascendant = 0.0;
+  double Midheaven = 0.0;
+};
+
+WesternAngles CalculateAngles(const WesternBirthData& data);
+
+// The tropical Moon: the Vedic Moon series with no ayanamsa.
+struct WesternMoon {
+  double T = 0.0;          // Julian centuries from J2000.0
+  double Longitude = 0.0;  // degrees, [0, 360]
+};
+
+WesternMoon CalculateWesternMoon(const WesternBirthData& data);
+
+// Accumulated general precession in longitude, in degrees, from J2000.0 to d days
+// later.
+double PrecessionSinceJ2000(double d);
+
+// Geocentric ecliptic longitude in degrees, equinox of date, of the body in a slot of
+// the element table (the Earth's slot gives the Sun), d days from J2000.0.
+double PlanetLongitude(int slot, double d);
+
+// Mean lunar nodes in degrees, d days from J2000.0; both within [0, 360).
+struct LunarNodes {
+  double North = 0.0;
+  double South = 0.0;
+};
+
+LunarNodes CalculateLunarNodes(double d);
+
+// Assembles the chart from the planets and nodes it computes and from the Moon and
+// angles computed beforehand for the same person.
+WesternChart CalculatePlanetPositions(const WesternBirthData& data, const WesternMoon& moon,
+                                      const WesternAngles& angles);
+
+// The three steps in their order: angles, Moon, planets.
+WesternChart CalculateWesternChart(const WesternBirthData& data);
+
+}  // namespace lumora

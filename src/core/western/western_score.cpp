@@ -1,0 +1,66 @@
+#include "core/western/western_score.h"
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+#include "core/text.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr int kMoonSlot = static_cast<int>(WesternPoint::Moon);
+constexpr int kPointsPerDegree = 30;
+
+struct CommentBand {
+  int UpTo;  // highest percentage of the band, inclusive
+  std::string_view Comment;
+};
+
+// Searched from the lowest band upward; the first band that holds the value wins.
+constexpr std::array<CommentBand, 4> kCommentBands{{
+    {20, "Very Bad"},
+    {40, "Bad"},
+    {60, "Average"},
+    {80, "Good"},
+}};
+constexpr std::string_view kTopComment = "Very Good";
+
+int MoonDegrees(const WesternPositions& positions, const char* whose) {
+  const std::string_view text = positions[kMoonSlot];
+  const auto degrees = text.size() >= 2 ? ParseDigits(text.substr(0, 2)) : std::nullopt;
+  if (!degrees) {
+    throw std::invalid_argument(std::string("the ") + whose +
+                                " Moon position does not begin with its degrees: \"" +
+                                std::string(text) + "\"");
+  }
+  return *degrees;
+}
+
+}  // namespace
+
+std::string_view CompatibilityComment(int percentage) {
+  for (const CommentBand& band : kCommentBands) {
+    if (percentage <= band.UpTo) {
+      return band.Comment;
+    }
+  }
+  return kTopComment;
+}
+
+WesternScore ScoreWesternCompatibility(const WesternPositions& male_positions,
+                                       const WesternPositions& female_positions) {
+  WesternScore score;
+  score.Power = MoonDegrees(male_positions, "male") * kPointsPerDegree;
+  score.Harmony = MoonDegrees(female_positions, "female") * kPointsPerDegree;
+  // Both factors are multiples of 30, so the product over 100 is the whole number
+  // 9 x dM x dF; rounding to nearest (ties to even) never changes it.
+  const long product = static_cast<long>(score.Power) * score.Harmony;
+  score.PowerTimesHarmony = static_cast<int>(std::nearbyint(static_cast<double>(product) / 100.0));
+  score.Percentage = static_cast<int>(std::floor(score.PowerTimesHarmony / 100.0));
+  score.Comment = std::string(CompatibilityComment(score.Percentage));
+  return score;
+}
+
+}  // namespace lumora

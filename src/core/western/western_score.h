@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/western/western_positions.h"
+
+namespace lumora {
+
+// The five figures of the Western compatibility block.
+struct WesternScore {
+  int Power = 0;              // male Moon's whole degrees within its sign x 30
+  int Harmony = 0;            // female Moon's whole degrees within its sign x 30
+  int PowerTimesHarmony = 0;  // Power x Harmony / 100
+  int Percentage = 0;         // PowerTimesHarmony / 100, rounded down
+  std::string Comment;
+};
+
+// Scores two position lists. Only slot 1 (the Moon) of each is read, and of it only the
+// two leading digits; a slot that does not begin with two digits is refused
+// (std::invalid_argument).
+WesternScore ScoreWesternCompatibility(const WesternPositions& male_positions,
+                                       const WesternPositions& female_positions);
+
+// "Very Bad" (20 or less), "Bad" (21 to 40), "Average" (41 to 60), "Good" (61 to 80),
+// "Very Good" (81 or more).
+std::string_view CompatibilityComment(int percentage);
+
+}  // namespace lumora
