@@ -143,7 +143,8 @@ void WriteTable(std::ostream& out, const Json& rows, const std::string& indent) 
     for (std::size_t i = 0; i < cells.size(); ++i) {
       line += cells[i];
       if (i + 1 < cells.size()) {
-        line += std::string(widths[i] > cells[i].size() ? widths[i] - cells[i].size() : 0, ' ') + "  ";
+        line +=
+            std::string(widths[i] > cells[i].size() ? widths[i] - cells[i].size() : 0, ' ') + "  ";
       }
     }
     out << line << '\n';

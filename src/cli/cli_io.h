@@ -17,7 +17,9 @@ using Json = nlohmann::ordered_json;
 struct Rejection : std::runtime_error {
   Rejection(std::string message, std::string icon = "error",
             std::optional<std::string> focus = std::nullopt)
-      : std::runtime_error(message), Message(std::move(message)), Icon(std::move(icon)),
+      : std::runtime_error(message),
+        Message(std::move(message)),
+        Icon(std::move(icon)),
         Focus(std::move(focus)) {}
   std::string Message;
   std::string Icon;

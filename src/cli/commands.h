@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -23,6 +24,17 @@ struct CommonOptions {
 
 // Each adds one command; its callback sets action to what the program runs after parsing.
 void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+void RegisterProfileCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+void RegisterInfoCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+
+// The vedic output of the four Moon values of a profile (rejected when any lies
+// outside the tables).
+Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
+
+// Catalogue records keyed by field name; an unknown name is rejected.
+Json RashiJson(const std::string& name);
+Json NakshatraJson(const std::string& name);
 
 // Adds the commands beyond moon (vedic, western, profile, info); each sets action
 // to what the program runs after parsing.

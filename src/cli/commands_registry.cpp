@@ -9,9 +9,9 @@ void AddCommonOptions(CLI::App* command, CommonOptions& options) {
 }
 
 void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  (void)app;
-  (void)options;
-  (void)action;
+  RegisterVedicCommand(app, options, action);
+  RegisterProfileCommand(app, options, action);
+  RegisterInfoCommand(app, options, action);
 }
 
 }  // namespace lumora::cli

@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   CommonOptions options;
 
   CLI::App* moon = app.add_subcommand(
-      "moon", "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
+      "moon",
+      "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
   AddCommonOptions(moon, options);
 
   std::function<int()> action;

@@ -1,0 +1,155 @@
+#include "core/vedic/result/nakshatra_catalogue.h"
+#include "core/vedic/result/rashi_catalogue.h"
+
+namespace lumora {
+
+const std::array<RashiField, 27> kRashiFields{{
+    {"IndianName", &RashiRecord::IndianName, "Vedic Name: "},
+    {"EnglishName", &RashiRecord::EnglishName, "English Name: "},
+    {"RullingPlanet", &RashiRecord::RullingPlanet, "Rulling Planet: "},
+    {"Symbol", &RashiRecord::Symbol, "Symbol: "},
+    {"InbornNature", &RashiRecord::InbornNature, "Inborn Nature: "},
+    {"SignColor", &RashiRecord::SignColor, "Sign Color: "},
+    {"TypeOfSign", &RashiRecord::TypeOfSign, "Type of Sign: "},
+    {"Gender", &RashiRecord::Gender, "Gender: "},
+    {"BestPeriodOfActivity", &RashiRecord::BestPeriodOfActivity, "Best Period of Activity: "},
+    {"Barren", &RashiRecord::Barren, "Barren Fruitful: "},
+    {"SignCaste", &RashiRecord::SignCaste, "Sign Caste: "},
+    {"SignPosition", &RashiRecord::SignPosition, "Sign Position: "},
+    {"Constituent", &RashiRecord::Constituent, "Constituent Character: "},
+    {"LuckyDays", &RashiRecord::LuckyDays, "Lucky Days: "},
+    {"LuckyNumbers", &RashiRecord::LuckyNumbers, "Lucky Numbers: "},
+    {"BestDirection", &RashiRecord::BestDirection, "Best Direction: "},
+    {"LuckyColors", &RashiRecord::LuckyColors, "Lucky Colors: "},
+    {"LuckyGemstone", &RashiRecord::LuckyGemstone, "Lucky Gemstone: "},
+    {"PartOfTheBody", &RashiRecord::PartOfTheBody, "Part Of The Body: "},
+    {"Physique", &RashiRecord::Physique, "Physique: "},
+    {"Looks", &RashiRecord::Looks, "Looks: "},
+    {"Nature", &RashiRecord::Nature, "Nature: "},
+    {"CareerAndFinance", &RashiRecord::CareerAndFinance, "Career And Finance: "},
+    {"LoveAndDomesticLife", &RashiRecord::LoveAndDomesticLife, "Love And Domestic Life: "},
+    {"Health", &RashiRecord::Health, "Health: "},
+    {"CompatibleWith", &RashiRecord::CompatibleWith, "Compatible With: "},
+    {"NotCompatibleWith", &RashiRecord::NotCompatibleWith, "Not Compatible With: "},
+}};
+
+const std::array<NakshatraField, 22> kNakshatraFields{{
+    {"NakshatraName", &NakshatraRecord::NakshatraName, "Nakshatra: "},
+    {"RullingDeva", &NakshatraRecord::RullingDeva, "Rulling Deva: "},
+    {"PurposeOfTheDeva", &NakshatraRecord::PurposeOfTheDeva, "Purpose Of The Deva: "},
+    {"RullingPlanet", &NakshatraRecord::RullingPlanet, "Rulling Planet: "},
+    {"AnimalSymbol", &NakshatraRecord::AnimalSymbol, "Animal Symbol: "},
+    {"Symbol", &NakshatraRecord::Symbol, "Symbol: "},
+    {"AstronomicalName", &NakshatraRecord::AstronomicalName, "Astronomical Name: "},
+    {"Element", &NakshatraRecord::Element, "Element: "},
+    {"PartOfBody", &NakshatraRecord::PartOfBody, "Part Of Body: "},
+    {"Nature", &NakshatraRecord::Nature, "Nature: "},
+    {"Gender", &NakshatraRecord::Gender, "Gender: "},
+    {"PurposeInLife", &NakshatraRecord::PurposeInLife, "Purpose In Life: "},
+    {"Dosha", &NakshatraRecord::Dosha, "Dosha"},  // the value follows directly
+    {"Temperaments", &NakshatraRecord::Temperaments, "Temperaments: "},
+    {"BestDirection", &NakshatraRecord::BestDirection, "Best Direction: "},
+    {"LuckyGemstone", &NakshatraRecord::LuckyGemstone, "Lucky Gemstone: "},
+    {"GeneralAndPhysicalFeatures", &NakshatraRecord::GeneralAndPhysicalFeatures,
+     "General And Physical Features: "},
+    {"PositiveHumanTraits", &NakshatraRecord::PositiveHumanTraits, "Positive Human Traits: "},
+    {"NegativeHumanTraits", &NakshatraRecord::NegativeHumanTraits, "Negative Human Traits: "},
+    {"BestCareerOptions", &NakshatraRecord::BestCareerOptions, "Best Career Options: "},
+    {"DomesticLife", &NakshatraRecord::DomesticLife, "Domestic Life: "},
+    {"Health", &NakshatraRecord::Health, "Health: "},
+}};
+
+const RashiRecord* FindRashi(std::string_view english_name) {
+  for (const RashiRecord& record : kRashiCatalogue) {
+    if (record.EnglishName == english_name) {
+      return &record;
+    }
+  }
+  return nullptr;
+}
+
+const NakshatraRecord* FindNakshatraRecord(std::string_view name) {
+  for (const NakshatraRecord& record : kNakshatraCatalogue) {
+    if (record.NakshatraName == name) {
+      return &record;
+    }
+  }
+  return nullptr;
+}
+
+const std::vector<CataloguePageField>& RashiHeaderFields() {
+  static const std::vector<CataloguePageField> fields = {
+      {"English Name", "EnglishName"},   {"Rulling Planet", "RullingPlanet"}, {"Symbol", "Symbol"},
+      {"Inborn Nature", "InbornNature"}, {"Sign Color", "SignColor"},
+  };
+  return fields;
+}
+
+const std::vector<CataloguePage>& RashiPages() {
+  static const std::vector<CataloguePage> pages = {
+      {"Sign Characteristics",
+       {{"Type Of Sign", "TypeOfSign"},
+        {"Gender", "Gender"},
+        {"Barren / Fruitful", "Barren"},
+        {"Sign Caste", "SignCaste"},
+        {"Sign Position", "SignPosition"},
+        {"Constituent Character", "Constituent"},
+        {"Part Of The Body", "PartOfTheBody"}}},
+      {"Physique And Looks", {{"Physique", "Physique"}, {"Look", "Looks"}}},
+      {"Human Nature", {{"Nature", "Nature"}}},
+      {"Career And Finance", {{"Career And Finance", "CareerAndFinance"}}},
+      {"Love And Compatibility",
+       {{"Love And Domestic", "LoveAndDomesticLife"},
+        {"Compatible With", "CompatibleWith"},
+        {"Not Compatible With", "NotCompatibleWith"}}},
+      {"Health", {{"Health", "Health"}}},
+      {"Lucky for Rashi",
+       {{"Lucky Days", "LuckyDays"},
+        {"Lucky Numbers", "LuckyNumbers"},
+        {"Best Direction", "BestDirection"},
+        {"Lucky Colors", "LuckyColors"},
+        {"Lucky Gemstone", "LuckyGemstone"},
+        {"Best Period Of Activity", "BestPeriodOfActivity"}}},
+      {"About Software", {}},
+  };
+  return pages;
+}
+
+const std::vector<CataloguePageField>& NakshatraHeaderFields() {
+  static const std::vector<CataloguePageField> fields = {
+      {"Rulling Planet", "RullingPlanet"},
+      {"Symbol", "Symbol"},
+      {"Animal Symbol", "AnimalSymbol"},
+      {"Astronomical Name", "AstronomicalName"},
+  };
+  return fields;
+}
+
+const std::vector<CataloguePage>& NakshatraPages() {
+  static const std::vector<CataloguePage> pages = {
+      {"More About Nakshatra",
+       {{"Nature Of Nakshatra", "Nature"},
+        {"Name Of Rulling Deva/Demi God", "RullingDeva"},
+        {"Purpose Of The Deva", "PurposeOfTheDeva"},
+        {"Element / Tatthwa", "Element"},
+        {"Part Of Body", "PartOfBody"},
+        {"Dosha", "Dosha"},
+        {"Gender", "Gender"},
+        {"Purpose In Life", "PurposeInLife"},
+        {"Temperaments", "Temperaments"},
+        {"Best Direction", "BestDirection"},
+        {"Lucky Gemstone", "LuckyGemstone"}}},
+      {"General And Physical Features",
+       {{"General And Physical Features", "GeneralAndPhysicalFeatures"}}},
+      {"Positive Human Traits", {{"Positive Human Traits", "PositiveHumanTraits"}}},
+      {"Negative Human Traits", {{"Negative Human Traits", "NegativeHumanTraits"}}},
+      {"Career And Health And Domestic",
+       {{"Best Career Options", "BestCareerOptions"},
+        {"Domestic Life", "DomesticLife"},
+        {"Health", "Health"}}},
+      {"About Software", {}},
+  };
+  return pages;
+}
+
+}  // namespace lumora
