@@ -195,6 +195,23 @@ std::optional<std::string> VedicKeyFilter(int key_code, FieldKind kind) {
   return std::nullopt;
 }
 
+PlaceLookup LookupPlace(const BirthFormSide& side, char prefix) {
+  PlaceLookup lookup;
+  if (side.City.empty()) {
+    lookup.Failure =
+        FormFailure{"Please Enter City", MessageIcon::Error, Control("txt", prefix, "City")};
+  } else if (side.State.empty()) {
+    lookup.Failure =
+        FormFailure{"Please Enter State", MessageIcon::Error, Control("txt", prefix, "State")};
+  } else if (side.Country.empty()) {
+    lookup.Failure =
+        FormFailure{"Please Enter Country", MessageIcon::Error, Control("txt", prefix, "Country")};
+  } else {
+    lookup.Query = side.City + " " + side.State + " " + side.Country + " Latitude Longitude";
+  }
+  return lookup;
+}
+
 std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form, bool loaded_from_file) {
   if (loaded_from_file) {
     return std::nullopt;

@@ -56,6 +56,15 @@ enum class FieldKind { Digits, Name, Free };
 // otherwise the message shown (with the error icon) as the key is discarded.
 std::optional<std::string> VedicKeyFilter(int key_code, FieldKind kind);
 
+// The coordinate look-up of one side (prefix 'M' or 'F'): the first empty place
+// field fails; otherwise the query is city, state and country as typed, then
+// " Latitude Longitude".
+struct PlaceLookup {
+  std::optional<FormFailure> Failure;
+  std::string Query;
+};
+PlaceLookup LookupPlace(const BirthFormSide& side, char prefix);
+
 // Checks the form in its fixed order and returns the first fault, or nothing.
 // Returns nothing at once when the Moon values come from a profile file.
 std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form, bool loaded_from_file);

@@ -1,0 +1,39 @@
+#include "ui/shell/key_filter.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "ui/shell/rich_text.h"
+
+namespace lumora::ui {
+
+KeyFilter::KeyFilter(Rule rule, MessageService* messages, QObject* parent)
+    : QObject(parent), rule_(std::move(rule)), messages_(messages) {}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) {
+    return false;
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const QString text = key->text();
+  if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+      key->key() == Qt::Key_Escape ||
+      (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    return false;
+  }
+  if (const auto message = rule_(text.at(0).unicode())) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    messages_->Show(widget ? widget->window() : nullptr, ToQString(*message), MessageIcon::Error);
+    if (widget) {
+      widget->setFocus();
+    }
+    return true;
+  }
+  return false;
+}
+
+void FilterKeys(QWidget& widget, KeyFilter::Rule rule, MessageService* messages) {
+  widget.installEventFilter(new KeyFilter(std::move(rule), messages, &widget));
+}
+
+}  // namespace lumora::ui

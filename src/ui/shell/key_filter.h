@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "ui/shell/services.h"
+
+class QWidget;
+
+namespace lumora::ui {
+
+// Filters the characters typed into a text box through a rule of the core: a
+// refused key is swallowed and its message shown. Keys that type nothing (arrows,
+// Tab, Escape) and shortcuts with Ctrl or Alt are not typed characters and pass.
+class KeyFilter : public QObject {
+  Q_OBJECT
+ public:
+  using Rule = std::function<std::optional<std::string>(int key_code)>;
+  KeyFilter(Rule rule, MessageService* messages, QObject* parent);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Rule rule_;
+  MessageService* messages_;
+};
+
+// Installs a filter with the rule on the widget.
+void FilterKeys(QWidget& widget, KeyFilter::Rule rule, MessageService* messages);
+
+}  // namespace lumora::ui

@@ -1,0 +1,121 @@
+#include "ui/shell/services.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QUrlQuery>
+
+namespace lumora::ui {
+
+namespace {
+
+class DesktopMessages final : public MessageService {
+ public:
+  void Show(QWidget* parent, const QString& text, MessageIcon icon) override {
+    QMessageBox box(
+        icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Critical,
+        ProgramTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+  }
+};
+
+class DesktopBrowser final : public BrowserService {
+ public:
+  void Open(const QUrl& url) override { QDesktopServices::openUrl(url); }
+};
+
+class DesktopFiles final : public FileDialogService {
+ public:
+  QString SaveFileName(QWidget* parent, const FileDialogRequest& request) override {
+    QFileDialog dialog(parent, request.Title, QString(), request.Filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.DefaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+  }
+  QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override {
+    QFileDialog dialog(parent, request.Title, QString(), request.Filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.DefaultSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+  }
+};
+
+class DesktopPrinter final : public PrintService {
+ public:
+  bool PrintDocument(QWidget* parent, QTextDocument& document) override {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+      return false;
+    }
+    document.print(&printer);
+    return true;
+  }
+  bool PrintImage(QWidget* parent, const QImage& image) override {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+      return false;
+    }
+    QPainter painter(&printer);
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), image);
+    return painter.end();
+  }
+};
+
+}  // namespace
+
+Services DesktopServices() {
+  static DesktopMessages messages;
+  static DesktopBrowser browser;
+  static DesktopFiles files;
+  static DesktopPrinter printer;
+  return {&messages, &browser, &files, &printer};
+}
+
+QString ProgramTitle() {
+  return QStringLiteral("Lumora v2.05");
+}
+
+QUrl HomePageUrl() {
+  return QUrl(QStringLiteral("https://lumora.example.com/"));
+}
+
+QUrl HelpPageUrl() {
+  // The browser cannot read the program's resources, so the page is written out once.
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  if (folder.isEmpty()) {
+    folder = QDir::tempPath();
+  }
+  QDir().mkpath(folder);
+  const QString path = QDir(folder).filePath(QStringLiteral("lumora-help.html"));
+  QFile source(QStringLiteral(":/resources/help/index.html"));
+  QFile target(path);
+  if (source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    target.write(source.readAll());
+  }
+  return QUrl::fromLocalFile(path);
+}
+
+QUrl WebSearchUrl(const QString& query) {
+  QUrl url(QStringLiteral("https://search.example.com/"));
+  QUrlQuery items;
+  items.addQueryItem(QStringLiteral("q"), QString::fromLatin1(QUrl::toPercentEncoding(query)));
+  url.setQuery(items);
+  return url;
+}
+
+}  // namespace lumora::ui

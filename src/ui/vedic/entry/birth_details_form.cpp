@@ -1,0 +1,325 @@
+#include "ui/vedic/entry/birth_details_form.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/shell/key_filter.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/rich_text.h"
+
+namespace lumora::ui {
+
+namespace {
+
+QString Name(const char* kind, char prefix, const char* rest) {
+  return QString::fromLatin1(kind) + QChar::fromLatin1(prefix) + QString::fromLatin1(rest);
+}
+
+QComboBox* List(QWidget* parent, const QString& name, const QString& accessible, BirthList list) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setAccessibleName(accessible);
+  for (const std::string& entry : BirthListEntries(list)) {
+    box->addItem(ToQString(entry));
+  }
+  box->setCurrentIndex(0);
+  return box;
+}
+
+QLineEdit* Text(QWidget* parent, const QString& name, const QString& accessible,
+                int max_length = 0) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setAccessibleName(accessible);
+  if (max_length > 0) {
+    edit->setMaxLength(max_length);
+    edit->setMaximumWidth(64);
+  }
+  return edit;
+}
+
+QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+QLabel* Hint(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setStyleSheet(QStringLiteral("color: palette(mid);"));
+  return label;
+}
+
+}  // namespace
+
+BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+  setObjectName(QStringLiteral("frmTarvikMain"));
+  setWindowTitle(QStringLiteral("Lumo Tarvik"));
+  setWindowIcon(QIcon(QStringLiteral(":/resources/app/vedic.svg")));
+
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QAction* match = file->addAction(tr("&Kundali Match"));
+  match->setObjectName(QStringLiteral("mnuCalculate"));
+  file->addSeparator();
+  QAction* exit = file->addAction(tr("&Exit"));
+  exit->setObjectName(QStringLiteral("mnuExit"));
+  AddHelpMenu(*this, services_);
+
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* layout = new QVBoxLayout(central);
+
+  auto* heading = new QLabel(QStringLiteral("Lumo Tarvik"), central);
+  heading->setObjectName(QStringLiteral("lblHeading"));
+  QFont big = heading->font();
+  big.setPointSizeF(big.pointSizeF() * 1.8);
+  big.setBold(true);
+  heading->setFont(big);
+  heading->setAlignment(Qt::AlignCenter);
+  layout->addWidget(heading);
+
+  auto* sides = new QHBoxLayout;
+  sides->addWidget(BuildSide(boy_, 'M', QStringLiteral("Boy's Details")));
+  sides->addWidget(BuildSide(girl_, 'F', QStringLiteral("Girl's Details")));
+  layout->addLayout(sides);
+
+  auto* hint = new QLabel(QStringLiteral("Enter your City, State & Country. Now click \"Find "
+                                         "Latitude & Longitude\". Find Latitude / Logitude in "
+                                         "Google."),
+                          central);
+  hint->setObjectName(QStringLiteral("lblHint"));
+  hint->setWordWrap(true);
+  layout->addWidget(hint);
+
+  auto* commands = new QHBoxLayout;
+  auto* calculate = new QPushButton(tr("Match &Kundali"), central);
+  calculate->setObjectName(QStringLiteral("cmdCalculate"));
+  auto* open = new QPushButton(tr("&Open Previously Saved Reading"), central);
+  open->setObjectName(QStringLiteral("cmdOpen"));
+  auto* close_form = new QPushButton(tr("E&xit"), central);
+  close_form->setObjectName(QStringLiteral("cmdExit"));
+  commands->addWidget(calculate);
+  commands->addWidget(open);
+  commands->addStretch();
+  commands->addWidget(close_form);
+  layout->addLayout(commands);
+
+  connect(calculate, &QPushButton::clicked, this, &BirthDetailsForm::MatchRequested);
+  connect(match, &QAction::triggered, this, &BirthDetailsForm::MatchRequested);
+  connect(open, &QPushButton::clicked, this, &BirthDetailsForm::OpenRequested);
+  connect(close_form, &QPushButton::clicked, this, &QWidget::close);
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  // Tab order: the boy's fields, the girl's fields, then the commands.
+  QWidget* previous = nullptr;
+  for (Side* side : {&boy_, &girl_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             side->Name,       side->Day,     side->Month,       side->Year,  side->Hour,
+             side->Minute,     side->Second,  side->City,        side->State, side->Country,
+             side->Browse,     side->LatDeg,  side->LatMin,      side->North, side->South,
+             side->LongDeg,    side->LongMin, side->East,        side->West,  side->ZoneHour,
+             side->ZoneMinute, side->DST,     side->TimeZoneHelp}) {
+      if (previous) {
+        setTabOrder(previous, w);
+      }
+      previous = w;
+    }
+  }
+  setTabOrder(previous, calculate);
+  setTabOrder(calculate, open);
+  setTabOrder(open, close_form);
+  boy_.Name->setFocus();
+}
+
+QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) {
+  auto* frame = new QGroupBox(caption, this);
+  frame->setObjectName(p == 'M' ? QStringLiteral("fraBoy") : QStringLiteral("fraGirl"));
+  frame->setAccessibleName(caption);
+  s.Frame = frame;
+  auto* grid = new QGridLayout(frame);
+  int row = 0;
+
+  s.Name = Text(frame, Name("txt", p, "Name"), tr("Name"));
+  grid->addWidget(Caption(tr("Name:"), s.Name, frame), row, 0);
+  grid->addWidget(s.Name, row++, 1, 1, 4);
+
+  s.Day = List(frame, Name("cbo", p, "Date"), tr("Birth Day"), BirthList::Day);
+  s.Month = List(frame, Name("cbo", p, "Month"), tr("Birth Month"), BirthList::Month);
+  s.Year = List(frame, Name("cbo", p, "Year"), tr("Birth Year"), BirthList::Year);
+  grid->addWidget(Caption(tr("Birth Day:"), s.Day, frame), row, 0);
+  grid->addWidget(s.Day, row, 1);
+  grid->addWidget(s.Month, row, 2);
+  grid->addWidget(s.Year, row++, 3);
+
+  s.Hour = List(frame, Name("cbo", p, "HH"), tr("Hour"), BirthList::Hour);
+  s.Minute = List(frame, Name("cbo", p, "MM"), tr("Minute"), BirthList::Minute);
+  s.Second = List(frame, Name("cbo", p, "SS"), tr("Second"), BirthList::Second);
+  grid->addWidget(Caption(tr("Time Of Birth:"), s.Hour, frame), row, 0);
+  grid->addWidget(s.Hour, row, 1);
+  grid->addWidget(s.Minute, row, 2);
+  grid->addWidget(s.Second, row, 3);
+  grid->addWidget(Hint(QStringLiteral("HH/MM/SS"), frame), row++, 4);
+
+  s.City = Text(frame, Name("txt", p, "City"), tr("City"));
+  s.State = Text(frame, Name("txt", p, "State"), tr("State"));
+  s.Country = Text(frame, Name("txt", p, "Country"), tr("Country"));
+  for (auto [label, edit] : {std::pair{tr("City:"), s.City}, std::pair{tr("State:"), s.State},
+                             std::pair{tr("Country:"), s.Country}}) {
+    grid->addWidget(Caption(label, edit, frame), row, 0);
+    grid->addWidget(edit, row++, 1, 1, 4);
+  }
+  s.Browse = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), frame);
+  s.Browse->setObjectName(p == 'M' ? QStringLiteral("cmdMaleBrowse")
+                                   : QStringLiteral("cmdFemaleBrowse"));
+  s.Browse->setAccessibleDescription(tr("Opens a web search for the coordinates of the place"));
+  grid->addWidget(s.Browse, row++, 1, 1, 4);
+
+  s.LatDeg = Text(frame, Name("txt", p, "LD"), tr("Latitude degrees"), 3);
+  s.LatMin = Text(frame, Name("txt", p, "LM"), tr("Latitude minutes"), 3);
+  s.North = new QRadioButton(tr("North"), frame);
+  s.North->setObjectName(Name("opt", p, "North"));
+  s.South = new QRadioButton(tr("South"), frame);
+  s.South->setObjectName(Name("opt", p, "South"));
+  s.North->setChecked(true);
+  auto* latitude_pair = new QButtonGroup(frame);
+  latitude_pair->addButton(s.North);
+  latitude_pair->addButton(s.South);
+  grid->addWidget(Caption(tr("Latitude:"), s.LatDeg, frame), row, 0);
+  grid->addWidget(s.LatDeg, row, 1);
+  grid->addWidget(s.LatMin, row, 2);
+  auto* ns = new QHBoxLayout;
+  ns->addWidget(s.North);
+  ns->addWidget(s.South);
+  ns->addWidget(Hint(QStringLiteral("DEG/MIN"), frame));
+  grid->addLayout(ns, row++, 3, 1, 2);
+
+  s.LongDeg = Text(frame, Name("txt", p, "LoD"), tr("Longitude degrees"), 3);
+  s.LongMin = Text(frame, Name("txt", p, "LoM"), tr("Longitude minutes"), 3);
+  s.East = new QRadioButton(tr("East"), frame);
+  s.East->setObjectName(Name("opt", p, "East"));
+  s.West = new QRadioButton(tr("West"), frame);
+  s.West->setObjectName(Name("opt", p, "West"));
+  s.East->setChecked(true);
+  auto* longitude_pair = new QButtonGroup(frame);
+  longitude_pair->addButton(s.East);
+  longitude_pair->addButton(s.West);
+  grid->addWidget(Caption(tr("Longitude:"), s.LongDeg, frame), row, 0);
+  grid->addWidget(s.LongDeg, row, 1);
+  grid->addWidget(s.LongMin, row, 2);
+  auto* ew = new QHBoxLayout;
+  ew->addWidget(s.East);
+  ew->addWidget(s.West);
+  ew->addWidget(Hint(QStringLiteral("DEG/MIN"), frame));
+  grid->addLayout(ew, row++, 3, 1, 2);
+
+  s.ZoneHour = Text(frame, Name("txt", p, "ZoneHour"), tr("Time Zone hours"), 3);
+  s.ZoneMinute = Text(frame, Name("txt", p, "ZoneMinute"), tr("Time Zone minutes"), 2);
+  s.DST = new QCheckBox(tr("DST"), frame);
+  s.DST->setObjectName(Name("chk", p, "DST"));
+  s.DST->setAccessibleName(tr("Daylight saving time"));
+  s.TimeZoneHelp = new QLabel(QStringLiteral("<a href=\"#tz\">TZ Help</a>"), frame);
+  s.TimeZoneHelp->setObjectName(Name("lbl", p, "TZHelp"));
+  s.TimeZoneHelp->setAccessibleName(tr("TZ Help: pick a time zone"));
+  s.TimeZoneHelp->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                          Qt::LinksAccessibleByKeyboard);
+  s.TimeZoneHelp->setFocusPolicy(Qt::StrongFocus);
+  grid->addWidget(Caption(tr("Time Zone"), s.ZoneHour, frame), row, 0);
+  grid->addWidget(s.ZoneHour, row, 1);
+  grid->addWidget(s.ZoneMinute, row, 2);
+  auto* tz = new QHBoxLayout;
+  tz->addWidget(s.DST);
+  tz->addWidget(s.TimeZoneHelp);
+  tz->addStretch();
+  grid->addLayout(tz, row++, 3, 1, 2);
+  grid->setColumnStretch(4, 1);
+
+  FilterKeys(
+      *s.Name, [](int key) { return VedicKeyFilter(key, FieldKind::Name); }, services_.Messages);
+  for (QLineEdit* digits : {s.LatDeg, s.LatMin, s.LongDeg, s.LongMin, s.ZoneHour, s.ZoneMinute}) {
+    FilterKeys(
+        *digits, [](int key) { return VedicKeyFilter(key, FieldKind::Digits); },
+        services_.Messages);
+  }
+
+  const bool boy = p == 'M';
+  connect(s.TimeZoneHelp, &QLabel::linkActivated, this,
+          [this, boy] { emit TimeZoneHelpRequested(boy); });
+  Side* side = &s;
+  connect(s.Browse, &QPushButton::clicked, this, [this, side, p] { LookUpPlace(*side, p); });
+  return frame;
+}
+
+BirthFormSide BirthDetailsForm::Read(const Side& s) const {
+  BirthFormSide out;
+  out.Name = s.Name->text().toStdString();
+  out.Day = s.Day->currentText().toStdString();
+  out.Month = s.Month->currentText().toStdString();
+  out.Year = s.Year->currentText().toStdString();
+  out.Hour = s.Hour->currentText().toStdString();
+  out.Minute = s.Minute->currentText().toStdString();
+  out.Second = s.Second->currentText().toStdString();
+  out.City = s.City->text().toStdString();
+  out.State = s.State->text().toStdString();
+  out.Country = s.Country->text().toStdString();
+  out.LatDeg = s.LatDeg->text().toStdString();
+  out.LatMin = s.LatMin->text().toStdString();
+  out.North = s.North->isChecked();
+  out.South = s.South->isChecked();
+  out.LongDeg = s.LongDeg->text().toStdString();
+  out.LongMin = s.LongMin->text().toStdString();
+  out.East = s.East->isChecked();
+  out.West = s.West->isChecked();
+  out.ZoneHour = s.ZoneHour->text().toStdString();
+  out.ZoneMinute = s.ZoneMinute->text().toStdString();
+  out.DST = s.DST->isChecked();
+  return out;
+}
+
+BirthForm BirthDetailsForm::Entries() const {
+  return {Read(boy_), Read(girl_)};
+}
+
+void BirthDetailsForm::Apply(const FormFailure& failure) {
+  if (failure.Control.empty()) {
+    return;
+  }
+  auto* target = findChild<QWidget*>(ToQString(failure.Control));
+  if (target == nullptr) {
+    return;
+  }
+  if (failure.SelectsOption) {
+    if (auto* option = qobject_cast<QRadioButton*>(target)) {
+      option->setChecked(true);
+    }
+  }
+  target->setFocus(Qt::OtherFocusReason);
+}
+
+void BirthDetailsForm::WriteZone(bool boy, int hours, int minutes) {
+  Side& side = boy ? boy_ : girl_;
+  side.ZoneHour->setText(QString::number(hours));
+  side.ZoneMinute->setText(QString::number(minutes));
+}
+
+void BirthDetailsForm::LookUpPlace(const Side& side, char prefix) {
+  const PlaceLookup lookup = LookupPlace(Read(side), prefix);
+  if (lookup.Failure) {
+    services_.Messages->Show(this, ToQString(lookup.Failure->Message), lookup.Failure->Icon);
+    Apply(*lookup.Failure);
+    return;
+  }
+  services_.Browser->Open(WebSearchUrl(ToQString(lookup.Query)));
+}
+
+}  // namespace lumora::ui

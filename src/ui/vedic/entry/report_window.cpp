@@ -1,0 +1,74 @@
+#include "ui/vedic/entry/report_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "ui/shell/rich_text.h"
+
+namespace lumora::ui {
+
+ReportWindow::ReportWindow(const Services& services, std::function<ProfileValues()> profile,
+                           QWidget* parent)
+    : QDialog(parent), services_(services), profile_(std::move(profile)) {
+  setObjectName(QStringLiteral("frmTarvikSave"));
+  setWindowTitle(QStringLiteral("Lumo Tarvik"));
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+  box_ = new QTextBrowser(this);
+  box_->setObjectName(QStringLiteral("RTB"));
+  box_->setAccessibleName(tr("Report"));
+  box_->setOpenLinks(false);
+  box_->setStyleSheet(QStringLiteral("QTextBrowser { background: white; color: black; }"));
+  layout->addWidget(box_);
+  auto* save = new QPushButton(tr("&Save"), this);
+  save->setObjectName(QStringLiteral("cmdSave"));
+  save->setToolTip(tr("Save the two Moon signs and nakshatras to a profile file"));
+  auto* print = new QPushButton(tr("&Print"), this);
+  print->setObjectName(QStringLiteral("cmdPrint"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(save);
+  buttons->addWidget(print);
+  buttons->addStretch();
+  layout->addLayout(buttons);
+  connect(save, &QPushButton::clicked, this, &ReportWindow::SaveProfile);
+  connect(print, &QPushButton::clicked, this, &ReportWindow::PrintDocument);
+  BrowserService* browser = services_.Browser;
+  connect(box_, &QTextBrowser::anchorClicked, this,
+          [browser](const QUrl& url) { browser->Open(url); });
+  resize(820, 640);
+}
+
+void ReportWindow::ShowDocument(const ReportDocument& document) {
+  ShowRuns(*box_, document);
+}
+
+void ReportWindow::SaveProfile() {
+  const QString path = services_.Files->SaveFileName(
+      this, {ProgramTitle(), QStringLiteral("Rich Text Format (*.kun)"), QStringLiteral("kun")});
+  if (path.isEmpty()) {
+    return;  // cancelled
+  }
+  // The earlier file is replaced only once the new one is complete.
+  const std::string bytes = WriteProfile(profile_());
+  QSaveFile file(path);
+  const bool saved = file.open(QIODevice::WriteOnly) &&
+                     file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                         static_cast<qint64>(bytes.size()) &&
+                     file.commit();
+  if (!saved) {
+    services_.Messages->Show(this, QStringLiteral("The File Could Not Be Saved."),
+                             MessageIcon::Error);
+  }
+}
+
+void ReportWindow::PrintDocument() {
+  QTextCursor cursor = box_->textCursor();
+  cursor.clearSelection();
+  box_->setTextCursor(cursor);
+  services_.Printer->PrintDocument(this, *box_->document());
+}
+
+}  // namespace lumora::ui

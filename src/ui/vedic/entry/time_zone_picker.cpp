@@ -1,0 +1,48 @@
+#include "ui/vedic/entry/time_zone_picker.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/vedic/entry/time_zones.h"
+#include "ui/shell/rich_text.h"
+
+namespace lumora::ui {
+
+TimeZonePicker::TimeZonePicker(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmTarvikTimeZone"));
+  setWindowTitle(QStringLiteral("Lumo Tarvik"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setModal(false);
+  auto* layout = new QVBoxLayout(this);
+  auto* caption = new QLabel(tr("Double-click your &time zone:"), this);
+  layout->addWidget(caption);
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("lstTimeZone"));
+  list_->setAccessibleName(tr("Time zones"));
+  caption->setBuddy(list_);
+  for (const TimeZoneRow& row : kTimeZones) {
+    list_->addItem(QString::fromUtf8(row.Text.data(), static_cast<int>(row.Text.size())));
+  }
+  layout->addWidget(list_);
+  auto* quit = new QPushButton(tr("&Quit"), this);
+  quit->setObjectName(QStringLiteral("cmdQuit"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(quit);
+  layout->addLayout(buttons);
+  connect(quit, &QPushButton::clicked, this, &QDialog::close);
+  connect(list_, &QListWidget::itemActivated, this, &TimeZonePicker::Choose);
+  resize(380, 460);
+}
+
+void TimeZonePicker::Choose() {
+  if (const auto zone = LookupTimeZone(list_->currentRow())) {
+    emit ZoneChosen(zone->Hours, zone->Minutes);
+  }
+  close();
+}
+
+}  // namespace lumora::ui

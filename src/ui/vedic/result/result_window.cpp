@@ -1,0 +1,561 @@
+#include "ui/vedic/result/result_window.h"
+
+#include <QFile>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "core/vedic/result/nakshatra_catalogue.h"
+#include "core/vedic/result/rashi_catalogue.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/rich_text.h"
+
+namespace lumora::ui {
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+QLabel* Label(const QString& text, QWidget* parent, const QString& name = {}) {
+  auto* label = new QLabel(text, parent);
+  if (!name.isEmpty()) {
+    label->setObjectName(name);
+  }
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+QString Time(const PersonDetails& p) {
+  return QStringLiteral("%1:%2:%3").arg(p.Hour).arg(p.Minute).arg(p.Second);
+}
+
+QString Date(const PersonDetails& p) {
+  return ToQString(p.Month) + QLatin1Char(' ') + ToQString(p.Day) + QStringLiteral(", ") +
+         ToQString(p.Year);
+}
+
+constexpr const char* kKootaTitles[] = {"VARNA",  "VASYA", "TARA",  "YONI",
+                                        "MAITRI", "GANA",  "RASHI", "NADI"};
+
+// Prose fields get a multi-line box, the rest a single line.
+bool IsProse(std::string_view field) {
+  static constexpr std::string_view kProse[] = {"Looks",
+                                                "Nature",
+                                                "CareerAndFinance",
+                                                "LoveAndDomesticLife",
+                                                "Health",
+                                                "GeneralAndPhysicalFeatures",
+                                                "PositiveHumanTraits",
+                                                "NegativeHumanTraits",
+                                                "BestCareerOptions",
+                                                "DomesticLife"};
+  for (std::string_view p : kProse) {
+    if (p == field) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+ResultWindow::ResultWindow(const Services& services, const MatchState& state, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+  setObjectName(QStringLiteral("frmTarvikVedicResult"));
+  setWindowTitle(QStringLiteral("Lumo Tarvik"));
+  setWindowIcon(QIcon(QStringLiteral(":/resources/app/vedic.svg")));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QAction* back_action = file->addAction(tr("&Back"));
+  back_action->setObjectName(QStringLiteral("mnuBack"));
+  connect(back_action, &QAction::triggered, this, &ResultWindow::BackRequested);
+  AddHelpMenu(*this, services_);
+
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* layout = new QVBoxLayout(central);
+  all_ = new QTabWidget(central);
+  all_->setObjectName(QStringLiteral("TSAll"));
+  all_->setAccessibleName(tr("Result pages"));
+  layout->addWidget(all_);
+
+  // Tab 1: the match itself, with its own three pages.
+  auto* guna = new QGroupBox(tr("Your Kundali Match on the basis of Ashta Kutas Guna Milan"));
+  guna->setObjectName(QStringLiteral("fraGuna"));
+  auto* guna_layout = new QVBoxLayout(guna);
+  auto* details_tabs = new QTabWidget(guna);
+  details_tabs->setObjectName(QStringLiteral("TSD"));
+  details_tabs->setAccessibleName(tr("Kundali match pages"));
+  details_tabs->addTab(BuildDetailsPage(), tr("Boy's And Girl's Birth Details"));
+  details_tabs->addTab(BuildGridPage(), tr("Guna Milan"));
+  details_tabs->addTab(BuildInterpretationPage(), tr("Interpretation"));
+  guna_layout->addWidget(details_tabs);
+  all_->addTab(guna, tr("Kundali Match"));
+
+  all_->addTab(BuildRashiFrame('M', tr("Boy's Rashi Information")), tr("Boy's Rashi"));
+  all_->addTab(BuildRashiFrame('F', tr("Girl's Rashi Information")), tr("Girl's Rashi"));
+  all_->addTab(BuildNakshatraFrame(QStringLiteral("NM"), tr("Boy's Nakshatra Information")),
+               tr("Boy's Nakshatra"));
+  all_->addTab(BuildNakshatraFrame(QStringLiteral("NF"), tr("Girl's Nakshatra Information")),
+               tr("Girl's Nakshatra"));
+  auto* about = new QGroupBox(tr("About Software"));
+  about->setObjectName(QStringLiteral("fraAbout"));
+  auto* about_layout = new QVBoxLayout(about);
+  about_layout->addWidget(BuildAboutPage(QStringLiteral("About")));
+  all_->addTab(about, tr("About Software"));
+
+  auto* buttons = new QHBoxLayout;
+  auto* save = new QPushButton(tr("&Save"), central);
+  save->setObjectName(QStringLiteral("cmdSave"));
+  save->setToolTip(tr("Compose the selected page into a printable report"));
+  auto* back = new QPushButton(tr("&Back"), central);
+  back->setObjectName(QStringLiteral("cmdBack"));
+  back->setToolTip(tr("Back to the birth details"));
+  buttons->addWidget(save);
+  buttons->addStretch();
+  buttons->addWidget(back);
+  layout->addLayout(buttons);
+  connect(save, &QPushButton::clicked, this, &ResultWindow::SaveRequested);
+  connect(back, &QPushButton::clicked, this, &ResultWindow::BackRequested);
+
+  // The birth details as the match state holds them.
+  const PersonDetails& b = state.BoyDetails;
+  const PersonDetails& g = state.GirlDetails;
+  findChild<QLabel*>(QStringLiteral("lblMName"))->setText("Your Name: " + ToQString(b.Name));
+  findChild<QLabel*>(QStringLiteral("lblMDOB"))->setText("Your Date Of Birth: " + Date(b));
+  findChild<QLabel*>(QStringLiteral("lblMTOB"))->setText("Your Time Of Birth: " + Time(b));
+  findChild<QLabel*>(QStringLiteral("lblMPOB"))
+      ->setText("Your Place Of Birth: " + ToQString(b.Place));
+  findChild<QLabel*>(QStringLiteral("lblFName"))
+      ->setText("Your Partner's Name: " + ToQString(g.Name));
+  findChild<QLabel*>(QStringLiteral("lblFDOB"))
+      ->setText("Your Partner's Date Of Birth: " + Date(g));
+  findChild<QLabel*>(QStringLiteral("lblFTOB"))
+      ->setText("Your Partner's Time Of Birth: " + Time(g));
+  findChild<QLabel*>(QStringLiteral("lblFPOB"))
+      ->setText("Your Partner's Place Of Birth: " + ToQString(g.Place));
+
+  resize(1040, 700);
+}
+
+QWidget* ResultWindow::BuildDetailsPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("fraUserDetails"));
+  auto* layout = new QVBoxLayout(page);
+  for (const auto& [heading, prefix] :
+       {std::pair{tr("Boy's Birth Details"), 'M'}, std::pair{tr("Girl's Birth Details"), 'F'}}) {
+    auto* title = Label(heading, page);
+    QFont bold = title->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    title->setFont(bold);
+    layout->addWidget(title);
+    for (const char* suffix : {"Name", "DOB", "TOB", "POB"}) {
+      auto* label = Label(QString(), page,
+                          QStringLiteral("lbl") + QLatin1Char(prefix) + QLatin1String(suffix));
+      label->setWordWrap(true);
+      layout->addWidget(label);
+    }
+    layout->addSpacing(16);
+  }
+  layout->addStretch();
+  return page;
+}
+
+QWidget* ResultWindow::BuildGridPage() {
+  auto* frame = new QGroupBox(tr("Guna Milan"));
+  frame->setObjectName(QStringLiteral("fraTable"));
+  auto* outer = new QVBoxLayout(frame);
+  auto* picture = new QFrame(frame);
+  picture->setObjectName(QStringLiteral("picGunaMilan"));
+  picture->setAccessibleName(tr("Guna Milan table"));
+  // The grid lines: every cell is a bordered label on a light table.
+  picture->setStyleSheet(QStringLiteral(
+      "#picGunaMilan { background: #fffdf6; border: 1px solid #8a6d3b; }"
+      "#picGunaMilan QLabel { color: #202020; border: 1px solid #d8c7a0; padding: 4px 6px; }"
+      "#picGunaMilan QLabel[role=\"title\"] { background: #8a3b12; color: white; font-weight: "
+      "bold; }"
+      "#picGunaMilan QLabel[role=\"row\"] { background: #f3e5c4; font-weight: bold; }"
+      "#picGunaMilan QLabel[role=\"total\"] { font-weight: bold; color: #0000c0; }"));
+  auto* grid = new QGridLayout(picture);
+  grid->setSpacing(0);
+  const char* titles[] = {"GUNA",        "BOY", "GIRL", "MAXIMUM POINTS", "POINTS OBTAINED",
+                          "AREA OF LIFE"};
+  for (int c = 0; c < 6; ++c) {
+    auto* title = new QLabel(QString::fromLatin1(titles[c]), picture);
+    title->setProperty("role", "title");
+    title->setAlignment(Qt::AlignCenter);
+    grid->addWidget(title, 0, c);
+  }
+  for (int index = 0; index < kGridCaptionCount; ++index) {
+    grid_[static_cast<std::size_t>(index)] = new QLabel(picture);
+    grid_[static_cast<std::size_t>(index)]->setObjectName(QStringLiteral("lblVarna_%1").arg(index));
+    grid_[static_cast<std::size_t>(index)]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  }
+  for (int r = 0; r < kKootaCount; ++r) {
+    auto* title = new QLabel(QString::fromLatin1(kKootaTitles[r]), picture);
+    title->setProperty("role", "row");
+    grid->addWidget(title, r + 1, 0);
+    for (int c = 0; c < 5; ++c) {
+      QLabel* cell = grid_[static_cast<std::size_t>(5 * r + c)];
+      cell->setAlignment(c >= 2 && c <= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+      grid->addWidget(cell, r + 1, c + 1);
+    }
+  }
+  auto* total = new QLabel(tr("TOTAL"), picture);
+  total->setProperty("role", "row");
+  grid->addWidget(total, 9, 0);
+  grid->addWidget(grid_[42], 9, 1, 1, 2);
+  grid->addWidget(grid_[40], 9, 3);
+  grid->addWidget(grid_[41], 9, 4);
+  grid->addWidget(new QLabel(picture), 9, 5);
+  for (int i : {40, 41, 42, 43}) {
+    grid_[static_cast<std::size_t>(i)]->setProperty("role", "total");
+  }
+  grid_[40]->setAlignment(Qt::AlignCenter);
+  grid_[41]->setAlignment(Qt::AlignCenter);
+  grid->addWidget(grid_[43], 10, 0, 1, 6);
+  grid_[43]->setAlignment(Qt::AlignCenter);
+  outer->addWidget(picture);
+  outer->addStretch();
+  return frame;
+}
+
+QWidget* ResultWindow::BuildInterpretationPage() {
+  auto* frame = new QGroupBox(tr("Interpretation"));
+  frame->setObjectName(QStringLiteral("fraInterpretation"));
+  auto* layout = new QVBoxLayout(frame);
+  report_ = new QTextBrowser(frame);
+  report_->setObjectName(QStringLiteral("RTB"));
+  report_->setAccessibleName(tr("Interpretation"));
+  report_->setOpenLinks(false);
+  report_->setStyleSheet(QStringLiteral("QTextBrowser { background: white; color: black; }"));
+  BrowserService* browser = services_.Browser;
+  connect(report_, &QTextBrowser::anchorClicked, this,
+          [browser](const QUrl& url) { browser->Open(url); });
+  layout->addWidget(report_);
+  auto* link = new QLabel(
+      QStringLiteral("<a href=\"%1\">%2</a>")
+          .arg(HomePageUrl().toString(), tr("Click here for a detailed analysis of your match")),
+      frame);
+  link->setObjectName(QStringLiteral("lblHyperlink"));
+  link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  connect(link, &QLabel::linkActivated, this, [browser] { browser->Open(HomePageUrl()); });
+  layout->addWidget(link);
+  return frame;
+}
+
+QWidget* ResultWindow::BuildAboutPage(const QString& name) {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("fra") + name + QStringLiteral("Software"));
+  auto* layout = new QVBoxLayout(page);
+  auto* icon = new QLabel(page);
+  icon->setPixmap(QIcon(QStringLiteral(":/resources/app/lumora.svg")).pixmap(64, 64));
+  icon->setAccessibleName(tr("Lumora icon"));
+  layout->addWidget(icon);
+  auto* text = new QLabel(ToQString(kClosingParagraph), page);
+  text->setWordWrap(true);
+  layout->addWidget(text);
+  auto* links =
+      new QLabel(QStringLiteral("<a href=\"%1\">%2</a> &nbsp; <a href=\"help\">%3</a>")
+                     .arg(HomePageUrl().toString(), tr("Visit us online"), tr("Online help")),
+                 page);
+  links->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  BrowserService* browser = services_.Browser;
+  connect(links, &QLabel::linkActivated, this, [browser](const QString& href) {
+    browser->Open(href == QStringLiteral("help") ? HelpPageUrl() : HomePageUrl());
+  });
+  layout->addWidget(links);
+  layout->addStretch();
+  return page;
+}
+
+QWidget* ResultWindow::Field(QWidget* parent, const QString& name, bool prose) {
+  QWidget* box = nullptr;
+  if (prose) {
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setReadOnly(true);
+    edit->setMinimumHeight(110);
+    box = edit;
+  } else {
+    auto* edit = new QLineEdit(parent);
+    edit->setReadOnly(true);
+    box = edit;
+  }
+  box->setObjectName(name);
+  return box;
+}
+
+QString ResultWindow::FieldText(const QString& name) const {
+  if (const auto* line = findChild<QLineEdit*>(name)) {
+    return line->text();
+  }
+  if (const auto* prose = findChild<QPlainTextEdit*>(name)) {
+    return prose->toPlainText();
+  }
+  if (const auto* label = findChild<QLabel*>(name)) {
+    return label->text();
+  }
+  return {};
+}
+
+void ResultWindow::SetFieldText(const QString& name, const QString& text) {
+  if (auto* line = findChild<QLineEdit*>(name)) {
+    line->setText(text);
+    line->setCursorPosition(0);
+  } else if (auto* prose = findChild<QPlainTextEdit*>(name)) {
+    prose->setPlainText(text);
+  } else if (auto* label = findChild<QLabel*>(name)) {
+    label->setText(text);
+  }
+}
+
+namespace {
+
+// Header fields in a grid beside the picture, then the tab strip of pages with
+// Back and Next buttons.
+template <typename PageList>
+void BuildInformation(QGroupBox* frame, const QString& prefix, const QString& heading_name,
+                      const QString& heading_caption, const QString& picture_name,
+                      const QString& strip_name, const QString& button_prefix,
+                      const std::vector<CataloguePageField>& header, const PageList& pages,
+                      const std::function<QWidget*(QWidget*, const QString&, bool)>& make_field,
+                      const std::function<QWidget*()>& make_about) {
+  auto* layout = new QVBoxLayout(frame);
+  auto* heading = new QLabel(heading_caption, frame);
+  heading->setObjectName(heading_name);
+  QFont big = heading->font();
+  big.setPointSizeF(big.pointSizeF() * 1.6);
+  big.setBold(true);
+  heading->setFont(big);
+  layout->addWidget(heading);
+
+  auto* top = new QHBoxLayout;
+  auto* picture = new QLabel(frame);
+  picture->setObjectName(picture_name);
+  picture->setFixedSize(112, 112);
+  picture->setAccessibleName(QObject::tr("Picture"));
+  top->addWidget(picture);
+  auto* form = new QFormLayout;
+  for (const CataloguePageField& f : header) {
+    QWidget* box = make_field(frame, prefix + Q(f.Name), false);
+    auto* caption = new QLabel(Q(f.Caption) + QLatin1Char(':'), frame);
+    caption->setBuddy(box);
+    box->setAccessibleName(Q(f.Caption));
+    form->addRow(caption, box);
+  }
+  top->addLayout(form, 1);
+  layout->addLayout(top);
+
+  auto* strip = new QTabWidget(frame);
+  strip->setObjectName(strip_name);
+  strip->setAccessibleName(frame->title());
+  const int count = static_cast<int>(pages.size());
+  for (int k = 1; k <= count; ++k) {
+    const CataloguePage& page = pages[static_cast<std::size_t>(k - 1)];
+    auto* widget = new QWidget;
+    widget->setObjectName(strip_name + QStringLiteral("Page%1").arg(k));
+    auto* page_layout = new QVBoxLayout(widget);
+    if (page.Fields.empty()) {
+      page_layout->addWidget(make_about());
+    } else {
+      auto* fields = new QFormLayout;
+      fields->setRowWrapPolicy(QFormLayout::WrapLongRows);
+      for (const CataloguePageField& f : page.Fields) {
+        QWidget* box = make_field(widget, prefix + Q(f.Name), IsProse(f.Name));
+        auto* caption = new QLabel(Q(f.Caption) + QLatin1Char(':'), widget);
+        caption->setBuddy(box);
+        box->setAccessibleName(Q(f.Caption));
+        fields->addRow(caption, box);
+      }
+      page_layout->addLayout(fields);
+      page_layout->addStretch();
+    }
+    auto* paging = new QHBoxLayout;
+    if (k > 1) {
+      auto* back = new QPushButton(QObject::tr("Back"), widget);
+      back->setObjectName(QStringLiteral("cmd%1Back%2").arg(button_prefix).arg(k));
+      QObject::connect(back, &QPushButton::clicked, strip,
+                       [strip, k] { strip->setCurrentIndex(k - 2); });
+      paging->addWidget(back);
+    }
+    paging->addStretch();
+    if (k < count) {
+      auto* next = new QPushButton(QObject::tr("Next"), widget);
+      next->setObjectName(QStringLiteral("cmd%1Next%2").arg(button_prefix).arg(k));
+      QObject::connect(next, &QPushButton::clicked, strip,
+                       [strip, k] { strip->setCurrentIndex(k); });
+      paging->addWidget(next);
+    }
+    page_layout->addLayout(paging);
+    strip->addTab(widget, Q(page.Caption));
+  }
+  layout->addWidget(strip, 1);
+}
+
+}  // namespace
+
+QGroupBox* ResultWindow::BuildRashiFrame(char prefix, const QString& caption) {
+  auto* frame = new QGroupBox(caption);
+  const QString p(QLatin1Char{prefix});
+  frame->setObjectName(QStringLiteral("fra") + p + QStringLiteral("Rashi"));
+  BuildInformation(
+      frame, QStringLiteral("txt") + p, QStringLiteral("lbl") + p + QStringLiteral("Rashi"),
+      tr("Rashi"), QStringLiteral("pic") + p + QStringLiteral("Rashi"), QStringLiteral("TS") + p, p,
+      RashiHeaderFields(), RashiPages(),
+      [this](QWidget* parent, const QString& name, bool prose) {
+        return Field(parent, name, prose);
+      },
+      [this, p] { return BuildAboutPage(QStringLiteral("Rashi") + p); });
+  return frame;
+}
+
+QGroupBox* ResultWindow::BuildNakshatraFrame(const QString& prefix, const QString& caption) {
+  auto* frame = new QGroupBox(caption);
+  const QString side = prefix.mid(1);
+  frame->setObjectName(QStringLiteral("fra") + side + QStringLiteral("Nakshatra"));
+  BuildInformation(
+      frame, QStringLiteral("txt") + prefix,
+      QStringLiteral("lbl") + prefix + QStringLiteral("Nakshatra"), tr("Nakshatra"),
+      QStringLiteral("pic") + side + QStringLiteral("Nakshatra"), QStringLiteral("TS") + prefix,
+      prefix, NakshatraHeaderFields(), NakshatraPages(),
+      [this](QWidget* parent, const QString& name, bool prose) {
+        return Field(parent, name, prose);
+      },
+      [this, prefix] { return BuildAboutPage(QStringLiteral("Nakshatra") + prefix); });
+  return frame;
+}
+
+void ResultWindow::SetGrid(const GridCaptions& grid) {
+  for (int i = 0; i < kGridCaptionCount; ++i) {
+    grid_[static_cast<std::size_t>(i)]->setText(ToQString(grid[static_cast<std::size_t>(i)]));
+  }
+}
+
+void ResultWindow::AppendReport(const ReportDocument& report) {
+  AppendRuns(*report_, report);
+  report_->moveCursor(QTextCursor::Start);
+}
+
+void ResultWindow::ShowRashiInformation(const std::string& english_name) {
+  const RashiRecord* record = FindRashi(english_name);
+  if (record == nullptr) {
+    return;
+  }
+  const QString p = FieldText(QStringLiteral("txtMEnglishName")).isEmpty() ? QStringLiteral("M")
+                                                                           : QStringLiteral("F");
+  for (const RashiField& field : kRashiFields) {
+    const QString text = Q(record->*field.Member);
+    if (field.Name == "IndianName") {
+      findChild<QLabel*>(QStringLiteral("lbl") + p + QStringLiteral("Rashi"))->setText(text);
+    } else {
+      SetFieldText(QStringLiteral("txt") + p + Q(field.Name), text);
+    }
+  }
+  ChoosePictures();
+}
+
+void ResultWindow::ShowNakshatraInformation(const std::string& nakshatra_name) {
+  const NakshatraRecord* record = FindNakshatraRecord(nakshatra_name);
+  if (record == nullptr) {
+    return;
+  }
+  const QString p = FieldText(QStringLiteral("txtNMRullingPlanet")).isEmpty()
+                        ? QStringLiteral("NM")
+                        : QStringLiteral("NF");
+  for (const NakshatraField& field : kNakshatraFields) {
+    const QString text = Q(record->*field.Member);
+    if (field.Name == "NakshatraName") {
+      findChild<QLabel*>(QStringLiteral("lbl") + p + QStringLiteral("Nakshatra"))->setText(text);
+    } else {
+      SetFieldText(QStringLiteral("txt") + p + Q(field.Name), text);
+    }
+  }
+  ChoosePictures();
+}
+
+void ResultWindow::ChoosePictures() {
+  // Pictures are keyed by the sign's English name and the nakshatra's name; where
+  // no picture has the key, the box keeps what it shows.
+  auto show = [this](const QString& picture, const QString& path) {
+    if (!QFile::exists(path)) {
+      return;
+    }
+    auto* label = findChild<QLabel*>(picture);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap = QIcon(path).pixmap(QSize(112, 112), ratio);
+    label->setPixmap(pixmap);
+  };
+  show(QStringLiteral("picMRashi"),
+       QStringLiteral(":/resources/rashi/%1.svg")
+           .arg(FieldText(QStringLiteral("txtMEnglishName")).trimmed()));
+  show(QStringLiteral("picFRashi"),
+       QStringLiteral(":/resources/rashi/%1.svg")
+           .arg(FieldText(QStringLiteral("txtFEnglishName")).trimmed()));
+  show(QStringLiteral("picMNakshatra"), QStringLiteral(":/resources/nakshatra/%1.svg")
+                                            .arg(FieldText(QStringLiteral("lblNMNakshatra"))));
+  show(QStringLiteral("picFNakshatra"), QStringLiteral(":/resources/nakshatra/%1.svg")
+                                            .arg(FieldText(QStringLiteral("lblNFNakshatra"))));
+}
+
+int ResultWindow::SelectedTab() const {
+  return all_->currentIndex() + 1;
+}
+
+PageTexts ResultWindow::ReadPage(const QString& prefix, const QString& heading_label,
+                                 const QString& heading_field, bool rashi) const {
+  PageTexts page;
+  page[heading_field.toStdString()] = FieldText(heading_label).toStdString();
+  auto read = [&](std::string_view name) {
+    if (Q(name) != heading_field) {
+      page[std::string(name)] = FieldText(prefix + Q(name)).toStdString();
+    }
+  };
+  if (rashi) {
+    for (const RashiField& f : kRashiFields) {
+      read(f.Name);
+    }
+  } else {
+    for (const NakshatraField& f : kNakshatraFields) {
+      read(f.Name);
+    }
+  }
+  return page;
+}
+
+ExportInputs ResultWindow::ReadExportInputs(const MatchState& state, const KootaResults& kootas,
+                                            const KootaTexts& texts) const {
+  ExportInputs in;
+  in.BoyDetails = state.BoyDetails;
+  in.GirlDetails = state.GirlDetails;
+  for (int i = 0; i < kGridCaptionCount; ++i) {
+    in.Grid[static_cast<std::size_t>(i)] = grid_[static_cast<std::size_t>(i)]->text().toStdString();
+  }
+  in.Kootas = kootas;
+  in.Significance = texts.KootaSignificance;
+  in.BoyRashi = ReadPage(QStringLiteral("txtM"), QStringLiteral("lblMRashi"),
+                         QStringLiteral("IndianName"), true);
+  in.GirlRashi = ReadPage(QStringLiteral("txtF"), QStringLiteral("lblFRashi"),
+                          QStringLiteral("IndianName"), true);
+  in.BoyNakshatra = ReadPage(QStringLiteral("txtNM"), QStringLiteral("lblNMNakshatra"),
+                             QStringLiteral("NakshatraName"), false);
+  in.GirlNakshatra = ReadPage(QStringLiteral("txtNF"), QStringLiteral("lblNFNakshatra"),
+                              QStringLiteral("NakshatraName"), false);
+  return in;
+}
+
+}  // namespace lumora::ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+
+#include "core/vedic/match/match.h"
+#include "core/vedic/result/export_document.h"
+#include "ui/shell/services.h"
+
+class QGroupBox;
+class QLabel;
+class QTabWidget;
+class QTextBrowser;
+class QWidget;
+
+namespace lumora::ui {
+
+// One finished Vedic match: birth details, the Guna Milan grid, the interpretation,
+// both persons' rashi and nakshatra pages and the About pages.
+class ResultWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  ResultWindow(const Services& services, const MatchState& state, QWidget* parent = nullptr);
+
+  void SetGrid(const GridCaptions& grid);
+  void AppendReport(const ReportDocument& report);
+  // Write a record into the boy's page while it is still empty, otherwise into
+  // the girl's; a name outside the catalogue writes nothing.
+  void ShowRashiInformation(const std::string& english_name);
+  void ShowNakshatraInformation(const std::string& nakshatra_name);
+
+  // The selected tab of the main tab strip, numbered from 1.
+  int SelectedTab() const;
+  // What an export reads from the window.
+  ExportInputs ReadExportInputs(const MatchState& state, const KootaResults& kootas,
+                                const KootaTexts& texts) const;
+
+ signals:
+  void SaveRequested();
+  void BackRequested();
+
+ private:
+  QWidget* BuildDetailsPage();
+  QWidget* BuildGridPage();
+  QWidget* BuildInterpretationPage();
+  QGroupBox* BuildRashiFrame(char prefix, const QString& caption);
+  QGroupBox* BuildNakshatraFrame(const QString& prefix, const QString& caption);
+  QWidget* BuildAboutPage(const QString& name);
+  QWidget* Field(QWidget* parent, const QString& name, bool prose);
+  QString FieldText(const QString& name) const;
+  void SetFieldText(const QString& name, const QString& text);
+  PageTexts ReadPage(const QString& prefix, const QString& heading_label,
+                     const QString& heading_field, bool rashi) const;
+  void ChoosePictures();
+
+  Services services_;
+  QTabWidget* all_ = nullptr;
+  std::array<QLabel*, kGridCaptionCount> grid_{};
+  QTextBrowser* report_ = nullptr;
+};
+
+}  // namespace lumora::ui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+#include "core/vedic/match/match.h"
+#include "ui/shell/services.h"
+
+class QMainWindow;
+
+namespace lumora::ui {
+
+class BirthDetailsForm;
+class ReportWindow;
+class ResultWindow;
+class TimeZonePicker;
+
+// The Vedic test: owns its match state and its windows, and runs the match driver
+// of the core between them.
+class VedicSession : public QObject {
+  Q_OBJECT
+ public:
+  VedicSession(const Services& services, QMainWindow* main_window);
+  ~VedicSession() override;
+
+  // The birth-details form, created on first use, centred at the top of the screen;
+  // the result window is hidden (it keeps its contents).
+  void ShowInputForm();
+  void HideAll();
+  void CloseAll();
+
+  BirthDetailsForm* Form() const;
+  ResultWindow* Result() const;
+  ReportWindow* Report() const;
+  TimeZonePicker* Picker() const;
+  const MatchState& State() const { return state_; }
+
+ public slots:
+  void Match();
+  void OpenProfile();
+  void Back();
+  void Save();
+  void ShowTimeZonePicker(bool boy);
+
+ private:
+  void ShowResult(const MatchResult& result);
+
+  Services services_;
+  QMainWindow* main_window_;
+  MatchState state_;
+  std::optional<MatchResult> last_;
+  QPointer<BirthDetailsForm> form_;
+  QPointer<ResultWindow> result_;
+  QPointer<ReportWindow> report_;
+  QPointer<TimeZonePicker> picker_;
+  bool picker_for_boy_ = true;
+};
+
+}  // namespace lumora::ui
