@@ -21,6 +21,19 @@ VedicSession::~VedicSession() {
   CloseAll();
 }
 
+BirthDetailsForm* VedicSession::Form() const {
+  return form_;
+}
+ResultWindow* VedicSession::Result() const {
+  return result_;
+}
+ReportWindow* VedicSession::Report() const {
+  return report_;
+}
+TimeZonePicker* VedicSession::Picker() const {
+  return picker_;
+}
+
 void VedicSession::ShowInputForm() {
   if (result_) {
     result_->hide();

@@ -1,0 +1,62 @@
+#include "support/stand_ins.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPrinter>
+#include <QTest>
+#include <QTextDocument>
+#include <QWidget>
+
+namespace lumora::testing {
+
+void RecordingMessages::Show(QWidget*, const QString& text, MessageIcon icon) {
+  shown.push_back({text, icon});
+}
+
+QString ScriptedFiles::SaveFileName(QWidget*, const ui::FileDialogRequest& request) {
+  requests.push_back(request);
+  return next_save;
+}
+
+QString ScriptedFiles::OpenFileName(QWidget*, const ui::FileDialogRequest& request) {
+  requests.push_back(request);
+  return next_open;
+}
+
+bool PdfPrinter::PrintDocument(QWidget*, QTextDocument& document) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf_path);
+  document.print(&printer);
+  ++printed;
+  return true;
+}
+
+bool PdfPrinter::PrintImage(QWidget*, const QImage& image) {
+  last_image = image;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf_path);
+  QPainter painter(&printer);
+  QSize size = image.size();
+  size.scale(painter.viewport().size(), Qt::KeepAspectRatio);
+  painter.drawImage(QRect(QPoint(0, 0), size), image);
+  ++printed;
+  return painter.end();
+}
+
+void Screenshot(QWidget* widget, const QString& name) {
+  const QString dir = qEnvironmentVariable("LUMORA_SCREENSHOTS");
+  if (dir.isEmpty() || widget == nullptr) {
+    return;
+  }
+  QDir().mkpath(dir);
+  widget->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+void TypeInto(QWidget* widget, const QString& text) {
+  widget->setFocus();
+  QTest::keyClicks(widget, text);
+}
+
+}  // namespace lumora::testing

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <vector>
+
+#include "ui/shell/services.h"
+
+namespace lumora::testing {
+
+// Records every message box instead of showing it.
+class RecordingMessages : public ui::MessageService {
+ public:
+  struct Shown {
+    QString Text;
+    MessageIcon Icon;
+  };
+  void Show(QWidget* parent, const QString& text, MessageIcon icon) override;
+  std::vector<Shown> shown;
+  QString Last() const { return shown.empty() ? QString() : shown.back().Text; }
+};
+
+class RecordingBrowser : public ui::BrowserService {
+ public:
+  void Open(const QUrl& url) override { opened.push_back(url); }
+  std::vector<QUrl> opened;
+};
+
+// Answers file dialogs with prepared paths (an empty path cancels).
+class ScriptedFiles : public ui::FileDialogService {
+ public:
+  QString SaveFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
+  QString OpenFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
+  QString next_save;
+  QString next_open;
+  std::vector<ui::FileDialogRequest> requests;
+};
+
+// "Prints" to a PDF file, as choosing a PDF printer in the print dialog would.
+class PdfPrinter : public ui::PrintService {
+ public:
+  bool PrintDocument(QWidget* parent, QTextDocument& document) override;
+  bool PrintImage(QWidget* parent, const QImage& image) override;
+  QString pdf_path;
+  int printed = 0;
+  QImage last_image;
+};
+
+struct StandIns {
+  RecordingMessages messages;
+  RecordingBrowser browser;
+  ScriptedFiles files;
+  PdfPrinter printer;
+  ui::Services Services() { return {&messages, &browser, &files, &printer}; }
+};
+
+// Saves a picture of the widget as DIR/NAME.png when LUMORA_SCREENSHOTS=DIR is set.
+void Screenshot(QWidget* widget, const QString& name);
+
+// Types text into the focused widget key by key, as a person would.
+void TypeInto(QWidget* widget, const QString& text);
+
+}  // namespace lumora::testing
