@@ -149,7 +149,7 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   findChild<QLabel*>(QStringLiteral("lblFPOB"))
       ->setText("Your Partner's Place Of Birth: " + ToQString(g.Place));
 
-  resize(1040, 700);
+  resize(1180, 720);
 }
 
 QWidget* ResultWindow::BuildDetailsPage() {
