@@ -1,12 +1,204 @@
+// lumora-cli western: the Western input form in, both charts, the score and the report out.
 #include "cli/commands.h"
+#include "core/vedic/entry/time_zones.h"
+#include "core/western/western_test.h"
 
 namespace lumora::cli {
 
-// Replaced by the Western command.
+namespace {
+
+[[noreturn]] void RejectField(const std::string& control, const std::string& what) {
+  throw Rejection(control + " " + what, "error", control);
+}
+
+// A text box or a list: a text (a list also takes its entry as a whole number).
+std::string TextControl(const Json& input, const std::string& key, const std::string& fallback) {
+  if (!input.contains(key)) {
+    return fallback;
+  }
+  const Json& value = input[key];
+  if (value.is_string()) {
+    return value.get<std::string>();
+  }
+  if (value.is_number_integer()) {
+    return std::to_string(value.get<long long>());
+  }
+  RejectField(key, "must be a text");
+}
+
+// An option pair: 0 selects the first option, 1 the second, null neither.
+void OptionPair(const Json& input, const std::string& key, bool& first, bool& second) {
+  if (!input.contains(key)) {
+    return;  // the preset, index 0
+  }
+  const Json& value = input[key];
+  if (value.is_null()) {
+    first = false;
+    second = false;
+    return;
+  }
+  if (value.is_number_integer() && (value.get<long long>() == 0 || value.get<long long>() == 1)) {
+    first = value.get<long long>() == 0;
+    second = !first;
+    return;
+  }
+  RejectField(key, "must be 0, 1 or null");
+}
+
+bool CheckBox(const Json& input, const std::string& key) {
+  if (!input.contains(key)) {
+    return false;
+  }
+  if (!input[key].is_boolean()) {
+    RejectField(key, "must be true or false");
+  }
+  return input[key].get<bool>();
+}
+
+// The time-zone list: a row index, or the row's entry text exactly.
+int TimeZoneControl(const Json& input, const std::string& key) {
+  if (!input.contains(key)) {
+    return 0;
+  }
+  const Json& value = input[key];
+  if (value.is_number_integer()) {
+    const long long row = value.get<long long>();
+    if (row < 0 || row >= kTimeZoneCount) {
+      RejectField(key, "has no row " + std::to_string(row) + " (rows 0 to " +
+                           std::to_string(kTimeZoneCount - 1) + ")");
+    }
+    return static_cast<int>(row);
+  }
+  if (value.is_string()) {
+    if (const auto row = FindTimeZoneRow(value.get<std::string>())) {
+      return *row;
+    }
+    RejectField(key, "has no entry \"" + value.get<std::string>() + "\"");
+  }
+  RejectField(key, "must be a row index or an entry text");
+}
+
+WesternFormSide ReadPanel(const Json& input, WesternSide side) {
+  WesternFormSide panel;
+  auto text = [&](WesternControl control, std::string& field) {
+    field = TextControl(input, WesternControlName(side, control), field);
+  };
+  text(WesternControl::Name, panel.Name);
+  text(WesternControl::Day, panel.Day);
+  text(WesternControl::Month, panel.Month);
+  text(WesternControl::Year, panel.Year);
+  text(WesternControl::Hour, panel.Hour);
+  text(WesternControl::Minute, panel.Minute);
+  text(WesternControl::Second, panel.Second);
+  text(WesternControl::City, panel.City);
+  text(WesternControl::State, panel.State);
+  text(WesternControl::Country, panel.Country);
+  text(WesternControl::LatDeg, panel.LatDeg);
+  text(WesternControl::LatMin, panel.LatMin);
+  text(WesternControl::LongDeg, panel.LongDeg);
+  text(WesternControl::LongMin, panel.LongMin);
+  OptionPair(input, WesternControlName(side, WesternControl::LatDirection), panel.LatNorth,
+             panel.LatSouth);
+  OptionPair(input, WesternControlName(side, WesternControl::LongDirection), panel.LongEast,
+             panel.LongWest);
+  panel.TimeZoneRow = TimeZoneControl(input, WesternControlName(side, WesternControl::TimeZone));
+  panel.DST = CheckBox(input, WesternControlName(side, WesternControl::DST));
+  return panel;
+}
+
+Rejection ToRejection(const WesternFormMessage& message) {
+  const char* icon = message.Icon == WesternMessageIcon::Information ? "information" : "error";
+  return Rejection(message.Message, icon,
+                   message.Control.empty() ? std::nullopt : std::optional(message.Control));
+}
+
+Json PositionsJson(const WesternChart& chart) {
+  Json texts = Json::array();
+  for (int i = 0; i < kWesternPointCount; ++i) {
+    texts.push_back(chart.Positions[i]);
+  }
+  return texts;
+}
+
+Json LongitudesJson(const WesternChart& chart) {
+  Json longitudes = Json::array();
+  for (double longitude : chart.Longitudes) {
+    longitudes.push_back(longitude);
+  }
+  return longitudes;
+}
+
+// For people: one row per point, both persons side by side.
+Json PositionTable(const WesternTestResult& result) {
+  Json rows = Json::array();
+  for (int i = 0; i < kWesternPointCount; ++i) {
+    Json row;
+    row["Point"] = std::string(kWesternPointCaptions[i]);
+    row["Male"] = result.Male.Positions[i];
+    row["MaleLongitude"] = result.Male.Longitudes[i];
+    row["Female"] = result.Female.Positions[i];
+    row["FemaleLongitude"] = result.Female.Longitudes[i];
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+Json WesternCommand(const Json& input, bool json) {
+  WesternForm form;
+  form.Male = ReadPanel(input, WesternSide::Male);
+  form.Female = ReadPanel(input, WesternSide::Female);
+  const WesternTestOutcome outcome = RunWesternTest(form);
+  if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
+    throw ToRejection(*failure);
+  }
+  const WesternTestResult& result = std::get<WesternTestResult>(outcome);
+
+  Json out;
+  if (json) {
+    out["MalePositions"] = PositionsJson(result.Male);
+    out["FemalePositions"] = PositionsJson(result.Female);
+    out["MaleLongitudes"] = LongitudesJson(result.Male);
+    out["FemaleLongitudes"] = LongitudesJson(result.Female);
+  } else {
+    out["Positions"] = PositionTable(result);
+  }
+  Json& score = out["WesternScore"];
+  score["Power"] = result.Score.Power;
+  score["Harmony"] = result.Score.Harmony;
+  score["PowerTimesHarmony"] = result.Score.PowerTimesHarmony;
+  score["Percentage"] = result.Score.Percentage;
+  score["Comment"] = result.Score.Comment;
+  Json& report = out["Report"];
+  report["mName"] = result.Report.mName;
+  report["mDOB"] = result.Report.mDOB;
+  report["mCity"] = result.Report.mCity;
+  report["mState"] = result.Report.mState;
+  report["Mcountry"] = result.Report.Mcountry;
+  report["fName"] = result.Report.fName;
+  report["fDOB"] = result.Report.fDOB;
+  report["fCity"] = result.Report.fCity;
+  report["fState"] = result.Report.fState;
+  report["fCountry"] = result.Report.fCountry;
+  return out;
+}
+
+}  // namespace
+
 void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  (void)app;
-  (void)options;
-  (void)action;
+  CLI::App* western = app.add_subcommand(
+      "western",
+      "A whole Western test (the Western input form by control names in; both charts, the "
+      "score and the report labels out)");
+  AddCommonOptions(western, options);
+  CommonOptions* const shared = &options;
+  std::function<int()>* const target = &action;
+  western->callback([shared, target] {
+    *target = [shared] {
+      const bool json = shared->json;
+      return RunEach(ReadInputs(shared->input_file), json,
+                     [json](const Json& input) { return WesternCommand(input, json); });
+    };
+  });
 }
 
 }  // namespace lumora::cli

@@ -12,10 +12,10 @@ struct PlanetElements {
   double SemiMajorAxis;      // astronomical units
   double SemiMajorAxisRate;  // astronomical units per century
   double Eccentricity;
-  double EccentricityRate;  // per century
-  double Inclination;       // degrees
-  double InclinationRate;   // arc seconds per century
-  double AscendingNode;     // degrees
+  double EccentricityRate;   // per century
+  double Inclination;        // degrees
+  double InclinationRate;    // arc seconds per century
+  double AscendingNode;      // degrees
   double AscendingNodeRate;  // arc seconds per century
   double Perihelion;         // longitude of perihelion, degrees
   double PerihelionRate;     // arc seconds per century

@@ -64,11 +64,10 @@ OrbitPoint PointOnOrbit(const OrbitState& orbit) {
   return {nu, r};
 }
 
-std::string TwoDigits(std::string text) {
-  if (text.size() < 2) {
-    text.insert(0, "0");
-  }
-  return text;
+std::string TwoDigits(std::string_view text) {
+  std::string padded(text.size() < 2 ? 1 : 0, '0');
+  padded += text;
+  return padded;
 }
 
 std::string PositionText(double longitude) {
@@ -84,8 +83,7 @@ CivilDateTime PlanetDateTime(const WesternBirthData& data) {
   // Month and day are counted from the first of January so that every input, even one
   // outside the calendar, names a definite instant: month 13 is January of the next
   // year, day 0 the last day of the month before.
-  const year_month first_month =
-      year{data.BirthYear} / January + months{data.BirthMonth - 1};
+  const year_month first_month = year{data.BirthYear} / January + months{data.BirthMonth - 1};
   const sys_days date = sys_days{first_month / 1} + days{data.BirthDay - 1};
   // Daylight-saving clocks run an hour ahead of the zone's standard time: the hour
   // comes off here as it does for the Moon and the angles, so every point of a chart
@@ -303,11 +301,20 @@ WesternChart CalculatePlanetPositions(const WesternBirthData& data, const Wester
 
   WesternChart chart;
   chart.Longitudes = {
-      planet(PlanetSlot::Earth),   moon.Longitude,          planet(PlanetSlot::Mercury),
-      planet(PlanetSlot::Venus),   planet(PlanetSlot::Mars), planet(PlanetSlot::Jupiter),
-      planet(PlanetSlot::Saturn),  planet(PlanetSlot::Uranus), planet(PlanetSlot::Neptune),
-      planet(PlanetSlot::Pluto),   nodes.North,             nodes.South,
-      angles.Ascendant,            angles.Midheaven,
+      planet(PlanetSlot::Earth),
+      moon.Longitude,
+      planet(PlanetSlot::Mercury),
+      planet(PlanetSlot::Venus),
+      planet(PlanetSlot::Mars),
+      planet(PlanetSlot::Jupiter),
+      planet(PlanetSlot::Saturn),
+      planet(PlanetSlot::Uranus),
+      planet(PlanetSlot::Neptune),
+      planet(PlanetSlot::Pluto),
+      nodes.North,
+      nodes.South,
+      angles.Ascendant,
+      angles.Midheaven,
   };
   for (int i = 0; i < kWesternPointCount; ++i) {
     chart.Positions[i] = PositionText(chart.Longitudes[i]);

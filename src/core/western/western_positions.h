@@ -42,7 +42,7 @@ using WesternPositions = std::array<std::string, 15>;
 
 // The report's row caption of each point.
 inline constexpr std::array<std::string_view, kWesternPointCount> kWesternPointCaptions = {
-    "Sun",    "Moon",    "Mercury", "Venus", "Mars",   "Jupiter", "Saturn",
+    "Sun",    "Moon",    "Mercury", "Venus",  "Mars",   "Jupiter", "Saturn",
     "Uranus", "Neptune", "Pluto",   "N Node", "S Node", "Asc",     "MC"};
 
 // A whole chart: the position texts and the tropical longitudes in degrees behind them.

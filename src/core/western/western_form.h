@@ -1,0 +1,124 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/western/western_positions.h"
+
+namespace lumora {
+
+// ---------------------------------------------------------------- the form record
+
+// One panel of the Western input form, each control as the window shows it.
+struct WesternFormSide {
+  std::string Name;
+  std::string Day = "1";          // "1" .. "31"
+  std::string Month = "January";  // "January" .. "December"
+  std::string Year = "1901";      // "1901" .. "2050"
+  std::string Hour = "0";         // "0" .. "23"
+  std::string Minute = "0";       // "0" .. "59"
+  std::string Second = "0";       // "0" .. "59"; offered, never read
+  std::string City;
+  std::string State;
+  std::string Country;
+  std::string LatDeg;
+  std::string LatMin;
+  std::string LongDeg;
+  std::string LongMin;
+  // The latitude direction pair (optMLong: index 0 North, index 1 South) and the
+  // longitude direction pair (optMLat: index 0 East, index 1 West). A pair may have
+  // neither option selected; the presets are North and East.
+  bool LatNorth = true;
+  bool LatSouth = false;
+  bool LongEast = true;
+  bool LongWest = false;
+  int TimeZoneRow = 0;  // list position in the time-zone table, 0 .. 70
+  bool DST = false;
+};
+
+struct WesternForm {
+  WesternFormSide Male;
+  WesternFormSide Female;
+};
+
+enum class WesternSide { Male, Female };
+
+// The controls of one panel.
+enum class WesternControl {
+  Name,
+  Day,
+  Month,
+  Year,
+  Hour,
+  Minute,
+  Second,
+  City,
+  State,
+  Country,
+  LatDeg,
+  LatMin,
+  LatDirection,  // option pair optMLong
+  LongDeg,
+  LongMin,
+  LongDirection,  // option pair optMLat
+  TimeZone,
+  DST,
+};
+
+// The window's object name of a control: "txtMName", "cboFMonth", "optMLong" ...
+std::string WesternControlName(WesternSide side, WesternControl control);
+
+// ---------------------------------------------------------------- messages
+
+enum class WesternMessageIcon { Error, Information };
+
+// A message the form shows with a single OK button, and the control that gets the focus
+// afterwards. For an option pair the control is the pair, whose preset option (index 0)
+// is selected. Empty when nothing is focused.
+struct WesternFormMessage {
+  std::string Message;
+  WesternMessageIcon Icon = WesternMessageIcon::Error;
+  std::string Control;
+};
+
+// ---------------------------------------------------------------- lists
+
+enum class WesternList { Day, Month, Year, Hour, Minute, Second, TimeZone };
+
+// The entries of a drop-down list, in list order; the first is preselected.
+std::vector<std::string> WesternListEntries(WesternList list);
+
+// The first list text or time-zone row that its list does not offer, as a message
+// naming the list. The window's lists cannot hold such a value; a form record made
+// elsewhere can.
+std::optional<WesternFormMessage> FindWesternListFault(const WesternForm& form);
+
+// ---------------------------------------------------------------- key filters
+
+enum class WesternKeyFilter { Letters, Digits };
+
+// The longest text a latitude or longitude box takes.
+inline constexpr int kWesternCoordinateMaxLength = 3;
+
+// The filter of a text box: letters for the name and place boxes, digits for the
+// latitude and longitude boxes, none for the other controls.
+std::optional<WesternKeyFilter> WesternKeyFilterOf(WesternControl control);
+
+// Whether a typed character code passes the filter: nothing when it does, otherwise
+// the message to show after swallowing the key (the focus stays in the box).
+std::optional<WesternFormMessage> FilterWesternKey(WesternKeyFilter filter, int key_code);
+
+// ---------------------------------------------------------------- validation and reading
+
+// The checks of the form in their fixed order; nothing when every check passes,
+// otherwise the first failure.
+std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form);
+
+// The birth data of one validated panel. The zone comes from the form's own copy of the
+// time-zone table. Throws std::invalid_argument for a field that does not convert,
+// which a validated form never holds.
+WesternBirthData ReadWesternBirthData(const WesternFormSide& side);
+
+}  // namespace lumora

@@ -1,0 +1,39 @@
+#include "core/western/western_test.h"
+
+namespace lumora {
+
+std::string DateOfBirthText(const WesternFormSide& side) {
+  return side.Month + " " + side.Day + ", " + side.Year;
+}
+
+WesternReportLabels MakeWesternReportLabels(const WesternForm& form) {
+  return {
+      .mName = form.Male.Name,
+      .mDOB = DateOfBirthText(form.Male),
+      .mCity = form.Male.City,
+      .mState = form.Male.State,
+      .Mcountry = form.Male.Country,
+      .fName = form.Female.Name,
+      .fDOB = DateOfBirthText(form.Female),
+      .fCity = form.Female.City,
+      .fState = form.Female.State,
+      .fCountry = form.Female.Country,
+  };
+}
+
+WesternTestOutcome RunWesternTest(const WesternForm& form) {
+  if (auto fault = FindWesternListFault(form)) {
+    return *fault;
+  }
+  if (auto failure = ValidateWesternInput(form)) {
+    return *failure;
+  }
+  WesternTestResult result;
+  result.Male = CalculateWesternChart(ReadWesternBirthData(form.Male));
+  result.Female = CalculateWesternChart(ReadWesternBirthData(form.Female));
+  result.Score = ScoreWesternCompatibility(result.Male.Positions, result.Female.Positions);
+  result.Report = MakeWesternReportLabels(form);
+  return result;
+}
+
+}  // namespace lumora

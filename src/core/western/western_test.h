@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "core/western/western_form.h"
+#include "core/western/western_positions.h"
+#include "core/western/western_score.h"
+
+namespace lumora {
+
+// The person labels of the Western report, named as the report names them.
+struct WesternReportLabels {
+  std::string mName;  // as typed, not trimmed
+  std::string mDOB;   // "January 5, 1980"
+  std::string mCity;
+  std::string mState;
+  std::string Mcountry;
+  std::string fName;
+  std::string fDOB;
+  std::string fCity;
+  std::string fState;
+  std::string fCountry;
+};
+
+// Everything the Western report shows.
+struct WesternTestResult {
+  WesternChart Male;
+  WesternChart Female;
+  WesternScore Score;
+  WesternReportLabels Report;
+};
+
+// The result, or the message the form shows instead.
+using WesternTestOutcome = std::variant<WesternTestResult, WesternFormMessage>;
+
+// The month text, a blank, the day text, a comma and a blank, the year text.
+std::string DateOfBirthText(const WesternFormSide& side);
+
+WesternReportLabels MakeWesternReportLabels(const WesternForm& form);
+
+// The whole Western test of a form: list entries, validation, both charts (male first),
+// the score and the report labels.
+WesternTestOutcome RunWesternTest(const WesternForm& form);
+
+}  // namespace lumora
