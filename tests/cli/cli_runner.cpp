@@ -57,6 +57,8 @@ CliRun RunCli(const std::string& arguments, const std::string& stdin_text) {
   return run;
 }
 
-std::string Fixture(const std::string& name) { return Slurp(std::string(LUMORA_CLI_FIXTURES) + "/" + name); }
+std::string Fixture(const std::string& name) {
+  return Slurp(std::string(LUMORA_CLI_FIXTURES) + "/" + name);
+}
 
 }  // namespace lumora::testing

@@ -39,10 +39,10 @@ TEST(JulianDayNumber, KnownDates) {
   // Meeus ch. 7 and the switch from the Julian to the Gregorian calendar:
   // 15 October 1582 is still counted as a Julian-calendar date (strict comparison).
   const DayCase cases[] = {
-      {2000, 1, 1, 2451545}, {1900, 1, 1, 2415021}, {1600, 3, 1, 2305508},
+      {2000, 1, 1, 2451545},  {1900, 1, 1, 2415021},   {1600, 3, 1, 2305508},
       {1582, 10, 4, 2299160}, {1582, 10, 15, 2299171}, {1582, 10, 16, 2299162},
       {1947, 8, 15, 2432413}, {1999, 13, 1, 2451545},  // month 13 of 1999 is January 2000
-      {2000, 3, 0, 2451604},                              // day 0 is 29 February 2000
+      {2000, 3, 0, 2451604},                           // day 0 is 29 February 2000
   };
   for (const auto& c : cases) {
     EXPECT_EQ(JulianDayNumber(c.month, c.day, c.year), c.expected)
@@ -125,8 +125,8 @@ TEST(FormatZodiacLongitude, TruncatesAndNamesTheSign) {
       {0.0, "0\u00B0 0' 0\" Ari", 0},
       {29.9999999, "29\u00B0 59' 59\" Ari", 2},  // seconds never carry
       {35.25, "5\u00B0 15' 0\" Tau", 2},
-      {35.05, "5\u00B0 2' 59\" Tau", 2},  // 35.05 is stored just below: truncated
-      {360.0, "0\u00B0 0' 0\" Ari", 26},  // a full turn is the start of Aries again
+      {35.05, "5\u00B0 2' 59\" Tau", 2},   // 35.05 is stored just below: truncated
+      {360.0, "0\u00B0 0' 0\" Ari", 26},   // a full turn is the start of Aries again
       {-12.5, "12\u00B0 30' 0\" Ari", 0},  // the magnitude is written
   };
   for (const auto& c : cases) {
@@ -146,8 +146,8 @@ TEST(CalculateMoonSign, WholeBirthMoments) {
   const SignCase cases[] = {
       {Moment(2000, 1, 1, 12, 0, 0, 0, false, false, 0), "19\u00B0 27' 44\" Lib", "Libra (Thula)",
        "Swati"},
-      {Moment(2000, 1, 13, 12, 0, 0, 0, false, false, 0), "15\u00B0 31' 48\" Pis",
-       "Pisces (Meena)", "Uttara Bhadrapada"},
+      {Moment(2000, 1, 13, 12, 0, 0, 0, false, false, 0), "15\u00B0 31' 48\" Pis", "Pisces (Meena)",
+       "Uttara Bhadrapada"},
       {Moment(1947, 8, 15, 0, 0, 5, 30, true), "3\u00B0 59' 16\" Can", "Cancer (Kataka)", "Pushya"},
   };
   for (const auto& c : cases) {

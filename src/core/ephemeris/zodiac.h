@@ -11,24 +11,43 @@ inline constexpr std::string_view kSignAbbreviations = "AriTauGemCanLeoVirLibSco
 
 // Moon-sign names as the Vedic ephemeris hands them out.
 inline constexpr std::array<std::string_view, 12> kSignDisplayNames = {
-    "Aries (Mesha)",       "Taurus (Vrishabha)", "Gemini (Mithuna)",
-    "Cancer (Kataka)",     "Leo (Simha)",        "Virgo (Kanya)",
-    "Libra (Thula)",       "Scorpio (Vrishcika)", "Sagittarius (Dhanush)",
-    "Capricorn (Makara)",  "Aquarius (Kumbha)",  "Pisces (Meena)"};
+    "Aries (Mesha)",         "Taurus (Vrishabha)", "Gemini (Mithuna)",  "Cancer (Kataka)",
+    "Leo (Simha)",           "Virgo (Kanya)",      "Libra (Thula)",     "Scorpio (Vrishcika)",
+    "Sagittarius (Dhanush)", "Capricorn (Makara)", "Aquarius (Kumbha)", "Pisces (Meena)"};
 
 // Bare English sign names, the names the koota engine and the catalogues work on.
 inline constexpr std::array<std::string_view, 12> kSignNames = {
-    "Aries", "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
-    "Libra", "Scorpio",     "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 // Nakshatras 0 (Ashwini) to 26 (Revati), spelled once for the whole program.
-inline constexpr std::array<std::string_view, 27> kNakshatraNames = {
-    "Ashwini",       "Bharani",         "Krittika",        "Rohini",        "Mrigasira",
-    "Ardra",         "Punarvasu",       "Pushya",          "Ashlesha",      "Magha",
-    "Poorva Phalguni", "Uttara Phalguni", "Hasta",         "Chitra",        "Swati",
-    "Vishakha",      "Anuradha",        "Jyeshtha",        "Moola",         "Purva Ashadha",
-    "Uttara Ashadha", "Shravana",       "Dhanistha",       "Shatabhisha",   "Poorva Bhadrapada",
-    "Uttara Bhadrapada", "Revati"};
+inline constexpr std::array<std::string_view, 27> kNakshatraNames = {"Ashwini",
+                                                                     "Bharani",
+                                                                     "Krittika",
+                                                                     "Rohini",
+                                                                     "Mrigasira",
+                                                                     "Ardra",
+                                                                     "Punarvasu",
+                                                                     "Pushya",
+                                                                     "Ashlesha",
+                                                                     "Magha",
+                                                                     "Poorva Phalguni",
+                                                                     "Uttara Phalguni",
+                                                                     "Hasta",
+                                                                     "Chitra",
+                                                                     "Swati",
+                                                                     "Vishakha",
+                                                                     "Anuradha",
+                                                                     "Jyeshtha",
+                                                                     "Moola",
+                                                                     "Purva Ashadha",
+                                                                     "Uttara Ashadha",
+                                                                     "Shravana",
+                                                                     "Dhanistha",
+                                                                     "Shatabhisha",
+                                                                     "Poorva Bhadrapada",
+                                                                     "Uttara Bhadrapada",
+                                                                     "Revati"};
 
 // The abbreviation of sign k (0..11).
 std::string_view SignAbbreviation(int k);
