@@ -35,15 +35,19 @@ std::string Cell(const KootaMatrix<N>& matrix, int row, int column) {
   return FormatHalfPoints(matrix[row][column]);
 }
 
+// A name outside the table comes back from classify unchanged; it must not score
+// even when it happens to spell a class name ("Brahmin", "Deva").
 template <std::size_t N, std::size_t C>
-KootaResult ByClass(std::string (*classify)(std::string_view),
+KootaResult ByClass(std::string (*classify)(std::string_view), int (*find)(std::string_view),
                     const std::array<std::string_view, C>& classes, const KootaMatrix<N>& matrix,
                     std::string_view boy, std::string_view girl) {
   KootaResult result;
   result.BoyValue = classify(boy);
   result.GirlValue = classify(girl);
-  result.Points =
-      Cell(matrix, ClassIndex(classes, result.BoyValue), ClassIndex(classes, result.GirlValue));
+  if (find(boy) >= 0 && find(girl) >= 0) {
+    result.Points =
+        Cell(matrix, ClassIndex(classes, result.BoyValue), ClassIndex(classes, result.GirlValue));
+  }
   return result;
 }
 
@@ -60,11 +64,11 @@ KootaResult ByIndex(int (*find)(std::string_view), const KootaMatrix<N>& matrix,
 }  // namespace
 
 KootaResult CalculateVarnaKuta(std::string_view boy_sign, std::string_view girl_sign) {
-  return ByClass(GetVarna, kVarnaRanks, kVarnaMatrix, boy_sign, girl_sign);
+  return ByClass(GetVarna, FindSign, kVarnaRanks, kVarnaMatrix, boy_sign, girl_sign);
 }
 
 KootaResult CalculateVasyaKuta(std::string_view boy_sign, std::string_view girl_sign) {
-  return ByClass(GetVasyaClass, kVasyaClasses, kVasyaMatrix, boy_sign, girl_sign);
+  return ByClass(GetVasyaClass, FindSign, kVasyaClasses, kVasyaMatrix, boy_sign, girl_sign);
 }
 
 KootaResult CalculateGrahaMaitriKuta(std::string_view boy_sign, std::string_view girl_sign) {
@@ -91,11 +95,11 @@ KootaResult CalculateTaraKuta(std::string_view boy_nakshatra, std::string_view g
 }
 
 KootaResult CalculateGanaKuta(std::string_view boy_nakshatra, std::string_view girl_nakshatra) {
-  return ByClass(GetGana, kGanaClasses, kGanaMatrix, boy_nakshatra, girl_nakshatra);
+  return ByClass(GetGana, FindNakshatra, kGanaClasses, kGanaMatrix, boy_nakshatra, girl_nakshatra);
 }
 
 KootaResult CalculateNadiKuta(std::string_view boy_nakshatra, std::string_view girl_nakshatra) {
-  return ByClass(GetNadi, kNadiClasses, kNadiMatrix, boy_nakshatra, girl_nakshatra);
+  return ByClass(GetNadi, FindNakshatra, kNadiClasses, kNadiMatrix, boy_nakshatra, girl_nakshatra);
 }
 
 KootaResult CalculateYoniKuta(std::string_view boy_nakshatra, std::string_view girl_nakshatra) {

@@ -99,15 +99,25 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
   document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
 }
 
-ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
-                                const KootaResults& kootas, const KootaTexts& texts) {
+ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
+                                  const GridCaptions& grid, const KootaResults& kootas,
+                                  const std::array<std::string, kKootaCount>& significance,
+                                  const char* credit_line) {
   ReportDocument report;
+  auto credit = [&](std::optional<Rgb> color) {
+    if (credit_line != nullptr) {
+      report.push_back({credit_line, false, color});
+    }
+  };
   report.push_back({std::string("Your Details:") + kCrLf, true, std::nullopt});
-  AppendPersonRuns(report, state.BoyDetails);
+  AppendPersonRuns(report, boy);
+  credit(std::nullopt);
   report.push_back({std::string("Your Partner's Details:") + kCrLf, true, std::nullopt});
-  AppendPersonRuns(report, state.GirlDetails);
+  AppendPersonRuns(report, girl);
+  credit(std::nullopt);
   report.push_back({grid[43] + kCrLf, true, kBlue});
   report.push_back({grid[42] + kCrLf + kCrLf, true, kBlue});
+  credit(kBlue);
   for (int k = 0; k < kKootaCount; ++k) {
     const std::string word(kKootas[k].Word);
     const Rgb line = kKootas[k].LineColor;
@@ -116,17 +126,22 @@ ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& gri
     report.push_back({"Points Obtained: " + grid[5 * k + 3] + kCrLf, false, kRed});
     report.push_back({"Area of Life: " + grid[5 * k + 4] + kCrLf, false, kRed});
     report.push_back(
-        {state.BoyDetails.Name + " belongs to " + kootas[k].BoyValue + " " + word + kCrLf, false,
-         line});
+        {boy.Name + " belongs to " + kootas[k].BoyValue + " " + word + kCrLf, false, line});
     report.push_back(
-        {state.GirlDetails.Name + " belongs to " + kootas[k].GirlValue + " " + word + kCrLf, false,
-         line});
+        {girl.Name + " belongs to " + kootas[k].GirlValue + " " + word + kCrLf, false, line});
     report.push_back({"Significance Of " + word + " Kuta" + kCrLf, true, kTeal});
-    report.push_back({texts.KootaSignificance[k] + kCrLf + kCrLf, false, kBlack});
+    report.push_back({significance[k] + kCrLf + kCrLf, false, kBlack});
+    credit(kBlack);
   }
   report.push_back({std::string(kClosingHeading) + kCrLf, true, kRed});
   report.push_back({kClosingParagraph, false, kRed});
   return report;
+}
+
+ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
+                                const KootaResults& kootas, const KootaTexts& texts) {
+  return ComposeMatchReport(state.BoyDetails, state.GirlDetails, grid, kootas,
+                            texts.KootaSignificance, nullptr);
 }
 
 MatchOutcome CalculateMatch(MatchState& state) {

@@ -97,6 +97,13 @@ ProfileValues CurrentProfileValues(const MatchState& state);
 ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
                                 const KootaResults& kootas, const KootaTexts& texts);
 
+// The match report for two persons; with a credit line, that line follows each
+// person's details, the verdict and each koota's significance (the exported form).
+ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
+                                  const GridCaptions& grid, const KootaResults& kootas,
+                                  const std::array<std::string, kKootaCount>& significance,
+                                  const char* credit_line);
+
 // Shared by the match report and every exported document.
 inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik v1.0";
 extern const char* const kClosingParagraph;
