@@ -1,0 +1,188 @@
+// lumora-cli vedic: forms and profiles in, whole matches or errors out, in order.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli_runner.h"
+
+namespace lumora::testing {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct KootaRow {
+  const char* koota;
+  const char* boy;
+  const char* girl;
+  const char* maximum;
+  const char* points;
+  const char* area;
+};
+
+void ExpectKootas(const Json& kootas, const KootaRow (&rows)[8]) {
+  ASSERT_EQ(kootas.size(), 8u);
+  for (std::size_t k = 0; k < 8; ++k) {
+    SCOPED_TRACE(rows[k].koota);
+    EXPECT_EQ(kootas[k]["Koota"], rows[k].koota);
+    EXPECT_EQ(kootas[k]["BoyValue"], rows[k].boy);
+    EXPECT_EQ(kootas[k]["GirlValue"], rows[k].girl);
+    EXPECT_EQ(kootas[k]["Maximum"], rows[k].maximum);
+    EXPECT_EQ(kootas[k]["Points"], rows[k].points);
+    EXPECT_EQ(kootas[k]["AreaOfLife"], rows[k].area);
+  }
+}
+
+TEST(VedicCli, FormAndProfileMatches) {
+  const CliRun run = RunCli("vedic --json", Fixture("vedic_match.jsonl"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 2u);
+
+  // Boy 15 August 1947 00:00, zone typed "-5" 30 east (the preset); girl 1 January 2000
+  // 12:00 at Greenwich.
+  const Json& form = lines[0];
+  EXPECT_EQ(form["BoyDetails"]["Place"], "Delhi, Delhi, India");
+  EXPECT_EQ(form["BoyDetails"]["Second"], 0);  // a missing list is its first entry
+  EXPECT_EQ(form["GirlDetails"]["Hour"], 12);
+  EXPECT_EQ(form["BoyMoon"]["UT"], -5.5);  // the zone's sign never counts
+  EXPECT_EQ(form["BoyMoon"]["MoonSignName"], "Cancer (Kataka)");
+  EXPECT_EQ(form["GirlMoon"]["NakshatraName"], "Swati");
+  EXPECT_EQ(form["BoyRashi"], "Cancer");
+  EXPECT_EQ(form["GirlRashi"], "Libra");
+  EXPECT_EQ(form["BoyNakshatra"], "Pushya");
+  EXPECT_EQ(form["GirlNakshatra"], "Swati");
+  const KootaRow form_rows[8] = {
+      {"Varna", "Brahmin", "Sudra", "1", "0", "Work"},
+      {"Vasya", "Jala", "Nara", "2", "0", "Control"},
+      {"Tara", "Pushya", "Swati", "3", "1.5", "Destiny"},
+      {"Yoni", "Pushya", "Swati", "4", "1.5", "Mental Awareness"},
+      {"Graha Maitri", "Cancer", "Libra", "5", "1", "Compatibility"},
+      {"Gana", "Deva", "Deva", "6", "6", "Temperament"},
+      {"Rashi", "Cancer", "Libra", "7", "0", "Love"},
+      {"Nadi", "Pitha/Madhya", "Sleshma/Anthya", "8", "8", "Health"},
+  };
+  ExpectKootas(form["Kootas"], form_rows);
+  EXPECT_EQ(form["TotalPoints"], "18");
+  EXPECT_EQ(form["Verdict"], "This is a Fair Match");
+  EXPECT_EQ(form["Summary"], "You Have Obtained 18 Points Out Of 36 Points");
+  ASSERT_EQ(form["Grid"].size(), 44u);
+  EXPECT_EQ(form["Grid"][0], "Brahmin");
+  EXPECT_EQ(form["Grid"][13], "1.5");
+  EXPECT_EQ(form["Grid"][24], "Compatibility");
+  EXPECT_EQ(form["Grid"][40], "36");
+  EXPECT_EQ(form["Grid"][41], "18");
+  EXPECT_EQ(form["Grid"][42], "This is a Fair Match");
+  EXPECT_EQ(form["Grid"][43], form["Summary"]);
+  EXPECT_FALSE(form.contains("Report"));
+
+  // A profile carries no persons: no details and no Moons.
+  const Json& profile = lines[1];
+  EXPECT_FALSE(profile.contains("BoyDetails"));
+  EXPECT_FALSE(profile.contains("GirlMoon"));
+  const KootaRow profile_rows[8] = {
+      {"Varna", "Kshatriya", "Sudra", "1", "0", "Work"},
+      {"Vasya", "Chatushpada", "Nara", "2", "0.5", "Control"},
+      {"Tara", "Bharani", "Shatabhisha", "3", "1.5", "Destiny"},
+      {"Yoni", "Bharani", "Shatabhisha", "4", "3.5", "Mental Awareness"},
+      {"Graha Maitri", "Aries", "Gemini", "5", "1", "Compatibility"},
+      {"Gana", "Manusha", "Rakshasa", "6", "2", "Temperament"},
+      {"Rashi", "Aries", "Gemini", "7", "7", "Love"},
+      {"Nadi", "Pitha/Madhya", "Vatha/Adi", "8", "8", "Health"},
+  };
+  ExpectKootas(profile["Kootas"], profile_rows);
+  EXPECT_EQ(profile["TotalPoints"], "23.5");
+  EXPECT_EQ(profile["Verdict"], "This is a Good Match");
+  EXPECT_EQ(profile["Grid"][43], "You Have Obtained 23.5 Points Out Of 36 Points");
+}
+
+TEST(VedicCli, ReportRuns) {
+  const CliRun run = RunCli("vedic --json --report", Fixture("vedic_match.jsonl"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 2u);
+  for (const Json& line : lines) {
+    const Json& report = line["Report"];
+    ASSERT_EQ(report.size(), 78u);
+    for (const Json& r : report) {
+      ASSERT_TRUE(r["Text"].is_string());
+      ASSERT_TRUE(r["Bold"].is_boolean());
+      const Json& color = r["Color"];
+      ASSERT_TRUE(color.is_null() || (color.is_array() && color.size() == 3u)) << color;
+      if (color.is_array()) {
+        for (const Json& part : color) {
+          EXPECT_TRUE(part.is_number_integer() && part >= 0 && part <= 255) << color;
+        }
+      }
+    }
+    EXPECT_EQ(report[0]["Text"], "Your Details:\r\n");
+    EXPECT_TRUE(report[0]["Bold"]);
+    EXPECT_EQ(report[10]["Color"], Json::array({0, 0, 255}));
+    EXPECT_EQ(report[12]["Text"], "Guna: Varna Kuta\r\n");
+    EXPECT_EQ(report[12]["Color"], Json::array({255, 0, 0}));
+    EXPECT_EQ(report[77]["Bold"], false);
+  }
+  EXPECT_EQ(lines[0]["Report"][1]["Text"], "Name: Arjun\r\n");
+  EXPECT_EQ(lines[0]["Report"][16]["Text"], "Arjun belongs to Brahmin Varna\r\n");
+  EXPECT_EQ(lines[0]["Report"][16]["Color"], Json::array({0, 0, 128}));
+  EXPECT_EQ(lines[1]["Report"][1]["Text"], "Name: \r\n");
+  EXPECT_EQ(lines[1]["Report"][10]["Text"], "You Have Obtained 23.5 Points Out Of 36 Points\r\n");
+}
+
+struct ErrorCase {
+  std::size_t line;
+  const char* message;  // nullptr: any text
+  const char* icon;
+  const char* focus;  // nullptr: no control
+};
+
+TEST(VedicCli, RejectionsInPlace) {
+  const CliRun run = RunCli("vedic --json", Fixture("vedic_rejections.jsonl"));
+  EXPECT_EQ(run.status, 2);
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[0]["TotalPoints"], "25");  // two Leo Moons in Magha
+  EXPECT_EQ(lines[0]["Verdict"], "This is a Very Good Match");
+  const ErrorCase cases[] = {
+      {1, "Please Check The File.", "error", nullptr},  // "Mula" is not a nakshatra name
+      {2, "Please Check The File.", "error", nullptr},  // three values
+      {3, "Please Enter Your Partner's Name", "error", "txtFName"},
+      {4, nullptr, "error", "cboMMonth"},  // "Janvier" is not in the month list
+      {5, "Please Enter Your Correct Date Or Month !", "information", nullptr},  // 31 April
+      {6, "Please Select Direction For The Latitude", "error", "optMNorth"},
+      {7, "Please Enter A Correct Latitude", "error", "txtMLD"},  // 91 degrees
+      {8, "Please Enter Your Name", "error", "txtMName"},         // everything missing
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    const Json& line = lines[c.line];
+    ASSERT_TRUE(line.contains("Error")) << line;
+    EXPECT_EQ(line.size(), 1u);
+    const Json& error = line["Error"];
+    if (c.message != nullptr) {
+      EXPECT_EQ(error["Message"], c.message);
+    } else {
+      EXPECT_FALSE(error["Message"].get<std::string>().empty());
+    }
+    EXPECT_EQ(error["Icon"], c.icon);
+    if (c.focus != nullptr) {
+      EXPECT_EQ(error["Focus"], c.focus);
+    } else {
+      EXPECT_TRUE(error["Focus"].is_null());
+    }
+  }
+}
+
+TEST(VedicCli, UnreadableInputIsAUsageError) {
+  for (const char* input : {"{\"Profile\": [", "[\"Leo\"]\n"}) {
+    const CliRun run = RunCli("vedic --json", input);
+    EXPECT_EQ(run.status, 1) << input;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_FALSE(run.err.empty());
+  }
+  const CliRun missing = RunCli("vedic --json --input /nonexistent/vedic.jsonl", "");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.out.empty());
+}
+
+}  // namespace
+}  // namespace lumora::testing

@@ -1,0 +1,404 @@
+// The birth-details form: key filters, the fixed order of its checks and their exact
+// wording, and what a check leaves focused or selected.
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/vedic/entry/birth_form.h"
+
+namespace lumora {
+namespace {
+
+BirthForm ValidForm() {
+  BirthForm form;
+  BirthFormSide& boy = form.Boy;
+  boy.Name = "Arjun";
+  boy.Day = "15";
+  boy.Month = "August";
+  boy.Year = "1947";
+  boy.City = "Delhi";
+  boy.State = "Delhi";
+  boy.Country = "India";
+  boy.LatDeg = "28";
+  boy.LatMin = "36";
+  boy.LongDeg = "77";
+  boy.LongMin = "12";
+  boy.ZoneHour = "5";
+  boy.ZoneMinute = "30";
+  BirthFormSide& girl = form.Girl;
+  girl.Name = "Bela";
+  girl.Day = "1";
+  girl.Month = "January";
+  girl.Year = "2000";
+  girl.Hour = "12";
+  girl.City = "London";
+  girl.State = "England";
+  girl.Country = "United Kingdom";
+  girl.LatDeg = "51";
+  girl.LatMin = "30";
+  girl.LongDeg = "0";
+  girl.LongMin = "0";
+  girl.East = false;
+  girl.West = true;
+  girl.ZoneHour = "0";
+  girl.ZoneMinute = "0";
+  return form;
+}
+
+void SetDate(BirthFormSide& side, const char* day, const char* month, const char* year) {
+  side.Day = day;
+  side.Month = month;
+  side.Year = year;
+}
+
+struct Check {
+  int number;
+  void (*fault)(BirthForm&);
+  const char* message;
+  MessageIcon icon;
+  const char* control;  // focused, or selected when selects_option; empty for none
+  bool selects_option;
+};
+
+constexpr MessageIcon kError = MessageIcon::Error;
+constexpr MessageIcon kInfo = MessageIcon::Information;
+
+// The checks in the order the form runs them, each with a fault that fails it alone.
+const Check kChecks[] = {
+    {1, [](BirthForm& f) { f.Boy.Name = ""; }, "Please Enter Your Name", kError, "txtMName", false},
+    {2, [](BirthForm& f) { f.Boy.ZoneHour = ""; }, "Please Enter Your Hour Of Time Zone", kError,
+     "txtMZoneHour", false},
+    {3, [](BirthForm& f) { f.Boy.ZoneMinute = ""; }, "Please Enter Your Minute Of Time Zone",
+     kError, "txtMZoneMinute", false},
+    {4, [](BirthForm& f) { f.Boy.LatDeg = ""; }, "Please Enter Degree in Latitude", kError,
+     "txtMLD", false},
+    {5, [](BirthForm& f) { f.Boy.LatMin = ""; }, "Please Enter Minutes in Latitude", kError,
+     "txtMLM", false},
+    {6, [](BirthForm& f) { f.Boy.LongDeg = ""; }, "Please Enter Degree in Longitude", kError,
+     "txtMLoD", false},
+    {7, [](BirthForm& f) { f.Boy.LongMin = ""; }, "Please Enter Minute in Longitude", kError,
+     "txtMLoM", false},
+    {8, [](BirthForm& f) { f.Boy.City = ""; }, "Please Enter City", kError, "txtMCity", false},
+    {9, [](BirthForm& f) { f.Boy.State = ""; }, "Please Enter State", kError, "txtMState", false},
+    {10, [](BirthForm& f) { f.Boy.Country = ""; }, "Please Enter Country", kError, "txtMCountry",
+     false},
+    {11, [](BirthForm& f) { f.Boy.North = f.Boy.South = false; },
+     "Please Select Direction For The Latitude", kError, "optMNorth", true},
+    {12, [](BirthForm& f) { f.Boy.East = f.Boy.West = false; },
+     "Please Select Direction For The Longitude", kError, "optMEast", true},
+    {13, [](BirthForm& f) { f.Girl.Name = ""; }, "Please Enter Your Partner's Name", kError,
+     "txtFName", false},
+    {14, [](BirthForm& f) { f.Girl.ZoneHour = ""; },
+     "Please Enter Your Partner's Hour Of Time Zone", kError, "txtFZoneHour", false},
+    {15, [](BirthForm& f) { f.Girl.ZoneMinute = ""; },
+     "Please Enter Your Partner's Minute Of Time Zone", kError, "txtFZoneMinute", false},
+    {16, [](BirthForm& f) { f.Girl.LatDeg = ""; }, "Please Enter Degree in Latitude", kError,
+     "txtFLD", false},
+    {17, [](BirthForm& f) { f.Girl.LatMin = ""; }, "Please Enter Minutes in Latitude", kError,
+     "txtFLM", false},
+    {18, [](BirthForm& f) { f.Girl.LongDeg = ""; }, "Please Enter Degree in Longitude", kError,
+     "txtFLoD", false},
+    {19, [](BirthForm& f) { f.Girl.LongMin = ""; }, "Please Enter Minutes in Longitude", kError,
+     "txtFLoM", false},
+    {20, [](BirthForm& f) { f.Girl.City = ""; }, "Please Enter City", kError, "txtFCity", false},
+    {21, [](BirthForm& f) { f.Girl.State = ""; }, "Please Enter State", kError, "txtFState", false},
+    {22, [](BirthForm& f) { f.Girl.Country = ""; }, "Please Enter Country", kError, "txtFCountry",
+     false},
+    {23, [](BirthForm& f) { f.Girl.North = f.Girl.South = false; },
+     "Please Select Direction For The Latitude", kError, "optFNorth", true},
+    {24, [](BirthForm& f) { f.Girl.East = f.Girl.West = false; },
+     "Please Select Direction For The Longitude", kError, "optFEast", true},
+    {25, [](BirthForm& f) { SetDate(f.Boy, "29", "February", "1901"); },
+     "Please Enter Your Correct Date Or Month!", kInfo, "", false},
+    {26, [](BirthForm& f) { SetDate(f.Boy, "31", "April", "1980"); },
+     "Please Enter Your Correct Date Or Month !", kInfo, "", false},
+    {27, [](BirthForm& f) { SetDate(f.Girl, "29", "February", "1901"); },
+     "Please Enter Your Partner's Correct Date Or Month!", kInfo, "", false},
+    {28, [](BirthForm& f) { SetDate(f.Girl, "31", "April", "1980"); },
+     "Please Enter Your Partner's Correct Date Or Month !", kInfo, "", false},
+};
+
+// Numbers typed into the digit fields are checked after all of the above (pasted
+// text and the picker's minus sign get past the key filter), boy first.
+const Check kNumberChecks[] = {
+    {29, [](BirthForm& f) { f.Boy.LatDeg = "2x"; }, "Please Enter Only Numbers", kError, "txtMLD",
+     false},
+    {30, [](BirthForm& f) { f.Boy.LatMin = "-3"; }, "Please Enter Only Numbers", kError, "txtMLM",
+     false},
+    {31, [](BirthForm& f) { f.Boy.LongDeg = " 77"; }, "Please Enter Only Numbers", kError,
+     "txtMLoD", false},
+    {32, [](BirthForm& f) { f.Boy.LongMin = "1.5"; }, "Please Enter Only Numbers", kError,
+     "txtMLoM", false},
+    {33, [](BirthForm& f) { f.Boy.ZoneHour = "--5"; }, "Please Enter Only Numbers", kError,
+     "txtMZoneHour", false},
+    {34, [](BirthForm& f) { f.Boy.ZoneMinute = "-30"; }, "Please Enter Only Numbers", kError,
+     "txtMZoneMinute", false},
+    {35, [](BirthForm& f) { f.Girl.LatDeg = "5 1"; }, "Please Enter Only Numbers", kError, "txtFLD",
+     false},
+    {36, [](BirthForm& f) { f.Girl.LatMin = "+3"; }, "Please Enter Only Numbers", kError, "txtFLM",
+     false},
+    {37, [](BirthForm& f) { f.Girl.LongDeg = "O"; }, "Please Enter Only Numbers", kError, "txtFLoD",
+     false},
+    {38, [](BirthForm& f) { f.Girl.LongMin = " "; }, "Please Enter Only Numbers", kError, "txtFLoM",
+     false},
+    {39, [](BirthForm& f) { f.Girl.ZoneHour = "-"; }, "Please Enter Only Numbers", kError,
+     "txtFZoneHour", false},
+    {40, [](BirthForm& f) { f.Girl.ZoneMinute = "3O"; }, "Please Enter Only Numbers", kError,
+     "txtFZoneMinute", false},
+};
+
+// Numbers out of range, each alone on a valid form.
+const Check kRangeChecks[] = {
+    {41, [](BirthForm& f) { f.Boy.LatDeg = "91"; }, "Please Enter A Correct Latitude", kError,
+     "txtMLD", false},
+    {42, [](BirthForm& f) { f.Boy.LatMin = "60"; }, "Please Enter A Correct Latitude", kError,
+     "txtMLM", false},
+    {43, [](BirthForm& f) { f.Boy.LongDeg = "181"; }, "Please Enter A Correct Longitude", kError,
+     "txtMLoD", false},
+    {44, [](BirthForm& f) { f.Boy.LongMin = "60"; }, "Please Enter A Correct Longitude", kError,
+     "txtMLoM", false},
+    {45, [](BirthForm& f) { f.Boy.ZoneHour = "15"; }, "Please Enter A Correct Time Zone", kError,
+     "txtMZoneHour", false},
+    {46, [](BirthForm& f) { f.Boy.ZoneHour = "-15"; }, "Please Enter A Correct Time Zone", kError,
+     "txtMZoneHour", false},
+    {47, [](BirthForm& f) { f.Boy.ZoneMinute = "60"; }, "Please Enter A Correct Time Zone", kError,
+     "txtMZoneMinute", false},
+    {48, [](BirthForm& f) { f.Girl.LatDeg = "999"; }, "Please Enter A Correct Latitude", kError,
+     "txtFLD", false},
+    {49, [](BirthForm& f) { f.Girl.LatMin = "75"; }, "Please Enter A Correct Latitude", kError,
+     "txtFLM", false},
+    {50, [](BirthForm& f) { f.Girl.LongDeg = "200"; }, "Please Enter A Correct Longitude", kError,
+     "txtFLoD", false},
+    {51, [](BirthForm& f) { f.Girl.LongMin = "99"; }, "Please Enter A Correct Longitude", kError,
+     "txtFLoM", false},
+    {52, [](BirthForm& f) { f.Girl.ZoneHour = "-100"; }, "Please Enter A Correct Time Zone", kError,
+     "txtFZoneHour", false},
+    {53, [](BirthForm& f) { f.Girl.ZoneMinute = "90"; }, "Please Enter A Correct Time Zone", kError,
+     "txtFZoneMinute", false},
+};
+
+void ExpectFailure(const std::optional<FormFailure>& failure, const Check& check) {
+  ASSERT_TRUE(failure.has_value()) << "check " << check.number << " passed";
+  EXPECT_EQ(failure->Message, check.message) << "check " << check.number;
+  EXPECT_EQ(failure->Icon, check.icon) << "check " << check.number;
+  EXPECT_EQ(failure->Control, check.control) << "check " << check.number;
+  EXPECT_EQ(failure->SelectsOption, check.selects_option) << "check " << check.number;
+}
+
+TEST(ValidateBirthDetails, ValidFormPasses) {
+  EXPECT_FALSE(ValidateBirthDetails(ValidForm(), false).has_value());
+}
+
+TEST(ValidateBirthDetails, EachCheckAloneWithItsMessage) {
+  std::vector<Check> all(std::begin(kChecks), std::end(kChecks));
+  all.insert(all.end(), std::begin(kNumberChecks), std::end(kNumberChecks));
+  all.insert(all.end(), std::begin(kRangeChecks), std::end(kRangeChecks));
+  for (const Check& check : all) {
+    BirthForm form = ValidForm();
+    check.fault(form);
+    ExpectFailure(ValidateBirthDetails(form, false), check);
+  }
+}
+
+TEST(ValidateBirthDetails, FirstFailingCheckWins) {
+  // Check n with every later check failing as well still reports check n. Faults are
+  // applied from the last one back, so check n's own fault is the one left in place
+  // where two faults touch the same field.
+  std::vector<Check> ordered(std::begin(kChecks), std::end(kChecks));
+  ordered.insert(ordered.end(), std::begin(kNumberChecks), std::end(kNumberChecks));
+  for (std::size_t n = 0; n < ordered.size(); ++n) {
+    BirthForm form = ValidForm();
+    for (std::size_t m = ordered.size(); m-- > n;) {
+      ordered[m].fault(form);
+    }
+    ExpectFailure(ValidateBirthDetails(form, false), ordered[n]);
+  }
+}
+
+TEST(ValidateBirthDetails, ProfileRunsSkipTheForm) {
+  EXPECT_FALSE(ValidateBirthDetails(BirthForm{}, true).has_value());
+}
+
+struct FormCase {
+  const char* source;
+  void (*change)(BirthForm&);
+  const char* message;  // nullptr: the form passes
+};
+
+TEST(ValidateBirthDetails, CornerCases) {
+  const FormCase cases[] = {
+      {"every field empty: only the boy's name", [](BirthForm& f) { f = BirthForm{}; },
+       "Please Enter Your Name"},
+      {"a name of blanks is a name", [](BirthForm& f) { f.Boy.Name = f.Girl.Name = "   "; },
+       nullptr},
+      {"a city, state and country of blanks count as entered",
+       [](BirthForm& f) { f.Girl.City = f.Girl.State = f.Girl.Country = " "; }, nullptr},
+      {"girl's empty field before boy's date",
+       [](BirthForm& f) {
+         SetDate(f.Boy, "30", "February", "2000");
+         f.Girl.Country = "";
+       },
+       "Please Enter Country"},
+      {"girl's option before boy's date",
+       [](BirthForm& f) {
+         SetDate(f.Boy, "31", "June", "2000");
+         f.Girl.East = f.Girl.West = false;
+       },
+       "Please Select Direction For The Longitude"},
+      {"boy's date before girl's date",
+       [](BirthForm& f) {
+         SetDate(f.Boy, "31", "November", "2000");
+         SetDate(f.Girl, "30", "February", "2000");
+       },
+       "Please Enter Your Correct Date Or Month !"},
+      {"a date fault before a number fault",
+       [](BirthForm& f) {
+         SetDate(f.Girl, "31", "September", "2000");
+         f.Boy.LatDeg = "95";
+       },
+       "Please Enter Your Partner's Correct Date Or Month !"},
+      {"29 February 2000 (leap year)",
+       [](BirthForm& f) { SetDate(f.Boy, "29", "February", "2000"); }, nullptr},
+      {"29 February 1904 (leap year)",
+       [](BirthForm& f) { SetDate(f.Girl, "29", "February", "1904"); }, nullptr},
+      {"29 February 1901", [](BirthForm& f) { SetDate(f.Girl, "29", "February", "1901"); },
+       "Please Enter Your Partner's Correct Date Or Month!"},
+      {"28 February 1901", [](BirthForm& f) { SetDate(f.Boy, "28", "February", "1901"); }, nullptr},
+      {"30 February 2000", [](BirthForm& f) { SetDate(f.Boy, "30", "February", "2000"); },
+       "Please Enter Your Correct Date Or Month!"},
+      {"31 February 2048", [](BirthForm& f) { SetDate(f.Boy, "31", "February", "2048"); },
+       "Please Enter Your Correct Date Or Month!"},
+      {"31 April", [](BirthForm& f) { SetDate(f.Boy, "31", "April", "2000"); },
+       "Please Enter Your Correct Date Or Month !"},
+      {"31 June", [](BirthForm& f) { SetDate(f.Girl, "31", "June", "1950"); },
+       "Please Enter Your Partner's Correct Date Or Month !"},
+      {"30 April", [](BirthForm& f) { SetDate(f.Boy, "30", "April", "2000"); }, nullptr},
+      {"31 May", [](BirthForm& f) { SetDate(f.Boy, "31", "May", "2000"); }, nullptr},
+      {"31 December 2050", [](BirthForm& f) { SetDate(f.Girl, "31", "December", "2050"); },
+       nullptr},
+      {"hour 24 is an entry of the list", [](BirthForm& f) { f.Boy.Hour = f.Girl.Hour = "24"; },
+       nullptr},
+      {"picker's east zone -5", [](BirthForm& f) { f.Boy.ZoneHour = "-5"; }, nullptr},
+      {"zone limits",
+       [](BirthForm& f) {
+         f.Boy.ZoneHour = "-14";
+         f.Girl.ZoneHour = "14";
+       },
+       nullptr},
+      {"coordinate limits",
+       [](BirthForm& f) {
+         f.Boy.LatDeg = "90";
+         f.Boy.LatMin = "59";
+         f.Boy.LongDeg = "180";
+         f.Boy.LongMin = "59";
+         f.Girl.ZoneMinute = "59";
+         f.Girl.LatDeg = "000";
+       },
+       nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    BirthForm form = ValidForm();
+    c.change(form);
+    const auto failure = ValidateBirthDetails(form, false);
+    if (c.message == nullptr) {
+      EXPECT_FALSE(failure.has_value()) << failure->Message;
+    } else {
+      ASSERT_TRUE(failure.has_value());
+      EXPECT_EQ(failure->Message, c.message);
+    }
+  }
+}
+
+TEST(ValidateBirthDetails, EmptyFormFocusesTheBoysName) {
+  const auto failure = ValidateBirthDetails(BirthForm{}, false);
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(failure->Control, "txtMName");
+  EXPECT_EQ(failure->Icon, MessageIcon::Error);
+}
+
+struct KeyCase {
+  const char* source;
+  int key;
+  FieldKind kind;
+  const char* refusal;  // nullptr: the key passes
+};
+
+TEST(VedicKeyFilter, DigitsNamesAndFreeFields) {
+  constexpr FieldKind kDigits = FieldKind::Digits;
+  constexpr FieldKind kName = FieldKind::Name;
+  constexpr FieldKind kFree = FieldKind::Free;
+  constexpr const char* kNumbers = "Please Enter Only Numbers";
+  constexpr const char* kCharacters = "Please Enter Only Characters";
+  const KeyCase cases[] = {
+      {"digit 0", '0', kDigits, nullptr},
+      {"digit 9", '9', kDigits, nullptr},
+      {"backspace in digits", 8, kDigits, nullptr},
+      {"code 127 in digits", 127, kDigits, nullptr},
+      {"minus sign cannot be typed", '-', kDigits, kNumbers},
+      {"slash, just below 0", '/', kDigits, kNumbers},
+      {"colon, just above 9", ':', kDigits, kNumbers},
+      {"decimal point", '.', kDigits, kNumbers},
+      {"blank in digits", ' ', kDigits, kNumbers},
+      {"letter in digits", 'a', kDigits, kNumbers},
+      {"Enter in digits", 13, kDigits, kNumbers},
+      {"A", 'A', kName, nullptr},
+      {"Z", 'Z', kName, nullptr},
+      {"a", 'a', kName, nullptr},
+      {"z", 'z', kName, nullptr},
+      {"blank in a name", ' ', kName, nullptr},
+      {"backspace in a name", 8, kName, nullptr},
+      {"code 127 in a name", 127, kName, nullptr},
+      {"Enter in a name", 13, kName, kCharacters},
+      {"digit in a name", '5', kName, kCharacters},
+      {"@, just below A", '@', kName, kCharacters},
+      {"[, just above Z", '[', kName, kCharacters},
+      {"`, just below a", '`', kName, kCharacters},
+      {"{, just above z", '{', kName, kCharacters},
+      {"apostrophe in a name", '\'', kName, kCharacters},
+      {"hyphen in a name", '-', kName, kCharacters},
+      {"city takes digits", '7', kFree, nullptr},
+      {"city takes Enter", 13, kFree, nullptr},
+      {"city takes punctuation", ',', kFree, nullptr},
+      {"city takes a minus", '-', kFree, nullptr},
+  };
+  for (const auto& c : cases) {
+    const auto refusal = VedicKeyFilter(c.key, c.kind);
+    if (c.refusal == nullptr) {
+      EXPECT_FALSE(refusal.has_value()) << c.source;
+    } else {
+      EXPECT_EQ(refusal.value_or("(passed)"), c.refusal) << c.source;
+    }
+  }
+}
+
+TEST(BirthLists, EntriesInOrder) {
+  struct ListCase {
+    BirthList list;
+    std::size_t count;
+    const char* first;
+    const char* last;
+  };
+  const ListCase cases[] = {
+      {BirthList::Day, 31, "1", "31"},        {BirthList::Month, 12, "January", "December"},
+      {BirthList::Year, 150, "1901", "2050"}, {BirthList::Hour, 25, "0", "24"},
+      {BirthList::Minute, 60, "0", "59"},     {BirthList::Second, 60, "0", "59"},
+  };
+  for (const auto& c : cases) {
+    const auto& entries = BirthListEntries(c.list);
+    ASSERT_EQ(entries.size(), c.count);
+    EXPECT_EQ(entries.front(), c.first);
+    EXPECT_EQ(entries.back(), c.last);
+  }
+  EXPECT_EQ(BirthListPosition(BirthList::Month, "February"), 1);
+  EXPECT_EQ(BirthListPosition(BirthList::Hour, "24"), 24);
+  EXPECT_FALSE(BirthListPosition(BirthList::Minute, "07").has_value());  // no leading zeros
+  EXPECT_FALSE(BirthListPosition(BirthList::Month, "january").has_value());
+  EXPECT_FALSE(BirthListPosition(BirthList::Year, "1900").has_value());
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,201 @@
+// The koota significance texts: each is built from fixed pieces whose opening words
+// and lengths are known, joined directly, by line breaks or by blank lines.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/vedic/match/koota_scoring.h"
+#include "core/vedic/match/koota_texts.h"
+
+namespace lumora {
+namespace {
+
+constexpr std::string_view kDirect = "";
+constexpr std::string_view kLineBreak = "\r\n";
+constexpr std::string_view kBlankLine = "\r\n\r\n";
+
+struct Piece {
+  std::string_view opening;  // the first words of the piece
+  std::size_t length;        // the whole piece, in characters
+};
+
+struct SignificanceCase {
+  const char* koota;
+  std::string_view joint;
+  std::vector<Piece> pieces;
+};
+
+const std::vector<SignificanceCase>& Cases() {
+  static const std::vector<SignificanceCase> cases = {
+      {"Varna",
+       kDirect,
+       {{"Varna Kuta is the technique that is concerned with the spiritual and the individual ego "
+         "development of the couple or potential business partners.",
+         284},
+        {"The term Varna ideally refers to the family background or class.", 726},
+        {"leading to marital problems.", 165}}},
+      {"Vasya",
+       kBlankLine,
+       {{"The Vasya Kuta deals with the inherent liking or the natural attraction that a couple or "
+         "two potential business partners, have for each other.",
+         717},
+        {"Quadruped Sign - Aries, Taurus, first 15 degrees of Capricorn and the second 15 degrees "
+         "of Sagittarius.",
+         103},
+        {"Human Sign - Gemini, Virgo, Libra and the first 15 degrees of Sagittarius and Aquarius.",
+         87},
+        {"Water Sign - Cancer, Pisces and the second 15 degrees of Capricorn.", 67},
+        {"Wild Sign - This includes only the Leo zodiac sign.", 51},
+        {"Insect Sign - This includes only the Scorpio zodiac sign.", 57},
+        {"According to the Hindu shastras, if the couple or potential business partners' moon "
+         "signs are Vasya to one another, it will generate harmony resulting in a happy and "
+         "meaningful relationship.",
+         190}}},
+      {"Tara",
+       kDirect,
+       {{"The word 'Dina' in Hindu terminology symbolizes day, and the Dina Kuta agreement is also "
+         "known as the Tara Kuta.",
+         894},
+        {"Hindu shastra says that it is essential that the woman feels comfortable in the "
+         "presence of the man in her life, and absorbs anything good that the man has to offer.",
+         308}}},
+      {"Yoni",
+       kDirect,
+       {{"In the realm of Vedic Astrology, the term 'Yoni' indicates the sexual organ of a woman.",
+         916},
+        {"Therefore the Yoni Kuta is a compatibility chart, based on various animal signs, all of "
+         "which are friendly, unfriendly, neutral or inimical with each other.",
+         306}}},
+      {"Graha Maitri",
+       kLineBreak,
+       {{"This technique is basically used to determine whether a potential couple or business "
+         "partners are friendly, loving and compassionate towards one another.",
+         827},
+        {"If these moon sign planets are mostly compatible to one another, one can expect a very "
+         "harmonious and thoroughly fulfilling relationship.",
+         137}}},
+      {"Gana",
+       kDirect,
+       {{"The real aim of the Gana Kuta is to measure the temperamental compatibility between "
+         "prospective partners.",
+         929},
+        {"dominating and have a tendency to break down conventional norms.", 506}}},
+      {"Rashi",
+       kDirect,
+       {{"The Rashi Kuta technique is used to determine general prosperity in a couple's family "
+         "life with regard to children born in a couple's potential family life.",
+         948},
+        {"positions, or in the 2nd and 12th positions from one another, this indicates loss of "
+         "prosperity in family life and problems in constructing a bright, happy family in "
+         "general.",
+         295}}},
+      {"Nadi",
+       kBlankLine,
+       {{"In Hindu terminology, the term 'Nadi' refers to the nervous system, and its center, "
+         "which controls the health and the emotional temperament of a person.",
+         448},
+        {"Vatha - Asvinni, Ardra, Punurvasu, Uttara Phalguni, Hasta, Jyeshtha, Mula, Shatabisha "
+         "and Purva Bhadra Pada.",
+         108},
+        {"Pittha - Bharani, Mrigashira, Pushyami, Purva Phalguni, Chitra, Anuradha, Purva Ashada, "
+         "Dhanishta and Uttara Bhadra Pada.",
+         121},
+        {"Kapha - Krittika, Rohini, Aslesha, Magha, Svati, Vishakha, Uttara Ashada, Sravana and "
+         "Revati.",
+         93},
+        {"The importance of Nadi Kuta lies in the fact that health is top priority for all, and "
+         "the birth of children also depends on this factor.",
+         521}}},
+  };
+  return cases;
+}
+
+TEST(KootaSignificance, PiecesOpenWhereTheyShouldAndLengthsAddUp) {
+  ASSERT_EQ(Cases().size(), static_cast<std::size_t>(kKootaCount));
+  for (int k = 0; k < kKootaCount; ++k) {
+    const SignificanceCase& c = Cases()[static_cast<std::size_t>(k)];
+    SCOPED_TRACE(c.koota);
+    const std::string_view text = kKootaSignificance[static_cast<std::size_t>(k)];
+    // Each piece begins right after the previous pieces and the joints between them.
+    std::size_t offset = 0;
+    for (std::size_t p = 0; p < c.pieces.size(); ++p) {
+      if (p > 0) {
+        EXPECT_EQ(text.substr(offset, c.joint.size()), c.joint) << "joint before piece " << p;
+        offset += c.joint.size();
+      }
+      EXPECT_EQ(text.substr(offset, c.pieces[p].opening.size()), c.pieces[p].opening)
+          << "piece " << p;
+      offset += c.pieces[p].length;
+    }
+    EXPECT_EQ(text.size(), offset);
+  }
+}
+
+TEST(KootaSignificance, KnownLengths) {
+  // Piece lengths plus joints: 284 + 726 + 165; 7 Vasya pieces and six blank lines of
+  // 4 characters; two Graha Maitri pieces and one line break; 5 Nadi pieces, 4 blank lines.
+  const std::size_t lengths[kKootaCount] = {1175, 1296, 1202, 1222, 966, 1435, 1243, 1307};
+  for (int k = 0; k < kKootaCount; ++k) {
+    EXPECT_EQ(kKootaSignificance[static_cast<std::size_t>(k)].size(), lengths[k]) << k;
+  }
+}
+
+std::size_t Count(std::string_view text, std::string_view part) {
+  std::size_t count = 0;
+  for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+TEST(KootaSignificance, LineStructure) {
+  // Blank lines (CR LF CR LF) and line ends appear only as joints.
+  const std::size_t blank_lines[kKootaCount] = {0, 6, 0, 0, 0, 0, 0, 4};
+  const std::size_t line_ends[kKootaCount] = {0, 12, 0, 0, 1, 0, 0, 8};
+  for (int k = 0; k < kKootaCount; ++k) {
+    const std::string_view text = kKootaSignificance[static_cast<std::size_t>(k)];
+    SCOPED_TRACE(Cases()[static_cast<std::size_t>(k)].koota);
+    EXPECT_EQ(Count(text, "\r\n\r\n"), blank_lines[k]);
+    EXPECT_EQ(Count(text, "\r\n"), line_ends[k]);
+    EXPECT_EQ(Count(text, "\r"), line_ends[k]) << "a CR without its LF";
+    EXPECT_EQ(Count(text, "\n"), line_ends[k]) << "an LF without its CR";
+    EXPECT_EQ(Count(text, "\r\n\r\n\r\n"), 0u);
+  }
+}
+
+TEST(KootaSignificance, PlainAscii) {
+  // Straight quotes only, so a length in characters is a length in bytes.
+  for (std::string_view text : kKootaSignificance) {
+    for (char c : text) {
+      const auto code = static_cast<unsigned char>(c);
+      EXPECT_TRUE((code >= 32 && code <= 126) || c == '\r' || c == '\n') << int(code);
+    }
+  }
+}
+
+TEST(KootaTexts, LoadCopiesPointsAndAreaWords) {
+  KootaResults kootas;
+  const char* points[kKootaCount] = {"1", "0.5", "1.5", "2.5", "5", "6", "7", ""};
+  for (int k = 0; k < kKootaCount; ++k) {
+    kootas[k].Points = points[k];
+  }
+  const KootaTexts texts = LoadKootaTexts(kootas);
+  for (int k = 0; k < kKootaCount; ++k) {
+    EXPECT_EQ(texts.KootaPoints[k], points[k]);
+    EXPECT_EQ(texts.KootaAreaOfLife[k], kKootas[k].AreaOfLife);
+    EXPECT_EQ(texts.KootaSignificance[k], kKootaSignificance[k]);
+  }
+}
+
+TEST(KootaTexts, VasyaHalfPointAfterARealScore) {
+  // A Nara boy with a Jala girl scores half a point of Vasya, shown as "0.5" / "Control".
+  const KootaTexts texts = LoadKootaTexts(ScoreAllKootas("Gemini", "Pisces", "Ashwini", "Bharani"));
+  EXPECT_EQ(texts.KootaPoints[1], "0.5");
+  EXPECT_EQ(texts.KootaAreaOfLife[1], "Control");
+  EXPECT_EQ(texts.KootaSignificance[1].substr(0, 20), "The Vasya Kuta deals");
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,579 @@
+// The match driver: sign names, verdict bands, exact half-point totals, the grid, the
+// interpretation report, and how form runs and profile files change the state.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/vedic/entry/profile.h"
+#include "core/vedic/match/match.h"
+
+namespace lumora {
+namespace {
+
+constexpr double kHalfPoint = 0.5;  // every score and total is a multiple of it
+
+// Boy: 15 August 1947, 00:00 at 5 h 30 min east (Moon in Cancer, Pushya).
+// Girl: 1 January 2000, 12:00 at Greenwich (Moon in Libra, Swati).
+BirthForm ReferenceForm() {
+  BirthForm form;
+  BirthFormSide& boy = form.Boy;
+  boy.Name = "Arjun";
+  boy.Day = "15";
+  boy.Month = "August";
+  boy.Year = "1947";
+  boy.City = "Delhi";
+  boy.State = "Delhi";
+  boy.Country = "India";
+  boy.LatDeg = "28";
+  boy.LatMin = "36";
+  boy.LongDeg = "77";
+  boy.LongMin = "12";
+  boy.ZoneHour = "5";
+  boy.ZoneMinute = "30";
+  BirthFormSide& girl = form.Girl;
+  girl.Name = "Bela";
+  girl.Day = "1";
+  girl.Month = "January";
+  girl.Year = "2000";
+  girl.Hour = "12";
+  girl.City = "London";
+  girl.State = "England";
+  girl.Country = "United Kingdom";
+  girl.LatDeg = "51";
+  girl.LatMin = "30";
+  girl.LongDeg = "0";
+  girl.LongMin = "0";
+  girl.East = false;
+  girl.West = true;
+  girl.ZoneHour = "0";
+  girl.ZoneMinute = "0";
+  return form;
+}
+
+MatchState ProfileState(const ProfileValues& values) {
+  MatchState state;
+  state.BoyRashi = values[0];
+  state.GirlRashi = values[1];
+  state.BoyNakshatra = values[2];
+  state.GirlNakshatra = values[3];
+  return state;
+}
+
+TEST(BareSignName, FirstThreeLetters) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Aries (Mesha)", "Aries"},
+      {"Taurus (Vrishabha)", "Taurus"},
+      {"Gemini (Mithuna)", "Gemini"},
+      {"Cancer (Kataka)", "Cancer"},
+      {"Leo (Simha)", "Leo"},
+      {"Virgo (Kanya)", "Virgo"},
+      {"Libra (Thula)", "Libra"},
+      {"Scorpio (Vrishcika)", "Scorpio"},
+      {"Sagittarius (Dhanush)", "Sagittarius"},
+      {"Capricorn (Makara)", "Capricorn"},
+      {"Aquarius (Kumbha)", "Aquarius"},
+      {"Pisces (Meena)", "Pisces"},
+      {"Pisces", "Pisces"},
+      {"Leopard", "Leo"},                  // only the first three letters count
+      {"libra (Thula)", "libra (Thula)"},  // case-sensitive: unchanged
+      {"Mesha", "Mesha"},                  // no sign starts so
+      {"Le", "Le"},                        // too short to compare
+      {"", ""}};
+  for (const auto& [text, bare] : cases) {
+    EXPECT_EQ(BareSignName(text), bare) << text;
+  }
+}
+
+TEST(MatchVerdict, BandsOfTheExactTotal) {
+  const std::pair<double, const char*> cases[] = {
+      {36, "This is a Excellent Match"},   {33, "This is a Excellent Match"},
+      {32.5, "This is a Very Good Match"}, {32, "This is a Very Good Match"},
+      {25, "This is a Very Good Match"},   {24.5, "This is a Good Match"},
+      {24, "This is a Good Match"},        {20, "This is a Good Match"},
+      {19.5, "This is a Fair Match"},      {19, "This is a Fair Match"},
+      {18, "This is a Fair Match"},        {17.5, "This is a Poor Match"},
+      {17, "This is a Poor Match"},        {0, "This is a Poor Match"},
+  };
+  for (const auto& [total, verdict] : cases) {
+    EXPECT_EQ(MatchVerdict(total), verdict) << total;
+  }
+}
+
+struct TotalCase {
+  const char* source;
+  ProfileValues values;
+  double total;
+  const char* total_text;
+  const char* verdict;
+};
+
+TEST(CalculateMatch, ExactTotalsKeepTheirHalves) {
+  // Points of the first case: 0, 0.5, 1.5, 3.5, 1, 2, 7, 8. Rounding each score to the
+  // nearest even whole number would have given 24; the exact total is 23.5.
+  const TotalCase cases[] = {
+      {"Aries/Bharani with Gemini/Shatabhisha",
+       {"Aries", "Gemini", "Bharani", "Shatabhisha"},
+       23.5,
+       "23.5",
+       "This is a Good Match"},
+      {"17.5 stays below 18",
+       {"Aries", "Gemini", "Ashwini", "Uttara Phalguni"},
+       17.5,
+       "17.5",
+       "This is a Poor Match"},
+      {"19.5 is still fair",
+       {"Aries", "Gemini", "Ashwini", "Ardra"},
+       19.5,
+       "19.5",
+       "This is a Fair Match"},
+      {"24.5 is still good",
+       {"Aries", "Gemini", "Ashwini", "Chitra"},
+       24.5,
+       "24.5",
+       "This is a Good Match"},
+      {"32.5 is still very good",
+       {"Taurus", "Virgo", "Ashwini", "Mrigasira"},
+       32.5,
+       "32.5",
+       "This is a Very Good Match"},
+      {"33 is excellent",
+       {"Aries", "Aries", "Bharani", "Punarvasu"},
+       33,
+       "33",
+       "This is a Excellent Match"},
+      {"two Leo Moons in Magha",
+       {"Leo", "Leo", "Magha", "Magha"},
+       25,
+       "25",
+       "This is a Very Good Match"},
+      {"Cancer/Pushya with Libra/Swati",
+       {"Cancer", "Libra", "Pushya", "Swati"},
+       18,
+       "18",
+       "This is a Fair Match"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    MatchState state = ProfileState(c.values);
+    const MatchOutcome outcome = CalculateMatch(state);
+    ASSERT_TRUE(outcome.Result.has_value());
+    ASSERT_FALSE(outcome.Failure.has_value());
+    const MatchResult& r = *outcome.Result;
+    EXPECT_NEAR(state.TotalPoints, c.total, kHalfPoint / 8);
+    EXPECT_EQ(r.TotalPoints, c.total_text);
+    EXPECT_EQ(r.Verdict, c.verdict);
+    EXPECT_EQ(r.Summary,
+              std::string("You Have Obtained ") + c.total_text + " Points Out Of 36 Points");
+    EXPECT_EQ(r.Grid[40], "36");
+    EXPECT_EQ(r.Grid[41], c.total_text);
+    EXPECT_EQ(r.Grid[42], c.verdict);
+    EXPECT_EQ(r.Grid[43], r.Summary);
+    EXPECT_FALSE(r.BoyMoon.has_value());
+  }
+}
+
+TEST(CalculateMatch, GridCaptions) {
+  MatchState state = ProfileState({"Aries", "Gemini", "Bharani", "Shatabhisha"});
+  const MatchOutcome outcome = CalculateMatch(state);
+  ASSERT_TRUE(outcome.Result.has_value());
+  const GridCaptions expected = {
+      "Kshatriya",
+      "Sudra",
+      "1",
+      "0",
+      "Work",  // Varna
+      "Chatushpada",
+      "Nara",
+      "2",
+      "0.5",
+      "Control",  // Vasya
+      "Bharani",
+      "Shatabhisha",
+      "3",
+      "1.5",
+      "Destiny",  // Tara
+      "Bharani",
+      "Shatabhisha",
+      "4",
+      "3.5",
+      "Mental Awareness",  // Yoni
+      "Aries",
+      "Gemini",
+      "5",
+      "1",
+      "Compatibility",  // Graha Maitri
+      "Manusha",
+      "Rakshasa",
+      "6",
+      "2",
+      "Temperament",  // Gana
+      "Aries",
+      "Gemini",
+      "7",
+      "7",
+      "Love",  // Rashi
+      "Pitha/Madhya",
+      "Vatha/Adi",
+      "8",
+      "8",
+      "Health",  // Nadi
+      "36",
+      "23.5",
+      "This is a Good Match",
+      "You Have Obtained 23.5 Points Out Of 36 Points",
+  };
+  for (int i = 0; i < kGridCaptionCount; ++i) {
+    EXPECT_EQ(outcome.Result->Grid[i], expected[i]) << "caption " << i;
+  }
+}
+
+TEST(CalculateMatch, RefusesValuesOutsideTheTablesAndKeepsTheTotal) {
+  const std::pair<const char*, ProfileValues> cases[] = {
+      {"display name", {"Leo (Simha)", "Leo", "Magha", "Magha"}},
+      {"empty girl's sign", {"Leo", "", "Magha", "Magha"}},
+      {"other spelling", {"Leo", "Leo", "Mula", "Magha"}},
+      {"lower case", {"Leo", "Leo", "Magha", "magha"}},
+      {"empty girl's nakshatra (three-line file)", {"Leo", "Leo", "Magha", ""}},
+  };
+  for (const auto& [source, values] : cases) {
+    SCOPED_TRACE(source);
+    // A valid match first, so a stale total would have something to show.
+    MatchState state = ProfileState({"Aries", "Gemini", "Bharani", "Shatabhisha"});
+    ASSERT_TRUE(CalculateMatch(state).Result.has_value());
+    state.BoyRashi = values[0];
+    state.GirlRashi = values[1];
+    state.BoyNakshatra = values[2];
+    state.GirlNakshatra = values[3];
+    const MatchOutcome outcome = CalculateMatch(state);
+    EXPECT_FALSE(outcome.Result.has_value());
+    ASSERT_TRUE(outcome.Failure.has_value());
+    EXPECT_EQ(outcome.Failure->Message, "Please Check The File.");
+    EXPECT_EQ(outcome.Failure->Icon, MessageIcon::Error);
+    EXPECT_EQ(state.TotalPoints, 23.5);
+  }
+}
+
+// The colour in force for each run: a run without a colour keeps the previous one,
+// black at the start.
+std::vector<Rgb> ColoursInForce(const ReportDocument& report) {
+  std::vector<Rgb> colours;
+  Rgb current{0, 0, 0};
+  for (const ReportRun& run : report) {
+    if (run.Color)
+      current = *run.Color;
+    colours.push_back(current);
+  }
+  return colours;
+}
+
+struct RunCase {
+  std::size_t index;
+  const char* text;
+  bool bold;
+  Rgb colour;
+};
+
+TEST(MatchReport, RunsOfAFormMatch) {
+  MatchState state;
+  const MatchOutcome outcome = RunMatch(state, ReferenceForm());
+  ASSERT_TRUE(outcome.Result.has_value());
+  const ReportDocument& report = outcome.Result->Report;
+  ASSERT_EQ(report.size(), 12u + 8u * 8u + 2u);
+  const std::vector<Rgb> colours = ColoursInForce(report);
+
+  constexpr Rgb kBlack{0, 0, 0}, kBlue{0, 0, 255}, kRed{255, 0, 0}, kTeal{0, 128, 128};
+  const RunCase heads[] = {
+      {0, "Your Details:\r\n", true, kBlack},
+      {1, "Name: Arjun\r\n", false, kBlack},
+      {2, "Date of Birth: August 15, 1947\r\n", false, kBlack},
+      {3, "Time of Birth: 0:0:0\r\n", false, kBlack},
+      {4, "Place of Birth: Delhi, Delhi, India\r\n\r\n", false, kBlack},
+      {5, "Your Partner's Details:\r\n", true, kBlack},
+      {6, "Name: Bela\r\n", false, kBlack},
+      {7, "Date of Birth: January 1, 2000\r\n", false, kBlack},
+      {8, "Time of Birth: 12:0:0\r\n", false, kBlack},
+      {9, "Place of Birth: London, England, United Kingdom\r\n\r\n", false, kBlack},
+      {10, "You Have Obtained 18 Points Out Of 36 Points\r\n", true, kBlue},
+      {11, "This is a Fair Match\r\n\r\n", true, kBlue},
+      // Varna: Cancer is Brahmin, Libra Sudra.
+      {12, "Guna: Varna Kuta\r\n", true, kRed},
+      {13, "Maximum Points: 1\r\n", false, kRed},
+      {14, "Points Obtained: 0\r\n", false, kRed},
+      {15, "Area of Life: Work\r\n", false, kRed},
+      {16, "Arjun belongs to Brahmin Varna\r\n", false, {0, 0, 128}},
+      {17, "Bela belongs to Sudra Varna\r\n", false, {0, 0, 128}},
+      {18, "Significance Of Varna Kuta\r\n", true, kTeal},
+      // Graha Maitri is called "Maitri" in the report.
+      {44, "Guna: Maitri Kuta\r\n", true, kRed},
+      {48, "Arjun belongs to Cancer Maitri\r\n", false, {128, 0, 0}},
+      {49, "Bela belongs to Libra Maitri\r\n", false, {128, 0, 0}},
+      {50, "Significance Of Maitri Kuta\r\n", true, kTeal},
+      {76, "About Lumo Free Tarvik v1.0\r\n", true, kRed},
+  };
+  for (const auto& c : heads) {
+    SCOPED_TRACE(c.index);
+    EXPECT_EQ(report[c.index].Text, c.text);
+    EXPECT_EQ(report[c.index].Bold, c.bold);
+    EXPECT_EQ(colours[c.index], c.colour);
+  }
+}
+
+TEST(MatchReport, EveryKootaRowHasItsEightRuns) {
+  MatchState state = ProfileState({"Aries", "Gemini", "Bharani", "Shatabhisha"});
+  const MatchOutcome outcome = CalculateMatch(state);
+  ASSERT_TRUE(outcome.Result.has_value());
+  const MatchResult& r = *outcome.Result;
+  const ReportDocument& report = r.Report;
+  ASSERT_EQ(report.size(), 78u);
+  const std::vector<Rgb> colours = ColoursInForce(report);
+  const char* words[kKootaCount] = {"Varna",  "Vasya", "Tara",  "Yoni",
+                                    "Maitri", "Gana",  "Rashi", "Nadi"};
+  const Rgb lines[kKootaCount] = {{0, 0, 128}, {0, 128, 0},   {128, 0, 0}, {128, 0, 128},
+                                  {128, 0, 0}, {255, 0, 255}, {0, 0, 255}, {128, 128, 128}};
+  const bool bold[8] = {true, false, false, false, false, false, true, false};
+  for (int k = 0; k < kKootaCount; ++k) {
+    SCOPED_TRACE(words[k]);
+    const std::size_t first = 12 + 8 * static_cast<std::size_t>(k);
+    const std::string w = words[k];
+    const std::string expected[8] = {
+        "Guna: " + w + " Kuta\r\n",
+        "Maximum Points: " + std::to_string(k + 1) + "\r\n",
+        "Points Obtained: " + r.Grid[5 * k + 3] + "\r\n",
+        "Area of Life: " + r.Grid[5 * k + 4] + "\r\n",
+        " belongs to " + r.Kootas[k].BoyValue + " " + w + "\r\n",  // no names from a file
+        " belongs to " + r.Kootas[k].GirlValue + " " + w + "\r\n",
+        "Significance Of " + w + " Kuta\r\n",
+        std::string(kKootaSignificance[k]) + "\r\n\r\n",
+    };
+    const Rgb colour[8] = {{255, 0, 0}, {255, 0, 0}, {255, 0, 0},   {255, 0, 0},
+                           lines[k],    lines[k],    {0, 128, 128}, {0, 0, 0}};
+    for (std::size_t i = 0; i < 8; ++i) {
+      EXPECT_EQ(report[first + i].Text, expected[i]) << i;
+      EXPECT_EQ(report[first + i].Bold, bold[i]) << i;
+      EXPECT_EQ(colours[first + i], colour[i]) << i;
+    }
+  }
+  EXPECT_EQ(report[10].Text, "You Have Obtained 23.5 Points Out Of 36 Points\r\n");
+  EXPECT_EQ(report[11].Text, "This is a Good Match\r\n\r\n");
+  // The closing paragraph: plain, still red, and the only run without a line end.
+  const ReportRun& last = report.back();
+  EXPECT_FALSE(last.Bold);
+  EXPECT_EQ(colours.back(), (Rgb{255, 0, 0}));
+  EXPECT_FALSE(last.Text.empty());
+  EXPECT_EQ(last.Text.find("\r\n"), std::string::npos);
+  EXPECT_NE(last.Text.find("36"), std::string::npos);
+  for (std::size_t i = 0; i + 1 < report.size(); ++i) {
+    EXPECT_EQ(report[i].Text.substr(report[i].Text.size() - 2), "\r\n") << i;
+  }
+}
+
+TEST(ReadBirthDetails, FormEntriesToDetailsAndMoment) {
+  BirthFormSide side;
+  side.Name = "  Ravi Kumar ";
+  side.Day = "5";
+  side.Month = "January";
+  side.Year = "1980";
+  side.Hour = "5";
+  side.Minute = "7";
+  side.Second = "0";
+  side.City = " Pune";
+  side.State = "Maharashtra ";
+  side.Country = "India";
+  side.LatDeg = "18";
+  side.LatMin = "31";
+  side.North = false;
+  side.South = true;
+  side.LongDeg = "73";
+  side.LongMin = "51";
+  side.East = false;
+  side.West = true;
+  side.ZoneHour = "-5";  // the picker's text for Indian Time
+  side.ZoneMinute = "30";
+  side.DST = true;
+  const BirthDetails read = ReadBirthDetails(side);
+  EXPECT_EQ(read.Details.Name, "Ravi Kumar");
+  EXPECT_EQ(read.Details.Day, "5");
+  EXPECT_EQ(read.Details.Month, "January");
+  EXPECT_EQ(read.Details.Year, "1980");
+  EXPECT_EQ(read.Details.Hour, 5);
+  EXPECT_EQ(read.Details.Minute, 7);
+  EXPECT_EQ(read.Details.Second, 0);
+  EXPECT_EQ(read.Details.Place, "Pune, Maharashtra, India");
+  const BirthMoment& m = read.Moment;
+  EXPECT_EQ(m.BirthYear, 1980);
+  EXPECT_EQ(m.BirthMonth, 1);
+  EXPECT_EQ(m.BirthDay, 5);
+  EXPECT_EQ(m.BirthHour, 5);
+  EXPECT_EQ(m.BirthMinute, 7);
+  EXPECT_EQ(m.ZoneHour, 5);
+  EXPECT_EQ(m.ZoneMinute, 30);
+  EXPECT_EQ(m.LatDeg, 18);
+  EXPECT_EQ(m.LatMin, 31);
+  EXPECT_EQ(m.LongDeg, 73);
+  EXPECT_EQ(m.LongMin, 51);
+  EXPECT_FALSE(m.IsEast);
+  EXPECT_TRUE(m.IsSouth);
+  EXPECT_TRUE(m.IsDST);
+
+  side.Month = "December";
+  EXPECT_EQ(ReadBirthDetails(side).Moment.BirthMonth, 12);
+}
+
+TEST(RunMatch, ReportLinesOfTheBirthDetails) {
+  BirthForm form = ReferenceForm();
+  form.Boy.Name = " Ravi ";
+  form.Boy.Day = "5";
+  form.Boy.Month = "January";
+  form.Boy.Year = "1980";
+  form.Boy.Hour = "5";
+  form.Boy.Minute = "7";
+  form.Boy.City = "Pune";
+  form.Boy.State = "Maharashtra";
+  form.Boy.Country = "India";
+  MatchState state;
+  const MatchOutcome outcome = RunMatch(state, form);
+  ASSERT_TRUE(outcome.Result.has_value());
+  const ReportDocument& report = outcome.Result->Report;
+  EXPECT_EQ(report[1].Text, "Name: Ravi\r\n");
+  EXPECT_EQ(report[2].Text, "Date of Birth: January 5, 1980\r\n");
+  EXPECT_EQ(report[3].Text, "Time of Birth: 5:7:0\r\n");
+  EXPECT_EQ(report[4].Text, "Place of Birth: Pune, Maharashtra, India\r\n\r\n");
+  EXPECT_EQ(report[16].Text.rfind("Ravi belongs to ", 0), 0u);
+}
+
+TEST(RunMatch, ZoneTextMinusFiveIsFiveHours) {
+  // The direction of a zone comes from East/West alone: "-5" and "5" east are one zone.
+  BirthForm minus = ReferenceForm();
+  minus.Boy.ZoneHour = "-5";
+  MatchState a, b;
+  const MatchOutcome with_minus = RunMatch(a, minus);
+  const MatchOutcome plain = RunMatch(b, ReferenceForm());
+  ASSERT_TRUE(with_minus.Result && plain.Result);
+  ASSERT_TRUE(with_minus.Result->BoyMoon.has_value());
+  EXPECT_EQ(with_minus.Result->BoyMoon->UT, -5.5);
+  EXPECT_EQ(with_minus.Result->BoyMoon->UT, plain.Result->BoyMoon->UT);
+  EXPECT_EQ(a.BoyRashi, "Cancer");
+  EXPECT_EQ(a.BoyNakshatra, "Pushya");
+  EXPECT_EQ(a.GirlRashi, "Libra");
+  EXPECT_EQ(a.GirlNakshatra, "Swati");
+  EXPECT_EQ(with_minus.Result->Grid, plain.Result->Grid);
+}
+
+TEST(RunMatch, InvalidFormChangesNothing) {
+  MatchState state;
+  ASSERT_TRUE(RunMatch(state, ReferenceForm()).Result.has_value());
+  const MatchState before = state;
+  BirthForm form = ReferenceForm();
+  form.Girl.Name = "";
+  const MatchOutcome outcome = RunMatch(state, form);
+  ASSERT_TRUE(outcome.Failure.has_value());
+  EXPECT_EQ(outcome.Failure->Message, "Please Enter Your Partner's Name");
+  EXPECT_EQ(outcome.Failure->Control, "txtFName");
+  EXPECT_FALSE(outcome.Result.has_value());
+  EXPECT_EQ(state.BoyDetails.Name, before.BoyDetails.Name);
+  EXPECT_EQ(state.GirlRashi, before.GirlRashi);
+  EXPECT_EQ(state.TotalPoints, before.TotalPoints);
+}
+
+TEST(RunMatch, SecondMatchReplacesTheFirst) {
+  MatchState state;
+  ASSERT_TRUE(RunMatch(state, ReferenceForm()).Result.has_value());
+  BirthForm second = ReferenceForm();
+  second.Boy.Name = "Chandra";
+  second.Girl.Name = "Devi";
+  second.Girl.City = "Leeds";
+  const MatchOutcome outcome = RunMatch(state, second);
+  ASSERT_TRUE(outcome.Result.has_value());
+  const ReportDocument& report = outcome.Result->Report;
+  EXPECT_EQ(report.size(), 78u);
+  std::string all;
+  for (const ReportRun& run : report)
+    all += run.Text;
+  EXPECT_EQ(all.find("Arjun"), std::string::npos);
+  EXPECT_EQ(all.find("Bela"), std::string::npos);
+  EXPECT_EQ(all.find("London"), std::string::npos);
+  EXPECT_NE(all.find("Name: Chandra\r\n"), std::string::npos);
+  EXPECT_NE(all.find("Place of Birth: Leeds, England, United Kingdom"), std::string::npos);
+  EXPECT_EQ(state.GirlDetails.Name, "Devi");
+}
+
+TEST(OpenProfile, ClearsTheDetailsAndRunsOnTheFileValues) {
+  MatchState state;
+  ASSERT_TRUE(RunMatch(state, ReferenceForm()).Result.has_value());
+  const MatchOutcome outcome =
+      OpenProfile(state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
+  ASSERT_TRUE(outcome.Result.has_value());
+  EXPECT_FALSE(state.LoadedFromFile);
+  EXPECT_EQ(state.BoyDetails.Name, "");
+  EXPECT_EQ(state.GirlDetails.Place, "");
+  EXPECT_EQ(state.BoyRashi, "Leo");
+  EXPECT_EQ(state.GirlNakshatra, "Magha");
+  EXPECT_EQ(state.TotalPoints, 25);
+  const MatchResult& r = *outcome.Result;
+  EXPECT_FALSE(r.BoyMoon.has_value());
+  EXPECT_EQ(r.Verdict, "This is a Very Good Match");
+  EXPECT_EQ(r.Report[1].Text, "Name: \r\n");
+  EXPECT_EQ(r.Report[3].Text, "Time of Birth: 0:0:0\r\n");
+  EXPECT_EQ(r.Report[4].Text, "Place of Birth: \r\n\r\n");
+  EXPECT_EQ(r.Report[8].Text, "Time of Birth: 0:0:0\r\n");
+  EXPECT_EQ(r.Report[16].Text, " belongs to Kshatriya Varna\r\n");
+}
+
+TEST(OpenProfile, RefusedFilesChangeNothing) {
+  const std::string valid = WriteProfile({"Leo", "Leo", "Magha", "Magha"});
+  const std::pair<const char*, std::pair<const char*, std::string>> cases[] = {
+      {"upper-case extension", {"pair.KUN", valid}},
+      {"other extension", {"pair.txt", valid}},
+      {"three lines", {"pair.kun", valid.substr(0, valid.rfind('\r', valid.size() - 3) + 2)}},
+      {"a display name", {"pair.kun", WriteProfile({"Leo (Simha)", "Leo", "Magha", "Magha"})}},
+      {"nakshatras first", {"pair.kun", WriteProfile({"Magha", "Magha", "Leo", "Leo"})}},
+      {"empty file", {"pair.kun", ""}},
+  };
+  for (const auto& [source, file] : cases) {
+    SCOPED_TRACE(source);
+    MatchState state;
+    ASSERT_TRUE(RunMatch(state, ReferenceForm()).Result.has_value());
+    const MatchOutcome outcome = OpenProfile(state, file.first, file.second);
+    EXPECT_FALSE(outcome.Result.has_value());
+    ASSERT_TRUE(outcome.Failure.has_value());
+    EXPECT_EQ(outcome.Failure->Message, "Please Check The File.");
+    EXPECT_EQ(outcome.Failure->Icon, MessageIcon::Error);
+    EXPECT_EQ(state.BoyDetails.Name, "Arjun");
+    EXPECT_EQ(state.GirlDetails.Place, "London, England, United Kingdom");
+    EXPECT_EQ(state.BoyRashi, "Cancer");
+    EXPECT_EQ(state.GirlNakshatra, "Swati");
+    EXPECT_EQ(state.TotalPoints, 18);
+    EXPECT_FALSE(state.LoadedFromFile);
+  }
+}
+
+TEST(OpenProfile, SavedValuesReproduceTheMatch) {
+  MatchState first = ProfileState({"Aries", "Capricorn", "Ashwini", "Revati"});
+  const MatchOutcome original = CalculateMatch(first);
+  ASSERT_TRUE(original.Result.has_value());
+  MatchState reopened;
+  const MatchOutcome again =
+      OpenProfile(reopened, "saved.kun", WriteProfile(CurrentProfileValues(first)));
+  ASSERT_TRUE(again.Result.has_value());
+  EXPECT_EQ(again.Result->Grid, original.Result->Grid);
+  EXPECT_EQ(again.Result->TotalPoints, "28.5");
+  EXPECT_EQ(again.Result->Verdict, "This is a Very Good Match");
+}
+
+TEST(RunMatch, ProfileValuesSkipTheForm) {
+  // With the values from a file the form is neither validated nor read, and the flag
+  // is used up by the run.
+  MatchState state = ProfileState({"Leo", "Leo", "Magha", "Magha"});
+  state.LoadedFromFile = true;
+  const MatchOutcome outcome = RunMatch(state, BirthForm{});
+  ASSERT_TRUE(outcome.Result.has_value());
+  EXPECT_FALSE(state.LoadedFromFile);
+  EXPECT_EQ(state.BoyRashi, "Leo");
+  EXPECT_EQ(outcome.Result->TotalPoints, "25");
+  // The next press of the button reads the form again.
+  EXPECT_TRUE(RunMatch(state, BirthForm{}).Failure.has_value());
+}
+
+}  // namespace
+}  // namespace lumora
