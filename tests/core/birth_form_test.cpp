@@ -8,44 +8,14 @@
 #include <vector>
 
 #include "core/vedic/entry/birth_form.h"
+#include "reference_forms.h"
 
 namespace lumora {
 namespace {
 
+// A form that passes every check.
 BirthForm ValidForm() {
-  BirthForm form;
-  BirthFormSide& boy = form.Boy;
-  boy.Name = "Arjun";
-  boy.Day = "15";
-  boy.Month = "August";
-  boy.Year = "1947";
-  boy.City = "Delhi";
-  boy.State = "Delhi";
-  boy.Country = "India";
-  boy.LatDeg = "28";
-  boy.LatMin = "36";
-  boy.LongDeg = "77";
-  boy.LongMin = "12";
-  boy.ZoneHour = "5";
-  boy.ZoneMinute = "30";
-  BirthFormSide& girl = form.Girl;
-  girl.Name = "Bela";
-  girl.Day = "1";
-  girl.Month = "January";
-  girl.Year = "2000";
-  girl.Hour = "12";
-  girl.City = "London";
-  girl.State = "England";
-  girl.Country = "United Kingdom";
-  girl.LatDeg = "51";
-  girl.LatMin = "30";
-  girl.LongDeg = "0";
-  girl.LongMin = "0";
-  girl.East = false;
-  girl.West = true;
-  girl.ZoneHour = "0";
-  girl.ZoneMinute = "0";
-  return form;
+  return testing::ReferenceForm();
 }
 
 void SetDate(BirthFormSide& side, const char* day, const char* month, const char* year) {
