@@ -141,6 +141,44 @@ TEST(FilterWesternKey, LettersAndDigits) {
   EXPECT_FALSE(WesternKeyFilterOf(WesternControl::Year).has_value());
 }
 
+TEST(LookupWesternPlace, ChecksThePlaceBoxesThenBuildsTheQuery) {
+  const struct {
+    const char* source;
+    WesternSide side;
+    const char *city, *state, *country;
+    const char* message;  // nullptr: the query is built
+    const char* control;
+    const char* query;
+  } cases[] = {
+      {"empty city first", WesternSide::Male, "", "", "", "Please Enter City", "txtMCity", ""},
+      {"state empty, city filled", WesternSide::Female, "Pune", "", "India", "Please Enter State",
+       "txtFState", ""},
+      {"country empty", WesternSide::Male, "Pune", "Maharashtra", "", "Please Enter Country",
+       "txtMCountry", ""},
+      {"blanks are kept", WesternSide::Female, " Pune", "Maharashtra", "India ", nullptr, "",
+       " Pune Maharashtra India  Latitude Longitude"},
+      {"the example query", WesternSide::Male, "Pune", "Maharashtra", "India", nullptr, "",
+       "Pune Maharashtra India Latitude Longitude"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    WesternFormSide panel;  // the other boxes, the name included, may be empty
+    panel.City = c.city;
+    panel.State = c.state;
+    panel.Country = c.country;
+    const WesternPlaceLookup lookup = LookupWesternPlace(panel, c.side);
+    EXPECT_EQ(lookup.Query, c.query);
+    if (c.message == nullptr) {
+      EXPECT_FALSE(lookup.Failure.has_value());
+      continue;
+    }
+    ASSERT_TRUE(lookup.Failure.has_value());
+    EXPECT_EQ(lookup.Failure->Message, c.message);
+    EXPECT_EQ(lookup.Failure->Icon, Icon::Error);
+    EXPECT_EQ(lookup.Failure->Control, c.control);
+  }
+}
+
 TEST(ReadWesternBirthData, ZoneFromTheWesternTableAndHemispheres) {
   const struct {
     const char* source;

@@ -322,6 +322,22 @@ std::optional<WesternFormMessage> FilterWesternKey(WesternKeyFilter filter, int 
   return WesternFormMessage{"Please enter only numbers", WesternMessageIcon::Error, {}};
 }
 
+WesternPlaceLookup LookupWesternPlace(const WesternFormSide& panel, WesternSide side) {
+  // The place checks of the panel, in the order validation makes them.
+  for (const RequiredText& check : kRequiredTexts) {
+    const bool place = check.Control == WesternControl::City ||
+                       check.Control == WesternControl::State ||
+                       check.Control == WesternControl::Country;
+    if (place && (panel.*check.Field).empty()) {
+      return {Failure(side == WesternSide::Male ? check.MaleMessage : check.FemaleMessage,
+                      WesternMessageIcon::Error, side, check.Control),
+              {}};
+    }
+  }
+  return {std::nullopt,
+          panel.City + " " + panel.State + " " + panel.Country + " Latitude Longitude"};
+}
+
 std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form) {
   if (auto failure = CheckPanelEntries(form.Male, WesternSide::Male)) {
     return failure;

@@ -110,6 +110,18 @@ std::optional<WesternKeyFilter> WesternKeyFilterOf(WesternControl control);
 // the message to show after swallowing the key (the focus stays in the box).
 std::optional<WesternFormMessage> FilterWesternKey(WesternKeyFilter filter, int key_code);
 
+// ---------------------------------------------------------------- place look-up
+
+// The coordinate look-up of one panel: the first empty place box (city, state, country)
+// fails with its message and focus; otherwise the web-search query is the city, the
+// state and the country as typed, separated by blanks, then " Latitude Longitude".
+struct WesternPlaceLookup {
+  std::optional<WesternFormMessage> Failure;
+  std::string Query;
+};
+
+WesternPlaceLookup LookupWesternPlace(const WesternFormSide& panel, WesternSide side);
+
 // ---------------------------------------------------------------- validation and reading
 
 // The checks of the form in their fixed order; nothing when every check passes,

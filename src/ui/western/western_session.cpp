@@ -2,22 +2,105 @@
 
 #include <QMainWindow>
 
+#include "ui/shell/main_window.h"
+#include "ui/shell/rich_text.h"
+#include "ui/western/western_input_form.h"
+#include "ui/western/western_report_window.h"
+
 namespace lumora::ui {
 
-// Interim: the Western windows arrive with the Western test.
 WesternSession::WesternSession(const Services& services, QMainWindow* main_window)
-    : services_(services), main_window_(main_window) {}
-WesternSession::~WesternSession() = default;
-void WesternSession::ShowInputForm() {}
-void WesternSession::HideAll() {}
-void WesternSession::PrintReport() {}
-void WesternSession::BackToInputForm() {}
-void WesternSession::CloseAll() {}
-QWidget* WesternSession::InputForm() const {
-  return nullptr;
+    : QObject(main_window), services_(services), main_window_(main_window) {}
+
+WesternSession::~WesternSession() {
+  CloseAll();
 }
+
+QWidget* WesternSession::InputForm() const {
+  return form_;
+}
+
 QWidget* WesternSession::ReportWindow() const {
-  return nullptr;
+  return report_;
+}
+
+WesternInputForm* WesternSession::Form() const {
+  return form_;
+}
+
+WesternReportWindow* WesternSession::Report() const {
+  return report_;
+}
+
+void WesternSession::ShowInputForm() {
+  if (report_) {
+    report_->hide();
+  }
+  if (!form_) {
+    // Closing the form discards it with its entries; the next opening starts afresh.
+    form_ = new WesternInputForm(services_);
+    form_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(form_, &WesternInputForm::CalculateRequested, this, &WesternSession::Calculate);
+    form_->resize(form_->sizeHint());
+  }
+  PlaceAtTopCentre(*form_);
+  form_->show();
+  form_->raise();
+  form_->activateWindow();
+}
+
+void WesternSession::HideAll() {
+  for (QWidget* window : std::initializer_list<QWidget*>{form_, report_}) {
+    if (window) {
+      window->hide();
+    }
+  }
+}
+
+WesternReportWindow& WesternSession::EnsureReport() {
+  if (!report_) {
+    // Closing the report only hides it: its values stay for printing until the next run.
+    report_ = new WesternReportWindow;
+  }
+  return *report_;
+}
+
+void WesternSession::PrintReport() {
+  WesternReportWindow& report = EnsureReport();
+  services_.Printer->PrintImage(main_window_, report.grab().toImage());
+}
+
+void WesternSession::BackToInputForm() {
+  ShowInputForm();
+}
+
+void WesternSession::CloseAll() {
+  for (QWidget* window : std::initializer_list<QWidget*>{report_, form_}) {
+    if (window) {
+      window->close();
+      delete window;
+    }
+  }
+}
+
+void WesternSession::Calculate() {
+  if (!form_) {
+    return;
+  }
+  WesternTestOutcome outcome = RunWesternTest(form_->Entries());
+  if (const auto* message = std::get_if<WesternFormMessage>(&outcome)) {
+    services_.Messages->Show(form_, ToQString(message->Message), ToMessageIcon(message->Icon));
+    form_->Apply(*message);
+    return;
+  }
+  last_ = std::get<WesternTestResult>(std::move(outcome));
+  WesternReportWindow& report = EnsureReport();
+  report.Fill(*last_);
+  form_->hide();
+  PlaceAtTopCentre(report);
+  report.show();
+  report.raise();
+  report.activateWindow();
 }
 
 }  // namespace lumora::ui

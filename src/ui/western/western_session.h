@@ -2,14 +2,20 @@
 
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
+#include "core/western/western_test.h"
 #include "ui/shell/services.h"
 
 class QMainWindow;
 
 namespace lumora::ui {
 
-// The Western test's windows: the input form and the report window.
+class WesternInputForm;
+class WesternReportWindow;
+
+// The Western test: owns its input form and report window and runs the core's test
+// between them. The outcome of the last run is the test's state.
 class WesternSession : public QObject {
   Q_OBJECT
  public:
@@ -30,10 +36,22 @@ class WesternSession : public QObject {
 
   QWidget* InputForm() const;
   QWidget* ReportWindow() const;
+  WesternInputForm* Form() const;
+  WesternReportWindow* Report() const;
+  const std::optional<WesternTestResult>& LastResult() const { return last_; }
+
+ public slots:
+  // Validates the form, runs the test and shows the report; or shows the message.
+  void Calculate();
 
  private:
+  WesternReportWindow& EnsureReport();
+
   Services services_;
   QMainWindow* main_window_;
+  std::optional<WesternTestResult> last_;
+  QPointer<WesternInputForm> form_;
+  QPointer<WesternReportWindow> report_;
 };
 
 }  // namespace lumora::ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "core/western/western_test.h"
+
+class QLabel;
+
+namespace lumora::ui {
+
+// The read-only outcome of a Western test: both persons' details, both tables of natal
+// positions and the five compatibility figures. It computes nothing; every value comes
+// from the core and stays until the next fill.
+class WesternReportWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit WesternReportWindow(QWidget* parent = nullptr);
+
+  // Shows the outcome of a run in every value label.
+  void Fill(const WesternTestResult& result);
+
+ private:
+  struct PersonLabels {
+    QLabel* Name = nullptr;
+    QLabel* DateOfBirth = nullptr;
+    QLabel* City = nullptr;
+    QLabel* State = nullptr;
+    QLabel* Country = nullptr;
+  };
+
+  PersonLabels male_;
+  PersonLabels female_;
+  std::array<QLabel*, kWesternPointCount> male_positions_{};
+  std::array<QLabel*, kWesternPointCount> female_positions_{};
+  QLabel* power_ = nullptr;
+  QLabel* harmony_ = nullptr;
+  QLabel* power_times_harmony_ = nullptr;
+  QLabel* percentage_ = nullptr;
+  QLabel* comment_ = nullptr;
+};
+
+// The family of the report's labels: Verdana where it is installed, otherwise the
+// desktop's sans-serif family.
+QString WesternReportFontFamily();
+
+}  // namespace lumora::ui

@@ -1,0 +1,511 @@
+// The Western test through its windows: typing, key filters, validation, the place
+// look-up, the report, printing and the way between the two tests.
+#include <QAccessible>
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrlQuery>
+#include <variant>
+
+#include "core/western/western_test.h"
+#include "support/stand_ins.h"
+#include "ui/shell/main_window.h"
+#include "ui/vedic/entry/birth_details_form.h"
+#include "ui/vedic/vedic_session.h"
+#include "ui/western/western_input_form.h"
+#include "ui/western/western_report_window.h"
+#include "ui/western/western_session.h"
+
+using namespace lumora;
+using namespace lumora::testing;
+
+namespace {
+
+struct Person {
+  char prefix;
+  const char *name, *day, *month, *year, *hour, *minute, *city, *state, *country;
+  const char *lat_deg, *lat_min;
+  bool south;
+  const char *long_deg, *long_min;
+  bool west;
+  int zone_row;  // 29: Greenwich Mean Time; 10: Australian Western Standard Time
+};
+
+// Both born at J2000.0 (1 January 2000, 12:00 GMT): the reference charts of the core's
+// position tests, at 51 30 N 0 0 W and at 28 36 N 77 12 E.
+constexpr Person kArun{'M',   " Arun ", "1",       "January", "2000", "12",
+                       "0",   "London", "England", "Britain", "51",   "30",
+                       false, "0",      "0",       true,      29};
+constexpr Person kMira{'F',     "Mira", "1",  "January", "2000", "12", "0",   "Delhi", "Delhi",
+                       "India", "28",   "36", false,     "77",   "12", false, 29};
+
+// The J2000.0 chart, Sun to MC; only the angles differ between the two places.
+constexpr const char* kJ2000Positions[] = {
+    "10 Cap 22", "13 Sco 18", "01 Cap 54", "01 Sag 34", "27 Aqu 58", "25 Ari 21", "10 Tau 12",
+    "14 Aqu 47", "03 Aqu 11", "11 Sag 27", "04 Leo 07", "04 Aqu 07", "24 Ari 17", "09 Cap 36"};
+constexpr const char* kDelhiAngles[] = {"10 Can 10", "27 Pis 27"};
+
+// A second couple: midnight GMT on 12 June 2006 puts the north node at 29 Pis 29.
+constexpr Person kRavi{'M',       "Ravi", "12", "June", "2006", "0", "0",  "Quito", "Pichincha",
+                       "Ecuador", "0",    "0",  false,  "0",    "0", true, 29};
+constexpr Person kLeela{
+    'F',         "Leela", "29", "February", "2000", "23", "45",  "Perth", "Western Australia",
+    "Australia", "31",    "57", true,       "115",  "51", false, 10};
+
+}  // namespace
+
+class WesternTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    stand_ins_ = std::make_unique<StandIns>();
+    main_ = std::make_unique<ui::MainWindow>(stand_ins_->Services());
+    main_->show();
+    OpenWestern();
+  }
+  void cleanup() { main_.reset(); }
+
+  void FormOpensWithItsListsAndPresets() {
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Lumo Penrow Software"));
+    const struct {
+      const char* list;
+      int count;
+      const char *first, *last;
+    } lists[] = {
+        {"cboMDate", 31, "1", "31"},
+        {"cboFMonth", 12, "January", "December"},
+        {"cboMYear", 150, "1901", "2050"},
+        {"cboFHH", 24, "0", "23"},
+        {"cboMMM", 60, "0", "59"},
+        {"cboFSS", 60, "0", "59"},
+        {"cmbMTimeZone", 71, "Alaska/Hawaii Daylight Time,AHDT,-9.0", "Yukon War Time,YWT,-8.0"}};
+    for (const auto& l : lists) {
+      QComboBox* box = Combo(l.list);
+      QCOMPARE(box->count(), l.count);
+      QCOMPARE(box->itemText(0), QString::fromLatin1(l.first));
+      QCOMPARE(box->itemText(l.count - 1), QString::fromLatin1(l.last));
+      QCOMPARE(box->currentIndex(), 0);
+    }
+    for (const char* preset : {"optMLong_0", "optFLong_0", "optMLat_0", "optFLat_0"}) {
+      QVERIFY2(Find<QRadioButton>(preset)->isChecked(), preset);
+    }
+    QCOMPARE(Find<QRadioButton>("optMLong_1")->text(), QStringLiteral("South"));
+    QCOMPARE(Find<QRadioButton>("optFLat_1")->text(), QStringLiteral("West"));
+    QVERIFY(!Find<QCheckBox>("chkFDST")->isChecked());
+    for (const char* button : {"Command1", "Command2"}) {
+      QCOMPARE(Find<QPushButton>(button)->text(),
+               QStringLiteral("Click here to find Latitude && Longitude"));
+    }
+    QCOMPARE(Find<QLabel>("lblHelp")->text(),
+             QStringLiteral("Enter your City, State & Country. Now click \"Find Latitude & "
+                            "Longitude\". Find Latitude / Logitude in Google."));
+    QCOMPARE(Action("mnuCalculate")->text(), QStringLiteral("&Analyze Compatibility"));
+    QVERIFY(form_->frameGeometry().width() <= 1366 && form_->frameGeometry().height() <= 768);
+    Screenshot(form_, QStringLiteral("western_form_empty"));
+  }
+
+  void WholeRunTypedKeyByKey() {
+    Fill(kArun);
+    Fill(kMira);
+    Screenshot(form_, QStringLiteral("western_form_filled"));
+    Click("cmdCalculate");
+    QVERIFY2(stand_ins_->messages.shown.empty(), qPrintable(stand_ins_->messages.Last()));
+    QWidget* report = main_->Western().ReportWindow();
+    QVERIFY(report && report->isVisible());
+    QVERIFY(!form_->isVisible());
+    QCOMPARE(report->windowTitle(), QStringLiteral("Lumo Penrow Software v2.0"));
+    QCOMPARE(Text(report, "lblTitle"), QStringLiteral("Lumo Penrow Software"));
+
+    for (int i = 0; i < kWesternPointCount; ++i) {
+      QString female = QString::fromLatin1(kJ2000Positions[i]);
+      if (i >= 12) {
+        female = QString::fromLatin1(kDelhiAngles[i - 12]);
+      }
+      QCOMPARE(Text(report, qPrintable(QStringLiteral("lblPlanetPosition_Male_%1").arg(i))),
+               QString::fromLatin1(kJ2000Positions[i]));
+      QCOMPARE(Text(report, qPrintable(QStringLiteral("lblPlanetPosition_Female_%1").arg(i))),
+               female);
+    }
+    // Both Moons at 13 degrees: 390 x 390 / 100 = 1521, 15 percent.
+    const char* expected[][2] = {
+        {"lblPower", "390"},         {"lblHarmony", "390"},      {"lblPH", "1521"},
+        {"lblPercentage", "15"},     {"lblComment", "Very Bad"}, {"mName", " Arun "},
+        {"mDOB", "January 1, 2000"}, {"mCity", "London"},        {"mState", "England"},
+        {"Mcountry", "Britain"},     {"fName", "Mira"},          {"fDOB", "January 1, 2000"},
+        {"fCity", "Delhi"},          {"fState", "Delhi"},        {"fCountry", "India"}};
+    for (const auto& [label, text] : expected) {
+      QCOMPARE(Text(report, label), QString::fromLatin1(text));
+    }
+    QVERIFY(Text(report, "lblCredit").contains(QStringLiteral("https://lumora.example.com/")));
+
+    // Every label in the report's family: Verdana where it is installed.
+    const QString family = ui::WesternReportFontFamily();
+    if (QFontDatabase::families().contains(QStringLiteral("Verdana"))) {
+      QCOMPARE(family, QStringLiteral("Verdana"));
+    }
+    for (QLabel* label : report->findChildren<QLabel*>()) {
+      QCOMPARE(label->font().family(), family);
+    }
+    QVERIFY(report->frameGeometry().width() <= 1366 && report->frameGeometry().height() <= 768);
+    Screenshot(report, QStringLiteral("western_report"));
+  }
+
+  void SecondRunRefillsEveryLabel() {
+    Fill(kArun);
+    Fill(kMira);
+    Click("cmdCalculate");
+    QWidget* report = main_->Western().ReportWindow();
+    QTest::mouseClick(MainButton("cmdBack"), Qt::LeftButton);
+    Fill(kRavi);
+    Fill(kLeela);
+    Action("mnuCalculate")->trigger();
+    QVERIFY2(stand_ins_->messages.shown.empty(), qPrintable(stand_ins_->messages.Last()));
+    QVERIFY(report->isVisible());
+
+    // The labels show what the core computes for the same entries, and no value of the
+    // first run survives on the male side.
+    const auto outcome = RunWesternTest(form_->Entries());
+    QVERIFY(std::holds_alternative<WesternTestResult>(outcome));
+    const auto& result = std::get<WesternTestResult>(outcome);
+    for (int i = 0; i < kWesternPointCount; ++i) {
+      const QString male =
+          Text(report, qPrintable(QStringLiteral("lblPlanetPosition_Male_%1").arg(i)));
+      QCOMPARE(male, QString::fromStdString(result.Male.Positions[i]));
+      QVERIFY(male != QString::fromLatin1(kJ2000Positions[i]));
+      QCOMPARE(Text(report, qPrintable(QStringLiteral("lblPlanetPosition_Female_%1").arg(i))),
+               QString::fromStdString(result.Female.Positions[i]));
+    }
+    QCOMPARE(Text(report, "lblPlanetPosition_Male_10"), QStringLiteral("29 Pis 29"));  // N Node
+    QCOMPARE(Text(report, "lblPlanetPosition_Male_11"), QStringLiteral("29 Vir 29"));  // S Node
+    QCOMPARE(Text(report, "lblPower"), QString::number(result.Score.Power));
+    QCOMPARE(Text(report, "lblHarmony"), QString::number(result.Score.Harmony));
+    QCOMPARE(Text(report, "lblPH"), QString::number(result.Score.PowerTimesHarmony));
+    QCOMPARE(Text(report, "lblPercentage"), QString::number(result.Score.Percentage));
+    QCOMPARE(Text(report, "lblComment"), QString::fromStdString(result.Score.Comment));
+    QCOMPARE(Text(report, "mName"), QStringLiteral("Ravi"));
+    QCOMPARE(Text(report, "fDOB"), QStringLiteral("February 29, 2000"));
+    QCOMPARE(Text(report, "fCountry"), QStringLiteral("Australia"));
+    QCOMPARE(main_->Western().LastResult()->Score.Power, result.Score.Power);
+  }
+
+  void ValidationShowsOneMessageAndFocuses() {
+    const struct {
+      const char* source;
+      void (*edit)(WesternTest&);
+      const char* message;
+      MessageIcon icon;
+      const char* focus;  // nullptr: the focus stays where it was
+    } cases[] = {
+        {"empty male name before empty female city",
+         [](WesternTest& t) { t.Edit("txtMName")->clear(), t.Edit("txtFCity")->clear(); },
+         "Please Enter Male Name", MessageIcon::Error, "txtMName"},
+        {"female longitude minutes", [](WesternTest& t) { t.Edit("txtFLoM")->clear(); },
+         "Please Enter Minutes in Longitude", MessageIcon::Error, "txtFLoM"},
+        {"latitude beyond the pole", [](WesternTest& t) { t.Retype("txtMLD", "91"); },
+         "Please Enter A Correct Latitude", MessageIcon::Error, "txtMLD"},
+        {"longitude beyond the date line", [](WesternTest& t) { t.Retype("txtFLoD", "181"); },
+         "Please Enter A Correct Longitude", MessageIcon::Error, "txtFLoD"},
+        {"minutes beyond 59", [](WesternTest& t) { t.Retype("txtFLM", "60"); },
+         "Please Enter A Correct Latitude", MessageIcon::Error, "txtFLM"},
+        {"30 February 2000",
+         [](WesternTest& t) { t.Choose("cboMMonth", "February"), t.Choose("cboMDate", "30"); },
+         "Please Enter Your Correct Date Or Month!", MessageIcon::Information, nullptr},
+        {"31 April for the female",
+         [](WesternTest& t) { t.Choose("cboFMonth", "April"), t.Choose("cboFDate", "31"); },
+         "Please Enter Your Partner's Correct Date Or Month !", MessageIcon::Information, nullptr},
+        {"no latitude direction",
+         [](WesternTest& t) {
+           QButtonGroup* pair = t.Find<QRadioButton>("optFLong_1")->group();
+           pair->setExclusive(false);
+           t.Find<QRadioButton>("optFLong_0")->setChecked(false);
+           pair->setExclusive(true);
+         },
+         "Please Select Direction For The Latitude", MessageIcon::Error, "optFLong_0"},
+    };
+    for (const auto& c : cases) {
+      Fill(kArun);
+      Fill(kMira);
+      c.edit(*this);
+      stand_ins_->messages.shown.clear();
+      Click("cmdCalculate");
+      QVERIFY2(stand_ins_->messages.shown.size() == 1, c.source);
+      QCOMPARE(stand_ins_->messages.Last(), QString::fromLatin1(c.message));
+      QCOMPARE(stand_ins_->messages.shown.back().Icon, c.icon);
+      QVERIFY2(form_->isVisible(), c.source);
+      QVERIFY2(main_->Western().ReportWindow() == nullptr, c.source);
+      // A date message leaves the focus on the button that was clicked.
+      QCOMPARE(form_->focusWidget(), Find<QWidget>(c.focus ? c.focus : "cmdCalculate"));
+      if (auto* preset = qobject_cast<QRadioButton*>(form_->focusWidget())) {
+        QVERIFY2(preset->isChecked(), c.source);  // the pair's preset is selected again
+      }
+    }
+  }
+
+  void KeyFiltersRefuseWithTheirMessages() {
+    const struct {
+      const char* field;
+      const char* keys;
+      const char* message;  // nullptr: every key passes
+      const char* kept;
+    } cases[] = {
+        {"txtMName", "Ar5un", "Please enter only letters", "Arun"},
+        {"txtFName", "Mira Devi", nullptr, "Mira Devi"},
+        {"txtMLD", "-5", "Please enter only numbers", "5"},
+        {"txtFLM", "1.5", "Please enter only numbers", "15"},
+        {"txtMLoD", "1 2", "Please enter only numbers", "12"},
+        {"txtFLoM", "1234", nullptr, "123"},  // three characters at most
+        {"txtFCity", "Saint-Denis", "Please enter only letters", "SaintDenis"},
+        {"txtMState", "St. John's", "Please enter only letters", "St Johns"},
+        {"txtMCountry", "Area 51", "Please enter only letters", "Area "},
+    };
+    for (const auto& c : cases) {
+      stand_ins_->messages.shown.clear();
+      QLineEdit* edit = Edit(c.field);
+      TypeInto(edit, QString::fromLatin1(c.keys));
+      QCOMPARE(edit->text(), QString::fromLatin1(c.kept));
+      QCOMPARE(form_->focusWidget(), edit);
+      if (c.message == nullptr) {
+        QVERIFY2(stand_ins_->messages.shown.empty(), c.field);
+        continue;
+      }
+      QVERIFY2(!stand_ins_->messages.shown.empty(), c.field);
+      for (const auto& shown : stand_ins_->messages.shown) {
+        QCOMPARE(shown.Text, QString::fromLatin1(c.message));
+        QCOMPARE(shown.Icon, MessageIcon::Error);
+      }
+    }
+    QTest::keyClick(Edit("txtMLD"), Qt::Key_Backspace);
+    QCOMPARE(Edit("txtMLD")->text(), QString());
+  }
+
+  void PlaceLookUpChecksThenSearches() {
+    const struct {
+      const char* button;
+      const char *city, *state, *country;
+      const char* message;  // nullptr: the search opens
+      const char* focus;
+    } cases[] = {
+        {"Command1", "", "Maharashtra", "India", "Please Enter City", "txtMCity"},
+        {"Command1", "Pune", "", "India", "Please Enter State", "txtMState"},
+        {"Command2", "Pune", "Maharashtra", "", "Please Enter Country", "txtFCountry"},
+        {"Command2", "Pune", "Maharashtra", "India", nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+      const char prefix = QByteArray(c.button) == "Command1" ? 'M' : 'F';
+      Retype(Name("txt", prefix, "City"), c.city);
+      Retype(Name("txt", prefix, "State"), c.state);
+      Retype(Name("txt", prefix, "Country"), c.country);
+      stand_ins_->messages.shown.clear();
+      stand_ins_->browser.opened.clear();
+      Click(c.button);
+      if (c.message) {
+        QCOMPARE(stand_ins_->messages.Last(), QString::fromLatin1(c.message));
+        QCOMPARE(form_->focusWidget(), Find<QWidget>(c.focus));
+        QVERIFY(stand_ins_->browser.opened.empty());
+        continue;
+      }
+      QVERIFY(stand_ins_->messages.shown.empty());
+      QCOMPARE(stand_ins_->browser.opened.size(), std::size_t{1});
+      QCOMPARE(QUrlQuery(stand_ins_->browser.opened[0])
+                   .queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
+               QStringLiteral("Pune Maharashtra India Latitude Longitude"));
+    }
+  }
+
+  void PrintsAnImageOfTheReport() {
+    QTemporaryDir dir;
+    stand_ins_->printer.pdf_path = dir.filePath(QStringLiteral("western.pdf"));
+    // Before any run: an empty report is made and printed.
+    QTest::mouseClick(MainButton("cmdPrint"), Qt::LeftButton);
+    QCOMPARE(stand_ins_->printer.printed, 1);
+    auto* report = qobject_cast<ui::WesternReportWindow*>(main_->Western().ReportWindow());
+    QVERIFY(report && !report->isVisible());
+    QCOMPARE(Text(report, "lblPlanetPosition_Male_1"), QString());
+    QCOMPARE(Text(report, "lblComment"), QString());
+    const QImage empty = stand_ins_->printer.last_image;
+    QCOMPARE(empty.size(), report->grab().size());
+    Screenshot(report, QStringLiteral("western_report_empty"));
+    QFile pdf(stand_ins_->printer.pdf_path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    pdf.close();
+
+    // After a run the same window is filled and printed as shown.
+    Fill(kArun);
+    Fill(kMira);
+    Click("cmdCalculate");
+    QVERIFY(main_->Western().ReportWindow() == report);
+    main_->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
+    QCOMPARE(stand_ins_->printer.printed, 2);
+    QVERIFY(stand_ins_->printer.last_image != empty);
+    QCOMPARE(stand_ins_->printer.last_image, report->grab().toImage());
+    QVERIFY(QFile(stand_ins_->printer.pdf_path).size() > 10000);
+  }
+
+  void BackAndTheTwoTests() {
+    Fill(kArun);
+    Fill(kMira);
+    Click("cmdCalculate");
+    QWidget* report = main_->Western().ReportWindow();
+    QTest::mouseClick(MainButton("cmdBack"), Qt::LeftButton);
+    QVERIFY(!report->isVisible());
+    QVERIFY(form_->isVisible());
+    QCOMPARE(Edit("txtMName")->text(), QStringLiteral(" Arun "));
+
+    // The Vedic button hides every Western window; the Western button the Vedic form.
+    Click("cmdCalculate");
+    QTest::mouseClick(MainButton("Command2"), Qt::LeftButton);
+    QWidget* vedic = main_->Vedic().Form();
+    QVERIFY(vedic && vedic->isVisible());
+    QVERIFY(!form_->isVisible() && !report->isVisible());
+    QTest::mouseClick(MainButton("Command1"), Qt::LeftButton);
+    QVERIFY(form_->isVisible() && !report->isVisible() && !vedic->isVisible());
+    QVERIFY(main_->Western().InputForm() == form_);
+
+    // Exit discards the form: the next opening starts from the presets.
+    QPointer<QWidget> closed = form_;
+    Click("cmdNav");
+    QTRY_VERIFY(closed.isNull());
+    OpenWestern();
+    QCOMPARE(Edit("txtMName")->text(), QString());
+    closed = form_;
+    Action("mnuExit")->trigger();
+    QTRY_VERIFY(closed.isNull());
+  }
+
+  void ControlsAreNamedForAssistiveTechnology() {
+    const char* expected[][2] = {{"cboMDate", "Birth Day"},
+                                 {"cboFMonth", "Birth Month"},
+                                 {"cboMYear", "Birth Year"},
+                                 {"cboFHH", "Hour"},
+                                 {"cboMMM", "Minute"},
+                                 {"cboFSS", "Second"},
+                                 {"txtMLD", "Latitude degrees"},
+                                 {"txtFLM", "Latitude minutes"},
+                                 {"txtFLoD", "Longitude degrees"},
+                                 {"txtMLoM", "Longitude minutes"},
+                                 {"txtMName", "Name"},
+                                 {"txtFCountry", "Country"},
+                                 {"cmbFTimeZone", "Time Zone"},
+                                 {"optMLong_1", "South"},
+                                 {"chkFDST", "Daylight Saving Time"}};
+    for (const auto& [control, name] : expected) {
+      QWidget* widget = Find<QWidget>(control);
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+      QVERIFY(accessible);
+      // On this platform a list's accessible name is its current entry.
+      QCOMPARE(qobject_cast<QComboBox*>(widget) ? widget->accessibleName()
+                                                : accessible->text(QAccessible::Name),
+               QString::fromLatin1(name));
+      QAccessibleInterface* up = accessible->parent();
+      while (up && up->role() != QAccessible::Grouping) {
+        up = up->parent();
+      }
+      QVERIFY2(up, control);
+      QCOMPARE(up->text(QAccessible::Name),
+               control[3] == 'M' ? QStringLiteral("Male") : QStringLiteral("Female"));
+    }
+    for (QLabel* label : form_->findChildren<QLabel*>()) {
+      if (label->text().endsWith(QLatin1Char(':'))) {
+        QVERIFY2(label->buddy() != nullptr, qPrintable(label->text()));
+      }
+    }
+  }
+
+ private:
+  void OpenWestern() {
+    QTest::mouseClick(MainButton("Command1"), Qt::LeftButton);
+    form_ = main_->Western().Form();
+    QVERIFY(form_ && form_->isVisible());
+  }
+
+  // Enters a person as a user would: the boxes typed key by key, each list stepped to
+  // its entry with the arrow keys, the directions clicked.
+  void Fill(const Person& p) {
+    const char x = p.prefix;
+    Retype(Name("txt", x, "Name"), p.name);
+    Choose(Name("cbo", x, "Date"), p.day);
+    Choose(Name("cbo", x, "Month"), p.month);
+    Choose(Name("cbo", x, "Year"), p.year);
+    Choose(Name("cbo", x, "HH"), p.hour);
+    Choose(Name("cbo", x, "MM"), p.minute);
+    Retype(Name("txt", x, "City"), p.city);
+    Retype(Name("txt", x, "State"), p.state);
+    Retype(Name("txt", x, "Country"), p.country);
+    Retype(Name("txt", x, "LD"), p.lat_deg);
+    Retype(Name("txt", x, "LM"), p.lat_min);
+    Retype(Name("txt", x, "LoD"), p.long_deg);
+    Retype(Name("txt", x, "LoM"), p.long_min);
+    QTest::mouseClick(Find<QRadioButton>(Name("opt", x, p.south ? "Long_1" : "Long_0")),
+                      Qt::LeftButton);
+    QTest::mouseClick(Find<QRadioButton>(Name("opt", x, p.west ? "Lat_1" : "Lat_0")),
+                      Qt::LeftButton);
+    ChooseRow(Name("cmb", x, "TimeZone"), p.zone_row);
+  }
+
+  void Retype(const QByteArray& field, const char* text) {
+    QLineEdit* edit = Edit(field);
+    edit->clear();
+    TypeInto(edit, QString::fromLatin1(text));
+    QCOMPARE(edit->text(), QString::fromLatin1(text));
+  }
+
+  void Choose(const QByteArray& list, const char* entry) {
+    ChooseRow(list, Combo(list)->findText(QString::fromLatin1(entry)));
+  }
+
+  void ChooseRow(const QByteArray& list, int target) {
+    QComboBox* box = Combo(list);
+    QVERIFY2(target >= 0 && target < box->count(), list.constData());
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int i = 0; i < target; ++i) {
+      QTest::keyClick(box, Qt::Key_Down);
+    }
+    QCOMPARE(box->currentIndex(), target);
+  }
+
+  static QByteArray Name(const char* kind, char prefix, const char* rest) {
+    return QByteArray(kind) + prefix + rest;
+  }
+
+  template <typename T>
+  T* Find(const QByteArray& name) {
+    T* widget = form_->findChild<T*>(QString::fromLatin1(name));
+    if (widget == nullptr) {
+      qFatal("no control %s", name.constData());
+    }
+    return widget;
+  }
+  QLineEdit* Edit(const QByteArray& name) { return Find<QLineEdit>(name); }
+  QComboBox* Combo(const QByteArray& name) { return Find<QComboBox>(name); }
+  QAction* Action(const QByteArray& name) { return Find<QAction>(name); }
+  void Click(const QByteArray& name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
+  QPushButton* MainButton(const char* name) {
+    return main_->findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+  static QString Text(QWidget* window, const char* label) {
+    auto* found = window->findChild<QLabel*>(QString::fromLatin1(label));
+    if (found == nullptr) {
+      qFatal("no label %s", label);
+    }
+    return found->text();
+  }
+
+  std::unique_ptr<StandIns> stand_ins_;
+  std::unique_ptr<ui::MainWindow> main_;
+  ui::WesternInputForm* form_ = nullptr;
+};
+
+QTEST_MAIN(WesternTest)
+#include "western_test.moc"
