@@ -110,6 +110,13 @@ QUrl HelpPageUrl() {
   return QUrl::fromLocalFile(path);
 }
 
+QString PlaceLookupHint() {
+  // The look-up opens the user's own browser on a web search, not a named service.
+  return QStringLiteral(
+      "Enter your City, State & Country. Now click \"Find Latitude & Longitude\". Find Latitude "
+      "/ Logitude on the web.");
+}
+
 QUrl WebSearchUrl(const QString& query) {
   QUrl url(QStringLiteral("https://search.example.com/"));
   QUrlQuery items;

@@ -66,6 +66,9 @@ QString ProgramTitle();
 // Addresses of the program's own pages.
 QUrl HomePageUrl();
 QUrl HelpPageUrl();  // the help page shipped with the program, written out as a file
+// The hint beside the coordinate look-up of both forms.
+QString PlaceLookupHint();
+
 // A web search for a text (the coordinate look-up of both forms).
 QUrl WebSearchUrl(const QString& query);
 

@@ -16,6 +16,7 @@
 #include "ui/shell/key_filter.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/services.h"
 
 namespace lumora::ui {
 
@@ -105,10 +106,7 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
   layout->addLayout(panels);
 
   // The doubled ampersands of the caption show as one, as on the buttons.
-  auto* help = new QLabel(QStringLiteral("Enter your City, State & Country. Now click \"Find "
-                                         "Latitude & Longitude\". Find Latitude / Logitude in "
-                                         "Google."),
-                          central);
+  auto* help = new QLabel(PlaceLookupHint(), central);
   help->setObjectName(QStringLiteral("lblHelp"));
   help->setWordWrap(true);
   layout->addWidget(help);

@@ -16,6 +16,7 @@
 #include "ui/shell/key_filter.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/services.h"
 
 namespace lumora::ui {
 
@@ -94,10 +95,7 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   sides->addWidget(BuildSide(girl_, 'F', QStringLiteral("Girl's Details")));
   layout->addLayout(sides);
 
-  auto* hint = new QLabel(QStringLiteral("Enter your City, State & Country. Now click \"Find "
-                                         "Latitude & Longitude\". Find Latitude / Logitude in "
-                                         "Google."),
-                          central);
+  auto* hint = new QLabel(PlaceLookupHint(), central);
   hint->setObjectName(QStringLiteral("lblHint"));
   hint->setWordWrap(true);
   layout->addWidget(hint);
