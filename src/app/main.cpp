@@ -1,6 +1,7 @@
 // Lumora: builds the application object and the main window.
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 
 #include "ui/shell/main_window.h"
 #include "ui/shell/services.h"
@@ -11,6 +12,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/app/lumora.svg")));
   lumora::ui::MainWindow window(lumora::ui::DesktopServices());
+  // The frame spans the screen, as its buttons are placed by the screen's width; a
+  // desktop without a window manager does not maximise by itself.
+  window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
   window.showMaximized();
   return QApplication::exec();
 }

@@ -125,6 +125,11 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   big.setBold(true);
   heading_->setFont(big);
   heading_->adjustSize();
+  subtitle_ = new QLabel(tr("The compatibility of two people from their birth data, by Western "
+                            "and by Vedic astrology. Choose a test:"),
+                         area);
+  subtitle_->setObjectName(QStringLiteral("lblSubtitle"));
+  subtitle_->adjustSize();
 
   auto make_button = [area](const QString& caption, const char* name) {
     auto* button = new QPushButton(caption, area);
@@ -191,7 +196,8 @@ void MainWindow::PlaceControls() {
   back_->move(print_->x() + print_->width() + 12, print_->y());
 
   heading_->move((screen_width - heading_->width()) / 2, 40);
-  const int buttons_top = heading_->y() + heading_->height() + 60;
+  subtitle_->move((screen_width - subtitle_->width()) / 2, heading_->y() + heading_->height() + 12);
+  const int buttons_top = subtitle_->y() + subtitle_->height() + 40;
   western_button_->move(screen_width / 2 - western_button_->width() - Twips(500), buttons_top);
   vedic_button_->move(screen_width / 2, buttons_top);
   western_icon_->move(western_button_->x() - western_icon_->width(), buttons_top);

@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow {
  private:
   Services services_;
   QLabel* heading_ = nullptr;
+  QLabel* subtitle_ = nullptr;
   QPushButton* western_button_ = nullptr;
   QPushButton* vedic_button_ = nullptr;
   QLabel* western_icon_ = nullptr;
