@@ -97,6 +97,9 @@ std::optional<int> FindTimeZoneRow(std::string_view text) {
 }
 
 int WesternTimeZoneMinutes(int row) {
+  if (row < 0 || row >= kTimeZoneCount) {
+    return 0;
+  }
   const TimeZoneRow& zone = kTimeZones[static_cast<std::size_t>(row)];
   // The Western list signs the half hour of zones east of Greenwich like their hours.
   return zone.Hours < 0 ? -zone.Minutes : zone.Minutes;

@@ -25,7 +25,7 @@ std::optional<TimeZoneRow> LookupTimeZone(int row);
 std::optional<int> FindTimeZoneRow(std::string_view text);
 
 // The Western form's minutes for a row: -30 for the half-hour zones east of
-// Greenwich, otherwise the same as the Vedic table. Row must be 0..70.
+// Greenwich, otherwise the same as the Vedic table; 0 outside 0..70.
 int WesternTimeZoneMinutes(int row);
 
 }  // namespace lumora
