@@ -183,43 +183,33 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   s.Browse->setAccessibleDescription(tr("Opens a web search for the coordinates of the place"));
   grid->addWidget(s.Browse, row++, 1, 1, 4);
 
-  s.LatDeg = Text(frame, Name("txt", p, "LD"), tr("Latitude degrees"), 3);
-  s.LatMin = Text(frame, Name("txt", p, "LM"), tr("Latitude minutes"), 3);
-  s.North = new QRadioButton(tr("North"), frame);
-  s.North->setObjectName(Name("opt", p, "North"));
-  s.South = new QRadioButton(tr("South"), frame);
-  s.South->setObjectName(Name("opt", p, "South"));
-  s.North->setChecked(true);
-  auto* latitude_pair = new QButtonGroup(frame);
-  latitude_pair->addButton(s.North);
-  latitude_pair->addButton(s.South);
-  grid->addWidget(Caption(tr("Latitude:"), s.LatDeg, frame), row, 0);
-  grid->addWidget(s.LatDeg, row, 1);
-  grid->addWidget(s.LatMin, row, 2);
-  auto* ns = new QHBoxLayout;
-  ns->addWidget(s.North);
-  ns->addWidget(s.South);
-  ns->addWidget(Hint(QStringLiteral("DEG/MIN"), frame));
-  grid->addLayout(ns, row++, 3, 1, 2);
-
-  s.LongDeg = Text(frame, Name("txt", p, "LoD"), tr("Longitude degrees"), 3);
-  s.LongMin = Text(frame, Name("txt", p, "LoM"), tr("Longitude minutes"), 3);
-  s.East = new QRadioButton(tr("East"), frame);
-  s.East->setObjectName(Name("opt", p, "East"));
-  s.West = new QRadioButton(tr("West"), frame);
-  s.West->setObjectName(Name("opt", p, "West"));
-  s.East->setChecked(true);
-  auto* longitude_pair = new QButtonGroup(frame);
-  longitude_pair->addButton(s.East);
-  longitude_pair->addButton(s.West);
-  grid->addWidget(Caption(tr("Longitude:"), s.LongDeg, frame), row, 0);
-  grid->addWidget(s.LongDeg, row, 1);
-  grid->addWidget(s.LongMin, row, 2);
-  auto* ew = new QHBoxLayout;
-  ew->addWidget(s.East);
-  ew->addWidget(s.West);
-  ew->addWidget(Hint(QStringLiteral("DEG/MIN"), frame));
-  grid->addLayout(ew, row++, 3, 1, 2);
+  // A coordinate: degrees, minutes and its direction pair, the first option preset.
+  auto coordinate = [&](const QString& caption, const QString& which, const char* deg,
+                        const char* min, const char* first, const char* second, QLineEdit*& d,
+                        QLineEdit*& m, QRadioButton*& a, QRadioButton*& b) {
+    d = Text(frame, Name("txt", p, deg), which + tr(" degrees"), 3);
+    m = Text(frame, Name("txt", p, min), which + tr(" minutes"), 3);
+    a = new QRadioButton(tr(first), frame);
+    a->setObjectName(Name("opt", p, first));
+    b = new QRadioButton(tr(second), frame);
+    b->setObjectName(Name("opt", p, second));
+    a->setChecked(true);
+    auto* pair = new QButtonGroup(frame);
+    pair->addButton(a);
+    pair->addButton(b);
+    grid->addWidget(Caption(caption, d, frame), row, 0);
+    grid->addWidget(d, row, 1);
+    grid->addWidget(m, row, 2);
+    auto* options = new QHBoxLayout;
+    options->addWidget(a);
+    options->addWidget(b);
+    options->addWidget(Hint(QStringLiteral("DEG/MIN"), frame));
+    grid->addLayout(options, row++, 3, 1, 2);
+  };
+  coordinate(tr("Latitude:"), tr("Latitude"), "LD", "LM", "North", "South", s.LatDeg, s.LatMin,
+             s.North, s.South);
+  coordinate(tr("Longitude:"), tr("Longitude"), "LoD", "LoM", "East", "West", s.LongDeg, s.LongMin,
+             s.East, s.West);
 
   s.ZoneHour = Text(frame, Name("txt", p, "ZoneHour"), tr("Time Zone hours"), 3);
   s.ZoneMinute = Text(frame, Name("txt", p, "ZoneMinute"), tr("Time Zone minutes"), 2);
