@@ -55,6 +55,12 @@ std::vector<Json> ReadInputs(const std::string& input_file) {
   return inputs;
 }
 
+Rejection RejectionOf(const FormFailure& failure) {
+  return Rejection(failure.Message,
+                   failure.Icon == MessageIcon::Information ? "information" : "error",
+                   failure.Control.empty() ? std::nullopt : std::optional(failure.Control));
+}
+
 Json ErrorObject(const Rejection& rejection) {
   Json error;
   error["Message"] = rejection.Message;

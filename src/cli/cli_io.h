@@ -9,6 +9,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/form_failure.h"
+
 namespace lumora::cli {
 
 using Json = nlohmann::ordered_json;
@@ -30,6 +32,9 @@ struct Rejection : std::runtime_error {
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// The rejection of a form's message: its text, icon and the control it focuses.
+Rejection RejectionOf(const FormFailure& failure);
 
 // Reads one JSON object, or JSON Lines, from the file (or standard input when empty).
 std::vector<Json> ReadInputs(const std::string& input_file);

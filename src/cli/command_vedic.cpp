@@ -9,15 +9,6 @@ namespace lumora::cli {
 
 namespace {
 
-const char* IconName(MessageIcon icon) {
-  return icon == MessageIcon::Information ? "information" : "error";
-}
-
-[[noreturn]] void Reject(const FormFailure& failure) {
-  throw Rejection(failure.Message, IconName(failure.Icon),
-                  failure.Control.empty() ? std::nullopt : std::optional(failure.Control));
-}
-
 std::string ListField(const Json& input, char side, const char* suffix, BirthList list) {
   const std::string key = std::string("cbo") + side + suffix;
   const auto& entries = BirthListEntries(list);
@@ -97,7 +88,7 @@ Json ReportJson(const ReportDocument& document) {
 
 Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report) {
   if (outcome.Failure) {
-    Reject(*outcome.Failure);
+    throw RejectionOf(*outcome.Failure);
   }
   const MatchResult& r = *outcome.Result;
   Json out;

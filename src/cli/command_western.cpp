@@ -106,12 +106,6 @@ WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   return panel;
 }
 
-Rejection ToRejection(const WesternFormMessage& message) {
-  const char* icon = message.Icon == WesternMessageIcon::Information ? "information" : "error";
-  return Rejection(message.Message, icon,
-                   message.Control.empty() ? std::nullopt : std::optional(message.Control));
-}
-
 Json PositionsJson(const WesternChart& chart) {
   Json texts = Json::array();
   for (int i = 0; i < kWesternPointCount; ++i) {
@@ -149,7 +143,7 @@ Json WesternCommand(const Json& input, bool json) {
   form.Female = ReadPanel(input, WesternSide::Female);
   const WesternTestOutcome outcome = RunWesternTest(form);
   if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
-    throw ToRejection(*failure);
+    throw RejectionOf(*failure);
   }
   const WesternTestResult& result = std::get<WesternTestResult>(outcome);
 

@@ -6,23 +6,17 @@
 #include <stdexcept>
 
 #include "core/text.h"
+#include "core/vedic/entry/birth_form.h"
 #include "core/vedic/entry/time_zones.h"
 
 namespace lumora {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 constexpr int kFebruary = 1;                                    // list position
 constexpr std::array<int, 4> kThirtyDayMonths = {3, 5, 8, 10};  // April, June, September, November
-
-constexpr int kBackspace = 8;
-constexpr int kDelete = 127;
 
 struct ControlNameParts {
   std::string_view Prefix;
@@ -151,12 +145,9 @@ std::optional<int> DigitsValue(std::string_view text) {
   return value;
 }
 
+// Month names are the ones of the Vedic form's list.
 std::optional<int> MonthPosition(std::string_view month) {
-  const auto found = std::find(kMonthNames.begin(), kMonthNames.end(), month);
-  if (found == kMonthNames.end()) {
-    return std::nullopt;
-  }
-  return static_cast<int>(found - kMonthNames.begin());
+  return BirthListPosition(BirthList::Month, month);
 }
 
 bool IsListEntry(WesternList list, std::string_view text) {
@@ -254,7 +245,7 @@ std::string WesternControlName(WesternSide side, WesternControl control) {
 std::vector<std::string> WesternListEntries(WesternList list) {
   std::vector<std::string> entries;
   if (list == WesternList::Month) {
-    entries.assign(kMonthNames.begin(), kMonthNames.end());
+    entries = BirthListEntries(BirthList::Month);
   } else if (list == WesternList::TimeZone) {
     for (const TimeZoneRow& row : kTimeZones) {
       entries.emplace_back(row.Text);
@@ -306,36 +297,20 @@ std::optional<WesternKeyFilter> WesternKeyFilterOf(WesternControl control) {
 }
 
 std::optional<WesternFormMessage> FilterWesternKey(WesternKeyFilter filter, int key_code) {
-  if (key_code == kBackspace || key_code == kDelete) {
-    return std::nullopt;
-  }
   if (filter == WesternKeyFilter::Letters) {
-    if ((key_code >= 'A' && key_code <= 'Z') || (key_code >= 'a' && key_code <= 'z') ||
-        key_code == ' ') {
+    if (PassesLetterFilter(key_code)) {
       return std::nullopt;
     }
-    return WesternFormMessage{"Please enter only letters", WesternMessageIcon::Error, {}};
+    return WesternFormMessage{"Please enter only letters", MessageIcon::Error, {}};
   }
-  if (key_code >= '0' && key_code <= '9') {
+  if (PassesDigitFilter(key_code)) {
     return std::nullopt;
   }
-  return WesternFormMessage{"Please enter only numbers", WesternMessageIcon::Error, {}};
+  return WesternFormMessage{"Please enter only numbers", MessageIcon::Error, {}};
 }
 
 WesternPlaceLookup LookupWesternPlace(const WesternFormSide& panel, WesternSide side) {
-  // The place checks of the panel, in the order validation makes them.
-  for (const RequiredText& check : kRequiredTexts) {
-    const bool place = check.Control == WesternControl::City ||
-                       check.Control == WesternControl::State ||
-                       check.Control == WesternControl::Country;
-    if (place && (panel.*check.Field).empty()) {
-      return {Failure(side == WesternSide::Male ? check.MaleMessage : check.FemaleMessage,
-                      WesternMessageIcon::Error, side, check.Control),
-              {}};
-    }
-  }
-  return {std::nullopt,
-          panel.City + " " + panel.State + " " + panel.Country + " Latitude Longitude"};
+  return LookupPlace(panel.City, panel.State, panel.Country, side == WesternSide::Male ? 'M' : 'F');
 }
 
 std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form) {

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/form_failure.h"
+#include "core/place_lookup.h"
 #include "core/western/western_positions.h"
 
 namespace lumora {
@@ -72,16 +74,10 @@ std::string WesternControlName(WesternSide side, WesternControl control);
 
 // ---------------------------------------------------------------- messages
 
-enum class WesternMessageIcon { Error, Information };
-
-// A message the form shows with a single OK button, and the control that gets the focus
-// afterwards. For an option pair the control is the pair, whose preset option (index 0)
-// is selected. Empty when nothing is focused.
-struct WesternFormMessage {
-  std::string Message;
-  WesternMessageIcon Icon = WesternMessageIcon::Error;
-  std::string Control;
-};
+// The messages of both forms are one type. For an option pair the control is the
+// pair ("optMLong"), whose preset option (index 0) is selected.
+using WesternMessageIcon = MessageIcon;
+using WesternFormMessage = FormFailure;
 
 // ---------------------------------------------------------------- lists
 
@@ -115,10 +111,7 @@ std::optional<WesternFormMessage> FilterWesternKey(WesternKeyFilter filter, int 
 // The coordinate look-up of one panel: the first empty place box (city, state, country)
 // fails with its message and focus; otherwise the web-search query is the city, the
 // state and the country as typed, separated by blanks, then " Latitude Longitude".
-struct WesternPlaceLookup {
-  std::optional<WesternFormMessage> Failure;
-  std::string Query;
-};
+using WesternPlaceLookup = PlaceLookup;
 
 WesternPlaceLookup LookupWesternPlace(const WesternFormSide& panel, WesternSide side);
 

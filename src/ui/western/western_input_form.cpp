@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
@@ -51,21 +52,6 @@ QRadioButton* Option(QWidget* parent, WesternSide side, WesternControl pair, int
   return option;
 }
 
-QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(buddy);
-  return label;
-}
-
-// A quiet note beside a group of fields, in the theme's placeholder colour.
-QLabel* Hint(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
-  label->setPalette(palette);
-  return label;
-}
-
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
   auto* row = new QHBoxLayout;
   for (QWidget* widget : widgets) {
@@ -76,10 +62,6 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 }
 
 }  // namespace
-
-MessageIcon ToMessageIcon(WesternMessageIcon icon) {
-  return icon == WesternMessageIcon::Information ? MessageIcon::Information : MessageIcon::Error;
-}
 
 WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
@@ -315,8 +297,7 @@ void WesternInputForm::Apply(const WesternFormMessage& message) {
 void WesternInputForm::LookUpPlace(const Panel& panel, WesternSide side) {
   const WesternPlaceLookup lookup = LookupWesternPlace(Read(panel), side);
   if (lookup.Failure) {
-    services_.Messages->Show(this, ToQString(lookup.Failure->Message),
-                             ToMessageIcon(lookup.Failure->Icon));
+    services_.Messages->Show(this, ToQString(lookup.Failure->Message), lookup.Failure->Icon);
     Apply(*lookup.Failure);
     return;
   }

@@ -66,7 +66,4 @@ class WesternInputForm : public QMainWindow {
   Panel female_;
 };
 
-// The message box icon of a form message.
-MessageIcon ToMessageIcon(WesternMessageIcon icon);
-
 }  // namespace lumora::ui

@@ -89,7 +89,7 @@ void WesternSession::Calculate() {
   }
   WesternTestOutcome outcome = RunWesternTest(form_->Entries());
   if (const auto* message = std::get_if<WesternFormMessage>(&outcome)) {
-    services_.Messages->Show(form_, ToQString(message->Message), ToMessageIcon(message->Icon));
+    services_.Messages->Show(form_, ToQString(message->Message), message->Icon);
     form_->Apply(*message);
     return;
   }

@@ -174,18 +174,14 @@ std::optional<int> BirthListPosition(BirthList list, std::string_view text) {
 }
 
 std::optional<std::string> VedicKeyFilter(int key_code, FieldKind kind) {
-  constexpr int kBackspace = 8;
-  constexpr int kDelete = 127;
-  const int c = key_code;
   switch (kind) {
     case FieldKind::Digits:
-      if ((c >= '0' && c <= '9') || c == kBackspace || c == kDelete) {
+      if (PassesDigitFilter(key_code)) {
         return std::nullopt;
       }
       return "Please Enter Only Numbers";
     case FieldKind::Name:
-      if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == kBackspace || c == ' ' ||
-          c == kDelete) {
+      if (PassesLetterFilter(key_code)) {
         return std::nullopt;
       }
       return "Please Enter Only Characters";
@@ -196,20 +192,7 @@ std::optional<std::string> VedicKeyFilter(int key_code, FieldKind kind) {
 }
 
 PlaceLookup LookupPlace(const BirthFormSide& side, char prefix) {
-  PlaceLookup lookup;
-  if (side.City.empty()) {
-    lookup.Failure =
-        FormFailure{"Please Enter City", MessageIcon::Error, Control("txt", prefix, "City")};
-  } else if (side.State.empty()) {
-    lookup.Failure =
-        FormFailure{"Please Enter State", MessageIcon::Error, Control("txt", prefix, "State")};
-  } else if (side.Country.empty()) {
-    lookup.Failure =
-        FormFailure{"Please Enter Country", MessageIcon::Error, Control("txt", prefix, "Country")};
-  } else {
-    lookup.Query = side.City + " " + side.State + " " + side.Country + " Latitude Longitude";
-  }
-  return lookup;
+  return LookupPlace(side.City, side.State, side.Country, prefix);
 }
 
 std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form, bool loaded_from_file) {

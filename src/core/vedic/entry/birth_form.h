@@ -7,6 +7,7 @@
 
 #include "core/ephemeris/birth_moment.h"
 #include "core/form_failure.h"
+#include "core/place_lookup.h"
 
 namespace lumora {
 
@@ -56,13 +57,7 @@ enum class FieldKind { Digits, Name, Free };
 // otherwise the message shown (with the error icon) as the key is discarded.
 std::optional<std::string> VedicKeyFilter(int key_code, FieldKind kind);
 
-// The coordinate look-up of one side (prefix 'M' or 'F'): the first empty place
-// field fails; otherwise the query is city, state and country as typed, then
-// " Latitude Longitude".
-struct PlaceLookup {
-  std::optional<FormFailure> Failure;
-  std::string Query;
-};
+// The coordinate look-up of one side of the form.
 PlaceLookup LookupPlace(const BirthFormSide& side, char prefix);
 
 // Checks the form in its fixed order and returns the first fault, or nothing.

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
@@ -47,18 +48,6 @@ QLineEdit* Text(QWidget* parent, const QString& name, const QString& accessible,
     edit->setMaximumWidth(64);
   }
   return edit;
-}
-
-QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(buddy);
-  return label;
-}
-
-QLabel* Hint(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setStyleSheet(QStringLiteral("color: palette(mid);"));
-  return label;
 }
 
 }  // namespace
