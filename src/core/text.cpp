@@ -1,5 +1,6 @@
 #include "core/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -15,15 +16,17 @@ std::string Trim(std::string_view text) {
 }
 
 std::optional<int> ParseDigits(std::string_view text) {
-  if (text.empty() || text.size() > 9) {
+  if (text.empty()) {
     return std::nullopt;
   }
+  // Long texts saturate: they stay above every limit a form checks without overflowing.
+  constexpr int kCeiling = 1000000;
   int value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') {
       return std::nullopt;
     }
-    value = value * 10 + (c - '0');
+    value = std::min(kCeiling, value * 10 + (c - '0'));
   }
   return value;
 }

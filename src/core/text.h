@@ -9,7 +9,8 @@ namespace lumora {
 // Removes blanks from both ends (blanks only, as the forms' trimming does).
 std::string Trim(std::string_view text);
 
-// The whole text as a non-negative decimal integer: digits only, at least one.
+// The whole text as a non-negative decimal integer: digits only, at least one;
+// values beyond 1000000 read as 1000000.
 std::optional<int> ParseDigits(std::string_view text);
 
 // A whole decimal integer with an optional leading minus sign; surrounding blanks allowed.

@@ -130,21 +130,6 @@ WesternFormMessage Failure(std::string_view message, WesternMessageIcon icon, We
   return {std::string(message), icon, control ? WesternControlName(side, *control) : std::string()};
 }
 
-// A text of digits only as a number; large values saturate, which keeps them above
-// every limit without overflowing.
-std::optional<int> DigitsValue(std::string_view text) {
-  if (text.empty() ||
-      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return std::nullopt;
-  }
-  constexpr int kCeiling = 1000000;
-  int value = 0;
-  for (char c : text) {
-    value = std::min(kCeiling, value * 10 + (c - '0'));
-  }
-  return value;
-}
-
 // Month names are the ones of the Vedic form's list.
 std::optional<int> MonthPosition(std::string_view month) {
   return BirthListPosition(BirthList::Month, month);
@@ -213,7 +198,7 @@ std::optional<WesternFormMessage> CheckPanelEntries(const WesternFormSide& panel
 // would otherwise be computed without a word.
 std::optional<WesternFormMessage> CheckCoordinates(const WesternFormSide& panel, WesternSide side) {
   for (const CoordinateBox& box : kCoordinateBoxes) {
-    const auto value = DigitsValue(panel.*box.Field);
+    const auto value = ParseDigits(panel.*box.Field);
     if (!value) {
       return Failure("Please enter only numbers", WesternMessageIcon::Error, side, box.Control);
     }
@@ -225,7 +210,7 @@ std::optional<WesternFormMessage> CheckCoordinates(const WesternFormSide& panel,
 }
 
 int ConvertedNumber(std::string_view text) {
-  const auto value = DigitsValue(text);
+  const auto value = ParseDigits(text);
   if (!value) {
     throw std::invalid_argument("not a whole number: \"" + std::string(text) + "\"");
   }
