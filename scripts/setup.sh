@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core clang-format
+  libhowardhinnant-date-dev tzdata iso-codes poppler-utils
 )
 
 missing_packages() {
