@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -36,8 +37,32 @@ struct UsageError : std::runtime_error {
 // The rejection of a form's message: its text, icon and the control it focuses.
 Rejection RejectionOf(const FormFailure& failure);
 
-// Reads one JSON object, or JSON Lines, from the file (or standard input when empty).
+// Where one run of the program reads and writes. main gives the standard streams;
+// tests and the fuzz target give strings. Readable output hides the working values
+// unless verbose, and wraps long texts at width columns.
+struct CliContext {
+  std::istream* In = nullptr;
+  std::ostream* Out = nullptr;
+  std::ostream* Err = nullptr;
+  bool Verbose = false;
+  int Width = 80;
+};
+
+// The context of the run in progress (the standard streams outside RunCli).
+CliContext& Context();
+
+// One input line longer than this is refused: a record is a few hundred bytes, and the
+// cap keeps an endless stream without line ends (/dev/zero) from filling the memory.
+inline constexpr std::size_t kMaxInputLine = std::size_t{1} << 20;
+
+// Reads one JSON object (it may span lines), or JSON Lines, streaming from the file or
+// from the context's input when empty. A NUL byte, an over-long line, a folder or a
+// malformed line is a UsageError.
 std::vector<Json> ReadInputs(const std::string& input_file);
+
+// The whole of a small file, read no further than limit bytes: nothing when it cannot
+// be opened, is a folder or is longer than limit.
+std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t limit);
 
 Json ErrorObject(const Rejection& rejection);
 
@@ -48,8 +73,11 @@ void WriteResult(std::ostream& out, const Json& result, bool json);
 int RunEach(const std::vector<Json>& inputs, bool json,
             const std::function<Json(const Json&)>& command);
 
-// Typed field access with clear rejections.
-int IntField(const Json& input, const char* key, std::optional<int> fallback);
+// Typed field access with clear rejections. A whole number must be a JSON integer (or
+// a float without fraction) within [minimum, maximum]; anything else, including an
+// unsigned value past 2^63, is refused with message.
+int IntField(const Json& input, const char* key, std::optional<int> fallback, int minimum,
+             int maximum, const std::string& message);
 bool BoolField(const Json& input, const char* key, bool fallback);
 std::string StringField(const Json& input, const char* key, const std::string& fallback);
 

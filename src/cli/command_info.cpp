@@ -1,5 +1,3 @@
-#include <iostream>
-
 #include "cli/commands.h"
 #include "core/vedic/entry/time_zones.h"
 #include "core/vedic/match/koota_texts.h"
@@ -37,11 +35,11 @@ std::vector<Json> TimeZonesJson() {
 int Emit(const std::function<std::vector<Json>()>& make, bool json) {
   try {
     for (const Json& item : make()) {
-      WriteResult(std::cout, item, json);
+      WriteResult(*Context().Out, item, json);
     }
     return 0;
   } catch (const Rejection& rejection) {
-    WriteResult(std::cout, ErrorObject(rejection), json);
+    WriteResult(*Context().Out, ErrorObject(rejection), json);
     return 2;
   }
 }
@@ -50,21 +48,26 @@ int Emit(const std::function<std::vector<Json>()>& make, bool json) {
 
 void RegisterInfoCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
   static std::string name;
+  name.clear();
   CLI::App* info =
       app.add_subcommand("info", "The catalogues: rashis, nakshatras, kootas, time zones");
   info->require_subcommand(1);
-  info->add_flag("--json", options.json, "Write JSON (one compact object)");
+  AddOutputOptions(info, options);
 
-  CLI::App* rashi = info->add_subcommand("rashi", "The rashi record whose EnglishName is NAME");
-  rashi->add_option("NAME", name, "English sign name, for example Leo")->required();
-  rashi->add_flag("--json", options.json, "Write JSON (one compact object)");
+  CLI::App* rashi =
+      info->add_subcommand("rashi", "The rashi record named NAME (English or Indian name)");
+  rashi->add_option("NAME", name, "Sign name in any letter case, for example Leo or Simha")
+      ->required();
+  AddOutputOptions(rashi, options);
   rashi->callback([&] {
     action = [&] { return Emit([] { return std::vector<Json>{RashiJson(name)}; }, options.json); };
   });
 
   CLI::App* nakshatra = info->add_subcommand("nakshatra", "The nakshatra record named NAME");
-  nakshatra->add_option("NAME", name, "Nakshatra name, for example Moola")->required();
-  nakshatra->add_flag("--json", options.json, "Write JSON (one compact object)");
+  nakshatra
+      ->add_option("NAME", name, "Nakshatra name in any letter case, for example Moola or Mula")
+      ->required();
+  AddOutputOptions(nakshatra, options);
   nakshatra->callback([&] {
     action = [&] {
       return Emit([] { return std::vector<Json>{NakshatraJson(name)}; }, options.json);
@@ -72,11 +75,11 @@ void RegisterInfoCommand(CLI::App& app, CommonOptions& options, std::function<in
   });
 
   CLI::App* kootas = info->add_subcommand("kootas", "The eight kootas in koota order");
-  kootas->add_flag("--json", options.json, "Write JSON (one compact object)");
+  AddOutputOptions(kootas, options);
   kootas->callback([&] { action = [&] { return Emit(KootasJson, options.json); }; });
 
   CLI::App* zones = info->add_subcommand("timezones", "The 71 rows of the time-zone table");
-  zones->add_flag("--json", options.json, "Write JSON (one compact object)");
+  AddOutputOptions(zones, options);
   zones->callback([&] { action = [&] { return Emit(TimeZonesJson, options.json); }; });
 }
 

@@ -18,21 +18,22 @@ Json MoonJson(const MoonSignResult& moon) {
 
 Json MoonCommand(const Json& input) {
   BirthMoment moment;
-  moment.BirthYear = IntField(input, "BirthYear", std::nullopt);
-  moment.BirthMonth = IntField(input, "BirthMonth", std::nullopt);
-  moment.BirthDay = IntField(input, "BirthDay", std::nullopt);
-  moment.BirthHour = IntField(input, "BirthHour", 0);
-  moment.BirthMinute = IntField(input, "BirthMinute", 0);
-  moment.ZoneHour = IntField(input, "ZoneHour", 0);
-  moment.ZoneMinute = IntField(input, "ZoneMinute", 0);
-  moment.LongDeg = IntField(input, "LongDeg", 0);
-  moment.LongMin = IntField(input, "LongMin", 0);
-  moment.LatDeg = IntField(input, "LatDeg", 0);
-  moment.LatMin = IntField(input, "LatMin", 0);
+  // The date is required; the rest defaults to midnight at Greenwich, 0 degrees.
+  for (const MomentField& field : kMomentFields) {
+    const std::string key(field.Name);
+    const bool required = key == "BirthYear" || key == "BirthMonth" || key == "BirthDay";
+    moment.*field.Member =
+        IntField(input, key.c_str(), required ? std::nullopt : std::optional<int>(0), field.Minimum,
+                 field.Maximum, MomentFieldMessage(field));
+  }
   moment.IsEast = BoolField(input, "IsEast", false);
   moment.IsSouth = BoolField(input, "IsSouth", false);
   moment.IsDST = BoolField(input, "IsDST", false);
-  return MoonJson(CalculateMoonSign(moment));
+  FormResult<MoonSignResult> moon = CalculateMoonSign(moment);
+  if (const auto* failure = std::get_if<FormFailure>(&moon)) {
+    throw RejectionOf(*failure);
+  }
+  return MoonJson(std::get<MoonSignResult>(moon));
 }
 
 }  // namespace lumora::cli

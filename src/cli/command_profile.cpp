@@ -1,7 +1,9 @@
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "cli/commands.h"
 #include "core/vedic/entry/profile.h"
@@ -10,32 +12,102 @@ namespace lumora::cli {
 
 namespace {
 
-// Writes through a temporary file in the same folder and renames it over the
-// target, so a failed write leaves any earlier file intact.
-void WriteAtomically(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".tmp-lumora";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      throw Rejection("The File Could Not Be Saved.", "error");
+// Closes a descriptor and removes the temporary file unless it was renamed into place.
+class TemporaryFile {
+ public:
+  TemporaryFile(int descriptor, std::string path)
+      : descriptor_(descriptor), path_(std::move(path)) {}
+  ~TemporaryFile() {
+    if (descriptor_ >= 0) {
+      ::close(descriptor_);
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temporary.c_str());
-      throw Rejection("The File Could Not Be Saved.", "error");
+    if (!kept_) {
+      ::unlink(path_.c_str());
     }
   }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::remove(temporary.c_str());
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  int descriptor() const { return descriptor_; }
+  const std::string& path() const { return path_; }
+  bool Close() {
+    const int descriptor = descriptor_;
+    descriptor_ = -1;
+    return ::close(descriptor) == 0;
+  }
+  void Keep() { kept_ = true; }
+
+ private:
+  int descriptor_;
+  std::string path_;
+  bool kept_ = false;
+};
+
+bool WriteAll(int descriptor, const std::string& bytes) {
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+    if (n < 0 && errno == EINTR) {
+      continue;
+    }
+    if (n <= 0) {
+      return false;
+    }
+    written += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Writes through a new temporary file in the target's folder and renames it over the
+// target, so a failed write leaves any earlier file intact. mkstemp creates the file
+// afresh (O_CREAT | O_EXCL), so no link planted at a guessable name is followed; the
+// earlier file's permissions carry over, and the data reach the disk before the rename.
+void WriteAtomically(const std::string& path, const std::string& bytes) {
+  const std::filesystem::path target(path);
+  const std::filesystem::path folder =
+      target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int descriptor = ::mkstemp(pattern.data());
+  if (descriptor < 0) {
     throw Rejection("The File Could Not Be Saved.", "error");
+  }
+  TemporaryFile temporary(descriptor, pattern);
+
+  struct stat earlier {};
+  mode_t mode = 0;
+  if (::stat(path.c_str(), &earlier) == 0) {
+    if (!S_ISREG(earlier.st_mode)) {
+      throw Rejection("The File Could Not Be Saved.", "error");
+    }
+    mode = earlier.st_mode & 07777;
+  } else {
+    // A new file gets what the user's umask allows of read and write for everyone,
+    // as any other program's new file would; mkstemp alone would give 0600.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  if (::fchmod(temporary.descriptor(), mode) != 0 || !WriteAll(temporary.descriptor(), bytes) ||
+      ::fsync(temporary.descriptor()) != 0 || !temporary.Close()) {
+    throw Rejection("The File Could Not Be Saved.", "error");
+  }
+  if (::rename(temporary.path().c_str(), path.c_str()) != 0) {
+    throw Rejection("The File Could Not Be Saved.", "error");
+  }
+  temporary.Keep();
+  // The rename itself reaches the disk with the folder.
+  const int folder_descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (folder_descriptor >= 0) {
+    ::fsync(folder_descriptor);
+    ::close(folder_descriptor);
   }
 }
 
 Json ProfileWrite(const std::string& file, const Json& input) {
+  // Whatever profile read would refuse, profile write does not create.
+  if (!HasProfileExtension(file)) {
+    throw Rejection(kProfileRefusal, "error");
+  }
   ProfileValues values;
   const char* keys[] = {"BoyRashi", "GirlRashi", "BoyNakshatra", "GirlNakshatra"};
   for (int i = 0; i < 4; ++i) {
@@ -54,13 +126,14 @@ Json ProfileWrite(const std::string& file, const Json& input) {
 }
 
 Json ProfileRead(const std::string& file, bool match) {
-  std::ifstream in(file, std::ios::binary);
-  if (!HasProfileExtension(file) || !in) {
+  if (!HasProfileExtension(file)) {
     throw Rejection(kProfileRefusal, "error");
   }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  const auto values = CheckProfile(buffer.str());
+  const std::optional<std::string> bytes = ReadSmallFile(file, kProfileFileLimit);
+  if (!bytes) {
+    throw Rejection(kProfileRefusal, "error");
+  }
+  const auto values = CheckProfile(*bytes);
   if (!values) {
     throw Rejection(kProfileRefusal, "error");
   }
@@ -80,12 +153,17 @@ Json ProfileRead(const std::string& file, bool match) {
 void RegisterProfileCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
   static std::string file;
   static bool match = false;
+  file.clear();
+  match = false;
   CLI::App* profile = app.add_subcommand("profile", "Birth-profile files (.kun)");
   profile->require_subcommand(1);
 
   CLI::App* write = profile->add_subcommand(
       "write", "Write FILE from {\"BoyRashi\",\"GirlRashi\",\"BoyNakshatra\",\"GirlNakshatra\"}");
-  write->add_option("FILE", file, "The profile file to write")->required();
+  write->add_option("FILE", file, "The profile file to write (its name ends in .kun)")->required();
+  write->footer(
+      "Input keys: BoyRashi, GirlRashi (English sign names, for example \"Leo\"),\n"
+      "BoyNakshatra, GirlNakshatra (nakshatra names, for example \"Moola\").\n");
   AddCommonOptions(write, options);
   write->callback([&] {
     action = [&] {
@@ -97,14 +175,14 @@ void RegisterProfileCommand(CLI::App& app, CommonOptions& options, std::function
   CLI::App* read = profile->add_subcommand("read", "Read the four Moon values of FILE");
   read->add_option("FILE", file, "The profile file to read")->required();
   read->add_flag("--match", match, "Output the whole Vedic match of the file instead");
-  read->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
+  AddOutputOptions(read, options);
   read->callback([&] {
     action = [&] {
       try {
-        WriteResult(std::cout, ProfileRead(file, match), options.json);
+        WriteResult(*Context().Out, ProfileRead(file, match), options.json);
         return 0;
       } catch (const Rejection& rejection) {
-        WriteResult(std::cout, ErrorObject(rejection), options.json);
+        WriteResult(*Context().Out, ErrorObject(rejection), options.json);
         return 2;
       }
     };

@@ -159,12 +159,22 @@ Json VedicCommand(const Json& input, bool report) {
 
 void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
   static bool report = false;
+  report = false;
   CLI::App* vedic = app.add_subcommand(
       "vedic",
       "A whole Vedic match: a birth-details form keyed by control names, or {\"Profile\": [four "
       "Moon values]}");
   AddCommonOptions(vedic, options);
   vedic->add_flag("--report", report, "Also output the interpretation report runs");
+  vedic->footer(
+      "Input keys, each for the boy (M) and the girl (F):\n"
+      "  txtMName, txtMCity, txtMState, txtMCountry (texts);\n"
+      "  cboMDate (\"1\"-\"31\"), cboMMonth (\"January\"-\"December\"), cboMYear "
+      "(\"1901\"-\"2050\"),\n"
+      "  cboMHH (\"0\"-\"24\"), cboMMM, cboMSS (\"0\"-\"59\") (list entries);\n"
+      "  txtMLD, txtMLM, txtMLoD, txtMLoM, txtMZoneHour, txtMZoneMinute (digit texts);\n"
+      "  optMNorth, optMSouth, optMEast, optMWest, chkMDST (true or false).\n"
+      "Or {\"Profile\": [BoyRashi, GirlRashi, BoyNakshatra, GirlNakshatra]}.\n");
   vedic->callback([&] {
     action = [&] {
       return RunEach(ReadInputs(options.input_file), options.json,

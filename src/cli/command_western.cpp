@@ -1,4 +1,6 @@
 // lumora-cli western: the Western input form in, both charts, the score and the report out.
+#include <cstdint>
+
 #include "cli/commands.h"
 #include "core/vedic/entry/time_zones.h"
 #include "core/western/western_test.h"
@@ -21,7 +23,8 @@ std::string TextControl(const Json& input, const std::string& key, const std::st
     return value.get<std::string>();
   }
   if (value.is_number_integer()) {
-    return std::to_string(value.get<long long>());
+    // The number as written: an unsigned value past 2^63 must not turn negative.
+    return value.dump();
   }
   RejectField(key, "must be a text");
 }
@@ -37,8 +40,8 @@ void OptionPair(const Json& input, const std::string& key, bool& first, bool& se
     second = false;
     return;
   }
-  if (value.is_number_integer() && (value.get<long long>() == 0 || value.get<long long>() == 1)) {
-    first = value.get<long long>() == 0;
+  if (value.is_number_integer() && (value.dump() == "0" || value.dump() == "1")) {
+    first = value.dump() == "0";
     second = !first;
     return;
   }
@@ -62,9 +65,12 @@ int TimeZoneControl(const Json& input, const std::string& key) {
   }
   const Json& value = input[key];
   if (value.is_number_integer()) {
-    const long long row = value.get<long long>();
-    if (row < 0 || row >= kTimeZoneCount) {
-      RejectField(key, "has no row " + std::to_string(row) + " (rows 0 to " +
+    // An unsigned value past 2^63 read as signed would wrap to a negative row.
+    const bool fits = !value.is_number_unsigned() ||
+                      value.get<std::uint64_t>() < static_cast<std::uint64_t>(kTimeZoneCount);
+    const long long row = fits ? value.get<long long>() : -1;
+    if (!fits || row < 0 || row >= kTimeZoneCount) {
+      RejectField(key, "has no row " + value.dump() + " (rows 0 to " +
                            std::to_string(kTimeZoneCount - 1) + ")");
     }
     return static_cast<int>(row);
@@ -184,6 +190,13 @@ void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function
       "A whole Western test (the Western input form by control names in; both charts, the "
       "score and the report labels out)");
   AddCommonOptions(western, options);
+  western->footer(
+      "Input keys, each for the male (M) and the female (F):\n"
+      "  txtMName, txtMCity, txtMState, txtMCountry (texts);\n"
+      "  cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS (list entries);\n"
+      "  txtMLD, txtMLM, txtMLoD, txtMLoM (digit texts);\n"
+      "  optMLong (0 North, 1 South), optMLat (0 East, 1 West);\n"
+      "  cmbMTimeZone (row 0-70 or its entry text), chkMDST (true or false).\n");
   CommonOptions* const shared = &options;
   std::function<int()>* const target = &action;
   western->callback([shared, target] {

@@ -19,6 +19,7 @@ Json MoonCommand(const Json& input);
 // Options shared by every command.
 struct CommonOptions {
   bool json = false;
+  bool verbose = false;  // readable output shows the working values too
   std::string input_file;
 };
 
@@ -40,7 +41,10 @@ Json NakshatraJson(const std::string& name);
 // to what the program runs after parsing.
 void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<int()>& action);
 
-// Adds --json and --input to a command.
+// Adds --json, --verbose and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);
+
+// Adds --json and --verbose to a command that reads no input stream.
+void AddOutputOptions(CLI::App* command, CommonOptions& options);
 
 }  // namespace lumora::cli

@@ -2,8 +2,14 @@
 
 namespace lumora::cli {
 
-void AddCommonOptions(CLI::App* command, CommonOptions& options) {
+void AddOutputOptions(CLI::App* command, CommonOptions& options) {
   command->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
+  command->add_flag("--verbose", options.verbose,
+                    "Readable output also shows the working values (T, JulianDay, Grid)");
+}
+
+void AddCommonOptions(CLI::App* command, CommonOptions& options) {
+  AddOutputOptions(command, options);
   command->add_option("--input", options.input_file,
                       "Read the input from FILE instead of standard input");
 }

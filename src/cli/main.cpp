@@ -1,47 +1,12 @@
 // lumora-cli: the computation core of Lumora without any window.
-#include <CLI/CLI.hpp>
 #include <iostream>
+#include <string>
+#include <vector>
 
-#include "cli/commands.h"
+#include "cli/run_cli.h"
 
 int main(int argc, char** argv) {
-  using namespace lumora::cli;
-  CLI::App app{
-      "lumora-cli: the Lumora compatibility core without windows.\n"
-      "Input is one JSON object or JSON Lines, on standard input or from --input FILE;\n"
-      "each input object gives one output object, in the same order.\n"
-      "Exit status: 0 all inputs gave results, 2 at least one was rejected, 1 usage error."};
-  app.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
-  app.require_subcommand(1);
-
-  CommonOptions options;
-
-  CLI::App* moon = app.add_subcommand(
-      "moon",
-      "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
-  AddCommonOptions(moon, options);
-
-  std::function<int()> action;
-  moon->callback([&] {
-    action = [&] { return RunEach(ReadInputs(options.input_file), options.json, MoonCommand); };
-  });
-
-  RegisterWesternCommand(app, options, action);
-  RegisterMoreCommands(app, options, action);
-
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::ParseError& error) {
-    const int code = app.exit(error);
-    return code == 0 ? 0 : 1;
-  }
-  try {
-    return action ? action() : 1;
-  } catch (const UsageError& error) {
-    std::cerr << "lumora-cli: " << error.what() << '\n';
-    return 1;
-  } catch (const std::exception& error) {
-    std::cerr << "lumora-cli: " << error.what() << '\n';
-    return 1;
-  }
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  return lumora::cli::RunCli(arguments, std::cin, std::cout, std::cerr);
 }

@@ -46,7 +46,7 @@ TEST(MoonCli, UsageErrorsWriteNothingToStandardOutput) {
 
 TEST(MoonCli, ReadableLayoutWithoutJson) {
   const CliRun run = RunCli("moon", Fixture("moon.jsonl"));
-  EXPECT_NE(run.out.find("MoonSignName:"), std::string::npos);
+  EXPECT_NE(run.out.find("Moon sign name:"), std::string::npos);
   EXPECT_NE(run.out.find("Cancer (Kataka)"), std::string::npos);
   const CliRun version = RunCli("--version", "");
   EXPECT_EQ(version.status, 0);

@@ -163,15 +163,44 @@ TEST(InfoCli, RashiAndNakshatraRecords) {
   EXPECT_EQ(two_words.Lines()[0]["RullingPlanet"], "Jupiter");
 }
 
-TEST(InfoCli, UnknownNamesAreErrors) {
-  for (const char* args :
-       {"info rashi 'Leo (Simha)' --json", "info rashi leo --json", "info nakshatra Mula --json"}) {
-    const CliRun run = RunCli(args, "");
-    EXPECT_EQ(run.status, 2) << args;
+TEST(InfoCli, UnknownNamesAreErrorsListingTheValidOnes) {
+  struct Case {
+    const char* args;
+    const char* listed;  // a valid name the message offers
+  } cases[] = {
+      {"info rashi 'Leo (Simha)' --json", "Leo (Simha)"},
+      {"info rashi Ophiuchus --json", "Pisces (Meena)"},
+      {"info nakshatra Abhijit --json", "Moola"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCli(c.args, "");
+    EXPECT_EQ(run.status, 2) << c.args;
     const auto lines = run.Lines();
-    ASSERT_EQ(lines.size(), 1u) << args;
-    ASSERT_TRUE(lines[0].contains("Error")) << args;
+    ASSERT_EQ(lines.size(), 1u) << c.args;
+    ASSERT_TRUE(lines[0].contains("Error")) << c.args;
     EXPECT_EQ(lines[0]["Error"]["Icon"], "error");
+    EXPECT_NE(lines[0]["Error"]["Message"].get<std::string>().find(c.listed), std::string::npos)
+        << lines[0].dump();
+  }
+}
+
+TEST(InfoCli, AnyLetterCaseAndTheIndianNames) {
+  struct Case {
+    const char* args;
+    const char* key;
+    const char* value;
+  } cases[] = {
+      {"info rashi leo --json", "EnglishName", "Leo"},
+      {"info rashi Simha --json", "EnglishName", "Leo"},
+      {"info rashi VRISCHIKA --json", "EnglishName", "Scorpio"},
+      {"info nakshatra Mula --json", "NakshatraName", "Moola"},
+      {"info nakshatra 'purva bhadrapada' --json", "NakshatraName", "Poorva Bhadrapada"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCli(c.args, "");
+    EXPECT_EQ(run.status, 0) << c.args << run.out;
+    ASSERT_EQ(run.Lines().size(), 1u) << c.args;
+    EXPECT_EQ(run.Lines()[0][c.key], c.value) << c.args;
   }
 }
 

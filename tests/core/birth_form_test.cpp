@@ -251,6 +251,31 @@ TEST(ValidateBirthDetails, CornerCases) {
        nullptr},
       {"hour 24 is an entry of the list", [](BirthForm& f) { f.Boy.Hour = f.Girl.Hour = "24"; },
        nullptr},
+      // Only the window's lists stopped these texts before; the core reads them as numbers.
+      {"year 1000000 is no entry of the year list", [](BirthForm& f) { f.Boy.Year = "1000000"; },
+       "\"1000000\" is not an entry of the list cboMYear"},
+      {"year 1900 lies before the list", [](BirthForm& f) { f.Girl.Year = "1900"; },
+       "\"1900\" is not an entry of the list cboFYear"},
+      {"day 0", [](BirthForm& f) { f.Girl.Day = "0"; },
+       "\"0\" is not an entry of the list cboFDate"},
+      {"day 32", [](BirthForm& f) { f.Boy.Day = "32"; },
+       "\"32\" is not an entry of the list cboMDate"},
+      {"month 13 by number", [](BirthForm& f) { f.Boy.Month = "13"; },
+       "\"13\" is not an entry of the list cboMMonth"},
+      {"month in lower case", [](BirthForm& f) { f.Boy.Month = "august"; },
+       "\"august\" is not an entry of the list cboMMonth"},
+      {"hour 25", [](BirthForm& f) { f.Girl.Hour = "25"; },
+       "\"25\" is not an entry of the list cboFHH"},
+      {"minute with a blank", [](BirthForm& f) { f.Boy.Minute = " 5"; },
+       "\" 5\" is not an entry of the list cboMMM"},
+      {"second 60", [](BirthForm& f) { f.Girl.Second = "60"; },
+       "\"60\" is not an entry of the list cboFSS"},
+      {"a list fault before an empty name",
+       [](BirthForm& f) {
+         f.Boy.Name = "";
+         f.Girl.Year = "99999";
+       },
+       "\"99999\" is not an entry of the list cboFYear"},
       {"picker's east zone -5", [](BirthForm& f) { f.Boy.ZoneHour = "-5"; }, nullptr},
       {"zone limits",
        [](BirthForm& f) {

@@ -479,6 +479,43 @@ TEST(Catalogues, OtherNamesFindNothing) {
   }
 }
 
+TEST(Catalogues, AnyNameFindsTheRecord) {
+  struct Case {
+    const char* name;
+    std::optional<std::size_t> rashi;
+    std::optional<std::size_t> nakshatra;
+  };
+  const Case cases[] = {
+      {"Leo", 4, std::nullopt},
+      {"leo", 4, std::nullopt},        // any letter case
+      {"SIMHA", 4, std::nullopt},      // the Indian name
+      {"Vrishcika", 7, std::nullopt},  // as the Moon ephemeris writes it
+      {"Vrischika", 7, std::nullopt},  // as the catalogue writes it
+      {"Capricorn ", 9, std::nullopt},
+      {"Moola", std::nullopt, 18},
+      {"Mula", std::nullopt, 18},
+      {"purva bhadrapada", std::nullopt, 24},
+      {"Poorva-Phalguni", std::nullopt, 10},
+      {"Dhanishta", std::nullopt, 22},
+      {"Svati", std::nullopt, 14},
+      {"Leo (Simha)", std::nullopt, std::nullopt},
+      {"", std::nullopt, std::nullopt},
+      {"  ", std::nullopt, std::nullopt},
+      {"Ophiuchus", std::nullopt, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FindRashiByAnyName(c.name), c.rashi) << c.name;
+    EXPECT_EQ(FindNakshatraByAnyName(c.name), c.nakshatra) << c.name;
+  }
+  // Every catalogue name finds its own record.
+  for (std::size_t i = 0; i < kRashiCatalogue.size(); ++i) {
+    EXPECT_EQ(FindRashiByAnyName(kRashiCatalogue[i].IndianName), i);
+  }
+  for (std::size_t i = 0; i < kNakshatraCatalogue.size(); ++i) {
+    EXPECT_EQ(FindNakshatraByAnyName(kNakshatraCatalogue[i].NakshatraName), i);
+  }
+}
+
 // The pages of a tab strip as the reference lists them: caption, then the fields
 // as "caption": `Name` pairs.
 std::vector<CataloguePage> ReferencePages(std::string_view table) {

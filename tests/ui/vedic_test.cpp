@@ -292,6 +292,8 @@ class VedicTest : public QObject {
         write(QStringLiteral("reading.KUN"), good),
         write(QStringLiteral("three.kun"), good.substr(0, good.rfind("\r\n", good.size() - 3) + 2)),
         write(QStringLiteral("plain.kun"), "Leo\r\nLeo\r\nMagha\r\nMagha\r\n"),
+        // Valid lines padded past the size limit: refused before they are read whole.
+        write(QStringLiteral("padded.kun"), good + std::string(kProfileFileLimit, '\n')),
     };
     for (const QString& path : cases) {
       stand_ins_->messages.shown.clear();

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "core/ephemeris/zodiac.h"
+
 namespace lumora {
 
 namespace {
@@ -83,11 +85,10 @@ double AyanamsaCorrection(double T) {
 }
 
 double SiderealLongitude(double tropical_longitude, double correction) {
-  double lambda = tropical_longitude + correction;
-  if (lambda < 0.0) {
-    lambda += 360.0;
-  }
-  return lambda;
+  // The correction grows to +28 degrees by the year 1 and to -111 by the year 9999, so
+  // one turn added or taken off is not always enough: one true modulo covers every case.
+  const double lambda = tropical_longitude + correction;
+  return ReduceLongitude(lambda).value_or(lambda);
 }
 
 }  // namespace lumora

@@ -13,7 +13,8 @@ double MoonLongitude(double T);
 // ayanamsa; about -23.85 in the year 2000).
 double AyanamsaCorrection(double T);
 
-// Tropical longitude plus correction, raised by one turn when it falls below 0.
+// Tropical longitude plus correction, reduced into [0, 360); a value that is not
+// finite comes back as it is.
 double SiderealLongitude(double tropical_longitude, double correction);
 
 }  // namespace lumora

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/entry/form_result.h"
 #include "core/ephemeris/birth_moment.h"
 
 namespace lumora {
@@ -20,6 +21,8 @@ struct MoonSignResult {
   std::string NakshatraName;        // "Swati"
 };
 
-MoonSignResult CalculateMoonSign(const BirthMoment& moment);
+// The Moon of a birth moment that passes ValidateBirthMoment; any other moment is
+// refused with that check's message.
+FormResult<MoonSignResult> CalculateMoonSign(const BirthMoment& moment);
 
 }  // namespace lumora

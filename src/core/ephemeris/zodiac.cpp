@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace lumora {
 
@@ -9,31 +10,53 @@ std::string_view SignAbbreviation(int k) {
   return kSignAbbreviations.substr(static_cast<std::size_t>(k) * 3, 3);
 }
 
-std::string FormatZodiacLongitude(double x) {
-  const double a = std::fabs(x);
-  double d = std::floor(a);
+std::optional<double> ReduceLongitude(double degrees) {
+  if (!std::isfinite(degrees)) {
+    return std::nullopt;
+  }
+  // fmod is exact; only its sign needs correcting. Adding 360 to a tiny negative
+  // remainder can round up to 360 itself, which is 0 again.
+  double reduced = std::fmod(degrees, 360.0);
+  if (reduced < 0.0) {
+    reduced += 360.0;
+  }
+  if (reduced >= 360.0) {
+    reduced = 0.0;
+  }
+  return reduced;
+}
+
+std::optional<std::string> FormatZodiacLongitude(double x) {
+  const std::optional<double> reduced = ReduceLongitude(x);
+  if (!reduced) {
+    return std::nullopt;
+  }
+  const double a = *reduced;
+  const double d = std::floor(a);
   const double f = a - d;
   const double mm = 60.0 * f;
   const double m = std::floor(mm);
   const double s = std::floor(60.0 * (mm - m));
-  // Exactly 360 degrees would name a thirteenth sign; it is the start of Aries.
-  const int k = static_cast<int>(std::floor(d / 30.0)) % 12;
-  while (d >= 30.0) {
-    d -= 30.0;
-  }
-  std::string text = std::to_string(static_cast<long long>(d));
+  const int whole = static_cast<int>(d);  // 0..359
+  const int k = whole / 30;
+  std::string text = std::to_string(whole % 30);
   text += "\u00B0 ";
-  text += std::to_string(static_cast<long long>(m));
+  text += std::to_string(static_cast<int>(m));
   text += "' ";
-  text += std::to_string(static_cast<long long>(s));
+  text += std::to_string(static_cast<int>(s));
   text += "\" ";
   text += SignAbbreviation(k);
   return text;
 }
 
-int NakshatraIndex(double sidereal_longitude) {
-  const int n = static_cast<int>(std::floor(60.0 * sidereal_longitude / 800.0));
-  return std::clamp(n, 0, 26);
+std::optional<int> NakshatraIndex(double sidereal_longitude) {
+  const std::optional<double> reduced = ReduceLongitude(sidereal_longitude);
+  if (!reduced) {
+    return std::nullopt;
+  }
+  // A reduced longitude lies below 360, so the floor is at most 26; the minimum guards
+  // the last representable double below 360 against rounding in the product.
+  return std::min(static_cast<int>(std::floor(60.0 * *reduced / 800.0)), 26);
 }
 
 }  // namespace lumora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,11 +53,17 @@ inline constexpr std::array<std::string_view, 27> kNakshatraNames = {"Ashwini",
 // The abbreviation of sign k (0..11).
 std::string_view SignAbbreviation(int k);
 
-// Degrees within the sign, minutes and seconds of a longitude, each truncated,
-// followed by the sign abbreviation: 19° 27' 44" Lib. The absolute value is used.
-std::string FormatZodiacLongitude(double x);
+// A longitude in degrees brought into [0, 360) by one true modulo (-12.5 is 347.5,
+// 360 is 0); nothing for NaN or an infinity, which name no direction at all.
+std::optional<double> ReduceLongitude(double degrees);
 
-// Nakshatra number 0..26 of a sidereal longitude in degrees (800 arc minutes each).
-int NakshatraIndex(double sidereal_longitude);
+// Degrees within the sign, minutes and seconds of a longitude reduced into [0, 360),
+// each truncated, followed by the sign abbreviation: 19° 27' 44" Lib. Nothing for a
+// value that is not finite.
+std::optional<std::string> FormatZodiacLongitude(double x);
+
+// Nakshatra number 0..26 of a sidereal longitude in degrees (800 arc minutes each),
+// after the same reduction; nothing for a value that is not finite.
+std::optional<int> NakshatraIndex(double sidereal_longitude);
 
 }  // namespace lumora

@@ -71,7 +71,9 @@ std::string TwoDigits(std::string_view text) {
 }
 
 std::string PositionText(double longitude) {
-  return ShortPositionText(FormatZodiacLongitude(longitude));
+  // Every position of a valid form is finite; a position that is not is shown as absent.
+  const std::optional<std::string> text = FormatZodiacLongitude(longitude);
+  return text ? ShortPositionText(*text) : std::string("--");
 }
 
 }  // namespace
@@ -180,7 +182,7 @@ WesternAngles CalculateAngles(const WesternBirthData& data) {
   double theta =
       15.0 * (angles.UT + 6.6460656 + 2400.0513 * T0 + 0.0000258 * T0 * T0) - SignedLongitude(data);
   if (theta >= 360.0) {
-    theta = std::fmod(theta, 360.0);  // exact, the same as subtracting 360 until below
+    theta = ReduceLongitude(theta).value_or(theta);
   }
   angles.SiderealTime = theta;
 
@@ -206,8 +208,8 @@ WesternAngles CalculateAngles(const WesternBirthData& data) {
     asc += kPi;
   }
   asc *= kDegreesPerRadian;
-  while (asc >= 360.0) {
-    asc -= 360.0;
+  if (asc >= 360.0) {
+    asc = ReduceLongitude(asc).value_or(asc);
   }
 
   for (double* angle : {&asc, &mc}) {
@@ -264,13 +266,9 @@ double PlanetLongitude(int slot, double d) {
   // of date: precession brings the planets to the equinox of date as well (without it a
   // 1901 birth puts them 1.4 degrees ahead of the Moon's frame).
   lambda += PrecessionSinceJ2000(d);
-  while (lambda > 360.0) {
-    lambda -= 360.0;
-  }
-  while (lambda < 0.0) {
-    lambda += 360.0;
-  }
-  return lambda;
+  // One true modulo: a year far from 2000 moves the precession by whole turns, which a
+  // loop of single turns would walk through one at a time.
+  return ReduceLongitude(lambda).value_or(lambda);
 }
 
 LunarNodes CalculateLunarNodes(double d) {

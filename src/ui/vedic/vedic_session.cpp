@@ -161,7 +161,14 @@ void VedicSession::OpenProfile() {
   QFile file(path);
   QByteArray bytes;
   if (file.open(QIODevice::ReadOnly)) {
-    bytes = file.readAll();
+    // Never more than the limit and one byte: a larger file (or an endless device
+    // behind a .kun name) is refused without being read whole.
+    bytes = file.read(static_cast<qint64>(lumora::kProfileFileLimit) + 1);
+    if (bytes.size() > static_cast<qsizetype>(lumora::kProfileFileLimit)) {
+      services_.Messages->Show(form_, QString::fromUtf8(lumora::kProfileRefusal),
+                               MessageIcon::Error);
+      return;
+    }
   }
   MatchOutcome outcome = lumora::OpenProfile(state_, QFileInfo(path).fileName().toStdString(),
                                              std::string_view(bytes.constData(), bytes.size()));

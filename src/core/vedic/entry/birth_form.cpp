@@ -98,6 +98,36 @@ std::optional<FormFailure> CheckSideDate(const BirthFormSide& s, bool boy) {
   return std::nullopt;
 }
 
+struct ListCheck {
+  const std::string BirthFormSide::*Field;
+  const char* Control;
+  BirthList List;
+};
+
+// The lists of one side. The window can only hold their entries; any other caller's
+// text (a year "1000000", a month "Smarch") would otherwise reach the reading of the
+// form and the ephemerides.
+const ListCheck kListChecks[] = {
+    {&BirthFormSide::Day, "cbo?Date", BirthList::Day},
+    {&BirthFormSide::Month, "cbo?Month", BirthList::Month},
+    {&BirthFormSide::Year, "cbo?Year", BirthList::Year},
+    {&BirthFormSide::Hour, "cbo?HH", BirthList::Hour},
+    {&BirthFormSide::Minute, "cbo?MM", BirthList::Minute},
+    {&BirthFormSide::Second, "cbo?SS", BirthList::Second},
+};
+
+std::optional<FormFailure> CheckSideLists(const BirthFormSide& s, char side) {
+  for (const ListCheck& check : kListChecks) {
+    const std::string& text = s.*check.Field;
+    if (!BirthListPosition(check.List, text)) {
+      const std::string control = SideControl(check.Control, side);
+      return FormFailure{"\"" + text + "\" is not an entry of the list " + control,
+                         MessageIcon::Error, control, false};
+    }
+  }
+  return std::nullopt;
+}
+
 struct NumberCheck {
   const std::string BirthFormSide::*Field;
   const char* Control;
@@ -198,6 +228,13 @@ PlaceLookup LookupPlace(const BirthFormSide& side, char prefix) {
 std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form, bool loaded_from_file) {
   if (loaded_from_file) {
     return std::nullopt;
+  }
+  // Texts that no list holds come first: nothing after this reads them otherwise.
+  if (auto failure = CheckSideLists(form.Boy, 'M')) {
+    return failure;
+  }
+  if (auto failure = CheckSideLists(form.Girl, 'F')) {
+    return failure;
   }
   // All of the boy's entries, all of the girl's, then the dates, boy first.
   if (auto failure = CheckSideEntries(form.Boy, 'M')) {

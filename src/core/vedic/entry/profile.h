@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,10 @@ struct ProfileLines {
 ProfileLines ReadProfile(std::string_view bytes);
 
 inline constexpr const char* kProfileRefusal = "Please Check The File.";
+
+// A profile is under 100 bytes; a file past this size is refused unread, so a huge or
+// endless file never fills the memory.
+inline constexpr std::size_t kProfileFileLimit = 64 * 1024;
 
 // The four values when they are sign names and nakshatra names of the tables,
 // in that order; nothing for a short or altered file.

@@ -193,8 +193,16 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
   } else {
     const BirthDetails boy = ReadBirthDetails(form.Boy);
     const BirthDetails girl = ReadBirthDetails(form.Girl);
-    boy_moon = CalculateMoonSign(boy.Moment);
-    girl_moon = CalculateMoonSign(girl.Moment);
+    FormResult<MoonSignResult> boy_result = CalculateMoonSign(boy.Moment);
+    FormResult<MoonSignResult> girl_result = CalculateMoonSign(girl.Moment);
+    // A validated form always reads into a valid moment; the check stays for safety.
+    for (FormResult<MoonSignResult>* moon : {&boy_result, &girl_result}) {
+      if (auto* failure = std::get_if<FormFailure>(moon)) {
+        return {std::move(*failure), std::nullopt};
+      }
+    }
+    boy_moon = std::get<MoonSignResult>(std::move(boy_result));
+    girl_moon = std::get<MoonSignResult>(std::move(girl_result));
     state.BoyDetails = boy.Details;
     state.GirlDetails = girl.Details;
     state.BoyRashi = BareSignName(boy_moon->MoonSignName);

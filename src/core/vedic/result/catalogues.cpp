@@ -1,6 +1,9 @@
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
 
+#include <cctype>
+#include <string>
+
 namespace lumora {
 
 const std::array<RashiField, 27> kRashiFields{{
@@ -75,6 +78,95 @@ const NakshatraRecord* FindNakshatraRecord(std::string_view name) {
     }
   }
   return nullptr;
+}
+
+namespace {
+
+// Letters and digits only, lower case: "Poorva Phalguni" and "poorva-phalguni" agree.
+std::string NameKey(std::string_view name) {
+  std::string key;
+  for (const char c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (std::isalnum(u) != 0) {
+      key += static_cast<char>(std::tolower(u));
+    }
+  }
+  return key;
+}
+
+struct OtherSpelling {
+  std::string_view Spelling;
+  std::size_t Position;  // in the catalogue
+};
+
+// Other spellings in common use: the Sanskrit names are transliterated in several ways
+// (with or without a final vowel, v or w, sh or s), and South Indian almanacs use Tamil
+// and Malayalam forms. The Moon ephemeris of this program writes "Vrishcika" and
+// "Dhanush" beside the English sign names.
+constexpr OtherSpelling kRashiSpellings[] = {
+    {"Mesh", 0},    {"Vrishabh", 1},  {"Vrushabha", 1},  {"Mithun", 2},  {"Karka", 3},
+    {"Karkata", 3}, {"Kark", 3},      {"Simh", 4},       {"Kanni", 5},   {"Tula", 6},
+    {"Thulam", 6},  {"Vrishcika", 7}, {"Vrishchika", 7}, {"Dhanush", 8}, {"Dhanu", 8},
+    {"Dhanus", 8},  {"Makar", 9},     {"Kumbh", 10},     {"Meen", 11},   {"Mina", 11},
+};
+
+constexpr OtherSpelling kNakshatraSpellings[] = {
+    {"Ashvini", 0},         {"Aswini", 0},           {"Bharni", 1},
+    {"Kritika", 2},         {"Krithika", 2},         {"Mrigashira", 4},
+    {"Mrigashirsha", 4},    {"Mrigasheersha", 4},    {"Arudra", 5},
+    {"Thiruvathira", 5},    {"Punarvasam", 6},       {"Pushyami", 7},
+    {"Poosam", 7},          {"Aslesha", 8},          {"Ashlesa", 8},
+    {"Makha", 9},           {"Purva Phalguni", 10},  {"Pubba", 10},
+    {"Uttaraphalguni", 11}, {"Uttara Phalguna", 11}, {"Hastha", 12},
+    {"Chithra", 13},        {"Chitta", 13},          {"Svati", 14},
+    {"Swathi", 14},         {"Visakha", 15},         {"Vishaka", 15},
+    {"Anusham", 16},        {"Jyeshta", 17},         {"Jyestha", 17},
+    {"Mula", 18},           {"Moolam", 18},          {"Poorva Ashadha", 19},
+    {"Purvashada", 19},     {"Uttarashada", 20},     {"Uttara Asadha", 20},
+    {"Sravana", 21},        {"Shravan", 21},         {"Thiruvonam", 21},
+    {"Dhanishta", 22},      {"Dhanishtha", 22},      {"Shatabhishak", 23},
+    {"Satabhisha", 23},     {"Sathayam", 23},        {"Purva Bhadrapada", 24},
+    {"Purvabhadra", 24},    {"Uttarabhadra", 25},    {"Uttara Bhadra", 25},
+    {"Revathi", 26},
+};
+
+}  // namespace
+
+std::optional<std::size_t> FindRashiByAnyName(std::string_view name) {
+  const std::string key = NameKey(name);
+  if (key.empty()) {
+    return std::nullopt;
+  }
+  for (std::size_t i = 0; i < kRashiCatalogue.size(); ++i) {
+    if (NameKey(kRashiCatalogue[i].EnglishName) == key ||
+        NameKey(kRashiCatalogue[i].IndianName) == key) {
+      return i;
+    }
+  }
+  for (const OtherSpelling& other : kRashiSpellings) {
+    if (NameKey(other.Spelling) == key) {
+      return other.Position;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> FindNakshatraByAnyName(std::string_view name) {
+  const std::string key = NameKey(name);
+  if (key.empty()) {
+    return std::nullopt;
+  }
+  for (std::size_t i = 0; i < kNakshatraCatalogue.size(); ++i) {
+    if (NameKey(kNakshatraCatalogue[i].NakshatraName) == key) {
+      return i;
+    }
+  }
+  for (const OtherSpelling& other : kNakshatraSpellings) {
+    if (NameKey(other.Spelling) == key) {
+      return other.Position;
+    }
+  }
+  return std::nullopt;
 }
 
 const std::vector<CataloguePageField>& RashiHeaderFields() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +40,11 @@ struct NakshatraRecord {
 extern const std::array<NakshatraRecord, 27> kNakshatraCatalogue;
 
 const NakshatraRecord* FindNakshatraRecord(std::string_view name);
+
+// The catalogue position of the nakshatra a person names: the catalogue's spelling or
+// a common other one ("Mula", "Svati", "Purva Phalguni"), in any letter case, spaces
+// and hyphens ignored.
+std::optional<std::size_t> FindNakshatraByAnyName(std::string_view name);
 
 struct NakshatraField {
   std::string_view Name;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +44,11 @@ extern const std::array<RashiRecord, 12> kRashiCatalogue;
 
 // The record whose EnglishName equals the name exactly; nullptr for any other name.
 const RashiRecord* FindRashi(std::string_view english_name);
+
+// The catalogue position of the rashi a person names: its English or Indian name, or a
+// common other spelling ("Vrishcika", "Dhanush"), in any letter case, spaces and
+// hyphens ignored.
+std::optional<std::size_t> FindRashiByAnyName(std::string_view name);
 
 // A named field of a record, in record order; Label is how exported documents
 // introduce it.
