@@ -13,10 +13,28 @@ Json MoonJson(const MoonSignResult& moon) {
   out["MoonLongitudeText"] = moon.MoonLongitudeText;
   out["MoonSignName"] = moon.MoonSignName;
   out["NakshatraName"] = moon.NakshatraName;
+  if (moon.Model == MoonModel::Precise) {
+    out["MoonModel"] = "Precise";
+    out["DeltaT"] = moon.DeltaT.value_or(0.0);
+  }
   return out;
 }
 
-Json MoonCommand(const Json& input) {
+Json MoonComparisonJson(const MoonModelComparison& comparison) {
+  Json out;
+  out["StandardTropicalLongitude"] = comparison.Standard.TropicalLongitude;
+  out["PreciseTropicalLongitude"] = comparison.Precise.TropicalLongitude;
+  out["DifferenceArcseconds"] = comparison.DifferenceArcseconds;
+  out["StandardNakshatra"] = comparison.Standard.NakshatraName;
+  out["StandardPada"] = comparison.StandardPada;
+  out["PreciseNakshatra"] = comparison.Precise.NakshatraName;
+  out["PrecisePada"] = comparison.PrecisePada;
+  out["NakshatraDiffers"] = comparison.NakshatraDiffers;
+  out["PadaDiffers"] = comparison.PadaDiffers;
+  return out;
+}
+
+BirthMoment ReadBirthMoment(const Json& input) {
   BirthMoment moment;
   // The date is required; the rest defaults to midnight at Greenwich, 0 degrees.
   for (const MomentField& field : kMomentFields) {
@@ -29,11 +47,20 @@ Json MoonCommand(const Json& input) {
   moment.IsEast = BoolField(input, "IsEast", false);
   moment.IsSouth = BoolField(input, "IsSouth", false);
   moment.IsDST = BoolField(input, "IsDST", false);
-  FormResult<MoonSignResult> moon = CalculateMoonSign(moment);
-  if (const auto* failure = std::get_if<FormFailure>(&moon)) {
+  // The fields passed their ranges one by one; the date must also exist.
+  if (auto failure = ValidateBirthMoment(moment)) {
     throw RejectionOf(*failure);
   }
-  return MoonJson(std::get<MoonSignResult>(moon));
+  return moment;
+}
+
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons) {
+  const BirthMoment moment = ReadBirthMoment(input);
+  Json out = MoonJson(CalculateMoonSign(moment, model));
+  if (compare_moons) {
+    out["MoonComparison"] = MoonComparisonJson(CompareMoonModels(moment));
+  }
+  return out;
 }
 
 }  // namespace lumora::cli

@@ -143,11 +143,11 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
-Json WesternCommand(const Json& input, bool json) {
+Json WesternCommand(const Json& input, bool json, MoonModel model) {
   WesternForm form;
   form.Male = ReadPanel(input, WesternSide::Male);
   form.Female = ReadPanel(input, WesternSide::Female);
-  const WesternTestOutcome outcome = RunWesternTest(form);
+  const WesternTestOutcome outcome = RunWesternTest(form, model);
   if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
     throw RejectionOf(*failure);
   }
@@ -179,6 +179,9 @@ Json WesternCommand(const Json& input, bool json) {
   report["fCity"] = result.Report.fCity;
   report["fState"] = result.Report.fState;
   report["fCountry"] = result.Report.fCountry;
+  if (result.Moon == MoonModel::Precise) {
+    out["MoonModel"] = "Precise";
+  }
   return out;
 }
 
@@ -197,13 +200,16 @@ void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function
       "  txtMLD, txtMLM, txtMLoD, txtMLoM (digit texts);\n"
       "  optMLong (0 North, 1 South), optMLat (0 East, 1 West);\n"
       "  cmbMTimeZone (row 0-70 or its entry text), chkMDST (true or false).\n");
+  AddMoonOptions(western, options, false);
   CommonOptions* const shared = &options;
   std::function<int()>* const target = &action;
   western->callback([shared, target] {
     *target = [shared] {
       const bool json = shared->json;
-      return RunEach(ReadInputs(shared->input_file), json,
-                     [json](const Json& input) { return WesternCommand(input, json); });
+      const MoonModel model = shared->Moon();
+      return RunEach(ReadInputs(shared->input_file), json, [json, model](const Json& input) {
+        return WesternCommand(input, json, model);
+      });
     };
   });
 }

@@ -11,16 +11,27 @@
 
 namespace lumora::cli {
 
-// The output object of the moon command, also nested in the vedic output.
+// The output object of the moon command, also nested in the vedic output. The
+// precise Moon adds "MoonModel": "Precise" and "DeltaT" (seconds).
 Json MoonJson(const MoonSignResult& moon);
 
-Json MoonCommand(const Json& input);
+// Both Moons of one birth, their nakshatras and padas, and whether they differ.
+Json MoonComparisonJson(const MoonModelComparison& comparison);
+
+// The moon command's input object read into a birth moment.
+BirthMoment ReadBirthMoment(const Json& input);
+
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons);
 
 // Options shared by every command.
 struct CommonOptions {
   bool json = false;
   bool verbose = false;  // readable output shows the working values too
   std::string input_file;
+  bool precise_moon = false;   // --precise-moon, where a command offers it
+  bool compare_moons = false;  // --compare-moons, where a command offers it
+
+  MoonModel Moon() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
 };
 
 // Each adds one command; its callback sets action to what the program runs after parsing.
@@ -31,7 +42,10 @@ void RegisterInfoCommand(CLI::App& app, CommonOptions& options, std::function<in
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
+// The doshas come with it; the score range needs birth details, which a profile lacks.
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
+Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
+                            int uncertainty_minutes);
 
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);
@@ -46,5 +60,8 @@ void AddCommonOptions(CLI::App* command, CommonOptions& options);
 
 // Adds --json and --verbose to a command that reads no input stream.
 void AddOutputOptions(CLI::App* command, CommonOptions& options);
+
+// Adds --precise-moon, and with compare also --compare-moons, to a command.
+void AddMoonOptions(CLI::App* command, CommonOptions& options, bool compare);
 
 }  // namespace lumora::cli

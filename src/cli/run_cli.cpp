@@ -69,8 +69,13 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
       "BirthYear, BirthMonth and BirthDay are required; the rest default to 0 and false.\n");
 
   std::function<int()> action;
+  AddMoonOptions(moon, options, true);
   moon->callback([&] {
-    action = [&] { return RunEach(ReadInputs(options.input_file), options.json, MoonCommand); };
+    action = [&] {
+      return RunEach(ReadInputs(options.input_file), options.json, [&](const Json& input) {
+        return MoonCommand(input, options.Moon(), options.compare_moons);
+      });
+    };
   });
 
   RegisterWesternCommand(app, options, action);

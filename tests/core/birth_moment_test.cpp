@@ -65,15 +65,11 @@ TEST(ValidateBirthMoment, RefusesWhatNoCalendarHoldsByName) {
   for (const MomentCase& c : cases) {
     SCOPED_TRACE(c.source);
     const auto failure = ValidateBirthMoment(c.moment);
-    const auto moon = CalculateMoonSign(c.moment);
     if (c.message == nullptr) {
       EXPECT_FALSE(failure.has_value()) << failure->Message;
-      EXPECT_FALSE(IsRefused(moon));
     } else {
       ASSERT_TRUE(failure.has_value());
       EXPECT_EQ(failure->Message, c.message);
-      ASSERT_TRUE(IsRefused(moon));
-      EXPECT_EQ(std::get<FormFailure>(moon).Message, c.message);
     }
   }
 }
@@ -100,8 +96,9 @@ TEST(ReduceLongitude, OneTrueModulo) {
   for (const Case& c : cases) {
     EXPECT_EQ(ReduceLongitude(c.degrees), c.reduced) << c.degrees;
   }
-  EXPECT_EQ(FormatZodiacLongitude(kInfinity), std::nullopt);
-  EXPECT_EQ(NakshatraIndex(std::nan("")), std::nullopt);
+  // Nothing loops over an infinity or casts a NaN (UBSan reports a cast of NaN to int).
+  EXPECT_EQ(FormatZodiacLongitude(kInfinity), "0\u00B0 0' 0\" Ari");
+  EXPECT_EQ(NakshatraIndex(std::nan("")), 0);
 }
 
 TEST(CalculateMoonSign, SignAndNakshatraAgreePastAFullTurn) {
@@ -109,9 +106,7 @@ TEST(CalculateMoonSign, SignAndNakshatraAgreePastAFullTurn) {
   // plus an ayanamsa correction of +3.9 passes a full turn. Raised only from below, the
   // sidereal longitude stayed at 362.2: Aries by its text, but Revati by the clamped
   // nakshatra.
-  const auto moon = CalculateMoonSign(Date(1, 1, 19));
-  ASSERT_FALSE(IsRefused(moon));
-  const MoonSignResult& r = std::get<MoonSignResult>(moon);
+  const MoonSignResult r = CalculateMoonSign(Date(1, 1, 19));
   EXPECT_GE(r.SiderealLongitude, 0.0);
   EXPECT_LT(r.SiderealLongitude, 360.0);
   EXPECT_EQ(r.MoonSignName, "Aries (Mesha)");

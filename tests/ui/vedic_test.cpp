@@ -3,14 +3,17 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -102,9 +105,38 @@ class VedicTest : public QObject {
         QVERIFY(stand_ins_->messages.shown.empty());
       }
     }
+    // Keys that type no printable character never bring a message.
     stand_ins_->messages.shown.clear();
-    QTest::keyClick(Edit("txtMName"), Qt::Key_Return);
-    QCOMPARE(stand_ins_->messages.Last(), QStringLiteral("Please Enter Only Characters"));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Escape,
+                              Qt::Key_Left, Qt::Key_Backspace, Qt::Key_Delete}) {
+      for (const char* field : {"txtMName", "txtMLD"}) {
+        Edit(field)->setFocus();
+        QTest::keyClick(Edit(field), key);
+      }
+    }
+    QVERIFY2(
+        stand_ins_->messages.shown.empty(),
+        qPrintable(stand_ins_->messages.shown.empty() ? QString() : stand_ins_->messages.Last()));
+    // A key event carrying several characters (an input method, a dead key) is checked
+    // character by character: a digit after a letter is refused all the same.
+    struct Multi {
+      const char* field;
+      QString text;
+      bool refused;
+    } multis[] = {
+        {"txtMName", QStringLiteral("a5"), true},
+        {"txtMName", QStringLiteral("ab"), false},
+        {"txtMLD", QStringLiteral("1x"), true},
+        {"txtMLD", QStringLiteral("12"), false},
+    };
+    for (const Multi& m : multis) {
+      stand_ins_->messages.shown.clear();
+      Edit(m.field)->clear();
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, m.text);
+      QApplication::sendEvent(Edit(m.field), &press);
+      QCOMPARE(stand_ins_->messages.shown.empty(), !m.refused);
+      QCOMPARE(Edit(m.field)->text(), m.refused ? QString() : m.text);
+    }
   }
 
   void GirlsEmptyFieldsComeBeforeTheBoysDate() {
@@ -321,6 +353,23 @@ class VedicTest : public QObject {
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
     QVERIFY(pdf.size() > 10000);
+  }
+
+  void ClosingTheResultByItsTitleBarReturnsToTheForm() {
+    MatchTheCouple();
+    QPointer<QWidget> result = main_->Vedic().Result();
+    QVERIFY(result && result->isVisible());
+    QVERIFY(!form_->isVisible());
+    // What the title bar's close button sends: a close event to the window.
+    QCloseEvent close;
+    QApplication::sendEvent(result, &close);
+    QVERIFY(close.isAccepted());
+    QTRY_VERIFY(result.isNull());
+    QVERIFY(main_->Vedic().Form() && main_->Vedic().Form()->isVisible());
+    QCOMPARE(Edit("txtMName")->text(), QStringLiteral("Ravi Kumar"));
+    // And the form matches again from there.
+    Click("cmdCalculate");
+    QVERIFY(main_->Vedic().Result() && main_->Vedic().Result()->isVisible());
   }
 
   void SecondMatchHoldsOnlyTheSecondReport() {

@@ -1,33 +1,36 @@
 #include "core/ephemeris/moon_sign.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
+#include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 
 namespace lumora {
 
-FormResult<MoonSignResult> CalculateMoonSign(const BirthMoment& moment) {
-  if (auto failure = ValidateBirthMoment(moment)) {
-    return *std::move(failure);
-  }
+MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model) {
   MoonSignResult result;
   const TimeArguments args = ComputeTimeArguments(moment);
   result.UT = args.UT;
   result.JulianDay = args.JulianDay;
   result.T = args.T;
-  result.TropicalLongitude = MoonLongitude(args.T);
+  result.Model = model;
+  if (model == MoonModel::Precise) {
+    const TerrestrialTime tt = ToTerrestrialTime(args.T);
+    result.DeltaT = tt.DeltaT;
+    result.TropicalLongitude = PreciseMoonLongitude(tt.T);
+  } else {
+    result.TropicalLongitude = MoonLongitude(args.T);
+  }
+  // The ayanamsa moves 50" a year; Delta T would change it by well under a
+  // micro-arc-second, so both models take it at the same T.
   result.AyanamsaCorrection = AyanamsaCorrection(args.T);
   result.SiderealLongitude = SiderealLongitude(result.TropicalLongitude, result.AyanamsaCorrection);
-  const std::optional<std::string> text = FormatZodiacLongitude(result.SiderealLongitude);
-  const std::optional<int> nakshatra = NakshatraIndex(result.SiderealLongitude);
-  if (!text || !nakshatra) {
-    // Every valid moment gives a finite longitude; this guards the series, not the input.
-    return FormFailure{"The Moon's longitude could not be computed for this moment",
-                       MessageIcon::Error, "", false};
-  }
-  result.MoonLongitudeText = *text;
-  result.NakshatraName = std::string(kNakshatraNames[static_cast<std::size_t>(*nakshatra)]);
+  result.MoonLongitudeText = FormatZodiacLongitude(result.SiderealLongitude);
+  result.NakshatraName = std::string(kNakshatraNames[NakshatraIndex(result.SiderealLongitude)]);
 
   // The sign is read back from the text, so the sign shown and the sign used agree.
   const std::string trimmed = Trim(result.MoonLongitudeText);
@@ -35,12 +38,40 @@ FormResult<MoonSignResult> CalculateMoonSign(const BirthMoment& moment) {
     const std::string_view last = std::string_view(trimmed).substr(trimmed.size() - 3);
     for (int k = 0; k < 12; ++k) {
       if (last == SignAbbreviation(k)) {
-        result.MoonSignName = std::string(kSignDisplayNames[static_cast<std::size_t>(k)]);
+        result.MoonSignName = std::string(kSignDisplayNames[k]);
         break;
       }
     }
   }
   return result;
+}
+
+int NakshatraPada(double sidereal_longitude) {
+  // 200 arc minutes a pada, four to a nakshatra, counted the way NakshatraIndex
+  // counts nakshatras so the two always agree.
+  const int quarter =
+      std::clamp(static_cast<int>(std::floor(60.0 * sidereal_longitude / 200.0)), 0, 4 * 27 - 1);
+  return quarter % 4 + 1;
+}
+
+MoonModelComparison CompareMoonModels(const BirthMoment& moment) {
+  MoonModelComparison comparison;
+  comparison.Standard = CalculateMoonSign(moment, MoonModel::Standard);
+  comparison.Precise = CalculateMoonSign(moment, MoonModel::Precise);
+  comparison.StandardPada = NakshatraPada(comparison.Standard.SiderealLongitude);
+  comparison.PrecisePada = NakshatraPada(comparison.Precise.SiderealLongitude);
+  comparison.NakshatraDiffers =
+      comparison.Standard.NakshatraName != comparison.Precise.NakshatraName;
+  comparison.PadaDiffers =
+      comparison.NakshatraDiffers || comparison.StandardPada != comparison.PrecisePada;
+  double difference = comparison.Precise.TropicalLongitude - comparison.Standard.TropicalLongitude;
+  if (difference > 180.0) {
+    difference -= 360.0;
+  } else if (difference <= -180.0) {
+    difference += 360.0;
+  }
+  comparison.DifferenceArcseconds = difference * 3600.0;
+  return comparison;
 }
 
 }  // namespace lumora

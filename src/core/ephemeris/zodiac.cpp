@@ -26,12 +26,8 @@ std::optional<double> ReduceLongitude(double degrees) {
   return reduced;
 }
 
-std::optional<std::string> FormatZodiacLongitude(double x) {
-  const std::optional<double> reduced = ReduceLongitude(x);
-  if (!reduced) {
-    return std::nullopt;
-  }
-  const double a = *reduced;
+std::string FormatZodiacLongitude(double x) {
+  const double a = ReduceLongitude(x).value_or(0.0);
   const double d = std::floor(a);
   const double f = a - d;
   const double mm = 60.0 * f;
@@ -49,14 +45,11 @@ std::optional<std::string> FormatZodiacLongitude(double x) {
   return text;
 }
 
-std::optional<int> NakshatraIndex(double sidereal_longitude) {
-  const std::optional<double> reduced = ReduceLongitude(sidereal_longitude);
-  if (!reduced) {
-    return std::nullopt;
-  }
+int NakshatraIndex(double sidereal_longitude) {
+  const double reduced = ReduceLongitude(sidereal_longitude).value_or(0.0);
   // A reduced longitude lies below 360, so the floor is at most 26; the minimum guards
   // the last representable double below 360 against rounding in the product.
-  return std::min(static_cast<int>(std::floor(60.0 * *reduced / 800.0)), 26);
+  return std::min(static_cast<int>(std::floor(60.0 * reduced / 800.0)), 26);
 }
 
 }  // namespace lumora

@@ -58,12 +58,13 @@ std::string_view SignAbbreviation(int k);
 std::optional<double> ReduceLongitude(double degrees);
 
 // Degrees within the sign, minutes and seconds of a longitude reduced into [0, 360),
-// each truncated, followed by the sign abbreviation: 19° 27' 44" Lib. Nothing for a
-// value that is not finite.
-std::optional<std::string> FormatZodiacLongitude(double x);
+// each truncated, followed by the sign abbreviation: 19° 27' 44" Lib. Longitudes come
+// from validated moments and are finite; should one not be, it reads as 0 degrees
+// rather than being looped over or cast.
+std::string FormatZodiacLongitude(double x);
 
 // Nakshatra number 0..26 of a sidereal longitude in degrees (800 arc minutes each),
-// after the same reduction; nothing for a value that is not finite.
-std::optional<int> NakshatraIndex(double sidereal_longitude);
+// after the same reduction.
+int NakshatraIndex(double sidereal_longitude);
 
 }  // namespace lumora

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 
 #include "ui/shell/rich_text.h"
 
@@ -16,12 +17,23 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   }
   const auto* key = static_cast<QKeyEvent*>(event);
   const QString text = key->text();
-  if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
-      key->key() == Qt::Key_Escape ||
+  // Enter, Return, Backspace, Tab and Escape carry control characters as their text
+  // ("\r", "\b", "\t", "\x1b"); they type nothing, so no rule applies to them.
+  const bool types_something =
+      std::any_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+  if (!types_something ||
       (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
     return false;
   }
-  if (const auto message = rule_(text.at(0).unicode())) {
+  // An input method or a dead key can deliver several characters in one event:
+  // every one of them must pass, not only the first.
+  std::optional<std::string> message;
+  for (const QChar c : text) {
+    if (c.isPrint() && (message = rule_(c.unicode()))) {
+      break;
+    }
+  }
+  if (message) {
     auto* widget = qobject_cast<QWidget*>(watched);
     messages_->Show(widget ? widget->window() : nullptr, ToQString(*message), MessageIcon::Error);
     if (widget) {

@@ -12,8 +12,9 @@ class QWidget;
 namespace lumora::ui {
 
 // Filters the characters typed into a text box through a rule of the core: a
-// refused key is swallowed and its message shown. Keys that type nothing (arrows,
-// Tab, Escape) and shortcuts with Ctrl or Alt are not typed characters and pass.
+// refused key is swallowed and its message shown. Keys that type no printable
+// character (arrows, Enter, Tab, Escape, Backspace) and shortcuts with Ctrl or Alt
+// pass; a key whose text holds several characters is refused if any one is.
 class KeyFilter : public QObject {
   Q_OBJECT
  public:

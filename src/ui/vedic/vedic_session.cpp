@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <utility>
 
 #include "core/vedic/result/export_document.h"
 #include "ui/shell/main_window.h"
@@ -102,13 +103,19 @@ void VedicSession::Match() {
 void VedicSession::ShowResult(const MatchResult& result) {
   // Every match starts from a fresh result window: the catalogues fill the boy's
   // pages first because they are still empty.
-  if (result_) {
-    result_->close();
-    delete result_;
-  }
+  CloseResult();
   last_ = result;
   result_ = new ResultWindow(services_, state_);
   connect(result_, &ResultWindow::BackRequested, this, &VedicSession::Back);
+  // Closed by the user rather than by this session: back to the form, as Back does,
+  // never to a bare main window.
+  connect(result_, &ResultWindow::Closed, this, [this, window = result_.data()] {
+    if (result_ == window) {
+      result_ = nullptr;
+      window->deleteLater();
+      ShowInputForm();
+    }
+  });
   connect(result_, &ResultWindow::SaveRequested, this, &VedicSession::Save);
   result_->ShowRashiInformation(state_.BoyRashi);
   result_->ShowRashiInformation(state_.GirlRashi);
@@ -125,11 +132,16 @@ void VedicSession::ShowResult(const MatchResult& result) {
   result_->activateWindow();
 }
 
-void VedicSession::Back() {
-  if (result_) {
-    result_->close();
-    delete result_;
+void VedicSession::CloseResult() {
+  // Forgotten first, so that its Closed signal is known to come from here.
+  if (ResultWindow* window = std::exchange(result_, nullptr)) {
+    window->close();
+    delete window;
   }
+}
+
+void VedicSession::Back() {
+  CloseResult();
   ShowInputForm();
 }
 

@@ -40,6 +40,7 @@ class VedicSession : public QObject {
   void Match();
   void OpenProfile();
   void Back();
+  void CloseResult();
   void Save();
   void ShowTimeZonePicker(bool boy);
 

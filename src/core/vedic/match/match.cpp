@@ -96,6 +96,12 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
                           std::to_string(person.Minute) + ":" + std::to_string(person.Second) +
                           kCrLf,
                       false, std::nullopt});
+  if (person.Moon == MoonModel::Precise) {
+    document.push_back({"Place of Birth: " + person.Place + kCrLf, false, std::nullopt});
+    document.push_back(
+        {std::string("Moon: ") + kPreciseMoonText + kCrLf + kCrLf, false, std::nullopt});
+    return;
+  }
   document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
 }
 
@@ -182,29 +188,27 @@ MatchOutcome CalculateMatch(MatchState& state) {
   return outcome;
 }
 
-MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
   if (auto failure = ValidateBirthDetails(form, state.LoadedFromFile)) {
     return {std::move(failure), std::nullopt};
   }
   std::optional<MoonSignResult> boy_moon;
   std::optional<MoonSignResult> girl_moon;
+  std::optional<BirthMoment> boy_moment;
+  std::optional<BirthMoment> girl_moment;
   if (state.LoadedFromFile) {
     state.LoadedFromFile = false;
   } else {
     const BirthDetails boy = ReadBirthDetails(form.Boy);
     const BirthDetails girl = ReadBirthDetails(form.Girl);
-    FormResult<MoonSignResult> boy_result = CalculateMoonSign(boy.Moment);
-    FormResult<MoonSignResult> girl_result = CalculateMoonSign(girl.Moment);
-    // A validated form always reads into a valid moment; the check stays for safety.
-    for (FormResult<MoonSignResult>* moon : {&boy_result, &girl_result}) {
-      if (auto* failure = std::get_if<FormFailure>(moon)) {
-        return {std::move(*failure), std::nullopt};
-      }
-    }
-    boy_moon = std::get<MoonSignResult>(std::move(boy_result));
-    girl_moon = std::get<MoonSignResult>(std::move(girl_result));
+    boy_moon = CalculateMoonSign(boy.Moment, model);
+    girl_moon = CalculateMoonSign(girl.Moment, model);
+    boy_moment = boy.Moment;
+    girl_moment = girl.Moment;
     state.BoyDetails = boy.Details;
     state.GirlDetails = girl.Details;
+    state.BoyDetails.Moon = model;
+    state.GirlDetails.Moon = model;
     state.BoyRashi = BareSignName(boy_moon->MoonSignName);
     state.GirlRashi = BareSignName(girl_moon->MoonSignName);
     state.BoyNakshatra = boy_moon->NakshatraName;
@@ -214,6 +218,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
   if (outcome.Result) {
     outcome.Result->BoyMoon = boy_moon;
     outcome.Result->GirlMoon = girl_moon;
+    outcome.Result->BoyMoment = boy_moment;
+    outcome.Result->GirlMoment = girl_moment;
   }
   return outcome;
 }

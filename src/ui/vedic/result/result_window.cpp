@@ -1,5 +1,6 @@
 #include "ui/vedic/result/result_window.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -556,6 +557,13 @@ ExportInputs ResultWindow::ReadExportInputs(const MatchState& state, const Koota
   in.GirlNakshatra = ReadPage(QStringLiteral("txtNF"), QStringLiteral("lblNFNakshatra"),
                               QStringLiteral("NakshatraName"), false);
   return in;
+}
+
+void ResultWindow::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  if (event->isAccepted()) {
+    emit Closed();
+  }
 }
 
 }  // namespace lumora::ui

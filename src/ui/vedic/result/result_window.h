@@ -13,6 +13,7 @@ class QLabel;
 class QTabWidget;
 class QTextBrowser;
 class QWidget;
+class QCloseEvent;
 
 namespace lumora::ui {
 
@@ -39,6 +40,12 @@ class ResultWindow : public QMainWindow {
  signals:
   void SaveRequested();
   void BackRequested();
+  // The window was closed, by its owner or by the user (the title bar's close button,
+  // Alt+F4); the owner tells the two apart.
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* BuildDetailsPage();
