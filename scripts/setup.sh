@@ -14,6 +14,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core clang-format
   libhowardhinnant-date-dev tzdata iso-codes poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing_packages() {
