@@ -164,6 +164,8 @@ class VedicTest : public QObject {
     ui::TimeZonePicker* picker = main_->Vedic().Picker();
     QVERIFY(picker && picker->isVisible());
     QCOMPARE(picker->List()->count(), 71);
+    // The keyboard goes with the picker as it opens.
+    QTRY_VERIFY(picker->List()->hasFocus());
     Screenshot(picker, QStringLiteral("vedic_time_zone_picker"));
     picker->List()->setCurrentRow(34);
     emit picker->List()->itemActivated(picker->List()->currentItem());

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QMainWindow>
 #include <utility>
 
@@ -85,6 +86,9 @@ void VedicSession::ShowTimeZonePicker(bool boy) {
   PlaceAtTopCentre(*picker_);
   picker_->show();
   picker_->raise();
+  // The keyboard goes with the picker, so a zone can be chosen without the mouse.
+  picker_->activateWindow();
+  picker_->List()->setFocus(Qt::OtherFocusReason);
 }
 
 void VedicSession::Match() {
