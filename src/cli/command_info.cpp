@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "core/vedic/entry/time_zones.h"
+#include "core/entry/time_zones.h"
 #include "core/vedic/match/koota_texts.h"
 
 namespace lumora::cli {

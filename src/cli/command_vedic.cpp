@@ -2,18 +2,18 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "core/vedic/entry/time_zones.h"
+#include "core/entry/date_lists.h"
 #include "core/vedic/match/match.h"
 
 namespace lumora::cli {
 
 namespace {
 
-std::string ListField(const Json& input, char side, const char* suffix, BirthList list) {
+std::string ListField(const Json& input, char side, const char* suffix, DateTimeList list) {
   const std::string key = std::string("cbo") + side + suffix;
-  const auto& entries = BirthListEntries(list);
+  const auto& entries = DateTimeListEntries(list);
   const std::string value = StringField(input, key.c_str(), entries.front());
-  if (!BirthListPosition(list, value)) {
+  if (!DateTimeListPosition(list, value)) {
     throw Rejection("\"" + value + "\" is not an entry of " + key, "error", key);
   }
   return value;
@@ -37,12 +37,12 @@ BirthFormSide ReadSide(const Json& input, char side) {
     return StringField(input, key.c_str(), "");
   };
   s.Name = text("Name");
-  s.Day = ListField(input, side, "Date", BirthList::Day);
-  s.Month = ListField(input, side, "Month", BirthList::Month);
-  s.Year = ListField(input, side, "Year", BirthList::Year);
-  s.Hour = ListField(input, side, "HH", BirthList::Hour);
-  s.Minute = ListField(input, side, "MM", BirthList::Minute);
-  s.Second = ListField(input, side, "SS", BirthList::Second);
+  s.Day = ListField(input, side, "Date", DateTimeList::Day);
+  s.Month = ListField(input, side, "Month", DateTimeList::Month);
+  s.Year = ListField(input, side, "Year", DateTimeList::Year);
+  s.Hour = ListField(input, side, "HH", DateTimeList::HourThrough24);
+  s.Minute = ListField(input, side, "MM", DateTimeList::Minute);
+  s.Second = ListField(input, side, "SS", DateTimeList::Second);
   s.City = text("City");
   s.State = text("State");
   s.Country = text("Country");

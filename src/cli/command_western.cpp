@@ -1,6 +1,6 @@
 // lumora-cli western: the Western input form in, both charts, the score and the report out.
 #include "cli/commands.h"
-#include "core/vedic/entry/time_zones.h"
+#include "core/entry/time_zones.h"
 #include "core/western/western_test.h"
 
 namespace lumora::cli {
@@ -81,7 +81,7 @@ int TimeZoneControl(const Json& input, const std::string& key) {
 WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   WesternFormSide panel;
   auto text = [&](WesternControl control, std::string& field) {
-    field = TextControl(input, WesternControlName(side, control), field);
+    field = TextControl(input, ControlName(side, control), field);
   };
   text(WesternControl::Name, panel.Name);
   text(WesternControl::Day, panel.Day);
@@ -97,12 +97,12 @@ WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   text(WesternControl::LatMin, panel.LatMin);
   text(WesternControl::LongDeg, panel.LongDeg);
   text(WesternControl::LongMin, panel.LongMin);
-  OptionPair(input, WesternControlName(side, WesternControl::LatDirection), panel.LatNorth,
+  OptionPair(input, ControlName(side, WesternControl::LatDirection), panel.LatNorth,
              panel.LatSouth);
-  OptionPair(input, WesternControlName(side, WesternControl::LongDirection), panel.LongEast,
+  OptionPair(input, ControlName(side, WesternControl::LongDirection), panel.LongEast,
              panel.LongWest);
-  panel.TimeZoneRow = TimeZoneControl(input, WesternControlName(side, WesternControl::TimeZone));
-  panel.DST = CheckBox(input, WesternControlName(side, WesternControl::DST));
+  panel.TimeZoneRow = TimeZoneControl(input, ControlName(side, WesternControl::TimeZone));
+  panel.DST = CheckBox(input, ControlName(side, WesternControl::DST));
   return panel;
 }
 

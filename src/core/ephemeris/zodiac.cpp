@@ -5,6 +5,28 @@
 
 namespace lumora {
 
+namespace {
+
+template <std::size_t N>
+std::optional<int> IndexOf(const std::array<std::string_view, N>& names, std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == name) {
+      return static_cast<int>(i);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> FindSign(std::string_view sign) {
+  return IndexOf(kSignNames, sign);
+}
+
+std::optional<int> FindNakshatra(std::string_view name) {
+  return IndexOf(kNakshatraNames, name);
+}
+
 std::string_view SignAbbreviation(int k) {
   return kSignAbbreviations.substr(static_cast<std::size_t>(k) * 3, 3);
 }

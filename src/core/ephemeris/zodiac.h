@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,11 @@ inline constexpr std::array<std::string_view, 27> kNakshatraNames = {"Ashwini",
                                                                      "Poorva Bhadrapada",
                                                                      "Uttara Bhadrapada",
                                                                      "Revati"};
+
+// Index of a bare sign name (0..11) or nakshatra name (0..26), compared exactly
+// (case-sensitive); nothing for a name outside the tables.
+std::optional<int> FindSign(std::string_view sign);
+std::optional<int> FindNakshatra(std::string_view name);
 
 // The abbreviation of sign k (0..11).
 std::string_view SignAbbreviation(int k);

@@ -28,9 +28,17 @@ WesternTestOutcome RunWesternTest(const WesternForm& form) {
   if (auto failure = ValidateWesternInput(form)) {
     return *failure;
   }
+  const auto male = ReadWesternBirthData(form.Male, WesternSide::Male);
+  if (const auto* failure = std::get_if<FormFailure>(&male)) {
+    return *failure;
+  }
+  const auto female = ReadWesternBirthData(form.Female, WesternSide::Female);
+  if (const auto* failure = std::get_if<FormFailure>(&female)) {
+    return *failure;
+  }
   WesternTestResult result;
-  result.Male = CalculateWesternChart(ReadWesternBirthData(form.Male));
-  result.Female = CalculateWesternChart(ReadWesternBirthData(form.Female));
+  result.Male = CalculateWesternChart(std::get<WesternBirthData>(male));
+  result.Female = CalculateWesternChart(std::get<WesternBirthData>(female));
   result.Score = ScoreWesternCompatibility(result.Male.Positions, result.Female.Positions);
   result.Report = MakeWesternReportLabels(form);
   return result;
