@@ -21,7 +21,7 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form) {
   };
 }
 
-WesternTestOutcome RunWesternTest(const WesternForm& form) {
+WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   if (auto fault = FindWesternListFault(form)) {
     return *fault;
   }
@@ -37,8 +37,9 @@ WesternTestOutcome RunWesternTest(const WesternForm& form) {
     return *failure;
   }
   WesternTestResult result;
-  result.Male = CalculateWesternChart(std::get<WesternBirthData>(male));
-  result.Female = CalculateWesternChart(std::get<WesternBirthData>(female));
+  result.Male = CalculateWesternChart(std::get<WesternBirthData>(male), model);
+  result.Female = CalculateWesternChart(std::get<WesternBirthData>(female), model);
+  result.Moon = model;
   result.Score = ScoreWesternCompatibility(result.Male.Positions, result.Female.Positions);
   result.Report = MakeWesternReportLabels(form);
   return result;
