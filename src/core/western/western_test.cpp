@@ -40,7 +40,8 @@ WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   result.Male = CalculateWesternChart(std::get<WesternBirthData>(male), model);
   result.Female = CalculateWesternChart(std::get<WesternBirthData>(female), model);
   result.Moon = model;
-  result.Score = ScoreWesternCompatibility(result.Male.Positions, result.Female.Positions);
+  constexpr auto kMoon = static_cast<std::size_t>(WesternPoint::Moon);
+  result.Score = ScoreWesternCompatibility(result.Male.Zodiac[kMoon], result.Female.Zodiac[kMoon]);
   result.Report = MakeWesternReportLabels(form);
   return result;
 }
