@@ -164,20 +164,21 @@ Json VedicCommand(const Json& input, bool report, MoonModel model, bool compare_
   return out;
 }
 
-void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  static bool report = false;
+void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action) {
   CLI::App* vedic = app.add_subcommand(
       "vedic",
       "A whole Vedic match: a birth-details form keyed by control names, or {\"Profile\": [four "
       "Moon values]}");
-  AddCommonOptions(vedic, options);
-  vedic->add_flag("--report", report, "Also output the interpretation report runs");
-  AddMoonOptions(vedic, options, true);
-  vedic->callback([&] {
-    action = [&] {
-      return RunEach(ReadInputs(options.input_file), options.json, [&](const Json& input) {
-        return VedicCommand(input, report, options.Moon(), options.compare_moons);
-      });
+  AddCommonOptions(vedic, options.common);
+  vedic->add_flag("--report", options.report, "Also output the interpretation report runs");
+  AddMoonOptions(vedic, options.moon, true);
+  vedic->callback([&options, &action] {
+    action = [&options] {
+      return RunEach(ReadInputs(options.common.input_file), options.common.json,
+                     [&options](const Json& input) {
+                       return VedicCommand(input, options.report, options.moon.Model(),
+                                           options.moon.compare_moons);
+                     });
     };
   });
 }

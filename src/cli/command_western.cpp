@@ -181,20 +181,18 @@ Json WesternCommand(const Json& input, bool json, MoonModel model) {
 
 }  // namespace
 
-void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
+void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action) {
   CLI::App* western = app.add_subcommand(
       "western",
       "A whole Western test (the Western input form by control names in; both charts, the "
       "score and the report labels out)");
-  AddCommonOptions(western, options);
-  AddMoonOptions(western, options, false);
-  CommonOptions* const shared = &options;
-  std::function<int()>* const target = &action;
-  western->callback([shared, target] {
-    *target = [shared] {
-      const bool json = shared->json;
-      const MoonModel model = shared->Moon();
-      return RunEach(ReadInputs(shared->input_file), json, [json, model](const Json& input) {
+  AddCommonOptions(western, options.common);
+  AddMoonOptions(western, options.moon, false);
+  western->callback([&options, &action] {
+    action = [&options] {
+      const bool json = options.common.json;
+      const MoonModel model = options.moon.Model();
+      return RunEach(ReadInputs(options.common.input_file), json, [json, model](const Json& input) {
         return WesternCommand(input, json, model);
       });
     };
