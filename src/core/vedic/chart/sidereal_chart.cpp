@@ -1,6 +1,7 @@
 #include "core/vedic/chart/sidereal_chart.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
@@ -85,6 +86,30 @@ SiderealChart CalculateSiderealChart(const BirthMoment& moment) {
       ReduceDegrees(rahu + 180.0),
   };
   return chart;
+}
+
+bool NearSignBoundary(double longitude) {
+  const double within = longitude - kDegreesPerSign * std::floor(longitude / kDegreesPerSign);
+  return within < kUncertainSignMarginDegrees ||
+         within > kDegreesPerSign - kUncertainSignMarginDegrees;
+}
+
+std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart) {
+  auto placement = [](std::string_view abbreviation, double longitude) {
+    const double within = longitude - kDegreesPerSign * std::floor(longitude / kDegreesPerSign);
+    const int total_minutes = static_cast<int>(std::floor(within * 60.0));
+    char text[32];
+    std::snprintf(text, sizeof text, " %d\u00B0%02d'", total_minutes / 60, total_minutes % 60);
+    return ChartPlacement{std::string(abbreviation) + text, SignOf(longitude),
+                          NearSignBoundary(longitude)};
+  };
+  std::vector<ChartPlacement> out;
+  out.push_back(placement("La", chart.Lagna));
+  for (int g = 0; g < kGrahaCount; ++g) {
+    out.push_back(placement(kGrahaNames[static_cast<std::size_t>(g)].Abbreviation,
+                            chart.Planets[static_cast<std::size_t>(g)]));
+  }
+  return out;
 }
 
 }  // namespace lumora

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/ephemeris/birth_moment.h"
 
@@ -69,5 +71,21 @@ double SiderealLagnaAt(const ChartInstant& instant);
 // ephemeris finds them at the instant of the Vedic Moon, turned sidereal with the same
 // ayanamsa correction as the Moon; Ketu opposite Rahu.
 SiderealChart CalculateSiderealChart(const BirthMoment& moment);
+
+// A body this close to either edge of its sign could stand in the next sign for a
+// slightly different birth time or ephemeris: a chart marks it as uncertain.
+inline constexpr double kUncertainSignMarginDegrees = 0.5;
+
+bool NearSignBoundary(double longitude);
+
+// One entry of a chart picture: "Ma 7°28'" (abbreviation, degrees and minutes within
+// the sign) in its sign. The Lagna comes first as "La", then the grahas in chart order.
+struct ChartPlacement {
+  std::string Label;
+  int Sign = 0;
+  bool Uncertain = false;
+};
+
+std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart);
 
 }  // namespace lumora
