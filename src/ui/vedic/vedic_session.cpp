@@ -136,7 +136,8 @@ void VedicSession::UpdateScoreRange(int minutes) {
   if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
     return;
   }
-  charts_->Range = CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes);
+  charts_->Range =
+      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon);
   result_->ShowScoreRange(*charts_->Range);
 }
 
