@@ -10,7 +10,10 @@ constexpr double kHeightPerWidth = 1.08;
 }  // namespace
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // As wide as the layout allows, as tall as that width needs: the square and its legend.
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
 }
 
 void ChartView::SetChart(const SiderealChart& chart, const QString& caption) {

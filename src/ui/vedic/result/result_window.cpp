@@ -592,8 +592,8 @@ QWidget* ResultWindow::BuildChartsPage() {
     box->addWidget(view, 1);
     charts->addLayout(box);
   }
-  details_layout->addLayout(charts, 1);
-  left->addWidget(chart_details_, 1);
+  details_layout->addLayout(charts);
+  left->addWidget(chart_details_);
 
   auto* need = WrappedLabel(page, QStringLiteral("lblChartsNeedBirthDetails"),
                             tr("Charts need birth details"));
@@ -612,7 +612,6 @@ QWidget* ResultWindow::BuildChartsPage() {
         WrappedLabel(doshas, QStringLiteral("lblDosha") + Q(name), Q(name) + tr(" dosha")));
   }
   left->addWidget(doshas);
-  // Takes the room of the hidden charts for a profile match; the charts outweigh it.
   left->addStretch();
   columns->addLayout(left, 11);
 
