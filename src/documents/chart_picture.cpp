@@ -142,9 +142,11 @@ void PaintNorth(QPainter& painter, const QRectF& square, const SiderealChart& ch
     const QPointF number = centre + inward * (diamond ? 0.72 : 0.75);
     WriteCentred(painter, number, QString::number(sign + 1), font * 0.9,
                  h == 0 ? kLagnaMark : kSignNumber, h == 0);
-    const QPointF text_centre = diamond ? centre - inward * 0.15 : centre;
+    const QPointF text_centre = diamond ? centre - inward * 0.15
+                                : side  ? centre + inward * 0.1
+                                        : centre;
     const QSizeF room = diamond ? QSizeF(s * 0.3, s * 0.3)
-                        : side  ? QSizeF(s * 0.15, s * 0.3)
+                        : side  ? QSizeF(s * 0.14, s * 0.3)
                                 : QSizeF(s * 0.3, s * 0.13);
     WriteLines(painter, text_centre, texts[static_cast<std::size_t>(sign)], room, font);
   }
