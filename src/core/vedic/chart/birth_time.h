@@ -27,7 +27,9 @@ std::string FormatLocalClock(const LocalClock& clock);
 // "05:12:40".
 std::string FormatClockTime(const LocalClock& clock);
 
-// The person's clock reading a number of seconds after the entered birth time.
+// The person's clock reading a number of seconds after the entered birth time. The clock
+// keeps the offset from universal time that it had at the birth: a change of daylight
+// saving within the searched days is not followed.
 LocalClock ClockAfter(const BirthMoment& moment, long long seconds);
 
 // What a birth-time window holds constant.
