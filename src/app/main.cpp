@@ -8,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Lumora"));  // where QSettings keep choices
   QApplication::setApplicationName(QStringLiteral("Lumora"));
   QApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/app/lumora.svg")));

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <optional>
 
+#include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
 #include "ui/shell/services.h"
 
@@ -45,11 +46,13 @@ class VedicSession : public QObject {
 
  private:
   void ShowResult(const MatchResult& result);
+  void UpdateScoreRange(int minutes);
 
   Services services_;
   QMainWindow* main_window_;
   MatchState state_;
   std::optional<MatchResult> last_;
+  std::optional<ChartsAndDoshas> charts_;  // of the last match
   QPointer<BirthDetailsForm> form_;
   QPointer<ResultWindow> result_;
   QPointer<ReportWindow> report_;

@@ -53,11 +53,11 @@ std::optional<MoonPair> MoonPairOf(const MatchState& state) {
   return MoonPair{*boy_sign, *girl_sign, *boy_nakshatra, *girl_nakshatra};
 }
 
-PersonChartReading ReadPersonChart(const BirthMoment& moment) {
+PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
   PersonChartReading reading;
-  reading.Chart = CalculateSiderealChart(moment);
+  reading.Chart = CalculateSiderealChart(moment, model);
   reading.Manglik = AssessManglik(reading.Chart);
-  reading.Windows = FindBirthTimeWindows(moment);
+  reading.Windows = FindBirthTimeWindows(moment, model);
   return reading;
 }
 
@@ -72,10 +72,11 @@ std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
   ChartsAndDoshas out;
   out.Doshas = AssessPairDoshas(*pair);
   if (boy && girl) {
-    out.Boy = ReadPersonChart(*boy);
-    out.Girl = ReadPersonChart(*girl);
+    const MoonModel model = state.BoyDetails.Moon;
+    out.Boy = ReadPersonChart(*boy, model);
+    out.Girl = ReadPersonChart(*girl, model);
     out.Manglik = MatchManglik(out.Boy->Manglik.IsManglik, out.Girl->Manglik.IsManglik);
-    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes);
+    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes, model);
   }
   return out;
 }

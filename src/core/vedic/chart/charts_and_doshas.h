@@ -33,9 +33,11 @@ struct ChartsAndDoshas {
 // The Moon values of the state as table positions; nothing when one lies outside them.
 std::optional<MoonPair> MoonPairOf(const MatchState& state);
 
-PersonChartReading ReadPersonChart(const BirthMoment& moment);
+PersonChartReading ReadPersonChart(const BirthMoment& moment,
+                                   MoonModel model = MoonModel::Standard);
 
-// Nothing when the state's Moon values lie outside the tables (no match would run).
+// Nothing when the state's Moon values lie outside the tables (no match would run). The
+// Moon is of the model the match was computed with.
 std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
                                                       const std::optional<BirthMoment>& boy,
                                                       const std::optional<BirthMoment>& girl,
