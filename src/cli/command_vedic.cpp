@@ -138,7 +138,7 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report) {
   return MatchJson(state, outcome, report);
 }
 
-Json VedicCommand(const Json& input, bool report) {
+Json VedicCommand(const Json& input, bool report, MoonModel model, bool compare_moons) {
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -153,8 +153,15 @@ Json VedicCommand(const Json& input, bool report) {
   form.Boy = ReadSide(input, 'M');
   form.Girl = ReadSide(input, 'F');
   MatchState state;
-  const MatchOutcome outcome = RunMatch(state, form);
-  return MatchJson(state, outcome, report);
+  const MatchOutcome outcome = RunMatch(state, form, model);
+  Json out = MatchJson(state, outcome, report);
+  if (compare_moons) {
+    out["BoyMoonComparison"] =
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form.Boy).Moment));
+    out["GirlMoonComparison"] =
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form.Girl).Moment));
+  }
+  return out;
 }
 
 void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
@@ -165,10 +172,12 @@ void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<i
       "Moon values]}");
   AddCommonOptions(vedic, options);
   vedic->add_flag("--report", report, "Also output the interpretation report runs");
+  AddMoonOptions(vedic, options, true);
   vedic->callback([&] {
     action = [&] {
-      return RunEach(ReadInputs(options.input_file), options.json,
-                     [](const Json& input) { return VedicCommand(input, report); });
+      return RunEach(ReadInputs(options.input_file), options.json, [&](const Json& input) {
+        return VedicCommand(input, report, options.Moon(), options.compare_moons);
+      });
     };
   });
 }

@@ -6,6 +6,7 @@
 
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
+#include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/western/western_elements.h"
@@ -223,10 +224,10 @@ WesternAngles CalculateAngles(const WesternBirthData& data) {
   return angles;
 }
 
-WesternMoon CalculateWesternMoon(const WesternBirthData& data) {
+WesternMoon CalculateWesternMoon(const WesternBirthData& data, MoonModel model) {
   WesternMoon moon;
   moon.T = ComputeTimeArguments(data).T;
-  moon.Longitude = MoonLongitude(moon.T);  // tropical: no ayanamsa
+  moon.Longitude = TropicalMoonLongitude(moon.T, model);  // tropical: no ayanamsa
   return moon;
 }
 
@@ -322,9 +323,9 @@ WesternChart CalculatePlanetPositions(const WesternBirthData& data, const Wester
   return chart;
 }
 
-WesternChart CalculateWesternChart(const WesternBirthData& data) {
+WesternChart CalculateWesternChart(const WesternBirthData& data, MoonModel model) {
   const WesternAngles angles = CalculateAngles(data);
-  const WesternMoon moon = CalculateWesternMoon(data);
+  const WesternMoon moon = CalculateWesternMoon(data, model);
   return CalculatePlanetPositions(data, moon, angles);
 }
 
