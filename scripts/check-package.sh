@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks the Debian package that scripts/package.sh built, as a user's machine would see it:
 # its control data and contents, then an installation into a scratch root (DESTDIR) whose
 # desktop entry, metainfo, manual pages and completion are validated and whose programs run.
@@ -94,6 +95,12 @@ echo "installed lumora-cli --version: $version"
 [[ $version == "lumora-cli "* ]] || fail "unexpected version text: $version"
 echo '{"Profile":["Leo","Leo","Magha","Magha"]}' | "$root/usr/bin/lumora-cli" vedic --json |
   grep -q '"TotalPoints"' || fail "the installed lumora-cli gives no match"
+# With the place data installed, the installed tool finds places in it.
+if [ -d "$share/lumora/places" ] && "$root/usr/bin/lumora-cli" --help | grep -q '^  atlas '; then
+  env -u LUMORA_DATA_DIR "$root/usr/bin/lumora-cli" atlas Delhi --limit 1 --json |
+    grep -q '"TimeZone"' || fail "the installed lumora-cli finds no place"
+  echo "installed lumora-cli atlas: finds places"
+fi
 
 # The desktop program starts and keeps running until it is stopped.
 status=0

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package of Lumora: a Release build of both programs (installing what
 # the machine lacks), then CPack. The package is left in the top folder of the project:
 #   scripts/package.sh && sudo apt install ./lumora_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Puts the licence identifier on the first line of every tracked C++ source file.
 #   scripts/spdx.sh           add "// SPDX-License-Identifier: MIT" where it is missing
 #   scripts/spdx.sh --check   only list the files that lack it; fails when there are any
