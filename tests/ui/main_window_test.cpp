@@ -82,6 +82,10 @@ class MainWindowTest : public QObject {
       QCOMPARE(box->objectName(), QStringLiteral("frmAbout"));
       QCOMPARE(box->windowTitle(), QStringLiteral("Lumora v2.05"));
       Screenshot(box, QStringLiteral("about_box"));
+      // The licence and the credit that the place data's licence requires.
+      const QString credits = box->findChild<QLabel*>(QStringLiteral("lblLicence"))->text();
+      QVERIFY(credits.contains(QStringLiteral("MIT licence")));
+      QVERIFY(credits.contains(QStringLiteral("Place data: GeoNames (geonames.org), CC BY 4.0")));
       auto* home = box->findChild<QLabel*>(QStringLiteral("lblHomePage"));
       emit home->linkActivated(home->text());
       QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);

@@ -62,6 +62,16 @@ AboutBox::AboutBox(const Services& services, QWidget* parent) : QDialog(parent) 
   BrowserService* browser = services.Browser;
   connect(home, &QLabel::linkActivated, this, [browser] { browser->Open(HomePageUrl()); });
   layout->addWidget(home);
+  // The place atlas is GeoNames data under CC BY 4.0, whose terms ask for this credit
+  // wherever the data is used.
+  auto* licence = new QLabel(tr("Lumora is free software under the MIT licence.\n"
+                                "Place data: GeoNames (geonames.org), CC BY 4.0"),
+                             this);
+  licence->setObjectName(QStringLiteral("lblLicence"));
+  licence->setAccessibleName(tr("Licence and data credits"));
+  licence->setWordWrap(true);
+  licence->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  layout->addWidget(licence);
   auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
   ok->setDefault(true);
