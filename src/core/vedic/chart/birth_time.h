@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
 
 namespace lumora {
 
@@ -63,9 +64,11 @@ struct BirthTimeWindows {
 
 // The state a window of the kind holds, at an offset in seconds from the entered time:
 // the nakshatra, the absolute pada 0..107, the Moon sign or the Lagna sign.
-int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds);
+int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds,
+                  MoonModel model = MoonModel::Standard);
 
-BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment);
+BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment,
+                                      MoonModel model = MoonModel::Standard);
 
 // A Moon state as the kootas read it.
 struct MoonState {
@@ -83,7 +86,8 @@ bool IsUncertaintyChoice(int minutes);
 
 // Every Moon state the person passes through while the birth time moves over
 // +-minutes, earliest first.
-std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes);
+std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes,
+                                        MoonModel model = MoonModel::Standard);
 
 // The lowest and highest totals over every pair of the two persons' reachable Moon
 // states, and the kootas (in koota order, 0..7) whose points are not the same for all
@@ -98,6 +102,7 @@ struct ScoreRange {
 ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
                         const std::vector<MoonState>& girl_states, int minutes);
 
-ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes);
+ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes,
+                               MoonModel model = MoonModel::Standard);
 
 }  // namespace lumora

@@ -5,6 +5,7 @@
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/ephemeris/precise_moon.h"
 #include "core/western/western_elements.h"
 #include "core/western/western_positions.h"
 
@@ -50,9 +51,9 @@ int HouseFrom(int sign, int reference_sign) {
   return ((sign - reference_sign) % 12 + 12) % 12 + 1;
 }
 
-double SiderealMoonAt(const ChartInstant& instant) {
+double SiderealMoonAt(const ChartInstant& instant, MoonModel model) {
   const double T = CenturiesAt(instant);
-  return ReduceDegrees(SiderealLongitude(MoonLongitude(T), AyanamsaCorrection(T)));
+  return ReduceDegrees(SiderealLongitude(TropicalMoonLongitude(T, model), AyanamsaCorrection(T)));
 }
 
 double SiderealLagnaAt(const ChartInstant& instant) {
@@ -61,7 +62,7 @@ double SiderealLagnaAt(const ChartInstant& instant) {
   return ReduceDegrees(angles.Ascendant + AyanamsaCorrection(CenturiesAt(instant)));
 }
 
-SiderealChart CalculateSiderealChart(const BirthMoment& moment) {
+SiderealChart CalculateSiderealChart(const BirthMoment& moment, MoonModel model) {
   const ChartInstant instant = BirthInstant(moment);
   const double correction = AyanamsaCorrection(CenturiesAt(instant));
   const double d = DayNumberAt(instant.UT, instant.JulianDay);
@@ -75,7 +76,7 @@ SiderealChart CalculateSiderealChart(const BirthMoment& moment) {
   const double rahu = sidereal(CalculateLunarNodes(d).North);
   chart.Planets = {
       planet(PlanetSlot::Earth),  // the Earth's slot gives the Sun
-      ReduceDegrees(CalculateMoonSign(moment).SiderealLongitude),
+      ReduceDegrees(CalculateMoonSign(moment, model).SiderealLongitude),
       planet(PlanetSlot::Mars),
       planet(PlanetSlot::Mercury),
       planet(PlanetSlot::Jupiter),

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
 
 namespace lumora {
 
@@ -62,12 +63,13 @@ int SignOf(double longitude);
 int HouseFrom(int sign, int reference_sign);
 
 // The Vedic sidereal Moon and the sidereal ascendant at an instant.
-double SiderealMoonAt(const ChartInstant& instant);
+double SiderealMoonAt(const ChartInstant& instant, MoonModel model = MoonModel::Standard);
 double SiderealLagnaAt(const ChartInstant& instant);
 
 // The whole chart: the Sun, the planets, the node and the ascendant as the Western
 // ephemeris finds them at the instant of the Vedic Moon, turned sidereal with the same
 // ayanamsa correction as the Moon; Ketu opposite Rahu.
-SiderealChart CalculateSiderealChart(const BirthMoment& moment);
+SiderealChart CalculateSiderealChart(const BirthMoment& moment,
+                                     MoonModel model = MoonModel::Standard);
 
 }  // namespace lumora
