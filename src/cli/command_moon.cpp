@@ -62,4 +62,20 @@ Json MoonCommand(const Json& input, MoonModel model, bool compare_moons) {
   return out;
 }
 
+void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action) {
+  CLI::App* moon = app.add_subcommand(
+      "moon",
+      "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
+  AddCommonOptions(moon, options.common);
+  AddMoonOptions(moon, options.moon, true);
+  moon->callback([&options, &action] {
+    action = [&options] {
+      return RunEach(ReadInputs(options.common.input_file), options.common.json,
+                     [&options](const Json& input) {
+                       return MoonCommand(input, options.moon.Model(), options.moon.compare_moons);
+                     });
+    };
+  });
+}
+
 }  // namespace lumora::cli

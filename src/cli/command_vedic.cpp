@@ -2,20 +2,20 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "core/entry/date_lists.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
-#include "core/vedic/entry/time_zones.h"
 #include "core/vedic/match/match.h"
 
 namespace lumora::cli {
 
 namespace {
 
-std::string ListField(const Json& input, char side, const char* suffix, BirthList list) {
+std::string ListField(const Json& input, char side, const char* suffix, DateTimeList list) {
   const std::string key = std::string("cbo") + side + suffix;
-  const auto& entries = BirthListEntries(list);
+  const auto& entries = DateTimeListEntries(list);
   const std::string value = StringField(input, key.c_str(), entries.front());
-  if (!BirthListPosition(list, value)) {
+  if (!DateTimeListPosition(list, value)) {
     throw Rejection("\"" + value + "\" is not an entry of " + key, "error", key);
   }
   return value;
@@ -39,12 +39,12 @@ BirthFormSide ReadSide(const Json& input, char side) {
     return StringField(input, key.c_str(), "");
   };
   s.Name = text("Name");
-  s.Day = ListField(input, side, "Date", BirthList::Day);
-  s.Month = ListField(input, side, "Month", BirthList::Month);
-  s.Year = ListField(input, side, "Year", BirthList::Year);
-  s.Hour = ListField(input, side, "HH", BirthList::Hour);
-  s.Minute = ListField(input, side, "MM", BirthList::Minute);
-  s.Second = ListField(input, side, "SS", BirthList::Second);
+  s.Day = ListField(input, side, "Date", DateTimeList::Day);
+  s.Month = ListField(input, side, "Month", DateTimeList::Month);
+  s.Year = ListField(input, side, "Year", DateTimeList::Year);
+  s.Hour = ListField(input, side, "HH", DateTimeList::HourThrough24);
+  s.Minute = ListField(input, side, "MM", DateTimeList::Minute);
+  s.Second = ListField(input, side, "SS", DateTimeList::Second);
   s.City = text("City");
   s.State = text("State");
   s.Country = text("Country");
@@ -266,26 +266,26 @@ Json VedicCommand(const Json& input, bool report, MoonModel model, bool compare_
   return out;
 }
 
-void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  static bool report = false;
-  static int uncertainty = kDefaultUncertaintyMinutes;
+void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action) {
   CLI::App* vedic = app.add_subcommand(
       "vedic",
       "A whole Vedic match: a birth-details form keyed by control names, or {\"Profile\": [four "
       "Moon values]}");
-  AddCommonOptions(vedic, options);
-  vedic->add_flag("--report", report, "Also output the interpretation report runs");
-  AddMoonOptions(vedic, options, true);
+  AddCommonOptions(vedic, options.common);
+  vedic->add_flag("--report", options.report, "Also output the interpretation report runs");
+  AddMoonOptions(vedic, options.moon, true);
   vedic
-      ->add_option("--uncertainty", uncertainty,
+      ->add_option("--uncertainty", options.uncertainty,
                    "Minutes either side of each birth time for the score range: 5, 15, 30 or 60")
       ->check(
           CLI::IsMember(std::vector<int>(kUncertaintyChoices.begin(), kUncertaintyChoices.end())));
-  vedic->callback([&] {
-    action = [&] {
-      return RunEach(ReadInputs(options.input_file), options.json, [&](const Json& input) {
-        return VedicCommand(input, report, options.Moon(), options.compare_moons, uncertainty);
-      });
+  vedic->callback([&options, &action] {
+    action = [&options] {
+      return RunEach(ReadInputs(options.common.input_file), options.common.json,
+                     [&options](const Json& input) {
+                       return VedicCommand(input, options.report, options.moon.Model(),
+                                           options.moon.compare_moons, options.uncertainty);
+                     });
     };
   });
 }

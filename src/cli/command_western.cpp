@@ -1,6 +1,6 @@
 // lumora-cli western: the Western input form in, both charts, the score and the report out.
 #include "cli/commands.h"
-#include "core/vedic/entry/time_zones.h"
+#include "core/entry/time_zones.h"
 #include "core/western/western_test.h"
 
 namespace lumora::cli {
@@ -81,7 +81,7 @@ int TimeZoneControl(const Json& input, const std::string& key) {
 WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   WesternFormSide panel;
   auto text = [&](WesternControl control, std::string& field) {
-    field = TextControl(input, WesternControlName(side, control), field);
+    field = TextControl(input, ControlName(side, control), field);
   };
   text(WesternControl::Name, panel.Name);
   text(WesternControl::Day, panel.Day);
@@ -97,12 +97,12 @@ WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   text(WesternControl::LatMin, panel.LatMin);
   text(WesternControl::LongDeg, panel.LongDeg);
   text(WesternControl::LongMin, panel.LongMin);
-  OptionPair(input, WesternControlName(side, WesternControl::LatDirection), panel.LatNorth,
+  OptionPair(input, ControlName(side, WesternControl::LatDirection), panel.LatNorth,
              panel.LatSouth);
-  OptionPair(input, WesternControlName(side, WesternControl::LongDirection), panel.LongEast,
+  OptionPair(input, ControlName(side, WesternControl::LongDirection), panel.LongEast,
              panel.LongWest);
-  panel.TimeZoneRow = TimeZoneControl(input, WesternControlName(side, WesternControl::TimeZone));
-  panel.DST = CheckBox(input, WesternControlName(side, WesternControl::DST));
+  panel.TimeZoneRow = TimeZoneControl(input, ControlName(side, WesternControl::TimeZone));
+  panel.DST = CheckBox(input, ControlName(side, WesternControl::DST));
   return panel;
 }
 
@@ -181,20 +181,18 @@ Json WesternCommand(const Json& input, bool json, MoonModel model) {
 
 }  // namespace
 
-void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
+void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action) {
   CLI::App* western = app.add_subcommand(
       "western",
       "A whole Western test (the Western input form by control names in; both charts, the "
       "score and the report labels out)");
-  AddCommonOptions(western, options);
-  AddMoonOptions(western, options, false);
-  CommonOptions* const shared = &options;
-  std::function<int()>* const target = &action;
-  western->callback([shared, target] {
-    *target = [shared] {
-      const bool json = shared->json;
-      const MoonModel model = shared->Moon();
-      return RunEach(ReadInputs(shared->input_file), json, [json, model](const Json& input) {
+  AddCommonOptions(western, options.common);
+  AddMoonOptions(western, options.moon, false);
+  western->callback([&options, &action] {
+    action = [&options] {
+      const bool json = options.common.json;
+      const MoonModel model = options.moon.Model();
+      return RunEach(ReadInputs(options.common.input_file), json, [json, model](const Json& input) {
         return WesternCommand(input, json, model);
       });
     };

@@ -8,6 +8,7 @@
 
 #include "cli/cli_io.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/vedic/chart/birth_time.h"
 
 namespace lumora::cli {
 
@@ -23,21 +24,60 @@ BirthMoment ReadBirthMoment(const Json& input);
 
 Json MoonCommand(const Json& input, MoonModel model, bool compare_moons);
 
-// Options shared by every command.
+// What a command runs once the command line is parsed; its exit status.
+using Action = std::function<int()>;
+
+// --json and --input.
 struct CommonOptions {
   bool json = false;
   std::string input_file;
-  bool precise_moon = false;   // --precise-moon, where a command offers it
-  bool compare_moons = false;  // --compare-moons, where a command offers it
-
-  MoonModel Moon() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
 };
 
-// Each adds one command; its callback sets action to what the program runs after parsing.
-void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-void RegisterProfileCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-void RegisterInfoCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+// --precise-moon and, where a command offers it, --compare-moons.
+struct MoonOptions {
+  bool precise_moon = false;
+  bool compare_moons = false;
+
+  MoonModel Model() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
+};
+
+// Each command's options. main owns them, so they outlive parsing and the action
+// that reads them.
+struct MoonCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+};
+
+struct VedicCommandOptions {
+  CommonOptions common;
+  bool report = false;
+  MoonOptions moon;
+  int uncertainty = kDefaultUncertaintyMinutes;
+};
+
+struct WesternCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+};
+
+struct ProfileCommandOptions {
+  CommonOptions common;
+  std::string file;
+  bool match = false;
+};
+
+struct InfoCommandOptions {
+  bool json = false;
+  std::string name;
+};
+
+// Every command registers the same way: it adds itself to app with its options, and
+// its callback sets action to what the program runs after parsing.
+void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action);
+void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action);
+void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action);
+void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action);
+void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& action);
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
@@ -50,14 +90,10 @@ Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool repor
 Json RashiJson(const std::string& name);
 Json NakshatraJson(const std::string& name);
 
-// Adds the commands beyond moon (vedic, western, profile, info); each sets action
-// to what the program runs after parsing.
-void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-
 // Adds --json and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);
 
 // Adds --precise-moon, and with compare also --compare-moons, to a command.
-void AddMoonOptions(CLI::App* command, CommonOptions& options, bool compare);
+void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare);
 
 }  // namespace lumora::cli

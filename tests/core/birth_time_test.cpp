@@ -60,11 +60,11 @@ int MoonStateAtMinute(const BirthMoment& m, WindowKind kind, int minute) {
   const MoonSignResult moon = CalculateMoonSign(MinutesLater(m, minute));
   switch (kind) {
     case WindowKind::Nakshatra:
-      return FindNakshatra(moon.NakshatraName);
+      return FindNakshatra(moon.NakshatraName).value();
     case WindowKind::Pada:
       return static_cast<int>(std::floor(moon.SiderealLongitude * 60.0 / 200.0));
     case WindowKind::Rashi:
-      return FindSign(BareSignName(moon.MoonSignName));
+      return FindSign(BareSignName(moon.MoonSignName)).value();
     case WindowKind::Lagna:
       return SignOf(CalculateSiderealChart(MinutesLater(m, minute)).Lagna);
   }

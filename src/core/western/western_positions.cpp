@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <stdexcept>
 
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
@@ -25,8 +24,6 @@ constexpr double kArcsecondsPerDegree = 3600.0;
 constexpr double kJ1900 = 2415020.0;
 constexpr double kKeplerTolerance = 1e-12;
 constexpr int kKeplerIterationLimit = 100;
-
-constexpr std::string_view kDegreeSign = "\u00B0";
 
 // Mean elements of one body at an instant, angles in radians.
 struct OrbitState {
@@ -63,16 +60,6 @@ OrbitPoint PointOnOrbit(const OrbitState& orbit) {
   const double nu = SolveKepler(mean_anomaly, orbit.e);
   const double r = orbit.a * (1.0 - orbit.e * orbit.e) / (1.0 + orbit.e * std::cos(nu));
   return {nu, r};
-}
-
-std::string TwoDigits(std::string_view text) {
-  std::string padded(text.size() < 2 ? 1 : 0, '0');
-  padded += text;
-  return padded;
-}
-
-std::string PositionText(double longitude) {
-  return ShortPositionText(FormatZodiacLongitude(longitude));
 }
 
 }  // namespace
@@ -151,20 +138,6 @@ double SolveKepler(double mean_anomaly, double eccentricity) {
     nu += kTwoPi;
   }
   return nu;
-}
-
-std::string ShortPositionText(std::string_view zodiac_text) {
-  const auto degree = zodiac_text.find(kDegreeSign);
-  const auto minute_mark =
-      degree == std::string_view::npos ? degree : zodiac_text.find('\'', degree);
-  if (minute_mark == std::string_view::npos || zodiac_text.size() < 3) {
-    throw std::invalid_argument("not a zodiac longitude text: " + std::string(zodiac_text));
-  }
-  const std::size_t minutes_begin = degree + kDegreeSign.size();
-  const std::string degrees = Trim(zodiac_text.substr(0, degree));
-  const std::string minutes = Trim(zodiac_text.substr(minutes_begin, minute_mark - minutes_begin));
-  const std::string sign = Trim(zodiac_text.substr(zodiac_text.size() - 3));
-  return TwoDigits(degrees) + " " + sign + " " + TwoDigits(minutes);
 }
 
 // ---------------------------------------------------------------- the points
@@ -332,7 +305,8 @@ WesternChart CalculatePlanetPositions(const WesternBirthData& data, const Wester
       angles.Midheaven,
   };
   for (int i = 0; i < kWesternPointCount; ++i) {
-    chart.Positions[i] = PositionText(chart.Longitudes[i]);
+    chart.Zodiac[i] = ToZodiacPosition(chart.Longitudes[i]);
+    chart.Positions[i] = FormatShortPosition(chart.Zodiac[i]);
   }
   return chart;
 }

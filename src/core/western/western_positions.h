@@ -6,6 +6,7 @@
 
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
+#include "core/ephemeris/zodiac.h"
 
 namespace lumora {
 
@@ -50,6 +51,7 @@ inline constexpr std::array<std::string_view, kWesternPointCount> kWesternPointC
 struct WesternChart {
   WesternPositions Positions;
   std::array<double, kWesternPointCount> Longitudes{};
+  std::array<ZodiacPosition, kWesternPointCount> Zodiac{};  // each position in numbers
 };
 
 // ---------------------------------------------------------------- time bases
@@ -82,10 +84,6 @@ double ReduceRadians(double x);
 // True anomaly in radians for mean anomaly M (radians) and eccentricity e, by Newton's
 // iteration on Kepler's equation; in [0, 2 pi).
 double SolveKepler(double mean_anomaly, double eccentricity);
-
-// "13 Sco 18" from a FormatZodiacLongitude text: two-digit degrees, sign, two-digit
-// minutes; the seconds are dropped.
-std::string ShortPositionText(std::string_view zodiac_text);
 
 // ---------------------------------------------------------------- the points
 

@@ -28,11 +28,20 @@ WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   if (auto failure = ValidateWesternInput(form)) {
     return *failure;
   }
+  const auto male = ReadWesternBirthData(form.Male, WesternSide::Male);
+  if (const auto* failure = std::get_if<FormFailure>(&male)) {
+    return *failure;
+  }
+  const auto female = ReadWesternBirthData(form.Female, WesternSide::Female);
+  if (const auto* failure = std::get_if<FormFailure>(&female)) {
+    return *failure;
+  }
   WesternTestResult result;
-  result.Male = CalculateWesternChart(ReadWesternBirthData(form.Male), model);
-  result.Female = CalculateWesternChart(ReadWesternBirthData(form.Female), model);
+  result.Male = CalculateWesternChart(std::get<WesternBirthData>(male), model);
+  result.Female = CalculateWesternChart(std::get<WesternBirthData>(female), model);
   result.Moon = model;
-  result.Score = ScoreWesternCompatibility(result.Male.Positions, result.Female.Positions);
+  constexpr auto kMoon = static_cast<std::size_t>(WesternPoint::Moon);
+  result.Score = ScoreWesternCompatibility(result.Male.Zodiac[kMoon], result.Female.Zodiac[kMoon]);
   result.Report = MakeWesternReportLabels(form);
   return result;
 }

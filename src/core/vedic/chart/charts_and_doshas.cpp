@@ -45,14 +45,14 @@ void Line(ReportDocument& doc, const std::string& text, bool bold = false,
 }  // namespace
 
 std::optional<MoonPair> MoonPairOf(const MatchState& state) {
-  const int boy_sign = FindSign(state.BoyRashi);
-  const int girl_sign = FindSign(state.GirlRashi);
-  const int boy_nakshatra = FindNakshatra(state.BoyNakshatra);
-  const int girl_nakshatra = FindNakshatra(state.GirlNakshatra);
-  if (boy_sign < 0 || girl_sign < 0 || boy_nakshatra < 0 || girl_nakshatra < 0) {
+  const std::optional<int> boy_sign = FindSign(state.BoyRashi);
+  const std::optional<int> girl_sign = FindSign(state.GirlRashi);
+  const std::optional<int> boy_nakshatra = FindNakshatra(state.BoyNakshatra);
+  const std::optional<int> girl_nakshatra = FindNakshatra(state.GirlNakshatra);
+  if (!boy_sign || !girl_sign || !boy_nakshatra || !girl_nakshatra) {
     return std::nullopt;
   }
-  return MoonPair{boy_sign, girl_sign, boy_nakshatra, girl_nakshatra};
+  return MoonPair{*boy_sign, *girl_sign, *boy_nakshatra, *girl_nakshatra};
 }
 
 PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {

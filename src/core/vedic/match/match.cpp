@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 
@@ -41,7 +42,7 @@ BirthDetails ReadBirthDetails(const BirthFormSide& side) {
 
   BirthMoment& m = out.Moment;
   m.BirthYear = IntegerOr(side.Year, 0);
-  m.BirthMonth = BirthListPosition(BirthList::Month, side.Month).value_or(0) + 1;
+  m.BirthMonth = MonthNumber(side.Month).value_or(1);
   m.BirthDay = IntegerOr(side.Day, 0);
   m.BirthHour = d.Hour;
   m.BirthMinute = d.Minute;
