@@ -88,7 +88,7 @@ void VedicSession::ShowTimeZonePicker(bool boy) {
 
 void VedicSession::Match() {
   const BirthForm entries = form_ ? form_->Entries() : BirthForm{};
-  MatchOutcome outcome = RunMatch(state_, entries);
+  MatchOutcome outcome = RunMatch(state_, entries, moon_model_);
   if (outcome.Failure) {
     services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
     if (form_) {

@@ -37,6 +37,9 @@ class VedicSession : public QObject {
   TimeZonePicker* Picker() const;
   const MatchState& State() const { return state_; }
 
+  // The Moon the next match computes with.
+  void SetMoonModel(MoonModel model) { moon_model_ = model; }
+
  public slots:
   void Match();
   void OpenProfile();
@@ -58,6 +61,7 @@ class VedicSession : public QObject {
   QPointer<ReportWindow> report_;
   QPointer<TimeZonePicker> picker_;
   bool picker_for_boy_ = true;
+  MoonModel moon_model_ = MoonModel::Standard;
 };
 
 }  // namespace lumora::ui

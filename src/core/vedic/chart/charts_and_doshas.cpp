@@ -1,5 +1,7 @@
 #include "core/vedic/chart/charts_and_doshas.h"
 
+#include <cmath>
+
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/vedic/match/koota_tables.h"
@@ -55,9 +57,14 @@ std::optional<MoonPair> MoonPairOf(const MatchState& state) {
 
 PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
   PersonChartReading reading;
+  reading.Model = model;
   reading.Chart = CalculateSiderealChart(moment, model);
   reading.Manglik = AssessManglik(reading.Chart);
   reading.Windows = FindBirthTimeWindows(moment, model);
+  MoonModelComparison comparison = CompareMoonModels(moment);
+  if (comparison.PadaDiffers) {
+    reading.MoonDifference = std::move(comparison);
+  }
   return reading;
 }
 
@@ -72,7 +79,7 @@ std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
   ChartsAndDoshas out;
   out.Doshas = AssessPairDoshas(*pair);
   if (boy && girl) {
-    const MoonModel model = state.BoyDetails.Moon;
+    const MoonModel model = state.BoyDetails.Moon;  // one Moon for the whole match
     out.Boy = ReadPersonChart(*boy, model);
     out.Girl = ReadPersonChart(*girl, model);
     out.Manglik = MatchManglik(out.Boy->Manglik.IsManglik, out.Girl->Manglik.IsManglik);
@@ -143,6 +150,15 @@ std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind,
   }
   const TimeWindow& w = windows.Of(kind);
   return text + " from " + EndWords(w, true, moment) + " to " + EndWords(w, false, moment);
+}
+
+std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel used) {
+  const long long apart = std::llround(std::abs(comparison.DifferenceArcseconds));
+  return comparison.Standard.NakshatraName + " pada " + std::to_string(comparison.StandardPada) +
+         " by the standard Moon, " + comparison.Precise.NakshatraName + " pada " +
+         std::to_string(comparison.PrecisePada) + " by the precise Moon (" + std::to_string(apart) +
+         "\" apart); this match uses the " + (used == MoonModel::Precise ? "precise" : "standard") +
+         " Moon.";
 }
 
 std::string ScoreRangeWords(const ScoreRange& range) {
@@ -220,6 +236,9 @@ ReportDocument ComposeChartsSection(const ChartsAndDoshas& charts, const PersonD
       }
       for (int k = 0; k < kWindowKindCount; ++k) {
         Line(doc, WindowWords(r.Windows, static_cast<WindowKind>(k), *side.Moment));
+      }
+      if (r.MoonDifference) {
+        Line(doc, MoonDifferenceWords(*r.MoonDifference, r.Model));
       }
       Line(doc, "");
       credit();

@@ -154,6 +154,14 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
       ->setText("Your Partner's Time Of Birth: " + Time(g));
   findChild<QLabel*>(QStringLiteral("lblFPOB"))
       ->setText("Your Partner's Place Of Birth: " + ToQString(g.Place));
+  // Which Moon the match rests on, named only when it is the precise one.
+  for (const auto& [name, person] : {std::pair{"lblMMoon", &b}, std::pair{"lblFMoon", &g}}) {
+    auto* moon = findChild<QLabel*>(QLatin1String(name));
+    const bool precise = person->Moon == MoonModel::Precise;
+    moon->setText(precise ? QStringLiteral("Moon: ") + QString::fromUtf8(kPreciseMoonText)
+                          : QString());
+    moon->setVisible(precise);
+  }
 
   resize(1180, 720);
 }
@@ -170,7 +178,7 @@ QWidget* ResultWindow::BuildDetailsPage() {
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     title->setFont(bold);
     layout->addWidget(title);
-    for (const char* suffix : {"Name", "DOB", "TOB", "POB"}) {
+    for (const char* suffix : {"Name", "DOB", "TOB", "POB", "Moon"}) {
       auto* label = Label(QString(), page,
                           QStringLiteral("lbl") + QLatin1Char(prefix) + QLatin1String(suffix));
       label->setWordWrap(true);
