@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -29,6 +30,9 @@ struct WesternTestResult {
   WesternChart Female;
   WesternScore Score;
   WesternReportLabels Report;
+  // The clock of each person whose panel named a zone.
+  std::optional<PersonClock> MaleClock;
+  std::optional<PersonClock> FemaleClock;
 };
 
 // The result, or the message the form shows instead.

@@ -53,6 +53,9 @@ struct MatchResult {
   ReportDocument Report;
   std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
   std::optional<MoonSignResult> GirlMoon;
+  // The clock of each person whose form named a zone.
+  std::optional<PersonClock> BoyClock;
+  std::optional<PersonClock> GirlClock;
 };
 
 // A match either fails with one message or yields a result.
@@ -67,7 +70,9 @@ struct BirthDetails {
   BirthMoment Moment;
 };
 
-BirthDetails ReadBirthDetails(const BirthFormSide& side);
+// The exact offset is set from clock when given.
+BirthDetails ReadBirthDetails(const BirthFormSide& side,
+                              const std::optional<PersonClock>& clock = std::nullopt);
 
 // "Libra (Thula)" gives "Libra"; a text whose first three letters name no sign is
 // returned unchanged.
