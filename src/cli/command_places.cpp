@@ -69,11 +69,11 @@ Json ZoneCommand(const Json& input) {
       when.Hour > 24 || when.Minute < 0 || when.Minute > 59) {
     throw Rejection("BirthMonth, BirthDay, BirthHour or BirthMinute is out of range");
   }
-  const auto clock = ReadLocalClock(zone, when);
+  const auto clock = ReadZoneClock(zone, when);
   if (const auto* failure = std::get_if<FormFailure>(&clock)) {
     throw RejectionOf(*failure);
   }
-  const LocalClock& c = std::get<LocalClock>(clock);
+  const ZoneClock& c = std::get<ZoneClock>(clock);
   if (c.Readings.empty()) {
     // The person's reading gives the message that names the change.
     const auto refused = ReadPersonClock(zone, when, std::nullopt, "");

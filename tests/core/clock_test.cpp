@@ -132,9 +132,9 @@ class ClockReadings : public ::testing::TestWithParam<ReadingCase> {};
 
 TEST_P(ClockReadings, OneReadingAsTheDatabaseGivesIt) {
   const ReadingCase& c = GetParam();
-  const auto clock = ReadLocalClock(c.zone, c.when);
+  const auto clock = ReadZoneClock(c.zone, c.when);
   ASSERT_FALSE(IsRefused(clock)) << c.source;
-  const LocalClock& local = std::get<LocalClock>(clock);
+  const ZoneClock& local = std::get<ZoneClock>(clock);
   ASSERT_EQ(local.Readings.size(), 1u) << c.source;
   const ClockReading& r = local.Readings[0];
   EXPECT_EQ(r.UtcOffsetSeconds, c.offset_seconds) << c.source;
@@ -216,9 +216,9 @@ class ClockChanges : public ::testing::TestWithParam<ChangeCase> {};
 
 TEST_P(ClockChanges, GapsHaveNoReadingAndRepeatedHoursTwoEarlierFirst) {
   const ChangeCase& c = GetParam();
-  const auto clock = ReadLocalClock(c.zone, c.when);
+  const auto clock = ReadZoneClock(c.zone, c.when);
   ASSERT_FALSE(IsRefused(clock)) << c.source;
-  const LocalClock& local = std::get<LocalClock>(clock);
+  const ZoneClock& local = std::get<ZoneClock>(clock);
   ASSERT_EQ(static_cast<int>(local.Readings.size()), c.readings) << c.source;
   ASSERT_TRUE(local.Change.has_value()) << c.source;
   ExpectSameTime(local.Change->From, c.from, c.source);

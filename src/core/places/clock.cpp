@@ -133,7 +133,7 @@ std::string ChangeText(const ClockChange& change, std::string_view direction) {
 
 }  // namespace
 
-FormResult<LocalClock> ReadLocalClock(std::string_view time_zone, const LocalDateTime& when) {
+FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateTime& when) {
   const date::time_zone* zone = nullptr;
   try {
     zone = date::locate_zone(time_zone);
@@ -145,7 +145,7 @@ FormResult<LocalClock> ReadLocalClock(std::string_view time_zone, const LocalDat
   const date::local_seconds local = ToLocal(when);
   const date::local_info info = zone->get_info(local);
 
-  LocalClock clock;
+  ZoneClock clock;
   clock.TimeZone = std::string(time_zone);
   if (info.result == date::local_info::unique) {
     clock.Readings.push_back(ReadingOf(time_zone, info.first, local));
@@ -178,12 +178,12 @@ std::optional<ClockChoice> ParseClockChoice(std::string_view text) {
 FormResult<PersonClock> ReadPersonClock(std::string_view time_zone, const LocalDateTime& when,
                                         std::optional<ClockChoice> choice,
                                         std::string_view hour_control) {
-  auto clock = ReadLocalClock(time_zone, when);
+  auto clock = ReadZoneClock(time_zone, when);
   if (auto* failure = std::get_if<FormFailure>(&clock)) {
     failure->Control = std::string(hour_control);
     return *failure;
   }
-  const LocalClock& c = std::get<LocalClock>(clock);
+  const ZoneClock& c = std::get<ZoneClock>(clock);
   const LocalDateTime shown = FromLocal(ToLocal(when));
   const std::string moment = ClockText(shown) + " on " + DateText(shown) + " in " + c.TimeZone;
   if (c.Readings.empty()) {

@@ -40,14 +40,14 @@ struct ClockChange {
 // The clock of a zone at one local time: one reading normally; two where the clocks were
 // put back and the hour occurred twice (the earlier instant first); none where they were
 // put forward over it. Change names the change in the last two cases.
-struct LocalClock {
+struct ZoneClock {
   std::string TimeZone;
   std::vector<ClockReading> Readings;
   std::optional<ClockChange> Change;
 };
 
 // The readings from the IANA time-zone database; refused for a zone it does not know.
-FormResult<LocalClock> ReadLocalClock(std::string_view time_zone, const LocalDateTime& when);
+FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateTime& when);
 
 // Which reading of a repeated hour a person's birth time means.
 enum class ClockChoice { Earlier, Later };

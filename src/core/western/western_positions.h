@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
 
 namespace lumora {
 
@@ -102,13 +103,20 @@ struct WesternAngles {
 
 WesternAngles CalculateAngles(const WesternBirthData& data);
 
-// The tropical Moon: the Vedic Moon series with no ayanamsa.
+// The same angles for any instant: universal time in hours (not reduced to 0..24) on the
+// day whose Julian day number is julian_day, at a west-positive longitude and a
+// north-positive latitude in degrees. CalculateAngles is this at the form's instant.
+WesternAngles CalculateAnglesAt(double universal_time, double julian_day, double signed_longitude,
+                                double signed_latitude);
+
+// The tropical Moon: the Vedic Moon of the chosen model with no ayanamsa.
 struct WesternMoon {
   double T = 0.0;          // Julian centuries from J2000.0
   double Longitude = 0.0;  // degrees, [0, 360]
 };
 
-WesternMoon CalculateWesternMoon(const WesternBirthData& data);
+WesternMoon CalculateWesternMoon(const WesternBirthData& data,
+                                 MoonModel model = MoonModel::Standard);
 
 // Accumulated general precession in longitude, in degrees, from J2000.0 to d days
 // later.
@@ -126,12 +134,17 @@ struct LunarNodes {
 
 LunarNodes CalculateLunarNodes(double d);
 
+// Days from J2000.0 of universal time in hours (not reduced to 0..24) on the day whose
+// Julian day number is julian_day: the d of an instant given as the Moon gets it.
+double DayNumberAt(double universal_time, double julian_day);
+
 // Assembles the chart from the planets and nodes it computes and from the Moon and
 // angles computed beforehand for the same person.
 WesternChart CalculatePlanetPositions(const WesternBirthData& data, const WesternMoon& moon,
                                       const WesternAngles& angles);
 
 // The three steps in their order: angles, Moon, planets.
-WesternChart CalculateWesternChart(const WesternBirthData& data);
+WesternChart CalculateWesternChart(const WesternBirthData& data,
+                                   MoonModel model = MoonModel::Standard);
 
 }  // namespace lumora

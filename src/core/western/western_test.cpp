@@ -21,7 +21,7 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form) {
   };
 }
 
-WesternTestOutcome RunWesternTest(const WesternForm& form) {
+WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   if (auto fault = FindWesternListFault(form)) {
     return *fault;
   }
@@ -44,8 +44,9 @@ WesternTestOutcome RunWesternTest(const WesternForm& form) {
     if (clocks[i]) {
       data.UtcOffsetSeconds = clocks[i]->Reading.UtcOffsetSeconds;
     }
-    (i == 0 ? result.Male : result.Female) = CalculateWesternChart(data);
+    (i == 0 ? result.Male : result.Female) = CalculateWesternChart(data, model);
   }
+  result.Moon = model;
   result.MaleClock = std::move(clocks[0]);
   result.FemaleClock = std::move(clocks[1]);
   result.Score = ScoreWesternCompatibility(result.Male.Positions, result.Female.Positions);

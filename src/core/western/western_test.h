@@ -30,6 +30,7 @@ struct WesternTestResult {
   WesternChart Female;
   WesternScore Score;
   WesternReportLabels Report;
+  MoonModel Moon = MoonModel::Standard;  // the Moon both charts were computed with
   // The clock of each person whose panel named a zone.
   std::optional<PersonClock> MaleClock;
   std::optional<PersonClock> FemaleClock;
@@ -45,6 +46,6 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form);
 
 // The whole Western test of a form: list entries, validation, both charts (male first),
 // the score and the report labels.
-WesternTestOutcome RunWesternTest(const WesternForm& form);
+WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model = MoonModel::Standard);
 
 }  // namespace lumora

@@ -99,6 +99,12 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
                           std::to_string(person.Minute) + ":" + std::to_string(person.Second) +
                           kCrLf,
                       false, std::nullopt});
+  if (person.Moon == MoonModel::Precise) {
+    document.push_back({"Place of Birth: " + person.Place + kCrLf, false, std::nullopt});
+    document.push_back(
+        {std::string("Moon: ") + kPreciseMoonText + kCrLf + kCrLf, false, std::nullopt});
+    return;
+  }
   document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
 }
 
@@ -185,7 +191,7 @@ MatchOutcome CalculateMatch(MatchState& state) {
   return outcome;
 }
 
-MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
   if (auto failure = ValidateBirthDetails(form, state.LoadedFromFile)) {
     return {std::move(failure), std::nullopt};
   }
@@ -193,6 +199,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
   std::optional<MoonSignResult> girl_moon;
   std::optional<PersonClock> boy_clock;
   std::optional<PersonClock> girl_clock;
+  std::optional<BirthMoment> boy_moment;
+  std::optional<BirthMoment> girl_moment;
   if (state.LoadedFromFile) {
     state.LoadedFromFile = false;
   } else {
@@ -208,10 +216,14 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
     girl_clock = std::get<std::optional<PersonClock>>(std::move(girl_reading));
     const BirthDetails boy = ReadBirthDetails(form.Boy, boy_clock);
     const BirthDetails girl = ReadBirthDetails(form.Girl, girl_clock);
-    boy_moon = CalculateMoonSign(boy.Moment);
-    girl_moon = CalculateMoonSign(girl.Moment);
+    boy_moon = CalculateMoonSign(boy.Moment, model);
+    girl_moon = CalculateMoonSign(girl.Moment, model);
+    boy_moment = boy.Moment;
+    girl_moment = girl.Moment;
     state.BoyDetails = boy.Details;
     state.GirlDetails = girl.Details;
+    state.BoyDetails.Moon = model;
+    state.GirlDetails.Moon = model;
     state.BoyRashi = BareSignName(boy_moon->MoonSignName);
     state.GirlRashi = BareSignName(girl_moon->MoonSignName);
     state.BoyNakshatra = boy_moon->NakshatraName;
@@ -221,6 +233,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
   if (outcome.Result) {
     outcome.Result->BoyMoon = boy_moon;
     outcome.Result->GirlMoon = girl_moon;
+    outcome.Result->BoyMoment = boy_moment;
+    outcome.Result->GirlMoment = girl_moment;
     outcome.Result->BoyClock = std::move(boy_clock);
     outcome.Result->GirlClock = std::move(girl_clock);
   }
