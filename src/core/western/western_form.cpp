@@ -317,6 +317,31 @@ std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form) 
   return CheckCoordinates(form.Female, WesternSide::Female);
 }
 
+std::optional<int> FindWesternZoneRow(int standard_offset_seconds) {
+  std::optional<int> any_row;
+  for (int row = 0; row < kTimeZoneCount; ++row) {
+    // A row's hours and minutes are what added to the local clock gives universal time.
+    const int add_seconds = kTimeZones[row].Hours * 3600 + WesternTimeZoneMinutes(row) * 60;
+    if (add_seconds != -standard_offset_seconds) {
+      continue;
+    }
+    const std::string_view text = kTimeZones[row].Text;
+    if (text.find("Standard") != std::string_view::npos ||
+        text.find("Greenwich") != std::string_view::npos) {
+      return row;
+    }
+    if (!any_row) {
+      any_row = row;
+    }
+  }
+  return any_row;
+}
+
+std::string WesternZoneEntryText(const PersonClock& clock) {
+  const int standard = clock.Reading.UtcOffsetSeconds - (clock.Reading.IsDaylight ? 3600 : 0);
+  return clock.TimeZone + ", " + FormatUtcOffset(standard);
+}
+
 FormResult<std::optional<PersonClock>> ReadPanelClock(const WesternFormSide& side,
                                                       WesternSide which) {
   if (side.TimeZoneId.empty()) {

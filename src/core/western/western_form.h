@@ -133,6 +133,15 @@ std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form);
 // which a validated form never holds.
 WesternBirthData ReadWesternBirthData(const WesternFormSide& side);
 
+// The time-zone row that, with the DST box, expresses a standard offset from universal time
+// (signed seconds, east positive): a standard-time row where the table has one, else any
+// row of that offset; nothing when no row has it (Kathmandu's +05:45).
+std::optional<int> FindWesternZoneRow(int standard_offset_seconds);
+
+// The zone entry a panel shows for a clock that no row expresses: "Asia/Kathmandu, +05:45"
+// (the standard offset; the DST box carries the daylight hour).
+std::string WesternZoneEntryText(const PersonClock& clock);
+
 // The clock of a panel that names its zone, refused (focus on the panel's hour list) for a
 // time that never existed there or a repeated hour without a reading; nothing for a panel
 // without a zone.
