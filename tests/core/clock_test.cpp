@@ -309,16 +309,16 @@ TEST(PersonClock, LineUnderTheZoneFields) {
   } cases[] = {
       {"Asia/Kolkata",
        {1943, 3, 1, 12, 0},
-       "Asia/Kolkata, +06:30, daylight time in force; war time 1941-1945: the dates of India's "
-       "clock changes are uncertain, check the birth record"},
+       "Asia/Kolkata, +06:30, daylight time in force; India's war time 1941-1945: the dates of "
+       "its changes are uncertain"},
       {"Asia/Kathmandu", {1990, 1, 1, 12, 0}, "Asia/Kathmandu, +05:45, standard time"},
       {"America/New_York",
        {1974, 1, 15, 12, 0},
        "America/New_York, -04:00, daylight time in force"},
       {"Asia/Kolkata",
        {1850, 1, 1, 12, 0},
-       "Asia/Kolkata, +05:53:28, standard time; before 1906 Indian towns kept their own local, "
-       "railway (Madras), Bombay or Calcutta time: check which clock the birth record used"},
+       "Asia/Kolkata, +05:53:28, standard time; before 1906 Indian towns kept local, Madras, "
+       "Bombay or Calcutta time: check the record"},
   };
   for (const auto& c : cases) {
     const auto clock = ReadPersonClock(c.zone, c.when, std::nullopt, "cboMHH");

@@ -37,11 +37,9 @@ struct UncertainEra {
 };
 
 constexpr std::string_view kIndiaBefore1906 =
-    "before 1906 Indian towns kept their own local, railway (Madras), Bombay or Calcutta "
-    "time: check which clock the birth record used";
+    "before 1906 Indian towns kept local, Madras, Bombay or Calcutta time: check the record";
 constexpr std::string_view kIndiaWarTime =
-    "war time 1941-1945: the dates of India's clock changes are uncertain, check the birth "
-    "record";
+    "India's war time 1941-1945: the dates of its changes are uncertain";
 
 constexpr std::array<UncertainEra, 4> kUncertainEras{{
     {"Asia/Kolkata", 1, 1, 1, 1906, 1, 1, kIndiaBefore1906},
@@ -52,8 +50,7 @@ constexpr std::array<UncertainEra, 4> kUncertainEras{{
 }};
 
 constexpr std::string_view kLocalMeanTimeCaution =
-    "local mean time: each town kept its own sun time, and the zone gives that of its main "
-    "city";
+    "local mean time: the town's own sun time, check the record";
 
 constexpr std::array<std::string_view, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",

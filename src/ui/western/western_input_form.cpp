@@ -250,6 +250,9 @@ QGroupBox* WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
   p.ClockLine->setObjectName(QStringLiteral("lbl") + prefix + QStringLiteral("Clock"));
   p.ClockLine->setAccessibleName(tr("Clock of the birth place"));
   p.ClockLine->setWordWrap(true);
+  // Room for a caution's second line, so that the form keeps its size as the clock changes.
+  p.ClockLine->setMinimumHeight(2 * p.ClockLine->fontMetrics().lineSpacing());
+  p.ClockLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   grid->addWidget(p.ClockLine, row++, 1);
   p.Reading = new QComboBox(frame);
   p.Reading->setObjectName(QStringLiteral("cbo") + prefix + QStringLiteral("ClockReading"));

@@ -228,6 +228,9 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   s.ClockLine->setObjectName(Name("lbl", p, "Clock"));
   s.ClockLine->setAccessibleName(tr("Clock of the birth place"));
   s.ClockLine->setWordWrap(true);
+  // Room for a caution's second line, so that the form keeps its size as the clock changes.
+  s.ClockLine->setMinimumHeight(2 * s.ClockLine->fontMetrics().lineSpacing());
+  s.ClockLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   s.ClockLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
   grid->addWidget(s.ClockLine, row++, 1, 1, 4);
   s.Reading = new QComboBox(frame);
