@@ -62,6 +62,11 @@ AboutBox::AboutBox(const Services& services, QWidget* parent) : QDialog(parent) 
   BrowserService* browser = services.Browser;
   connect(home, &QLabel::linkActivated, this, [browser] { browser->Open(HomePageUrl()); });
   layout->addWidget(home);
+  // The bundled atlas is GeoNames data, whose licence asks for this line where users see it.
+  auto* places = new QLabel(tr("Place data: GeoNames (geonames.org), CC BY 4.0"), this);
+  places->setObjectName(QStringLiteral("lblPlaceData"));
+  places->setAccessibleName(places->text());
+  layout->addWidget(places);
   auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
   ok->setDefault(true);
