@@ -103,6 +103,7 @@ WesternFormSide ReadPanel(const Json& input, WesternSide side) {
              panel.LongWest);
   panel.TimeZoneRow = TimeZoneControl(input, ControlName(side, WesternControl::TimeZone));
   panel.DST = CheckBox(input, ControlName(side, WesternControl::DST));
+  ReadZoneInput(input, side, panel.TimeZoneId, panel.ClockReading);
   return panel;
 }
 

@@ -7,7 +7,10 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_io.h"
+#include "core/entry/person_side.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/places/atlas.h"
+#include "core/places/clock.h"
 #include "core/vedic/chart/birth_time.h"
 
 namespace lumora::cli {
@@ -89,6 +92,34 @@ Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool repor
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);
 Json NakshatraJson(const std::string& name);
+
+struct AtlasCommandOptions {
+  std::string query;
+  int limit = kDefaultSearchLimit;
+  bool json = false;
+};
+
+struct ZoneCommandOptions {
+  CommonOptions common;
+};
+
+void RegisterAtlasCommand(CLI::App& app, AtlasCommandOptions& options, Action& action);
+void RegisterZoneCommand(CLI::App& app, ZoneCommandOptions& options, Action& action);
+
+// The atlas output of one place.
+Json PlaceJson(const Place& place);
+
+// The zone command of one input object.
+Json ZoneCommand(const Json& input);
+
+// Adds TimeZone, UtcOffsetSeconds and Abbreviation to a person's moon output where the
+// person's clock came from a zone.
+void AddClockJson(Json& moon, const std::optional<PersonClock>& clock);
+
+// A person's MTimeZoneId / MClockReading (side 'M') or FTimeZoneId / FClockReading of form
+// input; an unknown reading is rejected.
+void ReadZoneInput(const Json& input, PersonSide side, std::string& zone_id,
+                   std::optional<ClockChoice>& reading);
 
 // Adds --json and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);

@@ -20,12 +20,16 @@ int main(int argc, char** argv) {
   VedicCommandOptions vedic;
   ProfileCommandOptions profile;
   InfoCommandOptions info;
+  AtlasCommandOptions atlas;
+  ZoneCommandOptions zone;
   Action action;
   RegisterMoonCommand(app, moon, action);
   RegisterWesternCommand(app, western, action);
   RegisterVedicCommand(app, vedic, action);
   RegisterProfileCommand(app, profile, action);
   RegisterInfoCommand(app, info, action);
+  RegisterAtlasCommand(app, atlas, action);
+  RegisterZoneCommand(app, zone, action);
 
   try {
     app.parse(argc, argv);

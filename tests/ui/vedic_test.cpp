@@ -142,20 +142,6 @@ class VedicTest : public QObject {
     QTRY_VERIFY(main_->Vedic().Picker() == nullptr);  // closed and discarded
   }
 
-  void PlaceLookUpChecksThenSearches() {
-    TypeInto(Edit("txtMCity"), QStringLiteral("Pune"));
-    Click("cmdMaleBrowse");
-    QCOMPARE(stand_ins_->messages.Last(), QStringLiteral("Please Enter State"));
-    QVERIFY(stand_ins_->browser.opened.empty());
-    TypeInto(Edit("txtMState"), QStringLiteral("Maharashtra"));
-    TypeInto(Edit("txtMCountry"), QStringLiteral("India"));
-    Click("cmdMaleBrowse");
-    QCOMPARE(stand_ins_->browser.opened.size(), std::size_t{1});
-    const QUrl url = stand_ins_->browser.opened[0];
-    QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
-             QStringLiteral("Pune Maharashtra India Latitude Longitude"));
-  }
-
   void FullMatchShowsEveryPage() {
     Fill(kBoy);
     Fill(kGirl);

@@ -2,6 +2,7 @@
 // look-up, the report, printing and the way between the two tests.
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,10 +11,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrlQuery>
 #include <variant>
 
@@ -315,40 +318,44 @@ class WesternTest : public QObject {
     QCOMPARE(Edit("txtMLD")->text(), QString());
   }
 
-  void PlaceLookUpChecksThenSearches() {
+  void PlaceLookUpOpensTheAtlasSearchPrefilled() {
+    // The button no longer needs state and country: it searches the atlas for the city.
     const struct {
       const char* button;
-      const char *city, *state, *country;
-      const char* message;  // nullptr: the search opens
-      const char* focus;
+      const char* city;
+      bool accept;
+      const char* filled_city;  // the City box afterwards
+      const char* filled_lat;
     } cases[] = {
-        {"Command1", "", "Maharashtra", "India", "Please Enter City", "txtMCity"},
-        {"Command1", "Pune", "", "India", "Please Enter State", "txtMState"},
-        {"Command2", "Pune", "Maharashtra", "", "Please Enter Country", "txtFCountry"},
-        {"Command2", "Pune", "Maharashtra", "India", nullptr, nullptr},
+        {"Command1", "Poona", false, "Poona", ""},
+        {"Command2", "Poona", true, "Pune", "18"},
     };
     for (const auto& c : cases) {
       const char prefix = QByteArray(c.button) == "Command1" ? 'M' : 'F';
       Retype(Name("txt", prefix, "City"), c.city);
-      Retype(Name("txt", prefix, "State"), c.state);
-      Retype(Name("txt", prefix, "Country"), c.country);
-      stand_ins_->messages.shown.clear();
-      stand_ins_->browser.opened.clear();
+      bool seen = false;
+      QTimer::singleShot(0, this, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->objectName(), QStringLiteral("dlgPlaceSearch"));
+        QTRY_VERIFY(dialog->findChild<QListWidget*>(QStringLiteral("lstPlaces"))->count() > 0);
+        QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("txtPlaceQuery"))->text(),
+                 QString::fromLatin1(c.city));
+        seen = true;
+        QTest::mouseClick(
+            dialog->findChild<QPushButton*>(c.accept ? QStringLiteral("cmdPlaceOk")
+                                                     : QStringLiteral("cmdPlaceCancel")),
+            Qt::LeftButton);
+      });
       Click(c.button);
-      if (c.message) {
-        QCOMPARE(stand_ins_->messages.Last(), QString::fromLatin1(c.message));
-        QCOMPARE(form_->focusWidget(), Find<QWidget>(c.focus));
-        QVERIFY(stand_ins_->browser.opened.empty());
-        continue;
-      }
-      QVERIFY(stand_ins_->messages.shown.empty());
-      QCOMPARE(stand_ins_->browser.opened.size(), std::size_t{1});
-      QCOMPARE(QUrlQuery(stand_ins_->browser.opened[0])
-                   .queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
-               QStringLiteral("Pune Maharashtra India Latitude Longitude"));
+      QVERIFY(seen);
+      QVERIFY(stand_ins_->browser.opened.empty());
+      QCOMPARE(Find<QLineEdit>(Name("txt", prefix, "City"))->text(),
+               QString::fromLatin1(c.filled_city));
+      QCOMPARE(Find<QLineEdit>(Name("txt", prefix, "LD"))->text(),
+               QString::fromLatin1(c.filled_lat));
     }
   }
-
   void PrintsAnImageOfTheReport() {
     QTemporaryDir dir;
     stand_ins_->printer.pdf_path = dir.filePath(QStringLiteral("western.pdf"));

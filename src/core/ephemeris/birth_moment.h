@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace lumora {
 
 // One person's birth inputs for the ephemerides. Zone, longitude and latitude are
@@ -19,6 +21,10 @@ struct BirthMoment {
   bool IsEast = false;
   bool IsSouth = false;
   bool IsDST = false;
+  // The exact offset of the birth place's clock from universal time (signed seconds, east
+  // positive), where the zone is known. When set, universal time is the clock time less
+  // this offset, and the zone magnitudes, hemisphere and daylight flag above are not used.
+  std::optional<int> UtcOffsetSeconds;
 };
 
 }  // namespace lumora

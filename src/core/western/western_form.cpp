@@ -125,7 +125,7 @@ std::optional<WesternFormMessage> FindWesternListFault(const WesternFormSide& pa
                      WesternMessageIcon::Error, side, list.Control);
     }
   }
-  if (!LookupTimeZone(panel.TimeZoneRow)) {
+  if (panel.TimeZoneId.empty() && !LookupTimeZone(panel.TimeZoneRow)) {
     const std::string name = ControlName(side, WesternControl::TimeZone);
     return Failure("Row " + std::to_string(panel.TimeZoneRow) + " is not an entry of the list " +
                        name + " (rows 0 to " + std::to_string(kTimeZoneCount - 1) + ")",
@@ -166,6 +166,47 @@ std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form) 
   return CheckCoordinates(form.Female, WesternSide::Female);
 }
 
+std::optional<int> FindWesternZoneRow(int standard_offset_seconds) {
+  std::optional<int> any_row;
+  for (int row = 0; row < kTimeZoneCount; ++row) {
+    // A row's hours and minutes are what added to the local clock gives universal time.
+    const int add_seconds = kTimeZones[row].Hours * 3600 + WesternTimeZoneMinutes(row) * 60;
+    if (add_seconds != -standard_offset_seconds) {
+      continue;
+    }
+    const std::string_view text = kTimeZones[row].Text;
+    if (text.find("Standard") != std::string_view::npos ||
+        text.find("Greenwich") != std::string_view::npos) {
+      return row;
+    }
+    if (!any_row) {
+      any_row = row;
+    }
+  }
+  return any_row;
+}
+
+std::string WesternZoneEntryText(const PersonClock& clock) {
+  const int standard = clock.Reading.UtcOffsetSeconds - (clock.Reading.IsDaylight ? 3600 : 0);
+  return clock.TimeZone + ", " + FormatUtcOffset(standard);
+}
+
+FormResult<std::optional<PersonClock>> ReadPanelClock(const WesternFormSide& side,
+                                                      WesternSide which) {
+  if (side.TimeZoneId.empty()) {
+    return std::optional<PersonClock>{};
+  }
+  const LocalDateTime when{ParseInteger(side.Year).value_or(0), MonthNumber(side.Month).value_or(1),
+                           ParseInteger(side.Day).value_or(1), ParseInteger(side.Hour).value_or(0),
+                           ParseInteger(side.Minute).value_or(0)};
+  auto clock = ReadPersonClock(side.TimeZoneId, when, side.ClockReading,
+                               ControlName(which, WesternControl::Hour));
+  if (auto* failure = std::get_if<FormFailure>(&clock)) {
+    return *failure;
+  }
+  return std::optional<PersonClock>(std::get<PersonClock>(std::move(clock)));
+}
+
 FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, WesternSide side) {
   if (auto fault = FindWesternListFault(panel, side)) {
     return *fault;
@@ -179,7 +220,10 @@ FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, 
     }
     numbers[i] = *value;
   }
-  const TimeZoneRow zone = kTimeZones[static_cast<std::size_t>(panel.TimeZoneRow)];
+  // A panel whose zone comes from the atlas may show a zone entry beyond the table; its
+  // row is not read then.
+  const TimeZoneRow zone =
+      kTimeZones[static_cast<std::size_t>(panel.TimeZoneId.empty() ? panel.TimeZoneRow : 0)];
   WesternBirthData data;
   data.BirthMonth = *MonthNumber(panel.Month);
   data.BirthDay = *ParseDigits(panel.Day);
@@ -187,7 +231,7 @@ FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, 
   data.BirthHour = *ParseDigits(panel.Hour);
   data.BirthMinute = *ParseDigits(panel.Minute);
   data.ZoneAddHours = zone.Hours;
-  data.ZoneAddMinutes = WesternTimeZoneMinutes(panel.TimeZoneRow);
+  data.ZoneAddMinutes = WesternTimeZoneMinutes(panel.TimeZoneId.empty() ? panel.TimeZoneRow : 0);
   data.ZoneHour = std::abs(data.ZoneAddHours);
   data.ZoneMinute = std::abs(data.ZoneAddMinutes);
   data.LatDeg = numbers[0];

@@ -9,6 +9,7 @@
 #include "core/entry/form_result.h"
 #include "core/entry/person_side.h"
 #include "core/entry/place_lookup.h"
+#include "core/places/clock.h"
 #include "core/western/western_positions.h"
 
 namespace lumora {
@@ -40,6 +41,11 @@ struct WesternFormSide {
   bool LongWest = false;
   int TimeZoneRow = 0;  // list position in the time-zone table, 0 .. 70
   bool DST = false;
+  // The birth place's IANA zone, where the atlas gave one: the clock then comes from the
+  // zone at the birth date and time, and the zone row and the DST box are not used.
+  std::string TimeZoneId;
+  // Which reading of a repeated hour the birth time means, where the hour occurred twice.
+  std::optional<ClockChoice> ClockReading;
 };
 
 struct WesternForm {
@@ -79,5 +85,20 @@ std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form);
 // The birth data of one panel, its zone from the Western reading of the time-zone
 // table; the list fault or the coordinate box that does not hold a number refuses it.
 FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, WesternSide side);
+
+// The time-zone row that, with the DST box, expresses a standard offset from universal time
+// (signed seconds, east positive): a standard-time row where the table has one, else any
+// row of that offset; nothing when no row has it (Kathmandu's +05:45).
+std::optional<int> FindWesternZoneRow(int standard_offset_seconds);
+
+// The zone entry a panel shows for a clock that no row expresses: "Asia/Kathmandu, +05:45"
+// (the standard offset; the DST box carries the daylight hour).
+std::string WesternZoneEntryText(const PersonClock& clock);
+
+// The clock of a panel that names its zone, refused (focus on the panel's hour list) for a
+// time that never existed there or a repeated hour without a reading; nothing for a panel
+// without a zone.
+FormResult<std::optional<PersonClock>> ReadPanelClock(const WesternFormSide& side,
+                                                      WesternSide which);
 
 }  // namespace lumora

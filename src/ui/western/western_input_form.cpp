@@ -11,8 +11,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/places/clock.h"
+#include "core/places/place_form.h"
+#include "core/text.h"
+#include "core/entry/time_zones.h"
+#include "ui/common/place_finder.h"
 #include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
 #include "ui/shell/main_window.h"
@@ -189,8 +195,8 @@ QGroupBox* WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
 
   p.LookUp = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), frame);
   p.LookUp->setObjectName(male ? QStringLiteral("Command1") : QStringLiteral("Command2"));
-  p.LookUp->setAccessibleDescription(
-      tr("Opens a web search for the latitude and longitude of the place"));
+  p.LookUp->setAccessibleName(tr("Find latitude and longitude"));
+  p.LookUp->setAccessibleDescription(tr("Opens the place search of the atlas"));
   p.LookUp->setAutoDefault(false);
   grid->addLayout(Row({p.LookUp}), row++, 1);
 
@@ -232,11 +238,36 @@ QGroupBox* WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
   p.DST = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
   p.DST->setObjectName(ObjectName(side, C::DST));
   grid->addWidget(p.DST, row++, 1);
+  const QString prefix = male ? QStringLiteral("M") : QStringLiteral("F");
+  p.ClockLine = new QLabel(frame);
+  p.ClockLine->setObjectName(QStringLiteral("lbl") + prefix + QStringLiteral("Clock"));
+  p.ClockLine->setAccessibleName(tr("Clock of the birth place"));
+  p.ClockLine->setWordWrap(true);
+  // Room for a caution's second line, so that the form keeps its size as the clock changes.
+  p.ClockLine->setMinimumHeight(2 * p.ClockLine->fontMetrics().lineSpacing());
+  p.ClockLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  grid->addWidget(p.ClockLine, row++, 1);
+  p.Reading = new QComboBox(frame);
+  p.Reading->setObjectName(QStringLiteral("cbo") + prefix + QStringLiteral("ClockReading"));
+  p.Reading->setAccessibleName(tr("Which reading of the repeated hour"));
+  p.Reading->setVisible(false);
+  grid->addWidget(p.Reading, row++, 1);
   grid->setRowStretch(row, 1);
 
-  const Panel* panel = &p;
+  Panel* panel = &p;
   connect(p.LookUp, &QPushButton::clicked, this,
           [this, panel, side] { LookUpPlace(*panel, side); });
+  auto* completer =
+      new PlaceCompleter(p.City, QStringLiteral("cmp") + prefix + QStringLiteral("City"));
+  connect(completer, &PlaceCompleter::PlaceChosen, this,
+          [this, side](const Place& place) { FillFromPlace(side, place); });
+  for (QComboBox* list : {p.Day, p.Month, p.Year, p.Hour, p.Minute}) {
+    connect(list, &QComboBox::currentIndexChanged, this, [this, panel] { RefreshClock(*panel); });
+  }
+  // A zone chosen or a box ticked by hand always wins over the atlas.
+  connect(p.TimeZone, &QComboBox::activated, this, [this, panel] { EndAtlasHold(*panel); });
+  connect(p.DST, &QCheckBox::clicked, this, [this, panel] { EndAtlasHold(*panel); });
+  connect(p.Reading, &QComboBox::activated, this, [this, panel] { RefreshClock(*panel); });
   return frame;
 }
 
@@ -262,6 +293,10 @@ WesternFormSide WesternInputForm::Read(const Panel& p) {
   out.LongWest = p.West->isChecked();
   out.TimeZoneRow = p.TimeZone->currentIndex();
   out.DST = p.DST->isChecked();
+  out.TimeZoneId = p.TimeZoneId;
+  if (const QVariant choice = p.Reading->currentData(); choice.isValid()) {
+    out.ClockReading = static_cast<ClockChoice>(choice.toInt());
+  }
   return out;
 }
 
@@ -287,15 +322,96 @@ void WesternInputForm::Apply(const WesternFormMessage& message) {
   target->setFocus(Qt::OtherFocusReason);
 }
 
-void WesternInputForm::LookUpPlace(const Panel& panel, WesternSide side) {
-  const WesternFormSide entries = Read(panel);
-  const PlaceLookup lookup = LookupPlace(entries.City, entries.State, entries.Country, side);
-  if (lookup.Failure) {
-    services_.Messages->Show(this, ToQString(lookup.Failure->Message), lookup.Failure->Icon);
-    Apply(*lookup.Failure);
+void WesternInputForm::LookUpPlace(Panel& panel, WesternSide side) {
+  PlaceSearchDialog dialog(panel.City->text(), this);
+  if (dialog.exec() != QDialog::Accepted) {
     return;
   }
-  services_.Browser->Open(WebSearchUrl(ToQString(lookup.Query)));
+  if (const auto place = dialog.ChosenPlace()) {
+    FillFromPlace(side, *place);
+  }
+}
+
+void WesternInputForm::FillFromPlace(WesternSide side, const Place& place) {
+  Panel& p = side == WesternSide::Male ? male_ : female_;
+  p.City->setText(ToQString(place.Name));
+  p.State->setText(ToQString(place.State));
+  p.Country->setText(ToQString(place.Country));
+  const CoordinateFormValues c = CoordinatesOf(place);
+  p.LatDeg->setText(QString::number(c.LatDeg));
+  p.LatMin->setText(QString::number(c.LatMin));
+  (c.North ? p.North : p.South)->setChecked(true);
+  p.LongDeg->setText(QString::number(c.LongDeg));
+  p.LongMin->setText(QString::number(c.LongMin));
+  (c.East ? p.East : p.West)->setChecked(true);
+  p.TimeZoneId = place.TimeZone;
+  RefreshClock(p);
+}
+
+void WesternInputForm::RefreshClock(Panel& p) {
+  if (p.TimeZoneId.empty()) {
+    return;
+  }
+  const WesternFormSide entries = Read(p);
+  const auto number = [](const std::string& text) { return ParseInteger(text).value_or(0); };
+  const LocalDateTime when{number(entries.Year), p.Month->currentIndex() + 1, number(entries.Day),
+                           number(entries.Hour), number(entries.Minute)};
+  const auto clock = ReadZoneClock(p.TimeZoneId, when);
+  const auto* zone = std::get_if<ZoneClock>(&clock);
+  const bool repeated = zone && zone->Readings.size() == 2;
+  {
+    const QSignalBlocker quiet(p.Reading);
+    const QVariant kept = p.Reading->currentData();
+    p.Reading->clear();
+    if (repeated) {
+      p.Reading->addItem(tr("This hour occurred twice: choose which"));
+      p.Reading->addItem(tr("Earlier, %1 %2 (daylight time)")
+                             .arg(ToQString(zone->Readings[0].Abbreviation),
+                                  ToQString(FormatUtcOffset(zone->Readings[0].UtcOffsetSeconds))),
+                         static_cast<int>(ClockChoice::Earlier));
+      p.Reading->addItem(tr("Later, %1 %2 (standard time)")
+                             .arg(ToQString(zone->Readings[1].Abbreviation),
+                                  ToQString(FormatUtcOffset(zone->Readings[1].UtcOffsetSeconds))),
+                         static_cast<int>(ClockChoice::Later));
+      if (kept.isValid()) {
+        p.Reading->setCurrentIndex(p.Reading->findData(kept));
+      }
+    }
+  }
+  p.Reading->setVisible(repeated);
+
+  const auto reading = ReadPersonClock(p.TimeZoneId, when, Read(p).ClockReading, "");
+  if (const auto* failure = std::get_if<FormFailure>(&reading)) {
+    p.ClockLine->setText(ToQString(failure->Message));
+    return;
+  }
+  const PersonClock& person = std::get<PersonClock>(reading);
+  const int standard = person.Reading.UtcOffsetSeconds - (person.Reading.IsDaylight ? 3600 : 0);
+  const QSignalBlocker quiet(p.TimeZone);
+  // The person's own entry beyond the table, where no row expresses the zone.
+  while (p.TimeZone->count() > kTimeZoneCount) {
+    p.TimeZone->removeItem(kTimeZoneCount);
+  }
+  if (const auto row = FindWesternZoneRow(standard)) {
+    p.TimeZone->setCurrentIndex(*row);
+  } else {
+    p.TimeZone->addItem(ToQString(WesternZoneEntryText(person)));
+    p.TimeZone->setCurrentIndex(kTimeZoneCount);
+  }
+  p.DST->setChecked(person.Reading.IsDaylight);
+  p.ClockLine->setText(ToQString(DescribeClock(person)));
+}
+
+void WesternInputForm::EndAtlasHold(Panel& p) {
+  p.TimeZoneId.clear();
+  p.ClockLine->clear();
+  p.Reading->clear();
+  p.Reading->setVisible(false);
+  // The person's own entry goes with the hold unless it is still the chosen one, where
+  // the check of the list then asks for a zone of the table.
+  if (p.TimeZone->count() > kTimeZoneCount && p.TimeZone->currentIndex() < kTimeZoneCount) {
+    p.TimeZone->removeItem(kTimeZoneCount);
+  }
 }
 
 }  // namespace lumora::ui

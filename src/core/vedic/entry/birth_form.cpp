@@ -38,9 +38,16 @@ const EmptyCheck kEmptyChecks[] = {
     {&BirthFormSide::Country, FormControl::Country, "Please Enter Country", "Please Enter Country"},
 };
 
+bool IsZoneBox(const std::string BirthFormSide::*field) {
+  return field == &BirthFormSide::ZoneHour || field == &BirthFormSide::ZoneMinute;
+}
+
 std::optional<FormFailure> CheckSideEntries(const BirthFormSide& s, PersonSide side) {
   const bool boy = side == PersonSide::Male;
   for (const EmptyCheck& check : kEmptyChecks) {
+    if (!s.TimeZoneId.empty() && IsZoneBox(check.Field)) {
+      continue;  // the zone's own offset stands in for the zone boxes
+    }
     // Only an exactly empty text is empty: blanks count as content.
     if ((s.*check.Field).empty()) {
       return FormFailure{boy ? check.BoyMessage : check.GirlMessage, MessageIcon::Error,
@@ -89,6 +96,9 @@ const NumberCheck kNumberChecks[] = {
 
 std::optional<FormFailure> CheckSideNumbers(const BirthFormSide& s, PersonSide side) {
   for (const NumberCheck& check : kNumberChecks) {
+    if (!s.TimeZoneId.empty() && IsZoneBox(check.Field)) {
+      continue;
+    }
     std::string_view text = s.*check.Field;
     if (check.AllowsMinus && !text.empty() && text.front() == '-') {
       text.remove_prefix(1);
@@ -107,6 +117,24 @@ std::optional<FormFailure> CheckSideNumbers(const BirthFormSide& s, PersonSide s
 }
 
 }  // namespace
+
+LocalDateTime LocalBirthTime(const BirthFormSide& side) {
+  return {ParseInteger(side.Year).value_or(0), MonthNumber(side.Month).value_or(1),
+          ParseInteger(side.Day).value_or(1), ParseInteger(side.Hour).value_or(0),
+          ParseInteger(side.Minute).value_or(0)};
+}
+
+FormResult<std::optional<PersonClock>> ReadSideClock(const BirthFormSide& side, PersonSide person) {
+  if (side.TimeZoneId.empty()) {
+    return std::optional<PersonClock>{};
+  }
+  auto clock = ReadPersonClock(side.TimeZoneId, LocalBirthTime(side), side.ClockReading,
+                               ControlName(person, FormControl::Hour));
+  if (auto* failure = std::get_if<FormFailure>(&clock)) {
+    return *failure;
+  }
+  return std::optional<PersonClock>(std::get<PersonClock>(std::move(clock)));
+}
 
 std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form, bool loaded_from_file) {
   if (loaded_from_file) {

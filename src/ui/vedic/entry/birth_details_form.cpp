@@ -11,8 +11,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/places/clock.h"
+#include "core/places/place_form.h"
+#include "ui/common/place_finder.h"
 #include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
 #include "ui/shell/main_window.h"
@@ -116,11 +120,11 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   QWidget* previous = nullptr;
   for (Side* side : {&boy_, &girl_}) {
     for (QWidget* w : std::initializer_list<QWidget*>{
-             side->Name,       side->Day,     side->Month,       side->Year,  side->Hour,
-             side->Minute,     side->Second,  side->City,        side->State, side->Country,
-             side->Browse,     side->LatDeg,  side->LatMin,      side->North, side->South,
-             side->LongDeg,    side->LongMin, side->East,        side->West,  side->ZoneHour,
-             side->ZoneMinute, side->DST,     side->TimeZoneHelp}) {
+             side->Name,       side->Day,     side->Month,        side->Year,   side->Hour,
+             side->Minute,     side->Second,  side->City,         side->State,  side->Country,
+             side->Browse,     side->LatDeg,  side->LatMin,       side->North,  side->South,
+             side->LongDeg,    side->LongMin, side->East,         side->West,   side->ZoneHour,
+             side->ZoneMinute, side->DST,     side->TimeZoneHelp, side->Reading}) {
       if (previous) {
         setTabOrder(previous, w);
       }
@@ -173,7 +177,8 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   s.Browse = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), frame);
   s.Browse->setObjectName(p == 'M' ? QStringLiteral("cmdMaleBrowse")
                                    : QStringLiteral("cmdFemaleBrowse"));
-  s.Browse->setAccessibleDescription(tr("Opens a web search for the coordinates of the place"));
+  s.Browse->setAccessibleName(tr("Find latitude and longitude"));
+  s.Browse->setAccessibleDescription(tr("Opens the place search of the atlas"));
   grid->addWidget(s.Browse, row++, 1, 1, 4);
 
   // A coordinate: degrees, minutes and its direction pair, the first option preset.
@@ -223,6 +228,20 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   tz->addWidget(s.TimeZoneHelp);
   tz->addStretch();
   grid->addLayout(tz, row++, 3, 1, 2);
+  s.ClockLine = new QLabel(frame);
+  s.ClockLine->setObjectName(Name("lbl", p, "Clock"));
+  s.ClockLine->setAccessibleName(tr("Clock of the birth place"));
+  s.ClockLine->setWordWrap(true);
+  // Room for a caution's second line, so that the form keeps its size as the clock changes.
+  s.ClockLine->setMinimumHeight(2 * s.ClockLine->fontMetrics().lineSpacing());
+  s.ClockLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  s.ClockLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  grid->addWidget(s.ClockLine, row++, 1, 1, 4);
+  s.Reading = new QComboBox(frame);
+  s.Reading->setObjectName(Name("cbo", p, "ClockReading"));
+  s.Reading->setAccessibleName(tr("Which reading of the repeated hour"));
+  s.Reading->setVisible(false);
+  grid->addWidget(s.Reading, row++, 1, 1, 4);
   grid->setColumnStretch(4, 1);
 
   using C = FormControl;
@@ -239,7 +258,20 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   connect(s.TimeZoneHelp, &QLabel::linkActivated, this,
           [this, boy] { emit TimeZoneHelpRequested(boy); });
   Side* side = &s;
-  connect(s.Browse, &QPushButton::clicked, this, [this, side, p] { LookUpPlace(*side, p); });
+  connect(s.Browse, &QPushButton::clicked, this, [this, side] { LookUpPlace(*side); });
+  auto* completer = new PlaceCompleter(s.City, Name("cmp", p, "City"));
+  connect(completer, &PlaceCompleter::PlaceChosen, this,
+          [this, boy](const Place& place) { FillFromPlace(boy, place); });
+  // A date or time changed afterwards moves the atlas's clock with it.
+  for (QComboBox* list : {s.Day, s.Month, s.Year, s.Hour, s.Minute}) {
+    connect(list, &QComboBox::currentIndexChanged, this, [this, side] { RefreshClock(*side); });
+  }
+  // A zone typed or ticked by hand always wins over the atlas.
+  for (QLineEdit* zone : {s.ZoneHour, s.ZoneMinute}) {
+    connect(zone, &QLineEdit::textEdited, this, [this, side] { EndAtlasHold(*side); });
+  }
+  connect(s.DST, &QCheckBox::clicked, this, [this, side] { EndAtlasHold(*side); });
+  connect(s.Reading, &QComboBox::activated, this, [this, side] { RefreshClock(*side); });
   return frame;
 }
 
@@ -266,6 +298,10 @@ BirthFormSide BirthDetailsForm::Read(const Side& s) const {
   out.ZoneHour = s.ZoneHour->text().toStdString();
   out.ZoneMinute = s.ZoneMinute->text().toStdString();
   out.DST = s.DST->isChecked();
+  out.TimeZoneId = s.TimeZoneId;
+  if (const QVariant choice = s.Reading->currentData(); choice.isValid()) {
+    out.ClockReading = static_cast<ClockChoice>(choice.toInt());
+  }
   return out;
 }
 
@@ -293,18 +329,85 @@ void BirthDetailsForm::WriteZone(bool boy, int hours, int minutes) {
   Side& side = boy ? boy_ : girl_;
   side.ZoneHour->setText(QString::number(hours));
   side.ZoneMinute->setText(QString::number(minutes));
+  EndAtlasHold(side);
 }
 
-void BirthDetailsForm::LookUpPlace(const Side& side, char prefix) {
-  const BirthFormSide entries = Read(side);
-  const PlaceLookup lookup = LookupPlace(entries.City, entries.State, entries.Country,
-                                         prefix == 'M' ? PersonSide::Male : PersonSide::Female);
-  if (lookup.Failure) {
-    services_.Messages->Show(this, ToQString(lookup.Failure->Message), lookup.Failure->Icon);
-    Apply(*lookup.Failure);
+void BirthDetailsForm::FillFromPlace(bool boy, const Place& place) {
+  Side& side = boy ? boy_ : girl_;
+  side.City->setText(ToQString(place.Name));
+  side.State->setText(ToQString(place.State));
+  side.Country->setText(ToQString(place.Country));
+  const CoordinateFormValues c = CoordinatesOf(place);
+  side.LatDeg->setText(QString::number(c.LatDeg));
+  side.LatMin->setText(QString::number(c.LatMin));
+  (c.North ? side.North : side.South)->setChecked(true);
+  side.LongDeg->setText(QString::number(c.LongDeg));
+  side.LongMin->setText(QString::number(c.LongMin));
+  (c.East ? side.East : side.West)->setChecked(true);
+  side.TimeZoneId = place.TimeZone;
+  RefreshClock(side);
+}
+
+void BirthDetailsForm::RefreshClock(Side& side) {
+  if (side.TimeZoneId.empty()) {
     return;
   }
-  services_.Browser->Open(WebSearchUrl(ToQString(lookup.Query)));
+  const BirthFormSide entries = Read(side);
+  const auto clock = ReadZoneClock(side.TimeZoneId, LocalBirthTime(entries));
+  const auto* zone = std::get_if<ZoneClock>(&clock);
+  // Which reading of a repeated hour: asked beside the clock only where there are two.
+  const bool repeated = zone && zone->Readings.size() == 2;
+  if (repeated) {
+    const QSignalBlocker quiet(side.Reading);
+    const QVariant kept = side.Reading->currentData();
+    side.Reading->clear();
+    side.Reading->addItem(tr("This hour occurred twice: choose which"));
+    side.Reading->addItem(tr("Earlier, %1 %2 (daylight time)")
+                              .arg(ToQString(zone->Readings[0].Abbreviation),
+                                   ToQString(FormatUtcOffset(zone->Readings[0].UtcOffsetSeconds))),
+                          static_cast<int>(ClockChoice::Earlier));
+    side.Reading->addItem(tr("Later, %1 %2 (standard time)")
+                              .arg(ToQString(zone->Readings[1].Abbreviation),
+                                   ToQString(FormatUtcOffset(zone->Readings[1].UtcOffsetSeconds))),
+                          static_cast<int>(ClockChoice::Later));
+    if (kept.isValid()) {
+      side.Reading->setCurrentIndex(side.Reading->findData(kept));
+    }
+  } else {
+    side.Reading->clear();
+  }
+  side.Reading->setVisible(repeated);
+
+  const BirthFormSide chosen = Read(side);
+  const auto reading =
+      ReadPersonClock(side.TimeZoneId, LocalBirthTime(chosen), chosen.ClockReading, "");
+  if (const auto* failure = std::get_if<FormFailure>(&reading)) {
+    side.ClockLine->setText(ToQString(failure->Message));
+    return;
+  }
+  const PersonClock& person = std::get<PersonClock>(reading);
+  const ZoneFormValues values = FormValuesOf(person.Reading);
+  side.ZoneHour->setText(QString::number(values.ZoneHour));
+  side.ZoneMinute->setText(QString::number(values.ZoneMinute));
+  side.DST->setChecked(values.IsDST);
+  side.ClockLine->setText(ToQString(DescribeClock(person)));
+}
+
+void BirthDetailsForm::EndAtlasHold(Side& side) {
+  side.TimeZoneId.clear();
+  side.ClockLine->clear();
+  side.Reading->clear();
+  side.Reading->setVisible(false);
+}
+
+void BirthDetailsForm::LookUpPlace(Side& side) {
+  PlaceSearchDialog dialog(side.City->text(), this);
+  if (dialog.exec() != QDialog::Accepted) {
+    return;
+  }
+  if (const auto place = dialog.ChosenPlace()) {
+    FillFromPlace(&side == &boy_, *place);
+  }
 }
 
 }  // namespace lumora::ui
