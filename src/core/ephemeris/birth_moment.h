@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace lumora {
 
 // One person's birth inputs for the ephemerides. Zone, longitude and latitude are
@@ -19,6 +21,10 @@ struct BirthMoment {
   bool IsEast = false;
   bool IsSouth = false;
   bool IsDST = false;
+  // The exact offset of the local clock from universal time, signed seconds, east
+  // positive, when the clock came from a zone's history. When set, universal time is
+  // the clock time less this offset, and the zone fields and DST box are not used.
+  std::optional<int> UtcOffsetSeconds;
 };
 
 }  // namespace lumora

@@ -35,6 +35,9 @@ double SignedLatitude(const BirthMoment& moment) {
 
 double UniversalTime(const BirthMoment& moment) {
   const double clock = moment.BirthHour + moment.BirthMinute / 60.0;
+  if (moment.UtcOffsetSeconds) {
+    return clock - *moment.UtcOffsetSeconds / 3600.0;
+  }
   double zone = moment.ZoneHour + moment.ZoneMinute / 60.0;
   // A longitude of 0 deg 0 min "east" is -0, which is not below 0: the west rule holds.
   const bool east = SignedLongitude(moment) < 0.0;
