@@ -27,6 +27,8 @@ void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function
 void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
 void RegisterProfileCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
 void RegisterInfoCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+// rank has options of its own and no --input: its inputs are files named on the command line.
+void RegisterRankCommand(CLI::App& app, std::function<int()>& action);
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).

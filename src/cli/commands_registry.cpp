@@ -12,6 +12,7 @@ void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<i
   RegisterVedicCommand(app, options, action);
   RegisterProfileCommand(app, options, action);
   RegisterInfoCommand(app, options, action);
+  RegisterRankCommand(app, action);
 }
 
 }  // namespace lumora::cli

@@ -1,0 +1,293 @@
+// lumora-cli rank: one person against a file of candidates, best first.
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "cli/commands.h"
+#include "core/text.h"
+#include "core/vedic/match/koota_texts.h"
+#include "core/vedic/match/match.h"
+#include "core/vedic/rank/ranking.h"
+
+namespace lumora::cli {
+
+namespace {
+
+struct RankCommandOptions {
+  std::string boy_file;
+  std::string girl_file;
+  std::string candidates_file;
+  std::optional<int> top;
+  std::optional<double> min_total;
+  int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  bool json = false;
+};
+
+// A JSON value as the text a CSV cell would hold.
+std::string CellText(const Json& value) {
+  if (value.is_string()) {
+    return value.get<std::string>();
+  }
+  if (value.is_null()) {
+    return "";
+  }
+  return value.dump();
+}
+
+// The entries of one JSON object; false when it is not an object.
+bool EntryOf(const Json& object, BirthEntry& entry) {
+  if (!object.is_object()) {
+    return false;
+  }
+  for (const auto& item : object.items()) {
+    SetBirthEntryField(entry, item.key(), CellText(item.value()));
+  }
+  return true;
+}
+
+// Candidates from JSON Lines: one object per line, blank lines skipped.
+class JsonLinesCandidateSource : public CandidateSource {
+ public:
+  explicit JsonLinesCandidateSource(std::istream& in) : in_(in) {}
+
+  std::optional<CandidateRow> Next() override {
+    std::string line;
+    while (std::getline(in_, line)) {
+      ++line_;
+      if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+      }
+      if (line_ == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) {
+        line.erase(0, 3);
+      }
+      if (Trim(line).empty()) {
+        continue;
+      }
+      CandidateRow row{line_, BirthEntry{}};
+      const Json object = Json::parse(line, nullptr, false);
+      if (object.is_discarded() || !EntryOf(object, std::get<BirthEntry>(row.Entry))) {
+        row.Entry = FormFailure{"The line is not a JSON object", MessageIcon::Error, "", false};
+      }
+      return row;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  std::istream& in_;
+  int line_ = 0;
+};
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  if (text.size() < end.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < end.size(); ++i) {
+    const char c = text[text.size() - end.size() + i];
+    if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != end[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+Json ErrorJson(int line, const FormFailure& failure) {
+  Json out;
+  out["Line"] = line;
+  out["Error"] = ErrorObject(RejectionOf(failure))["Error"];
+  return out;
+}
+
+Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
+  Json out;
+  out["Rank"] = rank;
+  out["Line"] = entry.Line;
+  out["Name"] = entry.Name;
+  out["TotalPoints"] = HalfPointsText(score.Total);
+  out["Verdict"] = MatchVerdict(score.Total / 2.0);
+  Json points = Json::array();
+  for (const std::uint8_t p : score.Points) {
+    points.push_back(HalfPointsText(p));
+  }
+  out["Points"] = std::move(points);
+  out["BoyRashi"] = std::string(RashiName(entry.Boy));
+  out["BoyNakshatra"] = std::string(NakshatraName(entry.Boy));
+  out["GirlRashi"] = std::string(RashiName(entry.Girl));
+  out["GirlNakshatra"] = std::string(NakshatraName(entry.Girl));
+  return out;
+}
+
+// Standard error hears of each refused row as it is read; standard output gets the
+// ranking, then the refused rows again in input order.
+class RankPrinter : public RankObserver {
+ public:
+  RankPrinter(const RankedPerson& person, PersonRole role, bool json)
+      : person_(person), role_(role), json_(json) {}
+
+  void Refused(const RankRefusal& refusal) override {
+    std::cerr << "lumora-cli: line " << refusal.Line << ": " << refusal.Failure.Message << '\n';
+  }
+
+  void BeforeRanking(const RankSummary& summary) override {
+    if (json_) {
+      return;
+    }
+    // Names are cut at 32 bytes so one long name does not widen the whole table.
+    name_width_ = std::clamp<std::size_t>(summary.LongestName, 4, 32);
+    const char* side = role_ == PersonRole::Boy ? "Boy" : "Girl";
+    std::cout << side << ": " << person_.Name << ", " << RashiName(person_.State) << ", "
+              << NakshatraName(person_.State) << '\n'
+              << summary.Ranked << " ranked, " << summary.Refused << " refused\n\n";
+    std::ostringstream head;
+    head << std::right << std::setw(6) << "Rank" << std::setw(7) << "Line"
+         << "  " << std::left << std::setw(static_cast<int>(name_width_)) << "Name" << std::right
+         << std::setw(6) << "Total"
+         << "  " << std::left << std::setw(26) << "Verdict";
+    for (const KootaInfo& koota : kKootas) {
+      head << std::right << std::setw(7) << koota.Word;
+    }
+    head << "  " << std::left << std::setw(12) << "Rashi"
+         << "Nakshatra";
+    std::cout << head.str() << '\n';
+  }
+
+  void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
+    if (json_) {
+      std::cout
+          << EntryJson(rank, entry, score).dump(-1, ' ', false, Json::error_handler_t::replace)
+          << '\n';
+      return;
+    }
+    const MoonState other = role_ == PersonRole::Boy ? entry.Girl : entry.Boy;
+    std::string name = entry.Name;
+    if (name.size() > name_width_) {
+      name.resize(name_width_);
+    }
+    std::ostringstream row;
+    row << std::right << std::setw(6) << rank << std::setw(7) << entry.Line << "  " << std::left
+        << std::setw(static_cast<int>(name_width_)) << name << std::right << std::setw(6)
+        << HalfPointsText(score.Total) << "  " << std::left << std::setw(26)
+        << MatchVerdict(score.Total / 2.0);
+    for (const std::uint8_t p : score.Points) {
+      row << std::right << std::setw(7) << HalfPointsText(p);
+    }
+    row << "  " << std::left << std::setw(12) << RashiName(other) << NakshatraName(other);
+    std::cout << row.str() << '\n';
+  }
+
+  void RefusedInOrder(const RankRefusal& refusal) override {
+    if (json_) {
+      std::cout << ErrorJson(refusal.Line, refusal.Failure)
+                       .dump(-1, ' ', false, Json::error_handler_t::replace)
+                << '\n';
+      return;
+    }
+    if (!refused_heading_) {
+      std::cout << "\nRefused rows:\n";
+      refused_heading_ = true;
+    }
+    std::cout << std::right << std::setw(6) << "line " << refusal.Line << ": "
+              << refusal.Failure.Message << '\n';
+  }
+
+ private:
+  const RankedPerson& person_;
+  PersonRole role_;
+  bool json_;
+  std::size_t name_width_ = 4;
+  bool refused_heading_ = false;
+};
+
+RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& places) {
+  std::ifstream file(file_name, std::ios::binary);
+  if (!file) {
+    throw UsageError("cannot read the person file: " + file_name);
+  }
+  std::ostringstream buffer;
+  buffer << file.rdbuf();
+  const Json object = Json::parse(buffer.str(), nullptr, false);
+  BirthEntry entry;
+  if (object.is_discarded() || !EntryOf(object, entry)) {
+    throw UsageError("the person file " + file_name + " is not a JSON object");
+  }
+  auto person = ReadBirthEntry(entry, places);
+  if (const auto* failure = std::get_if<FormFailure>(&person)) {
+    throw UsageError("the person file " + file_name + ": " + failure->Message);
+  }
+  return std::get<RankedPerson>(std::move(person));
+}
+
+int RunRank(const RankCommandOptions& options) {
+  // Places are resolved only where the build carries a place atlas.
+  const PlaceResolver places;
+  const bool boy = !options.boy_file.empty();
+  const RankedPerson person = ReadPersonFile(boy ? options.boy_file : options.girl_file, places);
+
+  std::ifstream file(options.candidates_file, std::ios::binary);
+  if (!file) {
+    throw UsageError("cannot read the candidate file: " + options.candidates_file);
+  }
+  std::unique_ptr<CandidateSource> source;
+  if (EndsWith(options.candidates_file, ".jsonl")) {
+    source = std::make_unique<JsonLinesCandidateSource>(file);
+  } else if (EndsWith(options.candidates_file, ".csv")) {
+    auto csv = CsvCandidateSource::Open(file);
+    if (const auto* failure = std::get_if<FormFailure>(&csv)) {
+      throw UsageError(options.candidates_file + ": " + failure->Message);
+    }
+    source = std::move(std::get<std::unique_ptr<CsvCandidateSource>>(csv));
+  } else {
+    throw UsageError("the candidate file must end in .csv or .jsonl: " + options.candidates_file);
+  }
+
+  RankOptions rank;
+  rank.Top = options.top;
+  if (options.min_total) {
+    // At least X points: the least whole number of half points not below 2X.
+    rank.MinTotalHalfPoints = static_cast<int>(std::ceil(*options.min_total * 2.0));
+  }
+  rank.Threads = options.threads;
+  const PersonRole role = boy ? PersonRole::Boy : PersonRole::Girl;
+  RankPrinter printer(person, role, options.json);
+  const auto summary = RankCandidates(*source, person, role, places, rank, printer);
+  if (const auto* failure = std::get_if<FormFailure>(&summary)) {
+    throw UsageError(failure->Message);
+  }
+  return std::get<RankSummary>(summary).Refused > 0 ? 2 : 0;
+}
+
+}  // namespace
+
+void RegisterRankCommand(CLI::App& app, std::function<int()>& action) {
+  static RankCommandOptions options;
+  CLI::App* rank = app.add_subcommand(
+      "rank", "One person against many: candidates from CSV or JSON Lines, best Vedic match first");
+  auto* boy = rank->add_option("--boy", options.boy_file,
+                               "The person is the boy: FILE holds one JSON object with Name, "
+                               "BirthDate, BirthTime and Place or Latitude, Longitude, TimeZone");
+  auto* girl = rank->add_option("--girl", options.girl_file,
+                                "The person is the girl; every candidate is then a boy");
+  boy->excludes(girl);
+  rank->add_option("--candidates", options.candidates_file,
+                   "The candidates: a .csv file with a header row, or a .jsonl file")
+      ->required();
+  rank->add_option("--top", options.top, "Keep the best K candidates")
+      ->check(CLI::Range(1, std::numeric_limits<int>::max()));
+  rank->add_option("--min-total", options.min_total,
+                   "Keep candidates with a total of at least X points (0 to 36)")
+      ->check(CLI::Range(0.0, 36.0));
+  rank->add_option("--threads", options.threads,
+                   "Compute the candidates' Moons on T threads (default: the number of cores)")
+      ->check(CLI::Range(1, 256));
+  rank->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
+  rank->callback([&action, boy, girl] {
+    if (boy->count() + girl->count() != 1) {
+      throw CLI::ValidationError("rank", "give exactly one of --boy FILE and --girl FILE");
+    }
+    action = [] { return RunRank(options); };
+  });
+}
+
+}  // namespace lumora::cli
