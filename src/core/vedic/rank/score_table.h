@@ -53,7 +53,7 @@ inline constexpr int kMaximumHalfPoints = 72;
 // scorers a single match uses, so ranking a pair costs one look-up.
 class ScoreTable {
  public:
-  // Built on first use (about a hundred thousand pairs, a few hundredths of a second).
+  // Built on first use.
   static const ScoreTable& Instance();
 
   const PairScore& Score(int boy_state, int girl_state) const {
