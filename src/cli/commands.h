@@ -32,7 +32,10 @@ void RegisterRankCommand(CLI::App& app, std::function<int()>& action);
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
+// The doshas come with it; the score range needs birth details, which a profile lacks.
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
+Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
+                            int uncertainty_minutes);
 
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);

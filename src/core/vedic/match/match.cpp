@@ -188,6 +188,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
   }
   std::optional<MoonSignResult> boy_moon;
   std::optional<MoonSignResult> girl_moon;
+  std::optional<BirthMoment> boy_moment;
+  std::optional<BirthMoment> girl_moment;
   if (state.LoadedFromFile) {
     state.LoadedFromFile = false;
   } else {
@@ -195,6 +197,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
     const BirthDetails girl = ReadBirthDetails(form.Girl);
     boy_moon = CalculateMoonSign(boy.Moment);
     girl_moon = CalculateMoonSign(girl.Moment);
+    boy_moment = boy.Moment;
+    girl_moment = girl.Moment;
     state.BoyDetails = boy.Details;
     state.GirlDetails = girl.Details;
     state.BoyRashi = BareSignName(boy_moon->MoonSignName);
@@ -206,6 +210,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
   if (outcome.Result) {
     outcome.Result->BoyMoon = boy_moon;
     outcome.Result->GirlMoon = girl_moon;
+    outcome.Result->BoyMoment = boy_moment;
+    outcome.Result->GirlMoment = girl_moment;
   }
   return outcome;
 }
