@@ -36,7 +36,7 @@ std::optional<MoonState> MoonStateOf(const MoonSignResult& moon) {
 }
 
 std::string_view RashiName(MoonState state) {
-  return kSignNames[state.Rashi];
+  return kSignNames[state.Sign];
 }
 
 std::string_view NakshatraName(MoonState state) {
@@ -99,7 +99,7 @@ ScoreTable::ScoreTable()
     const MoonState b = MoonStateAt(boy);
     for (int girl = 0; girl < kMoonStateCount; ++girl) {
       const MoonState g = MoonStateAt(girl);
-      const PairScore& signs = by_sign[b.Rashi * kRashiCount + g.Rashi];
+      const PairScore& signs = by_sign[b.Sign * kRashiCount + g.Sign];
       const PairScore& nakshatras = by_nakshatra[b.Nakshatra * kNakshatraCount + g.Nakshatra];
       const std::size_t at = static_cast<std::size_t>(boy) * kMoonStateCount + girl;
       PairScore& cell = cells_[at];

@@ -8,25 +8,20 @@
 #include <vector>
 
 #include "core/ephemeris/moon_sign.h"
+#include "core/vedic/chart/birth_time.h"
 #include "core/vedic/match/koota_scoring.h"
 
 namespace lumora {
 
-// Everything a Vedic match reads of one person: the Moon's rashi and nakshatra.
-// A birth reaches only 36 of the 12 x 27 combinations (a nakshatra spans one sign,
-// or two where a sign boundary cuts it), but a profile file may name any of them.
-struct MoonState {
-  int Rashi = 0;      // 0 (Aries) .. 11 (Pisces)
-  int Nakshatra = 0;  // 0 (Ashwini) .. 26 (Revati)
-  bool operator==(const MoonState&) const = default;
-};
-
+// A person's Moon state (sign, nakshatra) is everything a Vedic match reads of that
+// person. A birth reaches only 36 of the 12 x 27 states (a nakshatra lies in one
+// sign, or in two where a sign boundary cuts it), but a profile file may name any.
 inline constexpr int kRashiCount = 12;
 inline constexpr int kNakshatraCount = 27;
 inline constexpr int kMoonStateCount = kRashiCount * kNakshatraCount;  // 324
 
 constexpr int MoonStateIndex(MoonState state) {
-  return state.Rashi * kNakshatraCount + state.Nakshatra;
+  return state.Sign * kNakshatraCount + state.Nakshatra;
 }
 constexpr MoonState MoonStateAt(int index) {
   return {index / kNakshatraCount, index % kNakshatraCount};
