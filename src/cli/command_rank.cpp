@@ -21,6 +21,7 @@ struct RankCommandOptions {
   std::string candidates_file;
   std::optional<int> top;
   std::optional<double> min_total;
+  std::optional<int> uncertainty;
   int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   bool json = false;
 };
@@ -100,6 +101,23 @@ Json ErrorJson(int line, const FormFailure& failure) {
   return out;
 }
 
+PairDoshas PairDoshasOf(const RankEntry& entry) {
+  return AssessPairDoshas(
+      {entry.Boy.Sign, entry.Girl.Sign, entry.Boy.Nakshatra, entry.Girl.Nakshatra});
+}
+
+// "Nadi, Gana", or "-" when no dosha is present.
+std::string DoshasPresent(const PairDoshas& doshas) {
+  std::string text;
+  for (const DoshaAssessment& d : doshas) {
+    if (d.Present) {
+      text += (text.empty() ? "" : ", ") +
+              std::string(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]);
+    }
+  }
+  return text.empty() ? "-" : text;
+}
+
 Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
   Json out;
   out["Rank"] = rank;
@@ -116,6 +134,13 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
   out["BoyNakshatra"] = std::string(NakshatraName(entry.Boy));
   out["GirlRashi"] = std::string(RashiName(entry.Girl));
   out["GirlNakshatra"] = std::string(NakshatraName(entry.Girl));
+  if (entry.Manglik) {
+    out["ManglikMatch"] = std::string(kManglikMatchNames[static_cast<std::size_t>(*entry.Manglik)]);
+  }
+  out["Doshas"] = DoshasJson(PairDoshasOf(entry));
+  if (entry.Range) {
+    out["ScoreRange"] = ScoreRangeJson(*entry.Range);
+  }
   return out;
 }
 
@@ -123,8 +148,8 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
 // ranking, then the refused rows again in input order.
 class RankPrinter : public RankObserver {
  public:
-  RankPrinter(const RankedPerson& person, PersonRole role, bool json)
-      : person_(person), role_(role), json_(json) {}
+  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges)
+      : person_(person), role_(role), json_(json), ranges_(ranges) {}
 
   void Refused(const RankRefusal& refusal) override {
     std::cerr << "lumora-cli: line " << refusal.Line << ": " << refusal.Failure.Message << '\n';
@@ -148,8 +173,11 @@ class RankPrinter : public RankObserver {
     for (const KootaInfo& koota : kKootas) {
       head << std::right << std::setw(7) << koota.Word;
     }
-    head << "  " << std::left << std::setw(12) << "Rashi"
-         << "Nakshatra";
+    head << "  " << std::left << std::setw(12) << "Moon Sign" << std::setw(18) << "Nakshatra"
+         << std::setw(9) << "Manglik" << std::setw(21) << "Doshas";
+    if (ranges_) {
+      head << "Range";
+    }
     std::cout << head.str() << '\n';
   }
 
@@ -173,7 +201,14 @@ class RankPrinter : public RankObserver {
     for (const std::uint8_t p : score.Points) {
       row << std::right << std::setw(7) << HalfPointsText(p);
     }
-    row << "  " << std::left << std::setw(12) << RashiName(other) << NakshatraName(other);
+    row << "  " << std::left << std::setw(12) << RashiName(other) << std::setw(18)
+        << NakshatraName(other) << std::setw(9)
+        << (entry.Manglik ? kManglikMatchNames[static_cast<std::size_t>(*entry.Manglik)] : "-")
+        << std::setw(21) << DoshasPresent(PairDoshasOf(entry));
+    if (entry.Range) {
+      row << FormatHalfPoints(entry.Range->Lowest) << " to "
+          << FormatHalfPoints(entry.Range->Highest);
+    }
     std::cout << row.str() << '\n';
   }
 
@@ -196,11 +231,13 @@ class RankPrinter : public RankObserver {
   const RankedPerson& person_;
   PersonRole role_;
   bool json_;
+  bool ranges_;
   std::size_t name_width_ = 4;
   bool refused_heading_ = false;
 };
 
-RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& places) {
+RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& places,
+                            const BirthReading& reading) {
   std::ifstream file(file_name, std::ios::binary);
   if (!file) {
     throw UsageError("cannot read the person file: " + file_name);
@@ -212,7 +249,7 @@ RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& p
   if (object.is_discarded() || !EntryOf(object, entry)) {
     throw UsageError("the person file " + file_name + " is not a JSON object");
   }
-  auto person = ReadBirthEntry(entry, places);
+  auto person = ReadBirthEntry(entry, places, reading);
   if (const auto* failure = std::get_if<FormFailure>(&person)) {
     throw UsageError("the person file " + file_name + ": " + failure->Message);
   }
@@ -223,7 +260,10 @@ int RunRank(const RankCommandOptions& options) {
   // Places are resolved only where the build carries a place atlas.
   const PlaceResolver places;
   const bool boy = !options.boy_file.empty();
-  const RankedPerson person = ReadPersonFile(boy ? options.boy_file : options.girl_file, places);
+  RankOptions rank;
+  rank.Reading.UncertaintyMinutes = options.uncertainty;
+  const RankedPerson person =
+      ReadPersonFile(boy ? options.boy_file : options.girl_file, places, rank.Reading);
 
   std::ifstream file(options.candidates_file, std::ios::binary);
   if (!file) {
@@ -242,7 +282,6 @@ int RunRank(const RankCommandOptions& options) {
     throw UsageError("the candidate file must end in .csv or .jsonl: " + options.candidates_file);
   }
 
-  RankOptions rank;
   rank.Top = options.top;
   if (options.min_total) {
     // At least X points: the least whole number of half points not below 2X.
@@ -250,7 +289,7 @@ int RunRank(const RankCommandOptions& options) {
   }
   rank.Threads = options.threads;
   const PersonRole role = boy ? PersonRole::Boy : PersonRole::Girl;
-  RankPrinter printer(person, role, options.json);
+  RankPrinter printer(person, role, options.json, options.uncertainty.has_value());
   const auto summary = RankCandidates(*source, person, role, places, rank, printer);
   if (const auto* failure = std::get_if<FormFailure>(&summary)) {
     throw UsageError(failure->Message);
@@ -278,6 +317,11 @@ void RegisterRankCommand(CLI::App& app, std::function<int()>& action) {
   rank->add_option("--min-total", options.min_total,
                    "Keep candidates with a total of at least X points (0 to 36)")
       ->check(CLI::Range(0.0, 36.0));
+  rank->add_option("--uncertainty", options.uncertainty,
+                   "Also give each pair's score range when both birth times may be off by N "
+                   "minutes either way (5, 15, 30 or 60)")
+      ->check(
+          CLI::IsMember(std::vector<int>(kUncertaintyChoices.begin(), kUncertaintyChoices.end())));
   rank->add_option("--threads", options.threads,
                    "Compute the candidates' Moons on T threads (default: the number of cores)")
       ->check(CLI::Range(1, 256));

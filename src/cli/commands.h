@@ -8,6 +8,7 @@
 
 #include "cli/cli_io.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/vedic/chart/charts_and_doshas.h"
 
 namespace lumora::cli {
 
@@ -36,6 +37,13 @@ void RegisterRankCommand(CLI::App& app, std::function<int()>& action);
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
                             int uncertainty_minutes);
+
+// The chart and dosha objects of the vedic output, shared with rank.
+Json ExceptionsJson(const std::vector<DoshaException>& exceptions);
+Json ManglikJson(const ManglikAssessment& manglik);
+Json WindowsJson(const BirthTimeWindows& windows);
+Json DoshasJson(const PairDoshas& doshas);
+Json ScoreRangeJson(const ScoreRange& range);
 
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);

@@ -91,7 +91,8 @@ Json VedicMatch(const FormSide& boy, const FormSide& girl) {
 void ExpectSameAsVedic(const Json& ranked, const Json& vedic) {
   EXPECT_EQ(ranked["TotalPoints"], vedic["TotalPoints"]);
   EXPECT_EQ(ranked["Verdict"], vedic["Verdict"]);
-  for (const char* key : {"BoyRashi", "BoyNakshatra", "GirlRashi", "GirlNakshatra"}) {
+  for (const char* key :
+       {"BoyRashi", "BoyNakshatra", "GirlRashi", "GirlNakshatra", "ManglikMatch", "Doshas"}) {
     EXPECT_EQ(ranked[key], vedic[key]) << key;
   }
   ASSERT_EQ(ranked["Points"].size(), 8u);
@@ -101,7 +102,8 @@ void ExpectSameAsVedic(const Json& ranked, const Json& vedic) {
 }
 
 TEST(RankCli, EveryPairAgreesWithVedic) {
-  const CliRun run = RunCli("rank --json --boy '" + FixturePath("rank_boy.json") +
+  // vedic gives the score range for 30 minutes unless told otherwise.
+  const CliRun run = RunCli("rank --json --uncertainty 30 --boy '" + FixturePath("rank_boy.json") +
                                 "' --candidates '" + FixturePath("rank_candidates.csv") + "'",
                             "");
   ASSERT_EQ(run.status, 0) << run.err;
@@ -114,7 +116,9 @@ TEST(RankCli, EveryPairAgreesWithVedic) {
     const int line = row["Line"];
     const FormSide& girl = kCandidates[line - 2];  // the header is line 1
     EXPECT_EQ(row["Name"], girl.name);
-    ExpectSameAsVedic(row, VedicMatch(kBoy, girl));
+    const Json vedic = VedicMatch(kBoy, girl);
+    ExpectSameAsVedic(row, vedic);
+    EXPECT_EQ(row["ScoreRange"], vedic["ScoreRange"]);
     if (i > 0) {
       EXPECT_GE(std::stod(lines[i - 1]["TotalPoints"].get<std::string>()),
                 std::stod(row["TotalPoints"].get<std::string>()));
@@ -142,6 +146,7 @@ TEST(RankCli, GirlAgainstBoysFromJsonLines) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0]["Line"], 2);
   ExpectSameAsVedic(lines[0], VedicMatch(kBoy, kCandidates[0]));
+  EXPECT_FALSE(lines[0].contains("ScoreRange"));  // only with --uncertainty
   EXPECT_EQ(lines[1]["Line"], 3);
   EXPECT_TRUE(lines[1].contains("Error"));
 }

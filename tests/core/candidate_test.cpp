@@ -2,6 +2,7 @@
 // their zone's historical clock, and the spooled ranking over threads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -299,8 +300,19 @@ class Recorder : public RankObserver {
     totals.clear();
   }
   void Ranked(int rank, const RankEntry& e, const PairScore& score) override {
-    log.push_back(std::to_string(rank) + " " + std::to_string(e.Line) + " " + e.Name + " " +
-                  std::to_string(score.Total));
+    std::string line = std::to_string(rank) + " " + std::to_string(e.Line) + " " + e.Name + " " +
+                       std::to_string(score.Total);
+    if (e.Manglik) {
+      line += " manglik " + std::to_string(static_cast<int>(*e.Manglik));
+    }
+    if (e.Range) {
+      line += " range " + std::to_string(e.Range->Lowest) + " " + std::to_string(e.Range->Highest);
+      changing_ranges += e.Range->ChangingKootas.empty() ? 0 : 1;
+      for (const int k : e.Range->ChangingKootas) {
+        line += " " + std::to_string(k);
+      }
+    }
+    log.push_back(line);
     totals.push_back(score.Total);
     lines.push_back(e.Line);
   }
@@ -310,10 +322,12 @@ class Recorder : public RankObserver {
   std::vector<std::string> log;
   std::vector<int> totals;
   std::vector<int> lines;
+  int changing_ranges = 0;
 };
 
 Recorder Rank(int rows, const RankOptions& options, PersonRole role = PersonRole::Boy) {
-  const auto person = ReadBirthEntry(Entry("1990-05-14", "06:30"), PlaceResolver{});
+  const auto person =
+      ReadBirthEntry(Entry("1990-05-14", "06:30"), PlaceResolver{}, options.Reading);
   MemorySource source(rows);
   Recorder recorder;
   const auto summary = RankCandidates(source, std::get<RankedPerson>(person), role, PlaceResolver{},
@@ -326,13 +340,16 @@ TEST(RankCandidates, ThreadsGiveTheSameOutputAsOne) {
   // More rows than one chunk, so chunk edges are crossed too.
   constexpr int kRows = 5000;
   RankOptions one;
-  RankOptions four;
+  one.Reading.UncertaintyMinutes = 60;
+  RankOptions four = one;
   four.Threads = 4;
   for (const PersonRole role : {PersonRole::Boy, PersonRole::Girl}) {
     const Recorder a = Rank(kRows, one, role);
     const Recorder b = Rank(kRows, four, role);
     EXPECT_EQ(a.log, b.log);
     ASSERT_FALSE(a.totals.empty());
+    // An hour either way moves some Moons into the next nakshatra.
+    EXPECT_GT(a.changing_ranges, 0);
     for (std::size_t i = 1; i < a.totals.size(); ++i) {
       ASSERT_TRUE(a.totals[i - 1] > a.totals[i] ||
                   (a.totals[i - 1] == a.totals[i] && a.lines[i - 1] < a.lines[i]))

@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "core/text.h"
+#include "core/vedic/chart/doshas.h"
+#include "core/vedic/chart/sidereal_chart.h"
 #include "core/vedic/rank/birth_clock.h"
 
 namespace lumora {
@@ -234,7 +236,8 @@ bool SetBirthEntryField(BirthEntry& entry, std::string_view column, std::string 
   return false;
 }
 
-FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceResolver& places) {
+FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceResolver& places,
+                                        const BirthReading& reading) {
   RankedPerson person;
   person.Name = Trim(entry.Name);
   if (person.Name.empty()) {
@@ -301,11 +304,11 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
 
   const CivilDate& d = std::get<CivilDate>(date);
   const ClockTime& t = std::get<ClockTime>(time);
-  const auto reading = PickReading(entry, zone, d, t);
-  if (IsRefused(reading)) {
-    return std::get<FormFailure>(reading);
+  const auto picked = PickReading(entry, zone, d, t);
+  if (IsRefused(picked)) {
+    return std::get<FormFailure>(picked);
   }
-  const ZoneClockReading& clock = std::get<ZoneClockReading>(reading);
+  const ZoneClockReading& clock = std::get<ZoneClockReading>(picked);
 
   BirthMoment& m = person.Moment;
   m.BirthYear = d.Year;
@@ -328,6 +331,12 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
     return Refusal("The Moon of " + person.Name + " could not be placed", "BirthDate");
   }
   person.State = *state;
+  if (reading.Manglik) {
+    person.IsManglik = AssessManglik(CalculateSiderealChart(m)).IsManglik;
+  }
+  if (reading.UncertaintyMinutes) {
+    person.StatesWithin = MoonStatesWithin(m, *reading.UncertaintyMinutes);
+  }
   return person;
 }
 

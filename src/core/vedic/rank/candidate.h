@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/entry/form_result.h"
 #include "core/ephemeris/birth_moment.h"
@@ -45,18 +46,27 @@ struct ResolvedPlace {
 // threads at once.
 using PlaceResolver = std::function<std::optional<ResolvedPlace>(std::string_view)>;
 
+// What a ranking reads of each person beyond the Moon.
+struct BirthReading {
+  bool Manglik = true;                    // the sidereal chart's Manglik assessment
+  std::optional<int> UncertaintyMinutes;  // the Moon states the birth time's doubt reaches
+};
+
 // A person read and placed, with the Moon computed once.
 struct RankedPerson {
   std::string Name;
   BirthMoment Moment;
   MoonSignResult Moon;
   MoonState State;
+  bool IsManglik = false;
+  std::vector<MoonState> StatesWithin;  // earliest first, with UncertaintyMinutes only
 };
 
 // Reads the entries into a birth moment whose clock comes from the zone at that date
 // and time (universal time from the exact offset), and computes the Moon. The
 // refusal names the column at fault as its control.
-FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceResolver& places);
+FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceResolver& places,
+                                        const BirthReading& reading = {});
 
 // One row of a candidate file: its line and its entries, or why the row cannot be read.
 struct CandidateRow {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <memory>
@@ -49,6 +50,42 @@ bool GetText(std::FILE* file, std::string& text) {
   return std::fread(text.data(), 1, size, file) == size;
 }
 
+// A candidate's Manglik verdict and score range in one word: bits 0-2 the verdict
+// (0 none), bit 3 a range present, then its lowest and highest totals in half points
+// and the changing kootas, one bit each in koota order.
+std::uint32_t PackExtras(const RankEntry& entry) {
+  std::uint32_t word = entry.Manglik ? static_cast<std::uint32_t>(*entry.Manglik) + 1 : 0;
+  if (entry.Range) {
+    word |= 1u << 3;
+    word |= static_cast<std::uint32_t>(std::lround(entry.Range->Lowest * 2.0)) << 8;
+    word |= static_cast<std::uint32_t>(std::lround(entry.Range->Highest * 2.0)) << 16;
+    for (const int k : entry.Range->ChangingKootas) {
+      word |= 1u << (24 + k);
+    }
+  }
+  return word;
+}
+
+void UnpackExtras(std::uint32_t word, std::optional<int> minutes, RankEntry& entry) {
+  entry.Manglik.reset();
+  entry.Range.reset();
+  if ((word & 7u) != 0) {
+    entry.Manglik = static_cast<ManglikMatch>((word & 7u) - 1);
+  }
+  if ((word & (1u << 3)) != 0) {
+    ScoreRange range;
+    range.Minutes = minutes.value_or(kDefaultUncertaintyMinutes);
+    range.Lowest = ((word >> 8) & 0xFFu) / 2.0;
+    range.Highest = ((word >> 16) & 0xFFu) / 2.0;
+    for (int k = 0; k < kKootaCount; ++k) {
+      if ((word & (1u << (24 + k))) != 0) {
+        range.ChangingKootas.push_back(k);
+      }
+    }
+    entry.Range = std::move(range);
+  }
+}
+
 // Candidates by total, each total's in input order; refusals in input order.
 class Spool {
  public:
@@ -65,6 +102,7 @@ class Spool {
     PutNumber(f, static_cast<std::uint32_t>(entry.Line));
     PutNumber(f, static_cast<std::uint32_t>(MoonStateIndex(entry.Boy) << 16 |
                                             MoonStateIndex(entry.Girl)));
+    PutNumber(f, PackExtras(entry));
     PutText(f, entry.Name);
     ++bucket.Count;
     bucket.LongestName = std::max(bucket.LongestName, entry.Name.size());
@@ -114,8 +152,11 @@ class Spool {
       RankEntry entry;
       std::uint32_t line = 0;
       std::uint32_t states = 0;
-      while (rank < top && GetNumber(f, line) && GetNumber(f, states) && GetText(f, entry.Name)) {
+      std::uint32_t extras = 0;
+      while (rank < top && GetNumber(f, line) && GetNumber(f, states) && GetNumber(f, extras) &&
+             GetText(f, entry.Name)) {
         entry.Line = static_cast<int>(line);
+        UnpackExtras(extras, options.Reading.UncertaintyMinutes, entry);
         entry.Boy = MoonStateAt(static_cast<int>(states >> 16));
         entry.Girl = MoonStateAt(static_cast<int>(states & 0xFFFF));
         observer.Ranked(++rank, entry,
@@ -165,9 +206,35 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
   const int threads = std::max(1, options.Threads);
   const int lowest = options.MinTotalHalfPoints.value_or(0);
 
+  // Everything a candidate needs besides reading its row, worked out in the threads.
+  auto rank_entry = [&](const CandidateRow& row) -> FormResult<RankEntry> {
+    const auto* fields = std::get_if<BirthEntry>(&row.Entry);
+    if (fields == nullptr) {
+      return std::get<FormFailure>(row.Entry);
+    }
+    auto read = ReadBirthEntry(*fields, places, options.Reading);
+    if (const auto* failure = std::get_if<FormFailure>(&read)) {
+      return *failure;
+    }
+    RankedPerson& candidate = std::get<RankedPerson>(read);
+    const bool boy = role == PersonRole::Boy;
+    const RankedPerson& b = boy ? person : candidate;
+    const RankedPerson& g = boy ? candidate : person;
+    RankEntry entry{row.Line,    std::move(candidate.Name), b.State, g.State, std::nullopt,
+                    std::nullopt};
+    if (options.Reading.Manglik) {
+      entry.Manglik = MatchManglik(b.IsManglik, g.IsManglik);
+    }
+    if (options.Reading.UncertaintyMinutes) {
+      entry.Range =
+          ScoreRangeOf(b.StatesWithin, g.StatesWithin, *options.Reading.UncertaintyMinutes);
+    }
+    return entry;
+  };
+
   Spool spool;
   std::vector<CandidateRow> rows;
-  std::vector<std::optional<FormResult<RankedPerson>>> people;
+  std::vector<std::optional<FormResult<RankEntry>>> entries;
   rows.reserve(kChunkRows);
   bool more = true;
   while (more) {
@@ -180,12 +247,10 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
       }
       rows.push_back(std::move(*row));
     }
-    people.assign(rows.size(), std::nullopt);
+    entries.assign(rows.size(), std::nullopt);
     auto work = [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i) {
-        if (const auto* entry = std::get_if<BirthEntry>(&rows[i].Entry)) {
-          people[i] = ReadBirthEntry(*entry, places);
-        }
+        entries[i] = rank_entry(rows[i]);
       }
     };
     const std::size_t workers =
@@ -207,11 +272,7 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
 
     // Back in input order, on this thread.
     for (std::size_t i = 0; i < rows.size(); ++i) {
-      const FormFailure* failure = std::get_if<FormFailure>(&rows[i].Entry);
-      if (failure == nullptr) {
-        failure = std::get_if<FormFailure>(&*people[i]);
-      }
-      if (failure != nullptr) {
+      if (const auto* failure = std::get_if<FormFailure>(&*entries[i])) {
         const RankRefusal refusal{rows[i].Line, *failure};
         observer.Refused(refusal);
         if (!spool.Add(refusal)) {
@@ -219,15 +280,10 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
         }
         continue;
       }
-      RankedPerson& candidate = std::get<RankedPerson>(*people[i]);
-      const int total = totals[MoonStateIndex(candidate.State)];
-      if (total < lowest) {
-        continue;
-      }
-      RankEntry entry{rows[i].Line, std::move(candidate.Name),
-                      role == PersonRole::Boy ? person.State : candidate.State,
-                      role == PersonRole::Boy ? candidate.State : person.State};
-      if (!spool.Add(total, entry)) {
+      const RankEntry& entry = std::get<RankEntry>(*entries[i]);
+      const MoonState& candidate = role == PersonRole::Boy ? entry.Girl : entry.Boy;
+      const int total = totals[MoonStateIndex(candidate)];
+      if (total >= lowest && !spool.Add(total, entry)) {
         return SpoolFailure();
       }
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/entry/form_result.h"
+#include "core/vedic/chart/doshas.h"
 #include "core/vedic/rank/candidate.h"
 #include "core/vedic/rank/score_table.h"
 
@@ -21,6 +22,8 @@ struct RankEntry {
   std::string Name;
   MoonState Boy;
   MoonState Girl;
+  std::optional<ManglikMatch> Manglik;  // where the persons were read with charts
+  std::optional<ScoreRange> Range;      // where they were read with an uncertainty
 };
 
 // One refused candidate row.
@@ -33,6 +36,7 @@ struct RankOptions {
   std::optional<int> Top;                 // keep the first K
   std::optional<int> MinTotalHalfPoints;  // keep totals of at least this many half points
   int Threads = 1;
+  BirthReading Reading;  // how every candidate is read; the person is read the same way
 };
 
 struct RankSummary {
