@@ -243,7 +243,8 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncert
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
 
-Json VedicCommand(const Json& input, bool report, int uncertainty_minutes) {
+Json VedicCommand(const Json& input, bool report, MoonModel model, bool compare_moons,
+                  int uncertainty_minutes) {
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -258,8 +259,15 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes) {
   form.Boy = ReadSide(input, 'M');
   form.Girl = ReadSide(input, 'F');
   MatchState state;
-  const MatchOutcome outcome = RunMatch(state, form);
-  return MatchJson(state, outcome, report, uncertainty_minutes);
+  const MatchOutcome outcome = RunMatch(state, form, model);
+  Json out = MatchJson(state, outcome, report, uncertainty_minutes);
+  if (compare_moons) {
+    out["BoyMoonComparison"] =
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form.Boy).Moment));
+    out["GirlMoonComparison"] =
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form.Girl).Moment));
+  }
+  return out;
 }
 
 void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
@@ -271,6 +279,7 @@ void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<i
       "Moon values]}");
   AddCommonOptions(vedic, options);
   vedic->add_flag("--report", report, "Also output the interpretation report runs");
+  AddMoonOptions(vedic, options, true);
   vedic
       ->add_option("--uncertainty", uncertainty,
                    "Minutes either side of each birth time for the score range: 5, 15, 30 or 60")
@@ -278,8 +287,9 @@ void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<i
           CLI::IsMember(std::vector<int>(kUncertaintyChoices.begin(), kUncertaintyChoices.end())));
   vedic->callback([&] {
     action = [&] {
-      return RunEach(ReadInputs(options.input_file), options.json,
-                     [](const Json& input) { return VedicCommand(input, report, uncertainty); });
+      return RunEach(ReadInputs(options.input_file), options.json, [&](const Json& input) {
+        return VedicCommand(input, report, options.Moon(), options.compare_moons, uncertainty);
+      });
     };
   });
 }

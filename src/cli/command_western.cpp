@@ -137,11 +137,11 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
-Json WesternCommand(const Json& input, bool json) {
+Json WesternCommand(const Json& input, bool json, MoonModel model) {
   WesternForm form;
   form.Male = ReadPanel(input, WesternSide::Male);
   form.Female = ReadPanel(input, WesternSide::Female);
-  const WesternTestOutcome outcome = RunWesternTest(form);
+  const WesternTestOutcome outcome = RunWesternTest(form, model);
   if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
     throw RejectionOf(*failure);
   }
@@ -173,6 +173,9 @@ Json WesternCommand(const Json& input, bool json) {
   report["fCity"] = result.Report.fCity;
   report["fState"] = result.Report.fState;
   report["fCountry"] = result.Report.fCountry;
+  if (result.Moon == MoonModel::Precise) {
+    out["MoonModel"] = "Precise";
+  }
   return out;
 }
 
@@ -184,13 +187,16 @@ void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function
       "A whole Western test (the Western input form by control names in; both charts, the "
       "score and the report labels out)");
   AddCommonOptions(western, options);
+  AddMoonOptions(western, options, false);
   CommonOptions* const shared = &options;
   std::function<int()>* const target = &action;
   western->callback([shared, target] {
     *target = [shared] {
       const bool json = shared->json;
-      return RunEach(ReadInputs(shared->input_file), json,
-                     [json](const Json& input) { return WesternCommand(input, json); });
+      const MoonModel model = shared->Moon();
+      return RunEach(ReadInputs(shared->input_file), json, [json, model](const Json& input) {
+        return WesternCommand(input, json, model);
+      });
     };
   });
 }

@@ -12,15 +12,26 @@
 
 namespace lumora::cli {
 
-// The output object of the moon command, also nested in the vedic output.
+// The output object of the moon command, also nested in the vedic output. The
+// precise Moon adds "MoonModel": "Precise" and "DeltaT" (seconds).
 Json MoonJson(const MoonSignResult& moon);
 
-Json MoonCommand(const Json& input);
+// Both Moons of one birth, their nakshatras and padas, and whether they differ.
+Json MoonComparisonJson(const MoonModelComparison& comparison);
+
+// The moon command's input object read into a birth moment.
+BirthMoment ReadBirthMoment(const Json& input);
+
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons);
 
 // Options shared by every command.
 struct CommonOptions {
   bool json = false;
   std::string input_file;
+  bool precise_moon = false;   // --precise-moon, where a command offers it
+  bool compare_moons = false;  // --compare-moons, where a command offers it
+
+  MoonModel Moon() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
 };
 
 // Each adds one command; its callback sets action to what the program runs after parsing.
@@ -55,5 +66,8 @@ void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<i
 
 // Adds --json and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);
+
+// Adds --precise-moon, and with compare also --compare-moons, to a command.
+void AddMoonOptions(CLI::App* command, CommonOptions& options, bool compare);
 
 }  // namespace lumora::cli

@@ -20,10 +20,15 @@ int main(int argc, char** argv) {
       "moon",
       "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
   AddCommonOptions(moon, options);
+  AddMoonOptions(moon, options, true);
 
   std::function<int()> action;
   moon->callback([&] {
-    action = [&] { return RunEach(ReadInputs(options.input_file), options.json, MoonCommand); };
+    action = [&] {
+      return RunEach(ReadInputs(options.input_file), options.json, [&](const Json& input) {
+        return MoonCommand(input, options.Moon(), options.compare_moons);
+      });
+    };
   });
 
   RegisterWesternCommand(app, options, action);

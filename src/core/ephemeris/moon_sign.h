@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
 
 namespace lumora {
 
@@ -18,8 +20,29 @@ struct MoonSignResult {
   std::string MoonLongitudeText;    // FormatZodiacLongitude of the sidereal longitude
   std::string MoonSignName;         // "Libra (Thula)"
   std::string NakshatraName;        // "Swati"
+  MoonModel Model = MoonModel::Standard;
+  // TT - UT in seconds, for the precise Moon only (the standard series runs on UT).
+  std::optional<double> DeltaT;
 };
 
-MoonSignResult CalculateMoonSign(const BirthMoment& moment);
+MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model = MoonModel::Standard);
+
+// Quarter (1..4) of its nakshatra in which a sidereal longitude lies (200 arc
+// minutes each).
+int NakshatraPada(double sidereal_longitude);
+
+// The Moon of one birth by both models, and whether the choice moves it into another
+// nakshatra or pada.
+struct MoonModelComparison {
+  MoonSignResult Standard;
+  MoonSignResult Precise;
+  int StandardPada = 1;
+  int PrecisePada = 1;
+  bool NakshatraDiffers = false;
+  bool PadaDiffers = false;           // also set when the nakshatra differs
+  double DifferenceArcseconds = 0.0;  // precise minus standard, within (-648000, 648000]
+};
+
+MoonModelComparison CompareMoonModels(const BirthMoment& moment);
 
 }  // namespace lumora

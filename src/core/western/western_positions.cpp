@@ -6,6 +6,7 @@
 
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
+#include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/western/western_elements.h"
@@ -230,10 +231,10 @@ WesternAngles CalculateAnglesAt(double universal_time, double julian_day, double
   return angles;
 }
 
-WesternMoon CalculateWesternMoon(const WesternBirthData& data) {
+WesternMoon CalculateWesternMoon(const WesternBirthData& data, MoonModel model) {
   WesternMoon moon;
   moon.T = ComputeTimeArguments(data).T;
-  moon.Longitude = MoonLongitude(moon.T);  // tropical: no ayanamsa
+  moon.Longitude = TropicalMoonLongitude(moon.T, model);  // tropical: no ayanamsa
   return moon;
 }
 
@@ -336,9 +337,9 @@ WesternChart CalculatePlanetPositions(const WesternBirthData& data, const Wester
   return chart;
 }
 
-WesternChart CalculateWesternChart(const WesternBirthData& data) {
+WesternChart CalculateWesternChart(const WesternBirthData& data, MoonModel model) {
   const WesternAngles angles = CalculateAngles(data);
-  const WesternMoon moon = CalculateWesternMoon(data);
+  const WesternMoon moon = CalculateWesternMoon(data, model);
   return CalculatePlanetPositions(data, moon, angles);
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
 
 namespace lumora {
 
@@ -107,13 +108,14 @@ WesternAngles CalculateAngles(const WesternBirthData& data);
 WesternAngles CalculateAnglesAt(double universal_time, double julian_day, double signed_longitude,
                                 double signed_latitude);
 
-// The tropical Moon: the Vedic Moon series with no ayanamsa.
+// The tropical Moon: the Vedic Moon of the chosen model with no ayanamsa.
 struct WesternMoon {
   double T = 0.0;          // Julian centuries from J2000.0
   double Longitude = 0.0;  // degrees, [0, 360]
 };
 
-WesternMoon CalculateWesternMoon(const WesternBirthData& data);
+WesternMoon CalculateWesternMoon(const WesternBirthData& data,
+                                 MoonModel model = MoonModel::Standard);
 
 // Accumulated general precession in longitude, in degrees, from J2000.0 to d days
 // later.
@@ -141,6 +143,7 @@ WesternChart CalculatePlanetPositions(const WesternBirthData& data, const Wester
                                       const WesternAngles& angles);
 
 // The three steps in their order: angles, Moon, planets.
-WesternChart CalculateWesternChart(const WesternBirthData& data);
+WesternChart CalculateWesternChart(const WesternBirthData& data,
+                                   MoonModel model = MoonModel::Standard);
 
 }  // namespace lumora

@@ -21,7 +21,7 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form) {
   };
 }
 
-WesternTestOutcome RunWesternTest(const WesternForm& form) {
+WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   if (auto fault = FindWesternListFault(form)) {
     return *fault;
   }
@@ -29,8 +29,9 @@ WesternTestOutcome RunWesternTest(const WesternForm& form) {
     return *failure;
   }
   WesternTestResult result;
-  result.Male = CalculateWesternChart(ReadWesternBirthData(form.Male));
-  result.Female = CalculateWesternChart(ReadWesternBirthData(form.Female));
+  result.Male = CalculateWesternChart(ReadWesternBirthData(form.Male), model);
+  result.Female = CalculateWesternChart(ReadWesternBirthData(form.Female), model);
+  result.Moon = model;
   result.Score = ScoreWesternCompatibility(result.Male.Positions, result.Female.Positions);
   result.Report = MakeWesternReportLabels(form);
   return result;

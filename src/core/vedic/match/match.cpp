@@ -96,6 +96,12 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
                           std::to_string(person.Minute) + ":" + std::to_string(person.Second) +
                           kCrLf,
                       false, std::nullopt});
+  if (person.Moon == MoonModel::Precise) {
+    document.push_back({"Place of Birth: " + person.Place + kCrLf, false, std::nullopt});
+    document.push_back(
+        {std::string("Moon: ") + kPreciseMoonText + kCrLf + kCrLf, false, std::nullopt});
+    return;
+  }
   document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
 }
 
@@ -182,7 +188,7 @@ MatchOutcome CalculateMatch(MatchState& state) {
   return outcome;
 }
 
-MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
   if (auto failure = ValidateBirthDetails(form, state.LoadedFromFile)) {
     return {std::move(failure), std::nullopt};
   }
@@ -195,12 +201,14 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
   } else {
     const BirthDetails boy = ReadBirthDetails(form.Boy);
     const BirthDetails girl = ReadBirthDetails(form.Girl);
-    boy_moon = CalculateMoonSign(boy.Moment);
-    girl_moon = CalculateMoonSign(girl.Moment);
+    boy_moon = CalculateMoonSign(boy.Moment, model);
+    girl_moon = CalculateMoonSign(girl.Moment, model);
     boy_moment = boy.Moment;
     girl_moment = girl.Moment;
     state.BoyDetails = boy.Details;
     state.GirlDetails = girl.Details;
+    state.BoyDetails.Moon = model;
+    state.GirlDetails.Moon = model;
     state.BoyRashi = BareSignName(boy_moon->MoonSignName);
     state.GirlRashi = BareSignName(girl_moon->MoonSignName);
     state.BoyNakshatra = boy_moon->NakshatraName;

@@ -24,7 +24,8 @@ struct PersonDetails {
   int Hour = 0;
   int Minute = 0;
   int Second = 0;
-  std::string Place;  // "City, State, Country"
+  std::string Place;                     // "City, State, Country"
+  MoonModel Moon = MoonModel::Standard;  // the Moon the match was computed with
 };
 
 // The state of the Vedic test that lives from one match to the next.
@@ -84,8 +85,9 @@ MatchOutcome CalculateMatch(MatchState& state);
 
 // The match button: validates and reads the form (unless the Moon values came from
 // a profile file, which clears LoadedFromFile), computes both Moons, boy first, and
-// calls CalculateMatch.
-MatchOutcome RunMatch(MatchState& state, const BirthForm& form);
+// calls CalculateMatch. The model chooses the lunar theory of both Moons.
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
+                      MoonModel model = MoonModel::Standard);
 
 // Opening a profile file: the name must end in "kun" and the bytes must hold four
 // valid Moon values; then the persons' details are cleared (the file holds none)
@@ -110,7 +112,9 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
 inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik v1.0";
 extern const char* const kClosingParagraph;
 
-// "Name: ...", "Date of Birth: ...", "Time of Birth: ...", "Place of Birth: ..." runs.
+// "Name: ...", "Date of Birth: ...", "Time of Birth: ...", "Place of Birth: ..." runs,
+// and "Moon: Precise Moon" when the precise Moon computed the match, so a printed
+// match tells which Moon it rests on.
 void AppendPersonRuns(ReportDocument& document, const PersonDetails& person);
 
 }  // namespace lumora
