@@ -2,10 +2,14 @@
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <mutex>
+#include <shared_mutex>
 #include <sstream>
 #include <thread>
+#include <unordered_map>
 
 #include "cli/commands.h"
+#include "core/places/atlas.h"
 #include "core/text.h"
 #include "core/vedic/match/koota_texts.h"
 #include "core/vedic/match/match.h"
@@ -24,6 +28,7 @@ struct RankCommandOptions {
   std::optional<int> uncertainty;
   int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   bool json = false;
+  bool precise_moon = false;
 };
 
 // A JSON value as the text a CSV cell would hold.
@@ -99,6 +104,11 @@ Json ErrorJson(int line, const FormFailure& failure) {
   out["Line"] = line;
   out["Error"] = ErrorObject(RejectionOf(failure))["Error"];
   return out;
+}
+
+std::string TrimRight(std::string text) {
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
 }
 
 PairDoshas PairDoshasOf(const RankEntry& entry) {
@@ -178,7 +188,7 @@ class RankPrinter : public RankObserver {
     if (ranges_) {
       head << "Range";
     }
-    std::cout << head.str() << '\n';
+    std::cout << TrimRight(head.str()) << '\n';
   }
 
   void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
@@ -209,7 +219,7 @@ class RankPrinter : public RankObserver {
       row << FormatHalfPoints(entry.Range->Lowest) << " to "
           << FormatHalfPoints(entry.Range->Highest);
     }
-    std::cout << row.str() << '\n';
+    std::cout << TrimRight(row.str()) << '\n';
   }
 
   void RefusedInOrder(const RankRefusal& refusal) override {
@@ -236,6 +246,57 @@ class RankPrinter : public RankObserver {
   bool refused_heading_ = false;
 };
 
+// The atlas, loaded on the first place a row names: the first match of a search is the
+// place. Searches are remembered, since a candidate file names the same towns again
+// and again. Safe to call from every ranking thread.
+class AtlasPlaces {
+ public:
+  std::optional<ResolvedPlace> operator()(std::string_view query) {
+    std::call_once(loaded_, [this] {
+      auto atlas = Atlas::LoadInstalled();
+      if (const auto* failure = std::get_if<FormFailure>(&atlas)) {
+        failure_ = failure->Message;
+      } else {
+        atlas_ = std::get<std::shared_ptr<const Atlas>>(std::move(atlas));
+      }
+    });
+    if (!atlas_) {
+      return std::nullopt;
+    }
+    const std::string key(query);
+    {
+      std::shared_lock lock(mutex_);
+      if (const auto found = found_.find(key); found != found_.end()) {
+        return found->second;
+      }
+    }
+    std::optional<ResolvedPlace> place;
+    const std::vector<Place> places = atlas_->Search(query, 1);
+    if (!places.empty()) {
+      place =
+          ResolvedPlace{places.front().Latitude, places.front().Longitude, places.front().TimeZone};
+    }
+    std::unique_lock lock(mutex_);
+    // A bound on what is remembered keeps memory flat over a file of distinct names.
+    if (found_.size() >= kRemembered) {
+      found_.clear();
+    }
+    found_.emplace(key, place);
+    return place;
+  }
+
+  // Why no place could be found, when the atlas could not be loaded.
+  const std::optional<std::string>& Failure() const { return failure_; }
+
+ private:
+  static constexpr std::size_t kRemembered = 65536;
+  std::once_flag loaded_;
+  std::shared_ptr<const Atlas> atlas_;
+  std::optional<std::string> failure_;
+  std::shared_mutex mutex_;
+  std::unordered_map<std::string, std::optional<ResolvedPlace>> found_;
+};
+
 RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& places,
                             const BirthReading& reading) {
   std::ifstream file(file_name, std::ios::binary);
@@ -257,11 +318,12 @@ RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& p
 }
 
 int RunRank(const RankCommandOptions& options) {
-  // Places are resolved only where the build carries a place atlas.
-  const PlaceResolver places;
+  AtlasPlaces atlas;
+  const PlaceResolver places = [&atlas](std::string_view query) { return atlas(query); };
   const bool boy = !options.boy_file.empty();
   RankOptions rank;
   rank.Reading.UncertaintyMinutes = options.uncertainty;
+  rank.Reading.Model = options.precise_moon ? MoonModel::Precise : MoonModel::Standard;
   const RankedPerson person =
       ReadPersonFile(boy ? options.boy_file : options.girl_file, places, rank.Reading);
 
@@ -294,6 +356,9 @@ int RunRank(const RankCommandOptions& options) {
   if (const auto* failure = std::get_if<FormFailure>(&summary)) {
     throw UsageError(failure->Message);
   }
+  if (atlas.Failure()) {
+    std::cerr << "lumora-cli: no place could be looked up: " << *atlas.Failure() << '\n';
+  }
   return std::get<RankSummary>(summary).Refused > 0 ? 2 : 0;
 }
 
@@ -325,6 +390,8 @@ void RegisterRankCommand(CLI::App& app, std::function<int()>& action) {
   rank->add_option("--threads", options.threads,
                    "Compute the candidates' Moons on T threads (default: the number of cores)")
       ->check(CLI::Range(1, 256));
+  rank->add_flag("--precise-moon", options.precise_moon,
+                 "Place every Moon with the full lunar series (see vedic --precise-moon)");
   rank->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
   rank->callback([&action, boy, girl] {
     if (boy->count() + girl->count() != 1) {

@@ -57,6 +57,7 @@ BirthFormSide ReadSide(const Json& input, char side) {
   s.ZoneHour = text("ZoneHour");
   s.ZoneMinute = text("ZoneMinute");
   s.DST = BoolField(input, (std::string("chk") + side + "DST").c_str(), false);
+  ReadZoneInput(input, side, s.TimeZoneId, s.ClockReading);
   return s;
 }
 
@@ -197,6 +198,8 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
     out["GirlDetails"] = PersonJson(state.GirlDetails);
     out["BoyMoon"] = MoonJson(*r.BoyMoon);
     out["GirlMoon"] = MoonJson(*r.GirlMoon);
+    AddClockJson(out["BoyMoon"], r.BoyClock);
+    AddClockJson(out["GirlMoon"], r.GirlClock);
   }
   out["BoyRashi"] = state.BoyRashi;
   out["GirlRashi"] = state.GirlRashi;

@@ -103,6 +103,7 @@ WesternFormSide ReadPanel(const Json& input, WesternSide side) {
              panel.LongWest);
   panel.TimeZoneRow = TimeZoneControl(input, WesternControlName(side, WesternControl::TimeZone));
   panel.DST = CheckBox(input, WesternControlName(side, WesternControl::DST));
+  ReadZoneInput(input, side == WesternSide::Male ? 'M' : 'F', panel.TimeZoneId, panel.ClockReading);
   return panel;
 }
 

@@ -9,6 +9,8 @@
 #include "cli/cli_io.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/vedic/chart/charts_and_doshas.h"
+#include "core/places/atlas.h"
+#include "core/places/clock.h"
 
 namespace lumora::cli {
 
@@ -63,6 +65,24 @@ Json NakshatraJson(const std::string& name);
 // Adds the commands beyond moon (vedic, western, profile, info); each sets action
 // to what the program runs after parsing.
 void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+
+// atlas and zone, each with its own options.
+void RegisterPlaceCommands(CLI::App& app, std::function<int()>& action);
+
+// The atlas output of one place.
+Json PlaceJson(const Place& place);
+
+// The zone command of one input object.
+Json ZoneCommand(const Json& input);
+
+// Adds TimeZone, UtcOffsetSeconds and Abbreviation to a person's moon output where the
+// person's clock came from a zone.
+void AddClockJson(Json& moon, const std::optional<PersonClock>& clock);
+
+// A person's MTimeZoneId / MClockReading (side 'M') or FTimeZoneId / FClockReading of form
+// input; an unknown reading is rejected.
+void ReadZoneInput(const Json& input, char side, std::string& zone_id,
+                   std::optional<ClockChoice>& reading);
 
 // Adds --json and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);

@@ -23,6 +23,7 @@ void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<i
   RegisterProfileCommand(app, options, action);
   RegisterInfoCommand(app, options, action);
   RegisterRankCommand(app, action);
+  RegisterPlaceCommands(app, action);
 }
 
 }  // namespace lumora::cli

@@ -190,6 +190,40 @@ TEST(RankCli, RefusedRowsFollowInInputOrder) {
   EXPECT_NE(table.out.find("line 5: "), std::string::npos);
 }
 
+TEST(RankCli, PlacesFromTheAtlas) {
+  // Asha Rao's birth of rank_candidates.csv again, placed by name; Bombay is Mumbai's
+  // old name.
+  const std::string csv = "/tmp/lumora-rank-cli-places.csv";
+  {
+    std::FILE* file = std::fopen(csv.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs(
+        "Name,BirthDate,BirthTime,Place\n"
+        "Unplaced,1992-03-01,12:00,\n"
+        "By place,1992-03-01,12:00,Pune\n"
+        "Old name,1992-03-01,12:00,Bombay\n"
+        "Nowhere,1992-03-01,12:00,Atlantisville\n",
+        file);
+    std::fclose(file);
+  }
+  const CliRun run =
+      RunCli("rank --json --boy '" + FixturePath("rank_boy.json") + "' --candidates " + csv, "");
+  std::remove(csv.c_str());
+  EXPECT_EQ(run.status, 2);
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 4u);
+  const Json vedic = VedicMatch(kBoy, kCandidates[0]);
+  for (std::size_t i = 0; i < 2; ++i) {
+    SCOPED_TRACE(lines[i].dump());
+    EXPECT_EQ(lines[i]["Line"], 3 + i);
+    ExpectSameAsVedic(lines[i], vedic);
+  }
+  EXPECT_EQ(lines[2]["Line"], 2);
+  EXPECT_EQ(lines[2]["Error"]["Focus"], "Latitude");  // neither place nor coordinates
+  EXPECT_EQ(lines[3]["Line"], 5);
+  EXPECT_EQ(lines[3]["Error"]["Focus"], "Place");
+}
+
 TEST(RankCli, ThreadsDoNotChangeTheOutput) {
   const std::string args = "rank --json --boy '" + FixturePath("rank_boy.json") +
                            "' --candidates '" + FixturePath("rank_candidates.csv") + "'";

@@ -21,9 +21,9 @@ struct BirthMoment {
   bool IsEast = false;
   bool IsSouth = false;
   bool IsDST = false;
-  // The exact offset of the local clock from universal time, signed seconds, east
-  // positive, when the clock came from a zone's history. When set, universal time is
-  // the clock time less this offset, and the zone fields and DST box are not used.
+  // The exact offset of the birth place's clock from universal time (signed seconds, east
+  // positive), where the zone is known. When set, universal time is the clock time less
+  // this offset, and the zone magnitudes, hemisphere and daylight flag above are not used.
   std::optional<int> UtcOffsetSeconds;
 };
 

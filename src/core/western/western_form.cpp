@@ -254,7 +254,7 @@ std::optional<WesternFormMessage> FindWesternListFault(const WesternForm& form) 
                        WesternMessageIcon::Error, side, list.Control);
       }
     }
-    if (!LookupTimeZone(panel.TimeZoneRow)) {
+    if (panel.TimeZoneId.empty() && !LookupTimeZone(panel.TimeZoneRow)) {
       const std::string name = WesternControlName(side, WesternControl::TimeZone);
       return Failure("Row " + std::to_string(panel.TimeZoneRow) + " is not an entry of the list " +
                          name + " (rows 0 to " + std::to_string(kTimeZoneCount - 1) + ")",
@@ -317,9 +317,28 @@ std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form) 
   return CheckCoordinates(form.Female, WesternSide::Female);
 }
 
+FormResult<std::optional<PersonClock>> ReadPanelClock(const WesternFormSide& side,
+                                                      WesternSide which) {
+  if (side.TimeZoneId.empty()) {
+    return std::optional<PersonClock>{};
+  }
+  const LocalDateTime when{ParseInteger(side.Year).value_or(0),
+                           MonthPosition(side.Month).value_or(0) + 1,
+                           ParseInteger(side.Day).value_or(1), ParseInteger(side.Hour).value_or(0),
+                           ParseInteger(side.Minute).value_or(0)};
+  auto clock = ReadPersonClock(side.TimeZoneId, when, side.ClockReading,
+                               WesternControlName(which, WesternControl::Hour));
+  if (auto* failure = std::get_if<FormFailure>(&clock)) {
+    return *failure;
+  }
+  return std::optional<PersonClock>(std::get<PersonClock>(std::move(clock)));
+}
+
 WesternBirthData ReadWesternBirthData(const WesternFormSide& side) {
   const auto month = MonthPosition(side.Month);
-  const auto zone = LookupTimeZone(side.TimeZoneRow);
+  // A panel whose zone comes from the atlas may show a zone entry beyond the table; its
+  // row is not read then.
+  const auto zone = LookupTimeZone(side.TimeZoneId.empty() ? side.TimeZoneRow : 0);
   if (!month || !zone) {
     throw std::invalid_argument("the month or time zone is not an entry of its list");
   }
@@ -330,7 +349,7 @@ WesternBirthData ReadWesternBirthData(const WesternFormSide& side) {
   data.BirthHour = ConvertedNumber(side.Hour);
   data.BirthMinute = ConvertedNumber(side.Minute);
   data.ZoneAddHours = zone->Hours;
-  data.ZoneAddMinutes = WesternTimeZoneMinutes(side.TimeZoneRow);
+  data.ZoneAddMinutes = WesternTimeZoneMinutes(side.TimeZoneId.empty() ? side.TimeZoneRow : 0);
   data.ZoneHour = std::abs(data.ZoneAddHours);
   data.ZoneMinute = std::abs(data.ZoneAddMinutes);
   data.LatDeg = ConvertedNumber(side.LatDeg);

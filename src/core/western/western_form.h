@@ -5,8 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/entry/form_result.h"
 #include "core/form_failure.h"
 #include "core/place_lookup.h"
+#include "core/places/clock.h"
 #include "core/western/western_positions.h"
 
 namespace lumora {
@@ -38,6 +40,11 @@ struct WesternFormSide {
   bool LongWest = false;
   int TimeZoneRow = 0;  // list position in the time-zone table, 0 .. 70
   bool DST = false;
+  // The birth place's IANA zone, where the atlas gave one: the clock then comes from the
+  // zone at the birth date and time, and the zone row and the DST box are not used.
+  std::string TimeZoneId;
+  // Which reading of a repeated hour the birth time means, where the hour occurred twice.
+  std::optional<ClockChoice> ClockReading;
 };
 
 struct WesternForm {
@@ -125,5 +132,11 @@ std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form);
 // time-zone table. Throws std::invalid_argument for a field that does not convert,
 // which a validated form never holds.
 WesternBirthData ReadWesternBirthData(const WesternFormSide& side);
+
+// The clock of a panel that names its zone, refused (focus on the panel's hour list) for a
+// time that never existed there or a repeated hour without a reading; nothing for a panel
+// without a zone.
+FormResult<std::optional<PersonClock>> ReadPanelClock(const WesternFormSide& side,
+                                                      WesternSide which);
 
 }  // namespace lumora

@@ -90,9 +90,13 @@ CivilDateTime PlanetDateTime(const WesternBirthData& data) {
   // comes off here as it does for the Moon and the angles, so every point of a chart
   // belongs to the same instant.
   const int daylight_saving = data.IsDST ? 1 : 0;
-  const sys_time<minutes> instant = date + hours{data.BirthHour} + minutes{data.BirthMinute} +
-                                    hours{data.ZoneAddHours} + minutes{data.ZoneAddMinutes} -
-                                    hours{daylight_saving};
+  const sys_time<minutes> clock_time = date + hours{data.BirthHour} + minutes{data.BirthMinute};
+  // An exact offset replaces the zone entry and the daylight hour; the planets' day count
+  // takes whole minutes, so a local-mean-time offset's seconds are rounded off.
+  const sys_time<minutes> instant =
+      data.UtcOffsetSeconds ? clock_time - round<minutes>(seconds{*data.UtcOffsetSeconds})
+                            : clock_time + hours{data.ZoneAddHours} + minutes{data.ZoneAddMinutes} -
+                                  hours{daylight_saving};
   const sys_days day_part = floor<days>(instant);
   const year_month_day ymd{day_part};
   const hh_mm_ss clock{instant - day_part};

@@ -65,6 +65,7 @@ struct CivilDateTime {
 
 // The date-time of the planets and nodes: the clock date and time plus the signed zone
 // entry, carried across days, months and years; an hour earlier under daylight saving.
+// Where the exact offset is known, the clock date and time less that offset.
 CivilDateTime PlanetDateTime(const WesternBirthData& data);
 
 // Days from 1 January 2000, 12:00 UT; valid from 1 March 1900 to 28 February 2100

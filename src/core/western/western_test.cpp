@@ -28,10 +28,27 @@ WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   if (auto failure = ValidateWesternInput(form)) {
     return *failure;
   }
+  // Both panels' clocks before either chart, male first, as the checks run.
+  std::optional<PersonClock> clocks[2];
+  const WesternFormSide* panels[2] = {&form.Male, &form.Female};
+  for (int i = 0; i < 2; ++i) {
+    auto clock = ReadPanelClock(*panels[i], i == 0 ? WesternSide::Male : WesternSide::Female);
+    if (auto* failure = std::get_if<FormFailure>(&clock)) {
+      return *failure;
+    }
+    clocks[i] = std::get<std::optional<PersonClock>>(std::move(clock));
+  }
   WesternTestResult result;
-  result.Male = CalculateWesternChart(ReadWesternBirthData(form.Male), model);
-  result.Female = CalculateWesternChart(ReadWesternBirthData(form.Female), model);
+  for (int i = 0; i < 2; ++i) {
+    WesternBirthData data = ReadWesternBirthData(*panels[i]);
+    if (clocks[i]) {
+      data.UtcOffsetSeconds = clocks[i]->Reading.UtcOffsetSeconds;
+    }
+    (i == 0 ? result.Male : result.Female) = CalculateWesternChart(data, model);
+  }
   result.Moon = model;
+  result.MaleClock = std::move(clocks[0]);
+  result.FemaleClock = std::move(clocks[1]);
   result.Score = ScoreWesternCompatibility(result.Male.Positions, result.Female.Positions);
   result.Report = MakeWesternReportLabels(form);
   return result;

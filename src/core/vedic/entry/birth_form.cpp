@@ -50,6 +50,10 @@ const EmptyCheck kEmptyChecks[] = {
     {&BirthFormSide::Country, "txt?Country", "Please Enter Country", "Please Enter Country"},
 };
 
+bool IsZoneBox(const std::string BirthFormSide::*field) {
+  return field == &BirthFormSide::ZoneHour || field == &BirthFormSide::ZoneMinute;
+}
+
 std::string SideControl(const char* pattern, char side) {
   std::string name(pattern);
   name[name.find('?')] = side;
@@ -59,6 +63,9 @@ std::string SideControl(const char* pattern, char side) {
 std::optional<FormFailure> CheckSideEntries(const BirthFormSide& s, char side) {
   const bool boy = side == 'M';
   for (const EmptyCheck& check : kEmptyChecks) {
+    if (!s.TimeZoneId.empty() && IsZoneBox(check.Field)) {
+      continue;  // the zone's own offset stands in for the zone boxes
+    }
     // Only an exactly empty text is empty: blanks count as content.
     if ((s.*check.Field).empty()) {
       return FormFailure{boy ? check.BoyMessage : check.GirlMessage, MessageIcon::Error,
@@ -120,6 +127,9 @@ const NumberCheck kNumberChecks[] = {
 
 std::optional<FormFailure> CheckSideNumbers(const BirthFormSide& s, char side) {
   for (const NumberCheck& check : kNumberChecks) {
+    if (!s.TimeZoneId.empty() && IsZoneBox(check.Field)) {
+      continue;
+    }
     std::string_view text = s.*check.Field;
     if (check.AllowsMinus && !text.empty() && text.front() == '-') {
       text.remove_prefix(1);
@@ -193,6 +203,25 @@ std::optional<std::string> VedicKeyFilter(int key_code, FieldKind kind) {
 
 PlaceLookup LookupPlace(const BirthFormSide& side, char prefix) {
   return LookupPlace(side.City, side.State, side.Country, prefix);
+}
+
+LocalDateTime LocalBirthTime(const BirthFormSide& side) {
+  return {ParseInteger(side.Year).value_or(0),
+          BirthListPosition(BirthList::Month, side.Month).value_or(0) + 1,
+          ParseInteger(side.Day).value_or(1), ParseInteger(side.Hour).value_or(0),
+          ParseInteger(side.Minute).value_or(0)};
+}
+
+FormResult<std::optional<PersonClock>> ReadSideClock(const BirthFormSide& side, char prefix) {
+  if (side.TimeZoneId.empty()) {
+    return std::optional<PersonClock>{};
+  }
+  auto clock = ReadPersonClock(side.TimeZoneId, LocalBirthTime(side), side.ClockReading,
+                               Control("cbo", prefix, "HH"));
+  if (auto* failure = std::get_if<FormFailure>(&clock)) {
+    return *failure;
+  }
+  return std::optional<PersonClock>(std::get<PersonClock>(std::move(clock)));
 }
 
 std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form, bool loaded_from_file) {

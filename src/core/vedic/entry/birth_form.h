@@ -8,6 +8,7 @@
 #include "core/ephemeris/birth_moment.h"
 #include "core/form_failure.h"
 #include "core/place_lookup.h"
+#include "core/places/clock.h"
 
 namespace lumora {
 
@@ -35,6 +36,11 @@ struct BirthFormSide {
   std::string ZoneHour;
   std::string ZoneMinute;
   bool DST = false;
+  // The birth place's IANA zone, where the atlas gave one: the clock then comes from the
+  // zone at the birth date and time, and the zone boxes and the DST box are not used.
+  std::string TimeZoneId;
+  // Which reading of a repeated hour the birth time means, where the hour occurred twice.
+  std::optional<ClockChoice> ClockReading;
 };
 
 struct BirthForm {
@@ -59,6 +65,14 @@ std::optional<std::string> VedicKeyFilter(int key_code, FieldKind kind);
 
 // The coordinate look-up of one side of the form.
 PlaceLookup LookupPlace(const BirthFormSide& side, char prefix);
+
+// The birth date and time of a side as a local clock reading.
+LocalDateTime LocalBirthTime(const BirthFormSide& side);
+
+// The clock of a side that names its zone, refused (focus on the side's hour list) for a
+// time that never existed there or a repeated hour without a reading; nothing for a side
+// without a zone.
+FormResult<std::optional<PersonClock>> ReadSideClock(const BirthFormSide& side, char prefix);
 
 // Checks the form in its fixed order and returns the first fault, or nothing.
 // Returns nothing at once when the Moon values come from a profile file.

@@ -27,7 +27,7 @@ int IntegerOr(std::string_view text, int fallback) {
 
 }  // namespace
 
-BirthDetails ReadBirthDetails(const BirthFormSide& side) {
+BirthDetails ReadBirthDetails(const BirthFormSide& side, const std::optional<PersonClock>& clock) {
   BirthDetails out;
   PersonDetails& d = out.Details;
   d.Name = Trim(side.Name);
@@ -56,6 +56,9 @@ BirthDetails ReadBirthDetails(const BirthFormSide& side) {
   m.IsDST = side.DST;
   m.IsEast = side.East;
   m.IsSouth = side.South;
+  if (clock) {
+    m.UtcOffsetSeconds = clock->Reading.UtcOffsetSeconds;
+  }
   return out;
 }
 
@@ -194,13 +197,25 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
   }
   std::optional<MoonSignResult> boy_moon;
   std::optional<MoonSignResult> girl_moon;
+  std::optional<PersonClock> boy_clock;
+  std::optional<PersonClock> girl_clock;
   std::optional<BirthMoment> boy_moment;
   std::optional<BirthMoment> girl_moment;
   if (state.LoadedFromFile) {
     state.LoadedFromFile = false;
   } else {
-    const BirthDetails boy = ReadBirthDetails(form.Boy);
-    const BirthDetails girl = ReadBirthDetails(form.Girl);
+    auto boy_reading = ReadSideClock(form.Boy, 'M');
+    if (auto* failure = std::get_if<FormFailure>(&boy_reading)) {
+      return {std::move(*failure), std::nullopt};
+    }
+    auto girl_reading = ReadSideClock(form.Girl, 'F');
+    if (auto* failure = std::get_if<FormFailure>(&girl_reading)) {
+      return {std::move(*failure), std::nullopt};
+    }
+    boy_clock = std::get<std::optional<PersonClock>>(std::move(boy_reading));
+    girl_clock = std::get<std::optional<PersonClock>>(std::move(girl_reading));
+    const BirthDetails boy = ReadBirthDetails(form.Boy, boy_clock);
+    const BirthDetails girl = ReadBirthDetails(form.Girl, girl_clock);
     boy_moon = CalculateMoonSign(boy.Moment, model);
     girl_moon = CalculateMoonSign(girl.Moment, model);
     boy_moment = boy.Moment;
@@ -220,6 +235,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
     outcome.Result->GirlMoon = girl_moon;
     outcome.Result->BoyMoment = boy_moment;
     outcome.Result->GirlMoment = girl_moment;
+    outcome.Result->BoyClock = std::move(boy_clock);
+    outcome.Result->GirlClock = std::move(girl_clock);
   }
   return outcome;
 }

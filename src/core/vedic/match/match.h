@@ -56,6 +56,9 @@ struct MatchResult {
   std::optional<MoonSignResult> GirlMoon;
   std::optional<BirthMoment> BoyMoment;  // the birth moments behind the Moons, for the charts
   std::optional<BirthMoment> GirlMoment;
+  // The clock of each person whose form named a zone.
+  std::optional<PersonClock> BoyClock;
+  std::optional<PersonClock> GirlClock;
 };
 
 // A match either fails with one message or yields a result.
@@ -70,7 +73,9 @@ struct BirthDetails {
   BirthMoment Moment;
 };
 
-BirthDetails ReadBirthDetails(const BirthFormSide& side);
+// The exact offset is set from clock when given.
+BirthDetails ReadBirthDetails(const BirthFormSide& side,
+                              const std::optional<PersonClock>& clock = std::nullopt);
 
 // "Libra (Thula)" gives "Libra"; a text whose first three letters name no sign is
 // returned unchanged.

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/places/clock.h"
 #include "core/text.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/chart/sidereal_chart.h"
-#include "core/vedic/rank/birth_clock.h"
 
 namespace lumora {
 
@@ -37,6 +37,14 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     }
   }
   return true;
+}
+
+std::string ToLower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+  }
+  return lower;
 }
 
 FormFailure Refusal(std::string message, std::string_view column) {
@@ -169,14 +177,15 @@ std::string TwoDigits(int value) {
   return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
-FormResult<ZoneClockReading> PickReading(const BirthEntry& entry, const std::string& zone,
-                                         const CivilDate& date, const ClockTime& time) {
-  const auto readings =
-      ReadZoneClock(zone, date.Year, date.Month, date.Day, time.Hour, time.Minute);
-  if (!readings) {
+FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string& zone,
+                                     const CivilDate& date, const ClockTime& time) {
+  const auto clock =
+      ReadZoneClock(zone, LocalDateTime{date.Year, date.Month, date.Day, time.Hour, time.Minute});
+  if (IsRefused(clock)) {
     return Refusal("TimeZone " + Quoted(zone) + " is not a time zone of the zone database",
                    "TimeZone");
   }
+  const std::vector<ClockReading>* readings = &std::get<ZoneClock>(clock).Readings;
   const std::string when = TwoDigits(time.Hour) + ":" + TwoDigits(time.Minute) + " on " +
                            entry.BirthDate + " in " + zone;
   if (readings->empty()) {
@@ -184,8 +193,8 @@ FormResult<ZoneClockReading> PickReading(const BirthEntry& entry, const std::str
                    "BirthTime");
   }
   const std::string reading = Trim(entry.ClockReading);
-  if (!reading.empty() && !EqualsIgnoringCase(reading, "earlier") &&
-      !EqualsIgnoringCase(reading, "later")) {
+  const std::optional<ClockChoice> choice = ParseClockChoice(ToLower(reading));
+  if (!reading.empty() && !choice) {
     return Refusal("ClockReading " + Quoted(reading) + " is neither earlier nor later",
                    "ClockReading");
   }
@@ -198,7 +207,7 @@ FormResult<ZoneClockReading> PickReading(const BirthEntry& entry, const std::str
     return readings->front();
   }
   if (!reading.empty()) {
-    return EqualsIgnoringCase(reading, "earlier") ? (*readings)[0] : (*readings)[1];
+    return *choice == ClockChoice::Earlier ? (*readings)[0] : (*readings)[1];
   }
   // Where the two readings differ in daylight saving, the DST entry tells them apart.
   if (dst && (*readings)[0].IsDaylight != (*readings)[1].IsDaylight) {
@@ -295,7 +304,7 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   } else {
     const auto place = places ? places(place_text) : std::nullopt;
     if (!place) {
-      return Refusal("Place " + Quoted(place_text) + " was not found", "Place");
+      return Refusal("Place " + Quoted(place_text) + " was not found in the place atlas", "Place");
     }
     latitude = place->Latitude;
     longitude = place->Longitude;
@@ -308,7 +317,7 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   if (IsRefused(picked)) {
     return std::get<FormFailure>(picked);
   }
-  const ZoneClockReading& clock = std::get<ZoneClockReading>(picked);
+  const ClockReading& clock = std::get<ClockReading>(picked);
 
   BirthMoment& m = person.Moment;
   m.BirthYear = d.Year;
@@ -319,13 +328,13 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   SetCoordinates(m, latitude, longitude);
   // The form values that express the reading; universal time comes from the exact
   // offset, which may hold seconds (local mean time).
-  const int standard = std::abs(clock.UtcOffsetSeconds - (clock.IsDaylight ? 3600 : 0));
-  m.ZoneHour = standard / 3600;
-  m.ZoneMinute = (standard % 3600 + 30) / 60;
-  m.IsDST = clock.IsDaylight;
+  const ZoneFormValues zone_values = FormValuesOf(clock);
+  m.ZoneHour = zone_values.ZoneHour;
+  m.ZoneMinute = zone_values.ZoneMinute;
+  m.IsDST = zone_values.IsDST;
   m.UtcOffsetSeconds = clock.UtcOffsetSeconds;
 
-  person.Moon = CalculateMoonSign(m);
+  person.Moon = CalculateMoonSign(m, reading.Model);
   const auto state = MoonStateOf(person.Moon);
   if (!state) {
     return Refusal("The Moon of " + person.Name + " could not be placed", "BirthDate");

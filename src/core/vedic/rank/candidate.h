@@ -50,6 +50,7 @@ using PlaceResolver = std::function<std::optional<ResolvedPlace>(std::string_vie
 struct BirthReading {
   bool Manglik = true;                    // the sidereal chart's Manglik assessment
   std::optional<int> UncertaintyMinutes;  // the Moon states the birth time's doubt reaches
+  MoonModel Model = MoonModel::Standard;  // the Moon the kootas read
 };
 
 // A person read and placed, with the Moon computed once.
