@@ -8,9 +8,9 @@
 
 #include "cli/cli_io.h"
 #include "core/ephemeris/moon_sign.h"
-#include "core/vedic/chart/charts_and_doshas.h"
 #include "core/places/atlas.h"
 #include "core/places/clock.h"
+#include "core/vedic/chart/charts_and_doshas.h"
 
 namespace lumora::cli {
 
