@@ -87,6 +87,8 @@ Json ChartJson(const SiderealChart& chart) {
   return out;
 }
 
+}  // namespace
+
 Json ExceptionsJson(const std::vector<DoshaException>& exceptions) {
   Json codes = Json::array();
   for (const DoshaException e : exceptions) {
@@ -145,6 +147,8 @@ Json ScoreRangeJson(const ScoreRange& range) {
   out["Kootas"] = std::move(kootas);
   return out;
 }
+
+namespace {
 
 // Charts, Manglik, windows and the score range where birth details exist; the doshas
 // for every match.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include <CLI/CLI.hpp>
 
@@ -12,6 +15,7 @@
 #include "core/places/atlas.h"
 #include "core/places/clock.h"
 #include "core/vedic/chart/birth_time.h"
+#include "core/vedic/chart/charts_and_doshas.h"
 
 namespace lumora::cli {
 
@@ -82,12 +86,33 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
 void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action);
 void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& action);
 
+// rank has no --input: its inputs are files named on the command line.
+struct RankCommandOptions {
+  std::string boy_file;
+  std::string girl_file;
+  std::string candidates_file;
+  std::optional<int> top;
+  std::optional<double> min_total;
+  std::optional<int> uncertainty;
+  int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  bool json = false;
+  bool precise_moon = false;
+};
+void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action);
+
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
 // The doshas come with it; the score range needs birth details, which a profile lacks.
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
                             int uncertainty_minutes);
+
+// The chart and dosha objects of the vedic output, shared with rank.
+Json ExceptionsJson(const std::vector<DoshaException>& exceptions);
+Json ManglikJson(const ManglikAssessment& manglik);
+Json WindowsJson(const BirthTimeWindows& windows);
+Json DoshasJson(const PairDoshas& doshas);
+Json ScoreRangeJson(const ScoreRange& range);
 
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);

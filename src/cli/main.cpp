@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   InfoCommandOptions info;
   AtlasCommandOptions atlas;
   ZoneCommandOptions zone;
+  RankCommandOptions rank;
   Action action;
   RegisterMoonCommand(app, moon, action);
   RegisterWesternCommand(app, western, action);
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   RegisterInfoCommand(app, info, action);
   RegisterAtlasCommand(app, atlas, action);
   RegisterZoneCommand(app, zone, action);
+  RegisterRankCommand(app, rank, action);
 
   try {
     app.parse(argc, argv);
