@@ -3,6 +3,8 @@
 
 #include "cli/commands.h"
 #include "core/entry/date_lists.h"
+#include "core/text.h"
+#include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
 
 namespace lumora::cli {
@@ -71,6 +73,99 @@ Json PersonJson(const PersonDetails& p) {
   return out;
 }
 
+Json ChartJson(const SiderealChart& chart) {
+  Json planets;
+  for (int g = 0; g < kGrahaCount; ++g) {
+    planets[std::string(kGrahaNames[static_cast<std::size_t>(g)].Name)] =
+        chart.Planets[static_cast<std::size_t>(g)];
+  }
+  Json out;
+  out["Lagna"] = chart.Lagna;
+  out["Planets"] = std::move(planets);
+  return out;
+}
+
+Json ExceptionsJson(const std::vector<DoshaException>& exceptions) {
+  Json codes = Json::array();
+  for (const DoshaException e : exceptions) {
+    codes.push_back(std::string(ExceptionCode(e)));
+  }
+  return codes;
+}
+
+Json ManglikJson(const ManglikAssessment& manglik) {
+  Json out;
+  constexpr const char* kKeys[] = {"FromLagna", "FromMoon", "FromVenus"};
+  for (std::size_t r = 0; r < manglik.From.size(); ++r) {
+    Json from;
+    from["House"] = manglik.From[r].House;
+    from["Dosha"] = manglik.From[r].Dosha;
+    out[kKeys[r]] = std::move(from);
+  }
+  out["IsManglik"] = manglik.IsManglik;
+  out["Exceptions"] = ExceptionsJson(manglik.Exceptions);
+  return out;
+}
+
+Json WindowsJson(const BirthTimeWindows& windows) {
+  Json out;
+  for (int k = 0; k < kWindowKindCount; ++k) {
+    const TimeWindow& w = windows.Windows[static_cast<std::size_t>(k)];
+    Json span;
+    span["From"] = FormatLocalClock(w.From);
+    span["To"] = FormatLocalClock(w.To);
+    out[std::string(kWindowKindNames[static_cast<std::size_t>(k)])] = std::move(span);
+  }
+  return out;
+}
+
+Json DoshasJson(const PairDoshas& doshas) {
+  Json out = Json::array();
+  for (const DoshaAssessment& d : doshas) {
+    Json item;
+    item["Name"] = std::string(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]);
+    item["Present"] = d.Present;
+    item["Exceptions"] = ExceptionsJson(d.Exceptions);
+    out.push_back(std::move(item));
+  }
+  return out;
+}
+
+Json ScoreRangeJson(const ScoreRange& range) {
+  Json kootas = Json::array();
+  for (const int k : range.ChangingKootas) {
+    kootas.push_back(std::string(kKootas[static_cast<std::size_t>(k)].Koota));
+  }
+  Json out;
+  out["Minutes"] = range.Minutes;
+  out["Lowest"] = FormatHalfPoints(range.Lowest);
+  out["Highest"] = FormatHalfPoints(range.Highest);
+  out["Kootas"] = std::move(kootas);
+  return out;
+}
+
+// Charts, Manglik, windows and the score range where birth details exist; the doshas
+// for every match.
+void AddChartsAndDoshas(Json& out, const MatchState& state, const MatchResult& r,
+                        int uncertainty_minutes) {
+  const auto charts = ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes);
+  if (!charts) {
+    return;
+  }
+  if (charts->Boy && charts->Girl) {
+    out["BoyChart"] = ChartJson(charts->Boy->Chart);
+    out["GirlChart"] = ChartJson(charts->Girl->Chart);
+    out["BoyManglik"] = ManglikJson(charts->Boy->Manglik);
+    out["GirlManglik"] = ManglikJson(charts->Girl->Manglik);
+    out["BoyTimeWindows"] = WindowsJson(charts->Boy->Windows);
+    out["GirlTimeWindows"] = WindowsJson(charts->Girl->Windows);
+    out["ManglikMatch"] =
+        std::string(kManglikMatchNames[static_cast<std::size_t>(*charts->Manglik)]);
+    out["ScoreRange"] = ScoreRangeJson(*charts->Range);
+  }
+  out["Doshas"] = DoshasJson(charts->Doshas);
+}
+
 }  // namespace
 
 Json ReportJson(const ReportDocument& document) {
@@ -86,7 +181,8 @@ Json ReportJson(const ReportDocument& document) {
   return runs;
 }
 
-Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report) {
+Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report,
+               int uncertainty_minutes) {
   if (outcome.Failure) {
     throw RejectionOf(*outcome.Failure);
   }
@@ -121,10 +217,15 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   if (report) {
     out["Report"] = ReportJson(r.Report);
   }
+  AddChartsAndDoshas(out, state, r, uncertainty_minutes);
   return out;
 }
 
 Json MatchFromProfileValues(const ProfileValues& values, bool report) {
+  return MatchFromProfileValues(values, report, kDefaultUncertaintyMinutes);
+}
+
+Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes) {
   MatchState state;
   if (!CheckProfileValues(values)) {
     throw Rejection(kProfileRefusal, "error");
@@ -135,10 +236,11 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report) {
   state.GirlNakshatra = values[3];
   state.LoadedFromFile = true;
   const MatchOutcome outcome = RunMatch(state, BirthForm{});
-  return MatchJson(state, outcome, report);
+  return MatchJson(state, outcome, report, uncertainty_minutes);
 }
 
-Json VedicCommand(const Json& input, bool report, MoonModel model, bool compare_moons) {
+Json VedicCommand(const Json& input, bool report, MoonModel model, bool compare_moons,
+                  int uncertainty_minutes) {
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -147,14 +249,14 @@ Json VedicCommand(const Json& input, bool report, MoonModel model, bool compare_
     }
     return MatchFromProfileValues({profile[0].get<std::string>(), profile[1].get<std::string>(),
                                    profile[2].get<std::string>(), profile[3].get<std::string>()},
-                                  report);
+                                  report, uncertainty_minutes);
   }
   BirthForm form;
   form.Boy = ReadSide(input, 'M');
   form.Girl = ReadSide(input, 'F');
   MatchState state;
   const MatchOutcome outcome = RunMatch(state, form, model);
-  Json out = MatchJson(state, outcome, report);
+  Json out = MatchJson(state, outcome, report, uncertainty_minutes);
   if (compare_moons) {
     out["BoyMoonComparison"] =
         MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form.Boy).Moment));
@@ -172,12 +274,17 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
   AddCommonOptions(vedic, options.common);
   vedic->add_flag("--report", options.report, "Also output the interpretation report runs");
   AddMoonOptions(vedic, options.moon, true);
+  vedic
+      ->add_option("--uncertainty", options.uncertainty,
+                   "Minutes either side of each birth time for the score range: 5, 15, 30 or 60")
+      ->check(
+          CLI::IsMember(std::vector<int>(kUncertaintyChoices.begin(), kUncertaintyChoices.end())));
   vedic->callback([&options, &action] {
     action = [&options] {
       return RunEach(ReadInputs(options.common.input_file), options.common.json,
                      [&options](const Json& input) {
                        return VedicCommand(input, options.report, options.moon.Model(),
-                                           options.moon.compare_moons);
+                                           options.moon.compare_moons, options.uncertainty);
                      });
     };
   });

@@ -8,6 +8,7 @@
 
 #include "cli/cli_io.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/vedic/chart/birth_time.h"
 
 namespace lumora::cli {
 
@@ -51,6 +52,7 @@ struct VedicCommandOptions {
   CommonOptions common;
   bool report = false;
   MoonOptions moon;
+  int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
 };
 
 struct WesternCommandOptions {
@@ -79,7 +81,10 @@ void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& act
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
+// The doshas come with it; the score range needs birth details, which a profile lacks.
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
+Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
+                            int uncertainty_minutes);
 
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);

@@ -143,16 +143,23 @@ double SolveKepler(double mean_anomaly, double eccentricity) {
 // ---------------------------------------------------------------- the points
 
 WesternAngles CalculateAngles(const WesternBirthData& data) {
+  return CalculateAnglesAt(UniversalTime(data),
+                           JulianDayNumber(data.BirthMonth, data.BirthDay, data.BirthYear),
+                           SignedLongitude(data), SignedLatitude(data));
+}
+
+WesternAngles CalculateAnglesAt(double universal_time, double julian_day, double signed_longitude,
+                                double signed_latitude) {
   WesternAngles angles;
-  angles.UT = UniversalTime(data);
-  angles.JulianDay = JulianDayNumber(data.BirthMonth, data.BirthDay, data.BirthYear);
+  angles.UT = universal_time;
+  angles.JulianDay = julian_day;
   const double T0 = ((angles.UT / 24.0 + (angles.JulianDay - kJ1900)) - 0.5) / kDaysPerCentury;
   angles.T0 = T0;
 
   // Greenwich sidereal time in hours (Newcomb's series, referred to 1900), made local
   // with the west-positive longitude.
   double theta =
-      15.0 * (angles.UT + 6.6460656 + 2400.0513 * T0 + 0.0000258 * T0 * T0) - SignedLongitude(data);
+      15.0 * (angles.UT + 6.6460656 + 2400.0513 * T0 + 0.0000258 * T0 * T0) - signed_longitude;
   if (theta >= 360.0) {
     theta = std::fmod(theta, 360.0);  // exact, the same as subtracting 360 until below
   }
@@ -160,7 +167,7 @@ WesternAngles CalculateAngles(const WesternBirthData& data) {
 
   const double ramc = theta * kRadiansPerDegree;
   const double obliquity = (23.452294 - 0.0130125 * T0) * kRadiansPerDegree;
-  const double latitude = SignedLatitude(data) * kRadiansPerDegree;
+  const double latitude = signed_latitude * kRadiansPerDegree;
 
   double mc = ArcTangent2(std::tan(ramc), std::cos(obliquity));
   if (mc < 0.0) {
@@ -264,6 +271,13 @@ LunarNodes CalculateLunarNodes(double d) {
     nodes.South -= 360.0;
   }
   return nodes;
+}
+
+double DayNumberAt(double universal_time, double julian_day) {
+  // julian_day is the noon-based number of the civil date: its midnight lies half a day
+  // earlier, and J2000.0 is that number's noon of 1 January 2000.
+  constexpr double kJ2000DayNumber = 2451545.0;
+  return (julian_day - kJ2000DayNumber) - 0.5 + universal_time / 24.0;
 }
 
 WesternChart CalculatePlanetPositions(const WesternBirthData& data, const WesternMoon& moon,

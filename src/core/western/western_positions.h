@@ -100,6 +100,12 @@ struct WesternAngles {
 
 WesternAngles CalculateAngles(const WesternBirthData& data);
 
+// The same angles for any instant: universal time in hours (not reduced to 0..24) on the
+// day whose Julian day number is julian_day, at a west-positive longitude and a
+// north-positive latitude in degrees. CalculateAngles is this at the form's instant.
+WesternAngles CalculateAnglesAt(double universal_time, double julian_day, double signed_longitude,
+                                double signed_latitude);
+
 // The tropical Moon: the Vedic Moon of the chosen model with no ayanamsa.
 struct WesternMoon {
   double T = 0.0;          // Julian centuries from J2000.0
@@ -124,6 +130,10 @@ struct LunarNodes {
 };
 
 LunarNodes CalculateLunarNodes(double d);
+
+// Days from J2000.0 of universal time in hours (not reduced to 0..24) on the day whose
+// Julian day number is julian_day: the d of an instant given as the Moon gets it.
+double DayNumberAt(double universal_time, double julian_day);
 
 // Assembles the chart from the planets and nodes it computes and from the Moon and
 // angles computed beforehand for the same person.

@@ -195,6 +195,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
   }
   std::optional<MoonSignResult> boy_moon;
   std::optional<MoonSignResult> girl_moon;
+  std::optional<BirthMoment> boy_moment;
+  std::optional<BirthMoment> girl_moment;
   if (state.LoadedFromFile) {
     state.LoadedFromFile = false;
   } else {
@@ -202,6 +204,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
     const BirthDetails girl = ReadBirthDetails(form.Girl);
     boy_moon = CalculateMoonSign(boy.Moment, model);
     girl_moon = CalculateMoonSign(girl.Moment, model);
+    boy_moment = boy.Moment;
+    girl_moment = girl.Moment;
     state.BoyDetails = boy.Details;
     state.GirlDetails = girl.Details;
     state.BoyDetails.Moon = model;
@@ -215,6 +219,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
   if (outcome.Result) {
     outcome.Result->BoyMoon = boy_moon;
     outcome.Result->GirlMoon = girl_moon;
+    outcome.Result->BoyMoment = boy_moment;
+    outcome.Result->GirlMoment = girl_moment;
   }
   return outcome;
 }

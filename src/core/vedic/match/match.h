@@ -54,6 +54,8 @@ struct MatchResult {
   ReportDocument Report;
   std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
   std::optional<MoonSignResult> GirlMoon;
+  std::optional<BirthMoment> BoyMoment;  // the birth moments behind the Moons, for the charts
+  std::optional<BirthMoment> GirlMoment;
 };
 
 // A match either fails with one message or yields a result.

@@ -1,0 +1,90 @@
+#include "core/vedic/chart/sidereal_chart.h"
+
+#include <cmath>
+
+#include "core/ephemeris/calendar.h"
+#include "core/ephemeris/moon.h"
+#include "core/ephemeris/moon_sign.h"
+#include "core/western/western_elements.h"
+#include "core/western/western_positions.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr double kSecondsPerHour = 3600.0;
+constexpr double kDegreesPerSign = 30.0;
+
+double CenturiesAt(const ChartInstant& instant) {
+  return JulianCenturies(instant.UT, instant.JulianDay);
+}
+
+}  // namespace
+
+ChartInstant BirthInstant(const BirthMoment& moment) {
+  const TimeArguments args = ComputeTimeArguments(moment);
+  return {args.UT, args.JulianDay, SignedLongitude(moment), SignedLatitude(moment)};
+}
+
+ChartInstant ShiftedInstant(const ChartInstant& instant, double seconds) {
+  ChartInstant shifted = instant;
+  shifted.UT += seconds / kSecondsPerHour;
+  return shifted;
+}
+
+double ReduceDegrees(double x) {
+  double r = std::fmod(x, 360.0);
+  if (r < 0.0) {
+    r += 360.0;
+  }
+  // A tiny negative remainder rounds up to 360 when raised: that is Aries 0.
+  return r >= 360.0 ? 0.0 : r;
+}
+
+int SignOf(double longitude) {
+  const int sign = static_cast<int>(std::floor(longitude / kDegreesPerSign));
+  return ((sign % 12) + 12) % 12;
+}
+
+int HouseFrom(int sign, int reference_sign) {
+  return ((sign - reference_sign) % 12 + 12) % 12 + 1;
+}
+
+double SiderealMoonAt(const ChartInstant& instant) {
+  const double T = CenturiesAt(instant);
+  return ReduceDegrees(SiderealLongitude(MoonLongitude(T), AyanamsaCorrection(T)));
+}
+
+double SiderealLagnaAt(const ChartInstant& instant) {
+  const WesternAngles angles = CalculateAnglesAt(instant.UT, instant.JulianDay,
+                                                 instant.SignedLongitude, instant.SignedLatitude);
+  return ReduceDegrees(angles.Ascendant + AyanamsaCorrection(CenturiesAt(instant)));
+}
+
+SiderealChart CalculateSiderealChart(const BirthMoment& moment) {
+  const ChartInstant instant = BirthInstant(moment);
+  const double correction = AyanamsaCorrection(CenturiesAt(instant));
+  const double d = DayNumberAt(instant.UT, instant.JulianDay);
+  auto sidereal = [correction](double tropical) { return ReduceDegrees(tropical + correction); };
+  auto planet = [&](PlanetSlot slot) {
+    return sidereal(PlanetLongitude(static_cast<int>(slot), d));
+  };
+
+  SiderealChart chart;
+  chart.Lagna = SiderealLagnaAt(instant);
+  const double rahu = sidereal(CalculateLunarNodes(d).North);
+  chart.Planets = {
+      planet(PlanetSlot::Earth),  // the Earth's slot gives the Sun
+      ReduceDegrees(CalculateMoonSign(moment).SiderealLongitude),
+      planet(PlanetSlot::Mars),
+      planet(PlanetSlot::Mercury),
+      planet(PlanetSlot::Jupiter),
+      planet(PlanetSlot::Venus),
+      planet(PlanetSlot::Saturn),
+      rahu,
+      ReduceDegrees(rahu + 180.0),
+  };
+  return chart;
+}
+
+}  // namespace lumora
