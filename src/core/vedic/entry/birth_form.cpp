@@ -108,10 +108,7 @@ std::optional<FormFailure> CheckSideNumbers(const BirthFormSide& s, PersonSide s
 
 }  // namespace
 
-std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form, bool loaded_from_file) {
-  if (loaded_from_file) {
-    return std::nullopt;
-  }
+std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form) {
   // All of the boy's entries, all of the girl's, then the dates, boy first.
   if (auto failure = CheckSideEntries(form.Boy, PersonSide::Male)) {
     return failure;

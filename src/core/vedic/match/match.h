@@ -36,7 +36,6 @@ struct MatchState {
   std::string GirlRashi;
   std::string BoyNakshatra;
   std::string GirlNakshatra;
-  bool LoadedFromFile = false;
   double TotalPoints = 0.0;  // exact: a multiple of 0.5
 };
 
@@ -83,9 +82,8 @@ std::string MatchVerdict(double total_points);
 // value lies outside the tables, so no earlier total or verdict is ever shown.
 MatchOutcome CalculateMatch(MatchState& state);
 
-// The match button: validates and reads the form (unless the Moon values came from
-// a profile file, which clears LoadedFromFile), computes both Moons, boy first, and
-// calls CalculateMatch. The model chooses the lunar theory of both Moons.
+// The match button: validates and reads the form, computes both Moons, boy first,
+// and calls CalculateMatch. The model chooses the lunar theory of both Moons.
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
                       MoonModel model = MoonModel::Standard);
 
