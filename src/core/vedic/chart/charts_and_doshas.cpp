@@ -43,10 +43,10 @@ void Line(ReportDocument& doc, const std::string& text, bool bold = false,
 }  // namespace
 
 std::optional<MoonPair> MoonPairOf(const MatchState& state) {
-  const auto boy_sign = FindSign(state.BoyRashi);
-  const auto girl_sign = FindSign(state.GirlRashi);
-  const auto boy_nakshatra = FindNakshatra(state.BoyNakshatra);
-  const auto girl_nakshatra = FindNakshatra(state.GirlNakshatra);
+  const std::optional<int> boy_sign = FindSign(state.BoyRashi);
+  const std::optional<int> girl_sign = FindSign(state.GirlRashi);
+  const std::optional<int> boy_nakshatra = FindNakshatra(state.BoyNakshatra);
+  const std::optional<int> girl_nakshatra = FindNakshatra(state.GirlNakshatra);
   if (!boy_sign || !girl_sign || !boy_nakshatra || !girl_nakshatra) {
     return std::nullopt;
   }
