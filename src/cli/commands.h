@@ -52,11 +52,7 @@ struct VedicCommandOptions {
   CommonOptions common;
   bool report = false;
   MoonOptions moon;
-<<<<<<< HEAD
   int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
-=======
-  int uncertainty = kDefaultUncertaintyMinutes;
->>>>>>> main
 };
 
 struct WesternCommandOptions {
