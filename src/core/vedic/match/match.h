@@ -47,9 +47,9 @@ struct MatchResult {
   KootaResults Kootas;
   KootaTexts Texts;
   GridCaptions Grid;
-  std::string TotalPoints;  // caption 41: "23.5" or "23"
-  std::string Verdict;      // caption 42
-  std::string Summary;      // caption 43
+  std::string TotalPoints;  // the grid's points total: "23.5" or "23"
+  std::string Verdict;      // the grid's verdict line
+  std::string Summary;      // the grid's closing sentence
   ReportDocument Report;
   std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
   std::optional<MoonSignResult> GirlMoon;
