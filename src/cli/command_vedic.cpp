@@ -238,8 +238,8 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncert
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
 
-Json VedicCommand(const Json& input, bool report, MoonModel model, bool compare_moons,
-                  int uncertainty_minutes) {
+Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
+                  bool compare_moons) {
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -282,8 +282,8 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
     action = [&options] {
       return RunEach(ReadInputs(options.common.input_file), options.common.json,
                      [&options](const Json& input) {
-                       return VedicCommand(input, options.report, options.moon.Model(),
-                                           options.moon.compare_moons, options.uncertainty);
+                       return VedicCommand(input, options.report, options.uncertainty,
+                                           options.moon.Model(), options.moon.compare_moons);
                      });
     };
   });

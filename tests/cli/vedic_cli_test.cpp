@@ -136,6 +136,7 @@ struct ErrorCase {
 };
 
 TEST(VedicCli, PreciseMoonIsUsedAndNamedInTheReport) {
+  constexpr double kMicroDegree = 1e-6;
   const CliRun run =
       RunCli("vedic --json --report --precise-moon --compare-moons", Fixture("vedic_match.jsonl"));
   EXPECT_EQ(run.status, 0) << run.err;
@@ -154,6 +155,9 @@ TEST(VedicCli, PreciseMoonIsUsedAndNamedInTheReport) {
                 line[person == std::string("BoyMoonComparison") ? "BoyMoon" : "GirlMoon"]
                     ["TropicalLongitude"]);
     }
+    // The chart's Moon is the match's Moon.
+    EXPECT_NEAR(line["BoyChart"]["Planets"]["Moon"].get<double>(),
+                line["BoyMoon"]["SiderealLongitude"].get<double>(), kMicroDegree);
     int named = 0;
     for (const Json& r : line["Report"]) {
       named += r["Text"] == "Moon: Precise Moon\r\n\r\n" ? 1 : 0;

@@ -123,6 +123,29 @@ TEST(BirthTimeWindows, AgreeWithBruteForceStepping) {
   }
 }
 
+// The precise Moon moves the edges by seconds; the windows follow the Moon they are
+// asked about.
+TEST(BirthTimeWindows, FollowThePreciseMoon) {
+  Births births(1582);
+  for (int i = 0; i < 20; ++i) {
+    const BirthMoment m = births.Next();
+    const BirthTimeWindows w = FindBirthTimeWindows(m, MoonModel::Precise);
+    const MoonSignResult moon = CalculateMoonSign(m, MoonModel::Precise);
+    EXPECT_EQ(w.Nakshatra, FindNakshatra(moon.NakshatraName)) << i;
+    for (const WindowKind kind : {WindowKind::Nakshatra, WindowKind::Pada, WindowKind::Rashi}) {
+      const TimeWindow& tw = w.Of(kind);
+      const int state = WindowStateAt(m, kind, 0, MoonModel::Precise);
+      auto at = [&](long long s) {
+        return WindowStateAt(m, kind, static_cast<double>(s), MoonModel::Precise);
+      };
+      EXPECT_EQ(at(tw.FromSeconds), state) << i;
+      EXPECT_NE(at(tw.FromSeconds - 1), state) << i;
+      EXPECT_EQ(at(tw.ToSeconds), state) << i;
+      EXPECT_NE(at(tw.ToSeconds + 1), state) << i;
+    }
+  }
+}
+
 TEST(BirthTimeWindows, ClockReadings) {
   BirthMoment m;
   m.BirthYear = 2024;

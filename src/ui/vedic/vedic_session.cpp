@@ -88,7 +88,7 @@ void VedicSession::ShowTimeZonePicker(bool boy) {
 
 void VedicSession::Match() {
   const BirthForm entries = form_ ? form_->Entries() : BirthForm{};
-  MatchOutcome outcome = RunMatch(state_, entries);
+  MatchOutcome outcome = RunMatch(state_, entries, moon_model_);
   if (outcome.Failure) {
     services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
     if (form_) {
@@ -110,12 +110,19 @@ void VedicSession::ShowResult(const MatchResult& result) {
   result_ = new ResultWindow(services_, state_);
   connect(result_, &ResultWindow::BackRequested, this, &VedicSession::Back);
   connect(result_, &ResultWindow::SaveRequested, this, &VedicSession::Save);
+  connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
   result_->ShowRashiInformation(state_.BoyRashi);
   result_->ShowRashiInformation(state_.GirlRashi);
   result_->ShowNakshatraInformation(state_.BoyNakshatra);
   result_->ShowNakshatraInformation(state_.GirlNakshatra);
   result_->SetGrid(result.Grid);
   result_->AppendReport(result.Report);
+  charts_ =
+      ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
+  if (charts_) {
+    result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
+    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
+  }
   if (form_) {
     form_->hide();
   }
@@ -123,6 +130,15 @@ void VedicSession::ShowResult(const MatchResult& result) {
   result_->show();
   result_->raise();
   result_->activateWindow();
+}
+
+void VedicSession::UpdateScoreRange(int minutes) {
+  if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
+    return;
+  }
+  charts_->Range =
+      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon);
+  result_->ShowScoreRange(*charts_->Range);
 }
 
 void VedicSession::Back() {
@@ -137,8 +153,12 @@ void VedicSession::Save() {
   if (!result_ || !last_) {
     return;
   }
-  const ReportDocument document = BuildExportDocument(
-      result_->SelectedTab(), result_->ReadExportInputs(state_, last_->Kootas, last_->Texts));
+  ExportInputs inputs = result_->ReadExportInputs(state_, last_->Kootas, last_->Texts);
+  if (charts_) {
+    inputs.ChartsSection = ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails,
+                                                last_->BoyMoment, last_->GirlMoment, kCreditLine);
+  }
+  const ReportDocument document = BuildExportDocument(result_->SelectedTab(), inputs);
   if (document.empty()) {
     return;  // "About Software" has no document
   }

@@ -109,7 +109,7 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
                                   const GridCaptions& grid, const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
-                                  const char* credit_line) {
+                                  const char* credit_line, const ReportDocument& after_kootas) {
   ReportDocument report;
   auto credit = [&](std::optional<Rgb> color) {
     if (credit_line != nullptr) {
@@ -140,6 +140,7 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
     report.push_back({significance[k] + kCrLf + kCrLf, false, kBlack});
     credit(kBlack);
   }
+  report.insert(report.end(), after_kootas.begin(), after_kootas.end());
   report.push_back({std::string(kClosingHeading) + kCrLf, true, kRed});
   report.push_back({kClosingParagraph, false, kRed});
   return report;

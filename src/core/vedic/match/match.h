@@ -101,10 +101,11 @@ ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& gri
 
 // The match report for two persons; with a credit line, that line follows each
 // person's details, the verdict and each koota's significance (the exported form).
+// after_kootas follows the last koota, before the closing paragraph.
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
                                   const GridCaptions& grid, const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
-                                  const char* credit_line);
+                                  const char* credit_line, const ReportDocument& after_kootas = {});
 
 // Shared by the match report and every exported document.
 inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik v1.0";
