@@ -242,8 +242,7 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncert
   state.GirlRashi = values[1];
   state.BoyNakshatra = values[2];
   state.GirlNakshatra = values[3];
-  state.LoadedFromFile = true;
-  const MatchOutcome outcome = RunMatch(state, BirthForm{});
+  const MatchOutcome outcome = CalculateMatch(state);
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
 

@@ -59,7 +59,7 @@ struct VedicCommandOptions {
   CommonOptions common;
   bool report = false;
   MoonOptions moon;
-  int uncertainty = kDefaultUncertaintyMinutes;
+  int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
 };
 
 struct WesternCommandOptions {

@@ -159,7 +159,7 @@ void ExpectFailure(const std::optional<FormFailure>& failure, const Check& check
 }
 
 TEST(ValidateBirthDetails, ValidFormPasses) {
-  EXPECT_FALSE(ValidateBirthDetails(ValidForm(), false).has_value());
+  EXPECT_FALSE(ValidateBirthDetails(ValidForm()).has_value());
 }
 
 TEST(ValidateBirthDetails, EachCheckAloneWithItsMessage) {
@@ -169,7 +169,7 @@ TEST(ValidateBirthDetails, EachCheckAloneWithItsMessage) {
   for (const Check& check : all) {
     BirthForm form = ValidForm();
     check.fault(form);
-    ExpectFailure(ValidateBirthDetails(form, false), check);
+    ExpectFailure(ValidateBirthDetails(form), check);
   }
 }
 
@@ -184,12 +184,8 @@ TEST(ValidateBirthDetails, FirstFailingCheckWins) {
     for (std::size_t m = ordered.size(); m-- > n;) {
       ordered[m].fault(form);
     }
-    ExpectFailure(ValidateBirthDetails(form, false), ordered[n]);
+    ExpectFailure(ValidateBirthDetails(form), ordered[n]);
   }
-}
-
-TEST(ValidateBirthDetails, ProfileRunsSkipTheForm) {
-  EXPECT_FALSE(ValidateBirthDetails(BirthForm{}, true).has_value());
 }
 
 struct FormCase {
@@ -273,7 +269,7 @@ TEST(ValidateBirthDetails, CornerCases) {
     SCOPED_TRACE(c.source);
     BirthForm form = ValidForm();
     c.change(form);
-    const auto failure = ValidateBirthDetails(form, false);
+    const auto failure = ValidateBirthDetails(form);
     if (c.message == nullptr) {
       EXPECT_FALSE(failure.has_value()) << failure->Message;
     } else {
@@ -284,7 +280,7 @@ TEST(ValidateBirthDetails, CornerCases) {
 }
 
 TEST(ValidateBirthDetails, EmptyFormFocusesTheBoysName) {
-  const auto failure = ValidateBirthDetails(BirthForm{}, false);
+  const auto failure = ValidateBirthDetails(BirthForm{});
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->Control, "txtMName");
   EXPECT_EQ(failure->Icon, MessageIcon::Error);

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
+#include "core/ephemeris/astronomical_constants.h"
+
 namespace lumora {
 
 namespace {
 // The last day number still read in the Julian calendar (15 October 1582 counted
 // as a Julian-calendar date).
 constexpr double kLastJulianCalendarDay = 2299171.0;
-constexpr double kJ2000 = 2451545.0;
-constexpr double kDaysPerCentury = 36525.0;
 }  // namespace
 
 double JulianDayNumber(int month, int day, int year) {

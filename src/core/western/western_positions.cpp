@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "core/ephemeris/astronomical_constants.h"
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/precise_moon.h"
@@ -17,8 +18,6 @@ namespace {
 // pi and 2 pi as the Western ephemeris has always stored them.
 constexpr double kPi = 3.14159265358979;
 constexpr double kTwoPi = 6.28318530717958;
-constexpr double kDegreesPerRadian = 57.2957795130823;
-constexpr double kDaysPerCentury = 36525.0;
 constexpr double kArcsecondsPerDegree = 3600.0;
 // Julian day number of 1900 January 0.5, the epoch of the sidereal-time series.
 constexpr double kJ1900 = 2415020.0;
@@ -280,8 +279,7 @@ LunarNodes CalculateLunarNodes(double d) {
 double DayNumberAt(double universal_time, double julian_day) {
   // julian_day is the noon-based number of the civil date: its midnight lies half a day
   // earlier, and J2000.0 is that number's noon of 1 January 2000.
-  constexpr double kJ2000DayNumber = 2451545.0;
-  return (julian_day - kJ2000DayNumber) - 0.5 + universal_time / 24.0;
+  return (julian_day - kJ2000) - 0.5 + universal_time / 24.0;
 }
 
 WesternChart CalculatePlanetPositions(const WesternBirthData& data, const WesternMoon& moon,

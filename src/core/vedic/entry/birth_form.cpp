@@ -136,10 +136,7 @@ FormResult<std::optional<PersonClock>> ReadSideClock(const BirthFormSide& side, 
   return std::optional<PersonClock>(std::get<PersonClock>(std::move(clock)));
 }
 
-std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form, bool loaded_from_file) {
-  if (loaded_from_file) {
-    return std::nullopt;
-  }
+std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form) {
   // All of the boy's entries, all of the girl's, then the dates, boy first.
   if (auto failure = CheckSideEntries(form.Boy, PersonSide::Male)) {
     return failure;

@@ -56,7 +56,6 @@ LocalDateTime LocalBirthTime(const BirthFormSide& side);
 FormResult<std::optional<PersonClock>> ReadSideClock(const BirthFormSide& side, PersonSide person);
 
 // Checks the form in its fixed order and returns the first fault, or nothing.
-// Returns nothing at once when the Moon values come from a profile file.
-std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form, bool loaded_from_file);
+std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form);
 
 }  // namespace lumora

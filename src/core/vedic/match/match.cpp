@@ -194,49 +194,39 @@ MatchOutcome CalculateMatch(MatchState& state) {
 }
 
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
-  if (auto failure = ValidateBirthDetails(form, state.LoadedFromFile)) {
+  if (auto failure = ValidateBirthDetails(form)) {
     return {std::move(failure), std::nullopt};
   }
-  std::optional<MoonSignResult> boy_moon;
-  std::optional<MoonSignResult> girl_moon;
-  std::optional<PersonClock> boy_clock;
-  std::optional<PersonClock> girl_clock;
-  std::optional<BirthMoment> boy_moment;
-  std::optional<BirthMoment> girl_moment;
-  if (state.LoadedFromFile) {
-    state.LoadedFromFile = false;
-  } else {
-    auto boy_reading = ReadSideClock(form.Boy, PersonSide::Male);
-    if (auto* failure = std::get_if<FormFailure>(&boy_reading)) {
-      return {std::move(*failure), std::nullopt};
-    }
-    auto girl_reading = ReadSideClock(form.Girl, PersonSide::Female);
-    if (auto* failure = std::get_if<FormFailure>(&girl_reading)) {
-      return {std::move(*failure), std::nullopt};
-    }
-    boy_clock = std::get<std::optional<PersonClock>>(std::move(boy_reading));
-    girl_clock = std::get<std::optional<PersonClock>>(std::move(girl_reading));
-    const BirthDetails boy = ReadBirthDetails(form.Boy, boy_clock);
-    const BirthDetails girl = ReadBirthDetails(form.Girl, girl_clock);
-    boy_moon = CalculateMoonSign(boy.Moment, model);
-    girl_moon = CalculateMoonSign(girl.Moment, model);
-    boy_moment = boy.Moment;
-    girl_moment = girl.Moment;
-    state.BoyDetails = boy.Details;
-    state.GirlDetails = girl.Details;
-    state.BoyDetails.Moon = model;
-    state.GirlDetails.Moon = model;
-    state.BoyRashi = BareSignName(boy_moon->MoonSignName);
-    state.GirlRashi = BareSignName(girl_moon->MoonSignName);
-    state.BoyNakshatra = boy_moon->NakshatraName;
-    state.GirlNakshatra = girl_moon->NakshatraName;
+  auto boy_reading = ReadSideClock(form.Boy, PersonSide::Male);
+  if (auto* failure = std::get_if<FormFailure>(&boy_reading)) {
+    return {std::move(*failure), std::nullopt};
   }
+  auto girl_reading = ReadSideClock(form.Girl, PersonSide::Female);
+  if (auto* failure = std::get_if<FormFailure>(&girl_reading)) {
+    return {std::move(*failure), std::nullopt};
+  }
+  std::optional<PersonClock> boy_clock =
+      std::get<std::optional<PersonClock>>(std::move(boy_reading));
+  std::optional<PersonClock> girl_clock =
+      std::get<std::optional<PersonClock>>(std::move(girl_reading));
+  const BirthDetails boy = ReadBirthDetails(form.Boy, boy_clock);
+  const BirthDetails girl = ReadBirthDetails(form.Girl, girl_clock);
+  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model);
+  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model);
+  state.BoyDetails = boy.Details;
+  state.GirlDetails = girl.Details;
+  state.BoyDetails.Moon = model;
+  state.GirlDetails.Moon = model;
+  state.BoyRashi = BareSignName(boy_moon.MoonSignName);
+  state.GirlRashi = BareSignName(girl_moon.MoonSignName);
+  state.BoyNakshatra = boy_moon.NakshatraName;
+  state.GirlNakshatra = girl_moon.NakshatraName;
   MatchOutcome outcome = CalculateMatch(state);
   if (outcome.Result) {
     outcome.Result->BoyMoon = boy_moon;
     outcome.Result->GirlMoon = girl_moon;
-    outcome.Result->BoyMoment = boy_moment;
-    outcome.Result->GirlMoment = girl_moment;
+    outcome.Result->BoyMoment = boy.Moment;
+    outcome.Result->GirlMoment = girl.Moment;
     outcome.Result->BoyClock = std::move(boy_clock);
     outcome.Result->GirlClock = std::move(girl_clock);
   }
@@ -259,8 +249,7 @@ MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::str
   state.GirlRashi = (*values)[1];
   state.BoyNakshatra = (*values)[2];
   state.GirlNakshatra = (*values)[3];
-  state.LoadedFromFile = true;
-  return RunMatch(state, BirthForm{});
+  return CalculateMatch(state);
 }
 
 ProfileValues CurrentProfileValues(const MatchState& state) {

@@ -36,7 +36,6 @@ struct MatchState {
   std::string GirlRashi;
   std::string BoyNakshatra;
   std::string GirlNakshatra;
-  bool LoadedFromFile = false;
   double TotalPoints = 0.0;  // exact: a multiple of 0.5
 };
 
@@ -48,9 +47,9 @@ struct MatchResult {
   KootaResults Kootas;
   KootaTexts Texts;
   GridCaptions Grid;
-  std::string TotalPoints;  // caption 41: "23.5" or "23"
-  std::string Verdict;      // caption 42
-  std::string Summary;      // caption 43
+  std::string TotalPoints;  // the grid's points total: "23.5" or "23"
+  std::string Verdict;      // the grid's verdict line
+  std::string Summary;      // the grid's closing sentence
   ReportDocument Report;
   std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
   std::optional<MoonSignResult> GirlMoon;
@@ -88,9 +87,8 @@ std::string MatchVerdict(double total_points);
 // value lies outside the tables, so no earlier total or verdict is ever shown.
 MatchOutcome CalculateMatch(MatchState& state);
 
-// The match button: validates and reads the form (unless the Moon values came from
-// a profile file, which clears LoadedFromFile), computes both Moons, boy first, and
-// calls CalculateMatch. The model chooses the lunar theory of both Moons.
+// The match button: validates and reads the form, computes both Moons, boy first,
+// and calls CalculateMatch. The model chooses the lunar theory of both Moons.
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
                       MoonModel model = MoonModel::Standard);
 
