@@ -1,6 +1,8 @@
 // lumora-cli western: the Western input form in, both charts, the score and the report out.
 #include "cli/commands.h"
+#include "cli/pdf_output.h"
 #include "core/vedic/entry/time_zones.h"
+#include "core/western/western_document.h"
 #include "core/western/western_test.h"
 
 namespace lumora::cli {
@@ -137,7 +139,7 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
-Json WesternCommand(const Json& input, bool json) {
+Json WesternCommand(const Json& input, bool json, const std::string& pdf_file) {
   WesternForm form;
   form.Male = ReadPanel(input, WesternSide::Male);
   form.Female = ReadPanel(input, WesternSide::Female);
@@ -146,6 +148,9 @@ Json WesternCommand(const Json& input, bool json) {
     throw RejectionOf(*failure);
   }
   const WesternTestResult& result = std::get<WesternTestResult>(outcome);
+  if (!pdf_file.empty()) {
+    WritePdfFile(ComposeWesternDocument(result), pdf_file);
+  }
 
   Json out;
   if (json) {
@@ -184,13 +189,20 @@ void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function
       "A whole Western test (the Western input form by control names in; both charts, the "
       "score and the report labels out)");
   AddCommonOptions(western, options);
+  static std::string pdf_file;
+  western->add_option("--pdf", pdf_file,
+                      "Also write the report as a PDF document to FILE (one input object only)");
   CommonOptions* const shared = &options;
   std::function<int()>* const target = &action;
   western->callback([shared, target] {
     *target = [shared] {
       const bool json = shared->json;
-      return RunEach(ReadInputs(shared->input_file), json,
-                     [json](const Json& input) { return WesternCommand(input, json); });
+      const std::vector<Json> inputs = ReadInputs(shared->input_file);
+      if (!pdf_file.empty()) {
+        RequireOneInputForPdf(inputs.size());
+      }
+      return RunEach(inputs, json,
+                     [json](const Json& input) { return WesternCommand(input, json, pdf_file); });
     };
   });
 }
