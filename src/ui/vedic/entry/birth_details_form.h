@@ -26,12 +26,16 @@ class BirthDetailsForm : public QMainWindow {
   BirthForm Entries() const;
   // After a failed check: focus the field or select the default option.
   void Apply(const FormFailure& failure);
+  // Fills every entry of both sides (a couple file opened).
+  void SetEntries(const BirthForm& form);
   // What the time-zone picker writes: the zone fields of one side.
   void WriteZone(bool boy, int hours, int minutes);
 
  signals:
   void MatchRequested();
   void OpenRequested();
+  void SaveCoupleRequested();
+  void OpenCoupleRequested();
   void TimeZoneHelpRequested(bool boy);
 
  private:
@@ -64,6 +68,7 @@ class BirthDetailsForm : public QMainWindow {
 
   QGroupBox* BuildSide(Side& side, char prefix, const QString& caption);
   BirthFormSide Read(const Side& side) const;
+  static void Write(const Side& side, const BirthFormSide& entries);
   void LookUpPlace(const Side& side, char prefix);
 
   Services services_;
