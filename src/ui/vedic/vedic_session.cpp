@@ -195,7 +195,7 @@ void VedicSession::SaveCouple() {
 void VedicSession::OpenCouple() {
   const QString path = services_.Files->OpenFileName(
       form_, {QStringLiteral("Open Couple"), QStringLiteral("Couple files (*.lumora)"),
-              QStringLiteral("lumora")});
+              QStringLiteral("lumora"), QString()});
   if (!path.isEmpty()) {
     OpenCoupleFile(path);
   }
@@ -250,7 +250,7 @@ void VedicSession::OpenProfile() {
       form_, {QStringLiteral("Select the source file"),
               QStringLiteral("Lumora readings (*.lumora *.kun);;Couple files (*.lumora);;Lumo Free "
                              "Tarvik (*.kun)"),
-              QStringLiteral("kun")});
+              QStringLiteral("kun"), QString()});
   if (path.isEmpty()) {
     return;  // cancelled
   }

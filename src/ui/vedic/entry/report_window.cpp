@@ -78,7 +78,8 @@ void ReportWindow::SavePdf() {
 
 void ReportWindow::SaveProfile() {
   const QString path = services_.Files->SaveFileName(
-      this, {ProgramTitle(), QStringLiteral("Rich Text Format (*.kun)"), QStringLiteral("kun")});
+      this, {ProgramTitle(), QStringLiteral("Rich Text Format (*.kun)"), QStringLiteral("kun"),
+             QString()});
   if (path.isEmpty()) {
     return;  // cancelled
   }
