@@ -1,11 +1,14 @@
-// Timing of the Vedic Moon of one birth moment.
+// Timing of the Moon: the whole Vedic Moon of one birth moment under each model, and
+// the two lunar series alone.
 #include <benchmark/benchmark.h>
 
+#include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/ephemeris/precise_moon.h"
 
 namespace {
 
-void BM_CalculateMoonSign(benchmark::State& state) {
+void BM_CalculateMoonSign(benchmark::State& state, lumora::MoonModel model) {
   lumora::BirthMoment moment;
   moment.BirthYear = 1980;
   moment.BirthMonth = 1;
@@ -18,11 +21,30 @@ void BM_CalculateMoonSign(benchmark::State& state) {
   moment.LongMin = 51;
   moment.IsEast = true;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(lumora::CalculateMoonSign(moment));
+    benchmark::DoNotOptimize(lumora::CalculateMoonSign(moment, model));
     ++moment.BirthMinute;
     moment.BirthMinute %= 60;
   }
 }
-BENCHMARK(BM_CalculateMoonSign);
+BENCHMARK_CAPTURE(BM_CalculateMoonSign, Standard, lumora::MoonModel::Standard);
+BENCHMARK_CAPTURE(BM_CalculateMoonSign, Precise, lumora::MoonModel::Precise);
+
+void BM_StandardSeries(benchmark::State& state) {
+  double T = -0.2;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(lumora::MoonLongitude(T));
+    T += 1e-7;
+  }
+}
+BENCHMARK(BM_StandardSeries);
+
+void BM_PreciseSeriesWithDeltaT(benchmark::State& state) {
+  double T = -0.2;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(lumora::TropicalMoonLongitude(T, lumora::MoonModel::Precise));
+    T += 1e-7;
+  }
+}
+BENCHMARK(BM_PreciseSeriesWithDeltaT);
 
 }  // namespace

@@ -14,6 +14,8 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core clang-format
   libhowardhinnant-date-dev tzdata iso-codes poppler-utils
+  # the icon sizes, the Debian package and its checks
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream man-db
 )
 
 missing_packages() {

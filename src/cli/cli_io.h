@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/form_failure.h"
+#include "core/entry/form_failure.h"
 
 namespace lumora::cli {
 

@@ -13,10 +13,28 @@ Json MoonJson(const MoonSignResult& moon) {
   out["MoonLongitudeText"] = moon.MoonLongitudeText;
   out["MoonSignName"] = moon.MoonSignName;
   out["NakshatraName"] = moon.NakshatraName;
+  if (moon.Model == MoonModel::Precise) {
+    out["MoonModel"] = "Precise";
+    out["DeltaT"] = moon.DeltaT.value_or(0.0);
+  }
   return out;
 }
 
-Json MoonCommand(const Json& input) {
+Json MoonComparisonJson(const MoonModelComparison& comparison) {
+  Json out;
+  out["StandardTropicalLongitude"] = comparison.Standard.TropicalLongitude;
+  out["PreciseTropicalLongitude"] = comparison.Precise.TropicalLongitude;
+  out["DifferenceArcseconds"] = comparison.DifferenceArcseconds;
+  out["StandardNakshatra"] = comparison.Standard.NakshatraName;
+  out["StandardPada"] = comparison.StandardPada;
+  out["PreciseNakshatra"] = comparison.Precise.NakshatraName;
+  out["PrecisePada"] = comparison.PrecisePada;
+  out["NakshatraDiffers"] = comparison.NakshatraDiffers;
+  out["PadaDiffers"] = comparison.PadaDiffers;
+  return out;
+}
+
+BirthMoment ReadBirthMoment(const Json& input) {
   BirthMoment moment;
   moment.BirthYear = IntField(input, "BirthYear", std::nullopt);
   moment.BirthMonth = IntField(input, "BirthMonth", std::nullopt);
@@ -32,7 +50,32 @@ Json MoonCommand(const Json& input) {
   moment.IsEast = BoolField(input, "IsEast", false);
   moment.IsSouth = BoolField(input, "IsSouth", false);
   moment.IsDST = BoolField(input, "IsDST", false);
-  return MoonJson(CalculateMoonSign(moment));
+  return moment;
+}
+
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons) {
+  const BirthMoment moment = ReadBirthMoment(input);
+  Json out = MoonJson(CalculateMoonSign(moment, model));
+  if (compare_moons) {
+    out["MoonComparison"] = MoonComparisonJson(CompareMoonModels(moment));
+  }
+  return out;
+}
+
+void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action) {
+  CLI::App* moon = app.add_subcommand(
+      "moon",
+      "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
+  AddCommonOptions(moon, options.common);
+  AddMoonOptions(moon, options.moon, true);
+  moon->callback([&options, &action] {
+    action = [&options] {
+      return RunEach(ReadInputs(options.common.input_file), options.common.json,
+                     [&options](const Json& input) {
+                       return MoonCommand(input, options.moon.Model(), options.moon.compare_moons);
+                     });
+    };
+  });
 }
 
 }  // namespace lumora::cli

@@ -77,34 +77,32 @@ Json ProfileRead(const std::string& file, bool match) {
 
 }  // namespace
 
-void RegisterProfileCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  static std::string file;
-  static bool match = false;
+void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action) {
   CLI::App* profile = app.add_subcommand("profile", "Birth-profile files (.kun)");
   profile->require_subcommand(1);
 
   CLI::App* write = profile->add_subcommand(
       "write", "Write FILE from {\"BoyRashi\",\"GirlRashi\",\"BoyNakshatra\",\"GirlNakshatra\"}");
-  write->add_option("FILE", file, "The profile file to write")->required();
-  AddCommonOptions(write, options);
-  write->callback([&] {
-    action = [&] {
-      return RunEach(ReadInputs(options.input_file), options.json,
-                     [](const Json& input) { return ProfileWrite(file, input); });
+  write->add_option("FILE", options.file, "The profile file to write")->required();
+  AddCommonOptions(write, options.common);
+  write->callback([&options, &action] {
+    action = [&options] {
+      return RunEach(ReadInputs(options.common.input_file), options.common.json,
+                     [&options](const Json& input) { return ProfileWrite(options.file, input); });
     };
   });
 
   CLI::App* read = profile->add_subcommand("read", "Read the four Moon values of FILE");
-  read->add_option("FILE", file, "The profile file to read")->required();
-  read->add_flag("--match", match, "Output the whole Vedic match of the file instead");
-  read->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
-  read->callback([&] {
-    action = [&] {
+  read->add_option("FILE", options.file, "The profile file to read")->required();
+  read->add_flag("--match", options.match, "Output the whole Vedic match of the file instead");
+  read->add_flag("--json", options.common.json, "Write JSON Lines (one compact object per line)");
+  read->callback([&options, &action] {
+    action = [&options] {
       try {
-        WriteResult(std::cout, ProfileRead(file, match), options.json);
+        WriteResult(std::cout, ProfileRead(options.file, options.match), options.common.json);
         return 0;
       } catch (const Rejection& rejection) {
-        WriteResult(std::cout, ErrorObject(rejection), options.json);
+        WriteResult(std::cout, ErrorObject(rejection), options.common.json);
         return 2;
       }
     };

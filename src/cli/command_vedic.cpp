@@ -4,8 +4,10 @@
 
 #include "cli/commands.h"
 #include "cli/pdf_output.h"
+#include "core/entry/date_lists.h"
+#include "core/text.h"
+#include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/entry/couple_file.h"
-#include "core/vedic/entry/time_zones.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/result/match_document.h"
 
@@ -13,11 +15,11 @@ namespace lumora::cli {
 
 namespace {
 
-std::string ListField(const Json& input, char side, const char* suffix, BirthList list) {
+std::string ListField(const Json& input, char side, const char* suffix, DateTimeList list) {
   const std::string key = std::string("cbo") + side + suffix;
-  const auto& entries = BirthListEntries(list);
+  const auto& entries = DateTimeListEntries(list);
   const std::string value = StringField(input, key.c_str(), entries.front());
-  if (!BirthListPosition(list, value)) {
+  if (!DateTimeListPosition(list, value)) {
     throw Rejection("\"" + value + "\" is not an entry of " + key, "error", key);
   }
   return value;
@@ -41,12 +43,12 @@ BirthFormSide ReadSide(const Json& input, char side) {
     return StringField(input, key.c_str(), "");
   };
   s.Name = text("Name");
-  s.Day = ListField(input, side, "Date", BirthList::Day);
-  s.Month = ListField(input, side, "Month", BirthList::Month);
-  s.Year = ListField(input, side, "Year", BirthList::Year);
-  s.Hour = ListField(input, side, "HH", BirthList::Hour);
-  s.Minute = ListField(input, side, "MM", BirthList::Minute);
-  s.Second = ListField(input, side, "SS", BirthList::Second);
+  s.Day = ListField(input, side, "Date", DateTimeList::Day);
+  s.Month = ListField(input, side, "Month", DateTimeList::Month);
+  s.Year = ListField(input, side, "Year", DateTimeList::Year);
+  s.Hour = ListField(input, side, "HH", DateTimeList::HourThrough24);
+  s.Minute = ListField(input, side, "MM", DateTimeList::Minute);
+  s.Second = ListField(input, side, "SS", DateTimeList::Second);
   s.City = text("City");
   s.State = text("State");
   s.Country = text("Country");
@@ -75,6 +77,99 @@ Json PersonJson(const PersonDetails& p) {
   return out;
 }
 
+Json ChartJson(const SiderealChart& chart) {
+  Json planets;
+  for (int g = 0; g < kGrahaCount; ++g) {
+    planets[std::string(kGrahaNames[static_cast<std::size_t>(g)].Name)] =
+        chart.Planets[static_cast<std::size_t>(g)];
+  }
+  Json out;
+  out["Lagna"] = chart.Lagna;
+  out["Planets"] = std::move(planets);
+  return out;
+}
+
+Json ExceptionsJson(const std::vector<DoshaException>& exceptions) {
+  Json codes = Json::array();
+  for (const DoshaException e : exceptions) {
+    codes.push_back(std::string(ExceptionCode(e)));
+  }
+  return codes;
+}
+
+Json ManglikJson(const ManglikAssessment& manglik) {
+  Json out;
+  constexpr const char* kKeys[] = {"FromLagna", "FromMoon", "FromVenus"};
+  for (std::size_t r = 0; r < manglik.From.size(); ++r) {
+    Json from;
+    from["House"] = manglik.From[r].House;
+    from["Dosha"] = manglik.From[r].Dosha;
+    out[kKeys[r]] = std::move(from);
+  }
+  out["IsManglik"] = manglik.IsManglik;
+  out["Exceptions"] = ExceptionsJson(manglik.Exceptions);
+  return out;
+}
+
+Json WindowsJson(const BirthTimeWindows& windows) {
+  Json out;
+  for (int k = 0; k < kWindowKindCount; ++k) {
+    const TimeWindow& w = windows.Windows[static_cast<std::size_t>(k)];
+    Json span;
+    span["From"] = FormatLocalClock(w.From);
+    span["To"] = FormatLocalClock(w.To);
+    out[std::string(kWindowKindNames[static_cast<std::size_t>(k)])] = std::move(span);
+  }
+  return out;
+}
+
+Json DoshasJson(const PairDoshas& doshas) {
+  Json out = Json::array();
+  for (const DoshaAssessment& d : doshas) {
+    Json item;
+    item["Name"] = std::string(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]);
+    item["Present"] = d.Present;
+    item["Exceptions"] = ExceptionsJson(d.Exceptions);
+    out.push_back(std::move(item));
+  }
+  return out;
+}
+
+Json ScoreRangeJson(const ScoreRange& range) {
+  Json kootas = Json::array();
+  for (const int k : range.ChangingKootas) {
+    kootas.push_back(std::string(kKootas[static_cast<std::size_t>(k)].Koota));
+  }
+  Json out;
+  out["Minutes"] = range.Minutes;
+  out["Lowest"] = FormatHalfPoints(range.Lowest);
+  out["Highest"] = FormatHalfPoints(range.Highest);
+  out["Kootas"] = std::move(kootas);
+  return out;
+}
+
+// Charts, Manglik, windows and the score range where birth details exist; the doshas
+// for every match.
+void AddChartsAndDoshas(Json& out, const MatchState& state, const MatchResult& r,
+                        int uncertainty_minutes) {
+  const auto charts = ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes);
+  if (!charts) {
+    return;
+  }
+  if (charts->Boy && charts->Girl) {
+    out["BoyChart"] = ChartJson(charts->Boy->Chart);
+    out["GirlChart"] = ChartJson(charts->Girl->Chart);
+    out["BoyManglik"] = ManglikJson(charts->Boy->Manglik);
+    out["GirlManglik"] = ManglikJson(charts->Girl->Manglik);
+    out["BoyTimeWindows"] = WindowsJson(charts->Boy->Windows);
+    out["GirlTimeWindows"] = WindowsJson(charts->Girl->Windows);
+    out["ManglikMatch"] =
+        std::string(kManglikMatchNames[static_cast<std::size_t>(*charts->Manglik)]);
+    out["ScoreRange"] = ScoreRangeJson(*charts->Range);
+  }
+  out["Doshas"] = DoshasJson(charts->Doshas);
+}
+
 }  // namespace
 
 Json ReportJson(const ReportDocument& document) {
@@ -90,7 +185,8 @@ Json ReportJson(const ReportDocument& document) {
   return runs;
 }
 
-Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report) {
+Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report,
+               int uncertainty_minutes) {
   if (outcome.Failure) {
     throw RejectionOf(*outcome.Failure);
   }
@@ -125,10 +221,15 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   if (report) {
     out["Report"] = ReportJson(r.Report);
   }
+  AddChartsAndDoshas(out, state, r, uncertainty_minutes);
   return out;
 }
 
 Json MatchFromProfileValues(const ProfileValues& values, bool report) {
+  return MatchFromProfileValues(values, report, kDefaultUncertaintyMinutes);
+}
+
+Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes) {
   MatchState state;
   if (!CheckProfileValues(values)) {
     throw Rejection(kProfileRefusal, "error");
@@ -140,7 +241,7 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report) {
   state.LoadedFromFile = true;
   state.BirthDetailsStored = false;
   const MatchOutcome outcome = RunMatch(state, BirthForm{});
-  return MatchJson(state, outcome, report);
+  return MatchJson(state, outcome, report, uncertainty_minutes);
 }
 
 // The form of a couple file given as an input object (a couple file on standard input);
@@ -153,9 +254,11 @@ BirthForm CoupleForm(std::string_view bytes) {
   return std::get<BirthForm>(std::move(couple));
 }
 
-Json VedicCommand(const Json& input, bool report, const PdfOptions& pdf) {
+Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
+                  bool compare_moons, const PdfOptions& pdf) {
   MatchState state;
   MatchOutcome outcome;
+  std::optional<BirthForm> form_input;
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -165,7 +268,7 @@ Json VedicCommand(const Json& input, bool report, const PdfOptions& pdf) {
     const ProfileValues values{profile[0].get<std::string>(), profile[1].get<std::string>(),
                                profile[2].get<std::string>(), profile[3].get<std::string>()};
     if (pdf.file.empty()) {
-      return MatchFromProfileValues(values, report);
+      return MatchFromProfileValues(values, report, uncertainty_minutes);
     }
     if (!CheckProfileValues(values)) {
       throw Rejection(kProfileRefusal, "error");
@@ -185,11 +288,25 @@ Json VedicCommand(const Json& input, bool report, const PdfOptions& pdf) {
       form.Boy = ReadSide(input, 'M');
       form.Girl = ReadSide(input, 'F');
     }
-    outcome = RunMatch(state, form);
+    outcome = RunMatch(state, form, model);
+    form_input = form;
   }
-  Json out = MatchJson(state, outcome, report);
+  Json out = MatchJson(state, outcome, report, uncertainty_minutes);
+  if (compare_moons && form_input) {
+    out["BoyMoonComparison"] =
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Boy).Moment));
+    out["GirlMoonComparison"] =
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Girl).Moment));
+  }
   if (!pdf.file.empty()) {
-    WritePdfFile(ComposeMatchDocument(state, *outcome.Result, pdf.with_catalogues), pdf.file);
+    const MatchResult& r = *outcome.Result;
+    ReportDocument charts_section;
+    if (const auto charts =
+            ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes)) {
+      charts_section = ComposeChartsSection(*charts, state.BoyDetails, state.GirlDetails,
+                                            r.BoyMoment, r.GirlMoment, nullptr);
+    }
+    WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues, charts_section), pdf.file);
   }
   return out;
 }
@@ -241,38 +358,44 @@ std::string FileBytes(const std::string& path) {
 
 }  // namespace
 
-void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  static bool report = false;
-  static PdfOptions pdf;
+void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action) {
   CLI::App* vedic = app.add_subcommand(
       "vedic",
       "A whole Vedic match: a birth-details form keyed by control names, or {\"Profile\": [four "
       "Moon values]}");
-  AddCommonOptions(vedic, options);
-  vedic->add_flag("--report", report, "Also output the interpretation report runs");
-  vedic->add_option("--pdf", pdf.file,
+  AddCommonOptions(vedic, options.common);
+  vedic->add_flag("--report", options.report, "Also output the interpretation report runs");
+  AddMoonOptions(vedic, options.moon, true);
+  vedic
+      ->add_option("--uncertainty", options.uncertainty,
+                   "Minutes either side of each birth time for the score range: 5, 15, 30 or 60")
+      ->check(
+          CLI::IsMember(std::vector<int>(kUncertaintyChoices.begin(), kUncertaintyChoices.end())));
+  vedic->add_option("--pdf", options.pdf.file,
                     "Also write the match as a PDF document to FILE (one input object only)");
-  vedic->add_flag("--with-catalogues", pdf.with_catalogues,
+  vedic->add_flag("--with-catalogues", options.pdf.with_catalogues,
                   "With --pdf: add both persons' rashi and nakshatra pages");
-  vedic->callback([&] {
-    action = [&] {
+  vedic->callback([&options, &action] {
+    action = [&options] {
       std::vector<Json> inputs;
-      if (HasCoupleExtension(options.input_file)) {
+      if (HasCoupleExtension(options.common.input_file)) {
         // A couple file (.lumora) is one form input; a damaged one is a rejected input.
-        FormResult<BirthForm> couple = ReadCoupleFile(FileBytes(options.input_file));
+        FormResult<BirthForm> couple = ReadCoupleFile(FileBytes(options.common.input_file));
         if (const auto* failure = std::get_if<FormFailure>(&couple)) {
-          WriteResult(std::cout, ErrorObject(RejectionOf(*failure)), options.json);
+          WriteResult(std::cout, ErrorObject(RejectionOf(*failure)), options.common.json);
           return 2;
         }
         inputs.push_back(FormJson(std::get<BirthForm>(couple)));
       } else {
-        inputs = ReadInputs(options.input_file);
+        inputs = ReadInputs(options.common.input_file);
       }
-      if (!pdf.file.empty()) {
+      if (!options.pdf.file.empty()) {
         RequireOneInputForPdf(inputs.size());
       }
-      return RunEach(inputs, options.json,
-                     [](const Json& input) { return VedicCommand(input, report, pdf); });
+      return RunEach(inputs, options.common.json, [&options](const Json& input) {
+        return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
+                            options.moon.compare_moons, options.pdf);
+      });
     };
   });
 }

@@ -1,7 +1,7 @@
 // lumora-cli western: the Western input form in, both charts, the score and the report out.
 #include "cli/commands.h"
 #include "cli/pdf_output.h"
-#include "core/vedic/entry/time_zones.h"
+#include "core/entry/time_zones.h"
 #include "core/western/western_document.h"
 #include "core/western/western_test.h"
 
@@ -83,7 +83,7 @@ int TimeZoneControl(const Json& input, const std::string& key) {
 WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   WesternFormSide panel;
   auto text = [&](WesternControl control, std::string& field) {
-    field = TextControl(input, WesternControlName(side, control), field);
+    field = TextControl(input, ControlName(side, control), field);
   };
   text(WesternControl::Name, panel.Name);
   text(WesternControl::Day, panel.Day);
@@ -99,12 +99,12 @@ WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   text(WesternControl::LatMin, panel.LatMin);
   text(WesternControl::LongDeg, panel.LongDeg);
   text(WesternControl::LongMin, panel.LongMin);
-  OptionPair(input, WesternControlName(side, WesternControl::LatDirection), panel.LatNorth,
+  OptionPair(input, ControlName(side, WesternControl::LatDirection), panel.LatNorth,
              panel.LatSouth);
-  OptionPair(input, WesternControlName(side, WesternControl::LongDirection), panel.LongEast,
+  OptionPair(input, ControlName(side, WesternControl::LongDirection), panel.LongEast,
              panel.LongWest);
-  panel.TimeZoneRow = TimeZoneControl(input, WesternControlName(side, WesternControl::TimeZone));
-  panel.DST = CheckBox(input, WesternControlName(side, WesternControl::DST));
+  panel.TimeZoneRow = TimeZoneControl(input, ControlName(side, WesternControl::TimeZone));
+  panel.DST = CheckBox(input, ControlName(side, WesternControl::DST));
   return panel;
 }
 
@@ -139,11 +139,11 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
-Json WesternCommand(const Json& input, bool json, const std::string& pdf_file) {
+Json WesternCommand(const Json& input, bool json, MoonModel model, const std::string& pdf_file) {
   WesternForm form;
   form.Male = ReadPanel(input, WesternSide::Male);
   form.Female = ReadPanel(input, WesternSide::Female);
-  const WesternTestOutcome outcome = RunWesternTest(form);
+  const WesternTestOutcome outcome = RunWesternTest(form, model);
   if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
     throw RejectionOf(*failure);
   }
@@ -178,31 +178,34 @@ Json WesternCommand(const Json& input, bool json, const std::string& pdf_file) {
   report["fCity"] = result.Report.fCity;
   report["fState"] = result.Report.fState;
   report["fCountry"] = result.Report.fCountry;
+  if (result.Moon == MoonModel::Precise) {
+    out["MoonModel"] = "Precise";
+  }
   return out;
 }
 
 }  // namespace
 
-void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
+void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action) {
   CLI::App* western = app.add_subcommand(
       "western",
       "A whole Western test (the Western input form by control names in; both charts, the "
       "score and the report labels out)");
-  AddCommonOptions(western, options);
-  static std::string pdf_file;
-  western->add_option("--pdf", pdf_file,
+  AddCommonOptions(western, options.common);
+  AddMoonOptions(western, options.moon, false);
+  western->add_option("--pdf", options.pdf_file,
                       "Also write the report as a PDF document to FILE (one input object only)");
-  CommonOptions* const shared = &options;
-  std::function<int()>* const target = &action;
-  western->callback([shared, target] {
-    *target = [shared] {
-      const bool json = shared->json;
-      const std::vector<Json> inputs = ReadInputs(shared->input_file);
-      if (!pdf_file.empty()) {
+  western->callback([&options, &action] {
+    action = [&options] {
+      const bool json = options.common.json;
+      const MoonModel model = options.moon.Model();
+      const std::vector<Json> inputs = ReadInputs(options.common.input_file);
+      if (!options.pdf_file.empty()) {
         RequireOneInputForPdf(inputs.size());
       }
-      return RunEach(inputs, json,
-                     [json](const Json& input) { return WesternCommand(input, json, pdf_file); });
+      return RunEach(inputs, json, [json, model, &options](const Json& input) {
+        return WesternCommand(input, json, model, options.pdf_file);
+      });
     };
   });
 }

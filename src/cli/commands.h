@@ -7,40 +7,96 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_io.h"
+#include "cli/pdf_output.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/vedic/chart/birth_time.h"
 
 namespace lumora::cli {
 
-// The output object of the moon command, also nested in the vedic output.
+// The output object of the moon command, also nested in the vedic output. The
+// precise Moon adds "MoonModel": "Precise" and "DeltaT" (seconds).
 Json MoonJson(const MoonSignResult& moon);
 
-Json MoonCommand(const Json& input);
+// Both Moons of one birth, their nakshatras and padas, and whether they differ.
+Json MoonComparisonJson(const MoonModelComparison& comparison);
 
-// Options shared by every command.
+// The moon command's input object read into a birth moment.
+BirthMoment ReadBirthMoment(const Json& input);
+
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons);
+
+// What a command runs once the command line is parsed; its exit status.
+using Action = std::function<int()>;
+
+// --json and --input.
 struct CommonOptions {
   bool json = false;
   std::string input_file;
 };
 
-// Each adds one command; its callback sets action to what the program runs after parsing.
-void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-void RegisterProfileCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-void RegisterInfoCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+// --precise-moon and, where a command offers it, --compare-moons.
+struct MoonOptions {
+  bool precise_moon = false;
+  bool compare_moons = false;
+
+  MoonModel Model() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
+};
+
+// Each command's options. main owns them, so they outlive parsing and the action
+// that reads them.
+struct MoonCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+};
+
+struct VedicCommandOptions {
+  CommonOptions common;
+  bool report = false;
+  MoonOptions moon;
+  int uncertainty = kDefaultUncertaintyMinutes;
+  PdfOptions pdf;
+};
+
+struct WesternCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+  std::string pdf_file;  // also write the report as a PDF document; empty: none
+};
+
+struct ProfileCommandOptions {
+  CommonOptions common;
+  std::string file;
+  bool match = false;
+};
+
+struct InfoCommandOptions {
+  bool json = false;
+  std::string name;
+};
+
+// Every command registers the same way: it adds itself to app with its options, and
+// its callback sets action to what the program runs after parsing.
+void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action);
+void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action);
+void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action);
+void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action);
+void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& action);
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
+// The doshas come with it; the score range needs birth details, which a profile lacks.
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
+Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
+                            int uncertainty_minutes);
 
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);
 Json NakshatraJson(const std::string& name);
 
-// Adds the commands beyond moon (vedic, western, profile, info); each sets action
-// to what the program runs after parsing.
-void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-
 // Adds --json and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);
+
+// Adds --precise-moon, and with compare also --compare-moons, to a command.
+void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare);
 
 }  // namespace lumora::cli

@@ -14,20 +14,18 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
   app.require_subcommand(1);
 
-  CommonOptions options;
-
-  CLI::App* moon = app.add_subcommand(
-      "moon",
-      "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
-  AddCommonOptions(moon, options);
-
-  std::function<int()> action;
-  moon->callback([&] {
-    action = [&] { return RunEach(ReadInputs(options.input_file), options.json, MoonCommand); };
-  });
-
-  RegisterWesternCommand(app, options, action);
-  RegisterMoreCommands(app, options, action);
+  // Each command's options live here, beside the action that one of them sets.
+  MoonCommandOptions moon;
+  WesternCommandOptions western;
+  VedicCommandOptions vedic;
+  ProfileCommandOptions profile;
+  InfoCommandOptions info;
+  Action action;
+  RegisterMoonCommand(app, moon, action);
+  RegisterWesternCommand(app, western, action);
+  RegisterVedicCommand(app, vedic, action);
+  RegisterProfileCommand(app, profile, action);
+  RegisterInfoCommand(app, info, action);
 
   try {
     app.parse(argc, argv);

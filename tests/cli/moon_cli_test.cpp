@@ -26,6 +26,57 @@ TEST(MoonCli, JsonLinesKeepOrderAndReportRejectionsInPlace) {
   EXPECT_EQ(lines[3]["NakshatraName"], "Uttara Bhadrapada");
 }
 
+TEST(MoonCli, PreciseMoonAgainstAnIndependentEphemeris) {
+  // Moshier's lunar theory (ELP-2000/85 adjusted to JPL DE404, "ephemeris" npm package
+  // 3.2.1), geometric, mean ecliptic and equinox of date, at the fixture's instants
+  // moved to TT with the same Delta T (Espenak and Meeus 2006): 1947-08-14 18:30 UT
+  // and 2000-01-01 12:00 UT.
+  constexpr double kSeriesTolerance = 12.0 / 3600.0;
+  struct Case {
+    std::size_t line;
+    double moshier;
+    double delta_t;  // seconds
+  } cases[] = {{0, 117.109226, 28.07}, {1, 223.327814, 63.86}};
+  const CliRun standard = RunCli("moon --json", Fixture("moon.jsonl"));
+  const CliRun precise = RunCli("moon --json --precise-moon", Fixture("moon.jsonl"));
+  EXPECT_EQ(precise.status, 2);  // the rejected line stays rejected
+  const auto lines = precise.Lines();
+  const auto plain = standard.Lines();
+  ASSERT_EQ(lines.size(), 4u);
+  for (const Case& c : cases) {
+    const auto& line = lines[c.line];
+    EXPECT_NEAR(line["TropicalLongitude"].get<double>(), c.moshier, kSeriesTolerance) << c.line;
+    EXPECT_EQ(line["MoonModel"], "Precise");
+    EXPECT_NEAR(line["DeltaT"].get<double>(), c.delta_t, 0.01);
+    // Same instant and ayanamsa; only the Moon differs.
+    EXPECT_EQ(line["T"], plain[c.line]["T"]);
+    EXPECT_EQ(line["AyanamsaCorrection"], plain[c.line]["AyanamsaCorrection"]);
+    EXPECT_NE(line["TropicalLongitude"], plain[c.line]["TropicalLongitude"]);
+    EXPECT_FALSE(plain[c.line].contains("MoonModel"));
+    EXPECT_FALSE(plain[c.line].contains("DeltaT"));
+  }
+  EXPECT_TRUE(lines[2].contains("Error"));
+}
+
+TEST(MoonCli, CompareMoonsNamesBothNakshatrasAndPadas) {
+  const CliRun run =
+      RunCli("moon --json --compare-moons",
+             R"({"BirthYear":1976,"BirthMonth":3,"BirthDay":12,"BirthHour":8,"BirthMinute":0,)"
+             R"("ZoneHour":5,"ZoneMinute":30,"LongDeg":77,"LongMin":12,"IsEast":true})");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0]["NakshatraName"], "Punarvasu");  // the standard Moon is the result
+  const auto& comparison = lines[0]["MoonComparison"];
+  EXPECT_EQ(comparison["StandardNakshatra"], "Punarvasu");
+  EXPECT_EQ(comparison["StandardPada"], 4);
+  EXPECT_EQ(comparison["PreciseNakshatra"], "Pushya");
+  EXPECT_EQ(comparison["PrecisePada"], 1);
+  EXPECT_EQ(comparison["NakshatraDiffers"], true);
+  EXPECT_EQ(comparison["PadaDiffers"], true);
+  EXPECT_GT(comparison["DifferenceArcseconds"].get<double>(), 0.0);
+}
+
 TEST(MoonCli, UsageErrorsWriteNothingToStandardOutput) {
   struct Case {
     const char* args;

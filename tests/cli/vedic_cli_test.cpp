@@ -140,6 +140,38 @@ struct ErrorCase {
   const char* focus;  // nullptr: no control
 };
 
+TEST(VedicCli, PreciseMoonIsUsedAndNamedInTheReport) {
+  constexpr double kMicroDegree = 1e-6;
+  const CliRun run =
+      RunCli("vedic --json --report --precise-moon --compare-moons", Fixture("vedic_match.jsonl"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  int forms = 0;
+  for (const Json& line : run.Lines()) {
+    if (!line.contains("BoyMoon")) {
+      continue;  // a profile match has no Moon of its own
+    }
+    ++forms;
+    for (const char* person : {"BoyMoon", "GirlMoon"}) {
+      EXPECT_EQ(line[person]["MoonModel"], "Precise") << person;
+    }
+    for (const char* person : {"BoyMoonComparison", "GirlMoonComparison"}) {
+      ASSERT_TRUE(line.contains(person)) << person;
+      EXPECT_EQ(line[person]["PreciseTropicalLongitude"],
+                line[person == std::string("BoyMoonComparison") ? "BoyMoon" : "GirlMoon"]
+                    ["TropicalLongitude"]);
+    }
+    // The chart's Moon is the match's Moon.
+    EXPECT_NEAR(line["BoyChart"]["Planets"]["Moon"].get<double>(),
+                line["BoyMoon"]["SiderealLongitude"].get<double>(), kMicroDegree);
+    int named = 0;
+    for (const Json& r : line["Report"]) {
+      named += r["Text"] == "Moon: Precise Moon\r\n\r\n" ? 1 : 0;
+    }
+    EXPECT_EQ(named, 2);
+  }
+  EXPECT_GT(forms, 0);
+}
+
 TEST(VedicCli, RejectionsInPlace) {
   const CliRun run = RunCli("vedic --json", Fixture("vedic_rejections.jsonl"));
   EXPECT_EQ(run.status, 2);

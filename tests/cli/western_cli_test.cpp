@@ -38,6 +38,32 @@ TEST(WesternCli, WholeTestOfOneForm) {
   EXPECT_EQ(out["Report"]["fCity"], "Delhi");
 }
 
+TEST(WesternCli, PreciseMoonMovesOnlyTheMoons) {
+  // Both births are J2000.0 (1 January 2000, 12:00 UT). Reference: Moshier's lunar
+  // theory (ELP-2000/85 adjusted to JPL DE404, "ephemeris" npm package 3.2.1),
+  // geometric, mean equinox of date, at 12:00 UT + 63.86 s.
+  constexpr double kSeriesTolerance = 12.0 / 3600.0;
+  const CliRun standard = RunCli("western --json", Fixture("western_valid.json"));
+  const CliRun precise = RunCli("western --json --precise-moon", Fixture("western_valid.json"));
+  ASSERT_EQ(precise.status, 0) << precise.err;
+  const auto standard_lines = standard.Lines();
+  const auto precise_lines = precise.Lines();
+  ASSERT_EQ(standard_lines.size(), 1u);
+  ASSERT_EQ(precise_lines.size(), 1u);
+  const auto& a = standard_lines[0];
+  const auto& b = precise_lines[0];
+  EXPECT_EQ(b["MoonModel"], "Precise");
+  EXPECT_FALSE(a.contains("MoonModel"));
+  for (const char* key : {"MaleLongitudes", "FemaleLongitudes"}) {
+    EXPECT_NEAR(b[key][1].get<double>(), 223.327814, kSeriesTolerance) << key;
+    for (std::size_t i = 0; i < 14; ++i) {
+      if (i != 1) {
+        EXPECT_EQ(b[key][i], a[key][i]) << key << " " << i;
+      }
+    }
+  }
+}
+
 TEST(WesternCli, RejectionsInPlaceWithTheirFocus) {
   const CliRun run = RunCli("western --json", Fixture("western_forms.jsonl"));
   EXPECT_EQ(run.status, 2);

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "core/entry/date_lists.h"
 #include "core/json_text.h"
 #include "core/vedic/entry/couple_file.h"
 #include "reference_forms.h"
@@ -25,8 +26,8 @@ std::string RandomText(std::mt19937& random) {
   return text;
 }
 
-std::string RandomEntry(std::mt19937& random, BirthList list) {
-  const auto& entries = BirthListEntries(list);
+std::string RandomEntry(std::mt19937& random, DateTimeList list) {
+  const auto& entries = DateTimeListEntries(list);
   return entries[std::uniform_int_distribution<std::size_t>(0, entries.size() - 1)(random)];
 }
 
@@ -34,12 +35,12 @@ BirthFormSide RandomSide(std::mt19937& random) {
   std::bernoulli_distribution coin;
   BirthFormSide s;
   s.Name = RandomText(random);
-  s.Day = RandomEntry(random, BirthList::Day);
-  s.Month = RandomEntry(random, BirthList::Month);
-  s.Year = RandomEntry(random, BirthList::Year);
-  s.Hour = RandomEntry(random, BirthList::Hour);
-  s.Minute = RandomEntry(random, BirthList::Minute);
-  s.Second = RandomEntry(random, BirthList::Second);
+  s.Day = RandomEntry(random, DateTimeList::Day);
+  s.Month = RandomEntry(random, DateTimeList::Month);
+  s.Year = RandomEntry(random, DateTimeList::Year);
+  s.Hour = RandomEntry(random, DateTimeList::HourThrough24);
+  s.Minute = RandomEntry(random, DateTimeList::Minute);
+  s.Second = RandomEntry(random, DateTimeList::Second);
   for (std::string* text : {&s.City, &s.State, &s.Country, &s.LatDeg, &s.LatMin, &s.LongDeg,
                             &s.LongMin, &s.ZoneHour, &s.ZoneMinute}) {
     *text = RandomText(random);

@@ -331,8 +331,8 @@ TEST(KootaTables, NamesOutsideTheTablesComeBackUnchanged) {
       EXPECT_EQ(operation(name), name);
     }
   }
-  EXPECT_EQ(FindSign("Aries (Mesha)"), -1);
-  EXPECT_EQ(FindNakshatra("Purva Bhadrapada"), -1);  // the table spells it "Poorva"
+  EXPECT_EQ(FindSign("Aries (Mesha)"), std::nullopt);
+  EXPECT_EQ(FindNakshatra("Purva Bhadrapada"), std::nullopt);  // the table spells it "Poorva"
 }
 
 // Every cell of every matrix, through the scorers, for every pair of names.

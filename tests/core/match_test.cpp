@@ -408,6 +408,32 @@ TEST(RunMatch, ReportLinesOfTheBirthDetails) {
   EXPECT_EQ(report[16].Text.rfind("Ravi belongs to ", 0), 0u);
 }
 
+TEST(RunMatch, PreciseMoonIsNamedInBothPersonsDetails) {
+  MatchState state;
+  const MatchOutcome outcome = RunMatch(state, ReferenceForm(), MoonModel::Precise);
+  ASSERT_TRUE(outcome.Result.has_value());
+  EXPECT_EQ(outcome.Result->BoyMoon->Model, MoonModel::Precise);
+  EXPECT_EQ(outcome.Result->GirlMoon->Model, MoonModel::Precise);
+  const ReportDocument& report = outcome.Result->Report;
+  // Each person's place line closes with one line break; the Moon line follows it
+  // and takes over the blank line that ends the block.
+  int places = 0;
+  for (std::size_t i = 0; i + 1 < report.size(); ++i) {
+    if (report[i].Text.rfind("Place of Birth: ", 0) == 0) {
+      ++places;
+      EXPECT_EQ(report[i].Text.find("\r\n"), report[i].Text.size() - 2) << report[i].Text;
+      EXPECT_EQ(report[i + 1].Text, "Moon: Precise Moon\r\n\r\n");
+    }
+  }
+  EXPECT_EQ(places, 2);
+  // The standard Moon leaves the details as they always were.
+  MatchState plain;
+  const MatchOutcome standard = RunMatch(plain, ReferenceForm());
+  for (const ReportRun& run : standard.Result->Report) {
+    EXPECT_EQ(run.Text.find("Precise Moon"), std::string::npos);
+  }
+}
+
 TEST(RunMatch, ZoneTextMinusFiveIsFiveHours) {
   // The direction of a zone comes from East/West alone: "-5" and "5" east are one zone.
   BirthForm minus = ReferenceForm();

@@ -120,7 +120,7 @@ class VedicTest : public QObject {
     ui::ResultWindow* result = main_->Vedic().Result();
     auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
     auto* save = result->findChild<QPushButton*>(QStringLiteral("cmdSave"));
-    all->setCurrentIndex(5);
+    all->setCurrentIndex(kTabAboutSoftware - 1);
     QVERIFY(!save->isEnabled());
     all->setCurrentIndex(0);
     QVERIFY(save->isEnabled());
@@ -319,6 +319,36 @@ class VedicTest : public QObject {
     ScreenshotEveryPage(result);
   }
 
+  void PreciseMoonIsNamedOnTheResultAndInDocuments() {
+    main_->ApplyMoonModel(MoonModel::Precise);
+    MatchTheCouple();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QCOMPARE(main_->Vedic().State().BoyDetails.Moon, MoonModel::Precise);
+    for (const char* name : {"lblMMoon", "lblFMoon"}) {
+      QVERIFY2(!Label(result, name)->isHidden(), name);
+      QCOMPARE(Label(result, name)->text(), QStringLiteral("Moon: Precise Moon"));
+    }
+    const QString report = result->findChild<QTextBrowser*>(QStringLiteral("RTB"))->toPlainText();
+    QCOMPARE(report.count(QStringLiteral("Moon: Precise Moon\n")), 2);
+    Screenshot(result, QStringLiteral("vedic_result_precise_moon"));
+    // The saved document of the match page carries it too.
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    ui::ReportWindow* saved = main_->Vedic().Report();
+    QVERIFY(saved && saved->isVisible());
+    QCOMPARE(saved->Box()->toPlainText().count(QStringLiteral("Moon: Precise Moon")), 2);
+    saved->close();
+
+    // Back to the standard Moon: the next match names nothing.
+    main_->ApplyMoonModel(MoonModel::Standard);
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    Click("cmdCalculate");
+    result = main_->Vedic().Result();
+    QVERIFY(Label(result, "lblMMoon")->isHidden());
+    QVERIFY(!result->findChild<QTextBrowser*>(QStringLiteral("RTB"))
+                 ->toPlainText()
+                 .contains(QStringLiteral("Precise Moon")));
+  }
+
   void SaveComposesTheSelectedPage() {
     MatchTheCouple();
     ui::ResultWindow* result = main_->Vedic().Result();
@@ -341,7 +371,7 @@ class VedicTest : public QObject {
     QVERIFY(main_->Vedic().Report()->Box()->toPlainText().contains(
                 QStringLiteral("Vedic Name: Kataka")) == false);
     // "About Software" has no document: nothing opens.
-    all->setCurrentIndex(5);
+    all->setCurrentIndex(6);
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QVERIFY(!main_->Vedic().Report()->isVisible());
   }
@@ -540,6 +570,8 @@ class VedicTest : public QObject {
       }
     }
     all->setCurrentIndex(5);
+    Screenshot(result, QStringLiteral("vedic_result_charts"));
+    all->setCurrentIndex(6);
     Screenshot(result, QStringLiteral("vedic_result_about"));
     all->setCurrentIndex(0);
     details->setCurrentIndex(1);

@@ -161,6 +161,32 @@ class WesternTest : public QObject {
     Screenshot(report, QStringLiteral("western_report"));
   }
 
+  void PreciseMoonMovesTheMoonAndIsNamed() {
+    main_->ApplyMoonModel(MoonModel::Precise);
+    Fill(kArun);
+    Fill(kMira);
+    Click("cmdCalculate");
+    QWidget* report = main_->Western().ReportWindow();
+    QVERIFY(report && report->isVisible());
+    const auto outcome = RunWesternTest(form_->Entries(), MoonModel::Precise);
+    const auto& precise = std::get<WesternTestResult>(outcome);
+    QVERIFY(precise.Male.Positions[1] != kJ2000Positions[1]);  // 13 Sco 19, not 13 Sco 18
+    for (const char* side : {"Male", "Female"}) {
+      for (int i = 0; i < 12; ++i) {  // the angles differ by place, the rest not at all
+        const QString shown =
+            Text(report, qPrintable(QStringLiteral("lblPlanetPosition_%1_%2").arg(side).arg(i)));
+        QCOMPARE(shown, i == 1 ? QString::fromStdString(precise.Male.Positions[1])
+                               : QString::fromLatin1(kJ2000Positions[i]));
+      }
+    }
+    for (const char* label : {"mMoon", "fMoon"}) {
+      QVERIFY2(!report->findChild<QLabel*>(QLatin1String(label))->isHidden(), label);
+      QCOMPARE(Text(report, label), QStringLiteral("Precise Moon"));
+    }
+    QVERIFY(report->frameGeometry().height() <= 768);
+    Screenshot(report, QStringLiteral("western_report_precise_moon"));
+  }
+
   void SecondRunRefillsEveryLabel() {
     Fill(kArun);
     Fill(kMira);

@@ -1,36 +1,69 @@
 #include "core/ephemeris/moon_sign.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
+#include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/zodiac.h"
-#include "core/text.h"
 
 namespace lumora {
 
-MoonSignResult CalculateMoonSign(const BirthMoment& moment) {
+MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model) {
   MoonSignResult result;
   const TimeArguments args = ComputeTimeArguments(moment);
   result.UT = args.UT;
   result.JulianDay = args.JulianDay;
   result.T = args.T;
-  result.TropicalLongitude = MoonLongitude(args.T);
+  result.Model = model;
+  if (model == MoonModel::Precise) {
+    const TerrestrialTime tt = ToTerrestrialTime(args.T);
+    result.DeltaT = tt.DeltaT;
+    result.TropicalLongitude = PreciseMoonLongitude(tt.T);
+  } else {
+    result.TropicalLongitude = MoonLongitude(args.T);
+  }
+  // The ayanamsa moves 50" a year; Delta T would change it by well under a
+  // micro-arc-second, so both models take it at the same T.
   result.AyanamsaCorrection = AyanamsaCorrection(args.T);
   result.SiderealLongitude = SiderealLongitude(result.TropicalLongitude, result.AyanamsaCorrection);
-  result.MoonLongitudeText = FormatZodiacLongitude(result.SiderealLongitude);
+  result.Position = ToZodiacPosition(result.SiderealLongitude);
+  // Text and sign name come from the one position, so the sign shown and the sign
+  // used agree.
+  result.MoonLongitudeText = FormatZodiacPosition(result.Position);
+  result.MoonSignName =
+      std::string(kSignDisplayNames[static_cast<std::size_t>(result.Position.Sign)]);
   result.NakshatraName = std::string(kNakshatraNames[NakshatraIndex(result.SiderealLongitude)]);
-
-  // The sign is read back from the text, so the sign shown and the sign used agree.
-  const std::string trimmed = Trim(result.MoonLongitudeText);
-  if (trimmed.size() >= 3) {
-    const std::string_view last = std::string_view(trimmed).substr(trimmed.size() - 3);
-    for (int k = 0; k < 12; ++k) {
-      if (last == SignAbbreviation(k)) {
-        result.MoonSignName = std::string(kSignDisplayNames[k]);
-        break;
-      }
-    }
-  }
   return result;
+}
+
+int NakshatraPada(double sidereal_longitude) {
+  // 200 arc minutes a pada, four to a nakshatra, counted the way NakshatraIndex
+  // counts nakshatras so the two always agree.
+  const int quarter =
+      std::clamp(static_cast<int>(std::floor(60.0 * sidereal_longitude / 200.0)), 0, 4 * 27 - 1);
+  return quarter % 4 + 1;
+}
+
+MoonModelComparison CompareMoonModels(const BirthMoment& moment) {
+  MoonModelComparison comparison;
+  comparison.Standard = CalculateMoonSign(moment, MoonModel::Standard);
+  comparison.Precise = CalculateMoonSign(moment, MoonModel::Precise);
+  comparison.StandardPada = NakshatraPada(comparison.Standard.SiderealLongitude);
+  comparison.PrecisePada = NakshatraPada(comparison.Precise.SiderealLongitude);
+  comparison.NakshatraDiffers =
+      comparison.Standard.NakshatraName != comparison.Precise.NakshatraName;
+  comparison.PadaDiffers =
+      comparison.NakshatraDiffers || comparison.StandardPada != comparison.PrecisePada;
+  double difference = comparison.Precise.TropicalLongitude - comparison.Standard.TropicalLongitude;
+  if (difference > 180.0) {
+    difference -= 360.0;
+  } else if (difference <= -180.0) {
+    difference += 360.0;
+  }
+  comparison.DifferenceArcseconds = difference * 3600.0;
+  return comparison;
 }
 
 }  // namespace lumora

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
+#include "core/ephemeris/zodiac.h"
 
 namespace lumora {
 
@@ -15,11 +18,33 @@ struct MoonSignResult {
   double TropicalLongitude = 0.0;   // lambda
   double AyanamsaCorrection = 0.0;  // C
   double SiderealLongitude = 0.0;   // lambda + C, raised into [0, 360)
-  std::string MoonLongitudeText;    // FormatZodiacLongitude of the sidereal longitude
+  ZodiacPosition Position;          // of the sidereal longitude
+  std::string MoonLongitudeText;    // FormatZodiacPosition of Position
   std::string MoonSignName;         // "Libra (Thula)"
   std::string NakshatraName;        // "Swati"
+  MoonModel Model = MoonModel::Standard;
+  // TT - UT in seconds, for the precise Moon only (the standard series runs on UT).
+  std::optional<double> DeltaT;
 };
 
-MoonSignResult CalculateMoonSign(const BirthMoment& moment);
+MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model = MoonModel::Standard);
+
+// Quarter (1..4) of its nakshatra in which a sidereal longitude lies (200 arc
+// minutes each).
+int NakshatraPada(double sidereal_longitude);
+
+// The Moon of one birth by both models, and whether the choice moves it into another
+// nakshatra or pada.
+struct MoonModelComparison {
+  MoonSignResult Standard;
+  MoonSignResult Precise;
+  int StandardPada = 1;
+  int PrecisePada = 1;
+  bool NakshatraDiffers = false;
+  bool PadaDiffers = false;           // also set when the nakshatra differs
+  double DifferenceArcseconds = 0.0;  // precise minus standard, within (-648000, 648000]
+};
+
+MoonModelComparison CompareMoonModels(const BirthMoment& moment);
 
 }  // namespace lumora

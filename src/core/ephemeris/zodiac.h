@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,11 +50,35 @@ inline constexpr std::array<std::string_view, 27> kNakshatraNames = {"Ashwini",
                                                                      "Uttara Bhadrapada",
                                                                      "Revati"};
 
+// Index of a bare sign name (0..11) or nakshatra name (0..26), compared exactly
+// (case-sensitive); nothing for a name outside the tables.
+std::optional<int> FindSign(std::string_view sign);
+std::optional<int> FindNakshatra(std::string_view name);
+
 // The abbreviation of sign k (0..11).
 std::string_view SignAbbreviation(int k);
 
-// Degrees within the sign, minutes and seconds of a longitude, each truncated,
-// followed by the sign abbreviation: 19° 27' 44" Lib. The absolute value is used.
+// A longitude as the zodiac reads it: the sign, 0 (Aries) to 11 (Pisces), and the
+// degrees (0..29), minutes and seconds within it. Every text of a position is
+// formatted from this, and every figure taken from a position is read here.
+struct ZodiacPosition {
+  int Sign = 0;
+  int Degrees = 0;
+  int Minutes = 0;
+  int Seconds = 0;
+};
+
+// The position of a longitude in degrees, each part truncated (seconds never carry
+// into minutes). The absolute value is used; a full turn is the start of Aries again.
+ZodiacPosition ToZodiacPosition(double longitude);
+
+// Degrees, minutes and seconds followed by the sign abbreviation: 19° 27' 44" Lib.
+std::string FormatZodiacPosition(const ZodiacPosition& position);
+
+// Two-digit degrees, the sign abbreviation and two-digit minutes: "13 Sco 18".
+std::string FormatShortPosition(const ZodiacPosition& position);
+
+// FormatZodiacPosition of the position of a longitude.
 std::string FormatZodiacLongitude(double x);
 
 // Nakshatra number 0..26 of a sidereal longitude in degrees (800 arc minutes each).

@@ -5,8 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/form_failure.h"
-#include "core/place_lookup.h"
+#include "core/entry/form_failure.h"
+#include "core/entry/form_result.h"
+#include "core/entry/person_side.h"
+#include "core/entry/place_lookup.h"
 #include "core/western/western_positions.h"
 
 namespace lumora {
@@ -45,32 +47,9 @@ struct WesternForm {
   WesternFormSide Female;
 };
 
-enum class WesternSide { Male, Female };
-
-// The controls of one panel.
-enum class WesternControl {
-  Name,
-  Day,
-  Month,
-  Year,
-  Hour,
-  Minute,
-  Second,
-  City,
-  State,
-  Country,
-  LatDeg,
-  LatMin,
-  LatDirection,  // option pair optMLong
-  LongDeg,
-  LongMin,
-  LongDirection,  // option pair optMLat
-  TimeZone,
-  DST,
-};
-
-// The window's object name of a control: "txtMName", "cboFMonth", "optMLong" ...
-std::string WesternControlName(WesternSide side, WesternControl control);
+// The panels and controls of the form are those of both forms.
+using WesternSide = PersonSide;
+using WesternControl = FormControl;
 
 // ---------------------------------------------------------------- messages
 
@@ -81,39 +60,15 @@ using WesternFormMessage = FormFailure;
 
 // ---------------------------------------------------------------- lists
 
-enum class WesternList { Day, Month, Year, Hour, Minute, Second, TimeZone };
-
-// The entries of a drop-down list, in list order; the first is preselected.
-std::vector<std::string> WesternListEntries(WesternList list);
-
 // The first list text or time-zone row that its list does not offer, as a message
 // naming the list. The window's lists cannot hold such a value; a form record made
 // elsewhere can.
 std::optional<WesternFormMessage> FindWesternListFault(const WesternForm& form);
-
-// ---------------------------------------------------------------- key filters
-
-enum class WesternKeyFilter { Letters, Digits };
+std::optional<WesternFormMessage> FindWesternListFault(const WesternFormSide& panel,
+                                                       WesternSide side);
 
 // The longest text a latitude or longitude box takes.
 inline constexpr int kWesternCoordinateMaxLength = 3;
-
-// The filter of a text box: letters for the name and place boxes, digits for the
-// latitude and longitude boxes, none for the other controls.
-std::optional<WesternKeyFilter> WesternKeyFilterOf(WesternControl control);
-
-// Whether a typed character code passes the filter: nothing when it does, otherwise
-// the message to show after swallowing the key (the focus stays in the box).
-std::optional<WesternFormMessage> FilterWesternKey(WesternKeyFilter filter, int key_code);
-
-// ---------------------------------------------------------------- place look-up
-
-// The coordinate look-up of one panel: the first empty place box (city, state, country)
-// fails with its message and focus; otherwise the web-search query is the city, the
-// state and the country as typed, separated by blanks, then " Latitude Longitude".
-using WesternPlaceLookup = PlaceLookup;
-
-WesternPlaceLookup LookupWesternPlace(const WesternFormSide& panel, WesternSide side);
 
 // ---------------------------------------------------------------- validation and reading
 
@@ -121,9 +76,8 @@ WesternPlaceLookup LookupWesternPlace(const WesternFormSide& panel, WesternSide 
 // otherwise the first failure.
 std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form);
 
-// The birth data of one validated panel. The zone comes from the form's own copy of the
-// time-zone table. Throws std::invalid_argument for a field that does not convert,
-// which a validated form never holds.
-WesternBirthData ReadWesternBirthData(const WesternFormSide& side);
+// The birth data of one panel, its zone from the Western reading of the time-zone
+// table; the list fault or the coordinate box that does not hold a number refuses it.
+FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, WesternSide side);
 
 }  // namespace lumora

@@ -2,10 +2,10 @@
 
 #include <chrono>
 #include <cmath>
-#include <stdexcept>
 
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
+#include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/western/western_elements.h"
@@ -24,8 +24,6 @@ constexpr double kArcsecondsPerDegree = 3600.0;
 constexpr double kJ1900 = 2415020.0;
 constexpr double kKeplerTolerance = 1e-12;
 constexpr int kKeplerIterationLimit = 100;
-
-constexpr std::string_view kDegreeSign = "\u00B0";
 
 // Mean elements of one body at an instant, angles in radians.
 struct OrbitState {
@@ -62,16 +60,6 @@ OrbitPoint PointOnOrbit(const OrbitState& orbit) {
   const double nu = SolveKepler(mean_anomaly, orbit.e);
   const double r = orbit.a * (1.0 - orbit.e * orbit.e) / (1.0 + orbit.e * std::cos(nu));
   return {nu, r};
-}
-
-std::string TwoDigits(std::string_view text) {
-  std::string padded(text.size() < 2 ? 1 : 0, '0');
-  padded += text;
-  return padded;
-}
-
-std::string PositionText(double longitude) {
-  return ShortPositionText(FormatZodiacLongitude(longitude));
 }
 
 }  // namespace
@@ -152,33 +140,26 @@ double SolveKepler(double mean_anomaly, double eccentricity) {
   return nu;
 }
 
-std::string ShortPositionText(std::string_view zodiac_text) {
-  const auto degree = zodiac_text.find(kDegreeSign);
-  const auto minute_mark =
-      degree == std::string_view::npos ? degree : zodiac_text.find('\'', degree);
-  if (minute_mark == std::string_view::npos || zodiac_text.size() < 3) {
-    throw std::invalid_argument("not a zodiac longitude text: " + std::string(zodiac_text));
-  }
-  const std::size_t minutes_begin = degree + kDegreeSign.size();
-  const std::string degrees = Trim(zodiac_text.substr(0, degree));
-  const std::string minutes = Trim(zodiac_text.substr(minutes_begin, minute_mark - minutes_begin));
-  const std::string sign = Trim(zodiac_text.substr(zodiac_text.size() - 3));
-  return TwoDigits(degrees) + " " + sign + " " + TwoDigits(minutes);
-}
-
 // ---------------------------------------------------------------- the points
 
 WesternAngles CalculateAngles(const WesternBirthData& data) {
+  return CalculateAnglesAt(UniversalTime(data),
+                           JulianDayNumber(data.BirthMonth, data.BirthDay, data.BirthYear),
+                           SignedLongitude(data), SignedLatitude(data));
+}
+
+WesternAngles CalculateAnglesAt(double universal_time, double julian_day, double signed_longitude,
+                                double signed_latitude) {
   WesternAngles angles;
-  angles.UT = UniversalTime(data);
-  angles.JulianDay = JulianDayNumber(data.BirthMonth, data.BirthDay, data.BirthYear);
+  angles.UT = universal_time;
+  angles.JulianDay = julian_day;
   const double T0 = ((angles.UT / 24.0 + (angles.JulianDay - kJ1900)) - 0.5) / kDaysPerCentury;
   angles.T0 = T0;
 
   // Greenwich sidereal time in hours (Newcomb's series, referred to 1900), made local
   // with the west-positive longitude.
   double theta =
-      15.0 * (angles.UT + 6.6460656 + 2400.0513 * T0 + 0.0000258 * T0 * T0) - SignedLongitude(data);
+      15.0 * (angles.UT + 6.6460656 + 2400.0513 * T0 + 0.0000258 * T0 * T0) - signed_longitude;
   if (theta >= 360.0) {
     theta = std::fmod(theta, 360.0);  // exact, the same as subtracting 360 until below
   }
@@ -186,7 +167,7 @@ WesternAngles CalculateAngles(const WesternBirthData& data) {
 
   const double ramc = theta * kRadiansPerDegree;
   const double obliquity = (23.452294 - 0.0130125 * T0) * kRadiansPerDegree;
-  const double latitude = SignedLatitude(data) * kRadiansPerDegree;
+  const double latitude = signed_latitude * kRadiansPerDegree;
 
   double mc = ArcTangent2(std::tan(ramc), std::cos(obliquity));
   if (mc < 0.0) {
@@ -223,10 +204,10 @@ WesternAngles CalculateAngles(const WesternBirthData& data) {
   return angles;
 }
 
-WesternMoon CalculateWesternMoon(const WesternBirthData& data) {
+WesternMoon CalculateWesternMoon(const WesternBirthData& data, MoonModel model) {
   WesternMoon moon;
   moon.T = ComputeTimeArguments(data).T;
-  moon.Longitude = MoonLongitude(moon.T);  // tropical: no ayanamsa
+  moon.Longitude = TropicalMoonLongitude(moon.T, model);  // tropical: no ayanamsa
   return moon;
 }
 
@@ -292,6 +273,13 @@ LunarNodes CalculateLunarNodes(double d) {
   return nodes;
 }
 
+double DayNumberAt(double universal_time, double julian_day) {
+  // julian_day is the noon-based number of the civil date: its midnight lies half a day
+  // earlier, and J2000.0 is that number's noon of 1 January 2000.
+  constexpr double kJ2000DayNumber = 2451545.0;
+  return (julian_day - kJ2000DayNumber) - 0.5 + universal_time / 24.0;
+}
+
 WesternChart CalculatePlanetPositions(const WesternBirthData& data, const WesternMoon& moon,
                                       const WesternAngles& angles) {
   const CivilDateTime when = PlanetDateTime(data);
@@ -317,14 +305,15 @@ WesternChart CalculatePlanetPositions(const WesternBirthData& data, const Wester
       angles.Midheaven,
   };
   for (int i = 0; i < kWesternPointCount; ++i) {
-    chart.Positions[i] = PositionText(chart.Longitudes[i]);
+    chart.Zodiac[i] = ToZodiacPosition(chart.Longitudes[i]);
+    chart.Positions[i] = FormatShortPosition(chart.Zodiac[i]);
   }
   return chart;
 }
 
-WesternChart CalculateWesternChart(const WesternBirthData& data) {
+WesternChart CalculateWesternChart(const WesternBirthData& data, MoonModel model) {
   const WesternAngles angles = CalculateAngles(data);
-  const WesternMoon moon = CalculateWesternMoon(data);
+  const WesternMoon moon = CalculateWesternMoon(data, model);
   return CalculatePlanetPositions(data, moon, angles);
 }
 

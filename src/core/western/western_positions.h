@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
+#include "core/ephemeris/zodiac.h"
 
 namespace lumora {
 
@@ -49,6 +51,7 @@ inline constexpr std::array<std::string_view, kWesternPointCount> kWesternPointC
 struct WesternChart {
   WesternPositions Positions;
   std::array<double, kWesternPointCount> Longitudes{};
+  std::array<ZodiacPosition, kWesternPointCount> Zodiac{};  // each position in numbers
 };
 
 // ---------------------------------------------------------------- time bases
@@ -82,10 +85,6 @@ double ReduceRadians(double x);
 // iteration on Kepler's equation; in [0, 2 pi).
 double SolveKepler(double mean_anomaly, double eccentricity);
 
-// "13 Sco 18" from a FormatZodiacLongitude text: two-digit degrees, sign, two-digit
-// minutes; the seconds are dropped.
-std::string ShortPositionText(std::string_view zodiac_text);
-
 // ---------------------------------------------------------------- the points
 
 // Local sidereal time, ascendant and midheaven, all in degrees, with the time
@@ -101,13 +100,20 @@ struct WesternAngles {
 
 WesternAngles CalculateAngles(const WesternBirthData& data);
 
-// The tropical Moon: the Vedic Moon series with no ayanamsa.
+// The same angles for any instant: universal time in hours (not reduced to 0..24) on the
+// day whose Julian day number is julian_day, at a west-positive longitude and a
+// north-positive latitude in degrees. CalculateAngles is this at the form's instant.
+WesternAngles CalculateAnglesAt(double universal_time, double julian_day, double signed_longitude,
+                                double signed_latitude);
+
+// The tropical Moon: the Vedic Moon of the chosen model with no ayanamsa.
 struct WesternMoon {
   double T = 0.0;          // Julian centuries from J2000.0
   double Longitude = 0.0;  // degrees, [0, 360]
 };
 
-WesternMoon CalculateWesternMoon(const WesternBirthData& data);
+WesternMoon CalculateWesternMoon(const WesternBirthData& data,
+                                 MoonModel model = MoonModel::Standard);
 
 // Accumulated general precession in longitude, in degrees, from J2000.0 to d days
 // later.
@@ -125,12 +131,17 @@ struct LunarNodes {
 
 LunarNodes CalculateLunarNodes(double d);
 
+// Days from J2000.0 of universal time in hours (not reduced to 0..24) on the day whose
+// Julian day number is julian_day: the d of an instant given as the Moon gets it.
+double DayNumberAt(double universal_time, double julian_day);
+
 // Assembles the chart from the planets and nodes it computes and from the Moon and
 // angles computed beforehand for the same person.
 WesternChart CalculatePlanetPositions(const WesternBirthData& data, const WesternMoon& moon,
                                       const WesternAngles& angles);
 
 // The three steps in their order: angles, Moon, planets.
-WesternChart CalculateWesternChart(const WesternBirthData& data);
+WesternChart CalculateWesternChart(const WesternBirthData& data,
+                                   MoonModel model = MoonModel::Standard);
 
 }  // namespace lumora

@@ -21,17 +21,27 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form) {
   };
 }
 
-WesternTestOutcome RunWesternTest(const WesternForm& form) {
+WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   if (auto fault = FindWesternListFault(form)) {
     return *fault;
   }
   if (auto failure = ValidateWesternInput(form)) {
     return *failure;
   }
+  const auto male = ReadWesternBirthData(form.Male, WesternSide::Male);
+  if (const auto* failure = std::get_if<FormFailure>(&male)) {
+    return *failure;
+  }
+  const auto female = ReadWesternBirthData(form.Female, WesternSide::Female);
+  if (const auto* failure = std::get_if<FormFailure>(&female)) {
+    return *failure;
+  }
   WesternTestResult result;
-  result.Male = CalculateWesternChart(ReadWesternBirthData(form.Male));
-  result.Female = CalculateWesternChart(ReadWesternBirthData(form.Female));
-  result.Score = ScoreWesternCompatibility(result.Male.Positions, result.Female.Positions);
+  result.Male = CalculateWesternChart(std::get<WesternBirthData>(male), model);
+  result.Female = CalculateWesternChart(std::get<WesternBirthData>(female), model);
+  result.Moon = model;
+  constexpr auto kMoon = static_cast<std::size_t>(WesternPoint::Moon);
+  result.Score = ScoreWesternCompatibility(result.Male.Zodiac[kMoon], result.Female.Zodiac[kMoon]);
   result.Report = MakeWesternReportLabels(form);
   return result;
 }

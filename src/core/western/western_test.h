@@ -29,6 +29,7 @@ struct WesternTestResult {
   WesternChart Female;
   WesternScore Score;
   WesternReportLabels Report;
+  MoonModel Moon = MoonModel::Standard;  // the Moon both charts were computed with
 };
 
 // The result, or the message the form shows instead.
@@ -41,6 +42,6 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form);
 
 // The whole Western test of a form: list entries, validation, both charts (male first),
 // the score and the report labels.
-WesternTestOutcome RunWesternTest(const WesternForm& form);
+WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model = MoonModel::Standard);
 
 }  // namespace lumora

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "core/entry/key_filters.h"
 #include "ui/shell/rich_text.h"
 
 namespace lumora::ui {
@@ -34,6 +35,16 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
 void FilterKeys(QWidget& widget, KeyFilter::Rule rule, MessageService* messages) {
   widget.installEventFilter(new KeyFilter(std::move(rule), messages, &widget));
+}
+
+void FilterFormKeys(QWidget& widget, FormKind form, FormControl control, MessageService* messages) {
+  const std::optional<KeyRule> rule = KeyRuleOf(form, control);
+  if (!rule) {
+    return;
+  }
+  FilterKeys(
+      widget, [form, rule = *rule](int key_code) { return RefuseKey(form, rule, key_code); },
+      messages);
 }
 
 }  // namespace lumora::ui

@@ -1,9 +1,11 @@
 #include "ui/shell/services.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -86,7 +88,15 @@ QUrl HomePageUrl() {
 }
 
 QUrl HelpPageUrl() {
-  // The browser cannot read the program's resources, so the page is written out once.
+  // An installed program opens the page installed beside it (<prefix>/share/lumora/help),
+  // which every browser can read, confined ones included.
+  const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                            QStringLiteral("/../share/lumora/help/index.html"));
+  if (QFileInfo::exists(installed)) {
+    return QUrl::fromLocalFile(installed);
+  }
+  // Run from its build folder, the program writes the page out of its resources, which the
+  // browser cannot read.
   QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
   if (folder.isEmpty()) {
     folder = QDir::tempPath();

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "core/form_failure.h"
+#include "core/entry/form_failure.h"
 
 class QWidget;
 class QTextDocument;

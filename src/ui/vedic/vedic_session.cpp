@@ -97,7 +97,7 @@ void VedicSession::ShowTimeZonePicker(bool boy) {
 
 void VedicSession::Match() {
   const BirthForm entries = form_ ? form_->Entries() : BirthForm{};
-  MatchOutcome outcome = RunMatch(state_, entries);
+  MatchOutcome outcome = RunMatch(state_, entries, moon_model_);
   if (outcome.Failure) {
     services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
     if (form_) {
@@ -120,12 +120,19 @@ void VedicSession::ShowResult(const MatchResult& result) {
   connect(result_, &ResultWindow::BackRequested, this, &VedicSession::Back);
   connect(result_, &ResultWindow::SaveRequested, this, &VedicSession::Save);
   connect(result_, &ResultWindow::SavePdfRequested, this, &VedicSession::SavePdf);
+  connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
   result_->ShowRashiInformation(state_.BoyRashi);
   result_->ShowRashiInformation(state_.GirlRashi);
   result_->ShowNakshatraInformation(state_.BoyNakshatra);
   result_->ShowNakshatraInformation(state_.GirlNakshatra);
   result_->SetGrid(result.Grid);
   result_->AppendReport(result.Report);
+  charts_ =
+      ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
+  if (charts_) {
+    result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
+    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
+  }
   if (form_) {
     form_->hide();
   }
@@ -133,6 +140,15 @@ void VedicSession::ShowResult(const MatchResult& result) {
   result_->show();
   result_->raise();
   result_->activateWindow();
+}
+
+void VedicSession::UpdateScoreRange(int minutes) {
+  if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
+    return;
+  }
+  charts_->Range =
+      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon);
+  result_->ShowScoreRange(*charts_->Range);
 }
 
 void VedicSession::Back() {
@@ -148,8 +164,14 @@ void VedicSession::Save() {
     return;
   }
   const int tab = result_->SelectedTab();
-  const ReportDocument document = BuildExportDocument(tab, MakeExportInputs(state_, *last_));
-  auto pdf = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues());
+  ExportInputs inputs = MakeExportInputs(state_, *last_);
+  if (charts_) {
+    inputs.ChartsSection = ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails,
+                                                last_->BoyMoment, last_->GirlMoment, kCreditLine);
+  }
+  const ReportDocument document = BuildExportDocument(tab, inputs);
+  auto pdf =
+      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), ChartsSectionForPdf());
   if (document.empty() || !pdf) {
     return;  // "About Software" has no document
   }
@@ -224,6 +246,15 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   // The form's values, not any profile's, decide the match.
   state_.LoadedFromFile = false;
   Match();
+}
+
+ReportDocument VedicSession::ChartsSectionForPdf() const {
+  if (!charts_ || !last_) {
+    return {};
+  }
+  // A shared document names its source once, at its end.
+  return ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails, last_->BoyMoment,
+                              last_->GirlMoment, nullptr);
 }
 
 QString VedicSession::PdfStem() const {

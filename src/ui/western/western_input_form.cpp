@@ -19,25 +19,29 @@
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 
+#include "core/entry/date_lists.h"
+#include "core/entry/key_filters.h"
+#include "core/entry/time_zones.h"
+
 namespace lumora::ui {
 
 namespace {
 
-QString ControlName(WesternSide side, WesternControl control) {
-  return ToQString(WesternControlName(side, control));
+QString ObjectName(WesternSide side, WesternControl control) {
+  return ToQString(ControlName(side, control));
 }
 
 // The two options of a direction pair are the pair's name with "_0" and "_1".
 QString OptionName(WesternSide side, WesternControl pair, int index) {
-  return ControlName(side, pair) + QLatin1Char('_') + QString::number(index);
+  return ObjectName(side, pair) + QLatin1Char('_') + QString::number(index);
 }
 
-QComboBox* List(QWidget* parent, WesternSide side, WesternControl control, WesternList list,
-                const QString& accessible_name) {
+QComboBox* List(QWidget* parent, WesternSide side, WesternControl control,
+                const std::vector<std::string>& entries, const QString& accessible_name) {
   auto* box = new QComboBox(parent);
-  box->setObjectName(ControlName(side, control));
+  box->setObjectName(ObjectName(side, control));
   box->setAccessibleName(accessible_name);
-  for (const std::string& entry : WesternListEntries(list)) {
+  for (const std::string& entry : entries) {
     box->addItem(ToQString(entry));
   }
   box->setCurrentIndex(0);
@@ -129,25 +133,13 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
 QLineEdit* WesternInputForm::TextBox(QWidget* parent, WesternSide side, WesternControl control,
                                      const QString& accessible_name) {
   auto* edit = new QLineEdit(parent);
-  edit->setObjectName(ControlName(side, control));
+  edit->setObjectName(ObjectName(side, control));
   edit->setAccessibleName(accessible_name);
-  const std::optional<WesternKeyFilter> filter = WesternKeyFilterOf(control);
-  if (!filter) {
-    return edit;
-  }
-  if (*filter == WesternKeyFilter::Digits) {
+  if (KeyRuleOf(FormKind::Western, control) == KeyRule::Digits) {
     edit->setMaxLength(kWesternCoordinateMaxLength);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
   }
-  FilterKeys(
-      *edit,
-      [rule = *filter](int key_code) -> std::optional<std::string> {
-        if (auto refused = FilterWesternKey(rule, key_code)) {
-          return refused->Message;
-        }
-        return std::nullopt;
-      },
-      services_.Messages);
+  FilterFormKeys(*edit, FormKind::Western, control, services_.Messages);
   return edit;
 }
 
@@ -176,14 +168,15 @@ QGroupBox* WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
   p.Name = TextBox(frame, side, C::Name, tr("Name"));
   add_wide(QStringLiteral("Name:"), p.Name);
 
-  p.Day = List(frame, side, C::Day, WesternList::Day, tr("Birth Day"));
-  p.Month = List(frame, side, C::Month, WesternList::Month, tr("Birth Month"));
-  p.Year = List(frame, side, C::Year, WesternList::Year, tr("Birth Year"));
+  p.Day = List(frame, side, C::Day, DateTimeListEntries(DateTimeList::Day), tr("Birth Day"));
+  p.Month =
+      List(frame, side, C::Month, DateTimeListEntries(DateTimeList::Month), tr("Birth Month"));
+  p.Year = List(frame, side, C::Year, DateTimeListEntries(DateTimeList::Year), tr("Birth Year"));
   add_row(QStringLiteral("Date of Birth:"), p.Day, Row({p.Day, p.Month, p.Year}));
 
-  p.Hour = List(frame, side, C::Hour, WesternList::Hour, tr("Hour"));
-  p.Minute = List(frame, side, C::Minute, WesternList::Minute, tr("Minute"));
-  p.Second = List(frame, side, C::Second, WesternList::Second, tr("Second"));
+  p.Hour = List(frame, side, C::Hour, DateTimeListEntries(DateTimeList::Hour), tr("Hour"));
+  p.Minute = List(frame, side, C::Minute, DateTimeListEntries(DateTimeList::Minute), tr("Minute"));
+  p.Second = List(frame, side, C::Second, DateTimeListEntries(DateTimeList::Second), tr("Second"));
   add_row(QStringLiteral("Time Of Birth:"), p.Hour,
           Row({p.Hour, p.Minute, p.Second, Hint(QStringLiteral("HH/MM/SS"), frame)}));
 
@@ -231,13 +224,13 @@ QGroupBox* WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
   longitude->insertSpacing(3, 12);
   add_row(QStringLiteral("Longitude:"), p.LongDeg, longitude);
 
-  p.TimeZone = List(frame, side, C::TimeZone, WesternList::TimeZone, tr("Time Zone"));
+  p.TimeZone = List(frame, side, C::TimeZone, TimeZoneEntryTexts(), tr("Time Zone"));
   // Wide enough for the longest row, so that every zone reads in full.
   p.TimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   add_wide(QStringLiteral("Time Zone:"), p.TimeZone);
 
   p.DST = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
-  p.DST->setObjectName(ControlName(side, C::DST));
+  p.DST->setObjectName(ObjectName(side, C::DST));
   grid->addWidget(p.DST, row++, 1);
   grid->setRowStretch(row, 1);
 
@@ -295,7 +288,8 @@ void WesternInputForm::Apply(const WesternFormMessage& message) {
 }
 
 void WesternInputForm::LookUpPlace(const Panel& panel, WesternSide side) {
-  const WesternPlaceLookup lookup = LookupWesternPlace(Read(panel), side);
+  const WesternFormSide entries = Read(panel);
+  const PlaceLookup lookup = LookupPlace(entries.City, entries.State, entries.Country, side);
   if (lookup.Failure) {
     services_.Messages->Show(this, ToQString(lookup.Failure->Message), lookup.Failure->Icon);
     Apply(*lookup.Failure);

@@ -113,6 +113,16 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
       grid->addWidget(caption, row, 0);
       grid->addWidget(*r.value, row++, 1);
     }
+    // A printed report tells which Moon it rests on.
+    labels.MoonCaption = CaptionLabel(QStringLiteral("Moon:"), group);
+    labels.Moon = ValueLabel(male ? QStringLiteral("mMoon") : QStringLiteral("fMoon"),
+                             labels.MoonCaption, group);
+    grid->addWidget(labels.MoonCaption, row, 0);
+    grid->addWidget(labels.Moon, row, 1);
+    labels.MoonCaption->hide();
+    labels.Moon->hide();
+    // Every row at its full height, however many rows are shown.
+    group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return group;
   };
   auto* people = new QHBoxLayout;
@@ -235,6 +245,22 @@ void WesternReportWindow::Fill(const WesternTestResult& result) {
   };
   for (const auto& [label, text] : people) {
     label->setText(ToQString(*text));
+  }
+  // The Moon row comes and goes; the window grows or shrinks by the height of the
+  // row, so every other part keeps the height it had.
+  const bool precise = result.Moon == MoonModel::Precise;
+  QWidget* details = male_.Moon->parentWidget();
+  const int before = details->sizeHint().height();
+  for (PersonLabels* person : {&male_, &female_}) {
+    person->Moon->setText(precise ? QString::fromUtf8(kPreciseMoonText) : QString());
+    person->Moon->setVisible(precise);
+    person->MoonCaption->setVisible(precise);
+    person->Moon->parentWidget()->layout()->invalidate();
+    person->Moon->parentWidget()->updateGeometry();
+  }
+  const int change = details->sizeHint().height() - before;
+  if (change != 0) {
+    resize(width(), height() + change);
   }
 }
 

@@ -95,7 +95,7 @@ void WesternSession::Calculate() {
   if (!form_) {
     return;
   }
-  WesternTestOutcome outcome = RunWesternTest(form_->Entries());
+  WesternTestOutcome outcome = RunWesternTest(form_->Entries(), moon_model_);
   if (const auto* message = std::get_if<WesternFormMessage>(&outcome)) {
     services_.Messages->Show(form_, ToQString(message->Message), message->Icon);
     form_->Apply(*message);

@@ -40,6 +40,9 @@ class WesternSession : public QObject {
   WesternReportWindow* Report() const;
   const std::optional<WesternTestResult>& LastResult() const { return last_; }
 
+  // The Moon the next test computes with.
+  void SetMoonModel(MoonModel model) { moon_model_ = model; }
+
  public slots:
   // Validates the form, runs the test and shows the report; or shows the message.
   void Calculate();
@@ -52,6 +55,7 @@ class WesternSession : public QObject {
   std::optional<WesternTestResult> last_;
   QPointer<WesternInputForm> form_;
   QPointer<WesternReportWindow> report_;
+  MoonModel moon_model_ = MoonModel::Standard;
 };
 
 }  // namespace lumora::ui

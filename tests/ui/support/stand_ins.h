@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <vector>
 
@@ -47,6 +49,13 @@ class PdfPrinter : public ui::PrintService {
 };
 
 struct StandIns {
+  // Remembered settings go to a folder of this test's own, never the user's, and start
+  // from the program's defaults.
+  StandIns() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_dir.path());
+  }
+  QTemporaryDir settings_dir;
   RecordingMessages messages;
   RecordingBrowser browser;
   ScriptedFiles files;

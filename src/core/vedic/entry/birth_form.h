@@ -2,12 +2,10 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
+#include "core/entry/form_failure.h"
+#include "core/entry/person_side.h"
 #include "core/ephemeris/birth_moment.h"
-#include "core/form_failure.h"
-#include "core/place_lookup.h"
 
 namespace lumora {
 
@@ -18,7 +16,7 @@ struct BirthFormSide {
   std::string Day = "1";
   std::string Month = "January";
   std::string Year = "1901";
-  std::string Hour = "0";
+  std::string Hour = "0";  // "0" .. "24"
   std::string Minute = "0";
   std::string Second = "0";
   std::string City;
@@ -41,24 +39,6 @@ struct BirthForm {
   BirthFormSide Boy;   // the male fields, control prefix M
   BirthFormSide Girl;  // the female fields, control prefix F
 };
-
-enum class BirthList { Day, Month, Year, Hour, Minute, Second };
-
-// The entries of each list, in order: days "1".."31", month names, years
-// "1901".."2050", hours "0".."24" (25 entries), minutes and seconds "0".."59".
-const std::vector<std::string>& BirthListEntries(BirthList list);
-
-// The 0-based position of a text in a list; nothing when it is not an entry.
-std::optional<int> BirthListPosition(BirthList list, std::string_view text);
-
-enum class FieldKind { Digits, Name, Free };
-
-// The key filter of the text fields: nothing when the typed character passes,
-// otherwise the message shown (with the error icon) as the key is discarded.
-std::optional<std::string> VedicKeyFilter(int key_code, FieldKind kind);
-
-// The coordinate look-up of one side of the form.
-PlaceLookup LookupPlace(const BirthFormSide& side, char prefix);
 
 // Checks the form in its fixed order and returns the first fault, or nothing.
 // Returns nothing at once when the Moon values come from a profile file.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/entry/date_lists.h"
 #include "core/json_text.h"
 #include "core/text.h"
 
@@ -13,7 +14,7 @@ namespace {
 struct TextField {
   std::string_view Name;
   std::string BirthFormSide::*Member;
-  std::optional<BirthList> List;  // entries of a list must be entries of that list
+  std::optional<DateTimeList> List;  // entries of a list must be entries of that list
 };
 
 struct ChoiceField {
@@ -24,12 +25,12 @@ struct ChoiceField {
 // Every entry of one side of the form, in the form's order.
 constexpr std::array<TextField, 16> kTextFields{{
     {"Name", &BirthFormSide::Name, std::nullopt},
-    {"Day", &BirthFormSide::Day, BirthList::Day},
-    {"Month", &BirthFormSide::Month, BirthList::Month},
-    {"Year", &BirthFormSide::Year, BirthList::Year},
-    {"Hour", &BirthFormSide::Hour, BirthList::Hour},
-    {"Minute", &BirthFormSide::Minute, BirthList::Minute},
-    {"Second", &BirthFormSide::Second, BirthList::Second},
+    {"Day", &BirthFormSide::Day, DateTimeList::Day},
+    {"Month", &BirthFormSide::Month, DateTimeList::Month},
+    {"Year", &BirthFormSide::Year, DateTimeList::Year},
+    {"Hour", &BirthFormSide::Hour, DateTimeList::HourThrough24},
+    {"Minute", &BirthFormSide::Minute, DateTimeList::Minute},
+    {"Second", &BirthFormSide::Second, DateTimeList::Second},
     {"City", &BirthFormSide::City, std::nullopt},
     {"State", &BirthFormSide::State, std::nullopt},
     {"Country", &BirthFormSide::Country, std::nullopt},
@@ -95,7 +96,7 @@ std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view p
     if (string == nullptr) {
       return Damaged(person, field.Name, "must be a text");
     }
-    if (field.List && !BirthListPosition(*field.List, *string)) {
+    if (field.List && !DateTimeListPosition(*field.List, *string)) {
       return Damaged(person, field.Name, "is not an entry of its list");
     }
     side.*field.Member = *string;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 
@@ -41,7 +42,7 @@ BirthDetails ReadBirthDetails(const BirthFormSide& side) {
 
   BirthMoment& m = out.Moment;
   m.BirthYear = IntegerOr(side.Year, 0);
-  m.BirthMonth = BirthListPosition(BirthList::Month, side.Month).value_or(0) + 1;
+  m.BirthMonth = MonthNumber(side.Month).value_or(1);
   m.BirthDay = IntegerOr(side.Day, 0);
   m.BirthHour = d.Hour;
   m.BirthMinute = d.Minute;
@@ -96,6 +97,12 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
                           std::to_string(person.Minute) + ":" + std::to_string(person.Second) +
                           kCrLf,
                       false, std::nullopt});
+  if (person.Moon == MoonModel::Precise) {
+    document.push_back({"Place of Birth: " + person.Place + kCrLf, false, std::nullopt});
+    document.push_back(
+        {std::string("Moon: ") + kPreciseMoonText + kCrLf + kCrLf, false, std::nullopt});
+    return;
+  }
   document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
 }
 
@@ -103,7 +110,7 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
                                   bool birth_details_stored, const GridCaptions& grid,
                                   const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
-                                  const char* credit_line) {
+                                  const char* credit_line, const ReportDocument& after_kootas) {
   ReportDocument report;
   auto credit = [&](std::optional<Rgb> color) {
     if (credit_line != nullptr) {
@@ -141,6 +148,7 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
     report.push_back({significance[k] + kCrLf + kCrLf, false, kBlack});
     credit(kBlack);
   }
+  report.insert(report.end(), after_kootas.begin(), after_kootas.end());
   report.push_back({std::string(kClosingHeading) + kCrLf, true, kRed});
   report.push_back({kClosingParagraph, false, kRed});
   return report;
@@ -190,22 +198,28 @@ MatchOutcome CalculateMatch(MatchState& state) {
   return outcome;
 }
 
-MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
   if (auto failure = ValidateBirthDetails(form, state.LoadedFromFile)) {
     return {std::move(failure), std::nullopt};
   }
   std::optional<MoonSignResult> boy_moon;
   std::optional<MoonSignResult> girl_moon;
+  std::optional<BirthMoment> boy_moment;
+  std::optional<BirthMoment> girl_moment;
   if (state.LoadedFromFile) {
     state.LoadedFromFile = false;
   } else {
     const BirthDetails boy = ReadBirthDetails(form.Boy);
     const BirthDetails girl = ReadBirthDetails(form.Girl);
-    boy_moon = CalculateMoonSign(boy.Moment);
-    girl_moon = CalculateMoonSign(girl.Moment);
+    boy_moon = CalculateMoonSign(boy.Moment, model);
+    girl_moon = CalculateMoonSign(girl.Moment, model);
+    boy_moment = boy.Moment;
+    girl_moment = girl.Moment;
     state.BoyDetails = boy.Details;
     state.GirlDetails = girl.Details;
     state.BirthDetailsStored = true;
+    state.BoyDetails.Moon = model;
+    state.GirlDetails.Moon = model;
     state.BoyRashi = BareSignName(boy_moon->MoonSignName);
     state.GirlRashi = BareSignName(girl_moon->MoonSignName);
     state.BoyNakshatra = boy_moon->NakshatraName;
@@ -215,6 +229,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form) {
   if (outcome.Result) {
     outcome.Result->BoyMoon = boy_moon;
     outcome.Result->GirlMoon = girl_moon;
+    outcome.Result->BoyMoment = boy_moment;
+    outcome.Result->GirlMoment = girl_moment;
   }
   return outcome;
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/entry/form_failure.h"
 #include "core/ephemeris/moon_sign.h"
-#include "core/form_failure.h"
 #include "core/report_run.h"
 #include "core/vedic/entry/birth_form.h"
 #include "core/vedic/entry/profile.h"
@@ -24,7 +24,8 @@ struct PersonDetails {
   int Hour = 0;
   int Minute = 0;
   int Second = 0;
-  std::string Place;  // "City, State, Country"
+  std::string Place;                     // "City, State, Country"
+  MoonModel Moon = MoonModel::Standard;  // the Moon the match was computed with
 };
 
 // The state of the Vedic test that lives from one match to the next.
@@ -56,6 +57,8 @@ struct MatchResult {
   ReportDocument Report;
   std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
   std::optional<MoonSignResult> GirlMoon;
+  std::optional<BirthMoment> BoyMoment;  // the birth moments behind the Moons, for the charts
+  std::optional<BirthMoment> GirlMoment;
 };
 
 // A match either fails with one message or yields a result.
@@ -85,8 +88,9 @@ MatchOutcome CalculateMatch(MatchState& state);
 
 // The match button: validates and reads the form (unless the Moon values came from
 // a profile file, which clears LoadedFromFile), computes both Moons, boy first, and
-// calls CalculateMatch.
-MatchOutcome RunMatch(MatchState& state, const BirthForm& form);
+// calls CalculateMatch. The model chooses the lunar theory of both Moons.
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
+                      MoonModel model = MoonModel::Standard);
 
 // Opening a profile file: the name must end in "kun" and the bytes must hold four
 // valid Moon values; then the persons' details are cleared (the file holds none)
@@ -107,17 +111,20 @@ inline constexpr const char* kBirthDetailsNotStored =
 // The match report for two persons; with a credit line, that line follows each
 // person's details, the verdict and each koota's significance (the exported form).
 // Without stored birth details each person's block is kBirthDetailsNotStored.
+// after_kootas follows the last koota, before the closing paragraph.
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
                                   bool birth_details_stored, const GridCaptions& grid,
                                   const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
-                                  const char* credit_line);
+                                  const char* credit_line, const ReportDocument& after_kootas = {});
 
 // Shared by the match report and every exported document.
 inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik v1.0";
 extern const char* const kClosingParagraph;
 
-// "Name: ...", "Date of Birth: ...", "Time of Birth: ...", "Place of Birth: ..." runs.
+// "Name: ...", "Date of Birth: ...", "Time of Birth: ...", "Place of Birth: ..." runs,
+// and "Moon: Precise Moon" when the precise Moon computed the match, so a printed
+// match tells which Moon it rests on.
 void AppendPersonRuns(ReportDocument& document, const PersonDetails& person);
 
 }  // namespace lumora

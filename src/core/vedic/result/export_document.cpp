@@ -68,7 +68,17 @@ ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
   switch (tab) {
     case kTabKundaliMatch:
       return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
-                                inputs.Grid, inputs.Kootas, inputs.Significance, kCreditLine);
+                                inputs.Grid, inputs.Kootas, inputs.Significance, kCreditLine,
+                                inputs.ChartsSection);
+    case kTabChartsAndDoshas: {
+      if (inputs.ChartsSection.empty()) {
+        return {};
+      }
+      ReportDocument doc = inputs.ChartsSection;
+      doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
+      doc.push_back({kClosingParagraph, false, kBlack});
+      return doc;
+    }
     case kTabBoyRashi:
       return InformationDocument("Rashi Information of ", inputs.BoyDetails, inputs.BoyRashi,
                                  kRashiFields);

@@ -30,6 +30,9 @@ struct ExportInputs {
   PageTexts GirlRashi;
   PageTexts BoyNakshatra;
   PageTexts GirlNakshatra;
+  // The charts and doshas section, composed by the owner of the match (with the credit
+  // line); it follows the kootas in the match document and is the whole of its own tab.
+  ReportDocument ChartsSection;
 };
 
 // Tabs of the result window's main tab strip, numbered from 1.
@@ -39,6 +42,7 @@ enum ExportTab {
   kTabGirlRashi,
   kTabBoyNakshatra,
   kTabGirlNakshatra,
+  kTabChartsAndDoshas,
   kTabAboutSoftware
 };
 

@@ -165,15 +165,17 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 }
 
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
-                              bool with_catalogues) {
+                              bool with_catalogues, const ReportDocument& charts_section) {
   Document doc;
   doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   AppendBirthDetails(doc, state);
   AppendGunaMilan(doc, result);
   AppendInterpretation(doc, state, result);
-  // Both charts and the doshas and birth-time section follow the interpretation once
-  // the match result carries them.
+  if (!charts_section.empty()) {
+    AddParagraph(doc, ParagraphStyle::Heading, "Charts And Doshas");
+    AddRuns(doc, charts_section);
+  }
   if (with_catalogues) {
     const ExportInputs pages = MakeExportInputs(state, result);
     AppendCataloguePage(doc, "Rashi Information of " + Who(state, true), pages.BoyRashi,
@@ -190,9 +192,21 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
 }
 
 std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
-                                            const MatchResult& result, bool with_catalogues) {
+                                            const MatchResult& result, bool with_catalogues,
+                                            const ReportDocument& charts_section) {
   if (tab == kTabKundaliMatch) {
-    return ComposeMatchDocument(state, result, with_catalogues);
+    return ComposeMatchDocument(state, result, with_catalogues, charts_section);
+  }
+  if (tab == kTabChartsAndDoshas) {
+    if (charts_section.empty()) {
+      return std::nullopt;
+    }
+    Document doc;
+    doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
+    AddParagraph(doc, ParagraphStyle::Title, "Charts And Doshas");
+    AddRuns(doc, charts_section);
+    AppendClosing(doc);
+    return doc;
   }
   if (tab < kTabBoyRashi || tab > kTabGirlNakshatra) {
     return std::nullopt;

@@ -24,13 +24,16 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 // the Guna Milan table (the rows, total, verdict and sentence of the result window),
 // the interpretation of every koota and, on request, both persons' rashi and nakshatra
 // pages.
+// charts_section is the charts, doshas and birth-time section where the match has one.
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
-                              bool with_catalogues);
+                              bool with_catalogues, const ReportDocument& charts_section = {});
 
 // The document of one page of the result window, numbered as ExportTab numbers them:
 // the match document for the match page, one person's rashi or nakshatra page for the
-// others; nothing for "About Software".
+// others, the charts section for the charts page (where there is one); nothing for
+// "About Software".
 std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
-                                            const MatchResult& result, bool with_catalogues);
+                                            const MatchResult& result, bool with_catalogues,
+                                            const ReportDocument& charts_section = {});
 
 }  // namespace lumora

@@ -19,6 +19,9 @@
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 
+#include "core/entry/date_lists.h"
+#include "core/entry/place_lookup.h"
+
 namespace lumora::ui {
 
 namespace {
@@ -27,11 +30,12 @@ QString Name(const char* kind, char prefix, const char* rest) {
   return QString::fromLatin1(kind) + QChar::fromLatin1(prefix) + QString::fromLatin1(rest);
 }
 
-QComboBox* List(QWidget* parent, const QString& name, const QString& accessible, BirthList list) {
+QComboBox* List(QWidget* parent, const QString& name, const QString& accessible,
+                DateTimeList list) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
   box->setAccessibleName(accessible);
-  for (const std::string& entry : BirthListEntries(list)) {
+  for (const std::string& entry : DateTimeListEntries(list)) {
     box->addItem(ToQString(entry));
   }
   box->setCurrentIndex(0);
@@ -150,17 +154,17 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   grid->addWidget(Caption(tr("Name:"), s.Name, frame), row, 0);
   grid->addWidget(s.Name, row++, 1, 1, 4);
 
-  s.Day = List(frame, Name("cbo", p, "Date"), tr("Birth Day"), BirthList::Day);
-  s.Month = List(frame, Name("cbo", p, "Month"), tr("Birth Month"), BirthList::Month);
-  s.Year = List(frame, Name("cbo", p, "Year"), tr("Birth Year"), BirthList::Year);
+  s.Day = List(frame, Name("cbo", p, "Date"), tr("Birth Day"), DateTimeList::Day);
+  s.Month = List(frame, Name("cbo", p, "Month"), tr("Birth Month"), DateTimeList::Month);
+  s.Year = List(frame, Name("cbo", p, "Year"), tr("Birth Year"), DateTimeList::Year);
   grid->addWidget(Caption(tr("Birth Day:"), s.Day, frame), row, 0);
   grid->addWidget(s.Day, row, 1);
   grid->addWidget(s.Month, row, 2);
   grid->addWidget(s.Year, row++, 3);
 
-  s.Hour = List(frame, Name("cbo", p, "HH"), tr("Hour"), BirthList::Hour);
-  s.Minute = List(frame, Name("cbo", p, "MM"), tr("Minute"), BirthList::Minute);
-  s.Second = List(frame, Name("cbo", p, "SS"), tr("Second"), BirthList::Second);
+  s.Hour = List(frame, Name("cbo", p, "HH"), tr("Hour"), DateTimeList::HourThrough24);
+  s.Minute = List(frame, Name("cbo", p, "MM"), tr("Minute"), DateTimeList::Minute);
+  s.Second = List(frame, Name("cbo", p, "SS"), tr("Second"), DateTimeList::Second);
   grid->addWidget(Caption(tr("Time Of Birth:"), s.Hour, frame), row, 0);
   grid->addWidget(s.Hour, row, 1);
   grid->addWidget(s.Minute, row, 2);
@@ -230,12 +234,14 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   grid->addLayout(tz, row++, 3, 1, 2);
   grid->setColumnStretch(4, 1);
 
-  FilterKeys(
-      *s.Name, [](int key) { return VedicKeyFilter(key, FieldKind::Name); }, services_.Messages);
-  for (QLineEdit* digits : {s.LatDeg, s.LatMin, s.LongDeg, s.LongMin, s.ZoneHour, s.ZoneMinute}) {
-    FilterKeys(
-        *digits, [](int key) { return VedicKeyFilter(key, FieldKind::Digits); },
-        services_.Messages);
+  using C = FormControl;
+  for (auto [box, control] :
+       {std::pair{s.Name, C::Name}, std::pair{s.City, C::City}, std::pair{s.State, C::State},
+        std::pair{s.Country, C::Country}, std::pair{s.LatDeg, C::LatDeg},
+        std::pair{s.LatMin, C::LatMin}, std::pair{s.LongDeg, C::LongDeg},
+        std::pair{s.LongMin, C::LongMin}, std::pair{s.ZoneHour, C::ZoneHour},
+        std::pair{s.ZoneMinute, C::ZoneMinute}}) {
+    FilterFormKeys(*box, FormKind::Vedic, control, services_.Messages);
   }
 
   const bool boy = p == 'M';
@@ -332,7 +338,9 @@ void BirthDetailsForm::WriteZone(bool boy, int hours, int minutes) {
 }
 
 void BirthDetailsForm::LookUpPlace(const Side& side, char prefix) {
-  const PlaceLookup lookup = LookupPlace(Read(side), prefix);
+  const BirthFormSide entries = Read(side);
+  const PlaceLookup lookup = LookupPlace(entries.City, entries.State, entries.Country,
+                                         prefix == 'M' ? PersonSide::Male : PersonSide::Female);
   if (lookup.Failure) {
     services_.Messages->Show(this, ToQString(lookup.Failure->Message), lookup.Failure->Icon);
     Apply(*lookup.Failure);

@@ -4,17 +4,23 @@
 #include <QStringList>
 #include <array>
 
+#include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/result/export_document.h"
 #include "ui/shell/services.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QLabel;
 class QTabWidget;
 class QTextBrowser;
 class QWidget;
+
+namespace lumora::ui {
+class ChartView;
+}
 
 namespace lumora::ui {
 
@@ -31,6 +37,13 @@ class ResultWindow : public QMainWindow {
   // the girl's; a name outside the catalogue writes nothing.
   void ShowRashiInformation(const std::string& english_name);
   void ShowNakshatraInformation(const std::string& nakshatra_name);
+  // Fills the "Charts And Doshas" tab. The moments are those behind the charts (absent,
+  // with the charts, for a match from a profile file).
+  void ShowChartsAndDoshas(const ChartsAndDoshas& charts, const std::optional<BirthMoment>& boy,
+                           const std::optional<BirthMoment>& girl);
+  void ShowScoreRange(const ScoreRange& range);
+  // The uncertainty chosen for the score range, in minutes either side.
+  int Uncertainty() const;
 
   // The selected tab of the main tab strip, numbered from 1.
   int SelectedTab() const;
@@ -44,6 +57,7 @@ class ResultWindow : public QMainWindow {
   void SaveRequested();
   void SavePdfRequested();
   void BackRequested();
+  void UncertaintyChanged(int minutes);
 
  private:
   QWidget* BuildDetailsPage();
@@ -52,6 +66,8 @@ class ResultWindow : public QMainWindow {
   QGroupBox* BuildRashiFrame(char prefix, const QString& caption);
   QGroupBox* BuildNakshatraFrame(const QString& prefix, const QString& caption);
   QWidget* BuildAboutPage(const QString& name);
+  QWidget* BuildChartsPage();
+  void ApplyChartStyle(int index);
   QWidget* Field(QWidget* parent, const QString& name, bool prose);
   QString FieldText(const QString& name) const;
   void SetFieldText(const QString& name, const QString& text);
@@ -65,6 +81,12 @@ class ResultWindow : public QMainWindow {
   QTextBrowser* report_ = nullptr;
   QPushButton* save_ = nullptr;
   QCheckBox* catalogues_ = nullptr;
+  QString boy_name_;
+  QString girl_name_;
+  QComboBox* chart_style_ = nullptr;
+  QComboBox* uncertainty_ = nullptr;
+  QWidget* chart_details_ = nullptr;         // everything that needs birth details
+  std::array<ChartView*, 2> chart_views_{};  // boy's, girl's
 };
 
 }  // namespace lumora::ui

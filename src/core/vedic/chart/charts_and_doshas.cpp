@@ -1,0 +1,273 @@
+#include "core/vedic/chart/charts_and_doshas.h"
+
+#include <cmath>
+
+#include "core/ephemeris/zodiac.h"
+#include "core/text.h"
+#include "core/vedic/match/koota_tables.h"
+#include "core/vedic/match/koota_texts.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr Rgb kHeadingColor{128, 0, 0};
+constexpr Rgb kBlack{0, 0, 0};
+
+std::string JoinNames(const std::vector<std::string>& names, std::string_view last_joint) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) {
+      text += i + 1 == names.size() ? std::string(last_joint) : std::string(", ");
+    }
+    text += names[i];
+  }
+  return text;
+}
+
+std::string EndWords(const TimeWindow& w, bool from, const BirthMoment& moment) {
+  const LocalClock& clock = from ? w.From : w.To;
+  const LocalClock entered = ClockAfter(moment, 0);
+  const bool same_day =
+      clock.Year == entered.Year && clock.Month == entered.Month && clock.Day == entered.Day;
+  std::string text = same_day ? FormatClockTime(clock) : FormatLocalClock(clock);
+  if (from ? w.FromAtLimit : w.ToAtLimit) {
+    text += from ? " or earlier" : " or later";
+  }
+  return text;
+}
+
+void Line(ReportDocument& doc, const std::string& text, bool bold = false,
+          std::optional<Rgb> color = kBlack) {
+  doc.push_back({text + kCrLf, bold, color});
+}
+
+}  // namespace
+
+std::optional<MoonPair> MoonPairOf(const MatchState& state) {
+  const std::optional<int> boy_sign = FindSign(state.BoyRashi);
+  const std::optional<int> girl_sign = FindSign(state.GirlRashi);
+  const std::optional<int> boy_nakshatra = FindNakshatra(state.BoyNakshatra);
+  const std::optional<int> girl_nakshatra = FindNakshatra(state.GirlNakshatra);
+  if (!boy_sign || !girl_sign || !boy_nakshatra || !girl_nakshatra) {
+    return std::nullopt;
+  }
+  return MoonPair{*boy_sign, *girl_sign, *boy_nakshatra, *girl_nakshatra};
+}
+
+PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
+  PersonChartReading reading;
+  reading.Model = model;
+  reading.Chart = CalculateSiderealChart(moment, model);
+  reading.Manglik = AssessManglik(reading.Chart);
+  reading.Windows = FindBirthTimeWindows(moment, model);
+  MoonModelComparison comparison = CompareMoonModels(moment);
+  if (comparison.PadaDiffers) {
+    reading.MoonDifference = std::move(comparison);
+  }
+  return reading;
+}
+
+std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
+                                                      const std::optional<BirthMoment>& boy,
+                                                      const std::optional<BirthMoment>& girl,
+                                                      int uncertainty_minutes) {
+  const auto pair = MoonPairOf(state);
+  if (!pair) {
+    return std::nullopt;
+  }
+  ChartsAndDoshas out;
+  out.Doshas = AssessPairDoshas(*pair);
+  if (boy && girl) {
+    const MoonModel model = state.BoyDetails.Moon;  // one Moon for the whole match
+    out.Boy = ReadPersonChart(*boy, model);
+    out.Girl = ReadPersonChart(*girl, model);
+    out.Manglik = MatchManglik(out.Boy->Manglik.IsManglik, out.Girl->Manglik.IsManglik);
+    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes, model);
+  }
+  return out;
+}
+
+std::string ManglikMatchWords(ManglikMatch match) {
+  switch (match) {
+    case ManglikMatch::Both:
+      return "Both are Manglik: the dosha is traditionally held cancelled";
+    case ManglikMatch::Boy:
+      return "Only the boy is Manglik";
+    case ManglikMatch::Girl:
+      return "Only the girl is Manglik";
+    case ManglikMatch::Neither:
+      return "Neither is Manglik";
+  }
+  return {};
+}
+
+std::string ExceptionListWords(const std::vector<DoshaException>& exceptions) {
+  if (exceptions.empty()) {
+    return "None";
+  }
+  std::string text;
+  for (const DoshaException e : exceptions) {
+    if (!text.empty()) {
+      text += "; ";
+    }
+    text += ExceptionWords(e);
+  }
+  return text;
+}
+
+std::string DoshaWords(const DoshaAssessment& dosha) {
+  std::string text(kPairDoshaNames[static_cast<std::size_t>(dosha.Dosha)]);
+  text += " dosha: ";
+  if (!dosha.Present) {
+    return text + "not present";
+  }
+  text += "present";
+  if (!dosha.Exceptions.empty()) {
+    text += ". Exceptions: " + ExceptionListWords(dosha.Exceptions);
+  }
+  return text;
+}
+
+std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind,
+                        const BirthMoment& moment) {
+  std::string text;
+  switch (kind) {
+    case WindowKind::Nakshatra:
+      text = "Moon in " + std::string(kNakshatraNames[static_cast<std::size_t>(windows.Nakshatra)]);
+      break;
+    case WindowKind::Pada:
+      text = "Moon in " +
+             std::string(kNakshatraNames[static_cast<std::size_t>(windows.Nakshatra)]) + " pada " +
+             std::to_string(windows.Pada);
+      break;
+    case WindowKind::Rashi:
+      text = "Moon in " + std::string(kSignNames[static_cast<std::size_t>(windows.Rashi)]);
+      break;
+    case WindowKind::Lagna:
+      text = "Lagna in " + std::string(kSignNames[static_cast<std::size_t>(windows.LagnaSign)]);
+      break;
+  }
+  const TimeWindow& w = windows.Of(kind);
+  return text + " from " + EndWords(w, true, moment) + " to " + EndWords(w, false, moment);
+}
+
+std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel used) {
+  const long long apart = std::llround(std::abs(comparison.DifferenceArcseconds));
+  return comparison.Standard.NakshatraName + " pada " + std::to_string(comparison.StandardPada) +
+         " by the standard Moon, " + comparison.Precise.NakshatraName + " pada " +
+         std::to_string(comparison.PrecisePada) + " by the precise Moon (" + std::to_string(apart) +
+         "\" apart); this match uses the " + (used == MoonModel::Precise ? "precise" : "standard") +
+         " Moon.";
+}
+
+std::string ScoreRangeWords(const ScoreRange& range) {
+  std::string text = "Within " + std::to_string(range.Minutes) + " minutes either side of the " +
+                     "birth times the total ";
+  if (range.Lowest == range.Highest) {
+    text += "stays at " + FormatHalfPoints(range.Lowest) + " points; no koota changes.";
+    return text;
+  }
+  text += "lies between " + FormatHalfPoints(range.Lowest) + " and " +
+          FormatHalfPoints(range.Highest) + " points; ";
+  std::vector<std::string> names;
+  for (const int k : range.ChangingKootas) {
+    names.emplace_back(kKootas[static_cast<std::size_t>(k)].Koota);
+  }
+  text += JoinNames(names, " and ") + (names.size() == 1 ? " changes." : " change.");
+  return text;
+}
+
+std::string DoshasPresentWords(const PairDoshas& doshas) {
+  std::vector<std::string> present;
+  for (const DoshaAssessment& d : doshas) {
+    if (d.Present) {
+      present.emplace_back(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]);
+    }
+  }
+  if (present.empty()) {
+    return "No Nadi, Bhakoot or Gana dosha is present.";
+  }
+  return "Doshas present: " + JoinNames(present, ", ") + ".";
+}
+
+std::string ChartPlacementWords(const SiderealChart& chart) {
+  std::string text = "Lagna " + FormatZodiacLongitude(chart.Lagna);
+  for (int g = 0; g < kGrahaCount; ++g) {
+    text += ", " + std::string(kGrahaNames[static_cast<std::size_t>(g)].Name) + " " +
+            FormatZodiacLongitude(chart.Planets[static_cast<std::size_t>(g)]);
+  }
+  return text;
+}
+
+ReportDocument ComposeChartsSection(const ChartsAndDoshas& charts, const PersonDetails& boy,
+                                    const PersonDetails& girl,
+                                    const std::optional<BirthMoment>& boy_moment,
+                                    const std::optional<BirthMoment>& girl_moment,
+                                    const char* credit_line) {
+  ReportDocument doc;
+  auto credit = [&] {
+    if (credit_line != nullptr) {
+      doc.push_back({credit_line, false, kBlack});
+    }
+  };
+  Line(doc, "Charts And Doshas", true, kHeadingColor);
+  struct Side {
+    const char* Heading;
+    const PersonDetails& Person;
+    const std::optional<PersonChartReading>& Reading;
+    const std::optional<BirthMoment>& Moment;
+  };
+  const bool have_charts = charts.Boy && charts.Girl && boy_moment && girl_moment;
+  if (have_charts) {
+    for (const Side& side : {Side{"Boy's Chart: ", boy, charts.Boy, boy_moment},
+                             Side{"Girl's Chart: ", girl, charts.Girl, girl_moment}}) {
+      const PersonChartReading& r = *side.Reading;
+      Line(doc, side.Heading + side.Person.Name, true);
+      Line(doc, ChartPlacementWords(r.Chart));
+      for (std::size_t ref = 0; ref < kManglikReferenceNames.size(); ++ref) {
+        const ManglikFromReference& from = r.Manglik.From[ref];
+        Line(doc, "Mars from " + std::string(kManglikReferenceNames[ref]) + ": house " +
+                      std::to_string(from.House) + (from.Dosha ? ", dosha" : ", no dosha"));
+      }
+      Line(doc, std::string("Manglik: ") + (r.Manglik.IsManglik ? "Yes" : "No"));
+      if (!r.Manglik.Exceptions.empty()) {
+        Line(doc, "Exceptions: " + ExceptionListWords(r.Manglik.Exceptions));
+      }
+      for (int k = 0; k < kWindowKindCount; ++k) {
+        Line(doc, WindowWords(r.Windows, static_cast<WindowKind>(k), *side.Moment));
+      }
+      if (r.MoonDifference) {
+        Line(doc, MoonDifferenceWords(*r.MoonDifference, r.Model));
+      }
+      Line(doc, "");
+      credit();
+    }
+    Line(doc, "Manglik match: " + ManglikMatchWords(*charts.Manglik), true);
+  } else {
+    Line(doc, "The charts, Manglik and the birth-time windows need both persons' birth details.");
+  }
+  for (const DoshaAssessment& d : charts.Doshas) {
+    Line(doc, DoshaWords(d));
+  }
+  if (have_charts && charts.Range) {
+    Line(doc, ScoreRangeWords(*charts.Range));
+  }
+  Line(doc, "");
+  credit();
+  return doc;
+}
+
+ReportDocument ComposeDoshaSummary(const PairDoshas& doshas) {
+  ReportDocument doc;
+  Line(doc, "Doshas", true, kHeadingColor);
+  Line(doc, DoshasPresentWords(doshas));
+  for (const DoshaAssessment& d : doshas) {
+    if (d.Present) {
+      Line(doc, DoshaWords(d));
+    }
+  }
+  return doc;
+}
+
+}  // namespace lumora

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_sign.h"
+#include "core/report_run.h"
+#include "core/vedic/chart/birth_time.h"
+#include "core/vedic/chart/doshas.h"
+#include "core/vedic/chart/sidereal_chart.h"
+#include "core/vedic/match/match.h"
+
+namespace lumora {
+
+// What a person's birth details give beyond the Moon.
+struct PersonChartReading {
+  SiderealChart Chart;
+  ManglikAssessment Manglik;
+  BirthTimeWindows Windows;
+  MoonModel Model = MoonModel::Standard;  // the Moon of the chart and the windows
+  // Both Moons of the birth, present only when the choice of Moon changes the
+  // nakshatra or the pada.
+  std::optional<MoonModelComparison> MoonDifference;
+};
+
+// The charts and doshas of one match. The persons' readings, the Manglik verdict and the
+// score range need birth details; a match from a profile file has the doshas only.
+struct ChartsAndDoshas {
+  std::optional<PersonChartReading> Boy;
+  std::optional<PersonChartReading> Girl;
+  std::optional<ManglikMatch> Manglik;
+  std::optional<ScoreRange> Range;
+  PairDoshas Doshas;
+};
+
+// The Moon values of the state as table positions; nothing when one lies outside them.
+std::optional<MoonPair> MoonPairOf(const MatchState& state);
+
+PersonChartReading ReadPersonChart(const BirthMoment& moment,
+                                   MoonModel model = MoonModel::Standard);
+
+// Nothing when the state's Moon values lie outside the tables (no match would run).
+// Each person's chart, windows and score range use the Moon the match was computed
+// with (the Moon of the person's details).
+std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
+                                                      const std::optional<BirthMoment>& boy,
+                                                      const std::optional<BirthMoment>& girl,
+                                                      int uncertainty_minutes);
+
+// ---------------------------------------------------------------- words
+
+// "Both are Manglik: the dosha is traditionally held cancelled" ...
+std::string ManglikMatchWords(ManglikMatch match);
+// The exceptions joined with "; ", or "None".
+std::string ExceptionListWords(const std::vector<DoshaException>& exceptions);
+// "Nadi dosha: present. Exceptions: ..." or "Bhakoot dosha: not present".
+std::string DoshaWords(const DoshaAssessment& dosha);
+// "Moon in Rohini pada 2 from 05:12:40 to 11:40:03"; an end on another day than the
+// entered one carries its date.
+std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind,
+                        const BirthMoment& moment);
+// "Punarvasu pada 4 by the standard Moon, Pushya pada 1 by the precise Moon (38"
+// apart); this match uses the precise Moon."
+std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel used);
+// "Within 30 minutes either side the total lies between 21.5 and 25 points; Tara and
+// Nadi change."
+std::string ScoreRangeWords(const ScoreRange& range);
+// "Doshas present: Nadi, Gana." or "No Nadi, Bhakoot or Gana dosha is present."
+std::string DoshasPresentWords(const PairDoshas& doshas);
+// "Lagna 12° 3' 4\" Leo, Sun ... Ketu ..." in chart order.
+std::string ChartPlacementWords(const SiderealChart& chart);
+
+// The section of the match report after the kootas: both charts, Manglik, the doshas
+// and the birth-time sensitivity. boy and girl give the names and the clocks.
+ReportDocument ComposeChartsSection(const ChartsAndDoshas& charts, const PersonDetails& boy,
+                                    const PersonDetails& girl,
+                                    const std::optional<BirthMoment>& boy_moment,
+                                    const std::optional<BirthMoment>& girl_moment,
+                                    const char* credit_line);
+
+// The runs the Interpretation page adds: which doshas are present.
+ReportDocument ComposeDoshaSummary(const PairDoshas& doshas);
+
+}  // namespace lumora

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "core/vedic/chart/sidereal_chart.h"
+
+namespace lumora {
+
+// Every exception the dosha assessments know, in the order they are listed.
+enum class DoshaException {
+  OwnOrExaltedSign,
+  SignHouseException,
+  MarsInLeoOrAquarius,
+  LagnaCancerOrLeo,
+  JupiterAspect,
+  SameRashiDifferentNakshatra,
+  SameNakshatraDifferentRashi,
+  SameRashiLord,
+  FriendlyRashiLords,
+};
+
+inline constexpr int kDoshaExceptionCount = 9;
+
+struct DoshaExceptionText {
+  std::string_view Code;   // the name scripts see: "SameRashiLord"
+  std::string_view Words;  // how a page or report says it
+};
+
+// Indexed by DoshaException.
+extern const std::array<DoshaExceptionText, kDoshaExceptionCount> kDoshaExceptionTexts;
+
+std::string_view ExceptionCode(DoshaException exception);
+std::string_view ExceptionWords(DoshaException exception);
+
+// ---------------------------------------------------------------- Manglik (Kuja dosha)
+
+enum class ManglikReference { Lagna, Moon, Venus };
+
+inline constexpr std::array<std::string_view, 3> kManglikReferenceNames = {"Lagna", "Moon",
+                                                                           "Venus"};
+
+struct ManglikFromReference {
+  int House = 1;  // the house of Mars counted from the reference, 1..12
+  bool Dosha = false;
+};
+
+struct ManglikAssessment {
+  std::array<ManglikFromReference, 3> From{};  // indexed by ManglikReference
+  bool IsManglik = false;                      // dosha from the Lagna or from the Moon
+  std::vector<DoshaException> Exceptions;      // notes only; they never clear a flag
+};
+
+ManglikAssessment AssessManglik(const SiderealChart& chart);
+
+enum class ManglikMatch { Both, Boy, Girl, Neither };
+
+inline constexpr std::array<std::string_view, 4> kManglikMatchNames = {"Both", "Boy", "Girl",
+                                                                       "Neither"};
+
+ManglikMatch MatchManglik(bool boy_is_manglik, bool girl_is_manglik);
+
+// ---------------------------------------------------------------- the pair's doshas
+
+// The two persons' Moon signs (0..11) and nakshatras (0..26).
+struct MoonPair {
+  int BoySign = 0;
+  int GirlSign = 0;
+  int BoyNakshatra = 0;
+  int GirlNakshatra = 0;
+};
+
+enum class PairDosha { Nadi, Bhakoot, Gana };
+
+inline constexpr std::array<std::string_view, 3> kPairDoshaNames = {"Nadi", "Bhakoot", "Gana"};
+
+struct DoshaAssessment {
+  PairDosha Dosha = PairDosha::Nadi;
+  bool Present = false;
+  std::vector<DoshaException> Exceptions;  // listed only where the dosha is present
+};
+
+using PairDoshas = std::array<DoshaAssessment, 3>;
+
+PairDoshas AssessPairDoshas(const MoonPair& pair);
+
+}  // namespace lumora

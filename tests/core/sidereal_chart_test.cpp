@@ -1,0 +1,260 @@
+// Sidereal charts, whole-sign houses and the Manglik assessment.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "core/ephemeris/moon.h"
+#include "core/ephemeris/moon_sign.h"
+#include "core/vedic/chart/doshas.h"
+#include "core/vedic/chart/sidereal_chart.h"
+#include "core/western/western_positions.h"
+
+namespace lumora {
+namespace {
+
+constexpr double kNanoDegree = 1e-9;
+// The chart rests on mean elements: a degree is the agreement to expect with an
+// almanac, far finer than a sign.
+constexpr double kAlmanacDegree = 1.0;
+
+enum Sign { Ari, Tau, Gem, Can, Leo, Vir, Lib, Sco, Sag, Cap, Aqu, Pis };
+
+BirthMoment Delhi1947() {
+  BirthMoment m;
+  m.BirthYear = 1947;
+  m.BirthMonth = 8;
+  m.BirthDay = 15;
+  m.ZoneHour = 5;
+  m.ZoneMinute = 30;
+  m.LongDeg = 77;
+  m.LongMin = 12;
+  m.LatDeg = 28;
+  m.LatMin = 36;
+  m.IsEast = true;
+  return m;
+}
+
+double AngleBetween(double a, double b) {
+  const double d = std::fabs(std::fmod(a - b + 540.0, 360.0) - 180.0);
+  return d;
+}
+
+// The chart of 15 August 1947, 00:00 at New Delhi, as almanacs and textbooks print it
+// (Lahiri ayanamsa): Taurus rising, five bodies in Cancer.
+TEST(SiderealChart, IndependenceOfIndiaChart) {
+  const SiderealChart chart = CalculateSiderealChart(Delhi1947());
+  struct Expected {
+    const char* body;
+    double longitude;
+    double actual;
+  };
+  const Expected cases[] = {
+      {"Lagna", 37.7, chart.Lagna},
+      {"Sun", 118.0, chart.Of(Graha::Sun)},
+      {"Moon", 94.0, chart.Of(Graha::Moon)},
+      {"Mars", 67.5, chart.Of(Graha::Mars)},
+      {"Mercury", 103.7, chart.Of(Graha::Mercury)},
+      {"Jupiter", 205.9, chart.Of(Graha::Jupiter)},
+      {"Venus", 112.6, chart.Of(Graha::Venus)},
+      {"Saturn", 110.5, chart.Of(Graha::Saturn)},
+      {"Rahu", 34.2, chart.Of(Graha::Rahu)},
+  };
+  for (const Expected& c : cases) {
+    SCOPED_TRACE(c.body);
+    EXPECT_LT(AngleBetween(c.actual, c.longitude), kAlmanacDegree);
+  }
+}
+
+// Every body is the Western tropical point of the same instant plus the Moon's ayanamsa
+// correction, whatever the zone, daylight saving or hemisphere; the Moon is the Vedic one.
+TEST(SiderealChart, WesternPointsAtTheVedicInstant) {
+  struct Case {
+    const char* source;
+    int year, month, day, hour, minute, zone_hour, zone_minute;
+    bool east, south, dst;
+  };
+  const Case cases[] = {
+      {"India, east zone", 1947, 8, 15, 0, 0, 5, 30, true, false, false},
+      {"New York, daylight saving", 1985, 7, 4, 21, 15, 5, 0, false, false, true},
+      {"Sydney, south and east", 2010, 1, 26, 6, 45, 10, 0, true, true, false},
+      {"Greenwich at J2000.0", 2000, 1, 1, 12, 0, 0, 0, false, false, false},
+      {"late evening carries the date", 1999, 12, 31, 23, 59, 8, 0, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
+    WesternBirthData w;
+    w.BirthYear = c.year;
+    w.BirthMonth = c.month;
+    w.BirthDay = c.day;
+    w.BirthHour = c.hour;
+    w.BirthMinute = c.minute;
+    w.ZoneHour = c.zone_hour;
+    w.ZoneMinute = c.zone_minute;
+    w.LongDeg = c.east ? 77 : 74;
+    w.LatDeg = c.south ? 33 : 40;
+    w.IsEast = c.east;
+    w.IsSouth = c.south;
+    w.IsDST = c.dst;
+    // The Western zone entry: the amount added to the clock to reach universal time.
+    w.ZoneAddHours = c.east ? -c.zone_hour : c.zone_hour;
+    w.ZoneAddMinutes = c.east ? -c.zone_minute : c.zone_minute;
+    const BirthMoment& moment = w;
+    const WesternChart western = CalculateWesternChart(w);
+    const SiderealChart chart = CalculateSiderealChart(moment);
+    const MoonSignResult moon = CalculateMoonSign(moment);
+    auto sidereal = [&](WesternPoint p) {
+      return ReduceDegrees(western.Longitudes[static_cast<int>(p)] + moon.AyanamsaCorrection);
+    };
+    const std::pair<Graha, WesternPoint> pairs[] = {
+        {Graha::Sun, WesternPoint::Sun},         {Graha::Mars, WesternPoint::Mars},
+        {Graha::Mercury, WesternPoint::Mercury}, {Graha::Jupiter, WesternPoint::Jupiter},
+        {Graha::Venus, WesternPoint::Venus},     {Graha::Saturn, WesternPoint::Saturn},
+        {Graha::Rahu, WesternPoint::NorthNode},
+    };
+    for (const auto& [graha, point] : pairs) {
+      SCOPED_TRACE(kGrahaNames[static_cast<int>(graha)].Name);
+      // The Western planets count whole minutes of a day number; the chart counts hours.
+      EXPECT_LT(AngleBetween(chart.Of(graha), sidereal(point)), 1e-7);
+    }
+    EXPECT_LT(AngleBetween(chart.Lagna, sidereal(WesternPoint::Ascendant)), kNanoDegree);
+    EXPECT_DOUBLE_EQ(chart.Of(Graha::Moon), moon.SiderealLongitude);
+    EXPECT_LT(AngleBetween(chart.Of(Graha::Ketu), chart.Of(Graha::Rahu) + 180.0), kNanoDegree);
+    for (double lon : chart.Planets) {
+      EXPECT_GE(lon, 0.0);
+      EXPECT_LT(lon, 360.0);
+    }
+  }
+}
+
+TEST(SiderealChart, MoonOfTheChosenModel) {
+  for (const MoonModel model : {MoonModel::Standard, MoonModel::Precise}) {
+    EXPECT_DOUBLE_EQ(CalculateSiderealChart(Delhi1947(), model).Of(Graha::Moon),
+                     CalculateMoonSign(Delhi1947(), model).SiderealLongitude);
+  }
+}
+
+TEST(SiderealChart, SignsAndWholeSignHouses) {
+  struct Case {
+    double longitude;
+    int sign;
+  };
+  for (const Case& c : {Case{0.0, Ari}, Case{29.999999, Ari}, Case{30.0, Tau}, Case{359.99, Pis},
+                        Case{180.0, Lib}}) {
+    EXPECT_EQ(SignOf(c.longitude), c.sign) << c.longitude;
+  }
+  // House of X from R = ((X - R) mod 12) + 1, for every pair of signs.
+  for (int r = 0; r < 12; ++r) {
+    for (int x = 0; x < 12; ++x) {
+      const int expected = x >= r ? x - r + 1 : x + 12 - r + 1;
+      EXPECT_EQ(HouseFrom(x, r), expected) << x << " from " << r;
+    }
+  }
+}
+
+// A chart with the given signs, every body in the middle of its sign.
+SiderealChart Constructed(int lagna, int moon, int venus, int mars, int jupiter) {
+  SiderealChart chart;
+  auto mid = [](int sign) { return sign * 30.0 + 15.0; };
+  chart.Lagna = mid(lagna);
+  chart.Planets.fill(mid(Ari));
+  chart.Planets[static_cast<int>(Graha::Moon)] = mid(moon);
+  chart.Planets[static_cast<int>(Graha::Venus)] = mid(venus);
+  chart.Planets[static_cast<int>(Graha::Mars)] = mid(mars);
+  chart.Planets[static_cast<int>(Graha::Jupiter)] = mid(jupiter);
+  return chart;
+}
+
+// Kuja dosha from each reference for Mars in every house; Manglik only by the Lagna or
+// the Moon.
+TEST(Manglik, HousesAndFlagsFromEveryReference) {
+  constexpr bool kDoshaHouse[13] = {false, true, true,  false, true,  false, false,
+                                    true,  true, false, false, false, true};
+  for (int reference = 0; reference < 3; ++reference) {
+    for (int house = 1; house <= 12; ++house) {
+      // Mars in Gemini; the reference so placed that Mars falls in `house` from it, the
+      // two other references in the 3rd from Mars's sign (house 11 for Mars: no dosha).
+      const int mars = Gem;
+      const int ref_sign = ((mars - (house - 1)) % 12 + 12) % 12;
+      const int quiet = (mars + 2) % 12;
+      const int lagna = reference == 0 ? ref_sign : quiet;
+      const int moon = reference == 1 ? ref_sign : quiet;
+      const int venus = reference == 2 ? ref_sign : quiet;
+      const ManglikAssessment m = AssessManglik(Constructed(lagna, moon, venus, mars, Ari));
+      SCOPED_TRACE(std::string(kManglikReferenceNames[reference]) + " house " +
+                   std::to_string(house));
+      EXPECT_EQ(m.From[reference].House, house);
+      EXPECT_EQ(m.From[reference].Dosha, kDoshaHouse[house]);
+      for (int other = 0; other < 3; ++other) {
+        if (other != reference) {
+          EXPECT_EQ(m.From[other].House, 11);
+          EXPECT_FALSE(m.From[other].Dosha);
+        }
+      }
+      EXPECT_EQ(m.IsManglik, reference != 2 && kDoshaHouse[house]);
+    }
+  }
+}
+
+// Each exception firing and not firing. Signs: Lagna, Moon, Venus, Mars, Jupiter.
+TEST(Manglik, Exceptions) {
+  using E = DoshaException;
+  struct Case {
+    const char* source;
+    int lagna, moon, venus, mars, jupiter;
+    std::vector<E> expected;
+  };
+  const Case cases[] = {
+      {"Mars in own Aries, 1st from Lagna", Ari, Gem, Gem, Ari, Gem, {E::OwnOrExaltedSign}},
+      {"Mars exalted in Capricorn, 7th",
+       Can,
+       Tau,
+       Tau,
+       Cap,
+       Tau,
+       {E::OwnOrExaltedSign, E::SignHouseException, E::LagnaCancerOrLeo}},
+      {"Mars in Taurus, 1st: no sign exception", Tau, Cap, Cap, Tau, Cap, {}},
+      {"2nd in Gemini", Tau, Cap, Cap, Gem, Cap, {E::SignHouseException}},
+      {"2nd in Virgo", Leo, Sag, Sag, Vir, Sag, {E::SignHouseException, E::LagnaCancerOrLeo}},
+      {"2nd in Cancer: not excused", Gem, Sag, Sag, Can, Vir, {}},
+      {"4th in Aries", Cap, Vir, Vir, Ari, Vir, {E::OwnOrExaltedSign, E::SignHouseException}},
+      {"8th in Pisces",
+       Leo,
+       Aqu,
+       Aqu,
+       Pis,
+       Aqu,
+       {E::SignHouseException, E::LagnaCancerOrLeo, E::JupiterAspect}},
+      {"12th in Libra", Sco, Aqu, Aqu, Lib, Aqu, {E::SignHouseException}},
+      {"12th in Taurus", Gem, Aqu, Aqu, Tau, Aqu, {E::SignHouseException}},
+      {"Mars in Leo, 1st", Leo, Gem, Gem, Leo, Gem, {E::MarsInLeoOrAquarius, E::LagnaCancerOrLeo}},
+      {"Mars in Aquarius, 8th from Moon only", Ari, Can, Ari, Aqu, Tau, {E::MarsInLeoOrAquarius}},
+      {"Jupiter with Mars", Ari, Gem, Gem, Ari, Ari, {E::OwnOrExaltedSign, E::JupiterAspect}},
+      {"Jupiter 7th from Lagna", Ari, Tau, Tau, Tau, Lib, {E::JupiterAspect}},
+      {"Jupiter 5th from Lagna: no aspect", Ari, Tau, Tau, Tau, Leo, {}},
+      {"dosha from Venus alone still lists",
+       Ari,
+       Ari,
+       Leo,
+       Leo,
+       Lib,
+       {E::MarsInLeoOrAquarius, E::JupiterAspect}},
+      {"no dosha anywhere: nothing listed", Ari, Ari, Ari, Leo, Ari, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
+    const ManglikAssessment m =
+        AssessManglik(Constructed(c.lagna, c.moon, c.venus, c.mars, c.jupiter));
+    EXPECT_EQ(m.Exceptions, c.expected);
+  }
+}
+
+TEST(Manglik, PairVerdict) {
+  EXPECT_EQ(MatchManglik(true, true), ManglikMatch::Both);
+  EXPECT_EQ(MatchManglik(true, false), ManglikMatch::Boy);
+  EXPECT_EQ(MatchManglik(false, true), ManglikMatch::Girl);
+  EXPECT_EQ(MatchManglik(false, false), ManglikMatch::Neither);
+}
+
+}  // namespace
+}  // namespace lumora
