@@ -172,8 +172,8 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
   AppendBirthDetails(doc, state);
   AppendGunaMilan(doc, result);
   AppendInterpretation(doc, state, result);
+  // The charts section opens with its own heading.
   if (!charts_section.empty()) {
-    AddParagraph(doc, ParagraphStyle::Heading, "Charts And Doshas");
     AddRuns(doc, charts_section);
   }
   if (with_catalogues) {
@@ -203,7 +203,7 @@ std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
     }
     Document doc;
     doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
-    AddParagraph(doc, ParagraphStyle::Title, "Charts And Doshas");
+    AddParagraph(doc, ParagraphStyle::Title, doc.Title);
     AddRuns(doc, charts_section);
     AppendClosing(doc);
     return doc;
