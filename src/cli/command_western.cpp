@@ -1,6 +1,8 @@
 // lumora-cli western: the Western input form in, both charts, the score and the report out.
 #include "cli/commands.h"
+#include "cli/pdf_output.h"
 #include "core/entry/time_zones.h"
+#include "core/western/western_document.h"
 #include "core/western/western_test.h"
 
 namespace lumora::cli {
@@ -138,7 +140,7 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
-Json WesternCommand(const Json& input, bool json, MoonModel model) {
+Json WesternCommand(const Json& input, bool json, MoonModel model, const std::string& pdf_file) {
   WesternForm form;
   form.Male = ReadPanel(input, WesternSide::Male);
   form.Female = ReadPanel(input, WesternSide::Female);
@@ -147,6 +149,9 @@ Json WesternCommand(const Json& input, bool json, MoonModel model) {
     throw RejectionOf(*failure);
   }
   const WesternTestResult& result = std::get<WesternTestResult>(outcome);
+  if (!pdf_file.empty()) {
+    WritePdfFile(ComposeWesternDocument(result), pdf_file);
+  }
 
   Json out;
   if (json) {
@@ -189,12 +194,18 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
       "score and the report labels out)");
   AddCommonOptions(western, options.common);
   AddMoonOptions(western, options.moon, false);
+  western->add_option("--pdf", options.pdf_file,
+                      "Also write the report as a PDF document to FILE (one input object only)");
   western->callback([&options, &action] {
     action = [&options] {
       const bool json = options.common.json;
       const MoonModel model = options.moon.Model();
-      return RunEach(ReadInputs(options.common.input_file), json, [json, model](const Json& input) {
-        return WesternCommand(input, json, model);
+      const std::vector<Json> inputs = ReadInputs(options.common.input_file);
+      if (!options.pdf_file.empty()) {
+        RequireOneInputForPdf(inputs.size());
+      }
+      return RunEach(inputs, json, [json, model, &options](const Json& input) {
+        return WesternCommand(input, json, model, options.pdf_file);
       });
     };
   });

@@ -10,6 +10,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_io.h"
+#include "cli/pdf_output.h"
 #include "core/entry/person_side.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/places/atlas.h"
@@ -60,11 +61,13 @@ struct VedicCommandOptions {
   bool report = false;
   MoonOptions moon;
   int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
+  PdfOptions pdf;
 };
 
 struct WesternCommandOptions {
   CommonOptions common;
   MoonOptions moon;
+  std::string pdf_file;  // also write the report as a PDF document; empty: none
 };
 
 struct ProfileCommandOptions {

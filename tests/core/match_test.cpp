@@ -504,11 +504,11 @@ TEST(OpenProfile, ClearsTheDetailsAndRunsOnTheFileValues) {
   const MatchResult& r = *outcome.Result;
   EXPECT_FALSE(r.BoyMoon.has_value());
   EXPECT_EQ(r.Verdict, "This is a Very Good Match");
-  EXPECT_EQ(r.Report[1].Text, "Name: \r\n");
-  EXPECT_EQ(r.Report[3].Text, "Time of Birth: 0:0:0\r\n");
-  EXPECT_EQ(r.Report[4].Text, "Place of Birth: \r\n\r\n");
-  EXPECT_EQ(r.Report[8].Text, "Time of Birth: 0:0:0\r\n");
-  EXPECT_EQ(r.Report[16].Text, " belongs to Kshatriya Varna\r\n");
+  // A profile keeps no birth details: each person's block says so instead of empty lines.
+  EXPECT_FALSE(state.BirthDetailsStored);
+  EXPECT_EQ(r.Report[1].Text, std::string(kBirthDetailsNotStored) + "\r\n\r\n");
+  EXPECT_EQ(r.Report[3].Text, std::string(kBirthDetailsNotStored) + "\r\n\r\n");
+  EXPECT_EQ(r.Report[10].Text, " belongs to Kshatriya Varna\r\n");
 }
 
 TEST(OpenProfile, RefusedFilesChangeNothing) {

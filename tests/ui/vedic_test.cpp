@@ -11,8 +11,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +74,104 @@ class VedicTest : public QObject {
     QVERIFY(form_ && form_->isVisible());
   }
   void cleanup() { main_.reset(); }
+
+  void ResultWindowFitsAndSavesPdf() {
+    QTemporaryDir dir;
+    MatchTheCouple();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    // With its title bar and frame, the window fits a 1366x768 screen.
+    const QSize least = result->minimumSizeHint();
+    QVERIFY2(least.height() + ui::kWindowFrameAllowance <= 768,
+             qPrintable(QString::number(least.height())));
+    QVERIFY(least.width() <= 1366);
+    const QRect area = result->screen()->availableGeometry();
+    QVERIFY(result->height() + ui::kWindowFrameAllowance <=
+            qMax(area.height(), least.height() + ui::kWindowFrameAllowance));
+
+    const QString path = dir.filePath(QStringLiteral("match.pdf"));
+    stand_ins_->files.next_save = path;
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSavePdf")),
+                      Qt::LeftButton);
+    QVERIFY(stand_ins_->files.requests.back().DefaultPath.endsWith(
+        QStringLiteral("Ravi Kumar and Asha.pdf")));
+    QCOMPARE(result->statusBar()->currentMessage(),
+             QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString pdf_text = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* label : {"lblVarna_0", "lblVarna_41", "lblVarna_42", "lblVarna_43"}) {
+      QVERIFY2(pdf_text.contains(Label(result, label)->text()), label);
+    }
+    QVERIFY(pdf_text.contains(QStringLiteral("Kundali Match: Ravi Kumar and Asha")));
+
+    // A save that cannot be written says so, in a message and in the status bar.
+    stand_ins_->files.next_save = dir.filePath(QStringLiteral("missing/folder/x.pdf"));
+    auto* shortcut = result->findChild<QAction*>(QStringLiteral("mnuSavePdf"));
+    QCOMPARE(shortcut->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    shortcut->trigger();
+    QVERIFY(stand_ins_->messages.Last().contains(QStringLiteral("could not be saved")));
+    QVERIFY(result->statusBar()->currentMessage().contains(QStringLiteral("could not be saved")));
+  }
+
+  void SaveIsDisabledOnAboutAndReportOpensAtTop() {
+    QTemporaryDir dir;
+    MatchTheCouple();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
+    auto* save = result->findChild<QPushButton*>(QStringLiteral("cmdSave"));
+    all->setCurrentIndex(kTabAboutSoftware - 1);
+    QVERIFY(!save->isEnabled());
+    all->setCurrentIndex(0);
+    QVERIFY(save->isEnabled());
+    QTest::mouseClick(save, Qt::LeftButton);
+    ui::ReportWindow* report = main_->Vedic().Report();
+    QCOMPARE(report->Box()->verticalScrollBar()->value(), 0);
+    QCOMPARE(report->Box()->textCursor().position(), 0);
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    stand_ins_->files.next_save = path;
+    QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdSavePdf")),
+                      Qt::LeftButton);
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(report->findChild<QLabel*>(QStringLiteral("lblStatus"))->text(),
+             QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+    report->close();
+  }
+
+  void CoupleFilesRefillTheForm() {
+    QTemporaryDir dir;
+    Fill(kBoy);
+    Fill(kGirl);
+    const QString path = dir.filePath(QStringLiteral("couple.lumora"));
+    stand_ins_->files.next_save = path;
+    form_->findChild<QAction*>(QStringLiteral("mnuSaveCouple"))->trigger();
+    QVERIFY(QFile::exists(path));
+    QVERIFY(form_->statusBar()->currentMessage().startsWith(QStringLiteral("Saved ")));
+
+    // A week later: another name typed, then the couple reopened.
+    Edit("txtMName")->setText(QStringLiteral("Someone Else"));
+    Combo("cboFHH")->setCurrentIndex(9);
+    stand_ins_->files.next_open = path;
+    Click("cmdOpen");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY(result && result->isVisible());
+    QCOMPARE(Label(result, "lblMName")->text(), QStringLiteral("Your Name: Ravi Kumar"));
+    QCOMPARE(Edit("txtMName")->text(), QStringLiteral("Ravi Kumar"));
+    QCOMPARE(Combo("cboFHH")->currentIndex(), 0);
+
+    // A damaged couple file is refused and changes nothing.
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    Edit("txtMName")->setText(QStringLiteral("Kept"));
+    QFile bad(dir.filePath(QStringLiteral("bad.lumora")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(R"({"Format": "lumora-couple", "Version": 7, "Boy": {}, "Girl": {}})");
+    bad.close();
+    stand_ins_->files.next_open = bad.fileName();
+    form_->findChild<QAction*>(QStringLiteral("mnuOpenCouple"))->trigger();
+    QVERIFY(stand_ins_->messages.Last().contains(QStringLiteral("newer version")));
+    QCOMPARE(Edit("txtMName")->text(), QStringLiteral("Kept"));
+    QVERIFY(main_->Vedic().Result() == nullptr);
+  }
 
   void AllEmptyShowsOnlyTheFirstMessage() {
     Screenshot(form_, QStringLiteral("vedic_form_empty"));
@@ -291,8 +393,10 @@ class VedicTest : public QObject {
     result = main_->Vedic().Result();
     QVERIFY(result && result->isVisible());
     QCOMPARE(Label(result, "lblVarna_41")->text(), QStringLiteral("13"));
-    QCOMPARE(Label(result, "lblMName")->text(), QStringLiteral("Your Name: "));
-    QCOMPARE(Label(result, "lblMTOB")->text(), QStringLiteral("Your Time Of Birth: 0:0:0"));
+    // A profile holds no birth details: the page says so rather than showing empty lines.
+    QCOMPARE(Label(result, "lblMName")->text(),
+             QStringLiteral("Birth details are not stored in profile files"));
+    QVERIFY(Label(result, "lblMTOB")->isHidden());
   }
 
   void RefusedProfilesChangeNothing() {

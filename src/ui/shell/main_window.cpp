@@ -25,6 +25,13 @@ void PlaceAtTopCentre(QWidget& window) {
   window.move(area.left() + (area.width() - window.frameGeometry().width()) / 2, area.top());
 }
 
+void FitToScreen(QWidget& window) {
+  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen->availableGeometry();
+  const QSize room(area.width() - kWindowFrameAllowance / 4, area.height() - kWindowFrameAllowance);
+  window.resize(window.size().boundedTo(room));
+}
+
 AboutBox::AboutBox(const Services& services, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(ProgramTitle());

@@ -85,4 +85,11 @@ int Twips(int twips);
 // at the top of the screen.
 void PlaceAtTopCentre(QWidget& window);
 
+// Room a window manager's title bar and borders take around a window.
+inline constexpr int kWindowFrameAllowance = 48;
+
+// Shrinks the window where needed so that it, its title bar and its buttons fit the
+// screen's available area.
+void FitToScreen(QWidget& window);
+
 }  // namespace lumora::ui

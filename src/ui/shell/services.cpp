@@ -14,6 +14,8 @@
 #include <QTextDocument>
 #include <QUrlQuery>
 
+#include "documents/pdf_export.h"
+
 namespace lumora::ui {
 
 namespace {
@@ -41,6 +43,9 @@ class DesktopFiles final : public FileDialogService {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.DefaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!request.DefaultPath.isEmpty()) {
+      dialog.selectFile(request.DefaultPath);
+    }
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
   }
   QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override {
@@ -60,21 +65,7 @@ class DesktopPrinter final : public PrintService {
     if (dialog.exec() != QDialog::Accepted) {
       return false;
     }
-    document.print(&printer);
-    return true;
-  }
-  bool PrintImage(QWidget* parent, const QImage& image) override {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-      return false;
-    }
-    QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(page.topLeft(), size), image);
-    return painter.end();
+    return documents::PaintPages(document, printer) > 0;
   }
 };
 

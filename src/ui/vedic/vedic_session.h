@@ -43,12 +43,20 @@ class VedicSession : public QObject {
  public slots:
   void Match();
   void OpenProfile();
+  void SaveCouple();
+  void OpenCouple();
   void Back();
   void Save();
+  void SavePdf();
   void ShowTimeZonePicker(bool boy);
 
  private:
   void ShowResult(const MatchResult& result);
+  QString PdfStem() const;
+  ReportDocument ChartsSectionForPdf() const;
+  // Opens a couple file: refills both sides of the form and runs the match; a file
+  // that is refused changes nothing.
+  void OpenCoupleFile(const QString& path);
   void UpdateScoreRange(int minutes);
 
   Services services_;

@@ -27,7 +27,7 @@ class WesternSession : public QObject {
   void ShowInputForm();
   // Hides both windows; they keep their contents.
   void HideAll();
-  // Prints an image of the report window as displayed, creating it first when needed.
+  // Prints the report (creating its window first when needed) as a document.
   void PrintReport();
   // From the report back to the input form.
   void BackToInputForm();

@@ -43,10 +43,9 @@ class ScriptedFiles : public ui::FileDialogService {
 class PdfPrinter : public ui::PrintService {
  public:
   bool PrintDocument(QWidget* parent, QTextDocument& document) override;
-  bool PrintImage(QWidget* parent, const QImage& image) override;
   QString pdf_path;
   int printed = 0;
-  QImage last_image;
+  QString last_text;  // the plain text of the last printed document
 };
 
 struct StandIns {

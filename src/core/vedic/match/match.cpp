@@ -110,7 +110,8 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
 }
 
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
-                                  const GridCaptions& grid, const KootaResults& kootas,
+                                  bool birth_details_stored, const GridCaptions& grid,
+                                  const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
                                   const char* credit_line, const ReportDocument& after_kootas) {
   ReportDocument report;
@@ -119,11 +120,18 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
       report.push_back({credit_line, false, color});
     }
   };
+  auto person = [&](const PersonDetails& details) {
+    if (birth_details_stored) {
+      AppendPersonRuns(report, details);
+    } else {
+      report.push_back({std::string(kBirthDetailsNotStored) + kCrLf + kCrLf, false, std::nullopt});
+    }
+  };
   report.push_back({std::string("Your Details:") + kCrLf, true, std::nullopt});
-  AppendPersonRuns(report, boy);
+  person(boy);
   credit(std::nullopt);
   report.push_back({std::string("Your Partner's Details:") + kCrLf, true, std::nullopt});
-  AppendPersonRuns(report, girl);
+  person(girl);
   credit(std::nullopt);
   report.push_back({grid[43] + kCrLf, true, kBlue});
   report.push_back({grid[42] + kCrLf + kCrLf, true, kBlue});
@@ -151,8 +159,8 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
 
 ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
                                 const KootaResults& kootas, const KootaTexts& texts) {
-  return ComposeMatchReport(state.BoyDetails, state.GirlDetails, grid, kootas,
-                            texts.KootaSignificance, nullptr);
+  return ComposeMatchReport(state.BoyDetails, state.GirlDetails, state.BirthDetailsStored, grid,
+                            kootas, texts.KootaSignificance, nullptr);
 }
 
 MatchOutcome CalculateMatch(MatchState& state) {
@@ -215,6 +223,7 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
   const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model);
   state.BoyDetails = boy.Details;
   state.GirlDetails = girl.Details;
+  state.BirthDetailsStored = true;
   state.BoyDetails.Moon = model;
   state.GirlDetails.Moon = model;
   state.BoyRashi = BareSignName(boy_moon.MoonSignName);
@@ -245,6 +254,7 @@ MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::str
   // The file holds no names or dates: a report must not show another couple's.
   state.BoyDetails = PersonDetails{};
   state.GirlDetails = PersonDetails{};
+  state.BirthDetailsStored = false;
   state.BoyRashi = (*values)[0];
   state.GirlRashi = (*values)[1];
   state.BoyNakshatra = (*values)[2];

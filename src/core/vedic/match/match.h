@@ -36,6 +36,9 @@ struct MatchState {
   std::string GirlRashi;
   std::string BoyNakshatra;
   std::string GirlNakshatra;
+  // Whether the persons' details come from a birth-details form; a profile file keeps
+  // only the four Moon values.
+  bool BirthDetailsStored = true;
   double TotalPoints = 0.0;  // exact: a multiple of 0.5
 };
 
@@ -104,11 +107,17 @@ ProfileValues CurrentProfileValues(const MatchState& state);
 ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
                                 const KootaResults& kootas, const KootaTexts& texts);
 
+// Said in place of the persons' details of a match from a profile file.
+inline constexpr const char* kBirthDetailsNotStored =
+    "Birth details are not stored in profile files";
+
 // The match report for two persons; with a credit line, that line follows each
 // person's details, the verdict and each koota's significance (the exported form).
+// Without stored birth details each person's block is kBirthDetailsNotStored.
 // after_kootas follows the last koota, before the closing paragraph.
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
-                                  const GridCaptions& grid, const KootaResults& kootas,
+                                  bool birth_details_stored, const GridCaptions& grid,
+                                  const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
                                   const char* credit_line, const ReportDocument& after_kootas = {});
 

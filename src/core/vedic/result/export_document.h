@@ -18,10 +18,11 @@ inline constexpr const char* kCreditLine =
 // (rashi) or "NakshatraName" (nakshatra).
 using PageTexts = std::map<std::string, std::string>;
 
-// What an export reads from the result window and the match state.
+// What an export reads: the match state, the finished match and the catalogue pages.
 struct ExportInputs {
   PersonDetails BoyDetails;
   PersonDetails GirlDetails;
+  bool BirthDetailsStored = true;
   GridCaptions Grid;
   KootaResults Kootas;
   std::array<std::string, kKootaCount> Significance;
@@ -44,6 +45,10 @@ enum ExportTab {
   kTabChartsAndDoshas,
   kTabAboutSoftware
 };
+
+// The inputs of a finished match, the pages filled from the catalogues by the state's
+// sign and nakshatra names.
+ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result);
 
 // The styled document of a tab: the match document, a rashi or a nakshatra
 // document; empty for "About Software" and any other index.

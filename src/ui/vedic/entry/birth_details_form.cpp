@@ -70,6 +70,15 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   QAction* match = file->addAction(tr("&Kundali Match"));
   match->setObjectName(QStringLiteral("mnuCalculate"));
   file->addSeparator();
+  QAction* open_couple = file->addAction(tr("&Open Couple..."));
+  open_couple->setObjectName(QStringLiteral("mnuOpenCouple"));
+  open_couple->setShortcut(QKeySequence::Open);
+  QAction* save_couple = file->addAction(tr("&Save Couple..."));
+  save_couple->setObjectName(QStringLiteral("mnuSaveCouple"));
+  save_couple->setShortcut(QKeySequence::Save);
+  connect(open_couple, &QAction::triggered, this, &BirthDetailsForm::OpenCoupleRequested);
+  connect(save_couple, &QAction::triggered, this, &BirthDetailsForm::SaveCoupleRequested);
+  file->addSeparator();
   QAction* exit = file->addAction(tr("&Exit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   AddHelpMenu(*this, services_);
@@ -303,6 +312,39 @@ BirthFormSide BirthDetailsForm::Read(const Side& s) const {
     out.ClockReading = static_cast<ClockChoice>(choice.toInt());
   }
   return out;
+}
+
+void BirthDetailsForm::Write(const Side& s, const BirthFormSide& in) {
+  auto list = [](QComboBox* box, const std::string& text) {
+    const int at = box->findText(ToQString(text));
+    box->setCurrentIndex(at >= 0 ? at : 0);
+  };
+  s.Name->setText(ToQString(in.Name));
+  list(s.Day, in.Day);
+  list(s.Month, in.Month);
+  list(s.Year, in.Year);
+  list(s.Hour, in.Hour);
+  list(s.Minute, in.Minute);
+  list(s.Second, in.Second);
+  s.City->setText(ToQString(in.City));
+  s.State->setText(ToQString(in.State));
+  s.Country->setText(ToQString(in.Country));
+  s.LatDeg->setText(ToQString(in.LatDeg));
+  s.LatMin->setText(ToQString(in.LatMin));
+  s.North->setChecked(in.North);
+  s.South->setChecked(in.South);
+  s.LongDeg->setText(ToQString(in.LongDeg));
+  s.LongMin->setText(ToQString(in.LongMin));
+  s.East->setChecked(in.East);
+  s.West->setChecked(in.West);
+  s.ZoneHour->setText(ToQString(in.ZoneHour));
+  s.ZoneMinute->setText(ToQString(in.ZoneMinute));
+  s.DST->setChecked(in.DST);
+}
+
+void BirthDetailsForm::SetEntries(const BirthForm& form) {
+  Write(boy_, form.Boy);
+  Write(girl_, form.Girl);
 }
 
 BirthForm BirthDetailsForm::Entries() const {

@@ -29,6 +29,8 @@ class BirthDetailsForm : public QMainWindow {
   BirthForm Entries() const;
   // After a failed check: focus the field or select the default option.
   void Apply(const FormFailure& failure);
+  // Fills every entry of both sides (a couple file opened).
+  void SetEntries(const BirthForm& form);
   // What the time-zone picker writes: the zone fields of one side (a manual value, which
   // ends the atlas's hold on the side's clock).
   void WriteZone(bool boy, int hours, int minutes);
@@ -39,6 +41,8 @@ class BirthDetailsForm : public QMainWindow {
  signals:
   void MatchRequested();
   void OpenRequested();
+  void SaveCoupleRequested();
+  void OpenCoupleRequested();
   void TimeZoneHelpRequested(bool boy);
 
  private:
@@ -74,6 +78,7 @@ class BirthDetailsForm : public QMainWindow {
 
   QGroupBox* BuildSide(Side& side, char prefix, const QString& caption);
   BirthFormSide Read(const Side& side) const;
+  static void Write(const Side& side, const BirthFormSide& entries);
   void LookUpPlace(Side& side);
   void RefreshClock(Side& side);
   void EndAtlasHold(Side& side);

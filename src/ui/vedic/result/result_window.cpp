@@ -1,5 +1,6 @@
 #include "ui/vedic/result/result_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFormLayout>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -125,20 +127,42 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   all_->addTab(about, tr("About Software"));
 
   auto* buttons = new QHBoxLayout;
-  auto* save = new QPushButton(tr("&Save"), central);
-  save->setObjectName(QStringLiteral("cmdSave"));
-  save->setToolTip(tr("Compose the selected page into a printable report"));
+  save_ = new QPushButton(tr("&Save"), central);
+  save_->setObjectName(QStringLiteral("cmdSave"));
+  save_->setToolTip(tr("Compose the selected page into a printable report"));
+  auto* save_pdf = new QPushButton(tr("Save As P&DF..."), central);
+  save_pdf->setObjectName(QStringLiteral("cmdSavePdf"));
+  save_pdf->setAccessibleName(tr("Save As PDF"));
+  save_pdf->setToolTip(tr("Save the selected page as a PDF document (Ctrl+Shift+S)"));
+  catalogues_ = new QCheckBox(tr("&Include rashi and nakshatra pages"), central);
+  catalogues_->setObjectName(QStringLiteral("chkCatalogues"));
+  catalogues_->setAccessibleName(tr("Include both persons' rashi and nakshatra pages in the PDF"));
   auto* back = new QPushButton(tr("&Back"), central);
   back->setObjectName(QStringLiteral("cmdBack"));
   back->setToolTip(tr("Back to the birth details"));
-  buttons->addWidget(save);
+  buttons->addWidget(save_);
+  buttons->addWidget(save_pdf);
+  buttons->addWidget(catalogues_);
   buttons->addStretch();
   buttons->addWidget(back);
   layout->addLayout(buttons);
-  connect(save, &QPushButton::clicked, this, &ResultWindow::SaveRequested);
+  connect(save_, &QPushButton::clicked, this, &ResultWindow::SaveRequested);
+  connect(save_pdf, &QPushButton::clicked, this, &ResultWindow::SavePdfRequested);
   connect(back, &QPushButton::clicked, this, &ResultWindow::BackRequested);
+  QAction* save_pdf_action = file->addAction(tr("Save As &PDF..."));
+  save_pdf_action->setObjectName(QStringLiteral("mnuSavePdf"));
+  save_pdf_action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  connect(save_pdf_action, &QAction::triggered, this, &ResultWindow::SavePdfRequested);
+  // "About Software" has no document to compose.
+  connect(all_, &QTabWidget::currentChanged, this, [this](int index) {
+    const bool about = index + 1 == kTabAboutSoftware;
+    save_->setEnabled(!about);
+    save_->setToolTip(about ? tr("The About Software page has no report to save")
+                            : tr("Compose the selected page into a printable report"));
+  });
+  statusBar()->setObjectName(QStringLiteral("sbStatus"));
 
-  // The birth details as the match state holds them.
+  // The birth details as the match state holds them; a profile file holds none.
   const PersonDetails& b = state.BoyDetails;
   const PersonDetails& g = state.GirlDetails;
   findChild<QLabel*>(QStringLiteral("lblMName"))->setText("Your Name: " + ToQString(b.Name));
@@ -154,6 +178,18 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
       ->setText("Your Partner's Time Of Birth: " + Time(g));
   findChild<QLabel*>(QStringLiteral("lblFPOB"))
       ->setText("Your Partner's Place Of Birth: " + ToQString(g.Place));
+  if (!state.BirthDetailsStored) {
+    for (const char side : {'M', 'F'}) {
+      const QString p(QLatin1Char{side});
+      findChild<QLabel*>(QStringLiteral("lbl%1Name").arg(p))
+          ->setText(ToQString(kBirthDetailsNotStored));
+      for (const char* suffix : {"DOB", "TOB", "POB"}) {
+        auto* label = findChild<QLabel*>(QStringLiteral("lbl%1%2").arg(p, QLatin1String(suffix)));
+        label->clear();
+        label->hide();
+      }
+    }
+  }
   // Which Moon the match rests on, named only when it is the precise one.
   for (const auto& [name, person] : {std::pair{"lblMMoon", &b}, std::pair{"lblFMoon", &g}}) {
     auto* moon = findChild<QLabel*>(QLatin1String(name));
@@ -163,7 +199,8 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
     moon->setVisible(precise);
   }
 
-  resize(1180, 720);
+  resize(1180, 700);
+  FitToScreen(*this);
 }
 
 QWidget* ResultWindow::BuildDetailsPage() {
@@ -387,17 +424,23 @@ void BuildInformation(QGroupBox* frame, const QString& prefix, const QString& he
     if (page.Fields.empty()) {
       page_layout->addWidget(make_about());
     } else {
-      auto* fields = new QFormLayout;
+      // The fields scroll, so that a page of long texts never makes the window
+      // taller than a small screen.
+      auto* scroll = new QScrollArea(widget);
+      scroll->setWidgetResizable(true);
+      scroll->setFrameShape(QFrame::NoFrame);
+      auto* content = new QWidget(scroll);
+      auto* fields = new QFormLayout(content);
       fields->setRowWrapPolicy(QFormLayout::WrapLongRows);
       for (const CataloguePageField& f : page.Fields) {
-        QWidget* box = make_field(widget, prefix + Q(f.Name), IsProse(f.Name));
-        auto* caption = new QLabel(Q(f.Caption) + QLatin1Char(':'), widget);
+        QWidget* box = make_field(content, prefix + Q(f.Name), IsProse(f.Name));
+        auto* caption = new QLabel(Q(f.Caption) + QLatin1Char(':'), content);
         caption->setBuddy(box);
         box->setAccessibleName(Q(f.Caption));
         fields->addRow(caption, box);
       }
-      page_layout->addLayout(fields);
-      page_layout->addStretch();
+      scroll->setWidget(content);
+      page_layout->addWidget(scroll, 1);
     }
     auto* paging = new QHBoxLayout;
     if (k > 1) {
@@ -821,25 +864,12 @@ PageTexts ResultWindow::ReadPage(const QString& prefix, const QString& heading_l
   return page;
 }
 
-ExportInputs ResultWindow::ReadExportInputs(const MatchState& state, const KootaResults& kootas,
-                                            const KootaTexts& texts) const {
-  ExportInputs in;
-  in.BoyDetails = state.BoyDetails;
-  in.GirlDetails = state.GirlDetails;
-  for (int i = 0; i < kGridCaptionCount; ++i) {
-    in.Grid[static_cast<std::size_t>(i)] = grid_[static_cast<std::size_t>(i)]->text().toStdString();
-  }
-  in.Kootas = kootas;
-  in.Significance = texts.KootaSignificance;
-  in.BoyRashi = ReadPage(QStringLiteral("txtM"), QStringLiteral("lblMRashi"),
-                         QStringLiteral("IndianName"), true);
-  in.GirlRashi = ReadPage(QStringLiteral("txtF"), QStringLiteral("lblFRashi"),
-                          QStringLiteral("IndianName"), true);
-  in.BoyNakshatra = ReadPage(QStringLiteral("txtNM"), QStringLiteral("lblNMNakshatra"),
-                             QStringLiteral("NakshatraName"), false);
-  in.GirlNakshatra = ReadPage(QStringLiteral("txtNF"), QStringLiteral("lblNFNakshatra"),
-                              QStringLiteral("NakshatraName"), false);
-  return in;
+bool ResultWindow::IncludeCatalogues() const {
+  return catalogues_->isChecked();
+}
+
+void ResultWindow::ShowStatus(const QString& text) {
+  statusBar()->showMessage(text);
 }
 
 }  // namespace lumora::ui

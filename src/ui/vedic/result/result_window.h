@@ -9,8 +9,10 @@
 #include "core/vedic/result/export_document.h"
 #include "ui/shell/services.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QPushButton;
 class QLabel;
 class QTabWidget;
 class QTextBrowser;
@@ -45,12 +47,15 @@ class ResultWindow : public QMainWindow {
 
   // The selected tab of the main tab strip, numbered from 1.
   int SelectedTab() const;
-  // What an export reads from the window.
-  ExportInputs ReadExportInputs(const MatchState& state, const KootaResults& kootas,
-                                const KootaTexts& texts) const;
+  // Whether a saved match document should also hold both persons' rashi and
+  // nakshatra pages.
+  bool IncludeCatalogues() const;
+  // A line in the status bar, such as where a file was saved.
+  void ShowStatus(const QString& text);
 
  signals:
   void SaveRequested();
+  void SavePdfRequested();
   void BackRequested();
   void UncertaintyChanged(int minutes);
 
@@ -74,6 +79,8 @@ class ResultWindow : public QMainWindow {
   QTabWidget* all_ = nullptr;
   std::array<QLabel*, kGridCaptionCount> grid_{};
   QTextBrowser* report_ = nullptr;
+  QPushButton* save_ = nullptr;
+  QCheckBox* catalogues_ = nullptr;
   QString boy_name_;
   QString girl_name_;
   QComboBox* chart_style_ = nullptr;
