@@ -15,6 +15,8 @@ packages=(
   fonts-dejavu-core clang-format
   libhowardhinnant-date-dev tzdata iso-codes poppler-utils
   clang libclang-rt-14-dev
+  # the icon sizes, the Debian package and its checks
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream man-db
 )
 
 missing_packages() {

@@ -8,8 +8,11 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Lumora"));  // where QSettings keep choices
   QApplication::setApplicationName(QStringLiteral("Lumora"));
   QApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
+  // Lets the desktop match the window to the installed menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Lumora"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/app/lumora.svg")));
   lumora::ui::MainWindow window(lumora::ui::DesktopServices());
   // The frame spans the screen, as its buttons are placed by the screen's width; a

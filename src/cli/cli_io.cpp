@@ -453,6 +453,8 @@ int RunEach(const std::vector<Json>& inputs, bool json,
     } catch (const Rejection& rejection) {
       status = 2;
       WriteResult(*Context().Out, ErrorObject(rejection), json);
+    } catch (const UsageError&) {
+      throw;  // the whole run's error (a --pdf file that could not be written): exit status 1
     } catch (const std::exception& error) {
       // One input the core could not handle does not stop the others, and what was
       // already written stays a valid answer for the inputs before it.

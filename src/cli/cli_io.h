@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/form_failure.h"
+#include "core/entry/form_failure.h"
 
 namespace lumora::cli {
 

@@ -1,5 +1,5 @@
 #include "cli/commands.h"
-#include "core/vedic/entry/time_zones.h"
+#include "core/entry/time_zones.h"
 #include "core/vedic/match/koota_texts.h"
 
 namespace lumora::cli {
@@ -46,41 +46,45 @@ int Emit(const std::function<std::vector<Json>()>& make, bool json) {
 
 }  // namespace
 
-void RegisterInfoCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  static std::string name;
-  name.clear();
+void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& action) {
   CLI::App* info =
       app.add_subcommand("info", "The catalogues: rashis, nakshatras, kootas, time zones");
   info->require_subcommand(1);
-  AddOutputOptions(info, options);
+  info->add_flag("--json", options.json, "Write JSON (one compact object)");
 
   CLI::App* rashi =
       info->add_subcommand("rashi", "The rashi record named NAME (English or Indian name)");
-  rashi->add_option("NAME", name, "Sign name in any letter case, for example Leo or Simha")
+  rashi->add_option("NAME", options.name, "Sign name in any letter case, for example Leo or Simha")
       ->required();
-  AddOutputOptions(rashi, options);
-  rashi->callback([&] {
-    action = [&] { return Emit([] { return std::vector<Json>{RashiJson(name)}; }, options.json); };
+  rashi->add_flag("--json", options.json, "Write JSON (one compact object)");
+  rashi->callback([&options, &action] {
+    action = [&options] {
+      return Emit([&options] { return std::vector<Json>{RashiJson(options.name)}; }, options.json);
+    };
   });
 
   CLI::App* nakshatra = info->add_subcommand("nakshatra", "The nakshatra record named NAME");
   nakshatra
-      ->add_option("NAME", name, "Nakshatra name in any letter case, for example Moola or Mula")
+      ->add_option("NAME", options.name,
+                   "Nakshatra name in any letter case, for example Moola or Mula")
       ->required();
-  AddOutputOptions(nakshatra, options);
-  nakshatra->callback([&] {
-    action = [&] {
-      return Emit([] { return std::vector<Json>{NakshatraJson(name)}; }, options.json);
+  nakshatra->add_flag("--json", options.json, "Write JSON (one compact object)");
+  nakshatra->callback([&options, &action] {
+    action = [&options] {
+      return Emit([&options] { return std::vector<Json>{NakshatraJson(options.name)}; },
+                  options.json);
     };
   });
 
   CLI::App* kootas = info->add_subcommand("kootas", "The eight kootas in koota order");
-  AddOutputOptions(kootas, options);
-  kootas->callback([&] { action = [&] { return Emit(KootasJson, options.json); }; });
+  kootas->add_flag("--json", options.json, "Write JSON (one compact object)");
+  kootas->callback(
+      [&options, &action] { action = [&options] { return Emit(KootasJson, options.json); }; });
 
   CLI::App* zones = info->add_subcommand("timezones", "The 71 rows of the time-zone table");
-  AddOutputOptions(zones, options);
-  zones->callback([&] { action = [&] { return Emit(TimeZonesJson, options.json); }; });
+  zones->add_flag("--json", options.json, "Write JSON (one compact object)");
+  zones->callback(
+      [&options, &action] { action = [&options] { return Emit(TimeZonesJson, options.json); }; });
 }
 
 }  // namespace lumora::cli

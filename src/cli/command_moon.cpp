@@ -63,4 +63,25 @@ Json MoonCommand(const Json& input, MoonModel model, bool compare_moons) {
   return out;
 }
 
+void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action) {
+  CLI::App* moon = app.add_subcommand(
+      "moon",
+      "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
+  AddCommonOptions(moon, options.common);
+  moon->footer(
+      "Input keys: BirthYear (1-9999), BirthMonth (1-12), BirthDay, BirthHour (0-24),\n"
+      "BirthMinute (0-59), ZoneHour (0-14), ZoneMinute (0-59), LongDeg (0-180), LongMin,\n"
+      "LatDeg (0-90), LatMin (whole numbers); IsEast, IsSouth, IsDST (true or false).\n"
+      "BirthYear, BirthMonth and BirthDay are required; the rest default to 0 and false.\n");
+  AddMoonOptions(moon, options.moon, true);
+  moon->callback([&options, &action] {
+    action = [&options] {
+      return RunEach(ReadInputs(options.common.input_file), options.common.json,
+                     [&options](const Json& input) {
+                       return MoonCommand(input, options.moon.Model(), options.moon.compare_moons);
+                     });
+    };
+  });
+}
+
 }  // namespace lumora::cli

@@ -150,39 +150,36 @@ Json ProfileRead(const std::string& file, bool match) {
 
 }  // namespace
 
-void RegisterProfileCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  static std::string file;
-  static bool match = false;
-  file.clear();
-  match = false;
+void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action) {
   CLI::App* profile = app.add_subcommand("profile", "Birth-profile files (.kun)");
   profile->require_subcommand(1);
 
   CLI::App* write = profile->add_subcommand(
       "write", "Write FILE from {\"BoyRashi\",\"GirlRashi\",\"BoyNakshatra\",\"GirlNakshatra\"}");
-  write->add_option("FILE", file, "The profile file to write (its name ends in .kun)")->required();
+  write->add_option("FILE", options.file, "The profile file to write (its name ends in .kun)")
+      ->required();
   write->footer(
       "Input keys: BoyRashi, GirlRashi (English sign names, for example \"Leo\"),\n"
       "BoyNakshatra, GirlNakshatra (nakshatra names, for example \"Moola\").\n");
-  AddCommonOptions(write, options);
-  write->callback([&] {
-    action = [&] {
-      return RunEach(ReadInputs(options.input_file), options.json,
-                     [](const Json& input) { return ProfileWrite(file, input); });
+  AddCommonOptions(write, options.common);
+  write->callback([&options, &action] {
+    action = [&options] {
+      return RunEach(ReadInputs(options.common.input_file), options.common.json,
+                     [&options](const Json& input) { return ProfileWrite(options.file, input); });
     };
   });
 
   CLI::App* read = profile->add_subcommand("read", "Read the four Moon values of FILE");
-  read->add_option("FILE", file, "The profile file to read")->required();
-  read->add_flag("--match", match, "Output the whole Vedic match of the file instead");
-  AddOutputOptions(read, options);
-  read->callback([&] {
-    action = [&] {
+  read->add_option("FILE", options.file, "The profile file to read")->required();
+  read->add_flag("--match", options.match, "Output the whole Vedic match of the file instead");
+  AddOutputOptions(read, options.common);
+  read->callback([&options, &action] {
+    action = [&options] {
       try {
-        WriteResult(*Context().Out, ProfileRead(file, match), options.json);
+        WriteResult(*Context().Out, ProfileRead(options.file, options.match), options.common.json);
         return 0;
       } catch (const Rejection& rejection) {
-        WriteResult(*Context().Out, ErrorObject(rejection), options.json);
+        WriteResult(*Context().Out, ErrorObject(rejection), options.common.json);
         return 2;
       }
     };

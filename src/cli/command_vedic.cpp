@@ -1,21 +1,25 @@
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/pdf_output.h"
+#include "core/entry/date_lists.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
-#include "core/vedic/entry/time_zones.h"
+#include "core/vedic/entry/couple_file.h"
 #include "core/vedic/match/match.h"
+#include "core/vedic/result/match_document.h"
 
 namespace lumora::cli {
 
 namespace {
 
-std::string ListField(const Json& input, char side, const char* suffix, BirthList list) {
+std::string ListField(const Json& input, char side, const char* suffix, DateTimeList list) {
   const std::string key = std::string("cbo") + side + suffix;
-  const auto& entries = BirthListEntries(list);
+  const auto& entries = DateTimeListEntries(list);
   const std::string value = StringField(input, key.c_str(), entries.front());
-  if (!BirthListPosition(list, value)) {
+  if (!DateTimeListPosition(list, value)) {
     throw Rejection("\"" + value + "\" is not an entry of " + key, "error", key);
   }
   return value;
@@ -39,12 +43,12 @@ BirthFormSide ReadSide(const Json& input, char side) {
     return StringField(input, key.c_str(), "");
   };
   s.Name = text("Name");
-  s.Day = ListField(input, side, "Date", BirthList::Day);
-  s.Month = ListField(input, side, "Month", BirthList::Month);
-  s.Year = ListField(input, side, "Year", BirthList::Year);
-  s.Hour = ListField(input, side, "HH", BirthList::Hour);
-  s.Minute = ListField(input, side, "MM", BirthList::Minute);
-  s.Second = ListField(input, side, "SS", BirthList::Second);
+  s.Day = ListField(input, side, "Date", DateTimeList::Day);
+  s.Month = ListField(input, side, "Month", DateTimeList::Month);
+  s.Year = ListField(input, side, "Year", DateTimeList::Year);
+  s.Hour = ListField(input, side, "HH", DateTimeList::HourThrough24);
+  s.Minute = ListField(input, side, "MM", DateTimeList::Minute);
+  s.Second = ListField(input, side, "SS", DateTimeList::Second);
   s.City = text("City");
   s.State = text("State");
   s.Country = text("Country");
@@ -57,6 +61,8 @@ BirthFormSide ReadSide(const Json& input, char side) {
   s.ZoneHour = text("ZoneHour");
   s.ZoneMinute = text("ZoneMinute");
   s.DST = BoolField(input, (std::string("chk") + side + "DST").c_str(), false);
+  ReadZoneInput(input, side == 'M' ? PersonSide::Male : PersonSide::Female, s.TimeZoneId,
+                s.ClockReading);
   return s;
 }
 
@@ -84,6 +90,8 @@ Json ChartJson(const SiderealChart& chart) {
   out["Planets"] = std::move(planets);
   return out;
 }
+
+}  // namespace
 
 Json ExceptionsJson(const std::vector<DoshaException>& exceptions) {
   Json codes = Json::array();
@@ -144,6 +152,8 @@ Json ScoreRangeJson(const ScoreRange& range) {
   return out;
 }
 
+namespace {
+
 // Charts, Manglik, windows and the score range where birth details exist; the doshas
 // for every match.
 void AddChartsAndDoshas(Json& out, const MatchState& state, const MatchResult& r,
@@ -193,6 +203,8 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
     out["GirlDetails"] = PersonJson(state.GirlDetails);
     out["BoyMoon"] = MoonJson(*r.BoyMoon);
     out["GirlMoon"] = MoonJson(*r.GirlMoon);
+    AddClockJson(out["BoyMoon"], r.BoyClock);
+    AddClockJson(out["GirlMoon"], r.GirlClock);
   }
   out["BoyRashi"] = state.BoyRashi;
   out["GirlRashi"] = state.GirlRashi;
@@ -234,49 +246,131 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncert
   state.GirlRashi = values[1];
   state.BoyNakshatra = values[2];
   state.GirlNakshatra = values[3];
-  state.LoadedFromFile = true;
-  const MatchOutcome outcome = RunMatch(state, BirthForm{});
+  state.BirthDetailsStored = false;
+  const MatchOutcome outcome = CalculateMatch(state);
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
 
-Json VedicCommand(const Json& input, bool report, MoonModel model, bool compare_moons,
-                  int uncertainty_minutes) {
+// The form of a couple file given as an input object (a couple file on standard input);
+// a damaged one is rejected with the message the form window shows.
+BirthForm CoupleForm(std::string_view bytes) {
+  FormResult<BirthForm> couple = ReadCoupleFile(bytes);
+  if (const auto* failure = std::get_if<FormFailure>(&couple)) {
+    throw RejectionOf(*failure);
+  }
+  return std::get<BirthForm>(std::move(couple));
+}
+
+Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
+                  bool compare_moons, const PdfOptions& pdf) {
+  MatchState state;
+  MatchOutcome outcome;
+  std::optional<BirthForm> form_input;
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
         !std::all_of(profile.begin(), profile.end(), [](const Json& v) { return v.is_string(); })) {
       throw Rejection(kProfileRefusal, "error");
     }
-    return MatchFromProfileValues({profile[0].get<std::string>(), profile[1].get<std::string>(),
-                                   profile[2].get<std::string>(), profile[3].get<std::string>()},
-                                  report, uncertainty_minutes);
+    const ProfileValues values{profile[0].get<std::string>(), profile[1].get<std::string>(),
+                               profile[2].get<std::string>(), profile[3].get<std::string>()};
+    if (pdf.file.empty()) {
+      return MatchFromProfileValues(values, report, uncertainty_minutes);
+    }
+    if (!CheckProfileValues(values)) {
+      throw Rejection(kProfileRefusal, "error");
+    }
+    state.BoyRashi = values[0];
+    state.GirlRashi = values[1];
+    state.BoyNakshatra = values[2];
+    state.GirlNakshatra = values[3];
+    state.BirthDetailsStored = false;
+    outcome = CalculateMatch(state);
+  } else {
+    BirthForm form;
+    if (input.contains("Format")) {
+      form = CoupleForm(input.dump());
+    } else {
+      form.Boy = ReadSide(input, 'M');
+      form.Girl = ReadSide(input, 'F');
+    }
+    outcome = RunMatch(state, form, model);
+    form_input = form;
   }
-  BirthForm form;
-  form.Boy = ReadSide(input, 'M');
-  form.Girl = ReadSide(input, 'F');
-  MatchState state;
-  const MatchOutcome outcome = RunMatch(state, form, model);
   Json out = MatchJson(state, outcome, report, uncertainty_minutes);
-  if (compare_moons) {
+  if (compare_moons && form_input) {
     out["BoyMoonComparison"] =
-        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form.Boy).Moment));
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Boy).Moment));
     out["GirlMoonComparison"] =
-        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form.Girl).Moment));
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Girl).Moment));
+  }
+  if (!pdf.file.empty()) {
+    const MatchResult& r = *outcome.Result;
+    ReportDocument charts_section;
+    if (const auto charts =
+            ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes)) {
+      charts_section = ComposeChartsSection(*charts, state.BoyDetails, state.GirlDetails,
+                                            r.BoyMoment, r.GirlMoment, nullptr);
+    }
+    WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues, charts_section), pdf.file);
   }
   return out;
 }
 
-void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  static bool report = false;
-  report = false;
-  static int uncertainty = kDefaultUncertaintyMinutes;
-  uncertainty = kDefaultUncertaintyMinutes;
+namespace {
+
+// One side of a form keyed by the control names, as form input gives it.
+void AddSide(Json& out, char side, const BirthFormSide& s) {
+  const std::string p(1, side);
+  out["txt" + p + "Name"] = s.Name;
+  out["cbo" + p + "Date"] = s.Day;
+  out["cbo" + p + "Month"] = s.Month;
+  out["cbo" + p + "Year"] = s.Year;
+  out["cbo" + p + "HH"] = s.Hour;
+  out["cbo" + p + "MM"] = s.Minute;
+  out["cbo" + p + "SS"] = s.Second;
+  out["txt" + p + "City"] = s.City;
+  out["txt" + p + "State"] = s.State;
+  out["txt" + p + "Country"] = s.Country;
+  out["txt" + p + "LD"] = s.LatDeg;
+  out["txt" + p + "LM"] = s.LatMin;
+  out["opt" + p + "North"] = s.North;
+  out["opt" + p + "South"] = s.South;
+  out["txt" + p + "LoD"] = s.LongDeg;
+  out["txt" + p + "LoM"] = s.LongMin;
+  out["opt" + p + "East"] = s.East;
+  out["opt" + p + "West"] = s.West;
+  out["txt" + p + "ZoneHour"] = s.ZoneHour;
+  out["txt" + p + "ZoneMinute"] = s.ZoneMinute;
+  out["chk" + p + "DST"] = s.DST;
+}
+
+Json FormJson(const BirthForm& form) {
+  Json out = Json::object();
+  AddSide(out, 'M', form.Boy);
+  AddSide(out, 'F', form.Girl);
+  return out;
+}
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    throw UsageError("cannot read input file: " + path);
+  }
+  std::ostringstream buffer;
+  buffer << file.rdbuf();
+  return buffer.str();
+}
+
+}  // namespace
+
+void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action) {
   CLI::App* vedic = app.add_subcommand(
       "vedic",
       "A whole Vedic match: a birth-details form keyed by control names, or {\"Profile\": [four "
       "Moon values]}");
-  AddCommonOptions(vedic, options);
-  vedic->add_flag("--report", report, "Also output the interpretation report runs");
+  AddCommonOptions(vedic, options.common);
+  vedic->add_flag("--report", options.report, "Also output the interpretation report runs");
   vedic->footer(
       "Input keys, each for the boy (M) and the girl (F):\n"
       "  txtMName, txtMCity, txtMState, txtMCountry (texts);\n"
@@ -286,16 +380,36 @@ void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<i
       "  txtMLD, txtMLM, txtMLoD, txtMLoM, txtMZoneHour, txtMZoneMinute (digit texts);\n"
       "  optMNorth, optMSouth, optMEast, optMWest, chkMDST (true or false).\n"
       "Or {\"Profile\": [BoyRashi, GirlRashi, BoyNakshatra, GirlNakshatra]}.\n");
-  AddMoonOptions(vedic, options, true);
+  AddMoonOptions(vedic, options.moon, true);
   vedic
-      ->add_option("--uncertainty", uncertainty,
+      ->add_option("--uncertainty", options.uncertainty,
                    "Minutes either side of each birth time for the score range: 5, 15, 30 or 60")
       ->check(
           CLI::IsMember(std::vector<int>(kUncertaintyChoices.begin(), kUncertaintyChoices.end())));
-  vedic->callback([&] {
-    action = [&] {
-      return RunEach(ReadInputs(options.input_file), options.json, [&](const Json& input) {
-        return VedicCommand(input, report, options.Moon(), options.compare_moons, uncertainty);
+  vedic->add_option("--pdf", options.pdf.file,
+                    "Also write the match as a PDF document to FILE (one input object only)");
+  vedic->add_flag("--with-catalogues", options.pdf.with_catalogues,
+                  "With --pdf: add both persons' rashi and nakshatra pages");
+  vedic->callback([&options, &action] {
+    action = [&options] {
+      std::vector<Json> inputs;
+      if (HasCoupleExtension(options.common.input_file)) {
+        // A couple file (.lumora) is one form input; a damaged one is a rejected input.
+        FormResult<BirthForm> couple = ReadCoupleFile(FileBytes(options.common.input_file));
+        if (const auto* failure = std::get_if<FormFailure>(&couple)) {
+          WriteResult(*Context().Out, ErrorObject(RejectionOf(*failure)), options.common.json);
+          return 2;
+        }
+        inputs.push_back(FormJson(std::get<BirthForm>(couple)));
+      } else {
+        inputs = ReadInputs(options.common.input_file);
+      }
+      if (!options.pdf.file.empty()) {
+        RequireOneInputForPdf(inputs.size());
+      }
+      return RunEach(inputs, options.common.json, [&options](const Json& input) {
+        return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
+                            options.moon.compare_moons, options.pdf);
       });
     };
   });

@@ -2,7 +2,9 @@
 #include <cstdint>
 
 #include "cli/commands.h"
-#include "core/vedic/entry/time_zones.h"
+#include "cli/pdf_output.h"
+#include "core/entry/time_zones.h"
+#include "core/western/western_document.h"
 #include "core/western/western_test.h"
 
 namespace lumora::cli {
@@ -87,7 +89,7 @@ int TimeZoneControl(const Json& input, const std::string& key) {
 WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   WesternFormSide panel;
   auto text = [&](WesternControl control, std::string& field) {
-    field = TextControl(input, WesternControlName(side, control), field);
+    field = TextControl(input, ControlName(side, control), field);
   };
   text(WesternControl::Name, panel.Name);
   text(WesternControl::Day, panel.Day);
@@ -103,12 +105,13 @@ WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   text(WesternControl::LatMin, panel.LatMin);
   text(WesternControl::LongDeg, panel.LongDeg);
   text(WesternControl::LongMin, panel.LongMin);
-  OptionPair(input, WesternControlName(side, WesternControl::LatDirection), panel.LatNorth,
+  OptionPair(input, ControlName(side, WesternControl::LatDirection), panel.LatNorth,
              panel.LatSouth);
-  OptionPair(input, WesternControlName(side, WesternControl::LongDirection), panel.LongEast,
+  OptionPair(input, ControlName(side, WesternControl::LongDirection), panel.LongEast,
              panel.LongWest);
-  panel.TimeZoneRow = TimeZoneControl(input, WesternControlName(side, WesternControl::TimeZone));
-  panel.DST = CheckBox(input, WesternControlName(side, WesternControl::DST));
+  panel.TimeZoneRow = TimeZoneControl(input, ControlName(side, WesternControl::TimeZone));
+  panel.DST = CheckBox(input, ControlName(side, WesternControl::DST));
+  ReadZoneInput(input, side, panel.TimeZoneId, panel.ClockReading);
   return panel;
 }
 
@@ -143,7 +146,7 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
-Json WesternCommand(const Json& input, bool json, MoonModel model) {
+Json WesternCommand(const Json& input, bool json, MoonModel model, const std::string& pdf_file) {
   WesternForm form;
   form.Male = ReadPanel(input, WesternSide::Male);
   form.Female = ReadPanel(input, WesternSide::Female);
@@ -152,6 +155,9 @@ Json WesternCommand(const Json& input, bool json, MoonModel model) {
     throw RejectionOf(*failure);
   }
   const WesternTestResult& result = std::get<WesternTestResult>(outcome);
+  if (!pdf_file.empty()) {
+    WritePdfFile(ComposeWesternDocument(result), pdf_file);
+  }
 
   Json out;
   if (json) {
@@ -187,12 +193,12 @@ Json WesternCommand(const Json& input, bool json, MoonModel model) {
 
 }  // namespace
 
-void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
+void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action) {
   CLI::App* western = app.add_subcommand(
       "western",
       "A whole Western test (the Western input form by control names in; both charts, the "
       "score and the report labels out)");
-  AddCommonOptions(western, options);
+  AddCommonOptions(western, options.common);
   western->footer(
       "Input keys, each for the male (M) and the female (F):\n"
       "  txtMName, txtMCity, txtMState, txtMCountry (texts);\n"
@@ -200,15 +206,19 @@ void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function
       "  txtMLD, txtMLM, txtMLoD, txtMLoM (digit texts);\n"
       "  optMLong (0 North, 1 South), optMLat (0 East, 1 West);\n"
       "  cmbMTimeZone (row 0-70 or its entry text), chkMDST (true or false).\n");
-  AddMoonOptions(western, options, false);
-  CommonOptions* const shared = &options;
-  std::function<int()>* const target = &action;
-  western->callback([shared, target] {
-    *target = [shared] {
-      const bool json = shared->json;
-      const MoonModel model = shared->Moon();
-      return RunEach(ReadInputs(shared->input_file), json, [json, model](const Json& input) {
-        return WesternCommand(input, json, model);
+  AddMoonOptions(western, options.moon, false);
+  western->add_option("--pdf", options.pdf_file,
+                      "Also write the report as a PDF document to FILE (one input object only)");
+  western->callback([&options, &action] {
+    action = [&options] {
+      const bool json = options.common.json;
+      const MoonModel model = options.moon.Model();
+      const std::vector<Json> inputs = ReadInputs(options.common.input_file);
+      if (!options.pdf_file.empty()) {
+        RequireOneInputForPdf(inputs.size());
+      }
+      return RunEach(inputs, json, [json, model, &options](const Json& input) {
+        return WesternCommand(input, json, model, options.pdf_file);
       });
     };
   });

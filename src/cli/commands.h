@@ -1,13 +1,22 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_io.h"
+#include "cli/pdf_output.h"
+#include "core/entry/person_side.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/places/atlas.h"
+#include "core/places/clock.h"
+#include "core/vedic/chart/birth_time.h"
+#include "core/vedic/chart/charts_and_doshas.h"
 
 namespace lumora::cli {
 
@@ -23,22 +32,77 @@ BirthMoment ReadBirthMoment(const Json& input);
 
 Json MoonCommand(const Json& input, MoonModel model, bool compare_moons);
 
-// Options shared by every command.
+// What a command runs once the command line is parsed; its exit status.
+using Action = std::function<int()>;
+
+// --json and --input.
 struct CommonOptions {
   bool json = false;
   bool verbose = false;  // readable output shows the working values too
   std::string input_file;
-  bool precise_moon = false;   // --precise-moon, where a command offers it
-  bool compare_moons = false;  // --compare-moons, where a command offers it
-
-  MoonModel Moon() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
 };
 
-// Each adds one command; its callback sets action to what the program runs after parsing.
-void RegisterWesternCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-void RegisterVedicCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-void RegisterProfileCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
-void RegisterInfoCommand(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+// --precise-moon and, where a command offers it, --compare-moons.
+struct MoonOptions {
+  bool precise_moon = false;
+  bool compare_moons = false;
+
+  MoonModel Model() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
+};
+
+// Each command's options. main owns them, so they outlive parsing and the action
+// that reads them.
+struct MoonCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+};
+
+struct VedicCommandOptions {
+  CommonOptions common;
+  bool report = false;
+  MoonOptions moon;
+  int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
+  PdfOptions pdf;
+};
+
+struct WesternCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+  std::string pdf_file;  // also write the report as a PDF document; empty: none
+};
+
+struct ProfileCommandOptions {
+  CommonOptions common;
+  std::string file;
+  bool match = false;
+};
+
+struct InfoCommandOptions {
+  bool json = false;
+  std::string name;
+};
+
+// Every command registers the same way: it adds itself to app with its options, and
+// its callback sets action to what the program runs after parsing.
+void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action);
+void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action);
+void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action);
+void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action);
+void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& action);
+
+// rank has no --input: its inputs are files named on the command line.
+struct RankCommandOptions {
+  std::string boy_file;
+  std::string girl_file;
+  std::string candidates_file;
+  std::optional<int> top;
+  std::optional<double> min_total;
+  std::optional<int> uncertainty;
+  int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  bool json = false;
+  bool precise_moon = false;
+};
+void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action);
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
@@ -47,13 +111,44 @@ Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool repor
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
                             int uncertainty_minutes);
 
+// The chart and dosha objects of the vedic output, shared with rank.
+Json ExceptionsJson(const std::vector<DoshaException>& exceptions);
+Json ManglikJson(const ManglikAssessment& manglik);
+Json WindowsJson(const BirthTimeWindows& windows);
+Json DoshasJson(const PairDoshas& doshas);
+Json ScoreRangeJson(const ScoreRange& range);
+
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);
 Json NakshatraJson(const std::string& name);
 
-// Adds the commands beyond moon (vedic, western, profile, info); each sets action
-// to what the program runs after parsing.
-void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<int()>& action);
+struct AtlasCommandOptions {
+  std::string query;
+  int limit = kDefaultSearchLimit;
+  bool json = false;
+};
+
+struct ZoneCommandOptions {
+  CommonOptions common;
+};
+
+void RegisterAtlasCommand(CLI::App& app, AtlasCommandOptions& options, Action& action);
+void RegisterZoneCommand(CLI::App& app, ZoneCommandOptions& options, Action& action);
+
+// The atlas output of one place.
+Json PlaceJson(const Place& place);
+
+// The zone command of one input object.
+Json ZoneCommand(const Json& input);
+
+// Adds TimeZone, UtcOffsetSeconds and Abbreviation to a person's moon output where the
+// person's clock came from a zone.
+void AddClockJson(Json& moon, const std::optional<PersonClock>& clock);
+
+// A person's MTimeZoneId / MClockReading (side 'M') or FTimeZoneId / FClockReading of form
+// input; an unknown reading is rejected.
+void ReadZoneInput(const Json& input, PersonSide side, std::string& zone_id,
+                   std::optional<ClockChoice>& reading);
 
 // Adds --json, --verbose and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);
@@ -62,6 +157,6 @@ void AddCommonOptions(CLI::App* command, CommonOptions& options);
 void AddOutputOptions(CLI::App* command, CommonOptions& options);
 
 // Adds --precise-moon, and with compare also --compare-moons, to a command.
-void AddMoonOptions(CLI::App* command, CommonOptions& options, bool compare);
+void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare);
 
 }  // namespace lumora::cli

@@ -14,7 +14,7 @@ void AddCommonOptions(CLI::App* command, CommonOptions& options) {
                       "Read the input from FILE instead of standard input");
 }
 
-void AddMoonOptions(CLI::App* command, CommonOptions& options, bool compare) {
+void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare) {
   command->add_flag("--precise-moon", options.precise_moon,
                     "Compute the Moon with the full lunar series in terrestrial time "
                     "(within a few arc-seconds) instead of the standard short series");
@@ -22,12 +22,6 @@ void AddMoonOptions(CLI::App* command, CommonOptions& options, bool compare) {
     command->add_flag("--compare-moons", options.compare_moons,
                       "Also output both Moons' nakshatra and pada and whether they differ");
   }
-}
-
-void RegisterMoreCommands(CLI::App& app, CommonOptions& options, std::function<int()>& action) {
-  RegisterVedicCommand(app, options, action);
-  RegisterProfileCommand(app, options, action);
-  RegisterInfoCommand(app, options, action);
 }
 
 }  // namespace lumora::cli

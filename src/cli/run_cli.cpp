@@ -56,30 +56,24 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
   app.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
   app.require_subcommand(1);
 
-  CommonOptions options;
-
-  CLI::App* moon = app.add_subcommand(
-      "moon",
-      "The sidereal Moon of one birth moment (BirthMoment fields in, Moon sign and nakshatra out)");
-  AddCommonOptions(moon, options);
-  moon->footer(
-      "Input keys: BirthYear (1-9999), BirthMonth (1-12), BirthDay, BirthHour (0-24),\n"
-      "BirthMinute (0-59), ZoneHour (0-14), ZoneMinute (0-59), LongDeg (0-180), LongMin,\n"
-      "LatDeg (0-90), LatMin (whole numbers); IsEast, IsSouth, IsDST (true or false).\n"
-      "BirthYear, BirthMonth and BirthDay are required; the rest default to 0 and false.\n");
-
-  std::function<int()> action;
-  AddMoonOptions(moon, options, true);
-  moon->callback([&] {
-    action = [&] {
-      return RunEach(ReadInputs(options.input_file), options.json, [&](const Json& input) {
-        return MoonCommand(input, options.Moon(), options.compare_moons);
-      });
-    };
-  });
-
-  RegisterWesternCommand(app, options, action);
-  RegisterMoreCommands(app, options, action);
+  // Each command's options live here, beside the action that one of them sets.
+  MoonCommandOptions moon;
+  WesternCommandOptions western;
+  VedicCommandOptions vedic;
+  ProfileCommandOptions profile;
+  InfoCommandOptions info;
+  AtlasCommandOptions atlas;
+  ZoneCommandOptions zone;
+  RankCommandOptions rank;
+  Action action;
+  RegisterMoonCommand(app, moon, action);
+  RegisterWesternCommand(app, western, action);
+  RegisterVedicCommand(app, vedic, action);
+  RegisterProfileCommand(app, profile, action);
+  RegisterInfoCommand(app, info, action);
+  RegisterAtlasCommand(app, atlas, action);
+  RegisterZoneCommand(app, zone, action);
+  RegisterRankCommand(app, rank, action);
 
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -89,7 +83,8 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     const int code = app.exit(error, out, err);
     return code == 0 ? 0 : 1;
   }
-  Context().Verbose = options.verbose;
+  Context().Verbose = moon.common.verbose || western.common.verbose || vedic.common.verbose ||
+                      profile.common.verbose || zone.common.verbose;
   try {
     return action ? action() : 1;
   } catch (const UsageError& error) {

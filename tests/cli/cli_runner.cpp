@@ -30,7 +30,7 @@ std::string Slurp(const std::string& path) {
 }
 }  // namespace
 
-CliRun RunCli(const std::string& arguments, const std::string& stdin_text) {
+CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool as_nobody) {
   char in_path[] = "/tmp/lumora-cli-in-XXXXXX";
   char out_path[] = "/tmp/lumora-cli-out-XXXXXX";
   char err_path[] = "/tmp/lumora-cli-err-XXXXXX";
@@ -44,8 +44,11 @@ CliRun RunCli(const std::string& arguments, const std::string& stdin_text) {
   close(in_fd);
   close(out_fd);
   close(err_fd);
-  const std::string command = std::string("'") + LUMORA_CLI_PATH + "' " + arguments + " <" +
-                              in_path + " >" + out_path + " 2>" + err_path;
+  // The shell opens the redirections before setpriv gives up the privileges.
+  const std::string user =
+      as_nobody && geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const std::string command = user + "'" + LUMORA_CLI_PATH + "' " + arguments + " <" + in_path +
+                              " >" + out_path + " 2>" + err_path;
   const int raw = std::system(command.c_str());
   CliRun run;
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -15,8 +15,10 @@ struct CliRun {
   std::vector<nlohmann::ordered_json> Lines() const;
 };
 
-// Runs lumora-cli with the arguments, feeding stdin_text on standard input.
-CliRun RunCli(const std::string& arguments, const std::string& stdin_text);
+// Runs lumora-cli with the arguments, feeding stdin_text on standard input; with
+// as_nobody (and a superuser running the tests) as the unprivileged user "nobody", so
+// that file permissions count.
+CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool as_nobody = false);
 
 std::string Fixture(const std::string& name);
 

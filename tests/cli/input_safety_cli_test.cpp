@@ -21,14 +21,6 @@ using namespace std::string_literals;
 
 constexpr const char* kMoon = R"({"BirthYear":1947,"BirthMonth":8,"BirthDay":15})";
 
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) {
-    text += line + "\n";
-  }
-  return text;
-}
-
 // The valid Vedic reference form with one key replaced by raw JSON text.
 std::string VedicWith(const std::string& key, const std::string& raw) {
   Json form =

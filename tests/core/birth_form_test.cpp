@@ -1,4 +1,4 @@
-// The birth-details form: key filters, the fixed order of its checks and their exact
+// The birth-details form: the fixed order of its checks and their exact
 // wording, and what a check leaves focused or selected.
 #include <gtest/gtest.h>
 
@@ -159,7 +159,7 @@ void ExpectFailure(const std::optional<FormFailure>& failure, const Check& check
 }
 
 TEST(ValidateBirthDetails, ValidFormPasses) {
-  EXPECT_FALSE(ValidateBirthDetails(ValidForm(), false).has_value());
+  EXPECT_FALSE(ValidateBirthDetails(ValidForm()).has_value());
 }
 
 TEST(ValidateBirthDetails, EachCheckAloneWithItsMessage) {
@@ -169,7 +169,7 @@ TEST(ValidateBirthDetails, EachCheckAloneWithItsMessage) {
   for (const Check& check : all) {
     BirthForm form = ValidForm();
     check.fault(form);
-    ExpectFailure(ValidateBirthDetails(form, false), check);
+    ExpectFailure(ValidateBirthDetails(form), check);
   }
 }
 
@@ -184,12 +184,8 @@ TEST(ValidateBirthDetails, FirstFailingCheckWins) {
     for (std::size_t m = ordered.size(); m-- > n;) {
       ordered[m].fault(form);
     }
-    ExpectFailure(ValidateBirthDetails(form, false), ordered[n]);
+    ExpectFailure(ValidateBirthDetails(form), ordered[n]);
   }
-}
-
-TEST(ValidateBirthDetails, ProfileRunsSkipTheForm) {
-  EXPECT_FALSE(ValidateBirthDetails(BirthForm{}, true).has_value());
 }
 
 struct FormCase {
@@ -298,7 +294,7 @@ TEST(ValidateBirthDetails, CornerCases) {
     SCOPED_TRACE(c.source);
     BirthForm form = ValidForm();
     c.change(form);
-    const auto failure = ValidateBirthDetails(form, false);
+    const auto failure = ValidateBirthDetails(form);
     if (c.message == nullptr) {
       EXPECT_FALSE(failure.has_value()) << failure->Message;
     } else {
@@ -309,90 +305,10 @@ TEST(ValidateBirthDetails, CornerCases) {
 }
 
 TEST(ValidateBirthDetails, EmptyFormFocusesTheBoysName) {
-  const auto failure = ValidateBirthDetails(BirthForm{}, false);
+  const auto failure = ValidateBirthDetails(BirthForm{});
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->Control, "txtMName");
   EXPECT_EQ(failure->Icon, MessageIcon::Error);
-}
-
-struct KeyCase {
-  const char* source;
-  int key;
-  FieldKind kind;
-  const char* refusal;  // nullptr: the key passes
-};
-
-TEST(VedicKeyFilter, DigitsNamesAndFreeFields) {
-  constexpr FieldKind kDigits = FieldKind::Digits;
-  constexpr FieldKind kName = FieldKind::Name;
-  constexpr FieldKind kFree = FieldKind::Free;
-  constexpr const char* kNumbers = "Please Enter Only Numbers";
-  constexpr const char* kCharacters = "Please Enter Only Characters";
-  const KeyCase cases[] = {
-      {"digit 0", '0', kDigits, nullptr},
-      {"digit 9", '9', kDigits, nullptr},
-      {"backspace in digits", 8, kDigits, nullptr},
-      {"code 127 in digits", 127, kDigits, nullptr},
-      {"minus sign cannot be typed", '-', kDigits, kNumbers},
-      {"slash, just below 0", '/', kDigits, kNumbers},
-      {"colon, just above 9", ':', kDigits, kNumbers},
-      {"decimal point", '.', kDigits, kNumbers},
-      {"blank in digits", ' ', kDigits, kNumbers},
-      {"letter in digits", 'a', kDigits, kNumbers},
-      {"Enter in digits", 13, kDigits, kNumbers},
-      {"A", 'A', kName, nullptr},
-      {"Z", 'Z', kName, nullptr},
-      {"a", 'a', kName, nullptr},
-      {"z", 'z', kName, nullptr},
-      {"blank in a name", ' ', kName, nullptr},
-      {"backspace in a name", 8, kName, nullptr},
-      {"code 127 in a name", 127, kName, nullptr},
-      {"Enter in a name", 13, kName, kCharacters},
-      {"digit in a name", '5', kName, kCharacters},
-      {"@, just below A", '@', kName, kCharacters},
-      {"[, just above Z", '[', kName, kCharacters},
-      {"`, just below a", '`', kName, kCharacters},
-      {"{, just above z", '{', kName, kCharacters},
-      {"apostrophe in a name", '\'', kName, kCharacters},
-      {"hyphen in a name", '-', kName, kCharacters},
-      {"city takes digits", '7', kFree, nullptr},
-      {"city takes Enter", 13, kFree, nullptr},
-      {"city takes punctuation", ',', kFree, nullptr},
-      {"city takes a minus", '-', kFree, nullptr},
-  };
-  for (const auto& c : cases) {
-    const auto refusal = VedicKeyFilter(c.key, c.kind);
-    if (c.refusal == nullptr) {
-      EXPECT_FALSE(refusal.has_value()) << c.source;
-    } else {
-      EXPECT_EQ(refusal.value_or("(passed)"), c.refusal) << c.source;
-    }
-  }
-}
-
-TEST(BirthLists, EntriesInOrder) {
-  struct ListCase {
-    BirthList list;
-    std::size_t count;
-    const char* first;
-    const char* last;
-  };
-  const ListCase cases[] = {
-      {BirthList::Day, 31, "1", "31"},        {BirthList::Month, 12, "January", "December"},
-      {BirthList::Year, 150, "1901", "2050"}, {BirthList::Hour, 25, "0", "24"},
-      {BirthList::Minute, 60, "0", "59"},     {BirthList::Second, 60, "0", "59"},
-  };
-  for (const auto& c : cases) {
-    const auto& entries = BirthListEntries(c.list);
-    ASSERT_EQ(entries.size(), c.count);
-    EXPECT_EQ(entries.front(), c.first);
-    EXPECT_EQ(entries.back(), c.last);
-  }
-  EXPECT_EQ(BirthListPosition(BirthList::Month, "February"), 1);
-  EXPECT_EQ(BirthListPosition(BirthList::Hour, "24"), 24);
-  EXPECT_FALSE(BirthListPosition(BirthList::Minute, "07").has_value());  // no leading zeros
-  EXPECT_FALSE(BirthListPosition(BirthList::Month, "january").has_value());
-  EXPECT_FALSE(BirthListPosition(BirthList::Year, "1900").has_value());
 }
 
 }  // namespace

@@ -60,11 +60,11 @@ int MoonStateAtMinute(const BirthMoment& m, WindowKind kind, int minute) {
   const MoonSignResult moon = CalculateMoonSign(MinutesLater(m, minute));
   switch (kind) {
     case WindowKind::Nakshatra:
-      return FindNakshatra(moon.NakshatraName);
+      return FindNakshatra(moon.NakshatraName).value();
     case WindowKind::Pada:
       return static_cast<int>(std::floor(moon.SiderealLongitude * 60.0 / 200.0));
     case WindowKind::Rashi:
-      return FindSign(BareSignName(moon.MoonSignName));
+      return FindSign(BareSignName(moon.MoonSignName)).value();
     case WindowKind::Lagna:
       return SignOf(CalculateSiderealChart(MinutesLater(m, minute)).Lagna);
   }
@@ -119,6 +119,29 @@ TEST(BirthTimeWindows, AgreeWithBruteForceStepping) {
       }
       EXPECT_NE(MoonStateAtMinute(m, kind, first - 1), expected);
       EXPECT_NE(MoonStateAtMinute(m, kind, last + 1), expected);
+    }
+  }
+}
+
+// The precise Moon moves the edges by seconds; the windows follow the Moon they are
+// asked about.
+TEST(BirthTimeWindows, FollowThePreciseMoon) {
+  Births births(1582);
+  for (int i = 0; i < 20; ++i) {
+    const BirthMoment m = births.Next();
+    const BirthTimeWindows w = FindBirthTimeWindows(m, MoonModel::Precise);
+    const MoonSignResult moon = CalculateMoonSign(m, MoonModel::Precise);
+    EXPECT_EQ(w.Nakshatra, FindNakshatra(moon.NakshatraName)) << i;
+    for (const WindowKind kind : {WindowKind::Nakshatra, WindowKind::Pada, WindowKind::Rashi}) {
+      const TimeWindow& tw = w.Of(kind);
+      const int state = WindowStateAt(m, kind, 0, MoonModel::Precise);
+      auto at = [&](long long s) {
+        return WindowStateAt(m, kind, static_cast<double>(s), MoonModel::Precise);
+      };
+      EXPECT_EQ(at(tw.FromSeconds), state) << i;
+      EXPECT_NE(at(tw.FromSeconds - 1), state) << i;
+      EXPECT_EQ(at(tw.ToSeconds), state) << i;
+      EXPECT_NE(at(tw.ToSeconds + 1), state) << i;
     }
   }
 }

@@ -15,6 +15,7 @@
 #include "core/ephemeris/zodiac.h"
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
+#include "table_reader.h"
 
 namespace lumora {
 namespace {
@@ -247,39 +248,8 @@ constexpr std::string_view kNakshatraPageTable = R"tbl(
 | 6 | "About Software" | the product description and links |
 )tbl";
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ')
-    text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ')
-    text.remove_suffix(1);
-  return text;
-}
-
-// The raw cells of the table rows (header first), split at '|' and trimmed.
 std::vector<std::vector<std::string>> Rows(std::string_view table) {
-  std::vector<std::vector<std::string>> rows;
-  std::size_t start = 0;
-  while (start < table.size()) {
-    std::size_t end = table.find('\n', start);
-    if (end == std::string_view::npos)
-      end = table.size();
-    std::string_view line = Trimmed(table.substr(start, end - start));
-    start = end + 1;
-    if (line.size() < 2 || line.front() != '|')
-      continue;
-    line = line.substr(1, line.size() - 2);
-    std::vector<std::string> cells;
-    std::size_t from = 0;
-    while (true) {
-      const std::size_t bar = line.find('|', from);
-      cells.emplace_back(Trimmed(line.substr(from, bar - from)));
-      if (bar == std::string_view::npos)
-        break;
-      from = bar + 1;
-    }
-    rows.push_back(std::move(cells));
-  }
-  return rows;
+  return testing::TableRows(table);
 }
 
 std::string Unquoted(const std::string& cell) {

@@ -12,46 +12,14 @@
 #include "core/ephemeris/zodiac.h"
 #include "core/vedic/match/koota_scoring.h"
 #include "core/vedic/match/koota_tables.h"
+#include "table_reader.h"
 
 namespace lumora {
 namespace {
 
 // The cells of one table row "| a | "b" | c |", trimmed, with surrounding quotes removed.
-std::vector<std::string> Cells(std::string_view row) {
-  std::vector<std::string> cells;
-  std::size_t start = row.find('|');
-  while (start != std::string_view::npos) {
-    const std::size_t end = row.find('|', start + 1);
-    if (end == std::string_view::npos) {
-      break;
-    }
-    std::string_view cell = row.substr(start + 1, end - start - 1);
-    while (!cell.empty() && cell.front() == ' ')
-      cell.remove_prefix(1);
-    while (!cell.empty() && cell.back() == ' ')
-      cell.remove_suffix(1);
-    if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"') {
-      cell = cell.substr(1, cell.size() - 2);
-    }
-    cells.emplace_back(cell);
-    start = end;
-  }
-  return cells;
-}
-
 std::vector<std::vector<std::string>> Rows(std::string_view table) {
-  std::vector<std::vector<std::string>> rows;
-  std::size_t start = 0;
-  while (start < table.size()) {
-    std::size_t end = table.find('\n', start);
-    if (end == std::string_view::npos)
-      end = table.size();
-    const std::string_view line = table.substr(start, end - start);
-    if (line.find('|') != std::string_view::npos)
-      rows.push_back(Cells(line));
-    start = end + 1;
-  }
-  return rows;
+  return testing::TableRows(table, testing::Quotes::Strip);
 }
 
 // A score table with a header row of girl's values and one row per boy's value.
@@ -331,8 +299,8 @@ TEST(KootaTables, NamesOutsideTheTablesComeBackUnchanged) {
       EXPECT_EQ(operation(name), name);
     }
   }
-  EXPECT_EQ(FindSign("Aries (Mesha)"), -1);
-  EXPECT_EQ(FindNakshatra("Purva Bhadrapada"), -1);  // the table spells it "Poorva"
+  EXPECT_EQ(FindSign("Aries (Mesha)"), std::nullopt);
+  EXPECT_EQ(FindNakshatra("Purva Bhadrapada"), std::nullopt);  // the table spells it "Poorva"
 }
 
 // Every cell of every matrix, through the scorers, for every pair of names.

@@ -496,7 +496,6 @@ TEST(OpenProfile, ClearsTheDetailsAndRunsOnTheFileValues) {
   const MatchOutcome outcome =
       OpenProfile(state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
   ASSERT_TRUE(outcome.Result.has_value());
-  EXPECT_FALSE(state.LoadedFromFile);
   EXPECT_EQ(state.BoyDetails.Name, "");
   EXPECT_EQ(state.GirlDetails.Place, "");
   EXPECT_EQ(state.BoyRashi, "Leo");
@@ -505,11 +504,11 @@ TEST(OpenProfile, ClearsTheDetailsAndRunsOnTheFileValues) {
   const MatchResult& r = *outcome.Result;
   EXPECT_FALSE(r.BoyMoon.has_value());
   EXPECT_EQ(r.Verdict, "This is a Very Good Match");
-  EXPECT_EQ(r.Report[1].Text, "Name: \r\n");
-  EXPECT_EQ(r.Report[3].Text, "Time of Birth: 0:0:0\r\n");
-  EXPECT_EQ(r.Report[4].Text, "Place of Birth: \r\n\r\n");
-  EXPECT_EQ(r.Report[8].Text, "Time of Birth: 0:0:0\r\n");
-  EXPECT_EQ(r.Report[16].Text, " belongs to Kshatriya Varna\r\n");
+  // A profile keeps no birth details: each person's block says so instead of empty lines.
+  EXPECT_FALSE(state.BirthDetailsStored);
+  EXPECT_EQ(r.Report[1].Text, std::string(kBirthDetailsNotStored) + "\r\n\r\n");
+  EXPECT_EQ(r.Report[3].Text, std::string(kBirthDetailsNotStored) + "\r\n\r\n");
+  EXPECT_EQ(r.Report[10].Text, " belongs to Kshatriya Varna\r\n");
 }
 
 TEST(OpenProfile, RefusedFilesChangeNothing) {
@@ -536,7 +535,6 @@ TEST(OpenProfile, RefusedFilesChangeNothing) {
     EXPECT_EQ(state.BoyRashi, "Cancer");
     EXPECT_EQ(state.GirlNakshatra, "Swati");
     EXPECT_EQ(state.TotalPoints, 18);
-    EXPECT_FALSE(state.LoadedFromFile);
   }
 }
 
@@ -554,13 +552,11 @@ TEST(OpenProfile, SavedValuesReproduceTheMatch) {
 }
 
 TEST(RunMatch, ProfileValuesSkipTheForm) {
-  // With the values from a file the form is neither validated nor read, and the flag
-  // is used up by the run.
-  MatchState state = ProfileState({"Leo", "Leo", "Magha", "Magha"});
-  state.LoadedFromFile = true;
-  const MatchOutcome outcome = RunMatch(state, BirthForm{});
+  // Values from a file are scored without the form; the match button always reads it.
+  MatchState state;
+  const MatchOutcome outcome =
+      OpenProfile(state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
   ASSERT_TRUE(outcome.Result.has_value());
-  EXPECT_FALSE(state.LoadedFromFile);
   EXPECT_EQ(state.BoyRashi, "Leo");
   EXPECT_EQ(outcome.Result->TotalPoints, "25");
   // The next press of the button reads the form again.

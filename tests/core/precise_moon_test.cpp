@@ -10,6 +10,7 @@
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/ephemeris/precise_moon.h"
+#include "core/vedic/chart/charts_and_doshas.h"
 #include "core/western/western_positions.h"
 
 namespace lumora {
@@ -222,6 +223,42 @@ TEST(CompareMoonModels, TellsWhenTheChoiceMovesTheNakshatraOrPada) {
     EXPECT_FALSE(r.Standard.DeltaT.has_value());
     ASSERT_TRUE(r.Precise.DeltaT.has_value());
   }
+}
+
+struct ChartModelCase {
+  MoonModel Model;
+  int Nakshatra;  // 6 Punarvasu, 7 Pushya
+  int Pada;
+};
+
+TEST(ChartsAndWindows, FollowTheChosenMoon) {
+  // Delhi, 12 March 1976, 08:00: the standard Moon is in the last pada of Punarvasu,
+  // the precise Moon 38" further on, in the first pada of Pushya.
+  const BirthMoment birth = Delhi(1976, 3, 12, 8, 0);
+  constexpr ChartModelCase cases[] = {{MoonModel::Standard, 6, 4}, {MoonModel::Precise, 7, 1}};
+  for (const ChartModelCase& c : cases) {
+    const PersonChartReading reading = ReadPersonChart(birth, c.Model);
+    const double moon = CalculateMoonSign(birth, c.Model).SiderealLongitude;
+    EXPECT_NEAR(reading.Chart.Of(Graha::Moon), moon, kMicroDegree);
+    EXPECT_EQ(reading.Windows.Nakshatra, c.Nakshatra);
+    EXPECT_EQ(reading.Windows.Pada, c.Pada);
+    // The window opens where this model's Moon enters the nakshatra: a second earlier
+    // it was still in the one before.
+    const TimeWindow& window = reading.Windows.Of(WindowKind::Nakshatra);
+    EXPECT_EQ(WindowStateAt(birth, WindowKind::Nakshatra, static_cast<double>(window.FromSeconds),
+                            c.Model),
+              c.Nakshatra);
+    EXPECT_EQ(WindowStateAt(birth, WindowKind::Nakshatra,
+                            static_cast<double>(window.FromSeconds - 1), c.Model),
+              c.Nakshatra - 1);
+    ASSERT_TRUE(reading.MoonDifference.has_value());
+    EXPECT_TRUE(reading.MoonDifference->NakshatraDiffers);
+  }
+  EXPECT_EQ(MoonDifferenceWords(*ReadPersonChart(birth).MoonDifference, MoonModel::Precise),
+            "Punarvasu pada 4 by the standard Moon, Pushya pada 1 by the precise Moon (38\" "
+            "apart); this match uses the precise Moon.");
+  // Where both Moons agree the section says nothing about them.
+  EXPECT_FALSE(ReadPersonChart(Delhi(1947, 8, 15, 0, 0)).MoonDifference.has_value());
 }
 
 TEST(WesternMoon, PreciseModelMovesOnlyTheMoon) {

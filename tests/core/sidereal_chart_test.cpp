@@ -127,6 +127,13 @@ TEST(SiderealChart, WesternPointsAtTheVedicInstant) {
   }
 }
 
+TEST(SiderealChart, MoonOfTheChosenModel) {
+  for (const MoonModel model : {MoonModel::Standard, MoonModel::Precise}) {
+    EXPECT_DOUBLE_EQ(CalculateSiderealChart(Delhi1947(), model).Of(Graha::Moon),
+                     CalculateMoonSign(Delhi1947(), model).SiderealLongitude);
+  }
+}
+
 TEST(SiderealChart, SignsAndWholeSignHouses) {
   struct Case {
     double longitude;

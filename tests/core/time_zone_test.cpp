@@ -8,7 +8,7 @@
 #include <string_view>
 #include <utility>
 
-#include "core/vedic/entry/time_zones.h"
+#include "core/entry/time_zones.h"
 
 namespace lumora {
 namespace {

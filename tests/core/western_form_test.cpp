@@ -1,4 +1,4 @@
-// The Western input form without its window: key filters, validation, reading, the run.
+// The Western input form without its window: validation, reading, the run.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -114,71 +114,6 @@ TEST(ValidateWesternInput, OrderAndWording) {
   }
 }
 
-TEST(FilterWesternKey, LettersAndDigits) {
-  // Backspace (8) and code 127 pass both filters; Enter (13) is no letter.
-  const struct {
-    WesternKeyFilter filter;
-    std::string_view passing;
-    std::string_view refused;
-    const char* message;
-  } cases[] = {
-      {WesternKeyFilter::Letters, "AZaz \b\x7f", "5-'.\r", "Please enter only letters"},
-      {WesternKeyFilter::Digits, "09\b\x7f", "-. a", "Please enter only numbers"},
-  };
-  for (const auto& c : cases) {
-    for (const char key : c.passing) {
-      EXPECT_FALSE(FilterWesternKey(c.filter, key).has_value()) << int{key};
-    }
-    for (const char key : c.refused) {
-      const auto message = FilterWesternKey(c.filter, key);
-      ASSERT_TRUE(message.has_value()) << int{key};
-      EXPECT_EQ(message->Message, c.message);
-      EXPECT_EQ(message->Icon, Icon::Error);
-    }
-  }
-  EXPECT_EQ(WesternKeyFilterOf(WesternControl::Country), WesternKeyFilter::Letters);
-  EXPECT_EQ(WesternKeyFilterOf(WesternControl::LongMin), WesternKeyFilter::Digits);
-  EXPECT_FALSE(WesternKeyFilterOf(WesternControl::Year).has_value());
-}
-
-TEST(LookupWesternPlace, ChecksThePlaceBoxesThenBuildsTheQuery) {
-  const struct {
-    const char* source;
-    WesternSide side;
-    const char *city, *state, *country;
-    const char* message;  // nullptr: the query is built
-    const char* control;
-    const char* query;
-  } cases[] = {
-      {"empty city first", WesternSide::Male, "", "", "", "Please Enter City", "txtMCity", ""},
-      {"state empty, city filled", WesternSide::Female, "Pune", "", "India", "Please Enter State",
-       "txtFState", ""},
-      {"country empty", WesternSide::Male, "Pune", "Maharashtra", "", "Please Enter Country",
-       "txtMCountry", ""},
-      {"blanks are kept", WesternSide::Female, " Pune", "Maharashtra", "India ", nullptr, "",
-       " Pune Maharashtra India  Latitude Longitude"},
-      {"the example query", WesternSide::Male, "Pune", "Maharashtra", "India", nullptr, "",
-       "Pune Maharashtra India Latitude Longitude"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.source);
-    WesternFormSide panel;  // the other boxes, the name included, may be empty
-    panel.City = c.city;
-    panel.State = c.state;
-    panel.Country = c.country;
-    const WesternPlaceLookup lookup = LookupWesternPlace(panel, c.side);
-    EXPECT_EQ(lookup.Query, c.query);
-    if (c.message == nullptr) {
-      EXPECT_FALSE(lookup.Failure.has_value());
-      continue;
-    }
-    ASSERT_TRUE(lookup.Failure.has_value());
-    EXPECT_EQ(lookup.Failure->Message, c.message);
-    EXPECT_EQ(lookup.Failure->Icon, Icon::Error);
-    EXPECT_EQ(lookup.Failure->Control, c.control);
-  }
-}
-
 TEST(ReadWesternBirthData, ZoneFromTheWesternTableAndHemispheres) {
   const struct {
     const char* source;
@@ -200,7 +135,9 @@ TEST(ReadWesternBirthData, ZoneFromTheWesternTableAndHemispheres) {
     panel.LatSouth = c.south;
     panel.LongEast = !c.west;
     panel.LongWest = c.west;
-    const WesternBirthData data = ReadWesternBirthData(panel);
+    const auto read = ReadWesternBirthData(panel, WesternSide::Male);
+    ASSERT_TRUE(std::holds_alternative<WesternBirthData>(read));
+    const WesternBirthData& data = std::get<WesternBirthData>(read);
     EXPECT_EQ(data.BirthMonth, 3);  // list position + 1
     EXPECT_EQ(data.BirthYear * 100 + data.BirthDay, 198005);
     EXPECT_EQ(data.BirthHour * 100 + data.BirthMinute, 507);
@@ -232,7 +169,8 @@ TEST(RunWesternTest, ChartsScoreAndReportLabels) {
 
   WesternFormSide female = form.Female;
   female.Second = "0";
-  const WesternChart expected = CalculateWesternChart(ReadWesternBirthData(female));
+  const WesternChart expected = CalculateWesternChart(
+      std::get<WesternBirthData>(ReadWesternBirthData(female, WesternSide::Female)));
   EXPECT_EQ(result.Female.Positions, expected.Positions);
   EXPECT_EQ(result.Score.Power, std::stoi(result.Male.Positions[1].substr(0, 2)) * 30);
   EXPECT_EQ(result.Score.Harmony, std::stoi(expected.Positions[1].substr(0, 2)) * 30);
@@ -248,28 +186,6 @@ TEST(RunWesternTest, ChartsScoreAndReportLabels) {
   form.Male.Day = "5";
   form.Male.TimeZoneRow = 71;
   EXPECT_EQ(std::get<WesternFormMessage>(RunWesternTest(form)).Control, "cmbMTimeZone");
-}
-
-TEST(WesternListEntries, ListsOfTheForm) {
-  const struct {
-    WesternList list;
-    std::size_t size;
-    const char *first, *last;
-  } cases[] = {
-      {WesternList::Day, 31, "1", "31"},
-      {WesternList::Month, 12, "January", "December"},
-      {WesternList::Year, 150, "1901", "2050"},
-      {WesternList::Hour, 24, "0", "23"},
-      {WesternList::Second, 60, "0", "59"},
-      {WesternList::TimeZone, 71, "Alaska/Hawaii Daylight Time,AHDT,-9.0",
-       "Yukon War Time,YWT,-8.0"},
-  };
-  for (const auto& c : cases) {
-    const auto entries = WesternListEntries(c.list);
-    ASSERT_EQ(entries.size(), c.size);
-    EXPECT_EQ(entries.front(), c.first);
-    EXPECT_EQ(entries.back(), c.last);
-  }
 }
 
 }  // namespace

@@ -153,20 +153,22 @@ TEST(WesternOperations, DayCountAndQuadrants) {
   }
 }
 
-TEST(ShortPositionText, PadsAndDropsSeconds) {
+TEST(FormatShortPosition, PadsAndDropsSeconds) {
   const struct {
+    double longitude;
     const char* zodiac;
     const char* text;
   } cases[] = {
-      {"9\u00B0 36' 52\" Cap", "09 Cap 36"},
-      {"0\u00B0 0' 0\" Ari", "00 Ari 00"},
-      {"29\u00B0 59' 59\" Pis", "29 Pis 59"},
-      {"13\u00B0 18' 57\" Sco", "13 Sco 18"},
+      {279.6145, "9\u00B0 36' 52\" Cap", "09 Cap 36"},
+      {0.0, "0\u00B0 0' 0\" Ari", "00 Ari 00"},
+      {359.9999, "29\u00B0 59' 59\" Pis", "29 Pis 59"},
+      {223.3159, "13\u00B0 18' 57\" Sco", "13 Sco 18"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ShortPositionText(c.zodiac), c.text);
+    const ZodiacPosition position = ToZodiacPosition(c.longitude);
+    EXPECT_EQ(FormatZodiacPosition(position), c.zodiac) << c.longitude;
+    EXPECT_EQ(FormatShortPosition(position), c.text) << c.longitude;
   }
-  EXPECT_THROW(ShortPositionText("13 Sco"), std::invalid_argument);
 }
 
 // The element table refers to the equinox of J2000.0; the planets are brought to the

@@ -1,6 +1,7 @@
 // The main window: placement rules, menus and buttons, the About box.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,10 @@ class MainWindowTest : public QObject {
       QCOMPARE(box->objectName(), QStringLiteral("frmAbout"));
       QCOMPARE(box->windowTitle(), QStringLiteral("Lumora v2.05"));
       Screenshot(box, QStringLiteral("about_box"));
+      // The licence and the credit that the place data's licence requires.
+      const QString credits = box->findChild<QLabel*>(QStringLiteral("lblLicence"))->text();
+      QVERIFY(credits.contains(QStringLiteral("MIT licence")));
+      QVERIFY(credits.contains(QStringLiteral("Place data: GeoNames (geonames.org), CC BY 4.0")));
       auto* home = box->findChild<QLabel*>(QStringLiteral("lblHomePage"));
       emit home->linkActivated(home->text());
       QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
@@ -90,6 +95,41 @@ class MainWindowTest : public QObject {
     window_->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
     QVERIFY(checked);
     QCOMPARE(stand_ins_->browser.opened.size(), std::size_t{1});
+  }
+
+  void SettingsChooseThePreciseMoonAndRememberIt() {
+    QCOMPARE(window_->Moon(), MoonModel::Standard);  // off unless chosen
+    auto answer = [&](bool tick, const char* button) {
+      bool seen = false;
+      QTimer::singleShot(0, this, [&, tick, button] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->objectName(), QStringLiteral("frmSettings"));
+        auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("chkPreciseMoon"));
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->accessibleName(), QStringLiteral("Precise Moon"));
+        if (tick) {
+          box->setFocus();
+          QTest::keyClick(box, Qt::Key_Space);  // by keyboard
+        }
+        Screenshot(dialog, QStringLiteral("settings_dialog"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        seen = true;
+      });
+      window_->findChild<QAction*>(QStringLiteral("mnuSettings"))->trigger();
+      QVERIFY(seen);
+    };
+    answer(true, "cmdSettingsCancel");  // cancelled: nothing changes
+    QCOMPARE(window_->Moon(), MoonModel::Standard);
+    answer(true, "cmdSettingsOK");
+    QCOMPARE(window_->Moon(), MoonModel::Precise);
+
+    // The next start of the program finds the choice again.
+    window_.reset();
+    window_ = std::make_unique<ui::MainWindow>(stand_ins_->Services());
+    QCOMPARE(window_->Moon(), MoonModel::Precise);
+    answer(true, "cmdSettingsOK");  // ticking again turns it off
+    QCOMPARE(window_->Moon(), MoonModel::Standard);
   }
 
   void VedicButtonShowsTheBirthForm() {

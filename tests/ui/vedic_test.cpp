@@ -14,8 +14,12 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +77,104 @@ class VedicTest : public QObject {
     QVERIFY(form_ && form_->isVisible());
   }
   void cleanup() { main_.reset(); }
+
+  void ResultWindowFitsAndSavesPdf() {
+    QTemporaryDir dir;
+    MatchTheCouple();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    // With its title bar and frame, the window fits a 1366x768 screen.
+    const QSize least = result->minimumSizeHint();
+    QVERIFY2(least.height() + ui::kWindowFrameAllowance <= 768,
+             qPrintable(QString::number(least.height())));
+    QVERIFY(least.width() <= 1366);
+    const QRect area = result->screen()->availableGeometry();
+    QVERIFY(result->height() + ui::kWindowFrameAllowance <=
+            qMax(area.height(), least.height() + ui::kWindowFrameAllowance));
+
+    const QString path = dir.filePath(QStringLiteral("match.pdf"));
+    stand_ins_->files.next_save = path;
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSavePdf")),
+                      Qt::LeftButton);
+    QVERIFY(stand_ins_->files.requests.back().DefaultPath.endsWith(
+        QStringLiteral("Ravi Kumar and Asha.pdf")));
+    QCOMPARE(result->statusBar()->currentMessage(),
+             QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString pdf_text = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* label : {"lblVarna_0", "lblVarna_41", "lblVarna_42", "lblVarna_43"}) {
+      QVERIFY2(pdf_text.contains(Label(result, label)->text()), label);
+    }
+    QVERIFY(pdf_text.contains(QStringLiteral("Kundali Match: Ravi Kumar and Asha")));
+
+    // A save that cannot be written says so, in a message and in the status bar.
+    stand_ins_->files.next_save = dir.filePath(QStringLiteral("missing/folder/x.pdf"));
+    auto* shortcut = result->findChild<QAction*>(QStringLiteral("mnuSavePdf"));
+    QCOMPARE(shortcut->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    shortcut->trigger();
+    QVERIFY(stand_ins_->messages.Last().contains(QStringLiteral("could not be saved")));
+    QVERIFY(result->statusBar()->currentMessage().contains(QStringLiteral("could not be saved")));
+  }
+
+  void SaveIsDisabledOnAboutAndReportOpensAtTop() {
+    QTemporaryDir dir;
+    MatchTheCouple();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
+    auto* save = result->findChild<QPushButton*>(QStringLiteral("cmdSave"));
+    all->setCurrentIndex(kTabAboutSoftware - 1);
+    QVERIFY(!save->isEnabled());
+    all->setCurrentIndex(0);
+    QVERIFY(save->isEnabled());
+    QTest::mouseClick(save, Qt::LeftButton);
+    ui::ReportWindow* report = main_->Vedic().Report();
+    QCOMPARE(report->Box()->verticalScrollBar()->value(), 0);
+    QCOMPARE(report->Box()->textCursor().position(), 0);
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    stand_ins_->files.next_save = path;
+    QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdSavePdf")),
+                      Qt::LeftButton);
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(report->findChild<QLabel*>(QStringLiteral("lblStatus"))->text(),
+             QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+    report->close();
+  }
+
+  void CoupleFilesRefillTheForm() {
+    QTemporaryDir dir;
+    Fill(kBoy);
+    Fill(kGirl);
+    const QString path = dir.filePath(QStringLiteral("couple.lumora"));
+    stand_ins_->files.next_save = path;
+    form_->findChild<QAction*>(QStringLiteral("mnuSaveCouple"))->trigger();
+    QVERIFY(QFile::exists(path));
+    QVERIFY(form_->statusBar()->currentMessage().startsWith(QStringLiteral("Saved ")));
+
+    // A week later: another name typed, then the couple reopened.
+    Edit("txtMName")->setText(QStringLiteral("Someone Else"));
+    Combo("cboFHH")->setCurrentIndex(9);
+    stand_ins_->files.next_open = path;
+    Click("cmdOpen");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY(result && result->isVisible());
+    QCOMPARE(Label(result, "lblMName")->text(), QStringLiteral("Your Name: Ravi Kumar"));
+    QCOMPARE(Edit("txtMName")->text(), QStringLiteral("Ravi Kumar"));
+    QCOMPARE(Combo("cboFHH")->currentIndex(), 0);
+
+    // A damaged couple file is refused and changes nothing.
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    Edit("txtMName")->setText(QStringLiteral("Kept"));
+    QFile bad(dir.filePath(QStringLiteral("bad.lumora")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(R"({"Format": "lumora-couple", "Version": 7, "Boy": {}, "Girl": {}})");
+    bad.close();
+    stand_ins_->files.next_open = bad.fileName();
+    form_->findChild<QAction*>(QStringLiteral("mnuOpenCouple"))->trigger();
+    QVERIFY(stand_ins_->messages.Last().contains(QStringLiteral("newer version")));
+    QCOMPARE(Edit("txtMName")->text(), QStringLiteral("Kept"));
+    QVERIFY(main_->Vedic().Result() == nullptr);
+  }
 
   void AllEmptyShowsOnlyTheFirstMessage() {
     Screenshot(form_, QStringLiteral("vedic_form_empty"));
@@ -176,20 +278,6 @@ class VedicTest : public QObject {
     QTRY_VERIFY(main_->Vedic().Picker() == nullptr);  // closed and discarded
   }
 
-  void PlaceLookUpChecksThenSearches() {
-    TypeInto(Edit("txtMCity"), QStringLiteral("Pune"));
-    Click("cmdMaleBrowse");
-    QCOMPARE(stand_ins_->messages.Last(), QStringLiteral("Please Enter State"));
-    QVERIFY(stand_ins_->browser.opened.empty());
-    TypeInto(Edit("txtMState"), QStringLiteral("Maharashtra"));
-    TypeInto(Edit("txtMCountry"), QStringLiteral("India"));
-    Click("cmdMaleBrowse");
-    QCOMPARE(stand_ins_->browser.opened.size(), std::size_t{1});
-    const QUrl url = stand_ins_->browser.opened[0];
-    QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
-             QStringLiteral("Pune Maharashtra India Latitude Longitude"));
-  }
-
   void FullMatchShowsEveryPage() {
     Fill(kBoy);
     Fill(kGirl);
@@ -251,6 +339,36 @@ class VedicTest : public QObject {
     ScreenshotEveryPage(result);
   }
 
+  void PreciseMoonIsNamedOnTheResultAndInDocuments() {
+    main_->ApplyMoonModel(MoonModel::Precise);
+    MatchTheCouple();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QCOMPARE(main_->Vedic().State().BoyDetails.Moon, MoonModel::Precise);
+    for (const char* name : {"lblMMoon", "lblFMoon"}) {
+      QVERIFY2(!Label(result, name)->isHidden(), name);
+      QCOMPARE(Label(result, name)->text(), QStringLiteral("Moon: Precise Moon"));
+    }
+    const QString report = result->findChild<QTextBrowser*>(QStringLiteral("RTB"))->toPlainText();
+    QCOMPARE(report.count(QStringLiteral("Moon: Precise Moon\n")), 2);
+    Screenshot(result, QStringLiteral("vedic_result_precise_moon"));
+    // The saved document of the match page carries it too.
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    ui::ReportWindow* saved = main_->Vedic().Report();
+    QVERIFY(saved && saved->isVisible());
+    QCOMPARE(saved->Box()->toPlainText().count(QStringLiteral("Moon: Precise Moon")), 2);
+    saved->close();
+
+    // Back to the standard Moon: the next match names nothing.
+    main_->ApplyMoonModel(MoonModel::Standard);
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    Click("cmdCalculate");
+    result = main_->Vedic().Result();
+    QVERIFY(Label(result, "lblMMoon")->isHidden());
+    QVERIFY(!result->findChild<QTextBrowser*>(QStringLiteral("RTB"))
+                 ->toPlainText()
+                 .contains(QStringLiteral("Precise Moon")));
+  }
+
   void SaveComposesTheSelectedPage() {
     MatchTheCouple();
     ui::ResultWindow* result = main_->Vedic().Result();
@@ -273,7 +391,7 @@ class VedicTest : public QObject {
     QVERIFY(main_->Vedic().Report()->Box()->toPlainText().contains(
                 QStringLiteral("Vedic Name: Kataka")) == false);
     // "About Software" has no document: nothing opens.
-    all->setCurrentIndex(5);
+    all->setCurrentIndex(6);
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QVERIFY(!main_->Vedic().Report()->isVisible());
   }
@@ -309,8 +427,10 @@ class VedicTest : public QObject {
     result = main_->Vedic().Result();
     QVERIFY(result && result->isVisible());
     QCOMPARE(Label(result, "lblVarna_41")->text(), QStringLiteral("13"));
-    QCOMPARE(Label(result, "lblMName")->text(), QStringLiteral("Your Name: "));
-    QCOMPARE(Label(result, "lblMTOB")->text(), QStringLiteral("Your Time Of Birth: 0:0:0"));
+    // A profile holds no birth details: the page says so rather than showing empty lines.
+    QCOMPARE(Label(result, "lblMName")->text(),
+             QStringLiteral("Birth details are not stored in profile files"));
+    QVERIFY(Label(result, "lblMTOB")->isHidden());
   }
 
   void RefusedProfilesChangeNothing() {
@@ -489,6 +609,8 @@ class VedicTest : public QObject {
       }
     }
     all->setCurrentIndex(5);
+    Screenshot(result, QStringLiteral("vedic_result_charts"));
+    all->setCurrentIndex(6);
     Screenshot(result, QStringLiteral("vedic_result_about"));
     all->setCurrentIndex(0);
     details->setCurrentIndex(1);

@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "core/form_failure.h"
+#include "core/entry/form_failure.h"
 
 namespace lumora {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/form_failure.h"
+#include "core/entry/form_failure.h"
 
 namespace lumora {
 
@@ -26,6 +26,10 @@ struct BirthMoment {
   bool IsEast = false;
   bool IsSouth = false;
   bool IsDST = false;
+  // The exact offset of the birth place's clock from universal time (signed seconds, east
+  // positive), where the zone is known. When set, universal time is the clock time less
+  // this offset, and the zone magnitudes, hemisphere and daylight flag above are not used.
+  std::optional<int> UtcOffsetSeconds;
 };
 
 // The whole-number fields of a birth moment with the values they may take. The years

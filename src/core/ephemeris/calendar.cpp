@@ -2,14 +2,14 @@
 
 #include <cmath>
 
+#include "core/ephemeris/astronomical_constants.h"
+
 namespace lumora {
 
 namespace {
 // The last day number still read in the Julian calendar (15 October 1582 counted
 // as a Julian-calendar date).
 constexpr double kLastJulianCalendarDay = 2299171.0;
-constexpr double kJ2000 = 2451545.0;
-constexpr double kDaysPerCentury = 36525.0;
 }  // namespace
 
 double JulianDayNumber(int month, int day, int year) {
@@ -35,6 +35,9 @@ double SignedLatitude(const BirthMoment& moment) {
 
 double UniversalTime(const BirthMoment& moment) {
   const double clock = moment.BirthHour + moment.BirthMinute / 60.0;
+  if (moment.UtcOffsetSeconds) {
+    return clock - *moment.UtcOffsetSeconds / 3600.0;
+  }
   double zone = moment.ZoneHour + moment.ZoneMinute / 60.0;
   // A longitude of 0 deg 0 min "east" is -0, which is not below 0: the west rule holds.
   const bool east = SignedLongitude(moment) < 0.0;

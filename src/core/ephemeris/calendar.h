@@ -15,7 +15,8 @@ double SignedLongitude(const BirthMoment& moment);
 double SignedLatitude(const BirthMoment& moment);
 
 // Universal time in hours from the clock time and the zone magnitude; the zone's
-// direction comes from the hemisphere of the longitude. Not reduced to 0..24.
+// direction comes from the hemisphere of the longitude; or, where the moment carries the
+// exact offset, the clock time less that offset. Not reduced to 0..24.
 double UniversalTime(const BirthMoment& moment);
 
 // Julian centuries of 36525 days from J2000.0 (1 January 2000, 12:00 UT).

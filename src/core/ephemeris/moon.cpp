@@ -76,6 +76,13 @@ double MoonLongitude(double T) {
   return lambda;
 }
 
+// The negated Lahiri (Chitrapaksha) ayanamsa in the classical closed form: its value
+// at J2000.0, 85886.27" (23 deg 51' 26.27"), carried by general precession in
+// longitude, 5025.64" a century plus 1.11" T^2 (compare Lieske et al., A&A 58, 1977,
+// table 5), and by the two leading nutation terms in the Moon's node and the Sun's
+// mean longitude (compare Meeus, Astronomical Algorithms, 1991, chapter 21, whose
+// low-precision coefficients are 17.20" and 1.32"). The coefficients are kept as the
+// program has always used them: every sidereal result depends on them.
 double AyanamsaCorrection(double T) {
   const double node = 125.044555 - 1934.1361849 * T + 0.0020762 * T * T;
   const double sun = 280.466449 + 36000.7698231 * T + 0.0003106 * T * T;

@@ -1,9 +1,8 @@
 #pragma once
 
-namespace lumora {
+#include "core/ephemeris/astronomical_constants.h"
 
-// Degrees to radians, the constant every ephemeris of the program uses.
-inline constexpr double kRadiansPerDegree = 0.0174532925199433;
+namespace lumora {
 
 // Geocentric tropical ecliptic longitude of the Moon in degrees, in [0, 360]
 // (exactly 360 is left as it is), for T in Julian centuries from J2000.0.

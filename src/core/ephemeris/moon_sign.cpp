@@ -7,7 +7,6 @@
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/zodiac.h"
-#include "core/text.h"
 
 namespace lumora {
 
@@ -29,20 +28,13 @@ MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model) {
   // micro-arc-second, so both models take it at the same T.
   result.AyanamsaCorrection = AyanamsaCorrection(args.T);
   result.SiderealLongitude = SiderealLongitude(result.TropicalLongitude, result.AyanamsaCorrection);
-  result.MoonLongitudeText = FormatZodiacLongitude(result.SiderealLongitude);
+  result.Position = ToZodiacPosition(result.SiderealLongitude);
+  // Text and sign name come from the one position, so the sign shown and the sign
+  // used agree.
+  result.MoonLongitudeText = FormatZodiacPosition(result.Position);
+  result.MoonSignName =
+      std::string(kSignDisplayNames[static_cast<std::size_t>(result.Position.Sign)]);
   result.NakshatraName = std::string(kNakshatraNames[NakshatraIndex(result.SiderealLongitude)]);
-
-  // The sign is read back from the text, so the sign shown and the sign used agree.
-  const std::string trimmed = Trim(result.MoonLongitudeText);
-  if (trimmed.size() >= 3) {
-    const std::string_view last = std::string_view(trimmed).substr(trimmed.size() - 3);
-    for (int k = 0; k < 12; ++k) {
-      if (last == SignAbbreviation(k)) {
-        result.MoonSignName = std::string(kSignDisplayNames[k]);
-        break;
-      }
-    }
-  }
   return result;
 }
 

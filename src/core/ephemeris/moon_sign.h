@@ -5,6 +5,7 @@
 
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
+#include "core/ephemeris/zodiac.h"
 
 namespace lumora {
 
@@ -17,7 +18,8 @@ struct MoonSignResult {
   double TropicalLongitude = 0.0;   // lambda
   double AyanamsaCorrection = 0.0;  // C
   double SiderealLongitude = 0.0;   // lambda + C, raised into [0, 360)
-  std::string MoonLongitudeText;    // FormatZodiacLongitude of the sidereal longitude
+  ZodiacPosition Position;          // of the sidereal longitude
+  std::string MoonLongitudeText;    // FormatZodiacPosition of Position
   std::string MoonSignName;         // "Libra (Thula)"
   std::string NakshatraName;        // "Swati"
   MoonModel Model = MoonModel::Standard;

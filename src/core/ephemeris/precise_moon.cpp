@@ -13,7 +13,7 @@ namespace {
 // Units: angles in degrees, coefficients of periodic terms in units of 1e-6 degree,
 // T in Julian centuries of 36525 days of terrestrial time from JDE 2451545.0.
 inline constexpr double kMicrodegree = 1e-6;
-inline constexpr double kSecondsPerCentury = 86400.0 * 36525.0;
+inline constexpr double kSecondsPerCentury = 86400.0 * kDaysPerCentury;
 
 // A polynomial in T of degree four; the T^3 and T^4 terms of the book are written
 // there as fractions (T^3 / 538841), here as their reciprocal coefficients.
@@ -92,7 +92,7 @@ double Radians(double degrees) {
 
 TerrestrialTime ToTerrestrialTime(double T_ut) {
   TerrestrialTime tt;
-  const double julian_day_ut = 2451545.0 + T_ut * 36525.0;
+  const double julian_day_ut = kJ2000 + T_ut * kDaysPerCentury;
   tt.DeltaT = DeltaTSeconds(DecimalYear(julian_day_ut));
   tt.T = T_ut + tt.DeltaT / kSecondsPerCentury;
   return tt;

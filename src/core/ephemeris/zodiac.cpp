@@ -6,6 +6,28 @@
 
 namespace lumora {
 
+namespace {
+
+template <std::size_t N>
+std::optional<int> IndexOf(const std::array<std::string_view, N>& names, std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == name) {
+      return static_cast<int>(i);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> FindSign(std::string_view sign) {
+  return IndexOf(kSignNames, sign);
+}
+
+std::optional<int> FindNakshatra(std::string_view name) {
+  return IndexOf(kNakshatraNames, name);
+}
+
 std::string_view SignAbbreviation(int k) {
   return kSignAbbreviations.substr(static_cast<std::size_t>(k) * 3, 3);
 }
@@ -26,23 +48,41 @@ std::optional<double> ReduceLongitude(double degrees) {
   return reduced;
 }
 
-std::string FormatZodiacLongitude(double x) {
-  const double a = ReduceLongitude(x).value_or(0.0);
+ZodiacPosition ToZodiacPosition(double longitude) {
+  // One reduction for the sign and the figures within it; a longitude that is not
+  // finite names no direction and reads as the start of Aries.
+  const double a = ReduceLongitude(longitude).value_or(0.0);
   const double d = std::floor(a);
   const double f = a - d;
   const double mm = 60.0 * f;
   const double m = std::floor(mm);
   const double s = std::floor(60.0 * (mm - m));
   const int whole = static_cast<int>(d);  // 0..359
-  const int k = whole / 30;
-  std::string text = std::to_string(whole % 30);
+  return {.Sign = whole / 30,
+          .Degrees = whole % 30,
+          .Minutes = static_cast<int>(m),
+          .Seconds = static_cast<int>(s)};
+}
+
+std::string FormatZodiacPosition(const ZodiacPosition& position) {
+  std::string text = std::to_string(position.Degrees);
   text += "\u00B0 ";
-  text += std::to_string(static_cast<int>(m));
+  text += std::to_string(position.Minutes);
   text += "' ";
-  text += std::to_string(static_cast<int>(s));
+  text += std::to_string(position.Seconds);
   text += "\" ";
-  text += SignAbbreviation(k);
+  text += SignAbbreviation(position.Sign);
   return text;
+}
+
+std::string FormatShortPosition(const ZodiacPosition& position) {
+  const auto two_digits = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
+  return two_digits(position.Degrees) + " " + std::string(SignAbbreviation(position.Sign)) + " " +
+         two_digits(position.Minutes);
+}
+
+std::string FormatZodiacLongitude(double x) {
+  return FormatZodiacPosition(ToZodiacPosition(x));
 }
 
 int NakshatraIndex(double sidereal_longitude) {

@@ -50,6 +50,11 @@ inline constexpr std::array<std::string_view, 27> kNakshatraNames = {"Ashwini",
                                                                      "Uttara Bhadrapada",
                                                                      "Revati"};
 
+// Index of a bare sign name (0..11) or nakshatra name (0..26), compared exactly
+// (case-sensitive); nothing for a name outside the tables.
+std::optional<int> FindSign(std::string_view sign);
+std::optional<int> FindNakshatra(std::string_view name);
+
 // The abbreviation of sign k (0..11).
 std::string_view SignAbbreviation(int k);
 
@@ -57,10 +62,28 @@ std::string_view SignAbbreviation(int k);
 // 360 is 0); nothing for NaN or an infinity, which name no direction at all.
 std::optional<double> ReduceLongitude(double degrees);
 
-// Degrees within the sign, minutes and seconds of a longitude reduced into [0, 360),
-// each truncated, followed by the sign abbreviation: 19° 27' 44" Lib. Longitudes come
-// from validated moments and are finite; should one not be, it reads as 0 degrees
-// rather than being looped over or cast.
+// A longitude as the zodiac reads it: the sign, 0 (Aries) to 11 (Pisces), and the
+// degrees (0..29), minutes and seconds within it. Every text of a position is
+// formatted from this, and every figure taken from a position is read here.
+struct ZodiacPosition {
+  int Sign = 0;
+  int Degrees = 0;
+  int Minutes = 0;
+  int Seconds = 0;
+};
+
+// The position of a longitude in degrees, each part truncated (seconds never carry
+// into minutes), after ReduceLongitude: -12.5 is 17 degrees 30 of Pisces, a full turn
+// is the start of Aries again, and a longitude that is not finite reads as 0.
+ZodiacPosition ToZodiacPosition(double longitude);
+
+// Degrees, minutes and seconds followed by the sign abbreviation: 19° 27' 44" Lib.
+std::string FormatZodiacPosition(const ZodiacPosition& position);
+
+// Two-digit degrees, the sign abbreviation and two-digit minutes: "13 Sco 18".
+std::string FormatShortPosition(const ZodiacPosition& position);
+
+// FormatZodiacPosition of the position of a longitude.
 std::string FormatZodiacLongitude(double x);
 
 // Nakshatra number 0..26 of a sidereal longitude in degrees (800 arc minutes each),

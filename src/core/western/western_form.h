@@ -5,8 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/form_failure.h"
-#include "core/place_lookup.h"
+#include "core/entry/form_failure.h"
+#include "core/entry/form_result.h"
+#include "core/entry/person_side.h"
+#include "core/entry/place_lookup.h"
+#include "core/places/clock.h"
 #include "core/western/western_positions.h"
 
 namespace lumora {
@@ -38,6 +41,11 @@ struct WesternFormSide {
   bool LongWest = false;
   int TimeZoneRow = 0;  // list position in the time-zone table, 0 .. 70
   bool DST = false;
+  // The birth place's IANA zone, where the atlas gave one: the clock then comes from the
+  // zone at the birth date and time, and the zone row and the DST box are not used.
+  std::string TimeZoneId;
+  // Which reading of a repeated hour the birth time means, where the hour occurred twice.
+  std::optional<ClockChoice> ClockReading;
 };
 
 struct WesternForm {
@@ -45,32 +53,9 @@ struct WesternForm {
   WesternFormSide Female;
 };
 
-enum class WesternSide { Male, Female };
-
-// The controls of one panel.
-enum class WesternControl {
-  Name,
-  Day,
-  Month,
-  Year,
-  Hour,
-  Minute,
-  Second,
-  City,
-  State,
-  Country,
-  LatDeg,
-  LatMin,
-  LatDirection,  // option pair optMLong
-  LongDeg,
-  LongMin,
-  LongDirection,  // option pair optMLat
-  TimeZone,
-  DST,
-};
-
-// The window's object name of a control: "txtMName", "cboFMonth", "optMLong" ...
-std::string WesternControlName(WesternSide side, WesternControl control);
+// The panels and controls of the form are those of both forms.
+using WesternSide = PersonSide;
+using WesternControl = FormControl;
 
 // ---------------------------------------------------------------- messages
 
@@ -81,39 +66,15 @@ using WesternFormMessage = FormFailure;
 
 // ---------------------------------------------------------------- lists
 
-enum class WesternList { Day, Month, Year, Hour, Minute, Second, TimeZone };
-
-// The entries of a drop-down list, in list order; the first is preselected.
-std::vector<std::string> WesternListEntries(WesternList list);
-
 // The first list text or time-zone row that its list does not offer, as a message
 // naming the list. The window's lists cannot hold such a value; a form record made
 // elsewhere can.
 std::optional<WesternFormMessage> FindWesternListFault(const WesternForm& form);
-
-// ---------------------------------------------------------------- key filters
-
-enum class WesternKeyFilter { Letters, Digits };
+std::optional<WesternFormMessage> FindWesternListFault(const WesternFormSide& panel,
+                                                       WesternSide side);
 
 // The longest text a latitude or longitude box takes.
 inline constexpr int kWesternCoordinateMaxLength = 3;
-
-// The filter of a text box: letters for the name and place boxes, digits for the
-// latitude and longitude boxes, none for the other controls.
-std::optional<WesternKeyFilter> WesternKeyFilterOf(WesternControl control);
-
-// Whether a typed character code passes the filter: nothing when it does, otherwise
-// the message to show after swallowing the key (the focus stays in the box).
-std::optional<WesternFormMessage> FilterWesternKey(WesternKeyFilter filter, int key_code);
-
-// ---------------------------------------------------------------- place look-up
-
-// The coordinate look-up of one panel: the first empty place box (city, state, country)
-// fails with its message and focus; otherwise the web-search query is the city, the
-// state and the country as typed, separated by blanks, then " Latitude Longitude".
-using WesternPlaceLookup = PlaceLookup;
-
-WesternPlaceLookup LookupWesternPlace(const WesternFormSide& panel, WesternSide side);
 
 // ---------------------------------------------------------------- validation and reading
 
@@ -121,9 +82,23 @@ WesternPlaceLookup LookupWesternPlace(const WesternFormSide& panel, WesternSide 
 // otherwise the first failure.
 std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form);
 
-// The birth data of one validated panel. The zone comes from the form's own copy of the
-// time-zone table. Throws std::invalid_argument for a field that does not convert,
-// which a validated form never holds.
-WesternBirthData ReadWesternBirthData(const WesternFormSide& side);
+// The birth data of one panel, its zone from the Western reading of the time-zone
+// table; the list fault or the coordinate box that does not hold a number refuses it.
+FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, WesternSide side);
+
+// The time-zone row that, with the DST box, expresses a standard offset from universal time
+// (signed seconds, east positive): a standard-time row where the table has one, else any
+// row of that offset; nothing when no row has it (Kathmandu's +05:45).
+std::optional<int> FindWesternZoneRow(int standard_offset_seconds);
+
+// The zone entry a panel shows for a clock that no row expresses: "Asia/Kathmandu, +05:45"
+// (the standard offset; the DST box carries the daylight hour).
+std::string WesternZoneEntryText(const PersonClock& clock);
+
+// The clock of a panel that names its zone, refused (focus on the panel's hour list) for a
+// time that never existed there or a repeated hour without a reading; nothing for a panel
+// without a zone.
+FormResult<std::optional<PersonClock>> ReadPanelClock(const WesternFormSide& side,
+                                                      WesternSide which);
 
 }  // namespace lumora

@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <cmath>
-#include <stdexcept>
 
+#include "core/ephemeris/astronomical_constants.h"
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/precise_moon.h"
@@ -18,15 +18,11 @@ namespace {
 // pi and 2 pi as the Western ephemeris has always stored them.
 constexpr double kPi = 3.14159265358979;
 constexpr double kTwoPi = 6.28318530717958;
-constexpr double kDegreesPerRadian = 57.2957795130823;
-constexpr double kDaysPerCentury = 36525.0;
 constexpr double kArcsecondsPerDegree = 3600.0;
 // Julian day number of 1900 January 0.5, the epoch of the sidereal-time series.
 constexpr double kJ1900 = 2415020.0;
 constexpr double kKeplerTolerance = 1e-12;
 constexpr int kKeplerIterationLimit = 100;
-
-constexpr std::string_view kDegreeSign = "\u00B0";
 
 // Mean elements of one body at an instant, angles in radians.
 struct OrbitState {
@@ -65,16 +61,6 @@ OrbitPoint PointOnOrbit(const OrbitState& orbit) {
   return {nu, r};
 }
 
-std::string TwoDigits(std::string_view text) {
-  std::string padded(text.size() < 2 ? 1 : 0, '0');
-  padded += text;
-  return padded;
-}
-
-std::string PositionText(double longitude) {
-  return ShortPositionText(FormatZodiacLongitude(longitude));
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- time bases
@@ -90,9 +76,13 @@ CivilDateTime PlanetDateTime(const WesternBirthData& data) {
   // comes off here as it does for the Moon and the angles, so every point of a chart
   // belongs to the same instant.
   const int daylight_saving = data.IsDST ? 1 : 0;
-  const sys_time<minutes> instant = date + hours{data.BirthHour} + minutes{data.BirthMinute} +
-                                    hours{data.ZoneAddHours} + minutes{data.ZoneAddMinutes} -
-                                    hours{daylight_saving};
+  const sys_time<minutes> clock_time = date + hours{data.BirthHour} + minutes{data.BirthMinute};
+  // An exact offset replaces the zone entry and the daylight hour; the planets' day count
+  // takes whole minutes, so a local-mean-time offset's seconds are rounded off.
+  const sys_time<minutes> instant =
+      data.UtcOffsetSeconds ? clock_time - round<minutes>(seconds{*data.UtcOffsetSeconds})
+                            : clock_time + hours{data.ZoneAddHours} + minutes{data.ZoneAddMinutes} -
+                                  hours{daylight_saving};
   const sys_days day_part = floor<days>(instant);
   const year_month_day ymd{day_part};
   const hh_mm_ss clock{instant - day_part};
@@ -151,20 +141,6 @@ double SolveKepler(double mean_anomaly, double eccentricity) {
     nu += kTwoPi;
   }
   return nu;
-}
-
-std::string ShortPositionText(std::string_view zodiac_text) {
-  const auto degree = zodiac_text.find(kDegreeSign);
-  const auto minute_mark =
-      degree == std::string_view::npos ? degree : zodiac_text.find('\'', degree);
-  if (minute_mark == std::string_view::npos || zodiac_text.size() < 3) {
-    throw std::invalid_argument("not a zodiac longitude text: " + std::string(zodiac_text));
-  }
-  const std::size_t minutes_begin = degree + kDegreeSign.size();
-  const std::string degrees = Trim(zodiac_text.substr(0, degree));
-  const std::string minutes = Trim(zodiac_text.substr(minutes_begin, minute_mark - minutes_begin));
-  const std::string sign = Trim(zodiac_text.substr(zodiac_text.size() - 3));
-  return TwoDigits(degrees) + " " + sign + " " + TwoDigits(minutes);
 }
 
 // ---------------------------------------------------------------- the points
@@ -299,8 +275,7 @@ LunarNodes CalculateLunarNodes(double d) {
 double DayNumberAt(double universal_time, double julian_day) {
   // julian_day is the noon-based number of the civil date: its midnight lies half a day
   // earlier, and J2000.0 is that number's noon of 1 January 2000.
-  constexpr double kJ2000DayNumber = 2451545.0;
-  return (julian_day - kJ2000DayNumber) - 0.5 + universal_time / 24.0;
+  return (julian_day - kJ2000) - 0.5 + universal_time / 24.0;
 }
 
 WesternChart CalculatePlanetPositions(const WesternBirthData& data, const WesternMoon& moon,
@@ -328,7 +303,8 @@ WesternChart CalculatePlanetPositions(const WesternBirthData& data, const Wester
       angles.Midheaven,
   };
   for (int i = 0; i < kWesternPointCount; ++i) {
-    chart.Positions[i] = PositionText(chart.Longitudes[i]);
+    chart.Zodiac[i] = ToZodiacPosition(chart.Longitudes[i]);
+    chart.Positions[i] = FormatShortPosition(chart.Zodiac[i]);
   }
   return chart;
 }

@@ -6,6 +6,7 @@
 
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
+#include "core/ephemeris/zodiac.h"
 
 namespace lumora {
 
@@ -50,6 +51,7 @@ inline constexpr std::array<std::string_view, kWesternPointCount> kWesternPointC
 struct WesternChart {
   WesternPositions Positions;
   std::array<double, kWesternPointCount> Longitudes{};
+  std::array<ZodiacPosition, kWesternPointCount> Zodiac{};  // each position in numbers
 };
 
 // ---------------------------------------------------------------- time bases
@@ -65,6 +67,7 @@ struct CivilDateTime {
 
 // The date-time of the planets and nodes: the clock date and time plus the signed zone
 // entry, carried across days, months and years; an hour earlier under daylight saving.
+// Where the exact offset is known, the clock date and time less that offset.
 CivilDateTime PlanetDateTime(const WesternBirthData& data);
 
 // Days from 1 January 2000, 12:00 UT; valid from 1 March 1900 to 28 February 2100
@@ -82,10 +85,6 @@ double ReduceRadians(double x);
 // True anomaly in radians for mean anomaly M (radians) and eccentricity e, by Newton's
 // iteration on Kepler's equation; in [0, 2 pi).
 double SolveKepler(double mean_anomaly, double eccentricity);
-
-// "13 Sco 18" from a FormatZodiacLongitude text: two-digit degrees, sign, two-digit
-// minutes; the seconds are dropped.
-std::string ShortPositionText(std::string_view zodiac_text);
 
 // ---------------------------------------------------------------- the points
 

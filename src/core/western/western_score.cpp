@@ -2,15 +2,11 @@
 
 #include <array>
 #include <cmath>
-#include <stdexcept>
-
-#include "core/text.h"
 
 namespace lumora {
 
 namespace {
 
-constexpr int kMoonSlot = static_cast<int>(WesternPoint::Moon);
 constexpr int kPointsPerDegree = 30;
 
 struct CommentBand {
@@ -27,17 +23,6 @@ constexpr std::array<CommentBand, 4> kCommentBands{{
 }};
 constexpr std::string_view kTopComment = "Very Good";
 
-int MoonDegrees(const WesternPositions& positions, const char* whose) {
-  const std::string_view text = positions[kMoonSlot];
-  const auto degrees = text.size() >= 2 ? ParseDigits(text.substr(0, 2)) : std::nullopt;
-  if (!degrees) {
-    throw std::invalid_argument(std::string("the ") + whose +
-                                " Moon position does not begin with its degrees: \"" +
-                                std::string(text) + "\"");
-  }
-  return *degrees;
-}
-
 }  // namespace
 
 std::string_view CompatibilityComment(int percentage) {
@@ -49,11 +34,11 @@ std::string_view CompatibilityComment(int percentage) {
   return kTopComment;
 }
 
-WesternScore ScoreWesternCompatibility(const WesternPositions& male_positions,
-                                       const WesternPositions& female_positions) {
+WesternScore ScoreWesternCompatibility(const ZodiacPosition& male_moon,
+                                       const ZodiacPosition& female_moon) {
   WesternScore score;
-  score.Power = MoonDegrees(male_positions, "male") * kPointsPerDegree;
-  score.Harmony = MoonDegrees(female_positions, "female") * kPointsPerDegree;
+  score.Power = male_moon.Degrees * kPointsPerDegree;
+  score.Harmony = female_moon.Degrees * kPointsPerDegree;
   // Both factors are multiples of 30, so the product over 100 is the whole number
   // 9 x dM x dF; rounding to nearest (ties to even) never changes it.
   const long product = static_cast<long>(score.Power) * score.Harmony;

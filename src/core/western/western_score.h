@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/western/western_positions.h"
+#include "core/ephemeris/zodiac.h"
 
 namespace lumora {
 
@@ -16,11 +16,10 @@ struct WesternScore {
   std::string Comment;
 };
 
-// Scores two position lists. Only slot 1 (the Moon) of each is read, and of it only the
-// two leading digits; a slot that does not begin with two digits is refused
-// (std::invalid_argument).
-WesternScore ScoreWesternCompatibility(const WesternPositions& male_positions,
-                                       const WesternPositions& female_positions);
+// Scores the two Moons. Only their whole degrees within the sign count: neither the
+// sign nor the minutes.
+WesternScore ScoreWesternCompatibility(const ZodiacPosition& male_moon,
+                                       const ZodiacPosition& female_moon);
 
 // "Very Bad" (20 or less), "Bad" (21 to 40), "Average" (41 to 60), "Good" (61 to 80),
 // "Very Good" (81 or more).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -30,6 +31,9 @@ struct WesternTestResult {
   WesternScore Score;
   WesternReportLabels Report;
   MoonModel Moon = MoonModel::Standard;  // the Moon both charts were computed with
+  // The clock of each person whose panel named a zone.
+  std::optional<PersonClock> MaleClock;
+  std::optional<PersonClock> FemaleClock;
 };
 
 // The result, or the message the form shows instead.

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "core/entry/key_filters.h"
 #include "ui/shell/rich_text.h"
 
 namespace lumora::ui {
@@ -46,6 +47,16 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
 void FilterKeys(QWidget& widget, KeyFilter::Rule rule, MessageService* messages) {
   widget.installEventFilter(new KeyFilter(std::move(rule), messages, &widget));
+}
+
+void FilterFormKeys(QWidget& widget, FormKind form, FormControl control, MessageService* messages) {
+  const std::optional<KeyRule> rule = KeyRuleOf(form, control);
+  if (!rule) {
+    return;
+  }
+  FilterKeys(
+      widget, [form, rule = *rule](int key_code) { return RefuseKey(form, rule, key_code); },
+      messages);
 }
 
 }  // namespace lumora::ui

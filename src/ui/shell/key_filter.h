@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/entry/person_side.h"
 #include "ui/shell/services.h"
 
 class QWidget;
@@ -29,5 +30,9 @@ class KeyFilter : public QObject {
 
 // Installs a filter with the rule on the widget.
 void FilterKeys(QWidget& widget, KeyFilter::Rule rule, MessageService* messages);
+
+// Installs the key rule that the form gives the control; nothing for a control that
+// takes any text.
+void FilterFormKeys(QWidget& widget, FormKind form, FormControl control, MessageService* messages);
 
 }  // namespace lumora::ui

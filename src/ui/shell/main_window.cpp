@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "ui/shell/settings_dialog.h"
 #include "ui/vedic/vedic_session.h"
 #include "ui/western/western_session.h"
 
@@ -22,6 +23,13 @@ void PlaceAtTopCentre(QWidget& window) {
   const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
   const QRect area = screen->availableGeometry();
   window.move(area.left() + (area.width() - window.frameGeometry().width()) / 2, area.top());
+}
+
+void FitToScreen(QWidget& window) {
+  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen->availableGeometry();
+  const QSize room(area.width() - kWindowFrameAllowance / 4, area.height() - kWindowFrameAllowance);
+  window.resize(window.size().boundedTo(room));
 }
 
 AboutBox::AboutBox(const Services& services, QWidget* parent) : QDialog(parent) {
@@ -62,6 +70,16 @@ AboutBox::AboutBox(const Services& services, QWidget* parent) : QDialog(parent) 
   BrowserService* browser = services.Browser;
   connect(home, &QLabel::linkActivated, this, [browser] { browser->Open(HomePageUrl()); });
   layout->addWidget(home);
+  // The place atlas is GeoNames data under CC BY 4.0, whose terms ask for this credit
+  // wherever the data is used.
+  auto* licence = new QLabel(tr("Lumora is free software under the MIT licence.\n"
+                                "Place data: GeoNames (geonames.org), CC BY 4.0"),
+                             this);
+  licence->setObjectName(QStringLiteral("lblLicence"));
+  licence->setAccessibleName(tr("Licence and data credits"));
+  licence->setWordWrap(true);
+  licence->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  layout->addWidget(licence);
   auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
   ok->setDefault(true);
@@ -108,9 +126,13 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   file->setObjectName(QStringLiteral("mnuFile"));
   QAction* print = file->addAction(tr("&Print"));
   print->setObjectName(QStringLiteral("mnuPrint"));
+  QAction* settings = file->addAction(tr("&Settings..."));
+  settings->setObjectName(QStringLiteral("mnuSettings"));
+  file->addSeparator();
   QAction* exit = file->addAction(tr("&Exit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(print, &QAction::triggered, this, &MainWindow::PrintWesternReport);
+  connect(settings, &QAction::triggered, this, &MainWindow::ShowSettings);
   connect(exit, &QAction::triggered, this, &MainWindow::ExitProgram);
   AddHelpMenu(*this, services_);
 
@@ -177,6 +199,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
 
   vedic_ = std::make_unique<VedicSession>(services_, this);
   western_ = std::make_unique<WesternSession>(services_, this);
+  moon_model_ = StoredMoonModel();
+  vedic_->SetMoonModel(moon_model_);
+  western_->SetMoonModel(moon_model_);
 
   setMinimumSize(640, 420);
   resize(1000, 640);
@@ -241,6 +266,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   event->accept();
   QApplication::quit();
+}
+
+void MainWindow::ApplyMoonModel(MoonModel model) {
+  moon_model_ = model;
+  StoreMoonModel(model);
+  vedic_->SetMoonModel(model);
+  western_->SetMoonModel(model);
+}
+
+void MainWindow::ShowSettings() {
+  SettingsDialog dialog(moon_model_, this);
+  if (dialog.exec() == QDialog::Accepted) {
+    ApplyMoonModel(dialog.ChosenMoonModel());
+  }
 }
 
 }  // namespace lumora::ui

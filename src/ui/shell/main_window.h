@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "core/ephemeris/moon_model.h"
 #include "ui/shell/services.h"
 
 class QLabel;
@@ -39,6 +40,11 @@ class MainWindow : public QMainWindow {
   VedicSession& Vedic() { return *vedic_; }
   WesternSession& Western() { return *western_; }
 
+  // The Moon both tests compute with: remembered between runs, changed in Settings.
+  MoonModel Moon() const { return moon_model_; }
+  // Remembers the choice and hands it to both tests.
+  void ApplyMoonModel(MoonModel model);
+
   // Re-places the controls: Exit follows the window's right edge, the heading and
   // the two test buttons are placed by the width of the screen.
   void PlaceControls();
@@ -49,6 +55,7 @@ class MainWindow : public QMainWindow {
   void PrintWesternReport();
   void BackToWesternInput();
   void ExitProgram();
+  void ShowSettings();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -68,6 +75,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<VedicSession> vedic_;
   std::unique_ptr<WesternSession> western_;
   bool exiting_ = false;
+  MoonModel moon_model_ = MoonModel::Standard;
 };
 
 // Twips (1/1440 inch) in device-independent pixels.
@@ -76,5 +84,12 @@ int Twips(int twips);
 // Places a top-level window horizontally centred on the screen with its top edge
 // at the top of the screen.
 void PlaceAtTopCentre(QWidget& window);
+
+// Room a window manager's title bar and borders take around a window.
+inline constexpr int kWindowFrameAllowance = 48;
+
+// Shrinks the window where needed so that it, its title bar and its buttons fit the
+// screen's available area.
+void FitToScreen(QWidget& window);
 
 }  // namespace lumora::ui

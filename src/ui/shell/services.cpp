@@ -1,9 +1,11 @@
 #include "ui/shell/services.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -11,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrlQuery>
+
+#include "documents/pdf_export.h"
 
 namespace lumora::ui {
 
@@ -39,6 +43,9 @@ class DesktopFiles final : public FileDialogService {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.DefaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!request.DefaultPath.isEmpty()) {
+      dialog.selectFile(request.DefaultPath);
+    }
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
   }
   QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override {
@@ -58,21 +65,7 @@ class DesktopPrinter final : public PrintService {
     if (dialog.exec() != QDialog::Accepted) {
       return false;
     }
-    document.print(&printer);
-    return true;
-  }
-  bool PrintImage(QWidget* parent, const QImage& image) override {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-      return false;
-    }
-    QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(page.topLeft(), size), image);
-    return painter.end();
+    return documents::PaintPages(document, printer) > 0;
   }
 };
 
@@ -95,7 +88,15 @@ QUrl HomePageUrl() {
 }
 
 QUrl HelpPageUrl() {
-  // The browser cannot read the program's resources, so the page is written out once.
+  // An installed program opens the page installed beside it (<prefix>/share/lumora/help),
+  // which every browser can read, confined ones included.
+  const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                            QStringLiteral("/../share/lumora/help/index.html"));
+  if (QFileInfo::exists(installed)) {
+    return QUrl::fromLocalFile(installed);
+  }
+  // Run from its build folder, the program writes the page out of its resources, which the
+  // browser cannot read.
   QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
   if (folder.isEmpty()) {
     folder = QDir::tempPath();

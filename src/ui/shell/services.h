@@ -4,7 +4,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "core/form_failure.h"
+#include "core/entry/form_failure.h"
 
 class QWidget;
 class QTextDocument;
@@ -31,6 +31,7 @@ struct FileDialogRequest {
   QString Title;
   QString Filter;
   QString DefaultSuffix;
+  QString DefaultPath;  // the file a save proposes; empty: none
 };
 
 class FileDialogService {
@@ -44,10 +45,9 @@ class FileDialogService {
 class PrintService {
  public:
   virtual ~PrintService() = default;
-  // Print through the print dialog (which can also print to a PDF file); false
-  // when cancelled or failed.
+  // Print through the print dialog (which can also print to a PDF file), laid out at
+  // the printer's resolution with numbered pages; false when cancelled or failed.
   virtual bool PrintDocument(QWidget* parent, QTextDocument& document) = 0;
-  virtual bool PrintImage(QWidget* parent, const QImage& image) = 0;
 };
 
 struct Services {

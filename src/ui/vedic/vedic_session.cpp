@@ -1,13 +1,20 @@
 #include "ui/vedic/vedic_session.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <utility>
 
+#include "core/vedic/entry/couple_file.h"
 #include "core/vedic/result/export_document.h"
+#include "core/vedic/result/match_document.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/entry/report_window.h"
@@ -45,6 +52,8 @@ void VedicSession::ShowInputForm() {
     form_->setAttribute(Qt::WA_DeleteOnClose);
     connect(form_, &BirthDetailsForm::MatchRequested, this, &VedicSession::Match);
     connect(form_, &BirthDetailsForm::OpenRequested, this, &VedicSession::OpenProfile);
+    connect(form_, &BirthDetailsForm::SaveCoupleRequested, this, &VedicSession::SaveCouple);
+    connect(form_, &BirthDetailsForm::OpenCoupleRequested, this, &VedicSession::OpenCouple);
     connect(form_, &BirthDetailsForm::TimeZoneHelpRequested, this,
             &VedicSession::ShowTimeZonePicker);
     form_->resize(form_->sizeHint().expandedTo(QSize(980, 560)));
@@ -93,7 +102,7 @@ void VedicSession::ShowTimeZonePicker(bool boy) {
 
 void VedicSession::Match() {
   const BirthForm entries = form_ ? form_->Entries() : BirthForm{};
-  MatchOutcome outcome = RunMatch(state_, entries);
+  MatchOutcome outcome = RunMatch(state_, entries, moon_model_);
   if (outcome.Failure) {
     services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
     if (form_) {
@@ -121,12 +130,20 @@ void VedicSession::ShowResult(const MatchResult& result) {
     }
   });
   connect(result_, &ResultWindow::SaveRequested, this, &VedicSession::Save);
+  connect(result_, &ResultWindow::SavePdfRequested, this, &VedicSession::SavePdf);
+  connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
   result_->ShowRashiInformation(state_.BoyRashi);
   result_->ShowRashiInformation(state_.GirlRashi);
   result_->ShowNakshatraInformation(state_.BoyNakshatra);
   result_->ShowNakshatraInformation(state_.GirlNakshatra);
   result_->SetGrid(result.Grid);
   result_->AppendReport(result.Report);
+  charts_ =
+      ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
+  if (charts_) {
+    result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
+    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
+  }
   if (form_) {
     form_->hide();
   }
@@ -134,6 +151,15 @@ void VedicSession::ShowResult(const MatchResult& result) {
   result_->show();
   result_->raise();
   result_->activateWindow();
+}
+
+void VedicSession::UpdateScoreRange(int minutes) {
+  if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
+    return;
+  }
+  charts_->Range =
+      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon);
+  result_->ShowScoreRange(*charts_->Range);
 }
 
 void VedicSession::CloseResult() {
@@ -153,26 +179,129 @@ void VedicSession::Save() {
   if (!result_ || !last_) {
     return;
   }
-  const ReportDocument document = BuildExportDocument(
-      result_->SelectedTab(), result_->ReadExportInputs(state_, last_->Kootas, last_->Texts));
-  if (document.empty()) {
+  const int tab = result_->SelectedTab();
+  ExportInputs inputs = MakeExportInputs(state_, *last_);
+  if (charts_) {
+    inputs.ChartsSection = ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails,
+                                                last_->BoyMoment, last_->GirlMoment, kCreditLine);
+  }
+  const ReportDocument document = BuildExportDocument(tab, inputs);
+  auto pdf =
+      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), ChartsSectionForPdf());
+  if (document.empty() || !pdf) {
     return;  // "About Software" has no document
   }
   if (!report_) {
     report_ = new ReportWindow(
         services_, [this] { return CurrentProfileValues(state_); }, result_);
   }
-  report_->ShowDocument(document);
+  report_->ShowDocument(document, std::move(*pdf), PdfStem());
   PlaceAtTopCentre(*report_);
   report_->open();
 }
 
-void VedicSession::OpenProfile() {
-  const QString path = services_.Files->OpenFileName(
-      form_, {QStringLiteral("Select the source file"), QStringLiteral("Lumo Free Tarvik (*.kun)"),
-              QStringLiteral("kun")});
+void VedicSession::SaveCouple() {
+  if (!form_) {
+    return;
+  }
+  const BirthForm entries = form_->Entries();
+  const QString stem = QString::fromStdString(CoupleFileStem(entries.Boy.Name, entries.Girl.Name));
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = services_.Files->SaveFileName(
+      form_, {QStringLiteral("Save Couple"), QStringLiteral("Couple files (*.lumora)"),
+              QStringLiteral("lumora"), QDir(folder).filePath(stem + QStringLiteral(".lumora"))});
   if (path.isEmpty()) {
     return;  // cancelled
+  }
+  // The earlier file is replaced only once the new one is complete.
+  const std::string bytes = WriteCoupleFile(entries);
+  QSaveFile file(path);
+  const bool saved = file.open(QIODevice::WriteOnly) &&
+                     file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                         static_cast<qint64>(bytes.size()) &&
+                     file.commit();
+  if (!saved) {
+    const QString message = QStringLiteral("The couple file %1 could not be saved (%2).")
+                                .arg(QDir::toNativeSeparators(path), file.errorString());
+    services_.Messages->Show(form_, message, MessageIcon::Error);
+    form_->statusBar()->showMessage(message);
+    return;
+  }
+  form_->statusBar()->showMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void VedicSession::OpenCouple() {
+  const QString path = services_.Files->OpenFileName(
+      form_, {QStringLiteral("Open Couple"), QStringLiteral("Couple files (*.lumora)"),
+              QStringLiteral("lumora"), QString()});
+  if (!path.isEmpty()) {
+    OpenCoupleFile(path);
+  }
+}
+
+void VedicSession::OpenCoupleFile(const QString& path) {
+  QFile file(path);
+  QByteArray bytes;
+  if (!file.open(QIODevice::ReadOnly)) {
+    services_.Messages->Show(form_,
+                             QStringLiteral("The couple file %1 could not be read (%2).")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString()),
+                             MessageIcon::Error);
+    return;
+  }
+  // A couple file is small; reading one byte more than the limit is enough to refuse it.
+  bytes = file.read(static_cast<qint64>(kCoupleMaxBytes) + 1);
+  const FormResult<BirthForm> couple =
+      ReadCoupleFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (const auto* failure = std::get_if<FormFailure>(&couple)) {
+    services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
+    return;
+  }
+  ShowInputForm();
+  form_->SetEntries(std::get<BirthForm>(couple));
+  Match();
+}
+
+ReportDocument VedicSession::ChartsSectionForPdf() const {
+  if (!charts_ || !last_) {
+    return {};
+  }
+  // A shared document names its source once, at its end.
+  return ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails, last_->BoyMoment,
+                              last_->GirlMoment, nullptr);
+}
+
+QString VedicSession::PdfStem() const {
+  return QString::fromStdString(CoupleFileStem(state_.BoyDetails.Name, state_.GirlDetails.Name));
+}
+
+void VedicSession::SavePdf() {
+  if (!result_ || !last_) {
+    return;
+  }
+  const auto document =
+      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues());
+  if (!document) {
+    result_->ShowStatus(tr("The About Software page has no document to save"));
+    return;
+  }
+  if (const auto status = SaveDocumentAsPdf(result_, services_, *document, PdfStem())) {
+    result_->ShowStatus(*status);
+  }
+}
+
+void VedicSession::OpenProfile() {
+  const QString path = services_.Files->OpenFileName(
+      form_, {QStringLiteral("Select the source file"),
+              QStringLiteral("Lumora readings (*.lumora *.kun);;Couple files (*.lumora);;Lumo Free "
+                             "Tarvik (*.kun)"),
+              QStringLiteral("kun"), QString()});
+  if (path.isEmpty()) {
+    return;  // cancelled
+  }
+  if (HasCoupleExtension(path.toStdString())) {
+    OpenCoupleFile(path);
+    return;
   }
   QFile file(path);
   QByteArray bytes;

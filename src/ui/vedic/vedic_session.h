@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <optional>
 
+#include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
 #include "ui/shell/services.h"
 
@@ -36,26 +37,40 @@ class VedicSession : public QObject {
   TimeZonePicker* Picker() const;
   const MatchState& State() const { return state_; }
 
+  // The Moon the next match computes with.
+  void SetMoonModel(MoonModel model) { moon_model_ = model; }
+
  public slots:
   void Match();
   void OpenProfile();
+  void SaveCouple();
+  void OpenCouple();
   void Back();
   void CloseResult();
   void Save();
+  void SavePdf();
   void ShowTimeZonePicker(bool boy);
 
  private:
   void ShowResult(const MatchResult& result);
+  QString PdfStem() const;
+  ReportDocument ChartsSectionForPdf() const;
+  // Opens a couple file: refills both sides of the form and runs the match; a file
+  // that is refused changes nothing.
+  void OpenCoupleFile(const QString& path);
+  void UpdateScoreRange(int minutes);
 
   Services services_;
   QMainWindow* main_window_;
   MatchState state_;
   std::optional<MatchResult> last_;
+  std::optional<ChartsAndDoshas> charts_;  // of the last match
   QPointer<BirthDetailsForm> form_;
   QPointer<ResultWindow> result_;
   QPointer<ReportWindow> report_;
   QPointer<TimeZonePicker> picker_;
   bool picker_for_boy_ = true;
+  MoonModel moon_model_ = MoonModel::Standard;
 };
 
 }  // namespace lumora::ui

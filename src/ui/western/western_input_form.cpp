@@ -11,33 +11,43 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/entry/time_zones.h"
+#include "core/places/clock.h"
+#include "core/places/place_form.h"
+#include "core/text.h"
+#include "ui/common/place_finder.h"
 #include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 
+#include "core/entry/date_lists.h"
+#include "core/entry/key_filters.h"
+#include "core/entry/time_zones.h"
+
 namespace lumora::ui {
 
 namespace {
 
-QString ControlName(WesternSide side, WesternControl control) {
-  return ToQString(WesternControlName(side, control));
+QString ObjectName(WesternSide side, WesternControl control) {
+  return ToQString(ControlName(side, control));
 }
 
 // The two options of a direction pair are the pair's name with "_0" and "_1".
 QString OptionName(WesternSide side, WesternControl pair, int index) {
-  return ControlName(side, pair) + QLatin1Char('_') + QString::number(index);
+  return ObjectName(side, pair) + QLatin1Char('_') + QString::number(index);
 }
 
-QComboBox* List(QWidget* parent, WesternSide side, WesternControl control, WesternList list,
-                const QString& accessible_name) {
+QComboBox* List(QWidget* parent, WesternSide side, WesternControl control,
+                const std::vector<std::string>& entries, const QString& accessible_name) {
   auto* box = new QComboBox(parent);
-  box->setObjectName(ControlName(side, control));
+  box->setObjectName(ObjectName(side, control));
   box->setAccessibleName(accessible_name);
-  for (const std::string& entry : WesternListEntries(list)) {
+  for (const std::string& entry : entries) {
     box->addItem(ToQString(entry));
   }
   box->setCurrentIndex(0);
@@ -129,25 +139,13 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
 QLineEdit* WesternInputForm::TextBox(QWidget* parent, WesternSide side, WesternControl control,
                                      const QString& accessible_name) {
   auto* edit = new QLineEdit(parent);
-  edit->setObjectName(ControlName(side, control));
+  edit->setObjectName(ObjectName(side, control));
   edit->setAccessibleName(accessible_name);
-  const std::optional<WesternKeyFilter> filter = WesternKeyFilterOf(control);
-  if (!filter) {
-    return edit;
-  }
-  if (*filter == WesternKeyFilter::Digits) {
+  if (KeyRuleOf(FormKind::Western, control) == KeyRule::Digits) {
     edit->setMaxLength(kWesternCoordinateMaxLength);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
   }
-  FilterKeys(
-      *edit,
-      [rule = *filter](int key_code) -> std::optional<std::string> {
-        if (auto refused = FilterWesternKey(rule, key_code)) {
-          return refused->Message;
-        }
-        return std::nullopt;
-      },
-      services_.Messages);
+  FilterFormKeys(*edit, FormKind::Western, control, services_.Messages);
   return edit;
 }
 
@@ -176,14 +174,15 @@ QGroupBox* WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
   p.Name = TextBox(frame, side, C::Name, tr("Name"));
   add_wide(QStringLiteral("Name:"), p.Name);
 
-  p.Day = List(frame, side, C::Day, WesternList::Day, tr("Birth Day"));
-  p.Month = List(frame, side, C::Month, WesternList::Month, tr("Birth Month"));
-  p.Year = List(frame, side, C::Year, WesternList::Year, tr("Birth Year"));
+  p.Day = List(frame, side, C::Day, DateTimeListEntries(DateTimeList::Day), tr("Birth Day"));
+  p.Month =
+      List(frame, side, C::Month, DateTimeListEntries(DateTimeList::Month), tr("Birth Month"));
+  p.Year = List(frame, side, C::Year, DateTimeListEntries(DateTimeList::Year), tr("Birth Year"));
   add_row(QStringLiteral("Date of Birth:"), p.Day, Row({p.Day, p.Month, p.Year}));
 
-  p.Hour = List(frame, side, C::Hour, WesternList::Hour, tr("Hour"));
-  p.Minute = List(frame, side, C::Minute, WesternList::Minute, tr("Minute"));
-  p.Second = List(frame, side, C::Second, WesternList::Second, tr("Second"));
+  p.Hour = List(frame, side, C::Hour, DateTimeListEntries(DateTimeList::Hour), tr("Hour"));
+  p.Minute = List(frame, side, C::Minute, DateTimeListEntries(DateTimeList::Minute), tr("Minute"));
+  p.Second = List(frame, side, C::Second, DateTimeListEntries(DateTimeList::Second), tr("Second"));
   add_row(QStringLiteral("Time Of Birth:"), p.Hour,
           Row({p.Hour, p.Minute, p.Second, Hint(QStringLiteral("HH/MM/SS"), frame)}));
 
@@ -196,8 +195,8 @@ QGroupBox* WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
 
   p.LookUp = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), frame);
   p.LookUp->setObjectName(male ? QStringLiteral("Command1") : QStringLiteral("Command2"));
-  p.LookUp->setAccessibleDescription(
-      tr("Opens a web search for the latitude and longitude of the place"));
+  p.LookUp->setAccessibleName(tr("Find latitude and longitude"));
+  p.LookUp->setAccessibleDescription(tr("Opens the place search of the atlas"));
   p.LookUp->setAutoDefault(false);
   grid->addLayout(Row({p.LookUp}), row++, 1);
 
@@ -231,19 +230,44 @@ QGroupBox* WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
   longitude->insertSpacing(3, 12);
   add_row(QStringLiteral("Longitude:"), p.LongDeg, longitude);
 
-  p.TimeZone = List(frame, side, C::TimeZone, WesternList::TimeZone, tr("Time Zone"));
+  p.TimeZone = List(frame, side, C::TimeZone, TimeZoneEntryTexts(), tr("Time Zone"));
   // Wide enough for the longest row, so that every zone reads in full.
   p.TimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   add_wide(QStringLiteral("Time Zone:"), p.TimeZone);
 
   p.DST = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
-  p.DST->setObjectName(ControlName(side, C::DST));
+  p.DST->setObjectName(ObjectName(side, C::DST));
   grid->addWidget(p.DST, row++, 1);
+  const QString prefix = male ? QStringLiteral("M") : QStringLiteral("F");
+  p.ClockLine = new QLabel(frame);
+  p.ClockLine->setObjectName(QStringLiteral("lbl") + prefix + QStringLiteral("Clock"));
+  p.ClockLine->setAccessibleName(tr("Clock of the birth place"));
+  p.ClockLine->setWordWrap(true);
+  // Room for a caution's second line, so that the form keeps its size as the clock changes.
+  p.ClockLine->setMinimumHeight(2 * p.ClockLine->fontMetrics().lineSpacing());
+  p.ClockLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  grid->addWidget(p.ClockLine, row++, 1);
+  p.Reading = new QComboBox(frame);
+  p.Reading->setObjectName(QStringLiteral("cbo") + prefix + QStringLiteral("ClockReading"));
+  p.Reading->setAccessibleName(tr("Which reading of the repeated hour"));
+  p.Reading->setVisible(false);
+  grid->addWidget(p.Reading, row++, 1);
   grid->setRowStretch(row, 1);
 
-  const Panel* panel = &p;
+  Panel* panel = &p;
   connect(p.LookUp, &QPushButton::clicked, this,
           [this, panel, side] { LookUpPlace(*panel, side); });
+  auto* completer =
+      new PlaceCompleter(p.City, QStringLiteral("cmp") + prefix + QStringLiteral("City"));
+  connect(completer, &PlaceCompleter::PlaceChosen, this,
+          [this, side](const Place& place) { FillFromPlace(side, place); });
+  for (QComboBox* list : {p.Day, p.Month, p.Year, p.Hour, p.Minute}) {
+    connect(list, &QComboBox::currentIndexChanged, this, [this, panel] { RefreshClock(*panel); });
+  }
+  // A zone chosen or a box ticked by hand always wins over the atlas.
+  connect(p.TimeZone, &QComboBox::activated, this, [this, panel] { EndAtlasHold(*panel); });
+  connect(p.DST, &QCheckBox::clicked, this, [this, panel] { EndAtlasHold(*panel); });
+  connect(p.Reading, &QComboBox::activated, this, [this, panel] { RefreshClock(*panel); });
   return frame;
 }
 
@@ -269,6 +293,10 @@ WesternFormSide WesternInputForm::Read(const Panel& p) {
   out.LongWest = p.West->isChecked();
   out.TimeZoneRow = p.TimeZone->currentIndex();
   out.DST = p.DST->isChecked();
+  out.TimeZoneId = p.TimeZoneId;
+  if (const QVariant choice = p.Reading->currentData(); choice.isValid()) {
+    out.ClockReading = static_cast<ClockChoice>(choice.toInt());
+  }
   return out;
 }
 
@@ -294,14 +322,96 @@ void WesternInputForm::Apply(const WesternFormMessage& message) {
   target->setFocus(Qt::OtherFocusReason);
 }
 
-void WesternInputForm::LookUpPlace(const Panel& panel, WesternSide side) {
-  const WesternPlaceLookup lookup = LookupWesternPlace(Read(panel), side);
-  if (lookup.Failure) {
-    services_.Messages->Show(this, ToQString(lookup.Failure->Message), lookup.Failure->Icon);
-    Apply(*lookup.Failure);
+void WesternInputForm::LookUpPlace(Panel& panel, WesternSide side) {
+  PlaceSearchDialog dialog(panel.City->text(), this);
+  if (dialog.exec() != QDialog::Accepted) {
     return;
   }
-  services_.Browser->Open(WebSearchUrl(ToQString(lookup.Query)));
+  if (const auto place = dialog.ChosenPlace()) {
+    FillFromPlace(side, *place);
+  }
+}
+
+void WesternInputForm::FillFromPlace(WesternSide side, const Place& place) {
+  Panel& p = side == WesternSide::Male ? male_ : female_;
+  p.City->setText(ToQString(place.Name));
+  p.State->setText(ToQString(place.State));
+  p.Country->setText(ToQString(place.Country));
+  const CoordinateFormValues c = CoordinatesOf(place);
+  p.LatDeg->setText(QString::number(c.LatDeg));
+  p.LatMin->setText(QString::number(c.LatMin));
+  (c.North ? p.North : p.South)->setChecked(true);
+  p.LongDeg->setText(QString::number(c.LongDeg));
+  p.LongMin->setText(QString::number(c.LongMin));
+  (c.East ? p.East : p.West)->setChecked(true);
+  p.TimeZoneId = place.TimeZone;
+  RefreshClock(p);
+}
+
+void WesternInputForm::RefreshClock(Panel& p) {
+  if (p.TimeZoneId.empty()) {
+    return;
+  }
+  const WesternFormSide entries = Read(p);
+  const auto number = [](const std::string& text) { return ParseInteger(text).value_or(0); };
+  const LocalDateTime when{number(entries.Year), p.Month->currentIndex() + 1, number(entries.Day),
+                           number(entries.Hour), number(entries.Minute)};
+  const auto clock = ReadZoneClock(p.TimeZoneId, when);
+  const auto* zone = std::get_if<ZoneClock>(&clock);
+  const bool repeated = zone && zone->Readings.size() == 2;
+  {
+    const QSignalBlocker quiet(p.Reading);
+    const QVariant kept = p.Reading->currentData();
+    p.Reading->clear();
+    if (repeated) {
+      p.Reading->addItem(tr("This hour occurred twice: choose which"));
+      p.Reading->addItem(tr("Earlier, %1 %2 (daylight time)")
+                             .arg(ToQString(zone->Readings[0].Abbreviation),
+                                  ToQString(FormatUtcOffset(zone->Readings[0].UtcOffsetSeconds))),
+                         static_cast<int>(ClockChoice::Earlier));
+      p.Reading->addItem(tr("Later, %1 %2 (standard time)")
+                             .arg(ToQString(zone->Readings[1].Abbreviation),
+                                  ToQString(FormatUtcOffset(zone->Readings[1].UtcOffsetSeconds))),
+                         static_cast<int>(ClockChoice::Later));
+      if (kept.isValid()) {
+        p.Reading->setCurrentIndex(p.Reading->findData(kept));
+      }
+    }
+  }
+  p.Reading->setVisible(repeated);
+
+  const auto reading = ReadPersonClock(p.TimeZoneId, when, Read(p).ClockReading, "");
+  if (const auto* failure = std::get_if<FormFailure>(&reading)) {
+    p.ClockLine->setText(ToQString(failure->Message));
+    return;
+  }
+  const PersonClock& person = std::get<PersonClock>(reading);
+  const int standard = person.Reading.UtcOffsetSeconds - (person.Reading.IsDaylight ? 3600 : 0);
+  const QSignalBlocker quiet(p.TimeZone);
+  // The person's own entry beyond the table, where no row expresses the zone.
+  while (p.TimeZone->count() > kTimeZoneCount) {
+    p.TimeZone->removeItem(kTimeZoneCount);
+  }
+  if (const auto row = FindWesternZoneRow(standard)) {
+    p.TimeZone->setCurrentIndex(*row);
+  } else {
+    p.TimeZone->addItem(ToQString(WesternZoneEntryText(person)));
+    p.TimeZone->setCurrentIndex(kTimeZoneCount);
+  }
+  p.DST->setChecked(person.Reading.IsDaylight);
+  p.ClockLine->setText(ToQString(DescribeClock(person)));
+}
+
+void WesternInputForm::EndAtlasHold(Panel& p) {
+  p.TimeZoneId.clear();
+  p.ClockLine->clear();
+  p.Reading->clear();
+  p.Reading->setVisible(false);
+  // The person's own entry goes with the hold unless it is still the chosen one, where
+  // the check of the list then asks for a zone of the table.
+  if (p.TimeZone->count() > kTimeZoneCount && p.TimeZone->currentIndex() < kTimeZoneCount) {
+    p.TimeZone->removeItem(kTimeZoneCount);
+  }
 }
 
 }  // namespace lumora::ui

@@ -2,12 +2,14 @@
 
 #include <QMainWindow>
 
+#include "core/places/atlas.h"
 #include "core/western/western_form.h"
 #include "ui/shell/services.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -25,6 +27,9 @@ class WesternInputForm : public QMainWindow {
   // After a refused run or look-up: focus the control the message names; for an option
   // pair, select its preset option first. A message without a control changes nothing.
   void Apply(const WesternFormMessage& message);
+  // Fills one panel from a place of the atlas: place names, coordinates and the clock at
+  // the entered birth date and time, which then follows the date and time.
+  void FillFromPlace(WesternSide side, const Place& place);
 
  signals:
   void CalculateRequested();
@@ -53,13 +58,18 @@ class WesternInputForm : public QMainWindow {
     QRadioButton* West = nullptr;
     QComboBox* TimeZone = nullptr;
     QCheckBox* DST = nullptr;
+    QLabel* ClockLine = nullptr;   // the zone and offset the atlas's clock gives
+    QComboBox* Reading = nullptr;  // which reading of a repeated hour, shown only then
+    std::string TimeZoneId;        // while the atlas holds the clock
   };
 
   QGroupBox* BuildPanel(Panel& panel, WesternSide side);
   QLineEdit* TextBox(QWidget* parent, WesternSide side, WesternControl control,
                      const QString& accessible_name);
   static WesternFormSide Read(const Panel& panel);
-  void LookUpPlace(const Panel& panel, WesternSide side);
+  void LookUpPlace(Panel& panel, WesternSide side);
+  void RefreshClock(Panel& panel);
+  void EndAtlasHold(Panel& panel);
 
   Services services_;
   Panel male_;

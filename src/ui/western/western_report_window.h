@@ -27,6 +27,8 @@ class WesternReportWindow : public QWidget {
     QLabel* City = nullptr;
     QLabel* State = nullptr;
     QLabel* Country = nullptr;
+    QLabel* MoonCaption = nullptr;  // shown only for the precise Moon
+    QLabel* Moon = nullptr;
   };
 
   PersonLabels male_;

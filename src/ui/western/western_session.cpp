@@ -1,6 +1,10 @@
 #include "ui/western/western_session.h"
 
 #include <QMainWindow>
+#include <QTextDocument>
+
+#include "core/western/western_document.h"
+#include "documents/document_layout.h"
 
 #include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
@@ -66,8 +70,12 @@ WesternReportWindow& WesternSession::EnsureReport() {
 }
 
 void WesternSession::PrintReport() {
-  WesternReportWindow& report = EnsureReport();
-  services_.Printer->PrintImage(main_window_, report.grab().toImage());
+  EnsureReport();
+  // The report as a document, so the printer lays out vector text at its own
+  // resolution; before any run the report's labels are empty.
+  QTextDocument document;
+  documents::RenderDocument(ComposeWesternDocument(last_.value_or(WesternTestResult{})), document);
+  services_.Printer->PrintDocument(main_window_, document);
 }
 
 void WesternSession::BackToInputForm() {
@@ -87,7 +95,7 @@ void WesternSession::Calculate() {
   if (!form_) {
     return;
   }
-  WesternTestOutcome outcome = RunWesternTest(form_->Entries());
+  WesternTestOutcome outcome = RunWesternTest(form_->Entries(), moon_model_);
   if (const auto* message = std::get_if<WesternFormMessage>(&outcome)) {
     services_.Messages->Show(form_, ToQString(message->Message), message->Icon);
     form_->Apply(*message);

@@ -27,7 +27,7 @@ class WesternSession : public QObject {
   void ShowInputForm();
   // Hides both windows; they keep their contents.
   void HideAll();
-  // Prints an image of the report window as displayed, creating it first when needed.
+  // Prints the report (creating its window first when needed) as a document.
   void PrintReport();
   // From the report back to the input form.
   void BackToInputForm();
@@ -39,6 +39,9 @@ class WesternSession : public QObject {
   WesternInputForm* Form() const;
   WesternReportWindow* Report() const;
   const std::optional<WesternTestResult>& LastResult() const { return last_; }
+
+  // The Moon the next test computes with.
+  void SetMoonModel(MoonModel model) { moon_model_ = model; }
 
  public slots:
   // Validates the form, runs the test and shows the report; or shows the message.
@@ -52,6 +55,7 @@ class WesternSession : public QObject {
   std::optional<WesternTestResult> last_;
   QPointer<WesternInputForm> form_;
   QPointer<WesternReportWindow> report_;
+  MoonModel moon_model_ = MoonModel::Standard;
 };
 
 }  // namespace lumora::ui

@@ -1,5 +1,7 @@
 #include "support/stand_ins.h"
 
+#include "documents/pdf_export.h"
+
 #include <QDir>
 #include <QPainter>
 #include <QPrinter>
@@ -27,22 +29,9 @@ bool PdfPrinter::PrintDocument(QWidget*, QTextDocument& document) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdf_path);
-  document.print(&printer);
+  last_text = document.toPlainText();
   ++printed;
-  return true;
-}
-
-bool PdfPrinter::PrintImage(QWidget*, const QImage& image) {
-  last_image = image;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(pdf_path);
-  QPainter painter(&printer);
-  QSize size = image.size();
-  size.scale(painter.viewport().size(), Qt::KeepAspectRatio);
-  painter.drawImage(QRect(QPoint(0, 0), size), image);
-  ++printed;
-  return painter.end();
+  return lumora::documents::PaintPages(document, printer) > 0;
 }
 
 void Screenshot(QWidget* widget, const QString& name) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <vector>
 
@@ -41,13 +43,19 @@ class ScriptedFiles : public ui::FileDialogService {
 class PdfPrinter : public ui::PrintService {
  public:
   bool PrintDocument(QWidget* parent, QTextDocument& document) override;
-  bool PrintImage(QWidget* parent, const QImage& image) override;
   QString pdf_path;
   int printed = 0;
-  QImage last_image;
+  QString last_text;  // the plain text of the last printed document
 };
 
 struct StandIns {
+  // Remembered settings go to a folder of this test's own, never the user's, and start
+  // from the program's defaults.
+  StandIns() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_dir.path());
+  }
+  QTemporaryDir settings_dir;
   RecordingMessages messages;
   RecordingBrowser browser;
   ScriptedFiles files;

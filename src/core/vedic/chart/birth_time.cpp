@@ -97,25 +97,25 @@ LocalClock ClockAfter(const BirthMoment& moment, long long seconds) {
           static_cast<int>(clock.seconds().count())};
 }
 
-int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds) {
+int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds, MoonModel model) {
   const ChartInstant instant = ShiftedInstant(BirthInstant(moment), seconds);
   switch (kind) {
     case WindowKind::Nakshatra:
-      return NakshatraIndex(SiderealMoonAt(instant));
+      return NakshatraIndex(SiderealMoonAt(instant, model));
     case WindowKind::Pada:
-      return PadaIndex(SiderealMoonAt(instant));
+      return PadaIndex(SiderealMoonAt(instant, model));
     case WindowKind::Rashi:
-      return SignOf(SiderealMoonAt(instant));
+      return SignOf(SiderealMoonAt(instant, model));
     case WindowKind::Lagna:
       return SignOf(SiderealLagnaAt(instant));
   }
   return 0;
 }
 
-BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment) {
+BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment, MoonModel model) {
   BirthTimeWindows out;
   const ChartInstant birth = BirthInstant(moment);
-  const double moon = SiderealMoonAt(birth);
+  const double moon = SiderealMoonAt(birth, model);
   out.Nakshatra = NakshatraIndex(moon);
   out.Pada = PadaIndex(moon) % kPadasPerNakshatra + 1;
   out.Rashi = SignOf(moon);
@@ -123,7 +123,7 @@ BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment) {
   for (int k = 0; k < kWindowKindCount; ++k) {
     const auto kind = static_cast<WindowKind>(k);
     auto state_at = [&](long long seconds) {
-      return WindowStateAt(moment, kind, static_cast<double>(seconds));
+      return WindowStateAt(moment, kind, static_cast<double>(seconds), model);
     };
     const auto [from, from_limit] =
         EdgeOfState(state_at, 0, -1, kWindowSearchSeconds, StepOf(kind));
@@ -144,10 +144,10 @@ bool IsUncertaintyChoice(int minutes) {
          kUncertaintyChoices.end();
 }
 
-std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes) {
+std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes, MoonModel model) {
   const ChartInstant birth = BirthInstant(moment);
   auto state_of = [&](long long seconds) {
-    const double moon = SiderealMoonAt(ShiftedInstant(birth, static_cast<double>(seconds)));
+    const double moon = SiderealMoonAt(ShiftedInstant(birth, static_cast<double>(seconds)), model);
     return MoonState{SignOf(moon), NakshatraIndex(moon)};
   };
   // Signs and nakshatras change together or apart; one code for the pair lets the
@@ -207,8 +207,10 @@ ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
   return range;
 }
 
-ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes) {
-  return ScoreRangeOf(MoonStatesWithin(boy, minutes), MoonStatesWithin(girl, minutes), minutes);
+ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes,
+                               MoonModel model) {
+  return ScoreRangeOf(MoonStatesWithin(boy, minutes, model), MoonStatesWithin(girl, minutes, model),
+                      minutes);
 }
 
 }  // namespace lumora

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
 
 namespace lumora {
 
@@ -26,7 +27,9 @@ std::string FormatLocalClock(const LocalClock& clock);
 // "05:12:40".
 std::string FormatClockTime(const LocalClock& clock);
 
-// The person's clock reading a number of seconds after the entered birth time.
+// The person's clock reading a number of seconds after the entered birth time. The clock
+// keeps the offset from universal time that it had at the birth: a change of daylight
+// saving within the searched days is not followed.
 LocalClock ClockAfter(const BirthMoment& moment, long long seconds);
 
 // What a birth-time window holds constant.
@@ -63,9 +66,11 @@ struct BirthTimeWindows {
 
 // The state a window of the kind holds, at an offset in seconds from the entered time:
 // the nakshatra, the absolute pada 0..107, the Moon sign or the Lagna sign.
-int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds);
+int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds,
+                  MoonModel model = MoonModel::Standard);
 
-BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment);
+BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment,
+                                      MoonModel model = MoonModel::Standard);
 
 // A Moon state as the kootas read it.
 struct MoonState {
@@ -83,7 +88,8 @@ bool IsUncertaintyChoice(int minutes);
 
 // Every Moon state the person passes through while the birth time moves over
 // +-minutes, earliest first.
-std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes);
+std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes,
+                                        MoonModel model = MoonModel::Standard);
 
 // The lowest and highest totals over every pair of the two persons' reachable Moon
 // states, and the kootas (in koota order, 0..7) whose points are not the same for all
@@ -98,6 +104,7 @@ struct ScoreRange {
 ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
                         const std::vector<MoonState>& girl_states, int minutes);
 
-ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes);
+ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes,
+                               MoonModel model = MoonModel::Standard);
 
 }  // namespace lumora

@@ -1,5 +1,7 @@
 #include "core/vedic/chart/charts_and_doshas.h"
 
+#include <cmath>
+
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/vedic/match/koota_tables.h"
@@ -43,21 +45,26 @@ void Line(ReportDocument& doc, const std::string& text, bool bold = false,
 }  // namespace
 
 std::optional<MoonPair> MoonPairOf(const MatchState& state) {
-  const int boy_sign = FindSign(state.BoyRashi);
-  const int girl_sign = FindSign(state.GirlRashi);
-  const int boy_nakshatra = FindNakshatra(state.BoyNakshatra);
-  const int girl_nakshatra = FindNakshatra(state.GirlNakshatra);
-  if (boy_sign < 0 || girl_sign < 0 || boy_nakshatra < 0 || girl_nakshatra < 0) {
+  const std::optional<int> boy_sign = FindSign(state.BoyRashi);
+  const std::optional<int> girl_sign = FindSign(state.GirlRashi);
+  const std::optional<int> boy_nakshatra = FindNakshatra(state.BoyNakshatra);
+  const std::optional<int> girl_nakshatra = FindNakshatra(state.GirlNakshatra);
+  if (!boy_sign || !girl_sign || !boy_nakshatra || !girl_nakshatra) {
     return std::nullopt;
   }
-  return MoonPair{boy_sign, girl_sign, boy_nakshatra, girl_nakshatra};
+  return MoonPair{*boy_sign, *girl_sign, *boy_nakshatra, *girl_nakshatra};
 }
 
-PersonChartReading ReadPersonChart(const BirthMoment& moment) {
+PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
   PersonChartReading reading;
-  reading.Chart = CalculateSiderealChart(moment);
+  reading.Model = model;
+  reading.Chart = CalculateSiderealChart(moment, model);
   reading.Manglik = AssessManglik(reading.Chart);
-  reading.Windows = FindBirthTimeWindows(moment);
+  reading.Windows = FindBirthTimeWindows(moment, model);
+  MoonModelComparison comparison = CompareMoonModels(moment);
+  if (comparison.PadaDiffers) {
+    reading.MoonDifference = std::move(comparison);
+  }
   return reading;
 }
 
@@ -72,10 +79,11 @@ std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
   ChartsAndDoshas out;
   out.Doshas = AssessPairDoshas(*pair);
   if (boy && girl) {
-    out.Boy = ReadPersonChart(*boy);
-    out.Girl = ReadPersonChart(*girl);
+    const MoonModel model = state.BoyDetails.Moon;  // one Moon for the whole match
+    out.Boy = ReadPersonChart(*boy, model);
+    out.Girl = ReadPersonChart(*girl, model);
     out.Manglik = MatchManglik(out.Boy->Manglik.IsManglik, out.Girl->Manglik.IsManglik);
-    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes);
+    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes, model);
   }
   return out;
 }
@@ -142,6 +150,15 @@ std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind,
   }
   const TimeWindow& w = windows.Of(kind);
   return text + " from " + EndWords(w, true, moment) + " to " + EndWords(w, false, moment);
+}
+
+std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel used) {
+  const long long apart = std::llround(std::abs(comparison.DifferenceArcseconds));
+  return comparison.Standard.NakshatraName + " pada " + std::to_string(comparison.StandardPada) +
+         " by the standard Moon, " + comparison.Precise.NakshatraName + " pada " +
+         std::to_string(comparison.PrecisePada) + " by the precise Moon (" + std::to_string(apart) +
+         "\" apart); this match uses the " + (used == MoonModel::Precise ? "precise" : "standard") +
+         " Moon.";
 }
 
 std::string ScoreRangeWords(const ScoreRange& range) {
@@ -219,6 +236,9 @@ ReportDocument ComposeChartsSection(const ChartsAndDoshas& charts, const PersonD
       }
       for (int k = 0; k < kWindowKindCount; ++k) {
         Line(doc, WindowWords(r.Windows, static_cast<WindowKind>(k), *side.Moment));
+      }
+      if (r.MoonDifference) {
+        Line(doc, MoonDifferenceWords(*r.MoonDifference, r.Model));
       }
       Line(doc, "");
       credit();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_sign.h"
 #include "core/report_run.h"
 #include "core/vedic/chart/birth_time.h"
 #include "core/vedic/chart/doshas.h"
@@ -18,6 +19,10 @@ struct PersonChartReading {
   SiderealChart Chart;
   ManglikAssessment Manglik;
   BirthTimeWindows Windows;
+  MoonModel Model = MoonModel::Standard;  // the Moon of the chart and the windows
+  // Both Moons of the birth, present only when the choice of Moon changes the
+  // nakshatra or the pada.
+  std::optional<MoonModelComparison> MoonDifference;
 };
 
 // The charts and doshas of one match. The persons' readings, the Manglik verdict and the
@@ -33,9 +38,12 @@ struct ChartsAndDoshas {
 // The Moon values of the state as table positions; nothing when one lies outside them.
 std::optional<MoonPair> MoonPairOf(const MatchState& state);
 
-PersonChartReading ReadPersonChart(const BirthMoment& moment);
+PersonChartReading ReadPersonChart(const BirthMoment& moment,
+                                   MoonModel model = MoonModel::Standard);
 
 // Nothing when the state's Moon values lie outside the tables (no match would run).
+// Each person's chart, windows and score range use the Moon the match was computed
+// with (the Moon of the person's details).
 std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
                                                       const std::optional<BirthMoment>& boy,
                                                       const std::optional<BirthMoment>& girl,
@@ -53,6 +61,9 @@ std::string DoshaWords(const DoshaAssessment& dosha);
 // entered one carries its date.
 std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind,
                         const BirthMoment& moment);
+// "Punarvasu pada 4 by the standard Moon, Pushya pada 1 by the precise Moon (38"
+// apart); this match uses the precise Moon."
+std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel used);
 // "Within 30 minutes either side the total lies between 21.5 and 25 points; Tara and
 // Nadi change."
 std::string ScoreRangeWords(const ScoreRange& range);

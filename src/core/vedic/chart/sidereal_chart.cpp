@@ -1,10 +1,12 @@
 #include "core/vedic/chart/sidereal_chart.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/ephemeris/precise_moon.h"
 #include "core/western/western_elements.h"
 #include "core/western/western_positions.h"
 
@@ -50,9 +52,9 @@ int HouseFrom(int sign, int reference_sign) {
   return ((sign - reference_sign) % 12 + 12) % 12 + 1;
 }
 
-double SiderealMoonAt(const ChartInstant& instant) {
+double SiderealMoonAt(const ChartInstant& instant, MoonModel model) {
   const double T = CenturiesAt(instant);
-  return ReduceDegrees(SiderealLongitude(MoonLongitude(T), AyanamsaCorrection(T)));
+  return ReduceDegrees(SiderealLongitude(TropicalMoonLongitude(T, model), AyanamsaCorrection(T)));
 }
 
 double SiderealLagnaAt(const ChartInstant& instant) {
@@ -61,7 +63,7 @@ double SiderealLagnaAt(const ChartInstant& instant) {
   return ReduceDegrees(angles.Ascendant + AyanamsaCorrection(CenturiesAt(instant)));
 }
 
-SiderealChart CalculateSiderealChart(const BirthMoment& moment) {
+SiderealChart CalculateSiderealChart(const BirthMoment& moment, MoonModel model) {
   const ChartInstant instant = BirthInstant(moment);
   const double correction = AyanamsaCorrection(CenturiesAt(instant));
   const double d = DayNumberAt(instant.UT, instant.JulianDay);
@@ -75,7 +77,7 @@ SiderealChart CalculateSiderealChart(const BirthMoment& moment) {
   const double rahu = sidereal(CalculateLunarNodes(d).North);
   chart.Planets = {
       planet(PlanetSlot::Earth),  // the Earth's slot gives the Sun
-      ReduceDegrees(CalculateMoonSign(moment).SiderealLongitude),
+      ReduceDegrees(CalculateMoonSign(moment, model).SiderealLongitude),
       planet(PlanetSlot::Mars),
       planet(PlanetSlot::Mercury),
       planet(PlanetSlot::Jupiter),
@@ -85,6 +87,30 @@ SiderealChart CalculateSiderealChart(const BirthMoment& moment) {
       ReduceDegrees(rahu + 180.0),
   };
   return chart;
+}
+
+bool NearSignBoundary(double longitude) {
+  const double within = longitude - kDegreesPerSign * std::floor(longitude / kDegreesPerSign);
+  return within < kUncertainSignMarginDegrees ||
+         within > kDegreesPerSign - kUncertainSignMarginDegrees;
+}
+
+std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart) {
+  auto placement = [](std::string_view abbreviation, double longitude) {
+    const double within = longitude - kDegreesPerSign * std::floor(longitude / kDegreesPerSign);
+    const int total_minutes = static_cast<int>(std::floor(within * 60.0));
+    char text[32];
+    std::snprintf(text, sizeof text, " %d\u00B0%02d'", total_minutes / 60, total_minutes % 60);
+    return ChartPlacement{std::string(abbreviation) + text, SignOf(longitude),
+                          NearSignBoundary(longitude)};
+  };
+  std::vector<ChartPlacement> out;
+  out.push_back(placement("La", chart.Lagna));
+  for (int g = 0; g < kGrahaCount; ++g) {
+    out.push_back(placement(kGrahaNames[static_cast<std::size_t>(g)].Abbreviation,
+                            chart.Planets[static_cast<std::size_t>(g)]));
+  }
+  return out;
 }
 
 }  // namespace lumora

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
 
 namespace lumora {
 
@@ -62,12 +65,30 @@ int SignOf(double longitude);
 int HouseFrom(int sign, int reference_sign);
 
 // The Vedic sidereal Moon and the sidereal ascendant at an instant.
-double SiderealMoonAt(const ChartInstant& instant);
+double SiderealMoonAt(const ChartInstant& instant, MoonModel model = MoonModel::Standard);
 double SiderealLagnaAt(const ChartInstant& instant);
 
 // The whole chart: the Sun, the planets, the node and the ascendant as the Western
 // ephemeris finds them at the instant of the Vedic Moon, turned sidereal with the same
-// ayanamsa correction as the Moon; Ketu opposite Rahu.
-SiderealChart CalculateSiderealChart(const BirthMoment& moment);
+// ayanamsa correction as the Moon; Ketu opposite Rahu. The Moon is the match's Moon of
+// the chosen model.
+SiderealChart CalculateSiderealChart(const BirthMoment& moment,
+                                     MoonModel model = MoonModel::Standard);
+
+// A body this close to either edge of its sign could stand in the next sign for a
+// slightly different birth time or ephemeris: a chart marks it as uncertain.
+inline constexpr double kUncertainSignMarginDegrees = 0.5;
+
+bool NearSignBoundary(double longitude);
+
+// One entry of a chart picture: "Ma 7°28'" (abbreviation, degrees and minutes within
+// the sign) in its sign. The Lagna comes first as "La", then the grahas in chart order.
+struct ChartPlacement {
+  std::string Label;
+  int Sign = 0;
+  bool Uncertain = false;
+};
+
+std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart);
 
 }  // namespace lumora

@@ -1,6 +1,6 @@
 #include "core/vedic/entry/profile.h"
 
-#include "core/vedic/match/koota_tables.h"
+#include "core/ephemeris/zodiac.h"
 
 namespace lumora {
 
@@ -56,8 +56,8 @@ ProfileLines ReadProfile(std::string_view bytes) {
 }
 
 std::optional<ProfileValues> CheckProfileValues(const ProfileValues& values) {
-  if (FindSign(values[0]) < 0 || FindSign(values[1]) < 0 || FindNakshatra(values[2]) < 0 ||
-      FindNakshatra(values[3]) < 0) {
+  if (!FindSign(values[0]) || !FindSign(values[1]) || !FindNakshatra(values[2]) ||
+      !FindNakshatra(values[3])) {
     return std::nullopt;
   }
   return values;

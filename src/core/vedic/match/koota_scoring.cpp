@@ -1,7 +1,9 @@
 #include "core/vedic/match/koota_scoring.h"
 
 #include <array>
+#include <optional>
 
+#include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/vedic/match/koota_matrices.h"
 #include "core/vedic/match/koota_tables.h"
@@ -38,13 +40,14 @@ std::string Cell(const KootaMatrix<N>& matrix, int row, int column) {
 // A name outside the table comes back from classify unchanged; it must not score
 // even when it happens to spell a class name ("Brahmin", "Deva").
 template <std::size_t N, std::size_t C>
-KootaResult ByClass(std::string (*classify)(std::string_view), int (*find)(std::string_view),
+KootaResult ByClass(std::string (*classify)(std::string_view),
+                    std::optional<int> (*find)(std::string_view),
                     const std::array<std::string_view, C>& classes, const KootaMatrix<N>& matrix,
                     std::string_view boy, std::string_view girl) {
   KootaResult result;
   result.BoyValue = classify(boy);
   result.GirlValue = classify(girl);
-  if (find(boy) >= 0 && find(girl) >= 0) {
+  if (find(boy) && find(girl)) {
     result.Points =
         Cell(matrix, ClassIndex(classes, result.BoyValue), ClassIndex(classes, result.GirlValue));
   }
@@ -52,12 +55,16 @@ KootaResult ByClass(std::string (*classify)(std::string_view), int (*find)(std::
 }
 
 template <std::size_t N>
-KootaResult ByIndex(int (*find)(std::string_view), const KootaMatrix<N>& matrix,
+KootaResult ByIndex(std::optional<int> (*find)(std::string_view), const KootaMatrix<N>& matrix,
                     std::string_view boy, std::string_view girl) {
   KootaResult result;
   result.BoyValue = std::string(boy);
   result.GirlValue = std::string(girl);
-  result.Points = Cell(matrix, find(boy), find(girl));
+  const auto row = find(boy);
+  const auto column = find(girl);
+  if (row && column) {
+    result.Points = Cell(matrix, *row, *column);
+  }
   return result;
 }
 
@@ -85,7 +92,7 @@ KootaResult CalculateTaraKuta(std::string_view boy_nakshatra, std::string_view g
   result.GirlValue = std::string(girl_nakshatra);
   const auto boy = ParseDigits(GetTaraPosition(boy_nakshatra));
   const auto girl = ParseDigits(GetTaraPosition(girl_nakshatra));
-  if (FindNakshatra(boy_nakshatra) >= 0 && FindNakshatra(girl_nakshatra) >= 0 && boy && girl) {
+  if (FindNakshatra(boy_nakshatra) && FindNakshatra(girl_nakshatra) && boy && girl) {
     // Count from the boy's tara to the girl's: the same tara gives 0, a neighbour
     // on either side 3, any other 1.5.
     const int d = ((*girl - *boy) % 9 + 9) % 9;

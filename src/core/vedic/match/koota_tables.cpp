@@ -55,58 +55,40 @@ constexpr std::array<NakshatraAttributes, 27> kNakshatraAttributes{{
 
 }  // namespace
 
-int FindSign(std::string_view sign) {
-  for (int k = 0; k < 12; ++k) {
-    if (kSignNames[k] == sign) {
-      return k;
-    }
-  }
-  return -1;
-}
-
-int FindNakshatra(std::string_view name) {
-  for (int n = 0; n < 27; ++n) {
-    if (kNakshatraNames[n] == name) {
-      return n;
-    }
-  }
-  return -1;
-}
-
 std::string GetSignIndex(std::string_view sign) {
-  const int k = FindSign(sign);
-  return k < 0 ? std::string(sign) : std::to_string(k);
+  const auto k = FindSign(sign);
+  return k ? std::to_string(*k) : std::string(sign);
 }
 
 std::string GetVarna(std::string_view sign) {
-  const int k = FindSign(sign);
-  return k < 0 ? std::string(sign) : std::string(kSignAttributes[k].Varna);
+  const auto k = FindSign(sign);
+  return k ? std::string(kSignAttributes[*k].Varna) : std::string(sign);
 }
 
 std::string GetVasyaClass(std::string_view sign) {
-  const int k = FindSign(sign);
-  return k < 0 ? std::string(sign) : std::string(kSignAttributes[k].Vasya);
+  const auto k = FindSign(sign);
+  return k ? std::string(kSignAttributes[*k].Vasya) : std::string(sign);
 }
 
 std::string GetNakshatraIndex(std::string_view name) {
-  const int n = FindNakshatra(name);
-  return n < 0 ? std::string(name) : std::to_string(n);
+  const auto n = FindNakshatra(name);
+  return n ? std::to_string(*n) : std::string(name);
 }
 
 std::string GetTaraPosition(std::string_view name) {
   // The three groups Ashwini..Ashlesha, Magha..Jyeshtha, Moola..Revati each count 0..8.
-  const int n = FindNakshatra(name);
-  return n < 0 ? std::string(name) : std::to_string(n % 9);
+  const auto n = FindNakshatra(name);
+  return n ? std::to_string(*n % 9) : std::string(name);
 }
 
 std::string GetGana(std::string_view name) {
-  const int n = FindNakshatra(name);
-  return n < 0 ? std::string(name) : std::string(kNakshatraAttributes[n].Gana);
+  const auto n = FindNakshatra(name);
+  return n ? std::string(kNakshatraAttributes[*n].Gana) : std::string(name);
 }
 
 std::string GetNadi(std::string_view name) {
-  const int n = FindNakshatra(name);
-  return n < 0 ? std::string(name) : std::string(kNakshatraAttributes[n].Nadi);
+  const auto n = FindNakshatra(name);
+  return n ? std::string(kNakshatraAttributes[*n].Nadi) : std::string(name);
 }
 
 }  // namespace lumora

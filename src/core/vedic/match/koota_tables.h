@@ -16,8 +16,4 @@ std::string GetTaraPosition(std::string_view name);    // "0".."8"
 std::string GetGana(std::string_view name);            // "Deva", "Manusha", "Rakshasa"
 std::string GetNadi(std::string_view name);            // "Vatha/Adi" ...
 
-// Index of a bare sign name (0..11) or nakshatra name (0..26); -1 outside the tables.
-int FindSign(std::string_view sign);
-int FindNakshatra(std::string_view name);
-
 }  // namespace lumora

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 
@@ -27,7 +28,7 @@ int IntegerOr(std::string_view text, int fallback) {
 
 }  // namespace
 
-BirthDetails ReadBirthDetails(const BirthFormSide& side) {
+BirthDetails ReadBirthDetails(const BirthFormSide& side, const std::optional<PersonClock>& clock) {
   BirthDetails out;
   PersonDetails& d = out.Details;
   d.Name = Trim(side.Name);
@@ -41,7 +42,7 @@ BirthDetails ReadBirthDetails(const BirthFormSide& side) {
 
   BirthMoment& m = out.Moment;
   m.BirthYear = IntegerOr(side.Year, 0);
-  m.BirthMonth = BirthListPosition(BirthList::Month, side.Month).value_or(0) + 1;
+  m.BirthMonth = MonthNumber(side.Month).value_or(1);
   m.BirthDay = IntegerOr(side.Day, 0);
   m.BirthHour = d.Hour;
   m.BirthMinute = d.Minute;
@@ -56,6 +57,9 @@ BirthDetails ReadBirthDetails(const BirthFormSide& side) {
   m.IsDST = side.DST;
   m.IsEast = side.East;
   m.IsSouth = side.South;
+  if (clock) {
+    m.UtcOffsetSeconds = clock->Reading.UtcOffsetSeconds;
+  }
   return out;
 }
 
@@ -106,20 +110,28 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
 }
 
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
-                                  const GridCaptions& grid, const KootaResults& kootas,
+                                  bool birth_details_stored, const GridCaptions& grid,
+                                  const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
-                                  const char* credit_line) {
+                                  const char* credit_line, const ReportDocument& after_kootas) {
   ReportDocument report;
   auto credit = [&](std::optional<Rgb> color) {
     if (credit_line != nullptr) {
       report.push_back({credit_line, false, color});
     }
   };
+  auto person = [&](const PersonDetails& details) {
+    if (birth_details_stored) {
+      AppendPersonRuns(report, details);
+    } else {
+      report.push_back({std::string(kBirthDetailsNotStored) + kCrLf + kCrLf, false, std::nullopt});
+    }
+  };
   report.push_back({std::string("Your Details:") + kCrLf, true, std::nullopt});
-  AppendPersonRuns(report, boy);
+  person(boy);
   credit(std::nullopt);
   report.push_back({std::string("Your Partner's Details:") + kCrLf, true, std::nullopt});
-  AppendPersonRuns(report, girl);
+  person(girl);
   credit(std::nullopt);
   report.push_back({grid[43] + kCrLf, true, kBlue});
   report.push_back({grid[42] + kCrLf + kCrLf, true, kBlue});
@@ -139,6 +151,7 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
     report.push_back({significance[k] + kCrLf + kCrLf, false, kBlack});
     credit(kBlack);
   }
+  report.insert(report.end(), after_kootas.begin(), after_kootas.end());
   report.push_back({std::string(kClosingHeading) + kCrLf, true, kRed});
   report.push_back({kClosingParagraph, false, kRed});
   return report;
@@ -146,8 +159,8 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
 
 ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
                                 const KootaResults& kootas, const KootaTexts& texts) {
-  return ComposeMatchReport(state.BoyDetails, state.GirlDetails, grid, kootas,
-                            texts.KootaSignificance, nullptr);
+  return ComposeMatchReport(state.BoyDetails, state.GirlDetails, state.BirthDetailsStored, grid,
+                            kootas, texts.KootaSignificance, nullptr);
 }
 
 MatchOutcome CalculateMatch(MatchState& state) {
@@ -189,37 +202,42 @@ MatchOutcome CalculateMatch(MatchState& state) {
 }
 
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
-  if (auto failure = ValidateBirthDetails(form, state.LoadedFromFile)) {
+  if (auto failure = ValidateBirthDetails(form)) {
     return {std::move(failure), std::nullopt};
   }
-  std::optional<MoonSignResult> boy_moon;
-  std::optional<MoonSignResult> girl_moon;
-  std::optional<BirthMoment> boy_moment;
-  std::optional<BirthMoment> girl_moment;
-  if (state.LoadedFromFile) {
-    state.LoadedFromFile = false;
-  } else {
-    const BirthDetails boy = ReadBirthDetails(form.Boy);
-    const BirthDetails girl = ReadBirthDetails(form.Girl);
-    boy_moon = CalculateMoonSign(boy.Moment, model);
-    girl_moon = CalculateMoonSign(girl.Moment, model);
-    boy_moment = boy.Moment;
-    girl_moment = girl.Moment;
-    state.BoyDetails = boy.Details;
-    state.GirlDetails = girl.Details;
-    state.BoyDetails.Moon = model;
-    state.GirlDetails.Moon = model;
-    state.BoyRashi = BareSignName(boy_moon->MoonSignName);
-    state.GirlRashi = BareSignName(girl_moon->MoonSignName);
-    state.BoyNakshatra = boy_moon->NakshatraName;
-    state.GirlNakshatra = girl_moon->NakshatraName;
+  auto boy_reading = ReadSideClock(form.Boy, PersonSide::Male);
+  if (auto* failure = std::get_if<FormFailure>(&boy_reading)) {
+    return {std::move(*failure), std::nullopt};
   }
+  auto girl_reading = ReadSideClock(form.Girl, PersonSide::Female);
+  if (auto* failure = std::get_if<FormFailure>(&girl_reading)) {
+    return {std::move(*failure), std::nullopt};
+  }
+  std::optional<PersonClock> boy_clock =
+      std::get<std::optional<PersonClock>>(std::move(boy_reading));
+  std::optional<PersonClock> girl_clock =
+      std::get<std::optional<PersonClock>>(std::move(girl_reading));
+  const BirthDetails boy = ReadBirthDetails(form.Boy, boy_clock);
+  const BirthDetails girl = ReadBirthDetails(form.Girl, girl_clock);
+  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model);
+  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model);
+  state.BoyDetails = boy.Details;
+  state.GirlDetails = girl.Details;
+  state.BirthDetailsStored = true;
+  state.BoyDetails.Moon = model;
+  state.GirlDetails.Moon = model;
+  state.BoyRashi = BareSignName(boy_moon.MoonSignName);
+  state.GirlRashi = BareSignName(girl_moon.MoonSignName);
+  state.BoyNakshatra = boy_moon.NakshatraName;
+  state.GirlNakshatra = girl_moon.NakshatraName;
   MatchOutcome outcome = CalculateMatch(state);
   if (outcome.Result) {
     outcome.Result->BoyMoon = boy_moon;
     outcome.Result->GirlMoon = girl_moon;
-    outcome.Result->BoyMoment = boy_moment;
-    outcome.Result->GirlMoment = girl_moment;
+    outcome.Result->BoyMoment = boy.Moment;
+    outcome.Result->GirlMoment = girl.Moment;
+    outcome.Result->BoyClock = std::move(boy_clock);
+    outcome.Result->GirlClock = std::move(girl_clock);
   }
   return outcome;
 }
@@ -236,12 +254,12 @@ MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::str
   // The file holds no names or dates: a report must not show another couple's.
   state.BoyDetails = PersonDetails{};
   state.GirlDetails = PersonDetails{};
+  state.BirthDetailsStored = false;
   state.BoyRashi = (*values)[0];
   state.GirlRashi = (*values)[1];
   state.BoyNakshatra = (*values)[2];
   state.GirlNakshatra = (*values)[3];
-  state.LoadedFromFile = true;
-  return RunMatch(state, BirthForm{});
+  return CalculateMatch(state);
 }
 
 ProfileValues CurrentProfileValues(const MatchState& state) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/entry/form_failure.h"
 #include "core/ephemeris/moon_sign.h"
-#include "core/form_failure.h"
 #include "core/report_run.h"
 #include "core/vedic/entry/birth_form.h"
 #include "core/vedic/entry/profile.h"
@@ -36,7 +36,9 @@ struct MatchState {
   std::string GirlRashi;
   std::string BoyNakshatra;
   std::string GirlNakshatra;
-  bool LoadedFromFile = false;
+  // Whether the persons' details come from a birth-details form; a profile file keeps
+  // only the four Moon values.
+  bool BirthDetailsStored = true;
   double TotalPoints = 0.0;  // exact: a multiple of 0.5
 };
 
@@ -48,14 +50,17 @@ struct MatchResult {
   KootaResults Kootas;
   KootaTexts Texts;
   GridCaptions Grid;
-  std::string TotalPoints;  // caption 41: "23.5" or "23"
-  std::string Verdict;      // caption 42
-  std::string Summary;      // caption 43
+  std::string TotalPoints;  // the grid's points total: "23.5" or "23"
+  std::string Verdict;      // the grid's verdict line
+  std::string Summary;      // the grid's closing sentence
   ReportDocument Report;
   std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
   std::optional<MoonSignResult> GirlMoon;
   std::optional<BirthMoment> BoyMoment;  // the birth moments behind the Moons, for the charts
   std::optional<BirthMoment> GirlMoment;
+  // The clock of each person whose form named a zone.
+  std::optional<PersonClock> BoyClock;
+  std::optional<PersonClock> GirlClock;
 };
 
 // A match either fails with one message or yields a result.
@@ -70,7 +75,9 @@ struct BirthDetails {
   BirthMoment Moment;
 };
 
-BirthDetails ReadBirthDetails(const BirthFormSide& side);
+// The exact offset is set from clock when given.
+BirthDetails ReadBirthDetails(const BirthFormSide& side,
+                              const std::optional<PersonClock>& clock = std::nullopt);
 
 // "Libra (Thula)" gives "Libra"; a text whose first three letters name no sign is
 // returned unchanged.
@@ -83,9 +90,8 @@ std::string MatchVerdict(double total_points);
 // value lies outside the tables, so no earlier total or verdict is ever shown.
 MatchOutcome CalculateMatch(MatchState& state);
 
-// The match button: validates and reads the form (unless the Moon values came from
-// a profile file, which clears LoadedFromFile), computes both Moons, boy first, and
-// calls CalculateMatch. The model chooses the lunar theory of both Moons.
+// The match button: validates and reads the form, computes both Moons, boy first,
+// and calls CalculateMatch. The model chooses the lunar theory of both Moons.
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
                       MoonModel model = MoonModel::Standard);
 
@@ -101,12 +107,19 @@ ProfileValues CurrentProfileValues(const MatchState& state);
 ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
                                 const KootaResults& kootas, const KootaTexts& texts);
 
+// Said in place of the persons' details of a match from a profile file.
+inline constexpr const char* kBirthDetailsNotStored =
+    "Birth details are not stored in profile files";
+
 // The match report for two persons; with a credit line, that line follows each
 // person's details, the verdict and each koota's significance (the exported form).
+// Without stored birth details each person's block is kBirthDetailsNotStored.
+// after_kootas follows the last koota, before the closing paragraph.
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
-                                  const GridCaptions& grid, const KootaResults& kootas,
+                                  bool birth_details_stored, const GridCaptions& grid,
+                                  const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
-                                  const char* credit_line);
+                                  const char* credit_line, const ReportDocument& after_kootas = {});
 
 // Shared by the match report and every exported document.
 inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik v1.0";

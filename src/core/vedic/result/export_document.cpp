@@ -38,13 +38,47 @@ ReportDocument InformationDocument(const char* heading, const PersonDetails& per
   return doc;
 }
 
+template <typename Record, typename Fields>
+PageTexts Page(const Record* record, const Fields& fields) {
+  PageTexts page;
+  for (const auto& field : fields) {
+    page[std::string(field.Name)] = record != nullptr ? std::string(record->*field.Member) : "";
+  }
+  return page;
+}
+
 }  // namespace
+
+ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result) {
+  ExportInputs in;
+  in.BoyDetails = state.BoyDetails;
+  in.GirlDetails = state.GirlDetails;
+  in.BirthDetailsStored = state.BirthDetailsStored;
+  in.Grid = result.Grid;
+  in.Kootas = result.Kootas;
+  in.Significance = result.Texts.KootaSignificance;
+  in.BoyRashi = Page(FindRashi(state.BoyRashi), kRashiFields);
+  in.GirlRashi = Page(FindRashi(state.GirlRashi), kRashiFields);
+  in.BoyNakshatra = Page(FindNakshatraRecord(state.BoyNakshatra), kNakshatraFields);
+  in.GirlNakshatra = Page(FindNakshatraRecord(state.GirlNakshatra), kNakshatraFields);
+  return in;
+}
 
 ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
   switch (tab) {
     case kTabKundaliMatch:
-      return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.Grid, inputs.Kootas,
-                                inputs.Significance, kCreditLine);
+      return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
+                                inputs.Grid, inputs.Kootas, inputs.Significance, kCreditLine,
+                                inputs.ChartsSection);
+    case kTabChartsAndDoshas: {
+      if (inputs.ChartsSection.empty()) {
+        return {};
+      }
+      ReportDocument doc = inputs.ChartsSection;
+      doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
+      doc.push_back({kClosingParagraph, false, kBlack});
+      return doc;
+    }
     case kTabBoyRashi:
       return InformationDocument("Rashi Information of ", inputs.BoyDetails, inputs.BoyRashi,
                                  kRashiFields);

@@ -18,10 +18,11 @@ inline constexpr const char* kCreditLine =
 // (rashi) or "NakshatraName" (nakshatra).
 using PageTexts = std::map<std::string, std::string>;
 
-// What an export reads from the result window and the match state.
+// What an export reads: the match state, the finished match and the catalogue pages.
 struct ExportInputs {
   PersonDetails BoyDetails;
   PersonDetails GirlDetails;
+  bool BirthDetailsStored = true;
   GridCaptions Grid;
   KootaResults Kootas;
   std::array<std::string, kKootaCount> Significance;
@@ -29,6 +30,9 @@ struct ExportInputs {
   PageTexts GirlRashi;
   PageTexts BoyNakshatra;
   PageTexts GirlNakshatra;
+  // The charts and doshas section, composed by the owner of the match (with the credit
+  // line); it follows the kootas in the match document and is the whole of its own tab.
+  ReportDocument ChartsSection;
 };
 
 // Tabs of the result window's main tab strip, numbered from 1.
@@ -38,8 +42,13 @@ enum ExportTab {
   kTabGirlRashi,
   kTabBoyNakshatra,
   kTabGirlNakshatra,
+  kTabChartsAndDoshas,
   kTabAboutSoftware
 };
+
+// The inputs of a finished match, the pages filled from the catalogues by the state's
+// sign and nakshatra names.
+ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result);
 
 // The styled document of a tab: the match document, a rashi or a nakshatra
 // document; empty for "About Software" and any other index.

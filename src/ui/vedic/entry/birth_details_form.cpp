@@ -11,13 +11,20 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/places/clock.h"
+#include "core/places/place_form.h"
+#include "ui/common/place_finder.h"
 #include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
+
+#include "core/entry/date_lists.h"
+#include "core/entry/place_lookup.h"
 
 namespace lumora::ui {
 
@@ -27,11 +34,12 @@ QString Name(const char* kind, char prefix, const char* rest) {
   return QString::fromLatin1(kind) + QChar::fromLatin1(prefix) + QString::fromLatin1(rest);
 }
 
-QComboBox* List(QWidget* parent, const QString& name, const QString& accessible, BirthList list) {
+QComboBox* List(QWidget* parent, const QString& name, const QString& accessible,
+                DateTimeList list) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
   box->setAccessibleName(accessible);
-  for (const std::string& entry : BirthListEntries(list)) {
+  for (const std::string& entry : DateTimeListEntries(list)) {
     box->addItem(ToQString(entry));
   }
   box->setCurrentIndex(0);
@@ -61,6 +69,15 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   QMenu* file = menuBar()->addMenu(tr("&File"));
   QAction* match = file->addAction(tr("&Kundali Match"));
   match->setObjectName(QStringLiteral("mnuCalculate"));
+  file->addSeparator();
+  QAction* open_couple = file->addAction(tr("&Open Couple..."));
+  open_couple->setObjectName(QStringLiteral("mnuOpenCouple"));
+  open_couple->setShortcut(QKeySequence::Open);
+  QAction* save_couple = file->addAction(tr("&Save Couple..."));
+  save_couple->setObjectName(QStringLiteral("mnuSaveCouple"));
+  save_couple->setShortcut(QKeySequence::Save);
+  connect(open_couple, &QAction::triggered, this, &BirthDetailsForm::OpenCoupleRequested);
+  connect(save_couple, &QAction::triggered, this, &BirthDetailsForm::SaveCoupleRequested);
   file->addSeparator();
   QAction* exit = file->addAction(tr("&Exit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
@@ -112,11 +129,11 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   QWidget* previous = nullptr;
   for (Side* side : {&boy_, &girl_}) {
     for (QWidget* w : std::initializer_list<QWidget*>{
-             side->Name,       side->Day,     side->Month,       side->Year,  side->Hour,
-             side->Minute,     side->Second,  side->City,        side->State, side->Country,
-             side->Browse,     side->LatDeg,  side->LatMin,      side->North, side->South,
-             side->LongDeg,    side->LongMin, side->East,        side->West,  side->ZoneHour,
-             side->ZoneMinute, side->DST,     side->TimeZoneHelp}) {
+             side->Name,       side->Day,     side->Month,        side->Year,   side->Hour,
+             side->Minute,     side->Second,  side->City,         side->State,  side->Country,
+             side->Browse,     side->LatDeg,  side->LatMin,       side->North,  side->South,
+             side->LongDeg,    side->LongMin, side->East,         side->West,   side->ZoneHour,
+             side->ZoneMinute, side->DST,     side->TimeZoneHelp, side->Reading}) {
       if (previous) {
         setTabOrder(previous, w);
       }
@@ -141,17 +158,17 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   grid->addWidget(Caption(tr("Name:"), s.Name, frame), row, 0);
   grid->addWidget(s.Name, row++, 1, 1, 4);
 
-  s.Day = List(frame, Name("cbo", p, "Date"), tr("Birth Day"), BirthList::Day);
-  s.Month = List(frame, Name("cbo", p, "Month"), tr("Birth Month"), BirthList::Month);
-  s.Year = List(frame, Name("cbo", p, "Year"), tr("Birth Year"), BirthList::Year);
+  s.Day = List(frame, Name("cbo", p, "Date"), tr("Birth Day"), DateTimeList::Day);
+  s.Month = List(frame, Name("cbo", p, "Month"), tr("Birth Month"), DateTimeList::Month);
+  s.Year = List(frame, Name("cbo", p, "Year"), tr("Birth Year"), DateTimeList::Year);
   grid->addWidget(Caption(tr("Birth Day:"), s.Day, frame), row, 0);
   grid->addWidget(s.Day, row, 1);
   grid->addWidget(s.Month, row, 2);
   grid->addWidget(s.Year, row++, 3);
 
-  s.Hour = List(frame, Name("cbo", p, "HH"), tr("Hour"), BirthList::Hour);
-  s.Minute = List(frame, Name("cbo", p, "MM"), tr("Minute"), BirthList::Minute);
-  s.Second = List(frame, Name("cbo", p, "SS"), tr("Second"), BirthList::Second);
+  s.Hour = List(frame, Name("cbo", p, "HH"), tr("Hour"), DateTimeList::HourThrough24);
+  s.Minute = List(frame, Name("cbo", p, "MM"), tr("Minute"), DateTimeList::Minute);
+  s.Second = List(frame, Name("cbo", p, "SS"), tr("Second"), DateTimeList::Second);
   grid->addWidget(Caption(tr("Time Of Birth:"), s.Hour, frame), row, 0);
   grid->addWidget(s.Hour, row, 1);
   grid->addWidget(s.Minute, row, 2);
@@ -169,7 +186,8 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   s.Browse = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), frame);
   s.Browse->setObjectName(p == 'M' ? QStringLiteral("cmdMaleBrowse")
                                    : QStringLiteral("cmdFemaleBrowse"));
-  s.Browse->setAccessibleDescription(tr("Opens a web search for the coordinates of the place"));
+  s.Browse->setAccessibleName(tr("Find latitude and longitude"));
+  s.Browse->setAccessibleDescription(tr("Opens the place search of the atlas"));
   grid->addWidget(s.Browse, row++, 1, 1, 4);
 
   // A coordinate: degrees, minutes and its direction pair, the first option preset.
@@ -219,21 +237,50 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   tz->addWidget(s.TimeZoneHelp);
   tz->addStretch();
   grid->addLayout(tz, row++, 3, 1, 2);
+  s.ClockLine = new QLabel(frame);
+  s.ClockLine->setObjectName(Name("lbl", p, "Clock"));
+  s.ClockLine->setAccessibleName(tr("Clock of the birth place"));
+  s.ClockLine->setWordWrap(true);
+  // Room for a caution's second line, so that the form keeps its size as the clock changes.
+  s.ClockLine->setMinimumHeight(2 * s.ClockLine->fontMetrics().lineSpacing());
+  s.ClockLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  s.ClockLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  grid->addWidget(s.ClockLine, row++, 1, 1, 4);
+  s.Reading = new QComboBox(frame);
+  s.Reading->setObjectName(Name("cbo", p, "ClockReading"));
+  s.Reading->setAccessibleName(tr("Which reading of the repeated hour"));
+  s.Reading->setVisible(false);
+  grid->addWidget(s.Reading, row++, 1, 1, 4);
   grid->setColumnStretch(4, 1);
 
-  FilterKeys(
-      *s.Name, [](int key) { return VedicKeyFilter(key, FieldKind::Name); }, services_.Messages);
-  for (QLineEdit* digits : {s.LatDeg, s.LatMin, s.LongDeg, s.LongMin, s.ZoneHour, s.ZoneMinute}) {
-    FilterKeys(
-        *digits, [](int key) { return VedicKeyFilter(key, FieldKind::Digits); },
-        services_.Messages);
+  using C = FormControl;
+  for (auto [box, control] :
+       {std::pair{s.Name, C::Name}, std::pair{s.City, C::City}, std::pair{s.State, C::State},
+        std::pair{s.Country, C::Country}, std::pair{s.LatDeg, C::LatDeg},
+        std::pair{s.LatMin, C::LatMin}, std::pair{s.LongDeg, C::LongDeg},
+        std::pair{s.LongMin, C::LongMin}, std::pair{s.ZoneHour, C::ZoneHour},
+        std::pair{s.ZoneMinute, C::ZoneMinute}}) {
+    FilterFormKeys(*box, FormKind::Vedic, control, services_.Messages);
   }
 
   const bool boy = p == 'M';
   connect(s.TimeZoneHelp, &QLabel::linkActivated, this,
           [this, boy] { emit TimeZoneHelpRequested(boy); });
   Side* side = &s;
-  connect(s.Browse, &QPushButton::clicked, this, [this, side, p] { LookUpPlace(*side, p); });
+  connect(s.Browse, &QPushButton::clicked, this, [this, side] { LookUpPlace(*side); });
+  auto* completer = new PlaceCompleter(s.City, Name("cmp", p, "City"));
+  connect(completer, &PlaceCompleter::PlaceChosen, this,
+          [this, boy](const Place& place) { FillFromPlace(boy, place); });
+  // A date or time changed afterwards moves the atlas's clock with it.
+  for (QComboBox* list : {s.Day, s.Month, s.Year, s.Hour, s.Minute}) {
+    connect(list, &QComboBox::currentIndexChanged, this, [this, side] { RefreshClock(*side); });
+  }
+  // A zone typed or ticked by hand always wins over the atlas.
+  for (QLineEdit* zone : {s.ZoneHour, s.ZoneMinute}) {
+    connect(zone, &QLineEdit::textEdited, this, [this, side] { EndAtlasHold(*side); });
+  }
+  connect(s.DST, &QCheckBox::clicked, this, [this, side] { EndAtlasHold(*side); });
+  connect(s.Reading, &QComboBox::activated, this, [this, side] { RefreshClock(*side); });
   return frame;
 }
 
@@ -260,7 +307,44 @@ BirthFormSide BirthDetailsForm::Read(const Side& s) const {
   out.ZoneHour = s.ZoneHour->text().toStdString();
   out.ZoneMinute = s.ZoneMinute->text().toStdString();
   out.DST = s.DST->isChecked();
+  out.TimeZoneId = s.TimeZoneId;
+  if (const QVariant choice = s.Reading->currentData(); choice.isValid()) {
+    out.ClockReading = static_cast<ClockChoice>(choice.toInt());
+  }
   return out;
+}
+
+void BirthDetailsForm::Write(const Side& s, const BirthFormSide& in) {
+  auto list = [](QComboBox* box, const std::string& text) {
+    const int at = box->findText(ToQString(text));
+    box->setCurrentIndex(at >= 0 ? at : 0);
+  };
+  s.Name->setText(ToQString(in.Name));
+  list(s.Day, in.Day);
+  list(s.Month, in.Month);
+  list(s.Year, in.Year);
+  list(s.Hour, in.Hour);
+  list(s.Minute, in.Minute);
+  list(s.Second, in.Second);
+  s.City->setText(ToQString(in.City));
+  s.State->setText(ToQString(in.State));
+  s.Country->setText(ToQString(in.Country));
+  s.LatDeg->setText(ToQString(in.LatDeg));
+  s.LatMin->setText(ToQString(in.LatMin));
+  s.North->setChecked(in.North);
+  s.South->setChecked(in.South);
+  s.LongDeg->setText(ToQString(in.LongDeg));
+  s.LongMin->setText(ToQString(in.LongMin));
+  s.East->setChecked(in.East);
+  s.West->setChecked(in.West);
+  s.ZoneHour->setText(ToQString(in.ZoneHour));
+  s.ZoneMinute->setText(ToQString(in.ZoneMinute));
+  s.DST->setChecked(in.DST);
+}
+
+void BirthDetailsForm::SetEntries(const BirthForm& form) {
+  Write(boy_, form.Boy);
+  Write(girl_, form.Girl);
 }
 
 BirthForm BirthDetailsForm::Entries() const {
@@ -287,16 +371,85 @@ void BirthDetailsForm::WriteZone(bool boy, int hours, int minutes) {
   Side& side = boy ? boy_ : girl_;
   side.ZoneHour->setText(QString::number(hours));
   side.ZoneMinute->setText(QString::number(minutes));
+  EndAtlasHold(side);
 }
 
-void BirthDetailsForm::LookUpPlace(const Side& side, char prefix) {
-  const PlaceLookup lookup = LookupPlace(Read(side), prefix);
-  if (lookup.Failure) {
-    services_.Messages->Show(this, ToQString(lookup.Failure->Message), lookup.Failure->Icon);
-    Apply(*lookup.Failure);
+void BirthDetailsForm::FillFromPlace(bool boy, const Place& place) {
+  Side& side = boy ? boy_ : girl_;
+  side.City->setText(ToQString(place.Name));
+  side.State->setText(ToQString(place.State));
+  side.Country->setText(ToQString(place.Country));
+  const CoordinateFormValues c = CoordinatesOf(place);
+  side.LatDeg->setText(QString::number(c.LatDeg));
+  side.LatMin->setText(QString::number(c.LatMin));
+  (c.North ? side.North : side.South)->setChecked(true);
+  side.LongDeg->setText(QString::number(c.LongDeg));
+  side.LongMin->setText(QString::number(c.LongMin));
+  (c.East ? side.East : side.West)->setChecked(true);
+  side.TimeZoneId = place.TimeZone;
+  RefreshClock(side);
+}
+
+void BirthDetailsForm::RefreshClock(Side& side) {
+  if (side.TimeZoneId.empty()) {
     return;
   }
-  services_.Browser->Open(WebSearchUrl(ToQString(lookup.Query)));
+  const BirthFormSide entries = Read(side);
+  const auto clock = ReadZoneClock(side.TimeZoneId, LocalBirthTime(entries));
+  const auto* zone = std::get_if<ZoneClock>(&clock);
+  // Which reading of a repeated hour: asked beside the clock only where there are two.
+  const bool repeated = zone && zone->Readings.size() == 2;
+  if (repeated) {
+    const QSignalBlocker quiet(side.Reading);
+    const QVariant kept = side.Reading->currentData();
+    side.Reading->clear();
+    side.Reading->addItem(tr("This hour occurred twice: choose which"));
+    side.Reading->addItem(tr("Earlier, %1 %2 (daylight time)")
+                              .arg(ToQString(zone->Readings[0].Abbreviation),
+                                   ToQString(FormatUtcOffset(zone->Readings[0].UtcOffsetSeconds))),
+                          static_cast<int>(ClockChoice::Earlier));
+    side.Reading->addItem(tr("Later, %1 %2 (standard time)")
+                              .arg(ToQString(zone->Readings[1].Abbreviation),
+                                   ToQString(FormatUtcOffset(zone->Readings[1].UtcOffsetSeconds))),
+                          static_cast<int>(ClockChoice::Later));
+    if (kept.isValid()) {
+      side.Reading->setCurrentIndex(side.Reading->findData(kept));
+    }
+  } else {
+    side.Reading->clear();
+  }
+  side.Reading->setVisible(repeated);
+
+  const BirthFormSide chosen = Read(side);
+  const auto reading =
+      ReadPersonClock(side.TimeZoneId, LocalBirthTime(chosen), chosen.ClockReading, "");
+  if (const auto* failure = std::get_if<FormFailure>(&reading)) {
+    side.ClockLine->setText(ToQString(failure->Message));
+    return;
+  }
+  const PersonClock& person = std::get<PersonClock>(reading);
+  const ZoneFormValues values = FormValuesOf(person.Reading);
+  side.ZoneHour->setText(QString::number(values.ZoneHour));
+  side.ZoneMinute->setText(QString::number(values.ZoneMinute));
+  side.DST->setChecked(values.IsDST);
+  side.ClockLine->setText(ToQString(DescribeClock(person)));
+}
+
+void BirthDetailsForm::EndAtlasHold(Side& side) {
+  side.TimeZoneId.clear();
+  side.ClockLine->clear();
+  side.Reading->clear();
+  side.Reading->setVisible(false);
+}
+
+void BirthDetailsForm::LookUpPlace(Side& side) {
+  PlaceSearchDialog dialog(side.City->text(), this);
+  if (dialog.exec() != QDialog::Accepted) {
+    return;
+  }
+  if (const auto place = dialog.ChosenPlace()) {
+    FillFromPlace(&side == &boy_, *place);
+  }
 }
 
 }  // namespace lumora::ui

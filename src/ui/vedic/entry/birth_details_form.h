@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
+#include "core/places/atlas.h"
 #include "core/vedic/entry/birth_form.h"
 #include "ui/shell/services.h"
 
@@ -26,12 +29,20 @@ class BirthDetailsForm : public QMainWindow {
   BirthForm Entries() const;
   // After a failed check: focus the field or select the default option.
   void Apply(const FormFailure& failure);
-  // What the time-zone picker writes: the zone fields of one side.
+  // Fills every entry of both sides (a couple file opened).
+  void SetEntries(const BirthForm& form);
+  // What the time-zone picker writes: the zone fields of one side (a manual value, which
+  // ends the atlas's hold on the side's clock).
   void WriteZone(bool boy, int hours, int minutes);
+  // Fills one side from a place of the atlas: place names, coordinates and the clock at
+  // the entered birth date and time, which then follows the date and time.
+  void FillFromPlace(bool boy, const Place& place);
 
  signals:
   void MatchRequested();
   void OpenRequested();
+  void SaveCoupleRequested();
+  void OpenCoupleRequested();
   void TimeZoneHelpRequested(bool boy);
 
  private:
@@ -60,11 +71,17 @@ class BirthDetailsForm : public QMainWindow {
     QCheckBox* DST = nullptr;
     QLabel* TimeZoneHelp = nullptr;
     QPushButton* Browse = nullptr;
+    QLabel* ClockLine = nullptr;   // the zone and offset the atlas's clock gives
+    QComboBox* Reading = nullptr;  // which reading of a repeated hour, shown only then
+    std::string TimeZoneId;        // while the atlas holds the clock
   };
 
   QGroupBox* BuildSide(Side& side, char prefix, const QString& caption);
   BirthFormSide Read(const Side& side) const;
-  void LookUpPlace(const Side& side, char prefix);
+  static void Write(const Side& side, const BirthFormSide& entries);
+  void LookUpPlace(Side& side);
+  void RefreshClock(Side& side);
+  void EndAtlasHold(Side& side);
 
   Services services_;
   Side boy_;

@@ -1,11 +1,16 @@
 #include "ui/vedic/entry/report_window.h"
 
+#include <QDir>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "ui/shell/main_window.h"
+#include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
 
 namespace lumora::ui {
@@ -28,26 +33,53 @@ ReportWindow::ReportWindow(const Services& services, std::function<ProfileValues
   save->setToolTip(tr("Save the two Moon signs and nakshatras to a profile file"));
   auto* print = new QPushButton(tr("&Print"), this);
   print->setObjectName(QStringLiteral("cmdPrint"));
+  auto* save_pdf = new QPushButton(tr("Save As P&DF..."), this);
+  save_pdf->setObjectName(QStringLiteral("cmdSavePdf"));
+  save_pdf->setAccessibleName(tr("Save As PDF"));
+  save_pdf->setToolTip(tr("Save this page as a PDF document (Ctrl+Shift+S)"));
+  auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
+  connect(shortcut, &QShortcut::activated, this, &ReportWindow::SavePdf);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(save);
   buttons->addWidget(print);
+  buttons->addWidget(save_pdf);
   buttons->addStretch();
   layout->addLayout(buttons);
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("lblStatus"));
+  status_->setAccessibleName(tr("Status"));
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(status_);
+  connect(save_pdf, &QPushButton::clicked, this, &ReportWindow::SavePdf);
   connect(save, &QPushButton::clicked, this, &ReportWindow::SaveProfile);
   connect(print, &QPushButton::clicked, this, &ReportWindow::PrintDocument);
   BrowserService* browser = services_.Browser;
   connect(box_, &QTextBrowser::anchorClicked, this,
           [browser](const QUrl& url) { browser->Open(url); });
   resize(820, 640);
+  FitToScreen(*this);
 }
 
-void ReportWindow::ShowDocument(const ReportDocument& document) {
+void ReportWindow::ShowDocument(const ReportDocument& document, Document pdf, const QString& stem) {
   ShowRuns(*box_, document);
+  // A report is read from its beginning.
+  box_->moveCursor(QTextCursor::Start);
+  box_->ensureCursorVisible();
+  pdf_ = std::move(pdf);
+  stem_ = stem;
+  status_->clear();
+}
+
+void ReportWindow::SavePdf() {
+  if (const auto status = SaveDocumentAsPdf(this, services_, pdf_, stem_)) {
+    status_->setText(*status);
+  }
 }
 
 void ReportWindow::SaveProfile() {
   const QString path = services_.Files->SaveFileName(
-      this, {ProgramTitle(), QStringLiteral("Rich Text Format (*.kun)"), QStringLiteral("kun")});
+      this, {ProgramTitle(), QStringLiteral("Rich Text Format (*.kun)"), QStringLiteral("kun"),
+             QString()});
   if (path.isEmpty()) {
     return;  // cancelled
   }
@@ -61,7 +93,10 @@ void ReportWindow::SaveProfile() {
   if (!saved) {
     services_.Messages->Show(this, QStringLiteral("The File Could Not Be Saved."),
                              MessageIcon::Error);
+    status_->setText(QStringLiteral("The File Could Not Be Saved."));
+    return;
   }
+  status_->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void ReportWindow::PrintDocument() {

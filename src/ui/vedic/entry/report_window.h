@@ -3,10 +3,12 @@
 #include <QDialog>
 #include <functional>
 
+#include "core/document.h"
 #include "core/report_run.h"
 #include "core/vedic/entry/profile.h"
 #include "ui/shell/services.h"
 
+class QLabel;
 class QTextBrowser;
 
 namespace lumora::ui {
@@ -19,17 +21,22 @@ class ReportWindow : public QDialog {
   ReportWindow(const Services& services, std::function<ProfileValues()> profile,
                QWidget* parent = nullptr);
 
-  // Replaces the content with the document.
-  void ShowDocument(const ReportDocument& document);
+  // Replaces the content with the document, shown from its top; pdf is the same
+  // page laid out for sharing, stem the name a PDF file is offered under.
+  void ShowDocument(const ReportDocument& document, Document pdf, const QString& stem);
   QTextBrowser* Box() const { return box_; }
 
   void SaveProfile();
   void PrintDocument();
+  void SavePdf();
 
  private:
   Services services_;
   std::function<ProfileValues()> profile_;
   QTextBrowser* box_;
+  QLabel* status_;
+  Document pdf_;
+  QString stem_;
 };
 
 }  // namespace lumora::ui

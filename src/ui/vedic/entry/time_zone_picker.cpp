@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/vedic/entry/time_zones.h"
+#include "core/entry/time_zones.h"
 #include "ui/shell/rich_text.h"
 
 namespace lumora::ui {

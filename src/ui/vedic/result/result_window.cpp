@@ -1,6 +1,8 @@
 #include "ui/vedic/result/result_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -13,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -21,6 +25,7 @@
 #include "core/vedic/result/rashi_catalogue.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
+#include "ui/vedic/result/chart_view.h"
 
 namespace lumora::ui {
 
@@ -113,6 +118,9 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
                tr("Boy's Nakshatra"));
   all_->addTab(BuildNakshatraFrame(QStringLiteral("NF"), tr("Girl's Nakshatra Information")),
                tr("Girl's Nakshatra"));
+  boy_name_ = ToQString(state.BoyDetails.Name);
+  girl_name_ = ToQString(state.GirlDetails.Name);
+  all_->addTab(BuildChartsPage(), tr("Charts And Doshas"));
   auto* about = new QGroupBox(tr("About Software"));
   about->setObjectName(QStringLiteral("fraAbout"));
   auto* about_layout = new QVBoxLayout(about);
@@ -120,20 +128,42 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   all_->addTab(about, tr("About Software"));
 
   auto* buttons = new QHBoxLayout;
-  auto* save = new QPushButton(tr("&Save"), central);
-  save->setObjectName(QStringLiteral("cmdSave"));
-  save->setToolTip(tr("Compose the selected page into a printable report"));
+  save_ = new QPushButton(tr("&Save"), central);
+  save_->setObjectName(QStringLiteral("cmdSave"));
+  save_->setToolTip(tr("Compose the selected page into a printable report"));
+  auto* save_pdf = new QPushButton(tr("Save As P&DF..."), central);
+  save_pdf->setObjectName(QStringLiteral("cmdSavePdf"));
+  save_pdf->setAccessibleName(tr("Save As PDF"));
+  save_pdf->setToolTip(tr("Save the selected page as a PDF document (Ctrl+Shift+S)"));
+  catalogues_ = new QCheckBox(tr("&Include rashi and nakshatra pages"), central);
+  catalogues_->setObjectName(QStringLiteral("chkCatalogues"));
+  catalogues_->setAccessibleName(tr("Include both persons' rashi and nakshatra pages in the PDF"));
   auto* back = new QPushButton(tr("&Back"), central);
   back->setObjectName(QStringLiteral("cmdBack"));
   back->setToolTip(tr("Back to the birth details"));
-  buttons->addWidget(save);
+  buttons->addWidget(save_);
+  buttons->addWidget(save_pdf);
+  buttons->addWidget(catalogues_);
   buttons->addStretch();
   buttons->addWidget(back);
   layout->addLayout(buttons);
-  connect(save, &QPushButton::clicked, this, &ResultWindow::SaveRequested);
+  connect(save_, &QPushButton::clicked, this, &ResultWindow::SaveRequested);
+  connect(save_pdf, &QPushButton::clicked, this, &ResultWindow::SavePdfRequested);
   connect(back, &QPushButton::clicked, this, &ResultWindow::BackRequested);
+  QAction* save_pdf_action = file->addAction(tr("Save As &PDF..."));
+  save_pdf_action->setObjectName(QStringLiteral("mnuSavePdf"));
+  save_pdf_action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  connect(save_pdf_action, &QAction::triggered, this, &ResultWindow::SavePdfRequested);
+  // "About Software" has no document to compose.
+  connect(all_, &QTabWidget::currentChanged, this, [this](int index) {
+    const bool about = index + 1 == kTabAboutSoftware;
+    save_->setEnabled(!about);
+    save_->setToolTip(about ? tr("The About Software page has no report to save")
+                            : tr("Compose the selected page into a printable report"));
+  });
+  statusBar()->setObjectName(QStringLiteral("sbStatus"));
 
-  // The birth details as the match state holds them.
+  // The birth details as the match state holds them; a profile file holds none.
   const PersonDetails& b = state.BoyDetails;
   const PersonDetails& g = state.GirlDetails;
   findChild<QLabel*>(QStringLiteral("lblMName"))->setText("Your Name: " + ToQString(b.Name));
@@ -149,8 +179,29 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
       ->setText("Your Partner's Time Of Birth: " + Time(g));
   findChild<QLabel*>(QStringLiteral("lblFPOB"))
       ->setText("Your Partner's Place Of Birth: " + ToQString(g.Place));
+  if (!state.BirthDetailsStored) {
+    for (const char side : {'M', 'F'}) {
+      const QString p(QLatin1Char{side});
+      findChild<QLabel*>(QStringLiteral("lbl%1Name").arg(p))
+          ->setText(ToQString(kBirthDetailsNotStored));
+      for (const char* suffix : {"DOB", "TOB", "POB"}) {
+        auto* label = findChild<QLabel*>(QStringLiteral("lbl%1%2").arg(p, QLatin1String(suffix)));
+        label->clear();
+        label->hide();
+      }
+    }
+  }
+  // Which Moon the match rests on, named only when it is the precise one.
+  for (const auto& [name, person] : {std::pair{"lblMMoon", &b}, std::pair{"lblFMoon", &g}}) {
+    auto* moon = findChild<QLabel*>(QLatin1String(name));
+    const bool precise = person->Moon == MoonModel::Precise;
+    moon->setText(precise ? QStringLiteral("Moon: ") + QString::fromUtf8(kPreciseMoonText)
+                          : QString());
+    moon->setVisible(precise);
+  }
 
-  resize(1180, 720);
+  resize(1180, 700);
+  FitToScreen(*this);
 }
 
 QWidget* ResultWindow::BuildDetailsPage() {
@@ -165,7 +216,7 @@ QWidget* ResultWindow::BuildDetailsPage() {
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     title->setFont(bold);
     layout->addWidget(title);
-    for (const char* suffix : {"Name", "DOB", "TOB", "POB"}) {
+    for (const char* suffix : {"Name", "DOB", "TOB", "POB", "Moon"}) {
       auto* label = Label(QString(), page,
                           QStringLiteral("lbl") + QLatin1Char(prefix) + QLatin1String(suffix));
       label->setWordWrap(true);
@@ -374,17 +425,23 @@ void BuildInformation(QGroupBox* frame, const QString& prefix, const QString& he
     if (page.Fields.empty()) {
       page_layout->addWidget(make_about());
     } else {
-      auto* fields = new QFormLayout;
+      // The fields scroll, so that a page of long texts never makes the window
+      // taller than a small screen.
+      auto* scroll = new QScrollArea(widget);
+      scroll->setWidgetResizable(true);
+      scroll->setFrameShape(QFrame::NoFrame);
+      auto* content = new QWidget(scroll);
+      auto* fields = new QFormLayout(content);
       fields->setRowWrapPolicy(QFormLayout::WrapLongRows);
       for (const CataloguePageField& f : page.Fields) {
-        QWidget* box = make_field(widget, prefix + Q(f.Name), IsProse(f.Name));
-        auto* caption = new QLabel(Q(f.Caption) + QLatin1Char(':'), widget);
+        QWidget* box = make_field(content, prefix + Q(f.Name), IsProse(f.Name));
+        auto* caption = new QLabel(Q(f.Caption) + QLatin1Char(':'), content);
         caption->setBuddy(box);
         box->setAccessibleName(Q(f.Caption));
         fields->addRow(caption, box);
       }
-      page_layout->addLayout(fields);
-      page_layout->addStretch();
+      scroll->setWidget(content);
+      page_layout->addWidget(scroll, 1);
     }
     auto* paging = new QHBoxLayout;
     if (k > 1) {
@@ -513,6 +570,276 @@ void ResultWindow::ChoosePictures() {
                                             .arg(FieldText(QStringLiteral("lblNFNakshatra"))));
 }
 
+namespace {
+
+// Where the chosen chart style is remembered between runs.
+const char* const kChartStyleSetting = "Charts/Style";
+
+QLabel* WrappedLabel(QWidget* parent, const QString& name, const QString& accessible) {
+  auto* label = Label(QString(), parent, name);
+  label->setWordWrap(true);
+  label->setAccessibleName(accessible);
+  return label;
+}
+
+QLabel* Heading(const QString& text, QWidget* parent) {
+  auto* label = Label(text, parent);
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->setFont(bold);
+  return label;
+}
+
+QString SideName(char side) {
+  return side == 'M' ? QStringLiteral("Boy") : QStringLiteral("Girl");
+}
+
+}  // namespace
+
+QWidget* ResultWindow::BuildChartsPage() {
+  auto* frame = new QGroupBox(tr("Charts And Doshas"));
+  frame->setObjectName(QStringLiteral("fraCharts"));
+  auto* outer = new QVBoxLayout(frame);
+  auto* scroll = new QScrollArea(frame);
+  scroll->setObjectName(QStringLiteral("scrCharts"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("fraChartsPage"));
+  scroll->setWidget(page);
+  outer->addWidget(scroll, 1);
+  auto* columns = new QHBoxLayout(page);
+
+  // Left: the two charts with the style choice, the doshas below.
+  auto* left = new QVBoxLayout;
+  auto* style_row = new QHBoxLayout;
+  chart_style_ = new QComboBox(page);
+  chart_style_->setObjectName(QStringLiteral("cboChartStyle"));
+  chart_style_->setAccessibleName(tr("Chart style"));
+  chart_style_->addItem(tr("North Indian"),
+                        documents::ChartStyleKey(documents::ChartStyle::NorthIndian));
+  chart_style_->addItem(tr("South Indian"),
+                        documents::ChartStyleKey(documents::ChartStyle::SouthIndian));
+  auto* style_caption = new QLabel(tr("Chart &style:"), page);
+  style_caption->setBuddy(chart_style_);
+  style_row->addWidget(style_caption);
+  style_row->addWidget(chart_style_);
+  style_row->addStretch();
+  chart_details_ = new QWidget(page);
+  chart_details_->setObjectName(QStringLiteral("fraChartDetails"));
+  auto* details_layout = new QVBoxLayout(chart_details_);
+  details_layout->setContentsMargins(0, 0, 0, 0);
+  details_layout->addLayout(style_row);
+  auto* charts = new QHBoxLayout;
+  for (char side : {'M', 'F'}) {
+    auto* box = new QVBoxLayout;
+    auto* title = Heading(QString(), chart_details_);
+    title->setObjectName(QStringLiteral("lbl%1ChartTitle").arg(QLatin1Char(side)));
+    title->setAlignment(Qt::AlignCenter);
+    box->addWidget(title);
+    auto* view = new ChartView(chart_details_);
+    view->setObjectName(QStringLiteral("pic%1Chart").arg(QLatin1Char(side)));
+    view->setAccessibleName(tr("%1's rasi chart").arg(SideName(side)));
+    chart_views_[side == 'M' ? 0 : 1] = view;
+    box->addWidget(view, 1);
+    charts->addLayout(box);
+  }
+  details_layout->addLayout(charts);
+  left->addWidget(chart_details_);
+
+  auto* need = WrappedLabel(page, QStringLiteral("lblChartsNeedBirthDetails"),
+                            tr("Charts need birth details"));
+  need->setText(
+      tr("This match was opened from a profile file, which holds only the Moon signs "
+         "and nakshatras. The charts, Manglik and the birth-time windows need both "
+         "persons' birth details: enter them in the birth details form."));
+  need->hide();
+  left->addWidget(need);
+
+  auto* doshas = new QGroupBox(tr("Doshas"), page);
+  doshas->setObjectName(QStringLiteral("fraDoshas"));
+  auto* dosha_layout = new QVBoxLayout(doshas);
+  for (std::string_view name : kPairDoshaNames) {
+    dosha_layout->addWidget(
+        WrappedLabel(doshas, QStringLiteral("lblDosha") + Q(name), Q(name) + tr(" dosha")));
+  }
+  left->addWidget(doshas);
+  left->addStretch();
+  columns->addLayout(left, 11);
+
+  // Right: Manglik and the birth-time sensitivity.
+  auto* right = new QVBoxLayout;
+  auto* manglik = new QGroupBox(tr("Manglik (Kuja dosha)"), page);
+  manglik->setObjectName(QStringLiteral("fraManglik"));
+  auto* grid = new QGridLayout(manglik);
+  grid->addWidget(Heading(tr("Mars"), manglik), 0, 0);
+  grid->addWidget(Heading(tr("Boy"), manglik), 0, 1);
+  grid->addWidget(Heading(tr("Girl"), manglik), 0, 2);
+  int row = 1;
+  for (std::string_view reference : kManglikReferenceNames) {
+    grid->addWidget(Label(tr("House from %1").arg(Q(reference)), manglik), row, 0);
+    for (char side : {'M', 'F'}) {
+      grid->addWidget(
+          WrappedLabel(manglik,
+                       QStringLiteral("lbl%1Manglik").arg(QLatin1Char(side)) + Q(reference),
+                       tr("%1's Mars from %2").arg(SideName(side), Q(reference))),
+          row, side == 'M' ? 1 : 2);
+    }
+    ++row;
+  }
+  grid->addWidget(Label(tr("Manglik"), manglik), row, 0);
+  grid->addWidget(Label(tr("Exceptions"), manglik), row + 1, 0, Qt::AlignTop);
+  for (char side : {'M', 'F'}) {
+    const int column = side == 'M' ? 1 : 2;
+    grid->addWidget(WrappedLabel(manglik, QStringLiteral("lbl%1Manglik").arg(QLatin1Char(side)),
+                                 tr("%1 is Manglik").arg(SideName(side))),
+                    row, column);
+    grid->addWidget(
+        WrappedLabel(manglik, QStringLiteral("lbl%1ManglikExceptions").arg(QLatin1Char(side)),
+                     tr("%1's Manglik exceptions").arg(SideName(side))),
+        row + 1, column, Qt::AlignTop);
+  }
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(2, 1);
+  auto* verdict = WrappedLabel(manglik, QStringLiteral("lblManglikMatch"), tr("Manglik verdict"));
+  QFont bold = verdict->font();
+  bold.setBold(true);
+  verdict->setFont(bold);
+  grid->addWidget(verdict, row + 2, 0, 1, 3);
+  right->addWidget(manglik);
+
+  auto* timing = new QGroupBox(tr("Birth Time Sensitivity"), page);
+  timing->setObjectName(QStringLiteral("fraBirthTime"));
+  auto* timing_layout = new QVBoxLayout(timing);
+  for (char side : {'M', 'F'}) {
+    auto* title = Heading(QString(), timing);
+    title->setObjectName(QStringLiteral("lbl%1WindowTitle").arg(QLatin1Char(side)));
+    timing_layout->addWidget(title);
+    for (std::string_view kind : kWindowKindNames) {
+      timing_layout->addWidget(
+          WrappedLabel(timing, QStringLiteral("lbl%1Window").arg(QLatin1Char(side)) + Q(kind),
+                       tr("%1's %2 window").arg(SideName(side), Q(kind))));
+    }
+  }
+  auto* range_row = new QHBoxLayout;
+  uncertainty_ = new QComboBox(timing);
+  uncertainty_->setObjectName(QStringLiteral("cboUncertainty"));
+  uncertainty_->setAccessibleName(tr("Birth time uncertainty"));
+  for (int minutes : kUncertaintyChoices) {
+    uncertainty_->addItem(tr("\u00B1%1 minutes").arg(minutes), minutes);
+  }
+  uncertainty_->setCurrentIndex(uncertainty_->findData(kDefaultUncertaintyMinutes));
+  auto* range_caption = new QLabel(tr("Birth times &uncertain by:"), timing);
+  range_caption->setBuddy(uncertainty_);
+  range_row->addWidget(range_caption);
+  range_row->addWidget(uncertainty_);
+  range_row->addStretch();
+  timing_layout->addLayout(range_row);
+  timing_layout->addWidget(
+      WrappedLabel(timing, QStringLiteral("lblScoreRange"), tr("Score range")));
+  right->addWidget(timing);
+  right->addStretch();
+  columns->addLayout(right, 10);
+  connect(uncertainty_, &QComboBox::currentIndexChanged, this,
+          [this] { emit UncertaintyChanged(Uncertainty()); });
+
+  // Paging like the information pages.
+  auto* paging = new QHBoxLayout;
+  auto* back = new QPushButton(tr("Back"), frame);
+  back->setObjectName(QStringLiteral("cmdChartsBack"));
+  auto* next = new QPushButton(tr("Next"), frame);
+  next->setObjectName(QStringLiteral("cmdChartsNext"));
+  paging->addWidget(back);
+  paging->addStretch();
+  paging->addWidget(next);
+  outer->addLayout(paging);
+  connect(back, &QPushButton::clicked, this,
+          [this] { all_->setCurrentIndex(all_->currentIndex() - 1); });
+  connect(next, &QPushButton::clicked, this,
+          [this] { all_->setCurrentIndex(all_->currentIndex() + 1); });
+
+  const QString saved = QSettings().value(QLatin1String(kChartStyleSetting)).toString();
+  chart_style_->setCurrentIndex(
+      documents::ChartStyleFromKey(saved) == documents::ChartStyle::SouthIndian ? 1 : 0);
+  ApplyChartStyle(chart_style_->currentIndex());
+  connect(chart_style_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    ApplyChartStyle(index);
+    QSettings().setValue(QLatin1String(kChartStyleSetting), chart_style_->itemData(index));
+  });
+  return frame;
+}
+
+void ResultWindow::ApplyChartStyle(int index) {
+  const auto style = documents::ChartStyleFromKey(chart_style_->itemData(index).toString());
+  // The page may not belong to the window yet: the views are kept, not searched for.
+  for (ChartView* view : chart_views_) {
+    view->SetStyle(style);
+  }
+}
+
+void ResultWindow::ShowChartsAndDoshas(const ChartsAndDoshas& charts,
+                                       const std::optional<BirthMoment>& boy,
+                                       const std::optional<BirthMoment>& girl) {
+  for (const DoshaAssessment& d : charts.Doshas) {
+    SetFieldText(QStringLiteral("lblDosha") + Q(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]),
+                 ToQString(DoshaWords(d)));
+  }
+  const bool have_charts = charts.Boy && charts.Girl && boy && girl && charts.Manglik;
+  chart_details_->setVisible(have_charts);
+  findChild<QWidget*>(QStringLiteral("fraManglik"))->setVisible(have_charts);
+  findChild<QWidget*>(QStringLiteral("fraBirthTime"))->setVisible(have_charts);
+  findChild<QWidget*>(QStringLiteral("lblChartsNeedBirthDetails"))->setVisible(!have_charts);
+  if (!have_charts) {
+    return;
+  }
+  struct Side {
+    char Prefix;
+    const QString& Name;
+    const PersonChartReading& Reading;
+    const BirthMoment& Moment;
+  };
+  for (const Side& side :
+       {Side{'M', boy_name_, *charts.Boy, *boy}, Side{'F', girl_name_, *charts.Girl, *girl}}) {
+    const QString p(QLatin1Char{side.Prefix});
+    const QString who = tr("%1's Chart: %2").arg(SideName(side.Prefix), side.Name);
+    SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("ChartTitle"), who);
+    findChild<ChartView*>(QStringLiteral("pic") + p + QStringLiteral("Chart"))
+        ->SetChart(side.Reading.Chart, side.Name);
+    const ManglikAssessment& m = side.Reading.Manglik;
+    for (std::size_t r = 0; r < kManglikReferenceNames.size(); ++r) {
+      SetFieldText(
+          QStringLiteral("lbl") + p + QStringLiteral("Manglik") + Q(kManglikReferenceNames[r]),
+          tr("House %1: %2")
+              .arg(m.From[r].House)
+              .arg(m.From[r].Dosha ? tr("dosha") : tr("no dosha")));
+    }
+    SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("Manglik"),
+                 m.IsManglik ? tr("Yes") : tr("No"));
+    SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("ManglikExceptions"),
+                 ToQString(ExceptionListWords(m.Exceptions)));
+    SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("WindowTitle"),
+                 tr("%1's birth time: %2").arg(SideName(side.Prefix), side.Name));
+    for (int k = 0; k < kWindowKindCount; ++k) {
+      SetFieldText(
+          QStringLiteral("lbl") + p + QStringLiteral("Window") +
+              Q(kWindowKindNames[static_cast<std::size_t>(k)]),
+          ToQString(WindowWords(side.Reading.Windows, static_cast<WindowKind>(k), side.Moment)));
+    }
+  }
+  SetFieldText(QStringLiteral("lblManglikMatch"), ToQString(ManglikMatchWords(*charts.Manglik)));
+  if (charts.Range) {
+    ShowScoreRange(*charts.Range);
+  }
+}
+
+void ResultWindow::ShowScoreRange(const ScoreRange& range) {
+  SetFieldText(QStringLiteral("lblScoreRange"), ToQString(ScoreRangeWords(range)));
+}
+
+int ResultWindow::Uncertainty() const {
+  return uncertainty_->currentData().toInt();
+}
+
 int ResultWindow::SelectedTab() const {
   return all_->currentIndex() + 1;
 }
@@ -538,25 +865,12 @@ PageTexts ResultWindow::ReadPage(const QString& prefix, const QString& heading_l
   return page;
 }
 
-ExportInputs ResultWindow::ReadExportInputs(const MatchState& state, const KootaResults& kootas,
-                                            const KootaTexts& texts) const {
-  ExportInputs in;
-  in.BoyDetails = state.BoyDetails;
-  in.GirlDetails = state.GirlDetails;
-  for (int i = 0; i < kGridCaptionCount; ++i) {
-    in.Grid[static_cast<std::size_t>(i)] = grid_[static_cast<std::size_t>(i)]->text().toStdString();
-  }
-  in.Kootas = kootas;
-  in.Significance = texts.KootaSignificance;
-  in.BoyRashi = ReadPage(QStringLiteral("txtM"), QStringLiteral("lblMRashi"),
-                         QStringLiteral("IndianName"), true);
-  in.GirlRashi = ReadPage(QStringLiteral("txtF"), QStringLiteral("lblFRashi"),
-                          QStringLiteral("IndianName"), true);
-  in.BoyNakshatra = ReadPage(QStringLiteral("txtNM"), QStringLiteral("lblNMNakshatra"),
-                             QStringLiteral("NakshatraName"), false);
-  in.GirlNakshatra = ReadPage(QStringLiteral("txtNF"), QStringLiteral("lblNFNakshatra"),
-                              QStringLiteral("NakshatraName"), false);
-  return in;
+bool ResultWindow::IncludeCatalogues() const {
+  return catalogues_->isChecked();
+}
+
+void ResultWindow::ShowStatus(const QString& text) {
+  statusBar()->showMessage(text);
 }
 
 void ResultWindow::closeEvent(QCloseEvent* event) {

@@ -4,16 +4,24 @@
 #include <QStringList>
 #include <array>
 
+#include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/result/export_document.h"
 #include "ui/shell/services.h"
 
+class QCheckBox;
+class QComboBox;
 class QGroupBox;
+class QPushButton;
 class QLabel;
 class QTabWidget;
 class QTextBrowser;
 class QWidget;
 class QCloseEvent;
+
+namespace lumora::ui {
+class ChartView;
+}
 
 namespace lumora::ui {
 
@@ -30,16 +38,27 @@ class ResultWindow : public QMainWindow {
   // the girl's; a name outside the catalogue writes nothing.
   void ShowRashiInformation(const std::string& english_name);
   void ShowNakshatraInformation(const std::string& nakshatra_name);
+  // Fills the "Charts And Doshas" tab. The moments are those behind the charts (absent,
+  // with the charts, for a match from a profile file).
+  void ShowChartsAndDoshas(const ChartsAndDoshas& charts, const std::optional<BirthMoment>& boy,
+                           const std::optional<BirthMoment>& girl);
+  void ShowScoreRange(const ScoreRange& range);
+  // The uncertainty chosen for the score range, in minutes either side.
+  int Uncertainty() const;
 
   // The selected tab of the main tab strip, numbered from 1.
   int SelectedTab() const;
-  // What an export reads from the window.
-  ExportInputs ReadExportInputs(const MatchState& state, const KootaResults& kootas,
-                                const KootaTexts& texts) const;
+  // Whether a saved match document should also hold both persons' rashi and
+  // nakshatra pages.
+  bool IncludeCatalogues() const;
+  // A line in the status bar, such as where a file was saved.
+  void ShowStatus(const QString& text);
 
  signals:
   void SaveRequested();
+  void SavePdfRequested();
   void BackRequested();
+  void UncertaintyChanged(int minutes);
   // The window was closed, by its owner or by the user (the title bar's close button,
   // Alt+F4); the owner tells the two apart.
   void Closed();
@@ -54,6 +73,8 @@ class ResultWindow : public QMainWindow {
   QGroupBox* BuildRashiFrame(char prefix, const QString& caption);
   QGroupBox* BuildNakshatraFrame(const QString& prefix, const QString& caption);
   QWidget* BuildAboutPage(const QString& name);
+  QWidget* BuildChartsPage();
+  void ApplyChartStyle(int index);
   QWidget* Field(QWidget* parent, const QString& name, bool prose);
   QString FieldText(const QString& name) const;
   void SetFieldText(const QString& name, const QString& text);
@@ -65,6 +86,14 @@ class ResultWindow : public QMainWindow {
   QTabWidget* all_ = nullptr;
   std::array<QLabel*, kGridCaptionCount> grid_{};
   QTextBrowser* report_ = nullptr;
+  QPushButton* save_ = nullptr;
+  QCheckBox* catalogues_ = nullptr;
+  QString boy_name_;
+  QString girl_name_;
+  QComboBox* chart_style_ = nullptr;
+  QComboBox* uncertainty_ = nullptr;
+  QWidget* chart_details_ = nullptr;         // everything that needs birth details
+  std::array<ChartView*, 2> chart_views_{};  // boy's, girl's
 };
 
 }  // namespace lumora::ui

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumora {
 
@@ -17,6 +19,9 @@ struct TimeZoneRow {
 inline constexpr int kTimeZoneCount = 71;
 
 extern const std::array<TimeZoneRow, kTimeZoneCount> kTimeZones;
+
+// The entry texts of all rows, in list order, as the pickers show them.
+std::vector<std::string> TimeZoneEntryTexts();
 
 // The row at a list position; nothing outside 0..70.
 std::optional<TimeZoneRow> LookupTimeZone(int row);

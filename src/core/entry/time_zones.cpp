@@ -1,4 +1,4 @@
-#include "core/vedic/entry/time_zones.h"
+#include "core/entry/time_zones.h"
 
 namespace lumora {
 
@@ -79,6 +79,14 @@ const std::array<TimeZoneRow, kTimeZoneCount> kTimeZones{{
     {"Yukon Standard Time,YST,-9.0", 9, 0},                    // 69
     {"Yukon War Time,YWT,-8.0", 8, 0},                         // 70
 }};
+
+std::vector<std::string> TimeZoneEntryTexts() {
+  std::vector<std::string> texts;
+  for (const TimeZoneRow& row : kTimeZones) {
+    texts.emplace_back(row.Text);
+  }
+  return texts;
+}
 
 std::optional<TimeZoneRow> LookupTimeZone(int row) {
   if (row < 0 || row >= kTimeZoneCount) {

@@ -1,0 +1,273 @@
+#!/usr/bin/env python3
+"""Runs two builds of lumora-cli on the same generated inputs and compares their output.
+
+Usage: scripts/compare_cli.py REFERENCE-CLI CANDIDATE-CLI [--count N] [--seed S]
+
+Every generated input (birth-detail forms, Western forms, profile values, moon moments,
+info and profile commands) is given to both programs with and without --json (and with
+--report for the Vedic match); standard output, standard error and exit status must agree
+byte for byte. Prints the number of runs and of identical runs; exit status 1 on any
+difference, with the first few differences shown.
+"""
+
+import argparse
+import json
+import os
+import random
+import subprocess
+import sys
+import tempfile
+
+MONTHS = ["January", "February", "March", "April", "May", "June", "July", "August",
+          "September", "October", "November", "December"]
+SIGNS = ["Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
+         "Sagittarius", "Capricorn", "Aquarius", "Pisces"]
+NAKSHATRAS = ["Ashwini", "Bharani", "Krittika", "Rohini", "Mrigasira", "Ardra", "Punarvasu",
+              "Pushya", "Ashlesha", "Magha", "Poorva Phalguni", "Uttara Phalguni", "Hasta",
+              "Chitra", "Swati", "Vishakha", "Anuradha", "Jyeshtha", "Moola", "Purva Ashadha",
+              "Uttara Ashadha", "Shravana", "Dhanistha", "Shatabhisha", "Poorva Bhadrapada",
+              "Uttara Bhadrapada", "Revati"]
+NAMES = ["Arjun", "Bela", "Mira", "Arun", "Ravi Kumar", "Sita", "Anna", "John", "X", "R2D2", " "]
+CITIES = [("Delhi", "Delhi", "India"), ("London", "England", "United Kingdom"),
+          ("Perth", "Western Australia", "Australia"), ("Lima", "Lima", "Peru"),
+          ("Reykjavik", "Capital", "Iceland"), ("Mumbai", "Maharashtra", "India")]
+
+
+def odd_text(rng):
+    return rng.choice(["", " ", "-1", "abc", "1.5", "007", "99999999999", "+3", " 4", "4 ", "x9"])
+
+
+def maybe(rng, value, odd_chance):
+    """The value, or now and then something the form must refuse or read oddly."""
+    return odd_text(rng) if rng.random() < odd_chance else value
+
+
+def vedic_side(rng, prefix, odd):
+    city, state, country = rng.choice(CITIES)
+    side = {
+        f"txt{prefix}Name": maybe(rng, rng.choice(NAMES), odd),
+        f"cbo{prefix}Date": maybe(rng, str(rng.randint(1, 31)), odd),
+        f"cbo{prefix}Month": rng.choice(MONTHS) if rng.random() > odd else "Smarch",
+        f"cbo{prefix}Year": maybe(rng, str(rng.randint(1901, 2050)), odd),
+        f"cbo{prefix}HH": maybe(rng, str(rng.randint(0, 24)), odd),
+        f"cbo{prefix}MM": maybe(rng, str(rng.randint(0, 59)), odd),
+        f"cbo{prefix}SS": maybe(rng, str(rng.randint(0, 59)), odd),
+        f"txt{prefix}City": maybe(rng, city, odd / 2),
+        f"txt{prefix}State": maybe(rng, state, odd / 2),
+        f"txt{prefix}Country": maybe(rng, country, odd / 2),
+        f"txt{prefix}LD": maybe(rng, str(rng.randint(0, 95)), odd),
+        f"txt{prefix}LM": maybe(rng, str(rng.randint(0, 62)), odd),
+        f"txt{prefix}LoD": maybe(rng, str(rng.randint(0, 185)), odd),
+        f"txt{prefix}LoM": maybe(rng, str(rng.randint(0, 62)), odd),
+        f"txt{prefix}ZoneHour": maybe(rng, str(rng.randint(-14, 14)), odd),
+        f"txt{prefix}ZoneMinute": maybe(rng, str(rng.choice([0, 0, 30, 45, 60])), odd),
+    }
+    if rng.random() < 0.7:
+        south = rng.random() < 0.3
+        side[f"opt{prefix}North"] = not south and rng.random() > odd / 3
+        side[f"opt{prefix}South"] = south
+    if rng.random() < 0.7:
+        west = rng.random() < 0.4
+        side[f"opt{prefix}East"] = not west and rng.random() > odd / 3
+        side[f"opt{prefix}West"] = west
+    if rng.random() < 0.5:
+        side[f"chk{prefix}DST"] = rng.random() < 0.3
+    # Now and then a key goes missing: it takes the window's preset.
+    for key in list(side):
+        if rng.random() < odd / 4:
+            del side[key]
+    return side
+
+
+def western_side(rng, prefix, odd):
+    city, state, country = rng.choice(CITIES)
+    side = {
+        f"txt{prefix}Name": maybe(rng, rng.choice(NAMES), odd),
+        f"cbo{prefix}Date": maybe(rng, str(rng.randint(1, 31)), odd),
+        f"cbo{prefix}Month": rng.choice(MONTHS) if rng.random() > odd else "Smarch",
+        f"cbo{prefix}Year": maybe(rng, str(rng.randint(1901, 2050)), odd),
+        f"cbo{prefix}HH": maybe(rng, str(rng.randint(0, 23)), odd),
+        f"cbo{prefix}MM": maybe(rng, str(rng.randint(0, 59)), odd),
+        f"cbo{prefix}SS": maybe(rng, str(rng.randint(0, 59)), odd),
+        f"txt{prefix}City": maybe(rng, city, odd / 2),
+        f"txt{prefix}State": maybe(rng, state, odd / 2),
+        f"txt{prefix}Country": maybe(rng, country, odd / 2),
+        f"txt{prefix}LD": maybe(rng, str(rng.randint(0, 95)), odd),
+        f"txt{prefix}LM": maybe(rng, str(rng.randint(0, 62)), odd),
+        f"txt{prefix}LoD": maybe(rng, str(rng.randint(0, 185)), odd),
+        f"txt{prefix}LoM": maybe(rng, str(rng.randint(0, 62)), odd),
+    }
+    if rng.random() < 0.8:
+        side[f"opt{prefix}Long"] = rng.choice([0, 1, 0, 1, 2, None, "South"]) if rng.random() < odd else rng.choice([0, 1])
+    if rng.random() < 0.8:
+        side[f"opt{prefix}Lat"] = rng.choice([0, 1, 2, None, "East"]) if rng.random() < odd else rng.choice([0, 1])
+    if rng.random() < 0.9:
+        if rng.random() < 0.5:
+            side[f"cmb{prefix}TimeZone"] = rng.randint(-2, 72) if rng.random() < odd else rng.randint(0, 70)
+        else:
+            side[f"cmb{prefix}TimeZone"] = rng.choice(
+                ["Indian Time, IST, +5.3", "Greenwich Mean Time,GMT,0.0", "Java Time, JT, +7.5",
+                 "Hawaiian Standard Time,HST,-10.5", "Nowhere Time", "Iran Time, IT, +3.5"])
+    if rng.random() < 0.5:
+        side[f"chk{prefix}DST"] = rng.random() < 0.3
+    for key in list(side):
+        if rng.random() < odd / 4:
+            del side[key]
+    return side
+
+
+def profile_values(rng):
+    values = [rng.choice(SIGNS), rng.choice(SIGNS), rng.choice(NAKSHATRAS), rng.choice(NAKSHATRAS)]
+    roll = rng.random()
+    if roll < 0.1:
+        values[rng.randint(0, 3)] = rng.choice(["Mula", "Aries (Mesha)", "", "leo"])
+    elif roll < 0.15:
+        values = values[: rng.randint(0, 3)]
+    return values
+
+
+def moon_moment(rng):
+    moment = {
+        "BirthYear": rng.randint(1850, 2100), "BirthMonth": rng.randint(1, 12),
+        "BirthDay": rng.randint(1, 28), "BirthHour": rng.randint(0, 24),
+        "BirthMinute": rng.randint(0, 59), "ZoneHour": rng.randint(0, 12),
+        "ZoneMinute": rng.choice([0, 30, 45]), "LongDeg": rng.randint(0, 180),
+        "LongMin": rng.randint(0, 59), "LatDeg": rng.randint(0, 90), "LatMin": rng.randint(0, 59),
+        "IsEast": rng.random() < 0.5, "IsSouth": rng.random() < 0.3, "IsDST": rng.random() < 0.2,
+    }
+    if rng.random() < 0.1:
+        key = rng.choice(list(moment))
+        moment[key] = rng.choice(["x", None, 1.5, -3, True])
+    if rng.random() < 0.05:
+        del moment[rng.choice(list(moment))]
+    return moment
+
+
+def generate(rng, count):
+    """(arguments, standard input) pairs."""
+    runs = []
+    for i in range(count):
+        odd = 0.0 if i % 3 == 0 else 0.08
+        kind = i % 5
+        if kind == 0 or kind == 1:
+            form = {**vedic_side(rng, "M", odd), **vedic_side(rng, "F", odd)}
+            line = json.dumps(form)
+            for args in (["vedic"], ["vedic", "--json"], ["vedic", "--json", "--report"]):
+                runs.append((args, line + "\n"))
+        elif kind == 2:
+            form = {**western_side(rng, "M", odd), **western_side(rng, "F", odd)}
+            line = json.dumps(form)
+            for args in (["western"], ["western", "--json"]):
+                runs.append((args, line + "\n"))
+        elif kind == 3:
+            line = json.dumps({"Profile": profile_values(rng)})
+            for args in (["vedic"], ["vedic", "--json"], ["vedic", "--json", "--report"]):
+                runs.append((args, line + "\n"))
+        else:
+            line = json.dumps(moon_moment(rng))
+            for args in (["moon"], ["moon", "--json"]):
+                runs.append((args, line + "\n"))
+    # Several inputs in one stream, and the commands without form input.
+    batch = "".join(json.dumps({**vedic_side(rng, "M", 0.05), **vedic_side(rng, "F", 0.05)}) + "\n"
+                    for _ in range(20))
+    runs.append((["vedic", "--json"], batch))
+    runs.append((["vedic"], batch))
+    for args in (["info", "kootas"], ["info", "kootas", "--json"], ["info", "timezones"],
+                 ["info", "timezones", "--json"], ["info", "rashi", "Leo", "--json"],
+                 ["info", "nakshatra", "Moola", "--json"], ["info", "rashi", "Mesha"],
+                 ["info", "nakshatra", "Revati"], ["--help"], ["vedic", "--help"],
+                 ["western", "--help"], ["moon", "--help"], ["profile", "--help"],
+                 ["info", "--help"], ["--version"], ["nonsense"], []):
+        runs.append((args, ""))
+    runs.append((["vedic", "--json"], "not json\n"))
+    runs.append((["western", "--json"], "{}\n[1,2]\n"))
+    return runs
+
+
+def run(cli, args, stdin, workdir):
+    result = subprocess.run([cli] + args, input=stdin.encode(), capture_output=True, cwd=workdir,
+                            timeout=60)
+    # The program's own path appears in usage texts; compare without it.
+    out = result.stdout.replace(cli.encode(), b"lumora-cli")
+    err = result.stderr.replace(cli.encode(), b"lumora-cli")
+    return out, err, result.returncode
+
+
+def profile_runs(rng, reference, candidate, count):
+    """Profile files: written by each build, then read back by each build."""
+    same = 0
+    total = 0
+    differences = []
+    with tempfile.TemporaryDirectory() as workdir:
+        for i in range(count):
+            values = profile_values(rng)
+            keys = ["BoyRashi", "GirlRashi", "BoyNakshatra", "GirlNakshatra"]
+            line = json.dumps(dict(zip(keys, values))) + "\n"
+            files = []
+            outputs = []
+            # Each build writes into a folder of its own under the same relative name,
+            # since the output names the file.
+            for tag, cli in (("ref", reference), ("new", candidate)):
+                folder = os.path.join(workdir, tag)
+                os.makedirs(folder, exist_ok=True)
+                name = f"p{i}.kun"
+                outputs.append(run(cli, ["profile", "write", name, "--json"], line, folder))
+                path = os.path.join(folder, name)
+                files.append(open(path, "rb").read() if os.path.exists(path) else None)
+            total += 1
+            if outputs[0] == outputs[1] and files[0] == files[1]:
+                same += 1
+            else:
+                differences.append((["profile", "write"], line, outputs[0], outputs[1]))
+            if files[0] is None:
+                continue
+            path = os.path.join(workdir, "ref", f"p{i}.kun")
+            for args in (["profile", "read", path, "--json"], ["profile", "read", path, "--match"]):
+                a = run(reference, args, "", workdir)
+                b = run(candidate, args, "", workdir)
+                total += 1
+                if a == b:
+                    same += 1
+                else:
+                    differences.append((args, "", a, b))
+    return total, same, differences
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("reference")
+    parser.add_argument("candidate")
+    parser.add_argument("--count", type=int, default=300)
+    parser.add_argument("--seed", type=int, default=20261208)
+    options = parser.parse_args()
+    options.reference = os.path.abspath(options.reference)
+    options.candidate = os.path.abspath(options.candidate)
+    rng = random.Random(options.seed)
+
+    differences = []
+    total = 0
+    same = 0
+    with tempfile.TemporaryDirectory() as workdir:
+        for args, stdin in generate(rng, options.count):
+            a = run(options.reference, args, stdin, workdir)
+            b = run(options.candidate, args, stdin, workdir)
+            total += 1
+            if a == b:
+                same += 1
+            else:
+                differences.append((args, stdin, a, b))
+    t, s, d = profile_runs(rng, options.reference, options.candidate, options.count // 10)
+    total += t
+    same += s
+    differences += d
+
+    print(f"{total} runs, {same} identical, {total - same} different")
+    for args, stdin, a, b in differences[:5]:
+        print("---", " ".join(args), stdin[:300])
+        print("reference:", a)
+        print("candidate:", b)
+    return 0 if same == total else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,38 @@
+#include "core/document.h"
+
+namespace lumora {
+
+void AddParagraph(Document& document, ParagraphStyle style, std::string text) {
+  DocumentParagraph paragraph;
+  paragraph.Style = style;
+  const bool bold = style == ParagraphStyle::Title || style == ParagraphStyle::Heading ||
+                    style == ParagraphStyle::Subheading;
+  paragraph.Runs.push_back({std::move(text), bold, std::nullopt});
+  document.Blocks.emplace_back(std::move(paragraph));
+}
+
+void AddRuns(Document& document, ReportDocument runs) {
+  document.Blocks.emplace_back(DocumentParagraph{ParagraphStyle::Body, std::move(runs)});
+}
+
+std::string PlainText(const Document& document) {
+  std::string text;
+  for (const DocumentBlock& block : document.Blocks) {
+    if (const auto* paragraph = std::get_if<DocumentParagraph>(&block)) {
+      for (const ReportRun& run : paragraph->Runs) {
+        text += run.Text;
+      }
+      text += '\n';
+    } else if (const auto* table = std::get_if<DocumentTable>(&block)) {
+      for (const DocumentRow& row : table->Rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+          text += (c == 0 ? "" : "\t") + row[c].Text;
+        }
+        text += '\n';
+      }
+    }
+  }
+  return text;
+}
+
+}  // namespace lumora

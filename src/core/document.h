@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/report_run.h"
+
+namespace lumora {
+
+// A printable document as data: headings, paragraphs of styled runs and tables. The
+// core composes it from values; the document library lays it out for the screen, the
+// printer and PDF files, so every copy of a report says the same.
+
+enum class ParagraphStyle {
+  Title,       // once, at the top
+  Heading,     // a section
+  Subheading,  // a part of a section
+  Body,
+  Note,  // a remark in italics, such as what a file does not hold
+};
+
+struct DocumentParagraph {
+  ParagraphStyle Style = ParagraphStyle::Body;
+  ReportDocument Runs;  // line ends inside a paragraph are kept as line breaks
+};
+
+enum class CellAlign { Left, Center };
+
+struct DocumentCell {
+  std::string Text;
+  bool Bold = false;
+  std::optional<Rgb> Color;
+  CellAlign Align = CellAlign::Left;
+  int ColumnSpan = 1;
+};
+
+using DocumentRow = std::vector<DocumentCell>;
+
+struct DocumentTable {
+  std::vector<DocumentRow> Rows;
+  int HeaderRows = 1;  // repeated at the top of every page the table runs onto
+  // Relative column widths; empty lets the layout decide.
+  std::vector<int> ColumnWeights;
+};
+
+// The next block starts on a new page.
+struct DocumentPageBreak {};
+
+using DocumentBlock = std::variant<DocumentParagraph, DocumentTable, DocumentPageBreak>;
+
+struct Document {
+  std::string Title;  // also the title of a PDF file
+  std::vector<DocumentBlock> Blocks;
+};
+
+void AddParagraph(Document& document, ParagraphStyle style, std::string text);
+void AddRuns(Document& document, ReportDocument runs);
+
+// The text of every block, paragraphs and table rows one per line, cells separated by
+// a tab: what a reader copying the document would get.
+std::string PlainText(const Document& document);
+
+}  // namespace lumora

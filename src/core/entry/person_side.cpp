@@ -1,0 +1,38 @@
+#include "core/entry/person_side.h"
+
+#include <string_view>
+
+namespace lumora {
+
+namespace {
+
+struct ControlNameParts {
+  std::string_view Prefix;
+  std::string_view Suffix;
+};
+
+// In the order of FormControl.
+constexpr std::array<ControlNameParts, 24> kControlNames{{
+    {"txt", "Name"},     {"cbo", "Date"},    {"cbo", "Month"},    {"cbo", "Year"},
+    {"cbo", "HH"},       {"cbo", "MM"},      {"cbo", "SS"},       {"txt", "City"},
+    {"txt", "State"},    {"txt", "Country"}, {"txt", "LD"},       {"txt", "LM"},
+    {"opt", "Long"},     {"txt", "LoD"},     {"txt", "LoM"},      {"opt", "Lat"},
+    {"cmb", "TimeZone"}, {"chk", "DST"},     {"opt", "North"},    {"opt", "South"},
+    {"opt", "East"},     {"opt", "West"},    {"txt", "ZoneHour"}, {"txt", "ZoneMinute"},
+}};
+
+}  // namespace
+
+char SideLetter(PersonSide side) {
+  return side == PersonSide::Male ? 'M' : 'F';
+}
+
+std::string ControlName(PersonSide side, FormControl control) {
+  const ControlNameParts& parts = kControlNames[static_cast<std::size_t>(control)];
+  std::string name(parts.Prefix);
+  name += SideLetter(side);
+  name += parts.Suffix;
+  return name;
+}
+
+}  // namespace lumora

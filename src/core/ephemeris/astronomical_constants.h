@@ -1,0 +1,21 @@
+#pragma once
+
+namespace lumora {
+
+// Constants every ephemeris of the program shares, each defined here once. The
+// values are written to the precision the formulas were checked with; changing a
+// digit changes results.
+
+// Degrees to radians and back.
+inline constexpr double kRadiansPerDegree = 0.0174532925199433;
+inline constexpr double kDegreesPerRadian = 57.2957795130823;
+
+// Days in a Julian century, the unit of T (Meeus, Astronomical Algorithms, 1991,
+// eq. 21.1).
+inline constexpr double kDaysPerCentury = 36525.0;
+
+// Julian day number of the epoch J2000.0, 2000 January 1.5 (Meeus, Astronomical
+// Algorithms, 1991, chapter 21).
+inline constexpr double kJ2000 = 2451545.0;
+
+}  // namespace lumora

@@ -1,0 +1,235 @@
+#include "core/places/clock.h"
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <stdexcept>
+
+#include <date/tz.h>
+
+namespace lumora {
+
+namespace {
+
+using std::chrono::days;
+using std::chrono::hours;
+using std::chrono::minutes;
+using std::chrono::seconds;
+
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
+
+// Eras whose offsets the time-zone database itself calls uncertain. Source: the India
+// section of the tz database's "asia" file (comments on Indian time by Paul Eggert and the
+// contributors cited there): before 1906 Indian towns kept local, Madras (railway),
+// Bombay or Calcutta time, and the database's single offset stands for none of them
+// reliably; the war-time advance of 1941-1945 has poorly documented dates. Dates are local,
+// From inclusive, Until exclusive.
+struct UncertainEra {
+  std::string_view TimeZone;
+  int FromYear;
+  int FromMonth;
+  int FromDay;
+  int UntilYear;
+  int UntilMonth;
+  int UntilDay;
+  std::string_view Caution;
+};
+
+constexpr std::string_view kIndiaBefore1906 =
+    "before 1906 Indian towns kept local, Madras, Bombay or Calcutta time: check the record";
+constexpr std::string_view kIndiaWarTime =
+    "India's war time 1941-1945: the dates of its changes are uncertain";
+
+constexpr std::array<UncertainEra, 4> kUncertainEras{{
+    {"Asia/Kolkata", 1, 1, 1, 1906, 1, 1, kIndiaBefore1906},
+    {"Asia/Kolkata", 1941, 10, 1, 1945, 10, 15, kIndiaWarTime},
+    // The database's former name of the same zone.
+    {"Asia/Calcutta", 1, 1, 1, 1906, 1, 1, kIndiaBefore1906},
+    {"Asia/Calcutta", 1941, 10, 1, 1945, 10, 15, kIndiaWarTime},
+}};
+
+constexpr std::string_view kLocalMeanTimeCaution =
+    "local mean time: the town's own sun time, check the record";
+
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+date::local_seconds ToLocal(const LocalDateTime& when) {
+  // Counted from the first of the month so that hour 24 (and any day past the month's
+  // end) carries into the next day rather than naming no date at all.
+  const date::year_month month =
+      date::year{when.Year} / date::January + date::months{when.Month - 1};
+  const date::local_days start{month / 1};
+  return start + days{when.Day - 1} + hours{when.Hour} + minutes{when.Minute};
+}
+
+LocalDateTime FromLocal(date::local_seconds t) {
+  const auto day = date::floor<days>(t);
+  const date::year_month_day ymd{day};
+  const date::hh_mm_ss clock{t - day};
+  return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+          static_cast<int>(static_cast<unsigned>(ymd.day())),
+          static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count())};
+}
+
+std::optional<std::string> CautionOf(std::string_view zone, date::local_seconds when,
+                                     const std::string& abbreviation) {
+  for (const UncertainEra& era : kUncertainEras) {
+    if (era.TimeZone != zone) {
+      continue;
+    }
+    const date::local_days from{date::year{era.FromYear} / era.FromMonth / era.FromDay};
+    const date::local_days until{date::year{era.UntilYear} / era.UntilMonth / era.UntilDay};
+    if (when >= from && when < until) {
+      return std::string(era.Caution);
+    }
+  }
+  if (abbreviation == "LMT") {
+    return std::string(kLocalMeanTimeCaution);
+  }
+  return std::nullopt;
+}
+
+ClockReading ReadingOf(std::string_view zone, const date::sys_info& info,
+                       date::local_seconds when) {
+  ClockReading reading;
+  reading.UtcOffsetSeconds = static_cast<int>(info.offset.count());
+  reading.Abbreviation = info.abbrev;
+  // The system database only says whether an offset is daylight time, not by how much.
+  reading.IsDaylight = info.save != minutes{0};
+  reading.IsLocalMeanTime = info.abbrev == "LMT";
+  reading.Caution = CautionOf(zone, when, info.abbrev);
+  return reading;
+}
+
+std::string TwoDigits(int n) {
+  std::string text = std::to_string(n);
+  if (text.size() < 2) {
+    text.insert(text.begin(), '0');
+  }
+  return text;
+}
+
+std::string ClockText(const LocalDateTime& t) {
+  return TwoDigits(t.Hour) + ":" + TwoDigits(t.Minute);
+}
+
+std::string DateText(const LocalDateTime& t) {
+  return std::to_string(t.Day) + " " + std::string(kMonthNames[(t.Month - 1) % 12]) + " " +
+         std::to_string(t.Year);
+}
+
+std::string ChangeText(const ClockChange& change, std::string_view direction) {
+  return "the clocks were put " + std::string(direction) + " from " + ClockText(change.From) +
+         " to " + ClockText(change.To) + " (" + change.Before.Abbreviation + " " +
+         FormatUtcOffset(change.Before.UtcOffsetSeconds) + " to " + change.After.Abbreviation +
+         " " + FormatUtcOffset(change.After.UtcOffsetSeconds) + ")";
+}
+
+}  // namespace
+
+FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateTime& when) {
+  const date::time_zone* zone = nullptr;
+  try {
+    zone = date::locate_zone(time_zone);
+  } catch (const std::runtime_error&) {
+    return FormFailure{
+        "\"" + std::string(time_zone) + "\" is not a time zone of the IANA time-zone database.",
+        MessageIcon::Error, "", false};
+  }
+  const date::local_seconds local = ToLocal(when);
+  const date::local_info info = zone->get_info(local);
+
+  ZoneClock clock;
+  clock.TimeZone = std::string(time_zone);
+  if (info.result == date::local_info::unique) {
+    clock.Readings.push_back(ReadingOf(time_zone, info.first, local));
+    return clock;
+  }
+  // Both other cases sit next to the change at info.second.begin.
+  const date::sys_seconds change = info.second.begin;
+  ClockChange c;
+  c.From = FromLocal(date::local_seconds{change.time_since_epoch()} + info.first.offset);
+  c.To = FromLocal(date::local_seconds{change.time_since_epoch()} + info.second.offset);
+  c.Before = ReadingOf(time_zone, info.first, local);
+  c.After = ReadingOf(time_zone, info.second, local);
+  if (info.result == date::local_info::ambiguous) {
+    clock.Readings = {c.Before, c.After};
+  }
+  clock.Change = std::move(c);
+  return clock;
+}
+
+std::optional<ClockChoice> ParseClockChoice(std::string_view text) {
+  if (text == "earlier") {
+    return ClockChoice::Earlier;
+  }
+  if (text == "later") {
+    return ClockChoice::Later;
+  }
+  return std::nullopt;
+}
+
+FormResult<PersonClock> ReadPersonClock(std::string_view time_zone, const LocalDateTime& when,
+                                        std::optional<ClockChoice> choice,
+                                        std::string_view hour_control) {
+  auto clock = ReadZoneClock(time_zone, when);
+  if (auto* failure = std::get_if<FormFailure>(&clock)) {
+    failure->Control = std::string(hour_control);
+    return *failure;
+  }
+  const ZoneClock& c = std::get<ZoneClock>(clock);
+  const LocalDateTime shown = FromLocal(ToLocal(when));
+  const std::string moment = ClockText(shown) + " on " + DateText(shown) + " in " + c.TimeZone;
+  if (c.Readings.empty()) {
+    return FormFailure{moment + " never existed: " + ChangeText(*c.Change, "forward") +
+                           ". Please check the time of birth.",
+                       MessageIcon::Error, std::string(hour_control), false};
+  }
+  if (c.Readings.size() == 2 && !choice) {
+    return FormFailure{moment + " occurred twice: " + ChangeText(*c.Change, "back") +
+                           ". Please choose the earlier reading (" + c.Readings[0].Abbreviation +
+                           ") or the later one (" + c.Readings[1].Abbreviation + ").",
+                       MessageIcon::Information, std::string(hour_control), false};
+  }
+  const bool later = c.Readings.size() == 2 && choice == ClockChoice::Later;
+  return PersonClock{c.TimeZone, c.Readings[later ? 1 : 0]};
+}
+
+ZoneFormValues FormValuesOf(const ClockReading& reading) {
+  const int standard = reading.UtcOffsetSeconds - (reading.IsDaylight ? kSecondsPerHour : 0);
+  const int rounded_minutes = (std::abs(standard) + kSecondsPerMinute / 2) / kSecondsPerMinute;
+  ZoneFormValues values;
+  values.ZoneHour = rounded_minutes / 60;
+  values.ZoneMinute = rounded_minutes % 60;
+  values.ZoneIsEast = standard >= 0;
+  values.IsDST = reading.IsDaylight;
+  return values;
+}
+
+std::string FormatUtcOffset(int seconds) {
+  const int magnitude = std::abs(seconds);
+  std::string text(1, seconds < 0 ? '-' : '+');
+  text.append(TwoDigits(magnitude / kSecondsPerHour));
+  text.push_back(':');
+  text.append(TwoDigits(magnitude % kSecondsPerHour / kSecondsPerMinute));
+  if (magnitude % kSecondsPerMinute != 0) {
+    text.push_back(':');
+    text.append(TwoDigits(magnitude % kSecondsPerMinute));
+  }
+  return text;
+}
+
+std::string DescribeClock(const PersonClock& clock) {
+  const ClockReading& r = clock.Reading;
+  std::string line = clock.TimeZone + ", " + FormatUtcOffset(r.UtcOffsetSeconds) + ", " +
+                     (r.IsDaylight ? "daylight time in force" : "standard time");
+  if (r.Caution) {
+    line += "; " + *r.Caution;
+  }
+  return line;
+}
+
+}  // namespace lumora

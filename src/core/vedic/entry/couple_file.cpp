@@ -1,0 +1,224 @@
+#include "core/vedic/entry/couple_file.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/entry/date_lists.h"
+#include "core/json_text.h"
+#include "core/text.h"
+
+namespace lumora {
+
+namespace {
+
+struct TextField {
+  std::string_view Name;
+  std::string BirthFormSide::*Member;
+  std::optional<DateTimeList> List;  // entries of a list must be entries of that list
+};
+
+struct ChoiceField {
+  std::string_view Name;
+  bool BirthFormSide::*Member;
+};
+
+// Every entry of one side of the form, in the form's order.
+constexpr std::array<TextField, 16> kTextFields{{
+    {"Name", &BirthFormSide::Name, std::nullopt},
+    {"Day", &BirthFormSide::Day, DateTimeList::Day},
+    {"Month", &BirthFormSide::Month, DateTimeList::Month},
+    {"Year", &BirthFormSide::Year, DateTimeList::Year},
+    {"Hour", &BirthFormSide::Hour, DateTimeList::HourThrough24},
+    {"Minute", &BirthFormSide::Minute, DateTimeList::Minute},
+    {"Second", &BirthFormSide::Second, DateTimeList::Second},
+    {"City", &BirthFormSide::City, std::nullopt},
+    {"State", &BirthFormSide::State, std::nullopt},
+    {"Country", &BirthFormSide::Country, std::nullopt},
+    {"LatDeg", &BirthFormSide::LatDeg, std::nullopt},
+    {"LatMin", &BirthFormSide::LatMin, std::nullopt},
+    {"LongDeg", &BirthFormSide::LongDeg, std::nullopt},
+    {"LongMin", &BirthFormSide::LongMin, std::nullopt},
+    {"ZoneHour", &BirthFormSide::ZoneHour, std::nullopt},
+    {"ZoneMinute", &BirthFormSide::ZoneMinute, std::nullopt},
+}};
+
+constexpr std::array<ChoiceField, 5> kChoiceFields{{
+    {"North", &BirthFormSide::North},
+    {"South", &BirthFormSide::South},
+    {"East", &BirthFormSide::East},
+    {"West", &BirthFormSide::West},
+    {"DST", &BirthFormSide::DST},
+}};
+
+constexpr const char* kNotACoupleFile = "This is not a Lumora couple file.";
+
+FormFailure Refusal(std::string message) {
+  return FormFailure{std::move(message), MessageIcon::Error, "", false};
+}
+
+FormFailure Damaged(std::string_view person, std::string_view field, std::string_view what) {
+  return Refusal("The couple file is damaged: \"" + std::string(person) + "." + std::string(field) +
+                 "\" " + std::string(what) + ".");
+}
+
+json::Value SideObject(const BirthFormSide& side) {
+  json::Object object;
+  auto text = [&](const TextField& field) {
+    object.emplace_back(std::string(field.Name), json::Value{side.*field.Member});
+  };
+  for (const TextField& field : kTextFields) {
+    text(field);
+  }
+  for (const ChoiceField& field : kChoiceFields) {
+    object.emplace_back(std::string(field.Name), json::Value{side.*field.Member});
+  }
+  return json::Value{std::move(object)};
+}
+
+std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view person,
+                                    BirthFormSide& side) {
+  const json::Value* value = json::Find(file, person);
+  if (value == nullptr) {
+    return Refusal("The couple file is damaged: \"" + std::string(person) + "\" is missing.");
+  }
+  const json::Object* object = value->AsObject();
+  if (object == nullptr) {
+    return Refusal("The couple file is damaged: \"" + std::string(person) +
+                   "\" must hold a person's details.");
+  }
+  std::size_t known = 0;
+  auto text = [&](const TextField& field) -> std::optional<FormFailure> {
+    const json::Value* entry = json::Find(*object, field.Name);
+    if (entry == nullptr) {
+      return Damaged(person, field.Name, "is missing");
+    }
+    const std::string* string = entry->AsString();
+    if (string == nullptr) {
+      return Damaged(person, field.Name, "must be a text");
+    }
+    if (field.List && !DateTimeListPosition(*field.List, *string)) {
+      return Damaged(person, field.Name, "is not an entry of its list");
+    }
+    side.*field.Member = *string;
+    ++known;
+    return std::nullopt;
+  };
+  for (const TextField& field : kTextFields) {
+    if (auto failure = text(field)) {
+      return failure;
+    }
+  }
+  for (const ChoiceField& field : kChoiceFields) {
+    const json::Value* entry = json::Find(*object, field.Name);
+    if (entry == nullptr) {
+      return Damaged(person, field.Name, "is missing");
+    }
+    const bool* flag = entry->AsBool();
+    if (flag == nullptr) {
+      return Damaged(person, field.Name, "must be true or false");
+    }
+    side.*field.Member = *flag;
+    ++known;
+  }
+  if (known != object->size()) {
+    for (const json::Member& member : *object) {
+      bool listed = false;
+      for (const TextField& field : kTextFields) {
+        listed = listed || field.Name == member.first;
+      }
+      for (const ChoiceField& field : kChoiceFields) {
+        listed = listed || field.Name == member.first;
+      }
+      if (!listed) {
+        return Damaged(person, member.first, "is not a field of a couple file");
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string WriteCoupleFile(const BirthForm& form) {
+  json::Object file;
+  file.emplace_back("Format", json::Value{std::string(kCoupleFormat)});
+  file.emplace_back("Version", json::Value{static_cast<double>(kCoupleVersion)});
+  file.emplace_back("Boy", SideObject(form.Boy));
+  file.emplace_back("Girl", SideObject(form.Girl));
+  return json::Write(json::Value{std::move(file)}) + "\n";
+}
+
+FormResult<BirthForm> ReadCoupleFile(std::string_view bytes) {
+  if (bytes.size() > kCoupleMaxBytes) {
+    return Refusal(kNotACoupleFile);
+  }
+  FormResult<json::Value> parsed = json::Parse(bytes);
+  if (const auto* failure = std::get_if<FormFailure>(&parsed)) {
+    return Refusal(std::string(kNotACoupleFile) + " " + failure->Message);
+  }
+  const json::Object* file = std::get<json::Value>(parsed).AsObject();
+  if (file == nullptr) {
+    return Refusal(kNotACoupleFile);
+  }
+  const json::Value* format = json::Find(*file, "Format");
+  if (format == nullptr || format->AsString() == nullptr || *format->AsString() != kCoupleFormat) {
+    return Refusal(kNotACoupleFile);
+  }
+  const json::Value* version = json::Find(*file, "Version");
+  const double* number = version != nullptr ? version->AsNumber() : nullptr;
+  if (number == nullptr || *number < 1 || std::floor(*number) != *number) {
+    return Refusal("The couple file is damaged: \"Version\" must be a whole number from 1.");
+  }
+  if (*number > kCoupleVersion) {
+    return Refusal("This couple file was written by a newer version of Lumora (file version " +
+                   FormatHalfPoints(*number) + "); this version reads files up to version " +
+                   std::to_string(kCoupleVersion) + ".");
+  }
+  for (const json::Member& member : *file) {
+    if (member.first != "Format" && member.first != "Version" && member.first != "Boy" &&
+        member.first != "Girl") {
+      return Refusal("The couple file is damaged: \"" + member.first +
+                     "\" is not a field of a couple file.");
+    }
+  }
+  BirthForm form;
+  if (auto failure = ReadSide(*file, "Boy", form.Boy)) {
+    return *failure;
+  }
+  if (auto failure = ReadSide(*file, "Girl", form.Girl)) {
+    return *failure;
+  }
+  return form;
+}
+
+bool HasCoupleExtension(std::string_view file_name) {
+  if (file_name.size() < kCoupleExtension.size()) {
+    return false;
+  }
+  const std::string_view tail = file_name.substr(file_name.size() - kCoupleExtension.size());
+  for (std::size_t i = 0; i < tail.size(); ++i) {
+    const char c = tail[i];
+    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower != kCoupleExtension[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string CoupleFileStem(std::string_view boy_name, std::string_view girl_name) {
+  auto clean = [](std::string_view name, std::string_view fallback) {
+    std::string out;
+    for (const char c : Trim(name)) {
+      const bool refused = static_cast<unsigned char>(c) < 0x20 || c == '/' || c == '\\' ||
+                           c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
+                           c == '|';
+      out += refused ? ' ' : c;
+    }
+    out = Trim(out);
+    return out.empty() ? std::string(fallback) : out;
+  };
+  return clean(boy_name, "Boy") + " and " + clean(girl_name, "Girl");
+}
+
+}  // namespace lumora

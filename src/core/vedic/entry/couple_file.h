@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/entry/form_result.h"
+#include "core/vedic/entry/birth_form.h"
+
+namespace lumora {
+
+// A couple file (".lumora") keeps both persons' whole birth-details form, so a reading
+// can be reopened and changed later. It is a small JSON object:
+//   {"Format": "lumora-couple", "Version": 1, "Boy": {...}, "Girl": {...}}
+// where each person holds every entry of the form by its field name ("Name", "Day",
+// "Month" ... texts as the form shows them, "North", "South", "East", "West", "DST"
+// as true or false).
+
+inline constexpr std::string_view kCoupleFormat = "lumora-couple";
+inline constexpr int kCoupleVersion = 1;
+inline constexpr std::string_view kCoupleExtension = ".lumora";
+// Couple files are a few hundred bytes; anything far larger is not one.
+inline constexpr std::size_t kCoupleMaxBytes = 64 * 1024;
+
+std::string WriteCoupleFile(const BirthForm& form);
+
+// The form of a couple file; a text that is not one, a newer version, or a missing,
+// unknown or wrongly typed field is refused with a message naming what is wrong.
+FormResult<BirthForm> ReadCoupleFile(std::string_view bytes);
+
+// Whether a file name ends in ".lumora", in any letter case.
+bool HasCoupleExtension(std::string_view file_name);
+
+// "Arjun and Bela": the two names as a file name may hold them (characters that no
+// file system takes become blanks); "Boy and Girl" where a name is empty.
+std::string CoupleFileStem(std::string_view boy_name, std::string_view girl_name);
+
+}  // namespace lumora

@@ -1,0 +1,417 @@
+#include "core/vedic/rank/candidate.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/places/clock.h"
+#include "core/text.h"
+#include "core/vedic/chart/doshas.h"
+#include "core/vedic/chart/sidereal_chart.h"
+
+namespace lumora {
+
+namespace {
+
+// The years of the birth-details form's year list: a ranked pair must be a pair the
+// form could have entered.
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+
+constexpr std::size_t kFieldCount = std::size(kBirthEntryColumns);
+
+std::array<std::string*, kFieldCount> Fields(BirthEntry& e) {
+  return {&e.Name,      &e.BirthDate, &e.BirthTime,    &e.Place, &e.Latitude,
+          &e.Longitude, &e.TimeZone,  &e.ClockReading, &e.IsDST};
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string ToLower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+  }
+  return lower;
+}
+
+FormFailure Refusal(std::string message, std::string_view column) {
+  return FormFailure{std::move(message), MessageIcon::Error, std::string(column), false};
+}
+
+std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+// One to `width` digits, the whole text.
+std::optional<int> Number(std::string_view text, std::size_t width) {
+  if (text.empty() || text.size() > width) {
+    return std::nullopt;
+  }
+  return ParseDigits(text);
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == separator) {
+      parts.push_back(text.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  return parts;
+}
+
+bool IsLeap(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
+}
+
+struct CivilDate {
+  int Year = 0;
+  int Month = 0;
+  int Day = 0;
+};
+
+FormResult<CivilDate> ReadDate(std::string_view text) {
+  const auto parts = Split(text, '-');
+  std::optional<int> year, month, day;
+  if (parts.size() == 3 && parts[0].size() == 4) {
+    year = Number(parts[0], 4);
+    month = Number(parts[1], 2);
+    day = Number(parts[2], 2);
+  }
+  if (!year || !month || !day) {
+    return Refusal("BirthDate " + Quoted(text) + " is not a date written YYYY-MM-DD", "BirthDate");
+  }
+  if (*month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month)) {
+    return Refusal("BirthDate " + std::string(text) + " is not a day of the calendar", "BirthDate");
+  }
+  if (*year < kFirstYear || *year > kLastYear) {
+    return Refusal("BirthDate " + std::string(text) + " lies outside the years 1901 to 2050",
+                   "BirthDate");
+  }
+  return CivilDate{*year, *month, *day};
+}
+
+struct ClockTime {
+  int Hour = 0;
+  int Minute = 0;
+};
+
+// Seconds are read and checked but, as in the forms, do not move the Moon.
+FormResult<ClockTime> ReadTime(std::string_view text) {
+  const auto parts = Split(text, ':');
+  std::optional<int> hour, minute, second = 0;
+  if (parts.size() == 2 || parts.size() == 3) {
+    hour = Number(parts[0], 2);
+    minute = parts[1].size() == 2 ? Number(parts[1], 2) : std::nullopt;
+    if (parts.size() == 3) {
+      second = parts[2].size() == 2 ? Number(parts[2], 2) : std::nullopt;
+    }
+  }
+  if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59) {
+    return Refusal("BirthTime " + Quoted(text) + " is not a time written HH:MM or HH:MM:SS",
+                   "BirthTime");
+  }
+  return ClockTime{*hour, *minute};
+}
+
+std::optional<double> ReadDegrees(std::string_view text) {
+  std::string_view digits = text;
+  if (!digits.empty() && digits.front() == '+') {
+    digits.remove_prefix(1);
+  }
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                            std::chars_format::fixed);
+  if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size() ||
+      !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+FormResult<double> ReadCoordinate(std::string_view text, std::string_view column, double limit) {
+  const auto value = ReadDegrees(text);
+  if (!value || std::fabs(*value) > limit) {
+    return Refusal(std::string(column) + " " + Quoted(text) + " is not a number of degrees from -" +
+                       FormatHalfPoints(limit) + " to " + FormatHalfPoints(limit),
+                   column);
+  }
+  return *value;
+}
+
+std::optional<bool> ReadFlag(std::string_view text) {
+  for (std::string_view yes : {"true", "yes", "1"}) {
+    if (EqualsIgnoringCase(text, yes)) {
+      return true;
+    }
+  }
+  for (std::string_view no : {"false", "no", "0"}) {
+    if (EqualsIgnoringCase(text, no)) {
+      return false;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string TwoDigits(int value) {
+  return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string& zone,
+                                     const CivilDate& date, const ClockTime& time) {
+  const auto clock =
+      ReadZoneClock(zone, LocalDateTime{date.Year, date.Month, date.Day, time.Hour, time.Minute});
+  if (IsRefused(clock)) {
+    return Refusal("TimeZone " + Quoted(zone) + " is not a time zone of the zone database",
+                   "TimeZone");
+  }
+  const std::vector<ClockReading>* readings = &std::get<ZoneClock>(clock).Readings;
+  const std::string when = TwoDigits(time.Hour) + ":" + TwoDigits(time.Minute) + " on " +
+                           entry.BirthDate + " in " + zone;
+  if (readings->empty()) {
+    return Refusal("The time " + when + " never existed: the clocks were put forward over it",
+                   "BirthTime");
+  }
+  const std::string reading = Trim(entry.ClockReading);
+  const std::optional<ClockChoice> choice = ParseClockChoice(ToLower(reading));
+  if (!reading.empty() && !choice) {
+    return Refusal("ClockReading " + Quoted(reading) + " is neither earlier nor later",
+                   "ClockReading");
+  }
+  const std::string dst_text = Trim(entry.IsDST);
+  const std::optional<bool> dst = dst_text.empty() ? std::nullopt : ReadFlag(dst_text);
+  if (!dst_text.empty() && !dst) {
+    return Refusal("IsDST " + Quoted(dst_text) + " is neither true nor false", "IsDST");
+  }
+  if (readings->size() == 1) {
+    return readings->front();
+  }
+  if (!reading.empty()) {
+    return *choice == ClockChoice::Earlier ? (*readings)[0] : (*readings)[1];
+  }
+  // Where the two readings differ in daylight saving, the DST entry tells them apart.
+  if (dst && (*readings)[0].IsDaylight != (*readings)[1].IsDaylight) {
+    return (*readings)[0].IsDaylight == *dst ? (*readings)[0] : (*readings)[1];
+  }
+  return Refusal("The time " + when +
+                     " occurred twice: the clocks were put back over it; give ClockReading "
+                     "earlier or later",
+                 "ClockReading");
+}
+
+void SetCoordinates(BirthMoment& moment, double latitude, double longitude) {
+  // The form's whole degrees and minutes, truncated.
+  const auto split = [](double value, int& degrees, int& minutes) {
+    const double magnitude = std::fabs(value);
+    degrees = static_cast<int>(magnitude);
+    minutes = static_cast<int>((magnitude - degrees) * 60.0);
+  };
+  split(latitude, moment.LatDeg, moment.LatMin);
+  split(longitude, moment.LongDeg, moment.LongMin);
+  moment.IsSouth = latitude < 0.0;
+  moment.IsEast = longitude >= 0.0;
+}
+
+}  // namespace
+
+bool SetBirthEntryField(BirthEntry& entry, std::string_view column, std::string value) {
+  const auto fields = Fields(entry);
+  for (std::size_t i = 0; i < kFieldCount; ++i) {
+    if (EqualsIgnoringCase(Trim(column), kBirthEntryColumns[i])) {
+      *fields[i] = std::move(value);
+      return true;
+    }
+  }
+  return false;
+}
+
+FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceResolver& places,
+                                        const BirthReading& reading) {
+  RankedPerson person;
+  person.Name = Trim(entry.Name);
+  if (person.Name.empty()) {
+    return Refusal("Name is missing", "Name");
+  }
+  const std::string date_text = Trim(entry.BirthDate);
+  if (date_text.empty()) {
+    return Refusal("BirthDate is missing", "BirthDate");
+  }
+  const auto date = ReadDate(date_text);
+  if (IsRefused(date)) {
+    return std::get<FormFailure>(date);
+  }
+  const std::string time_text = Trim(entry.BirthTime);
+  if (time_text.empty()) {
+    return Refusal("BirthTime is missing", "BirthTime");
+  }
+  const auto time = ReadTime(time_text);
+  if (IsRefused(time)) {
+    return std::get<FormFailure>(time);
+  }
+
+  // Coordinates and a zone given outright win over a place name.
+  double latitude = 0.0;
+  double longitude = 0.0;
+  std::string zone;
+  const std::string latitude_text = Trim(entry.Latitude);
+  const std::string longitude_text = Trim(entry.Longitude);
+  const std::string zone_text = Trim(entry.TimeZone);
+  const std::string place_text = Trim(entry.Place);
+  const bool any_coordinate =
+      !latitude_text.empty() || !longitude_text.empty() || !zone_text.empty();
+  if (any_coordinate || place_text.empty()) {
+    for (const auto& [text, column] :
+         {std::pair{&latitude_text, "Latitude"}, std::pair{&longitude_text, "Longitude"},
+          std::pair{&zone_text, "TimeZone"}}) {
+      if (text->empty()) {
+        return Refusal(place_text.empty() && !any_coordinate
+                           ? "Give a Place, or Latitude, Longitude and TimeZone"
+                           : std::string(column) + " is missing",
+                       column);
+      }
+    }
+    const auto lat = ReadCoordinate(latitude_text, "Latitude", 90.0);
+    if (IsRefused(lat)) {
+      return std::get<FormFailure>(lat);
+    }
+    const auto lon = ReadCoordinate(longitude_text, "Longitude", 180.0);
+    if (IsRefused(lon)) {
+      return std::get<FormFailure>(lon);
+    }
+    latitude = std::get<double>(lat);
+    longitude = std::get<double>(lon);
+    zone = zone_text;
+  } else {
+    const auto place = places ? places(place_text) : std::nullopt;
+    if (!place) {
+      return Refusal("Place " + Quoted(place_text) + " was not found in the place atlas", "Place");
+    }
+    latitude = place->Latitude;
+    longitude = place->Longitude;
+    zone = place->TimeZone;
+  }
+
+  const CivilDate& d = std::get<CivilDate>(date);
+  const ClockTime& t = std::get<ClockTime>(time);
+  const auto picked = PickReading(entry, zone, d, t);
+  if (IsRefused(picked)) {
+    return std::get<FormFailure>(picked);
+  }
+  const ClockReading& clock = std::get<ClockReading>(picked);
+
+  BirthMoment& m = person.Moment;
+  m.BirthYear = d.Year;
+  m.BirthMonth = d.Month;
+  m.BirthDay = d.Day;
+  m.BirthHour = t.Hour;
+  m.BirthMinute = t.Minute;
+  SetCoordinates(m, latitude, longitude);
+  // The form values that express the reading; universal time comes from the exact
+  // offset, which may hold seconds (local mean time).
+  const ZoneFormValues zone_values = FormValuesOf(clock);
+  m.ZoneHour = zone_values.ZoneHour;
+  m.ZoneMinute = zone_values.ZoneMinute;
+  m.IsDST = zone_values.IsDST;
+  m.UtcOffsetSeconds = clock.UtcOffsetSeconds;
+
+  person.Moon = CalculateMoonSign(m, reading.Model);
+  const auto state = MoonStateOf(person.Moon);
+  if (!state) {
+    return Refusal("The Moon of " + person.Name + " could not be placed", "BirthDate");
+  }
+  person.State = *state;
+  if (reading.Manglik) {
+    person.IsManglik = AssessManglik(CalculateSiderealChart(m)).IsManglik;
+  }
+  if (reading.UncertaintyMinutes) {
+    person.StatesWithin = MoonStatesWithin(m, *reading.UncertaintyMinutes);
+  }
+  return person;
+}
+
+FormResult<std::unique_ptr<CsvCandidateSource>> CsvCandidateSource::Open(std::istream& in) {
+  std::unique_ptr<CsvCandidateSource> source(new CsvCandidateSource(in));
+  const auto header = source->reader_.Next();
+  if (!header) {
+    return Refusal("the candidate file is empty: it needs a header row", "");
+  }
+  if (header->Fault) {
+    return Refusal("the header row cannot be read: " + *header->Fault, "");
+  }
+  source->column_count_ = header->Fields.size();
+  source->column_of_field_.assign(kFieldCount, std::nullopt);
+  for (std::size_t c = 0; c < header->Fields.size(); ++c) {
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+      if (EqualsIgnoringCase(Trim(header->Fields[c]), kBirthEntryColumns[f])) {
+        if (source->column_of_field_[f]) {
+          return Refusal("the header names " + std::string(kBirthEntryColumns[f]) + " twice", "");
+        }
+        source->column_of_field_[f] = c;
+      }
+    }
+  }
+  const auto has = [&](std::size_t field) { return source->column_of_field_[field].has_value(); };
+  std::string missing;
+  for (std::size_t f = 0; f < 3; ++f) {
+    if (!has(f)) {
+      missing += (missing.empty() ? "" : ", ") + std::string(kBirthEntryColumns[f]);
+    }
+  }
+  if (!missing.empty()) {
+    return Refusal("the header lacks the column(s) " + missing, "");
+  }
+  if (!has(3) && !(has(4) && has(5) && has(6))) {
+    return Refusal("the header needs a Place column or Latitude, Longitude and TimeZone columns",
+                   "");
+  }
+  return source;
+}
+
+std::optional<CandidateRow> CsvCandidateSource::Next() {
+  auto record = reader_.Next();
+  if (!record) {
+    return std::nullopt;
+  }
+  CandidateRow row{record->Line, BirthEntry{}};
+  if (record->Fault) {
+    row.Entry = Refusal("The row cannot be read: " + *record->Fault, "");
+    return row;
+  }
+  if (record->Fields.size() > column_count_) {
+    row.Entry = Refusal("The row has " + std::to_string(record->Fields.size()) +
+                            " fields but the header names " + std::to_string(column_count_),
+                        "");
+    return row;
+  }
+  BirthEntry& entry = std::get<BirthEntry>(row.Entry);
+  const auto fields = Fields(entry);
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    const auto column = column_of_field_[f];
+    if (column && *column < record->Fields.size()) {
+      *fields[f] = std::move(record->Fields[*column]);
+    }
+  }
+  return row;
+}
+
+}  // namespace lumora

@@ -1,0 +1,106 @@
+#include "core/vedic/rank/csv_reader.h"
+
+namespace lumora {
+
+bool CsvReader::ReadLine(std::string& line) {
+  line.clear();
+  // A runaway line is kept only up to one byte past the limit (enough to refuse
+  // it); the rest of it is skipped.
+  int c = 0;
+  std::streambuf* buffer = in_.rdbuf();
+  bool any = false;
+  while ((c = buffer->sbumpc()) != std::char_traits<char>::eof()) {
+    any = true;
+    if (c == '\n') {
+      break;
+    }
+    if (line.size() <= kMaxRecordBytes) {
+      line.push_back(static_cast<char>(c));
+    }
+  }
+  if (!any) {
+    return false;
+  }
+  ++line_;
+  if (!line.empty() && line.back() == '\r') {
+    line.pop_back();
+  }
+  if (first_line_) {
+    first_line_ = false;
+    if (line.rfind("\xEF\xBB\xBF", 0) == 0) {
+      line.erase(0, 3);
+    }
+  }
+  return true;
+}
+
+std::optional<CsvRecord> CsvReader::Next() {
+  std::string line;
+  do {
+    if (!ReadLine(line)) {
+      return std::nullopt;
+    }
+  } while (line.empty());
+
+  CsvRecord record;
+  record.Line = line_;
+  std::string field;
+  std::size_t bytes = line.size();
+  bool quoted = false;      // inside a quoted field
+  bool was_quoted = false;  // the current field began with a quote
+  std::size_t i = 0;
+  for (;;) {
+    if (i == line.size()) {
+      if (!quoted) {
+        record.Fields.push_back(std::move(field));
+        break;
+      }
+      // A quoted field goes on over the line break.
+      if (!ReadLine(line)) {
+        record.Fault = "a quoted field is not closed before the end of the file";
+        break;
+      }
+      bytes += line.size() + 1;
+      if (bytes > kMaxRecordBytes) {
+        record.Fault = "the row is longer than 65536 bytes";
+        break;
+      }
+      field.push_back('\n');
+      i = 0;
+      continue;
+    }
+    const char c = line[i++];
+    if (quoted) {
+      if (c != '"') {
+        field.push_back(c);
+      } else if (i < line.size() && line[i] == '"') {
+        field.push_back('"');
+        ++i;
+      } else {
+        quoted = false;
+      }
+    } else if (c == ',') {
+      record.Fields.push_back(std::move(field));
+      field.clear();
+      was_quoted = false;
+    } else if (c == '"' && field.empty() && !was_quoted) {
+      quoted = true;
+      was_quoted = true;
+    } else if (was_quoted) {
+      record.Fault =
+          "text follows the closing quote of field " + std::to_string(record.Fields.size() + 1);
+      break;
+    } else {
+      field.push_back(c);
+    }
+  }
+  if (!record.Fault && bytes > kMaxRecordBytes) {
+    record.Fault = "the row is longer than 65536 bytes";
+  }
+  if (record.Fault) {
+    record.Fields.clear();
+  }
+  return record;
+}
+
+}  // namespace lumora

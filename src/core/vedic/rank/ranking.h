@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/entry/form_result.h"
+#include "core/vedic/chart/doshas.h"
+#include "core/vedic/rank/candidate.h"
+#include "core/vedic/rank/score_table.h"
+
+namespace lumora {
+
+// The side the one person takes; every candidate takes the other.
+enum class PersonRole { Boy, Girl };
+
+// One ranked candidate with the pair's Moon states.
+struct RankEntry {
+  int Line = 0;
+  std::string Name;
+  MoonState Boy;
+  MoonState Girl;
+  std::optional<ManglikMatch> Manglik;  // where the persons were read with charts
+  std::optional<ScoreRange> Range;      // where they were read with an uncertainty
+};
+
+// One refused candidate row.
+struct RankRefusal {
+  int Line = 0;
+  FormFailure Failure;
+};
+
+struct RankOptions {
+  std::optional<int> Top;                 // keep the first K
+  std::optional<int> MinTotalHalfPoints;  // keep totals of at least this many half points
+  int Threads = 1;
+  BirthReading Reading;  // how every candidate is read; the person is read the same way
+};
+
+struct RankSummary {
+  int Ranked = 0;  // entries handed to Ranked (after --top and --min-total)
+  int Refused = 0;
+  std::size_t LongestName = 0;  // bytes, over the entries handed out
+};
+
+// What a ranking hands out, in this order: each refusal as its row is read (input
+// order); once every row is read, the summary, then the entries best first (exact
+// total, ties in input order), then the refusals again in input order.
+class RankObserver {
+ public:
+  virtual ~RankObserver() = default;
+  virtual void Refused(const RankRefusal& refusal) = 0;
+  virtual void BeforeRanking(const RankSummary& summary) = 0;
+  virtual void Ranked(int rank, const RankEntry& entry, const PairScore& score) = 0;
+  virtual void RefusedInOrder(const RankRefusal& refusal) = 0;
+};
+
+// The ranking of one person against every row of the source. Rows are read in
+// chunks, each chunk's Moons computed over the threads, and the results spooled to
+// temporary files by total, so memory stays the size of a chunk however long the
+// file, and the output is the same for any number of threads. Refused only when no
+// temporary file can be made.
+FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPerson& person,
+                                       PersonRole role, const PlaceResolver& places,
+                                       const RankOptions& options, RankObserver& observer);
+
+// The order of candidates already placed, best first (exact total, ties in input
+// order): indices into states. A counting sort over the 73 possible totals.
+std::vector<std::uint32_t> RankOrder(MoonState person, PersonRole role,
+                                     std::span<const std::uint16_t> candidate_states);
+
+}  // namespace lumora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+#include "core/vedic/chart/sidereal_chart.h"
+
+class QPainter;
+
+namespace lumora::documents {
+
+// The two customary drawings of a rasi chart: North Indian (houses fixed, the Lagna's
+// house at the top, sign numbers written in the houses) and South Indian (signs fixed,
+// Pisces at the top left, the Lagna's sign marked).
+enum class ChartStyle { NorthIndian, SouthIndian };
+
+// Stable names for settings and files: "north", "south"; anything else reads as North.
+QString ChartStyleKey(ChartStyle style);
+ChartStyle ChartStyleFromKey(const QString& key);
+
+// Draws the chart into the largest square that fits the area, in vectors only (lines and
+// text), so it is sharp on any screen, at any scale and in a PDF. A body within half a
+// degree of a sign edge is written with a trailing "?" in the marking colour, explained by
+// a one-line legend under the square (the area keeps room for it either way).
+void PaintRasiChart(QPainter& painter, const QRectF& area, const SiderealChart& chart,
+                    ChartStyle style, const QString& caption = {});
+
+// The legend's text.
+QString UncertainLegend();
+
+}  // namespace lumora::documents

@@ -1,0 +1,28 @@
+#include "ui/shell/pdf_save.h"
+
+#include <QDir>
+#include <QLocale>
+
+#include "documents/pdf_export.h"
+
+namespace lumora::ui {
+
+std::optional<QString> SaveDocumentAsPdf(QWidget* parent, const Services& services,
+                                         const Document& document, const QString& stem) {
+  const QString path = services.Files->SaveFileName(
+      parent, {QStringLiteral("Save As PDF"), QStringLiteral("PDF documents (*.pdf)"),
+               QStringLiteral("pdf"), documents::DefaultPdfPath(stem)});
+  if (path.isEmpty()) {
+    return std::nullopt;
+  }
+  const FormResult<qint64> saved =
+      documents::SavePdf(document, path, documents::PaperForLocale(QLocale::system()));
+  if (const auto* failure = std::get_if<FormFailure>(&saved)) {
+    const QString message = QString::fromStdString(failure->Message);
+    services.Messages->Show(parent, message, MessageIcon::Error);
+    return message;
+  }
+  return QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path));
+}
+
+}  // namespace lumora::ui

@@ -1,0 +1,77 @@
+#include "ui/shell/settings_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include "ui/shell/services.h"
+
+namespace lumora::ui {
+
+namespace {
+
+constexpr const char* kPreciseMoonKey = "Moon/Precise";
+
+QSettings ProgramSettings() {
+  return QSettings(QStringLiteral("Lumora"), QStringLiteral("Lumora"));
+}
+
+}  // namespace
+
+MoonModel StoredMoonModel() {
+  return ProgramSettings().value(QLatin1String(kPreciseMoonKey), false).toBool()
+             ? MoonModel::Precise
+             : MoonModel::Standard;
+}
+
+void StoreMoonModel(MoonModel model) {
+  ProgramSettings().setValue(QLatin1String(kPreciseMoonKey), model == MoonModel::Precise);
+}
+
+SettingsDialog::SettingsDialog(MoonModel current, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmSettings"));
+  setWindowTitle(tr("Settings - %1").arg(ProgramTitle()));
+  auto* layout = new QVBoxLayout(this);
+
+  precise_moon_ = new QCheckBox(tr("&Precise Moon"), this);
+  precise_moon_->setObjectName(QStringLiteral("chkPreciseMoon"));
+  precise_moon_->setAccessibleName(tr("Precise Moon"));
+  precise_moon_->setChecked(current == MoonModel::Precise);
+  layout->addWidget(precise_moon_);
+
+  auto* note = new QLabel(
+      tr("Computes the Moon with the full lunar series of Meeus (Astronomical Algorithms, "
+         "chapter 47) in terrestrial time, within a few arc-seconds of a modern ephemeris, "
+         "instead of the short series the program has always used. A birth close to the edge "
+         "of a nakshatra or pada can then fall on the other side of it. Result pages and "
+         "printed matches say \"Precise Moon\" when it was used."),
+      this);
+  note->setObjectName(QStringLiteral("lblPreciseMoonNote"));
+  note->setAccessibleName(tr("About the precise Moon"));
+  note->setWordWrap(true);
+  note->setBuddy(precise_moon_);
+  layout->addWidget(note);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->setObjectName(QStringLiteral("cmdSettingsButtons"));
+  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdSettingsOK"));
+  buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdSettingsCancel"));
+  buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+
+  setMinimumWidth(480);
+  // The wrapped note decides the height at the dialog's width.
+  resize(480, layout->totalHeightForWidth(480));
+}
+
+MoonModel SettingsDialog::ChosenMoonModel() const {
+  return precise_moon_->isChecked() ? MoonModel::Precise : MoonModel::Standard;
+}
+
+}  // namespace lumora::ui

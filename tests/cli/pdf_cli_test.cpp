@@ -1,0 +1,217 @@
+// lumora-cli --pdf and couple files: the PDF's own text, pages and title, one input
+// only, failed saves that keep the earlier file, couple files read as forms.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli_runner.h"
+
+namespace lumora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Command(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+      out.append(buffer, n);
+    }
+    pclose(pipe);
+  }
+  return out;
+}
+
+std::string PdfText(const fs::path& pdf) {
+  return Command("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null");
+}
+
+std::string PdfInfo(const fs::path& pdf, const std::string& key) {
+  std::istringstream info(Command("pdfinfo '" + pdf.string() + "' 2>/dev/null"));
+  std::string line;
+  while (std::getline(info, line)) {
+    if (line.rfind(key + ":", 0) == 0) {
+      const std::size_t at = line.find_first_not_of(' ', key.size() + 1);
+      return at == std::string::npos ? "" : line.substr(at);
+    }
+  }
+  return "";
+}
+
+std::string FirstLine(const std::string& fixture) {
+  std::istringstream lines(Fixture(fixture));
+  std::string line;
+  std::getline(lines, line);
+  return line;
+}
+
+class PdfCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("lumora-pdf-test-" + std::to_string(getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    fs::permissions(dir_, fs::perms::owner_all);
+    fs::remove_all(dir_);
+  }
+  fs::path dir_;
+};
+
+TEST_F(PdfCli, VedicMatchDocumentHoldsTheTable) {
+  const fs::path pdf = dir_ / "match.pdf";
+  const CliRun run =
+      RunCli("vedic --json --pdf '" + pdf.string() + "'", FirstLine("vedic_match.jsonl"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  ASSERT_EQ(run.Lines().size(), 1u);
+  const std::string text = PdfText(pdf);
+  // Rows of the Guna Milan table as the window shows them, the total and the verdict.
+  for (const char* row :
+       {"VARNA", "Brahmin", "Sudra", "NADI", "Pitha/Madhya", "Sleshma/Anthya", "TOTAL",
+        "This is a Fair Match", "You Have Obtained 18 Points Out Of 36 Points", "Arjun", "Bela",
+        "August 15, 1947", "London, England, United Kingdom", "Page 1 of"}) {
+    EXPECT_NE(text.find(row), std::string::npos) << row;
+  }
+  EXPECT_EQ(text.find("Rashi Information of"), std::string::npos);
+  EXPECT_EQ(PdfInfo(pdf, "Title"), "Kundali Match: Arjun and Bela");
+  const int pages = std::stoi(PdfInfo(pdf, "Pages"));
+  EXPECT_GE(pages, 2);
+  EXPECT_LE(pages, 6);
+  // Fonts are embedded: no font line of pdffonts says "no" in its emb column.
+  const std::string fonts = Command("pdffonts '" + pdf.string() + "'");
+  EXPECT_NE(fonts.find("yes"), std::string::npos) << fonts;
+
+  // With the catalogues, four more pages at least.
+  const fs::path full = dir_ / "full.pdf";
+  ASSERT_EQ(RunCli("vedic --with-catalogues --pdf '" + full.string() + "'",
+                   FirstLine("vedic_match.jsonl"))
+                .status,
+            0);
+  const std::string full_text = PdfText(full);
+  EXPECT_NE(full_text.find("Nakshatra Information of Bela"), std::string::npos);
+  EXPECT_GE(std::stoi(PdfInfo(full, "Pages")), pages + 4);
+}
+
+TEST_F(PdfCli, ProfileAndWesternDocuments) {
+  const fs::path profile = dir_ / "profile.pdf";
+  ASSERT_EQ(RunCli("vedic --pdf '" + profile.string() + "'",
+                   R"({"Profile": ["Leo", "Leo", "Magha", "Magha"]})")
+                .status,
+            0);
+  EXPECT_NE(PdfText(profile).find("Birth details are not stored in profile files"),
+            std::string::npos);
+
+  const fs::path western = dir_ / "western.pdf";
+  const CliRun run =
+      RunCli("western --json --pdf '" + western.string() + "'", Fixture("western_valid.json"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = run.Lines();
+  const std::string text = PdfText(western);
+  EXPECT_NE(text.find("Natal Position Data:"), std::string::npos);
+  EXPECT_NE(text.find(lines[0]["MalePositions"][1].get<std::string>()), std::string::npos);
+  EXPECT_NE(text.find(lines[0]["WesternScore"]["Comment"].get<std::string>()), std::string::npos);
+  EXPECT_EQ(PdfInfo(western, "Title").rfind("Kundali Match: ", 0), 0u);
+}
+
+TEST_F(PdfCli, PdfTakesExactlyOneInput) {
+  const fs::path pdf = dir_ / "two.pdf";
+  for (const char* command : {"vedic", "western"}) {
+    const std::string input = std::string(command) == "vedic" ? Fixture("vedic_match.jsonl")
+                                                              : Fixture("western_forms.jsonl");
+    const CliRun run = RunCli(std::string(command) + " --pdf '" + pdf.string() + "'", input);
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_EQ(run.out, "") << command;
+    EXPECT_NE(run.err.find("exactly one input"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(pdf));
+  }
+  // A rejected input writes no document.
+  const CliRun rejected = RunCli("vedic --json --pdf '" + pdf.string() + "'", "{}");
+  EXPECT_EQ(rejected.status, 2);
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(PdfCli, FailedSaveKeepsTheEarlierFile) {
+  const fs::path folder = dir_ / "locked";
+  fs::create_directories(folder);
+  const fs::path pdf = folder / "match.pdf";
+  {
+    std::ofstream earlier(pdf);
+    earlier << "earlier";
+  }
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+  fs::permissions(dir_, fs::perms::all);
+  // The superuser writes into any folder: run as nobody there, so the folder's
+  // permissions count.
+  const CliRun run =
+      RunCli("vedic --json --pdf '" + pdf.string() + "'", FirstLine("vedic_match.jsonl"), true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("could not be saved"), std::string::npos) << run.err;
+  std::ifstream kept(pdf);
+  std::string content;
+  std::getline(kept, content);
+  EXPECT_EQ(content, "earlier");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(PdfCli, CoupleFilesAreFormInput) {
+  const std::string form = FirstLine("vedic_match.jsonl");
+  const CliRun direct = RunCli("vedic --json", form);
+  ASSERT_EQ(direct.status, 0);
+
+  // A couple file as the window writes it.
+  const fs::path couple = dir_ / "Arjun and Bela.lumora";
+  {
+    std::ofstream file(couple);
+    file << R"({
+  "Format": "lumora-couple",
+  "Version": 1,
+  "Boy": {"Name": "Arjun", "Day": "15", "Month": "August", "Year": "1947", "Hour": "0",
+          "Minute": "0", "Second": "0", "City": "Delhi", "State": "Delhi", "Country": "India",
+          "LatDeg": "28", "LatMin": "36", "LongDeg": "77", "LongMin": "12", "ZoneHour": "-5",
+          "ZoneMinute": "30", "North": true, "South": false, "East": true, "West": false,
+          "DST": false},
+  "Girl": {"Name": "Bela", "Day": "1", "Month": "January", "Year": "2000", "Hour": "12",
+           "Minute": "0", "Second": "0", "City": "London", "State": "England",
+           "Country": "United Kingdom", "LatDeg": "51", "LatMin": "30", "LongDeg": "0",
+           "LongMin": "0", "ZoneHour": "0", "ZoneMinute": "0", "North": true, "South": false,
+           "East": false, "West": true, "DST": false}
+})";
+  }
+  const CliRun run = RunCli("vedic --json --input '" + couple.string() + "'", "");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(run.Lines()[0]["Grid"], direct.Lines()[0]["Grid"]);
+  EXPECT_EQ(run.Lines()[0]["BoyMoon"], direct.Lines()[0]["BoyMoon"]);
+
+  // A damaged couple file is a rejected input with the window's message.
+  const fs::path newer = dir_ / "newer.lumora";
+  {
+    std::ofstream file(newer);
+    file << R"({"Format": "lumora-couple", "Version": 9, "Boy": {}, "Girl": {}})";
+  }
+  const CliRun refused = RunCli("vedic --json --input '" + newer.string() + "'", "");
+  EXPECT_EQ(refused.status, 2);
+  const std::string message = refused.Lines()[0]["Error"]["Message"];
+  EXPECT_NE(message.find("newer version"), std::string::npos) << message;
+  const fs::path foreign = dir_ / "foreign.lumora";
+  {
+    std::ofstream file(foreign);
+    file << "Leo\r\nLeo\r\n";
+  }
+  const CliRun not_couple = RunCli("vedic --json --input '" + foreign.string() + "'", "");
+  EXPECT_EQ(not_couple.status, 2);
+  EXPECT_NE(not_couple.out.find("This is not a Lumora couple file."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumora::testing

@@ -1,0 +1,257 @@
+// lumora-cli rank: one person against a file of candidates, checked pair by pair
+// against whole vedic matches of the same births.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli_runner.h"
+
+namespace lumora::testing {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string FixturePath(const std::string& name) {
+  return std::string(LUMORA_CLI_FIXTURES) + "/" + name;
+}
+
+// One birth as the birth-details form takes it: the zone a fixed offset that the
+// zone's history gives on that date.
+struct FormSide {
+  const char* name;
+  const char* day;
+  const char* month;
+  const char* year;
+  const char* hour;
+  const char* minute;
+  const char* second;
+  const char* lat_deg;
+  const char* lat_min;
+  const char* long_deg;
+  const char* long_min;
+  bool east;
+  const char* zone_hour;
+  const char* zone_minute;
+  bool dst;
+};
+
+Json FormFields(const FormSide& s, char side) {
+  const std::string p(1, side);
+  Json form;
+  form["txt" + p + "Name"] = s.name;
+  form["cbo" + p + "Date"] = s.day;
+  form["cbo" + p + "Month"] = s.month;
+  form["cbo" + p + "Year"] = s.year;
+  form["cbo" + p + "HH"] = s.hour;
+  form["cbo" + p + "MM"] = s.minute;
+  form["cbo" + p + "SS"] = s.second;
+  form["txt" + p + "City"] = "City";
+  form["txt" + p + "State"] = "State";
+  form["txt" + p + "Country"] = "Country";
+  form["txt" + p + "LD"] = s.lat_deg;
+  form["txt" + p + "LM"] = s.lat_min;
+  form["txt" + p + "LoD"] = s.long_deg;
+  form["txt" + p + "LoM"] = s.long_min;
+  form["opt" + p + "East"] = s.east;
+  form["opt" + p + "West"] = !s.east;
+  form["txt" + p + "ZoneHour"] = s.zone_hour;
+  form["txt" + p + "ZoneMinute"] = s.zone_minute;
+  form["chk" + p + "DST"] = s.dst;
+  return form;
+}
+
+// rank_boy.json and rank_candidates.csv as forms; offsets from the tz database.
+const FormSide kBoy = {"Ravi Kumar", "14", "May", "1990", "6", "30", "0",  "28",
+                       "36",         "77", "12",  true,   "5", "30", false};
+const FormSide kCandidates[] = {
+    {"Asha Rao", "1", "March", "1992", "12", "0", "0", "18", "31", "73", "51", true, "5", "30",
+     false},
+    {"Meera Iyer", "20", "November", "1991", "23", "15", "40", "13", "4", "80", "16", true, "5",
+     "30", false},
+    // Pakistan kept +5:00 without daylight saving in 1993.
+    {"Khan, Sana", "9", "July", "1993", "5", "10", "0", "24", "51", "67", "0", true, "5", "0",
+     false},
+    {"Priya Shah", "15", "January", "1994", "18", "45", "0", "51", "30", "0", "7", false, "0", "0",
+     false},
+    // New York on daylight time (EDT, -4:00) in August 1990.
+    {"Divya Nair", "30", "August", "1990", "9", "0", "0", "40", "42", "74", "0", false, "5", "0",
+     true},
+    {"Nisha Verma", "3", "June", "1991", "14", "20", "0", "26", "51", "80", "57", true, "5", "30",
+     false},
+};
+
+Json VedicMatch(const FormSide& boy, const FormSide& girl) {
+  Json form = FormFields(boy, 'M');
+  form.update(FormFields(girl, 'F'));
+  const CliRun run = RunCli("vedic --json", form.dump());
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  return run.Lines().at(0);
+}
+
+void ExpectSameAsVedic(const Json& ranked, const Json& vedic) {
+  EXPECT_EQ(ranked["TotalPoints"], vedic["TotalPoints"]);
+  EXPECT_EQ(ranked["Verdict"], vedic["Verdict"]);
+  for (const char* key :
+       {"BoyRashi", "BoyNakshatra", "GirlRashi", "GirlNakshatra", "ManglikMatch", "Doshas"}) {
+    EXPECT_EQ(ranked[key], vedic[key]) << key;
+  }
+  ASSERT_EQ(ranked["Points"].size(), 8u);
+  for (std::size_t k = 0; k < 8; ++k) {
+    EXPECT_EQ(ranked["Points"][k], vedic["Kootas"][k]["Points"]) << vedic["Kootas"][k]["Koota"];
+  }
+}
+
+TEST(RankCli, EveryPairAgreesWithVedic) {
+  // vedic gives the score range for 30 minutes unless told otherwise.
+  const CliRun run = RunCli("rank --json --uncertainty 30 --boy '" + FixturePath("rank_boy.json") +
+                                "' --candidates '" + FixturePath("rank_candidates.csv") + "'",
+                            "");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), std::size(kCandidates));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const Json& row = lines[i];
+    SCOPED_TRACE(row.dump());
+    EXPECT_EQ(row["Rank"], i + 1);
+    const int line = row["Line"];
+    const FormSide& girl = kCandidates[line - 2];  // the header is line 1
+    EXPECT_EQ(row["Name"], girl.name);
+    const Json vedic = VedicMatch(kBoy, girl);
+    ExpectSameAsVedic(row, vedic);
+    EXPECT_EQ(row["ScoreRange"], vedic["ScoreRange"]);
+    if (i > 0) {
+      EXPECT_GE(std::stod(lines[i - 1]["TotalPoints"].get<std::string>()),
+                std::stod(row["TotalPoints"].get<std::string>()));
+    }
+  }
+}
+
+TEST(RankCli, GirlAgainstBoysFromJsonLines) {
+  // The boy of rank_boy.json as the one candidate of a JSON Lines file.
+  const std::string jsonl = "/tmp/lumora-rank-cli-boys.jsonl";
+  {
+    std::FILE* file = std::fopen(jsonl.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs(
+        "\n{\"Name\":\"Ravi Kumar\",\"BirthDate\":\"1990-05-14\",\"BirthTime\":\"06:30\","
+        "\"Latitude\":28.61,\"Longitude\":77.21,\"TimeZone\":\"Asia/Kolkata\"}\n[1]\n",
+        file);
+    std::fclose(file);
+  }
+  const CliRun run = RunCli(
+      "rank --json --girl '" + FixturePath("rank_girl.json") + "' --candidates " + jsonl, "");
+  std::remove(jsonl.c_str());
+  EXPECT_EQ(run.status, 2);
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0]["Line"], 2);
+  ExpectSameAsVedic(lines[0], VedicMatch(kBoy, kCandidates[0]));
+  EXPECT_FALSE(lines[0].contains("ScoreRange"));  // only with --uncertainty
+  EXPECT_EQ(lines[1]["Line"], 3);
+  EXPECT_TRUE(lines[1].contains("Error"));
+}
+
+TEST(RankCli, RefusedRowsFollowInInputOrder) {
+  const std::string args = " --boy '" + FixturePath("rank_boy.json") + "' --candidates '" +
+                           FixturePath("rank_refusals.csv") + "'";
+  const CliRun run = RunCli("rank --json" + args, "");
+  EXPECT_EQ(run.status, 2);
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 5u);
+  // Rekha and Zara share a birth: the same total, in input order.
+  EXPECT_EQ(lines[0]["Name"], "Rekha");
+  EXPECT_EQ(lines[1]["Name"], "Zara");
+  EXPECT_EQ(lines[0]["TotalPoints"], lines[1]["TotalPoints"]);
+  struct Refused {
+    int line;
+    const char* focus;
+  };
+  const Refused refused[] = {{2, "BirthDate"}, {5, "ClockReading"}};
+  for (std::size_t i = 0; i < std::size(refused); ++i) {
+    const Json& row = lines[3 + i];
+    EXPECT_EQ(row["Line"], refused[i].line);
+    EXPECT_EQ(row["Error"]["Focus"], refused[i].focus);
+    EXPECT_EQ(row["Error"]["Icon"], "error");
+    EXPECT_NE(run.err.find("line " + std::to_string(refused[i].line) + ": " +
+                           row["Error"]["Message"].get<std::string>()),
+              std::string::npos)
+        << run.err;
+  }
+  // --top and --min-total cut the ranking, never the refusals.
+  const CliRun top = RunCli("rank --json --top 1" + args, "");
+  ASSERT_EQ(top.Lines().size(), 3u);
+  EXPECT_EQ(top.Lines()[0]["Name"], lines[0]["Name"]);
+  const CliRun none = RunCli("rank --json --min-total 36" + args, "");
+  EXPECT_EQ(none.Lines().size(), lines[0]["TotalPoints"] == "36" ? 3u : 2u);
+  // The readable table says the same.
+  const CliRun table = RunCli("rank" + args, "");
+  EXPECT_EQ(table.status, 2);
+  EXPECT_NE(table.out.find("Rekha"), std::string::npos);
+  EXPECT_NE(table.out.find("line 5: "), std::string::npos);
+}
+
+TEST(RankCli, PlacesFromTheAtlas) {
+  // Asha Rao's birth of rank_candidates.csv again, placed by name; Bombay is Mumbai's
+  // old name.
+  const std::string csv = "/tmp/lumora-rank-cli-places.csv";
+  {
+    std::FILE* file = std::fopen(csv.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs(
+        "Name,BirthDate,BirthTime,Place\n"
+        "Unplaced,1992-03-01,12:00,\n"
+        "By place,1992-03-01,12:00,Pune\n"
+        "Old name,1992-03-01,12:00,Bombay\n"
+        "Nowhere,1992-03-01,12:00,Atlantisville\n",
+        file);
+    std::fclose(file);
+  }
+  const CliRun run =
+      RunCli("rank --json --boy '" + FixturePath("rank_boy.json") + "' --candidates " + csv, "");
+  std::remove(csv.c_str());
+  EXPECT_EQ(run.status, 2);
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 4u);
+  const Json vedic = VedicMatch(kBoy, kCandidates[0]);
+  for (std::size_t i = 0; i < 2; ++i) {
+    SCOPED_TRACE(lines[i].dump());
+    EXPECT_EQ(lines[i]["Line"], 3 + i);
+    ExpectSameAsVedic(lines[i], vedic);
+  }
+  EXPECT_EQ(lines[2]["Line"], 2);
+  EXPECT_EQ(lines[2]["Error"]["Focus"], "Latitude");  // neither place nor coordinates
+  EXPECT_EQ(lines[3]["Line"], 5);
+  EXPECT_EQ(lines[3]["Error"]["Focus"], "Place");
+}
+
+TEST(RankCli, ThreadsDoNotChangeTheOutput) {
+  const std::string args = "rank --json --boy '" + FixturePath("rank_boy.json") +
+                           "' --candidates '" + FixturePath("rank_candidates.csv") + "'";
+  EXPECT_EQ(RunCli(args + " --threads 1", "").out, RunCli(args + " --threads 3", "").out);
+}
+
+TEST(RankCli, UsageErrors) {
+  const std::string boy = " --boy '" + FixturePath("rank_boy.json") + "'";
+  const std::string csv = " --candidates '" + FixturePath("rank_candidates.csv") + "'";
+  const std::string cases[] = {
+      "rank --boy /nonexistent/person.json" + csv,
+      "rank --boy '" + FixturePath("rank_candidates.csv") + "'" + csv,  // not a JSON object
+      "rank" + boy + " --girl '" + FixturePath("rank_girl.json") + "'" + csv,
+      "rank" + csv,
+      "rank" + boy + " --candidates '" + FixturePath("moon.jsonl") + ".txt'",
+      "rank" + boy + " --candidates /nonexistent/candidates.csv",
+      "rank" + boy + " --candidates '" + FixturePath("western_valid.json") + "'",
+      "rank" + boy + csv + " --top 0",
+      "rank" + boy + csv + " --min-total 37",
+  };
+  for (const std::string& args : cases) {
+    SCOPED_TRACE(args);
+    const CliRun run = RunCli(args, "");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err, "");
+  }
+}
+
+}  // namespace
+}  // namespace lumora::testing

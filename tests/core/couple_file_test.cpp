@@ -1,0 +1,197 @@
+// Couple files: random forms survive a round trip; damaged, foreign and newer files
+// are refused with a message that names the fault.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/entry/date_lists.h"
+#include "core/json_text.h"
+#include "core/vedic/entry/couple_file.h"
+#include "reference_forms.h"
+
+namespace lumora {
+namespace {
+
+std::string RandomText(std::mt19937& random) {
+  // Blanks, quotes, backslashes, control characters and UTF-8 are what a writer
+  // most often gets wrong.
+  static const std::vector<std::string> kPieces = {
+      "a", "Z", " ", "\"", "\\", "/", "\t", "\n", "\x01", "\u00e9", "\u0928", "\U0001F600", "7"};
+  std::uniform_int_distribution<std::size_t> length(0, 12);
+  std::uniform_int_distribution<std::size_t> piece(0, kPieces.size() - 1);
+  std::string text;
+  for (std::size_t n = length(random); n > 0; --n) {
+    text += kPieces[piece(random)];
+  }
+  return text;
+}
+
+std::string RandomEntry(std::mt19937& random, DateTimeList list) {
+  const auto& entries = DateTimeListEntries(list);
+  return entries[std::uniform_int_distribution<std::size_t>(0, entries.size() - 1)(random)];
+}
+
+BirthFormSide RandomSide(std::mt19937& random) {
+  std::bernoulli_distribution coin;
+  BirthFormSide s;
+  s.Name = RandomText(random);
+  s.Day = RandomEntry(random, DateTimeList::Day);
+  s.Month = RandomEntry(random, DateTimeList::Month);
+  s.Year = RandomEntry(random, DateTimeList::Year);
+  s.Hour = RandomEntry(random, DateTimeList::HourThrough24);
+  s.Minute = RandomEntry(random, DateTimeList::Minute);
+  s.Second = RandomEntry(random, DateTimeList::Second);
+  for (std::string* text : {&s.City, &s.State, &s.Country, &s.LatDeg, &s.LatMin, &s.LongDeg,
+                            &s.LongMin, &s.ZoneHour, &s.ZoneMinute}) {
+    *text = RandomText(random);
+  }
+  for (bool* flag : {&s.North, &s.South, &s.East, &s.West, &s.DST}) {
+    *flag = coin(random);
+  }
+  return s;
+}
+
+void ExpectSameSide(const BirthFormSide& a, const BirthFormSide& b) {
+  EXPECT_EQ(a.Name, b.Name);
+  EXPECT_EQ(a.Day, b.Day);
+  EXPECT_EQ(a.Month, b.Month);
+  EXPECT_EQ(a.Year, b.Year);
+  EXPECT_EQ(a.Hour, b.Hour);
+  EXPECT_EQ(a.Minute, b.Minute);
+  EXPECT_EQ(a.Second, b.Second);
+  EXPECT_EQ(a.City, b.City);
+  EXPECT_EQ(a.State, b.State);
+  EXPECT_EQ(a.Country, b.Country);
+  EXPECT_EQ(a.LatDeg, b.LatDeg);
+  EXPECT_EQ(a.LatMin, b.LatMin);
+  EXPECT_EQ(a.LongDeg, b.LongDeg);
+  EXPECT_EQ(a.LongMin, b.LongMin);
+  EXPECT_EQ(a.ZoneHour, b.ZoneHour);
+  EXPECT_EQ(a.ZoneMinute, b.ZoneMinute);
+  EXPECT_EQ(a.North, b.North);
+  EXPECT_EQ(a.South, b.South);
+  EXPECT_EQ(a.East, b.East);
+  EXPECT_EQ(a.West, b.West);
+  EXPECT_EQ(a.DST, b.DST);
+}
+
+TEST(CoupleFile, RandomFormsSurviveARoundTrip) {
+  std::mt19937 random(20261208);  // fixed seed: a failure can be replayed
+  for (int n = 0; n < 200; ++n) {
+    BirthForm form{RandomSide(random), RandomSide(random)};
+    const std::string bytes = WriteCoupleFile(form);
+    const FormResult<BirthForm> read = ReadCoupleFile(bytes);
+    ASSERT_FALSE(IsRefused(read)) << std::get<FormFailure>(read).Message << "\n" << bytes;
+    SCOPED_TRACE(bytes);
+    ExpectSameSide(std::get<BirthForm>(read).Boy, form.Boy);
+    ExpectSameSide(std::get<BirthForm>(read).Girl, form.Girl);
+  }
+}
+
+// The reference form as a file, with one text replaced.
+std::string Altered(std::string_view from, std::string_view to) {
+  std::string bytes = WriteCoupleFile(testing::ReferenceForm());
+  const std::size_t at = bytes.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  return bytes.replace(at, from.size(), to);
+}
+
+struct BadFile {
+  const char* what;
+  std::string bytes;
+  const char* message;  // the start of the refusal
+};
+
+TEST(CoupleFile, BadFilesAreRefusedWithTheirFault) {
+  const BadFile cases[] = {
+      {"empty", "", "This is not a Lumora couple file. Not valid JSON at line 1, column 1"},
+      {"a profile file", "\x63\x78\x85\r\n", "This is not a Lumora couple file. Not valid JSON"},
+      {"an array", "[1, 2]", "This is not a Lumora couple file."},
+      {"another JSON file", R"({"txtMName": "Arjun"})", "This is not a Lumora couple file."},
+      {"another format", Altered("lumora-couple", "lumora-other"),
+       "This is not a Lumora couple file."},
+      {"a newer version", Altered("\"Version\": 1", "\"Version\": 2"),
+       "This couple file was written by a newer version of Lumora (file version 2)"},
+      {"a fractional version", Altered("\"Version\": 1", "\"Version\": 1.5"),
+       "The couple file is damaged: \"Version\""},
+      {"version as text", Altered("\"Version\": 1", "\"Version\": \"1\""),
+       "The couple file is damaged: \"Version\""},
+      {"no girl", Altered("\"Girl\"", "\"Gal\""), "The couple file is damaged: \"Gal\""},
+      {"a missing field", Altered("\"City\": \"Delhi\",", ""),
+       "The couple file is damaged: \"Boy.City\" is missing."},
+      {"a number for a text", Altered("\"LatDeg\": \"28\"", "\"LatDeg\": 28"),
+       "The couple file is damaged: \"Boy.LatDeg\" must be a text."},
+      {"a text for a choice", Altered("\"DST\": false", "\"DST\": \"no\""),
+       "The couple file is damaged: \"Boy.DST\" must be true or false."},
+      {"a month not in the list", Altered("\"August\"", "\"Augustus\""),
+       "The couple file is damaged: \"Boy.Month\" is not an entry of its list."},
+      {"an unknown field", Altered("\"DST\": false", "\"DST\": false, \"Moon\": 1"),
+       "The couple file is damaged: \"Boy.Moon\" is not a field"},
+      {"a field twice", Altered("\"City\": \"Delhi\",", "\"City\": \"Delhi\", \"City\": \"X\","),
+       "This is not a Lumora couple file. Not valid JSON"},
+      {"cut short", WriteCoupleFile(testing::ReferenceForm()).substr(0, 200),
+       "This is not a Lumora couple file. Not valid JSON"},
+      {"trailing text", WriteCoupleFile(testing::ReferenceForm()) + "x",
+       "This is not a Lumora couple file. Not valid JSON"},
+      {"a lone surrogate", Altered("\"Arjun\"", "\"\\ud800\""),
+       "This is not a Lumora couple file. Not valid JSON"},
+      {"bytes that are not UTF-8", Altered("\"Arjun\"", "\"\xff\""),
+       "This is not a Lumora couple file. Not valid JSON"},
+      {"far too large", std::string(kCoupleMaxBytes + 1, ' '), "This is not a Lumora couple file."},
+  };
+  for (const BadFile& c : cases) {
+    SCOPED_TRACE(c.what);
+    const FormResult<BirthForm> read = ReadCoupleFile(c.bytes);
+    ASSERT_TRUE(IsRefused(read));
+    EXPECT_EQ(std::get<FormFailure>(read).Message.rfind(c.message, 0), 0u)
+        << std::get<FormFailure>(read).Message;
+  }
+}
+
+TEST(CoupleFile, ExtensionAndFileStem) {
+  EXPECT_TRUE(HasCoupleExtension("a.lumora"));
+  EXPECT_TRUE(HasCoupleExtension("/x/Arjun and Bela.LUMORA"));
+  EXPECT_FALSE(HasCoupleExtension("a.kun"));
+  EXPECT_FALSE(HasCoupleExtension("lumora"));
+  EXPECT_FALSE(HasCoupleExtension(""));
+  EXPECT_EQ(CoupleFileStem(" Arjun ", "Bela"), "Arjun and Bela");
+  EXPECT_EQ(CoupleFileStem("a/b:c", ""), "a b c and Girl");
+}
+
+struct JsonCase {
+  const char* text;
+  bool valid;
+};
+
+// RFC 8259 section by section: what a strict reader takes and what it refuses.
+TEST(JsonText, StrictGrammar) {
+  const JsonCase cases[] = {
+      {R"({"a": [1, -2.5e3, true, false, null, "x\u00e9\n"]})", true},
+      {R"("\ud83d\ude00")", true},  // a surrogate pair
+      {"  7  ", true},
+      {"01", false},         // leading zero
+      {"+1", false},         // leading plus
+      {"1.", false},         // digits after the point
+      {".5", false},         // digits before it
+      {"1e", false},         // exponent digits
+      {"[1,]", false},       // trailing comma
+      {"{\"a\" 1}", false},  // colon
+      {"\"a\tb\"", false},   // control character in a text
+      {"\"\\x\"", false},    // unknown escape
+      {"tru", false},
+      {"1e999", false},  // out of range
+      {"[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]", false},
+  };
+  for (const JsonCase& c : cases) {
+    EXPECT_EQ(!IsRefused(json::Parse(c.text)), c.valid) << c.text;
+  }
+  // What the writer writes, the reader reads back as it was.
+  const auto value = json::Parse(R"({"b": [1, 0.1, "q\"\\"], "a": {}})");
+  ASSERT_FALSE(IsRefused(value));
+  const std::string written = json::Write(std::get<json::Value>(value));
+  EXPECT_EQ(json::Write(std::get<json::Value>(json::Parse(written))), written);
+  EXPECT_EQ(written.find("\"b\""), 4u);  // member order kept
+}
+
+}  // namespace
+}  // namespace lumora

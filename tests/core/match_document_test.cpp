@@ -1,0 +1,133 @@
+// The shareable documents: the Guna Milan table holds the window's grid, profile
+// matches say what they lack, catalogue pages come on request.
+#include <gtest/gtest.h>
+
+#include "core/vedic/result/export_document.h"
+#include "core/vedic/result/match_document.h"
+#include "core/western/western_document.h"
+#include "reference_forms.h"
+
+namespace lumora {
+namespace {
+
+std::vector<const DocumentTable*> Tables(const Document& doc) {
+  std::vector<const DocumentTable*> tables;
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* table = std::get_if<DocumentTable>(&block)) {
+      tables.push_back(table);
+    }
+  }
+  return tables;
+}
+
+std::size_t PageBreaks(const Document& doc) {
+  std::size_t breaks = 0;
+  for (const DocumentBlock& block : doc.Blocks) {
+    breaks += std::holds_alternative<DocumentPageBreak>(block) ? 1 : 0;
+  }
+  return breaks;
+}
+
+TEST(MatchDocument, GunaMilanTableIsTheWindowsGrid) {
+  MatchState state;
+  const MatchOutcome outcome = RunMatch(state, testing::ReferenceForm());
+  ASSERT_TRUE(outcome.Result);
+  const MatchResult& r = *outcome.Result;
+  const Document doc = ComposeMatchDocument(state, r, false);
+  EXPECT_EQ(doc.Title, "Kundali Match: Arjun and Bela");
+  const auto tables = Tables(doc);
+  ASSERT_EQ(tables.size(), 2u);  // birth details, Guna Milan
+  const DocumentTable& grid = *tables[1];
+  ASSERT_EQ(grid.Rows.size(), 10u);  // titles, eight kootas, total
+  for (int k = 0; k < kKootaCount; ++k) {
+    const DocumentRow& row = grid.Rows[static_cast<std::size_t>(k + 1)];
+    ASSERT_EQ(row.size(), 6u);
+    EXPECT_EQ(row[0].Text, kGunaMilanRowTitles[static_cast<std::size_t>(k)]);
+    for (int c = 0; c < 5; ++c) {
+      EXPECT_EQ(row[static_cast<std::size_t>(c + 1)].Text,
+                r.Grid[static_cast<std::size_t>(5 * k + c)])
+          << k << "," << c;
+    }
+  }
+  const DocumentRow& total = grid.Rows.back();
+  EXPECT_EQ(total[1].Text, "This is a Fair Match");
+  EXPECT_EQ(total[2].Text, "36");
+  EXPECT_EQ(total[3].Text, r.TotalPoints);
+  const std::string text = PlainText(doc);
+  EXPECT_NE(text.find("You Have Obtained 18 Points Out Of 36 Points"), std::string::npos);
+  EXPECT_NE(text.find("August 15, 1947"), std::string::npos);
+  EXPECT_NE(text.find("Arjun belongs to Brahmin Varna; Bela belongs to Sudra Varna."),
+            std::string::npos);
+  EXPECT_EQ(text.find(kBirthDetailsNotStored), std::string::npos);
+  EXPECT_EQ(PageBreaks(doc), 0u);
+
+  // On request, the four catalogue pages, each on a page of its own.
+  const Document full = ComposeMatchDocument(state, r, true);
+  EXPECT_EQ(PageBreaks(full), 4u);
+  const std::string full_text = PlainText(full);
+  for (const char* heading : {"Rashi Information of Arjun", "Rashi Information of Bela",
+                              "Nakshatra Information of Arjun", "Nakshatra Information of Bela"}) {
+    EXPECT_NE(full_text.find(heading), std::string::npos) << heading;
+  }
+  EXPECT_NE(full_text.find("Vedic Name\tKataka"), std::string::npos);
+}
+
+TEST(MatchDocument, ProfileMatchSaysItHasNoBirthDetails) {
+  MatchState state;
+  const MatchOutcome outcome =
+      OpenProfile(state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
+  ASSERT_TRUE(outcome.Result);
+  const Document doc = ComposeMatchDocument(state, *outcome.Result, false);
+  EXPECT_EQ(doc.Title, "Kundali Match: Boy and Girl");
+  const std::string text = PlainText(doc);
+  EXPECT_NE(text.find(kBirthDetailsNotStored), std::string::npos);
+  EXPECT_EQ(text.find("Date of Birth"), std::string::npos);
+  EXPECT_NE(text.find("Moon Sign (Rashi)\tLeo (Simha)\tLeo (Simha)"), std::string::npos);
+  EXPECT_NE(text.find("The boy belongs to"), std::string::npos);
+}
+
+TEST(MatchDocument, PageDocumentsFollowTheTabs) {
+  MatchState state;
+  const MatchOutcome outcome = RunMatch(state, testing::ReferenceForm());
+  ASSERT_TRUE(outcome.Result);
+  const struct {
+    int tab;
+    const char* title;
+  } cases[] = {
+      {kTabKundaliMatch, "Kundali Match: Arjun and Bela"},
+      {kTabBoyRashi, "Rashi Information of Arjun"},
+      {kTabGirlRashi, "Rashi Information of Bela"},
+      {kTabBoyNakshatra, "Nakshatra Information of Arjun"},
+      {kTabGirlNakshatra, "Nakshatra Information of Bela"},
+  };
+  for (const auto& c : cases) {
+    const auto doc = ComposePageDocument(c.tab, state, *outcome.Result, false);
+    ASSERT_TRUE(doc) << c.tab;
+    EXPECT_EQ(doc->Title, c.title);
+  }
+  EXPECT_FALSE(ComposePageDocument(kTabAboutSoftware, state, *outcome.Result, false));
+  EXPECT_FALSE(ComposePageDocument(0, state, *outcome.Result, false));
+}
+
+TEST(WesternDocument, HoldsTheReportsValues) {
+  WesternTestResult result;
+  result.Report.mName = "Tom ";
+  result.Report.fName = "Ann";
+  result.Report.mDOB = "January 5, 1980";
+  result.Male.Positions[1] = "12 Cap 30";
+  result.Female.Positions[13] = "01 Ari 02";
+  result.Score = {360, 270, 972, 9, "Very Bad"};
+  const Document doc = ComposeWesternDocument(result);
+  EXPECT_EQ(doc.Title, "Kundali Match: Tom and Ann");
+  const auto tables = Tables(doc);
+  ASSERT_EQ(tables.size(), 3u);
+  EXPECT_EQ(tables[1]->Rows.size(), 15u);  // heading and fourteen points
+  const std::string text = PlainText(doc);
+  EXPECT_NE(text.find("Moon\t12 Cap 30\t"), std::string::npos);
+  EXPECT_NE(text.find("P * H\t972"), std::string::npos);
+  EXPECT_NE(text.find("Comment\tVery Bad"), std::string::npos);
+  EXPECT_NE(text.find("Date of Birth:\tJanuary 5, 1980"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,302 @@
+// The "Charts And Doshas" tab of the Vedic result window, its chart pictures in both
+// styles, the remembered style, the score range control, paging and the exports.
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "core/vedic/entry/profile.h"
+#include "documents/chart_picture.h"
+#include "support/stand_ins.h"
+#include "ui/shell/main_window.h"
+#include "ui/vedic/entry/birth_details_form.h"
+#include "ui/vedic/entry/report_window.h"
+#include "ui/vedic/result/chart_view.h"
+#include "ui/vedic/result/result_window.h"
+#include "ui/vedic/vedic_session.h"
+
+using namespace lumora;
+using namespace lumora::testing;
+
+namespace {
+
+// The boy of 15 August 1947, 00:00 at New Delhi: Taurus rising, Mars in Gemini in the
+// 2nd (Manglik, excused by its sign); the girl of 1 January 2000, 12:00 at Greenwich.
+struct Entry {
+  const char* name;
+  const char* value;
+};
+
+constexpr Entry kBoyEntries[] = {{"txtMName", "Arjun"},  {"txtMCity", "Delhi"},
+                                 {"txtMState", "Delhi"}, {"txtMCountry", "India"},
+                                 {"txtMLD", "28"},       {"txtMLM", "36"},
+                                 {"txtMLoD", "77"},      {"txtMLoM", "12"},
+                                 {"txtMZoneHour", "5"},  {"txtMZoneMinute", "30"}};
+constexpr Entry kGirlEntries[] = {
+    {"txtFName", "Bela"},  {"txtFCity", "London"}, {"txtFState", "England"}, {"txtFCountry", "UK"},
+    {"txtFLD", "51"},      {"txtFLM", "30"},       {"txtFLoD", "0"},         {"txtFLoM", "0"},
+    {"txtFZoneHour", "0"}, {"txtFZoneMinute", "0"}};
+
+constexpr int kChartsTab = 5;
+constexpr int kAboutTab = 6;
+
+}  // namespace
+
+class ChartsTabTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void init() {
+    QSettings().clear();
+    stand_ins_ = std::make_unique<StandIns>();
+    main_ = std::make_unique<ui::MainWindow>(stand_ins_->Services());
+    main_->show();
+    QTest::mouseClick(main_->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+    form_ = main_->Vedic().Form();
+    QVERIFY(form_ && form_->isVisible());
+  }
+  void cleanup() { main_.reset(); }
+
+  void TabSitsBeforeAboutAndPages() {
+    ui::ResultWindow* result = MatchTheCouple();
+    auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
+    QCOMPARE(all->tabText(kChartsTab), QStringLiteral("Charts And Doshas"));
+    QCOMPARE(all->tabText(kAboutTab), QStringLiteral("About Software"));
+    all->setCurrentIndex(kChartsTab);
+    Click(result, "cmdChartsBack");
+    QCOMPARE(all->currentIndex(), kChartsTab - 1);
+    all->setCurrentIndex(kChartsTab);
+    Click(result, "cmdChartsNext");
+    QCOMPARE(all->currentIndex(), kAboutTab);
+    // The girl's last nakshatra page leads on to the tab strip's next tab by the tabs.
+    QVERIFY(result->frameGeometry().width() <= 1366);
+    QVERIFY(result->frameGeometry().height() <= 768);
+  }
+
+  void ShowsChartsManglikDoshasAndWindows() {
+    ui::ResultWindow* result = MatchTheCouple();
+    auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
+    all->setCurrentIndex(kChartsTab);
+    auto* boy_chart = result->findChild<ui::ChartView*>(QStringLiteral("picMChart"));
+    auto* girl_chart = result->findChild<ui::ChartView*>(QStringLiteral("picFChart"));
+    QVERIFY(boy_chart && girl_chart && boy_chart->HasChart() && girl_chart->HasChart());
+    QVERIFY(boy_chart->isVisible() && girl_chart->isVisible());
+    QVERIFY(!Label(result, "lblChartsNeedBirthDetails")->isVisible());
+
+    const Entry expected[] = {
+        {"lblMChartTitle", "Boy's Chart: Arjun"},
+        {"lblMManglikLagna", "House 2: dosha"},
+        {"lblMManglikMoon", "House 12: dosha"},
+        {"lblMManglikVenus", "House 12: dosha"},
+        {"lblMManglik", "Yes"},
+        {"lblMManglikExceptions", "Mars sits in a sign that excuses its house from the Lagna"},
+        {"lblFManglikLagna", "House 11: no dosha"},
+        {"lblFManglik", "No"},
+        {"lblManglikMatch", "Only the boy is Manglik"},
+        {"lblDoshaNadi", "Nadi dosha: not present"},
+        {"lblDoshaBhakoot", "Bhakoot dosha: not present"},
+        {"lblDoshaGana", "Gana dosha: not present"},
+        {"lblMWindowNakshatra", "Moon in Pushya from 1947-08-14 22:57:32 to 20:07:30"},
+        {"lblMWindowPada", "Moon in Pushya pada 1 from 1947-08-14 22:57:32 to 04:15:29"},
+        {"lblMWindowLagna", "Lagna in Taurus from 1947-08-14 23:32:39 to 01:27:25"},
+        {"lblFWindowLagna", "Lagna in Aries from 11:59:12 to 13:02:55"},
+        {"lblScoreRange",
+         "Within 30 minutes either side of the birth times the total stays at 18 points; no "
+         "koota changes."},
+    };
+    for (const Entry& e : expected) {
+      QCOMPARE(Label(result, e.name)->text(), QString::fromUtf8(e.value));
+    }
+    // The interpretation names the doshas present.
+    const QString report = result->findChild<QTextBrowser*>(QStringLiteral("RTB"))->toPlainText();
+    QVERIFY(report.contains(QStringLiteral("No Nadi, Bhakoot or Gana dosha is present.")));
+
+    // A wider uncertainty is scored afresh: the girl's Lagna is no part of the total, and
+    // her Moon stays in Swati, so the total holds.
+    auto* uncertainty = result->findChild<QComboBox*>(QStringLiteral("cboUncertainty"));
+    QCOMPARE(result->Uncertainty(), 30);
+    uncertainty->setCurrentIndex(uncertainty->findData(60));
+    QCOMPARE(result->Uncertainty(), 60);
+    QVERIFY(Label(result, "lblScoreRange")->text().startsWith(QStringLiteral("Within 60 minutes")));
+    for (const char* name : {"cboUncertainty", "cboChartStyle", "picMChart", "lblScoreRange"}) {
+      QWidget* widget = result->findChild<QWidget*>(QString::fromLatin1(name));
+      QVERIFY2(!widget->accessibleName().isEmpty(), name);
+    }
+    Screenshot(result, QStringLiteral("charts_tab_north"));
+  }
+
+  // Both styles draw; the choice is remembered for the next result window.
+  void StyleIsRememberedBetweenMatches() {
+    ui::ResultWindow* result = MatchTheCouple();
+    result->findChild<QTabWidget*>(QStringLiteral("TSAll"))->setCurrentIndex(kChartsTab);
+    auto* style = result->findChild<QComboBox*>(QStringLiteral("cboChartStyle"));
+    QCOMPARE(style->currentText(), QStringLiteral("North Indian"));
+    style->setCurrentIndex(1);
+    for (const char* name : {"picMChart", "picFChart"}) {
+      QCOMPARE(result->findChild<ui::ChartView*>(QString::fromLatin1(name))->Style(),
+               documents::ChartStyle::SouthIndian);
+    }
+    Screenshot(result, QStringLiteral("charts_tab_south"));
+    Click(result, "cmdBack");
+    Click(form_, "cmdCalculate");
+    result = main_->Vedic().Result();
+    QCOMPARE(result->findChild<QComboBox*>(QStringLiteral("cboChartStyle"))->currentText(),
+             QStringLiteral("South Indian"));
+    QCOMPARE(result->findChild<ui::ChartView*>(QStringLiteral("picMChart"))->Style(),
+             documents::ChartStyle::SouthIndian);
+  }
+
+  void ExportsCarryTheSection() {
+    ui::ResultWindow* result = MatchTheCouple();
+    auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
+    all->setCurrentIndex(0);
+    Click(result, "cmdSave");
+    QString text = main_->Vedic().Report()->Box()->toPlainText();
+    const auto nadi = text.indexOf(QStringLiteral("Significance Of Nadi Kuta"));
+    const auto section = text.indexOf(QStringLiteral("Charts And Doshas"));
+    const auto closing = text.indexOf(QStringLiteral("About Lumo Free Tarvik"));
+    QVERIFY(nadi > 0 && section > nadi && closing > section);
+    QVERIFY(text.contains(QStringLiteral("Manglik match: Only the boy is Manglik")));
+    main_->Vedic().Report()->close();
+
+    all->setCurrentIndex(kChartsTab);
+    Click(result, "cmdSave");
+    text = main_->Vedic().Report()->Box()->toPlainText();
+    QVERIFY2(text.startsWith(QStringLiteral("Charts And Doshas\nBoy's Chart: Arjun\nLagna ")),
+             qPrintable(text.left(80)));
+    QVERIFY(text.contains(QStringLiteral("Moon in Pushya pada 1 from 1947-08-14 22:57:32")));
+    QVERIFY(text.endsWith(QStringLiteral("All rights reserved.")));
+    Screenshot(main_->Vedic().Report(), QStringLiteral("charts_report"));
+    main_->Vedic().Report()->close();
+
+    all->setCurrentIndex(kAboutTab);
+    Click(result, "cmdSave");
+    QVERIFY(!main_->Vedic().Report()->isVisible());
+  }
+
+  void ProfileShowsDoshasOnly() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pair.kun"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        QByteArray::fromStdString(WriteProfile({"Aries", "Gemini", "Bharani", "Shatabhisha"})));
+    file.close();
+    stand_ins_->files.next_open = path;
+    Click(form_, "cmdOpen");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY(result && result->isVisible());
+    result->findChild<QTabWidget*>(QStringLiteral("TSAll"))->setCurrentIndex(kChartsTab);
+    QVERIFY(Label(result, "lblChartsNeedBirthDetails")->isVisible());
+    QVERIFY(!result->findChild<ui::ChartView*>(QStringLiteral("picMChart"))->isVisible());
+    QVERIFY(!result->findChild<QWidget*>(QStringLiteral("fraManglik"))->isVisible());
+    QCOMPARE(Label(result, "lblDoshaGana")->text(), QStringLiteral("Gana dosha: present"));
+    QCOMPARE(Label(result, "lblDoshaNadi")->text(), QStringLiteral("Nadi dosha: not present"));
+    const QString report = result->findChild<QTextBrowser*>(QStringLiteral("RTB"))->toPlainText();
+    QVERIFY(report.contains(QStringLiteral("Doshas present: Gana.")));
+    Screenshot(result, QStringLiteral("charts_tab_profile"));
+  }
+
+  // The pictures themselves, drawn offscreen as a PDF page would be: a body near a sign
+  // edge is marked in the marking colour, and only then.
+  void PicturesMarkUncertainBodies() {
+    SiderealChart chart;
+    chart.Lagna = 95.0;
+    for (int g = 0; g < kGrahaCount; ++g) {
+      chart.Planets[static_cast<std::size_t>(g)] = 10.0 + 33.0 * g;
+    }
+    SiderealChart edge = chart;
+    edge.Planets[static_cast<int>(Graha::Mars)] = 59.7;  // 0.3 degree before Gemini
+    for (auto style : {documents::ChartStyle::NorthIndian, documents::ChartStyle::SouthIndian}) {
+      auto orange_pixels = [style](const SiderealChart& c, qreal scale) {
+        QImage image(QSize(320, 346) * scale, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        documents::PaintRasiChart(painter, QRectF(0, 0, 320, 346), c, style, QStringLiteral("A"));
+        painter.end();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+          for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            count += (p.red() > 150 && p.green() > 40 && p.green() < 120 && p.blue() < 40) ? 1 : 0;
+          }
+        }
+        if (!qEnvironmentVariableIsEmpty("LUMORA_SCREENSHOTS")) {
+          image.save(
+              qEnvironmentVariable("LUMORA_SCREENSHOTS") +
+              QStringLiteral("/chart_%1_x%2.png").arg(documents::ChartStyleKey(style)).arg(scale));
+        }
+        return count;
+      };
+      QCOMPARE(orange_pixels(chart, 1.0), 0);
+      QVERIFY(orange_pixels(edge, 1.0) > 20);
+      QVERIFY(orange_pixels(edge, 2.0) > 80);
+    }
+  }
+
+ private:
+  ui::ResultWindow* MatchTheCouple() {
+    for (const Entry& e : kBoyEntries) {
+      Edit(e.name)->setText(QString::fromUtf8(e.value));
+    }
+    for (const Entry& e : kGirlEntries) {
+      Edit(e.name)->setText(QString::fromUtf8(e.value));
+    }
+    Combo("cboMDate")->setCurrentText(QStringLiteral("15"));
+    Combo("cboMMonth")->setCurrentText(QStringLiteral("August"));
+    Combo("cboMYear")->setCurrentText(QStringLiteral("1947"));
+    Combo("cboFYear")->setCurrentText(QStringLiteral("2000"));
+    Combo("cboFHH")->setCurrentText(QStringLiteral("12"));
+    form_->findChild<QWidget*>(QStringLiteral("optFWest"))->setProperty("checked", true);
+    Click(form_, "cmdCalculate");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    if (result == nullptr) {
+      qFatal("no result: %s", qPrintable(stand_ins_->messages.Last()));
+    }
+    return result;
+  }
+  QLineEdit* Edit(const char* name) {
+    auto* edit = form_->findChild<QLineEdit*>(QString::fromLatin1(name));
+    if (!edit)
+      qFatal("no field %s", name);
+    return edit;
+  }
+  QComboBox* Combo(const char* name) {
+    auto* box = form_->findChild<QComboBox*>(QString::fromLatin1(name));
+    if (!box)
+      qFatal("no list %s", name);
+    return box;
+  }
+  static QLabel* Label(QWidget* window, const char* name) {
+    auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+    if (!label)
+      qFatal("no label %s", name);
+    return label;
+  }
+  static void Click(QWidget* window, const char* name) {
+    auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
+    if (!button)
+      qFatal("no button %s", name);
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+
+  std::unique_ptr<StandIns> stand_ins_;
+  std::unique_ptr<ui::MainWindow> main_;
+  ui::BirthDetailsForm* form_ = nullptr;
+};
+
+QTEST_MAIN(ChartsTabTest)
+#include "charts_tab_test.moc"
