@@ -9,10 +9,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/entry/date_lists.h"
+#include "core/entry/time_zones.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/vedic/entry/birth_form.h"
-#include "core/vedic/entry/time_zones.h"
 #include "core/vedic/match/match.h"
 #include "core/western/western_form.h"
 #include "core/western/western_test.h"
@@ -33,8 +34,8 @@ bool Longitude(double value) {
 
 // Mostly an entry of the list, sometimes any text, so that both the valid runs and
 // the refusals are reached.
-std::string ListText(FuzzedDataProvider& in, BirthList list) {
-  const auto& entries = BirthListEntries(list);
+std::string ListText(FuzzedDataProvider& in, DateTimeList list) {
+  const auto& entries = DateTimeListEntries(list);
   if (in.ConsumeIntegralInRange(0, 7) != 0) {
     return entries[in.ConsumeIntegralInRange<std::size_t>(0, entries.size() - 1)];
   }
@@ -62,12 +63,12 @@ std::string Text(FuzzedDataProvider& in) {
 BirthFormSide VedicSide(FuzzedDataProvider& in) {
   BirthFormSide s;
   s.Name = Text(in);
-  s.Day = ListText(in, BirthList::Day);
-  s.Month = ListText(in, BirthList::Month);
-  s.Year = ListText(in, BirthList::Year);
-  s.Hour = ListText(in, BirthList::Hour);
-  s.Minute = ListText(in, BirthList::Minute);
-  s.Second = ListText(in, BirthList::Second);
+  s.Day = ListText(in, DateTimeList::Day);
+  s.Month = ListText(in, DateTimeList::Month);
+  s.Year = ListText(in, DateTimeList::Year);
+  s.Hour = ListText(in, DateTimeList::HourThrough24);
+  s.Minute = ListText(in, DateTimeList::Minute);
+  s.Second = ListText(in, DateTimeList::Second);
   s.City = Text(in);
   s.State = Text(in);
   s.Country = Text(in);
@@ -88,12 +89,12 @@ BirthFormSide VedicSide(FuzzedDataProvider& in) {
 WesternFormSide WesternPanel(FuzzedDataProvider& in) {
   WesternFormSide p;
   p.Name = Text(in);
-  p.Day = ListText(in, BirthList::Day);
-  p.Month = ListText(in, BirthList::Month);
-  p.Year = ListText(in, BirthList::Year);
-  p.Hour = ListText(in, BirthList::Hour);
-  p.Minute = ListText(in, BirthList::Minute);
-  p.Second = ListText(in, BirthList::Second);
+  p.Day = ListText(in, DateTimeList::Day);
+  p.Month = ListText(in, DateTimeList::Month);
+  p.Year = ListText(in, DateTimeList::Year);
+  p.Hour = ListText(in, DateTimeList::Hour);
+  p.Minute = ListText(in, DateTimeList::Minute);
+  p.Second = ListText(in, DateTimeList::Second);
   p.City = Text(in);
   p.State = Text(in);
   p.Country = Text(in);
@@ -126,7 +127,7 @@ void Vedic(FuzzedDataProvider& in) {
   form.Boy = VedicSide(in);
   form.Girl = VedicSide(in);
   const MoonModel model = in.ConsumeBool() ? MoonModel::Precise : MoonModel::Standard;
-  const bool refused = ValidateBirthDetails(form, false).has_value();
+  const bool refused = ValidateBirthDetails(form).has_value();
   MatchState state;
   const MatchOutcome outcome = RunMatch(state, form, model);
   Require(outcome.Failure.has_value() == refused);
