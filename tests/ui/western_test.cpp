@@ -112,7 +112,7 @@ class WesternTest : public QObject {
     }
     QCOMPARE(Find<QLabel>("lblHelp")->text(),
              QStringLiteral("Enter your City, State & Country. Now click \"Find Latitude & "
-                            "Longitude\". Find Latitude / Logitude on the web."));
+                            "Longitude\". Find Latitude / Logitude in the built-in atlas."));
     QCOMPARE(Action("mnuCalculate")->text(), QStringLiteral("&Analyze Compatibility"));
     QVERIFY(form_->frameGeometry().width() <= 1366 && form_->frameGeometry().height() <= 768);
     Screenshot(form_, QStringLiteral("western_form_empty"));

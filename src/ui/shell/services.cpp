@@ -112,18 +112,10 @@ QUrl HelpPageUrl() {
 }
 
 QString PlaceLookupHint() {
-  // The look-up opens the user's own browser on a web search, not a named service.
+  // The look-up searches the bundled atlas of places; nothing goes to the network.
   return QStringLiteral(
       "Enter your City, State & Country. Now click \"Find Latitude & Longitude\". Find Latitude "
-      "/ Logitude on the web.");
-}
-
-QUrl WebSearchUrl(const QString& query) {
-  QUrl url(QStringLiteral("https://search.example.com/"));
-  QUrlQuery items;
-  items.addQueryItem(QStringLiteral("q"), QString::fromLatin1(QUrl::toPercentEncoding(query)));
-  url.setQuery(items);
-  return url;
+      "/ Logitude in the built-in atlas.");
 }
 
 }  // namespace lumora::ui

@@ -69,7 +69,4 @@ QUrl HelpPageUrl();  // the help page shipped with the program, written out as a
 // The hint beside the coordinate look-up of both forms.
 QString PlaceLookupHint();
 
-// A web search for a text (the coordinate look-up of both forms).
-QUrl WebSearchUrl(const QString& query);
-
 }  // namespace lumora::ui
