@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timing of the place atlas: loading the bundled table, and searches of several kinds.
 #include <benchmark/benchmark.h>
 

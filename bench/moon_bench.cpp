@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timing of the Moon: the whole Vedic Moon of one birth moment under each model, and
 // the two lunar series alone.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ranking throughput: pairs per second once every Moon is known, and whole candidate
 // files read from CSV.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timing of a whole Vedic match from two filled birth-details forms.
 // GCC 12 reports a false -Wrestrict when an optimised build assigns a C string to
 // a std::string that holds a short default; the assignments below are ordinary.

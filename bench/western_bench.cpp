@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timing of one whole Western test: validation, both charts, the score and the labels.
 // GCC 12 reports a false -Wrestrict when an optimised build assigns a C string to
 // a std::string that holds a short default; the assignments below are ordinary.

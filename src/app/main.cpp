@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lumora: builds the application object and the main window.
 #include <QApplication>
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/commands.h"
 #include "core/entry/time_zones.h"
 #include "core/vedic/match/koota_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli atlas and zone: birth places and the clocks they kept.
 #include <iostream>
 #include <limits>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli rank: one person against a file of candidates, best first.
 #include <fstream>
 #include <iomanip>

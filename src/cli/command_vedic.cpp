@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -237,16 +238,23 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report) {
   return MatchFromProfileValues(values, report, kDefaultUncertaintyMinutes);
 }
 
-Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes) {
-  MatchState state;
+// The match state of a profile's four Moon values; values outside the tables are refused
+// as a profile file would be.
+MatchState ProfileState(const ProfileValues& values) {
   if (!CheckProfileValues(values)) {
     throw Rejection(kProfileRefusal, "error");
   }
+  MatchState state;
   state.BoyRashi = values[0];
   state.GirlRashi = values[1];
   state.BoyNakshatra = values[2];
   state.GirlNakshatra = values[3];
   state.BirthDetailsStored = false;
+  return state;
+}
+
+Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes) {
+  MatchState state = ProfileState(values);
   const MatchOutcome outcome = CalculateMatch(state);
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
@@ -277,14 +285,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     if (pdf.file.empty()) {
       return MatchFromProfileValues(values, report, uncertainty_minutes);
     }
-    if (!CheckProfileValues(values)) {
-      throw Rejection(kProfileRefusal, "error");
-    }
-    state.BoyRashi = values[0];
-    state.GirlRashi = values[1];
-    state.BoyNakshatra = values[2];
-    state.GirlNakshatra = values[3];
-    state.BirthDetailsStored = false;
+    state = ProfileState(values);
     outcome = CalculateMatch(state);
   } else {
     BirthForm form;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli western: the Western input form in, both charts, the score and the report out.
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli: the computation core of Lumora without any window.
 #include <iostream>
 #include <string>

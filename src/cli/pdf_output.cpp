@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/pdf_output.h"
 
 #include <QGuiApplication>

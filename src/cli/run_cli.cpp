@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/run_cli.h"
 
 #include <sys/ioctl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/document.h"
 
 namespace lumora {

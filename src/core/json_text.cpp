@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/json_text.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "documents/chart_picture.h"
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "documents/document_layout.h"
 
 #include <QFont>

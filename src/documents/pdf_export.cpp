@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "documents/pdf_export.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Malformed, oversized and hostile input: the CLI refuses it cleanly, never truncates
 // it silently, never wraps numbers, and never writes through planted links.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command-line contract: JSON Lines in and out, errors in place, exit statuses.
 #include <gtest/gtest.h>
 

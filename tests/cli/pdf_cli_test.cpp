@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli --pdf and couple files: the PDF's own text, pages and title, one input
 // only, failed saves that keep the earlier file, couple files read as forms.
 #include <gtest/gtest.h>

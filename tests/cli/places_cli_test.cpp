@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli atlas and zone, and zone ids in the form input of vedic and western.
 #include <gtest/gtest.h>
 

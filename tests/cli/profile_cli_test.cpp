@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli profile and info: profile files written and read back through the
 // command line, and the catalogues as JSON.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli rank: one person against a file of candidates, checked pair by pair
 // against whole vedic matches of the same births.
 #include <gtest/gtest.h>

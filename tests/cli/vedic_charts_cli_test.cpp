@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli vedic: charts, Manglik, doshas, birth-time windows and the score range.
 #include <gtest/gtest.h>
 

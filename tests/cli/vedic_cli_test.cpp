@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli vedic: forms and profiles in, whole matches or errors out, in order.
 #include <gtest/gtest.h>
 

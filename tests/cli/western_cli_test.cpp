@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumora-cli western: form controls in, charts, score and report out; rejections in place.
 #include <gtest/gtest.h>
 

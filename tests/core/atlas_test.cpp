@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The place atlas over the bundled GeoNames data: old names, accents, comma narrowing,
 // ranking and misses; and the folding that makes names comparable.
 #include <gtest/gtest.h>

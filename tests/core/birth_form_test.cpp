@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The birth-details form: the fixed order of its checks and their exact
 // wording, and what a check leaves focused or selected.
 #include <gtest/gtest.h>

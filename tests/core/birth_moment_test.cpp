@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Birth moments outside the calendar are refused by name, and every longitude is
 // reduced once into [0, 360).
 #include <gtest/gtest.h>

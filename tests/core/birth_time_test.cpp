@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Birth-time windows and the score range against brute-force stepping through the
 // ordinary Moon and chart computations.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Candidate files: CSV records, header columns, birth entries read into Moons with
 // their zone's historical clock, and the spooled ranking over threads.
 #include <gtest/gtest.h>

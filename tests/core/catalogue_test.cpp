@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rashi and nakshatra catalogues against the reference tables: every short field
 // in full, every prose field by its opening words and exact length, and the pages of
 // the result window that show them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How pages and reports put charts, doshas and birth-time windows into words.
 #include <gtest/gtest.h>
 

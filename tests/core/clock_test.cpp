@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Historical clocks from the IANA time-zone database: offsets, abbreviations and daylight
 // flags of known eras, gaps and repeated hours, and the birth-form values of a reading.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Couple files: random forms survive a round trip; damaged, foreign and newer files
 // are refused with a message that names the fault.
 #include <gtest/gtest.h>

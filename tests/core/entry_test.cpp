@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What both forms share: control names, the date and time lists, the day-of-month
 // check, the key rules, the place look-up and the result type of a refusal.
 #include <gtest/gtest.h>

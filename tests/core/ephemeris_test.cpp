@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calendar, Moon and zodiac conventions against published and hand-checked values.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exported documents: structure, credit lines, styles and first lines.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Koota classification and scoring, checked cell by cell against the reference tables.
 // The tables below are copied row for row from the tables the koota engine was built
 // from; a scorer must reproduce every cell, boy's value by row and girl's by column.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The koota significance texts: each is built from fixed pieces whose opening words
 // and lengths are known, joined directly, by line breaks or by blank lines.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shareable documents: the Guna Milan table holds the window's grid, profile
 // matches say what they lack, catalogue pages come on request.
 #include <gtest/gtest.h>

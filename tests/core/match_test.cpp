@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The match driver: sign names, verdict bands, exact half-point totals, the grid, the
 // interpretation report, and how form runs and profile files change the state.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Nadi, Bhakoot and Gana doshas over every pair of Moon signs and nakshatras, against
 // the traditional definitions written out here on their own.
 #include <gtest/gtest.h>

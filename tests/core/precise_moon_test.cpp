@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The precise Moon (full lunar series in terrestrial time) and Delta T against the
 // book's worked example, observed Delta T and two independent ephemerides.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Birth-profile files: the character shift, the four CR LF lines, and which files
 // are accepted.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ranking's score table against the koota scorers and the match driver, and the
 // order a ranking puts candidates in.
 #include <gtest/gtest.h>

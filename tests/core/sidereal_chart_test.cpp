@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sidereal charts, whole-sign houses and the Manglik assessment.
 #include <gtest/gtest.h>
 

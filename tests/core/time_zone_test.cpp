@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The time-zone table of the birth forms: entry texts exactly as listed (irregular
 // spacing included) and the hours and minutes that picking a row writes.
 #include <gtest/gtest.h>

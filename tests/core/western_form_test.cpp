@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Western input form without its window: validation, reading, the run.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tropical positions of the Western chart against published and hand-computed values.
 #include <gtest/gtest.h>
 

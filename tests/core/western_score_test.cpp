@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Western compatibility figures from the two Moon positions.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Birth forms whose clock comes from a zone: a form filled from the atlas gives the match of
 // the same values typed by hand, universal time from the exact offset, and the refusals of
 // times that never existed or occurred twice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The CLI's input path: the whole program run on in-memory input. The first byte picks
 // the command line; the rest is standard input. The exit status is 0, 1 or 2; status 1
 // writes nothing to standard output; with --json every output line is a JSON object,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Both forms: validation and the whole run. The run fails exactly when validation
 // fails; every result lies in the tables with finite longitudes in range; no exception
 // escapes (an escaping one ends the fuzzer as a crash).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Profile files: encoding round trips, a file is accepted exactly when its four values
 // are sign and nakshatra names of the tables, and opening it gives a result exactly
 // when it is accepted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Charts And Doshas" tab of the Vedic result window, its chart pictures in both
 // styles, the remembered style, the score range control, paging and the exports.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: placement rules, menus and buttons, the About box.
 #include <QAction>
 #include <QApplication>

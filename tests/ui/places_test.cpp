@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Birth places in both forms: the City completer, the place search dialog, the clock that
 // follows the birth date and time, and the hand-typed zone that ends the atlas's hold.
 #include <QAbstractItemView>

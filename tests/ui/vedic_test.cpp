@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Vedic test through its windows: typing, validation, the picker, the result
 // window, exports, profile files and printing.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Western test through its windows: typing, key filters, validation, the place
 // look-up, the report, printing and the way between the two tests.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/entry/date_lists.h"
 
 #include <algorithm>

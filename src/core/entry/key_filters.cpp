@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/entry/key_filters.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/entry/person_side.h"
 
 #include <string_view>

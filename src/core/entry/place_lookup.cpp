@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/entry/place_lookup.h"
 
 namespace lumora {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/entry/time_zones.h"
 
 namespace lumora {

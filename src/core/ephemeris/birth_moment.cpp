@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ephemeris/birth_moment.h"
 
 namespace lumora {

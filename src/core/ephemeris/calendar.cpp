@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ephemeris/calendar.h"
 
 #include <cmath>

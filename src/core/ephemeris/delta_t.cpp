@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ephemeris/delta_t.h"
 
 #include <array>

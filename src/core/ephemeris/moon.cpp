@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ephemeris/moon.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/ephemeris/moon_sign.h"
 
 #include <algorithm>

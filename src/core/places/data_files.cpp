@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/places/data_files.h"
 
 #include <cstdlib>

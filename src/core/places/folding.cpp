@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/places/folding.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/places/place_form.h"
 
 #include <cmath>

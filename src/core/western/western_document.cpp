@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/western/western_document.h"
 
 #include "core/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/western/western_positions.h"
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/shell/form_widgets.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/shell/main_window.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/shell/pdf_save.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/shell/rich_text.h"
 
 #include <QRegularExpression>

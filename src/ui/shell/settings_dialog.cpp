@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/shell/settings_dialog.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/vedic/vedic_session.h"
 
 #include <QDir>

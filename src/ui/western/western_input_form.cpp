@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/western/western_input_form.h"
 
 #include <QButtonGroup>

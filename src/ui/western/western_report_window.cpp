@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/western/western_report_window.h"
 
 #include <QFontDatabase>

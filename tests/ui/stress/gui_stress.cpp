@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random clicks, keys, pastes and window closes on the real windows, seeded and
 // replayable. Message boxes, file dialogs, printing and the browser go to the test
 // stand-ins, so nothing waits for a person. A watchdog thread ends the run when one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/stand_ins.h"
 
 #include "documents/pdf_export.h"

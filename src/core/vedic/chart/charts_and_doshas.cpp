@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/chart/charts_and_doshas.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/chart/doshas.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/entry/birth_form.h"
 
 #include <string_view>

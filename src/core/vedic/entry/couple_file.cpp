@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/entry/couple_file.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/entry/profile.h"
 
 #include "core/ephemeris/zodiac.h"

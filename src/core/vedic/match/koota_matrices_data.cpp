@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/match/koota_matrices.h"
 
 namespace lumora {

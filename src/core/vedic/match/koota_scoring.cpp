@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/match/koota_scoring.h"
 
 #include <array>

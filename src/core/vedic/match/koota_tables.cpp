@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/match/koota_tables.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/rank/csv_reader.h"
 
 namespace lumora {

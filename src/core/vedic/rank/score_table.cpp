@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/rank/score_table.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
 

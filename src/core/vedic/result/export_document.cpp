@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/result/export_document.h"
 
 #include "core/vedic/result/nakshatra_catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/result/match_document.h"
 
 #include "core/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/vedic/result/rashi_catalogue.h"
 
 namespace lumora {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/vedic/entry/birth_details_form.h"
 
 #include <QButtonGroup>

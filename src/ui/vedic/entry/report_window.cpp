@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/vedic/entry/report_window.h"
 
 #include <QDir>

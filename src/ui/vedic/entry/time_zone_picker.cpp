@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/vedic/entry/time_zone_picker.h"
 
 #include <QHBoxLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/vedic/result/chart_view.h"
 
 #include <QPainter>

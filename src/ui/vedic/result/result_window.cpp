@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/vedic/result/result_window.h"
 
 #include <QCheckBox>
