@@ -77,9 +77,21 @@ std::string FormatZodiacPosition(const ZodiacPosition& position) {
 }
 
 std::string FormatShortPosition(const ZodiacPosition& position) {
-  const auto two_digits = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
-  return two_digits(position.Degrees) + " " + std::string(SignAbbreviation(position.Sign)) + " " +
-         two_digits(position.Minutes);
+  // Appended piece by piece: GCC 12 at -O2 warns falsely (-Wrestrict) on a chain of
+  // "literal" + std::string.
+  const auto append_two_digits = [](std::string& text, int value) {
+    if (value < 10) {
+      text += '0';
+    }
+    text += std::to_string(value);
+  };
+  std::string text;
+  append_two_digits(text, position.Degrees);
+  text += ' ';
+  text += SignAbbreviation(position.Sign);
+  text += ' ';
+  append_two_digits(text, position.Minutes);
+  return text;
 }
 
 std::string FormatZodiacLongitude(double x) {
