@@ -73,4 +73,8 @@ std::optional<double> ParsePoints(std::string_view text) {
   return value;
 }
 
+std::string TwoDigits(int value) {
+  return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
 }  // namespace lumora

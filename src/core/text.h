@@ -23,4 +23,7 @@ std::string FormatHalfPoints(double value);
 // Parses a points text such as "1.5"; nothing when it is not a number.
 std::optional<double> ParsePoints(std::string_view text);
 
+// A whole number from 0 to 99 as two digits: "07", "42".
+std::string TwoDigits(int value);
+
 }  // namespace lumora

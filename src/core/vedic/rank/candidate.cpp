@@ -174,10 +174,6 @@ std::optional<bool> ReadFlag(std::string_view text) {
   return std::nullopt;
 }
 
-std::string TwoDigits(int value) {
-  return (value < 10 ? "0" : "") + std::to_string(value);
-}
-
 FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string& zone,
                                      const CivilDate& date, const ClockTime& time) {
   const auto clock =

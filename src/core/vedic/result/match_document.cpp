@@ -30,8 +30,7 @@ std::string DateText(const PersonDetails& p) {
 }
 
 std::string TimeText(const PersonDetails& p) {
-  auto two = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
-  return two(p.Hour) + ":" + two(p.Minute) + ":" + two(p.Second);
+  return TwoDigits(p.Hour) + ":" + TwoDigits(p.Minute) + ":" + TwoDigits(p.Second);
 }
 
 void AppendBirthDetails(Document& doc, const MatchState& state) {
