@@ -10,9 +10,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "ui/shell/main_window.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
 
 namespace lumora::ui {
 
