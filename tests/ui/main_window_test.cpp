@@ -1,24 +1,40 @@
 // SPDX-License-Identifier: MIT
 // The main window: placement rules, menus and buttons, the About box.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include "support/stand_ins.h"
+#include "ui/shell/child_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
+#include "ui/vedic/entry/time_zone_picker.h"
 #include "ui/vedic/vedic_session.h"
+#include "ui/western/western_report_window.h"
+#include "ui/western/western_session.h"
 
 using namespace lumora;
 using namespace lumora::testing;
+
+namespace {
+
+// The test windows that open without a computation first.
+enum class Opened { VedicForm, WesternForm, Picker, WesternReport };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Opened)
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -150,6 +166,108 @@ class MainWindowTest : public QObject {
              QStringLiteral("Ravi"));
   }
 
+  void TestWindowsOpenInsideTheMainWindow_data() {
+    QTest::addColumn<Opened>("opened");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Vedic birth-details form") << Opened::VedicForm << QStringLiteral("Lumo Tarvik");
+    QTest::newRow("Western input form")
+        << Opened::WesternForm << QStringLiteral("Lumo Penrow Software");
+    QTest::newRow("time-zone picker") << Opened::Picker << QStringLiteral("Lumo Tarvik");
+    QTest::newRow("Western report")
+        << Opened::WesternReport << QStringLiteral("Lumo Penrow Software v2.0");
+  }
+
+  // Each test window is a child of the main window, framed in its area with the title
+  // bar in view, active, announced as a window, and leaves every button of the main
+  // window uncovered.
+  void TestWindowsOpenInsideTheMainWindow() {
+    QFETCH(Opened, opened);
+    QFETCH(QString, title);
+    QWidget* window = Open(opened);
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isWindow());
+    QCOMPARE(window->window(), window_.get());
+    ui::ChildWindowFrame* frame = ui::ChildWindowFrame::Of(*window);
+    QVERIFY(frame != nullptr);
+    QCOMPARE(frame->mdiArea(), &window_->Area());
+    QCOMPARE(window_->Area().activeSubWindow(), frame);
+    QCOMPARE(frame->windowTitle(), title);
+    // The title bar at the top of the area, never left of it.
+    QCOMPARE(frame->y(), 0);
+    QVERIFY(frame->x() >= 0);
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+      QVERIFY2(other == window_.get() || !other->isVisible(), qPrintable(other->objectName()));
+    }
+    for (const char* name : {"Command1", "Command2", "cmdPrint", "cmdBack", "cmdExit"}) {
+      QPushButton* button = Find<QPushButton>(name);
+      const QPoint centre = button->mapTo(window_.get(), button->rect().center());
+      QVERIFY2(window_->childAt(centre) == button, name);
+    }
+    // Screen readers hear a window with its title, not an anonymous pane.
+    QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(frame);
+    QVERIFY(announced != nullptr);
+    QCOMPARE(announced->role(), QAccessible::Window);
+    QCOMPARE(announced->text(QAccessible::Name), frame->windowTitle());
+    Screenshot(window_.get(), QStringLiteral("main_window_with_") + window->objectName());
+  }
+
+  void FramesFollowTheirWindows_data() {
+    QTest::addColumn<Opened>("opened");
+    QTest::addColumn<bool>("kept");  // the window survives a close of its frame
+    QTest::newRow("Vedic form: discarded") << Opened::VedicForm << false;
+    QTest::newRow("Western form: discarded") << Opened::WesternForm << false;
+    QTest::newRow("picker: discarded") << Opened::Picker << false;
+    QTest::newRow("Western report: hidden with its values") << Opened::WesternReport << true;
+  }
+
+  void FramesFollowTheirWindows() {
+    QFETCH(Opened, opened);
+    QFETCH(bool, kept);
+    // A window that hides itself takes its frame along.
+    QPointer<QWidget> window = Open(opened);
+    QPointer<ui::ChildWindowFrame> frame = ui::ChildWindowFrame::Of(*window);
+    window->hide();
+    QVERIFY(!frame->isVisible());
+    window = Open(opened);
+    QCOMPARE(ui::ChildWindowFrame::Of(*window), frame.data());  // framed once
+    QVERIFY(frame->isVisible());
+
+    // The close button of the frame closes the window, which decides what remains.
+    QVERIFY(frame->close());
+    QVERIFY(!frame->isVisible());
+    if (kept) {
+      QTest::qWait(0);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      QVERIFY(window);
+      QVERIFY(frame);
+      window = Open(opened);
+      QVERIFY(window->isVisible());
+      QCOMPARE(ui::ChildWindowFrame::Of(*window), frame.data());
+    } else {
+      QTRY_VERIFY(window.isNull());
+      QTRY_VERIFY(frame.isNull());
+      QWidget* fresh = Open(opened);  // opens afresh
+      QVERIFY(fresh != nullptr && fresh->isVisible());
+    }
+  }
+
+  // An Exit that arrives while a test window's modal dialog runs (an access key's
+  // click lands a moment after the key) answers the dialog first and ends the program
+  // once the dialog's caller has returned, instead of deleting the dialog under it.
+  void ExitDuringAModalDialogWaitsForIt() {
+    QPointer<QWidget> form = Open(Opened::VedicForm);
+    {
+      QDialog dialog(form);  // as a form's place search is made: on the handler's stack
+      QTimer::singleShot(0, this, [this] { window_->ExitProgram(); });
+      QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+      QVERIFY(form);  // still there while its handler runs
+      QVERIFY(window_->isVisible());
+    }  // the handler returns
+    QTRY_VERIFY(!window_->isVisible());
+    QTRY_VERIFY(form.isNull());
+  }
+
   void ExitClosesEveryWindow() {
     QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
     QPointer<QWidget> form = window_->Vedic().Form();
@@ -160,6 +278,28 @@ class MainWindowTest : public QObject {
   }
 
  private:
+  QWidget* Open(Opened opened) {
+    switch (opened) {
+      case Opened::VedicForm:
+        QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
+        return window_->Vedic().Form();
+      case Opened::WesternForm:
+        QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
+        return window_->Western().InputForm();
+      case Opened::Picker:
+        QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
+        window_->Vedic().ShowTimeZonePicker(true);
+        return window_->Vedic().Picker();
+      case Opened::WesternReport:
+        // Before any run the report is empty; printing creates it, and a run shows it
+        // just so.
+        window_->Western().PrintReport();
+        ui::ShowChildWindow(window_->Area(), *window_->Western().Report());
+        return window_->Western().Report();
+    }
+    return nullptr;
+  }
+
   template <typename T>
   T* Find(const char* name) {
     T* widget = window_->findChild<T*>(QString::fromLatin1(name));

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/shell/about_box.h"
@@ -26,6 +28,9 @@ namespace {
 // 1366x768 screen.
 constexpr int kTestButtonHeight = 44;
 constexpr int kBandMargin = 8;
+
+// Milliseconds between the checks of a deferred Exit.
+constexpr int kExitRetry = 10;
 
 }  // namespace
 
@@ -145,7 +150,7 @@ void MainWindow::PlaceControls() {
   const QScreen* shown_on = screen() ? screen() : QGuiApplication::primaryScreen();
   const int screen_width = shown_on->geometry().width();
 
-  // Rows from the top: the heading, the line under it, then the buttons.
+  // Rows from the top: the heading, the line under it, then the test buttons.
   heading_->move((screen_width - heading_->width()) / 2, kBandMargin);
   subtitle_->move((screen_width - subtitle_->width()) / 2, heading_->y() + heading_->height());
   const int buttons_top = subtitle_->y() + subtitle_->height() + kBandMargin;
@@ -154,11 +159,12 @@ void MainWindow::PlaceControls() {
   western_icon_->move(western_button_->x() - western_icon_->width(), buttons_top);
   vedic_icon_->move(vedic_button_->x() + vedic_button_->width(), buttons_top);
 
-  // Print and Back at the left and Exit at the right, on the row of the test buttons.
-  const int row_middle = buttons_top + kTestButtonHeight / 2;
+  // Print and Back at the left and Exit at the right of the heading's row, clear of
+  // the test buttons however narrow the screen.
+  const int row_middle = heading_->y() + heading_->height() / 2;
   exit_->move(commands_->width() - exit_->width() - Twips(300), row_middle - exit_->height() / 2);
   print_->move(kBandMargin * 2, row_middle - print_->height() / 2);
-  back_->move(print_->x() + print_->width() + 12, print_->y());
+  back_->move(print_->x() + print_->width() + kBandMargin, print_->y());
   commands_->setFixedHeight(buttons_top + kTestButtonHeight + kBandMargin);
 }
 
@@ -197,9 +203,29 @@ void MainWindow::ExitProgram() {
   close();
 }
 
+void MainWindow::ExitOutside(int loop_level) {
+  QTimer::singleShot(kExitRetry, this, [this, loop_level] {
+    if (QThread::currentThread()->loopLevel() >= loop_level) {
+      ExitOutside(loop_level);  // still inside the dialog's loop
+    } else {
+      close();
+    }
+  });
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the program: every other window goes with it,
-  // without a question.
+  // A modal dialog runs its own event loop inside a handler of one of the test
+  // windows (a place search, say), and an Exit can still arrive then: an access key's
+  // click lands a moment after the key. Closing the windows under the dialog would
+  // delete it while it runs. So the dialog is answered with a cancel first, and the
+  // program ends once its loop has returned to the handler's caller.
+  if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && !exiting_) {
+    event->ignore();
+    if (modal->close()) {
+      ExitOutside(QThread::currentThread()->loopLevel());
+    }
+    return;
+  }
   if (!exiting_) {
     exiting_ = true;
     vedic_->CloseAll();

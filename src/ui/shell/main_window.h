@@ -55,6 +55,10 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Closes the window once the event loops from the given nesting level on have
+  // returned.
+  void ExitOutside(int loop_level);
+
   Services services_;
   QWidget* commands_ = nullptr;  // the band above the area: heading and buttons
   QMdiArea* area_ = nullptr;

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -50,6 +51,14 @@ void PrintHistory(const char* heading) {
   for (const std::string& event : history) {
     std::fprintf(stderr, "    %s\n", event.c_str());
   }
+}
+
+// A crash prints the events that led to it, so the seed and the place can be replayed.
+extern "C" void OnCrash(int signal_number) {
+  std::signal(signal_number, SIG_DFL);
+  std::fprintf(stderr, "CRASH: signal %d\n", signal_number);
+  PrintHistory("last events:");
+  std::raise(signal_number);
 }
 
 // Ends the process when no event completes within the hang limit.
@@ -144,6 +153,9 @@ int main(int argc, char** argv) {
   std::mt19937 random(seed);
   auto chance = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
 
+  for (const int signal_number : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE}) {
+    std::signal(signal_number, OnCrash);
+  }
   std::thread watchdog(Watchdog);
   auto stand_ins = std::make_unique<lumora::testing::StandIns>();
   EndWatcher watcher;
@@ -260,6 +272,11 @@ int main(int argc, char** argv) {
       window->close();
     }
     QApplication::processEvents();
+    // A running event loop deletes a closed window as soon as the event that closed it
+    // returns; the driver runs no loop of its own, so it does that here. Otherwise a
+    // window closed for good could be shown and used again, and be deleted later
+    // inside some modal dialog's loop, which no user can bring about.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (watcher.ended || !main_window->isVisible()) {
       ++endings;
       const bool by_click = event.rfind("click", 0) == 0;
