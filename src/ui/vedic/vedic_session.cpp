@@ -187,8 +187,8 @@ void VedicSession::Save() {
                                                 last_->BoyMoment, last_->GirlMoment, kCreditLine);
   }
   const ReportDocument document = BuildExportDocument(tab, inputs);
-  auto pdf =
-      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), ChartsSectionForPdf());
+  auto pdf = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
+                                 result_->SelectedChartStyle());
   if (document.empty() || !pdf) {
     return;  // "About Software" has no document
   }
@@ -263,15 +263,6 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   Match();
 }
 
-ReportDocument VedicSession::ChartsSectionForPdf() const {
-  if (!charts_ || !last_) {
-    return {};
-  }
-  // A shared document names its source once, at its end.
-  return ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails, last_->BoyMoment,
-                              last_->GirlMoment, nullptr);
-}
-
 QString VedicSession::PdfStem() const {
   return QString::fromStdString(CoupleFileStem(state_.BoyDetails.Name, state_.GirlDetails.Name));
 }
@@ -281,7 +272,8 @@ void VedicSession::SavePdf() {
     return;
   }
   const auto document =
-      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues());
+      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues(),
+                          charts_, result_->SelectedChartStyle());
   if (!document) {
     result_->ShowStatus(tr("The About Software page has no document to save"));
     return;

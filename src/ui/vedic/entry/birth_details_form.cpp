@@ -344,8 +344,25 @@ void BirthDetailsForm::Write(const Side& s, const BirthFormSide& in) {
 }
 
 void BirthDetailsForm::SetEntries(const BirthForm& form) {
+  // A side that names its zone (a reopened couple file) takes its clock from the zone
+  // again, with the reading of a repeated hour that was chosen; any other side drops
+  // the zone the form held before.
+  auto restore_zone = [this](Side& side, const BirthFormSide& in) {
+    EndAtlasHold(side);
+    if (in.TimeZoneId.empty()) {
+      return;
+    }
+    side.TimeZoneId = in.TimeZoneId;
+    if (in.ClockReading) {
+      // RefreshClock keeps the current reading when it offers the two again.
+      side.Reading->addItem(QString(), static_cast<int>(*in.ClockReading));
+    }
+    RefreshClock(side);
+  };
   Write(boy_, form.Boy);
+  restore_zone(boy_, form.Boy);
   Write(girl_, form.Girl);
+  restore_zone(girl_, form.Girl);
 }
 
 BirthForm BirthDetailsForm::Entries() const {

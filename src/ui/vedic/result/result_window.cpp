@@ -772,6 +772,7 @@ QWidget* ResultWindow::BuildChartsPage() {
 
 void ResultWindow::ApplyChartStyle(int index) {
   const auto style = documents::ChartStyleFromKey(chart_style_->itemData(index).toString());
+  chart_style_value_ = style;
   // The page may not belong to the window yet: the views are kept, not searched for.
   for (ChartView* view : chart_views_) {
     view->SetStyle(style);
