@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -175,6 +176,97 @@ class VedicTest : public QObject {
     QVERIFY(stand_ins_->messages.Last().contains(QStringLiteral("newer version")));
     QCOMPARE(Edit("txtMName")->text(), QStringLiteral("Kept"));
     QVERIFY(main_->Vedic().Result() == nullptr);
+  }
+
+  // The charts reach the documents in the style the window shows: North Indian houses
+  // with sign numbers, or South Indian signs each named; the report window's Print
+  // prints the same composed page.
+  void DocumentsCarryBothChartsInTheChosenStyle() {
+    QTemporaryDir dir;
+    MatchTheCouple();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    auto* style = result->findChild<QComboBox*>(QStringLiteral("cboChartStyle"));
+    QVERIFY(style);
+    const QStringList signs = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                               "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+    const struct {
+      int index;
+      const char* file;
+      bool sign_names;
+    } cases[] = {{0, "north.pdf", false}, {1, "south.pdf", true}};
+    for (const auto& c : cases) {
+      style->setCurrentIndex(c.index);
+      const QString path = dir.filePath(QString::fromLatin1(c.file));
+      stand_ins_->files.next_save = path;
+      QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSavePdf")),
+                        Qt::LeftButton);
+      const QString drawn = ChartsDrawnIn(path);
+      QVERIFY2(!drawn.isEmpty(), c.file);
+      for (const char* body : {"La ", "Su ", "Mo ", "Ke "}) {
+        QCOMPARE(drawn.count(QString::fromLatin1(body)), 2);
+      }
+      for (const QString& sign : signs) {
+        // The South Indian style names every sign in its cell; the North Indian one
+        // numbers the houses instead.
+        QVERIFY2(QRegularExpression(QStringLiteral("\\b%1\\b").arg(sign)).match(drawn).hasMatch() ==
+                     c.sign_names,
+                 qPrintable(sign + QStringLiteral(" in ") + QString::fromLatin1(c.file)));
+      }
+    }
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    stand_ins_->printer.pdf_path = dir.filePath(QStringLiteral("printed.pdf"));
+    QTest::mouseClick(main_->Vedic().Report()->findChild<QPushButton*>(QStringLiteral("cmdPrint")),
+                      Qt::LeftButton);
+    QCOMPARE(stand_ins_->printer.printed, 1);
+    QVERIFY(!ChartsDrawnIn(stand_ins_->printer.pdf_path).isEmpty());
+  }
+
+  // A couple whose places came from the atlas reopens with each side's zone: the clock
+  // line is shown again, the chosen reading of a repeated hour is kept, and saving the
+  // couple again keeps both.
+  void CoupleFileZonesComeBack() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("zoned.lumora")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"Format": "lumora-couple", "Version": 2,
+  "Boy": {"Name": "Arjun", "Day": "1", "Month": "March", "Year": "1943", "Hour": "12",
+          "Minute": "0", "Second": "0", "City": "Kolkata", "State": "West Bengal",
+          "Country": "India", "LatDeg": "22", "LatMin": "34", "LongDeg": "88", "LongMin": "22",
+          "ZoneHour": "", "ZoneMinute": "", "North": true, "South": false, "East": true,
+          "West": false, "DST": false, "TimeZoneId": "Asia/Kolkata", "ClockReading": ""},
+  "Girl": {"Name": "Bela", "Day": "3", "Month": "November", "Year": "2024", "Hour": "1",
+           "Minute": "30", "Second": "0", "City": "New York City", "State": "New York",
+           "Country": "United States", "LatDeg": "40", "LatMin": "43", "LongDeg": "74",
+           "LongMin": "0", "ZoneHour": "", "ZoneMinute": "", "North": true, "South": false,
+           "East": false, "West": true, "DST": false, "TimeZoneId": "America/New_York",
+           "ClockReading": "later"}})");
+    file.close();
+    stand_ins_->files.next_open = file.fileName();
+    form_->findChild<QAction*>(QStringLiteral("mnuOpenCouple"))->trigger();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY2(result && result->isVisible(), qPrintable(stand_ins_->messages.Last()));
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+
+    const BirthForm entries = main_->Vedic().Form()->Entries();
+    QCOMPARE(entries.Boy.TimeZoneId, std::string("Asia/Kolkata"));
+    QCOMPARE(entries.Girl.TimeZoneId, std::string("America/New_York"));
+    QVERIFY(entries.Girl.ClockReading == ClockChoice::Later);
+    QVERIFY(!entries.Boy.ClockReading.has_value());
+    QVERIFY(Label(form_, "lblMClock")->text().startsWith(QStringLiteral("Asia/Kolkata")));
+    QVERIFY2(Label(form_, "lblFClock")->text().contains(QStringLiteral("standard time")),
+             qPrintable(Label(form_, "lblFClock")->text()));
+    // The zone's own offset fills the zone boxes: five hours west, standard time.
+    QCOMPARE(Edit("txtFZoneHour")->text(), QStringLiteral("5"));
+    QVERIFY(!form_->findChild<QCheckBox*>(QStringLiteral("chkFDST"))->isChecked());
+
+    const QString again = dir.filePath(QStringLiteral("again.lumora"));
+    stand_ins_->files.next_save = again;
+    form_->findChild<QAction*>(QStringLiteral("mnuSaveCouple"))->trigger();
+    QFile saved(again);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    QVERIFY(bytes.contains(R"("TimeZoneId": "America/New_York")"));
+    QVERIFY(bytes.contains(R"("ClockReading": "later")"));
   }
 
   void AllEmptyShowsOnlyTheFirstMessage() {
@@ -582,6 +674,20 @@ class VedicTest : public QObject {
     edit("LoM", p.long_min);
     edit("ZoneHour", p.zone_hour);
     edit("ZoneMinute", p.zone_minute);
+  }
+
+  // The text the PDF's chart pictures hold: between their heading and the section in
+  // words. Empty when the file has no charts.
+  static QString ChartsDrawnIn(const QString& pdf) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!text.waitForFinished()) {
+      return {};
+    }
+    const QString all = QString::fromUtf8(text.readAllStandardOutput());
+    const qsizetype from = all.indexOf(QStringLiteral("Rasi Charts"));
+    const qsizetype to = all.indexOf(QStringLiteral("Charts And Doshas"), from);
+    return from < 0 || to < 0 ? QString() : all.mid(from, to - from);
   }
 
   void MatchTheCouple() {
