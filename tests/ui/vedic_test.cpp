@@ -601,6 +601,61 @@ class VedicTest : public QObject {
     QCOMPARE(report.count(QStringLiteral("Your Details:")), 1);
   }
 
+  void GunaMilanGridIsNamedForScreenReaders() {
+    MatchTheCouple();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    // Each value is announced with its koota and column; the couple scores 13 points,
+    // as in FullMatchShowsEveryPage.
+    const char* named[][2] = {
+        {"lblVarna_0", "Varna, boy, Brahmin"},
+        {"lblVarna_1", "Varna, girl, Vysya"},
+        {"lblVarna_3", "Varna, points obtained, 0"},
+        {"lblVarna_13", "Tara, points obtained, 1.5"},
+        {"lblVarna_18", "Yoni, points obtained, 3.5"},
+        {"lblVarna_22", "Graha Maitri, maximum points, 5"},
+        {"lblVarna_39", "Nadi, area of life, Health"},
+        {"lblVarna_40", "Total, maximum points, 36"},
+        {"lblVarna_41", "Total, points obtained, 13"},
+        {"lblVarna_42", "Total, verdict, This is a Poor Match"},
+        {"lblVarna_43", "Summary, You Have Obtained 13 Points Out Of 36 Points"},
+    };
+    for (const auto& [control, name] : named) {
+      QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(Label(result, control));
+      QVERIFY2(cell, control);
+      QCOMPARE(cell->text(QAccessible::Name), QString::fromLatin1(name));
+    }
+
+    // In reading order each row's title comes first, then its five values left to right.
+    struct Row {
+      const char* title;
+      const char* koota;
+    } rows[] = {
+        {"VARNA", "Varna"},         {"VASYA", "Vasya"}, {"TARA", "Tara"},   {"YONI", "Yoni"},
+        {"MAITRI", "Graha Maitri"}, {"GANA", "Gana"},   {"RASHI", "Rashi"}, {"NADI", "Nadi"}};
+    const char* columns[] = {"boy", "girl", "maximum points", "points obtained", "area of life"};
+    QAccessibleInterface* table =
+        QAccessible::queryAccessibleInterface(result->findChild<QWidget*>("picGunaMilan"));
+    QVERIFY(table);
+    QStringList order;
+    for (int i = 0; i < table->childCount(); ++i) {
+      order << table->child(i)->text(QAccessible::Name);
+    }
+    for (const Row& row : rows) {
+      const qsizetype at = order.indexOf(QString::fromLatin1(row.title));
+      QVERIFY2(at >= 0, row.title);
+      for (int c = 0; c < 5; ++c) {
+        QVERIFY2(order.value(at + 1 + c)
+                     .startsWith(QStringLiteral("%1, %2, ")
+                                     .arg(QLatin1String(row.koota), QLatin1String(columns[c]))),
+                 qPrintable(order.value(at + 1 + c)));
+      }
+    }
+    const qsizetype total = order.indexOf(QStringLiteral("TOTAL"));
+    QVERIFY(total > order.indexOf(QStringLiteral("NADI")));
+    QVERIFY(order.value(total + 1).startsWith(QStringLiteral("Total, verdict, ")));
+    QVERIFY(order.last().startsWith(QStringLiteral("Summary, ")));
+  }
+
   void FieldsAreNamedForAssistiveTechnology() {
     struct Expect {
       const char* control;

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <tuple>
 #include <utility>
 
 #include "core/vedic/entry/couple_file.h"
@@ -115,8 +116,7 @@ void VedicSession::Match() {
 }
 
 void VedicSession::ShowResult(const MatchResult& result) {
-  // Every match starts from a fresh result window: the catalogues fill the boy's
-  // pages first because they are still empty.
+  // Every match starts from a fresh result window.
   CloseResult();
   last_ = result;
   result_ = new ResultWindow(services_, state_);
@@ -133,11 +133,18 @@ void VedicSession::ShowResult(const MatchResult& result) {
   connect(result_, &ResultWindow::SaveRequested, this, &VedicSession::Save);
   connect(result_, &ResultWindow::SavePdfRequested, this, &VedicSession::SavePdf);
   connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
-  result_->ShowRashiInformation(state_.BoyRashi);
-  result_->ShowRashiInformation(state_.GirlRashi);
-  result_->ShowNakshatraInformation(state_.BoyNakshatra);
-  result_->ShowNakshatraInformation(state_.GirlNakshatra);
-  result_->SetGrid(result.Grid);
+  // Each person's pages from the catalogue records of that person's Moon values.
+  for (const auto& [side, rashi, nakshatra] :
+       {std::tuple{PersonSide::Male, &state_.BoyRashi, &state_.BoyNakshatra},
+        std::tuple{PersonSide::Female, &state_.GirlRashi, &state_.GirlNakshatra}}) {
+    if (const auto record = RashiRecordOf(*rashi)) {
+      result_->ShowRashiPage(side, *record);
+    }
+    if (const auto record = NakshatraRecordOf(*nakshatra)) {
+      result_->ShowNakshatraPage(side, *record);
+    }
+  }
+  result_->ShowGrid(result.Grid);
   result_->AppendReport(result.Report);
   charts_ =
       ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
