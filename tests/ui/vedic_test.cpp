@@ -31,6 +31,7 @@
 #include "core/vedic/entry/profile.h"
 #include "support/stand_ins.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/entry/report_window.h"
 #include "ui/vedic/entry/time_zone_picker.h"

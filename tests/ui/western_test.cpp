@@ -21,7 +21,7 @@
 #include <QUrlQuery>
 #include <variant>
 
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 #include "support/stand_ins.h"
 #include "ui/shell/main_window.h"
 #include "ui/vedic/entry/birth_details_form.h"

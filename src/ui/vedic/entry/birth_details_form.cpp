@@ -18,9 +18,9 @@
 #include "core/places/clock.h"
 #include "core/places/place_form.h"
 #include "ui/common/place_finder.h"
+#include "ui/shell/about_box.h"
 #include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
-#include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 

@@ -24,8 +24,9 @@
 
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
-#include "ui/shell/main_window.h"
+#include "ui/shell/about_box.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
 #include "ui/vedic/result/chart_view.h"
 
 namespace lumora::ui {
