@@ -280,6 +280,47 @@ class VedicTest : public QObject {
     QTRY_VERIFY(main_->Vedic().Picker() == nullptr);  // closed and discarded
   }
 
+  // TZ Help is one Tab stop between the DST box and the next person, and a press through
+  // assistive technology opens the picker for its own side.
+  void TimeZoneHelpIsOnePressableStop() {
+    struct Case {
+      const char* dst;
+      const char* help;
+      const char* next;  // the control after TZ Help (the hidden reading list is skipped)
+      const char* zone_hour;
+    } cases[] = {{"chkMDST", "lblMTZHelp", "txtFName", "txtMZoneHour"},
+                 {"chkFDST", "lblFTZHelp", "cmdCalculate", "txtFZoneHour"}};
+    for (const Case& c : cases) {
+      auto* dst = form_->findChild<QCheckBox*>(QString::fromLatin1(c.dst));
+      auto* help = form_->findChild<QPushButton*>(QString::fromLatin1(c.help));
+      QVERIFY2(dst && help, c.help);
+      QCOMPARE(help->text(), QStringLiteral("TZ Help"));
+      dst->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(dst, Qt::Key_Tab);
+      QCOMPARE(form_->focusWidget(), help);
+      QTest::keyClick(help, Qt::Key_Tab);
+      QCOMPARE(form_->focusWidget()->objectName(), QString::fromLatin1(c.next));
+
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(help);
+      QCOMPARE(accessible->role(), QAccessible::Button);
+      QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("TZ Help: pick a time zone"));
+      // A press through the accessibility bus clicks the button as the mouse does, shortly.
+      accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      QTRY_VERIFY(main_->Vedic().Picker() != nullptr);
+      ui::TimeZonePicker* picker = main_->Vedic().Picker();
+      QVERIFY(picker->isVisible());
+      picker->List()->setCurrentRow(34);
+      emit picker->List()->itemActivated(picker->List()->currentItem());
+      QCOMPARE(Edit(c.zone_hour)->text(), QStringLiteral("-5"));
+      QTRY_VERIFY(main_->Vedic().Picker() == nullptr);
+    }
+    // Enter presses it as it followed the link.
+    auto* help = form_->findChild<QPushButton*>(QStringLiteral("lblMTZHelp"));
+    help->setFocus();
+    QTest::keyClick(help, Qt::Key_Return);
+    QVERIFY(main_->Vedic().Picker() != nullptr);
+  }
+
   void FullMatchShowsEveryPage() {
     Fill(kBoy);
     Fill(kGirl);
@@ -520,6 +561,12 @@ class VedicTest : public QObject {
                     {"cboMHH", "Hour"},
                     {"cboFMM", "Minute"},
                     {"cboMSS", "Second"},
+                    {"cboFDate", "Birth Day"},
+                    {"cboMMonth", "Birth Month"},
+                    {"cboFYear", "Birth Year"},
+                    {"cboFHH", "Hour"},
+                    {"cboMMM", "Minute"},
+                    {"cboFSS", "Second"},
                     {"txtMLD", "Latitude degrees"},
                     {"txtFLM", "Latitude minutes"},
                     {"txtMLoD", "Longitude degrees"},
@@ -533,12 +580,13 @@ class VedicTest : public QObject {
       QVERIFY2(widget, e.control);
       QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
       QVERIFY(accessible);
-      // On this platform a list's accessible name is its current entry, and its
-      // caption reaches assistive technology through the label relation.
-      if (qobject_cast<QComboBox*>(widget)) {
-        QCOMPARE(widget->accessibleName(), QString::fromLatin1(e.name));
-      } else {
-        QCOMPARE(accessible->text(QAccessible::Name), QString::fromLatin1(e.name));
+      // A list is announced by its name too, its selected entry as its value (Qt's own
+      // reading on Linux gives the entry as the name).
+      QCOMPARE(accessible->text(QAccessible::Name), QString::fromLatin1(e.name));
+      if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        QCOMPARE(accessible->text(QAccessible::Value), list->currentText());
+        QVERIFY(accessible->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::showMenuAction()));
       }
       // Each field sits in its person's frame.
       QAccessibleInterface* up = accessible->parent();

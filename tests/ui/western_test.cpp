@@ -429,6 +429,13 @@ class WesternTest : public QObject {
                                  {"cboFHH", "Hour"},
                                  {"cboMMM", "Minute"},
                                  {"cboFSS", "Second"},
+                                 {"cboFDate", "Birth Day"},
+                                 {"cboMMonth", "Birth Month"},
+                                 {"cboFYear", "Birth Year"},
+                                 {"cboMHH", "Hour"},
+                                 {"cboFMM", "Minute"},
+                                 {"cboMSS", "Second"},
+                                 {"cmbMTimeZone", "Time Zone"},
                                  {"txtMLD", "Latitude degrees"},
                                  {"txtFLM", "Latitude minutes"},
                                  {"txtFLoD", "Longitude degrees"},
@@ -442,10 +449,11 @@ class WesternTest : public QObject {
       QWidget* widget = Find<QWidget>(control);
       QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
       QVERIFY(accessible);
-      // On this platform a list's accessible name is its current entry.
-      QCOMPARE(qobject_cast<QComboBox*>(widget) ? widget->accessibleName()
-                                                : accessible->text(QAccessible::Name),
-               QString::fromLatin1(name));
+      // A list is announced by its name too, its selected entry as its value.
+      QCOMPARE(accessible->text(QAccessible::Name), QString::fromLatin1(name));
+      if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        QCOMPARE(accessible->text(QAccessible::Value), list->currentText());
+      }
       QAccessibleInterface* up = accessible->parent();
       while (up && up->role() != QAccessible::Grouping) {
         up = up->parent();
