@@ -28,6 +28,7 @@
 #include <QUrlQuery>
 
 #include "core/vedic/entry/profile.h"
+#include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/shell/main_window.h"
 #include "ui/vedic/entry/birth_details_form.h"
@@ -666,27 +667,9 @@ class VedicTest : public QObject {
     details->setCurrentIndex(1);
   }
 
-  QLineEdit* Edit(const char* name) {
-    auto* edit = form_->findChild<QLineEdit*>(QString::fromLatin1(name));
-    if (!edit)
-      qFatal("no field %s", name);
-    return edit;
-  }
-  QComboBox* Combo(const char* name) {
-    auto* box = form_->findChild<QComboBox*>(QString::fromLatin1(name));
-    if (!box)
-      qFatal("no list %s", name);
-    return box;
-  }
-  static QLabel* Label(QWidget* window, const char* name) {
-    auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
-    if (!label)
-      qFatal("no label %s", name);
-    return label;
-  }
-  void Click(const char* name) {
-    QTest::mouseClick(form_->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
-  }
+  QLineEdit* Edit(const char* name) const { return testing::Edit(form_, name); }
+  QComboBox* Combo(const char* name) const { return testing::Combo(form_, name); }
+  void Click(const char* name) const { testing::Click(form_, name); }
 
   std::unique_ptr<StandIns> stand_ins_;
   std::unique_ptr<ui::MainWindow> main_;

@@ -22,6 +22,7 @@
 #include <variant>
 
 #include "core/western/western_test.h"
+#include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/shell/main_window.h"
 #include "ui/vedic/entry/birth_details_form.h"
@@ -527,11 +528,7 @@ class WesternTest : public QObject {
 
   template <typename T>
   T* Find(const QByteArray& name) {
-    T* widget = form_->findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-      qFatal("no control %s", name.constData());
-    }
-    return widget;
+    return Child<T>(form_, name.constData());
   }
   QLineEdit* Edit(const QByteArray& name) { return Find<QLineEdit>(name); }
   QComboBox* Combo(const QByteArray& name) { return Find<QComboBox>(name); }
