@@ -423,6 +423,25 @@ class WesternTest : public QObject {
     QTRY_VERIFY(closed.isNull());
   }
 
+  // Tab walks the male panel from top to bottom, the female panel, the commands and back
+  // to the start.
+  void TabWalksBothPanelsInOrder() {
+    const char* const expected[] = {
+        "txtMName",     "cboMDate",     "cboMMonth",  "cboMYear",    "cboMHH",       "cboMMM",
+        "cboMSS",       "txtMCity",     "txtMState",  "txtMCountry", "Command1",     "txtMLD",
+        "txtMLM",       "optMLong_0",   "optMLong_1", "txtMLoD",     "txtMLoM",      "optMLat_0",
+        "optMLat_1",    "cmbMTimeZone", "chkMDST",    "txtFName",    "cboFDate",     "cboFMonth",
+        "cboFYear",     "cboFHH",       "cboFMM",     "cboFSS",      "txtFCity",     "txtFState",
+        "txtFCountry",  "Command2",     "txtFLD",     "txtFLM",      "optFLong_0",   "optFLong_1",
+        "txtFLoD",      "txtFLoM",      "optFLat_0",  "optFLat_1",   "cmbFTimeZone", "chkFDST",
+        "cmdCalculate", "cmdNav",       "txtMName"};
+    Edit("txtMName")->setFocus(Qt::TabFocusReason);
+    for (std::size_t i = 1; i < std::size(expected); ++i) {
+      QTest::keyClick(form_->focusWidget(), Qt::Key_Tab);
+      QVERIFY2(form_->focusWidget()->objectName() == QLatin1String(expected[i]), expected[i]);
+    }
+  }
+
   void ControlsAreNamedForAssistiveTechnology() {
     const char* expected[][2] = {{"cboMDate", "Birth Day"},
                                  {"cboFMonth", "Birth Month"},

@@ -419,4 +419,10 @@ void PersonPanel::LookUpPlace() {
   }
 }
 
+void SetTabOrder(const std::vector<QWidget*>& order) {
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(order[i - 1], order[i]);
+  }
+}
+
 }  // namespace lumora::ui

@@ -137,4 +137,7 @@ class PersonPanel : public QObject {
   std::string time_zone_id_;
 };
 
+// Tab visits the widgets in the given order.
+void SetTabOrder(const std::vector<QWidget*>& order);
+
 }  // namespace lumora::ui

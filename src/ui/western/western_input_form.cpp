@@ -73,19 +73,14 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
   connect(exit_item, &QAction::triggered, this, &QWidget::close);
 
   // Tab order: the male panel from top to bottom, the female panel, then the commands.
-  QWidget* previous = nullptr;
+  std::vector<QWidget*> order;
   for (const Panel* p : {&male_, &female_}) {
-    std::vector<QWidget*> chain = p->Person->TabChain();
-    chain.insert(chain.end(), {p->TimeZone, p->DST});
-    for (QWidget* w : chain) {
-      if (previous) {
-        setTabOrder(previous, w);
-      }
-      previous = w;
-    }
+    const std::vector<QWidget*> panel = p->Person->TabChain();
+    order.insert(order.end(), panel.begin(), panel.end());
+    order.insert(order.end(), {p->TimeZone, p->DST});
   }
-  setTabOrder(previous, calculate);
-  setTabOrder(calculate, close_form);
+  order.insert(order.end(), {calculate, close_form});
+  SetTabOrder(order);
   male_.Person->NameBox()->setFocus();
 }
 

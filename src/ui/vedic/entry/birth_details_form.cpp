@@ -92,21 +92,15 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   // Tab order: the boy's fields, the girl's fields, then the commands.
-  QWidget* previous = nullptr;
+  std::vector<QWidget*> order;
   for (const Side* side : {&boy_, &girl_}) {
-    std::vector<QWidget*> chain = side->Panel->TabChain();
-    chain.insert(chain.end(), {side->ZoneHour, side->ZoneMinute, side->DST, side->TimeZoneHelp,
+    const std::vector<QWidget*> panel = side->Panel->TabChain();
+    order.insert(order.end(), panel.begin(), panel.end());
+    order.insert(order.end(), {side->ZoneHour, side->ZoneMinute, side->DST, side->TimeZoneHelp,
                                side->Panel->ReadingList()});
-    for (QWidget* w : chain) {
-      if (previous) {
-        setTabOrder(previous, w);
-      }
-      previous = w;
-    }
   }
-  setTabOrder(previous, calculate);
-  setTabOrder(calculate, open);
-  setTabOrder(open, close_form);
+  order.insert(order.end(), {calculate, open, close_form});
+  SetTabOrder(order);
   boy_.Panel->NameBox()->setFocus();
 }
 
