@@ -44,10 +44,11 @@ TEST(MatchDocument, GunaMilanTableIsTheWindowsGrid) {
     const DocumentRow& row = grid.Rows[static_cast<std::size_t>(k + 1)];
     ASSERT_EQ(row.size(), 6u);
     EXPECT_EQ(row[0].Text, kGunaMilanRowTitles[static_cast<std::size_t>(k)]);
-    for (int c = 0; c < 5; ++c) {
-      EXPECT_EQ(row[static_cast<std::size_t>(c + 1)].Text,
-                r.Grid[static_cast<std::size_t>(5 * k + c)])
-          << k << "," << c;
+    const GunaMilanRow& cells = r.Grid.Rows[static_cast<std::size_t>(k)];
+    const std::string* expected[] = {&cells.BoyValue, &cells.GirlValue, &cells.MaximumPoints,
+                                     &cells.PointsObtained, &cells.AreaOfLife};
+    for (std::size_t c = 0; c < std::size(expected); ++c) {
+      EXPECT_EQ(row[c + 1].Text, *expected[c]) << k << "," << c;
     }
   }
   const DocumentRow& total = grid.Rows.back();

@@ -12,12 +12,6 @@
 
 namespace lumora {
 
-// The row and column titles of the Guna Milan table, as the result window shows them.
-inline constexpr std::array<std::string_view, kKootaCount> kGunaMilanRowTitles = {
-    "VARNA", "VASYA", "TARA", "YONI", "MAITRI", "GANA", "RASHI", "NADI"};
-inline constexpr std::array<std::string_view, 6> kGunaMilanColumnTitles = {
-    "GUNA", "BOY", "GIRL", "MAXIMUM POINTS", "POINTS OBTAINED", "AREA OF LIFE"};
-
 // "Kundali Match: Arjun and Bela"; "Boy" or "Girl" stands in for a name that is not
 // known (a match from a profile file).
 std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_name);

@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 
 #include "documents/document_layout.h"
-#include "ui/shell/main_window.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
 
 namespace lumora::ui {
 
