@@ -17,8 +17,8 @@
 #include "core/places/place_form.h"
 #include "ui/common/link_button.h"
 #include "ui/common/person_panel.h"
-#include "ui/shell/form_widgets.h"
 #include "ui/shell/about_box.h"
+#include "ui/shell/form_widgets.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 
@@ -191,32 +191,18 @@ void BirthDetailsForm::Write(const Side& s, const BirthFormSide& in) {
   panel.LongMin = in.LongMin;
   panel.East = in.East;
   panel.West = in.West;
-  s.Panel->SetEntries(panel);
+  panel.TimeZoneId = in.TimeZoneId;
+  panel.ClockReading = in.ClockReading;
+  // The zone boxes first: a side that names its zone has them rewritten from its clock.
   s.ZoneHour->setText(ToQString(in.ZoneHour));
   s.ZoneMinute->setText(ToQString(in.ZoneMinute));
   s.DST->setChecked(in.DST);
+  s.Panel->SetEntries(panel);
 }
 
 void BirthDetailsForm::SetEntries(const BirthForm& form) {
-  // A side that names its zone (a reopened couple file) takes its clock from the zone
-  // again, with the reading of a repeated hour that was chosen; any other side drops
-  // the zone the form held before.
-  auto restore_zone = [this](Side& side, const BirthFormSide& in) {
-    EndAtlasHold(side);
-    if (in.TimeZoneId.empty()) {
-      return;
-    }
-    side.TimeZoneId = in.TimeZoneId;
-    if (in.ClockReading) {
-      // RefreshClock keeps the current reading when it offers the two again.
-      side.Reading->addItem(QString(), static_cast<int>(*in.ClockReading));
-    }
-    RefreshClock(side);
-  };
   Write(boy_, form.Boy);
-  restore_zone(boy_, form.Boy);
   Write(girl_, form.Girl);
-  restore_zone(girl_, form.Girl);
 }
 
 BirthForm BirthDetailsForm::Entries() const {
