@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <tuple>
 #include <utility>
 
 #include "core/vedic/entry/couple_file.h"
@@ -109,8 +110,7 @@ void VedicSession::Match() {
 }
 
 void VedicSession::ShowResult(const MatchResult& result) {
-  // Every match starts from a fresh result window: the catalogues fill the boy's
-  // pages first because they are still empty.
+  // Every match starts from a fresh result window.
   CloseResult();
   last_ = result;
   result_ = new ResultWindow(services_, state_);
@@ -127,11 +127,18 @@ void VedicSession::ShowResult(const MatchResult& result) {
   connect(result_, &ResultWindow::SaveRequested, this, &VedicSession::Save);
   connect(result_, &ResultWindow::SavePdfRequested, this, &VedicSession::SavePdf);
   connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
-  result_->ShowRashiInformation(state_.BoyRashi);
-  result_->ShowRashiInformation(state_.GirlRashi);
-  result_->ShowNakshatraInformation(state_.BoyNakshatra);
-  result_->ShowNakshatraInformation(state_.GirlNakshatra);
-  result_->SetGrid(result.Grid);
+  // Each person's pages from the catalogue records of that person's Moon values.
+  for (const auto& [side, rashi, nakshatra] :
+       {std::tuple{PersonSide::Male, &state_.BoyRashi, &state_.BoyNakshatra},
+        std::tuple{PersonSide::Female, &state_.GirlRashi, &state_.GirlNakshatra}}) {
+    if (const auto record = RashiRecordOf(*rashi)) {
+      result_->ShowRashiPage(side, *record);
+    }
+    if (const auto record = NakshatraRecordOf(*nakshatra)) {
+      result_->ShowNakshatraPage(side, *record);
+    }
+  }
+  result_->ShowGrid(result.Grid);
   result_->AppendReport(result.Report);
   charts_ =
       ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
@@ -178,8 +185,8 @@ void VedicSession::Save() {
                                                 last_->BoyMoment, last_->GirlMoment, kCreditLine);
   }
   const ReportDocument document = BuildExportDocument(tab, inputs);
-  auto pdf =
-      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), ChartsSectionForPdf());
+  auto pdf = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
+                                 result_->SelectedChartStyle());
   if (document.empty() || !pdf) {
     return;  // "About Software" has no document
   }
@@ -254,15 +261,6 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   Match();
 }
 
-ReportDocument VedicSession::ChartsSectionForPdf() const {
-  if (!charts_ || !last_) {
-    return {};
-  }
-  // A shared document names its source once, at its end.
-  return ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails, last_->BoyMoment,
-                              last_->GirlMoment, nullptr);
-}
-
 QString VedicSession::PdfStem() const {
   return QString::fromStdString(CoupleFileStem(state_.BoyDetails.Name, state_.GirlDetails.Name));
 }
@@ -272,7 +270,8 @@ void VedicSession::SavePdf() {
     return;
   }
   const auto document =
-      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues());
+      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues(),
+                          charts_, result_->SelectedChartStyle());
   if (!document) {
     result_->ShowStatus(tr("The About Software page has no document to save"));
     return;

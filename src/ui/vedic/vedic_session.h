@@ -57,7 +57,6 @@ class VedicSession : public QObject {
  private:
   void ShowResult(const MatchResult& result);
   QString PdfStem() const;
-  ReportDocument ChartsSectionForPdf() const;
   // Opens a couple file: refills both sides of the form and runs the match; a file
   // that is refused changes nothing.
   void OpenCoupleFile(const QString& path);
