@@ -44,6 +44,9 @@ void ShowChildWindow(QMdiArea& area, QWidget& window) {
   FitToScreen(window);
   PlaceAtTopCentre(window);
   frame->raise();
+  // The keyboard goes with the window shown, as it did when it was a window of its
+  // own: the main window is activated too, for a desktop that does not do so itself.
+  area.window()->activateWindow();
   area.setActiveSubWindow(frame);
 }
 

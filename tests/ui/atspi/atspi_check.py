@@ -151,8 +151,9 @@ def check_time_zone_help(app, form_node):
     check(do_action(help_button, ("press", "click")), "TZ Help could not be pressed")
 
     def picker_list():
+        # The picker is a dialog of its own or a window inside the main window.
         for window in app:
-            if window is None or window.getRole() != pyatspi.ROLE_DIALOG:
+            if window is None:
                 continue
             for node in descendants(window):
                 if node.getRole() == pyatspi.ROLE_LIST and focused(node):
