@@ -6,7 +6,8 @@ reader sees them, and checks what it would announce:
   - every list of both person panels is named for what it is ("Birth Month"), never by
     its current entry ("January");
   - "TZ Help" is one push button with a press action and one Tab stop, and pressing it
-    opens the time-zone picker with the keyboard in its list.
+    opens the time-zone picker with the keyboard in its list;
+  - the Western report, after a run, is announced as a window with its title.
 
 Run by run_atspi_check.sh inside Xvfb and a private D-Bus session:
     atspi_check.py PATH/TO/lumora
@@ -41,6 +42,13 @@ FORMS = [
 # Lists that are part of a panel but only shown for a repeated hour.
 HIDDEN_LISTS = {"Which reading of the repeated hour"}
 TZ_HELP = "TZ Help: pick a time zone"
+# What the Western run is given, per field, for both persons; the lists keep their presets.
+WESTERN_ENTRIES = {"Name": "Arun", "City": "Pune", "State": "Maharashtra", "Country": "India",
+                   "Latitude degrees": "18", "Latitude minutes": "31",
+                   "Longitude degrees": "73", "Longitude minutes": "51"}
+WESTERN_REPORT = "Lumo Penrow Software v2.0"
+# How a window with a title bar is announced (a filler or panel is not a window).
+WINDOW_ROLES = (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW)
 
 failures = []
 
@@ -166,6 +174,33 @@ def check_time_zone_help(app, form_node):
         check(False, str(error))
 
 
+def check_western_report(app, form_node, panels):
+    for panel_name in panels:
+        panel = find(form_node, pyatspi.ROLE_PANEL, panel_name)
+        for field, text in WESTERN_ENTRIES.items():
+            node = find(panel, pyatspi.ROLE_TEXT, field) if panel else None
+            if check(node is not None, f"{panel_name}: no text field {field!r}"):
+                node.queryEditableText().setTextContents(text)
+    run = find(form_node, pyatspi.ROLE_PUSH_BUTTON, "Analyze Compatibility")
+    if not check(run is not None, "no Analyze Compatibility button"):
+        return
+    check(do_action(run, ("press", "click")), "Analyze Compatibility could not be pressed")
+
+    def report():
+        for window in app:
+            if window is None:
+                continue
+            for node in [window, *descendants(window)]:
+                if node.getRole() in WINDOW_ROLES and node.name == WESTERN_REPORT:
+                    return node
+        return None
+
+    try:
+        wait_for(report, "Western report announced as a window named " + WESTERN_REPORT)
+    except TimeoutError as error:
+        check(False, str(error))
+
+
 def run_form(exe, form):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([exe], env=env)
@@ -185,6 +220,8 @@ def run_form(exe, form):
                 check_lists(panel, panel_name, expected)
         if "Boy's Details" in form["panels"]:
             check_time_zone_help(app, form_node)
+        else:
+            check_western_report(app, form_node, form["panels"])
     finally:
         program.terminate()
         try:
