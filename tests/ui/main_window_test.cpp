@@ -252,6 +252,31 @@ class MainWindowTest : public QObject {
     }
   }
 
+  void ShiftTabStaysInsideTheTestWindow_data() {
+    QTest::addColumn<Opened>("opened");
+    QTest::addColumn<QString>("last");  // the window's last control in Tab order
+    QTest::newRow("Vedic form") << Opened::VedicForm << QStringLiteral("cmdExit");
+    QTest::newRow("Western form") << Opened::WesternForm << QStringLiteral("cmdNav");
+  }
+
+  // Backwards from the first field, the focus wraps to the window's own last control,
+  // never to the main window's buttons or another test window.
+  void ShiftTabStaysInsideTheTestWindow() {
+    QFETCH(Opened, opened);
+    QFETCH(QString, last);
+    QWidget* window = Open(opened);
+    auto* first = window->findChild<QLineEdit*>(QStringLiteral("txtMName"));
+    QVERIFY(first != nullptr);
+    first->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(first, Qt::Key_Backtab);
+    QWidget* focused = window_->focusWidget();
+    QVERIFY(focused != nullptr);
+    QCOMPARE(focused->objectName(), last);
+    QVERIFY(window->isAncestorOf(focused));
+    QTest::keyClick(focused, Qt::Key_Tab);
+    QCOMPARE(window_->focusWidget(), first);
+  }
+
   // An Exit that arrives while a test window's modal dialog runs (an access key's
   // click lands a moment after the key) answers the dialog first and ends the program
   // once the dialog's caller has returned, instead of deleting the dialog under it.

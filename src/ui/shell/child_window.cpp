@@ -34,6 +34,25 @@ bool ChildWindowFrame::eventFilter(QObject* watched, QEvent* event) {
   return QMdiSubWindow::eventFilter(watched, event);
 }
 
+bool ChildWindowFrame::focusNextPrevChild(bool next) {
+  QWidget* current = focusWidget();
+  if (current == nullptr || current == this || !isAncestorOf(current)) {
+    return QMdiSubWindow::focusNextPrevChild(next);
+  }
+  for (QWidget* candidate = current;;) {
+    candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+    if (candidate == current) {
+      return false;
+    }
+    const bool takes_tab = (candidate->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+    if (candidate != this && isAncestorOf(candidate) && takes_tab && candidate->isVisible() &&
+        candidate->isEnabled() && candidate->focusProxy() == nullptr) {
+      candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+}
+
 void ShowChildWindow(QMdiArea& area, QWidget& window) {
   ChildWindowFrame* frame = ChildWindowFrame::Of(window);
   if (frame == nullptr) {

@@ -21,6 +21,9 @@ class ChildWindowFrame : public QMdiSubWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Tab and Shift+Tab go round the window's own controls, as in a window of its own;
+  // Ctrl+Tab moves between the windows of the area.
+  bool focusNextPrevChild(bool next) override;
 };
 
 // Shows a test window in the area, in front of the others and active: it is framed
