@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "core/western/western_document.h"
@@ -77,7 +78,19 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
   report_font.setStyleHint(QFont::SansSerif);
   setFont(report_font);
 
-  auto* layout = new QVBoxLayout(this);
+  // In the main window's area on a small screen the window can be lower than the
+  // report: the report then scrolls, and every part keeps its height.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("scrReport"));
+  scroll->setAccessibleName(tr("Western report"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  content_ = new QWidget(scroll);
+  content_->setObjectName(QStringLiteral("pnlReport"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
+  auto* layout = new QVBoxLayout(content_);
   layout->setContentsMargins(18, 14, 18, 12);
   layout->setSpacing(8);
 
@@ -219,10 +232,13 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
   layout->addSpacing(4);
   layout->addWidget(credit);
 
+  scroll->setWidget(content_);
   setMinimumWidth(860);
   // The wrapped paragraphs decide the height at the window's width.
-  const int width = qMax(minimumWidth(), sizeHint().width());
-  resize(width, layout->totalHeightForWidth(width));
+  const int width = qMax(minimumWidth(), content_->sizeHint().width());
+  const int height = layout->totalHeightForWidth(width);
+  content_->setMinimumHeight(height);
+  resize(width, height);
 }
 
 void WesternReportWindow::Fill(const WesternTestResult& result) {
@@ -261,6 +277,7 @@ void WesternReportWindow::Fill(const WesternTestResult& result) {
   }
   const int change = details->sizeHint().height() - before;
   if (change != 0) {
+    content_->setMinimumHeight(content_->minimumHeight() + change);
     resize(width(), height() + change);
   }
 }

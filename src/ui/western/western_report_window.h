@@ -32,6 +32,7 @@ class WesternReportWindow : public QWidget {
     QLabel* Moon = nullptr;
   };
 
+  QWidget* content_ = nullptr;  // the report inside its scroll area
   PersonLabels male_;
   PersonLabels female_;
   std::array<QLabel*, kWesternPointCount> male_positions_{};
