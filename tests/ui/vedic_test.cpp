@@ -28,6 +28,8 @@
 #include <QUrlQuery>
 
 #include "core/vedic/entry/profile.h"
+#include "core/vedic/result/nakshatra_catalogue.h"
+#include "core/vedic/result/rashi_catalogue.h"
 #include "support/stand_ins.h"
 #include "ui/shell/main_window.h"
 #include "ui/vedic/entry/birth_details_form.h"
@@ -507,6 +509,68 @@ class VedicTest : public QObject {
     QVERIFY(report.contains(QStringLiteral("Name: Arjun")));
     QVERIFY(!report.contains(QStringLiteral("Ravi")));
     QCOMPARE(report.count(QStringLiteral("Your Details:")), 1);
+  }
+
+  void PagesGoToTheSideTheyAreGivenFor() {
+    // Whatever the order of the calls, each page lands on the side it is given for;
+    // a later page for a side replaces the earlier one.
+    struct Show {
+      PersonSide side;
+      const char* sign;
+      const char* nakshatra;
+    };
+    struct Case {
+      const char* source;
+      std::vector<Show> shows;
+      // lblMRashi, lblNMNakshatra and the girl's after the calls; a page never given
+      // keeps its heading ("Rashi", "Nakshatra") and shows no picture.
+      const char* boy_rashi;
+      const char* boy_nakshatra;
+      const char* girl_rashi;
+      const char* girl_nakshatra;
+    };
+    const Case cases[] = {
+        {"boy first",
+         {{PersonSide::Male, "Aries", "Ashwini"}, {PersonSide::Female, "Leo", "Magha"}},
+         "Mesha",
+         "Ashwini",
+         "Simha",
+         "Magha"},
+        {"girl first",
+         {{PersonSide::Female, "Leo", "Magha"}, {PersonSide::Male, "Aries", "Ashwini"}},
+         "Mesha",
+         "Ashwini",
+         "Simha",
+         "Magha"},
+        {"girl only",
+         {{PersonSide::Female, "Taurus", "Rohini"}},
+         "Rashi",
+         "Nakshatra",
+         "Vrishabha",
+         "Rohini"},
+        {"girl twice",
+         {{PersonSide::Female, "Aries", "Ashwini"}, {PersonSide::Female, "Leo", "Magha"}},
+         "Rashi",
+         "Nakshatra",
+         "Simha",
+         "Magha"},
+    };
+    for (const Case& c : cases) {
+      ui::ResultWindow window(stand_ins_->Services(), MatchState{});
+      for (const Show& show : c.shows) {
+        window.ShowRashiPage(show.side, *FindRashi(show.sign));
+        window.ShowNakshatraPage(show.side, *FindNakshatraRecord(show.nakshatra));
+      }
+      QVERIFY2(Label(&window, "lblMRashi")->text() == QLatin1String(c.boy_rashi), c.source);
+      QVERIFY2(Label(&window, "lblNMNakshatra")->text() == QLatin1String(c.boy_nakshatra),
+               c.source);
+      QVERIFY2(Label(&window, "lblFRashi")->text() == QLatin1String(c.girl_rashi), c.source);
+      QVERIFY2(Label(&window, "lblNFNakshatra")->text() == QLatin1String(c.girl_nakshatra),
+               c.source);
+      QCOMPARE(Label(&window, "picMRashi")->pixmap().isNull(),
+               QLatin1String(c.boy_rashi) == QLatin1String("Rashi"));
+      QVERIFY(!Label(&window, "picFNakshatra")->pixmap().isNull());
+    }
   }
 
   void GunaMilanGridIsNamedForScreenReaders() {
