@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "ui/shell/main_window.h"
@@ -62,7 +63,8 @@ ReportWindow::ReportWindow(const Services& services, std::function<ProfileValues
 }
 
 void ReportWindow::ShowDocument(const ReportDocument& document, Document pdf, const QString& stem) {
-  ShowRuns(*box_, document);
+  runs_ = document;
+  ShowRuns(*box_, runs_);
   // A report is read from its beginning.
   box_->moveCursor(QTextCursor::Start);
   box_->ensureCursorVisible();
@@ -101,10 +103,11 @@ void ReportWindow::SaveProfile() {
 }
 
 void ReportWindow::PrintDocument() {
-  QTextCursor cursor = box_->textCursor();
-  cursor.clearSelection();
-  box_->setTextCursor(cursor);
-  services_.Printer->PrintDocument(this, *box_->document());
+  // Printed from the composed runs, never from the box: what a reader selected or
+  // scrolled to there has no part in the printout.
+  QTextEdit composed;
+  ShowRuns(composed, runs_);
+  services_.Printer->PrintDocument(this, *composed.document());
 }
 
 }  // namespace lumora::ui
