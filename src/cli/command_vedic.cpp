@@ -325,13 +325,13 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
   }
   if (!pdf.file.empty()) {
     const MatchResult& r = *outcome.Result;
-    ReportDocument charts_section;
-    if (const auto charts =
-            ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes)) {
-      charts_section = ComposeChartsSection(*charts, state.BoyDetails, state.GirlDetails,
-                                            r.BoyMoment, r.GirlMoment, nullptr);
-    }
-    WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues, charts_section), pdf.file);
+    // The tool has no chart-style option: charts are drawn North Indian, the window's
+    // first style.
+    WritePdfFile(ComposeMatchDocument(
+                     state, r, pdf.with_catalogues,
+                     ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes),
+                     ChartStyle::NorthIndian),
+                 pdf.file);
   }
   return out;
 }
@@ -362,6 +362,13 @@ void AddSide(Json& out, char side, const BirthFormSide& s) {
   out["txt" + p + "ZoneHour"] = s.ZoneHour;
   out["txt" + p + "ZoneMinute"] = s.ZoneMinute;
   out["chk" + p + "DST"] = s.DST;
+  // The zone of a couple file's person, as form input names it.
+  if (!s.TimeZoneId.empty()) {
+    out[p + "TimeZoneId"] = s.TimeZoneId;
+    if (s.ClockReading) {
+      out[p + "ClockReading"] = *s.ClockReading == ClockChoice::Earlier ? "earlier" : "later";
+    }
+  }
 }
 
 Json FormJson(const BirthForm& form) {

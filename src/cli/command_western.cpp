@@ -6,7 +6,7 @@
 #include "cli/pdf_output.h"
 #include "core/entry/time_zones.h"
 #include "core/western/western_document.h"
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 
 namespace lumora::cli {
 

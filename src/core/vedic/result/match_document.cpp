@@ -151,6 +151,23 @@ void AppendClosing(Document& doc) {
   doc.Blocks.emplace_back(std::move(closing));
 }
 
+// Both persons' rasi charts as pictures, then the section in words. A match from a
+// profile file has the doshas only: its section comes without pictures.
+void AppendCharts(Document& doc, const MatchState& state, const MatchResult& result,
+                  const ChartsAndDoshas& charts, ChartStyle style) {
+  if (charts.Boy && charts.Girl && result.BoyMoment && result.GirlMoment) {
+    AddParagraph(doc, ParagraphStyle::Heading, "Rasi Charts");
+    DocumentCharts pictures;
+    pictures.Style = style;
+    pictures.Charts.push_back({NameOr(state.BoyDetails.Name, "Boy"), charts.Boy->Chart});
+    pictures.Charts.push_back({NameOr(state.GirlDetails.Name, "Girl"), charts.Girl->Chart});
+    doc.Blocks.emplace_back(std::move(pictures));
+  }
+  // A shared document names its source once, at its end, so the section has no credit.
+  AddRuns(doc, ComposeChartsSection(charts, state.BoyDetails, state.GirlDetails, result.BoyMoment,
+                                    result.GirlMoment, nullptr));
+}
+
 std::string Who(const MatchState& state, bool boy) {
   const PersonDetails& details = boy ? state.BoyDetails : state.GirlDetails;
   return NameOr(details.Name, boy ? "the Boy" : "the Girl");
@@ -163,16 +180,16 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 }
 
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
-                              bool with_catalogues, const ReportDocument& charts_section) {
+                              bool with_catalogues, const std::optional<ChartsAndDoshas>& charts,
+                              ChartStyle style) {
   Document doc;
   doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   AppendBirthDetails(doc, state);
   AppendGunaMilan(doc, result);
   AppendInterpretation(doc, state, result);
-  // The charts section opens with its own heading.
-  if (!charts_section.empty()) {
-    AddRuns(doc, charts_section);
+  if (charts) {
+    AppendCharts(doc, state, result, *charts, style);
   }
   if (with_catalogues) {
     const ExportInputs pages = MakeExportInputs(state, result);
@@ -191,18 +208,19 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
 
 std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
                                             const MatchResult& result, bool with_catalogues,
-                                            const ReportDocument& charts_section) {
+                                            const std::optional<ChartsAndDoshas>& charts,
+                                            ChartStyle style) {
   if (tab == kTabKundaliMatch) {
-    return ComposeMatchDocument(state, result, with_catalogues, charts_section);
+    return ComposeMatchDocument(state, result, with_catalogues, charts, style);
   }
   if (tab == kTabChartsAndDoshas) {
-    if (charts_section.empty()) {
+    if (!charts) {
       return std::nullopt;
     }
     Document doc;
     doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
     AddParagraph(doc, ParagraphStyle::Title, doc.Title);
-    AddRuns(doc, charts_section);
+    AppendCharts(doc, state, result, *charts, style);
     AppendClosing(doc);
     return doc;
   }

@@ -8,12 +8,13 @@
 #include <QSaveFile>
 #include <QShortcut>
 #include <QTextBrowser>
-#include <QTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "ui/shell/main_window.h"
+#include "documents/document_layout.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
 
 namespace lumora::ui {
 
@@ -63,8 +64,7 @@ ReportWindow::ReportWindow(const Services& services, std::function<ProfileValues
 }
 
 void ReportWindow::ShowDocument(const ReportDocument& document, Document pdf, const QString& stem) {
-  runs_ = document;
-  ShowRuns(*box_, runs_);
+  ShowRuns(*box_, document);
   // A report is read from its beginning.
   box_->moveCursor(QTextCursor::Start);
   box_->ensureCursorVisible();
@@ -103,11 +103,11 @@ void ReportWindow::SaveProfile() {
 }
 
 void ReportWindow::PrintDocument() {
-  // Printed from the composed runs, never from the box: what a reader selected or
-  // scrolled to there has no part in the printout.
-  QTextEdit composed;
-  ShowRuns(composed, runs_);
-  services_.Printer->PrintDocument(this, *composed.document());
+  // The printer gets the composed page, as the PDF file does (tables, charts and page
+  // numbers), laid out at the printer's own resolution.
+  QTextDocument document;
+  documents::RenderDocument(pdf_, document);
+  services_.Printer->PrintDocument(this, document);
 }
 
 }  // namespace lumora::ui

@@ -36,7 +36,6 @@ class ReportWindow : public QDialog {
   std::function<ProfileValues()> profile_;
   QTextBrowser* box_;
   QLabel* status_;
-  ReportDocument runs_;  // the document shown, printed as composed
   Document pdf_;
   QString stem_;
 };

@@ -24,8 +24,9 @@
 
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
-#include "ui/shell/main_window.h"
+#include "ui/shell/about_box.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
 #include "ui/vedic/result/chart_view.h"
 
 namespace lumora::ui {
@@ -782,6 +783,7 @@ QWidget* ResultWindow::BuildChartsPage() {
 
 void ResultWindow::ApplyChartStyle(int index) {
   const auto style = documents::ChartStyleFromKey(chart_style_->itemData(index).toString());
+  chart_style_value_ = style;
   // The page may not belong to the window yet: the views are kept, not searched for.
   for (ChartView* view : chart_views_) {
     view->SetStyle(style);

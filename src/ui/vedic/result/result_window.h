@@ -59,6 +59,8 @@ class ResultWindow : public QMainWindow {
   bool IncludeCatalogues() const;
   // A line in the status bar, such as where a file was saved.
   void ShowStatus(const QString& text);
+  // The style the charts are drawn in, for the documents made from this window.
+  ChartStyle SelectedChartStyle() const { return chart_style_value_; }
 
  signals:
   void SaveRequested();
@@ -102,6 +104,7 @@ class ResultWindow : public QMainWindow {
   QString boy_name_;
   QString girl_name_;
   QComboBox* chart_style_ = nullptr;
+  ChartStyle chart_style_value_ = ChartStyle::NorthIndian;
   QComboBox* uncertainty_ = nullptr;
   QWidget* chart_details_ = nullptr;         // everything that needs birth details
   std::array<ChartView*, 2> chart_views_{};  // boy's, girl's
