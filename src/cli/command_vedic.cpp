@@ -292,8 +292,8 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     if (input.contains("Format")) {
       form = CoupleForm(input.dump());
     } else {
-      form.Boy = ReadSide(input, 'M');
-      form.Girl = ReadSide(input, 'F');
+      form.Male = ReadSide(input, 'M');
+      form.Female = ReadSide(input, 'F');
     }
     outcome = RunMatch(state, form, model);
     form_input = form;
@@ -301,9 +301,9 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
   Json out = MatchJson(state, outcome, report, uncertainty_minutes);
   if (compare_moons && form_input) {
     out["BoyMoonComparison"] =
-        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Boy).Moment));
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Male).Moment));
     out["GirlMoonComparison"] =
-        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Girl).Moment));
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Female).Moment));
   }
   if (!pdf.file.empty()) {
     const MatchResult& r = *outcome.Result;
@@ -348,8 +348,8 @@ void AddSide(Json& out, char side, const BirthFormSide& s) {
 
 Json FormJson(const BirthForm& form) {
   Json out = Json::object();
-  AddSide(out, 'M', form.Boy);
-  AddSide(out, 'F', form.Girl);
+  AddSide(out, 'M', form.Male);
+  AddSide(out, 'F', form.Female);
   return out;
 }
 

@@ -106,10 +106,8 @@ WesternFormSide ReadPanel(const Json& input, WesternSide side) {
   text(WesternControl::LatMin, panel.LatMin);
   text(WesternControl::LongDeg, panel.LongDeg);
   text(WesternControl::LongMin, panel.LongMin);
-  OptionPair(input, ControlName(side, WesternControl::LatDirection), panel.LatNorth,
-             panel.LatSouth);
-  OptionPair(input, ControlName(side, WesternControl::LongDirection), panel.LongEast,
-             panel.LongWest);
+  OptionPair(input, ControlName(side, WesternControl::LatDirection), panel.North, panel.South);
+  OptionPair(input, ControlName(side, WesternControl::LongDirection), panel.East, panel.West);
   panel.TimeZoneRow = TimeZoneControl(input, ControlName(side, WesternControl::TimeZone));
   panel.DST = CheckBox(input, ControlName(side, WesternControl::DST));
   ReadZoneInput(input, side, panel.TimeZoneId, panel.ClockReading);

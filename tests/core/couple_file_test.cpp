@@ -84,8 +84,8 @@ TEST(CoupleFile, RandomFormsSurviveARoundTrip) {
     const FormResult<BirthForm> read = ReadCoupleFile(bytes);
     ASSERT_FALSE(IsRefused(read)) << std::get<FormFailure>(read).Message << "\n" << bytes;
     SCOPED_TRACE(bytes);
-    ExpectSameSide(std::get<BirthForm>(read).Boy, form.Boy);
-    ExpectSameSide(std::get<BirthForm>(read).Girl, form.Girl);
+    ExpectSameSide(std::get<BirthForm>(read).Male, form.Male);
+    ExpectSameSide(std::get<BirthForm>(read).Female, form.Female);
   }
 }
 

@@ -288,10 +288,10 @@ WesternFormSide WesternInputForm::Read(const Panel& p) {
   out.LatMin = p.LatMin->text().toStdString();
   out.LongDeg = p.LongDeg->text().toStdString();
   out.LongMin = p.LongMin->text().toStdString();
-  out.LatNorth = p.North->isChecked();
-  out.LatSouth = p.South->isChecked();
-  out.LongEast = p.East->isChecked();
-  out.LongWest = p.West->isChecked();
+  out.North = p.North->isChecked();
+  out.South = p.South->isChecked();
+  out.East = p.East->isChecked();
+  out.West = p.West->isChecked();
   out.TimeZoneRow = p.TimeZone->currentIndex();
   out.DST = p.DST->isChecked();
   out.TimeZoneId = p.TimeZoneId;

@@ -144,8 +144,8 @@ std::string WriteCoupleFile(const BirthForm& form) {
   json::Object file;
   file.emplace_back("Format", json::Value{std::string(kCoupleFormat)});
   file.emplace_back("Version", json::Value{static_cast<double>(kCoupleVersion)});
-  file.emplace_back("Boy", SideObject(form.Boy));
-  file.emplace_back("Girl", SideObject(form.Girl));
+  file.emplace_back("Boy", SideObject(form.Male));
+  file.emplace_back("Girl", SideObject(form.Female));
   return json::Write(json::Value{std::move(file)}) + "\n";
 }
 
@@ -183,10 +183,10 @@ FormResult<BirthForm> ReadCoupleFile(std::string_view bytes) {
     }
   }
   BirthForm form;
-  if (auto failure = ReadSide(*file, "Boy", form.Boy)) {
+  if (auto failure = ReadSide(*file, "Boy", form.Male)) {
     return *failure;
   }
-  if (auto failure = ReadSide(*file, "Girl", form.Girl)) {
+  if (auto failure = ReadSide(*file, "Girl", form.Female)) {
     return *failure;
   }
   return form;
