@@ -340,6 +340,19 @@ void PersonPanel::SetEntries(const PersonPanelEntries& in) {
   west_->setChecked(in.West);
 }
 
+void PersonPanel::RestoreHold(const std::string& zone_id, std::optional<ClockChoice> reading) {
+  EndAtlasHold();
+  if (zone_id.empty()) {
+    return;
+  }
+  time_zone_id_ = zone_id;
+  if (reading) {
+    // RefreshClock keeps the current reading when it offers the two again.
+    reading_->addItem(QString(), static_cast<int>(*reading));
+  }
+  RefreshClock();
+}
+
 void PersonPanel::FillFromPlace(const Place& place) {
   city_->setText(ToQString(place.Name));
   state_->setText(ToQString(place.State));

@@ -17,8 +17,8 @@
 #include "core/places/place_form.h"
 #include "ui/common/link_button.h"
 #include "ui/common/person_panel.h"
-#include "ui/shell/form_widgets.h"
 #include "ui/shell/about_box.h"
+#include "ui/shell/form_widgets.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 
@@ -201,22 +201,10 @@ void BirthDetailsForm::SetEntries(const BirthForm& form) {
   // A side that names its zone (a reopened couple file) takes its clock from the zone
   // again, with the reading of a repeated hour that was chosen; any other side drops
   // the zone the form held before.
-  auto restore_zone = [this](Side& side, const BirthFormSide& in) {
-    EndAtlasHold(side);
-    if (in.TimeZoneId.empty()) {
-      return;
-    }
-    side.TimeZoneId = in.TimeZoneId;
-    if (in.ClockReading) {
-      // RefreshClock keeps the current reading when it offers the two again.
-      side.Reading->addItem(QString(), static_cast<int>(*in.ClockReading));
-    }
-    RefreshClock(side);
-  };
-  Write(boy_, form.Boy);
-  restore_zone(boy_, form.Boy);
-  Write(girl_, form.Girl);
-  restore_zone(girl_, form.Girl);
+  for (auto [side, in] : {std::pair{&boy_, &form.Boy}, std::pair{&girl_, &form.Girl}}) {
+    Write(*side, *in);
+    side->Panel->RestoreHold(in->TimeZoneId, in->ClockReading);
+  }
 }
 
 BirthForm BirthDetailsForm::Entries() const {
