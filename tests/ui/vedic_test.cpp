@@ -260,6 +260,7 @@ class VedicTest : public QObject {
     // The zone's own offset fills the zone boxes: five hours west, standard time.
     QCOMPARE(Edit("txtFZoneHour")->text(), QStringLiteral("5"));
     QVERIFY(!form_->findChild<QCheckBox*>(QStringLiteral("chkFDST"))->isChecked());
+    Screenshot(form_, QStringLiteral("vedic_form_couple_with_zones"));
 
     const QString again = dir.filePath(QStringLiteral("again.lumora"));
     stand_ins_->files.next_save = again;

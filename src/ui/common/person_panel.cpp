@@ -320,6 +320,9 @@ PersonPanelEntries PersonPanel::Entries() const {
 }
 
 void PersonPanel::SetEntries(const PersonPanelEntries& in) {
+  // No zone is followed while the entries are written, so no clock of the earlier
+  // entries reaches the form's zone boxes.
+  EndAtlasHold();
   name_->setText(ToQString(in.Name));
   SelectText(day_, in.Day);
   SelectText(month_, in.Month);
@@ -338,19 +341,16 @@ void PersonPanel::SetEntries(const PersonPanelEntries& in) {
   long_min_->setText(ToQString(in.LongMin));
   east_->setChecked(in.East);
   west_->setChecked(in.West);
-}
-
-void PersonPanel::RestoreHold(const std::string& zone_id, std::optional<ClockChoice> reading) {
-  EndAtlasHold();
-  if (zone_id.empty()) {
-    return;
+  // Entries that name a zone (a reopened couple file) take their clock from it again,
+  // with the reading of a repeated hour that was chosen.
+  if (!in.TimeZoneId.empty()) {
+    time_zone_id_ = in.TimeZoneId;
+    if (in.ClockReading) {
+      // RefreshClock keeps the current reading when it offers the two again.
+      reading_->addItem(QString(), static_cast<int>(*in.ClockReading));
+    }
+    RefreshClock();
   }
-  time_zone_id_ = zone_id;
-  if (reading) {
-    // RefreshClock keeps the current reading when it offers the two again.
-    reading_->addItem(QString(), static_cast<int>(*reading));
-  }
-  RefreshClock();
 }
 
 void PersonPanel::FillFromPlace(const Place& place) {

@@ -87,12 +87,9 @@ class PersonPanel : public QObject {
 
   PersonPanelEntries Entries() const;
   // Fills every shared entry; a list text that the list does not hold selects its first entry.
-  // The zone and the reading are restored apart, by RestoreHold, once the form has written
-  // its own zone controls.
+  // Entries that name a zone (a reopened couple file) put it back in hold, with the reading
+  // of a repeated hour chosen then, and read its clock again; others end any hold.
   void SetEntries(const PersonPanelEntries& entries);
-  // Puts a saved zone back in hold (a reopened couple file), with the reading of a repeated
-  // hour chosen then, and reads its clock again; without a zone any hold ends.
-  void RestoreHold(const std::string& zone_id, std::optional<ClockChoice> reading);
 
   // Fills the panel from a place of the atlas, whose zone then holds the clock.
   void FillFromPlace(const Place& place);

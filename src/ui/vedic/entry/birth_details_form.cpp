@@ -191,20 +191,18 @@ void BirthDetailsForm::Write(const Side& s, const BirthFormSide& in) {
   panel.LongMin = in.LongMin;
   panel.East = in.East;
   panel.West = in.West;
-  s.Panel->SetEntries(panel);
+  panel.TimeZoneId = in.TimeZoneId;
+  panel.ClockReading = in.ClockReading;
+  // The zone boxes first: a side that names its zone has them rewritten from its clock.
   s.ZoneHour->setText(ToQString(in.ZoneHour));
   s.ZoneMinute->setText(ToQString(in.ZoneMinute));
   s.DST->setChecked(in.DST);
+  s.Panel->SetEntries(panel);
 }
 
 void BirthDetailsForm::SetEntries(const BirthForm& form) {
-  // A side that names its zone (a reopened couple file) takes its clock from the zone
-  // again, with the reading of a repeated hour that was chosen; any other side drops
-  // the zone the form held before.
-  for (auto [side, in] : {std::pair{&boy_, &form.Boy}, std::pair{&girl_, &form.Girl}}) {
-    Write(*side, *in);
-    side->Panel->RestoreHold(in->TimeZoneId, in->ClockReading);
-  }
+  Write(boy_, form.Boy);
+  Write(girl_, form.Girl);
 }
 
 BirthForm BirthDetailsForm::Entries() const {
