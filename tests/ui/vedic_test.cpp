@@ -250,10 +250,10 @@ class VedicTest : public QObject {
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
 
     const BirthForm entries = main_->Vedic().Form()->Entries();
-    QCOMPARE(entries.Boy.TimeZoneId, std::string("Asia/Kolkata"));
-    QCOMPARE(entries.Girl.TimeZoneId, std::string("America/New_York"));
-    QVERIFY(entries.Girl.ClockReading == ClockChoice::Later);
-    QVERIFY(!entries.Boy.ClockReading.has_value());
+    QCOMPARE(entries.Male.TimeZoneId, std::string("Asia/Kolkata"));
+    QCOMPARE(entries.Female.TimeZoneId, std::string("America/New_York"));
+    QVERIFY(entries.Female.ClockReading == ClockChoice::Later);
+    QVERIFY(!entries.Male.ClockReading.has_value());
     QVERIFY(Label(form_, "lblMClock")->text().startsWith(QStringLiteral("Asia/Kolkata")));
     QVERIFY2(Label(form_, "lblFClock")->text().contains(QStringLiteral("standard time")),
              qPrintable(Label(form_, "lblFClock")->text()));

@@ -132,10 +132,10 @@ WesternFormSide WesternInputForm::Read(const Panel& p) {
   out.LatMin = panel.LatMin;
   out.LongDeg = panel.LongDeg;
   out.LongMin = panel.LongMin;
-  out.LatNorth = panel.North;
-  out.LatSouth = panel.South;
-  out.LongEast = panel.East;
-  out.LongWest = panel.West;
+  out.North = panel.North;
+  out.South = panel.South;
+  out.East = panel.East;
+  out.West = panel.West;
   out.TimeZoneRow = p.TimeZone->currentIndex();
   out.DST = p.DST->isChecked();
   out.TimeZoneId = panel.TimeZoneId;

@@ -201,8 +201,8 @@ void BirthDetailsForm::Write(const Side& s, const BirthFormSide& in) {
 }
 
 void BirthDetailsForm::SetEntries(const BirthForm& form) {
-  Write(boy_, form.Boy);
-  Write(girl_, form.Girl);
+  Write(boy_, form.Male);
+  Write(girl_, form.Female);
 }
 
 BirthForm BirthDetailsForm::Entries() const {
