@@ -16,6 +16,7 @@ Exits 0 when every check holds, 1 with the failed checks listed otherwise.
 """
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -102,6 +103,13 @@ def press_tab():
     pyatspi.Registry.generateKeyboardEvent(TAB_KEYSYM, None, pyatspi.KEY_SYM)
 
 
+def focus_window(title):
+    """Gives the X window with the title the keyboard, as a window manager would on a
+    click: without one, no window of the program is active and keys reach no widget."""
+    subprocess.run(["xdotool", "search", "--name", "^" + re.escape(title) + "$", "windowfocus",
+                    "--sync"], check=True, timeout=WAIT_SECONDS)
+
+
 def find_application():
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "Lumora":
@@ -116,7 +124,7 @@ def check_lists(panel_node, panel_name, expected):
           f"{panel_name}: lists announced as {names}, expected {expected}")
 
 
-def check_time_zone_help(app, form_node):
+def check_time_zone_help(app, window, form_node):
     for panel_name in ("Boy's Details", "Girl's Details"):
         panel = find(form_node, pyatspi.ROLE_PANEL, panel_name)
         help_button = find(panel, pyatspi.ROLE_PUSH_BUTTON, TZ_HELP)
@@ -136,6 +144,7 @@ def check_time_zone_help(app, form_node):
     girl_name = find(girl, pyatspi.ROLE_TEXT, "Name")
     if None in (dst, help_button, girl_name):
         return
+    focus_window(window.name)
     dst.queryComponent().grabFocus()
     wait_for(lambda: focused(dst), "focus on the DST box")
     press_tab()
@@ -152,11 +161,10 @@ def check_time_zone_help(app, form_node):
     # Pressed through the bus, it opens the picker with the keyboard in its list.
     check(do_action(help_button, ("press", "click")), "TZ Help could not be pressed")
 
+    # The picker may be a window of its own or a window inside the main window.
     def picker_list():
-        for window in app:
-            if window is None or window.getRole() != pyatspi.ROLE_DIALOG:
-                continue
-            for node in descendants(window):
+        for top in app:
+            for node in descendants(top) if top is not None else ():
                 if node.getRole() == pyatspi.ROLE_LIST and focused(node):
                     return node
         return None
@@ -237,18 +245,21 @@ def run_form(exe, form):
         check(do_action(button, ("press", "click")), form["button"] + " could not be pressed")
         first_panel = next(iter(form["panels"]))
         # The form may be a window of its own or a window inside the main window.
-        form_node = wait_for(lambda: next(
+        window = wait_for(lambda: next(
             (w for w in app if w is not None and find(w, pyatspi.ROLE_PANEL, first_panel)),
             None), "form with the panel " + first_panel)
+        form_node = window
         for panel_name, expected in form["panels"].items():
             panel = find(form_node, pyatspi.ROLE_PANEL, panel_name)
             if check(panel is not None, "no panel " + panel_name):
                 check_lists(panel, panel_name, expected)
         if "Boy's Details" in form["panels"]:
             # Each part reports its own time-out, so one that fails leaves the next to run.
-            for part in (check_time_zone_help, check_guna_milan_grid):
+            parts = (lambda: check_time_zone_help(app, window, form_node),
+                     lambda: check_guna_milan_grid(app, form_node))
+            for part in parts:
                 try:
-                    part(app, form_node)
+                    part()
                 except TimeoutError as error:
                     failures.append(str(error))
     finally:
