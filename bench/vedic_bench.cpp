@@ -33,8 +33,8 @@ lumora::BirthFormSide Side(const char* name, const char* day, const char* month,
 
 void BM_CalculateMatchFromForms(benchmark::State& state) {
   lumora::BirthForm form;
-  form.Boy = Side("Ravi", "5", "January", "1980", "Pune", "18", "73");
-  form.Girl = Side("Asha", "12", "March", "1982", "Delhi", "28", "77");
+  form.Male = Side("Ravi", "5", "January", "1980", "Pune", "18", "73");
+  form.Female = Side("Asha", "12", "March", "1982", "Delhi", "28", "77");
   lumora::MatchState match;
   for (auto _ : state) {
     benchmark::DoNotOptimize(lumora::RunMatch(match, form));

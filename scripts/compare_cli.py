@@ -42,51 +42,21 @@ def maybe(rng, value, odd_chance):
     return odd_text(rng) if rng.random() < odd_chance else value
 
 
-def vedic_side(rng, prefix, odd):
+ZONE_IDS = ["Asia/Kolkata", "Europe/London", "America/New_York", "Australia/Perth",
+            "Asia/Kathmandu", "Nowhere/Town", ""]
+# JSON values of kinds a form entry does not take, and whole numbers past their range.
+ODD_KINDS = [None, 5.5, True, [1], {"a": 1}, 18446744073709551615, -7]
+
+
+def form_side(rng, prefix, odd, western):
+    """One person's entries of the Western input form or the birth-details form."""
     city, state, country = rng.choice(CITIES)
     side = {
         f"txt{prefix}Name": maybe(rng, rng.choice(NAMES), odd),
         f"cbo{prefix}Date": maybe(rng, str(rng.randint(1, 31)), odd),
         f"cbo{prefix}Month": rng.choice(MONTHS) if rng.random() > odd else "Smarch",
         f"cbo{prefix}Year": maybe(rng, str(rng.randint(1901, 2050)), odd),
-        f"cbo{prefix}HH": maybe(rng, str(rng.randint(0, 24)), odd),
-        f"cbo{prefix}MM": maybe(rng, str(rng.randint(0, 59)), odd),
-        f"cbo{prefix}SS": maybe(rng, str(rng.randint(0, 59)), odd),
-        f"txt{prefix}City": maybe(rng, city, odd / 2),
-        f"txt{prefix}State": maybe(rng, state, odd / 2),
-        f"txt{prefix}Country": maybe(rng, country, odd / 2),
-        f"txt{prefix}LD": maybe(rng, str(rng.randint(0, 95)), odd),
-        f"txt{prefix}LM": maybe(rng, str(rng.randint(0, 62)), odd),
-        f"txt{prefix}LoD": maybe(rng, str(rng.randint(0, 185)), odd),
-        f"txt{prefix}LoM": maybe(rng, str(rng.randint(0, 62)), odd),
-        f"txt{prefix}ZoneHour": maybe(rng, str(rng.randint(-14, 14)), odd),
-        f"txt{prefix}ZoneMinute": maybe(rng, str(rng.choice([0, 0, 30, 45, 60])), odd),
-    }
-    if rng.random() < 0.7:
-        south = rng.random() < 0.3
-        side[f"opt{prefix}North"] = not south and rng.random() > odd / 3
-        side[f"opt{prefix}South"] = south
-    if rng.random() < 0.7:
-        west = rng.random() < 0.4
-        side[f"opt{prefix}East"] = not west and rng.random() > odd / 3
-        side[f"opt{prefix}West"] = west
-    if rng.random() < 0.5:
-        side[f"chk{prefix}DST"] = rng.random() < 0.3
-    # Now and then a key goes missing: it takes the window's preset.
-    for key in list(side):
-        if rng.random() < odd / 4:
-            del side[key]
-    return side
-
-
-def western_side(rng, prefix, odd):
-    city, state, country = rng.choice(CITIES)
-    side = {
-        f"txt{prefix}Name": maybe(rng, rng.choice(NAMES), odd),
-        f"cbo{prefix}Date": maybe(rng, str(rng.randint(1, 31)), odd),
-        f"cbo{prefix}Month": rng.choice(MONTHS) if rng.random() > odd else "Smarch",
-        f"cbo{prefix}Year": maybe(rng, str(rng.randint(1901, 2050)), odd),
-        f"cbo{prefix}HH": maybe(rng, str(rng.randint(0, 23)), odd),
+        f"cbo{prefix}HH": maybe(rng, str(rng.randint(0, 23 if western else 24)), odd),
         f"cbo{prefix}MM": maybe(rng, str(rng.randint(0, 59)), odd),
         f"cbo{prefix}SS": maybe(rng, str(rng.randint(0, 59)), odd),
         f"txt{prefix}City": maybe(rng, city, odd / 2),
@@ -97,22 +67,44 @@ def western_side(rng, prefix, odd):
         f"txt{prefix}LoD": maybe(rng, str(rng.randint(0, 185)), odd),
         f"txt{prefix}LoM": maybe(rng, str(rng.randint(0, 62)), odd),
     }
-    if rng.random() < 0.8:
-        side[f"opt{prefix}Long"] = rng.choice([0, 1, 0, 1, 2, None, "South"]) if rng.random() < odd else rng.choice([0, 1])
-    if rng.random() < 0.8:
-        side[f"opt{prefix}Lat"] = rng.choice([0, 1, 2, None, "East"]) if rng.random() < odd else rng.choice([0, 1])
-    if rng.random() < 0.9:
-        if rng.random() < 0.5:
-            side[f"cmb{prefix}TimeZone"] = rng.randint(-2, 72) if rng.random() < odd else rng.randint(0, 70)
-        else:
-            side[f"cmb{prefix}TimeZone"] = rng.choice(
-                ["Indian Time, IST, +5.3", "Greenwich Mean Time,GMT,0.0", "Java Time, JT, +7.5",
-                 "Hawaiian Standard Time,HST,-10.5", "Nowhere Time", "Iran Time, IT, +3.5"])
+    if western:
+        # One key per option pair: 0 the first option, 1 the second, null neither.
+        for pair in ("Long", "Lat"):
+            if rng.random() < 0.8:
+                side[f"opt{prefix}{pair}"] = (rng.choice([0, 1, 2, None, "South"])
+                                              if rng.random() < odd else rng.choice([0, 1]))
+        if rng.random() < 0.9:
+            if rng.random() < 0.5:
+                side[f"cmb{prefix}TimeZone"] = (rng.randint(-2, 72) if rng.random() < odd
+                                                else rng.randint(0, 70))
+            else:
+                side[f"cmb{prefix}TimeZone"] = rng.choice(
+                    ["Indian Time, IST, +5.3", "Greenwich Mean Time,GMT,0.0",
+                     "Java Time, JT, +7.5", "Hawaiian Standard Time,HST,-10.5",
+                     "Nowhere Time", "Iran Time, IT, +3.5"])
+    else:
+        # One boolean key per option button.
+        for first, second, chance in (("North", "South", 0.3), ("East", "West", 0.4)):
+            if rng.random() < 0.7:
+                later = rng.random() < chance
+                side[f"opt{prefix}{first}"] = not later and rng.random() > odd / 3
+                side[f"opt{prefix}{second}"] = later
+        side[f"txt{prefix}ZoneHour"] = maybe(rng, str(rng.randint(-14, 14)), odd)
+        side[f"txt{prefix}ZoneMinute"] = maybe(rng, str(rng.choice([0, 0, 30, 45, 60])), odd)
     if rng.random() < 0.5:
         side[f"chk{prefix}DST"] = rng.random() < 0.3
+    if rng.random() < 0.25:
+        side[f"{prefix}TimeZoneId"] = rng.choice(ZONE_IDS)
+        if rng.random() < 0.3:
+            side[f"{prefix}ClockReading"] = rng.choice(["earlier", "later", "sideways"])
+    # Now and then a key goes missing (it takes the window's preset) or holds a value of a
+    # kind its control cannot.
     for key in list(side):
-        if rng.random() < odd / 4:
+        roll = rng.random()
+        if roll < odd / 4:
             del side[key]
+        elif roll < odd / 2:
+            side[key] = rng.choice(ODD_KINDS)
     return side
 
 
@@ -150,12 +142,12 @@ def generate(rng, count):
         odd = 0.0 if i % 3 == 0 else 0.08
         kind = i % 5
         if kind == 0 or kind == 1:
-            form = {**vedic_side(rng, "M", odd), **vedic_side(rng, "F", odd)}
+            form = {**form_side(rng, "M", odd, False), **form_side(rng, "F", odd, False)}
             line = json.dumps(form)
             for args in (["vedic"], ["vedic", "--json"], ["vedic", "--json", "--report"]):
                 runs.append((args, line + "\n"))
         elif kind == 2:
-            form = {**western_side(rng, "M", odd), **western_side(rng, "F", odd)}
+            form = {**form_side(rng, "M", odd, True), **form_side(rng, "F", odd, True)}
             line = json.dumps(form)
             for args in (["western"], ["western", "--json"]):
                 runs.append((args, line + "\n"))
@@ -168,10 +160,15 @@ def generate(rng, count):
             for args in (["moon"], ["moon", "--json"]):
                 runs.append((args, line + "\n"))
     # Several inputs in one stream, and the commands without form input.
-    batch = "".join(json.dumps({**vedic_side(rng, "M", 0.05), **vedic_side(rng, "F", 0.05)}) + "\n"
+    batch = "".join(json.dumps({**form_side(rng, "M", 0.05, False),
+                                **form_side(rng, "F", 0.05, False)}) + "\n"
                     for _ in range(20))
     runs.append((["vedic", "--json"], batch))
     runs.append((["vedic"], batch))
+    batch = "".join(json.dumps({**form_side(rng, "M", 0.05, True),
+                                **form_side(rng, "F", 0.05, True)}) + "\n"
+                    for _ in range(20))
+    runs.append((["western", "--json"], batch))
     for args in (["info", "kootas"], ["info", "kootas", "--json"], ["info", "timezones"],
                  ["info", "timezones", "--json"], ["info", "rashi", "Leo", "--json"],
                  ["info", "nakshatra", "Moola", "--json"], ["info", "rashi", "Mesha"],
@@ -193,11 +190,31 @@ def run(cli, args, stdin, workdir):
     return out, err, result.returncode
 
 
-def profile_runs(rng, reference, candidate, count):
+class Tally:
+    """Runs both builds on the same arguments and input and counts the runs that agree."""
+
+    def __init__(self, reference, candidate):
+        self.reference = reference
+        self.candidate = candidate
+        self.total = 0
+        self.same = 0
+        self.differences = []
+
+    def compare(self, args, stdin, workdir):
+        a = run(self.reference, args, stdin, workdir)
+        b = run(self.candidate, args, stdin, workdir)
+        self.record(args, stdin, a, b, a == b)
+
+    def record(self, args, stdin, a, b, same):
+        self.total += 1
+        if same:
+            self.same += 1
+        else:
+            self.differences.append((args, stdin, a, b))
+
+
+def profile_runs(rng, tally, count):
     """Profile files: written by each build, then read back by each build."""
-    same = 0
-    total = 0
-    differences = []
     with tempfile.TemporaryDirectory() as workdir:
         for i in range(count):
             values = profile_values(rng)
@@ -207,30 +224,20 @@ def profile_runs(rng, reference, candidate, count):
             outputs = []
             # Each build writes into a folder of its own under the same relative name,
             # since the output names the file.
-            for tag, cli in (("ref", reference), ("new", candidate)):
+            for tag, cli in (("ref", tally.reference), ("new", tally.candidate)):
                 folder = os.path.join(workdir, tag)
                 os.makedirs(folder, exist_ok=True)
                 name = f"p{i}.kun"
                 outputs.append(run(cli, ["profile", "write", name, "--json"], line, folder))
                 path = os.path.join(folder, name)
                 files.append(open(path, "rb").read() if os.path.exists(path) else None)
-            total += 1
-            if outputs[0] == outputs[1] and files[0] == files[1]:
-                same += 1
-            else:
-                differences.append((["profile", "write"], line, outputs[0], outputs[1]))
+            tally.record(["profile", "write"], line, outputs[0], outputs[1],
+                         outputs[0] == outputs[1] and files[0] == files[1])
             if files[0] is None:
                 continue
             path = os.path.join(workdir, "ref", f"p{i}.kun")
             for args in (["profile", "read", path, "--json"], ["profile", "read", path, "--match"]):
-                a = run(reference, args, "", workdir)
-                b = run(candidate, args, "", workdir)
-                total += 1
-                if a == b:
-                    same += 1
-                else:
-                    differences.append((args, "", a, b))
-    return total, same, differences
+                tally.compare(args, "", workdir)
 
 
 def main():
@@ -240,33 +247,19 @@ def main():
     parser.add_argument("--count", type=int, default=300)
     parser.add_argument("--seed", type=int, default=20261208)
     options = parser.parse_args()
-    options.reference = os.path.abspath(options.reference)
-    options.candidate = os.path.abspath(options.candidate)
     rng = random.Random(options.seed)
-
-    differences = []
-    total = 0
-    same = 0
+    tally = Tally(os.path.abspath(options.reference), os.path.abspath(options.candidate))
     with tempfile.TemporaryDirectory() as workdir:
         for args, stdin in generate(rng, options.count):
-            a = run(options.reference, args, stdin, workdir)
-            b = run(options.candidate, args, stdin, workdir)
-            total += 1
-            if a == b:
-                same += 1
-            else:
-                differences.append((args, stdin, a, b))
-    t, s, d = profile_runs(rng, options.reference, options.candidate, options.count // 10)
-    total += t
-    same += s
-    differences += d
+            tally.compare(args, stdin, workdir)
+    profile_runs(rng, tally, options.count // 10)
 
-    print(f"{total} runs, {same} identical, {total - same} different")
-    for args, stdin, a, b in differences[:5]:
+    print(f"{tally.total} runs, {tally.same} identical, {tally.total - tally.same} different")
+    for args, stdin, a, b in tally.differences[:5]:
         print("---", " ".join(args), stdin[:300])
         print("reference:", a)
         print("candidate:", b)
-    return 0 if same == total else 1
+    return 0 if tally.same == tally.total else 1
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/form_input.h"
 #include "cli/pdf_output.h"
 #include "core/entry/date_lists.h"
 #include "core/text.h"
@@ -15,57 +16,6 @@
 namespace lumora::cli {
 
 namespace {
-
-std::string ListField(const Json& input, char side, const char* suffix, DateTimeList list) {
-  const std::string key = std::string("cbo") + side + suffix;
-  const auto& entries = DateTimeListEntries(list);
-  const std::string value = StringField(input, key.c_str(), entries.front());
-  if (!DateTimeListPosition(list, value)) {
-    throw Rejection("\"" + value + "\" is not an entry of " + key, "error", key);
-  }
-  return value;
-}
-
-void OptionPair(const Json& input, char side, const char* first, const char* second, bool& a,
-                bool& b) {
-  const std::string first_key = std::string("opt") + side + first;
-  const std::string second_key = std::string("opt") + side + second;
-  if (!input.contains(first_key) && !input.contains(second_key)) {
-    return;  // the preset: the first option of the pair
-  }
-  a = BoolField(input, first_key.c_str(), false);
-  b = BoolField(input, second_key.c_str(), false);
-}
-
-BirthFormSide ReadSide(const Json& input, char side) {
-  BirthFormSide s;
-  auto text = [&](const char* suffix) {
-    const std::string key = std::string("txt") + side + suffix;
-    return StringField(input, key.c_str(), "");
-  };
-  s.Name = text("Name");
-  s.Day = ListField(input, side, "Date", DateTimeList::Day);
-  s.Month = ListField(input, side, "Month", DateTimeList::Month);
-  s.Year = ListField(input, side, "Year", DateTimeList::Year);
-  s.Hour = ListField(input, side, "HH", DateTimeList::HourThrough24);
-  s.Minute = ListField(input, side, "MM", DateTimeList::Minute);
-  s.Second = ListField(input, side, "SS", DateTimeList::Second);
-  s.City = text("City");
-  s.State = text("State");
-  s.Country = text("Country");
-  s.LatDeg = text("LD");
-  s.LatMin = text("LM");
-  OptionPair(input, side, "North", "South", s.North, s.South);
-  s.LongDeg = text("LoD");
-  s.LongMin = text("LoM");
-  OptionPair(input, side, "East", "West", s.East, s.West);
-  s.ZoneHour = text("ZoneHour");
-  s.ZoneMinute = text("ZoneMinute");
-  s.DST = BoolField(input, (std::string("chk") + side + "DST").c_str(), false);
-  ReadZoneInput(input, side == 'M' ? PersonSide::Male : PersonSide::Female, s.TimeZoneId,
-                s.ClockReading);
-  return s;
-}
 
 Json PersonJson(const PersonDetails& p) {
   Json out;
@@ -310,8 +260,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     if (input.contains("Format")) {
       form = CoupleForm(input.dump());
     } else {
-      form.Boy = ReadSide(input, 'M');
-      form.Girl = ReadSide(input, 'F');
+      form = ReadBirthForm(input);
     }
     outcome = RunMatch(state, form, model);
     form_input = form;
@@ -319,9 +268,9 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
   Json out = MatchJson(state, outcome, report, uncertainty_minutes);
   if (compare_moons && form_input) {
     out["BoyMoonComparison"] =
-        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Boy).Moment));
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Male).Moment));
     out["GirlMoonComparison"] =
-        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Girl).Moment));
+        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Female).Moment));
   }
   if (!pdf.file.empty()) {
     const MatchResult& r = *outcome.Result;
@@ -337,46 +286,6 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
 }
 
 namespace {
-
-// One side of a form keyed by the control names, as form input gives it.
-void AddSide(Json& out, char side, const BirthFormSide& s) {
-  const std::string p(1, side);
-  out["txt" + p + "Name"] = s.Name;
-  out["cbo" + p + "Date"] = s.Day;
-  out["cbo" + p + "Month"] = s.Month;
-  out["cbo" + p + "Year"] = s.Year;
-  out["cbo" + p + "HH"] = s.Hour;
-  out["cbo" + p + "MM"] = s.Minute;
-  out["cbo" + p + "SS"] = s.Second;
-  out["txt" + p + "City"] = s.City;
-  out["txt" + p + "State"] = s.State;
-  out["txt" + p + "Country"] = s.Country;
-  out["txt" + p + "LD"] = s.LatDeg;
-  out["txt" + p + "LM"] = s.LatMin;
-  out["opt" + p + "North"] = s.North;
-  out["opt" + p + "South"] = s.South;
-  out["txt" + p + "LoD"] = s.LongDeg;
-  out["txt" + p + "LoM"] = s.LongMin;
-  out["opt" + p + "East"] = s.East;
-  out["opt" + p + "West"] = s.West;
-  out["txt" + p + "ZoneHour"] = s.ZoneHour;
-  out["txt" + p + "ZoneMinute"] = s.ZoneMinute;
-  out["chk" + p + "DST"] = s.DST;
-  // The zone of a couple file's person, as form input names it.
-  if (!s.TimeZoneId.empty()) {
-    out[p + "TimeZoneId"] = s.TimeZoneId;
-    if (s.ClockReading) {
-      out[p + "ClockReading"] = *s.ClockReading == ClockChoice::Earlier ? "earlier" : "later";
-    }
-  }
-}
-
-Json FormJson(const BirthForm& form) {
-  Json out = Json::object();
-  AddSide(out, 'M', form.Boy);
-  AddSide(out, 'F', form.Girl);
-  return out;
-}
 
 std::string FileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
@@ -426,7 +335,7 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
           WriteResult(*Context().Out, ErrorObject(RejectionOf(*failure)), options.common.json);
           return 2;
         }
-        inputs.push_back(FormJson(std::get<BirthForm>(couple)));
+        inputs.push_back(BirthFormJson(std::get<BirthForm>(couple)));
       } else {
         inputs = ReadInputs(options.common.input_file);
       }

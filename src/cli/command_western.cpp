@@ -1,120 +1,14 @@
 // SPDX-License-Identifier: MIT
 // lumora-cli western: the Western input form in, both charts, the score and the report out.
-#include <cstdint>
-
 #include "cli/commands.h"
+#include "cli/form_input.h"
 #include "cli/pdf_output.h"
-#include "core/entry/time_zones.h"
 #include "core/western/western_document.h"
 #include "core/western/western_run.h"
 
 namespace lumora::cli {
 
 namespace {
-
-[[noreturn]] void RejectField(const std::string& control, const std::string& what) {
-  throw Rejection(control + " " + what, "error", control);
-}
-
-// A text box or a list: a text (a list also takes its entry as a whole number).
-std::string TextControl(const Json& input, const std::string& key, const std::string& fallback) {
-  if (!input.contains(key)) {
-    return fallback;
-  }
-  const Json& value = input[key];
-  if (value.is_string()) {
-    return value.get<std::string>();
-  }
-  if (value.is_number_integer()) {
-    // The number as written: an unsigned value past 2^63 must not turn negative.
-    return value.dump();
-  }
-  RejectField(key, "must be a text");
-}
-
-// An option pair: 0 selects the first option, 1 the second, null neither.
-void OptionPair(const Json& input, const std::string& key, bool& first, bool& second) {
-  if (!input.contains(key)) {
-    return;  // the preset, index 0
-  }
-  const Json& value = input[key];
-  if (value.is_null()) {
-    first = false;
-    second = false;
-    return;
-  }
-  if (value.is_number_integer() && (value.dump() == "0" || value.dump() == "1")) {
-    first = value.dump() == "0";
-    second = !first;
-    return;
-  }
-  RejectField(key, "must be 0, 1 or null");
-}
-
-bool CheckBox(const Json& input, const std::string& key) {
-  if (!input.contains(key)) {
-    return false;
-  }
-  if (!input[key].is_boolean()) {
-    RejectField(key, "must be true or false");
-  }
-  return input[key].get<bool>();
-}
-
-// The time-zone list: a row index, or the row's entry text exactly.
-int TimeZoneControl(const Json& input, const std::string& key) {
-  if (!input.contains(key)) {
-    return 0;
-  }
-  const Json& value = input[key];
-  if (value.is_number_integer()) {
-    // An unsigned value past 2^63 read as signed would wrap to a negative row.
-    const bool fits = !value.is_number_unsigned() ||
-                      value.get<std::uint64_t>() < static_cast<std::uint64_t>(kTimeZoneCount);
-    const long long row = fits ? value.get<long long>() : -1;
-    if (!fits || row < 0 || row >= kTimeZoneCount) {
-      RejectField(key, "has no row " + value.dump() + " (rows 0 to " +
-                           std::to_string(kTimeZoneCount - 1) + ")");
-    }
-    return static_cast<int>(row);
-  }
-  if (value.is_string()) {
-    if (const auto row = FindTimeZoneRow(value.get<std::string>())) {
-      return *row;
-    }
-    RejectField(key, "has no entry \"" + value.get<std::string>() + "\"");
-  }
-  RejectField(key, "must be a row index or an entry text");
-}
-
-WesternFormSide ReadPanel(const Json& input, WesternSide side) {
-  WesternFormSide panel;
-  auto text = [&](WesternControl control, std::string& field) {
-    field = TextControl(input, ControlName(side, control), field);
-  };
-  text(WesternControl::Name, panel.Name);
-  text(WesternControl::Day, panel.Day);
-  text(WesternControl::Month, panel.Month);
-  text(WesternControl::Year, panel.Year);
-  text(WesternControl::Hour, panel.Hour);
-  text(WesternControl::Minute, panel.Minute);
-  text(WesternControl::Second, panel.Second);
-  text(WesternControl::City, panel.City);
-  text(WesternControl::State, panel.State);
-  text(WesternControl::Country, panel.Country);
-  text(WesternControl::LatDeg, panel.LatDeg);
-  text(WesternControl::LatMin, panel.LatMin);
-  text(WesternControl::LongDeg, panel.LongDeg);
-  text(WesternControl::LongMin, panel.LongMin);
-  OptionPair(input, ControlName(side, WesternControl::LatDirection), panel.LatNorth,
-             panel.LatSouth);
-  OptionPair(input, ControlName(side, WesternControl::LongDirection), panel.LongEast,
-             panel.LongWest);
-  panel.TimeZoneRow = TimeZoneControl(input, ControlName(side, WesternControl::TimeZone));
-  panel.DST = CheckBox(input, ControlName(side, WesternControl::DST));
-  ReadZoneInput(input, side, panel.TimeZoneId, panel.ClockReading);
-  return panel;
-}
 
 Json PositionsJson(const WesternChart& chart) {
   Json texts = Json::array();
@@ -148,10 +42,7 @@ Json PositionTable(const WesternTestResult& result) {
 }
 
 Json WesternCommand(const Json& input, bool json, MoonModel model, const std::string& pdf_file) {
-  WesternForm form;
-  form.Male = ReadPanel(input, WesternSide::Male);
-  form.Female = ReadPanel(input, WesternSide::Female);
-  const WesternTestOutcome outcome = RunWesternTest(form, model);
+  const WesternTestOutcome outcome = RunWesternTest(ReadWesternForm(input), model);
   if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
     throw RejectionOf(*failure);
   }

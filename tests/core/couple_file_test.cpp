@@ -99,8 +99,8 @@ TEST(CoupleFile, RandomFormsSurviveARoundTrip) {
     const FormResult<BirthForm> read = ReadCoupleFile(bytes);
     ASSERT_FALSE(IsRefused(read)) << std::get<FormFailure>(read).Message << "\n" << bytes;
     SCOPED_TRACE(bytes);
-    ExpectSameSide(std::get<BirthForm>(read).Boy, form.Boy);
-    ExpectSameSide(std::get<BirthForm>(read).Girl, form.Girl);
+    ExpectSameSide(std::get<BirthForm>(read).Male, form.Male);
+    ExpectSameSide(std::get<BirthForm>(read).Female, form.Female);
   }
 }
 
@@ -120,24 +120,24 @@ TEST(CoupleFile, TheOldestVersionThatHoldsTheFormIsWritten) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     BirthForm form = testing::ReferenceForm();
-    form.Boy.TimeZoneId = c.boy_zone;
-    form.Girl.TimeZoneId = c.girl_zone;
-    form.Girl.ClockReading = c.girl_reading;
+    form.Male.TimeZoneId = c.boy_zone;
+    form.Female.TimeZoneId = c.girl_zone;
+    form.Female.ClockReading = c.girl_reading;
     const std::string bytes = WriteCoupleFile(form);
     EXPECT_NE(bytes.find(c.version), std::string::npos) << bytes;
     const bool zones = std::string_view(c.version).find('2') != std::string_view::npos;
     EXPECT_EQ(bytes.find("\"TimeZoneId\"") != std::string::npos, zones) << bytes;
     const FormResult<BirthForm> read = ReadCoupleFile(bytes);
     ASSERT_FALSE(IsRefused(read));
-    EXPECT_EQ(std::get<BirthForm>(read).Boy.TimeZoneId, c.boy_zone);
-    EXPECT_EQ(std::get<BirthForm>(read).Girl.ClockReading, c.girl_reading);
+    EXPECT_EQ(std::get<BirthForm>(read).Male.TimeZoneId, c.boy_zone);
+    EXPECT_EQ(std::get<BirthForm>(read).Female.ClockReading, c.girl_reading);
   }
   // A reading without its zone means nothing and is not kept.
   BirthForm stray = testing::ReferenceForm();
-  stray.Boy.ClockReading = ClockChoice::Earlier;
+  stray.Male.ClockReading = ClockChoice::Earlier;
   const FormResult<BirthForm> read = ReadCoupleFile(WriteCoupleFile(stray));
   ASSERT_FALSE(IsRefused(read));
-  EXPECT_FALSE(std::get<BirthForm>(read).Boy.ClockReading.has_value());
+  EXPECT_FALSE(std::get<BirthForm>(read).Male.ClockReading.has_value());
 }
 
 // The reference form as a file, with one text replaced.
@@ -151,9 +151,9 @@ std::string Altered(std::string_view from, std::string_view to) {
 // The reference form with both zones as a (version 2) file, with one text replaced.
 std::string AlteredWithZones(std::string_view from, std::string_view to) {
   BirthForm form = testing::ReferenceForm();
-  form.Boy.TimeZoneId = "Asia/Kolkata";
-  form.Girl.TimeZoneId = "Europe/London";
-  form.Girl.ClockReading = ClockChoice::Earlier;
+  form.Male.TimeZoneId = "Asia/Kolkata";
+  form.Female.TimeZoneId = "Europe/London";
+  form.Female.ClockReading = ClockChoice::Earlier;
   std::string bytes = WriteCoupleFile(form);
   const std::size_t at = bytes.find(from);
   EXPECT_NE(at, std::string::npos) << from;

@@ -376,15 +376,15 @@ TEST(ReadBirthDetails, FormEntriesToDetailsAndMoment) {
 
 TEST(RunMatch, ReportLinesOfTheBirthDetails) {
   BirthForm form = ReferenceForm();
-  form.Boy.Name = " Ravi ";
-  form.Boy.Day = "5";
-  form.Boy.Month = "January";
-  form.Boy.Year = "1980";
-  form.Boy.Hour = "5";
-  form.Boy.Minute = "7";
-  form.Boy.City = "Pune";
-  form.Boy.State = "Maharashtra";
-  form.Boy.Country = "India";
+  form.Male.Name = " Ravi ";
+  form.Male.Day = "5";
+  form.Male.Month = "January";
+  form.Male.Year = "1980";
+  form.Male.Hour = "5";
+  form.Male.Minute = "7";
+  form.Male.City = "Pune";
+  form.Male.State = "Maharashtra";
+  form.Male.Country = "India";
   MatchState state;
   const MatchOutcome outcome = RunMatch(state, form);
   ASSERT_TRUE(outcome.Result.has_value());
@@ -425,7 +425,7 @@ TEST(RunMatch, PreciseMoonIsNamedInBothPersonsDetails) {
 TEST(RunMatch, ZoneTextMinusFiveIsFiveHours) {
   // The direction of a zone comes from East/West alone: "-5" and "5" east are one zone.
   BirthForm minus = ReferenceForm();
-  minus.Boy.ZoneHour = "-5";
+  minus.Male.ZoneHour = "-5";
   MatchState a, b;
   const MatchOutcome with_minus = RunMatch(a, minus);
   const MatchOutcome plain = RunMatch(b, ReferenceForm());
@@ -445,7 +445,7 @@ TEST(RunMatch, InvalidFormChangesNothing) {
   ASSERT_TRUE(RunMatch(state, ReferenceForm()).Result.has_value());
   const MatchState before = state;
   BirthForm form = ReferenceForm();
-  form.Girl.Name = "";
+  form.Female.Name = "";
   const MatchOutcome outcome = RunMatch(state, form);
   ASSERT_TRUE(outcome.Failure.has_value());
   EXPECT_EQ(outcome.Failure->Message, "Please Enter Your Partner's Name");
@@ -460,9 +460,9 @@ TEST(RunMatch, SecondMatchReplacesTheFirst) {
   MatchState state;
   ASSERT_TRUE(RunMatch(state, ReferenceForm()).Result.has_value());
   BirthForm second = ReferenceForm();
-  second.Boy.Name = "Chandra";
-  second.Girl.Name = "Devi";
-  second.Girl.City = "Leeds";
+  second.Male.Name = "Chandra";
+  second.Female.Name = "Devi";
+  second.Female.City = "Leeds";
   const MatchOutcome outcome = RunMatch(state, second);
   ASSERT_TRUE(outcome.Result.has_value());
   const ReportDocument& report = outcome.Result->Report;

@@ -9,7 +9,7 @@ namespace lumora::testing {
 // Girl: 1 January 2000, 12:00 at Greenwich (Moon in Libra, Swati).
 inline BirthForm ReferenceForm() {
   BirthForm form;
-  BirthFormSide& boy = form.Boy;
+  BirthFormSide& boy = form.Male;
   boy.Name = "Arjun";
   boy.Day = "15";
   boy.Month = "August";
@@ -23,7 +23,7 @@ inline BirthForm ReferenceForm() {
   boy.LongMin = "12";
   boy.ZoneHour = "5";
   boy.ZoneMinute = "30";
-  BirthFormSide& girl = form.Girl;
+  BirthFormSide& girl = form.Female;
   girl.Name = "Bela";
   girl.Day = "1";
   girl.Month = "January";

@@ -59,14 +59,14 @@ TEST(ValidateWesternInput, OrderAndWording) {
       {"check 6", [](WesternForm& f) { f.Male.City = ""; }, "Please Enter City", E, "txtMCity"},
       {"check 7", [](WesternForm& f) { f.Male.State = ""; }, "Please Enter State", E, "txtMState"},
       {"check 8", [](WesternForm& f) { f.Male.Country = ""; }, "Please Enter Country", E, "txtMCountry"},
-      {"check 9", [](WesternForm& f) { f.Male.LatNorth = false; }, "Please Select Direction For The Latitude", E, "optMLong"},
-      {"check 10", [](WesternForm& f) { f.Male.LongEast = false; }, "Please Select Direction For The Longitude", E, "optMLat"},
+      {"check 9", [](WesternForm& f) { f.Male.North = false; }, "Please Select Direction For The Latitude", E, "optMLong"},
+      {"check 10", [](WesternForm& f) { f.Male.East = false; }, "Please Select Direction For The Longitude", E, "optMLat"},
       {"check 11", [](WesternForm& f) { f.Female.Name = ""; }, "Please Enter Female Name", E, "txtFName"},
       {"check 13", [](WesternForm& f) { f.Female.LatMin = ""; }, "Please Enter Minutes in Latitude", E, "txtFLM"},
       {"check 15: Minutes", [](WesternForm& f) { f.Female.LongMin = ""; }, "Please Enter Minutes in Longitude", E, "txtFLoM"},
       {"check 18", [](WesternForm& f) { f.Female.Country = ""; }, "Please Enter Country", E, "txtFCountry"},
-      {"check 19", [](WesternForm& f) { f.Female.LatNorth = false; }, "Please Select Direction For The Latitude", E, "optFLong"},
-      {"check 20", [](WesternForm& f) { f.Female.LongEast = false; }, "Please Select Direction For The Longitude", E, "optFLat"},
+      {"check 19", [](WesternForm& f) { f.Female.North = false; }, "Please Select Direction For The Latitude", E, "optFLong"},
+      {"check 20", [](WesternForm& f) { f.Female.East = false; }, "Please Select Direction For The Longitude", E, "optFLat"},
       {"check 21: 29 February 1901", [](WesternForm& f) { f.Male.Day = "29"; f.Male.Month = "February"; f.Male.Year = "1901"; },
        "Please Enter Your Correct Date Or Month!", I, ""},
       {"check 21: 30 February 2000", [](WesternForm& f) { f.Male.Day = "30"; f.Male.Month = "February"; f.Male.Year = "2000"; },
@@ -132,10 +132,10 @@ TEST(ReadWesternBirthData, ZoneFromTheWesternTableAndHemispheres) {
     WesternFormSide panel = ValidPanel("Arun");
     panel.Month = "March";
     panel.TimeZoneRow = c.row;
-    panel.LatNorth = !c.south;
-    panel.LatSouth = c.south;
-    panel.LongEast = !c.west;
-    panel.LongWest = c.west;
+    panel.North = !c.south;
+    panel.South = c.south;
+    panel.East = !c.west;
+    panel.West = c.west;
     const auto read = ReadWesternBirthData(panel, WesternSide::Male);
     ASSERT_TRUE(std::holds_alternative<WesternBirthData>(read));
     const WesternBirthData& data = std::get<WesternBirthData>(read);

@@ -101,12 +101,12 @@ TEST_P(AtlasFilledForms, SameMatchAsTypedByHand) {
   const CoupleCase& c = GetParam();
   BirthForm typed = testing::ReferenceForm();
   BirthForm filled = testing::ReferenceForm();
-  FillSide(typed.Boy, c.boy, false);
-  FillSide(typed.Girl, c.girl, false);
-  FillSide(filled.Boy, c.boy, true);
-  FillSide(filled.Girl, c.girl, true);
-  filled.Boy.ZoneHour.clear();  // the zone's offset stands in for the boxes
-  filled.Girl.ZoneMinute.clear();
+  FillSide(typed.Male, c.boy, false);
+  FillSide(typed.Female, c.girl, false);
+  FillSide(filled.Male, c.boy, true);
+  FillSide(filled.Female, c.girl, true);
+  filled.Male.ZoneHour.clear();  // the zone's offset stands in for the boxes
+  filled.Female.ZoneMinute.clear();
 
   MatchState typed_state;
   MatchState filled_state;
@@ -189,13 +189,13 @@ TEST(ZoneForms, GapsAndRepeatedHoursAreRefusedOnTheHourList) {
   };
   for (const auto& c : cases) {
     BirthForm form = testing::ReferenceForm();
-    form.Girl.TimeZoneId = "America/New_York";
-    form.Girl.Year = "2024";
-    form.Girl.Month = std::string(c.choice || c.girl_hour[0] == '1' ? "November" : "March");
-    form.Girl.Day = c.girl_hour[0] == '1' ? "3" : "10";
-    form.Girl.Hour = c.girl_hour;
-    form.Girl.Minute = c.girl_minute;
-    form.Girl.ClockReading = c.choice;
+    form.Female.TimeZoneId = "America/New_York";
+    form.Female.Year = "2024";
+    form.Female.Month = std::string(c.choice || c.girl_hour[0] == '1' ? "November" : "March");
+    form.Female.Day = c.girl_hour[0] == '1' ? "3" : "10";
+    form.Female.Hour = c.girl_hour;
+    form.Female.Minute = c.girl_minute;
+    form.Female.ClockReading = c.choice;
     MatchState state;
     const MatchOutcome outcome = RunMatch(state, form);
     if (c.control) {

@@ -33,7 +33,7 @@ bool SameSide(const BirthFormSide& a, const BirthFormSide& b) {
 }
 
 bool SameForm(const BirthForm& a, const BirthForm& b) {
-  return SameSide(a.Boy, b.Boy) && SameSide(a.Girl, b.Girl);
+  return SameSide(a.Male, b.Male) && SameSide(a.Female, b.Female);
 }
 
 // Whether the text is what the reader must take: strict JSON, an object whose "Format"
@@ -138,8 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A form made from the input, written and read back.
   Bytes in(bytes);
   BirthForm form;
-  form.Boy = SideFrom(in);
-  form.Girl = SideFrom(in);
+  form.Male = SideFrom(in);
+  form.Female = SideFrom(in);
   const FormResult<BirthForm> back = ReadCoupleFile(WriteCoupleFile(form));
   Require(!IsRefused(back));
   Require(SameForm(std::get<BirthForm>(back), form));

@@ -103,10 +103,10 @@ WesternFormSide WesternPanel(FuzzedDataProvider& in) {
   p.LatMin = NumberText(in, 59);
   p.LongDeg = NumberText(in, 180);
   p.LongMin = NumberText(in, 59);
-  p.LatNorth = in.ConsumeBool();
-  p.LatSouth = in.ConsumeBool();
-  p.LongEast = in.ConsumeBool();
-  p.LongWest = in.ConsumeBool();
+  p.North = in.ConsumeBool();
+  p.South = in.ConsumeBool();
+  p.East = in.ConsumeBool();
+  p.West = in.ConsumeBool();
   p.TimeZoneRow = in.ConsumeIntegralInRange(-2, kTimeZoneCount + 1);
   p.DST = in.ConsumeBool();
   return p;
@@ -125,8 +125,8 @@ void CheckMoon(const MoonSignResult& moon) {
 
 void Vedic(FuzzedDataProvider& in) {
   BirthForm form;
-  form.Boy = VedicSide(in);
-  form.Girl = VedicSide(in);
+  form.Male = VedicSide(in);
+  form.Female = VedicSide(in);
   const MoonModel model = in.ConsumeBool() ? MoonModel::Precise : MoonModel::Standard;
   const bool refused = ValidateBirthDetails(form).has_value();
   MatchState state;

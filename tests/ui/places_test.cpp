@@ -89,11 +89,11 @@ class PlacesTest : public QObject {
              QStringLiteral("Asia/Kolkata, +05:30, standard time"));
     QVERIFY(!Find<QCheckBox>(form, "chkMDST")->isChecked());
     auto* vedic = main_->Vedic().Form();
-    QCOMPARE(vedic->Entries().Boy.TimeZoneId, std::string("Asia/Kolkata"));
+    QCOMPARE(vedic->Entries().Male.TimeZoneId, std::string("Asia/Kolkata"));
     // ... until a zone is typed by hand.
     QTest::keyClick(Find<QLineEdit>(form, "txtMZoneMinute"), Qt::Key_Backspace);
     QVERIFY(Find<QLabel>(form, "lblMClock")->text().isEmpty());
-    QVERIFY(vedic->Entries().Boy.TimeZoneId.empty());
+    QVERIFY(vedic->Entries().Male.TimeZoneId.empty());
     Choose(form, "cboMYear", "1943");
     QVERIFY(!Find<QCheckBox>(form, "chkMDST")->isChecked());
   }
@@ -144,10 +144,10 @@ class PlacesTest : public QObject {
     vedic->FillFromPlace(true, First("New York City"));
     auto* reading = Find<QComboBox>(form, "cboMClockReading");
     QVERIFY(reading->isVisibleTo(form));
-    QVERIFY(!vedic->Entries().Boy.ClockReading);
+    QVERIFY(!vedic->Entries().Male.ClockReading);
     reading->setCurrentIndex(2);
     emit reading->activated(2);
-    QCOMPARE(vedic->Entries().Boy.ClockReading, std::optional(ClockChoice::Later));
+    QCOMPARE(vedic->Entries().Male.ClockReading, std::optional(ClockChoice::Later));
     QCOMPARE(Find<QLineEdit>(form, "txtMZoneHour")->text(), QStringLiteral("5"));
     QVERIFY(!Find<QCheckBox>(form, "chkMDST")->isChecked());
     Choose(form, "cboMHH", "12");

@@ -29,6 +29,8 @@
 #include <QUrlQuery>
 
 #include "core/vedic/entry/profile.h"
+#include "core/vedic/result/nakshatra_catalogue.h"
+#include "core/vedic/result/rashi_catalogue.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/shell/main_window.h"
@@ -250,10 +252,10 @@ class VedicTest : public QObject {
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
 
     const BirthForm entries = main_->Vedic().Form()->Entries();
-    QCOMPARE(entries.Boy.TimeZoneId, std::string("Asia/Kolkata"));
-    QCOMPARE(entries.Girl.TimeZoneId, std::string("America/New_York"));
-    QVERIFY(entries.Girl.ClockReading == ClockChoice::Later);
-    QVERIFY(!entries.Boy.ClockReading.has_value());
+    QCOMPARE(entries.Male.TimeZoneId, std::string("Asia/Kolkata"));
+    QCOMPARE(entries.Female.TimeZoneId, std::string("America/New_York"));
+    QVERIFY(entries.Female.ClockReading == ClockChoice::Later);
+    QVERIFY(!entries.Male.ClockReading.has_value());
     QVERIFY(Label(form_, "lblMClock")->text().startsWith(QStringLiteral("Asia/Kolkata")));
     QVERIFY2(Label(form_, "lblFClock")->text().contains(QStringLiteral("standard time")),
              qPrintable(Label(form_, "lblFClock")->text()));
@@ -406,8 +408,8 @@ class VedicTest : public QObject {
     QVERIFY(main_->Vedic().Picker() != nullptr);
   }
 
-  // Tab walks the boy's fields from top to bottom, the girl's, the commands and back to the
-  // start; TZ Help is one stop and the hidden reading lists are passed over.
+  // Tab walks the boy's fields from top to bottom, the girl's, the commands; TZ Help is one stop
+  // and the hidden reading lists are passed over.
   void TabWalksBothPanelsInOrder() {
     const char* const expected[] = {
         "txtMName",       "cboMDate",     "cboMMonth",    "cboMYear",        "cboMHH",
@@ -419,7 +421,7 @@ class VedicTest : public QObject {
         "txtFCity",       "txtFState",    "txtFCountry",  "cmdFemaleBrowse", "txtFLD",
         "txtFLM",         "optFNorth",    "optFSouth",    "txtFLoD",         "txtFLoM",
         "optFEast",       "optFWest",     "txtFZoneHour", "txtFZoneMinute",  "chkFDST",
-        "lblFTZHelp",     "cmdCalculate", "cmdOpen",      "cmdExit",         "txtMName"};
+        "lblFTZHelp",     "cmdCalculate", "cmdOpen",      "cmdExit"};
     Edit("txtMName")->setFocus(Qt::TabFocusReason);
     for (std::size_t i = 1; i < std::size(expected); ++i) {
       QTest::keyClick(form_->focusWidget(), Qt::Key_Tab);
@@ -624,6 +626,16 @@ class VedicTest : public QObject {
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
     QVERIFY(pdf.size() > 10000);
+    // The printout is the match document: the couple, the table's sentence, the kootas.
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {stand_ins_->printer.pdf_path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* expected :
+         {"Kundali Match: Ravi Kumar and Asha", "You Have Obtained 13 Points Out Of 36 Points",
+          "Varna Kuta", "Nadi Kuta"}) {
+      QVERIFY2(printed.contains(QLatin1String(expected)), expected);
+    }
   }
 
   void ClosingTheResultByItsTitleBarReturnsToTheForm() {
@@ -655,6 +667,68 @@ class VedicTest : public QObject {
     QVERIFY(report.contains(QStringLiteral("Name: Arjun")));
     QVERIFY(!report.contains(QStringLiteral("Ravi")));
     QCOMPARE(report.count(QStringLiteral("Your Details:")), 1);
+  }
+
+  void PagesGoToTheSideTheyAreGivenFor() {
+    // Whatever the order of the calls, each page lands on the side it is given for;
+    // a later page for a side replaces the earlier one.
+    struct Show {
+      PersonSide side;
+      const char* sign;
+      const char* nakshatra;
+    };
+    struct Case {
+      const char* source;
+      std::vector<Show> shows;
+      // lblMRashi, lblNMNakshatra and the girl's after the calls; a page never given
+      // keeps its heading ("Rashi", "Nakshatra") and shows no picture.
+      const char* boy_rashi;
+      const char* boy_nakshatra;
+      const char* girl_rashi;
+      const char* girl_nakshatra;
+    };
+    const Case cases[] = {
+        {"boy first",
+         {{PersonSide::Male, "Aries", "Ashwini"}, {PersonSide::Female, "Leo", "Magha"}},
+         "Mesha",
+         "Ashwini",
+         "Simha",
+         "Magha"},
+        {"girl first",
+         {{PersonSide::Female, "Leo", "Magha"}, {PersonSide::Male, "Aries", "Ashwini"}},
+         "Mesha",
+         "Ashwini",
+         "Simha",
+         "Magha"},
+        {"girl only",
+         {{PersonSide::Female, "Taurus", "Rohini"}},
+         "Rashi",
+         "Nakshatra",
+         "Vrishabha",
+         "Rohini"},
+        {"girl twice",
+         {{PersonSide::Female, "Aries", "Ashwini"}, {PersonSide::Female, "Leo", "Magha"}},
+         "Rashi",
+         "Nakshatra",
+         "Simha",
+         "Magha"},
+    };
+    for (const Case& c : cases) {
+      ui::ResultWindow window(stand_ins_->Services(), MatchState{});
+      for (const Show& show : c.shows) {
+        window.ShowRashiPage(show.side, *FindRashi(show.sign));
+        window.ShowNakshatraPage(show.side, *FindNakshatraRecord(show.nakshatra));
+      }
+      QVERIFY2(Label(&window, "lblMRashi")->text() == QLatin1String(c.boy_rashi), c.source);
+      QVERIFY2(Label(&window, "lblNMNakshatra")->text() == QLatin1String(c.boy_nakshatra),
+               c.source);
+      QVERIFY2(Label(&window, "lblFRashi")->text() == QLatin1String(c.girl_rashi), c.source);
+      QVERIFY2(Label(&window, "lblNFNakshatra")->text() == QLatin1String(c.girl_nakshatra),
+               c.source);
+      QCOMPARE(Label(&window, "picMRashi")->pixmap().isNull(),
+               QLatin1String(c.boy_rashi) == QLatin1String("Rashi"));
+      QVERIFY(!Label(&window, "picFNakshatra")->pixmap().isNull());
+    }
   }
 
   void GunaMilanGridIsNamedForScreenReaders() {

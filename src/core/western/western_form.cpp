@@ -87,11 +87,11 @@ std::optional<WesternFormMessage> CheckPanelEntries(const WesternFormSide& panel
                      side, check.Control);
     }
   }
-  if (!panel.LatNorth && !panel.LatSouth) {
+  if (!panel.North && !panel.South) {
     return Failure("Please Select Direction For The Latitude", WesternMessageIcon::Error, side,
                    WesternControl::LatDirection);
   }
-  if (!panel.LongEast && !panel.LongWest) {
+  if (!panel.East && !panel.West) {
     return Failure("Please Select Direction For The Longitude", WesternMessageIcon::Error, side,
                    WesternControl::LongDirection);
   }
@@ -150,7 +150,7 @@ std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form) 
     return failure;
   }
   for (const WesternSide side : kPersonSides) {
-    const WesternFormSide& panel = side == WesternSide::Male ? form.Male : form.Female;
+    const WesternFormSide& panel = form[side];
     // A date the lists cannot hold is left to the list check.
     const auto month = MonthNumber(panel.Month);
     const auto day = ParseDigits(panel.Day);
@@ -192,22 +192,6 @@ std::string WesternZoneEntryText(const PersonClock& clock) {
   return clock.TimeZone + ", " + FormatUtcOffset(standard);
 }
 
-FormResult<std::optional<PersonClock>> ReadPanelClock(const WesternFormSide& side,
-                                                      WesternSide which) {
-  if (side.TimeZoneId.empty()) {
-    return std::optional<PersonClock>{};
-  }
-  const LocalDateTime when{ParseInteger(side.Year).value_or(0), MonthNumber(side.Month).value_or(1),
-                           ParseInteger(side.Day).value_or(1), ParseInteger(side.Hour).value_or(0),
-                           ParseInteger(side.Minute).value_or(0)};
-  auto clock = ReadPersonClock(side.TimeZoneId, when, side.ClockReading,
-                               ControlName(which, WesternControl::Hour));
-  if (auto* failure = std::get_if<FormFailure>(&clock)) {
-    return *failure;
-  }
-  return std::optional<PersonClock>(std::get<PersonClock>(std::move(clock)));
-}
-
 FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, WesternSide side) {
   if (auto fault = FindWesternListFault(panel, side)) {
     return *fault;
@@ -239,8 +223,8 @@ FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, 
   data.LatMin = numbers[1];
   data.LongDeg = numbers[2];
   data.LongMin = numbers[3];
-  data.IsSouth = panel.LatSouth;
-  data.IsEast = panel.LongEast;
+  data.IsSouth = panel.South;
+  data.IsEast = panel.East;
   data.IsDST = panel.DST;
   return data;
 }

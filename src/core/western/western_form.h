@@ -8,6 +8,7 @@
 
 #include "core/entry/form_failure.h"
 #include "core/entry/form_result.h"
+#include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/entry/place_lookup.h"
 #include "core/places/clock.h"
@@ -17,42 +18,15 @@ namespace lumora {
 
 // ---------------------------------------------------------------- the form record
 
-// One panel of the Western input form, each control as the window shows it.
-struct WesternFormSide {
-  std::string Name;
-  std::string Day = "1";          // "1" .. "31"
-  std::string Month = "January";  // "January" .. "December"
-  std::string Year = "1901";      // "1901" .. "2050"
-  std::string Hour = "0";         // "0" .. "23"
-  std::string Minute = "0";       // "0" .. "59"
-  std::string Second = "0";       // "0" .. "59"; offered, never read
-  std::string City;
-  std::string State;
-  std::string Country;
-  std::string LatDeg;
-  std::string LatMin;
-  std::string LongDeg;
-  std::string LongMin;
-  // The latitude direction pair (optMLong: index 0 North, index 1 South) and the
-  // longitude direction pair (optMLat: index 0 East, index 1 West). A pair may have
-  // neither option selected; the presets are North and East.
-  bool LatNorth = true;
-  bool LatSouth = false;
-  bool LongEast = true;
-  bool LongWest = false;
+// One panel of the Western input form: the shared entries and the zone list. In this
+// form the latitude pair is the option pair optMLong (index 0 North, 1 South) and the
+// longitude pair optMLat (index 0 East, 1 West); the hour list runs to 23 and the
+// second list is offered, never read.
+struct WesternFormSide : PersonEntries {
   int TimeZoneRow = 0;  // list position in the time-zone table, 0 .. 70
-  bool DST = false;
-  // The birth place's IANA zone, where the atlas gave one: the clock then comes from the
-  // zone at the birth date and time, and the zone row and the DST box are not used.
-  std::string TimeZoneId;
-  // Which reading of a repeated hour the birth time means, where the hour occurred twice.
-  std::optional<ClockChoice> ClockReading;
 };
 
-struct WesternForm {
-  WesternFormSide Male;
-  WesternFormSide Female;
-};
+using WesternForm = FormSides<WesternFormSide>;
 
 // The panels and controls of the form are those of both forms.
 using WesternSide = PersonSide;
@@ -95,11 +69,5 @@ std::optional<int> FindWesternZoneRow(int standard_offset_seconds);
 // The zone entry a panel shows for a clock that no row expresses: "Asia/Kathmandu, +05:45"
 // (the standard offset; the DST box carries the daylight hour).
 std::string WesternZoneEntryText(const PersonClock& clock);
-
-// The clock of a panel that names its zone, refused (focus on the panel's hour list) for a
-// time that never existed there or a repeated hour without a reading; nothing for a panel
-// without a zone.
-FormResult<std::optional<PersonClock>> ReadPanelClock(const WesternFormSide& side,
-                                                      WesternSide which);
 
 }  // namespace lumora

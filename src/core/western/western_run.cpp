@@ -33,7 +33,7 @@ WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   std::optional<PersonClock> clocks[2];
   const WesternFormSide* panels[2] = {&form.Male, &form.Female};
   for (int i = 0; i < 2; ++i) {
-    auto clock = ReadPanelClock(*panels[i], kPersonSides[i]);
+    auto clock = ReadEntriesClock(*panels[i], kPersonSides[i]);
     if (auto* failure = std::get_if<FormFailure>(&clock)) {
       return *failure;
     }

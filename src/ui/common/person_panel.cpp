@@ -292,8 +292,8 @@ QComboBox* PersonPanel::ReadingList() const {
   return reading_;
 }
 
-PersonPanelEntries PersonPanel::Entries() const {
-  PersonPanelEntries out;
+PersonEntries PersonPanel::Entries() const {
+  PersonEntries out;
   out.Name = name_->text().toStdString();
   out.Day = day_->currentText().toStdString();
   out.Month = month_->currentText().toStdString();
@@ -319,7 +319,7 @@ PersonPanelEntries PersonPanel::Entries() const {
   return out;
 }
 
-void PersonPanel::SetEntries(const PersonPanelEntries& in) {
+void PersonPanel::SetEntries(const PersonEntries& in) {
   // No zone is followed while the entries are written, so no clock of the earlier
   // entries reaches the form's zone boxes.
   EndAtlasHold();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/places/atlas.h"
 #include "core/places/clock.h"
@@ -22,33 +23,6 @@ class QRadioButton;
 class QWidget;
 
 namespace lumora::ui {
-
-// What every person panel holds, as the person typed and chose it. The zone controls
-// are each form's own and are not part of it.
-struct PersonPanelEntries {
-  std::string Name;
-  std::string Day;
-  std::string Month;
-  std::string Year;
-  std::string Hour;
-  std::string Minute;
-  std::string Second;
-  std::string City;
-  std::string State;
-  std::string Country;
-  std::string LatDeg;
-  std::string LatMin;
-  bool North = true;
-  bool South = false;
-  std::string LongDeg;
-  std::string LongMin;
-  bool East = true;
-  bool West = false;
-  // The birth place's zone while the atlas holds the clock.
-  std::string TimeZoneId;
-  // Which reading of a repeated hour the person chose, where the hour occurred twice.
-  std::optional<ClockChoice> ClockReading;
-};
 
 // One person's panel of a birth-data form: a titled frame with the name, the date and
 // time lists, the place boxes with the atlas completer and place search, the latitude
@@ -85,9 +59,12 @@ class PersonPanel : public QObject {
   // The list of the two readings of a repeated hour, shown only then.
   QComboBox* ReadingList() const;
 
-  PersonPanelEntries Entries() const;
+  // The shared entries; the DST box is the form's own and is left as it is.
+  PersonEntries Entries() const;
   // Fills every shared entry; a list text that the list does not hold selects its first entry.
-  void SetEntries(const PersonPanelEntries& entries);
+  // Entries that name a zone (a reopened couple file) put it back in hold, with the reading
+  // of a repeated hour chosen then, and read its clock again; others end any hold.
+  void SetEntries(const PersonEntries& entries);
 
   // Fills the panel from a place of the atlas, whose zone then holds the clock.
   void FillFromPlace(const Place& place);

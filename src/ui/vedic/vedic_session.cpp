@@ -204,7 +204,8 @@ void VedicSession::SaveCouple() {
     return;
   }
   const BirthForm entries = form_->Entries();
-  const QString stem = QString::fromStdString(CoupleFileStem(entries.Boy.Name, entries.Girl.Name));
+  const QString stem =
+      QString::fromStdString(CoupleFileStem(entries.Male.Name, entries.Female.Name));
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString path = services_.Files->SaveFileName(
       form_, {QStringLiteral("Save Couple"), QStringLiteral("Couple files (*.lumora)"),

@@ -20,8 +20,8 @@
 #include "core/places/place_form.h"
 #include "core/text.h"
 #include "ui/common/person_panel.h"
-#include "ui/shell/form_widgets.h"
 #include "ui/shell/about_box.h"
+#include "ui/shell/form_widgets.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 
@@ -116,30 +116,10 @@ void WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
 }
 
 WesternFormSide WesternInputForm::Read(const Panel& p) {
-  const PersonPanelEntries panel = p.Person->Entries();
   WesternFormSide out;
-  out.Name = panel.Name;
-  out.Day = panel.Day;
-  out.Month = panel.Month;
-  out.Year = panel.Year;
-  out.Hour = panel.Hour;
-  out.Minute = panel.Minute;
-  out.Second = panel.Second;
-  out.City = panel.City;
-  out.State = panel.State;
-  out.Country = panel.Country;
-  out.LatDeg = panel.LatDeg;
-  out.LatMin = panel.LatMin;
-  out.LongDeg = panel.LongDeg;
-  out.LongMin = panel.LongMin;
-  out.LatNorth = panel.North;
-  out.LatSouth = panel.South;
-  out.LongEast = panel.East;
-  out.LongWest = panel.West;
+  static_cast<PersonEntries&>(out) = p.Person->Entries();
   out.TimeZoneRow = p.TimeZone->currentIndex();
   out.DST = p.DST->isChecked();
-  out.TimeZoneId = panel.TimeZoneId;
-  out.ClockReading = panel.ClockReading;
   return out;
 }
 

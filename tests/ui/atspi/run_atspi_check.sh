@@ -2,13 +2,13 @@
 # SPDX-License-Identifier: MIT
 # Runs atspi_check.py against the given lumora executable on a private X server (Xvfb)
 # and a private D-Bus session with its accessibility bus. Exits 77 (skipped) when Xvfb,
-# dbus-run-session or the Python AT-SPI bindings (python3-pyatspi) are missing.
+# dbus-run-session, xdotool or the Python AT-SPI bindings (python3-pyatspi) are missing.
 #   run_atspi_check.sh PATH/TO/lumora
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 exe=$1
 
-for tool in Xvfb dbus-run-session; do
+for tool in Xvfb dbus-run-session xdotool; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "skipped: $tool is not installed"
     exit 77

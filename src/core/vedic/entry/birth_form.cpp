@@ -149,49 +149,31 @@ std::optional<FormFailure> CheckSideNumbers(const BirthFormSide& s, PersonSide s
 
 }  // namespace
 
-LocalDateTime LocalBirthTime(const BirthFormSide& side) {
-  return {ParseInteger(side.Year).value_or(0), MonthNumber(side.Month).value_or(1),
-          ParseInteger(side.Day).value_or(1), ParseInteger(side.Hour).value_or(0),
-          ParseInteger(side.Minute).value_or(0)};
-}
-
-FormResult<std::optional<PersonClock>> ReadSideClock(const BirthFormSide& side, PersonSide person) {
-  if (side.TimeZoneId.empty()) {
-    return std::optional<PersonClock>{};
-  }
-  auto clock = ReadPersonClock(side.TimeZoneId, LocalBirthTime(side), side.ClockReading,
-                               ControlName(person, FormControl::Hour));
-  if (auto* failure = std::get_if<FormFailure>(&clock)) {
-    return *failure;
-  }
-  return std::optional<PersonClock>(std::get<PersonClock>(std::move(clock)));
-}
-
 std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form) {
   // Texts that no list holds come first: nothing after this reads them otherwise.
-  if (auto failure = CheckSideLists(form.Boy, PersonSide::Male)) {
+  if (auto failure = CheckSideLists(form.Male, PersonSide::Male)) {
     return failure;
   }
-  if (auto failure = CheckSideLists(form.Girl, PersonSide::Female)) {
+  if (auto failure = CheckSideLists(form.Female, PersonSide::Female)) {
     return failure;
   }
   // All of the boy's entries, all of the girl's, then the dates, boy first.
-  if (auto failure = CheckSideEntries(form.Boy, PersonSide::Male)) {
+  if (auto failure = CheckSideEntries(form.Male, PersonSide::Male)) {
     return failure;
   }
-  if (auto failure = CheckSideEntries(form.Girl, PersonSide::Female)) {
+  if (auto failure = CheckSideEntries(form.Female, PersonSide::Female)) {
     return failure;
   }
-  if (auto failure = CheckSideDate(form.Boy, PersonSide::Male)) {
+  if (auto failure = CheckSideDate(form.Male, PersonSide::Male)) {
     return failure;
   }
-  if (auto failure = CheckSideDate(form.Girl, PersonSide::Female)) {
+  if (auto failure = CheckSideDate(form.Female, PersonSide::Female)) {
     return failure;
   }
-  if (auto failure = CheckSideNumbers(form.Boy, PersonSide::Male)) {
+  if (auto failure = CheckSideNumbers(form.Male, PersonSide::Male)) {
     return failure;
   }
-  return CheckSideNumbers(form.Girl, PersonSide::Female);
+  return CheckSideNumbers(form.Female, PersonSide::Female);
 }
 
 }  // namespace lumora

@@ -204,10 +204,10 @@ std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view p
 std::string WriteCoupleFile(const BirthForm& form) {
   json::Object file;
   file.emplace_back("Format", json::Value{std::string(kCoupleFormat)});
-  const int version = HasZone(form.Boy) || HasZone(form.Girl) ? kCoupleZoneVersion : 1;
+  const int version = HasZone(form.Male) || HasZone(form.Female) ? kCoupleZoneVersion : 1;
   file.emplace_back("Version", json::Value{static_cast<double>(version)});
-  file.emplace_back("Boy", SideObject(form.Boy, version));
-  file.emplace_back("Girl", SideObject(form.Girl, version));
+  file.emplace_back("Boy", SideObject(form.Male, version));
+  file.emplace_back("Girl", SideObject(form.Female, version));
   return json::Write(json::Value{std::move(file)}) + "\n";
 }
 
@@ -246,10 +246,10 @@ FormResult<BirthForm> ReadCoupleFile(std::string_view bytes) {
   }
   BirthForm form;
   const int file_version = static_cast<int>(*number);
-  if (auto failure = ReadSide(*file, "Boy", file_version, form.Boy)) {
+  if (auto failure = ReadSide(*file, "Boy", file_version, form.Male)) {
     return *failure;
   }
-  if (auto failure = ReadSide(*file, "Girl", file_version, form.Girl)) {
+  if (auto failure = ReadSide(*file, "Girl", file_version, form.Female)) {
     return *failure;
   }
   return form;

@@ -216,11 +216,11 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
   if (auto failure = ValidateBirthDetails(form)) {
     return {std::move(failure), std::nullopt};
   }
-  auto boy_reading = ReadSideClock(form.Boy, PersonSide::Male);
+  auto boy_reading = ReadEntriesClock(form.Male, PersonSide::Male);
   if (auto* failure = std::get_if<FormFailure>(&boy_reading)) {
     return {std::move(*failure), std::nullopt};
   }
-  auto girl_reading = ReadSideClock(form.Girl, PersonSide::Female);
+  auto girl_reading = ReadEntriesClock(form.Female, PersonSide::Female);
   if (auto* failure = std::get_if<FormFailure>(&girl_reading)) {
     return {std::move(*failure), std::nullopt};
   }
@@ -228,8 +228,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
       std::get<std::optional<PersonClock>>(std::move(boy_reading));
   std::optional<PersonClock> girl_clock =
       std::get<std::optional<PersonClock>>(std::move(girl_reading));
-  const BirthDetails boy = ReadBirthDetails(form.Boy, boy_clock);
-  const BirthDetails girl = ReadBirthDetails(form.Girl, girl_clock);
+  const BirthDetails boy = ReadBirthDetails(form.Male, boy_clock);
+  const BirthDetails girl = ReadBirthDetails(form.Female, girl_clock);
   const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model);
   const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model);
   state.BoyDetails = boy.Details;

@@ -143,66 +143,25 @@ void BirthDetailsForm::BuildSide(Side& s, PersonSide person) {
 }
 
 BirthFormSide BirthDetailsForm::Read(const Side& s) {
-  const PersonPanelEntries panel = s.Panel->Entries();
   BirthFormSide out;
-  out.Name = panel.Name;
-  out.Day = panel.Day;
-  out.Month = panel.Month;
-  out.Year = panel.Year;
-  out.Hour = panel.Hour;
-  out.Minute = panel.Minute;
-  out.Second = panel.Second;
-  out.City = panel.City;
-  out.State = panel.State;
-  out.Country = panel.Country;
-  out.LatDeg = panel.LatDeg;
-  out.LatMin = panel.LatMin;
-  out.North = panel.North;
-  out.South = panel.South;
-  out.LongDeg = panel.LongDeg;
-  out.LongMin = panel.LongMin;
-  out.East = panel.East;
-  out.West = panel.West;
+  static_cast<PersonEntries&>(out) = s.Panel->Entries();
   out.ZoneHour = s.ZoneHour->text().toStdString();
   out.ZoneMinute = s.ZoneMinute->text().toStdString();
   out.DST = s.DST->isChecked();
-  out.TimeZoneId = panel.TimeZoneId;
-  out.ClockReading = panel.ClockReading;
   return out;
 }
 
 void BirthDetailsForm::Write(const Side& s, const BirthFormSide& in) {
-  PersonPanelEntries panel;
-  panel.Name = in.Name;
-  panel.Day = in.Day;
-  panel.Month = in.Month;
-  panel.Year = in.Year;
-  panel.Hour = in.Hour;
-  panel.Minute = in.Minute;
-  panel.Second = in.Second;
-  panel.City = in.City;
-  panel.State = in.State;
-  panel.Country = in.Country;
-  panel.LatDeg = in.LatDeg;
-  panel.LatMin = in.LatMin;
-  panel.North = in.North;
-  panel.South = in.South;
-  panel.LongDeg = in.LongDeg;
-  panel.LongMin = in.LongMin;
-  panel.East = in.East;
-  panel.West = in.West;
-  panel.TimeZoneId = in.TimeZoneId;
-  panel.ClockReading = in.ClockReading;
   // The zone boxes first: a side that names its zone has them rewritten from its clock.
   s.ZoneHour->setText(ToQString(in.ZoneHour));
   s.ZoneMinute->setText(ToQString(in.ZoneMinute));
   s.DST->setChecked(in.DST);
-  s.Panel->SetEntries(panel);
+  s.Panel->SetEntries(in);
 }
 
 void BirthDetailsForm::SetEntries(const BirthForm& form) {
-  Write(boy_, form.Boy);
-  Write(girl_, form.Girl);
+  Write(boy_, form.Male);
+  Write(girl_, form.Female);
 }
 
 BirthForm BirthDetailsForm::Entries() const {

@@ -270,8 +270,8 @@ QWidget* ResultWindow::BuildGridPage() {
       "#picGunaMilan QLabel[role=\"total\"] { font-weight: bold; color: #0000c0; }"));
   auto* grid = new QGridLayout(picture);
   grid->setSpacing(0);
-  // Created in reading order, row by row, so that a screen reader and Tab reach each
-  // row's title before its values.
+  // Created in reading order, row by row: a screen reader walks the cells in the order
+  // they were made, and reaches each row's title before the row's values.
   auto cell = [picture](int index, const char* role) {
     auto* label = new QLabel(picture);
     label->setObjectName(GridCellName(index));

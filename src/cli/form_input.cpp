@@ -1,0 +1,290 @@
+// SPDX-License-Identifier: MIT
+#include "cli/form_input.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "cli/commands.h"
+#include "core/entry/date_lists.h"
+#include "core/entry/time_zones.h"
+
+namespace lumora::cli {
+
+namespace {
+
+// What kind of control an input key stands for, and so which JSON values it takes.
+enum class InputKind {
+  Text,         // a text box: a text, or a whole number taken as written
+  List,         // a list: like a text box, and it must be one of the list's entries
+  OptionPair,   // two option buttons, each key a boolean (optMNorth, optMSouth)
+  OptionIndex,  // one option pair key: 0 the first option, 1 the second, null neither
+  CheckBox,     // a boolean
+  ZoneRow,      // the time-zone list: a row index or the row's entry text
+};
+
+// One input key of a side: the control it names and the field of the side record it fills.
+template <typename Side>
+struct InputEntry {
+  InputKind Kind;
+  FormControl Control;
+  std::string Side::*Text = nullptr;              // Text, List
+  DateTimeList List = DateTimeList::Day;          // List
+  bool Side::*First = nullptr;                    // OptionPair, OptionIndex, CheckBox
+  bool Side::*Second = nullptr;                   // OptionPair, OptionIndex
+  FormControl SecondControl = FormControl::Name;  // OptionPair: the second button
+  int Side::*Row = nullptr;                       // ZoneRow
+};
+
+// How a form's input has always taken a null entry and an entry of the wrong JSON kind.
+// The birth-details form's input reads null as a missing entry and names no control when
+// it refuses a kind; the Western form's input refuses null and focuses the control.
+struct InputRules {
+  bool NullIsMissing;
+  bool FocusOnKindFault;
+};
+
+// The keys of one side of the birth-details form, in the order they are read (the first
+// refusal is the one reported).
+constexpr InputEntry<BirthFormSide> kBirthFormInput[] = {
+    {.Kind = InputKind::Text, .Control = FormControl::Name, .Text = &BirthFormSide::Name},
+    {InputKind::List, FormControl::Day, &BirthFormSide::Day, DateTimeList::Day},
+    {InputKind::List, FormControl::Month, &BirthFormSide::Month, DateTimeList::Month},
+    {InputKind::List, FormControl::Year, &BirthFormSide::Year, DateTimeList::Year},
+    {InputKind::List, FormControl::Hour, &BirthFormSide::Hour, DateTimeList::HourThrough24},
+    {InputKind::List, FormControl::Minute, &BirthFormSide::Minute, DateTimeList::Minute},
+    {InputKind::List, FormControl::Second, &BirthFormSide::Second, DateTimeList::Second},
+    {.Kind = InputKind::Text, .Control = FormControl::City, .Text = &BirthFormSide::City},
+    {.Kind = InputKind::Text, .Control = FormControl::State, .Text = &BirthFormSide::State},
+    {.Kind = InputKind::Text, .Control = FormControl::Country, .Text = &BirthFormSide::Country},
+    {.Kind = InputKind::Text, .Control = FormControl::LatDeg, .Text = &BirthFormSide::LatDeg},
+    {.Kind = InputKind::Text, .Control = FormControl::LatMin, .Text = &BirthFormSide::LatMin},
+    {.Kind = InputKind::OptionPair,
+     .Control = FormControl::North,
+     .First = &BirthFormSide::North,
+     .Second = &BirthFormSide::South,
+     .SecondControl = FormControl::South},
+    {.Kind = InputKind::Text, .Control = FormControl::LongDeg, .Text = &BirthFormSide::LongDeg},
+    {.Kind = InputKind::Text, .Control = FormControl::LongMin, .Text = &BirthFormSide::LongMin},
+    {.Kind = InputKind::OptionPair,
+     .Control = FormControl::East,
+     .First = &BirthFormSide::East,
+     .Second = &BirthFormSide::West,
+     .SecondControl = FormControl::West},
+    {.Kind = InputKind::Text, .Control = FormControl::ZoneHour, .Text = &BirthFormSide::ZoneHour},
+    {.Kind = InputKind::Text,
+     .Control = FormControl::ZoneMinute,
+     .Text = &BirthFormSide::ZoneMinute},
+    {.Kind = InputKind::CheckBox, .Control = FormControl::DST, .First = &BirthFormSide::DST},
+};
+
+// The Western form's lists are checked by the form's own rules, so they read as texts.
+constexpr InputEntry<WesternFormSide> kWesternFormInput[] = {
+    {.Kind = InputKind::Text, .Control = FormControl::Name, .Text = &WesternFormSide::Name},
+    {.Kind = InputKind::Text, .Control = FormControl::Day, .Text = &WesternFormSide::Day},
+    {.Kind = InputKind::Text, .Control = FormControl::Month, .Text = &WesternFormSide::Month},
+    {.Kind = InputKind::Text, .Control = FormControl::Year, .Text = &WesternFormSide::Year},
+    {.Kind = InputKind::Text, .Control = FormControl::Hour, .Text = &WesternFormSide::Hour},
+    {.Kind = InputKind::Text, .Control = FormControl::Minute, .Text = &WesternFormSide::Minute},
+    {.Kind = InputKind::Text, .Control = FormControl::Second, .Text = &WesternFormSide::Second},
+    {.Kind = InputKind::Text, .Control = FormControl::City, .Text = &WesternFormSide::City},
+    {.Kind = InputKind::Text, .Control = FormControl::State, .Text = &WesternFormSide::State},
+    {.Kind = InputKind::Text, .Control = FormControl::Country, .Text = &WesternFormSide::Country},
+    {.Kind = InputKind::Text, .Control = FormControl::LatDeg, .Text = &WesternFormSide::LatDeg},
+    {.Kind = InputKind::Text, .Control = FormControl::LatMin, .Text = &WesternFormSide::LatMin},
+    {.Kind = InputKind::Text, .Control = FormControl::LongDeg, .Text = &WesternFormSide::LongDeg},
+    {.Kind = InputKind::Text, .Control = FormControl::LongMin, .Text = &WesternFormSide::LongMin},
+    {.Kind = InputKind::OptionIndex,
+     .Control = FormControl::LatDirection,
+     .First = &WesternFormSide::North,
+     .Second = &WesternFormSide::South},
+    {.Kind = InputKind::OptionIndex,
+     .Control = FormControl::LongDirection,
+     .First = &WesternFormSide::East,
+     .Second = &WesternFormSide::West},
+    {.Kind = InputKind::ZoneRow,
+     .Control = FormControl::TimeZone,
+     .Row = &WesternFormSide::TimeZoneRow},
+    {.Kind = InputKind::CheckBox, .Control = FormControl::DST, .First = &WesternFormSide::DST},
+};
+
+constexpr InputRules kBirthFormRules{.NullIsMissing = true, .FocusOnKindFault = false};
+constexpr InputRules kWesternFormRules{.NullIsMissing = false, .FocusOnKindFault = true};
+
+class SideReader {
+ public:
+  SideReader(const Json& input, InputRules rules) : input_(input), rules_(rules) {}
+
+  template <typename Side>
+  void Read(const InputEntry<Side>& entry, PersonSide side, Side& out) const {
+    const std::string key = ControlName(side, entry.Control);
+    switch (entry.Kind) {
+      case InputKind::Text:
+        out.*entry.Text = Text(key, out.*entry.Text);
+        break;
+      case InputKind::List: {
+        const std::string value = Text(key, DateTimeListEntries(entry.List).front());
+        if (!DateTimeListPosition(entry.List, value)) {
+          throw Rejection("\"" + value + "\" is not an entry of " + key, "error", key);
+        }
+        out.*entry.Text = value;
+        break;
+      }
+      case InputKind::OptionPair: {
+        const std::string second_key = ControlName(side, entry.SecondControl);
+        // A pair given by neither key keeps its preset; a pair given by either key is
+        // what its keys say, a missing one unselected.
+        if (input_.contains(key) || input_.contains(second_key)) {
+          out.*entry.First = Check(key, false);
+          out.*entry.Second = Check(second_key, false);
+        }
+        break;
+      }
+      case InputKind::OptionIndex:
+        OptionIndex(key, out.*entry.First, out.*entry.Second);
+        break;
+      case InputKind::CheckBox:
+        out.*entry.First = Check(key, out.*entry.First);
+        break;
+      case InputKind::ZoneRow:
+        out.*entry.Row = ZoneRow(key, out.*entry.Row);
+        break;
+    }
+  }
+
+ private:
+  bool Given(const std::string& key) const {
+    return input_.contains(key) && !(rules_.NullIsMissing && input_[key].is_null());
+  }
+
+  [[noreturn]] void KindFault(const std::string& key, const std::string& what) const {
+    throw Rejection(key + " " + what, "error",
+                    rules_.FocusOnKindFault ? std::optional(key) : std::nullopt);
+  }
+
+  std::string Text(const std::string& key, const std::string& fallback) const {
+    if (!Given(key)) {
+      return fallback;
+    }
+    const Json& value = input_[key];
+    if (value.is_string()) {
+      return value.get<std::string>();
+    }
+    if (value.is_number_integer()) {
+      // The number as written: an unsigned value past 2^63 must not turn negative.
+      return value.dump();
+    }
+    KindFault(key, "must be a text");
+  }
+
+  bool Check(const std::string& key, bool fallback) const {
+    if (!Given(key)) {
+      return fallback;
+    }
+    if (!input_[key].is_boolean()) {
+      KindFault(key, "must be true or false");
+    }
+    return input_[key].get<bool>();
+  }
+
+  void OptionIndex(const std::string& key, bool& first, bool& second) const {
+    if (!input_.contains(key)) {
+      return;  // the preset, index 0
+    }
+    const Json& value = input_[key];
+    if (value.is_null()) {
+      first = false;
+      second = false;
+      return;
+    }
+    if (value.is_number_integer() && (value.dump() == "0" || value.dump() == "1")) {
+      first = value.dump() == "0";
+      second = !first;
+      return;
+    }
+    KindFault(key, "must be 0, 1 or null");
+  }
+
+  int ZoneRow(const std::string& key, int fallback) const {
+    if (!input_.contains(key)) {
+      return fallback;
+    }
+    const Json& value = input_[key];
+    if (value.is_number_integer()) {
+      // An unsigned value past 2^63 read as signed would wrap to a negative row.
+      const bool fits = !value.is_number_unsigned() ||
+                        value.get<std::uint64_t>() < static_cast<std::uint64_t>(kTimeZoneCount);
+      const long long row = fits ? value.get<long long>() : -1;
+      if (!fits || row < 0 || row >= kTimeZoneCount) {
+        KindFault(key, "has no row " + value.dump() + " (rows 0 to " +
+                           std::to_string(kTimeZoneCount - 1) + ")");
+      }
+      return static_cast<int>(row);
+    }
+    if (value.is_string()) {
+      if (const auto row = FindTimeZoneRow(value.get<std::string>())) {
+        return *row;
+      }
+      KindFault(key, "has no entry \"" + value.get<std::string>() + "\"");
+    }
+    KindFault(key, "must be a row index or an entry text");
+  }
+
+  const Json& input_;
+  InputRules rules_;
+};
+
+template <typename Side, std::size_t N>
+FormSides<Side> ReadForm(const Json& input, const InputEntry<Side> (&entries)[N],
+                         InputRules rules) {
+  const SideReader reader(input, rules);
+  FormSides<Side> form;
+  for (const PersonSide side : kPersonSides) {
+    Side& out = form[side];
+    for (const InputEntry<Side>& entry : entries) {
+      reader.Read(entry, side, out);
+    }
+    ReadZoneInput(input, side, out.TimeZoneId, out.ClockReading);
+  }
+  return form;
+}
+
+}  // namespace
+
+BirthForm ReadBirthForm(const Json& input) {
+  return ReadForm(input, kBirthFormInput, kBirthFormRules);
+}
+
+WesternForm ReadWesternForm(const Json& input) {
+  return ReadForm(input, kWesternFormInput, kWesternFormRules);
+}
+
+Json BirthFormJson(const BirthForm& form) {
+  Json out = Json::object();
+  for (const PersonSide side : kPersonSides) {
+    const BirthFormSide& s = form[side];
+    for (const InputEntry<BirthFormSide>& entry : kBirthFormInput) {
+      const std::string key = ControlName(side, entry.Control);
+      switch (entry.Kind) {
+        case InputKind::Text:
+        case InputKind::List:
+          out[key] = s.*entry.Text;
+          break;
+        case InputKind::OptionPair:
+          out[key] = s.*entry.First;
+          out[ControlName(side, entry.SecondControl)] = s.*entry.Second;
+          break;
+        case InputKind::CheckBox:
+          out[key] = s.*entry.First;
+          break;
+        case InputKind::OptionIndex:
+        case InputKind::ZoneRow:
+          break;  // not controls of this form
+      }
+    }
+    WriteZoneInput(out, side, s.TimeZoneId, s.ClockReading);
+  }
+  return out;
+}
+
+}  // namespace lumora::cli

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/entry/form_result.h"
+#include "core/entry/person_side.h"
+#include "core/places/clock.h"
+
+namespace lumora {
+
+// The entries of one person's panel that both forms share, as texts and choices exactly
+// as the window holds them. Lists hold the text of their selected entry. Each form adds
+// only its own way of giving the zone.
+struct PersonEntries {
+  std::string Name;
+  std::string Day = "1";          // "1" .. "31"
+  std::string Month = "January";  // "January" .. "December"
+  std::string Year = "1901";      // "1901" .. "2050"
+  std::string Hour = "0";         // "0" .. "24" in the birth-details form, "0" .. "23" otherwise
+  std::string Minute = "0";       // "0" .. "59"
+  std::string Second = "0";       // "0" .. "59"
+  std::string City;
+  std::string State;
+  std::string Country;
+  std::string LatDeg;
+  std::string LatMin;
+  std::string LongDeg;
+  std::string LongMin;
+  // The direction pairs. A pair may have neither option selected; the presets are North
+  // and East.
+  bool North = true;
+  bool South = false;
+  bool East = true;
+  bool West = false;
+  bool DST = false;
+  // The birth place's IANA zone, where the atlas gave one: the clock then comes from the
+  // zone at the birth date and time, and the form's own zone fields and the DST box are
+  // not used.
+  std::string TimeZoneId;
+  // Which reading of a repeated hour the birth time means, where the hour occurred twice.
+  std::optional<ClockChoice> ClockReading;
+};
+
+// Both persons' panels of a form, named by side.
+template <typename Side>
+struct FormSides {
+  Side Male;    // control prefix M: the boy of the Vedic test, the male of the Western
+  Side Female;  // control prefix F
+
+  Side& operator[](PersonSide side) { return side == PersonSide::Male ? Male : Female; }
+  const Side& operator[](PersonSide side) const { return side == PersonSide::Male ? Male : Female; }
+};
+
+// The birth date and time of a panel as a local clock reading; texts that are no number
+// read as the first day of the first month of year 0 at midnight.
+LocalDateTime LocalBirthTime(const PersonEntries& entries);
+
+// The clock of a panel that names its zone, refused (focus on the panel's hour list) for a
+// time that never existed there or a repeated hour without a reading; nothing for a panel
+// without a zone.
+FormResult<std::optional<PersonClock>> ReadEntriesClock(const PersonEntries& entries,
+                                                        PersonSide side);
+
+}  // namespace lumora
