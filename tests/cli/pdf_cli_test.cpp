@@ -235,25 +235,7 @@ TEST_F(PdfCli, CoupleFilesAreFormInput) {
   // of the repeated hour, as with the zone ids of form input.
   const CliRun zoned_direct = RunCli("vedic --json", FirstLine("zone_forms.jsonl"));
   ASSERT_EQ(zoned_direct.status, 0) << zoned_direct.out;
-  const fs::path zoned = dir_ / "zoned.lumora";
-  {
-    std::ofstream file(zoned);
-    file << R"({
-  "Format": "lumora-couple",
-  "Version": 2,
-  "Boy": {"Name": "Arjun", "Day": "1", "Month": "March", "Year": "1943", "Hour": "12",
-          "Minute": "0", "Second": "0", "City": "Kolkata", "State": "West Bengal",
-          "Country": "India", "LatDeg": "22", "LatMin": "34", "LongDeg": "88", "LongMin": "22",
-          "ZoneHour": "", "ZoneMinute": "", "North": true, "South": false, "East": true,
-          "West": false, "DST": false, "TimeZoneId": "Asia/Kolkata", "ClockReading": ""},
-  "Girl": {"Name": "Bela", "Day": "3", "Month": "November", "Year": "2024", "Hour": "1",
-           "Minute": "30", "Second": "0", "City": "New York City", "State": "New York",
-           "Country": "United States", "LatDeg": "40", "LatMin": "43", "LongDeg": "74",
-           "LongMin": "0", "ZoneHour": "", "ZoneMinute": "", "North": true, "South": false,
-           "East": false, "West": true, "DST": false, "TimeZoneId": "America/New_York",
-           "ClockReading": "later"}
-})";
-  }
+  const fs::path zoned = fs::path(LUMORA_CLI_FIXTURES) / "zoned_couple.lumora";
   const CliRun zoned_run = RunCli("vedic --json --input '" + zoned.string() + "'", "");
   ASSERT_EQ(zoned_run.status, 0) << zoned_run.out << zoned_run.err;
   for (const char* key : {"BoyMoon", "GirlMoon", "Grid"}) {

@@ -230,22 +230,10 @@ class VedicTest : public QObject {
   // couple again keeps both.
   void CoupleFileZonesComeBack() {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("zoned.lumora")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(R"({"Format": "lumora-couple", "Version": 2,
-  "Boy": {"Name": "Arjun", "Day": "1", "Month": "March", "Year": "1943", "Hour": "12",
-          "Minute": "0", "Second": "0", "City": "Kolkata", "State": "West Bengal",
-          "Country": "India", "LatDeg": "22", "LatMin": "34", "LongDeg": "88", "LongMin": "22",
-          "ZoneHour": "", "ZoneMinute": "", "North": true, "South": false, "East": true,
-          "West": false, "DST": false, "TimeZoneId": "Asia/Kolkata", "ClockReading": ""},
-  "Girl": {"Name": "Bela", "Day": "3", "Month": "November", "Year": "2024", "Hour": "1",
-           "Minute": "30", "Second": "0", "City": "New York City", "State": "New York",
-           "Country": "United States", "LatDeg": "40", "LatMin": "43", "LongDeg": "74",
-           "LongMin": "0", "ZoneHour": "", "ZoneMinute": "", "North": true, "South": false,
-           "East": false, "West": true, "DST": false, "TimeZoneId": "America/New_York",
-           "ClockReading": "later"}})");
-    file.close();
-    stand_ins_->files.next_open = file.fileName();
+    // The same couple the CLI tests read.
+    const QString zoned = dir.filePath(QStringLiteral("zoned.lumora"));
+    QVERIFY(QFile::copy(QStringLiteral(LUMORA_CLI_FIXTURES "/zoned_couple.lumora"), zoned));
+    stand_ins_->files.next_open = zoned;
     form_->findChild<QAction*>(QStringLiteral("mnuOpenCouple"))->trigger();
     ui::ResultWindow* result = main_->Vedic().Result();
     QVERIFY2(result && result->isVisible(), qPrintable(stand_ins_->messages.Last()));
