@@ -6,7 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 
 namespace {
 

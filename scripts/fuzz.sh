@@ -8,7 +8,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-if ((${#targets[@]} == 0)); then targets=(fuzz_profile fuzz_forms fuzz_cli); fi
+if ((${#targets[@]} == 0)); then targets=(fuzz_profile fuzz_forms fuzz_cli fuzz_couple); fi
 
 "$here/scripts/setup.sh" fuzz
 cd "$here/build/fuzz"

@@ -17,6 +17,8 @@ packages=(
   clang libclang-rt-14-dev
   # the icon sizes, the Debian package and its checks
   librsvg2-bin dpkg-dev file desktop-file-utils appstream man-db
+  # the forms as a screen reader hears them (tests/ui/atspi)
+  xvfb dbus-daemon at-spi2-core python3-pyatspi xdotool
 )
 
 missing_packages() {

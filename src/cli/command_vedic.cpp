@@ -127,6 +127,24 @@ void AddChartsAndDoshas(Json& out, const MatchState& state, const MatchResult& r
   out["Doshas"] = DoshasJson(charts->Doshas);
 }
 
+// The table's cells as one list, as the output has always given them: each koota row's
+// five cells in koota order, then the 36 points at stake, the points total, the verdict
+// and the sentence.
+Json GridJson(const GunaMilanGrid& grid) {
+  Json cells = Json::array();
+  for (const GunaMilanRow& row : grid.Rows) {
+    for (const std::string* cell : {&row.BoyValue, &row.GirlValue, &row.MaximumPoints,
+                                    &row.PointsObtained, &row.AreaOfLife}) {
+      cells.push_back(*cell);
+    }
+  }
+  for (const std::string* cell :
+       {&grid.MaximumTotal, &grid.PointsTotal, &grid.Verdict, &grid.Summary}) {
+    cells.push_back(*cell);
+  }
+  return cells;
+}
+
 }  // namespace
 
 Json ReportJson(const ReportDocument& document) {
@@ -176,7 +194,7 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   out["TotalPoints"] = r.TotalPoints;
   out["Verdict"] = r.Verdict;
   out["Summary"] = r.Summary;
-  out["Grid"] = r.Grid;
+  out["Grid"] = GridJson(r.Grid);
   if (report) {
     out["Report"] = ReportJson(r.Report);
   }
@@ -253,13 +271,13 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
   }
   if (!pdf.file.empty()) {
     const MatchResult& r = *outcome.Result;
-    ReportDocument charts_section;
-    if (const auto charts =
-            ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes)) {
-      charts_section = ComposeChartsSection(*charts, state.BoyDetails, state.GirlDetails,
-                                            r.BoyMoment, r.GirlMoment, nullptr);
-    }
-    WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues, charts_section), pdf.file);
+    // The tool has no chart-style option: charts are drawn North Indian, the window's
+    // first style.
+    WritePdfFile(ComposeMatchDocument(
+                     state, r, pdf.with_catalogues,
+                     ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes),
+                     ChartStyle::NorthIndian),
+                 pdf.file);
   }
   return out;
 }

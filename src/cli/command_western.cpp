@@ -4,7 +4,7 @@
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
 #include "core/western/western_document.h"
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 
 namespace lumora::cli {
 

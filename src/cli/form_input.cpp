@@ -282,6 +282,7 @@ Json BirthFormJson(const BirthForm& form) {
           break;  // not controls of this form
       }
     }
+    WriteZoneInput(out, side, s.TimeZoneId, s.ClockReading);
   }
   return out;
 }

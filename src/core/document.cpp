@@ -31,6 +31,10 @@ std::string PlainText(const Document& document) {
         }
         text += '\n';
       }
+    } else if (const auto* charts = std::get_if<DocumentCharts>(&block)) {
+      for (const DocumentChart& chart : charts->Charts) {
+        text += chart.Caption + '\n';
+      }
     }
   }
   return text;

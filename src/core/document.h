@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/report_run.h"
+#include "core/vedic/chart/sidereal_chart.h"
 
 namespace lumora {
 
@@ -49,7 +50,19 @@ struct DocumentTable {
 // The next block starts on a new page.
 struct DocumentPageBreak {};
 
-using DocumentBlock = std::variant<DocumentParagraph, DocumentTable, DocumentPageBreak>;
+struct DocumentChart {
+  std::string Caption;  // written above the chart: whose it is
+  SiderealChart Chart;
+};
+
+// Rasi charts drawn side by side as vector pictures, in one style.
+struct DocumentCharts {
+  std::vector<DocumentChart> Charts;
+  ChartStyle Style = ChartStyle::NorthIndian;
+};
+
+using DocumentBlock =
+    std::variant<DocumentParagraph, DocumentTable, DocumentPageBreak, DocumentCharts>;
 
 struct Document {
   std::string Title;  // also the title of a PDF file
@@ -60,7 +73,7 @@ void AddParagraph(Document& document, ParagraphStyle style, std::string text);
 void AddRuns(Document& document, ReportDocument runs);
 
 // The text of every block, paragraphs and table rows one per line, cells separated by
-// a tab: what a reader copying the document would get.
+// a tab, a chart as its caption: what a reader copying the document would get.
 std::string PlainText(const Document& document);
 
 }  // namespace lumora

@@ -10,10 +10,8 @@ class QPainter;
 
 namespace lumora::documents {
 
-// The two customary drawings of a rasi chart: North Indian (houses fixed, the Lagna's
-// house at the top, sign numbers written in the houses) and South Indian (signs fixed,
-// Pisces at the top left, the Lagna's sign marked).
-enum class ChartStyle { NorthIndian, SouthIndian };
+// The chart styles are the core's, so a composed document can name the one it wants.
+using lumora::ChartStyle;
 
 // Stable names for settings and files: "north", "south"; anything else reads as North.
 QString ChartStyleKey(ChartStyle style);

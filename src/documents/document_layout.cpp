@@ -8,6 +8,8 @@
 #include <QTextTable>
 #include <algorithm>
 
+#include "documents/chart_object.h"
+
 namespace lumora::documents {
 
 namespace {
@@ -203,6 +205,7 @@ void RenderDocument(const Document& document, QTextDocument& target) {
   target.setMetaInformation(QTextDocument::DocumentTitle, FromUtf8(document.Title));
   // Layout in design metrics, so the text breaks alike on the screen and on paper.
   target.setUseDesignMetrics(true);
+  RegisterChartObjects(target);
   QTextCursor cursor(&target);
   // The document starts with an empty block, and a table leaves one after it: the
   // next paragraph takes that block rather than adding a blank line.
@@ -220,6 +223,9 @@ void RenderDocument(const Document& document, QTextDocument& target) {
     } else if (const auto* table = std::get_if<DocumentTable>(&block)) {
       InsertTable(cursor, *table, page_break);
       empty_block = true;
+    } else if (const auto* charts = std::get_if<DocumentCharts>(&block)) {
+      InsertCharts(cursor, *charts, empty_block, page_break);
+      empty_block = false;
     }
     started = true;
     page_break = false;

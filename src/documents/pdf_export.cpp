@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <array>
 
+#include "documents/chart_object.h"
 #include "documents/document_layout.h"
 
 namespace lumora::documents {
@@ -68,6 +69,7 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
   layout_device.setDotsPerMeterX(dots_per_metre);
   layout_device.setDotsPerMeterY(dots_per_metre);
   doc->documentLayout()->setPaintDevice(&layout_device);
+  RegisterChartObjects(*doc);
 
   const QRectF paint_points = device.pageLayout().paintRect(QPageLayout::Point);
   const double to_layout = kLayoutDpi / kPointsPerInch;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "cli_runner.h"
@@ -93,6 +94,42 @@ TEST_F(PdfCli, VedicMatchDocumentHoldsTheTable) {
   const std::string full_text = PdfText(full);
   EXPECT_NE(full_text.find("Nakshatra Information of Bela"), std::string::npos);
   EXPECT_GE(std::stoi(PdfInfo(full, "Pages")), pages + 4);
+}
+
+// Both charts are drawn in the document as vector text and lines: their house texts
+// are the PDF's own text, on the page after the interpretation, before the section in
+// words.
+TEST_F(PdfCli, VedicMatchDocumentDrawsBothCharts) {
+  const fs::path pdf = dir_ / "charts.pdf";
+  const CliRun run =
+      RunCli("vedic --json --pdf '" + pdf.string() + "'", FirstLine("vedic_match.jsonl"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string text = PdfText(pdf);
+  const std::size_t pictures = text.find("Rasi Charts");
+  ASSERT_NE(pictures, std::string::npos);
+  const std::size_t words = text.find("Charts And Doshas", pictures);
+  ASSERT_NE(words, std::string::npos);
+  const std::string drawn = text.substr(pictures, words - pictures);
+  // Every body of both charts, as the chart writes it: two letters and its degrees.
+  for (const char* body : {"La", "Su", "Mo", "Ma", "Me", "Ju", "Ve", "Sa", "Ra", "Ke"}) {
+    const std::regex written(std::string("\\b") + body + " [0-9]+\u00b0[0-9]{2}'");
+    const auto count = std::distance(std::sregex_iterator(drawn.begin(), drawn.end(), written),
+                                     std::sregex_iterator());
+    EXPECT_EQ(count, 2) << body << "\n" << drawn;
+  }
+  // The North Indian style writes the twelve sign numbers in each chart.
+  for (const char* sign : {" 1 ", " 7 ", " 12"}) {
+    EXPECT_NE(drawn.find(sign), std::string::npos) << sign;
+  }
+  EXPECT_NE(drawn.find("Arjun"), std::string::npos);
+  EXPECT_NE(drawn.find("Bela"), std::string::npos);
+  // A match from a profile file has no charts to draw.
+  const fs::path profile = dir_ / "profile.pdf";
+  ASSERT_EQ(RunCli("vedic --pdf '" + profile.string() + "'",
+                   R"({"Profile": ["Leo", "Leo", "Magha", "Magha"]})")
+                .status,
+            0);
+  EXPECT_EQ(PdfText(profile).find("Rasi Charts"), std::string::npos);
 }
 
 TEST_F(PdfCli, ProfileAndWesternDocuments) {
@@ -187,6 +224,36 @@ TEST_F(PdfCli, CoupleFilesAreFormInput) {
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(run.Lines()[0]["Grid"], direct.Lines()[0]["Grid"]);
   EXPECT_EQ(run.Lines()[0]["BoyMoon"], direct.Lines()[0]["BoyMoon"]);
+
+  // A couple file with zones: each person's clock comes from the zone and the reading
+  // of the repeated hour, as with the zone ids of form input.
+  const CliRun zoned_direct = RunCli("vedic --json", FirstLine("zone_forms.jsonl"));
+  ASSERT_EQ(zoned_direct.status, 0) << zoned_direct.out;
+  const fs::path zoned = dir_ / "zoned.lumora";
+  {
+    std::ofstream file(zoned);
+    file << R"({
+  "Format": "lumora-couple",
+  "Version": 2,
+  "Boy": {"Name": "Arjun", "Day": "1", "Month": "March", "Year": "1943", "Hour": "12",
+          "Minute": "0", "Second": "0", "City": "Kolkata", "State": "West Bengal",
+          "Country": "India", "LatDeg": "22", "LatMin": "34", "LongDeg": "88", "LongMin": "22",
+          "ZoneHour": "", "ZoneMinute": "", "North": true, "South": false, "East": true,
+          "West": false, "DST": false, "TimeZoneId": "Asia/Kolkata", "ClockReading": ""},
+  "Girl": {"Name": "Bela", "Day": "3", "Month": "November", "Year": "2024", "Hour": "1",
+           "Minute": "30", "Second": "0", "City": "New York City", "State": "New York",
+           "Country": "United States", "LatDeg": "40", "LatMin": "43", "LongDeg": "74",
+           "LongMin": "0", "ZoneHour": "", "ZoneMinute": "", "North": true, "South": false,
+           "East": false, "West": true, "DST": false, "TimeZoneId": "America/New_York",
+           "ClockReading": "later"}
+})";
+  }
+  const CliRun zoned_run = RunCli("vedic --json --input '" + zoned.string() + "'", "");
+  ASSERT_EQ(zoned_run.status, 0) << zoned_run.out << zoned_run.err;
+  for (const char* key : {"BoyMoon", "GirlMoon", "Grid"}) {
+    EXPECT_EQ(zoned_run.Lines()[0][key], zoned_direct.Lines()[0][key]) << key;
+  }
+  EXPECT_EQ(zoned_run.Lines()[0]["GirlMoon"]["Abbreviation"], "EST");
 
   // A damaged couple file is a rejected input with the window's message.
   const fs::path newer = dir_ / "newer.lumora";

@@ -3,6 +3,7 @@
 // are refused with a message that names the fault.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 #include "core/entry/date_lists.h"
@@ -49,6 +50,18 @@ BirthFormSide RandomSide(std::mt19937& random) {
   for (bool* flag : {&s.North, &s.South, &s.East, &s.West, &s.DST}) {
     *flag = coin(random);
   }
+  // Half the sides name a zone, as a place from the atlas does; a third of those chose
+  // a reading of a repeated hour.
+  static const std::vector<std::string> kZones = {"Asia/Kolkata", "America/Chicago",
+                                                  "Europe/London", "America/Argentina/Buenos_Aires",
+                                                  "Etc/GMT+5"};
+  if (coin(random)) {
+    s.TimeZoneId = kZones[std::uniform_int_distribution<std::size_t>(0, kZones.size() - 1)(random)];
+    const int reading = std::uniform_int_distribution<int>(0, 2)(random);
+    if (reading > 0) {
+      s.ClockReading = reading == 1 ? ClockChoice::Earlier : ClockChoice::Later;
+    }
+  }
   return s;
 }
 
@@ -74,6 +87,8 @@ void ExpectSameSide(const BirthFormSide& a, const BirthFormSide& b) {
   EXPECT_EQ(a.East, b.East);
   EXPECT_EQ(a.West, b.West);
   EXPECT_EQ(a.DST, b.DST);
+  EXPECT_EQ(a.TimeZoneId, b.TimeZoneId);
+  EXPECT_EQ(a.ClockReading, b.ClockReading);
 }
 
 TEST(CoupleFile, RandomFormsSurviveARoundTrip) {
@@ -89,9 +104,57 @@ TEST(CoupleFile, RandomFormsSurviveARoundTrip) {
   }
 }
 
+TEST(CoupleFile, TheOldestVersionThatHoldsTheFormIsWritten) {
+  struct Case {
+    const char* what;
+    const char* boy_zone;
+    const char* girl_zone;
+    std::optional<ClockChoice> girl_reading;
+    const char* version;
+  };
+  const Case cases[] = {
+      {"no zones: every release reads it", "", "", std::nullopt, "\"Version\": 1,"},
+      {"the boy's zone", "Asia/Kolkata", "", std::nullopt, "\"Version\": 2,"},
+      {"the girl's zone and reading", "", "America/Chicago", ClockChoice::Later, "\"Version\": 2,"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    BirthForm form = testing::ReferenceForm();
+    form.Male.TimeZoneId = c.boy_zone;
+    form.Female.TimeZoneId = c.girl_zone;
+    form.Female.ClockReading = c.girl_reading;
+    const std::string bytes = WriteCoupleFile(form);
+    EXPECT_NE(bytes.find(c.version), std::string::npos) << bytes;
+    const bool zones = std::string_view(c.version).find('2') != std::string_view::npos;
+    EXPECT_EQ(bytes.find("\"TimeZoneId\"") != std::string::npos, zones) << bytes;
+    const FormResult<BirthForm> read = ReadCoupleFile(bytes);
+    ASSERT_FALSE(IsRefused(read));
+    EXPECT_EQ(std::get<BirthForm>(read).Male.TimeZoneId, c.boy_zone);
+    EXPECT_EQ(std::get<BirthForm>(read).Female.ClockReading, c.girl_reading);
+  }
+  // A reading without its zone means nothing and is not kept.
+  BirthForm stray = testing::ReferenceForm();
+  stray.Male.ClockReading = ClockChoice::Earlier;
+  const FormResult<BirthForm> read = ReadCoupleFile(WriteCoupleFile(stray));
+  ASSERT_FALSE(IsRefused(read));
+  EXPECT_FALSE(std::get<BirthForm>(read).Male.ClockReading.has_value());
+}
+
 // The reference form as a file, with one text replaced.
 std::string Altered(std::string_view from, std::string_view to) {
   std::string bytes = WriteCoupleFile(testing::ReferenceForm());
+  const std::size_t at = bytes.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  return bytes.replace(at, from.size(), to);
+}
+
+// The reference form with both zones as a (version 2) file, with one text replaced.
+std::string AlteredWithZones(std::string_view from, std::string_view to) {
+  BirthForm form = testing::ReferenceForm();
+  form.Male.TimeZoneId = "Asia/Kolkata";
+  form.Female.TimeZoneId = "Europe/London";
+  form.Female.ClockReading = ClockChoice::Earlier;
+  std::string bytes = WriteCoupleFile(form);
   const std::size_t at = bytes.find(from);
   EXPECT_NE(at, std::string::npos) << from;
   return bytes.replace(at, from.size(), to);
@@ -111,8 +174,25 @@ TEST(CoupleFile, BadFilesAreRefusedWithTheirFault) {
       {"another JSON file", R"({"txtMName": "Arjun"})", "This is not a Lumora couple file."},
       {"another format", Altered("lumora-couple", "lumora-other"),
        "This is not a Lumora couple file."},
-      {"a newer version", Altered("\"Version\": 1", "\"Version\": 2"),
-       "This couple file was written by a newer version of Lumora (file version 2)"},
+      {"a newer version", Altered("\"Version\": 1", "\"Version\": 3"),
+       "This couple file was written by a newer version of Lumora (file version 3)"},
+      {"version 1 with a zone",
+       Altered("\"DST\": false", "\"DST\": false, \"TimeZoneId\": \"Asia/Kolkata\""),
+       "The couple file is damaged: \"Boy.TimeZoneId\" is not a field"},
+      {"version 2 without zones", Altered("\"Version\": 1", "\"Version\": 2"),
+       "The couple file is damaged: \"Boy.TimeZoneId\" is missing."},
+      {"version 2 without a reading", AlteredWithZones("\"ClockReading\": \"\"", "\"X\": \"\""),
+       "The couple file is damaged: \"Boy.ClockReading\" is missing."},
+      {"a zone that is not a text",
+       AlteredWithZones("\"TimeZoneId\": \"Asia/Kolkata\"", "\"TimeZoneId\": null"),
+       "The couple file is damaged: \"Boy.TimeZoneId\" must be a text."},
+      {"an unknown reading", AlteredWithZones("\"earlier\"", "\"first\""),
+       "The couple file is damaged: \"Girl.ClockReading\" must be \"earlier\", \"later\" or "
+       "empty."},
+      {"a reading without a zone", AlteredWithZones("\"Europe/London\"", "\"\""),
+       "The couple file is damaged: \"Girl.ClockReading\" needs a TimeZoneId."},
+      {"a reading as a choice", AlteredWithZones("\"earlier\"", "true"),
+       "The couple file is damaged: \"Girl.ClockReading\" must be a text."},
       {"a fractional version", Altered("\"Version\": 1", "\"Version\": 1.5"),
        "The couple file is damaged: \"Version\""},
       {"version as text", Altered("\"Version\": 1", "\"Version\": \"1\""),

@@ -16,24 +16,6 @@ constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlack{0, 0, 0};
 
-PageTexts RashiPage(std::string_view sign) {
-  PageTexts page;
-  const RashiRecord* record = FindRashi(sign);
-  for (const RashiField& field : kRashiFields) {
-    page[std::string(field.Name)] = std::string(record->*field.Member);
-  }
-  return page;
-}
-
-PageTexts NakshatraPage(std::string_view name) {
-  PageTexts page;
-  const NakshatraRecord* record = FindNakshatraRecord(name);
-  for (const NakshatraField& field : kNakshatraFields) {
-    page[std::string(field.Name)] = std::string(record->*field.Member);
-  }
-  return page;
-}
-
 // A boy born at 05:07:00 on 5 January 1980 with an Aries Moon in Ashwini, a girl
 // with a Capricorn Moon in Revati.
 ExportInputs Couple() {
@@ -51,10 +33,10 @@ ExportInputs Couple() {
   in.Grid = outcome.Result->Grid;
   in.Kootas = outcome.Result->Kootas;
   in.Significance = outcome.Result->Texts.KootaSignificance;
-  in.BoyRashi = RashiPage("Aries");
-  in.GirlRashi = RashiPage("Capricorn");
-  in.BoyNakshatra = NakshatraPage("Ashwini");
-  in.GirlNakshatra = NakshatraPage("Revati");
+  in.BoyRashi = *FindRashi("Aries");
+  in.GirlRashi = *FindRashi("Capricorn");
+  in.BoyNakshatra = *FindNakshatraRecord("Ashwini");
+  in.GirlNakshatra = *FindNakshatraRecord("Revati");
   return in;
 }
 
@@ -114,7 +96,7 @@ TEST(BuildExportDocument, MatchDocumentIsTheReportWithCredits) {
   EXPECT_NE(text.find("Time of Birth: 5:7:0\r\n"), std::string::npos);
   EXPECT_NE(text.find("Date of Birth: January 5, 1980\r\n"), std::string::npos);
   // The summary and verdict in bold blue, the credit after them blue too.
-  EXPECT_EQ(doc[12].Text, in.Grid[43] + "\r\n");
+  EXPECT_EQ(doc[12].Text, in.Grid.Summary + "\r\n");
   EXPECT_TRUE(doc[12].Bold);
   EXPECT_EQ(doc[12].Color, kBlue);
   EXPECT_EQ(doc[14].Text, kCreditLine);
@@ -152,9 +134,9 @@ TEST(BuildExportDocument, InformationDocumentsLabelEveryField) {
   EXPECT_EQ(doc[doc.size() - 2].Color, kBlue);
   EXPECT_EQ(doc.back().Color, kBlack);
 
-  // An empty page still writes every label and credit, with empty values.
+  // A page without a record still writes every label and credit, with empty values.
   ExportInputs empty = in;
-  empty.BoyRashi.clear();
+  empty.BoyRashi.reset();
   const ReportDocument blank = BuildExportDocument(kTabBoyRashi, empty);
   EXPECT_EQ(Credits(blank), 28u);
   EXPECT_EQ(blank[4].Text, "\r\n\r\n");

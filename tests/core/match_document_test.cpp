@@ -44,10 +44,11 @@ TEST(MatchDocument, GunaMilanTableIsTheWindowsGrid) {
     const DocumentRow& row = grid.Rows[static_cast<std::size_t>(k + 1)];
     ASSERT_EQ(row.size(), 6u);
     EXPECT_EQ(row[0].Text, kGunaMilanRowTitles[static_cast<std::size_t>(k)]);
-    for (int c = 0; c < 5; ++c) {
-      EXPECT_EQ(row[static_cast<std::size_t>(c + 1)].Text,
-                r.Grid[static_cast<std::size_t>(5 * k + c)])
-          << k << "," << c;
+    const GunaMilanRow& cells = r.Grid.Rows[static_cast<std::size_t>(k)];
+    const std::string* expected[] = {&cells.BoyValue, &cells.GirlValue, &cells.MaximumPoints,
+                                     &cells.PointsObtained, &cells.AreaOfLife};
+    for (std::size_t c = 0; c < std::size(expected); ++c) {
+      EXPECT_EQ(row[c + 1].Text, *expected[c]) << k << "," << c;
     }
   }
   const DocumentRow& total = grid.Rows.back();
@@ -108,6 +109,76 @@ TEST(MatchDocument, PageDocumentsFollowTheTabs) {
   }
   EXPECT_FALSE(ComposePageDocument(kTabAboutSoftware, state, *outcome.Result, false));
   EXPECT_FALSE(ComposePageDocument(0, state, *outcome.Result, false));
+}
+
+const DocumentCharts* ChartsBlock(const Document& doc) {
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* charts = std::get_if<DocumentCharts>(&block)) {
+      return charts;
+    }
+  }
+  return nullptr;
+}
+
+// Where the charts stand: the pictures after the interpretation and before the section
+// in words, each chart the person's own, in the style asked for; a match from a profile
+// file has its doshas in words only.
+TEST(MatchDocument, ChartsArePicturesWhereBirthDetailsGiveThem) {
+  MatchState form_state;
+  const MatchOutcome form = RunMatch(form_state, testing::ReferenceForm());
+  ASSERT_TRUE(form.Result);
+  MatchState profile_state;
+  const MatchOutcome profile =
+      OpenProfile(profile_state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
+  ASSERT_TRUE(profile.Result);
+  const struct {
+    const char* what;
+    const MatchState& state;
+    const MatchResult& result;
+    bool with_charts;
+    ChartStyle style;
+    bool pictures;
+  } cases[] = {
+      {"form, North Indian", form_state, *form.Result, true, ChartStyle::NorthIndian, true},
+      {"form, South Indian", form_state, *form.Result, true, ChartStyle::SouthIndian, true},
+      {"form without charts", form_state, *form.Result, false, ChartStyle::NorthIndian, false},
+      {"profile", profile_state, *profile.Result, true, ChartStyle::NorthIndian, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto charts =
+        c.with_charts ? ComputeChartsAndDoshas(c.state, c.result.BoyMoment, c.result.GirlMoment, 30)
+                      : std::nullopt;
+    ASSERT_EQ(charts.has_value(), c.with_charts);
+    for (const int tab : {kTabKundaliMatch, kTabChartsAndDoshas}) {
+      SCOPED_TRACE(tab);
+      const auto doc = ComposePageDocument(tab, c.state, c.result, false, charts, c.style);
+      if (tab == kTabChartsAndDoshas && !c.with_charts) {
+        EXPECT_FALSE(doc);
+        continue;
+      }
+      ASSERT_TRUE(doc);
+      const std::string text = PlainText(*doc);
+      EXPECT_EQ(text.find("Charts And Doshas") != std::string::npos, c.with_charts);
+      const DocumentCharts* pictures = ChartsBlock(*doc);
+      ASSERT_EQ(pictures != nullptr, c.pictures);
+      if (!pictures) {
+        continue;
+      }
+      EXPECT_EQ(pictures->Style, c.style);
+      ASSERT_EQ(pictures->Charts.size(), 2u);
+      EXPECT_EQ(pictures->Charts[0].Caption, "Arjun");
+      EXPECT_EQ(pictures->Charts[1].Caption, "Bela");
+      EXPECT_EQ(pictures->Charts[0].Chart.Lagna, charts->Boy->Chart.Lagna);
+      EXPECT_EQ(pictures->Charts[1].Chart.Planets, charts->Girl->Chart.Planets);
+      const std::size_t heading = text.find("Rasi Charts\nArjun\nBela\n");
+      EXPECT_NE(heading, std::string::npos) << text;
+      EXPECT_LT(heading, text.find("Charts And Doshas"));
+      if (tab == kTabKundaliMatch) {
+        EXPECT_LT(text.find("Nadi Kuta"), heading);
+      }
+    }
+  }
 }
 
 TEST(WesternDocument, HoldsTheReportsValues) {

@@ -132,67 +132,54 @@ TEST(CalculateMatch, ExactTotalsKeepTheirHalves) {
     EXPECT_EQ(r.Verdict, c.verdict);
     EXPECT_EQ(r.Summary,
               std::string("You Have Obtained ") + c.total_text + " Points Out Of 36 Points");
-    EXPECT_EQ(r.Grid[40], "36");
-    EXPECT_EQ(r.Grid[41], c.total_text);
-    EXPECT_EQ(r.Grid[42], c.verdict);
-    EXPECT_EQ(r.Grid[43], r.Summary);
+    EXPECT_EQ(r.Grid.MaximumTotal, "36");
+    EXPECT_EQ(r.Grid.PointsTotal, c.total_text);
+    EXPECT_EQ(r.Grid.Verdict, c.verdict);
+    EXPECT_EQ(r.Grid.Summary, r.Summary);
     EXPECT_FALSE(r.BoyMoon.has_value());
   }
 }
 
-TEST(CalculateMatch, GridCaptions) {
+TEST(CalculateMatch, GunaMilanGridRows) {
+  // Aries/Bharani with Gemini/Shatabhisha, 23.5 points: the row titles, each
+  // koota's classes, points and area of life, the totals and the sentence.
   MatchState state = ProfileState({"Aries", "Gemini", "Bharani", "Shatabhisha"});
   const MatchOutcome outcome = CalculateMatch(state);
   ASSERT_TRUE(outcome.Result.has_value());
-  const GridCaptions expected = {
-      "Kshatriya",
-      "Sudra",
-      "1",
-      "0",
-      "Work",  // Varna
-      "Chatushpada",
-      "Nara",
-      "2",
-      "0.5",
-      "Control",  // Vasya
-      "Bharani",
-      "Shatabhisha",
-      "3",
-      "1.5",
-      "Destiny",  // Tara
-      "Bharani",
-      "Shatabhisha",
-      "4",
-      "3.5",
-      "Mental Awareness",  // Yoni
-      "Aries",
-      "Gemini",
-      "5",
-      "1",
-      "Compatibility",  // Graha Maitri
-      "Manusha",
-      "Rakshasa",
-      "6",
-      "2",
-      "Temperament",  // Gana
-      "Aries",
-      "Gemini",
-      "7",
-      "7",
-      "Love",  // Rashi
-      "Pitha/Madhya",
-      "Vatha/Adi",
-      "8",
-      "8",
-      "Health",  // Nadi
-      "36",
-      "23.5",
-      "This is a Good Match",
-      "You Have Obtained 23.5 Points Out Of 36 Points",
+  struct Row {
+    const char* title;
+    const char* boy;
+    const char* girl;
+    const char* maximum;
+    const char* points;
+    const char* area;
   };
-  for (int i = 0; i < kGridCaptionCount; ++i) {
-    EXPECT_EQ(outcome.Result->Grid[i], expected[i]) << "caption " << i;
+  constexpr Row kExpected[kKootaCount] = {
+      {"VARNA", "Kshatriya", "Sudra", "1", "0", "Work"},
+      {"VASYA", "Chatushpada", "Nara", "2", "0.5", "Control"},
+      {"TARA", "Bharani", "Shatabhisha", "3", "1.5", "Destiny"},
+      {"YONI", "Bharani", "Shatabhisha", "4", "3.5", "Mental Awareness"},
+      {"MAITRI", "Aries", "Gemini", "5", "1", "Compatibility"},
+      {"GANA", "Manusha", "Rakshasa", "6", "2", "Temperament"},
+      {"RASHI", "Aries", "Gemini", "7", "7", "Love"},
+      {"NADI", "Pitha/Madhya", "Vatha/Adi", "8", "8", "Health"},
+  };
+  const GunaMilanGrid& grid = outcome.Result->Grid;
+  for (std::size_t k = 0; k < grid.Rows.size(); ++k) {
+    const Row& e = kExpected[k];
+    const GunaMilanRow& row = grid.Rows[k];
+    SCOPED_TRACE(e.title);
+    EXPECT_EQ(row.Title, e.title);
+    EXPECT_EQ(row.BoyValue, e.boy);
+    EXPECT_EQ(row.GirlValue, e.girl);
+    EXPECT_EQ(row.MaximumPoints, e.maximum);
+    EXPECT_EQ(row.PointsObtained, e.points);
+    EXPECT_EQ(row.AreaOfLife, e.area);
   }
+  EXPECT_EQ(grid.MaximumTotal, "36");
+  EXPECT_EQ(grid.PointsTotal, "23.5");
+  EXPECT_EQ(grid.Verdict, "This is a Good Match");
+  EXPECT_EQ(grid.Summary, "You Have Obtained 23.5 Points Out Of 36 Points");
 }
 
 TEST(CalculateMatch, RefusesValuesOutsideTheTablesAndKeepsTheTotal) {
@@ -306,8 +293,8 @@ TEST(MatchReport, EveryKootaRowHasItsEightRuns) {
     const std::string expected[8] = {
         "Guna: " + w + " Kuta\r\n",
         "Maximum Points: " + std::to_string(k + 1) + "\r\n",
-        "Points Obtained: " + r.Grid[5 * k + 3] + "\r\n",
-        "Area of Life: " + r.Grid[5 * k + 4] + "\r\n",
+        "Points Obtained: " + r.Grid.Rows[k].PointsObtained + "\r\n",
+        "Area of Life: " + r.Grid.Rows[k].AreaOfLife + "\r\n",
         " belongs to " + r.Kootas[k].BoyValue + " " + w + "\r\n",  // no names from a file
         " belongs to " + r.Kootas[k].GirlValue + " " + w + "\r\n",
         "Significance Of " + w + " Kuta\r\n",

@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "core/western/western_form.h"
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 
 namespace lumora {
 namespace {

@@ -14,7 +14,7 @@
 #include "core/places/clock.h"
 #include "core/places/place_form.h"
 #include "core/vedic/match/match.h"
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 #include "reference_forms.h"
 
 namespace lumora {

@@ -17,7 +17,7 @@
 #include "core/vedic/entry/birth_form.h"
 #include "core/vedic/match/match.h"
 #include "core/western/western_form.h"
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 
 namespace {
 

@@ -18,6 +18,7 @@
 
 #include "core/vedic/entry/profile.h"
 #include "documents/chart_picture.h"
+#include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/shell/main_window.h"
 #include "ui/vedic/entry/birth_details_form.h"
@@ -269,30 +270,8 @@ class ChartsTabTest : public QObject {
     }
     return result;
   }
-  QLineEdit* Edit(const char* name) {
-    auto* edit = form_->findChild<QLineEdit*>(QString::fromLatin1(name));
-    if (!edit)
-      qFatal("no field %s", name);
-    return edit;
-  }
-  QComboBox* Combo(const char* name) {
-    auto* box = form_->findChild<QComboBox*>(QString::fromLatin1(name));
-    if (!box)
-      qFatal("no list %s", name);
-    return box;
-  }
-  static QLabel* Label(QWidget* window, const char* name) {
-    auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
-    if (!label)
-      qFatal("no label %s", name);
-    return label;
-  }
-  static void Click(QWidget* window, const char* name) {
-    auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
-    if (!button)
-      qFatal("no button %s", name);
-    QTest::mouseClick(button, Qt::LeftButton);
-  }
+  QLineEdit* Edit(const char* name) const { return testing::Edit(form_, name); }
+  QComboBox* Combo(const char* name) const { return testing::Combo(form_, name); }
 
   std::unique_ptr<StandIns> stand_ins_;
   std::unique_ptr<ui::MainWindow> main_;

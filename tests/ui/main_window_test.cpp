@@ -13,6 +13,7 @@
 
 #include "support/stand_ins.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/vedic_session.h"
 

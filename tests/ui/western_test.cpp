@@ -21,7 +21,8 @@
 #include <QUrlQuery>
 #include <variant>
 
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
+#include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/shell/main_window.h"
 #include "ui/vedic/entry/birth_details_form.h"
@@ -422,6 +423,24 @@ class WesternTest : public QObject {
     QTRY_VERIFY(closed.isNull());
   }
 
+  // Tab walks the male panel from top to bottom, the female panel, the commands.
+  void TabWalksBothPanelsInOrder() {
+    const char* const expected[] = {
+        "txtMName",     "cboMDate",     "cboMMonth",  "cboMYear",    "cboMHH",       "cboMMM",
+        "cboMSS",       "txtMCity",     "txtMState",  "txtMCountry", "Command1",     "txtMLD",
+        "txtMLM",       "optMLong_0",   "optMLong_1", "txtMLoD",     "txtMLoM",      "optMLat_0",
+        "optMLat_1",    "cmbMTimeZone", "chkMDST",    "txtFName",    "cboFDate",     "cboFMonth",
+        "cboFYear",     "cboFHH",       "cboFMM",     "cboFSS",      "txtFCity",     "txtFState",
+        "txtFCountry",  "Command2",     "txtFLD",     "txtFLM",      "optFLong_0",   "optFLong_1",
+        "txtFLoD",      "txtFLoM",      "optFLat_0",  "optFLat_1",   "cmbFTimeZone", "chkFDST",
+        "cmdCalculate", "cmdNav"};
+    Edit("txtMName")->setFocus(Qt::TabFocusReason);
+    for (std::size_t i = 1; i < std::size(expected); ++i) {
+      QTest::keyClick(form_->focusWidget(), Qt::Key_Tab);
+      QVERIFY2(form_->focusWidget()->objectName() == QLatin1String(expected[i]), expected[i]);
+    }
+  }
+
   void ControlsAreNamedForAssistiveTechnology() {
     const char* expected[][2] = {{"cboMDate", "Birth Day"},
                                  {"cboFMonth", "Birth Month"},
@@ -429,6 +448,13 @@ class WesternTest : public QObject {
                                  {"cboFHH", "Hour"},
                                  {"cboMMM", "Minute"},
                                  {"cboFSS", "Second"},
+                                 {"cboFDate", "Birth Day"},
+                                 {"cboMMonth", "Birth Month"},
+                                 {"cboFYear", "Birth Year"},
+                                 {"cboMHH", "Hour"},
+                                 {"cboFMM", "Minute"},
+                                 {"cboMSS", "Second"},
+                                 {"cmbMTimeZone", "Time Zone"},
                                  {"txtMLD", "Latitude degrees"},
                                  {"txtFLM", "Latitude minutes"},
                                  {"txtFLoD", "Longitude degrees"},
@@ -442,10 +468,11 @@ class WesternTest : public QObject {
       QWidget* widget = Find<QWidget>(control);
       QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
       QVERIFY(accessible);
-      // On this platform a list's accessible name is its current entry.
-      QCOMPARE(qobject_cast<QComboBox*>(widget) ? widget->accessibleName()
-                                                : accessible->text(QAccessible::Name),
-               QString::fromLatin1(name));
+      // A list is announced by its name too, its selected entry as its value.
+      QCOMPARE(accessible->text(QAccessible::Name), QString::fromLatin1(name));
+      if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        QCOMPARE(accessible->text(QAccessible::Value), list->currentText());
+      }
       QAccessibleInterface* up = accessible->parent();
       while (up && up->role() != QAccessible::Grouping) {
         up = up->parent();
@@ -519,11 +546,7 @@ class WesternTest : public QObject {
 
   template <typename T>
   T* Find(const QByteArray& name) {
-    T* widget = form_->findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-      qFatal("no control %s", name.constData());
-    }
-    return widget;
+    return Child<T>(form_, name.constData());
   }
   QLineEdit* Edit(const QByteArray& name) { return Find<QLineEdit>(name); }
   QComboBox* Combo(const QByteArray& name) { return Find<QComboBox>(name); }

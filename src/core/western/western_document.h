@@ -4,7 +4,7 @@
 #include <array>
 
 #include "core/document.h"
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 
 namespace lumora {
 

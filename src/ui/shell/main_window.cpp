@@ -5,117 +5,29 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "ui/shell/about_box.h"
 #include "ui/shell/settings_dialog.h"
+#include "ui/shell/window_placement.h"
 #include "ui/vedic/vedic_session.h"
 #include "ui/western/western_session.h"
 
 namespace lumora::ui {
 
-int Twips(int twips) {
-  return twips / 15;
-}
+namespace {
 
-void PlaceAtTopCentre(QWidget& window) {
-  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-  const QRect area = screen->availableGeometry();
-  window.move(area.left() + (area.width() - window.frameGeometry().width()) / 2, area.top());
-}
+// Pixels: the height of the test buttons and their icons, and the room around the
+// band's rows. The band is kept low so that the test windows below it fit a
+// 1366x768 screen.
+constexpr int kTestButtonHeight = 44;
+constexpr int kBandMargin = 8;
 
-void FitToScreen(QWidget& window) {
-  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-  const QRect area = screen->availableGeometry();
-  const QSize room(area.width() - kWindowFrameAllowance / 4, area.height() - kWindowFrameAllowance);
-  window.resize(window.size().boundedTo(room));
-}
-
-AboutBox::AboutBox(const Services& services, QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(ProgramTitle());
-  setModal(true);
-  auto* layout = new QVBoxLayout(this);
-  auto* top = new QHBoxLayout;
-  auto* icon = new QLabel(this);
-  icon->setObjectName(QStringLiteral("picIcon"));
-  icon->setPixmap(QIcon(QStringLiteral(":/resources/app/lumora.svg")).pixmap(64, 64));
-  icon->setAccessibleName(QStringLiteral("Lumora icon"));
-  auto* title = new QLabel(ProgramTitle(), this);
-  title->setObjectName(QStringLiteral("lblTitle"));
-  QFont big = title->font();
-  big.setPointSizeF(big.pointSizeF() * 1.6);
-  big.setBold(true);
-  title->setFont(big);
-  top->addWidget(icon);
-  top->addWidget(title, 1);
-  layout->addLayout(top);
-  auto* text = new QLabel(
-      tr("Lumora rates the compatibility of two people from their birth data and the positions "
-         "of the planets at their births, by both Western and Vedic astrology: the Western test "
-         "compares the Sun, Moon, planets, nodes, ascendant and midheaven of both partners, and "
-         "the Vedic test scores the eight kootas of the Ashta Kuta Guna Milan out of 36 points "
-         "from their Moon signs and nakshatras."),
-      this);
-  text->setObjectName(QStringLiteral("lblDescription"));
-  text->setWordWrap(true);
-  layout->addWidget(text);
-  auto* home =
-      new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(HomePageUrl().toString()), this);
-  home->setObjectName(QStringLiteral("lblHomePage"));
-  home->setAccessibleName(tr("Visit the Lumora home page"));
-  home->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-  home->setOpenExternalLinks(false);
-  BrowserService* browser = services.Browser;
-  connect(home, &QLabel::linkActivated, this, [browser] { browser->Open(HomePageUrl()); });
-  layout->addWidget(home);
-  // The place atlas is GeoNames data under CC BY 4.0, whose terms ask for this credit
-  // wherever the data is used.
-  auto* licence = new QLabel(tr("Lumora is free software under the MIT licence.\n"
-                                "Place data: GeoNames (geonames.org), CC BY 4.0"),
-                             this);
-  licence->setObjectName(QStringLiteral("lblLicence"));
-  licence->setAccessibleName(tr("Licence and data credits"));
-  licence->setWordWrap(true);
-  licence->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  layout->addWidget(licence);
-  auto* ok = new QPushButton(tr("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  layout->addLayout(buttons);
-  setMinimumWidth(420);
-}
-
-void ShowAboutBox(const Services& services, QWidget* parent) {
-  AboutBox box(services, parent);
-  box.exec();
-}
-
-void AddHelpMenu(QMainWindow& window, const Services& services) {
-  QMenu* help = window.menuBar()->addMenu(QObject::tr("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* online = help->addAction(QObject::tr("&Online Help"));
-  online->setObjectName(QStringLiteral("mnuOnline"));
-  QAction* visit = help->addAction(QObject::tr("&Visit Us Online"));
-  visit->setObjectName(QStringLiteral("mnuVisit"));
-  help->addSeparator();
-  QAction* about = help->addAction(QObject::tr("&About Software"));
-  about->setObjectName(QStringLiteral("mnuAbout"));
-  BrowserService* browser = services.Browser;
-  QObject::connect(online, &QAction::triggered, &window,
-                   [browser] { browser->Open(HelpPageUrl()); });
-  QObject::connect(visit, &QAction::triggered, &window,
-                   [browser] { browser->Open(HomePageUrl()); });
-  QMainWindow* owner = &window;
-  QObject::connect(about, &QAction::triggered, &window,
-                   [services, owner] { ShowAboutBox(services, owner); });
-}
+}  // namespace
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
@@ -137,11 +49,26 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   connect(exit, &QAction::triggered, this, &MainWindow::ExitProgram);
   AddHelpMenu(*this, services_);
 
-  auto* area = new QWidget(this);
-  area->setObjectName(QStringLiteral("mdiArea"));
-  setCentralWidget(area);
-
-  heading_ = new QLabel(QStringLiteral("Lumora"), area);
+  // The band keeps the heading and the buttons in view whatever the test windows
+  // do; the area below it holds the test windows.
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("pnlMain"));
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  commands_ = new QWidget(central);
+  commands_->setObjectName(QStringLiteral("pnlCommands"));
+  commands_->setAccessibleName(tr("Tests and commands"));
+  area_ = new QMdiArea(central);
+  area_->setObjectName(QStringLiteral("mdiArea"));
+  area_->setAccessibleName(tr("Test windows"));
+  // A window taller or wider than the area can still be scrolled to.
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  column->addWidget(commands_);
+  column->addWidget(area_, 1);
+  setCentralWidget(central);
+  heading_ = new QLabel(QStringLiteral("Lumora"), commands_);
   heading_->setObjectName(QStringLiteral("lblHeading"));
   QFont big = heading_->font();
   big.setPointSizeF(big.pointSizeF() * 2.6);
@@ -150,12 +77,12 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   heading_->adjustSize();
   subtitle_ = new QLabel(tr("The compatibility of two people from their birth data, by Western "
                             "and by Vedic astrology. Choose a test:"),
-                         area);
+                         commands_);
   subtitle_->setObjectName(QStringLiteral("lblSubtitle"));
   subtitle_->adjustSize();
 
-  auto make_button = [area](const QString& caption, const char* name) {
-    auto* button = new QPushButton(caption, area);
+  auto make_button = [this](const QString& caption, const char* name) {
+    auto* button = new QPushButton(caption, commands_);
     button->setObjectName(QString::fromLatin1(name));
     return button;
   };
@@ -165,17 +92,19 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     QFont font = button->font();
     font.setPointSizeF(font.pointSizeF() * 1.25);
     button->setFont(font);
-    button->resize(qMax(button->sizeHint().width() + 24, 280), 56);
+    button->resize(qMax(button->sizeHint().width() + 24, 280), kTestButtonHeight);
   }
-  western_icon_ = new QLabel(area);
+  western_icon_ = new QLabel(commands_);
   western_icon_->setObjectName(QStringLiteral("picIcon_0"));
-  western_icon_->setPixmap(QIcon(QStringLiteral(":/resources/app/western.svg")).pixmap(56, 56));
-  western_icon_->resize(56, 56);
+  western_icon_->setPixmap(QIcon(QStringLiteral(":/resources/app/western.svg"))
+                               .pixmap(kTestButtonHeight, kTestButtonHeight));
+  western_icon_->resize(kTestButtonHeight, kTestButtonHeight);
   western_icon_->setAccessibleName(tr("Western test icon"));
-  vedic_icon_ = new QLabel(area);
+  vedic_icon_ = new QLabel(commands_);
   vedic_icon_->setObjectName(QStringLiteral("picIcon_1"));
-  vedic_icon_->setPixmap(QIcon(QStringLiteral(":/resources/app/vedic.svg")).pixmap(56, 56));
-  vedic_icon_->resize(56, 56);
+  vedic_icon_->setPixmap(QIcon(QStringLiteral(":/resources/app/vedic.svg"))
+                             .pixmap(kTestButtonHeight, kTestButtonHeight));
+  vedic_icon_->resize(kTestButtonHeight, kTestButtonHeight);
   vedic_icon_->setAccessibleName(tr("Vedic test icon"));
 
   print_ = make_button(tr("&Print"), "cmdPrint");
@@ -198,12 +127,13 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   setTabOrder(print_, back_);
   setTabOrder(back_, exit_);
 
-  vedic_ = std::make_unique<VedicSession>(services_, this);
-  western_ = std::make_unique<WesternSession>(services_, this);
+  vedic_ = std::make_unique<VedicSession>(services_, this, *area_);
+  western_ = std::make_unique<WesternSession>(services_, this, *area_);
   moon_model_ = StoredMoonModel();
   vedic_->SetMoonModel(moon_model_);
   western_->SetMoonModel(moon_model_);
 
+  commands_->installEventFilter(this);
   setMinimumSize(640, 420);
   resize(1000, 640);
   PlaceControls();
@@ -212,27 +142,37 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::PlaceControls() {
-  const QWidget* area = centralWidget();
   const QScreen* shown_on = screen() ? screen() : QGuiApplication::primaryScreen();
   const int screen_width = shown_on->geometry().width();
-  const int height = area->height();
 
-  exit_->move(area->width() - exit_->width() - Twips(300), height - exit_->height() - 20);
-  print_->move(20, height - print_->height() - 20);
-  back_->move(print_->x() + print_->width() + 12, print_->y());
-
-  heading_->move((screen_width - heading_->width()) / 2, 40);
-  subtitle_->move((screen_width - subtitle_->width()) / 2, heading_->y() + heading_->height() + 12);
-  const int buttons_top = subtitle_->y() + subtitle_->height() + 40;
+  // Rows from the top: the heading, the line under it, then the buttons.
+  heading_->move((screen_width - heading_->width()) / 2, kBandMargin);
+  subtitle_->move((screen_width - subtitle_->width()) / 2, heading_->y() + heading_->height());
+  const int buttons_top = subtitle_->y() + subtitle_->height() + kBandMargin;
   western_button_->move(screen_width / 2 - western_button_->width() - Twips(500), buttons_top);
   vedic_button_->move(screen_width / 2, buttons_top);
   western_icon_->move(western_button_->x() - western_icon_->width(), buttons_top);
   vedic_icon_->move(vedic_button_->x() + vedic_button_->width(), buttons_top);
+
+  // Print and Back at the left and Exit at the right, on the row of the test buttons.
+  const int row_middle = buttons_top + kTestButtonHeight / 2;
+  exit_->move(commands_->width() - exit_->width() - Twips(300), row_middle - exit_->height() / 2);
+  print_->move(kBandMargin * 2, row_middle - print_->height() / 2);
+  back_->move(print_->x() + print_->width() + 12, print_->y());
+  commands_->setFixedHeight(buttons_top + kTestButtonHeight + kBandMargin);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   PlaceControls();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The band is laid out after the window: Exit follows the band's own width.
+  if (watched == commands_ && event->type() == QEvent::Resize) {
+    PlaceControls();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::OpenVedicTest() {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QDialog>
 #include <QMainWindow>
 #include <memory>
 
@@ -9,6 +8,7 @@
 #include "ui/shell/services.h"
 
 class QLabel;
+class QMdiArea;
 class QPushButton;
 
 namespace lumora::ui {
@@ -16,22 +16,10 @@ namespace lumora::ui {
 class VedicSession;
 class WesternSession;
 
-// The About box: icon, title, a paragraph, the home-page line and OK.
-class AboutBox : public QDialog {
-  Q_OBJECT
- public:
-  AboutBox(const Services& services, QWidget* parent);
-};
-
-// Shows the About box modally over the parent.
-void ShowAboutBox(const Services& services, QWidget* parent);
-
-// Adds the Help menu shared by the program's windows: Online Help, Visit Us Online
-// and About Software.
-void AddHelpMenu(QMainWindow& window, const Services& services);
-
-// The program's main window: the choice between the two tests, Print and Back for
-// the Western report, the Help menu and Exit.
+// The program's main window: a band with the choice between the two tests, Print and
+// Back for the Western report and Exit, above the document area in which the test
+// windows are shown (so the main window never hides them, and they never cover its
+// buttons); the File and Help menus.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -45,6 +33,9 @@ class MainWindow : public QMainWindow {
   MoonModel Moon() const { return moon_model_; }
   // Remembers the choice and hands it to both tests.
   void ApplyMoonModel(MoonModel model);
+
+  // The document area the test windows are shown in.
+  QMdiArea& Area() const { return *area_; }
 
   // Re-places the controls: Exit follows the window's right edge, the heading and
   // the two test buttons are placed by the width of the screen.
@@ -60,10 +51,13 @@ class MainWindow : public QMainWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   Services services_;
+  QWidget* commands_ = nullptr;  // the band above the area: heading and buttons
+  QMdiArea* area_ = nullptr;
   QLabel* heading_ = nullptr;
   QLabel* subtitle_ = nullptr;
   QPushButton* western_button_ = nullptr;
@@ -78,19 +72,5 @@ class MainWindow : public QMainWindow {
   bool exiting_ = false;
   MoonModel moon_model_ = MoonModel::Standard;
 };
-
-// Twips (1/1440 inch) in device-independent pixels.
-int Twips(int twips);
-
-// Places a top-level window horizontally centred on the screen with its top edge
-// at the top of the screen.
-void PlaceAtTopCentre(QWidget& window);
-
-// Room a window manager's title bar and borders take around a window.
-inline constexpr int kWindowFrameAllowance = 48;
-
-// Shrinks the window where needed so that it, its title bar and its buttons fit the
-// screen's available area.
-void FitToScreen(QWidget& window);
 
 }  // namespace lumora::ui

@@ -62,6 +62,11 @@ class DesktopPrinter final : public PrintService {
  public:
   bool PrintDocument(QWidget* parent, QTextDocument& document) override {
     QPrinter printer(QPrinter::HighResolution);
+    // The job's name in the printer queue, and the file name the dialog proposes for
+    // printing to a file, in place of "print.pdf".
+    QString name = document.metaInformation(QTextDocument::DocumentTitle);
+    name.replace(QLatin1Char(':'), QStringLiteral(" -"));
+    printer.setDocName(name);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) {
       return false;

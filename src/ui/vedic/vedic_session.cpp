@@ -9,14 +9,16 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <tuple>
 #include <utility>
 
 #include "core/vedic/entry/couple_file.h"
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/match_document.h"
-#include "ui/shell/main_window.h"
+#include "ui/shell/child_window.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/entry/report_window.h"
 #include "ui/vedic/entry/time_zone_picker.h"
@@ -24,8 +26,8 @@
 
 namespace lumora::ui {
 
-VedicSession::VedicSession(const Services& services, QMainWindow* main_window)
-    : QObject(main_window), services_(services), main_window_(main_window) {}
+VedicSession::VedicSession(const Services& services, QMainWindow* main_window, QMdiArea& area)
+    : QObject(main_window), services_(services), main_window_(main_window), area_(&area) {}
 
 VedicSession::~VedicSession() {
   CloseAll();
@@ -59,10 +61,7 @@ void VedicSession::ShowInputForm() {
             &VedicSession::ShowTimeZonePicker);
     form_->resize(form_->sizeHint().expandedTo(QSize(980, 560)));
   }
-  PlaceAtTopCentre(*form_);
-  form_->show();
-  form_->raise();
-  form_->activateWindow();
+  ShowChildWindow(*area_, *form_);
 }
 
 void VedicSession::HideAll() {
@@ -85,19 +84,15 @@ void VedicSession::CloseAll() {
 void VedicSession::ShowTimeZonePicker(bool boy) {
   picker_for_boy_ = boy;  // the last "TZ Help" click decides the side
   if (!picker_) {
-    picker_ = new TimeZonePicker(form_);
-    picker_->setWindowFlag(Qt::Window);
+    picker_ = new TimeZonePicker;
     connect(picker_, &TimeZonePicker::ZoneChosen, this, [this](int hours, int minutes) {
       if (form_) {
         form_->WriteZone(picker_for_boy_, hours, minutes);
       }
     });
   }
-  PlaceAtTopCentre(*picker_);
-  picker_->show();
-  picker_->raise();
+  ShowChildWindow(*area_, *picker_);
   // The keyboard goes with the picker, so a zone can be chosen without the mouse.
-  picker_->activateWindow();
   picker_->List()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -115,8 +110,7 @@ void VedicSession::Match() {
 }
 
 void VedicSession::ShowResult(const MatchResult& result) {
-  // Every match starts from a fresh result window: the catalogues fill the boy's
-  // pages first because they are still empty.
+  // Every match starts from a fresh result window.
   CloseResult();
   last_ = result;
   result_ = new ResultWindow(services_, state_);
@@ -133,11 +127,18 @@ void VedicSession::ShowResult(const MatchResult& result) {
   connect(result_, &ResultWindow::SaveRequested, this, &VedicSession::Save);
   connect(result_, &ResultWindow::SavePdfRequested, this, &VedicSession::SavePdf);
   connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
-  result_->ShowRashiInformation(state_.BoyRashi);
-  result_->ShowRashiInformation(state_.GirlRashi);
-  result_->ShowNakshatraInformation(state_.BoyNakshatra);
-  result_->ShowNakshatraInformation(state_.GirlNakshatra);
-  result_->SetGrid(result.Grid);
+  // Each person's pages from the catalogue records of that person's Moon values.
+  for (const auto& [side, rashi, nakshatra] :
+       {std::tuple{PersonSide::Male, &state_.BoyRashi, &state_.BoyNakshatra},
+        std::tuple{PersonSide::Female, &state_.GirlRashi, &state_.GirlNakshatra}}) {
+    if (const auto record = RashiRecordOf(*rashi)) {
+      result_->ShowRashiPage(side, *record);
+    }
+    if (const auto record = NakshatraRecordOf(*nakshatra)) {
+      result_->ShowNakshatraPage(side, *record);
+    }
+  }
+  result_->ShowGrid(result.Grid);
   result_->AppendReport(result.Report);
   charts_ =
       ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
@@ -148,10 +149,7 @@ void VedicSession::ShowResult(const MatchResult& result) {
   if (form_) {
     form_->hide();
   }
-  PlaceAtTopCentre(*result_);
-  result_->show();
-  result_->raise();
-  result_->activateWindow();
+  ShowChildWindow(*area_, *result_);
 }
 
 void VedicSession::UpdateScoreRange(int minutes) {
@@ -187,8 +185,8 @@ void VedicSession::Save() {
                                                 last_->BoyMoment, last_->GirlMoment, kCreditLine);
   }
   const ReportDocument document = BuildExportDocument(tab, inputs);
-  auto pdf =
-      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), ChartsSectionForPdf());
+  auto pdf = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
+                                 result_->SelectedChartStyle());
   if (document.empty() || !pdf) {
     return;  // "About Software" has no document
   }
@@ -264,15 +262,6 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   Match();
 }
 
-ReportDocument VedicSession::ChartsSectionForPdf() const {
-  if (!charts_ || !last_) {
-    return {};
-  }
-  // A shared document names its source once, at its end.
-  return ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails, last_->BoyMoment,
-                              last_->GirlMoment, nullptr);
-}
-
 QString VedicSession::PdfStem() const {
   return QString::fromStdString(CoupleFileStem(state_.BoyDetails.Name, state_.GirlDetails.Name));
 }
@@ -282,7 +271,8 @@ void VedicSession::SavePdf() {
     return;
   }
   const auto document =
-      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues());
+      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues(),
+                          charts_, result_->SelectedChartStyle());
   if (!document) {
     result_->ShowStatus(tr("The About Software page has no document to save"));
     return;

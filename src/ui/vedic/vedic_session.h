@@ -10,6 +10,7 @@
 #include "ui/shell/services.h"
 
 class QMainWindow;
+class QMdiArea;
 
 namespace lumora::ui {
 
@@ -23,10 +24,11 @@ class TimeZonePicker;
 class VedicSession : public QObject {
   Q_OBJECT
  public:
-  VedicSession(const Services& services, QMainWindow* main_window);
+  // The test windows are shown in the area; modal dialogs stay windows of their own.
+  VedicSession(const Services& services, QMainWindow* main_window, QMdiArea& area);
   ~VedicSession() override;
 
-  // The birth-details form, created on first use, centred at the top of the screen;
+  // The birth-details form, created on first use, centred at the top of the area;
   // the result window is hidden (it keeps its contents).
   void ShowInputForm();
   void HideAll();
@@ -55,7 +57,6 @@ class VedicSession : public QObject {
  private:
   void ShowResult(const MatchResult& result);
   QString PdfStem() const;
-  ReportDocument ChartsSectionForPdf() const;
   // Opens a couple file: refills both sides of the form and runs the match; a file
   // that is refused changes nothing.
   void OpenCoupleFile(const QString& path);
@@ -63,6 +64,7 @@ class VedicSession : public QObject {
 
   Services services_;
   QMainWindow* main_window_;
+  QMdiArea* area_;
   MatchState state_;
   std::optional<MatchResult> last_;
   std::optional<ChartsAndDoshas> charts_;  // of the last match

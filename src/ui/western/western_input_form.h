@@ -9,13 +9,10 @@
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace lumora::ui {
+
+class PersonPanel;
 
 // The Western test's input window: the birth data of a male and a female person.
 class WesternInputForm : public QMainWindow {
@@ -36,41 +33,17 @@ class WesternInputForm : public QMainWindow {
   void CalculateRequested();
 
  private:
+  // One person's panel and the zone controls this form adds to it.
   struct Panel {
-    QGroupBox* Frame = nullptr;
-    QLineEdit* Name = nullptr;
-    QComboBox* Day = nullptr;
-    QComboBox* Month = nullptr;
-    QComboBox* Year = nullptr;
-    QComboBox* Hour = nullptr;
-    QComboBox* Minute = nullptr;
-    QComboBox* Second = nullptr;
-    QLineEdit* City = nullptr;
-    QLineEdit* State = nullptr;
-    QLineEdit* Country = nullptr;
-    QPushButton* LookUp = nullptr;
-    QLineEdit* LatDeg = nullptr;
-    QLineEdit* LatMin = nullptr;
-    QRadioButton* North = nullptr;
-    QRadioButton* South = nullptr;
-    QLineEdit* LongDeg = nullptr;
-    QLineEdit* LongMin = nullptr;
-    QRadioButton* East = nullptr;
-    QRadioButton* West = nullptr;
+    PersonPanel* Person = nullptr;
     QComboBox* TimeZone = nullptr;
     QCheckBox* DST = nullptr;
-    QLabel* ClockLine = nullptr;   // the zone and offset the atlas's clock gives
-    QComboBox* Reading = nullptr;  // which reading of a repeated hour, shown only then
-    std::string TimeZoneId;        // while the atlas holds the clock
   };
 
-  QGroupBox* BuildPanel(Panel& panel, WesternSide side);
-  QLineEdit* TextBox(QWidget* parent, WesternSide side, WesternControl control,
-                     const QString& accessible_name);
+  void BuildPanel(Panel& panel, WesternSide side);
   static WesternFormSide Read(const Panel& panel);
-  void LookUpPlace(Panel& panel, WesternSide side);
-  void RefreshClock(Panel& panel);
-  void EndAtlasHold(Panel& panel);
+  static void ShowClock(Panel& panel, const PersonClock& clock);
+  static void EndAtlasHold(Panel& panel);
 
   Services services_;
   Panel male_;

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 
 class QLabel;
 

@@ -7,15 +7,15 @@
 #include "core/western/western_document.h"
 #include "documents/document_layout.h"
 
-#include "ui/shell/main_window.h"
+#include "ui/shell/child_window.h"
 #include "ui/shell/rich_text.h"
 #include "ui/western/western_input_form.h"
 #include "ui/western/western_report_window.h"
 
 namespace lumora::ui {
 
-WesternSession::WesternSession(const Services& services, QMainWindow* main_window)
-    : QObject(main_window), services_(services), main_window_(main_window) {}
+WesternSession::WesternSession(const Services& services, QMainWindow* main_window, QMdiArea& area)
+    : QObject(main_window), services_(services), main_window_(main_window), area_(&area) {}
 
 WesternSession::~WesternSession() {
   CloseAll();
@@ -48,10 +48,7 @@ void WesternSession::ShowInputForm() {
     connect(form_, &WesternInputForm::CalculateRequested, this, &WesternSession::Calculate);
     form_->resize(form_->sizeHint());
   }
-  PlaceAtTopCentre(*form_);
-  form_->show();
-  form_->raise();
-  form_->activateWindow();
+  ShowChildWindow(*area_, *form_);
 }
 
 void WesternSession::HideAll() {
@@ -106,10 +103,7 @@ void WesternSession::Calculate() {
   WesternReportWindow& report = EnsureReport();
   report.Fill(*last_);
   form_->hide();
-  PlaceAtTopCentre(report);
-  report.show();
-  report.raise();
-  report.activateWindow();
+  ShowChildWindow(*area_, report);
 }
 
 }  // namespace lumora::ui

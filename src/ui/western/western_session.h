@@ -5,10 +5,11 @@
 #include <QPointer>
 #include <optional>
 
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 #include "ui/shell/services.h"
 
 class QMainWindow;
+class QMdiArea;
 
 namespace lumora::ui {
 
@@ -20,10 +21,11 @@ class WesternReportWindow;
 class WesternSession : public QObject {
   Q_OBJECT
  public:
-  WesternSession(const Services& services, QMainWindow* main_window);
+  // The test windows are shown in the area; printing is owned by the main window.
+  WesternSession(const Services& services, QMainWindow* main_window, QMdiArea& area);
   ~WesternSession() override;
 
-  // Shows the input form centred at the top of the screen (created on first use)
+  // Shows the input form centred at the top of the area (created on first use)
   // and hides the report window.
   void ShowInputForm();
   // Hides both windows; they keep their contents.
@@ -53,6 +55,7 @@ class WesternSession : public QObject {
 
   Services services_;
   QMainWindow* main_window_;
+  QMdiArea* area_;
   std::optional<WesternTestResult> last_;
   QPointer<WesternInputForm> form_;
   QPointer<WesternReportWindow> report_;

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -69,6 +70,35 @@ void Watchdog() {
   }
 }
 
+// The window a control belongs to: a test window's frame inside the main window, or
+// a window of its own.
+const QWidget* WindowOf(const QWidget* widget) {
+  for (const QWidget* at = widget; at != nullptr && !at->isWindow(); at = at->parentWidget()) {
+    if (qobject_cast<const QMdiSubWindow*>(at) != nullptr) {
+      return at;
+    }
+  }
+  return widget->window();
+}
+
+// Every window a person could act on: the visible top-level windows and the visible
+// test windows inside the main window.
+QWidgetList VisibleWindows() {
+  QWidgetList windows;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->isVisible()) {
+      continue;
+    }
+    windows.push_back(w);
+    for (QMdiSubWindow* frame : w->findChildren<QMdiSubWindow*>()) {
+      if (frame->isVisible()) {
+        windows.push_back(frame);
+      }
+    }
+  }
+  return windows;
+}
+
 QString Describe(const QWidget* widget) {
   if (widget == nullptr) {
     return QStringLiteral("(none)");
@@ -77,7 +107,7 @@ QString Describe(const QWidget* widget) {
   if (name.isEmpty()) {
     name = QString::fromLatin1(widget->metaObject()->className());
   }
-  return name + QStringLiteral(" in ") + widget->window()->objectName();
+  return name + QStringLiteral(" in ") + WindowOf(widget)->objectName();
 }
 
 // One typed character as a keyboard delivers it: key code and text.
@@ -167,12 +197,7 @@ int main(int argc, char** argv) {
   timer.start();
   for (long i = 0; i < events; ++i) {
     heartbeat = i;
-    QWidgetList windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w->isVisible()) {
-        windows.push_back(w);
-      }
-    }
+    const QWidgetList windows = VisibleWindows();
     if (windows.isEmpty()) {
       Note(std::to_string(i) + ": no window is visible; main window shown again");
       main_window->show();
@@ -181,7 +206,8 @@ int main(int argc, char** argv) {
     QWidget* window = windows[chance(static_cast<int>(windows.size()))];
     QList<QWidget*> targets;
     for (QWidget* child : window->findChildren<QWidget*>()) {
-      if (child->isVisible() && child->isEnabled()) {
+      // The main window's own controls; its test windows are chosen as windows.
+      if (child->isVisible() && child->isEnabled() && WindowOf(child) == window) {
         targets.push_back(child);
       }
     }

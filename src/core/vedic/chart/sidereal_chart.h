@@ -33,6 +33,11 @@ inline constexpr std::array<GrahaName, kGrahaCount> kGrahaNames{{
     {"Ketu", "Ke"},
 }};
 
+// The two customary drawings of a rasi chart: North Indian (houses fixed, the Lagna's
+// house at the top, sign numbers written in the houses) and South Indian (signs fixed,
+// Pisces at the top left, the Lagna's sign marked).
+enum class ChartStyle { NorthIndian, SouthIndian };
+
 // Sidereal longitudes in degrees, each in [0, 360).
 struct SiderealChart {
   double Lagna = 0.0;

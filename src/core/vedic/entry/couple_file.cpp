@@ -62,7 +62,22 @@ FormFailure Damaged(std::string_view person, std::string_view field, std::string
                  "\" " + std::string(what) + ".");
 }
 
-json::Value SideObject(const BirthFormSide& side) {
+// The zone fields of version 2.
+constexpr std::string_view kZoneIdField = "TimeZoneId";
+constexpr std::string_view kClockReadingField = "ClockReading";
+
+std::string_view ClockChoiceText(const std::optional<ClockChoice>& choice) {
+  if (!choice) {
+    return "";
+  }
+  return *choice == ClockChoice::Earlier ? "earlier" : "later";
+}
+
+bool HasZone(const BirthFormSide& side) {
+  return !side.TimeZoneId.empty();
+}
+
+json::Value SideObject(const BirthFormSide& side, int version) {
   json::Object object;
   auto text = [&](const TextField& field) {
     object.emplace_back(std::string(field.Name), json::Value{side.*field.Member});
@@ -73,10 +88,49 @@ json::Value SideObject(const BirthFormSide& side) {
   for (const ChoiceField& field : kChoiceFields) {
     object.emplace_back(std::string(field.Name), json::Value{side.*field.Member});
   }
+  if (version >= kCoupleZoneVersion) {
+    object.emplace_back(std::string(kZoneIdField), json::Value{side.TimeZoneId});
+    object.emplace_back(
+        std::string(kClockReadingField),
+        json::Value{std::string(HasZone(side) ? ClockChoiceText(side.ClockReading) : "")});
+  }
   return json::Value{std::move(object)};
 }
 
-std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view person,
+// The zone fields of a version-2 person; each counts as known.
+std::optional<FormFailure> ReadZone(const json::Object& object, std::string_view person,
+                                    BirthFormSide& side) {
+  const json::Value* zone = json::Find(object, kZoneIdField);
+  if (zone == nullptr) {
+    return Damaged(person, kZoneIdField, "is missing");
+  }
+  if (zone->AsString() == nullptr) {
+    return Damaged(person, kZoneIdField, "must be a text");
+  }
+  const json::Value* reading = json::Find(object, kClockReadingField);
+  if (reading == nullptr) {
+    return Damaged(person, kClockReadingField, "is missing");
+  }
+  const std::string* reading_text = reading->AsString();
+  if (reading_text == nullptr) {
+    return Damaged(person, kClockReadingField, "must be a text");
+  }
+  std::optional<ClockChoice> choice;
+  if (!reading_text->empty()) {
+    choice = ParseClockChoice(*reading_text);
+    if (!choice) {
+      return Damaged(person, kClockReadingField, "must be \"earlier\", \"later\" or empty");
+    }
+    if (zone->AsString()->empty()) {
+      return Damaged(person, kClockReadingField, "needs a TimeZoneId");
+    }
+  }
+  side.TimeZoneId = *zone->AsString();
+  side.ClockReading = choice;
+  return std::nullopt;
+}
+
+std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view person, int version,
                                     BirthFormSide& side) {
   const json::Value* value = json::Find(file, person);
   if (value == nullptr) {
@@ -121,9 +175,16 @@ std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view p
     side.*field.Member = *flag;
     ++known;
   }
+  const bool zones = version >= kCoupleZoneVersion;
+  if (zones) {
+    if (auto failure = ReadZone(*object, person, side)) {
+      return failure;
+    }
+    known += 2;
+  }
   if (known != object->size()) {
     for (const json::Member& member : *object) {
-      bool listed = false;
+      bool listed = zones && (member.first == kZoneIdField || member.first == kClockReadingField);
       for (const TextField& field : kTextFields) {
         listed = listed || field.Name == member.first;
       }
@@ -143,9 +204,10 @@ std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view p
 std::string WriteCoupleFile(const BirthForm& form) {
   json::Object file;
   file.emplace_back("Format", json::Value{std::string(kCoupleFormat)});
-  file.emplace_back("Version", json::Value{static_cast<double>(kCoupleVersion)});
-  file.emplace_back("Boy", SideObject(form.Male));
-  file.emplace_back("Girl", SideObject(form.Female));
+  const int version = HasZone(form.Male) || HasZone(form.Female) ? kCoupleZoneVersion : 1;
+  file.emplace_back("Version", json::Value{static_cast<double>(version)});
+  file.emplace_back("Boy", SideObject(form.Male, version));
+  file.emplace_back("Girl", SideObject(form.Female, version));
   return json::Write(json::Value{std::move(file)}) + "\n";
 }
 
@@ -183,10 +245,11 @@ FormResult<BirthForm> ReadCoupleFile(std::string_view bytes) {
     }
   }
   BirthForm form;
-  if (auto failure = ReadSide(*file, "Boy", form.Male)) {
+  const int file_version = static_cast<int>(*number);
+  if (auto failure = ReadSide(*file, "Boy", file_version, form.Male)) {
     return *failure;
   }
-  if (auto failure = ReadSide(*file, "Girl", form.Female)) {
+  if (auto failure = ReadSide(*file, "Girl", file_version, form.Female)) {
     return *failure;
   }
   return form;

@@ -15,13 +15,24 @@ namespace lumora {
 // where each person holds every entry of the form by its field name ("Name", "Day",
 // "Month" ... texts as the form shows them, "North", "South", "East", "West", "DST"
 // as true or false).
+//
+// Version 2 adds each person's zone: "TimeZoneId" (the birth place's IANA zone, "" for
+// a place entered by hand) and "ClockReading" ("earlier" or "later" where the birth hour
+// occurred twice, otherwise ""). Every field of a version is required and no other is
+// taken, so that a damaged file is never half read. A form without zones is still
+// written as version 1, which every release reads; only a form that names a zone needs
+// version 2, which a version-1 reader refuses as newer rather than mistaking it for
+// damaged. Both versions are read.
 
 inline constexpr std::string_view kCoupleFormat = "lumora-couple";
-inline constexpr int kCoupleVersion = 1;
+inline constexpr int kCoupleVersion = 2;      // the newest version this program reads
+inline constexpr int kCoupleZoneVersion = 2;  // the first version that holds zones
 inline constexpr std::string_view kCoupleExtension = ".lumora";
 // Couple files are a few hundred bytes; anything far larger is not one.
 inline constexpr std::size_t kCoupleMaxBytes = 64 * 1024;
 
+// The file of the form, in the oldest version that holds it. A clock reading is kept
+// only with its zone (without one it has no meaning).
 std::string WriteCoupleFile(const BirthForm& form);
 
 // The form of a couple file; a text that is not one, a newer version, or a missing,

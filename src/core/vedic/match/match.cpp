@@ -23,6 +23,9 @@ constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kTeal{0, 128, 128};
 constexpr Rgb kBlack{0, 0, 0};
 
+// The points at stake in Guna Milan: the eight kootas' maxima, 1 + 2 + ... + 8.
+constexpr std::string_view kGunaMilanMaximum = "36";
+
 }  // namespace
 
 std::string BareSignName(std::string_view text) {
@@ -71,8 +74,24 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
   document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
 }
 
+GunaMilanGrid BuildGunaMilanGrid(const KootaResults& kootas, const KootaTexts& texts,
+                                 double total_points) {
+  GunaMilanGrid grid;
+  for (std::size_t k = 0; k < kootas.size(); ++k) {
+    grid.Rows[k] = {kGunaMilanRowTitles[k], kootas[k].BoyValue,
+                    kootas[k].GirlValue,    std::string(kKootas[k].Maximum),
+                    texts.KootaPoints[k],   texts.KootaAreaOfLife[k]};
+  }
+  grid.MaximumTotal = std::string(kGunaMilanMaximum);
+  grid.PointsTotal = FormatHalfPoints(total_points);
+  grid.Verdict = MatchVerdict(total_points);
+  grid.Summary =
+      "You Have Obtained " + grid.PointsTotal + " Points Out Of " + grid.MaximumTotal + " Points";
+  return grid;
+}
+
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
-                                  bool birth_details_stored, const GridCaptions& grid,
+                                  bool birth_details_stored, const GunaMilanGrid& grid,
                                   const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
                                   const char* credit_line, const ReportDocument& after_kootas) {
@@ -95,16 +114,17 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
   report.push_back({std::string("Your Partner's Details:") + kCrLf, true, std::nullopt});
   person(girl);
   credit(std::nullopt);
-  report.push_back({grid[43] + kCrLf, true, kBlue});
-  report.push_back({grid[42] + kCrLf + kCrLf, true, kBlue});
+  report.push_back({grid.Summary + kCrLf, true, kBlue});
+  report.push_back({grid.Verdict + kCrLf + kCrLf, true, kBlue});
   credit(kBlue);
   for (int k = 0; k < kKootaCount; ++k) {
     const std::string word(kKootas[k].Word);
     const Rgb line = kKootas[k].LineColor;
     report.push_back({"Guna: " + word + " Kuta" + kCrLf, true, kRed});
-    report.push_back({"Maximum Points: " + grid[5 * k + 2] + kCrLf, false, kRed});
-    report.push_back({"Points Obtained: " + grid[5 * k + 3] + kCrLf, false, kRed});
-    report.push_back({"Area of Life: " + grid[5 * k + 4] + kCrLf, false, kRed});
+    const GunaMilanRow& row = grid.Rows[static_cast<std::size_t>(k)];
+    report.push_back({"Maximum Points: " + row.MaximumPoints + kCrLf, false, kRed});
+    report.push_back({"Points Obtained: " + row.PointsObtained + kCrLf, false, kRed});
+    report.push_back({"Area of Life: " + row.AreaOfLife + kCrLf, false, kRed});
     report.push_back(
         {boy.Name + " belongs to " + kootas[k].BoyValue + " " + word + kCrLf, false, line});
     report.push_back(
@@ -119,7 +139,7 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
   return report;
 }
 
-ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
+ReportDocument BuildMatchReport(const MatchState& state, const GunaMilanGrid& grid,
                                 const KootaResults& kootas, const KootaTexts& texts) {
   return ComposeMatchReport(state.BoyDetails, state.GirlDetails, state.BirthDetailsStored, grid,
                             kootas, texts.KootaSignificance, nullptr);
@@ -144,20 +164,10 @@ MatchOutcome CalculateMatch(MatchState& state) {
   }
   state.TotalPoints = total;
 
-  for (int k = 0; k < kKootaCount; ++k) {
-    result.Grid[5 * k] = result.Kootas[k].BoyValue;
-    result.Grid[5 * k + 1] = result.Kootas[k].GirlValue;
-    result.Grid[5 * k + 2] = std::string(kKootas[k].Maximum);
-    result.Grid[5 * k + 3] = result.Texts.KootaPoints[k];
-    result.Grid[5 * k + 4] = result.Texts.KootaAreaOfLife[k];
-  }
-  result.TotalPoints = FormatHalfPoints(total);
-  result.Verdict = MatchVerdict(total);
-  result.Summary = "You Have Obtained " + result.TotalPoints + " Points Out Of 36 Points";
-  result.Grid[40] = "36";
-  result.Grid[41] = result.TotalPoints;
-  result.Grid[42] = result.Verdict;
-  result.Grid[43] = result.Summary;
+  result.Grid = BuildGunaMilanGrid(result.Kootas, result.Texts, total);
+  result.TotalPoints = result.Grid.PointsTotal;
+  result.Verdict = result.Grid.Verdict;
+  result.Summary = result.Grid.Summary;
   result.Report = BuildMatchReport(state, result.Grid, result.Kootas, result.Texts);
   outcome.Result = std::move(result);
   return outcome;

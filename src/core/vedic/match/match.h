@@ -30,14 +30,47 @@ struct MatchState {
   double TotalPoints = 0.0;  // exact: a multiple of 0.5
 };
 
-inline constexpr int kGridCaptionCount = 44;
-using GridCaptions = std::array<std::string, kGridCaptionCount>;
+// The row and column titles of the Guna Milan table, as the result window and the
+// shared match document head it; the rows follow the koota order of kKootas.
+inline constexpr std::array<std::string_view, kKootaCount> kGunaMilanRowTitles = {
+    "VARNA", "VASYA", "TARA", "YONI", "MAITRI", "GANA", "RASHI", "NADI"};
+inline constexpr std::array<std::string_view, 6> kGunaMilanColumnTitles = {
+    "GUNA", "BOY", "GIRL", "MAXIMUM POINTS", "POINTS OBTAINED", "AREA OF LIFE"};
+
+// One koota's row of the Guna Milan table, every cell as it is shown.
+struct GunaMilanRow {
+  std::string_view Title;      // "VARNA" .. "NADI", the row's heading cell
+  std::string BoyValue;        // the boy's class in this koota: "Kshatriya", "Nara" ...
+  std::string GirlValue;       // the girl's
+  std::string MaximumPoints;   // "1" for Varna .. "8" for Nadi
+  std::string PointsObtained;  // "0", "0.5" .. "8"
+  std::string AreaOfLife;      // "Work", "Control" ...
+
+  bool operator==(const GunaMilanRow&) const = default;
+};
+
+// The whole Guna Milan table: eight koota rows, then the total row (the verdict, the
+// 36 points at stake and the points obtained) and the sentence under the table.
+struct GunaMilanGrid {
+  std::array<GunaMilanRow, kKootaCount> Rows;
+  std::string MaximumTotal;  // "36"
+  std::string PointsTotal;   // "23.5" or "23"
+  std::string Verdict;       // "This is a Good Match"
+  std::string Summary;       // "You Have Obtained 23.5 Points Out Of 36 Points"
+
+  bool operator==(const GunaMilanGrid&) const = default;
+};
+
+// The table of scored kootas with their texts; the total is the exact sum of the
+// points, in halves.
+GunaMilanGrid BuildGunaMilanGrid(const KootaResults& kootas, const KootaTexts& texts,
+                                 double total_points);
 
 // Everything one finished match shows.
 struct MatchResult {
   KootaResults Kootas;
   KootaTexts Texts;
-  GridCaptions Grid;
+  GunaMilanGrid Grid;
   std::string TotalPoints;  // the grid's points total: "23.5" or "23"
   std::string Verdict;      // the grid's verdict line
   std::string Summary;      // the grid's closing sentence
@@ -82,7 +115,7 @@ MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::str
 ProfileValues CurrentProfileValues(const MatchState& state);
 
 // The interpretation report of a finished match.
-ReportDocument BuildMatchReport(const MatchState& state, const GridCaptions& grid,
+ReportDocument BuildMatchReport(const MatchState& state, const GunaMilanGrid& grid,
                                 const KootaResults& kootas, const KootaTexts& texts);
 
 // Said in place of the persons' details of a match from a profile file.
@@ -94,7 +127,7 @@ inline constexpr const char* kBirthDetailsNotStored =
 // Without stored birth details each person's block is kBirthDetailsNotStored.
 // after_kootas follows the last koota, before the closing paragraph.
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
-                                  bool birth_details_stored, const GridCaptions& grid,
+                                  bool birth_details_stored, const GunaMilanGrid& grid,
                                   const KootaResults& kootas,
                                   const std::array<std::string, kKootaCount>& significance,
                                   const char* credit_line, const ReportDocument& after_kootas = {});

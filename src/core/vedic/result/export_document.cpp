@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/result/export_document.h"
 
-#include "core/vedic/result/nakshatra_catalogue.h"
-#include "core/vedic/result/rashi_catalogue.h"
-
 namespace lumora {
 
 namespace {
@@ -15,37 +12,23 @@ void Credit(ReportDocument& document, std::optional<Rgb> color = std::nullopt) {
   document.push_back({kCreditLine, false, color});
 }
 
-std::string Text(const PageTexts& page, std::string_view field) {
-  const auto it = page.find(std::string(field));
-  return it == page.end() ? std::string() : it->second;
-}
-
 // Heading with the person's name, then every field with its label, each block
 // followed by a credit line, then the closing heading and paragraph.
-template <typename Fields>
+template <typename Record, typename Fields>
 ReportDocument InformationDocument(const char* heading, const PersonDetails& person,
-                                   const PageTexts& page, const Fields& fields) {
+                                   const std::optional<Record>& record, const Fields& fields) {
   ReportDocument doc;
   doc.push_back({heading, true, kBlue});
   doc.push_back({person.Name + kCrLf + kCrLf, false, kBlack});
   Credit(doc);
   for (const auto& field : fields) {
     doc.push_back({std::string(field.Label), true, kBlue});
-    doc.push_back({Text(page, field.Name) + kCrLf + kCrLf, false, kBlack});
+    doc.push_back({RecordFieldText(record, field) + kCrLf + kCrLf, false, kBlack});
     Credit(doc);
   }
   doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
   doc.push_back({kClosingParagraph, false, kBlack});
   return doc;
-}
-
-template <typename Record, typename Fields>
-PageTexts Page(const Record* record, const Fields& fields) {
-  PageTexts page;
-  for (const auto& field : fields) {
-    page[std::string(field.Name)] = record != nullptr ? std::string(record->*field.Member) : "";
-  }
-  return page;
 }
 
 }  // namespace
@@ -58,11 +41,21 @@ ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result
   in.Grid = result.Grid;
   in.Kootas = result.Kootas;
   in.Significance = result.Texts.KootaSignificance;
-  in.BoyRashi = Page(FindRashi(state.BoyRashi), kRashiFields);
-  in.GirlRashi = Page(FindRashi(state.GirlRashi), kRashiFields);
-  in.BoyNakshatra = Page(FindNakshatraRecord(state.BoyNakshatra), kNakshatraFields);
-  in.GirlNakshatra = Page(FindNakshatraRecord(state.GirlNakshatra), kNakshatraFields);
+  in.BoyRashi = RashiRecordOf(state.BoyRashi);
+  in.GirlRashi = RashiRecordOf(state.GirlRashi);
+  in.BoyNakshatra = NakshatraRecordOf(state.BoyNakshatra);
+  in.GirlNakshatra = NakshatraRecordOf(state.GirlNakshatra);
   return in;
+}
+
+std::optional<RashiRecord> RashiRecordOf(std::string_view english_name) {
+  const RashiRecord* record = FindRashi(english_name);
+  return record != nullptr ? std::optional<RashiRecord>(*record) : std::nullopt;
+}
+
+std::optional<NakshatraRecord> NakshatraRecordOf(std::string_view nakshatra_name) {
+  const NakshatraRecord* record = FindNakshatraRecord(nakshatra_name);
+  return record != nullptr ? std::optional<NakshatraRecord>(*record) : std::nullopt;
 }
 
 ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {

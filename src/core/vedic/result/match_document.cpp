@@ -63,7 +63,7 @@ void AppendBirthDetails(Document& doc, const MatchState& state) {
 
 void AppendGunaMilan(Document& doc, const MatchResult& result) {
   AddParagraph(doc, ParagraphStyle::Heading, "Guna Milan");
-  const GridCaptions& grid = result.Grid;
+  const GunaMilanGrid& grid = result.Grid;
   DocumentTable table;
   table.ColumnWeights = {3, 4, 4, 3, 3, 5};
   DocumentRow titles;
@@ -71,24 +71,24 @@ void AppendGunaMilan(Document& doc, const MatchResult& result) {
     titles.push_back(Cell(std::string(title), true, CellAlign::Center));
   }
   table.Rows.push_back(std::move(titles));
-  for (int k = 0; k < kKootaCount; ++k) {
-    const auto at = [&](int column) { return grid[static_cast<std::size_t>(5 * k + column)]; };
-    table.Rows.push_back({Cell(std::string(kGunaMilanRowTitles[static_cast<std::size_t>(k)]), true),
-                          Cell(at(0)), Cell(at(1)), Cell(at(2), false, CellAlign::Center),
-                          Cell(at(3), false, CellAlign::Center), Cell(at(4))});
+  for (const GunaMilanRow& row : grid.Rows) {
+    table.Rows.push_back({Cell(std::string(row.Title), true), Cell(row.BoyValue),
+                          Cell(row.GirlValue), Cell(row.MaximumPoints, false, CellAlign::Center),
+                          Cell(row.PointsObtained, false, CellAlign::Center),
+                          Cell(row.AreaOfLife)});
   }
-  DocumentCell verdict = Cell(grid[42], true);
+  DocumentCell verdict = Cell(grid.Verdict, true);
   verdict.Color = kVerdictBlue;
   verdict.ColumnSpan = 2;
-  DocumentCell maximum = Cell(grid[40], true, CellAlign::Center);
-  DocumentCell total = Cell(grid[41], true, CellAlign::Center);
+  DocumentCell maximum = Cell(grid.MaximumTotal, true, CellAlign::Center);
+  DocumentCell total = Cell(grid.PointsTotal, true, CellAlign::Center);
   maximum.Color = kVerdictBlue;
   total.Color = kVerdictBlue;
   table.Rows.push_back({Cell("TOTAL", true), verdict, maximum, total, Cell("")});
   doc.Blocks.emplace_back(std::move(table));
 
   DocumentParagraph sentence;
-  sentence.Runs.push_back({grid[43], true, kVerdictBlue});
+  sentence.Runs.push_back({grid.Summary, true, kVerdictBlue});
   doc.Blocks.emplace_back(std::move(sentence));
 }
 
@@ -99,12 +99,11 @@ void AppendInterpretation(Document& doc, const MatchState& state, const MatchRes
   for (int k = 0; k < kKootaCount; ++k) {
     const KootaInfo& info = kKootas[static_cast<std::size_t>(k)];
     const std::string word(info.Word);
-    const GridCaptions& grid = result.Grid;
+    const GunaMilanRow& row = result.Grid.Rows[static_cast<std::size_t>(k)];
     AddParagraph(doc, ParagraphStyle::Subheading, word + " Kuta");
     DocumentParagraph facts;
-    facts.Runs.push_back({"Points Obtained: " + grid[static_cast<std::size_t>(5 * k + 3)] + " of " +
-                              grid[static_cast<std::size_t>(5 * k + 2)] + ". Area of Life: " +
-                              grid[static_cast<std::size_t>(5 * k + 4)] + "." + kCrLf,
+    facts.Runs.push_back({"Points Obtained: " + row.PointsObtained + " of " + row.MaximumPoints +
+                              ". Area of Life: " + row.AreaOfLife + "." + kCrLf,
                           true, std::nullopt});
     facts.Runs.push_back(
         {boy + " belongs to " + result.Kootas[static_cast<std::size_t>(k)].BoyValue + " " + word +
@@ -121,9 +120,9 @@ void AppendInterpretation(Document& doc, const MatchState& state, const MatchRes
 
 // One person's catalogue page: a heading naming the person, then every field beside
 // its label.
-template <typename Fields>
-void AppendCataloguePage(Document& doc, const std::string& heading, const PageTexts& page,
-                         const Fields& fields) {
+template <typename Record, typename Fields>
+void AppendCataloguePage(Document& doc, const std::string& heading,
+                         const std::optional<Record>& record, const Fields& fields) {
   doc.Blocks.emplace_back(DocumentPageBreak{});
   AddParagraph(doc, ParagraphStyle::Heading, heading);
   DocumentTable table;
@@ -134,8 +133,7 @@ void AppendCataloguePage(Document& doc, const std::string& heading, const PageTe
     if (!label.empty() && label.back() == ':') {
       label.pop_back();
     }
-    const auto it = page.find(std::string(field.Name));
-    table.Rows.push_back({Cell(label, true), Cell(it == page.end() ? "" : it->second)});
+    table.Rows.push_back({Cell(label, true), Cell(RecordFieldText(record, field))});
   }
   doc.Blocks.emplace_back(std::move(table));
 }
@@ -153,6 +151,23 @@ void AppendClosing(Document& doc) {
   doc.Blocks.emplace_back(std::move(closing));
 }
 
+// Both persons' rasi charts as pictures, then the section in words. A match from a
+// profile file has the doshas only: its section comes without pictures.
+void AppendCharts(Document& doc, const MatchState& state, const MatchResult& result,
+                  const ChartsAndDoshas& charts, ChartStyle style) {
+  if (charts.Boy && charts.Girl && result.BoyMoment && result.GirlMoment) {
+    AddParagraph(doc, ParagraphStyle::Heading, "Rasi Charts");
+    DocumentCharts pictures;
+    pictures.Style = style;
+    pictures.Charts.push_back({NameOr(state.BoyDetails.Name, "Boy"), charts.Boy->Chart});
+    pictures.Charts.push_back({NameOr(state.GirlDetails.Name, "Girl"), charts.Girl->Chart});
+    doc.Blocks.emplace_back(std::move(pictures));
+  }
+  // A shared document names its source once, at its end, so the section has no credit.
+  AddRuns(doc, ComposeChartsSection(charts, state.BoyDetails, state.GirlDetails, result.BoyMoment,
+                                    result.GirlMoment, nullptr));
+}
+
 std::string Who(const MatchState& state, bool boy) {
   const PersonDetails& details = boy ? state.BoyDetails : state.GirlDetails;
   return NameOr(details.Name, boy ? "the Boy" : "the Girl");
@@ -165,16 +180,16 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 }
 
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
-                              bool with_catalogues, const ReportDocument& charts_section) {
+                              bool with_catalogues, const std::optional<ChartsAndDoshas>& charts,
+                              ChartStyle style) {
   Document doc;
   doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   AppendBirthDetails(doc, state);
   AppendGunaMilan(doc, result);
   AppendInterpretation(doc, state, result);
-  // The charts section opens with its own heading.
-  if (!charts_section.empty()) {
-    AddRuns(doc, charts_section);
+  if (charts) {
+    AppendCharts(doc, state, result, *charts, style);
   }
   if (with_catalogues) {
     const ExportInputs pages = MakeExportInputs(state, result);
@@ -193,18 +208,19 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
 
 std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
                                             const MatchResult& result, bool with_catalogues,
-                                            const ReportDocument& charts_section) {
+                                            const std::optional<ChartsAndDoshas>& charts,
+                                            ChartStyle style) {
   if (tab == kTabKundaliMatch) {
-    return ComposeMatchDocument(state, result, with_catalogues, charts_section);
+    return ComposeMatchDocument(state, result, with_catalogues, charts, style);
   }
   if (tab == kTabChartsAndDoshas) {
-    if (charts_section.empty()) {
+    if (!charts) {
       return std::nullopt;
     }
     Document doc;
     doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
     AddParagraph(doc, ParagraphStyle::Title, doc.Title);
-    AddRuns(doc, charts_section);
+    AppendCharts(doc, state, result, *charts, style);
     AppendClosing(doc);
     return doc;
   }

@@ -7,15 +7,10 @@
 #include <string_view>
 
 #include "core/document.h"
+#include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
 
 namespace lumora {
-
-// The row and column titles of the Guna Milan table, as the result window shows them.
-inline constexpr std::array<std::string_view, kKootaCount> kGunaMilanRowTitles = {
-    "VARNA", "VASYA", "TARA", "YONI", "MAITRI", "GANA", "RASHI", "NADI"};
-inline constexpr std::array<std::string_view, 6> kGunaMilanColumnTitles = {
-    "GUNA", "BOY", "GIRL", "MAXIMUM POINTS", "POINTS OBTAINED", "AREA OF LIFE"};
 
 // "Kundali Match: Arjun and Bela"; "Boy" or "Girl" stands in for a name that is not
 // known (a match from a profile file).
@@ -24,17 +19,21 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 // The shareable document of a finished match: the title, both persons' birth details,
 // the Guna Milan table (the rows, total, verdict and sentence of the result window),
 // the interpretation of every koota and, on request, both persons' rashi and nakshatra
-// pages.
-// charts_section is the charts, doshas and birth-time section where the match has one.
+// pages. Where the match has its charts and doshas, they follow the interpretation:
+// both persons' rasi charts as pictures in the given style (where the birth details give
+// them), then the charts, doshas and birth-time section.
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
-                              bool with_catalogues, const ReportDocument& charts_section = {});
+                              bool with_catalogues,
+                              const std::optional<ChartsAndDoshas>& charts = std::nullopt,
+                              ChartStyle style = ChartStyle::NorthIndian);
 
 // The document of one page of the result window, numbered as ExportTab numbers them:
 // the match document for the match page, one person's rashi or nakshatra page for the
-// others, the charts section for the charts page (where there is one); nothing for
-// "About Software".
-std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
-                                            const MatchResult& result, bool with_catalogues,
-                                            const ReportDocument& charts_section = {});
+// others, the charts (as pictures) and the charts section for the charts page (where
+// there is one); nothing for "About Software".
+std::optional<Document> ComposePageDocument(
+    int tab, const MatchState& state, const MatchResult& result, bool with_catalogues,
+    const std::optional<ChartsAndDoshas>& charts = std::nullopt,
+    ChartStyle style = ChartStyle::NorthIndian);
 
 }  // namespace lumora

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/vedic/entry/birth_details_form.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,54 +11,18 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/places/clock.h"
+#include "core/entry/place_lookup.h"
 #include "core/places/place_form.h"
-#include "ui/common/place_finder.h"
+#include "ui/common/link_button.h"
+#include "ui/common/person_panel.h"
+#include "ui/shell/about_box.h"
 #include "ui/shell/form_widgets.h"
-#include "ui/shell/key_filter.h"
-#include "ui/shell/main_window.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 
-#include "core/entry/date_lists.h"
-#include "core/entry/place_lookup.h"
-
 namespace lumora::ui {
-
-namespace {
-
-QString Name(const char* kind, char prefix, const char* rest) {
-  return QString::fromLatin1(kind) + QChar::fromLatin1(prefix) + QString::fromLatin1(rest);
-}
-
-QComboBox* List(QWidget* parent, const QString& name, const QString& accessible,
-                DateTimeList list) {
-  auto* box = new QComboBox(parent);
-  box->setObjectName(name);
-  box->setAccessibleName(accessible);
-  for (const std::string& entry : DateTimeListEntries(list)) {
-    box->addItem(ToQString(entry));
-  }
-  box->setCurrentIndex(0);
-  return box;
-}
-
-QLineEdit* Text(QWidget* parent, const QString& name, const QString& accessible,
-                int max_length = 0) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(name);
-  edit->setAccessibleName(accessible);
-  if (max_length > 0) {
-    edit->setMaxLength(max_length);
-    edit->setMaximumWidth(64);
-  }
-  return edit;
-}
-
-}  // namespace
 
 BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
@@ -98,8 +61,10 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   layout->addWidget(heading);
 
   auto* sides = new QHBoxLayout;
-  sides->addWidget(BuildSide(boy_, 'M', QStringLiteral("Boy's Details")));
-  sides->addWidget(BuildSide(girl_, 'F', QStringLiteral("Girl's Details")));
+  BuildSide(boy_, PersonSide::Male);
+  BuildSide(girl_, PersonSide::Female);
+  sides->addWidget(boy_.Panel->Frame());
+  sides->addWidget(girl_.Panel->Frame());
   layout->addLayout(sides);
 
   auto* hint = new QLabel(PlaceLookupHint(), central);
@@ -127,109 +92,33 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   // Tab order: the boy's fields, the girl's fields, then the commands.
-  QWidget* previous = nullptr;
-  for (Side* side : {&boy_, &girl_}) {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             side->Name,       side->Day,     side->Month,        side->Year,   side->Hour,
-             side->Minute,     side->Second,  side->City,         side->State,  side->Country,
-             side->Browse,     side->LatDeg,  side->LatMin,       side->North,  side->South,
-             side->LongDeg,    side->LongMin, side->East,         side->West,   side->ZoneHour,
-             side->ZoneMinute, side->DST,     side->TimeZoneHelp, side->Reading}) {
-      if (previous) {
-        setTabOrder(previous, w);
-      }
-      previous = w;
-    }
+  std::vector<QWidget*> order;
+  for (const Side* side : {&boy_, &girl_}) {
+    const std::vector<QWidget*> panel = side->Panel->TabChain();
+    order.insert(order.end(), panel.begin(), panel.end());
+    order.insert(order.end(), {side->ZoneHour, side->ZoneMinute, side->DST, side->TimeZoneHelp,
+                               side->Panel->ReadingList()});
   }
-  setTabOrder(previous, calculate);
-  setTabOrder(calculate, open);
-  setTabOrder(open, close_form);
-  boy_.Name->setFocus();
+  order.insert(order.end(), {calculate, open, close_form});
+  SetTabOrder(order);
+  boy_.Panel->NameBox()->setFocus();
 }
 
-QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) {
-  auto* frame = new QGroupBox(caption, this);
-  frame->setObjectName(p == 'M' ? QStringLiteral("fraBoy") : QStringLiteral("fraGirl"));
-  frame->setAccessibleName(caption);
-  s.Frame = frame;
-  auto* grid = new QGridLayout(frame);
-  int row = 0;
-
-  s.Name = Text(frame, Name("txt", p, "Name"), tr("Name"));
-  grid->addWidget(Caption(tr("Name:"), s.Name, frame), row, 0);
-  grid->addWidget(s.Name, row++, 1, 1, 4);
-
-  s.Day = List(frame, Name("cbo", p, "Date"), tr("Birth Day"), DateTimeList::Day);
-  s.Month = List(frame, Name("cbo", p, "Month"), tr("Birth Month"), DateTimeList::Month);
-  s.Year = List(frame, Name("cbo", p, "Year"), tr("Birth Year"), DateTimeList::Year);
-  grid->addWidget(Caption(tr("Birth Day:"), s.Day, frame), row, 0);
-  grid->addWidget(s.Day, row, 1);
-  grid->addWidget(s.Month, row, 2);
-  grid->addWidget(s.Year, row++, 3);
-
-  s.Hour = List(frame, Name("cbo", p, "HH"), tr("Hour"), DateTimeList::HourThrough24);
-  s.Minute = List(frame, Name("cbo", p, "MM"), tr("Minute"), DateTimeList::Minute);
-  s.Second = List(frame, Name("cbo", p, "SS"), tr("Second"), DateTimeList::Second);
-  grid->addWidget(Caption(tr("Time Of Birth:"), s.Hour, frame), row, 0);
-  grid->addWidget(s.Hour, row, 1);
-  grid->addWidget(s.Minute, row, 2);
-  grid->addWidget(s.Second, row, 3);
-  grid->addWidget(Hint(QStringLiteral("HH/MM/SS"), frame), row++, 4);
-
-  s.City = Text(frame, Name("txt", p, "City"), tr("City"));
-  s.State = Text(frame, Name("txt", p, "State"), tr("State"));
-  s.Country = Text(frame, Name("txt", p, "Country"), tr("Country"));
-  for (auto [label, edit] : {std::pair{tr("City:"), s.City}, std::pair{tr("State:"), s.State},
-                             std::pair{tr("Country:"), s.Country}}) {
-    grid->addWidget(Caption(label, edit, frame), row, 0);
-    grid->addWidget(edit, row++, 1, 1, 4);
-  }
-  s.Browse = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), frame);
-  s.Browse->setObjectName(p == 'M' ? QStringLiteral("cmdMaleBrowse")
-                                   : QStringLiteral("cmdFemaleBrowse"));
-  s.Browse->setAccessibleName(tr("Find latitude and longitude"));
-  s.Browse->setAccessibleDescription(tr("Opens the place search of the atlas"));
-  grid->addWidget(s.Browse, row++, 1, 1, 4);
-
-  // A coordinate: degrees, minutes and its direction pair, the first option preset.
-  auto coordinate = [&](const QString& caption, const QString& which, const char* deg,
-                        const char* min, const char* first, const char* second, QLineEdit*& d,
-                        QLineEdit*& m, QRadioButton*& a, QRadioButton*& b) {
-    d = Text(frame, Name("txt", p, deg), which + tr(" degrees"), 3);
-    m = Text(frame, Name("txt", p, min), which + tr(" minutes"), 3);
-    a = new QRadioButton(tr(first), frame);
-    a->setObjectName(Name("opt", p, first));
-    b = new QRadioButton(tr(second), frame);
-    b->setObjectName(Name("opt", p, second));
-    a->setChecked(true);
-    auto* pair = new QButtonGroup(frame);
-    pair->addButton(a);
-    pair->addButton(b);
-    grid->addWidget(Caption(caption, d, frame), row, 0);
-    grid->addWidget(d, row, 1);
-    grid->addWidget(m, row, 2);
-    auto* options = new QHBoxLayout;
-    options->addWidget(a);
-    options->addWidget(b);
-    options->addWidget(Hint(QStringLiteral("DEG/MIN"), frame));
-    grid->addLayout(options, row++, 3, 1, 2);
-  };
-  coordinate(tr("Latitude:"), tr("Latitude"), "LD", "LM", "North", "South", s.LatDeg, s.LatMin,
-             s.North, s.South);
-  coordinate(tr("Longitude:"), tr("Longitude"), "LoD", "LoM", "East", "West", s.LongDeg, s.LongMin,
-             s.East, s.West);
-
-  s.ZoneHour = Text(frame, Name("txt", p, "ZoneHour"), tr("Time Zone hours"), 3);
-  s.ZoneMinute = Text(frame, Name("txt", p, "ZoneMinute"), tr("Time Zone minutes"), 2);
+void BirthDetailsForm::BuildSide(Side& s, PersonSide person) {
+  s.Panel = new PersonPanel(FormKind::Vedic, person, services_.Messages, this);
+  QWidget* frame = s.Panel->Frame();
+  QGridLayout* grid = s.Panel->Grid();
+  int& row = s.Panel->NextRow();
+  s.ZoneHour = s.Panel->AddTextBox(FormControl::ZoneHour, tr("Time Zone hours"), 3);
+  s.ZoneMinute = s.Panel->AddTextBox(FormControl::ZoneMinute, tr("Time Zone minutes"), 2);
   s.DST = new QCheckBox(tr("DST"), frame);
-  s.DST->setObjectName(Name("chk", p, "DST"));
+  s.DST->setObjectName(ToQString(ControlName(person, FormControl::DST)));
   s.DST->setAccessibleName(tr("Daylight saving time"));
-  s.TimeZoneHelp = new QLabel(QStringLiteral("<a href=\"#tz\">TZ Help</a>"), frame);
-  s.TimeZoneHelp->setObjectName(Name("lbl", p, "TZHelp"));
+  // The control keeps the name it had as a label with a link.
+  s.TimeZoneHelp = new LinkButton(QStringLiteral("TZ Help"), frame);
+  s.TimeZoneHelp->setObjectName(QStringLiteral("lbl") + QChar::fromLatin1(SideLetter(person)) +
+                                QStringLiteral("TZHelp"));
   s.TimeZoneHelp->setAccessibleName(tr("TZ Help: pick a time zone"));
-  s.TimeZoneHelp->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
-                                          Qt::LinksAccessibleByKeyboard);
-  s.TimeZoneHelp->setFocusPolicy(Qt::StrongFocus);
   grid->addWidget(Caption(tr("Time Zone"), s.ZoneHour, frame), row, 0);
   grid->addWidget(s.ZoneHour, row, 1);
   grid->addWidget(s.ZoneMinute, row, 2);
@@ -238,109 +127,36 @@ QGroupBox* BirthDetailsForm::BuildSide(Side& s, char p, const QString& caption) 
   tz->addWidget(s.TimeZoneHelp);
   tz->addStretch();
   grid->addLayout(tz, row++, 3, 1, 2);
-  s.ClockLine = new QLabel(frame);
-  s.ClockLine->setObjectName(Name("lbl", p, "Clock"));
-  s.ClockLine->setAccessibleName(tr("Clock of the birth place"));
-  s.ClockLine->setWordWrap(true);
-  // Room for a caution's second line, so that the form keeps its size as the clock changes.
-  s.ClockLine->setMinimumHeight(2 * s.ClockLine->fontMetrics().lineSpacing());
-  s.ClockLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  s.ClockLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  grid->addWidget(s.ClockLine, row++, 1, 1, 4);
-  s.Reading = new QComboBox(frame);
-  s.Reading->setObjectName(Name("cbo", p, "ClockReading"));
-  s.Reading->setAccessibleName(tr("Which reading of the repeated hour"));
-  s.Reading->setVisible(false);
-  grid->addWidget(s.Reading, row++, 1, 1, 4);
-  grid->setColumnStretch(4, 1);
+  s.Panel->AddClockRows();
 
-  using C = FormControl;
-  for (auto [box, control] :
-       {std::pair{s.Name, C::Name}, std::pair{s.City, C::City}, std::pair{s.State, C::State},
-        std::pair{s.Country, C::Country}, std::pair{s.LatDeg, C::LatDeg},
-        std::pair{s.LatMin, C::LatMin}, std::pair{s.LongDeg, C::LongDeg},
-        std::pair{s.LongMin, C::LongMin}, std::pair{s.ZoneHour, C::ZoneHour},
-        std::pair{s.ZoneMinute, C::ZoneMinute}}) {
-    FilterFormKeys(*box, FormKind::Vedic, control, services_.Messages);
-  }
-
-  const bool boy = p == 'M';
-  connect(s.TimeZoneHelp, &QLabel::linkActivated, this,
+  const bool boy = person == PersonSide::Male;
+  connect(s.TimeZoneHelp, &QPushButton::clicked, this,
           [this, boy] { emit TimeZoneHelpRequested(boy); });
   Side* side = &s;
-  connect(s.Browse, &QPushButton::clicked, this, [this, side] { LookUpPlace(*side); });
-  auto* completer = new PlaceCompleter(s.City, Name("cmp", p, "City"));
-  connect(completer, &PlaceCompleter::PlaceChosen, this,
-          [this, boy](const Place& place) { FillFromPlace(boy, place); });
-  // A date or time changed afterwards moves the atlas's clock with it.
-  for (QComboBox* list : {s.Day, s.Month, s.Year, s.Hour, s.Minute}) {
-    connect(list, &QComboBox::currentIndexChanged, this, [this, side] { RefreshClock(*side); });
-  }
+  connect(s.Panel, &PersonPanel::ClockFollowed, this,
+          [this, side](const PersonClock& clock) { ShowClock(*side, clock); });
   // A zone typed or ticked by hand always wins over the atlas.
   for (QLineEdit* zone : {s.ZoneHour, s.ZoneMinute}) {
-    connect(zone, &QLineEdit::textEdited, this, [this, side] { EndAtlasHold(*side); });
+    connect(zone, &QLineEdit::textEdited, s.Panel, &PersonPanel::EndAtlasHold);
   }
-  connect(s.DST, &QCheckBox::clicked, this, [this, side] { EndAtlasHold(*side); });
-  connect(s.Reading, &QComboBox::activated, this, [this, side] { RefreshClock(*side); });
-  return frame;
+  connect(s.DST, &QCheckBox::clicked, s.Panel, &PersonPanel::EndAtlasHold);
 }
 
-BirthFormSide BirthDetailsForm::Read(const Side& s) const {
+BirthFormSide BirthDetailsForm::Read(const Side& s) {
   BirthFormSide out;
-  out.Name = s.Name->text().toStdString();
-  out.Day = s.Day->currentText().toStdString();
-  out.Month = s.Month->currentText().toStdString();
-  out.Year = s.Year->currentText().toStdString();
-  out.Hour = s.Hour->currentText().toStdString();
-  out.Minute = s.Minute->currentText().toStdString();
-  out.Second = s.Second->currentText().toStdString();
-  out.City = s.City->text().toStdString();
-  out.State = s.State->text().toStdString();
-  out.Country = s.Country->text().toStdString();
-  out.LatDeg = s.LatDeg->text().toStdString();
-  out.LatMin = s.LatMin->text().toStdString();
-  out.North = s.North->isChecked();
-  out.South = s.South->isChecked();
-  out.LongDeg = s.LongDeg->text().toStdString();
-  out.LongMin = s.LongMin->text().toStdString();
-  out.East = s.East->isChecked();
-  out.West = s.West->isChecked();
+  static_cast<PersonEntries&>(out) = s.Panel->Entries();
   out.ZoneHour = s.ZoneHour->text().toStdString();
   out.ZoneMinute = s.ZoneMinute->text().toStdString();
   out.DST = s.DST->isChecked();
-  out.TimeZoneId = s.TimeZoneId;
-  if (const QVariant choice = s.Reading->currentData(); choice.isValid()) {
-    out.ClockReading = static_cast<ClockChoice>(choice.toInt());
-  }
   return out;
 }
 
 void BirthDetailsForm::Write(const Side& s, const BirthFormSide& in) {
-  auto list = [](QComboBox* box, const std::string& text) {
-    const int at = box->findText(ToQString(text));
-    box->setCurrentIndex(at >= 0 ? at : 0);
-  };
-  s.Name->setText(ToQString(in.Name));
-  list(s.Day, in.Day);
-  list(s.Month, in.Month);
-  list(s.Year, in.Year);
-  list(s.Hour, in.Hour);
-  list(s.Minute, in.Minute);
-  list(s.Second, in.Second);
-  s.City->setText(ToQString(in.City));
-  s.State->setText(ToQString(in.State));
-  s.Country->setText(ToQString(in.Country));
-  s.LatDeg->setText(ToQString(in.LatDeg));
-  s.LatMin->setText(ToQString(in.LatMin));
-  s.North->setChecked(in.North);
-  s.South->setChecked(in.South);
-  s.LongDeg->setText(ToQString(in.LongDeg));
-  s.LongMin->setText(ToQString(in.LongMin));
-  s.East->setChecked(in.East);
-  s.West->setChecked(in.West);
+  // The zone boxes first: a side that names its zone has them rewritten from its clock.
   s.ZoneHour->setText(ToQString(in.ZoneHour));
   s.ZoneMinute->setText(ToQString(in.ZoneMinute));
   s.DST->setChecked(in.DST);
+  s.Panel->SetEntries(in);
 }
 
 void BirthDetailsForm::SetEntries(const BirthForm& form) {
@@ -372,85 +188,18 @@ void BirthDetailsForm::WriteZone(bool boy, int hours, int minutes) {
   Side& side = boy ? boy_ : girl_;
   side.ZoneHour->setText(QString::number(hours));
   side.ZoneMinute->setText(QString::number(minutes));
-  EndAtlasHold(side);
+  side.Panel->EndAtlasHold();
 }
 
 void BirthDetailsForm::FillFromPlace(bool boy, const Place& place) {
-  Side& side = boy ? boy_ : girl_;
-  side.City->setText(ToQString(place.Name));
-  side.State->setText(ToQString(place.State));
-  side.Country->setText(ToQString(place.Country));
-  const CoordinateFormValues c = CoordinatesOf(place);
-  side.LatDeg->setText(QString::number(c.LatDeg));
-  side.LatMin->setText(QString::number(c.LatMin));
-  (c.North ? side.North : side.South)->setChecked(true);
-  side.LongDeg->setText(QString::number(c.LongDeg));
-  side.LongMin->setText(QString::number(c.LongMin));
-  (c.East ? side.East : side.West)->setChecked(true);
-  side.TimeZoneId = place.TimeZone;
-  RefreshClock(side);
+  (boy ? boy_ : girl_).Panel->FillFromPlace(place);
 }
 
-void BirthDetailsForm::RefreshClock(Side& side) {
-  if (side.TimeZoneId.empty()) {
-    return;
-  }
-  const BirthFormSide entries = Read(side);
-  const auto clock = ReadZoneClock(side.TimeZoneId, LocalBirthTime(entries));
-  const auto* zone = std::get_if<ZoneClock>(&clock);
-  // Which reading of a repeated hour: asked beside the clock only where there are two.
-  const bool repeated = zone && zone->Readings.size() == 2;
-  if (repeated) {
-    const QSignalBlocker quiet(side.Reading);
-    const QVariant kept = side.Reading->currentData();
-    side.Reading->clear();
-    side.Reading->addItem(tr("This hour occurred twice: choose which"));
-    side.Reading->addItem(tr("Earlier, %1 %2 (daylight time)")
-                              .arg(ToQString(zone->Readings[0].Abbreviation),
-                                   ToQString(FormatUtcOffset(zone->Readings[0].UtcOffsetSeconds))),
-                          static_cast<int>(ClockChoice::Earlier));
-    side.Reading->addItem(tr("Later, %1 %2 (standard time)")
-                              .arg(ToQString(zone->Readings[1].Abbreviation),
-                                   ToQString(FormatUtcOffset(zone->Readings[1].UtcOffsetSeconds))),
-                          static_cast<int>(ClockChoice::Later));
-    if (kept.isValid()) {
-      side.Reading->setCurrentIndex(side.Reading->findData(kept));
-    }
-  } else {
-    side.Reading->clear();
-  }
-  side.Reading->setVisible(repeated);
-
-  const BirthFormSide chosen = Read(side);
-  const auto reading =
-      ReadPersonClock(side.TimeZoneId, LocalBirthTime(chosen), chosen.ClockReading, "");
-  if (const auto* failure = std::get_if<FormFailure>(&reading)) {
-    side.ClockLine->setText(ToQString(failure->Message));
-    return;
-  }
-  const PersonClock& person = std::get<PersonClock>(reading);
-  const ZoneFormValues values = FormValuesOf(person.Reading);
+void BirthDetailsForm::ShowClock(Side& side, const PersonClock& clock) {
+  const ZoneFormValues values = FormValuesOf(clock.Reading);
   side.ZoneHour->setText(QString::number(values.ZoneHour));
   side.ZoneMinute->setText(QString::number(values.ZoneMinute));
   side.DST->setChecked(values.IsDST);
-  side.ClockLine->setText(ToQString(DescribeClock(person)));
-}
-
-void BirthDetailsForm::EndAtlasHold(Side& side) {
-  side.TimeZoneId.clear();
-  side.ClockLine->clear();
-  side.Reading->clear();
-  side.Reading->setVisible(false);
-}
-
-void BirthDetailsForm::LookUpPlace(Side& side) {
-  PlaceSearchDialog dialog(side.City->text(), this);
-  if (dialog.exec() != QDialog::Accepted) {
-    return;
-  }
-  if (const auto place = dialog.ChosenPlace()) {
-    FillFromPlace(&side == &boy_, *place);
-  }
 }
 
 }  // namespace lumora::ui

@@ -9,16 +9,13 @@
 #include "core/vedic/entry/birth_form.h"
 #include "ui/shell/services.h"
 
-class QButtonGroup;
 class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace lumora::ui {
+
+class LinkButton;
+class PersonPanel;
 
 // The Vedic test's input window: both persons' birth details.
 class BirthDetailsForm : public QMainWindow {
@@ -47,42 +44,19 @@ class BirthDetailsForm : public QMainWindow {
   void TimeZoneHelpRequested(bool boy);
 
  private:
+  // One person's panel and the zone controls this form adds to it.
   struct Side {
-    QGroupBox* Frame = nullptr;
-    QLineEdit* Name = nullptr;
-    QComboBox* Day = nullptr;
-    QComboBox* Month = nullptr;
-    QComboBox* Year = nullptr;
-    QComboBox* Hour = nullptr;
-    QComboBox* Minute = nullptr;
-    QComboBox* Second = nullptr;
-    QLineEdit* City = nullptr;
-    QLineEdit* State = nullptr;
-    QLineEdit* Country = nullptr;
-    QLineEdit* LatDeg = nullptr;
-    QLineEdit* LatMin = nullptr;
-    QRadioButton* North = nullptr;
-    QRadioButton* South = nullptr;
-    QLineEdit* LongDeg = nullptr;
-    QLineEdit* LongMin = nullptr;
-    QRadioButton* East = nullptr;
-    QRadioButton* West = nullptr;
+    PersonPanel* Panel = nullptr;
     QLineEdit* ZoneHour = nullptr;
     QLineEdit* ZoneMinute = nullptr;
     QCheckBox* DST = nullptr;
-    QLabel* TimeZoneHelp = nullptr;
-    QPushButton* Browse = nullptr;
-    QLabel* ClockLine = nullptr;   // the zone and offset the atlas's clock gives
-    QComboBox* Reading = nullptr;  // which reading of a repeated hour, shown only then
-    std::string TimeZoneId;        // while the atlas holds the clock
+    LinkButton* TimeZoneHelp = nullptr;
   };
 
-  QGroupBox* BuildSide(Side& side, char prefix, const QString& caption);
-  BirthFormSide Read(const Side& side) const;
+  void BuildSide(Side& side, PersonSide person);
+  static BirthFormSide Read(const Side& side);
   static void Write(const Side& side, const BirthFormSide& entries);
-  void LookUpPlace(Side& side);
-  void RefreshClock(Side& side);
-  void EndAtlasHold(Side& side);
+  void ShowClock(Side& side, const PersonClock& clock);
 
   Services services_;
   Side boy_;

@@ -8,11 +8,13 @@
 #include <QSaveFile>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "ui/shell/main_window.h"
+#include "documents/document_layout.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
 
 namespace lumora::ui {
 
@@ -101,10 +103,11 @@ void ReportWindow::SaveProfile() {
 }
 
 void ReportWindow::PrintDocument() {
-  QTextCursor cursor = box_->textCursor();
-  cursor.clearSelection();
-  box_->setTextCursor(cursor);
-  services_.Printer->PrintDocument(this, *box_->document());
+  // The printer gets the composed page, as the PDF file does (tables, charts and page
+  // numbers), laid out at the printer's own resolution.
+  QTextDocument document;
+  documents::RenderDocument(pdf_, document);
+  services_.Printer->PrintDocument(this, document);
 }
 
 }  // namespace lumora::ui

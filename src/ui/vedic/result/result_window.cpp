@@ -24,8 +24,9 @@
 
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
-#include "ui/shell/main_window.h"
+#include "ui/shell/about_box.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
 #include "ui/vedic/result/chart_view.h"
 
 namespace lumora::ui {
@@ -54,8 +55,31 @@ QString Date(const PersonDetails& p) {
          ToQString(p.Year);
 }
 
-constexpr const char* kKootaTitles[] = {"VARNA",  "VASYA", "TARA",  "YONI",
-                                        "MAITRI", "GANA",  "RASHI", "NADI"};
+// The value cells of a koota row, left to right after the row's title: what a screen
+// reader says for the column, the cell of the row it shows, and whether it is centred.
+struct GridColumn {
+  const char* Words;
+  std::string GunaMilanRow::*Cell;
+  bool Centred;
+};
+constexpr std::array<GridColumn, 5> kGridColumns = {{
+    {"boy", &GunaMilanRow::BoyValue, false},
+    {"girl", &GunaMilanRow::GirlValue, false},
+    {"maximum points", &GunaMilanRow::MaximumPoints, true},
+    {"points obtained", &GunaMilanRow::PointsObtained, true},
+    {"area of life", &GunaMilanRow::AreaOfLife, false},
+}};
+
+// The grid's cells keep the control names lblVarna_0 .. lblVarna_43 that tests and
+// scripts find them by: the koota rows' cells row by row, five to a row, then the
+// total row's maximum, points total and verdict, then the sentence.
+QString GridCellName(int index) {
+  return QStringLiteral("lblVarna_%1").arg(index);
+}
+constexpr int kMaximumCell = kKootaCount * static_cast<int>(kGridColumns.size());
+constexpr int kPointsTotalCell = kMaximumCell + 1;
+constexpr int kVerdictCell = kMaximumCell + 2;
+constexpr int kSummaryCell = kMaximumCell + 3;
 
 // Prose fields get a multi-line box, the rest a single line.
 bool IsProse(std::string_view field) {
@@ -246,43 +270,54 @@ QWidget* ResultWindow::BuildGridPage() {
       "#picGunaMilan QLabel[role=\"total\"] { font-weight: bold; color: #0000c0; }"));
   auto* grid = new QGridLayout(picture);
   grid->setSpacing(0);
-  const char* titles[] = {"GUNA",        "BOY", "GIRL", "MAXIMUM POINTS", "POINTS OBTAINED",
-                          "AREA OF LIFE"};
-  for (int c = 0; c < 6; ++c) {
-    auto* title = new QLabel(QString::fromLatin1(titles[c]), picture);
+  // Created in reading order, row by row: a screen reader walks the cells in the order
+  // they were made, and reaches each row's title before the row's values.
+  auto cell = [picture](int index, const char* role) {
+    auto* label = new QLabel(picture);
+    label->setObjectName(GridCellName(index));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (role != nullptr) {
+      label->setProperty("role", role);
+    }
+    return label;
+  };
+  for (std::size_t c = 0; c < kGunaMilanColumnTitles.size(); ++c) {
+    auto* title = new QLabel(Q(kGunaMilanColumnTitles[c]), picture);
     title->setProperty("role", "title");
     title->setAlignment(Qt::AlignCenter);
-    grid->addWidget(title, 0, c);
-  }
-  for (int index = 0; index < kGridCaptionCount; ++index) {
-    grid_[static_cast<std::size_t>(index)] = new QLabel(picture);
-    grid_[static_cast<std::size_t>(index)]->setObjectName(QStringLiteral("lblVarna_%1").arg(index));
-    grid_[static_cast<std::size_t>(index)]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(title, 0, static_cast<int>(c));
   }
   for (int r = 0; r < kKootaCount; ++r) {
-    auto* title = new QLabel(QString::fromLatin1(kKootaTitles[r]), picture);
+    auto* title = new QLabel(Q(kGunaMilanRowTitles[static_cast<std::size_t>(r)]), picture);
     title->setProperty("role", "row");
     grid->addWidget(title, r + 1, 0);
-    for (int c = 0; c < 5; ++c) {
-      QLabel* cell = grid_[static_cast<std::size_t>(5 * r + c)];
-      cell->setAlignment(c >= 2 && c <= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-      grid->addWidget(cell, r + 1, c + 1);
+    GridRowLabels& row = grid_rows_[static_cast<std::size_t>(r)];
+    for (int c = 0; c < static_cast<int>(kGridColumns.size()); ++c) {
+      QLabel* label = cell(r * static_cast<int>(kGridColumns.size()) + c, nullptr);
+      label->setAlignment(kGridColumns[static_cast<std::size_t>(c)].Centred
+                              ? Qt::AlignCenter
+                              : Qt::AlignLeft | Qt::AlignVCenter);
+      grid->addWidget(label, r + 1, c + 1);
+      row[static_cast<std::size_t>(c)] = label;
     }
   }
+  const int total_row = kKootaCount + 1;
   auto* total = new QLabel(tr("TOTAL"), picture);
   total->setProperty("role", "row");
-  grid->addWidget(total, 9, 0);
-  grid->addWidget(grid_[42], 9, 1, 1, 2);
-  grid->addWidget(grid_[40], 9, 3);
-  grid->addWidget(grid_[41], 9, 4);
-  grid->addWidget(new QLabel(picture), 9, 5);
-  for (int i : {40, 41, 42, 43}) {
-    grid_[static_cast<std::size_t>(i)]->setProperty("role", "total");
-  }
-  grid_[40]->setAlignment(Qt::AlignCenter);
-  grid_[41]->setAlignment(Qt::AlignCenter);
-  grid->addWidget(grid_[43], 10, 0, 1, 6);
-  grid_[43]->setAlignment(Qt::AlignCenter);
+  grid->addWidget(total, total_row, 0);
+  grid_verdict_ = cell(kVerdictCell, "total");
+  grid->addWidget(grid_verdict_, total_row, 1, 1, 2);
+  grid_maximum_ = cell(kMaximumCell, "total");
+  grid_maximum_->setAlignment(Qt::AlignCenter);
+  grid->addWidget(grid_maximum_, total_row, 3);
+  grid_points_ = cell(kPointsTotalCell, "total");
+  grid_points_->setAlignment(Qt::AlignCenter);
+  grid->addWidget(grid_points_, total_row, 4);
+  grid->addWidget(new QLabel(picture), total_row, 5);
+  grid_summary_ = cell(kSummaryCell, "total");
+  grid_summary_->setAlignment(Qt::AlignCenter);
+  grid->addWidget(grid_summary_, total_row + 1, 0, 1,
+                  static_cast<int>(kGunaMilanColumnTitles.size()));
   outer->addWidget(picture);
   outer->addStretch();
   return frame;
@@ -351,19 +386,6 @@ QWidget* ResultWindow::Field(QWidget* parent, const QString& name, bool prose) {
   }
   box->setObjectName(name);
   return box;
-}
-
-QString ResultWindow::FieldText(const QString& name) const {
-  if (const auto* line = findChild<QLineEdit*>(name)) {
-    return line->text();
-  }
-  if (const auto* prose = findChild<QPlainTextEdit*>(name)) {
-    return prose->toPlainText();
-  }
-  if (const auto* label = findChild<QLabel*>(name)) {
-    return label->text();
-  }
-  return {};
 }
 
 void ResultWindow::SetFieldText(const QString& name, const QString& text) {
@@ -499,10 +521,23 @@ QGroupBox* ResultWindow::BuildNakshatraFrame(const QString& prefix, const QStrin
   return frame;
 }
 
-void ResultWindow::SetGrid(const GridCaptions& grid) {
-  for (int i = 0; i < kGridCaptionCount; ++i) {
-    grid_[static_cast<std::size_t>(i)]->setText(ToQString(grid[static_cast<std::size_t>(i)]));
+void ResultWindow::ShowGrid(const GunaMilanGrid& grid) {
+  // A value alone ("1") tells a listener nothing; its name carries its row and column.
+  auto show = [](QLabel* label, const std::string& text, const QString& where) {
+    label->setText(ToQString(text));
+    label->setAccessibleName(where + QStringLiteral(", ") + ToQString(text));
+  };
+  for (std::size_t r = 0; r < grid.Rows.size(); ++r) {
+    const QString koota = Q(kKootas[r].Koota);
+    for (std::size_t c = 0; c < kGridColumns.size(); ++c) {
+      show(grid_rows_[r][c], grid.Rows[r].*kGridColumns[c].Cell,
+           koota + QStringLiteral(", ") + QLatin1String(kGridColumns[c].Words));
+    }
   }
+  show(grid_maximum_, grid.MaximumTotal, tr("Total, maximum points"));
+  show(grid_points_, grid.PointsTotal, tr("Total, points obtained"));
+  show(grid_verdict_, grid.Verdict, tr("Total, verdict"));
+  show(grid_summary_, grid.Summary, tr("Summary"));
 }
 
 void ResultWindow::AppendReport(const ReportDocument& report) {
@@ -510,65 +545,41 @@ void ResultWindow::AppendReport(const ReportDocument& report) {
   report_->moveCursor(QTextCursor::Start);
 }
 
-void ResultWindow::ShowRashiInformation(const std::string& english_name) {
-  const RashiRecord* record = FindRashi(english_name);
-  if (record == nullptr) {
-    return;
-  }
-  const QString p = FieldText(QStringLiteral("txtMEnglishName")).isEmpty() ? QStringLiteral("M")
-                                                                           : QStringLiteral("F");
+void ResultWindow::ShowRashiPage(PersonSide side, const RashiRecord& record) {
+  const QString p(QLatin1Char(SideLetter(side)));
   for (const RashiField& field : kRashiFields) {
-    const QString text = Q(record->*field.Member);
+    const QString text = Q(record.*field.Member);
     if (field.Name == "IndianName") {
       findChild<QLabel*>(QStringLiteral("lbl") + p + QStringLiteral("Rashi"))->setText(text);
     } else {
       SetFieldText(QStringLiteral("txt") + p + Q(field.Name), text);
     }
   }
-  ChoosePictures();
+  // Pictures are keyed by the sign's English name.
+  ShowPicture(QStringLiteral("pic") + p + QStringLiteral("Rashi"),
+              QStringLiteral(":/resources/rashi/%1.svg").arg(Q(record.EnglishName).trimmed()));
 }
 
-void ResultWindow::ShowNakshatraInformation(const std::string& nakshatra_name) {
-  const NakshatraRecord* record = FindNakshatraRecord(nakshatra_name);
-  if (record == nullptr) {
-    return;
-  }
-  const QString p = FieldText(QStringLiteral("txtNMRullingPlanet")).isEmpty()
-                        ? QStringLiteral("NM")
-                        : QStringLiteral("NF");
+void ResultWindow::ShowNakshatraPage(PersonSide side, const NakshatraRecord& record) {
+  const QString p = QStringLiteral("N") + QLatin1Char(SideLetter(side));
   for (const NakshatraField& field : kNakshatraFields) {
-    const QString text = Q(record->*field.Member);
+    const QString text = Q(record.*field.Member);
     if (field.Name == "NakshatraName") {
       findChild<QLabel*>(QStringLiteral("lbl") + p + QStringLiteral("Nakshatra"))->setText(text);
     } else {
       SetFieldText(QStringLiteral("txt") + p + Q(field.Name), text);
     }
   }
-  ChoosePictures();
+  ShowPicture(QStringLiteral("pic") + QLatin1Char(SideLetter(side)) + QStringLiteral("Nakshatra"),
+              QStringLiteral(":/resources/nakshatra/%1.svg").arg(Q(record.NakshatraName)));
 }
 
-void ResultWindow::ChoosePictures() {
-  // Pictures are keyed by the sign's English name and the nakshatra's name; where
-  // no picture has the key, the box keeps what it shows.
-  auto show = [this](const QString& picture, const QString& path) {
-    if (!QFile::exists(path)) {
-      return;
-    }
-    auto* label = findChild<QLabel*>(picture);
-    const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap = QIcon(path).pixmap(QSize(112, 112), ratio);
-    label->setPixmap(pixmap);
-  };
-  show(QStringLiteral("picMRashi"),
-       QStringLiteral(":/resources/rashi/%1.svg")
-           .arg(FieldText(QStringLiteral("txtMEnglishName")).trimmed()));
-  show(QStringLiteral("picFRashi"),
-       QStringLiteral(":/resources/rashi/%1.svg")
-           .arg(FieldText(QStringLiteral("txtFEnglishName")).trimmed()));
-  show(QStringLiteral("picMNakshatra"), QStringLiteral(":/resources/nakshatra/%1.svg")
-                                            .arg(FieldText(QStringLiteral("lblNMNakshatra"))));
-  show(QStringLiteral("picFNakshatra"), QStringLiteral(":/resources/nakshatra/%1.svg")
-                                            .arg(FieldText(QStringLiteral("lblNFNakshatra"))));
+void ResultWindow::ShowPicture(const QString& picture, const QString& path) {
+  if (!QFile::exists(path)) {
+    return;
+  }
+  auto* label = findChild<QLabel*>(picture);
+  label->setPixmap(QIcon(path).pixmap(QSize(112, 112), devicePixelRatioF()));
 }
 
 namespace {
@@ -772,6 +783,7 @@ QWidget* ResultWindow::BuildChartsPage() {
 
 void ResultWindow::ApplyChartStyle(int index) {
   const auto style = documents::ChartStyleFromKey(chart_style_->itemData(index).toString());
+  chart_style_value_ = style;
   // The page may not belong to the window yet: the views are kept, not searched for.
   for (ChartView* view : chart_views_) {
     view->SetStyle(style);
@@ -843,27 +855,6 @@ int ResultWindow::Uncertainty() const {
 
 int ResultWindow::SelectedTab() const {
   return all_->currentIndex() + 1;
-}
-
-PageTexts ResultWindow::ReadPage(const QString& prefix, const QString& heading_label,
-                                 const QString& heading_field, bool rashi) const {
-  PageTexts page;
-  page[heading_field.toStdString()] = FieldText(heading_label).toStdString();
-  auto read = [&](std::string_view name) {
-    if (Q(name) != heading_field) {
-      page[std::string(name)] = FieldText(prefix + Q(name)).toStdString();
-    }
-  };
-  if (rashi) {
-    for (const RashiField& f : kRashiFields) {
-      read(f.Name);
-    }
-  } else {
-    for (const NakshatraField& f : kNakshatraFields) {
-      read(f.Name);
-    }
-  }
-  return page;
 }
 
 bool ResultWindow::IncludeCatalogues() const {

@@ -5,9 +5,12 @@
 #include <QStringList>
 #include <array>
 
+#include "core/entry/person_side.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/result/export_document.h"
+#include "core/vedic/result/nakshatra_catalogue.h"
+#include "core/vedic/result/rashi_catalogue.h"
 #include "ui/shell/services.h"
 
 class QCheckBox;
@@ -33,12 +36,14 @@ class ResultWindow : public QMainWindow {
  public:
   ResultWindow(const Services& services, const MatchState& state, QWidget* parent = nullptr);
 
-  void SetGrid(const GridCaptions& grid);
+  // Fills the Guna Milan table; every value cell is named for screen readers by its
+  // row and column ("Varna, points obtained, 1").
+  void ShowGrid(const GunaMilanGrid& grid);
   void AppendReport(const ReportDocument& report);
-  // Write a record into the boy's page while it is still empty, otherwise into
-  // the girl's; a name outside the catalogue writes nothing.
-  void ShowRashiInformation(const std::string& english_name);
-  void ShowNakshatraInformation(const std::string& nakshatra_name);
+  // Fills one person's rashi or nakshatra page, with its picture, from the catalogue
+  // record of that person's Moon sign or nakshatra.
+  void ShowRashiPage(PersonSide side, const RashiRecord& record);
+  void ShowNakshatraPage(PersonSide side, const NakshatraRecord& record);
   // Fills the "Charts And Doshas" tab. The moments are those behind the charts (absent,
   // with the charts, for a match from a profile file).
   void ShowChartsAndDoshas(const ChartsAndDoshas& charts, const std::optional<BirthMoment>& boy,
@@ -54,6 +59,8 @@ class ResultWindow : public QMainWindow {
   bool IncludeCatalogues() const;
   // A line in the status bar, such as where a file was saved.
   void ShowStatus(const QString& text);
+  // The style the charts are drawn in, for the documents made from this window.
+  ChartStyle SelectedChartStyle() const { return chart_style_value_; }
 
  signals:
   void SaveRequested();
@@ -77,21 +84,27 @@ class ResultWindow : public QMainWindow {
   QWidget* BuildChartsPage();
   void ApplyChartStyle(int index);
   QWidget* Field(QWidget* parent, const QString& name, bool prose);
-  QString FieldText(const QString& name) const;
   void SetFieldText(const QString& name, const QString& text);
-  PageTexts ReadPage(const QString& prefix, const QString& heading_label,
-                     const QString& heading_field, bool rashi) const;
-  void ChoosePictures();
+  // A rashi or nakshatra picture; where no picture has the key, the box stays empty.
+  void ShowPicture(const QString& picture, const QString& path);
+
+  // The labels of one koota row's value cells, in the order of the columns.
+  using GridRowLabels = std::array<QLabel*, 5>;
 
   Services services_;
   QTabWidget* all_ = nullptr;
-  std::array<QLabel*, kGridCaptionCount> grid_{};
+  std::array<GridRowLabels, kKootaCount> grid_rows_{};
+  QLabel* grid_maximum_ = nullptr;  // the total row: the 36 points at stake,
+  QLabel* grid_points_ = nullptr;   // the points obtained,
+  QLabel* grid_verdict_ = nullptr;  // the verdict,
+  QLabel* grid_summary_ = nullptr;  // and the sentence under the table
   QTextBrowser* report_ = nullptr;
   QPushButton* save_ = nullptr;
   QCheckBox* catalogues_ = nullptr;
   QString boy_name_;
   QString girl_name_;
   QComboBox* chart_style_ = nullptr;
+  ChartStyle chart_style_value_ = ChartStyle::NorthIndian;
   QComboBox* uncertainty_ = nullptr;
   QWidget* chart_details_ = nullptr;         // everything that needs birth details
   std::array<ChartView*, 2> chart_views_{};  // boy's, girl's

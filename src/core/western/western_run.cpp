@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/western/western_test.h"
+#include "core/western/western_run.h"
 
 namespace lumora {
 

@@ -1,0 +1,441 @@
+// SPDX-License-Identifier: MIT
+#include "ui/common/person_panel.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "core/entry/date_lists.h"
+#include "core/places/place_form.h"
+#include "core/text.h"
+#include "core/western/western_form.h"
+#include "ui/common/list_accessibility.h"
+#include "ui/common/place_finder.h"
+#include "ui/shell/form_widgets.h"
+#include "ui/shell/key_filter.h"
+#include "ui/shell/rich_text.h"
+
+namespace lumora::ui {
+
+namespace {
+
+// The texts in which the two forms' panels differ. The birth-details form speaks of a
+// boy and a girl, the Western form of a male and a female person.
+struct PanelTexts {
+  const char* MaleCaption;
+  const char* FemaleCaption;
+  const char* MaleFrame;
+  const char* FemaleFrame;
+  const char* DateCaption;
+  const char* BrowseText;
+  const char* MaleBrowse;
+  const char* FemaleBrowse;
+  DateTimeList Hours;  // the birth-details form offers hour 24, the end of the day
+};
+
+constexpr PanelTexts kVedicTexts{
+    "Boy's Details", "Girl's Details",  "fraBoy",
+    "fraGirl",       "Birth Day:",      "Click Here To Find Latitude && Longitude",
+    "cmdMaleBrowse", "cmdFemaleBrowse", DateTimeList::HourThrough24};
+constexpr PanelTexts kWesternTexts{
+    "Male",      "Female",         "fraMale",
+    "fraFemale", "Date of Birth:", "Click here to find Latitude && Longitude",
+    "Command1",  "Command2",       DateTimeList::Hour};
+
+// The longest text a latitude or longitude box takes, in both forms.
+constexpr int kCoordinateMaxLength = kWesternCoordinateMaxLength;
+
+QString Named(PersonSide side, FormControl control) {
+  return ToQString(ControlName(side, control));
+}
+
+QString SideName(PersonSide side, const char* kind, const char* rest) {
+  return QString::fromLatin1(kind) + QChar::fromLatin1(SideLetter(side)) +
+         QString::fromLatin1(rest);
+}
+
+QComboBox* List(QWidget* parent, PersonSide side, FormControl control, DateTimeList list,
+                const QString& accessible_name) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(Named(side, control));
+  box->setAccessibleName(accessible_name);
+  for (const std::string& entry : DateTimeListEntries(list)) {
+    box->addItem(ToQString(entry));
+  }
+  box->setCurrentIndex(0);
+  return box;
+}
+
+// The direction options of a coordinate: the birth-details form names each option
+// ("optMNorth"), the Western form names the pair and numbers its options ("optMLong_0").
+QRadioButton* Option(QWidget* parent, FormKind form, PersonSide side, FormControl own,
+                     FormControl pair, int index, const QString& caption,
+                     const QString& description) {
+  auto* option = new QRadioButton(caption, parent);
+  option->setObjectName(form == FormKind::Vedic
+                            ? Named(side, own)
+                            : Named(side, pair) + QLatin1Char('_') + QString::number(index));
+  option->setAccessibleDescription(description);
+  return option;
+}
+
+void PairUp(QWidget* parent, QRadioButton* first, QRadioButton* second) {
+  first->setChecked(true);
+  auto* pair = new QButtonGroup(parent);
+  pair->addButton(first, 0);
+  pair->addButton(second, 1);
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* widget : widgets) {
+    row->addWidget(widget);
+  }
+  row->addStretch(1);
+  return row;
+}
+
+void SelectText(QComboBox* box, const std::string& text) {
+  const int at = box->findText(ToQString(text));
+  box->setCurrentIndex(at >= 0 ? at : 0);
+}
+
+}  // namespace
+
+PersonPanel::PersonPanel(FormKind form, PersonSide side, MessageService* messages, QWidget* window)
+    : QObject(window), side_(side), form_(form), messages_(messages) {
+  // Before the first list is asked for its accessible interface.
+  AnnounceListsByName();
+  const PanelTexts& texts = form == FormKind::Vedic ? kVedicTexts : kWesternTexts;
+  const bool male = side == PersonSide::Male;
+  const QString caption = QString::fromLatin1(male ? texts.MaleCaption : texts.FemaleCaption);
+  frame_ = new QGroupBox(caption, window);
+  frame_->setObjectName(QString::fromLatin1(male ? texts.MaleFrame : texts.FemaleFrame));
+  frame_->setAccessibleName(caption);
+  grid_ = new QGridLayout(frame_);
+
+  using C = FormControl;
+  name_ = AddTextBox(C::Name, tr("Name"));
+  day_ = List(frame_, side, C::Day, DateTimeList::Day, tr("Birth Day"));
+  month_ = List(frame_, side, C::Month, DateTimeList::Month, tr("Birth Month"));
+  year_ = List(frame_, side, C::Year, DateTimeList::Year, tr("Birth Year"));
+  hour_ = List(frame_, side, C::Hour, texts.Hours, tr("Hour"));
+  minute_ = List(frame_, side, C::Minute, DateTimeList::Minute, tr("Minute"));
+  second_ = List(frame_, side, C::Second, DateTimeList::Second, tr("Second"));
+  city_ = AddTextBox(C::City, tr("City"));
+  state_ = AddTextBox(C::State, tr("State"));
+  country_ = AddTextBox(C::Country, tr("Country"));
+  browse_ = new QPushButton(QString::fromLatin1(texts.BrowseText), frame_);
+  browse_->setObjectName(QString::fromLatin1(male ? texts.MaleBrowse : texts.FemaleBrowse));
+  browse_->setAccessibleName(tr("Find latitude and longitude"));
+  browse_->setAccessibleDescription(tr("Opens the place search of the atlas"));
+  browse_->setAutoDefault(false);
+  lat_deg_ = AddTextBox(C::LatDeg, tr("Latitude degrees"), kCoordinateMaxLength);
+  lat_min_ = AddTextBox(C::LatMin, tr("Latitude minutes"), kCoordinateMaxLength);
+  north_ = Option(frame_, form, side, C::North, C::LatDirection, 0, tr("North"),
+                  tr("Latitude direction"));
+  south_ = Option(frame_, form, side, C::South, C::LatDirection, 1, tr("South"),
+                  tr("Latitude direction"));
+  PairUp(frame_, north_, south_);
+  long_deg_ = AddTextBox(C::LongDeg, tr("Longitude degrees"), kCoordinateMaxLength);
+  long_min_ = AddTextBox(C::LongMin, tr("Longitude minutes"), kCoordinateMaxLength);
+  east_ = Option(frame_, form, side, C::East, C::LongDirection, 0, tr("East"),
+                 tr("Longitude direction"));
+  west_ = Option(frame_, form, side, C::West, C::LongDirection, 1, tr("West"),
+                 tr("Longitude direction"));
+  PairUp(frame_, east_, west_);
+
+  const QString date_caption = tr(texts.DateCaption);
+  if (form == FormKind::Vedic) {
+    BuildColumns(date_caption);
+  } else {
+    BuildRows(date_caption);
+  }
+
+  connect(browse_, &QPushButton::clicked, this, &PersonPanel::LookUpPlace);
+  auto* completer = new PlaceCompleter(city_, SideName(side, "cmp", "City"));
+  connect(completer, &PlaceCompleter::PlaceChosen, this, &PersonPanel::FillFromPlace);
+  // A date or time changed afterwards moves the atlas's clock with it.
+  for (QComboBox* list : {day_, month_, year_, hour_, minute_}) {
+    connect(list, &QComboBox::currentIndexChanged, this, &PersonPanel::RefreshClock);
+  }
+}
+
+// The birth-details form: five columns, the captions in the first, the date and time
+// lists side by side in the next three, the notes in the last, which takes the slack.
+void PersonPanel::BuildColumns(const QString& date_caption) {
+  QGridLayout* grid = grid_;
+  int& row = row_;
+  grid->addWidget(Caption(tr("Name:"), name_, frame_), row, 0);
+  grid->addWidget(name_, row++, 1, 1, 4);
+
+  grid->addWidget(Caption(date_caption, day_, frame_), row, 0);
+  grid->addWidget(day_, row, 1);
+  grid->addWidget(month_, row, 2);
+  grid->addWidget(year_, row++, 3);
+
+  grid->addWidget(Caption(tr("Time Of Birth:"), hour_, frame_), row, 0);
+  grid->addWidget(hour_, row, 1);
+  grid->addWidget(minute_, row, 2);
+  grid->addWidget(second_, row, 3);
+  grid->addWidget(Hint(QStringLiteral("HH/MM/SS"), frame_), row++, 4);
+
+  for (auto [label, edit] : {std::pair{tr("City:"), city_}, std::pair{tr("State:"), state_},
+                             std::pair{tr("Country:"), country_}}) {
+    grid->addWidget(Caption(label, edit, frame_), row, 0);
+    grid->addWidget(edit, row++, 1, 1, 4);
+  }
+  grid->addWidget(browse_, row++, 1, 1, 4);
+
+  for (auto [caption, degrees, minutes, first, second] :
+       {std::tuple{tr("Latitude:"), lat_deg_, lat_min_, north_, south_},
+        std::tuple{tr("Longitude:"), long_deg_, long_min_, east_, west_}}) {
+    grid->addWidget(Caption(caption, degrees, frame_), row, 0);
+    grid->addWidget(degrees, row, 1);
+    grid->addWidget(minutes, row, 2);
+    auto* options = new QHBoxLayout;
+    options->addWidget(first);
+    options->addWidget(second);
+    options->addWidget(Hint(QStringLiteral("DEG/MIN"), frame_));
+    grid->addLayout(options, row++, 3, 1, 2);
+  }
+}
+
+// The Western form: captions in the first column, each row's fields packed from the
+// left of the second, which takes the slack.
+void PersonPanel::BuildRows(const QString& date_caption) {
+  QGridLayout* grid = grid_;
+  int& row = row_;
+  grid->setColumnStretch(1, 1);
+  auto add_row = [&](const QString& text, QWidget* buddy, QLayout* fields) {
+    grid->addWidget(Caption(text, buddy, frame_), row, 0);
+    grid->addLayout(fields, row++, 1);
+  };
+  auto add_wide = [&](const QString& text, QWidget* field) {
+    grid->addWidget(Caption(text, field, frame_), row, 0);
+    grid->addWidget(field, row++, 1);
+  };
+  add_wide(tr("Name:"), name_);
+  add_row(date_caption, day_, Row({day_, month_, year_}));
+  add_row(tr("Time Of Birth:"), hour_,
+          Row({hour_, minute_, second_, Hint(QStringLiteral("HH/MM/SS"), frame_)}));
+  add_wide(tr("City:"), city_);
+  add_wide(tr("State:"), state_);
+  add_wide(tr("Country:"), country_);
+  grid->addLayout(Row({browse_}), row++, 1);
+  for (auto [caption, degrees, minutes, first, second] :
+       {std::tuple{tr("Latitude:"), lat_deg_, lat_min_, north_, south_},
+        std::tuple{tr("Longitude:"), long_deg_, long_min_, east_, west_}}) {
+    QHBoxLayout* fields =
+        Row({degrees, minutes, Hint(QStringLiteral("DEG/MIN"), frame_), first, second});
+    fields->insertSpacing(3, 12);
+    add_row(caption, degrees, fields);
+  }
+}
+
+void PersonPanel::AddClockRows() {
+  // Both arrangements put the clock under the fields, beside no caption.
+  const int span = form_ == FormKind::Vedic ? 4 : 1;
+  clock_line_ = new QLabel(frame_);
+  clock_line_->setObjectName(SideName(side_, "lbl", "Clock"));
+  clock_line_->setAccessibleName(tr("Clock of the birth place"));
+  clock_line_->setWordWrap(true);
+  // Room for a caution's second line, so that the form keeps its size as the clock changes.
+  clock_line_->setMinimumHeight(2 * clock_line_->fontMetrics().lineSpacing());
+  clock_line_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  clock_line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  grid_->addWidget(clock_line_, row_++, 1, 1, span);
+  reading_ = new QComboBox(frame_);
+  reading_->setObjectName(SideName(side_, "cbo", "ClockReading"));
+  reading_->setAccessibleName(tr("Which reading of the repeated hour"));
+  reading_->setVisible(false);
+  grid_->addWidget(reading_, row_++, 1, 1, span);
+  if (form_ == FormKind::Vedic) {
+    grid_->setColumnStretch(4, 1);
+  } else {
+    grid_->setRowStretch(row_, 1);
+  }
+  connect(reading_, &QComboBox::activated, this, &PersonPanel::RefreshClock);
+}
+
+QLineEdit* PersonPanel::AddTextBox(FormControl control, const QString& accessible_name,
+                                   int max_length) {
+  auto* edit = new QLineEdit(frame_);
+  edit->setObjectName(Named(side_, control));
+  edit->setAccessibleName(accessible_name);
+  if (max_length > 0) {
+    edit->setMaxLength(max_length);
+    if (form_ == FormKind::Vedic) {
+      edit->setMaximumWidth(64);
+    } else {
+      edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+    }
+  }
+  FilterFormKeys(*edit, form_, control, messages_);
+  return edit;
+}
+
+std::vector<QWidget*> PersonPanel::TabChain() const {
+  return {name_,  day_,      month_,    year_,   hour_,    minute_,  second_,
+          city_,  state_,    country_,  browse_, lat_deg_, lat_min_, north_,
+          south_, long_deg_, long_min_, east_,   west_};
+}
+
+QComboBox* PersonPanel::ReadingList() const {
+  return reading_;
+}
+
+PersonEntries PersonPanel::Entries() const {
+  PersonEntries out;
+  out.Name = name_->text().toStdString();
+  out.Day = day_->currentText().toStdString();
+  out.Month = month_->currentText().toStdString();
+  out.Year = year_->currentText().toStdString();
+  out.Hour = hour_->currentText().toStdString();
+  out.Minute = minute_->currentText().toStdString();
+  out.Second = second_->currentText().toStdString();
+  out.City = city_->text().toStdString();
+  out.State = state_->text().toStdString();
+  out.Country = country_->text().toStdString();
+  out.LatDeg = lat_deg_->text().toStdString();
+  out.LatMin = lat_min_->text().toStdString();
+  out.North = north_->isChecked();
+  out.South = south_->isChecked();
+  out.LongDeg = long_deg_->text().toStdString();
+  out.LongMin = long_min_->text().toStdString();
+  out.East = east_->isChecked();
+  out.West = west_->isChecked();
+  out.TimeZoneId = time_zone_id_;
+  if (const QVariant choice = reading_->currentData(); choice.isValid()) {
+    out.ClockReading = static_cast<ClockChoice>(choice.toInt());
+  }
+  return out;
+}
+
+void PersonPanel::SetEntries(const PersonEntries& in) {
+  // No zone is followed while the entries are written, so no clock of the earlier
+  // entries reaches the form's zone boxes.
+  EndAtlasHold();
+  name_->setText(ToQString(in.Name));
+  SelectText(day_, in.Day);
+  SelectText(month_, in.Month);
+  SelectText(year_, in.Year);
+  SelectText(hour_, in.Hour);
+  SelectText(minute_, in.Minute);
+  SelectText(second_, in.Second);
+  city_->setText(ToQString(in.City));
+  state_->setText(ToQString(in.State));
+  country_->setText(ToQString(in.Country));
+  lat_deg_->setText(ToQString(in.LatDeg));
+  lat_min_->setText(ToQString(in.LatMin));
+  north_->setChecked(in.North);
+  south_->setChecked(in.South);
+  long_deg_->setText(ToQString(in.LongDeg));
+  long_min_->setText(ToQString(in.LongMin));
+  east_->setChecked(in.East);
+  west_->setChecked(in.West);
+  // Entries that name a zone (a reopened couple file) take their clock from it again,
+  // with the reading of a repeated hour that was chosen.
+  if (!in.TimeZoneId.empty()) {
+    time_zone_id_ = in.TimeZoneId;
+    if (in.ClockReading) {
+      // RefreshClock keeps the current reading when it offers the two again.
+      reading_->addItem(QString(), static_cast<int>(*in.ClockReading));
+    }
+    RefreshClock();
+  }
+}
+
+void PersonPanel::FillFromPlace(const Place& place) {
+  city_->setText(ToQString(place.Name));
+  state_->setText(ToQString(place.State));
+  country_->setText(ToQString(place.Country));
+  const CoordinateFormValues c = CoordinatesOf(place);
+  lat_deg_->setText(QString::number(c.LatDeg));
+  lat_min_->setText(QString::number(c.LatMin));
+  (c.North ? north_ : south_)->setChecked(true);
+  long_deg_->setText(QString::number(c.LongDeg));
+  long_min_->setText(QString::number(c.LongMin));
+  (c.East ? east_ : west_)->setChecked(true);
+  time_zone_id_ = place.TimeZone;
+  RefreshClock();
+}
+
+void PersonPanel::EndAtlasHold() {
+  time_zone_id_.clear();
+  clock_line_->clear();
+  reading_->clear();
+  reading_->setVisible(false);
+}
+
+LocalDateTime PersonPanel::EnteredTime() const {
+  const auto number = [](const QComboBox* list) {
+    return ParseInteger(list->currentText().toStdString()).value_or(0);
+  };
+  return {number(year_), month_->currentIndex() + 1, number(day_), number(hour_), number(minute_)};
+}
+
+void PersonPanel::RefreshClock() {
+  if (time_zone_id_.empty()) {
+    return;
+  }
+  const LocalDateTime when = EnteredTime();
+  const auto clock = ReadZoneClock(time_zone_id_, when);
+  const auto* zone = std::get_if<ZoneClock>(&clock);
+  // Which reading of a repeated hour: asked beside the clock only where there are two.
+  const bool repeated = zone && zone->Readings.size() == 2;
+  {
+    const QSignalBlocker quiet(reading_);
+    const QVariant kept = reading_->currentData();
+    reading_->clear();
+    if (repeated) {
+      reading_->addItem(tr("This hour occurred twice: choose which"));
+      reading_->addItem(tr("Earlier, %1 %2 (daylight time)")
+                            .arg(ToQString(zone->Readings[0].Abbreviation),
+                                 ToQString(FormatUtcOffset(zone->Readings[0].UtcOffsetSeconds))),
+                        static_cast<int>(ClockChoice::Earlier));
+      reading_->addItem(tr("Later, %1 %2 (standard time)")
+                            .arg(ToQString(zone->Readings[1].Abbreviation),
+                                 ToQString(FormatUtcOffset(zone->Readings[1].UtcOffsetSeconds))),
+                        static_cast<int>(ClockChoice::Later));
+      if (kept.isValid()) {
+        reading_->setCurrentIndex(reading_->findData(kept));
+      }
+    }
+  }
+  reading_->setVisible(repeated);
+
+  const auto reading = ReadPersonClock(time_zone_id_, when, Entries().ClockReading, "");
+  if (const auto* failure = std::get_if<FormFailure>(&reading)) {
+    clock_line_->setText(ToQString(failure->Message));
+    return;
+  }
+  const PersonClock& person = std::get<PersonClock>(reading);
+  emit ClockFollowed(person);
+  clock_line_->setText(ToQString(DescribeClock(person)));
+}
+
+void PersonPanel::LookUpPlace() {
+  PlaceSearchDialog dialog(city_->text(), frame_->window());
+  if (dialog.exec() != QDialog::Accepted) {
+    return;
+  }
+  if (const auto place = dialog.ChosenPlace()) {
+    FillFromPlace(*place);
+  }
+}
+
+void SetTabOrder(const std::vector<QWidget*>& order) {
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(order[i - 1], order[i]);
+  }
+}
+
+}  // namespace lumora::ui

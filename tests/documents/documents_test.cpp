@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+// The document library without windows: paper by the reader's country, chart objects
+// that keep their charts through a document's layout and copy, and PDF files written
+// whole or not at all.
+#include <gtest/gtest.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <memory>
+
+#include "documents/chart_object.h"
+#include "documents/document_layout.h"
+#include "documents/pdf_export.h"
+
+namespace lumora::documents {
+namespace {
+
+// A graphical application for the whole program, offscreen.
+class GuiEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { application_ = StartOffscreenApplication(); }
+  void TearDown() override { application_.reset(); }
+
+ private:
+  std::unique_ptr<QGuiApplication> application_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kGui =
+    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+struct PaperCase {
+  const char* locale;
+  QPageSize::PageSizeId paper;
+};
+
+// CLDR supplemental data, paperSize: US Letter in the United States, Canada, Mexico,
+// much of Latin America and the Philippines; A4 everywhere else.
+TEST(Paper, FollowsTheCountryOfTheLocale) {
+  const PaperCase cases[] = {
+      {"en_US", QPageSize::Letter}, {"en_CA", QPageSize::Letter}, {"fr_CA", QPageSize::Letter},
+      {"es_MX", QPageSize::Letter}, {"es_CL", QPageSize::Letter}, {"fil_PH", QPageSize::Letter},
+      {"en_GB", QPageSize::A4},     {"hi_IN", QPageSize::A4},     {"en_IN", QPageSize::A4},
+      {"de_DE", QPageSize::A4},     {"pt_BR", QPageSize::A4},     {"en_AU", QPageSize::A4},
+      {"ja_JP", QPageSize::A4},
+  };
+  for (const PaperCase& c : cases) {
+    EXPECT_EQ(PaperForLocale(QLocale(QString::fromLatin1(c.locale))), c.paper) << c.locale;
+  }
+}
+
+Document ChartDocument(ChartStyle style) {
+  Document doc;
+  doc.Title = "Kundali Match: Arjun and Bela";
+  AddParagraph(doc, ParagraphStyle::Title, doc.Title);
+  DocumentCharts charts;
+  charts.Style = style;
+  SiderealChart first;
+  first.Lagna = 37.7;
+  first.Planets = {117.9, 93.9, 67.4, 103.6, 205.9, 112.5, 110.4, 34.1, 214.1};
+  SiderealChart second;
+  second.Lagna = 0.44;
+  second.Planets = {256.5, 199.4, 304.1, 248.0, 1.5, 217.7, 16.3, 100.2, 280.2};
+  charts.Charts = {{"Arjun", first}, {"Bela", second}};
+  doc.Blocks.emplace_back(charts);
+  AddParagraph(doc, ParagraphStyle::Body, "After the charts.");
+  return doc;
+}
+
+// The format of the first chart object character of a laid-out document.
+std::optional<QTextFormat> FirstChartFormat(const QTextDocument& text) {
+  for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      if (ChartRowOf(it.fragment().charFormat())) {
+        return it.fragment().charFormat();
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<ChartRow> FirstChartRow(const QTextDocument& text) {
+  const auto format = FirstChartFormat(text);
+  return format ? ChartRowOf(*format) : std::nullopt;
+}
+
+// What is drawn is what was composed: the style, the captions and every longitude, in
+// the document and in its copy (the copy is what pages are painted from).
+TEST(ChartObjects, KeepTheirChartsThroughLayoutAndCopy) {
+  for (const ChartStyle style : {ChartStyle::NorthIndian, ChartStyle::SouthIndian}) {
+    const Document doc = ChartDocument(style);
+    const auto& composed = std::get<DocumentCharts>(doc.Blocks[1]);
+    QTextDocument text;
+    RenderDocument(doc, text);
+    std::unique_ptr<QTextDocument> copy(text.clone());
+    for (const QTextDocument* laid_out : {static_cast<const QTextDocument*>(&text),
+                                          static_cast<const QTextDocument*>(copy.get())}) {
+      const std::optional<ChartRow> row = FirstChartRow(*laid_out);
+      ASSERT_TRUE(row);
+      EXPECT_EQ(row->Style, style);
+      EXPECT_EQ(row->Captions, QStringList({"Arjun", "Bela"}));
+      ASSERT_EQ(row->Charts.size(), 2u);
+      for (std::size_t c = 0; c < 2; ++c) {
+        EXPECT_EQ(row->Charts[c].Lagna, composed.Charts[c].Chart.Lagna);
+        EXPECT_EQ(row->Charts[c].Planets, composed.Charts[c].Chart.Planets);
+      }
+    }
+    // A text reader sees one object character, between the title and the next line.
+    EXPECT_EQ(text.toPlainText(), QStringLiteral("Kundali Match: Arjun and Bela\n") +
+                                      QChar(QChar::ObjectReplacementCharacter) +
+                                      QStringLiteral("\nAfter the charts."));
+  }
+}
+
+// The row of charts takes its room in the layout: as wide as the text allows (at most
+// the widest row), tall enough for two square charts with their captions and legend.
+TEST(ChartObjects, TakeRoomForTwoSquareCharts) {
+  const struct {
+    double text_width;  // layout pixels
+    double row_width;
+  } cases[] = {
+      {658.0, 620.0},  // A4 less 18 mm margins, at 96 dpi: the widest row
+      {500.0, 492.0},  // a narrow window: the text width less the paragraph's margins
+      {-1.0, 552.0},   // no width yet: a window's width before it is shown
+  };
+  for (const auto& c : cases) {
+    QTextDocument text;
+    RenderDocument(ChartDocument(ChartStyle::NorthIndian), text);
+    text.setTextWidth(c.text_width);
+    const auto format = FirstChartFormat(text);
+    ASSERT_TRUE(format);
+    ChartTextObject object;
+    const QSizeF size = object.intrinsicSize(&text, 0, *format);
+    EXPECT_DOUBLE_EQ(size.width(), c.row_width) << c.text_width;
+    const double chart = (c.row_width - 24.0) / 2.0;  // two charts and the gap between
+    EXPECT_GT(size.height(), chart) << c.text_width;
+    EXPECT_LT(size.height(), chart * 1.25) << c.text_width;
+  }
+}
+
+TEST(SavePdf, WritesWholeFilesOrLeavesTheEarlierOne) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("match.pdf"));
+  const FormResult<qint64> saved =
+      SavePdf(ChartDocument(ChartStyle::SouthIndian), path, QPageSize::A4);
+  ASSERT_FALSE(IsRefused(saved)) << std::get<FormFailure>(saved).Message;
+  QFile pdf(path);
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_EQ(pdf.size(), std::get<qint64>(saved));
+  EXPECT_EQ(pdf.read(5), QByteArray("%PDF-"));
+  pdf.close();
+
+  // A place where no file can be made, for any user.
+  const FormResult<qint64> nowhere =
+      SavePdf(ChartDocument(ChartStyle::NorthIndian), QStringLiteral("/proc/lumora/match.pdf"),
+              QPageSize::A4);
+  ASSERT_TRUE(IsRefused(nowhere));
+  EXPECT_EQ(std::get<FormFailure>(nowhere).Message.rfind("The PDF file /proc/lumora/match.pdf "
+                                                         "could not be saved (",
+                                                         0),
+            0u)
+      << std::get<FormFailure>(nowhere).Message;
+
+  // A folder that cannot be written: the earlier file stays, the message says so.
+  const QString locked = dir.filePath(QStringLiteral("locked"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+  const QString earlier = locked + QStringLiteral("/match.pdf");
+  {
+    QFile file(earlier);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("earlier");
+  }
+  QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+  const bool superuser = QFileInfo(locked).isWritable();  // root writes anywhere
+  const FormResult<qint64> refused =
+      SavePdf(ChartDocument(ChartStyle::NorthIndian), earlier, QPageSize::Letter);
+  QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  if (superuser) {
+    GTEST_SKIP() << "run as the superuser: folder permissions do not hold";
+  }
+  ASSERT_TRUE(IsRefused(refused));
+  EXPECT_NE(std::get<FormFailure>(refused).Message.find("could not be saved"), std::string::npos);
+  QFile kept(earlier);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), QByteArray("earlier"));
+  EXPECT_EQ(QDir(locked).entryList(QDir::Files).size(), 1);
+}
+
+}  // namespace
+}  // namespace lumora::documents

@@ -1,0 +1,289 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Drives Lumora's birth-data forms and the Vedic result over the accessibility bus
+(AT-SPI), as a screen reader sees them, and checks what it would announce:
+
+  - every list of both person panels is named for what it is ("Birth Month"), never by
+    its current entry ("January");
+  - "TZ Help" is one push button with a press action and one Tab stop, and pressing it
+    opens the time-zone picker with the keyboard in its list;
+  - the Guna Milan table of a match reads row by row: each row's title, then its five
+    values, each named with its koota and column ("Varna, points obtained, 1").
+
+Run by run_atspi_check.sh inside Xvfb and a private D-Bus session:
+    atspi_check.py PATH/TO/lumora
+Exits 0 when every check holds, 1 with the failed checks listed otherwise.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TAB_KEYSYM = 0xFF09
+WAIT_SECONDS = 20
+
+# The lists of one person panel and what each must be called, per form and panel.
+VEDIC_LISTS = ["Birth Day", "Birth Month", "Birth Year", "Hour", "Minute", "Second"]
+FORMS = [
+    {
+        "button": "Vedic Astrology Compatibility",
+        "panels": {"Boy's Details": VEDIC_LISTS, "Girl's Details": VEDIC_LISTS},
+    },
+    {
+        "button": "Western Astrology  Compatibility",
+        "panels": {
+            "Male": VEDIC_LISTS + ["Time Zone"],
+            "Female": VEDIC_LISTS + ["Time Zone"],
+        },
+    },
+]
+# Lists that are part of a panel but only shown for a repeated hour.
+HIDDEN_LISTS = {"Which reading of the repeated hour"}
+TZ_HELP = "TZ Help: pick a time zone"
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+    return condition
+
+
+def wait_for(find, what):
+    deadline = time.monotonic() + WAIT_SECONDS
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    raise TimeoutError("no " + what + " on the accessibility bus")
+
+
+def descendants(node, depth=0):
+    """Every object under node, without descending into list popups (their entries)."""
+    for child in node:
+        if child is None:
+            continue
+        yield child
+        if child.getRole() not in (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST) and depth < 12:
+            yield from descendants(child, depth + 1)
+
+
+def find(node, role, name):
+    for item in descendants(node):
+        if item.getRole() == role and item.name == name:
+            return item
+    return None
+
+
+def action_names(node):
+    action = node.queryAction()
+    return [action.getName(i).lower() for i in range(action.nActions)]
+
+
+def do_action(node, names):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i).lower() in names:
+            action.doAction(i)
+            return True
+    return False
+
+
+def focused(node):
+    return node.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def press_tab():
+    pyatspi.Registry.generateKeyboardEvent(TAB_KEYSYM, None, pyatspi.KEY_SYM)
+
+
+def focus_window(title):
+    """Gives the X window with the title the keyboard, as a window manager would on a
+    click: without one, no window of the program is active and keys reach no widget."""
+    subprocess.run(["xdotool", "search", "--name", "^" + re.escape(title) + "$", "windowfocus",
+                    "--sync"], check=True, timeout=WAIT_SECONDS)
+
+
+def find_application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Lumora":
+            return app
+    return None
+
+
+def check_lists(panel_node, panel_name, expected):
+    lists = [n for n in descendants(panel_node) if n.getRole() == pyatspi.ROLE_COMBO_BOX]
+    names = [n.name for n in lists if n.name not in HIDDEN_LISTS]
+    check(sorted(names) == sorted(expected),
+          f"{panel_name}: lists announced as {names}, expected {expected}")
+
+
+def check_time_zone_help(app, window, form_node):
+    for panel_name in ("Boy's Details", "Girl's Details"):
+        panel = find(form_node, pyatspi.ROLE_PANEL, panel_name)
+        help_button = find(panel, pyatspi.ROLE_PUSH_BUTTON, TZ_HELP)
+        if not check(help_button is not None, f"{panel_name}: no push button {TZ_HELP!r}"):
+            continue
+        check(any(n in ("press", "click") for n in action_names(help_button)),
+              f"{panel_name}: TZ Help offers {action_names(help_button)}, no press action")
+        check(help_button.getState().contains(pyatspi.STATE_FOCUSABLE),
+              f"{panel_name}: TZ Help takes no focus")
+
+    # One Tab stop: from the boy's DST box, Tab reaches TZ Help and the next Tab leaves it
+    # for the girl's name (the reading list between them is hidden).
+    boy = find(form_node, pyatspi.ROLE_PANEL, "Boy's Details")
+    girl = find(form_node, pyatspi.ROLE_PANEL, "Girl's Details")
+    dst = find(boy, pyatspi.ROLE_CHECK_BOX, "Daylight saving time")
+    help_button = find(boy, pyatspi.ROLE_PUSH_BUTTON, TZ_HELP)
+    girl_name = find(girl, pyatspi.ROLE_TEXT, "Name")
+    if None in (dst, help_button, girl_name):
+        return
+    focus_window(window.name)
+    dst.queryComponent().grabFocus()
+    wait_for(lambda: focused(dst), "focus on the DST box")
+    press_tab()
+    try:
+        wait_for(lambda: focused(help_button), "focus on TZ Help after one Tab")
+    except TimeoutError as error:
+        check(False, str(error))
+    press_tab()
+    try:
+        wait_for(lambda: focused(girl_name), "focus on the girl's name after TZ Help")
+    except TimeoutError as error:
+        check(False, f"{error}: TZ Help takes more than one Tab stop")
+
+    # Pressed through the bus, it opens the picker with the keyboard in its list.
+    check(do_action(help_button, ("press", "click")), "TZ Help could not be pressed")
+
+    # The picker may be a window of its own or a window inside the main window.
+    def picker_list():
+        for top in app:
+            for node in descendants(top) if top is not None else ():
+                if node.getRole() == pyatspi.ROLE_LIST and focused(node):
+                    return node
+        return None
+
+    try:
+        wait_for(picker_list, "time-zone picker with a focused list")
+    except TimeoutError as error:
+        check(False, str(error))
+
+
+# The couple typed into the Vedic form for the Guna Milan check: the text boxes of both
+# panels by accessible name; the lists keep their first entries.
+COUPLE_TEXTS = {
+    "Name": "Ravi", "City": "Pune", "State": "Maharashtra", "Country": "India",
+    "Latitude degrees": "18", "Latitude minutes": "31", "Longitude degrees": "73",
+    "Longitude minutes": "51", "Time Zone hours": "5", "Time Zone minutes": "30",
+}
+MATCH_BUTTON = "Match Kundali"
+GRID_NAME = "Guna Milan table"
+# Each row's title as the table shows it and the koota a screen reader names.
+GRID_ROWS = [("VARNA", "Varna"), ("VASYA", "Vasya"), ("TARA", "Tara"), ("YONI", "Yoni"),
+             ("MAITRI", "Graha Maitri"), ("GANA", "Gana"), ("RASHI", "Rashi"),
+             ("NADI", "Nadi")]
+GRID_COLUMNS = ["boy", "girl", "maximum points", "points obtained", "area of life"]
+
+
+def find_deep(node, role, name, depth=0):
+    """Like find, but through the deeper nesting of the result window's pages."""
+    for child in node:
+        if child is None:
+            continue
+        if child.getRole() == role and child.name == name:
+            return child
+        if child.getRole() not in (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST) and depth < 24:
+            found = find_deep(child, role, name, depth + 1)
+            if found is not None:
+                return found
+    return None
+
+
+def check_guna_milan_grid(app, form_node):
+    """Matches a couple and reads the Guna Milan table as a screen reader walks it: each
+    row's title, then its five values, each named with its koota and column."""
+    for panel_name in ("Boy's Details", "Girl's Details"):
+        panel = find(form_node, pyatspi.ROLE_PANEL, panel_name)
+        for node in descendants(panel) if panel is not None else []:
+            if node.getRole() == pyatspi.ROLE_TEXT and node.name in COUPLE_TEXTS:
+                node.queryEditableText().setTextContents(COUPLE_TEXTS[node.name])
+    match = find(form_node, pyatspi.ROLE_PUSH_BUTTON, MATCH_BUTTON)
+    if not check(match is not None and do_action(match, ("press", "click")),
+                 MATCH_BUTTON + " could not be pressed"):
+        return
+    try:
+        table = wait_for(lambda: next((t for w in app if w is not None
+                                       for t in [find_deep(w, pyatspi.ROLE_FRAME, GRID_NAME)]
+                                       if t is not None), None), GRID_NAME)
+    except TimeoutError as error:
+        check(False, str(error))
+        return
+    names = [child.name for child in table if child is not None]
+    for title, koota in GRID_ROWS:
+        if not check(title in names, f"Guna Milan: no row {title} among {names}"):
+            continue
+        at = names.index(title)
+        for offset, column in enumerate(GRID_COLUMNS, 1):
+            said = names[at + offset] if at + offset < len(names) else ""
+            check(said.startswith(f"{koota}, {column}, "),
+                  f"Guna Milan: after {title} a screen reader says {said!r}, "
+                  f"not '{koota}, {column}, ...'")
+
+def run_form(exe, form):
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    program = subprocess.Popen([exe], env=env)
+    try:
+        app = wait_for(find_application, "Lumora application")
+        button = wait_for(lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, form["button"]),
+                          form["button"] + " button")
+        check(do_action(button, ("press", "click")), form["button"] + " could not be pressed")
+        first_panel = next(iter(form["panels"]))
+        # The form may be a window of its own or a window inside the main window.
+        window = wait_for(lambda: next(
+            (w for w in app if w is not None and find(w, pyatspi.ROLE_PANEL, first_panel)),
+            None), "form with the panel " + first_panel)
+        form_node = window
+        for panel_name, expected in form["panels"].items():
+            panel = find(form_node, pyatspi.ROLE_PANEL, panel_name)
+            if check(panel is not None, "no panel " + panel_name):
+                check_lists(panel, panel_name, expected)
+        if "Boy's Details" in form["panels"]:
+            # Each part reports its own time-out, so one that fails leaves the next to run.
+            parts = (lambda: check_time_zone_help(app, window, form_node),
+                     lambda: check_guna_milan_grid(app, form_node))
+            for part in parts:
+                try:
+                    part()
+                except TimeoutError as error:
+                    failures.append(str(error))
+    finally:
+        program.terminate()
+        try:
+            program.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            program.kill()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    for form in FORMS:
+        try:
+            run_form(sys.argv[1], form)
+        except TimeoutError as error:
+            failures.append(str(error))
+    for failure in failures:
+        print("FAIL:", failure)
+    print("atspi_check:", "passed" if not failures else f"{len(failures)} failed")
+    return 0 if not failures else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
