@@ -241,7 +241,6 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
                   bool compare_moons, const PdfOptions& pdf) {
   MatchState state;
   MatchOutcome outcome;
-  std::optional<BirthForm> form_input;
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -263,14 +262,12 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
       form = ReadBirthForm(input);
     }
     outcome = RunMatch(state, form, model);
-    form_input = form;
   }
   Json out = MatchJson(state, outcome, report, uncertainty_minutes);
-  if (compare_moons && form_input) {
-    out["BoyMoonComparison"] =
-        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Male).Moment));
-    out["GirlMoonComparison"] =
-        MoonComparisonJson(CompareMoonModels(ReadBirthDetails(form_input->Female).Moment));
+  if (compare_moons && outcome.Result && outcome.Result->BoyMoment && outcome.Result->GirlMoment) {
+    // The moments the match was computed for, each at its clock's exact offset.
+    out["BoyMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->BoyMoment));
+    out["GirlMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->GirlMoment));
   }
   if (!pdf.file.empty()) {
     const MatchResult& r = *outcome.Result;

@@ -43,58 +43,87 @@ class ContextScope {
   CliContext saved_;
 };
 
+// The command line of the program: built once per process, since building CLI11's
+// commands and options costs more than a whole run on a rejected input. Each run puts
+// every option back to its default before parsing, so no run sees another's options.
+class CommandLine {
+ public:
+  CommandLine()
+      : app_(
+            "lumora-cli: the Lumora compatibility core without windows.\n"
+            "Input is one JSON object or JSON Lines, on standard input or from --input FILE;\n"
+            "each input object gives one output object, in the same order.\n"
+            "Exit status: 0 all inputs gave results, 2 at least one was rejected, 1 usage "
+            "error.") {
+    app_.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
+    app_.require_subcommand(1);
+    RegisterMoonCommand(app_, moon_, action_);
+    RegisterWesternCommand(app_, western_, action_);
+    RegisterVedicCommand(app_, vedic_, action_);
+    RegisterProfileCommand(app_, profile_, action_);
+    RegisterInfoCommand(app_, info_, action_);
+    RegisterAtlasCommand(app_, atlas_, action_);
+    RegisterZoneCommand(app_, zone_, action_);
+    RegisterRankCommand(app_, rank_, action_);
+  }
+  CommandLine(const CommandLine&) = delete;
+  CommandLine& operator=(const CommandLine&) = delete;
+
+  int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    // The options are assigned in place: the commands hold references to them.
+    moon_ = MoonCommandOptions{};
+    western_ = WesternCommandOptions{};
+    vedic_ = VedicCommandOptions{};
+    profile_ = ProfileCommandOptions{};
+    info_ = InfoCommandOptions{};
+    atlas_ = AtlasCommandOptions{};
+    zone_ = ZoneCommandOptions{};
+    rank_ = RankCommandOptions{};
+    action_ = nullptr;
+    app_.clear();
+
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+      app_.parse(reversed);
+    } catch (const CLI::ParseError& error) {
+      const int code = app_.exit(error, out, err);
+      return code == 0 ? 0 : 1;
+    }
+    Context().Verbose = moon_.common.verbose || western_.common.verbose || vedic_.common.verbose ||
+                        profile_.common.verbose || zone_.common.verbose;
+    try {
+      return action_ ? action_() : 1;
+    } catch (const UsageError& error) {
+      err << "lumora-cli: " << error.what() << '\n';
+      return 1;
+    } catch (const std::exception& error) {
+      err << "lumora-cli: " << error.what() << '\n';
+      return 1;
+    }
+  }
+
+ private:
+  CLI::App app_;
+  // Each command's options live here, beside the action that one of them sets.
+  MoonCommandOptions moon_;
+  WesternCommandOptions western_;
+  VedicCommandOptions vedic_;
+  ProfileCommandOptions profile_;
+  InfoCommandOptions info_;
+  AtlasCommandOptions atlas_;
+  ZoneCommandOptions zone_;
+  RankCommandOptions rank_;
+  Action action_;
+};
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
            std::ostream& err) {
   ContextScope scope(CliContext{&in, &out, &err, false, OutputWidth(out)});
-
-  CLI::App app{
-      "lumora-cli: the Lumora compatibility core without windows.\n"
-      "Input is one JSON object or JSON Lines, on standard input or from --input FILE;\n"
-      "each input object gives one output object, in the same order.\n"
-      "Exit status: 0 all inputs gave results, 2 at least one was rejected, 1 usage error."};
-  app.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
-  app.require_subcommand(1);
-
-  // Each command's options live here, beside the action that one of them sets.
-  MoonCommandOptions moon;
-  WesternCommandOptions western;
-  VedicCommandOptions vedic;
-  ProfileCommandOptions profile;
-  InfoCommandOptions info;
-  AtlasCommandOptions atlas;
-  ZoneCommandOptions zone;
-  RankCommandOptions rank;
-  Action action;
-  RegisterMoonCommand(app, moon, action);
-  RegisterWesternCommand(app, western, action);
-  RegisterVedicCommand(app, vedic, action);
-  RegisterProfileCommand(app, profile, action);
-  RegisterInfoCommand(app, info, action);
-  RegisterAtlasCommand(app, atlas, action);
-  RegisterZoneCommand(app, zone, action);
-  RegisterRankCommand(app, rank, action);
-
-  // CLI11 takes the arguments last first.
-  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
-  try {
-    app.parse(reversed);
-  } catch (const CLI::ParseError& error) {
-    const int code = app.exit(error, out, err);
-    return code == 0 ? 0 : 1;
-  }
-  Context().Verbose = moon.common.verbose || western.common.verbose || vedic.common.verbose ||
-                      profile.common.verbose || zone.common.verbose;
-  try {
-    return action ? action() : 1;
-  } catch (const UsageError& error) {
-    err << "lumora-cli: " << error.what() << '\n';
-    return 1;
-  } catch (const std::exception& error) {
-    err << "lumora-cli: " << error.what() << '\n';
-    return 1;
-  }
+  static CommandLine command_line;
+  return command_line.Run(arguments, out, err);
 }
 
 }  // namespace lumora::cli

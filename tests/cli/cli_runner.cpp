@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace lumora::testing {
@@ -22,14 +24,31 @@ std::vector<nlohmann::ordered_json> CliRun::Lines() const {
   return lines;
 }
 
-namespace {
-std::string Slurp(const std::string& path) {
+std::string FileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   std::ostringstream buffer;
   buffer << file.rdbuf();
   return buffer.str();
 }
-}  // namespace
+
+void ScratchFolder::SetUp() {
+  char pattern[] = "/tmp/lumora-cli-test-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  dir_ = pattern;
+}
+
+void ScratchFolder::TearDown() {
+  std::filesystem::remove_all(dir_);
+}
+
+void ScratchFolder::Put(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::size_t ScratchFolder::FileCount() const {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir_),
+                                                std::filesystem::directory_iterator()));
+}
 
 CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool as_nobody) {
   char in_path[] = "/tmp/lumora-cli-in-XXXXXX";
@@ -53,8 +72,8 @@ CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool 
   const int raw = std::system(command.c_str());
   CliRun run;
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = Slurp(out_path);
-  run.err = Slurp(err_path);
+  run.out = FileBytes(out_path);
+  run.err = FileBytes(err_path);
   std::remove(in_path);
   std::remove(out_path);
   std::remove(err_path);
@@ -62,7 +81,7 @@ CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool 
 }
 
 std::string Fixture(const std::string& name) {
-  return Slurp(std::string(LUMORA_CLI_FIXTURES) + "/" + name);
+  return FileBytes(std::string(LUMORA_CLI_FIXTURES) + "/" + name);
 }
 
 }  // namespace lumora::testing

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,5 +26,23 @@ struct CliRun {
 CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool as_nobody = false);
 
 std::string Fixture(const std::string& name);
+
+// The whole of a file; empty when it cannot be read.
+std::string FileBytes(const std::string& path);
+
+// A fresh folder for the files of one test, removed afterwards.
+class ScratchFolder : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  static std::string Bytes(const std::string& path) { return FileBytes(path); }
+  static void Put(const std::string& path, const std::string& bytes);
+  // How many entries the folder holds.
+  std::size_t FileCount() const;
+
+  std::filesystem::path dir_;
+};
 
 }  // namespace lumora::testing

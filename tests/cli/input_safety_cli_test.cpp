@@ -102,24 +102,8 @@ TEST(InputSafetyCli, IntegersPastTheirRangeAreRefusedWithTheFieldsMessage) {
   }
 }
 
-// A fresh folder for the files of one test, removed afterwards.
-class HostileFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/lumora-safety-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  static std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-  }
-  std::filesystem::path dir_;
-};
+// Hostile files planted in a folder of their own.
+class HostileFiles : public ScratchFolder {};
 
 constexpr const char* kProfile =
     R"({"BoyRashi":"Leo","GirlRashi":"Aries","BoyNakshatra":"Magha","GirlNakshatra":"Ashwini"})";

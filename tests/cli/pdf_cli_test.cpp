@@ -52,19 +52,13 @@ std::string FirstLine(const std::string& fixture) {
   return line;
 }
 
-class PdfCli : public ::testing::Test {
+// A test may take the write permission from its folder; it is given back before removal.
+class PdfCli : public ScratchFolder {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("lumora-pdf-test-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
   void TearDown() override {
     fs::permissions(dir_, fs::perms::owner_all);
-    fs::remove_all(dir_);
+    ScratchFolder::TearDown();
   }
-  fs::path dir_;
 };
 
 TEST_F(PdfCli, VedicMatchDocumentHoldsTheTable) {

@@ -18,33 +18,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A fresh folder for the files of one test, removed afterwards.
-class ProfileFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/lumora-profile-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  static std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-  }
-  static void Put(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  std::size_t FileCount() const {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir_),
-                                                  std::filesystem::directory_iterator()));
-  }
-
-  std::filesystem::path dir_;
-};
+// Profile files written and read in a folder of their own.
+class ProfileFiles : public ScratchFolder {};
 
 constexpr const char* kAriesCapricorn =
     R"({"BoyRashi":"Aries","GirlRashi":"Capricorn","BoyNakshatra":"Ashwini","GirlNakshatra":"Revati"})";

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "core/vedic/entry/birth_form.h"
@@ -162,7 +163,7 @@ void ExpectFailure(const std::optional<FormFailure>& failure, const Check& check
 }
 
 TEST(ValidateBirthDetails, ValidFormPasses) {
-  EXPECT_FALSE(ValidateBirthDetails(ValidForm()).has_value());
+  EXPECT_FALSE(FailureOf(ValidateBirthDetails(ValidForm())).has_value());
 }
 
 TEST(ValidateBirthDetails, EachCheckAloneWithItsMessage) {
@@ -172,7 +173,7 @@ TEST(ValidateBirthDetails, EachCheckAloneWithItsMessage) {
   for (const Check& check : all) {
     BirthForm form = ValidForm();
     check.fault(form);
-    ExpectFailure(ValidateBirthDetails(form), check);
+    ExpectFailure(FailureOf(ValidateBirthDetails(form)), check);
   }
 }
 
@@ -187,7 +188,7 @@ TEST(ValidateBirthDetails, FirstFailingCheckWins) {
     for (std::size_t m = ordered.size(); m-- > n;) {
       ordered[m].fault(form);
     }
-    ExpectFailure(ValidateBirthDetails(form), ordered[n]);
+    ExpectFailure(FailureOf(ValidateBirthDetails(form)), ordered[n]);
   }
 }
 
@@ -298,7 +299,7 @@ TEST(ValidateBirthDetails, CornerCases) {
     SCOPED_TRACE(c.source);
     BirthForm form = ValidForm();
     c.change(form);
-    const auto failure = ValidateBirthDetails(form);
+    const auto failure = FailureOf(ValidateBirthDetails(form));
     if (c.message == nullptr) {
       EXPECT_FALSE(failure.has_value()) << failure->Message;
     } else {
@@ -309,10 +310,62 @@ TEST(ValidateBirthDetails, CornerCases) {
 }
 
 TEST(ValidateBirthDetails, EmptyFormFocusesTheBoysName) {
-  const auto failure = ValidateBirthDetails(BirthForm{});
+  const auto failure = FailureOf(ValidateBirthDetails(BirthForm{}));
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->Control, "txtMName");
   EXPECT_EQ(failure->Icon, MessageIcon::Error);
+}
+
+// Validation hands back both sides read, each with the clock of a zone it names, or the
+// clock's refusal focused on that side's hour list.
+TEST(ValidateBirthDetails, HandsBackBothSidesRead) {
+  const struct {
+    const char* source;
+    const char* girl_zone;  // "" for the zone boxes
+    const char* girl_month;
+    const char* girl_hour;
+    int girl_offset_seconds;      // of the girl's clock
+    const char* refused_control;  // nullptr: the form is read
+  } cases[] = {
+      {"zone boxes: no clock", "", "January", "12", 0, nullptr},
+      {"Europe/London in January 2000 (IANA tz database): GMT", "Europe/London", "January", "12", 0,
+       nullptr},
+      {"Europe/London in June 2000 (IANA tz database): BST", "Europe/London", "June", "12", 3600,
+       nullptr},
+      {"Europe/London, 26 March 2000 01:30 never happened (clocks forward)", "Europe/London",
+       "March", "1", 0, "cboFHH"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    BirthForm form = ValidForm();
+    form.Female.TimeZoneId = c.girl_zone;
+    form.Female.Month = c.girl_month;
+    form.Female.Hour = c.girl_hour;
+    if (c.refused_control != nullptr) {
+      form.Female.Day = "26";
+      form.Female.Minute = "30";
+    }
+    const auto read = ValidateBirthDetails(form);
+    if (c.refused_control != nullptr) {
+      const auto failure = FailureOf(read);
+      ASSERT_TRUE(failure.has_value());
+      EXPECT_EQ(failure->Control, c.refused_control);
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<FormSides<BirthDetails>>(read));
+    const auto& sides = std::get<FormSides<BirthDetails>>(read);
+    EXPECT_EQ(sides.Male.Details.Place, "Delhi, Delhi, India");
+    EXPECT_EQ(sides.Male.Moment.BirthYear * 100 + sides.Male.Moment.BirthMonth, 194708);
+    EXPECT_EQ(sides.Male.Moment.ZoneHour * 100 + sides.Male.Moment.ZoneMinute, 530);
+    EXPECT_FALSE(sides.Male.Clock.has_value());
+    EXPECT_EQ(sides.Female.Details.Name, "Bela");
+    EXPECT_EQ(sides.Female.Moment.BirthHour, 12);
+    EXPECT_EQ(sides.Female.Clock.has_value(), *c.girl_zone != '\0');
+    if (sides.Female.Clock) {
+      EXPECT_EQ(sides.Female.Clock->Reading.UtcOffsetSeconds, c.girl_offset_seconds);
+      EXPECT_EQ(sides.Female.Moment.UtcOffsetSeconds, c.girl_offset_seconds);
+    }
+  }
 }
 
 }  // namespace

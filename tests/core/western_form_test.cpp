@@ -103,7 +103,7 @@ TEST(ValidateWesternInput, OrderAndWording) {
     SCOPED_TRACE(c.source);
     WesternForm form = ValidForm();
     c.edit(form);
-    const auto failure = ValidateWesternInput(form);
+    const auto failure = FailureOf(ValidateWesternInput(form));
     if (c.message == nullptr) {
       EXPECT_FALSE(failure.has_value()) << failure->Message;
       continue;
@@ -187,6 +187,70 @@ TEST(RunWesternTest, ChartsScoreAndReportLabels) {
   form.Male.Day = "5";
   form.Male.TimeZoneRow = 71;
   EXPECT_EQ(std::get<WesternFormMessage>(RunWesternTest(form)).Control, "cmbMTimeZone");
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// Validation hands back what it read: each panel's coordinates and zone, and the exact
+// offset of a panel that names its zone.
+TEST(ValidateWesternInput, HandsBackBothPanelsRead) {
+  const struct {
+    const char* source;
+    const char* zone_id;  // "" for the zone list
+    int lat_deg, long_min;
+    int utc_offset_seconds;  // of the clock; 0 without one
+  } cases[] = {
+      {"row 34 India from the list", "", 18, 51, 0},
+      {"Asia/Kolkata in 1980 (IANA tz database): +05:30", "Asia/Kolkata", 18, 51, 19800},
+      {"Asia/Kathmandu in 1980 (IANA tz database): +05:30 before 1986", "Asia/Kathmandu", 18, 51,
+       19800},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    WesternForm form = ValidForm();
+    form.Female.TimeZoneId = c.zone_id;
+    const auto read = ValidateWesternInput(form);
+    ASSERT_TRUE(std::holds_alternative<FormSides<WesternReading>>(read));
+    const auto& panels = std::get<FormSides<WesternReading>>(read);
+    EXPECT_EQ(panels.Male.Data.LatDeg, c.lat_deg);
+    EXPECT_EQ(panels.Female.Data.LongMin, c.long_min);
+    EXPECT_FALSE(panels.Male.Clock.has_value());
+    EXPECT_EQ(panels.Female.Clock.has_value(), *c.zone_id != '\0');
+    if (panels.Female.Clock) {
+      EXPECT_EQ(panels.Female.Clock->Reading.UtcOffsetSeconds, c.utc_offset_seconds);
+      EXPECT_EQ(panels.Female.Data.UtcOffsetSeconds, c.utc_offset_seconds);
+    }
+  }
+}
+
+// One panel read alone refuses what the form's checks refuse: a coordinate beyond its range.
+TEST(ReadWesternBirthData, RefusesCoordinatesOutOfRange) {
+  const struct {
+    const char* source;
+    std::string WesternFormSide::*field;
+    const char* text;
+    const char* message;
+    const char* control;
+  } cases[] = {
+      {"latitude beyond the pole", &WesternFormSide::LatDeg, "91",
+       "Please Enter A Correct Latitude", "txtMLD"},
+      {"minutes past 59", &WesternFormSide::LongMin, "60", "Please Enter A Correct Longitude",
+       "txtMLoM"},
+      {"a pasted sign", &WesternFormSide::LongDeg, "-7", "Please enter only numbers", "txtMLoD"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    WesternFormSide panel = ValidPanel("Arun");
+    panel.*c.field = c.text;
+    const auto failure = FailureOf(ReadWesternBirthData(panel, WesternSide::Male));
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Message, c.message);
+    EXPECT_EQ(failure->Control, c.control);
+  }
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ void Vedic(FuzzedDataProvider& in) {
   form.Male = VedicSide(in);
   form.Female = VedicSide(in);
   const MoonModel model = in.ConsumeBool() ? MoonModel::Precise : MoonModel::Standard;
-  const bool refused = ValidateBirthDetails(form).has_value();
+  const bool refused = IsRefused(ValidateBirthDetails(form));
   MatchState state;
   const MatchOutcome outcome = RunMatch(state, form, model);
   Require(outcome.Failure.has_value() == refused);
@@ -152,8 +152,7 @@ void Western(FuzzedDataProvider& in) {
   WesternForm form;
   form.Male = WesternPanel(in);
   form.Female = WesternPanel(in);
-  const bool refused =
-      FindWesternListFault(form).has_value() || ValidateWesternInput(form).has_value();
+  const bool refused = IsRefused(ValidateWesternInput(form));
   const WesternTestOutcome outcome = RunWesternTest(form);
   const auto* result = std::get_if<WesternTestResult>(&outcome);
   Require((result == nullptr) == refused);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <variant>
 
 #include "core/entry/form_failure.h"
@@ -16,6 +17,15 @@ using FormResult = std::variant<T, FormFailure>;
 template <typename T>
 bool IsRefused(const FormResult<T>& result) {
   return std::holds_alternative<FormFailure>(result);
+}
+
+// The refusal of a result, or nothing when it holds a value.
+template <typename T>
+std::optional<FormFailure> FailureOf(const FormResult<T>& result) {
+  if (const auto* failure = std::get_if<FormFailure>(&result)) {
+    return *failure;
+  }
+  return std::nullopt;
 }
 
 }  // namespace lumora

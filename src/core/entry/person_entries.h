@@ -3,6 +3,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 
 #include "core/entry/form_result.h"
 #include "core/entry/person_side.h"
@@ -62,5 +64,19 @@ LocalDateTime LocalBirthTime(const PersonEntries& entries);
 // without a zone.
 FormResult<std::optional<PersonClock>> ReadEntriesClock(const PersonEntries& entries,
                                                         PersonSide side);
+
+// The clocks of both panels of a form, male first: the first refusal, or both.
+template <typename Side>
+FormResult<FormSides<std::optional<PersonClock>>> ReadFormClocks(const FormSides<Side>& form) {
+  FormSides<std::optional<PersonClock>> clocks;
+  for (const PersonSide side : kPersonSides) {
+    auto clock = ReadEntriesClock(form[side], side);
+    if (auto* failure = std::get_if<FormFailure>(&clock)) {
+      return *failure;
+    }
+    clocks[side] = std::get<std::optional<PersonClock>>(std::move(clock));
+  }
+  return clocks;
+}
 
 }  // namespace lumora

@@ -98,11 +98,16 @@ std::optional<WesternFormMessage> CheckPanelEntries(const WesternFormSide& panel
   return std::nullopt;
 }
 
+// The four coordinate boxes' values, in the order of kCoordinateBoxes.
+using Coordinates = std::array<int, kCoordinateBoxes.size()>;
+
 // The coordinate boxes must hold numbers within range. The key filter keeps other keys
 // out, but a pasted text gets past it, and degrees beyond the pole or the date line
-// would otherwise be computed without a word.
-std::optional<WesternFormMessage> CheckCoordinates(const WesternFormSide& panel, WesternSide side) {
-  for (const CoordinateBox& box : kCoordinateBoxes) {
+// would otherwise be computed without a word. Each box is read here, once.
+FormResult<Coordinates> ReadCoordinates(const WesternFormSide& panel, WesternSide side) {
+  Coordinates numbers{};
+  for (std::size_t i = 0; i < kCoordinateBoxes.size(); ++i) {
+    const CoordinateBox& box = kCoordinateBoxes[i];
     const auto value = ParseDigits(panel.*box.Field);
     if (!value) {
       return Failure("Please enter only numbers", WesternMessageIcon::Error, side, box.Control);
@@ -110,8 +115,65 @@ std::optional<WesternFormMessage> CheckCoordinates(const WesternFormSide& panel,
     if (*value > box.Maximum) {
       return Failure(box.RangeMessage, WesternMessageIcon::Error, side, box.Control);
     }
+    numbers[i] = *value;
   }
-  return std::nullopt;
+  return numbers;
+}
+
+// The checks of the form in their fixed order, the coordinates of both panels read.
+FormResult<FormSides<Coordinates>> CheckForm(const WesternForm& form) {
+  for (const WesternSide side : kPersonSides) {
+    if (auto failure = CheckPanelEntries(form[side], side)) {
+      return *failure;
+    }
+  }
+  for (const WesternSide side : kPersonSides) {
+    const WesternFormSide& panel = form[side];
+    // A date the lists cannot hold is left to the list check.
+    const auto month = MonthNumber(panel.Month);
+    const auto day = ParseDigits(panel.Day);
+    const auto year = ParseDigits(panel.Year);
+    if (month && day && year) {
+      if (auto failure = CheckDayOfMonth(*day, *month, *year, side)) {
+        return *failure;
+      }
+    }
+  }
+  FormSides<Coordinates> coordinates;
+  for (const WesternSide side : kPersonSides) {
+    auto read = ReadCoordinates(form[side], side);
+    if (auto* failure = std::get_if<FormFailure>(&read)) {
+      return *failure;
+    }
+    coordinates[side] = std::get<Coordinates>(read);
+  }
+  return coordinates;
+}
+
+// The birth data of a panel whose lists and coordinates passed their checks.
+WesternBirthData PanelBirthData(const WesternFormSide& panel, const Coordinates& numbers) {
+  // A panel whose zone comes from the atlas may show a zone entry beyond the table; its
+  // row is not read then.
+  const int row = panel.TimeZoneId.empty() ? panel.TimeZoneRow : 0;
+  const TimeZoneRow& zone = kTimeZones[static_cast<std::size_t>(row)];
+  WesternBirthData data;
+  data.BirthMonth = *MonthNumber(panel.Month);
+  data.BirthDay = *ParseDigits(panel.Day);
+  data.BirthYear = *ParseDigits(panel.Year);
+  data.BirthHour = *ParseDigits(panel.Hour);
+  data.BirthMinute = *ParseDigits(panel.Minute);
+  data.ZoneAddHours = zone.Hours;
+  data.ZoneAddMinutes = WesternTimeZoneMinutes(row);
+  data.ZoneHour = std::abs(data.ZoneAddHours);
+  data.ZoneMinute = std::abs(data.ZoneAddMinutes);
+  data.LatDeg = numbers[0];
+  data.LatMin = numbers[1];
+  data.LongDeg = numbers[2];
+  data.LongMin = numbers[3];
+  data.IsSouth = panel.South;
+  data.IsEast = panel.East;
+  data.IsDST = panel.DST;
+  return data;
 }
 
 }  // namespace
@@ -142,29 +204,32 @@ std::optional<WesternFormMessage> FindWesternListFault(const WesternForm& form) 
   return FindWesternListFault(form.Female, WesternSide::Female);
 }
 
-std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form) {
-  if (auto failure = CheckPanelEntries(form.Male, WesternSide::Male)) {
-    return failure;
+FormResult<FormSides<WesternReading>> ValidateWesternInput(const WesternForm& form) {
+  if (auto fault = FindWesternListFault(form)) {
+    return *fault;
   }
-  if (auto failure = CheckPanelEntries(form.Female, WesternSide::Female)) {
-    return failure;
+  auto checked = CheckForm(form);
+  if (auto* failure = std::get_if<FormFailure>(&checked)) {
+    return *failure;
+  }
+  const FormSides<Coordinates>& coordinates = std::get<FormSides<Coordinates>>(checked);
+  // Both panels' clocks before either panel is read, male first, as the checks run.
+  auto clocks = ReadFormClocks(form);
+  if (auto* failure = std::get_if<FormFailure>(&clocks)) {
+    return *failure;
+  }
+  FormSides<WesternReading> read;
+  for (const WesternSide side : kPersonSides) {
+    read[side].Clock = std::get<FormSides<std::optional<PersonClock>>>(clocks)[side];
   }
   for (const WesternSide side : kPersonSides) {
-    const WesternFormSide& panel = form[side];
-    // A date the lists cannot hold is left to the list check.
-    const auto month = MonthNumber(panel.Month);
-    const auto day = ParseDigits(panel.Day);
-    const auto year = ParseDigits(panel.Year);
-    if (month && day && year) {
-      if (auto failure = CheckDayOfMonth(*day, *month, *year, side)) {
-        return failure;
-      }
+    WesternReading& reading = read[side];
+    reading.Data = PanelBirthData(form[side], coordinates[side]);
+    if (reading.Clock) {
+      reading.Data.UtcOffsetSeconds = reading.Clock->Reading.UtcOffsetSeconds;
     }
   }
-  if (auto failure = CheckCoordinates(form.Male, WesternSide::Male)) {
-    return failure;
-  }
-  return CheckCoordinates(form.Female, WesternSide::Female);
+  return read;
 }
 
 std::optional<int> FindWesternZoneRow(int standard_offset_seconds) {
@@ -196,37 +261,11 @@ FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, 
   if (auto fault = FindWesternListFault(panel, side)) {
     return *fault;
   }
-  std::array<int, kCoordinateBoxes.size()> numbers{};
-  for (std::size_t i = 0; i < kCoordinateBoxes.size(); ++i) {
-    const CoordinateBox& box = kCoordinateBoxes[i];
-    const auto value = ParseDigits(panel.*box.Field);
-    if (!value) {
-      return Failure("Please enter only numbers", WesternMessageIcon::Error, side, box.Control);
-    }
-    numbers[i] = *value;
+  auto numbers = ReadCoordinates(panel, side);
+  if (auto* failure = std::get_if<FormFailure>(&numbers)) {
+    return *failure;
   }
-  // A panel whose zone comes from the atlas may show a zone entry beyond the table; its
-  // row is not read then.
-  const TimeZoneRow zone =
-      kTimeZones[static_cast<std::size_t>(panel.TimeZoneId.empty() ? panel.TimeZoneRow : 0)];
-  WesternBirthData data;
-  data.BirthMonth = *MonthNumber(panel.Month);
-  data.BirthDay = *ParseDigits(panel.Day);
-  data.BirthYear = *ParseDigits(panel.Year);
-  data.BirthHour = *ParseDigits(panel.Hour);
-  data.BirthMinute = *ParseDigits(panel.Minute);
-  data.ZoneAddHours = zone.Hours;
-  data.ZoneAddMinutes = WesternTimeZoneMinutes(panel.TimeZoneId.empty() ? panel.TimeZoneRow : 0);
-  data.ZoneHour = std::abs(data.ZoneAddHours);
-  data.ZoneMinute = std::abs(data.ZoneAddMinutes);
-  data.LatDeg = numbers[0];
-  data.LatMin = numbers[1];
-  data.LongDeg = numbers[2];
-  data.LongMin = numbers[3];
-  data.IsSouth = panel.South;
-  data.IsEast = panel.East;
-  data.IsDST = panel.DST;
-  return data;
+  return PanelBirthData(panel, std::get<Coordinates>(numbers));
 }
 
 }  // namespace lumora

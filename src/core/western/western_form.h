@@ -53,12 +53,20 @@ inline constexpr int kWesternCoordinateMaxLength = 3;
 
 // ---------------------------------------------------------------- validation and reading
 
-// The checks of the form in their fixed order; nothing when every check passes,
-// otherwise the first failure.
-std::optional<WesternFormMessage> ValidateWesternInput(const WesternForm& form);
+// One panel of a form that passed its checks: the birth data (its zone from the Western
+// reading of the time-zone table, or the exact offset of the panel's clock) and the clock
+// of a panel that names its zone.
+struct WesternReading {
+  WesternBirthData Data;
+  std::optional<PersonClock> Clock;
+};
+
+// The list checks, then the checks of the form in their fixed order, then both panels'
+// clocks, male first: the first failure, or both panels read.
+FormResult<FormSides<WesternReading>> ValidateWesternInput(const WesternForm& form);
 
 // The birth data of one panel, its zone from the Western reading of the time-zone
-// table; the list fault or the coordinate box that does not hold a number refuses it.
+// table; a list fault or a coordinate box that holds no number in range refuses it.
 FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, WesternSide side);
 
 // The time-zone row that, with the DST box, expresses a standard offset from universal time

@@ -23,37 +23,17 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form) {
 }
 
 WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
-  if (auto fault = FindWesternListFault(form)) {
-    return *fault;
-  }
-  if (auto failure = ValidateWesternInput(form)) {
+  auto read = ValidateWesternInput(form);
+  if (auto* failure = std::get_if<FormFailure>(&read)) {
     return *failure;
   }
-  // Both panels' clocks before either chart, male first, as the checks run.
-  std::optional<PersonClock> clocks[2];
-  const WesternFormSide* panels[2] = {&form.Male, &form.Female};
-  for (int i = 0; i < 2; ++i) {
-    auto clock = ReadEntriesClock(*panels[i], kPersonSides[i]);
-    if (auto* failure = std::get_if<FormFailure>(&clock)) {
-      return *failure;
-    }
-    clocks[i] = std::get<std::optional<PersonClock>>(std::move(clock));
-  }
+  FormSides<WesternReading>& panels = std::get<FormSides<WesternReading>>(read);
   WesternTestResult result;
-  for (int i = 0; i < 2; ++i) {
-    auto data = ReadWesternBirthData(*panels[i], kPersonSides[i]);
-    if (const auto* failure = std::get_if<FormFailure>(&data)) {
-      return *failure;
-    }
-    WesternBirthData& birth = std::get<WesternBirthData>(data);
-    if (clocks[i]) {
-      birth.UtcOffsetSeconds = clocks[i]->Reading.UtcOffsetSeconds;
-    }
-    (i == 0 ? result.Male : result.Female) = CalculateWesternChart(birth, model);
-  }
+  result.Male = CalculateWesternChart(panels.Male.Data, model);
+  result.Female = CalculateWesternChart(panels.Female.Data, model);
   result.Moon = model;
-  result.MaleClock = std::move(clocks[0]);
-  result.FemaleClock = std::move(clocks[1]);
+  result.MaleClock = std::move(panels.Male.Clock);
+  result.FemaleClock = std::move(panels.Female.Clock);
   constexpr auto kMoon = static_cast<std::size_t>(WesternPoint::Moon);
   result.Score = ScoreWesternCompatibility(result.Male.Zodiac[kMoon], result.Female.Zodiac[kMoon]);
   result.Report = MakeWesternReportLabels(form);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/entry/birth_form.h"
 
+#include <cstdlib>
 #include <string_view>
 
 #include "core/entry/date_lists.h"
@@ -147,33 +148,80 @@ std::optional<FormFailure> CheckSideNumbers(const BirthFormSide& s, PersonSide s
   return std::nullopt;
 }
 
+int IntegerOr(std::string_view text, int fallback) {
+  return ParseInteger(text).value_or(fallback);
+}
+
+using SideCheck = std::optional<FormFailure> (*)(const BirthFormSide&, PersonSide);
+
+// The checks in their order, each for the boy and then the girl. Texts that no list holds
+// come first: nothing after this reads them otherwise.
+constexpr SideCheck kSideChecks[] = {CheckSideLists, CheckSideEntries, CheckSideDate,
+                                     CheckSideNumbers};
+
+std::optional<FormFailure> CheckForm(const BirthForm& form) {
+  for (const SideCheck check : kSideChecks) {
+    for (const PersonSide side : kPersonSides) {
+      if (auto failure = check(form[side], side)) {
+        return failure;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form) {
-  // Texts that no list holds come first: nothing after this reads them otherwise.
-  if (auto failure = CheckSideLists(form.Male, PersonSide::Male)) {
-    return failure;
+BirthDetails ReadBirthDetails(const BirthFormSide& side, const std::optional<PersonClock>& clock) {
+  BirthDetails out;
+  PersonDetails& d = out.Details;
+  d.Name = Trim(side.Name);
+  d.Day = Trim(side.Day);
+  d.Month = Trim(side.Month);
+  d.Year = Trim(side.Year);
+  d.Hour = IntegerOr(side.Hour, 0);
+  d.Minute = IntegerOr(side.Minute, 0);
+  d.Second = IntegerOr(side.Second, 0);
+  d.Place = Trim(side.City) + ", " + Trim(side.State) + ", " + Trim(side.Country);
+
+  BirthMoment& m = out.Moment;
+  m.BirthYear = IntegerOr(side.Year, 0);
+  m.BirthMonth = MonthNumber(side.Month).value_or(1);
+  m.BirthDay = IntegerOr(side.Day, 0);
+  m.BirthHour = d.Hour;
+  m.BirthMinute = d.Minute;
+  // The zone is a magnitude: the picker writes east zones as "-5", and the
+  // direction comes from the East/West choice.
+  m.ZoneHour = std::abs(IntegerOr(side.ZoneHour, 0));
+  m.ZoneMinute = std::abs(IntegerOr(side.ZoneMinute, 0));
+  m.LongDeg = IntegerOr(side.LongDeg, 0);
+  m.LongMin = IntegerOr(side.LongMin, 0);
+  m.LatDeg = IntegerOr(side.LatDeg, 0);
+  m.LatMin = IntegerOr(side.LatMin, 0);
+  m.IsDST = side.DST;
+  m.IsEast = side.East;
+  m.IsSouth = side.South;
+  if (clock) {
+    m.UtcOffsetSeconds = clock->Reading.UtcOffsetSeconds;
   }
-  if (auto failure = CheckSideLists(form.Female, PersonSide::Female)) {
-    return failure;
+  out.Clock = clock;
+  return out;
+}
+
+FormResult<FormSides<BirthDetails>> ValidateBirthDetails(const BirthForm& form) {
+  if (auto failure = CheckForm(form)) {
+    return *failure;
   }
-  // All of the boy's entries, all of the girl's, then the dates, boy first.
-  if (auto failure = CheckSideEntries(form.Male, PersonSide::Male)) {
-    return failure;
+  auto clocks = ReadFormClocks(form);
+  if (auto* failure = std::get_if<FormFailure>(&clocks)) {
+    return *failure;
   }
-  if (auto failure = CheckSideEntries(form.Female, PersonSide::Female)) {
-    return failure;
+  const auto& clock = std::get<FormSides<std::optional<PersonClock>>>(clocks);
+  FormSides<BirthDetails> read;
+  for (const PersonSide side : kPersonSides) {
+    read[side] = ReadBirthDetails(form[side], clock[side]);
   }
-  if (auto failure = CheckSideDate(form.Male, PersonSide::Male)) {
-    return failure;
-  }
-  if (auto failure = CheckSideDate(form.Female, PersonSide::Female)) {
-    return failure;
-  }
-  if (auto failure = CheckSideNumbers(form.Male, PersonSide::Male)) {
-    return failure;
-  }
-  return CheckSideNumbers(form.Female, PersonSide::Female);
+  return read;
 }
 
 }  // namespace lumora

@@ -9,6 +9,7 @@
 #include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/moon_model.h"
 #include "core/places/clock.h"
 
 namespace lumora {
@@ -22,7 +23,33 @@ struct BirthFormSide : PersonEntries {
 
 using BirthForm = FormSides<BirthFormSide>;
 
-// Checks the form in its fixed order and returns the first fault, or nothing.
-std::optional<FormFailure> ValidateBirthDetails(const BirthForm& form);
+// One person's entries, kept for display.
+struct PersonDetails {
+  std::string Name;
+  std::string Day;
+  std::string Month;
+  std::string Year;
+  int Hour = 0;
+  int Minute = 0;
+  int Second = 0;
+  std::string Place;                     // "City, State, Country"
+  MoonModel Moon = MoonModel::Standard;  // the Moon the match was computed with
+};
+
+// What one side of the form yields: the details to display, the ephemeris input, and the
+// clock of a side that names its zone (its exact offset is then in the moment).
+struct BirthDetails {
+  PersonDetails Details;
+  BirthMoment Moment;
+  std::optional<PersonClock> Clock;
+};
+
+// One side's entries read; the exact offset is set from clock when given.
+BirthDetails ReadBirthDetails(const BirthFormSide& side,
+                              const std::optional<PersonClock>& clock = std::nullopt);
+
+// Checks the form in its fixed order, then reads both sides' clocks, boy first: the first
+// fault, or both sides read.
+FormResult<FormSides<BirthDetails>> ValidateBirthDetails(const BirthForm& form);
 
 }  // namespace lumora

@@ -26,46 +26,7 @@ constexpr Rgb kBlack{0, 0, 0};
 // The points at stake in Guna Milan: the eight kootas' maxima, 1 + 2 + ... + 8.
 constexpr std::string_view kGunaMilanMaximum = "36";
 
-int IntegerOr(std::string_view text, int fallback) {
-  return ParseInteger(text).value_or(fallback);
-}
-
 }  // namespace
-
-BirthDetails ReadBirthDetails(const BirthFormSide& side, const std::optional<PersonClock>& clock) {
-  BirthDetails out;
-  PersonDetails& d = out.Details;
-  d.Name = Trim(side.Name);
-  d.Day = Trim(side.Day);
-  d.Month = Trim(side.Month);
-  d.Year = Trim(side.Year);
-  d.Hour = IntegerOr(side.Hour, 0);
-  d.Minute = IntegerOr(side.Minute, 0);
-  d.Second = IntegerOr(side.Second, 0);
-  d.Place = Trim(side.City) + ", " + Trim(side.State) + ", " + Trim(side.Country);
-
-  BirthMoment& m = out.Moment;
-  m.BirthYear = IntegerOr(side.Year, 0);
-  m.BirthMonth = MonthNumber(side.Month).value_or(1);
-  m.BirthDay = IntegerOr(side.Day, 0);
-  m.BirthHour = d.Hour;
-  m.BirthMinute = d.Minute;
-  // The zone is a magnitude: the picker writes east zones as "-5", and the
-  // direction comes from the East/West choice.
-  m.ZoneHour = std::abs(IntegerOr(side.ZoneHour, 0));
-  m.ZoneMinute = std::abs(IntegerOr(side.ZoneMinute, 0));
-  m.LongDeg = IntegerOr(side.LongDeg, 0);
-  m.LongMin = IntegerOr(side.LongMin, 0);
-  m.LatDeg = IntegerOr(side.LatDeg, 0);
-  m.LatMin = IntegerOr(side.LatMin, 0);
-  m.IsDST = side.DST;
-  m.IsEast = side.East;
-  m.IsSouth = side.South;
-  if (clock) {
-    m.UtcOffsetSeconds = clock->Reading.UtcOffsetSeconds;
-  }
-  return out;
-}
 
 std::string BareSignName(std::string_view text) {
   static constexpr std::string_view kPrefixes[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
@@ -213,23 +174,13 @@ MatchOutcome CalculateMatch(MatchState& state) {
 }
 
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
-  if (auto failure = ValidateBirthDetails(form)) {
-    return {std::move(failure), std::nullopt};
-  }
-  auto boy_reading = ReadEntriesClock(form.Male, PersonSide::Male);
-  if (auto* failure = std::get_if<FormFailure>(&boy_reading)) {
+  auto read = ValidateBirthDetails(form);
+  if (auto* failure = std::get_if<FormFailure>(&read)) {
     return {std::move(*failure), std::nullopt};
   }
-  auto girl_reading = ReadEntriesClock(form.Female, PersonSide::Female);
-  if (auto* failure = std::get_if<FormFailure>(&girl_reading)) {
-    return {std::move(*failure), std::nullopt};
-  }
-  std::optional<PersonClock> boy_clock =
-      std::get<std::optional<PersonClock>>(std::move(boy_reading));
-  std::optional<PersonClock> girl_clock =
-      std::get<std::optional<PersonClock>>(std::move(girl_reading));
-  const BirthDetails boy = ReadBirthDetails(form.Male, boy_clock);
-  const BirthDetails girl = ReadBirthDetails(form.Female, girl_clock);
+  FormSides<BirthDetails>& sides = std::get<FormSides<BirthDetails>>(read);
+  const BirthDetails& boy = sides.Male;
+  const BirthDetails& girl = sides.Female;
   const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model);
   const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model);
   state.BoyDetails = boy.Details;
@@ -247,8 +198,8 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
     outcome.Result->GirlMoon = girl_moon;
     outcome.Result->BoyMoment = boy.Moment;
     outcome.Result->GirlMoment = girl.Moment;
-    outcome.Result->BoyClock = std::move(boy_clock);
-    outcome.Result->GirlClock = std::move(girl_clock);
+    outcome.Result->BoyClock = boy.Clock;
+    outcome.Result->GirlClock = girl.Clock;
   }
   return outcome;
 }

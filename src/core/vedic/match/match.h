@@ -16,19 +16,6 @@
 
 namespace lumora {
 
-// One person's entries, kept for display.
-struct PersonDetails {
-  std::string Name;
-  std::string Day;
-  std::string Month;
-  std::string Year;
-  int Hour = 0;
-  int Minute = 0;
-  int Second = 0;
-  std::string Place;                     // "City, State, Country"
-  MoonModel Moon = MoonModel::Standard;  // the Moon the match was computed with
-};
-
 // The state of the Vedic test that lives from one match to the next.
 struct MatchState {
   PersonDetails BoyDetails;
@@ -102,16 +89,6 @@ struct MatchOutcome {
   std::optional<FormFailure> Failure;
   std::optional<MatchResult> Result;
 };
-
-// What one side of the form yields: the details to display and the ephemeris input.
-struct BirthDetails {
-  PersonDetails Details;
-  BirthMoment Moment;
-};
-
-// The exact offset is set from clock when given.
-BirthDetails ReadBirthDetails(const BirthFormSide& side,
-                              const std::optional<PersonClock>& clock = std::nullopt);
 
 // "Libra (Thula)" gives "Libra"; a text whose first three letters name no sign is
 // returned unchanged.
