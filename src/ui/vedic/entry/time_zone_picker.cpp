@@ -2,6 +2,7 @@
 #include "ui/vedic/entry/time_zone_picker.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,6 +16,7 @@ namespace lumora::ui {
 TimeZonePicker::TimeZonePicker(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmTarvikTimeZone"));
   setWindowTitle(QStringLiteral("Lumo Tarvik"));
+  setWindowIcon(QIcon(QStringLiteral(":/resources/app/vedic.svg")));
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
   auto* layout = new QVBoxLayout(this);
