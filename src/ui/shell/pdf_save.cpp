@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QSaveFile>
 
 #include "documents/pdf_export.h"
 
@@ -24,6 +25,18 @@ std::optional<QString> SaveDocumentAsPdf(QWidget* parent, const Services& servic
     return message;
   }
   return QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path));
+}
+
+std::optional<QString> SaveWholeFile(const QString& path, const std::string& bytes) {
+  QSaveFile file(path);
+  const bool saved = file.open(QIODevice::WriteOnly) &&
+                     file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                         static_cast<qint64>(bytes.size()) &&
+                     file.commit();
+  if (saved) {
+    return std::nullopt;
+  }
+  return file.errorString();
 }
 
 }  // namespace lumora::ui

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "core/document.h"
 #include "ui/shell/services.h"
@@ -16,5 +17,9 @@ namespace lumora::ui {
 // Returns the line for the window's status bar, or nothing when cancelled.
 std::optional<QString> SaveDocumentAsPdf(QWidget* parent, const Services& services,
                                          const Document& document, const QString& stem);
+
+// Writes the bytes to the file whole or not at all: the earlier file is replaced only once
+// the new one is complete. Returns why it could not, or nothing when it was written.
+std::optional<QString> SaveWholeFile(const QString& path, const std::string& bytes);
 
 }  // namespace lumora::ui

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <tuple>
@@ -213,16 +212,10 @@ void VedicSession::SaveCouple() {
   if (path.isEmpty()) {
     return;  // cancelled
   }
-  // The earlier file is replaced only once the new one is complete.
-  const std::string bytes = WriteCoupleFile(entries);
-  QSaveFile file(path);
-  const bool saved = file.open(QIODevice::WriteOnly) &&
-                     file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                         static_cast<qint64>(bytes.size()) &&
-                     file.commit();
-  if (!saved) {
+  const std::optional<QString> failure = SaveWholeFile(path, WriteCoupleFile(entries));
+  if (failure) {
     const QString message = QStringLiteral("The couple file %1 could not be saved (%2).")
-                                .arg(QDir::toNativeSeparators(path), file.errorString());
+                                .arg(QDir::toNativeSeparators(path), *failure);
     services_.Messages->Show(form_, message, MessageIcon::Error);
     form_->statusBar()->showMessage(message);
     return;

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -86,14 +85,8 @@ void ReportWindow::SaveProfile() {
   if (path.isEmpty()) {
     return;  // cancelled
   }
-  // The earlier file is replaced only once the new one is complete.
-  const std::string bytes = WriteProfile(profile_());
-  QSaveFile file(path);
-  const bool saved = file.open(QIODevice::WriteOnly) &&
-                     file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                         static_cast<qint64>(bytes.size()) &&
-                     file.commit();
-  if (!saved) {
+  const std::optional<QString> failure = SaveWholeFile(path, WriteProfile(profile_()));
+  if (failure) {
     services_.Messages->Show(this, QStringLiteral("The File Could Not Be Saved."),
                              MessageIcon::Error);
     status_->setText(QStringLiteral("The File Could Not Be Saved."));
