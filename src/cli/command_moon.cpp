@@ -3,17 +3,34 @@
 
 namespace lumora::cli {
 
+namespace {
+
+// The moon command's options.
+struct MoonCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+};
+
+}  // namespace
+
+namespace {
+
+constexpr std::tuple kMoonFields{
+    JsonField{"UT", &MoonSignResult::UT},
+    JsonField{"JulianDay", &MoonSignResult::JulianDay},
+    JsonField{"T", &MoonSignResult::T},
+    JsonField{"TropicalLongitude", &MoonSignResult::TropicalLongitude},
+    JsonField{"AyanamsaCorrection", &MoonSignResult::AyanamsaCorrection},
+    JsonField{"SiderealLongitude", &MoonSignResult::SiderealLongitude},
+    JsonField{"MoonLongitudeText", &MoonSignResult::MoonLongitudeText},
+    JsonField{"MoonSignName", &MoonSignResult::MoonSignName},
+    JsonField{"NakshatraName", &MoonSignResult::NakshatraName},
+};
+
+}  // namespace
+
 Json MoonJson(const MoonSignResult& moon) {
-  Json out;
-  out["UT"] = moon.UT;
-  out["JulianDay"] = moon.JulianDay;
-  out["T"] = moon.T;
-  out["TropicalLongitude"] = moon.TropicalLongitude;
-  out["AyanamsaCorrection"] = moon.AyanamsaCorrection;
-  out["SiderealLongitude"] = moon.SiderealLongitude;
-  out["MoonLongitudeText"] = moon.MoonLongitudeText;
-  out["MoonSignName"] = moon.MoonSignName;
-  out["NakshatraName"] = moon.NakshatraName;
+  Json out = RecordJson(moon, kMoonFields);
   if (moon.Model == MoonModel::Precise) {
     out["MoonModel"] = "Precise";
     out["DeltaT"] = moon.DeltaT.value_or(0.0);
@@ -64,6 +81,8 @@ Json MoonCommand(const Json& input, MoonModel model, bool compare_moons) {
   return out;
 }
 
+namespace {
+
 void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action) {
   CLI::App* moon = app.add_subcommand(
       "moon",
@@ -83,6 +102,12 @@ void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& act
                      });
     };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewMoonCommand() {
+  return MakeCommand<MoonCommandOptions>(RegisterMoonCommand);
 }
 
 }  // namespace lumora::cli

@@ -13,6 +13,17 @@ namespace lumora::cli {
 
 namespace {
 
+// The profile command's options.
+struct ProfileCommandOptions {
+  CommonOptions common;
+  std::string file;
+  bool match = false;
+};
+
+}  // namespace
+
+namespace {
+
 // Closes a descriptor and removes the temporary file unless it was renamed into place.
 class TemporaryFile {
  public:
@@ -151,6 +162,8 @@ Json ProfileRead(const std::string& file, bool match) {
 
 }  // namespace
 
+namespace {
+
 void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action) {
   CLI::App* profile = app.add_subcommand("profile", "Birth-profile files (.kun)");
   profile->require_subcommand(1);
@@ -185,6 +198,12 @@ void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Actio
       }
     };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewProfileCommand() {
+  return MakeCommand<ProfileCommandOptions>(RegisterProfileCommand);
 }
 
 }  // namespace lumora::cli

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "cli/commands.h"
+#include "cli/person_record.h"
 #include "core/places/atlas.h"
 #include "core/text.h"
 #include "core/vedic/match/koota_texts.h"
@@ -20,27 +21,22 @@ namespace lumora::cli {
 
 namespace {
 
-// A JSON value as the text a CSV cell would hold.
-std::string CellText(const Json& value) {
-  if (value.is_string()) {
-    return value.get<std::string>();
-  }
-  if (value.is_null()) {
-    return "";
-  }
-  return value.dump();
-}
+// rank has no --input: its inputs are files named on the command line.
+struct RankCommandOptions {
+  std::string boy_file;
+  std::string girl_file;
+  std::string candidates_file;
+  std::optional<int> top;
+  std::optional<double> min_total;
+  std::optional<int> uncertainty;
+  int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  bool json = false;
+  bool precise_moon = false;
+};
 
-// The entries of one JSON object; false when it is not an object.
-bool EntryOf(const Json& object, BirthEntry& entry) {
-  if (!object.is_object()) {
-    return false;
-  }
-  for (const auto& item : object.items()) {
-    SetBirthEntryField(entry, item.key(), CellText(item.value()));
-  }
-  return true;
-}
+}  // namespace
+
+namespace {
 
 // Candidates from JSON Lines: one object per line, blank lines skipped.
 class JsonLinesCandidateSource : public CandidateSource {
@@ -60,12 +56,13 @@ class JsonLinesCandidateSource : public CandidateSource {
       if (Trim(line).empty()) {
         continue;
       }
-      CandidateRow row{line_, BirthEntry{}};
       const Json object = Json::parse(line, nullptr, false);
-      if (object.is_discarded() || !EntryOf(object, std::get<BirthEntry>(row.Entry))) {
-        row.Entry = FormFailure{"The line is not a JSON object", MessageIcon::Error, "", false};
+      auto entry = object.is_discarded() ? std::nullopt : ReadPersonRecord(object);
+      if (!entry) {
+        return CandidateRow{line_, FormFailure{"The line is not a JSON object", MessageIcon::Error,
+                                               std::nullopt, false}};
       }
-      return row;
+      return CandidateRow{line_, std::move(*entry)};
     }
     return std::nullopt;
   }
@@ -296,11 +293,11 @@ RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& p
   std::ostringstream buffer;
   buffer << file.rdbuf();
   const Json object = Json::parse(buffer.str(), nullptr, false);
-  BirthEntry entry;
-  if (object.is_discarded() || !EntryOf(object, entry)) {
+  const auto entry = object.is_discarded() ? std::nullopt : ReadPersonRecord(object);
+  if (!entry) {
     throw UsageError("the person file " + file_name + " is not a JSON object");
   }
-  auto person = ReadBirthEntry(entry, places, reading);
+  auto person = ReadBirthEntry(*entry, places, reading);
   if (const auto* failure = std::get_if<FormFailure>(&person)) {
     throw UsageError("the person file " + file_name + ": " + failure->Message);
   }
@@ -354,6 +351,8 @@ int RunRank(const RankCommandOptions& options) {
 
 }  // namespace
 
+namespace {
+
 void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action) {
   CLI::App* rank = app.add_subcommand(
       "rank", "One person against many: candidates from CSV or JSON Lines, best Vedic match first");
@@ -388,6 +387,12 @@ void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& act
     }
     action = [&options] { return RunRank(options); };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewRankCommand() {
+  return MakeCommand<RankCommandOptions>(RegisterRankCommand);
 }
 
 }  // namespace lumora::cli

@@ -17,17 +17,28 @@ namespace lumora::cli {
 
 namespace {
 
+// The vedic command's options.
+struct VedicCommandOptions {
+  CommonOptions common;
+  bool report = false;
+  MoonOptions moon;
+  int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
+  PdfOptions pdf;
+};
+
+}  // namespace
+
+namespace {
+
+constexpr std::tuple kPersonFields{
+    JsonField{"Name", &PersonDetails::Name},     JsonField{"Day", &PersonDetails::Day},
+    JsonField{"Month", &PersonDetails::Month},   JsonField{"Year", &PersonDetails::Year},
+    JsonField{"Hour", &PersonDetails::Hour},     JsonField{"Minute", &PersonDetails::Minute},
+    JsonField{"Second", &PersonDetails::Second}, JsonField{"Place", &PersonDetails::Place},
+};
+
 Json PersonJson(const PersonDetails& p) {
-  Json out;
-  out["Name"] = p.Name;
-  out["Day"] = p.Day;
-  out["Month"] = p.Month;
-  out["Year"] = p.Year;
-  out["Hour"] = p.Hour;
-  out["Minute"] = p.Minute;
-  out["Second"] = p.Second;
-  out["Place"] = p.Place;
-  return out;
+  return RecordJson(p, kPersonFields);
 }
 
 Json ChartJson(const SiderealChart& chart) {
@@ -296,6 +307,8 @@ std::string FileBytes(const std::string& path) {
 
 }  // namespace
 
+namespace {
+
 void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action) {
   CLI::App* vedic = app.add_subcommand(
       "vedic",
@@ -345,6 +358,12 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       });
     };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewVedicCommand() {
+  return MakeCommand<VedicCommandOptions>(RegisterVedicCommand);
 }
 
 }  // namespace lumora::cli

@@ -10,6 +10,17 @@ namespace lumora::cli {
 
 namespace {
 
+// The western command's options.
+struct WesternCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+  std::string pdf_file;  // also write the report as a PDF document; empty: none
+};
+
+}  // namespace
+
+namespace {
+
 Json PositionsJson(const WesternChart& chart) {
   Json texts = Json::array();
   for (int i = 0; i < kWesternPointCount; ++i) {
@@ -43,7 +54,7 @@ Json PositionTable(const WesternTestResult& result) {
 
 Json WesternCommand(const Json& input, bool json, MoonModel model, const std::string& pdf_file) {
   const WesternTestOutcome outcome = RunWesternTest(ReadWesternForm(input), model);
-  if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
+  if (const auto* failure = std::get_if<FormFailure>(&outcome)) {
     throw RejectionOf(*failure);
   }
   const WesternTestResult& result = std::get<WesternTestResult>(outcome);
@@ -85,6 +96,8 @@ Json WesternCommand(const Json& input, bool json, MoonModel model, const std::st
 
 }  // namespace
 
+namespace {
+
 void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action) {
   CLI::App* western = app.add_subcommand(
       "western",
@@ -114,6 +127,12 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
       });
     };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewWesternCommand() {
+  return MakeCommand<WesternCommandOptions>(RegisterWesternCommand);
 }
 
 }  // namespace lumora::cli

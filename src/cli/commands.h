@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -51,59 +52,51 @@ struct MoonOptions {
   MoonModel Model() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
 };
 
-// Each command's options. main owns them, so they outlive parsing and the action
-// that reads them.
-struct MoonCommandOptions {
-  CommonOptions common;
-  MoonOptions moon;
+// One command of the program. Its options are a struct of its own (declared in its
+// file) that the command holds, so they outlive parsing and the action that reads them;
+// Register adds the command to the command line once, Reset puts its options back to
+// their defaults before each run.
+class Command {
+ public:
+  virtual ~Command() = default;
+  virtual void Register(CLI::App& app, Action& action) = 0;
+  virtual void Reset() = 0;
+  // Whether readable output is to show the working values too (--verbose).
+  virtual bool Verbose() const = 0;
 };
 
-struct VedicCommandOptions {
-  CommonOptions common;
-  bool report = false;
-  MoonOptions moon;
-  int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
-  PdfOptions pdf;
+// A command made of its options struct and the function that registers it: it adds
+// itself to app with its options, and its callback sets action to what the program
+// runs after parsing.
+template <typename Options>
+class CommandOf final : public Command {
+ public:
+  using Registration = void (*)(CLI::App& app, Options& options, Action& action);
+  explicit CommandOf(Registration registration) : registration_(registration) {}
+
+  void Register(CLI::App& app, Action& action) override { registration_(app, options_, action); }
+  void Reset() override { options_ = Options{}; }
+  bool Verbose() const override {
+    if constexpr (requires { options_.common.verbose; }) {
+      return options_.common.verbose;
+    } else {
+      return false;
+    }
+  }
+
+ private:
+  Registration registration_;
+  Options options_;
 };
 
-struct WesternCommandOptions {
-  CommonOptions common;
-  MoonOptions moon;
-  std::string pdf_file;  // also write the report as a PDF document; empty: none
-};
+template <typename Options>
+std::unique_ptr<Command> MakeCommand(typename CommandOf<Options>::Registration registration) {
+  return std::make_unique<CommandOf<Options>>(registration);
+}
 
-struct ProfileCommandOptions {
-  CommonOptions common;
-  std::string file;
-  bool match = false;
-};
-
-struct InfoCommandOptions {
-  bool json = false;
-  std::string name;
-};
-
-// Every command registers the same way: it adds itself to app with its options, and
-// its callback sets action to what the program runs after parsing.
-void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action);
-void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action);
-void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action);
-void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action);
-void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& action);
-
-// rank has no --input: its inputs are files named on the command line.
-struct RankCommandOptions {
-  std::string boy_file;
-  std::string girl_file;
-  std::string candidates_file;
-  std::optional<int> top;
-  std::optional<double> min_total;
-  std::optional<int> uncertainty;
-  int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  bool json = false;
-  bool precise_moon = false;
-};
-void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action);
+// The commands of the program, in the order the help lists them (commands_registry.cpp:
+// a new command is its own file and one line there).
+std::vector<std::unique_ptr<Command>> MakeCommands();
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
@@ -122,19 +115,6 @@ Json ScoreRangeJson(const ScoreRange& range);
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);
 Json NakshatraJson(const std::string& name);
-
-struct AtlasCommandOptions {
-  std::string query;
-  int limit = kDefaultSearchLimit;
-  bool json = false;
-};
-
-struct ZoneCommandOptions {
-  CommonOptions common;
-};
-
-void RegisterAtlasCommand(CLI::App& app, AtlasCommandOptions& options, Action& action);
-void RegisterZoneCommand(CLI::App& app, ZoneCommandOptions& options, Action& action);
 
 // The atlas output of one place.
 Json PlaceJson(const Place& place);

@@ -3,6 +3,29 @@
 
 namespace lumora::cli {
 
+// Each command's file makes its command.
+std::unique_ptr<Command> NewMoonCommand();
+std::unique_ptr<Command> NewWesternCommand();
+std::unique_ptr<Command> NewVedicCommand();
+std::unique_ptr<Command> NewProfileCommand();
+std::unique_ptr<Command> NewInfoCommand();
+std::unique_ptr<Command> NewAtlasCommand();
+std::unique_ptr<Command> NewZoneCommand();
+std::unique_ptr<Command> NewRankCommand();
+
+std::vector<std::unique_ptr<Command>> MakeCommands() {
+  // The order of the help's command list.
+  constexpr std::unique_ptr<Command> (*kMakers[])() = {
+      NewMoonCommand, NewWesternCommand, NewVedicCommand, NewProfileCommand,
+      NewInfoCommand, NewAtlasCommand,   NewZoneCommand,  NewRankCommand,
+  };
+  std::vector<std::unique_ptr<Command>> commands;
+  for (const auto make : kMakers) {
+    commands.push_back(make());
+  }
+  return commands;
+}
+
 void AddOutputOptions(CLI::App* command, CommonOptions& options) {
   command->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
   command->add_flag("--verbose", options.verbose,

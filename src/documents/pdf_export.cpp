@@ -39,7 +39,7 @@ FormFailure SaveFailure(const QString& path, const QString& reason) {
           "The PDF file %1 could not be saved (%2). Any earlier file of that name "
           "is unchanged.")
           .arg(QDir::toNativeSeparators(path), reason);
-  return FormFailure{message.toStdString(), MessageIcon::Error, "", false};
+  return FormFailure{message.toStdString(), MessageIcon::Error, std::nullopt, false};
 }
 
 }  // namespace

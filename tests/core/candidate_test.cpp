@@ -192,7 +192,10 @@ TEST(ReadBirthEntry, Refusals) {
     SCOPED_TRACE(c.name);
     const auto person = ReadBirthEntry(c.entry, no_places);
     ASSERT_TRUE(IsRefused(person));
-    EXPECT_EQ(std::get<FormFailure>(person).Control, c.control)
+    const auto& focus = std::get<FormFailure>(person).Control;
+    ASSERT_TRUE(focus && std::holds_alternative<RecordField>(*focus));
+    EXPECT_EQ(kBirthEntryColumns[static_cast<std::size_t>(std::get<RecordField>(*focus))],
+              c.control)
         << std::get<FormFailure>(person).Message;
   }
 }
@@ -270,7 +273,7 @@ class MemorySource : public CandidateSource {
     const int i = next_++;
     CandidateRow row{i + 2, BirthEntry{}};
     if (i % 17 == 5) {
-      row.Entry = FormFailure{"unreadable", MessageIcon::Error, "", false};
+      row.Entry = FormFailure{"unreadable", MessageIcon::Error, std::nullopt, false};
       return row;
     }
     BirthEntry e = Entry("", "06:45", "UTC");

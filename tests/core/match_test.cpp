@@ -449,7 +449,7 @@ TEST(RunMatch, InvalidFormChangesNothing) {
   const MatchOutcome outcome = RunMatch(state, form);
   ASSERT_TRUE(outcome.Failure.has_value());
   EXPECT_EQ(outcome.Failure->Message, "Please Enter Your Partner's Name");
-  EXPECT_EQ(outcome.Failure->Control, "txtFName");
+  EXPECT_EQ(FocusedControlName(*outcome.Failure).value_or(""), "txtFName");
   EXPECT_FALSE(outcome.Result.has_value());
   EXPECT_EQ(state.BoyDetails.Name, before.BoyDetails.Name);
   EXPECT_EQ(state.GirlRashi, before.GirlRashi);

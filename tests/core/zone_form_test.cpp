@@ -200,7 +200,7 @@ TEST(ZoneForms, GapsAndRepeatedHoursAreRefusedOnTheHourList) {
     const MatchOutcome outcome = RunMatch(state, form);
     if (c.control) {
       ASSERT_TRUE(outcome.Failure) << c.source;
-      EXPECT_EQ(outcome.Failure->Control, c.control) << c.source;
+      EXPECT_EQ(FocusedControlName(*outcome.Failure).value_or(""), c.control) << c.source;
       continue;
     }
     ASSERT_TRUE(outcome.Result) << c.source << ": " << outcome.Failure->Message;

@@ -129,6 +129,13 @@ std::string ChangeText(const ClockChange& change, std::string_view direction) {
          " " + FormatUtcOffset(change.After.UtcOffsetSeconds) + ")";
 }
 
+std::optional<FormFocus> FocusOf(std::optional<PanelControl> control) {
+  if (control) {
+    return FormFocus{*control};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateTime& when) {
@@ -138,7 +145,7 @@ FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateT
   } catch (const std::runtime_error&) {
     return FormFailure{
         "\"" + std::string(time_zone) + "\" is not a time zone of the IANA time-zone database.",
-        MessageIcon::Error, "", false};
+        MessageIcon::Error, std::nullopt, false};
   }
   const date::local_seconds local = ToLocal(when);
   const date::local_info info = zone->get_info(local);
@@ -175,10 +182,10 @@ std::optional<ClockChoice> ParseClockChoice(std::string_view text) {
 
 FormResult<PersonClock> ReadPersonClock(std::string_view time_zone, const LocalDateTime& when,
                                         std::optional<ClockChoice> choice,
-                                        std::string_view hour_control) {
+                                        std::optional<PanelControl> hour_control) {
   auto clock = ReadZoneClock(time_zone, when);
   if (auto* failure = std::get_if<FormFailure>(&clock)) {
-    failure->Control = std::string(hour_control);
+    failure->Control = FocusOf(hour_control);
     return *failure;
   }
   const ZoneClock& c = std::get<ZoneClock>(clock);
@@ -187,13 +194,13 @@ FormResult<PersonClock> ReadPersonClock(std::string_view time_zone, const LocalD
   if (c.Readings.empty()) {
     return FormFailure{moment + " never existed: " + ChangeText(*c.Change, "forward") +
                            ". Please check the time of birth.",
-                       MessageIcon::Error, std::string(hour_control), false};
+                       MessageIcon::Error, FocusOf(hour_control), false};
   }
   if (c.Readings.size() == 2 && !choice) {
     return FormFailure{moment + " occurred twice: " + ChangeText(*c.Change, "back") +
                            ". Please choose the earlier reading (" + c.Readings[0].Abbreviation +
                            ") or the later one (" + c.Readings[1].Abbreviation + ").",
-                       MessageIcon::Information, std::string(hour_control), false};
+                       MessageIcon::Information, FocusOf(hour_control), false};
   }
   const bool later = c.Readings.size() == 2 && choice == ClockChoice::Later;
   return PersonClock{c.TimeZone, c.Readings[later ? 1 : 0]};

@@ -94,7 +94,7 @@ void WesternSession::Calculate() {
     return;
   }
   WesternTestOutcome outcome = RunWesternTest(form_->Entries(), moon_model_);
-  if (const auto* message = std::get_if<WesternFormMessage>(&outcome)) {
+  if (const auto* message = std::get_if<FormFailure>(&outcome)) {
     services_.Messages->Show(form_, ToQString(message->Message), message->Icon);
     form_->Apply(*message);
     return;

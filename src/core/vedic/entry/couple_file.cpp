@@ -54,7 +54,7 @@ constexpr std::array<ChoiceField, 5> kChoiceFields{{
 constexpr const char* kNotACoupleFile = "This is not a Lumora couple file.";
 
 FormFailure Refusal(std::string message) {
-  return FormFailure{std::move(message), MessageIcon::Error, "", false};
+  return FormFailure{std::move(message), MessageIcon::Error, std::nullopt, false};
 }
 
 FormFailure Damaged(std::string_view person, std::string_view field, std::string_view what) {

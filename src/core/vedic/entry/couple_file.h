@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 #include "core/vedic/entry/birth_form.h"
 
 namespace lumora {

@@ -157,7 +157,7 @@ MatchOutcome CalculateMatch(MatchState& state) {
   for (const std::string& points : result.Texts.KootaPoints) {
     const auto value = ParsePoints(points);
     if (!value) {
-      outcome.Failure = FormFailure{kProfileRefusal, MessageIcon::Error, "", false};
+      outcome.Failure = FormFailure{kProfileRefusal, MessageIcon::Error, std::nullopt, false};
       return outcome;
     }
     total += *value;
@@ -205,7 +205,7 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
 }
 
 MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::string_view bytes) {
-  const FormFailure refusal{kProfileRefusal, MessageIcon::Error, "", false};
+  const FormFailure refusal{kProfileRefusal, MessageIcon::Error, std::nullopt, false};
   if (!HasProfileExtension(file_name)) {
     return {refusal, std::nullopt};
   }

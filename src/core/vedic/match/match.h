@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/entry/form_failure.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/form_failure.h"
 #include "core/report_run.h"
 #include "core/vedic/entry/birth_form.h"
 #include "core/vedic/entry/profile.h"

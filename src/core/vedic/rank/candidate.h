@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/entry/form_result.h"
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/form_result.h"
 #include "core/vedic/rank/csv_reader.h"
 #include "core/vedic/rank/score_table.h"
 

@@ -51,6 +51,35 @@ bool GetText(std::FILE* file, std::string& text) {
   return std::fread(text.data(), 1, size, file) == size;
 }
 
+// A refusal's focus in one word: 0 none, bit 16 a record field (its index below), else
+// one plus the side in bit 8 and the control in the low byte.
+constexpr std::uint32_t kRecordFieldBit = 1u << 16;
+constexpr std::uint32_t kFemaleBit = 1u << 8;
+
+std::uint32_t PackFocus(const std::optional<FormFocus>& focus) {
+  if (!focus) {
+    return 0;
+  }
+  if (const auto* field = std::get_if<RecordField>(&*focus)) {
+    return kRecordFieldBit | static_cast<std::uint32_t>(*field);
+  }
+  const auto& control = std::get<PanelControl>(*focus);
+  return 1 + ((control.Side == PersonSide::Female ? kFemaleBit : 0) |
+              static_cast<std::uint32_t>(control.Control));
+}
+
+std::optional<FormFocus> UnpackFocus(std::uint32_t word) {
+  if (word == 0) {
+    return std::nullopt;
+  }
+  if ((word & kRecordFieldBit) != 0) {
+    return FormFocus{static_cast<RecordField>(word & ~kRecordFieldBit)};
+  }
+  --word;
+  return FormFocus{PanelControl{(word & kFemaleBit) != 0 ? PersonSide::Female : PersonSide::Male,
+                                static_cast<FormControl>(word & 0xFFu)}};
+}
+
 // A candidate's Manglik verdict and score range in one word: bits 0-2 the verdict
 // (0 none), bit 3 a range present, then its lowest and highest totals in half points
 // and the changing kootas, one bit each in koota order.
@@ -122,7 +151,7 @@ class Spool {
     PutNumber(f, static_cast<std::uint32_t>(refusal.Line));
     PutNumber(f, refusal.Failure.Icon == MessageIcon::Information ? 1u : 0u);
     PutText(f, refusal.Failure.Message);
-    PutText(f, refusal.Failure.Control);
+    PutNumber(f, PackFocus(refusal.Failure.Control));
     ++refused_;
     return std::ferror(f) == 0;
   }
@@ -170,8 +199,10 @@ class Spool {
       RankRefusal refusal;
       std::uint32_t line = 0;
       std::uint32_t icon = 0;
+      std::uint32_t focus = 0;
       while (GetNumber(f, line) && GetNumber(f, icon) && GetText(f, refusal.Failure.Message) &&
-             GetText(f, refusal.Failure.Control)) {
+             GetNumber(f, focus)) {
+        refusal.Failure.Control = UnpackFocus(focus);
         refusal.Line = static_cast<int>(line);
         refusal.Failure.Icon = icon == 1 ? MessageIcon::Information : MessageIcon::Error;
         observer.RefusedInOrder(refusal);
@@ -192,7 +223,8 @@ class Spool {
 };
 
 FormFailure SpoolFailure() {
-  return FormFailure{"cannot write the ranking's temporary files", MessageIcon::Error, "", false};
+  return FormFailure{"cannot write the ranking's temporary files", MessageIcon::Error, std::nullopt,
+                     false};
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/rank/candidate.h"
 #include "core/vedic/rank/score_table.h"
