@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+#include "core/vedic/result/export_document.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kBlack{0, 0, 0};
+
+void Credit(ReportDocument& document, std::optional<Rgb> color = std::nullopt) {
+  document.push_back({kCreditLine, false, color});
+}
+
+// Heading with the person's name, then every field with its label, each block
+// followed by a credit line, then the closing heading and paragraph.
+template <typename Record, typename Fields>
+ReportDocument InformationDocument(const char* heading, const PersonDetails& person,
+                                   const std::optional<Record>& record, const Fields& fields) {
+  ReportDocument doc;
+  doc.push_back({heading, true, kBlue});
+  doc.push_back({person.Name + kCrLf + kCrLf, false, kBlack});
+  Credit(doc);
+  for (const auto& field : fields) {
+    doc.push_back({std::string(field.Label), true, kBlue});
+    doc.push_back({RecordFieldText(record, field) + kCrLf + kCrLf, false, kBlack});
+    Credit(doc);
+  }
+  doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
+  doc.push_back({kClosingParagraph, false, kBlack});
+  return doc;
+}
+
+}  // namespace
+
+ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result) {
+  ExportInputs in;
+  in.BoyDetails = state.BoyDetails;
+  in.GirlDetails = state.GirlDetails;
+  in.BirthDetailsStored = state.BirthDetailsStored;
+  in.Grid = result.Grid;
+  in.Kootas = result.Kootas;
+  in.Significance = result.Texts.KootaSignificance;
+  in.BoyRashi = RashiRecordOf(state.BoyRashi);
+  in.GirlRashi = RashiRecordOf(state.GirlRashi);
+  in.BoyNakshatra = NakshatraRecordOf(state.BoyNakshatra);
+  in.GirlNakshatra = NakshatraRecordOf(state.GirlNakshatra);
+  return in;
+}
+
+std::optional<RashiRecord> RashiRecordOf(std::string_view english_name) {
+  const RashiRecord* record = FindRashi(english_name);
+  return record != nullptr ? std::optional<RashiRecord>(*record) : std::nullopt;
+}
+
+std::optional<NakshatraRecord> NakshatraRecordOf(std::string_view nakshatra_name) {
+  const NakshatraRecord* record = FindNakshatraRecord(nakshatra_name);
+  return record != nullptr ? std::optional<NakshatraRecord>(*record) : std::nullopt;
+}
+
+ReportDocument BuildExportDocument(const MatchDocumentChoice& choice, const ExportInputs& inputs) {
+  const bool boy = choice.Side == PersonSide::Male;
+  switch (choice.Kind) {
+    case MatchDocumentKind::Match:
+      return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
+                                inputs.Grid, inputs.Kootas, inputs.Significance, kCreditLine,
+                                inputs.ChartsSection);
+    case MatchDocumentKind::ChartsAndDoshas: {
+      if (inputs.ChartsSection.empty()) {
+        return {};
+      }
+      ReportDocument doc = inputs.ChartsSection;
+      doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
+      doc.push_back({kClosingParagraph, false, kBlack});
+      return doc;
+    }
+    case MatchDocumentKind::Rashi:
+      return InformationDocument("Rashi Information of ",
+                                 boy ? inputs.BoyDetails : inputs.GirlDetails,
+                                 boy ? inputs.BoyRashi : inputs.GirlRashi, kRashiFields);
+    case MatchDocumentKind::Nakshatra:
+      return InformationDocument("Nakshatra Information of ",
+                                 boy ? inputs.BoyDetails : inputs.GirlDetails,
+                                 boy ? inputs.BoyNakshatra : inputs.GirlNakshatra,
+                                 kNakshatraFields);
+  }
+  return {};
+}
+
+}  // namespace lumora

@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: MIT
+#include "core/vedic/result/match_document.h"
+
+#include "core/text.h"
+#include "core/vedic/result/export_document.h"
+#include "core/vedic/result/nakshatra_catalogue.h"
+#include "core/vedic/result/rashi_catalogue.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr Rgb kVerdictBlue{0, 0, 192};
+
+std::string NameOr(std::string_view name, std::string_view fallback) {
+  std::string trimmed = Trim(name);
+  return trimmed.empty() ? std::string(fallback) : trimmed;
+}
+
+DocumentCell Cell(std::string text, bool bold = false, CellAlign align = CellAlign::Left) {
+  DocumentCell cell;
+  cell.Text = std::move(text);
+  cell.Bold = bold;
+  cell.Align = align;
+  return cell;
+}
+
+std::string DateText(const PersonDetails& p) {
+  return p.Month + " " + p.Day + ", " + p.Year;
+}
+
+std::string TimeText(const PersonDetails& p) {
+  return TwoDigits(p.Hour) + ":" + TwoDigits(p.Minute) + ":" + TwoDigits(p.Second);
+}
+
+void AppendBirthDetails(Document& doc, const MatchState& state) {
+  AddParagraph(doc, ParagraphStyle::Heading, "Birth Details");
+  DocumentTable table;
+  table.ColumnWeights = {2, 4, 4};
+  table.Rows.push_back({Cell("", true), Cell("Boy", true), Cell("Girl", true)});
+  if (state.BirthDetailsStored) {
+    const PersonDetails& b = state.BoyDetails;
+    const PersonDetails& g = state.GirlDetails;
+    table.Rows.push_back({Cell("Name", true), Cell(b.Name), Cell(g.Name)});
+    table.Rows.push_back({Cell("Date of Birth", true), Cell(DateText(b)), Cell(DateText(g))});
+    table.Rows.push_back({Cell("Time of Birth", true), Cell(TimeText(b)), Cell(TimeText(g))});
+    table.Rows.push_back({Cell("Place of Birth", true), Cell(b.Place), Cell(g.Place)});
+  }
+  const RashiRecord* boy_rashi = FindRashi(state.BoyRashi);
+  const RashiRecord* girl_rashi = FindRashi(state.GirlRashi);
+  auto sign = [](const RashiRecord* record, const std::string& name) {
+    return record != nullptr ? name + " (" + std::string(record->IndianName) + ")" : name;
+  };
+  table.Rows.push_back({Cell("Moon Sign (Rashi)", true), Cell(sign(boy_rashi, state.BoyRashi)),
+                        Cell(sign(girl_rashi, state.GirlRashi))});
+  table.Rows.push_back(
+      {Cell("Nakshatra", true), Cell(state.BoyNakshatra), Cell(state.GirlNakshatra)});
+  doc.Blocks.emplace_back(std::move(table));
+  if (!state.BirthDetailsStored) {
+    AddParagraph(doc, ParagraphStyle::Note, kBirthDetailsNotStored);
+  }
+}
+
+void AppendGunaMilan(Document& doc, const MatchResult& result) {
+  AddParagraph(doc, ParagraphStyle::Heading, "Guna Milan");
+  const GunaMilanGrid& grid = result.Grid;
+  DocumentTable table;
+  table.ColumnWeights = {3, 4, 4, 3, 3, 5};
+  DocumentRow titles;
+  for (std::string_view title : kGunaMilanColumnTitles) {
+    titles.push_back(Cell(std::string(title), true, CellAlign::Center));
+  }
+  table.Rows.push_back(std::move(titles));
+  for (const GunaMilanRow& row : grid.Rows) {
+    table.Rows.push_back({Cell(std::string(row.Title), true), Cell(row.BoyValue),
+                          Cell(row.GirlValue), Cell(row.MaximumPoints, false, CellAlign::Center),
+                          Cell(row.PointsObtained, false, CellAlign::Center),
+                          Cell(row.AreaOfLife)});
+  }
+  DocumentCell verdict = Cell(grid.Verdict, true);
+  verdict.Color = kVerdictBlue;
+  verdict.ColumnSpan = 2;
+  DocumentCell maximum = Cell(grid.MaximumTotal, true, CellAlign::Center);
+  DocumentCell total = Cell(grid.PointsTotal, true, CellAlign::Center);
+  maximum.Color = kVerdictBlue;
+  total.Color = kVerdictBlue;
+  table.Rows.push_back({Cell("TOTAL", true), verdict, maximum, total, Cell("")});
+  doc.Blocks.emplace_back(std::move(table));
+
+  DocumentParagraph sentence;
+  sentence.Runs.push_back({grid.Summary, true, kVerdictBlue});
+  doc.Blocks.emplace_back(std::move(sentence));
+}
+
+void AppendInterpretation(Document& doc, const MatchState& state, const MatchResult& result) {
+  AddParagraph(doc, ParagraphStyle::Heading, "Interpretation");
+  const std::string boy = NameOr(state.BoyDetails.Name, "The boy");
+  const std::string girl = NameOr(state.GirlDetails.Name, "The girl");
+  for (int k = 0; k < kKootaCount; ++k) {
+    const KootaInfo& info = kKootas[static_cast<std::size_t>(k)];
+    const std::string word(info.Word);
+    const GunaMilanRow& row = result.Grid.Rows[static_cast<std::size_t>(k)];
+    AddParagraph(doc, ParagraphStyle::Subheading, word + " Kuta");
+    DocumentParagraph facts;
+    facts.Runs.push_back({"Points Obtained: " + row.PointsObtained + " of " + row.MaximumPoints +
+                              ". Area of Life: " + row.AreaOfLife + "." + kCrLf,
+                          true, std::nullopt});
+    facts.Runs.push_back(
+        {boy + " belongs to " + result.Kootas[static_cast<std::size_t>(k)].BoyValue + " " + word +
+             "; " + girl + " belongs to " + result.Kootas[static_cast<std::size_t>(k)].GirlValue +
+             " " + word + ".",
+         false, info.LineColor});
+    doc.Blocks.emplace_back(std::move(facts));
+    DocumentParagraph significance;
+    significance.Runs.push_back(
+        {result.Texts.KootaSignificance[static_cast<std::size_t>(k)], false, Rgb{0, 0, 0}});
+    doc.Blocks.emplace_back(std::move(significance));
+  }
+}
+
+// One person's catalogue page: a heading naming the person, then every field beside
+// its label.
+template <typename Record, typename Fields>
+void AppendCataloguePage(Document& doc, const std::string& heading,
+                         const std::optional<Record>& record, const Fields& fields) {
+  doc.Blocks.emplace_back(DocumentPageBreak{});
+  AddParagraph(doc, ParagraphStyle::Heading, heading);
+  DocumentTable table;
+  table.HeaderRows = 0;
+  table.ColumnWeights = {1, 3};
+  for (const auto& field : fields) {
+    std::string label = Trim(field.Label);
+    if (!label.empty() && label.back() == ':') {
+      label.pop_back();
+    }
+    table.Rows.push_back({Cell(label, true), Cell(RecordFieldText(record, field))});
+  }
+  doc.Blocks.emplace_back(std::move(table));
+}
+
+void AppendClosing(Document& doc) {
+  AddParagraph(doc, ParagraphStyle::Subheading, kClosingHeading);
+  DocumentParagraph closing;
+  closing.Runs.push_back({std::string(kClosingParagraph) + kCrLf, false, std::nullopt});
+  // One credit line for the whole document.
+  std::string credit = kCreditLine;
+  while (!credit.empty() && (credit.back() == '\r' || credit.back() == '\n')) {
+    credit.pop_back();
+  }
+  closing.Runs.push_back({credit, false, Rgb{96, 96, 96}});
+  doc.Blocks.emplace_back(std::move(closing));
+}
+
+// Both persons' rasi charts as pictures, then the section in words. A match from a
+// profile file has the doshas only: its section comes without pictures.
+void AppendCharts(Document& doc, const MatchState& state, const MatchResult& result,
+                  const ChartsAndDoshas& charts, ChartStyle style) {
+  if (charts.Boy && charts.Girl && result.BoyMoment && result.GirlMoment) {
+    AddParagraph(doc, ParagraphStyle::Heading, "Rasi Charts");
+    DocumentCharts pictures;
+    pictures.Style = style;
+    pictures.Charts.push_back({NameOr(state.BoyDetails.Name, "Boy"), charts.Boy->Chart});
+    pictures.Charts.push_back({NameOr(state.GirlDetails.Name, "Girl"), charts.Girl->Chart});
+    doc.Blocks.emplace_back(std::move(pictures));
+  }
+  // A shared document names its source once, at its end, so the section has no credit.
+  AddRuns(doc, ComposeChartsSection(charts, state.BoyDetails, state.GirlDetails, result.BoyMoment,
+                                    result.GirlMoment, nullptr));
+}
+
+std::string Who(const MatchState& state, bool boy) {
+  const PersonDetails& details = boy ? state.BoyDetails : state.GirlDetails;
+  return NameOr(details.Name, boy ? "the Boy" : "the Girl");
+}
+
+}  // namespace
+
+std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_name) {
+  return "Kundali Match: " + NameOr(boy_name, "Boy") + " and " + NameOr(girl_name, "Girl");
+}
+
+Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
+                              bool with_catalogues, const std::optional<ChartsAndDoshas>& charts,
+                              ChartStyle style) {
+  Document doc;
+  doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
+  AddParagraph(doc, ParagraphStyle::Title, doc.Title);
+  AppendBirthDetails(doc, state);
+  AppendGunaMilan(doc, result);
+  AppendInterpretation(doc, state, result);
+  if (charts) {
+    AppendCharts(doc, state, result, *charts, style);
+  }
+  if (with_catalogues) {
+    const ExportInputs pages = MakeExportInputs(state, result);
+    AppendCataloguePage(doc, "Rashi Information of " + Who(state, true), pages.BoyRashi,
+                        kRashiFields);
+    AppendCataloguePage(doc, "Rashi Information of " + Who(state, false), pages.GirlRashi,
+                        kRashiFields);
+    AppendCataloguePage(doc, "Nakshatra Information of " + Who(state, true), pages.BoyNakshatra,
+                        kNakshatraFields);
+    AppendCataloguePage(doc, "Nakshatra Information of " + Who(state, false), pages.GirlNakshatra,
+                        kNakshatraFields);
+  }
+  AppendClosing(doc);
+  return doc;
+}
+
+std::optional<Document> ComposePageDocument(const MatchDocumentChoice& choice,
+                                            const MatchState& state,
+                                            const MatchResult& result, bool with_catalogues,
+                                            const std::optional<ChartsAndDoshas>& charts,
+                                            ChartStyle style) {
+  if (choice.Kind == MatchDocumentKind::Match) {
+    return ComposeMatchDocument(state, result, with_catalogues, charts, style);
+  }
+  if (choice.Kind == MatchDocumentKind::ChartsAndDoshas) {
+    if (!charts) {
+      return std::nullopt;
+    }
+    Document doc;
+    doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
+    AddParagraph(doc, ParagraphStyle::Title, doc.Title);
+    AppendCharts(doc, state, result, *charts, style);
+    AppendClosing(doc);
+    return doc;
+  }
+  const ExportInputs pages = MakeExportInputs(state, result);
+  Document doc;
+  const bool boy = choice.Side == PersonSide::Male;
+  const bool rashi = choice.Kind == MatchDocumentKind::Rashi;
+  const std::string kind = rashi ? "Rashi" : "Nakshatra";
+  doc.Title = kind + " Information of " + Who(state, boy);
+  AddParagraph(doc, ParagraphStyle::Title, doc.Title);
+  if (!state.BirthDetailsStored) {
+    AddParagraph(doc, ParagraphStyle::Note, kBirthDetailsNotStored);
+  }
+  Document page;
+  if (rashi) {
+    AppendCataloguePage(page, rashi ? (boy ? state.BoyRashi : state.GirlRashi) : "",
+                        boy ? pages.BoyRashi : pages.GirlRashi, kRashiFields);
+  } else {
+    AppendCataloguePage(page, boy ? state.BoyNakshatra : state.GirlNakshatra,
+                        boy ? pages.BoyNakshatra : pages.GirlNakshatra, kNakshatraFields);
+  }
+  // The page stands alone: no break before it.
+  for (std::size_t i = 1; i < page.Blocks.size(); ++i) {
+    doc.Blocks.push_back(std::move(page.Blocks[i]));
+  }
+  AppendClosing(doc);
+  return doc;
+}
+
+}  // namespace lumora

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/document.h"
+#include "core/vedic/chart/charts_and_doshas.h"
+#include "core/vedic/match/match.h"
+#include "core/vedic/result/export_document.h"
+
+namespace lumora {
+
+// "Kundali Match: Arjun and Bela"; "Boy" or "Girl" stands in for a name that is not
+// known (a match from a profile file).
+std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_name);
+
+// The shareable document of a finished match: the title, both persons' birth details,
+// the Guna Milan table (the rows, total, verdict and sentence of the result window),
+// the interpretation of every koota and, on request, both persons' rashi and nakshatra
+// pages. Where the match has its charts and doshas, they follow the interpretation:
+// both persons' rasi charts as pictures in the given style (where the birth details give
+// them), then the charts, doshas and birth-time section.
+Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
+                              bool with_catalogues,
+                              const std::optional<ChartsAndDoshas>& charts = std::nullopt,
+                              ChartStyle style = ChartStyle::NorthIndian);
+
+// The document of a choice: the match document, one person's rashi or nakshatra page,
+// or the charts (as pictures) and the charts section (nothing without charts).
+std::optional<Document> ComposePageDocument(
+    const MatchDocumentChoice& choice, const MatchState& state, const MatchResult& result, bool with_catalogues,
+    const std::optional<ChartsAndDoshas>& charts = std::nullopt,
+    ChartStyle style = ChartStyle::NorthIndian);
+
+}  // namespace lumora

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: MIT
+// The shareable documents: the Guna Milan table holds the window's grid, profile
+// matches say what they lack, catalogue pages come on request.
+#include <gtest/gtest.h>
+
+#include "core/vedic/result/export_document.h"
+#include "core/vedic/result/match_document.h"
+#include "core/western/western_document.h"
+#include "reference_forms.h"
+
+namespace lumora {
+namespace {
+
+std::vector<const DocumentTable*> Tables(const Document& doc) {
+  std::vector<const DocumentTable*> tables;
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* table = std::get_if<DocumentTable>(&block)) {
+      tables.push_back(table);
+    }
+  }
+  return tables;
+}
+
+std::size_t PageBreaks(const Document& doc) {
+  std::size_t breaks = 0;
+  for (const DocumentBlock& block : doc.Blocks) {
+    breaks += std::holds_alternative<DocumentPageBreak>(block) ? 1 : 0;
+  }
+  return breaks;
+}
+
+TEST(MatchDocument, GunaMilanTableIsTheWindowsGrid) {
+  MatchState state;
+  const MatchOutcome outcome = RunMatch(state, testing::ReferenceForm());
+  ASSERT_TRUE(outcome.Result);
+  const MatchResult& r = *outcome.Result;
+  const Document doc = ComposeMatchDocument(state, r, false);
+  EXPECT_EQ(doc.Title, "Kundali Match: Arjun and Bela");
+  const auto tables = Tables(doc);
+  ASSERT_EQ(tables.size(), 2u);  // birth details, Guna Milan
+  const DocumentTable& grid = *tables[1];
+  ASSERT_EQ(grid.Rows.size(), 10u);  // titles, eight kootas, total
+  for (int k = 0; k < kKootaCount; ++k) {
+    const DocumentRow& row = grid.Rows[static_cast<std::size_t>(k + 1)];
+    ASSERT_EQ(row.size(), 6u);
+    EXPECT_EQ(row[0].Text, kGunaMilanRowTitles[static_cast<std::size_t>(k)]);
+    const GunaMilanRow& cells = r.Grid.Rows[static_cast<std::size_t>(k)];
+    const std::string* expected[] = {&cells.BoyValue, &cells.GirlValue, &cells.MaximumPoints,
+                                     &cells.PointsObtained, &cells.AreaOfLife};
+    for (std::size_t c = 0; c < std::size(expected); ++c) {
+      EXPECT_EQ(row[c + 1].Text, *expected[c]) << k << "," << c;
+    }
+  }
+  const DocumentRow& total = grid.Rows.back();
+  EXPECT_EQ(total[1].Text, "This is a Fair Match");
+  EXPECT_EQ(total[2].Text, "36");
+  EXPECT_EQ(total[3].Text, r.TotalPoints);
+  const std::string text = PlainText(doc);
+  EXPECT_NE(text.find("You Have Obtained 18 Points Out Of 36 Points"), std::string::npos);
+  EXPECT_NE(text.find("August 15, 1947"), std::string::npos);
+  EXPECT_NE(text.find("Arjun belongs to Brahmin Varna; Bela belongs to Sudra Varna."),
+            std::string::npos);
+  EXPECT_EQ(text.find(kBirthDetailsNotStored), std::string::npos);
+  EXPECT_EQ(PageBreaks(doc), 0u);
+
+  // On request, the four catalogue pages, each on a page of its own.
+  const Document full = ComposeMatchDocument(state, r, true);
+  EXPECT_EQ(PageBreaks(full), 4u);
+  const std::string full_text = PlainText(full);
+  for (const char* heading : {"Rashi Information of Arjun", "Rashi Information of Bela",
+                              "Nakshatra Information of Arjun", "Nakshatra Information of Bela"}) {
+    EXPECT_NE(full_text.find(heading), std::string::npos) << heading;
+  }
+  EXPECT_NE(full_text.find("Vedic Name\tKataka"), std::string::npos);
+}
+
+TEST(MatchDocument, ProfileMatchSaysItHasNoBirthDetails) {
+  MatchState state;
+  const MatchOutcome outcome =
+      OpenProfile(state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
+  ASSERT_TRUE(outcome.Result);
+  const Document doc = ComposeMatchDocument(state, *outcome.Result, false);
+  EXPECT_EQ(doc.Title, "Kundali Match: Boy and Girl");
+  const std::string text = PlainText(doc);
+  EXPECT_NE(text.find(kBirthDetailsNotStored), std::string::npos);
+  EXPECT_EQ(text.find("Date of Birth"), std::string::npos);
+  EXPECT_NE(text.find("Moon Sign (Rashi)\tLeo (Simha)\tLeo (Simha)"), std::string::npos);
+  EXPECT_NE(text.find("The boy belongs to"), std::string::npos);
+}
+
+TEST(MatchDocument, PageDocumentsFollowTheTabs) {
+  MatchState state;
+  const MatchOutcome outcome = RunMatch(state, testing::ReferenceForm());
+  ASSERT_TRUE(outcome.Result);
+  const struct {
+    MatchDocumentChoice choice;
+    const char* title;
+  } cases[] = {
+      {{MatchDocumentKind::Match}, "Kundali Match: Arjun and Bela"},
+      {{MatchDocumentKind::Rashi, PersonSide::Male}, "Rashi Information of Arjun"},
+      {{MatchDocumentKind::Rashi, PersonSide::Female}, "Rashi Information of Bela"},
+      {{MatchDocumentKind::Nakshatra, PersonSide::Male}, "Nakshatra Information of Arjun"},
+      {{MatchDocumentKind::Nakshatra, PersonSide::Female}, "Nakshatra Information of Bela"},
+  };
+  for (const auto& c : cases) {
+    const auto doc = ComposePageDocument(c.choice, state, *outcome.Result, false);
+    ASSERT_TRUE(doc) << c.title;
+    EXPECT_EQ(doc->Title, c.title);
+  }
+}
+
+const DocumentCharts* ChartsBlock(const Document& doc) {
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* charts = std::get_if<DocumentCharts>(&block)) {
+      return charts;
+    }
+  }
+  return nullptr;
+}
+
+// Where the charts stand: the pictures after the interpretation and before the section
+// in words, each chart the person's own, in the style asked for; a match from a profile
+// file has its doshas in words only.
+TEST(MatchDocument, ChartsArePicturesWhereBirthDetailsGiveThem) {
+  MatchState form_state;
+  const MatchOutcome form = RunMatch(form_state, testing::ReferenceForm());
+  ASSERT_TRUE(form.Result);
+  MatchState profile_state;
+  const MatchOutcome profile =
+      OpenProfile(profile_state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
+  ASSERT_TRUE(profile.Result);
+  const struct {
+    const char* what;
+    const MatchState& state;
+    const MatchResult& result;
+    bool with_charts;
+    ChartStyle style;
+    bool pictures;
+  } cases[] = {
+      {"form, North Indian", form_state, *form.Result, true, ChartStyle::NorthIndian, true},
+      {"form, South Indian", form_state, *form.Result, true, ChartStyle::SouthIndian, true},
+      {"form without charts", form_state, *form.Result, false, ChartStyle::NorthIndian, false},
+      {"profile", profile_state, *profile.Result, true, ChartStyle::NorthIndian, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto charts =
+        c.with_charts ? ComputeChartsAndDoshas(c.state, c.result.BoyMoment, c.result.GirlMoment, 30)
+                      : std::nullopt;
+    ASSERT_EQ(charts.has_value(), c.with_charts);
+    for (const MatchDocumentKind kind :
+         {MatchDocumentKind::Match, MatchDocumentKind::ChartsAndDoshas}) {
+      SCOPED_TRACE(static_cast<int>(kind));
+      const auto doc = ComposePageDocument({kind}, c.state, c.result, false, charts, c.style);
+      if (kind == MatchDocumentKind::ChartsAndDoshas && !c.with_charts) {
+        EXPECT_FALSE(doc);
+        continue;
+      }
+      ASSERT_TRUE(doc);
+      const std::string text = PlainText(*doc);
+      EXPECT_EQ(text.find("Charts And Doshas") != std::string::npos, c.with_charts);
+      const DocumentCharts* pictures = ChartsBlock(*doc);
+      ASSERT_EQ(pictures != nullptr, c.pictures);
+      if (!pictures) {
+        continue;
+      }
+      EXPECT_EQ(pictures->Style, c.style);
+      ASSERT_EQ(pictures->Charts.size(), 2u);
+      EXPECT_EQ(pictures->Charts[0].Caption, "Arjun");
+      EXPECT_EQ(pictures->Charts[1].Caption, "Bela");
+      EXPECT_EQ(pictures->Charts[0].Chart.Lagna, charts->Boy->Chart.Lagna);
+      EXPECT_EQ(pictures->Charts[1].Chart.Planets, charts->Girl->Chart.Planets);
+      const std::size_t heading = text.find("Rasi Charts\nArjun\nBela\n");
+      EXPECT_NE(heading, std::string::npos) << text;
+      EXPECT_LT(heading, text.find("Charts And Doshas"));
+      if (kind == MatchDocumentKind::Match) {
+        EXPECT_LT(text.find("Nadi Kuta"), heading);
+      }
+    }
+  }
+}
+
+TEST(WesternDocument, HoldsTheReportsValues) {
+  WesternTestResult result;
+  result.Report.mName = "Tom ";
+  result.Report.fName = "Ann";
+  result.Report.mDOB = "January 5, 1980";
+  result.Male.Positions[1] = "12 Cap 30";
+  result.Female.Positions[13] = "01 Ari 02";
+  result.Score = {360, 270, 972, 9, "Very Bad"};
+  const Document doc = ComposeWesternDocument(result);
+  EXPECT_EQ(doc.Title, "Kundali Match: Tom and Ann");
+  const auto tables = Tables(doc);
+  ASSERT_EQ(tables.size(), 3u);
+  EXPECT_EQ(tables[1]->Rows.size(), 15u);  // heading and fourteen points
+  const std::string text = PlainText(doc);
+  EXPECT_NE(text.find("Moon\t12 Cap 30\t"), std::string::npos);
+  EXPECT_NE(text.find("P * H\t972"), std::string::npos);
+  EXPECT_NE(text.find("Comment\tVery Bad"), std::string::npos);
+  EXPECT_NE(text.find("Date of Birth:\tJanuary 5, 1980"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: MIT
+#include "ui/vedic/vedic_session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <tuple>
+#include <utility>
+
+#include "core/vedic/entry/couple_file.h"
+#include "core/vedic/result/export_document.h"
+#include "core/vedic/result/match_document.h"
+#include "ui/shell/child_window.h"
+#include "ui/shell/pdf_save.h"
+#include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
+#include "ui/vedic/entry/birth_details_form.h"
+#include "ui/vedic/entry/report_window.h"
+#include "ui/vedic/entry/time_zone_picker.h"
+#include "ui/vedic/result/result_window.h"
+
+namespace lumora::ui {
+
+VedicSession::VedicSession(const Services& services, QMainWindow* main_window, QMdiArea& area)
+    : QObject(main_window), services_(services), main_window_(main_window), area_(&area) {}
+
+VedicSession::~VedicSession() {
+  CloseAll();
+}
+
+BirthDetailsForm* VedicSession::Form() const {
+  return form_;
+}
+ResultWindow* VedicSession::Result() const {
+  return result_;
+}
+ReportWindow* VedicSession::Report() const {
+  return report_;
+}
+TimeZonePicker* VedicSession::Picker() const {
+  return picker_;
+}
+
+void VedicSession::ShowInputForm() {
+  if (result_) {
+    result_->hide();
+  }
+  if (!form_) {
+    form_ = new BirthDetailsForm(services_);
+    form_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(form_, &BirthDetailsForm::MatchRequested, this, &VedicSession::Match);
+    connect(form_, &BirthDetailsForm::OpenRequested, this, &VedicSession::OpenProfile);
+    connect(form_, &BirthDetailsForm::SaveCoupleRequested, this, &VedicSession::SaveCouple);
+    connect(form_, &BirthDetailsForm::OpenCoupleRequested, this, &VedicSession::OpenCouple);
+    connect(form_, &BirthDetailsForm::TimeZoneHelpRequested, this,
+            &VedicSession::ShowTimeZonePicker);
+    form_->resize(form_->sizeHint().expandedTo(QSize(980, 560)));
+  }
+  ShowChildWindow(*area_, *form_);
+}
+
+void VedicSession::HideAll() {
+  for (QWidget* window : std::initializer_list<QWidget*>{form_, result_, picker_}) {
+    if (window) {
+      window->hide();
+    }
+  }
+}
+
+void VedicSession::CloseAll() {
+  for (QWidget* window : std::initializer_list<QWidget*>{report_, picker_, result_, form_}) {
+    if (window) {
+      window->close();
+      delete window;
+    }
+  }
+}
+
+void VedicSession::ShowTimeZonePicker(bool boy) {
+  picker_for_boy_ = boy;  // the last "TZ Help" click decides the side
+  if (!picker_) {
+    picker_ = new TimeZonePicker;
+    connect(picker_, &TimeZonePicker::ZoneChosen, this, [this](int hours, int minutes) {
+      if (form_) {
+        form_->WriteZone(picker_for_boy_, hours, minutes);
+      }
+    });
+  }
+  ShowChildWindow(*area_, *picker_);
+  // The keyboard goes with the picker, so a zone can be chosen without the mouse.
+  picker_->List()->setFocus(Qt::OtherFocusReason);
+}
+
+void VedicSession::Match() {
+  const BirthForm entries = form_ ? form_->Entries() : BirthForm{};
+  MatchOutcome outcome = RunMatch(state_, entries, moon_model_);
+  if (outcome.Failure) {
+    services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
+    if (form_) {
+      form_->Apply(*outcome.Failure);
+    }
+    return;
+  }
+  ShowResult(*outcome.Result);
+}
+
+void VedicSession::ShowResult(const MatchResult& result) {
+  // Every match starts from a fresh result window.
+  CloseResult();
+  last_ = result;
+  result_ = new ResultWindow(services_, state_);
+  connect(result_, &ResultWindow::BackRequested, this, &VedicSession::Back);
+  // Closed by the user rather than by this session: back to the form, as Back does,
+  // never to a bare main window.
+  connect(result_, &ResultWindow::Closed, this, [this, window = result_.data()] {
+    if (result_ == window) {
+      result_ = nullptr;
+      window->deleteLater();
+      ShowInputForm();
+    }
+  });
+  connect(result_, &ResultWindow::SaveRequested, this, &VedicSession::Save);
+  connect(result_, &ResultWindow::SavePdfRequested, this, &VedicSession::SavePdf);
+  connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
+  // Each person's pages from the catalogue records of that person's Moon values.
+  for (const auto& [side, rashi, nakshatra] :
+       {std::tuple{PersonSide::Male, &state_.BoyRashi, &state_.BoyNakshatra},
+        std::tuple{PersonSide::Female, &state_.GirlRashi, &state_.GirlNakshatra}}) {
+    if (const auto record = RashiRecordOf(*rashi)) {
+      result_->ShowRashiPage(side, *record);
+    }
+    if (const auto record = NakshatraRecordOf(*nakshatra)) {
+      result_->ShowNakshatraPage(side, *record);
+    }
+  }
+  result_->ShowGrid(result.Grid);
+  result_->AppendReport(result.Report);
+  charts_ =
+      ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
+  if (charts_) {
+    result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
+    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
+  }
+  if (form_) {
+    form_->hide();
+  }
+  ShowChildWindow(*area_, *result_);
+}
+
+void VedicSession::UpdateScoreRange(int minutes) {
+  if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
+    return;
+  }
+  charts_->Range =
+      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon);
+  result_->ShowScoreRange(*charts_->Range);
+}
+
+void VedicSession::CloseResult() {
+  // Forgotten first, so that its Closed signal is known to come from here.
+  if (ResultWindow* window = std::exchange(result_, nullptr)) {
+    window->close();
+    delete window;
+  }
+}
+
+void VedicSession::Back() {
+  CloseResult();
+  ShowInputForm();
+}
+
+void VedicSession::Save() {
+  if (!result_ || !last_) {
+    return;
+  }
+  const auto choice = DocumentOfPage(result_->SelectedPage());
+  if (!choice) {
+    return;  // "About Software" has no document
+  }
+  ExportInputs inputs = MakeExportInputs(state_, *last_);
+  if (charts_) {
+    inputs.ChartsSection = ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails,
+                                                last_->BoyMoment, last_->GirlMoment, kCreditLine);
+  }
+  const ReportDocument document = BuildExportDocument(*choice, inputs);
+  auto pdf = ComposePageDocument(*choice, state_, *last_, result_->IncludeCatalogues(), charts_,
+                                 result_->SelectedChartStyle());
+  if (document.empty() || !pdf) {
+    return;  // the charts page of a match without charts
+  }
+  if (!report_) {
+    report_ = new ReportWindow(
+        services_, [this] { return CurrentProfileValues(state_); }, result_);
+  }
+  report_->ShowDocument(document, std::move(*pdf), PdfStem());
+  PlaceAtTopCentre(*report_);
+  report_->open();
+}
+
+void VedicSession::SaveCouple() {
+  if (!form_) {
+    return;
+  }
+  const BirthForm entries = form_->Entries();
+  const QString stem =
+      QString::fromStdString(CoupleFileStem(entries.Male.Name, entries.Female.Name));
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = services_.Files->SaveFileName(
+      form_, {QStringLiteral("Save Couple"), QStringLiteral("Couple files (*.lumora)"),
+              QStringLiteral("lumora"), QDir(folder).filePath(stem + QStringLiteral(".lumora"))});
+  if (path.isEmpty()) {
+    return;  // cancelled
+  }
+  const std::optional<QString> failure = SaveWholeFile(path, WriteCoupleFile(entries));
+  if (failure) {
+    const QString message = QStringLiteral("The couple file %1 could not be saved (%2).")
+                                .arg(QDir::toNativeSeparators(path), *failure);
+    services_.Messages->Show(form_, message, MessageIcon::Error);
+    form_->statusBar()->showMessage(message);
+    return;
+  }
+  form_->statusBar()->showMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void VedicSession::OpenCouple() {
+  const QString path = services_.Files->OpenFileName(
+      form_, {QStringLiteral("Open Couple"), QStringLiteral("Couple files (*.lumora)"),
+              QStringLiteral("lumora"), QString()});
+  if (!path.isEmpty()) {
+    OpenCoupleFile(path);
+  }
+}
+
+void VedicSession::OpenCoupleFile(const QString& path) {
+  QFile file(path);
+  QByteArray bytes;
+  if (!file.open(QIODevice::ReadOnly)) {
+    services_.Messages->Show(form_,
+                             QStringLiteral("The couple file %1 could not be read (%2).")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString()),
+                             MessageIcon::Error);
+    return;
+  }
+  // A couple file is small; reading one byte more than the limit is enough to refuse it.
+  bytes = file.read(static_cast<qint64>(kCoupleMaxBytes) + 1);
+  const FormResult<BirthForm> couple =
+      ReadCoupleFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (const auto* failure = std::get_if<FormFailure>(&couple)) {
+    services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
+    return;
+  }
+  ShowInputForm();
+  form_->SetEntries(std::get<BirthForm>(couple));
+  Match();
+}
+
+QString VedicSession::PdfStem() const {
+  return QString::fromStdString(CoupleFileStem(state_.BoyDetails.Name, state_.GirlDetails.Name));
+}
+
+void VedicSession::SavePdf() {
+  if (!result_ || !last_) {
+    return;
+  }
+  const auto choice = DocumentOfPage(result_->SelectedPage());
+  const auto document =
+      choice ? ComposePageDocument(*choice, state_, *last_, result_->IncludeCatalogues(), charts_,
+                                   result_->SelectedChartStyle())
+             : std::nullopt;
+  if (!document) {
+    result_->ShowStatus(tr("The About Software page has no document to save"));
+    return;
+  }
+  if (const auto status = SaveDocumentAsPdf(result_, services_, *document, PdfStem())) {
+    result_->ShowStatus(*status);
+  }
+}
+
+void VedicSession::OpenProfile() {
+  const QString path = services_.Files->OpenFileName(
+      form_, {QStringLiteral("Select the source file"),
+              QStringLiteral("Lumora readings (*.lumora *.kun);;Couple files (*.lumora);;Lumo Free "
+                             "Tarvik (*.kun)"),
+              QStringLiteral("kun"), QString()});
+  if (path.isEmpty()) {
+    return;  // cancelled
+  }
+  if (HasCoupleExtension(path.toStdString())) {
+    OpenCoupleFile(path);
+    return;
+  }
+  QFile file(path);
+  QByteArray bytes;
+  if (file.open(QIODevice::ReadOnly)) {
+    // Never more than the limit and one byte: a larger file (or an endless device
+    // behind a .kun name) is refused without being read whole.
+    bytes = file.read(static_cast<qint64>(lumora::kProfileFileLimit) + 1);
+    if (bytes.size() > static_cast<qsizetype>(lumora::kProfileFileLimit)) {
+      services_.Messages->Show(form_, QString::fromUtf8(lumora::kProfileRefusal),
+                               MessageIcon::Error);
+      return;
+    }
+  }
+  MatchOutcome outcome = lumora::OpenProfile(state_, QFileInfo(path).fileName().toStdString(),
+                                             std::string_view(bytes.constData(), bytes.size()));
+  if (outcome.Failure) {
+    services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
+    return;
+  }
+  ShowResult(*outcome.Result);
+}
+
+}  // namespace lumora::ui
