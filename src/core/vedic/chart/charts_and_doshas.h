@@ -36,8 +36,8 @@ struct ChartsAndDoshas {
   PairDoshas Doshas;
 };
 
-// The Moon values of the state as table positions; nothing when one lies outside them.
-std::optional<MoonPair> MoonPairOf(const MatchState& state);
+// The Moon values of the state as table positions.
+MoonPair MoonPairOf(const MatchState& state);
 
 PersonChartReading ReadPersonChart(const BirthMoment& moment,
                                    MoonModel model = MoonModel::Standard);

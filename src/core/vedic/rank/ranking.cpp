@@ -142,7 +142,7 @@ class Spool {
     }
     observer.BeforeRanking(summary);
 
-    const ScoreTable& table = ScoreTable::Instance();
+    const ScoreTable& table = ScoreTable::Instance(options.Tables);
     int rank = 0;
     for (int total = kMaximumHalfPoints; total >= lowest && rank < top; --total) {
       std::FILE* f = buckets_[static_cast<std::size_t>(total)].File.get();
@@ -200,7 +200,7 @@ FormFailure SpoolFailure() {
 FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPerson& person,
                                        PersonRole role, const PlaceResolver& places,
                                        const RankOptions& options, RankObserver& observer) {
-  const ScoreTable& table = ScoreTable::Instance();
+  const ScoreTable& table = ScoreTable::Instance(options.Tables);
   const int person_state = MoonStateIndex(person.State);
   const std::uint8_t* totals =
       role == PersonRole::Boy ? table.TotalsOfBoy(person_state) : table.TotalsOfGirl(person_state);
@@ -227,8 +227,8 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
       entry.Manglik = MatchManglik(b.IsManglik, g.IsManglik);
     }
     if (options.Reading.UncertaintyMinutes) {
-      entry.Range =
-          ScoreRangeOf(b.StatesWithin, g.StatesWithin, *options.Reading.UncertaintyMinutes);
+      entry.Range = ScoreRangeOf(b.StatesWithin, g.StatesWithin,
+                                 *options.Reading.UncertaintyMinutes, options.Tables);
     }
     return entry;
   };
@@ -293,8 +293,9 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
 }
 
 std::vector<std::uint32_t> RankOrder(MoonState person, PersonRole role,
-                                     std::span<const std::uint16_t> candidate_states) {
-  const ScoreTable& table = ScoreTable::Instance();
+                                     std::span<const std::uint16_t> candidate_states,
+                                     KootaTables tables) {
+  const ScoreTable& table = ScoreTable::Instance(tables);
   const int index = MoonStateIndex(person);
   const std::uint8_t* totals =
       role == PersonRole::Boy ? table.TotalsOfBoy(index) : table.TotalsOfGirl(index);

@@ -38,6 +38,7 @@ struct RankOptions {
   std::optional<int> MinTotalHalfPoints;  // keep totals of at least this many half points
   int Threads = 1;
   BirthReading Reading;  // how every candidate is read; the person is read the same way
+  KootaTables Tables = KootaTables::Specified;  // the koota tables the ranking orders by
 };
 
 struct RankSummary {
@@ -70,6 +71,7 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
 // The order of candidates already placed, best first (exact total, ties in input
 // order): indices into states. A counting sort over the 73 possible totals.
 std::vector<std::uint32_t> RankOrder(MoonState person, PersonRole role,
-                                     std::span<const std::uint16_t> candidate_states);
+                                     std::span<const std::uint16_t> candidate_states,
+                                     KootaTables tables = KootaTables::Specified);
 
 }  // namespace lumora
