@@ -209,16 +209,17 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   out["TotalPoints"] = r.TotalPoints;
   out["Verdict"] = r.Verdict;
   out["Summary"] = r.Summary;
-  out["Tables"] = std::string(KootaTablesName(r.Tables));
-  out["SpecifiedTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Specified));
-  out["ClassicalTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Classical));
-  out["OtherTables"] = r.Grid.OtherTotalLine;
-  out["Notes"] = std::move(notes);
   out["Grid"] = GridJson(r.Grid);
   if (report) {
     out["Report"] = ReportJson(r.Report);
   }
   AddChartsAndDoshas(out, state, r, uncertainty_minutes);
+  // The tables in use and both totals, after everything the output has always held.
+  out["Tables"] = std::string(KootaTablesName(r.Tables));
+  out["SpecifiedTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Specified));
+  out["ClassicalTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Classical));
+  out["OtherTables"] = r.Grid.OtherTotalLine;
+  out["Notes"] = std::move(notes);
   return out;
 }
 

@@ -25,6 +25,10 @@ struct RankEntry {
   MoonState Girl;
   std::optional<ManglikMatch> Manglik;  // where the persons were read with charts
   std::optional<ScoreRange> Range;      // where they were read with an uncertainty
+  // Whether each Moon lies below 15 degrees of its sign: the vasya half the classical
+  // tables read in Sagittarius and Capricorn.
+  bool BoyFirstHalf = false;
+  bool GirlFirstHalf = false;
 };
 
 // One refused candidate row.

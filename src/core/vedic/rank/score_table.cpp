@@ -57,7 +57,8 @@ const ScoreTable& ScoreTable::Instance(KootaTables tables) {
 }
 
 ScoreTable::ScoreTable(KootaTables tables)
-    : cells_(static_cast<std::size_t>(kMoonStateCount) * kMoonStateCount),
+    : tables_(tables),
+      cells_(static_cast<std::size_t>(kMoonStateCount) * kMoonStateCount),
       boy_totals_(cells_.size()),
       girl_totals_(cells_.size()) {
   // A state carries no longitude: the vasya half of Sagittarius and Capricorn follows

@@ -51,6 +51,7 @@ class ScoreTable {
  public:
   // One table per set of koota tables, each built on first use.
   static const ScoreTable& Instance(KootaTables tables = KootaTables::Specified);
+  KootaTables Tables() const { return tables_; }
 
   const PairScore& Score(int boy_state, int girl_state) const {
     return cells_[static_cast<std::size_t>(boy_state) * kMoonStateCount +
@@ -66,6 +67,7 @@ class ScoreTable {
 
  private:
   explicit ScoreTable(KootaTables tables);
+  KootaTables tables_;
   std::vector<PairScore> cells_;
   std::vector<std::uint8_t> boy_totals_;   // [boy][girl]
   std::vector<std::uint8_t> girl_totals_;  // [girl][boy]
