@@ -38,7 +38,7 @@ Json Side(char p, const char* name, const char* day, const char* month, const ch
           {"txt" + x + "ZoneMinute", "30"}, {x + "TimeZoneId", "Asia/Kolkata"}};
 }
 
-Json Run(const std::string& command, const Json& input) {
+Json RunJson(const std::string& command, const Json& input) {
   const CliRun run = RunCli(command + " --json", input.dump());
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   const auto lines = run.Lines();
@@ -46,11 +46,11 @@ Json Run(const std::string& command, const Json& input) {
 }
 
 TEST(PersonRecordsCli, VedicMatchesTheSameBirthsAsForms) {
-  const Json records = Run("vedic", {{"Boy", kRavi}, {"Girl", kAsha}});
+  const Json records = RunJson("vedic", {{"Boy", kRavi}, {"Girl", kAsha}});
   // Delhi's atlas place: 28°39′N 77°13′E.
   Json form = Side('M', "Ravi", "14", "May", "1990", "6", "30", "28", "39", "77", "13");
   form.update(Side('F', "Asha", "1", "March", "1992", "12", "0", "18", "31", "73", "51"));
-  const Json by_form = Run("vedic", form);
+  const Json by_form = RunJson("vedic", form);
   for (const char* key : {"BoyRashi", "BoyNakshatra", "GirlRashi", "GirlNakshatra", "TotalPoints",
                           "Verdict", "Kootas"}) {
     EXPECT_EQ(records[key], by_form[key]) << key;
@@ -80,10 +80,10 @@ TEST(PersonRecordsCli, VedicMatchesTheSameBirthsAsForms) {
 }
 
 TEST(PersonRecordsCli, WesternMatchesTheSameBirthsAsForms) {
-  const Json records = Run("western", {{"Male", kRavi}, {"Female", kAsha}});
+  const Json records = RunJson("western", {{"Male", kRavi}, {"Female", kAsha}});
   Json form = Side('M', "Ravi", "14", "May", "1990", "6", "30", "28", "39", "77", "13");
   form.update(Side('F', "Asha", "1", "March", "1992", "12", "0", "18", "31", "73", "51"));
-  const Json by_form = Run("western", form);
+  const Json by_form = RunJson("western", form);
   EXPECT_EQ(records["MalePositions"], by_form["MalePositions"]);
   EXPECT_EQ(records["FemalePositions"], by_form["FemalePositions"]);
   EXPECT_EQ(records["WesternScore"], by_form["WesternScore"]);
@@ -141,7 +141,7 @@ TEST(ZoneDirectionCli, HandTypedZonesWestOfGreenwich) {
     form["optMWest"] = true;
     form.update(c.keys);
     form.update(Side('F', "Asha", "1", "March", "1992", "12", "0", "18", "31", "73", "51"));
-    const Json out = Run("vedic", form);
+    const Json out = RunJson("vedic", form);
     EXPECT_DOUBLE_EQ(out["BoyMoon"]["UT"].get<double>(), c.universal_time) << c.what;
   }
 }

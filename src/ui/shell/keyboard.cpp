@@ -48,12 +48,11 @@ QTabWidget* TabsAround(QWidget* focus) {
 }  // namespace
 
 void KeyboardConventions::Install() {
-  static KeyboardConventions* installed = [] {
-    auto* conventions = new KeyboardConventions(qApp);
-    qApp->installEventFilter(conventions);
-    return conventions;
-  }();
-  (void)installed;
+  static KeyboardConventions* const conventions = new KeyboardConventions(qApp);
+  // The filter installed last runs first: installed again, it goes before the document
+  // area's own, which takes Ctrl+Tab for its windows once the area is shown.
+  qApp->removeEventFilter(conventions);
+  qApp->installEventFilter(conventions);
 }
 
 bool KeyboardConventions::eventFilter(QObject* watched, QEvent* event) {

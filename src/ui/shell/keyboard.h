@@ -14,6 +14,7 @@ namespace lumora::ui {
 class KeyboardConventions : public QObject {
   Q_OBJECT
  public:
+  // Installs the conventions, or puts them back in front of filters installed since.
   static void Install();
 
   bool eventFilter(QObject* watched, QEvent* event) override;

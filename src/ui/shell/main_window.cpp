@@ -227,7 +227,11 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   PlaceControls();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The test windows close after the sessions are gone; the area's activations then
+  // have nothing to follow.
+  disconnect(area_, nullptr, this, nullptr);
+}
 
 void MainWindow::PlaceControls() {
   const QScreen* shown_on = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -280,6 +284,10 @@ QWidget* MainWindow::ActiveTestWindow() const {
 }
 
 void MainWindow::FollowActiveWindow() {
+  if (!vedic_ || !western_) {
+    return;
+  }
+  KeyboardConventions::Install();
   QWidget* active = ActiveTestWindow();
   const bool printable = vedic_->CanPrint(active) || western_->CanPrint(active);
   print_->setEnabled(printable);

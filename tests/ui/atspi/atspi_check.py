@@ -185,7 +185,19 @@ def check_clock_line(app, form_node):
     except TimeoutError as error:
         check(False, str(error))
         return
-    time.sleep(1)  # the atlas may still be loading its places
+    # The atlas may still be loading: the list fills once it can be searched.
+    def places_listed():
+        for top in app:
+            found = find(top, pyatspi.ROLE_LIST, "Places found") if top is not None else None
+            if found is not None and found.childCount > 0:
+                return found
+        return None
+
+    try:
+        wait_for(places_listed, "places listed by the place search", START_SECONDS)
+    except TimeoutError as error:
+        check(False, str(error))
+        return
     if not check(do_action(use, ("press", "click")), "'Use this place' could not be pressed"):
         return
 
@@ -197,7 +209,8 @@ def check_clock_line(app, form_node):
         return None
 
     try:
-        wait_for(clock_said, "clock line read as '" + CLOCK_LINE + ": Asia/Kolkata, ...'")
+        wait_for(clock_said, "clock line read as '" + CLOCK_LINE + ": Asia/Kolkata, ...'",
+                 START_SECONDS)
     except TimeoutError as error:
         check(False, str(error))
 
@@ -253,6 +266,24 @@ def check_time_zone_help(app, window, form_node):
         check(False, str(error))
 
 
+def confirm_untouched_dates(app):
+    """The entries keep their first dates, which the program asks about before a test:
+    each question (one per person) is answered Yes, as a user who means it would."""
+    for _ in range(2):
+        def yes_button():
+            for top in app:
+                found = find(top, pyatspi.ROLE_PUSH_BUTTON, "Yes") if top is not None else None
+                if found is not None:
+                    return found
+            return None
+        try:
+            button = wait_for(yes_button, "question about the untouched birth date", 8)
+        except TimeoutError:
+            return
+        do_action(button, ("press", "click"))
+        time.sleep(0.5)
+
+
 def check_western_report(app, form_node, panels):
     for panel_name in panels:
         panel = find(form_node, pyatspi.ROLE_PANEL, panel_name)
@@ -264,6 +295,7 @@ def check_western_report(app, form_node, panels):
     if not check(run is not None, "no Analyze Compatibility button"):
         return
     check(do_action(run, ("press", "click")), "Analyze Compatibility could not be pressed")
+    confirm_untouched_dates(app)
 
     def report():
         for window in app:
@@ -321,6 +353,7 @@ def check_guna_milan_grid(app, form_node):
     if not check(match is not None and do_action(match, ("press", "click")),
                  MATCH_BUTTON + " could not be pressed"):
         return
+    confirm_untouched_dates(app)
     try:
         table = wait_for(lambda: next((t for w in app if w is not None
                                        for t in [find_deep(w, pyatspi.ROLE_FRAME, GRID_NAME)]
