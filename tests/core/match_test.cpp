@@ -244,7 +244,7 @@ TEST(MatchReport, RunsOfAFormMatch) {
       {50, "Arjun belongs to Cancer Maitri\r\n", false, {128, 0, 0}},
       {51, "Bela belongs to Libra Maitri\r\n", false, {128, 0, 0}},
       {52, "Significance Of Maitri Kuta\r\n", true, kTeal},
-      {78, "About Lumo Free Tarvik v1.0\r\n", true, kRed},
+      {78, "About Lumo Free Tarvik (Lumora v2.05)\r\n", true, kRed},
   };
   for (const auto& c : heads) {
     SCOPED_TRACE(c.index);
