@@ -22,8 +22,9 @@ constexpr double kArcsecond = 1.0 / 3600.0;
 // What the full series of Meeus ch. 47 is good for against a modern ephemeris over
 // 1800-2100 (its truncation, not our arithmetic): the book gives "about 10"".
 constexpr double kSeriesTolerance = 12.0 * kArcsecond;
-// The Delta T polynomials reproduce the observed values they were fitted to.
-constexpr double kDeltaTFit = 1.0;  // seconds
+// Delta T reproduces the observed values; the two compilations (Morrison and Stephenson
+// 2004, the USNO table the program carries) part by up to 1.1 s around 1800.
+constexpr double kDeltaTFit = 1.5;  // seconds
 constexpr double kSpanJoin = 0.3;   // seconds: neighbouring polynomials at their join
 constexpr double kSecondsPerCentury = 86400.0 * 36525.0;
 
@@ -126,7 +127,8 @@ struct ObservedDeltaT {
 
 // Delta T at the start of the year: Astronomical Almanac (1900 onwards) and Morrison
 // and Stephenson (2004) (before 1900), as tabulated by Espenak and Meeus, "Five
-// Millennium Canon of Solar Eclipses" (2006), table of Delta T values.
+// Millennium Canon of Solar Eclipses" (2006), table of Delta T values; the program's
+// observed table (USNO, IERS) holds them to the second.
 constexpr ObservedDeltaT kObservedDeltaT[] = {
     {1800, 13.7}, {1850, 7.1},  {1870, 1.6},  {1880, -5.4}, {1890, -5.9}, {1900, -2.7},
     {1910, 10.4}, {1920, 21.2}, {1930, 24.0}, {1940, 24.3}, {1950, 29.1}, {1960, 33.2},
@@ -140,17 +142,17 @@ TEST(DeltaT, ReproducesTheObservedValues) {
 }
 
 TEST(DeltaT, NeighbouringPolynomialsMeetAtTheirJoins) {
-  // A mistyped coefficient shows up as a jump where one span hands over to the next.
-  for (const double join : {1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0,
-                            2005.0, 2050.0, 2150.0}) {
+  // A mistyped coefficient shows up as a jump where one span hands over to the next; the
+  // observed table and its extrapolation are checked in precise_ephemeris_test.cpp.
+  for (const double join : {500.0, 1600.0}) {
     EXPECT_NEAR(DeltaTSeconds(join - 1e-9), DeltaTSeconds(join), kSpanJoin) << join;
   }
 }
 
 TEST(DeltaT, TerrestrialTimeOfAUniversalTime) {
-  // 1 January 2000, 12h UT: the 1986-2005 polynomial at y = 2000.0 + 0.5 day.
+  // 1 January 2000, 12h UT: the IERS value of that day, 63.83 s.
   const TerrestrialTime tt = ToTerrestrialTime(0.0);
-  EXPECT_NEAR(tt.DeltaT, 63.86, 0.01);
+  EXPECT_NEAR(tt.DeltaT, 63.83, 0.01);
   EXPECT_DOUBLE_EQ(tt.T, tt.DeltaT / kSecondsPerCentury);
   EXPECT_NEAR(DecimalYear(2451544.5), 2000.0, 1e-12);
 }
