@@ -98,7 +98,11 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
       "  txtMLD, txtMLM, txtMLoD, txtMLoM (digit texts);\n"
       "  optMLong (0 North, 1 South), optMLat (0 East, 1 West);\n"
       "  cmbMTimeZone (row 0-70 or its entry text), chkMDST (true or false).\n");
-  AddMoonOptions(western, options.moon, false);
+  // The precise ephemeris gives all fourteen positions; --precise-moon, its first name,
+  // stays accepted.
+  western->add_flag("--precise,--precise-moon", options.moon.precise_moon,
+                    "Compute all fourteen positions with the precise ephemeris (light time, "
+                    "aberration, nutation) instead of the standard series");
   western->add_option("--pdf", options.pdf_file,
                       "Also write the report as a PDF document to FILE (one input object only)");
   western->callback([&options, &action] {

@@ -2,7 +2,6 @@
 #include "core/ephemeris/precise_ephemeris.h"
 
 #include <erfa.h>
-#include <libnova/earth.h>
 #include <libnova/jupiter.h>
 #include <libnova/mars.h>
 #include <libnova/mercury.h>
@@ -106,41 +105,28 @@ Vector FromHelio(const ln_helio_posn& p) {
   return FromSpherical(p.L, p.B, p.R);
 }
 
-// Heliocentric position of the Earth, AU, mean ecliptic and equinox of date. libnova's
-// VSOP87 series give the ecliptic and equinox of J2000.0 (FK5).
-// A chart asks for the Earth at the same few instants for every body: the last few
-// evaluations are kept (per thread, so that concurrent callers never share them).
-Vector EarthHeliocentric(double jd_tt) {
-  struct Entry {
-    double JulianDay = 0.0;
-    Vector Position;
-  };
-  thread_local std::array<Entry, 4> recent{};
-  thread_local std::size_t next = 0;
-  for (const Entry& entry : recent) {
-    if (entry.JulianDay == jd_tt && jd_tt != 0.0)
-      return entry.Position;
-  }
-  ln_helio_posn p{};
-  ln_get_earth_helio_coords(jd_tt, &p);
-  const Vector position = PrecessFromJ2000(FromHelio(p), jd_tt);
-  recent[next] = {jd_tt, position};
-  next = (next + 1) % recent.size();
-  return position;
+// The Earth's heliocentric position and barycentric velocity (AU, AU a day), mean ecliptic
+// and equinox of date: ERFA's eraEpv00 (Bretagnon and Francou's VSOP2000 fitted to JPL
+// DE405: 5 km from 1900 to 2100, 10 km from 1700) in the ICRS, turned to the ecliptic of
+// date. It is a twentieth of the cost of the full VSOP87 Earth and closer to DE405.
+struct EarthState {
+  Vector Position;
+  Vector Velocity;
+};
+
+Vector Rotate(const double (&m)[3][3], const double (&v)[3]) {
+  return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
+          m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
+          m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
 }
 
-// The Earth's barycentric velocity, AU a day, mean ecliptic and equinox of date (ERFA's
-// eraEpv00, Bretagnon and Francou's VSOP2000 fit, in the ICRS).
-Vector EarthVelocity(double jd_tt) {
+EarthState EarthAt(double jd_tt) {
   double heliocentric[2][3];
   double barycentric[2][3];
   eraEpv00(jd_tt, 0.0, heliocentric, barycentric);
   double m[3][3];
   eraEcm06(jd_tt, 0.0, m);
-  const double* v = barycentric[1];
-  return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
-          m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
-          m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
+  return {Rotate(m, heliocentric[0]), Rotate(m, barycentric[1])};
 }
 
 // Heliocentric position of a planet (not the Sun or the Moon), AU, mean ecliptic and
@@ -194,29 +180,31 @@ double NutationInLongitudeDegrees(double jd_tt) {
   return dpsi * kDegreesPerRadian;
 }
 
-// Apparent direction (mean ecliptic of date) of a body that is not the Moon: light time
-// by iteration, then the annual aberration of the Earth's barycentric velocity
-// (relativistic terms below 0.01").
-Vector ApparentDirection(Body body, double jd_tt) {
-  const Vector earth = EarthHeliocentric(jd_tt);
-  Vector geocentric = (body == Body::Sun ? Vector{} : PlanetHeliocentric(body, jd_tt)) - earth;
-  if (body != Body::Sun) {
-    for (int pass = 0; pass < 2; ++pass) {
-      const double tau = Length(geocentric) * kLightDaysPerAu;
-      geocentric = PlanetHeliocentric(body, jd_tt - tau) - earth;
-    }
-  }
-  const Vector velocity = EarthVelocity(jd_tt);
-  const Vector u = (1.0 / Length(geocentric)) * geocentric;
-  const Vector beta = kLightDaysPerAu * velocity;  // v / c
-  return u + beta - Dot(u, beta) * u;
+// The light time of a body at an instant, days: from its geometric distance, then once
+// more from its distance when the light left it (the second pass changes the place of the
+// fastest planet by under 0.01").
+double LightTime(Body body, double jd_tt, const Vector& earth) {
+  if (body == Body::Sun)
+    return 0.0;  // the Sun is the origin: its place does not move with the light time
+  if (body == Body::Moon)
+    return Length(MoonGeocentric(jd_tt)) * kLightDaysPerAu;
+  const double tau = Length(PlanetHeliocentric(body, jd_tt) - earth) * kLightDaysPerAu;
+  return Length(PlanetHeliocentric(body, jd_tt - tau) - earth) * kLightDaysPerAu;
 }
 
-// The Moon as seen from the Earth's centre: its geocentric position when the light left
-// it. The Earth's motion shifts it and its light alike, so no annual aberration is due.
-Vector MoonApparentDirection(double jd_tt) {
-  const Vector now = MoonGeocentric(jd_tt);
-  return MoonGeocentric(jd_tt - Length(now) * kLightDaysPerAu);
+// Apparent direction (mean ecliptic of date) of a body, its light having taken tau days.
+// A planet or the Sun: the geocentric place at the time the light left it, then the annual
+// aberration of the Earth's barycentric velocity (relativistic terms below 0.01"). The
+// Moon: the Earth's motion shifts it and its light alike, so no annual aberration is due.
+Vector ApparentDirection(Body body, double jd_tt, double tau) {
+  if (body == Body::Moon)
+    return MoonGeocentric(jd_tt - tau);
+  const EarthState earth = EarthAt(jd_tt);
+  const Vector geocentric =
+      (body == Body::Sun ? Vector{} : PlanetHeliocentric(body, jd_tt - tau)) - earth.Position;
+  const Vector u = (1.0 / Length(geocentric)) * geocentric;
+  const Vector beta = kLightDaysPerAu * earth.Velocity;  // v / c
+  return u + beta - Dot(u, beta) * u;
 }
 
 struct Spherical {
@@ -224,10 +212,29 @@ struct Spherical {
   double Latitude;
 };
 
-Spherical ApparentLongitudeLatitude(Body body, double jd_tt) {
-  const Vector v =
-      body == Body::Moon ? MoonApparentDirection(jd_tt) : ApparentDirection(body, jd_tt);
-  return {Reduce360(LongitudeOf(v) + NutationInLongitudeDegrees(jd_tt)), LatitudeOf(v)};
+// The same few instants come for every body of a chart: their nutation is kept (per thread,
+// so that concurrent callers never share it).
+double NutationInLongitudeCached(double jd_tt) {
+  struct Entry {
+    double JulianDay = 0.0;
+    double Nutation = 0.0;
+    bool Set = false;
+  };
+  thread_local std::array<Entry, 4> recent{};
+  thread_local std::size_t next = 0;
+  for (const Entry& entry : recent) {
+    if (entry.Set && entry.JulianDay == jd_tt)
+      return entry.Nutation;
+  }
+  const double nutation = NutationInLongitudeDegrees(jd_tt);
+  recent[next] = {jd_tt, nutation, true};
+  next = (next + 1) % recent.size();
+  return nutation;
+}
+
+Spherical ApparentLongitudeLatitude(Body body, double jd_tt, double tau) {
+  const Vector v = ApparentDirection(body, jd_tt, tau);
+  return {Reduce360(LongitudeOf(v) + NutationInLongitudeCached(jd_tt)), LatitudeOf(v)};
 }
 
 // The difference b - a of two longitudes, within (-180, 180].
@@ -262,11 +269,19 @@ double TrueNodeLongitude(double jd_tt) {
 }  // namespace
 
 EclipticPoint ApparentPosition(Body body, const AstroTime& time) {
-  const Spherical now = ApparentLongitudeLatitude(body, time.Tt);
-  const Spherical before = ApparentLongitudeLatitude(body, time.Tt - kSpeedStep);
-  const Spherical after = ApparentLongitudeLatitude(body, time.Tt + kSpeedStep);
+  // One light time serves the three instants: it changes by less than a part in 10^4
+  // over the step, and the speed by as little.
+  const double tau = LightTime(body, time.Tt, EarthAt(time.Tt).Position);
+  const Spherical now = ApparentLongitudeLatitude(body, time.Tt, tau);
+  const Spherical before = ApparentLongitudeLatitude(body, time.Tt - kSpeedStep, tau);
+  const Spherical after = ApparentLongitudeLatitude(body, time.Tt + kSpeedStep, tau);
   return {now.Longitude, now.Latitude,
           LongitudeDifference(before.Longitude, after.Longitude) / (2.0 * kSpeedStep)};
+}
+
+double ApparentLongitude(Body body, const AstroTime& time) {
+  const double tau = LightTime(body, time.Tt, EarthAt(time.Tt).Position);
+  return ApparentLongitudeLatitude(body, time.Tt, tau).Longitude;
 }
 
 EclipticPoint LunarNode(NodeKind kind, const AstroTime& time) {

@@ -104,7 +104,8 @@ MatchOutcome CalculateMatch(MatchState& state);
 // The match button: validates and reads the form, computes both Moons, boy first,
 // and calls CalculateMatch. The model chooses the lunar theory of both Moons.
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
-                      MoonModel model = MoonModel::Standard);
+                      MoonModel model = MoonModel::Standard,
+                      Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 // Opening a profile file: the name must end in "kun" and the bytes must hold four
 // valid Moon values; then the persons' details are cleared (the file holds none)
