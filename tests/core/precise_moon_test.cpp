@@ -269,7 +269,7 @@ TEST(WesternMoon, PreciseModelTakesEveryPointFromThePreciseEphemeris) {
   const WesternChart standard = CalculateWesternChart(data);
   const WesternChart precise = CalculateWesternChart(data, MoonModel::Precise);
   // 4 July 1985, 17h UT: the same instant and place in the precise ephemeris.
-  const AstroTime time = AstroTimeFromUt(2446251.5 + 17.0 / 24.0);
+  const AstroTime time = AstroTimeFromUt(2446250.5 + 17.0 / 24.0);
   const ChartPoints points =
       ComputeChartPoints(time, 40.0, -74.0, Ayanamsa::Standard, NodeKind::Mean);
   for (std::size_t i = 0; i < standard.Longitudes.size(); ++i) {
