@@ -287,7 +287,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     for (const PersonSide side : kPersonSides) {
       persons[side] = BirthDetailsOf(records[side].Person, records[side].Entry);
     }
-    outcome = RunMatchOf(state, persons, model);
+    outcome = RunMatchOf(state, persons, model, options.ayanamsa);
   } else {
     BirthForm form;
     if (input.contains("Format")) {

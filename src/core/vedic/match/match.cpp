@@ -179,10 +179,11 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model,
   if (auto* failure = std::get_if<FormFailure>(&read)) {
     return {std::move(*failure), std::nullopt};
   }
-  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model);
+  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model, ayanamsa);
 }
 
-MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model) {
+MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model,
+                        Ayanamsa ayanamsa) {
   const BirthDetails& boy = sides.Male;
   const BirthDetails& girl = sides.Female;
   const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model, ayanamsa);
