@@ -13,8 +13,8 @@
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/places/clock.h"
-#include "core/vedic/entry/birth_form.h"
 #include "core/vedic/chart/sidereal_chart.h"
+#include "core/vedic/entry/birth_form.h"
 #include "core/vedic/rank/csv_reader.h"
 #include "core/vedic/rank/score_table.h"
 
