@@ -175,8 +175,8 @@ void VedicSession::UpdateScoreRange(int minutes) {
   if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
     return;
   }
-  charts_->Range =
-      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon);
+  charts_->Range = CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes,
+                                       state_.BoyDetails.Moon, Ayanamsa::Standard, state_.Tables);
   result_->ShowScoreRange(*charts_->Range);
 }
 

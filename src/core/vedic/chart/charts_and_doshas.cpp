@@ -48,12 +48,13 @@ MoonPair MoonPairOf(const MatchState& state) {
   return MoonPair{state.Boy.Sign, state.Girl.Sign, state.Boy.Nakshatra, state.Girl.Nakshatra};
 }
 
-PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
+PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model,
+                                   const ChartOptions& options) {
   PersonChartReading reading;
   reading.Model = model;
-  reading.Chart = CalculateSiderealChart(moment, model);
+  reading.Chart = CalculateSiderealChart(moment, options);
   reading.Manglik = AssessManglik(reading.Chart);
-  reading.Windows = FindBirthTimeWindows(moment, model);
+  reading.Windows = FindBirthTimeWindows(moment, options);
   MoonModelComparison comparison = CompareMoonModels(moment);
   if (comparison.PadaDiffers) {
     reading.MoonDifference = std::move(comparison);
@@ -64,15 +65,17 @@ PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
 std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
                                                       const std::optional<BirthMoment>& boy,
                                                       const std::optional<BirthMoment>& girl,
-                                                      int uncertainty_minutes) {
+                                                      int uncertainty_minutes,
+                                                      const ChartOptions& options) {
   ChartsAndDoshas out;
   out.Doshas = AssessPairDoshas(MoonPairOf(state));
   if (boy && girl) {
     const MoonModel model = state.BoyDetails.Moon;  // one Moon for the whole match
-    out.Boy = ReadPersonChart(*boy, model);
-    out.Girl = ReadPersonChart(*girl, model);
+    out.Boy = ReadPersonChart(*boy, model, options);
+    out.Girl = ReadPersonChart(*girl, model, options);
     out.Manglik = MatchManglik(out.Boy->Manglik.IsManglik, out.Girl->Manglik.IsManglik);
-    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes, model, state.Tables);
+    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes, model, options.ayanamsa,
+                                    state.Tables);
   }
   return out;
 }

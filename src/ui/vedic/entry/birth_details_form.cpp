@@ -125,12 +125,16 @@ void BirthDetailsForm::BuildSide(Side& s, PersonSide person) {
   grid->addWidget(s.ZoneHour, row, 1);
   grid->addWidget(s.ZoneMinute, row, 2);
   auto* tz = new QHBoxLayout;
-  tz->addWidget(s.Panel->ZoneAheadOption());
-  tz->addWidget(s.Panel->ZoneBehindOption());
   tz->addWidget(s.DST);
   tz->addWidget(s.TimeZoneHelp);
   tz->addStretch();
   grid->addLayout(tz, row++, 3, 1, 2);
+  // The zone's direction on a row of its own under the zone, so its captions read in full.
+  auto* direction = new QHBoxLayout;
+  direction->addWidget(s.Panel->ZoneAheadOption());
+  direction->addWidget(s.Panel->ZoneBehindOption());
+  direction->addStretch();
+  grid->addLayout(direction, row++, 1, 1, 4);
   s.Panel->AddClockRows();
 
   const bool boy = person == PersonSide::Male;
