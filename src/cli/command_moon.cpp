@@ -9,6 +9,7 @@ namespace {
 struct MoonCommandOptions {
   CommonOptions common;
   MoonOptions moon;
+  ZodiacOptions zodiac;
 };
 
 }  // namespace
@@ -34,6 +35,10 @@ Json MoonJson(const MoonSignResult& moon) {
   if (moon.Model == MoonModel::Precise) {
     out["MoonModel"] = "Precise";
     out["DeltaT"] = moon.DeltaT.value_or(0.0);
+  }
+  if (moon.AyanamsaKind != Ayanamsa::Standard) {
+    out["Ayanamsa"] = {{"Name", std::string(AyanamsaName(moon.AyanamsaKind))},
+                       {"Degrees", -moon.AyanamsaCorrection}};
   }
   return out;
 }
@@ -72,9 +77,9 @@ BirthMoment ReadBirthMoment(const Json& input) {
   return moment;
 }
 
-Json MoonCommand(const Json& input, MoonModel model, bool compare_moons) {
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons, Ayanamsa ayanamsa) {
   const BirthMoment moment = ReadBirthMoment(input);
-  Json out = MoonJson(CalculateMoonSign(moment, model));
+  Json out = MoonJson(CalculateMoonSign(moment, model, ayanamsa));
   if (compare_moons) {
     out["MoonComparison"] = MoonComparisonJson(CompareMoonModels(moment));
   }
@@ -94,11 +99,13 @@ void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& act
       "LatDeg (0-90), LatMin (whole numbers); IsEast, IsSouth, IsDST (true or false).\n"
       "BirthYear, BirthMonth and BirthDay are required; the rest default to 0 and false.\n");
   AddMoonOptions(moon, options.moon, true);
+  AddZodiacOptions(moon, options.zodiac);
   moon->callback([&options, &action] {
     action = [&options] {
       return RunEach(ReadInputs(options.common.input_file), options.common.json,
                      [&options](const Json& input) {
-                       return MoonCommand(input, options.moon.Model(), options.moon.compare_moons);
+                       return MoonCommand(input, options.moon.Model(), options.moon.compare_moons,
+                                          options.zodiac.Kind());
                      });
     };
   });

@@ -10,7 +10,7 @@
 #include <unordered_map>
 
 #include "cli/commands.h"
-#include "cli/person_record.h"
+#include "cli/person_input.h"
 #include "core/places/atlas.h"
 #include "core/text.h"
 #include "core/vedic/match/koota_texts.h"
@@ -32,6 +32,8 @@ struct RankCommandOptions {
   int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   bool json = false;
   bool precise_moon = false;
+  ZodiacOptions zodiac;
+  std::string tables = "specified";  // the koota tables the ranking orders by
 };
 
 }  // namespace
@@ -114,7 +116,7 @@ std::string DoshasPresent(const PairDoshas& doshas) {
   return text.empty() ? "-" : text;
 }
 
-Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
+Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTables tables) {
   Json out;
   out["Rank"] = rank;
   out["Line"] = entry.Line;
@@ -126,6 +128,12 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
     points.push_back(HalfPointsText(p));
   }
   out["Points"] = std::move(points);
+  // The same points as numbers, by koota, for scripts.
+  Json by_koota = Json::object();
+  for (std::size_t k = 0; k < score.Points.size(); ++k) {
+    by_koota[std::string(kKootas[k].Koota)] = score.Points[k] / 2.0;
+  }
+  out["PointsByKoota"] = std::move(by_koota);
   out["BoyRashi"] = std::string(RashiName(entry.Boy));
   out["BoyNakshatra"] = std::string(NakshatraName(entry.Boy));
   out["GirlRashi"] = std::string(RashiName(entry.Girl));
@@ -137,6 +145,7 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
   if (entry.Range) {
     out["ScoreRange"] = ScoreRangeJson(*entry.Range);
   }
+  out["Tables"] = std::string(KootaTablesName(tables));
   return out;
 }
 
@@ -144,8 +153,9 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
 // ranking, then the refused rows again in input order.
 class RankPrinter : public RankObserver {
  public:
-  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges)
-      : person_(person), role_(role), json_(json), ranges_(ranges) {}
+  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges,
+              KootaTables tables)
+      : person_(person), role_(role), json_(json), ranges_(ranges), tables_(tables) {}
 
   void Refused(const RankRefusal& refusal) override {
     *Context().Err << "lumora-cli: line " << refusal.Line << ": " << refusal.Failure.Message
@@ -161,7 +171,8 @@ class RankPrinter : public RankObserver {
     const char* side = role_ == PersonRole::Boy ? "Boy" : "Girl";
     *Context().Out << side << ": " << person_.Name << ", " << RashiName(person_.State) << ", "
                    << NakshatraName(person_.State) << '\n'
-                   << summary.Ranked << " ranked, " << summary.Refused << " refused\n\n";
+                   << summary.Ranked << " ranked, " << summary.Refused << " refused\n"
+                   << TablesInUseLine(tables_) << "\n\n";
     std::ostringstream head;
     head << std::right << std::setw(6) << "Rank" << std::setw(7) << "Line"
          << "  " << std::left << std::setw(static_cast<int>(name_width_)) << "Name" << std::right
@@ -180,9 +191,9 @@ class RankPrinter : public RankObserver {
 
   void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
     if (json_) {
-      *Context().Out
-          << EntryJson(rank, entry, score).dump(-1, ' ', false, Json::error_handler_t::replace)
-          << '\n';
+      *Context().Out << EntryJson(rank, entry, score, tables_)
+                            .dump(-1, ' ', false, Json::error_handler_t::replace)
+                     << '\n';
       return;
     }
     const MoonState other = role_ == PersonRole::Boy ? entry.Girl : entry.Boy;
@@ -229,6 +240,7 @@ class RankPrinter : public RankObserver {
   PersonRole role_;
   bool json_;
   bool ranges_;
+  KootaTables tables_;
   std::size_t name_width_ = 4;
   bool refused_heading_ = false;
 };
@@ -311,6 +323,7 @@ int RunRank(const RankCommandOptions& options) {
   RankOptions rank;
   rank.Reading.UncertaintyMinutes = options.uncertainty;
   rank.Reading.Model = options.precise_moon ? MoonModel::Precise : MoonModel::Standard;
+  rank.Reading.Chart = options.zodiac.Chart();
   const RankedPerson person =
       ReadPersonFile(boy ? options.boy_file : options.girl_file, places, rank.Reading);
 
@@ -338,7 +351,8 @@ int RunRank(const RankCommandOptions& options) {
   }
   rank.Threads = options.threads;
   const PersonRole role = boy ? PersonRole::Boy : PersonRole::Girl;
-  RankPrinter printer(person, role, options.json, options.uncertainty.has_value());
+  rank.Tables = FindKootaTables(options.tables).value_or(KootaTables::Specified);
+  RankPrinter printer(person, role, options.json, options.uncertainty.has_value(), rank.Tables);
   const auto summary = RankCandidates(*source, person, role, places, rank, printer);
   if (const auto* failure = std::get_if<FormFailure>(&summary)) {
     throw UsageError(failure->Message);
@@ -380,7 +394,11 @@ void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& act
       ->check(CLI::Range(1, 256));
   rank->add_flag("--precise-moon", options.precise_moon,
                  "Place every Moon with the full lunar series (see vedic --precise-moon)");
+  AddZodiacOptions(rank, options.zodiac);
   rank->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
+  rank->add_option("--tables", options.tables,
+                   "The koota tables the ranking orders by: specified (the default) or classical")
+      ->check(CLI::IsMember({"specified", "classical"}));
   rank->callback([&options, &action, boy, girl] {
     if (boy->count() + girl->count() != 1) {
       throw CLI::ValidationError("rank", "give exactly one of --boy FILE and --girl FILE");

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -6,7 +7,9 @@
 #include "cli/commands.h"
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
+#include "cli/person_input.h"
 #include "core/entry/date_lists.h"
+#include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/entry/couple_file.h"
@@ -22,8 +25,10 @@ struct VedicCommandOptions {
   CommonOptions common;
   bool report = false;
   MoonOptions moon;
+  ZodiacOptions zodiac;
   int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
   PdfOptions pdf;
+  std::string tables;  // "specified" or "classical"; empty: the input's choice or specified
 };
 
 }  // namespace
@@ -41,19 +46,35 @@ Json PersonJson(const PersonDetails& p) {
   return RecordJson(p, kPersonFields);
 }
 
+}  // namespace
+
 Json ChartJson(const SiderealChart& chart) {
   Json planets;
+  Json speeds;
+  Json navamsa;
+  Json retrograde = Json::array();
   for (int g = 0; g < kGrahaCount; ++g) {
-    planets[std::string(kGrahaNames[static_cast<std::size_t>(g)].Name)] =
-        chart.Planets[static_cast<std::size_t>(g)];
+    const auto graha = static_cast<Graha>(g);
+    const std::string name(kGrahaNames[static_cast<std::size_t>(g)].Name);
+    planets[name] = chart.Planets[static_cast<std::size_t>(g)];
+    speeds[name] = chart.SpeedOf(graha);
+    navamsa[name] = NavamsaSign(chart.Of(graha)) + 1;
+    if (chart.IsRetrograde(graha)) {
+      retrograde.push_back(name);
+    }
   }
+  navamsa["Lagna"] = NavamsaSign(chart.Lagna) + 1;
   Json out;
   out["Lagna"] = chart.Lagna;
   out["Planets"] = std::move(planets);
+  out["Ayanamsa"] = {{"Name", std::string(AyanamsaName(chart.Options.ayanamsa))},
+                     {"Degrees", chart.AyanamsaDegrees}};
+  out["Node"] = chart.Options.node == NodeKind::True ? "True" : "Mean";
+  out["Retrograde"] = std::move(retrograde);
+  out["Speeds"] = std::move(speeds);
+  out["Navamsa"] = std::move(navamsa);
   return out;
 }
-
-}  // namespace
 
 Json ExceptionsJson(const std::vector<DoshaException>& exceptions) {
   Json codes = Json::array();
@@ -119,8 +140,9 @@ namespace {
 // Charts, Manglik, windows and the score range where birth details exist; the doshas
 // for every match.
 void AddChartsAndDoshas(Json& out, const MatchState& state, const MatchResult& r,
-                        int uncertainty_minutes) {
-  const auto charts = ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes);
+                        int uncertainty_minutes, const ChartOptions& options) {
+  const auto charts =
+      ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes, options);
   if (!charts) {
     return;
   }
@@ -171,8 +193,13 @@ Json ReportJson(const ReportDocument& document) {
   return runs;
 }
 
+// An exact total as a JSON number: whole totals as integers, halves as decimals.
+Json HalfPointsJson(int half_points) {
+  return half_points % 2 == 0 ? Json(half_points / 2) : Json(half_points / 2.0);
+}
+
 Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report,
-               int uncertainty_minutes) {
+               int uncertainty_minutes, const ChartOptions& options = {}) {
   if (outcome.Failure) {
     throw RejectionOf(*outcome.Failure);
   }
@@ -186,30 +213,53 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
     AddClockJson(out["BoyMoon"], r.BoyClock);
     AddClockJson(out["GirlMoon"], r.GirlClock);
   }
-  out["BoyRashi"] = state.BoyRashi;
-  out["GirlRashi"] = state.GirlRashi;
-  out["BoyNakshatra"] = state.BoyNakshatra;
-  out["GirlNakshatra"] = state.GirlNakshatra;
+  out["BoyRashi"] = std::string(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]);
+  out["GirlRashi"] = std::string(kSignNames[static_cast<std::size_t>(state.Girl.Sign)]);
+  out["BoyNakshatra"] = std::string(kNakshatraNames[static_cast<std::size_t>(state.Boy.Nakshatra)]);
+  out["GirlNakshatra"] =
+      std::string(kNakshatraNames[static_cast<std::size_t>(state.Girl.Nakshatra)]);
   Json kootas = Json::array();
+  Json notes = Json::array();
   for (int k = 0; k < kKootaCount; ++k) {
+    const GunaMilanRow& row = r.Grid.Rows[static_cast<std::size_t>(k)];
     Json item;
     item["Koota"] = std::string(kKootas[k].Koota);
-    item["BoyValue"] = r.Kootas[k].BoyValue;
-    item["GirlValue"] = r.Kootas[k].GirlValue;
+    item["BoyValue"] = row.BoyValue;
+    item["GirlValue"] = row.GirlValue;
     item["Maximum"] = std::string(kKootas[k].Maximum);
-    item["Points"] = r.Kootas[k].Points;
-    item["AreaOfLife"] = r.Texts.KootaAreaOfLife[k];
+    item["Points"] = row.PointsObtained;
+    item["AreaOfLife"] = row.AreaOfLife;
     kootas.push_back(std::move(item));
+    if (!r.Grid.Notes[static_cast<std::size_t>(k)].empty()) {
+      Json note;
+      note["Koota"] = std::string(kKootas[k].Koota);
+      note["Note"] = r.Grid.Notes[static_cast<std::size_t>(k)];
+      notes.push_back(std::move(note));
+    }
   }
   out["Kootas"] = std::move(kootas);
   out["TotalPoints"] = r.TotalPoints;
+  // The exact total and each koota's points as numbers, for scripts.
+  out["Total"] = state.TotalPoints;
+  Json by_koota = Json::object();
+  for (int k = 0; k < kKootaCount; ++k) {
+    by_koota[std::string(kKootas[k].Koota)] =
+        r.Kootas()[static_cast<std::size_t>(k)].HalfPoints / 2.0;
+  }
+  out["PointsByKoota"] = std::move(by_koota);
   out["Verdict"] = r.Verdict;
   out["Summary"] = r.Summary;
   out["Grid"] = GridJson(r.Grid);
   if (report) {
     out["Report"] = ReportJson(r.Report);
   }
-  AddChartsAndDoshas(out, state, r, uncertainty_minutes);
+  AddChartsAndDoshas(out, state, r, uncertainty_minutes, options);
+  // The tables in use and both totals, after everything the output has always held.
+  out["Tables"] = std::string(KootaTablesName(r.Tables));
+  out["SpecifiedTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Specified));
+  out["ClassicalTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Classical));
+  out["OtherTables"] = r.Grid.OtherTotalLine;
+  out["Notes"] = std::move(notes);
   return out;
 }
 
@@ -217,23 +267,33 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report) {
   return MatchFromProfileValues(values, report, kDefaultUncertaintyMinutes);
 }
 
+namespace {
+
+// The tables the --tables option names ("specified", "classical").
+KootaTables TablesOption(const std::string& option, KootaTables otherwise) {
+  return option.empty() ? otherwise : FindKootaTables(option).value_or(otherwise);
+}
+
+}  // namespace
+
 // The match state of a profile's four Moon values; values outside the tables are refused
 // as a profile file would be.
-MatchState ProfileState(const ProfileValues& values) {
-  if (!CheckProfileValues(values)) {
+MatchState ProfileState(const ProfileValues& values, KootaTables tables) {
+  const auto moons = ProfileMoons(values);
+  if (!moons) {
     throw Rejection(kProfileRefusal, "error");
   }
   MatchState state;
-  state.BoyRashi = values[0];
-  state.GirlRashi = values[1];
-  state.BoyNakshatra = values[2];
-  state.GirlNakshatra = values[3];
+  state.Boy = moons->Boy;
+  state.Girl = moons->Girl;
   state.BirthDetailsStored = false;
+  state.Tables = tables;
   return state;
 }
 
-Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes) {
-  MatchState state = ProfileState(values);
+Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes,
+                            KootaTables tables) {
+  MatchState state = ProfileState(values, tables);
   const MatchOutcome outcome = CalculateMatch(state);
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
@@ -249,9 +309,11 @@ BirthForm CoupleForm(std::string_view bytes) {
 }
 
 Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
-                  bool compare_moons, const PdfOptions& pdf) {
+                  bool compare_moons, const PdfOptions& pdf, const ChartOptions& options,
+                  const std::string& tables_option) {
   MatchState state;
   MatchOutcome outcome;
+  const KootaTables tables = TablesOption(tables_option, KootaTables::Specified);
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -261,10 +323,18 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     const ProfileValues values{profile[0].get<std::string>(), profile[1].get<std::string>(),
                                profile[2].get<std::string>(), profile[3].get<std::string>()};
     if (pdf.file.empty()) {
-      return MatchFromProfileValues(values, report, uncertainty_minutes);
+      return MatchFromProfileValues(values, report, uncertainty_minutes, tables);
     }
-    state = ProfileState(values);
+    state = ProfileState(values, tables);
     outcome = CalculateMatch(state);
+  } else if (HasPersonRecords(input, "Boy", "Girl")) {
+    // Two person records, as rank reads them, places through the atlas.
+    const FormSides<PersonRecord> records = ReadPersonRecords(input, "Boy", "Girl", model);
+    FormSides<BirthDetails> persons;
+    for (const PersonSide side : kPersonSides) {
+      persons[side] = BirthDetailsOf(records[side].Person, records[side].Entry);
+    }
+    outcome = RunMatchOf(state, persons, model, options.ayanamsa);
   } else {
     BirthForm form;
     if (input.contains("Format")) {
@@ -272,9 +342,10 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     } else {
       form = ReadBirthForm(input);
     }
-    outcome = RunMatch(state, form, model);
+    state.Tables = tables;
+    outcome = RunMatch(state, form, model, options.ayanamsa);
   }
-  Json out = MatchJson(state, outcome, report, uncertainty_minutes);
+  Json out = MatchJson(state, outcome, report, uncertainty_minutes, options);
   if (compare_moons && outcome.Result && outcome.Result->BoyMoment && outcome.Result->GirlMoment) {
     // The moments the match was computed for, each at its clock's exact offset.
     out["BoyMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->BoyMoment));
@@ -284,10 +355,10 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     const MatchResult& r = *outcome.Result;
     // The tool has no chart-style option: charts are drawn North Indian, the window's
     // first style.
-    WritePdfFile(ComposeMatchDocument(
-                     state, r, pdf.with_catalogues,
-                     ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes),
-                     ChartStyle::NorthIndian),
+    WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues,
+                                      ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment,
+                                                             uncertainty_minutes, options),
+                                      ChartStyle::NorthIndian),
                  pdf.file);
   }
   return out;
@@ -323,9 +394,15 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       "(\"1901\"-\"2050\"),\n"
       "  cboMHH (\"0\"-\"24\"), cboMMM, cboMSS (\"0\"-\"59\") (list entries);\n"
       "  txtMLD, txtMLM, txtMLoD, txtMLoM, txtMZoneHour, txtMZoneMinute (digit texts);\n"
-      "  optMNorth, optMSouth, optMEast, optMWest, chkMDST (true or false).\n"
-      "Or {\"Profile\": [BoyRashi, GirlRashi, BoyNakshatra, GirlNakshatra]}.\n");
+      "  optMNorth, optMSouth, optMEast, optMWest, chkMDST (true or false);\n"
+      "  optMZoneAhead, optMZoneBehind (true or false: the zone is ahead of or behind UTC;\n"
+      "  neither given, the zone lies on the longitude's side).\n"
+      "Or {\"Profile\": [BoyRashi, GirlRashi, BoyNakshatra, GirlNakshatra]}.\n"
+      "Or {\"Boy\": person, \"Girl\": person}, each person as rank reads one: Name,\n"
+      "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
+      "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
   AddMoonOptions(vedic, options.moon, true);
+  AddZodiacOptions(vedic, options.zodiac);
   vedic
       ->add_option("--uncertainty", options.uncertainty,
                    "Minutes either side of each birth time for the score range: 5, 15, 30 or 60")
@@ -335,6 +412,11 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
                     "Also write the match as a PDF document to FILE (one input object only)");
   vedic->add_flag("--with-catalogues", options.pdf.with_catalogues,
                   "With --pdf: add both persons' rashi and nakshatra pages");
+  vedic
+      ->add_option("--tables", options.tables,
+                   "The koota tables the match is scored with: specified (the program's own, "
+                   "the default) or classical; both totals are always given")
+      ->check(CLI::IsMember({"specified", "classical"}));
   vedic->callback([&options, &action] {
     action = [&options] {
       std::vector<Json> inputs;
@@ -354,7 +436,8 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       }
       return RunEach(inputs, options.common.json, [&options](const Json& input) {
         return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
-                            options.moon.compare_moons, options.pdf);
+                            options.moon.compare_moons, options.pdf, options.zodiac.Chart(),
+                            options.tables);
       });
     };
   });

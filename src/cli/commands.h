@@ -14,7 +14,9 @@
 #include "cli/cli_io.h"
 #include "cli/pdf_output.h"
 #include "core/entry/person_side.h"
+#include "core/ephemeris/ayanamsa.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/ephemeris/precise_ephemeris.h"
 #include "core/places/atlas.h"
 #include "core/places/clock.h"
 #include "core/vedic/chart/birth_time.h"
@@ -32,7 +34,8 @@ Json MoonComparisonJson(const MoonModelComparison& comparison);
 // The moon command's input object read into a birth moment.
 BirthMoment ReadBirthMoment(const Json& input);
 
-Json MoonCommand(const Json& input, MoonModel model, bool compare_moons);
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons,
+                 Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 // What a command runs once the command line is parsed; its exit status.
 using Action = std::function<int()>;
@@ -50,6 +53,16 @@ struct MoonOptions {
   bool compare_moons = false;
 
   MoonModel Model() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
+};
+
+// --ayanamsa NAME and --node mean|true: the sidereal zodiac and the lunar node.
+struct ZodiacOptions {
+  std::string ayanamsa = "Standard";
+  std::string node = "mean";
+
+  Ayanamsa Kind() const { return FindAyanamsa(ayanamsa).value_or(Ayanamsa::Standard); }
+  NodeKind Node() const { return node == "true" ? NodeKind::True : NodeKind::Mean; }
+  ChartOptions Chart() const { return {Kind(), Node()}; }
 };
 
 // One command of the program. Its options are a struct of its own (declared in its
@@ -103,7 +116,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands();
 // The doshas come with it; the score range needs birth details, which a profile lacks.
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
-                            int uncertainty_minutes);
+                            int uncertainty_minutes, KootaTables tables = KootaTables::Specified);
 
 // The chart and dosha objects of the vedic output, shared with rank.
 Json ExceptionsJson(const std::vector<DoshaException>& exceptions);
@@ -143,5 +156,11 @@ void AddOutputOptions(CLI::App* command, CommonOptions& options);
 
 // Adds --precise-moon, and with compare also --compare-moons, to a command.
 void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare);
+
+// Adds --ayanamsa and --node to a command.
+void AddZodiacOptions(CLI::App* command, ZodiacOptions& options);
+
+// The sidereal chart of a person as the vedic output gives it (BoyChart, GirlChart).
+Json ChartJson(const SiderealChart& chart);
 
 }  // namespace lumora::cli

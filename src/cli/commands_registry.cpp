@@ -12,12 +12,13 @@ std::unique_ptr<Command> NewInfoCommand();
 std::unique_ptr<Command> NewAtlasCommand();
 std::unique_ptr<Command> NewZoneCommand();
 std::unique_ptr<Command> NewRankCommand();
+std::unique_ptr<Command> NewChartCommand();
 
 std::vector<std::unique_ptr<Command>> MakeCommands() {
   // The order of the help's command list.
   constexpr std::unique_ptr<Command> (*kMakers[])() = {
       NewMoonCommand, NewWesternCommand, NewVedicCommand, NewProfileCommand,
-      NewInfoCommand, NewAtlasCommand,   NewZoneCommand,  NewRankCommand,
+      NewInfoCommand, NewAtlasCommand,   NewZoneCommand,  NewRankCommand, NewChartCommand,
   };
   std::vector<std::unique_ptr<Command>> commands;
   for (const auto make : kMakers) {
@@ -46,6 +47,20 @@ void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare) {
     command->add_flag("--compare-moons", options.compare_moons,
                       "Also output both Moons' nakshatra and pada and whether they differ");
   }
+}
+
+void AddZodiacOptions(CLI::App* command, ZodiacOptions& options) {
+  std::vector<std::string> names;
+  for (const Ayanamsa a : kAyanamsas) {
+    names.emplace_back(AyanamsaName(a));
+  }
+  command
+      ->add_option("--ayanamsa", options.ayanamsa,
+                   "The sidereal zodiac: Standard (the default), Lahiri, Raman, Krishnamurti, "
+                   "TrueChitra or FaganBradley")
+      ->transform(CLI::IsMember(names, CLI::ignore_case));
+  command->add_option("--node", options.node, "The lunar node: mean (the default) or true")
+      ->transform(CLI::IsMember({"mean", "true"}, CLI::ignore_case));
 }
 
 }  // namespace lumora::cli

@@ -41,6 +41,8 @@ enum class FormControl {
   West,
   ZoneHour,  // the birth-details form's zone boxes
   ZoneMinute,
+  ZoneAhead,  // the zone's direction pair, in both forms
+  ZoneBehind,
 };
 
 // A control of one person's panel: the typed form of "cboMHH". Its name is made where a

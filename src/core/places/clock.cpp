@@ -8,6 +8,9 @@
 
 #include <date/tz.h>
 
+#include "core/places/footer_rule.h"
+#include "core/places/zone_abbreviations.h"
+
 namespace lumora {
 
 namespace {
@@ -148,7 +151,8 @@ FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateT
         MessageIcon::Error, std::nullopt, false};
   }
   const date::local_seconds local = ToLocal(when);
-  const date::local_info info = zone->get_info(local);
+  // After the zone file's last listed change the footer rule decides (footer_rule.h).
+  const date::local_info info = ZoneLocalInfo(*zone, zone->name(), local);
 
   ZoneClock clock;
   clock.TimeZone = std::string(time_zone);
@@ -230,10 +234,25 @@ std::string FormatUtcOffset(int seconds) {
   return text;
 }
 
+std::string ClockPeriod(const PersonClock& clock) {
+  const std::string& abbreviation = clock.Reading.Abbreviation;
+  // The database's numeric abbreviations ("+0630") only repeat the offset.
+  if (abbreviation.empty() || abbreviation.front() == '+' || abbreviation.front() == '-') {
+    return "";
+  }
+  if (const auto description = DescribeZoneAbbreviation(clock.TimeZone, abbreviation)) {
+    return abbreviation + " (" + std::string(*description) + ")";
+  }
+  return abbreviation;
+}
+
 std::string DescribeClock(const PersonClock& clock) {
   const ClockReading& r = clock.Reading;
-  std::string line = clock.TimeZone + ", " + FormatUtcOffset(r.UtcOffsetSeconds) + ", " +
-                     (r.IsDaylight ? "daylight time in force" : "standard time");
+  std::string line = clock.TimeZone + ", " + FormatUtcOffset(r.UtcOffsetSeconds) + ", ";
+  if (const std::string period = ClockPeriod(clock); !period.empty()) {
+    line += period + ", ";
+  }
+  line += r.IsDaylight ? "daylight time in force" : "standard time";
   if (r.Caution) {
     line += "; " + *r.Caution;
   }

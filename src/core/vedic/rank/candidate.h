@@ -12,6 +12,9 @@
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/form_result.h"
+#include "core/places/clock.h"
+#include "core/vedic/chart/sidereal_chart.h"
+#include "core/vedic/entry/birth_form.h"
 #include "core/vedic/rank/csv_reader.h"
 #include "core/vedic/rank/score_table.h"
 
@@ -52,12 +55,14 @@ struct BirthReading {
   bool Manglik = true;                    // the sidereal chart's Manglik assessment
   std::optional<int> UncertaintyMinutes;  // the Moon states the birth time's doubt reaches
   MoonModel Model = MoonModel::Standard;  // the Moon the kootas read
+  ChartOptions Chart;                     // the zodiac of the Moon and the chart, the node
 };
 
 // A person read and placed, with the Moon computed once.
 struct RankedPerson {
   std::string Name;
   BirthMoment Moment;
+  PersonClock Clock;  // the zone the person's place or entries gave, read at the birth time
   MoonSignResult Moon;
   MoonState State;
   bool IsManglik = false;
@@ -69,6 +74,11 @@ struct RankedPerson {
 // refusal names the column at fault as its control.
 FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceResolver& places,
                                         const BirthReading& reading = {});
+
+// The details a match shows of a person read from entries: the name, the date and time as
+// entered, the place as given (or its coordinates where none was named), and the moment
+// with its clock.
+BirthDetails BirthDetailsOf(const RankedPerson& person, const BirthEntry& entry);
 
 // One row of a candidate file: its line and its entries, or why the row cannot be read.
 struct CandidateRow {

@@ -319,6 +319,15 @@ QWidget* ResultWindow::BuildGridPage() {
   grid->addWidget(grid_summary_, total_row + 1, 0, 1,
                   static_cast<int>(kGunaMilanColumnTitles.size()));
   outer->addWidget(picture);
+  grid_tables_ = new QLabel(frame);
+  grid_tables_->setObjectName(QStringLiteral("lblKootaTables"));
+  grid_tables_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  outer->addWidget(grid_tables_);
+  grid_notes_ = new QLabel(frame);
+  grid_notes_->setObjectName(QStringLiteral("lblKootaNotes"));
+  grid_notes_->setWordWrap(true);
+  grid_notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  outer->addWidget(grid_notes_);
   outer->addStretch();
   return frame;
 }
@@ -336,13 +345,13 @@ QWidget* ResultWindow::BuildInterpretationPage() {
   connect(report_, &QTextBrowser::anchorClicked, this,
           [browser](const QUrl& url) { browser->Open(url); });
   layout->addWidget(report_);
-  auto* link = new QLabel(
-      QStringLiteral("<a href=\"%1\">%2</a>")
-          .arg(HomePageUrl().toString(), tr("Click here for a detailed analysis of your match")),
-      frame);
+  // The detailed reading of a match is the program's own help, installed with it.
+  auto* link = new QLabel(QStringLiteral("<a href=\"help\">%1</a>")
+                              .arg(tr("How the kootas are scored and read (help)")),
+                          frame);
   link->setObjectName(QStringLiteral("lblHyperlink"));
   link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-  connect(link, &QLabel::linkActivated, this, [browser] { browser->Open(HomePageUrl()); });
+  connect(link, &QLabel::linkActivated, this, [browser] { browser->Open(HelpPageUrl()); });
   layout->addWidget(link);
   return frame;
 }
@@ -358,15 +367,10 @@ QWidget* ResultWindow::BuildAboutPage(const QString& name) {
   auto* text = new QLabel(ToQString(kClosingParagraph), page);
   text->setWordWrap(true);
   layout->addWidget(text);
-  auto* links =
-      new QLabel(QStringLiteral("<a href=\"%1\">%2</a> &nbsp; <a href=\"help\">%3</a>")
-                     .arg(HomePageUrl().toString(), tr("Visit us online"), tr("Online help")),
-                 page);
+  auto* links = new QLabel(QStringLiteral("<a href=\"help\">%1</a>").arg(tr("Online help")), page);
   links->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   BrowserService* browser = services_.Browser;
-  connect(links, &QLabel::linkActivated, this, [browser](const QString& href) {
-    browser->Open(href == QStringLiteral("help") ? HelpPageUrl() : HomePageUrl());
-  });
+  connect(links, &QLabel::linkActivated, this, [browser] { browser->Open(HelpPageUrl()); });
   layout->addWidget(links);
   layout->addStretch();
   return page;
@@ -538,6 +542,21 @@ void ResultWindow::ShowGrid(const GunaMilanGrid& grid) {
   show(grid_points_, grid.PointsTotal, tr("Total, points obtained"));
   show(grid_verdict_, grid.Verdict, tr("Total, verdict"));
   show(grid_summary_, grid.Summary, tr("Summary"));
+  const QString tables =
+      ToQString(grid.TablesLine) + QStringLiteral("\n") + ToQString(grid.OtherTotalLine);
+  grid_tables_->setText(tables);
+  grid_tables_->setAccessibleName(tr("Koota tables"));
+  grid_tables_->setAccessibleDescription(tables);
+  QStringList notes;
+  for (std::size_t r = 0; r < grid.Notes.size(); ++r) {
+    if (!grid.Notes[r].empty()) {
+      notes << Q(kKootas[r].Koota) + QStringLiteral(": ") + ToQString(grid.Notes[r]);
+    }
+  }
+  grid_notes_->setText(notes.join(QLatin1Char('\n')));
+  grid_notes_->setVisible(!notes.isEmpty());
+  grid_notes_->setAccessibleName(tr("Notes on the rows"));
+  grid_notes_->setAccessibleDescription(notes.join(QLatin1Char('\n')));
 }
 
 void ResultWindow::AppendReport(const ReportDocument& report) {
@@ -826,8 +845,7 @@ void ResultWindow::ShowChartsAndDoshas(const ChartsAndDoshas& charts,
               .arg(m.From[r].House)
               .arg(m.From[r].Dosha ? tr("dosha") : tr("no dosha")));
     }
-    SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("Manglik"),
-                 m.IsManglik ? tr("Yes") : tr("No"));
+    SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("Manglik"), ToQString(ManglikWords(m)));
     SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("ManglikExceptions"),
                  ToQString(ExceptionListWords(m.Exceptions)));
     SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("WindowTitle"),
