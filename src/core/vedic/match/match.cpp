@@ -6,6 +6,7 @@
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
+#include "core/vedic/chart/sidereal_chart.h"
 
 namespace lumora {
 
@@ -168,6 +169,11 @@ MatchOutcome CalculateMatch(MatchState& state) {
   result.TotalPoints = result.Grid.PointsTotal;
   result.Verdict = result.Grid.Verdict;
   result.Summary = result.Grid.Summary;
+  // Every value was found in the tables, or the points above would not have parsed.
+  result.Pair = {FindSign(state.BoyRashi).value_or(0), FindSign(state.GirlRashi).value_or(0),
+                 FindNakshatra(state.BoyNakshatra).value_or(0),
+                 FindNakshatra(state.GirlNakshatra).value_or(0)};
+  result.Poruthams = MatchPoruthams(result.Pair);
   result.Report = BuildMatchReport(state, result.Grid, result.Kootas, result.Texts);
   outcome.Result = std::move(result);
   return outcome;
@@ -200,6 +206,9 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
     outcome.Result->GirlMoment = girl.Moment;
     outcome.Result->BoyClock = boy.Clock;
     outcome.Result->GirlClock = girl.Clock;
+    // Papasamyam reads the same charts the charts page draws.
+    outcome.Result->Papasamyam = AssessPapasamyam(CalculateSiderealChart(boy.Moment, model),
+                                                  CalculateSiderealChart(girl.Moment, model));
   }
   return outcome;
 }

@@ -13,6 +13,7 @@
 #include "core/vedic/entry/profile.h"
 #include "core/vedic/match/koota_scoring.h"
 #include "core/vedic/match/koota_texts.h"
+#include "core/vedic/porutham/porutham.h"
 
 namespace lumora {
 
@@ -75,6 +76,11 @@ struct MatchResult {
   std::string Verdict;      // the grid's verdict line
   std::string Summary;      // the grid's closing sentence
   ReportDocument Report;
+  // The South Indian match of the same Moons; Papasamyam where both birth charts exist
+  // (not for a match from a profile file).
+  MoonPair Pair;
+  PoruthamMatch Poruthams;
+  std::optional<PapasamyamResult> Papasamyam;
   std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
   std::optional<MoonSignResult> GirlMoon;
   std::optional<BirthMoment> BoyMoment;  // the birth moments behind the Moons, for the charts

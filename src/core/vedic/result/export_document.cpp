@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/result/export_document.h"
 
+#include "core/vedic/porutham/porutham_words.h"
+
 namespace lumora {
 
 namespace {
@@ -38,6 +40,7 @@ ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result
   in.BoyDetails = state.BoyDetails;
   in.GirlDetails = state.GirlDetails;
   in.BirthDetailsStored = state.BirthDetailsStored;
+  in.PoruthamSection = ComposePoruthamReport(result.Poruthams, result.Pair, result.Papasamyam);
   in.Grid = result.Grid;
   in.Kootas = result.Kootas;
   in.Significance = result.Texts.KootaSignificance;
@@ -60,10 +63,14 @@ std::optional<NakshatraRecord> NakshatraRecordOf(std::string_view nakshatra_name
 
 ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
   switch (tab) {
-    case kTabKundaliMatch:
+    case kTabKundaliMatch: {
+      ReportDocument after_kootas = inputs.PoruthamSection;
+      after_kootas.insert(after_kootas.end(), inputs.ChartsSection.begin(),
+                          inputs.ChartsSection.end());
       return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
                                 inputs.Grid, inputs.Kootas, inputs.Significance, kCreditLine,
-                                inputs.ChartsSection);
+                                after_kootas);
+    }
     case kTabChartsAndDoshas: {
       if (inputs.ChartsSection.empty()) {
         return {};
