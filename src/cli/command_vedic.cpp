@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
+#include "cli/porutham_json.h"
 #include "core/entry/date_lists.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
@@ -199,6 +200,10 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
     out["Report"] = ReportJson(r.Report);
   }
   AddChartsAndDoshas(out, state, r, uncertainty_minutes);
+  AddPoruthamJson(out, r.Poruthams);
+  if (r.Papasamyam) {
+    out["Papasamyam"] = PapasamyamJson(*r.Papasamyam);
+  }
   return out;
 }
 

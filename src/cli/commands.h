@@ -102,6 +102,8 @@ struct RankCommandOptions {
   int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   bool json = false;
   bool precise_moon = false;
+  std::string method = "kootas";  // or "porutham"
+  std::optional<int> min_poruthams;
 };
 void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action);
 

@@ -33,7 +33,8 @@ TEST(VedicChartsCli, FormCarriesChartsAfterTheMatch) {
       "GirlRashi",  "BoyNakshatra", "GirlNakshatra",  "Kootas",          "TotalPoints",
       "Verdict",    "Summary",      "Grid",           "BoyChart",        "GirlChart",
       "BoyManglik", "GirlManglik",  "BoyTimeWindows", "GirlTimeWindows", "ManglikMatch",
-      "ScoreRange", "Doshas"};
+      "ScoreRange", "Doshas",       "Poruthams",      "PoruthamCount",   "PoruthamVetoes",
+      "PoruthamVerdict", "Papasamyam"};
   EXPECT_EQ(Keys(form), expected_keys);
 
   const Json& chart = form["BoyChart"];

@@ -246,6 +246,7 @@ void MainWindow::ShowSettings() {
   SettingsDialog dialog(moon_model_, this);
   if (dialog.exec() == QDialog::Accepted) {
     ApplyMoonModel(dialog.ChosenMoonModel());
+    StoreOpeningMethod(dialog.ChosenOpeningMethod());
   }
 }
 

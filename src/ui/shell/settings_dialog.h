@@ -6,6 +6,7 @@
 #include "core/ephemeris/moon_model.h"
 
 class QCheckBox;
+class QComboBox;
 
 namespace lumora::ui {
 
@@ -13,7 +14,13 @@ namespace lumora::ui {
 MoonModel StoredMoonModel();
 void StoreMoonModel(MoonModel model);
 
-// File > Settings: the choice of Moon. Hands the choice out through its getter; the
+// The page of the match the result window opens on: the Ashta-koota pages as they have
+// always opened, or the South Indian poruthams.
+enum class OpeningMethod { AshtaKoota, Porutham };
+OpeningMethod StoredOpeningMethod();
+void StoreOpeningMethod(OpeningMethod method);
+
+// File > Settings: the choice of Moon and of the match method the result opens on. Hands the choice out through its getter; the
 // owner stores it and passes it on.
 class SettingsDialog : public QDialog {
   Q_OBJECT
@@ -21,9 +28,12 @@ class SettingsDialog : public QDialog {
   SettingsDialog(MoonModel current, QWidget* parent);
 
   MoonModel ChosenMoonModel() const;
+  // The method the result window opens on; the dialog starts from the stored one.
+  OpeningMethod ChosenOpeningMethod() const;
 
  private:
   QCheckBox* precise_moon_ = nullptr;
+  QComboBox* opening_method_ = nullptr;
 };
 
 }  // namespace lumora::ui

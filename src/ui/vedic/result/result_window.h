@@ -25,6 +25,7 @@ class QCloseEvent;
 
 namespace lumora::ui {
 class ChartView;
+class PoruthamPage;
 }
 
 namespace lumora::ui {
@@ -40,6 +41,8 @@ class ResultWindow : public QMainWindow {
   // row and column ("Varna, points obtained, 1").
   void ShowGrid(const GunaMilanGrid& grid);
   void AppendReport(const ReportDocument& report);
+  // Fills the "Porutham" tab from the match's poruthams and Papasamyam.
+  void ShowPorutham(const MatchResult& result);
   // Fills one person's rashi or nakshatra page, with its picture, from the catalogue
   // record of that person's Moon sign or nakshatra.
   void ShowRashiPage(PersonSide side, const RashiRecord& record);
@@ -99,6 +102,7 @@ class ResultWindow : public QMainWindow {
   QLabel* grid_verdict_ = nullptr;  // the verdict,
   QLabel* grid_summary_ = nullptr;  // and the sentence under the table
   QTextBrowser* report_ = nullptr;
+  PoruthamPage* porutham_ = nullptr;
   QPushButton* save_ = nullptr;
   QCheckBox* catalogues_ = nullptr;
   QString boy_name_;
