@@ -204,7 +204,8 @@ PoruthamResult AssessPorutham(Porutham which, const MoonPair& pair) {
       break;
     case Porutham::Yoni:
       // Yoni: agrees unless the two animals are sworn enemies. [Raman], [Kala].
-      out.Agrees = !AreSwornEnemies(YoniOf(pair.BoyNakshatra), YoniOf(pair.GirlNakshatra));
+      out.Agrees = !AreSwornEnemies(YoniOf(pair.BoyNakshatra).Animal,
+                                    YoniOf(pair.GirlNakshatra).Animal);
       break;
     case Porutham::Rasi:
       out.Agrees = Contains(kRasiCounts, r);

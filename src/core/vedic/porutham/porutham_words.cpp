@@ -42,10 +42,6 @@ std::string_view SignName(int sign) {
   return kSignNames[static_cast<std::size_t>(sign)];
 }
 
-std::string_view PlanetName(Planet planet) {
-  return kGrahaNames[static_cast<std::size_t>(planet)].Name;  // Sun .. Saturn, same order
-}
-
 std::string Decided(const PoruthamResult& result, const MoonPair& pair) {
   const auto b = static_cast<std::size_t>(pair.BoyNakshatra);
   const auto g = static_cast<std::size_t>(pair.GirlNakshatra);
@@ -59,7 +55,8 @@ std::string Decided(const PoruthamResult& result, const MoonPair& pair) {
     case Porutham::Gana:
       return Joined(GanaName(GanaOf(pair.BoyNakshatra)), GanaName(GanaOf(pair.GirlNakshatra)));
     case Porutham::Yoni:
-      return Joined(YoniName(YoniOf(pair.BoyNakshatra)), YoniName(YoniOf(pair.GirlNakshatra)));
+      return Joined(YoniAnimalName(YoniOf(pair.BoyNakshatra).Animal),
+                    YoniAnimalName(YoniOf(pair.GirlNakshatra).Animal));
     case Porutham::Rasiyathipathi:
       return Joined(PlanetName(SignLord(pair.BoySign)), PlanetName(SignLord(pair.GirlSign)));
     case Porutham::Vasya:
