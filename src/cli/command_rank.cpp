@@ -127,7 +127,8 @@ PoruthamMatch PoruthamsOf(const RankEntry& entry) {
 std::string VetoesText(const PoruthamMatch& match) {
   std::string text;
   for (const Porutham veto : match.Vetoes) {
-    text += (text.empty() ? "" : ", ") + std::string(kPoruthamNames[static_cast<std::size_t>(veto)]);
+    text +=
+        (text.empty() ? "" : ", ") + std::string(kPoruthamNames[static_cast<std::size_t>(veto)]);
   }
   return text.empty() ? "-" : text;
 }
@@ -165,8 +166,7 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, bool po
 // ranking, then the refused rows again in input order.
 class RankPrinter : public RankObserver {
  public:
-  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges,
-              bool poruthams)
+  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges, bool poruthams)
       : person_(person), role_(role), json_(json), ranges_(ranges), poruthams_(poruthams) {}
 
   void Refused(const RankRefusal& refusal) override {
@@ -206,10 +206,9 @@ class RankPrinter : public RankObserver {
 
   void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
     if (json_) {
-      *Context().Out
-          << EntryJson(rank, entry, score, poruthams_)
-                 .dump(-1, ' ', false, Json::error_handler_t::replace)
-          << '\n';
+      *Context().Out << EntryJson(rank, entry, score, poruthams_)
+                            .dump(-1, ' ', false, Json::error_handler_t::replace)
+                     << '\n';
       return;
     }
     const MoonState other = role_ == PersonRole::Boy ? entry.Girl : entry.Boy;

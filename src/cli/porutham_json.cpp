@@ -21,9 +21,9 @@ void AddPoruthamJson(Json& out, const PoruthamMatch& match) {
     item["Name"] = std::string(kPoruthamNames[static_cast<std::size_t>(result.Which)]);
     item["Agrees"] = result.Agrees;
     item["Count"] = result.Count ? Json(*result.Count) : Json(nullptr);
-    item["Group"] = result.Group
-                        ? Json(std::string(kRajjuGroupNames[static_cast<std::size_t>(*result.Group)]))
-                        : Json(nullptr);
+    item["Group"] =
+        result.Group ? Json(std::string(kRajjuGroupNames[static_cast<std::size_t>(*result.Group)]))
+                     : Json(nullptr);
     poruthams.push_back(std::move(item));
   }
   out["Poruthams"] = std::move(poruthams);

@@ -19,9 +19,9 @@ std::string FixturePath(const std::string& name) {
   return std::string(LUMORA_CLI_FIXTURES) + "/" + name;
 }
 
-constexpr std::array<const char*, 10> kNames = {"Dina", "Gana",           "Mahendra", "StreeDeergha",
-                                                "Yoni", "Rasi",           "Rasiyathipathi",
-                                                "Vasya", "Rajju",         "Vedha"};
+constexpr std::array<const char*, 10> kNames = {"Dina",  "Gana", "Mahendra",       "StreeDeergha",
+                                                "Yoni",  "Rasi", "Rasiyathipathi", "Vasya",
+                                                "Rajju", "Vedha"};
 
 struct Expected {
   const char* Note;
@@ -123,8 +123,7 @@ TEST(PoruthamCli, FormInputCarriesPapasamyamFromItsCharts) {
     std::array<double, 2> sums{};
     for (const Json& c : papa["Contributions"]) {
       const int house = c["House"];
-      EXPECT_TRUE(house == 1 || house == 2 || house == 4 || house == 7 || house == 8 ||
-                  house == 12)
+      EXPECT_TRUE(house == 1 || house == 2 || house == 4 || house == 7 || house == 8 || house == 12)
           << c.dump();
       const std::string from = c["From"];
       const double weight = from == "Lagna" ? 1.0 : from == "Moon" ? 0.5 : 0.25;
@@ -132,11 +131,14 @@ TEST(PoruthamCli, FormInputCarriesPapasamyamFromItsCharts) {
       // The house agrees with the chart the output gives.
       const Json& chart = c["Person"] == "Boy" ? out["BoyChart"] : out["GirlChart"];
       const double planet = chart["Planets"][c["Planet"].get<std::string>()];
-      const double reference = from == "Lagna" ? chart["Lagna"].get<double>()
-                                               : chart["Planets"][from].get<double>();
-      const int expected_house =
-          ((static_cast<int>(std::floor(planet / 30.0)) -
-            static_cast<int>(std::floor(reference / 30.0))) % 12 + 12) % 12 + 1;
+      const double reference =
+          from == "Lagna" ? chart["Lagna"].get<double>() : chart["Planets"][from].get<double>();
+      const int expected_house = ((static_cast<int>(std::floor(planet / 30.0)) -
+                                   static_cast<int>(std::floor(reference / 30.0))) %
+                                      12 +
+                                  12) %
+                                     12 +
+                                 1;
       EXPECT_EQ(house, expected_house) << c.dump();
       sums[c["Person"] == "Boy" ? 0 : 1] += weight;
     }
@@ -165,8 +167,8 @@ TEST(PoruthamCli, RankByPoruthamsAndKeepAMinimum) {
     SCOPED_TRACE(row.dump());
     // The same poruthams vedic gives for the same Moons.
     Json profile;
-    profile["Profile"] = Json::array(
-        {row["BoyRashi"], row["GirlRashi"], row["BoyNakshatra"], row["GirlNakshatra"]});
+    profile["Profile"] =
+        Json::array({row["BoyRashi"], row["GirlRashi"], row["BoyNakshatra"], row["GirlNakshatra"]});
     const Json vedic = RunCli("vedic --json", profile.dump()).Lines().at(0);
     for (const char* key : {"PoruthamCount", "PoruthamVetoes", "PoruthamVerdict"}) {
       EXPECT_EQ(row[key], vedic[key]) << key;
@@ -185,9 +187,8 @@ TEST(PoruthamCli, RankByPoruthamsAndKeepAMinimum) {
 
   for (int minimum = 0; minimum <= 10; ++minimum) {
     SCOPED_TRACE(minimum);
-    const CliRun kept = RunCli(args + " --method porutham --min-poruthams " +
-                                   std::to_string(minimum),
-                               "");
+    const CliRun kept =
+        RunCli(args + " --method porutham --min-poruthams " + std::to_string(minimum), "");
     std::vector<Json> expected;
     for (const Json& row : lines) {
       if (row["PoruthamVetoes"].empty() && row["PoruthamCount"] >= minimum) {

@@ -3,8 +3,8 @@
 // matches say what they lack, catalogue pages come on request.
 #include <gtest/gtest.h>
 
-#include "core/vedic/result/export_document.h"
 #include "core/vedic/porutham/porutham_words.h"
+#include "core/vedic/result/export_document.h"
 #include "core/vedic/result/match_document.h"
 #include "core/western/western_document.h"
 #include "reference_forms.h"

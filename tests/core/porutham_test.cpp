@@ -28,10 +28,9 @@ constexpr std::array<int, 9> kRakshasaStars = {3, 9, 10, 14, 16, 18, 19, 23, 24}
 
 // Yoni animal of stars 1..27 and the seven pairs of sworn enemies.
 constexpr std::array<std::string_view, 27> kAnimals = {
-    "Horse",  "Elephant", "Sheep",    "Serpent", "Serpent", "Dog",    "Cat",
-    "Sheep",  "Cat",      "Rat",      "Rat",     "Cow",     "Buffalo", "Tiger",
-    "Buffalo", "Tiger",   "Deer",     "Deer",    "Dog",     "Monkey", "Mongoose",
-    "Monkey", "Lion",     "Horse",    "Lion",    "Cow",     "Elephant"};
+    "Horse", "Elephant", "Sheep",    "Serpent", "Serpent", "Dog",     "Cat",   "Sheep", "Cat",
+    "Rat",   "Rat",      "Cow",      "Buffalo", "Tiger",   "Buffalo", "Tiger", "Deer",  "Deer",
+    "Dog",   "Monkey",   "Mongoose", "Monkey",  "Lion",    "Horse",   "Lion",  "Cow",   "Elephant"};
 constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kSwornEnemies = {{
     {"Horse", "Buffalo"},
     {"Elephant", "Lion"},
@@ -308,8 +307,8 @@ TEST(Porutham, VerdictFromCountAndVetoes) {
 
 // A chart from the signs (0..11) of the Lagna and the grahas; each body in the middle
 // of its sign, or at the given degree, so whole-sign houses alone decide.
-SiderealChart ChartOfSigns(int lagna, int sun, int moon, int mars, int venus, int saturn,
-                           int rahu, double degree = 15.0) {
+SiderealChart ChartOfSigns(int lagna, int sun, int moon, int mars, int venus, int saturn, int rahu,
+                           double degree = 15.0) {
   SiderealChart chart;
   chart.Lagna = lagna * 30.0 + degree;
   chart.Planets.fill(3 * 30.0 + degree);  // Mercury and Jupiter in Cancer: not weighed
@@ -383,8 +382,7 @@ TEST(Papasamyam, PlacementsListEveryMaleficFromEveryReference) {
   double sum = 0.0;
   for (const PapaPlacement& p : contributions) {
     EXPECT_TRUE(p.Boy);
-    EXPECT_TRUE(std::find(kDoshaHouses.begin(), kDoshaHouses.end(), p.House) !=
-                kDoshaHouses.end());
+    EXPECT_TRUE(std::find(kDoshaHouses.begin(), kDoshaHouses.end(), p.House) != kDoshaHouses.end());
     sum += p.Points;
   }
   EXPECT_DOUBLE_EQ(sum, result.Boy);

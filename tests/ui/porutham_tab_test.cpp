@@ -5,10 +5,10 @@
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -38,13 +38,13 @@ struct Entry {
 // The boy of 15 August 1947, 00:00 at New Delhi; the girl of 1 January 2000, 12:00 at
 // Greenwich.
 constexpr Entry kEntries[] = {
-    {"txtMName", "Arjun"},  {"txtMCity", "Delhi"},   {"txtMState", "Delhi"},
-    {"txtMCountry", "India"}, {"txtMLD", "28"},      {"txtMLM", "36"},
-    {"txtMLoD", "77"},      {"txtMLoM", "12"},       {"txtMZoneHour", "5"},
-    {"txtMZoneMinute", "30"}, {"txtFName", "Bela"},  {"txtFCity", "London"},
-    {"txtFState", "England"}, {"txtFCountry", "UK"}, {"txtFLD", "51"},
-    {"txtFLM", "30"},       {"txtFLoD", "0"},        {"txtFLoM", "0"},
-    {"txtFZoneHour", "0"},  {"txtFZoneMinute", "0"}};
+    {"txtMName", "Arjun"},    {"txtMCity", "Delhi"},  {"txtMState", "Delhi"},
+    {"txtMCountry", "India"}, {"txtMLD", "28"},       {"txtMLM", "36"},
+    {"txtMLoD", "77"},        {"txtMLoM", "12"},      {"txtMZoneHour", "5"},
+    {"txtMZoneMinute", "30"}, {"txtFName", "Bela"},   {"txtFCity", "London"},
+    {"txtFState", "England"}, {"txtFCountry", "UK"},  {"txtFLD", "51"},
+    {"txtFLM", "30"},         {"txtFLoD", "0"},       {"txtFLoM", "0"},
+    {"txtFZoneHour", "0"},    {"txtFZoneMinute", "0"}};
 
 QString Cell(QTableWidget* table, int row, int column) {
   return table->item(row, column) != nullptr ? table->item(row, column)->text() : QString();
@@ -117,13 +117,12 @@ class PoruthamTabTest : public QObject {
     // The totals under each person are those of the sentence below the table.
     const QString totals = Label(result, "lblPapasamyam")->text();
     QCOMPARE(totals, QStringLiteral("Boy %1, girl %2")
-                             .arg(Cell(papa, 4, 1), Cell(papa, 4, 4))
-                             .append(totals.mid(totals.indexOf(QLatin1Char(':')))));
+                         .arg(Cell(papa, 4, 1), Cell(papa, 4, 4))
+                         .append(totals.mid(totals.indexOf(QLatin1Char(':')))));
     QVERIFY(Label(result, "lblPapasamyam")->text().startsWith(QStringLiteral("Boy ")));
     for (const char* name : {"tblPoruthams", "tblPapasamyam", "lblPoruthamCount",
                              "lblPoruthamVetoes", "lblPoruthamVerdict", "lblPapasamyam"}) {
-      QVERIFY2(!result->findChild<QWidget*>(QLatin1String(name))->accessibleName().isEmpty(),
-               name);
+      QVERIFY2(!result->findChild<QWidget*>(QLatin1String(name))->accessibleName().isEmpty(), name);
     }
     QVERIFY(result->frameGeometry().width() <= 1366);
     QVERIFY(result->frameGeometry().height() <= 768);

@@ -3,8 +3,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -43,9 +43,9 @@ OpeningMethod StoredOpeningMethod() {
 }
 
 void StoreOpeningMethod(OpeningMethod method) {
-  ProgramSettings().setValue(QLatin1String(kOpeningMethodKey),
-                             method == OpeningMethod::Porutham ? QStringLiteral("Porutham")
-                                                               : QStringLiteral("AshtaKoota"));
+  ProgramSettings().setValue(QLatin1String(kOpeningMethodKey), method == OpeningMethod::Porutham
+                                                                   ? QStringLiteral("Porutham")
+                                                                   : QStringLiteral("AshtaKoota"));
 }
 
 SettingsDialog::SettingsDialog(MoonModel current, QWidget* parent) : QDialog(parent) {
@@ -101,8 +101,7 @@ SettingsDialog::SettingsDialog(MoonModel current, QWidget* parent) : QDialog(par
 }
 
 OpeningMethod SettingsDialog::ChosenOpeningMethod() const {
-  return opening_method_->currentIndex() == 1 ? OpeningMethod::Porutham
-                                              : OpeningMethod::AshtaKoota;
+  return opening_method_->currentIndex() == 1 ? OpeningMethod::Porutham : OpeningMethod::AshtaKoota;
 }
 
 MoonModel SettingsDialog::ChosenMoonModel() const {

@@ -20,8 +20,8 @@ enum class OpeningMethod { AshtaKoota, Porutham };
 OpeningMethod StoredOpeningMethod();
 void StoreOpeningMethod(OpeningMethod method);
 
-// File > Settings: the choice of Moon and of the match method the result opens on. Hands the choice out through its getter; the
-// owner stores it and passes it on.
+// File > Settings: the choice of Moon and of the match method the result opens on. Hands the choice
+// out through its getter; the owner stores it and passes it on.
 class SettingsDialog : public QDialog {
   Q_OBJECT
  public:

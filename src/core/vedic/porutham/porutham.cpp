@@ -58,18 +58,24 @@ struct VasyaPair {
 };
 
 constexpr std::array<VasyaPair, 18> kVasyaPairs{{
-    {Aries, Leo},           {Aries, Scorpio},        //
-    {Taurus, Cancer},       {Taurus, Libra},         //
-    {Gemini, Virgo},                                 //
-    {Cancer, Scorpio},      {Cancer, Sagittarius},   //
-    {Leo, Libra},                                    //
-    {Virgo, Pisces},        {Virgo, Gemini},         //
-    {Libra, Virgo},         {Libra, Capricorn},      //
-    {Scorpio, Cancer},                               //
-    {Sagittarius, Pisces},                           //
-    {Capricorn, Aries},     {Capricorn, Aquarius},   //
-    {Aquarius, Aries},                               //
-    {Pisces, Capricorn},                             //
+    {Aries, Leo},
+    {Aries, Scorpio},  //
+    {Taurus, Cancer},
+    {Taurus, Libra},  //
+    {Gemini, Virgo},  //
+    {Cancer, Scorpio},
+    {Cancer, Sagittarius},  //
+    {Leo, Libra},           //
+    {Virgo, Pisces},
+    {Virgo, Gemini},  //
+    {Libra, Virgo},
+    {Libra, Capricorn},     //
+    {Scorpio, Cancer},      //
+    {Sagittarius, Pisces},  //
+    {Capricorn, Aries},
+    {Capricorn, Aquarius},  //
+    {Aquarius, Aries},      //
+    {Pisces, Capricorn},    //
 }};
 
 // Rajju: the body part of each star, Ashwini to Revati (stars run feet to head and
@@ -78,15 +84,15 @@ constexpr std::array<VasyaPair, 18> kVasyaPairs{{
 // (avaroha) and the dosha is seen only when both stars share the group and the
 // direction; this default, the Tamil reading, fails on any shared group.
 constexpr std::array<RajjuGroup, 27> kRajjuGroups = {
-    RajjuGroup::Pada,  RajjuGroup::Kati,  RajjuGroup::Nabhi,  // Ashwini, Bharani, Krittika
-    RajjuGroup::Kanta, RajjuGroup::Siro,  RajjuGroup::Kanta,  // Rohini, Mrigasira, Ardra
-    RajjuGroup::Nabhi, RajjuGroup::Kati,  RajjuGroup::Pada,   // Punarvasu, Pushya, Ashlesha
-    RajjuGroup::Pada,  RajjuGroup::Kati,  RajjuGroup::Nabhi,  // Magha, P. Phalguni, U. Phalguni
-    RajjuGroup::Kanta, RajjuGroup::Siro,  RajjuGroup::Kanta,  // Hasta, Chitra, Swati
-    RajjuGroup::Nabhi, RajjuGroup::Kati,  RajjuGroup::Pada,   // Vishakha, Anuradha, Jyeshtha
-    RajjuGroup::Pada,  RajjuGroup::Kati,  RajjuGroup::Nabhi,  // Moola, P. Ashadha, U. Ashadha
-    RajjuGroup::Kanta, RajjuGroup::Siro,  RajjuGroup::Kanta,  // Shravana, Dhanistha, Shatabhisha
-    RajjuGroup::Nabhi, RajjuGroup::Kati,  RajjuGroup::Pada,   // P. Bhadrapada, U. Bhadrapada, Revati
+    RajjuGroup::Pada,  RajjuGroup::Kati, RajjuGroup::Nabhi,  // Ashwini, Bharani, Krittika
+    RajjuGroup::Kanta, RajjuGroup::Siro, RajjuGroup::Kanta,  // Rohini, Mrigasira, Ardra
+    RajjuGroup::Nabhi, RajjuGroup::Kati, RajjuGroup::Pada,   // Punarvasu, Pushya, Ashlesha
+    RajjuGroup::Pada,  RajjuGroup::Kati, RajjuGroup::Nabhi,  // Magha, P. Phalguni, U. Phalguni
+    RajjuGroup::Kanta, RajjuGroup::Siro, RajjuGroup::Kanta,  // Hasta, Chitra, Swati
+    RajjuGroup::Nabhi, RajjuGroup::Kati, RajjuGroup::Pada,   // Vishakha, Anuradha, Jyeshtha
+    RajjuGroup::Pada,  RajjuGroup::Kati, RajjuGroup::Nabhi,  // Moola, P. Ashadha, U. Ashadha
+    RajjuGroup::Kanta, RajjuGroup::Siro, RajjuGroup::Kanta,  // Shravana, Dhanistha, Shatabhisha
+    RajjuGroup::Nabhi, RajjuGroup::Kati, RajjuGroup::Pada,   // P. Bhadrapada, U. Bhadrapada, Revati
 };
 
 // Vedha: the pairs of stars that pierce each other, numbered 1 (Ashwini) to 27
@@ -204,8 +210,8 @@ PoruthamResult AssessPorutham(Porutham which, const MoonPair& pair) {
       break;
     case Porutham::Yoni:
       // Yoni: agrees unless the two animals are sworn enemies. [Raman], [Kala].
-      out.Agrees = !AreSwornEnemies(YoniOf(pair.BoyNakshatra).Animal,
-                                    YoniOf(pair.GirlNakshatra).Animal);
+      out.Agrees =
+          !AreSwornEnemies(YoniOf(pair.BoyNakshatra).Animal, YoniOf(pair.GirlNakshatra).Animal);
       break;
     case Porutham::Rasi:
       out.Agrees = Contains(kRasiCounts, r);

@@ -106,8 +106,7 @@ std::array<PoruthamRow, kPoruthamCount> PoruthamRows(const PoruthamMatch& match,
 }
 
 std::string PoruthamCountWords(const PoruthamMatch& match) {
-  return std::to_string(match.Count) + " of " + std::to_string(kPoruthamCount) +
-         " poruthams agree";
+  return std::to_string(match.Count) + " of " + std::to_string(kPoruthamCount) + " poruthams agree";
 }
 
 std::string PoruthamVetoWords(const PoruthamMatch& match) {
@@ -153,16 +152,14 @@ std::string PapasamyamWords(const PapasamyamResult& result) {
                         : ": the girl's malefics outweigh the boy's (does not agree)");
 }
 
-void AppendPoruthamSection(Document& document, const PoruthamMatch& match,
-                           const MoonPair& pair,
+void AppendPoruthamSection(Document& document, const PoruthamMatch& match, const MoonPair& pair,
                            const std::optional<PapasamyamResult>& papasamyam) {
   AddParagraph(document, ParagraphStyle::Heading, "Porutham");
   DocumentTable table;
   table.ColumnWeights = {3, 2, 4, 7};
-  table.Rows.push_back({Cell("PORUTHAM", true, CellAlign::Center),
-                        Cell("AGREES", true, CellAlign::Center),
-                        Cell("DECIDED BY", true, CellAlign::Center),
-                        Cell("MEANING", true, CellAlign::Center)});
+  table.Rows.push_back(
+      {Cell("PORUTHAM", true, CellAlign::Center), Cell("AGREES", true, CellAlign::Center),
+       Cell("DECIDED BY", true, CellAlign::Center), Cell("MEANING", true, CellAlign::Center)});
   for (const PoruthamRow& row : PoruthamRows(match, pair)) {
     table.Rows.push_back({Cell(row.Name, true), Cell(row.Agrees, false, CellAlign::Center),
                           Cell(row.Decided), Cell(row.Meaning)});

@@ -56,8 +56,7 @@ std::string PapasamyamWords(const PapasamyamResult& result);
 // The porutham section of the match document: a heading, the table of ten rows with
 // the count, the vetoes and the verdict, and where both charts are known the
 // Papasamyam table and its totals; without charts, a note that Papasamyam needs them.
-void AppendPoruthamSection(Document& document, const PoruthamMatch& match,
-                           const MoonPair& pair,
+void AppendPoruthamSection(Document& document, const PoruthamMatch& match, const MoonPair& pair,
                            const std::optional<PapasamyamResult>& papasamyam);
 
 // The same as report runs (for the interpretation report and its text export).

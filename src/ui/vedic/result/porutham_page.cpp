@@ -110,10 +110,10 @@ PoruthamPage::PoruthamPage(QWidget* parent) : QWidget(parent) {
   auto* papa_layout = new QVBoxLayout(papa);
   // One row per malefic, one column per person and reference: the house it stands in
   // and the points it adds; the totals under each person.
-  papasamyam_ = Table(papa, QStringLiteral("tblPapasamyam"), tr("Papasamyam"),
-                      {tr("Planet"), tr("Boy from Lagna"), tr("Boy from Moon"),
-                       tr("Boy from Venus"), tr("Girl from Lagna"), tr("Girl from Moon"),
-                       tr("Girl from Venus")});
+  papasamyam_ =
+      Table(papa, QStringLiteral("tblPapasamyam"), tr("Papasamyam"),
+            {tr("Planet"), tr("Boy from Lagna"), tr("Boy from Moon"), tr("Boy from Venus"),
+             tr("Girl from Lagna"), tr("Girl from Moon"), tr("Girl from Venus")});
   papasamyam_->setRowCount(static_cast<int>(kPapaGrahas.size()) + 1);
   papa_layout->addWidget(papasamyam_);
   papasamyam_totals_ = Line(papa, QStringLiteral("lblPapasamyam"), tr("Papasamyam totals"));
@@ -135,9 +135,8 @@ void PoruthamPage::Show(const PoruthamMatch& match, const MoonPair& pair,
     name->setFont(bold);
     poruthams_->setItem(r, 0, name);
     auto* agrees = Item(QString::fromStdString(row.Agrees), true);
-    agrees->setForeground(match.Poruthams[static_cast<std::size_t>(r)].Agrees
-                              ? QColor(0, 120, 0)
-                              : QColor(176, 0, 0));
+    agrees->setForeground(match.Poruthams[static_cast<std::size_t>(r)].Agrees ? QColor(0, 120, 0)
+                                                                              : QColor(176, 0, 0));
     poruthams_->setItem(r, 1, agrees);
     poruthams_->setItem(r, 2, Item(QString::fromStdString(row.Decided)));
     poruthams_->setItem(r, 3, Item(QString::fromStdString(row.Meaning)));
@@ -166,8 +165,8 @@ void PoruthamPage::Show(const PoruthamMatch& match, const MoonPair& pair,
     const int row = (index % per_person) / references;
     const int column = 1 + person * references + index % references;
     if (person == 0 && index % references == 0) {
-      papasamyam_->setItem(
-          row, 0, Item(Q(kGrahaNames[static_cast<std::size_t>(placement.Planet)].Name)));
+      papasamyam_->setItem(row, 0,
+                           Item(Q(kGrahaNames[static_cast<std::size_t>(placement.Planet)].Name)));
     }
     auto* cell = Item(PlacementText(placement), true);
     if (placement.Points > 0.0) {
@@ -186,8 +185,8 @@ void PoruthamPage::Show(const PoruthamMatch& match, const MoonPair& pair,
   papasamyam_->setItem(total_row, 0, total);
   papasamyam_->setSpan(total_row, 1, 1, references);
   papasamyam_->setSpan(total_row, 1 + references, 1, references);
-  for (const auto& [column, points] : {std::pair{1, papasamyam->Boy},
-                                       std::pair{1 + references, papasamyam->Girl}}) {
+  for (const auto& [column, points] :
+       {std::pair{1, papasamyam->Boy}, std::pair{1 + references, papasamyam->Girl}}) {
     auto* item = Item(QString::fromStdString(QuarterPointsText(points)), true);
     item->setFont(bold);
     papasamyam_->setItem(total_row, column, item);

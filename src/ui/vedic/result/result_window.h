@@ -26,7 +26,7 @@ class QCloseEvent;
 namespace lumora::ui {
 class ChartView;
 class PoruthamPage;
-}
+}  // namespace lumora::ui
 
 namespace lumora::ui {
 
