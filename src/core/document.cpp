@@ -35,6 +35,8 @@ std::string PlainText(const Document& document) {
       for (const DocumentChart& chart : charts->Charts) {
         text += chart.Caption + '\n';
       }
+    } else if (const auto* wheel = std::get_if<DocumentBiWheel>(&block)) {
+      text += wheel->Caption + '\n';
     }
   }
   return text;

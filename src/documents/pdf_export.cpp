@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <array>
 
+#include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
 
@@ -70,6 +71,7 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
   layout_device.setDotsPerMeterY(dots_per_metre);
   doc->documentLayout()->setPaintDevice(&layout_device);
   RegisterChartObjects(*doc);
+  RegisterBiWheelObjects(*doc);
 
   const QRectF paint_points = device.pageLayout().paintRect(QPageLayout::Point);
   const double to_layout = kLayoutDpi / kPointsPerInch;

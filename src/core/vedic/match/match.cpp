@@ -179,19 +179,21 @@ MatchOutcome CalculateMatch(MatchState& state) {
   return outcome;
 }
 
-MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model,
+                      const ChartOptions& chart) {
   auto read = ValidateBirthDetails(form);
   if (auto* failure = std::get_if<FormFailure>(&read)) {
     return {std::move(*failure), std::nullopt};
   }
-  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model);
+  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model, chart);
 }
 
-MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model) {
+MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model,
+                        const ChartOptions& chart) {
   const BirthDetails& boy = sides.Male;
   const BirthDetails& girl = sides.Female;
-  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model);
-  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model);
+  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model, chart.ayanamsa);
+  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model, chart.ayanamsa);
   state.BoyDetails = boy.Details;
   state.GirlDetails = girl.Details;
   state.BirthDetailsStored = true;
@@ -210,8 +212,8 @@ MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides,
     outcome.Result->BoyClock = boy.Clock;
     outcome.Result->GirlClock = girl.Clock;
     // Papasamyam reads the same charts the charts page draws.
-    outcome.Result->Papasamyam = AssessPapasamyam(CalculateSiderealChart(boy.Moment, model),
-                                                  CalculateSiderealChart(girl.Moment, model));
+    outcome.Result->Papasamyam = AssessPapasamyam(CalculateSiderealChart(boy.Moment, chart),
+                                                  CalculateSiderealChart(girl.Moment, chart));
   }
   return outcome;
 }

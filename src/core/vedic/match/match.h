@@ -108,14 +108,15 @@ std::string MatchVerdict(double total_points);
 MatchOutcome CalculateMatch(MatchState& state);
 
 // The match button: validates and reads the form, computes both Moons, boy first,
-// and calls CalculateMatch. The model chooses the lunar theory of both Moons.
+// and calls CalculateMatch. The model chooses the lunar theory of both Moons; the chart
+// options the zodiac of the Moons and of the charts Papasamyam reads.
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
-                      MoonModel model = MoonModel::Standard);
+                      MoonModel model = MoonModel::Standard, const ChartOptions& chart = {});
 
 // The match of two persons read elsewhere than from the form (the person records of the
 // command-line tool): their details, moments and clocks, boy first.
 MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& persons,
-                        MoonModel model = MoonModel::Standard);
+                        MoonModel model = MoonModel::Standard, const ChartOptions& chart = {});
 
 // Opening a profile file: the name must end in "kun" and the bytes must hold four
 // valid Moon values; then the persons' details are cleared (the file holds none)
