@@ -133,7 +133,8 @@ std::string VetoesText(const PoruthamMatch& match) {
   return text.empty() ? "-" : text;
 }
 
-Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, bool poruthams) {
+Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTables tables,
+               bool poruthams) {
   Json out;
   out["Rank"] = rank;
   out["Line"] = entry.Line;
@@ -162,6 +163,7 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, bool po
   if (entry.Range) {
     out["ScoreRange"] = ScoreRangeJson(*entry.Range);
   }
+  out["Tables"] = std::string(KootaTablesName(tables));
   if (poruthams) {
     AddPoruthamSummaryJson(out, PoruthamsOf(entry));
   }
@@ -172,8 +174,14 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, bool po
 // ranking, then the refused rows again in input order.
 class RankPrinter : public RankObserver {
  public:
-  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges, bool poruthams)
-      : person_(person), role_(role), json_(json), ranges_(ranges), poruthams_(poruthams) {}
+  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges,
+              KootaTables tables, bool poruthams)
+      : person_(person),
+        role_(role),
+        json_(json),
+        ranges_(ranges),
+        tables_(tables),
+        poruthams_(poruthams) {}
 
   void Refused(const RankRefusal& refusal) override {
     *Context().Err << "lumora-cli: line " << refusal.Line << ": " << refusal.Failure.Message
@@ -189,7 +197,8 @@ class RankPrinter : public RankObserver {
     const char* side = role_ == PersonRole::Boy ? "Boy" : "Girl";
     *Context().Out << side << ": " << person_.Name << ", " << RashiName(person_.State) << ", "
                    << NakshatraName(person_.State) << '\n'
-                   << summary.Ranked << " ranked, " << summary.Refused << " refused\n\n";
+                   << summary.Ranked << " ranked, " << summary.Refused << " refused\n"
+                   << TablesInUseLine(tables_) << "\n\n";
     std::ostringstream head;
     head << std::right << std::setw(6) << "Rank" << std::setw(7) << "Line"
          << "  " << std::left << std::setw(static_cast<int>(name_width_)) << "Name" << std::right
@@ -212,7 +221,7 @@ class RankPrinter : public RankObserver {
 
   void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
     if (json_) {
-      *Context().Out << EntryJson(rank, entry, score, poruthams_)
+      *Context().Out << EntryJson(rank, entry, score, tables_, poruthams_)
                             .dump(-1, ' ', false, Json::error_handler_t::replace)
                      << '\n';
       return;
@@ -267,6 +276,7 @@ class RankPrinter : public RankObserver {
   PersonRole role_;
   bool json_;
   bool ranges_;
+  KootaTables tables_;
   bool poruthams_;
   std::size_t name_width_ = 4;
   bool refused_heading_ = false;
@@ -380,7 +390,8 @@ int RunRank(const RankCommandOptions& options) {
   rank.Method = options.method == "porutham" ? RankMethod::Porutham : RankMethod::Kootas;
   rank.MinPoruthams = options.min_poruthams;
   const PersonRole role = boy ? PersonRole::Boy : PersonRole::Girl;
-  RankPrinter printer(person, role, options.json, options.uncertainty.has_value(),
+  rank.Tables = FindKootaTables(options.tables).value_or(KootaTables::Specified);
+  RankPrinter printer(person, role, options.json, options.uncertainty.has_value(), rank.Tables,
                       rank.Method == RankMethod::Porutham || rank.MinPoruthams.has_value());
   const auto summary = RankCandidates(*source, person, role, places, rank, printer);
   if (const auto* failure = std::get_if<FormFailure>(&summary)) {
@@ -432,6 +443,9 @@ void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& act
                  "Place every Moon with the full lunar series (see vedic --precise-moon)");
   AddZodiacOptions(rank, options.zodiac);
   rank->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
+  rank->add_option("--tables", options.tables,
+                   "The koota tables the ranking orders by: specified (the default) or classical")
+      ->check(CLI::IsMember({"specified", "classical"}));
   rank->callback([&options, &action, boy, girl] {
     if (boy->count() + girl->count() != 1) {
       throw CLI::ValidationError("rank", "give exactly one of --boy FILE and --girl FILE");

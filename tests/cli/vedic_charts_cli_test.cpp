@@ -33,7 +33,8 @@ TEST(VedicChartsCli, FormCarriesChartsAfterTheMatch) {
       "GirlRashi",       "BoyNakshatra",   "GirlNakshatra",   "Kootas",      "TotalPoints",
       "Total",           "PointsByKoota",  "Verdict",         "Summary",     "Grid",
       "BoyChart",        "GirlChart",      "BoyManglik",      "GirlManglik", "BoyTimeWindows",
-      "GirlTimeWindows", "ManglikMatch",   "ScoreRange",      "Doshas",      "Poruthams",
+      "GirlTimeWindows", "ManglikMatch",   "ScoreRange",      "Doshas",      "Tables",
+      "SpecifiedTotal",  "ClassicalTotal", "OtherTables",     "Notes",       "Poruthams",
       "PoruthamCount",   "PoruthamVetoes", "PoruthamVerdict", "Papasamyam"};
   EXPECT_EQ(Keys(form), expected_keys);
 

@@ -83,10 +83,9 @@ class PoruthamTabTest : public QObject {
 
     // Row by row what the core decides for the session's Moons.
     const MatchState& state = main_->Vedic().State();
-    const auto pair = MoonPairOf(state);
-    QVERIFY(pair.has_value());
-    const PoruthamMatch match = MatchPoruthams(*pair);
-    const auto rows = PoruthamRows(match, *pair);
+    const MoonPair pair = MoonPairOf(state);
+    const PoruthamMatch match = MatchPoruthams(pair);
+    const auto rows = PoruthamRows(match, pair);
     auto* table = result->findChild<QTableWidget*>(QStringLiteral("tblPoruthams"));
     QVERIFY(table && table->isVisible());
     QCOMPARE(table->rowCount(), kPoruthamCount);
@@ -136,7 +135,7 @@ class PoruthamTabTest : public QObject {
 
   void SettingsChooseTheOpeningMethod() {
     {
-      ui::SettingsDialog dialog(MoonModel::Standard, main_.get());
+      ui::SettingsDialog dialog(MoonModel::Standard, KootaTables::Specified, main_.get());
       auto* method = dialog.findChild<QComboBox*>(QStringLiteral("cboOpeningMethod"));
       QVERIFY(method != nullptr);
       QCOMPARE(method->currentIndex(), 0);
@@ -151,7 +150,7 @@ class PoruthamTabTest : public QObject {
     auto* details = result->findChild<QTabWidget*>(QStringLiteral("TSD"));
     QCOMPARE(details->currentWidget()->objectName(), QStringLiteral("fraPorutham"));
     // A new dialog starts from the remembered choice.
-    ui::SettingsDialog again(MoonModel::Standard, main_.get());
+    ui::SettingsDialog again(MoonModel::Standard, KootaTables::Specified, main_.get());
     QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cboOpeningMethod"))->currentIndex(), 1);
   }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/result/export_document.h"
 
+#include "core/ephemeris/zodiac.h"
 #include "core/vedic/porutham/porutham_words.h"
 
 namespace lumora {
@@ -41,13 +42,13 @@ ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result
   in.GirlDetails = state.GirlDetails;
   in.BirthDetailsStored = state.BirthDetailsStored;
   in.PoruthamSection = ComposePoruthamReport(result.Poruthams, result.Pair, result.Papasamyam);
-  in.Grid = result.Grid;
-  in.Kootas = result.Kootas;
-  in.Significance = result.Texts.KootaSignificance;
-  in.BoyRashi = RashiRecordOf(state.BoyRashi);
-  in.GirlRashi = RashiRecordOf(state.GirlRashi);
-  in.BoyNakshatra = NakshatraRecordOf(state.BoyNakshatra);
-  in.GirlNakshatra = NakshatraRecordOf(state.GirlNakshatra);
+  in.Match = result;
+  in.BoyRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]);
+  in.GirlRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Girl.Sign)]);
+  in.BoyNakshatra =
+      NakshatraRecordOf(kNakshatraNames[static_cast<std::size_t>(state.Boy.Nakshatra)]);
+  in.GirlNakshatra =
+      NakshatraRecordOf(kNakshatraNames[static_cast<std::size_t>(state.Girl.Nakshatra)]);
   return in;
 }
 
@@ -68,8 +69,7 @@ ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
       after_kootas.insert(after_kootas.end(), inputs.ChartsSection.begin(),
                           inputs.ChartsSection.end());
       return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
-                                inputs.Grid, inputs.Kootas, inputs.Significance, kCreditLine,
-                                after_kootas);
+                                inputs.Match, kCreditLine, after_kootas);
     }
     case kTabChartsAndDoshas: {
       if (inputs.ChartsSection.empty()) {
