@@ -61,8 +61,35 @@ struct DocumentCharts {
   ChartStyle Style = ChartStyle::NorthIndian;
 };
 
-using DocumentBlock =
-    std::variant<DocumentParagraph, DocumentTable, DocumentPageBreak, DocumentCharts>;
+// Rows of labelled spans over one range of days (days counted from 1970-01-01), drawn as
+// bars one above the other, with one day marked across all rows and windows shaded.
+struct TimelineSegment {
+  std::string Label;
+  int FromDay = 0;
+  int ToDay = 0;
+};
+
+struct TimelineRow {
+  std::string Caption;  // whose spans
+  std::vector<TimelineSegment> Segments;
+};
+
+struct TimelineWindow {
+  int FromDay = 0;
+  int ToDay = 0;
+};
+
+struct DocumentTimeline {
+  int FromDay = 0;
+  int ToDay = 0;
+  std::vector<TimelineRow> Rows;
+  std::optional<int> MarkDay;
+  std::string MarkLabel;
+  std::vector<TimelineWindow> Shaded;
+};
+
+using DocumentBlock = std::variant<DocumentParagraph, DocumentTable, DocumentPageBreak,
+                                   DocumentCharts, DocumentTimeline>;
 
 struct Document {
   std::string Title;  // also the title of a PDF file

@@ -16,6 +16,7 @@
 
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
+#include "documents/timeline_picture.h"
 
 namespace lumora::documents {
 
@@ -70,6 +71,7 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
   layout_device.setDotsPerMeterY(dots_per_metre);
   doc->documentLayout()->setPaintDevice(&layout_device);
   RegisterChartObjects(*doc);
+  RegisterTimelineObjects(*doc);
 
   const QRectF paint_points = device.pageLayout().paintRect(QPageLayout::Point);
   const double to_layout = kLayoutDpi / kPointsPerInch;

@@ -13,6 +13,7 @@
 #include "core/vedic/timing/dasha_sandhi.h"
 #include "core/vedic/timing/person_timing.h"
 #include "core/vedic/timing/saturn_transit.h"
+#include "core/vedic/timing/timing_document.h"
 #include "core/vedic/timing/vimshottari.h"
 
 namespace lumora {
@@ -322,8 +323,13 @@ TEST(SaturnStays, AgreeWithADailyLookForAHundredYears) {
   for (const MotionCase& motion : kMotions) {
     SCOPED_TRACE(motion.Source);
     const double to = motion.From + 100 * 365.25;
+    long looks = 0;
+    const LongitudeAt counted = [&looks, &motion](double jd) {
+      ++looks;
+      return motion.Longitude(jd);
+    };
     const std::vector<SignStay> stays =
-        FindSignStays(motion.Longitude, motion.From, to, kSaturnMaxSpeedDegreesPerDay);
+        FindSignStays(counted, motion.From, to, kSaturnMaxSpeedDegreesPerDay);
     ASSERT_FALSE(stays.empty());
     EXPECT_EQ(stays.front().From, motion.From);
     EXPECT_EQ(stays.back().To, to);
@@ -338,8 +344,10 @@ TEST(SaturnStays, AgreeWithADailyLookForAHundredYears) {
     EXPECT_GT(reentries, 5);
     const std::vector<DailyChange> daily = DailyScan(motion.Longitude, motion.From, to);
     EXPECT_EQ(ChangesOf(stays, motion.From), daily);
-    std::printf("%s: %zu stays, %d retrograde re-entries\n", std::string(motion.Source).c_str(),
-                stays.size(), reentries);
+    // The search looks far less often than once a day.
+    EXPECT_LT(looks, 36525 / 5);
+    std::printf("%s: %zu stays, %d retrograde re-entries, %ld looks\n",
+                std::string(motion.Source).c_str(), stays.size(), reentries, looks);
   }
 }
 
@@ -474,6 +482,47 @@ TEST(DashaSandhi, TheEdgeOfHalfAYear) {
   EXPECT_EQ(s[1].BoyDay, 1000);  // 183 apart: in; 5000 and 5184, 184 apart: out
   EXPECT_EQ(s[1].GirlDay, 1183);
   EXPECT_TRUE(FindDashaSandhi({1000}, {1184}, std::nullopt).empty());
+}
+
+// ---------------------------------------------------------------- the document section
+
+TEST(TimingSection, CarriesTimelinesRunningPeriodsSandhiAndTransits) {
+  const PersonTiming boy =
+      ComputePersonTiming(250.0, 2447892.5, TwoCircleSaturn, FixedUtcOffset(0), {365.25, 3});
+  const PersonTiming girl =
+      ComputePersonTiming(250.5, 2448092.5, WobblingSaturn, FixedUtcOffset(19800), {365.25, 3});
+  const int wedding = DayNumberOf({1991, 12, 1});
+  const CoupleTiming couple = CombineTimings(boy, girl, wedding);
+  Document document;
+  AppendTimingSection(document, couple, "Arjun", "Bela", {"Standard", "365.25"}, wedding);
+
+  const auto* timeline = std::get_if<DocumentTimeline>(&document.Blocks[2]);
+  ASSERT_NE(timeline, nullptr);
+  ASSERT_EQ(timeline->Rows.size(), 2U);
+  EXPECT_EQ(timeline->Rows[0].Caption, "Arjun");
+  EXPECT_EQ(timeline->Rows[0].Segments.front().Label, "Ketu");
+  EXPECT_EQ(timeline->Rows[0].Segments.front().FromDay, DayNumberOf({1990, 1, 1}));
+  EXPECT_EQ(timeline->MarkDay, wedding);
+  EXPECT_EQ(timeline->Shaded.size(), couple.Sandhi.size());
+
+  const std::string text = PlainText(document);
+  EXPECT_NE(text.find("Wedding 1991-12-01"), std::string::npos);
+  EXPECT_NE(text.find("Standard ayanamsa"), std::string::npos);
+  // On the wedding day Arjun has run Venus since 1991-10-02, its first antardasha too.
+  EXPECT_NE(text.find("Arjun\tVenus 1991-10-02 to 2011-10-02\tVenus 1991-10-02 to"),
+            std::string::npos);
+  // Every Sandhi is written out; Arjun's change 1991-10-02 is 60 days before the wedding.
+  EXPECT_NE(text.find("Arjun's mahadasha changes 1991-10-02, 60 days from the wedding"),
+            std::string::npos);
+  for (const SandhiEntry& entry : couple.Sandhi) {
+    EXPECT_NE(text.find(SandhiWords(entry, "Arjun", "Bela", wedding)), std::string::npos);
+  }
+  // Saturn's spans in the next 30 years, each within them.
+  for (const TransitRow& row : TransitsAhead(boy, wedding)) {
+    EXPECT_GE(row.ToDay, wedding);
+    EXPECT_LE(row.FromDay, wedding + 30 * 366);
+  }
+  EXPECT_FALSE(TransitsAhead(boy, wedding).empty());
 }
 
 }  // namespace

@@ -32,6 +32,35 @@ CivilDate CivilDateOf(int day_number) {
           static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
+std::optional<int> ParseDayText(std::string_view text) {
+  constexpr std::size_t kLength = 10;  // YYYY-MM-DD
+  if (text.size() != kLength || text[4] != '-' || text[7] != '-') {
+    return std::nullopt;
+  }
+  const auto number = [text](std::size_t from, std::size_t count) -> std::optional<int> {
+    int value = 0;
+    for (std::size_t i = from; i < from + count; ++i) {
+      if (text[i] < '0' || text[i] > '9') {
+        return std::nullopt;
+      }
+      value = value * 10 + (text[i] - '0');
+    }
+    return value;
+  };
+  const std::optional<int> year = number(0, 4);
+  const std::optional<int> month = number(5, 2);
+  const std::optional<int> day = number(8, 2);
+  if (!year || !month || !day) {
+    return std::nullopt;
+  }
+  const date::year_month_day ymd{date::year{*year}, date::month{static_cast<unsigned>(*month)},
+                                 date::day{static_cast<unsigned>(*day)}};
+  if (!ymd.ok()) {
+    return std::nullopt;
+  }
+  return DayNumberOf({*year, *month, *day});
+}
+
 int LocalDayNumber(double jd_ut, int offset_seconds) {
   return static_cast<int>(std::floor(jd_ut - kDayZeroJulianDay + offset_seconds / kSecondsPerDay));
 }

@@ -24,6 +24,10 @@ struct CivilDate {
 int DayNumberOf(const CivilDate& date);
 CivilDate CivilDateOf(int day_number);
 
+// "2024-02-14" (four-digit year, two-digit month and day, a date the calendar has); nothing
+// for any other text.
+std::optional<int> ParseDayText(std::string_view text);
+
 // The local civil day of an instant on a clock offset_seconds ahead of universal time.
 int LocalDayNumber(double jd_ut, int offset_seconds);
 int LocalDayNumber(double jd_ut, const UtcOffsetAt& offset);
