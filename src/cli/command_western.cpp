@@ -133,7 +133,11 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
       "Or {\"Male\": person, \"Female\": person}, each person as rank reads one: Name,\n"
       "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
       "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
-  AddMoonOptions(western, options.moon, false);
+  // The precise ephemeris gives all fourteen positions; --precise-moon, its first name,
+  // stays accepted.
+  western->add_flag("--precise,--precise-moon", options.moon.precise_moon,
+                    "Compute all fourteen positions with the precise ephemeris (light time, "
+                    "aberration, nutation) instead of the standard series");
   western->add_option("--pdf", options.pdf_file,
                       "Also write the report as a PDF document to FILE (one input object only)");
   western->callback([&options, &action] {

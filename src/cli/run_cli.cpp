@@ -65,6 +65,7 @@ class CommandLine {
     RegisterAtlasCommand(app_, atlas_, action_);
     RegisterZoneCommand(app_, zone_, action_);
     RegisterRankCommand(app_, rank_, action_);
+    RegisterChartCommand(app_, chart_, action_);
   }
   CommandLine(const CommandLine&) = delete;
   CommandLine& operator=(const CommandLine&) = delete;
@@ -114,6 +115,7 @@ class CommandLine {
   AtlasCommandOptions atlas_;
   ZoneCommandOptions zone_;
   RankCommandOptions rank_;
+  ChartCommandOptions chart_;
   Action action_;
 };
 

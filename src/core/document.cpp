@@ -46,6 +46,8 @@ std::string PlainText(const Document& document) {
       if (!timeline->MarkLabel.empty()) {
         text += timeline->MarkLabel + '\n';
       }
+    } else if (const auto* wheel = std::get_if<DocumentBiWheel>(&block)) {
+      text += wheel->Caption + '\n';
     }
   }
   return text;

@@ -8,6 +8,7 @@
 #include <QTextTable>
 #include <algorithm>
 
+#include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
 #include "documents/timeline_picture.h"
 
@@ -208,6 +209,7 @@ void RenderDocument(const Document& document, QTextDocument& target) {
   target.setUseDesignMetrics(true);
   RegisterChartObjects(target);
   RegisterTimelineObjects(target);
+  RegisterBiWheelObjects(target);
   QTextCursor cursor(&target);
   // The document starts with an empty block, and a table leaves one after it: the
   // next paragraph takes that block rather than adding a blank line.
@@ -230,6 +232,9 @@ void RenderDocument(const Document& document, QTextDocument& target) {
       empty_block = false;
     } else if (const auto* timeline = std::get_if<DocumentTimeline>(&block)) {
       InsertTimeline(cursor, *timeline, empty_block, page_break);
+      empty_block = false;
+    } else if (const auto* wheel = std::get_if<DocumentBiWheel>(&block)) {
+      InsertBiWheel(cursor, *wheel, empty_block, page_break);
       empty_block = false;
     }
     started = true;

@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <array>
 
+#include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
 #include "documents/timeline_picture.h"
@@ -72,6 +73,7 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
   doc->documentLayout()->setPaintDevice(&layout_device);
   RegisterChartObjects(*doc);
   RegisterTimelineObjects(*doc);
+  RegisterBiWheelObjects(*doc);
 
   const QRectF paint_points = device.pageLayout().paintRect(QPageLayout::Point);
   const double to_layout = kLayoutDpi / kPointsPerInch;

@@ -17,11 +17,11 @@ namespace lumora::documents {
 
 namespace {
 
-constexpr int kTimelineObjectType = QTextFormat::UserObject + 2;
-constexpr int kRangeProperty = QTextFormat::UserProperty + 11;   // [from, to]
-constexpr int kRowsProperty = QTextFormat::UserProperty + 12;    // per row: caption, segments
-constexpr int kMarkProperty = QTextFormat::UserProperty + 13;    // [day, label] or empty
-constexpr int kShadedProperty = QTextFormat::UserProperty + 14;  // [from, to, from, to ...]
+constexpr int kTimelineObjectType = QTextFormat::UserObject + 3;
+constexpr int kRangeProperty = QTextFormat::UserProperty + 21;   // [from, to]
+constexpr int kRowsProperty = QTextFormat::UserProperty + 22;    // per row: caption, segments
+constexpr int kMarkProperty = QTextFormat::UserProperty + 23;    // [day, label] or empty
+constexpr int kShadedProperty = QTextFormat::UserProperty + 24;  // [from, to, from, to ...]
 
 // Layout pixels (96 to the inch).
 constexpr double kRowHeight = 28.0;

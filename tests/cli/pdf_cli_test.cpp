@@ -123,6 +123,14 @@ TEST_F(PdfCli, VedicMatchDocumentDrawsBothCharts) {
   }
   EXPECT_NE(drawn.find("Arjun"), std::string::npos);
   EXPECT_NE(drawn.find("Bela"), std::string::npos);
+  // The timing section follows the charts: the two timelines' captions, the running
+  // periods, the Sandhis and Saturn's transits.
+  const std::size_t timing = text.find("Timing: Vimshottari Dashas And Sade Sati", words);
+  ASSERT_NE(timing, std::string::npos);
+  for (const char* part : {"Running today", "Dasha Sandhi", "Arjun's mahadashas: Moon in",
+                           "Bela's mahadashas: Moon in", "Sade Sati and Ashtama Shani"}) {
+    EXPECT_NE(text.find(part, timing), std::string::npos) << part;
+  }
   // A match from a profile file has no charts to draw.
   const fs::path profile = dir_ / "profile.pdf";
   ASSERT_EQ(RunCli("vedic --pdf '" + profile.string() + "'",
@@ -130,6 +138,7 @@ TEST_F(PdfCli, VedicMatchDocumentDrawsBothCharts) {
                 .status,
             0);
   EXPECT_EQ(PdfText(profile).find("Rasi Charts"), std::string::npos);
+  EXPECT_EQ(PdfText(profile).find("Vimshottari"), std::string::npos);
 }
 
 TEST_F(PdfCli, ProfileAndWesternDocuments) {

@@ -16,8 +16,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <cmath>
 #include <memory>
 
+#include "core/western/synastry/synastry_document.h"
+#include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
 #include "documents/pdf_export.h"
@@ -120,6 +123,93 @@ TEST(ChartObjects, KeepTheirChartsThroughLayoutAndCopy) {
                                       QChar(QChar::ObjectReplacementCharacter) +
                                       QStringLiteral("\nAfter the charts."));
   }
+}
+
+// A constructed synastry: A's points every 29 degrees from 5, B's every 23 from 40.
+SynastryReading ConstructedSynastry() {
+  NatalChart a;
+  NatalChart b;
+  a.Latitude = 51.5;
+  b.Latitude = -33.9;
+  a.Armc = 120.0;
+  b.Armc = 300.0;
+  a.Obliquity = 23.44;
+  b.Obliquity = 23.44;
+  for (int i = 0; i < kSynastryPointCount; ++i) {
+    a.Points[i] = {std::fmod(5.0 + 29.0 * i, 360.0), 1.0};
+    b.Points[i] = {std::fmod(40.0 + 23.0 * i, 360.0), 0.1};
+  }
+  return CalculateSynastry(a, b, {}, [](double, double, double) { return NatalChart{}; });
+}
+
+// The synastry pages after a report: the grid's cells where their aspects are, each
+// in its colour; the bi-wheel as one object whose data survive layout and copy; and the
+// two tables of points.
+TEST(SynastryPages, CarryTheGridTheWheelAndTheOverlays) {
+  const SynastryReading reading = ConstructedSynastry();
+  ASSERT_FALSE(reading.Aspects.empty());
+  Document doc;
+  AddParagraph(doc, ParagraphStyle::Title, "Report");
+  AppendSynastrySection(doc, reading, " Arun ", "Mira");
+  const DocumentTable* grid = nullptr;
+  const DocumentBiWheel* wheel = nullptr;
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* table = std::get_if<DocumentTable>(&block); table && !grid) {
+      grid = table;
+    }
+    if (const auto* found = std::get_if<DocumentBiWheel>(&block)) {
+      wheel = found;
+    }
+  }
+  ASSERT_TRUE(grid && wheel);
+  ASSERT_EQ(grid->Rows.size(), static_cast<std::size_t>(kSynastryPointCount + 1));
+  std::size_t filled = 0;
+  for (std::size_t r = 1; r < grid->Rows.size(); ++r) {
+    for (std::size_t c = 1; c < grid->Rows[r].size(); ++c) {
+      filled += grid->Rows[r][c].Text.empty() ? 0 : 1;
+    }
+  }
+  EXPECT_EQ(filled, reading.Aspects.size());
+  for (const SynastryAspect& aspect : reading.Aspects) {
+    const DocumentCell& cell =
+        grid->Rows[static_cast<std::size_t>(aspect.A) + 1][static_cast<std::size_t>(aspect.B) + 1];
+    EXPECT_EQ(cell.Text.substr(0, 3), AspectAbbreviation(aspect.Kind));
+    EXPECT_EQ(cell.Color, AspectColor(aspect.Kind));
+  }
+  EXPECT_EQ(wheel->Caption, "Arun (inside) and Mira (outside)");
+
+  QTextDocument text;
+  RenderDocument(doc, text);
+  std::unique_ptr<QTextDocument> copy(text.clone());
+  for (const QTextDocument* laid_out :
+       {static_cast<const QTextDocument*>(&text), static_cast<const QTextDocument*>(copy.get())}) {
+    std::optional<DocumentBiWheel> drawn;
+    for (QTextBlock block = laid_out->begin(); block.isValid() && !drawn; block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd() && !drawn; ++it) {
+        drawn = BiWheelOf(it.fragment().charFormat());
+      }
+    }
+    ASSERT_TRUE(drawn);
+    EXPECT_EQ(drawn->Inner, wheel->Inner);
+    EXPECT_EQ(drawn->Outer, wheel->Outer);
+    EXPECT_EQ(drawn->InnerCusps, wheel->InnerCusps);
+    ASSERT_EQ(drawn->Aspects.size(), wheel->Aspects.size());
+    for (std::size_t i = 0; i < drawn->Aspects.size(); ++i) {
+      EXPECT_EQ(drawn->Aspects[i].A, wheel->Aspects[i].A);
+      EXPECT_EQ(drawn->Aspects[i].B, wheel->Aspects[i].B);
+      EXPECT_EQ(drawn->Aspects[i].Kind, wheel->Aspects[i].Kind);
+    }
+  }
+  const QString plain = text.toPlainText();
+  for (const char* words :
+       {"Synastry", "House overlays", "Arun in Mira's house", "Composite and Davison charts"}) {
+    EXPECT_TRUE(plain.contains(QString::fromUtf8(words))) << words;
+  }
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("synastry.pdf"));
+  const auto saved = SavePdf(doc, path, QPageSize::A4);
+  ASSERT_FALSE(IsRefused(saved));
+  EXPECT_GT(std::get<qint64>(saved), 10000);
 }
 
 // A timeline keeps its rows, segments, mark and shaded windows through layout and copy,

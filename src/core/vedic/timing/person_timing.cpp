@@ -13,19 +13,32 @@ constexpr double kOneSecondDays = 1.0 / 86400.0;
 
 }  // namespace
 
-PersonTiming ComputePersonTiming(double moon_longitude, double birth_jd_ut,
-                                 const LongitudeAt& saturn_longitude, UtcOffsetAt offset,
-                                 const TimingOptions& options) {
+double TimingHorizon(double birth_jd_ut) {
+  return birth_jd_ut + kTimingHorizonYears * kDaysPerJulianYear;
+}
+
+PersonTiming ComputePersonTimingFromStays(double moon_longitude, double birth_jd_ut,
+                                          const std::vector<SignStay>& saturn_stays,
+                                          UtcOffsetAt offset, const TimingOptions& options) {
   PersonTiming person;
   person.Dashas = ComputeVimshottari(moon_longitude, birth_jd_ut, options.YearDays, options.Levels);
   const double reduced = std::fmod(std::fmod(moon_longitude, 360.0) + 360.0, 360.0);
   person.MoonSign = std::min(static_cast<int>(reduced / 30.0), 11);
-  person.Horizon = birth_jd_ut + kTimingHorizonYears * kDaysPerJulianYear;
-  person.Transits = SaturnTransitsFrom(
-      person.MoonSign,
-      FindSignStays(saturn_longitude, birth_jd_ut, person.Horizon, kSaturnMaxSpeedDegreesPerDay));
+  person.Horizon = TimingHorizon(birth_jd_ut);
+  person.Transits =
+      SaturnTransitsFrom(person.MoonSign, StaysWithin(saturn_stays, birth_jd_ut, person.Horizon));
   person.Offset = std::move(offset);
   return person;
+}
+
+PersonTiming ComputePersonTiming(double moon_longitude, double birth_jd_ut,
+                                 const LongitudeAt& saturn_longitude, UtcOffsetAt offset,
+                                 const TimingOptions& options) {
+  return ComputePersonTimingFromStays(
+      moon_longitude, birth_jd_ut,
+      FindSignStays(saturn_longitude, birth_jd_ut, TimingHorizon(birth_jd_ut),
+                    kSaturnMaxSpeedDegreesPerDay),
+      std::move(offset), options);
 }
 
 std::vector<int> MahadashaChangeDays(const PersonTiming& person) {

@@ -36,6 +36,15 @@ PersonTiming ComputePersonTiming(double moon_longitude, double birth_jd_ut,
                                  const LongitudeAt& saturn_longitude, UtcOffsetAt offset,
                                  const TimingOptions& options);
 
+// The same from Saturn's sign stays found beforehand over a span that covers the
+// person's hundred years.
+PersonTiming ComputePersonTimingFromStays(double moon_longitude, double birth_jd_ut,
+                                          const std::vector<SignStay>& saturn_stays,
+                                          UtcOffsetAt offset, const TimingOptions& options);
+
+// The end of the 100th year of a person born at birth_jd_ut.
+double TimingHorizon(double birth_jd_ut);
+
 // The local days on which the person's mahadashas change, up to the 100th year.
 std::vector<int> MahadashaChangeDays(const PersonTiming& person);
 

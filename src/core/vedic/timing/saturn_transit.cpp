@@ -81,6 +81,17 @@ std::vector<SignStay> FindSignStays(const LongitudeAt& longitude, double from_jd
   return stays;
 }
 
+std::vector<SignStay> StaysWithin(const std::vector<SignStay>& stays, double from_jd,
+                                  double to_jd) {
+  std::vector<SignStay> within;
+  for (const SignStay& stay : stays) {
+    if (stay.To > from_jd && stay.From < to_jd) {
+      within.push_back({stay.Sign, std::max(stay.From, from_jd), std::min(stay.To, to_jd)});
+    }
+  }
+  return within;
+}
+
 SaturnTransits SaturnTransitsFrom(int moon_sign, const std::vector<SignStay>& saturn_stays) {
   SaturnTransits transits;
   for (const SignStay& stay : saturn_stays) {

@@ -32,6 +32,9 @@ struct SignStay {
 std::vector<SignStay> FindSignStays(const LongitudeAt& longitude, double from_jd, double to_jd,
                                     double max_speed);
 
+// The stays that overlap [from_jd, to_jd), cut to it: one search serves several persons.
+std::vector<SignStay> StaysWithin(const std::vector<SignStay>& stays, double from_jd, double to_jd);
+
 // The three phases of Sade Sati: Saturn in the 12th, 1st and 2nd sign from the Moon's.
 enum class SadeSatiPhase { Rising, Peak, Setting };
 

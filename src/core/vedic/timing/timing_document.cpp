@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/vedic/timing/sky_timing.h"
 
 namespace lumora {
 
@@ -216,6 +217,31 @@ void AppendTimingSection(Document& document, const CoupleTiming& couple, std::st
   }
   transits.ColumnWeights = {2, 3, 2, 2};
   document.Blocks.emplace_back(std::move(transits));
+}
+
+std::optional<MatchTiming> ComputeMatchTiming(const std::optional<BirthMoment>& boy,
+                                              const std::optional<std::string>& boy_zone,
+                                              const std::optional<BirthMoment>& girl,
+                                              const std::optional<std::string>& girl_zone,
+                                              Ayanamsa ayanamsa, const DashaYearLength& year,
+                                              std::optional<int> wedding_day, int today) {
+  if (!boy || !girl) {
+    return std::nullopt;
+  }
+  CoupleTimingRequest request;
+  request.Boy = *boy;
+  request.Girl = *girl;
+  request.BoyTimeZone = boy_zone.value_or(std::string());
+  request.GirlTimeZone = girl_zone.value_or(std::string());
+  request.ZodiacAyanamsa = ayanamsa;
+  request.Options.YearDays = year.Days;
+  request.Options.Levels = kPratyantardashaLevel;
+  request.WeddingDay = wedding_day;
+  MatchTiming timing;
+  timing.Couple = ComputeCoupleTiming(request);
+  timing.Conventions = {AyanamsaName(ayanamsa), year.Text};
+  timing.ReferenceDay = wedding_day.value_or(today);
+  return timing;
 }
 
 }  // namespace lumora

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/ephemeris/ayanamsa.h"
+#include "core/ephemeris/birth_moment.h"
 #include "core/vedic/timing/person_timing.h"
 
 namespace lumora {
@@ -52,5 +54,23 @@ struct TimingConventions {
 void AppendTimingSection(Document& document, const CoupleTiming& couple, std::string_view boy_name,
                          std::string_view girl_name, const TimingConventions& conventions,
                          int reference_day);
+
+// A match's timing as its document carries it: both persons' timings, the conventions
+// they were counted with, and the day the running periods are read on.
+struct MatchTiming {
+  CoupleTiming Couple;
+  TimingConventions Conventions;
+  int ReferenceDay = 0;
+};
+
+// The timing of a match whose birth moments are known (nothing for a match from Moon
+// values alone), on the chosen zodiac and year, read on the wedding day when given, else
+// on today (a local day number the caller reads from its clock).
+std::optional<MatchTiming> ComputeMatchTiming(const std::optional<BirthMoment>& boy,
+                                              const std::optional<std::string>& boy_zone,
+                                              const std::optional<BirthMoment>& girl,
+                                              const std::optional<std::string>& girl_zone,
+                                              Ayanamsa ayanamsa, const DashaYearLength& year,
+                                              std::optional<int> wedding_day, int today);
 
 }  // namespace lumora

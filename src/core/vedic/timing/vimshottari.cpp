@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/vedic/rank/score_table.h"
+
 namespace lumora {
 
 namespace {

@@ -35,7 +35,6 @@ inline constexpr std::array<VimshottariLord, kDashaLordCount> kVimshottari{{
 }};
 
 inline constexpr int kVimshottariCycleYears = 120;
-inline constexpr int kNakshatraCount = 27;
 
 constexpr int LordYears(DashaLord lord) {
   return kVimshottari[static_cast<int>(lord)].Years;
