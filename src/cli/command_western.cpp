@@ -3,7 +3,12 @@
 #include "cli/commands.h"
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
+<<<<<<< Updated upstream
 #include "cli/person_input.h"
+=======
+#include "core/western/synastry/synastry_document.h"
+#include "core/western/synastry/western_synastry.h"
+>>>>>>> Stashed changes
 #include "core/western/western_document.h"
 #include "core/western/western_run.h"
 
@@ -42,6 +47,7 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
+<<<<<<< Updated upstream
 // Two person records, as rank reads them: the report's labels from their entries.
 WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model) {
   const FormSides<PersonRecord> records = ReadPersonRecords(input, "Male", "Female", model);
@@ -73,12 +79,28 @@ Json WesternCommand(const Json& input, bool json, MoonModel model, const std::st
   const WesternTestOutcome outcome = HasPersonRecords(input, "Male", "Female")
                                          ? WesternOfRecords(input, model)
                                          : RunWesternTest(ReadWesternForm(input), model);
+=======
+Json WesternCommand(const Json& input, bool json, MoonModel model,
+                    const WesternCommandOptions& options) {
+  const WesternForm form = ReadWesternForm(input);
+  const WesternTestOutcome outcome = RunWesternTest(form, model);
+>>>>>>> Stashed changes
   if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
     throw RejectionOf(*failure);
   }
   const WesternTestResult& result = std::get<WesternTestResult>(outcome);
-  if (!pdf_file.empty()) {
-    WritePdfFile(ComposeWesternDocument(result), pdf_file);
+  std::optional<SynastryReading> synastry;
+  if (options.synastry) {
+    // The form passed its checks above, so the synastry of the same form is not refused.
+    synastry =
+        std::get<SynastryReading>(WesternFormSynastry(form, options.synastry_flags.Options()));
+  }
+  if (!options.pdf_file.empty()) {
+    Document document = ComposeWesternDocument(result);
+    if (synastry) {
+      AppendSynastrySection(document, *synastry, result.Report.mName, result.Report.fName);
+    }
+    WritePdfFile(document, options.pdf_file);
   }
 
   Json out;
@@ -110,6 +132,9 @@ Json WesternCommand(const Json& input, bool json, MoonModel model, const std::st
   if (result.Moon == MoonModel::Precise) {
     out["MoonModel"] = "Precise";
   }
+  if (synastry) {
+    out["Synastry"] = SynastryJson(*synastry);
+  }
   return out;
 }
 
@@ -136,6 +161,10 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
   AddMoonOptions(western, options.moon, false);
   western->add_option("--pdf", options.pdf_file,
                       "Also write the report as a PDF document to FILE (one input object only)");
+  western->add_flag("--synastry", options.synastry,
+                    "Also compare the two charts (male A, female B): aspects, house overlays, "
+                    "composite and Davison charts, from the precise ephemeris");
+  AddSynastryOptions(western, options.synastry_flags);
   western->callback([&options, &action] {
     action = [&options] {
       const bool json = options.common.json;
@@ -145,7 +174,7 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
         RequireOneInputForPdf(inputs.size());
       }
       return RunEach(inputs, json, [json, model, &options](const Json& input) {
-        return WesternCommand(input, json, model, options.pdf_file);
+        return WesternCommand(input, json, model, options);
       });
     };
   });

@@ -65,6 +65,7 @@ class CommandLine {
     RegisterAtlasCommand(app_, atlas_, action_);
     RegisterZoneCommand(app_, zone_, action_);
     RegisterRankCommand(app_, rank_, action_);
+    RegisterSynastryCommand(app_, synastry_, action_);
   }
   CommandLine(const CommandLine&) = delete;
   CommandLine& operator=(const CommandLine&) = delete;
@@ -78,6 +79,7 @@ class CommandLine {
     info_ = InfoCommandOptions{};
     atlas_ = AtlasCommandOptions{};
     zone_ = ZoneCommandOptions{};
+    synastry_ = SynastryCommandOptions{};
     rank_ = RankCommandOptions{};
     action_ = nullptr;
     app_.clear();
@@ -114,6 +116,7 @@ class CommandLine {
   AtlasCommandOptions atlas_;
   ZoneCommandOptions zone_;
   RankCommandOptions rank_;
+  SynastryCommandOptions synastry_;
   Action action_;
 };
 
