@@ -18,6 +18,10 @@ Json MoonJson(const MoonSignResult& moon) {
     out["MoonModel"] = "Precise";
     out["DeltaT"] = moon.DeltaT.value_or(0.0);
   }
+  if (moon.AyanamsaKind != Ayanamsa::Standard) {
+    out["Ayanamsa"] = {{"Name", std::string(AyanamsaName(moon.AyanamsaKind))},
+                       {"Degrees", -moon.AyanamsaCorrection}};
+  }
   return out;
 }
 
@@ -55,9 +59,9 @@ BirthMoment ReadBirthMoment(const Json& input) {
   return moment;
 }
 
-Json MoonCommand(const Json& input, MoonModel model, bool compare_moons) {
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons, Ayanamsa ayanamsa) {
   const BirthMoment moment = ReadBirthMoment(input);
-  Json out = MoonJson(CalculateMoonSign(moment, model));
+  Json out = MoonJson(CalculateMoonSign(moment, model, ayanamsa));
   if (compare_moons) {
     out["MoonComparison"] = MoonComparisonJson(CompareMoonModels(moment));
   }
@@ -75,11 +79,13 @@ void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& act
       "LatDeg (0-90), LatMin (whole numbers); IsEast, IsSouth, IsDST (true or false).\n"
       "BirthYear, BirthMonth and BirthDay are required; the rest default to 0 and false.\n");
   AddMoonOptions(moon, options.moon, true);
+  AddZodiacOptions(moon, options.zodiac);
   moon->callback([&options, &action] {
     action = [&options] {
       return RunEach(ReadInputs(options.common.input_file), options.common.json,
                      [&options](const Json& input) {
-                       return MoonCommand(input, options.moon.Model(), options.moon.compare_moons);
+                       return MoonCommand(input, options.moon.Model(), options.moon.compare_moons,
+                                          options.zodiac.Kind());
                      });
     };
   });

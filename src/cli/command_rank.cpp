@@ -320,6 +320,7 @@ int RunRank(const RankCommandOptions& options) {
   RankOptions rank;
   rank.Reading.UncertaintyMinutes = options.uncertainty;
   rank.Reading.Model = options.precise_moon ? MoonModel::Precise : MoonModel::Standard;
+  rank.Reading.Chart = options.zodiac.Chart();
   const RankedPerson person =
       ReadPersonFile(boy ? options.boy_file : options.girl_file, places, rank.Reading);
 
@@ -387,6 +388,7 @@ void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& act
       ->check(CLI::Range(1, 256));
   rank->add_flag("--precise-moon", options.precise_moon,
                  "Place every Moon with the full lunar series (see vedic --precise-moon)");
+  AddZodiacOptions(rank, options.zodiac);
   rank->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
   rank->callback([&options, &action, boy, girl] {
     if (boy->count() + girl->count() != 1) {

@@ -32,19 +32,35 @@ Json PersonJson(const PersonDetails& p) {
   return out;
 }
 
+}  // namespace
+
 Json ChartJson(const SiderealChart& chart) {
   Json planets;
+  Json speeds;
+  Json navamsa;
+  Json retrograde = Json::array();
   for (int g = 0; g < kGrahaCount; ++g) {
-    planets[std::string(kGrahaNames[static_cast<std::size_t>(g)].Name)] =
-        chart.Planets[static_cast<std::size_t>(g)];
+    const auto graha = static_cast<Graha>(g);
+    const std::string name(kGrahaNames[static_cast<std::size_t>(g)].Name);
+    planets[name] = chart.Planets[static_cast<std::size_t>(g)];
+    speeds[name] = chart.SpeedOf(graha);
+    navamsa[name] = NavamsaSign(chart.Of(graha)) + 1;
+    if (chart.IsRetrograde(graha)) {
+      retrograde.push_back(name);
+    }
   }
+  navamsa["Lagna"] = NavamsaSign(chart.Lagna) + 1;
   Json out;
   out["Lagna"] = chart.Lagna;
   out["Planets"] = std::move(planets);
+  out["Ayanamsa"] = {{"Name", std::string(AyanamsaName(chart.Options.ayanamsa))},
+                     {"Degrees", chart.AyanamsaDegrees}};
+  out["Node"] = chart.Options.node == NodeKind::True ? "True" : "Mean";
+  out["Retrograde"] = std::move(retrograde);
+  out["Speeds"] = std::move(speeds);
+  out["Navamsa"] = std::move(navamsa);
   return out;
 }
-
-}  // namespace
 
 Json ExceptionsJson(const std::vector<DoshaException>& exceptions) {
   Json codes = Json::array();
@@ -110,8 +126,9 @@ namespace {
 // Charts, Manglik, windows and the score range where birth details exist; the doshas
 // for every match.
 void AddChartsAndDoshas(Json& out, const MatchState& state, const MatchResult& r,
-                        int uncertainty_minutes) {
-  const auto charts = ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes);
+                        int uncertainty_minutes, const ChartOptions& options) {
+  const auto charts =
+      ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes, options);
   if (!charts) {
     return;
   }
@@ -163,7 +180,7 @@ Json ReportJson(const ReportDocument& document) {
 }
 
 Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report,
-               int uncertainty_minutes) {
+               int uncertainty_minutes, const ChartOptions& options = {}) {
   if (outcome.Failure) {
     throw RejectionOf(*outcome.Failure);
   }
@@ -207,7 +224,7 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   if (report) {
     out["Report"] = ReportJson(r.Report);
   }
-  AddChartsAndDoshas(out, state, r, uncertainty_minutes);
+  AddChartsAndDoshas(out, state, r, uncertainty_minutes, options);
   return out;
 }
 
@@ -247,7 +264,7 @@ BirthForm CoupleForm(std::string_view bytes) {
 }
 
 Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
-                  bool compare_moons, const PdfOptions& pdf) {
+                  bool compare_moons, const PdfOptions& pdf, const ChartOptions& options) {
   MatchState state;
   MatchOutcome outcome;
   if (input.contains("Profile")) {
@@ -270,7 +287,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     for (const PersonSide side : kPersonSides) {
       persons[side] = BirthDetailsOf(records[side].Person, records[side].Entry);
     }
-    outcome = RunMatchOf(state, persons, model);
+    outcome = RunMatchOf(state, persons, model, options.ayanamsa);
   } else {
     BirthForm form;
     if (input.contains("Format")) {
@@ -278,9 +295,9 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     } else {
       form = ReadBirthForm(input);
     }
-    outcome = RunMatch(state, form, model);
+    outcome = RunMatch(state, form, model, options.ayanamsa);
   }
-  Json out = MatchJson(state, outcome, report, uncertainty_minutes);
+  Json out = MatchJson(state, outcome, report, uncertainty_minutes, options);
   if (compare_moons && outcome.Result && outcome.Result->BoyMoment && outcome.Result->GirlMoment) {
     // The moments the match was computed for, each at its clock's exact offset.
     out["BoyMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->BoyMoment));
@@ -290,10 +307,10 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     const MatchResult& r = *outcome.Result;
     // The tool has no chart-style option: charts are drawn North Indian, the window's
     // first style.
-    WritePdfFile(ComposeMatchDocument(
-                     state, r, pdf.with_catalogues,
-                     ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes),
-                     ChartStyle::NorthIndian),
+    WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues,
+                                      ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment,
+                                                             uncertainty_minutes, options),
+                                      ChartStyle::NorthIndian),
                  pdf.file);
   }
   return out;
@@ -335,6 +352,7 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
       "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
   AddMoonOptions(vedic, options.moon, true);
+  AddZodiacOptions(vedic, options.zodiac);
   vedic
       ->add_option("--uncertainty", options.uncertainty,
                    "Minutes either side of each birth time for the score range: 5, 15, 30 or 60")
@@ -363,7 +381,7 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       }
       return RunEach(inputs, options.common.json, [&options](const Json& input) {
         return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
-                            options.moon.compare_moons, options.pdf);
+                            options.moon.compare_moons, options.pdf, options.zodiac.Chart());
       });
     };
   });

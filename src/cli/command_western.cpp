@@ -3,12 +3,9 @@
 #include "cli/commands.h"
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
-<<<<<<< Updated upstream
 #include "cli/person_input.h"
-=======
 #include "core/western/synastry/synastry_document.h"
 #include "core/western/synastry/western_synastry.h"
->>>>>>> Stashed changes
 #include "core/western/western_document.h"
 #include "core/western/western_run.h"
 
@@ -47,10 +44,14 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
-<<<<<<< Updated upstream
-// Two person records, as rank reads them: the report's labels from their entries.
-WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model) {
+// Two person records, as rank reads them: the report's labels from their entries; the
+// births for the synastry, at the places as given (decimal degrees).
+WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model,
+                                    FormSides<SynastryBirth>& births) {
   const FormSides<PersonRecord> records = ReadPersonRecords(input, "Male", "Female", model);
+  for (const PersonSide side : kPersonSides) {
+    births[side] = SynastryBirthOf(records[side].Person);
+  }
   FormSides<BirthMoment> moments;
   FormSides<PersonClock> clocks;
   FormSides<BirthDetails> details;
@@ -75,25 +76,27 @@ WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model) {
   return RunWesternOf(moments, clocks, labels, model);
 }
 
-Json WesternCommand(const Json& input, bool json, MoonModel model, const std::string& pdf_file) {
-  const WesternTestOutcome outcome = HasPersonRecords(input, "Male", "Female")
-                                         ? WesternOfRecords(input, model)
-                                         : RunWesternTest(ReadWesternForm(input), model);
-=======
 Json WesternCommand(const Json& input, bool json, MoonModel model,
                     const WesternCommandOptions& options) {
-  const WesternForm form = ReadWesternForm(input);
-  const WesternTestOutcome outcome = RunWesternTest(form, model);
->>>>>>> Stashed changes
+  std::optional<WesternForm> form;
+  FormSides<SynastryBirth> births;
+  WesternTestOutcome outcome;
+  if (HasPersonRecords(input, "Male", "Female")) {
+    outcome = WesternOfRecords(input, model, births);
+  } else {
+    form = ReadWesternForm(input);
+    outcome = RunWesternTest(*form, model);
+  }
   if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
     throw RejectionOf(*failure);
   }
   const WesternTestResult& result = std::get<WesternTestResult>(outcome);
   std::optional<SynastryReading> synastry;
   if (options.synastry) {
-    // The form passed its checks above, so the synastry of the same form is not refused.
-    synastry =
-        std::get<SynastryReading>(WesternFormSynastry(form, options.synastry_flags.Options()));
+    const SynastryOptions chosen = options.synastry_flags.Options();
+    // A form passed its checks above, so the synastry of the same form is not refused.
+    synastry = form ? std::get<SynastryReading>(WesternFormSynastry(*form, chosen))
+                    : SynastryOfBirths(births.Male, births.Female, chosen);
   }
   if (!options.pdf_file.empty()) {
     Document document = ComposeWesternDocument(result);
@@ -158,7 +161,11 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
       "Or {\"Male\": person, \"Female\": person}, each person as rank reads one: Name,\n"
       "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
       "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
-  AddMoonOptions(western, options.moon, false);
+  // The precise ephemeris gives all fourteen positions; --precise-moon, its first name,
+  // stays accepted.
+  western->add_flag("--precise,--precise-moon", options.moon.precise_moon,
+                    "Compute all fourteen positions with the precise ephemeris (light time, "
+                    "aberration, nutation) instead of the standard series");
   western->add_option("--pdf", options.pdf_file,
                       "Also write the report as a PDF document to FILE (one input object only)");
   western->add_flag("--synastry", options.synastry,

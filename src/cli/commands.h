@@ -14,7 +14,9 @@
 #include "cli/pdf_output.h"
 #include "cli/synastry_output.h"
 #include "core/entry/person_side.h"
+#include "core/ephemeris/ayanamsa.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/ephemeris/precise_ephemeris.h"
 #include "core/places/atlas.h"
 #include "core/places/clock.h"
 #include "core/vedic/chart/birth_time.h"
@@ -32,7 +34,8 @@ Json MoonComparisonJson(const MoonModelComparison& comparison);
 // The moon command's input object read into a birth moment.
 BirthMoment ReadBirthMoment(const Json& input);
 
-Json MoonCommand(const Json& input, MoonModel model, bool compare_moons);
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons,
+                 Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 // What a command runs once the command line is parsed; its exit status.
 using Action = std::function<int()>;
@@ -52,17 +55,29 @@ struct MoonOptions {
   MoonModel Model() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
 };
 
+// --ayanamsa NAME and --node mean|true: the sidereal zodiac and the lunar node.
+struct ZodiacOptions {
+  std::string ayanamsa = "Standard";
+  std::string node = "mean";
+
+  Ayanamsa Kind() const { return FindAyanamsa(ayanamsa).value_or(Ayanamsa::Standard); }
+  NodeKind Node() const { return node == "true" ? NodeKind::True : NodeKind::Mean; }
+  ChartOptions Chart() const { return {Kind(), Node()}; }
+};
+
 // Each command's options. main owns them, so they outlive parsing and the action
 // that reads them.
 struct MoonCommandOptions {
   CommonOptions common;
   MoonOptions moon;
+  ZodiacOptions zodiac;
 };
 
 struct VedicCommandOptions {
   CommonOptions common;
   bool report = false;
   MoonOptions moon;
+  ZodiacOptions zodiac;
   int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
   PdfOptions pdf;
 };
@@ -105,6 +120,7 @@ struct RankCommandOptions {
   int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   bool json = false;
   bool precise_moon = false;
+  ZodiacOptions zodiac;
 };
 void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action);
 
@@ -172,5 +188,18 @@ void AddOutputOptions(CLI::App* command, CommonOptions& options);
 
 // Adds --precise-moon, and with compare also --compare-moons, to a command.
 void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare);
+
+// Adds --ayanamsa and --node to a command.
+void AddZodiacOptions(CLI::App* command, ZodiacOptions& options);
+
+// chart: one person record a line in, every point of the chart out.
+struct ChartCommandOptions {
+  CommonOptions common;
+  ZodiacOptions zodiac;
+};
+void RegisterChartCommand(CLI::App& app, ChartCommandOptions& options, Action& action);
+
+// The sidereal chart of a person as the vedic output gives it (BoyChart, GirlChart).
+Json ChartJson(const SiderealChart& chart);
 
 }  // namespace lumora::cli

@@ -25,4 +25,18 @@ void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare) {
   }
 }
 
+void AddZodiacOptions(CLI::App* command, ZodiacOptions& options) {
+  std::vector<std::string> names;
+  for (const Ayanamsa a : kAyanamsas) {
+    names.emplace_back(AyanamsaName(a));
+  }
+  command
+      ->add_option("--ayanamsa", options.ayanamsa,
+                   "The sidereal zodiac: Standard (the default), Lahiri, Raman, Krishnamurti, "
+                   "TrueChitra or FaganBradley")
+      ->transform(CLI::IsMember(names, CLI::ignore_case));
+  command->add_option("--node", options.node, "The lunar node: mean (the default) or true")
+      ->transform(CLI::IsMember({"mean", "true"}, CLI::ignore_case));
+}
+
 }  // namespace lumora::cli

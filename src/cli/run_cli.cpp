@@ -65,6 +65,7 @@ class CommandLine {
     RegisterAtlasCommand(app_, atlas_, action_);
     RegisterZoneCommand(app_, zone_, action_);
     RegisterRankCommand(app_, rank_, action_);
+    RegisterChartCommand(app_, chart_, action_);
     RegisterSynastryCommand(app_, synastry_, action_);
   }
   CommandLine(const CommandLine&) = delete;
@@ -116,6 +117,7 @@ class CommandLine {
   AtlasCommandOptions atlas_;
   ZoneCommandOptions zone_;
   RankCommandOptions rank_;
+  ChartCommandOptions chart_;
   SynastryCommandOptions synastry_;
   Action action_;
 };

@@ -22,6 +22,10 @@ struct EclipticPoint {
 // precession, nutation (IAU 2006/2000A) from ERFA.
 EclipticPoint ApparentPosition(Body body, const AstroTime& time);
 
+// The apparent longitude alone (no latitude, no speed): a third of the work, for searches
+// that step through time.
+double ApparentLongitude(Body body, const AstroTime& time);
+
 // The lunar node: the mean node of Meeus, eq. 47.7 (ELP 2000-82), or the true
 // (osculating) node of the Moon's geocentric orbit; the north node (Rahu), with nutation,
 // like every position here.

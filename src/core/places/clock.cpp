@@ -8,6 +8,7 @@
 
 #include <date/tz.h>
 
+#include "core/places/footer_rule.h"
 #include "core/places/zone_abbreviations.h"
 
 namespace lumora {
@@ -143,7 +144,8 @@ FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateT
         MessageIcon::Error, "", false};
   }
   const date::local_seconds local = ToLocal(when);
-  const date::local_info info = zone->get_info(local);
+  // After the zone file's last listed change the footer rule decides (footer_rule.h).
+  const date::local_info info = ZoneLocalInfo(*zone, zone->name(), local);
 
   ZoneClock clock;
   clock.TimeZone = std::string(time_zone);

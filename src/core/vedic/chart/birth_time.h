@@ -8,6 +8,7 @@
 
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
+#include "core/vedic/chart/sidereal_chart.h"
 
 namespace lumora {
 
@@ -67,11 +68,11 @@ struct BirthTimeWindows {
 
 // The state a window of the kind holds, at an offset in seconds from the entered time:
 // the nakshatra, the absolute pada 0..107, the Moon sign or the Lagna sign.
+// Both read the precise ephemeris with the chart's ayanamsa.
 int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds,
-                  MoonModel model = MoonModel::Standard);
+                  const ChartOptions& options = {});
 
-BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment,
-                                      MoonModel model = MoonModel::Standard);
+BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment, const ChartOptions& options = {});
 
 // A Moon state as the kootas read it.
 struct MoonState {
@@ -88,9 +89,10 @@ inline constexpr int kDefaultUncertaintyMinutes = 30;
 bool IsUncertaintyChoice(int minutes);
 
 // Every Moon state the person passes through while the birth time moves over
-// +-minutes, earliest first.
+// +-minutes, earliest first: the Moon the kootas read (GunaMilanMoonAt).
 std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes,
-                                        MoonModel model = MoonModel::Standard);
+                                        MoonModel model = MoonModel::Standard,
+                                        Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 // The lowest and highest totals over every pair of the two persons' reachable Moon
 // states, and the kootas (in koota order, 0..7) whose points are not the same for all
@@ -106,6 +108,7 @@ ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
                         const std::vector<MoonState>& girl_states, int minutes);
 
 ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes,
-                               MoonModel model = MoonModel::Standard);
+                               MoonModel model = MoonModel::Standard,
+                               Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 }  // namespace lumora

@@ -56,12 +56,13 @@ std::optional<MoonPair> MoonPairOf(const MatchState& state) {
   return MoonPair{*boy_sign, *girl_sign, *boy_nakshatra, *girl_nakshatra};
 }
 
-PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
+PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model,
+                                   const ChartOptions& options) {
   PersonChartReading reading;
   reading.Model = model;
-  reading.Chart = CalculateSiderealChart(moment, model);
+  reading.Chart = CalculateSiderealChart(moment, options);
   reading.Manglik = AssessManglik(reading.Chart);
-  reading.Windows = FindBirthTimeWindows(moment, model);
+  reading.Windows = FindBirthTimeWindows(moment, options);
   MoonModelComparison comparison = CompareMoonModels(moment);
   if (comparison.PadaDiffers) {
     reading.MoonDifference = std::move(comparison);
@@ -72,7 +73,8 @@ PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
 std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
                                                       const std::optional<BirthMoment>& boy,
                                                       const std::optional<BirthMoment>& girl,
-                                                      int uncertainty_minutes) {
+                                                      int uncertainty_minutes,
+                                                      const ChartOptions& options) {
   const auto pair = MoonPairOf(state);
   if (!pair) {
     return std::nullopt;
@@ -81,10 +83,10 @@ std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
   out.Doshas = AssessPairDoshas(*pair);
   if (boy && girl) {
     const MoonModel model = state.BoyDetails.Moon;  // one Moon for the whole match
-    out.Boy = ReadPersonChart(*boy, model);
-    out.Girl = ReadPersonChart(*girl, model);
+    out.Boy = ReadPersonChart(*boy, model, options);
+    out.Girl = ReadPersonChart(*girl, model, options);
     out.Manglik = MatchManglik(out.Boy->Manglik.IsManglik, out.Girl->Manglik.IsManglik);
-    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes, model);
+    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes, model, options.ayanamsa);
   }
   return out;
 }

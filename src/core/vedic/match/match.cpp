@@ -173,19 +173,21 @@ MatchOutcome CalculateMatch(MatchState& state) {
   return outcome;
 }
 
-MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model,
+                      Ayanamsa ayanamsa) {
   auto read = ValidateBirthDetails(form);
   if (auto* failure = std::get_if<FormFailure>(&read)) {
     return {std::move(*failure), std::nullopt};
   }
-  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model);
+  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model, ayanamsa);
 }
 
-MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model) {
+MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model,
+                        Ayanamsa ayanamsa) {
   const BirthDetails& boy = sides.Male;
   const BirthDetails& girl = sides.Female;
-  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model);
-  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model);
+  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model, ayanamsa);
+  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model, ayanamsa);
   state.BoyDetails = boy.Details;
   state.GirlDetails = girl.Details;
   state.BirthDetailsStored = true;

@@ -104,12 +104,14 @@ MatchOutcome CalculateMatch(MatchState& state);
 // The match button: validates and reads the form, computes both Moons, boy first,
 // and calls CalculateMatch. The model chooses the lunar theory of both Moons.
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
-                      MoonModel model = MoonModel::Standard);
+                      MoonModel model = MoonModel::Standard,
+                      Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 // The match of two persons read elsewhere than from the form (the person records of the
 // command-line tool): their details, moments and clocks, boy first.
 MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& persons,
-                        MoonModel model = MoonModel::Standard);
+                        MoonModel model = MoonModel::Standard,
+                        Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 // Opening a profile file: the name must end in "kun" and the bytes must hold four
 // valid Moon values; then the persons' details are cleared (the file holds none)

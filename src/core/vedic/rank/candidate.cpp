@@ -361,17 +361,18 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   m.UtcOffsetSeconds = clock.UtcOffsetSeconds;
   person.Clock = {zone, clock};
 
-  person.Moon = CalculateMoonSign(m, reading.Model);
+  person.Moon = CalculateMoonSign(m, reading.Model, reading.Chart.ayanamsa);
   const auto state = MoonStateOf(person.Moon);
   if (!state) {
     return Refusal("The Moon of " + person.Name + " could not be placed", "BirthDate");
   }
   person.State = *state;
   if (reading.Manglik) {
-    person.IsManglik = AssessManglik(CalculateSiderealChart(m)).IsManglik;
+    person.IsManglik = AssessManglik(CalculateSiderealChart(m, reading.Chart)).IsManglik;
   }
   if (reading.UncertaintyMinutes) {
-    person.StatesWithin = MoonStatesWithin(m, *reading.UncertaintyMinutes);
+    person.StatesWithin =
+        MoonStatesWithin(m, *reading.UncertaintyMinutes, reading.Model, reading.Chart.ayanamsa);
   }
   return person;
 }

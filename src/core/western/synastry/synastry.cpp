@@ -3,15 +3,12 @@
 
 #include <cmath>
 
+#include "core/ephemeris/chart_points.h"
 #include "core/western/synastry/arcs.h"
 
 namespace lumora {
 
 namespace {
-
-constexpr std::array<std::string_view, kSynastryPointCount> kPointNames = {
-    "Sun",    "Moon",    "Mercury", "Venus", "Mars",      "Jupiter",  "Saturn",
-    "Uranus", "Neptune", "Pluto",   "Rahu",  "Ascendant", "Midheaven"};
 
 constexpr std::array<std::string_view, kAspectDefinitions.size()> kAspectNames = {
     "Conjunction", "Sextile", "Square", "Trine", "Opposition", "SemiSextile", "Quincunx"};
@@ -32,7 +29,15 @@ double Separation(double a, double b) {
 }  // namespace
 
 std::string_view SynastryPointName(SynastryPoint point) {
-  return kPointNames[static_cast<std::size_t>(point)];
+  // The same names as the chart's points: the synastry points are the chart's without Ketu.
+  switch (point) {
+    case SynastryPoint::Ascendant:
+      return ChartPointName(ChartPoint::Ascendant);
+    case SynastryPoint::Midheaven:
+      return ChartPointName(ChartPoint::Midheaven);
+    default:
+      return ChartPointName(static_cast<ChartPoint>(static_cast<int>(point)));
+  }
 }
 
 std::string_view AspectName(AspectKind kind) {

@@ -19,6 +19,13 @@ SynastryBirth SynastryBirthOf(const BirthMoment& moment) {
   };
 }
 
+SynastryBirth SynastryBirthOf(const RankedPerson& person) {
+  SynastryBirth birth = SynastryBirthOf(person.Moment);
+  birth.Latitude = person.Latitude;
+  birth.EastLongitude = person.Longitude;
+  return birth;
+}
+
 NatalChart CastNatalChart(double julian_day_ut, double latitude, double east_longitude) {
   const AstroTime time = AstroTimeFromUt(julian_day_ut);
   NatalChart chart;

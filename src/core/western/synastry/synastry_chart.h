@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/vedic/rank/candidate.h"
 #include "core/western/synastry/synastry.h"
 
 namespace lumora {
@@ -16,6 +17,10 @@ struct SynastryBirth {
 // The instant of a birth moment (its clock less its zone, or its exact offset) and its
 // place, with the signs of the hemisphere flags.
 SynastryBirth SynastryBirthOf(const BirthMoment& moment);
+
+// The instant of a person record and its place as read, in decimal degrees (the moment
+// keeps whole minutes of arc, as the forms do).
+SynastryBirth SynastryBirthOf(const RankedPerson& person);
 
 // The chart of an instant and place from the precise ephemeris: the ten bodies and the
 // mean north node (apparent, tropical, with their daily speeds) and both angles, with
