@@ -117,7 +117,7 @@ std::string DoshasPresent(const PairDoshas& doshas) {
   return text.empty() ? "-" : text;
 }
 
-Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
+Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTables tables) {
   Json out;
   out["Rank"] = rank;
   out["Line"] = entry.Line;
@@ -146,6 +146,7 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
   if (entry.Range) {
     out["ScoreRange"] = ScoreRangeJson(*entry.Range);
   }
+  out["Tables"] = std::string(KootaTablesName(tables));
   return out;
 }
 
@@ -153,8 +154,9 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
 // ranking, then the refused rows again in input order.
 class RankPrinter : public RankObserver {
  public:
-  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges)
-      : person_(person), role_(role), json_(json), ranges_(ranges) {}
+  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges,
+              KootaTables tables)
+      : person_(person), role_(role), json_(json), ranges_(ranges), tables_(tables) {}
 
   void Refused(const RankRefusal& refusal) override {
     *Context().Err << "lumora-cli: line " << refusal.Line << ": " << refusal.Failure.Message
@@ -170,7 +172,8 @@ class RankPrinter : public RankObserver {
     const char* side = role_ == PersonRole::Boy ? "Boy" : "Girl";
     *Context().Out << side << ": " << person_.Name << ", " << RashiName(person_.State) << ", "
                    << NakshatraName(person_.State) << '\n'
-                   << summary.Ranked << " ranked, " << summary.Refused << " refused\n\n";
+                   << summary.Ranked << " ranked, " << summary.Refused << " refused\n"
+                   << TablesInUseLine(tables_) << "\n\n";
     std::ostringstream head;
     head << std::right << std::setw(6) << "Rank" << std::setw(7) << "Line"
          << "  " << std::left << std::setw(static_cast<int>(name_width_)) << "Name" << std::right
@@ -189,9 +192,9 @@ class RankPrinter : public RankObserver {
 
   void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
     if (json_) {
-      *Context().Out
-          << EntryJson(rank, entry, score).dump(-1, ' ', false, Json::error_handler_t::replace)
-          << '\n';
+      *Context().Out << EntryJson(rank, entry, score, tables_)
+                            .dump(-1, ' ', false, Json::error_handler_t::replace)
+                     << '\n';
       return;
     }
     const MoonState other = role_ == PersonRole::Boy ? entry.Girl : entry.Boy;
@@ -238,6 +241,7 @@ class RankPrinter : public RankObserver {
   PersonRole role_;
   bool json_;
   bool ranges_;
+  KootaTables tables_;
   std::size_t name_width_ = 4;
   bool refused_heading_ = false;
 };
@@ -348,7 +352,8 @@ int RunRank(const RankCommandOptions& options) {
   }
   rank.Threads = options.threads;
   const PersonRole role = boy ? PersonRole::Boy : PersonRole::Girl;
-  RankPrinter printer(person, role, options.json, options.uncertainty.has_value());
+  rank.Tables = FindKootaTables(options.tables).value_or(KootaTables::Specified);
+  RankPrinter printer(person, role, options.json, options.uncertainty.has_value(), rank.Tables);
   const auto summary = RankCandidates(*source, person, role, places, rank, printer);
   if (const auto* failure = std::get_if<FormFailure>(&summary)) {
     throw UsageError(failure->Message);
@@ -390,6 +395,9 @@ void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& act
                  "Place every Moon with the full lunar series (see vedic --precise-moon)");
   AddZodiacOptions(rank, options.zodiac);
   rank->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
+  rank->add_option("--tables", options.tables,
+                   "The koota tables the ranking orders by: specified (the default) or classical")
+      ->check(CLI::IsMember({"specified", "classical"}));
   rank->callback([&options, &action, boy, girl] {
     if (boy->count() + girl->count() != 1) {
       throw CLI::ValidationError("rank", "give exactly one of --boy FILE and --girl FILE");

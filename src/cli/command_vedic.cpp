@@ -9,6 +9,7 @@
 #include "cli/pdf_output.h"
 #include "cli/person_input.h"
 #include "core/entry/date_lists.h"
+#include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/entry/couple_file.h"
@@ -179,6 +180,11 @@ Json ReportJson(const ReportDocument& document) {
   return runs;
 }
 
+// An exact total as a JSON number: whole totals as integers, halves as decimals.
+Json HalfPointsJson(int half_points) {
+  return half_points % 2 == 0 ? Json(half_points / 2) : Json(half_points / 2.0);
+}
+
 Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report,
                int uncertainty_minutes, const ChartOptions& options = {}) {
   if (outcome.Failure) {
@@ -194,20 +200,29 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
     AddClockJson(out["BoyMoon"], r.BoyClock);
     AddClockJson(out["GirlMoon"], r.GirlClock);
   }
-  out["BoyRashi"] = state.BoyRashi;
-  out["GirlRashi"] = state.GirlRashi;
-  out["BoyNakshatra"] = state.BoyNakshatra;
-  out["GirlNakshatra"] = state.GirlNakshatra;
+  out["BoyRashi"] = std::string(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]);
+  out["GirlRashi"] = std::string(kSignNames[static_cast<std::size_t>(state.Girl.Sign)]);
+  out["BoyNakshatra"] = std::string(kNakshatraNames[static_cast<std::size_t>(state.Boy.Nakshatra)]);
+  out["GirlNakshatra"] =
+      std::string(kNakshatraNames[static_cast<std::size_t>(state.Girl.Nakshatra)]);
   Json kootas = Json::array();
+  Json notes = Json::array();
   for (int k = 0; k < kKootaCount; ++k) {
+    const GunaMilanRow& row = r.Grid.Rows[static_cast<std::size_t>(k)];
     Json item;
     item["Koota"] = std::string(kKootas[k].Koota);
-    item["BoyValue"] = r.Kootas[k].BoyValue;
-    item["GirlValue"] = r.Kootas[k].GirlValue;
+    item["BoyValue"] = row.BoyValue;
+    item["GirlValue"] = row.GirlValue;
     item["Maximum"] = std::string(kKootas[k].Maximum);
-    item["Points"] = r.Kootas[k].Points;
-    item["AreaOfLife"] = r.Texts.KootaAreaOfLife[k];
+    item["Points"] = row.PointsObtained;
+    item["AreaOfLife"] = row.AreaOfLife;
     kootas.push_back(std::move(item));
+    if (!r.Grid.Notes[static_cast<std::size_t>(k)].empty()) {
+      Json note;
+      note["Koota"] = std::string(kKootas[k].Koota);
+      note["Note"] = r.Grid.Notes[static_cast<std::size_t>(k)];
+      notes.push_back(std::move(note));
+    }
   }
   out["Kootas"] = std::move(kootas);
   out["TotalPoints"] = r.TotalPoints;
@@ -215,7 +230,8 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   out["Total"] = state.TotalPoints;
   Json by_koota = Json::object();
   for (int k = 0; k < kKootaCount; ++k) {
-    by_koota[std::string(kKootas[k].Koota)] = std::strtod(r.Kootas[k].Points.c_str(), nullptr);
+    by_koota[std::string(kKootas[k].Koota)] =
+        r.Kootas()[static_cast<std::size_t>(k)].HalfPoints / 2.0;
   }
   out["PointsByKoota"] = std::move(by_koota);
   out["Verdict"] = r.Verdict;
@@ -225,6 +241,12 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
     out["Report"] = ReportJson(r.Report);
   }
   AddChartsAndDoshas(out, state, r, uncertainty_minutes, options);
+  // The tables in use and both totals, after everything the output has always held.
+  out["Tables"] = std::string(KootaTablesName(r.Tables));
+  out["SpecifiedTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Specified));
+  out["ClassicalTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Classical));
+  out["OtherTables"] = r.Grid.OtherTotalLine;
+  out["Notes"] = std::move(notes);
   return out;
 }
 
@@ -232,23 +254,33 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report) {
   return MatchFromProfileValues(values, report, kDefaultUncertaintyMinutes);
 }
 
+namespace {
+
+// The tables the --tables option names ("specified", "classical").
+KootaTables TablesOption(const std::string& option, KootaTables otherwise) {
+  return option.empty() ? otherwise : FindKootaTables(option).value_or(otherwise);
+}
+
+}  // namespace
+
 // The match state of a profile's four Moon values; values outside the tables are refused
 // as a profile file would be.
-MatchState ProfileState(const ProfileValues& values) {
-  if (!CheckProfileValues(values)) {
+MatchState ProfileState(const ProfileValues& values, KootaTables tables) {
+  const auto moons = ProfileMoons(values);
+  if (!moons) {
     throw Rejection(kProfileRefusal, "error");
   }
   MatchState state;
-  state.BoyRashi = values[0];
-  state.GirlRashi = values[1];
-  state.BoyNakshatra = values[2];
-  state.GirlNakshatra = values[3];
+  state.Boy = moons->Boy;
+  state.Girl = moons->Girl;
   state.BirthDetailsStored = false;
+  state.Tables = tables;
   return state;
 }
 
-Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes) {
-  MatchState state = ProfileState(values);
+Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes,
+                            KootaTables tables) {
+  MatchState state = ProfileState(values, tables);
   const MatchOutcome outcome = CalculateMatch(state);
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
@@ -264,9 +296,11 @@ BirthForm CoupleForm(std::string_view bytes) {
 }
 
 Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
-                  bool compare_moons, const PdfOptions& pdf, const ChartOptions& options) {
+                  bool compare_moons, const PdfOptions& pdf, const ChartOptions& options,
+                  const std::string& tables_option) {
   MatchState state;
   MatchOutcome outcome;
+  const KootaTables tables = TablesOption(tables_option, KootaTables::Specified);
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -276,9 +310,9 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     const ProfileValues values{profile[0].get<std::string>(), profile[1].get<std::string>(),
                                profile[2].get<std::string>(), profile[3].get<std::string>()};
     if (pdf.file.empty()) {
-      return MatchFromProfileValues(values, report, uncertainty_minutes);
+      return MatchFromProfileValues(values, report, uncertainty_minutes, tables);
     }
-    state = ProfileState(values);
+    state = ProfileState(values, tables);
     outcome = CalculateMatch(state);
   } else if (HasPersonRecords(input, "Boy", "Girl")) {
     // Two person records, as rank reads them, places through the atlas.
@@ -295,6 +329,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     } else {
       form = ReadBirthForm(input);
     }
+    state.Tables = tables;
     outcome = RunMatch(state, form, model, options.ayanamsa);
   }
   Json out = MatchJson(state, outcome, report, uncertainty_minutes, options);
@@ -362,6 +397,11 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
                     "Also write the match as a PDF document to FILE (one input object only)");
   vedic->add_flag("--with-catalogues", options.pdf.with_catalogues,
                   "With --pdf: add both persons' rashi and nakshatra pages");
+  vedic
+      ->add_option("--tables", options.tables,
+                   "The koota tables the match is scored with: specified (the program's own, "
+                   "the default) or classical; both totals are always given")
+      ->check(CLI::IsMember({"specified", "classical"}));
   vedic->callback([&options, &action] {
     action = [&options] {
       std::vector<Json> inputs;
@@ -381,7 +421,8 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       }
       return RunEach(inputs, options.common.json, [&options](const Json& input) {
         return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
-                            options.moon.compare_moons, options.pdf, options.zodiac.Chart());
+                            options.moon.compare_moons, options.pdf, options.zodiac.Chart(),
+                            options.tables);
       });
     };
   });

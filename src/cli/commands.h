@@ -80,6 +80,7 @@ struct VedicCommandOptions {
   ZodiacOptions zodiac;
   int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
   PdfOptions pdf;
+  std::string tables;  // "specified" or "classical"; empty: the input's choice or specified
 };
 
 struct WesternCommandOptions {
@@ -121,6 +122,7 @@ struct RankCommandOptions {
   bool json = false;
   bool precise_moon = false;
   ZodiacOptions zodiac;
+  std::string tables = "specified";  // the koota tables the ranking orders by
 };
 void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action);
 
@@ -135,7 +137,7 @@ void RegisterSynastryCommand(CLI::App& app, SynastryCommandOptions& options, Act
 // The doshas come with it; the score range needs birth details, which a profile lacks.
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
-                            int uncertainty_minutes);
+                            int uncertainty_minutes, KootaTables tables = KootaTables::Specified);
 
 // The chart and dosha objects of the vedic output, shared with rank.
 Json ExceptionsJson(const std::vector<DoshaException>& exceptions);

@@ -14,7 +14,7 @@
 #include "core/ephemeris/zodiac.h"
 #include "core/vedic/chart/birth_time.h"
 #include "core/vedic/chart/sidereal_chart.h"
-#include "core/vedic/match/koota_tables.h"
+#include "core/vedic/match/koota_scoring.h"
 #include "core/vedic/match/match.h"
 
 namespace lumora {
@@ -190,10 +190,10 @@ struct BruteRange {
 // match driver.
 BruteRange BruteForceRange(const BirthMoment& boy, const BirthMoment& girl, int n) {
   auto states = [n](const BirthMoment& m) {
-    std::set<std::pair<std::string, std::string>> found;
+    std::set<std::pair<int, int>> found;
     for (int minute = -n; minute <= n; ++minute) {
       const MoonSignResult moon = CalculateMoonSign(MinutesLater(m, minute));
-      found.insert({BareSignName(moon.MoonSignName), moon.NakshatraName});
+      found.insert({moon.Position.Sign, NakshatraIndex(moon.SiderealLongitude)});
     }
     return found;
   };
@@ -202,15 +202,13 @@ BruteRange BruteForceRange(const BirthMoment& boy, const BirthMoment& girl, int 
   for (const auto& b : states(boy)) {
     for (const auto& g : states(girl)) {
       MatchState state;
-      state.BoyRashi = b.first;
-      state.GirlRashi = g.first;
-      state.BoyNakshatra = b.second;
-      state.GirlNakshatra = g.second;
+      state.Boy = KootaMoonOf(b.first, b.second);
+      state.Girl = KootaMoonOf(g.first, g.second);
       const MatchOutcome outcome = CalculateMatch(state);
       range.lowest = std::min(range.lowest, state.TotalPoints);
       range.highest = std::max(range.highest, state.TotalPoints);
       for (int k = 0; k < kKootaCount; ++k) {
-        points[k].insert(outcome.Result->Kootas[k].Points);
+        points[k].insert(outcome.Result->Grid.Rows[static_cast<std::size_t>(k)].PointsObtained);
       }
     }
   }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/vedic/match/classical_tables.h"
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
 #include "table_reader.h"
@@ -121,8 +122,8 @@ constexpr std::string_view kNakshatraSymbols = R"tbl(
 | 13 | "Chitra" | "Mars" | "A Pearl" | "Tiger" | "Spica Virginis -Vegus" |
 | 14 | "Swati" | "Rahu" | "A Coral" | "Buffalo" | "Arcturus" |
 | 15 | "Vishakha" | "Jupiter" | "A Potter's Wheel" | "Tiger" | "Alpha Libroe" |
-| 16 | "Anuradha" | "Saturn" | "A Lotus Flower" | "Hare" | "Delta Scorpio" |
-| 17 | "Jyeshtha" | "Mercury" | "An Umbrella" | "Hare" | "Antares" |
+| 16 | "Anuradha" | "Saturn" | "A Lotus Flower" | "Deer" | "Delta Scorpio" |
+| 17 | "Jyeshtha" | "Mercury" | "An Umbrella" | "Deer" | "Antares" |
 | 18 | "Moola" | "Ketu" | "Tail of a Lion" | "Dog" | "Lambda Scorpio" |
 | 19 | "Purva Ashadha" | "Venus" | "Tusk of an Elephant / A Handfan" | "Monkey" | "Delta Sagittari" |
 | 20 | "Uttara Ashadha" | "Sun" | "A Small Cot" | "Mongoose" | "Sigma Sagittari" |
@@ -188,7 +189,7 @@ constexpr std::string_view kNakshatraNatures = R"tbl(
 | 18 | "Moola" | "Sharp & Dreadful" | "Male" | "Kama" | "Vata" | "Rakshasa (Demon)" | "West" | "Cat's Eye" |
 | 19 | "Purva Ashadha" | "Ferocious" | "Male" | "Moksha" | "Pitta" | "Manushya (Human)" | "West" | "Diamond" |
 | 20 | "Uttara Ashadha" | "Fixed" | "Male" | "Moksha" | "Kapha" | "Manushya (Human)" | "North-West" | "Ruby" |
-| 21 | "Shravana" | "Mutable" | "Female" | "Artha" | "Kapha" | "Manushya (Human)" | "North-West" | "White Pearl" |
+| 21 | "Shravana" | "Mutable" | "Female" | "Artha" | "Kapha" | "Deva (Godly)" | "North-West" | "White Pearl" |
 | 22 | "Dhanistha" | "Mutable" | "Female" | "Dharma" | "Pitta" | "Rakshasa (Demon)" | "North-West" | "Red Coral" |
 | 23 | "Shatabhisha" | "Mutable" | "Female" | "Dharma" | "Vata" | "Rakshasa (Demon)" | "North" | "Gomeda" |
 | 24 | "Poorva Bhadrapada" | "Ferocious" | "Male" | "Artha" | "Vata" | "Manushya (Human)" | "North" | "Yellow Sapphire" |
@@ -581,6 +582,28 @@ TEST(CataloguePages, EveryFieldShownExactlyOnce) {
   ExpectEachFieldShownOnce(kRashiFields, "IndianName", RashiHeaderFields(), RashiPages());
   ExpectEachFieldShownOnce(kNakshatraFields, "NakshatraName", NakshatraHeaderFields(),
                            NakshatraPages());
+}
+
+// The catalogue pages say what the Guna Milan grid scores: each nakshatra's animal,
+// temperament (gana) and dosha (nadi), and each sign's ruling planet, as the koota
+// tables have them.
+TEST(Catalogues, AgreeWithTheKootaTables) {
+  constexpr std::array<std::string_view, kGanaCount> kTemperaments = {
+      "Deva (Godly)", "Manushya (Human)", "Rakshasa (Demon)"};
+  constexpr std::array<std::string_view, kNadiCount> kDoshas = {"Vata", "Pitta", "Kapha"};
+  for (int n = 0; n < 27; ++n) {
+    const NakshatraRecord& record = kNakshatraCatalogue[static_cast<std::size_t>(n)];
+    SCOPED_TRACE(record.NakshatraName);
+    EXPECT_EQ(record.AnimalSymbol, YoniAnimalName(YoniOf(n).Animal));
+    EXPECT_EQ(record.Temperaments, kTemperaments[static_cast<std::size_t>(GanaOf(n))]);
+    EXPECT_EQ(record.Dosha, kDoshas[static_cast<std::size_t>(NadiOf(n))]);
+  }
+  for (int s = 0; s < 12; ++s) {
+    const RashiRecord* record = FindRashi(kSignNames[static_cast<std::size_t>(s)]);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->RullingPlanet, PlanetName(SignLord(s)))
+        << kSignNames[static_cast<std::size_t>(s)];
+  }
 }
 
 }  // namespace

@@ -176,26 +176,24 @@ TEST(KootaSignificance, PlainAscii) {
   }
 }
 
-TEST(KootaTexts, LoadCopiesPointsAndAreaWords) {
-  KootaResults kootas;
-  const char* points[kKootaCount] = {"1", "0.5", "1.5", "2.5", "5", "6", "7", ""};
-  for (int k = 0; k < kKootaCount; ++k) {
-    kootas[k].Points = points[k];
-  }
-  const KootaTexts texts = LoadKootaTexts(kootas);
-  for (int k = 0; k < kKootaCount; ++k) {
-    EXPECT_EQ(texts.KootaPoints[k], points[k]);
-    EXPECT_EQ(texts.KootaAreaOfLife[k], kKootas[k].AreaOfLife);
-    EXPECT_EQ(texts.KootaSignificance[k], kKootaSignificance[k]);
-  }
-}
-
-TEST(KootaTexts, VasyaHalfPointAfterARealScore) {
-  // A Nara boy with a Jala girl scores half a point of Vasya, shown as "0.5" / "Control".
-  const KootaTexts texts = LoadKootaTexts(ScoreAllKootas("Gemini", "Pisces", "Ashwini", "Bharani"));
+TEST(KootaTexts, PointsAndAreaWordsOfARealScore) {
+  // A Nara boy (Gemini) with a Jala girl (Pisces) scores half a point of Vasya by the
+  // specified tables, shown as "0.5" / "Control"; the classical tables give Manava with
+  // Jalachara 1.
+  const KootaMoon boy = KootaMoonOf(2, 5);     // Gemini, Ardra
+  const KootaMoon girl = KootaMoonOf(11, 25);  // Pisces, Uttara Bhadrapada
+  const KootaTexts texts =
+      LoadKootaTexts(KootaTables::Specified, ScoreKootas(KootaTables::Specified, boy, girl));
   EXPECT_EQ(texts.KootaPoints[1], "0.5");
   EXPECT_EQ(texts.KootaAreaOfLife[1], "Control");
   EXPECT_EQ(texts.KootaSignificance[1].substr(0, 20), "The Vasya Kuta deals");
+  for (int k = 0; k < kKootaCount; ++k) {
+    EXPECT_EQ(texts.KootaAreaOfLife[k], kKootas[k].AreaOfLife);
+    EXPECT_EQ(texts.KootaSignificance[k], kKootaSignificance[k]);
+  }
+  const KootaTexts classical =
+      LoadKootaTexts(KootaTables::Classical, ScoreKootas(KootaTables::Classical, boy, girl));
+  EXPECT_EQ(classical.KootaPoints[1], "1");
 }
 
 }  // namespace

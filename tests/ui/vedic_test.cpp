@@ -609,6 +609,45 @@ class VedicTest : public QObject {
     QCOMPARE(Label(main_->Vedic().Result(), "lblMRashi")->text(), QStringLiteral("Simha"));
   }
 
+  // Moola boy and Anuradha girl: 24.5 by the specified tables and 15.5 by the classical
+  // ones. The window gives both totals, and with the specified tables each row the
+  // classical tables score otherwise carries its note.
+  void BothTotalsAndTheRowNotesShow() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("pair.kun")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        QByteArray::fromStdString(WriteProfile({"Sagittarius", "Scorpio", "Moola", "Anuradha"})));
+    file.close();
+    stand_ins_->files.next_open = file.fileName();
+    Click("cmdOpen");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY(result != nullptr);
+    QCOMPARE(Label(result, "lblVarna_41")->text(), QStringLiteral("24.5"));
+    QCOMPARE(Label(result, "lblKootaTables")->text(),
+             QStringLiteral("Koota tables: Specified\nClassical tables: 15.5 \u2014 below 18"));
+    const QString notes = Label(result, "lblKootaNotes")->text();
+    QVERIFY2(notes.contains(
+                 QStringLiteral("Yoni: The classical tables give 0 of 4: dog and deer are sworn "
+                                "enemies")),
+             qPrintable(notes));
+    QVERIFY2(notes.contains(QStringLiteral("Bhakoot dosha is present, yet the specified table "
+                                           "awards 7 of 7")),
+             qPrintable(notes));
+
+    main_->Vedic().SetKootaTables(KootaTables::Classical);
+    stand_ins_->files.next_open = file.fileName();
+    Click("cmdOpen");
+    result = main_->Vedic().Result();
+    QVERIFY(result != nullptr);
+    QCOMPARE(Label(result, "lblVarna_41")->text(), QStringLiteral("15.5"));
+    QCOMPARE(Label(result, "lblVarna_15")->text(), QStringLiteral("Dog"));  // Yoni, boy
+    QCOMPARE(Label(result, "lblKootaTables")->text(),
+             QStringLiteral("Koota tables: Classical\nSpecified tables: 24.5 \u2014 at least 18"));
+    QVERIFY(Label(result, "lblKootaNotes")->isHidden());
+    main_->Vedic().SetKootaTables(KootaTables::Specified);
+  }
+
   void PrintsToAPdfFile() {
     QTemporaryDir dir;
     MatchTheCouple();

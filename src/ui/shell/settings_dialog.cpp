@@ -2,7 +2,9 @@
 #include "ui/shell/settings_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -15,6 +17,7 @@ namespace lumora::ui {
 namespace {
 
 constexpr const char* kPreciseMoonKey = "Moon/Precise";
+constexpr const char* kKootaTablesKey = "Match/KootaTables";
 
 QSettings ProgramSettings() {
   return QSettings(QStringLiteral("Lumora"), QStringLiteral("Lumora"));
@@ -32,7 +35,19 @@ void StoreMoonModel(MoonModel model) {
   ProgramSettings().setValue(QLatin1String(kPreciseMoonKey), model == MoonModel::Precise);
 }
 
-SettingsDialog::SettingsDialog(MoonModel current, QWidget* parent) : QDialog(parent) {
+KootaTables StoredKootaTables() {
+  const QString name = ProgramSettings().value(QLatin1String(kKootaTablesKey)).toString();
+  return FindKootaTables(name.toStdString()).value_or(KootaTables::Specified);
+}
+
+void StoreKootaTables(KootaTables tables) {
+  ProgramSettings().setValue(QLatin1String(kKootaTablesKey),
+                             QString::fromUtf8(KootaTablesName(tables).data(),
+                                               static_cast<int>(KootaTablesName(tables).size())));
+}
+
+SettingsDialog::SettingsDialog(MoonModel current, KootaTables tables, QWidget* parent)
+    : QDialog(parent) {
   setObjectName(QStringLiteral("frmSettings"));
   setWindowTitle(tr("Settings - %1").arg(ProgramTitle()));
   auto* layout = new QVBoxLayout(this);
@@ -56,6 +71,28 @@ SettingsDialog::SettingsDialog(MoonModel current, QWidget* parent) : QDialog(par
   note->setBuddy(precise_moon_);
   layout->addWidget(note);
 
+  auto* tables_label = new QLabel(tr("&Koota tables:"), this);
+  tables_label->setObjectName(QStringLiteral("lblKootaTables"));
+  koota_tables_ = new QComboBox(this);
+  koota_tables_->setObjectName(QStringLiteral("cboKootaTables"));
+  koota_tables_->setAccessibleName(tr("Koota tables"));
+  koota_tables_->addItem(tr("Specified (the program's own tables)"));
+  koota_tables_->addItem(tr("Classical (the tables astrologers use)"));
+  koota_tables_->setCurrentIndex(static_cast<int>(tables));
+  tables_label->setBuddy(koota_tables_);
+  auto* tables_row = new QHBoxLayout;
+  tables_row->addWidget(tables_label);
+  tables_row->addWidget(koota_tables_, 1);
+  layout->addLayout(tables_row);
+  auto* tables_note = new QLabel(
+      tr("The Guna Milan grid, the report and the printed match score with the chosen tables "
+         "and always give the other set's total beside it."),
+      this);
+  tables_note->setObjectName(QStringLiteral("lblKootaTablesNote"));
+  tables_note->setAccessibleName(tr("About the koota tables"));
+  tables_note->setWordWrap(true);
+  layout->addWidget(tables_note);
+
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->setObjectName(QStringLiteral("cmdSettingsButtons"));
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdSettingsOK"));
@@ -73,6 +110,12 @@ SettingsDialog::SettingsDialog(MoonModel current, QWidget* parent) : QDialog(par
 
 MoonModel SettingsDialog::ChosenMoonModel() const {
   return precise_moon_->isChecked() ? MoonModel::Precise : MoonModel::Standard;
+}
+
+KootaTables SettingsDialog::ChosenKootaTables() const {
+  return koota_tables_->currentIndex() == static_cast<int>(KootaTables::Classical)
+             ? KootaTables::Classical
+             : KootaTables::Specified;
 }
 
 }  // namespace lumora::ui

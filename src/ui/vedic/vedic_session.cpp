@@ -147,13 +147,13 @@ void VedicSession::ShowResult(const MatchResult& result) {
   connect(result_, &ResultWindow::SavePdfRequested, this, &VedicSession::SavePdf);
   connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
   // Each person's pages from the catalogue records of that person's Moon values.
-  for (const auto& [side, rashi, nakshatra] :
-       {std::tuple{PersonSide::Male, &state_.BoyRashi, &state_.BoyNakshatra},
-        std::tuple{PersonSide::Female, &state_.GirlRashi, &state_.GirlNakshatra}}) {
-    if (const auto record = RashiRecordOf(*rashi)) {
+  for (const auto& [side, moon] :
+       {std::pair{PersonSide::Male, state_.Boy}, std::pair{PersonSide::Female, state_.Girl}}) {
+    if (const auto record = RashiRecordOf(kSignNames[static_cast<std::size_t>(moon.Sign)])) {
       result_->ShowRashiPage(side, *record);
     }
-    if (const auto record = NakshatraRecordOf(*nakshatra)) {
+    if (const auto record =
+            NakshatraRecordOf(kNakshatraNames[static_cast<std::size_t>(moon.Nakshatra)])) {
       result_->ShowNakshatraPage(side, *record);
     }
   }
@@ -175,8 +175,8 @@ void VedicSession::UpdateScoreRange(int minutes) {
   if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
     return;
   }
-  charts_->Range =
-      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon);
+  charts_->Range = CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes,
+                                       state_.BoyDetails.Moon, Ayanamsa::Standard, state_.Tables);
   result_->ShowScoreRange(*charts_->Range);
 }
 

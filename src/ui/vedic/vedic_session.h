@@ -47,6 +47,9 @@ class VedicSession : public QObject {
 
   // The Moon the next match computes with.
   void SetMoonModel(MoonModel model) { moon_model_ = model; }
+  // The koota tables of the next match.
+  void SetKootaTables(KootaTables tables) { state_.Tables = tables; }
+  KootaTables Tables() const { return state_.Tables; }
 
  public slots:
   void Match();

@@ -175,27 +175,24 @@ std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes, 
 }
 
 ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
-                        const std::vector<MoonState>& girl_states, int minutes) {
+                        const std::vector<MoonState>& girl_states, int minutes,
+                        KootaTables tables) {
   ScoreRange range;
   range.Minutes = minutes;
   bool first = true;
-  std::array<std::string, kKootaCount> first_points;
+  KootaScores first_scores{};
   std::array<bool, kKootaCount> changes{};
+  const KootaTableSet& set = TableSetOf(tables);
   for (const MoonState& boy : boy_states) {
     for (const MoonState& girl : girl_states) {
-      const KootaResults kootas =
-          ScoreAllKootas(kSignNames[static_cast<std::size_t>(boy.Sign)],
-                         kSignNames[static_cast<std::size_t>(girl.Sign)],
-                         kNakshatraNames[static_cast<std::size_t>(boy.Nakshatra)],
-                         kNakshatraNames[static_cast<std::size_t>(girl.Nakshatra)]);
-      double total = 0.0;
-      for (int k = 0; k < kKootaCount; ++k) {
-        const std::string& points = kootas[static_cast<std::size_t>(k)].Points;
-        total += ParsePoints(points).value_or(0.0);
+      const KootaScores kootas = ScoreKootas(set, KootaMoonOf(boy.Sign, boy.Nakshatra),
+                                             KootaMoonOf(girl.Sign, girl.Nakshatra));
+      const double total = TotalHalfPoints(kootas) / 2.0;
+      for (std::size_t k = 0; k < kootas.size(); ++k) {
         if (first) {
-          first_points[static_cast<std::size_t>(k)] = points;
-        } else if (points != first_points[static_cast<std::size_t>(k)]) {
-          changes[static_cast<std::size_t>(k)] = true;
+          first_scores[k] = kootas[k];
+        } else if (kootas[k].HalfPoints != first_scores[k].HalfPoints) {
+          changes[k] = true;
         }
       }
       range.Lowest = first ? total : std::min(range.Lowest, total);
@@ -212,9 +209,9 @@ ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
 }
 
 ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes,
-                               MoonModel model, Ayanamsa ayanamsa) {
+                               MoonModel model, Ayanamsa ayanamsa, KootaTables tables) {
   return ScoreRangeOf(MoonStatesWithin(boy, minutes, model, ayanamsa),
-                      MoonStatesWithin(girl, minutes, model, ayanamsa), minutes);
+                      MoonStatesWithin(girl, minutes, model, ayanamsa), minutes, tables);
 }
 
 }  // namespace lumora

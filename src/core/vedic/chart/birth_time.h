@@ -9,6 +9,7 @@
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
 #include "core/vedic/chart/sidereal_chart.h"
+#include "core/vedic/match/koota_scoring.h"
 
 namespace lumora {
 
@@ -104,11 +105,15 @@ struct ScoreRange {
   std::vector<int> ChangingKootas;
 };
 
+// Scored by the given tables; the vasya half of Sagittarius and Capricorn follows each
+// state's nakshatra (KootaMoonOf).
 ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
-                        const std::vector<MoonState>& girl_states, int minutes);
+                        const std::vector<MoonState>& girl_states, int minutes,
+                        KootaTables tables = KootaTables::Specified);
 
 ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes,
                                MoonModel model = MoonModel::Standard,
-                               Ayanamsa ayanamsa = Ayanamsa::Standard);
+                               Ayanamsa ayanamsa = Ayanamsa::Standard,
+                               KootaTables tables = KootaTables::Specified);
 
 }  // namespace lumora

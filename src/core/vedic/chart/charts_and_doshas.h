@@ -36,8 +36,8 @@ struct ChartsAndDoshas {
   PairDoshas Doshas;
 };
 
-// The Moon values of the state as table positions; nothing when one lies outside them.
-std::optional<MoonPair> MoonPairOf(const MatchState& state);
+// The Moon values of the state as table positions.
+MoonPair MoonPairOf(const MatchState& state);
 
 // The chart, Manglik and windows come from the precise ephemeris with the options; the
 // model is the match's Moon (the kootas' Moon), compared with the other one.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/rank/ranking.h"
 
+#include "core/vedic/match/classical_tables.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -87,6 +89,48 @@ void UnpackExtras(std::uint32_t word, std::optional<int> minutes, RankEntry& ent
   }
 }
 
+// A state index takes 9 bits; bit 15 of each half holds the Moon's vasya half.
+constexpr std::uint32_t kFirstHalfBit = 1u << 15;
+
+std::uint32_t PackStates(const RankEntry& entry) {
+  const auto half = [](const MoonState& state, bool first) {
+    return static_cast<std::uint32_t>(MoonStateIndex(state)) | (first ? kFirstHalfBit : 0u);
+  };
+  return half(entry.Boy, entry.BoyFirstHalf) << 16 | half(entry.Girl, entry.GirlFirstHalf);
+}
+
+void UnpackStates(std::uint32_t states, RankEntry& entry) {
+  const std::uint32_t boy = states >> 16;
+  const std::uint32_t girl = states & 0xFFFF;
+  entry.Boy = MoonStateAt(static_cast<int>(boy & ~kFirstHalfBit));
+  entry.Girl = MoonStateAt(static_cast<int>(girl & ~kFirstHalfBit));
+  entry.BoyFirstHalf = (boy & kFirstHalfBit) != 0;
+  entry.GirlFirstHalf = (girl & kFirstHalfBit) != 0;
+}
+
+// The pair's score from the table, whose states take the vasya half a profile would
+// (KootaMoonOf); where a Moon's longitude puts it in the other half of its sign, the
+// pair is scored from its Moons, so a ranking agrees with a match of the same births.
+PairScore EntryScore(const ScoreTable& table, const RankEntry& entry) {
+  const auto other_half = [](const MoonState& state, bool first) {
+    return (ProfileDegreeInSign(state.Sign, state.Nakshatra) < kVasyaHalfSignDegrees) != first;
+  };
+  if (!other_half(entry.Boy, entry.BoyFirstHalf) && !other_half(entry.Girl, entry.GirlFirstHalf)) {
+    return table.Score(MoonStateIndex(entry.Boy), MoonStateIndex(entry.Girl));
+  }
+  const auto moon = [](const MoonState& state, bool first) {
+    return KootaMoon{state.Sign, state.Nakshatra, first ? 0.0 : kVasyaHalfSignDegrees};
+  };
+  const KootaScores scores = ScoreKootas(table.Tables(), moon(entry.Boy, entry.BoyFirstHalf),
+                                         moon(entry.Girl, entry.GirlFirstHalf));
+  PairScore score;
+  for (std::size_t k = 0; k < scores.size(); ++k) {
+    score.Points[k] = static_cast<std::uint8_t>(scores[k].HalfPoints);
+  }
+  score.Total = static_cast<std::uint8_t>(TotalHalfPoints(scores));
+  return score;
+}
+
 // Candidates by total, each total's in input order; refusals in input order.
 class Spool {
  public:
@@ -101,8 +145,7 @@ class Spool {
     }
     std::FILE* f = bucket.File.get();
     PutNumber(f, static_cast<std::uint32_t>(entry.Line));
-    PutNumber(f, static_cast<std::uint32_t>(MoonStateIndex(entry.Boy) << 16 |
-                                            MoonStateIndex(entry.Girl)));
+    PutNumber(f, PackStates(entry));
     PutNumber(f, PackExtras(entry));
     PutText(f, entry.Name);
     ++bucket.Count;
@@ -142,7 +185,7 @@ class Spool {
     }
     observer.BeforeRanking(summary);
 
-    const ScoreTable& table = ScoreTable::Instance();
+    const ScoreTable& table = ScoreTable::Instance(options.Tables);
     int rank = 0;
     for (int total = kMaximumHalfPoints; total >= lowest && rank < top; --total) {
       std::FILE* f = buckets_[static_cast<std::size_t>(total)].File.get();
@@ -158,10 +201,8 @@ class Spool {
              GetText(f, entry.Name)) {
         entry.Line = static_cast<int>(line);
         UnpackExtras(extras, options.Reading.UncertaintyMinutes, entry);
-        entry.Boy = MoonStateAt(static_cast<int>(states >> 16));
-        entry.Girl = MoonStateAt(static_cast<int>(states & 0xFFFF));
-        observer.Ranked(++rank, entry,
-                        table.Score(MoonStateIndex(entry.Boy), MoonStateIndex(entry.Girl)));
+        UnpackStates(states, entry);
+        observer.Ranked(++rank, entry, EntryScore(table, entry));
       }
     }
     if (refusals_) {
@@ -200,10 +241,7 @@ FormFailure SpoolFailure() {
 FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPerson& person,
                                        PersonRole role, const PlaceResolver& places,
                                        const RankOptions& options, RankObserver& observer) {
-  const ScoreTable& table = ScoreTable::Instance();
-  const int person_state = MoonStateIndex(person.State);
-  const std::uint8_t* totals =
-      role == PersonRole::Boy ? table.TotalsOfBoy(person_state) : table.TotalsOfGirl(person_state);
+  const ScoreTable& table = ScoreTable::Instance(options.Tables);
   const int threads = std::max(1, options.Threads);
   const int lowest = options.MinTotalHalfPoints.value_or(0);
 
@@ -223,12 +261,15 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
     const RankedPerson& g = boy ? candidate : person;
     RankEntry entry{row.Line,    std::move(candidate.Name), b.State, g.State, std::nullopt,
                     std::nullopt};
+    entry.BoyFirstHalf = KootaMoonAt(b.Moon.SiderealLongitude).DegreeInSign < kVasyaHalfSignDegrees;
+    entry.GirlFirstHalf =
+        KootaMoonAt(g.Moon.SiderealLongitude).DegreeInSign < kVasyaHalfSignDegrees;
     if (options.Reading.Manglik) {
       entry.Manglik = MatchManglik(b.IsManglik, g.IsManglik);
     }
     if (options.Reading.UncertaintyMinutes) {
-      entry.Range =
-          ScoreRangeOf(b.StatesWithin, g.StatesWithin, *options.Reading.UncertaintyMinutes);
+      entry.Range = ScoreRangeOf(b.StatesWithin, g.StatesWithin,
+                                 *options.Reading.UncertaintyMinutes, options.Tables);
     }
     return entry;
   };
@@ -282,8 +323,7 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
         continue;
       }
       const RankEntry& entry = std::get<RankEntry>(*entries[i]);
-      const MoonState& candidate = role == PersonRole::Boy ? entry.Girl : entry.Boy;
-      const int total = totals[MoonStateIndex(candidate)];
+      const int total = EntryScore(table, entry).Total;
       if (total >= lowest && !spool.Add(total, entry)) {
         return SpoolFailure();
       }
@@ -293,8 +333,9 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
 }
 
 std::vector<std::uint32_t> RankOrder(MoonState person, PersonRole role,
-                                     std::span<const std::uint16_t> candidate_states) {
-  const ScoreTable& table = ScoreTable::Instance();
+                                     std::span<const std::uint16_t> candidate_states,
+                                     KootaTables tables) {
+  const ScoreTable& table = ScoreTable::Instance(tables);
   const int index = MoonStateIndex(person);
   const std::uint8_t* totals =
       role == PersonRole::Boy ? table.TotalsOfBoy(index) : table.TotalsOfGirl(index);

@@ -25,6 +25,10 @@ struct RankEntry {
   MoonState Girl;
   std::optional<ManglikMatch> Manglik;  // where the persons were read with charts
   std::optional<ScoreRange> Range;      // where they were read with an uncertainty
+  // Whether each Moon lies below 15 degrees of its sign: the vasya half the classical
+  // tables read in Sagittarius and Capricorn.
+  bool BoyFirstHalf = false;
+  bool GirlFirstHalf = false;
 };
 
 // One refused candidate row.
@@ -38,6 +42,7 @@ struct RankOptions {
   std::optional<int> MinTotalHalfPoints;  // keep totals of at least this many half points
   int Threads = 1;
   BirthReading Reading;  // how every candidate is read; the person is read the same way
+  KootaTables Tables = KootaTables::Specified;  // the koota tables the ranking orders by
 };
 
 struct RankSummary {
@@ -70,6 +75,7 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
 // The order of candidates already placed, best first (exact total, ties in input
 // order): indices into states. A counting sort over the 73 possible totals.
 std::vector<std::uint32_t> RankOrder(MoonState person, PersonRole role,
-                                     std::span<const std::uint16_t> candidate_states);
+                                     std::span<const std::uint16_t> candidate_states,
+                                     KootaTables tables = KootaTables::Specified);
 
 }  // namespace lumora

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/result/export_document.h"
 
+#include "core/ephemeris/zodiac.h"
+
 namespace lumora {
 
 namespace {
@@ -38,13 +40,13 @@ ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result
   in.BoyDetails = state.BoyDetails;
   in.GirlDetails = state.GirlDetails;
   in.BirthDetailsStored = state.BirthDetailsStored;
-  in.Grid = result.Grid;
-  in.Kootas = result.Kootas;
-  in.Significance = result.Texts.KootaSignificance;
-  in.BoyRashi = RashiRecordOf(state.BoyRashi);
-  in.GirlRashi = RashiRecordOf(state.GirlRashi);
-  in.BoyNakshatra = NakshatraRecordOf(state.BoyNakshatra);
-  in.GirlNakshatra = NakshatraRecordOf(state.GirlNakshatra);
+  in.Match = result;
+  in.BoyRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]);
+  in.GirlRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Girl.Sign)]);
+  in.BoyNakshatra =
+      NakshatraRecordOf(kNakshatraNames[static_cast<std::size_t>(state.Boy.Nakshatra)]);
+  in.GirlNakshatra =
+      NakshatraRecordOf(kNakshatraNames[static_cast<std::size_t>(state.Girl.Nakshatra)]);
   return in;
 }
 
@@ -62,8 +64,7 @@ ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
   switch (tab) {
     case kTabKundaliMatch:
       return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
-                                inputs.Grid, inputs.Kootas, inputs.Significance, kCreditLine,
-                                inputs.ChartsSection);
+                                inputs.Match, kCreditLine, inputs.ChartsSection);
     case kTabChartsAndDoshas: {
       if (inputs.ChartsSection.empty()) {
         return {};

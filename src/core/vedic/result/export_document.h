@@ -24,9 +24,7 @@ struct ExportInputs {
   PersonDetails BoyDetails;
   PersonDetails GirlDetails;
   bool BirthDetailsStored = true;
-  GunaMilanGrid Grid;
-  KootaResults Kootas;
-  std::array<std::string, kKootaCount> Significance;
+  MatchResult Match;
   std::optional<RashiRecord> BoyRashi;
   std::optional<RashiRecord> GirlRashi;
   std::optional<NakshatraRecord> BoyNakshatra;

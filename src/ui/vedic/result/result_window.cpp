@@ -319,6 +319,15 @@ QWidget* ResultWindow::BuildGridPage() {
   grid->addWidget(grid_summary_, total_row + 1, 0, 1,
                   static_cast<int>(kGunaMilanColumnTitles.size()));
   outer->addWidget(picture);
+  grid_tables_ = new QLabel(frame);
+  grid_tables_->setObjectName(QStringLiteral("lblKootaTables"));
+  grid_tables_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  outer->addWidget(grid_tables_);
+  grid_notes_ = new QLabel(frame);
+  grid_notes_->setObjectName(QStringLiteral("lblKootaNotes"));
+  grid_notes_->setWordWrap(true);
+  grid_notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  outer->addWidget(grid_notes_);
   outer->addStretch();
   return frame;
 }
@@ -533,6 +542,21 @@ void ResultWindow::ShowGrid(const GunaMilanGrid& grid) {
   show(grid_points_, grid.PointsTotal, tr("Total, points obtained"));
   show(grid_verdict_, grid.Verdict, tr("Total, verdict"));
   show(grid_summary_, grid.Summary, tr("Summary"));
+  const QString tables =
+      ToQString(grid.TablesLine) + QStringLiteral("\n") + ToQString(grid.OtherTotalLine);
+  grid_tables_->setText(tables);
+  grid_tables_->setAccessibleName(tr("Koota tables"));
+  grid_tables_->setAccessibleDescription(tables);
+  QStringList notes;
+  for (std::size_t r = 0; r < grid.Notes.size(); ++r) {
+    if (!grid.Notes[r].empty()) {
+      notes << Q(kKootas[r].Koota) + QStringLiteral(": ") + ToQString(grid.Notes[r]);
+    }
+  }
+  grid_notes_->setText(notes.join(QLatin1Char('\n')));
+  grid_notes_->setVisible(!notes.isEmpty());
+  grid_notes_->setAccessibleName(tr("Notes on the rows"));
+  grid_notes_->setAccessibleDescription(notes.join(QLatin1Char('\n')));
 }
 
 void ResultWindow::AppendReport(const ReportDocument& report) {

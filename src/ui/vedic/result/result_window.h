@@ -98,6 +98,8 @@ class ResultWindow : public QMainWindow {
   QLabel* grid_points_ = nullptr;   // the points obtained,
   QLabel* grid_verdict_ = nullptr;  // the verdict,
   QLabel* grid_summary_ = nullptr;  // and the sentence under the table
+  QLabel* grid_tables_ = nullptr;   // the tables in use and the other set's total
+  QLabel* grid_notes_ = nullptr;    // the rows' notes, one line each
   QTextBrowser* report_ = nullptr;
   QPushButton* save_ = nullptr;
   QCheckBox* catalogues_ = nullptr;
