@@ -163,6 +163,9 @@ class SynastryPageTest : public QObject {
     auto* scroll = Child<QScrollArea>(&report, "scrSynastry");
     QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
     Screenshot(&report, QStringLiteral("western_synastry"));
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    Screenshot(&report, QStringLiteral("western_synastry_lower"));
   }
 
   void TheWheelIsDrawnInVectors() {
