@@ -12,6 +12,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/pdf_output.h"
+#include "cli/synastry_output.h"
 #include "core/entry/person_side.h"
 #include "core/ephemeris/ayanamsa.h"
 #include "core/ephemeris/moon_sign.h"
@@ -85,7 +86,9 @@ struct VedicCommandOptions {
 struct WesternCommandOptions {
   CommonOptions common;
   MoonOptions moon;
-  std::string pdf_file;  // also write the report as a PDF document; empty: none
+  std::string pdf_file;   // also write the report as a PDF document; empty: none
+  bool synastry = false;  // adds the Synastry object (and the PDF's synastry pages)
+  SynastryFlags synastry_flags;
 };
 
 struct ProfileCommandOptions {
@@ -122,6 +125,12 @@ struct RankCommandOptions {
   std::string tables = "specified";  // the koota tables the ranking orders by
 };
 void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action);
+
+struct SynastryCommandOptions {
+  CommonOptions common;
+  SynastryFlags flags;
+};
+void RegisterSynastryCommand(CLI::App& app, SynastryCommandOptions& options, Action& action);
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).

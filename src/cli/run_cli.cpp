@@ -66,6 +66,7 @@ class CommandLine {
     RegisterZoneCommand(app_, zone_, action_);
     RegisterRankCommand(app_, rank_, action_);
     RegisterChartCommand(app_, chart_, action_);
+    RegisterSynastryCommand(app_, synastry_, action_);
   }
   CommandLine(const CommandLine&) = delete;
   CommandLine& operator=(const CommandLine&) = delete;
@@ -79,6 +80,7 @@ class CommandLine {
     info_ = InfoCommandOptions{};
     atlas_ = AtlasCommandOptions{};
     zone_ = ZoneCommandOptions{};
+    synastry_ = SynastryCommandOptions{};
     rank_ = RankCommandOptions{};
     action_ = nullptr;
     app_.clear();
@@ -116,6 +118,7 @@ class CommandLine {
   ZoneCommandOptions zone_;
   RankCommandOptions rank_;
   ChartCommandOptions chart_;
+  SynastryCommandOptions synastry_;
   Action action_;
 };
 
