@@ -144,7 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   BirthForm form;
   form.Male = SideFrom(in);
   form.Female = SideFrom(in);
-  const KootaTables tables = (in.Next() & 1u) != 0 ? KootaTables::Classical : KootaTables::Specified;
+  const KootaTables tables =
+      (in.Next() & 1u) != 0 ? KootaTables::Classical : KootaTables::Specified;
   const FormResult<Couple> back = ReadCoupleFile(WriteCoupleFile(Couple{form, tables}));
   Require(!IsRefused(back));
   Require(SameForm(std::get<Couple>(back).Form, form));

@@ -202,8 +202,9 @@ class VedicTest : public QObject {
     Click("cmdOpen");
     ui::ResultWindow* result = main_->Vedic().Result();
     QVERIFY(result && result->isVisible());
-    QVERIFY2(Label(result, "lblKootaTables")->text().startsWith(
-                 QStringLiteral("Koota tables: Classical\nSpecified tables: ")),
+    QVERIFY2(Label(result, "lblKootaTables")
+                 ->text()
+                 .startsWith(QStringLiteral("Koota tables: Classical\nSpecified tables: ")),
              qPrintable(Label(result, "lblKootaTables")->text()));
     QCOMPARE(main_->Vedic().Tables(), KootaTables::Classical);
     main_->Vedic().SetKootaTables(KootaTables::Specified);
