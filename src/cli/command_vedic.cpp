@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -295,6 +296,21 @@ Couple CoupleOf(std::string_view bytes) {
   return std::get<Couple>(std::move(couple));
 }
 
+namespace {
+
+std::optional<std::string> ZoneOf(const std::optional<PersonClock>& clock) {
+  return clock ? std::optional<std::string>(clock->TimeZone) : std::nullopt;
+}
+
+// Today as a day number (days from 1970-01-01) of universal time.
+int TodayDayNumber() {
+  return static_cast<int>(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())
+                              .time_since_epoch()
+                              .count());
+}
+
+}  // namespace
+
 Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
                   bool compare_moons, const PdfOptions& pdf, const ChartOptions& options,
                   const std::string& tables_option) {
@@ -342,11 +358,14 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     const MatchResult& r = *outcome.Result;
     // The tool has no chart-style option: charts are drawn North Indian, the window's
     // first style.
-    WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues,
-                                      ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment,
-                                                             uncertainty_minutes, options),
-                                      ChartStyle::NorthIndian),
-                 pdf.file);
+    WritePdfFile(
+        ComposeMatchDocument(
+            state, r, pdf.with_catalogues,
+            ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes, options),
+            ChartStyle::NorthIndian,
+            ComputeMatchTiming(r.BoyMoment, ZoneOf(r.BoyClock), r.GirlMoment, ZoneOf(r.GirlClock),
+                               options.ayanamsa, kJulianDashaYear, std::nullopt, TodayDayNumber())),
+        pdf.file);
   }
   return out;
 }

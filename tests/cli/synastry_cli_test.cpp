@@ -170,6 +170,88 @@ TEST(SynastryCli, DavisonAcrossTheDateLineAndThePolarFallBack) {
   EXPECT_FALSE(whole.Lines().at(1).contains("Notes"));
 }
 
+// The synastry reads the same charts the chart command writes: each composite point the
+// shorter-arc midpoint of the two charts' tropical longitudes, the Davison instant the
+// mean of their Julian days, and each aspect's orb the distance of its separation from
+// its angle. The places are whole minutes of arc (51.5 = 51 30', -33.75 = 33 45'), which the
+// chart command reads exactly too.
+struct ChartPair {
+  const char* why;
+  const char* a;
+  const char* b;
+};
+
+constexpr ChartPair kChartPairs[] = {
+    {"London and Sydney, composites across 0 degrees likely",
+     R"({"Name": "Ann", "BirthDate": "1972-05-14", "BirthTime": "06:30", "Latitude": 51.5,
+         "Longitude": -0.25, "TimeZone": "Europe/London"})",
+     R"({"Name": "Ben", "BirthDate": "1969-10-03", "BirthTime": "23:10", "Latitude": -33.75,
+         "Longitude": 151.25, "TimeZone": "Australia/Sydney"})"},
+    {"one day apart at one place",
+     R"({"Name": "Cy", "BirthDate": "2001-02-28", "BirthTime": "12:00", "Latitude": 40.5,
+         "Longitude": -74.0, "TimeZone": "America/New_York"})",
+     R"({"Name": "Di", "BirthDate": "2001-03-01", "BirthTime": "12:00", "Latitude": 40.5,
+         "Longitude": -74.0, "TimeZone": "America/New_York"})"},
+};
+
+std::string OneLine(std::string text) {
+  std::erase(text, '\n');
+  return text;
+}
+
+double ShorterArcMidpoint(double a, double b) {
+  const double d = std::remainder(b - a, 360.0);
+  double mid = std::fmod(a + d / 2.0 + 360.0, 360.0);
+  return mid;
+}
+
+TEST(SynastryCli, ReadsTheChartsTheChartCommandWrites) {
+  for (const ChartPair& pair : kChartPairs) {
+    SCOPED_TRACE(pair.why);
+    const CliRun charts = RunCli("chart --json", OneLine(pair.a) + "\n" + OneLine(pair.b) + "\n");
+    ASSERT_EQ(charts.status, 0) << charts.err;
+    const auto both = charts.Lines();
+    ASSERT_EQ(both.size(), 2u);
+    const Json& a = both[0]["Tropical"];
+    const Json& b = both[1]["Tropical"];
+    const CliRun run = RunCli("synastry --json",
+                              "{\"A\": " + OneLine(pair.a) + ", \"B\": " + OneLine(pair.b) + "}\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Json synastry = run.Lines().at(0);
+    // The same two records given to western as its male and female: the same object.
+    const CliRun western =
+        RunCli("western --json --synastry",
+               "{\"Male\": " + OneLine(pair.a) + ", \"Female\": " + OneLine(pair.b) + "}\n");
+    ASSERT_EQ(western.status, 0) << western.err;
+    EXPECT_EQ(western.Lines().at(0)["Synastry"], synastry);
+    for (const std::string& point : kPoints) {
+      const double expected = ShorterArcMidpoint(a[point].get<double>(), b[point].get<double>());
+      EXPECT_NEAR(std::remainder(synastry["Composite"][point].get<double>() - expected, 360.0), 0.0,
+                  kNanoDegree)
+          << point;
+    }
+    const double mean_day =
+        (both[0]["JulianDayUT"].get<double>() + both[1]["JulianDayUT"].get<double>()) / 2.0;
+    // The UT text is the mean day to the second: compare its day and seconds.
+    const std::string ut = synastry["Davison"]["UT"];
+    const double day_fraction = std::fmod(mean_day + 0.5, 1.0) * 86400.0;
+    const int hour = std::stoi(ut.substr(11, 2));
+    const int minute = std::stoi(ut.substr(14, 2));
+    const int second = std::stoi(ut.substr(17, 2));
+    EXPECT_NEAR(hour * 3600 + minute * 60 + second, day_fraction, 0.5) << ut;
+    ASSERT_FALSE(synastry["Aspects"].empty());
+    for (const Json& aspect : synastry["Aspects"]) {
+      const double separation =
+          std::fabs(std::remainder(a[aspect["A"].get<std::string>()].get<double>() -
+                                       b[aspect["B"].get<std::string>()].get<double>(),
+                                   360.0));
+      const double angle = kAllowances.at(aspect["Aspect"].get<std::string>()).angle;
+      EXPECT_NEAR(aspect["Orb"].get<double>(), std::fabs(separation - angle), kNanoDegree)
+          << aspect.dump();
+    }
+  }
+}
+
 TEST(SynastryCli, RefusesUnknownChoices) {
   for (const char* arguments :
        {"synastry --orbs loose", "synastry --houses koch", "western --synastry --houses placid"}) {

@@ -162,7 +162,13 @@ class SynastryPageTest : public QObject {
     QApplication::processEvents();
     auto* scroll = Child<QScrollArea>(&report, "scrSynastry");
     QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+    // The pictures show the page as it opens, no cell picked.
+    grid->setCurrentItem(nullptr);
+    grid->clearSelection();
     Screenshot(&report, QStringLiteral("western_synastry"));
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    Screenshot(&report, QStringLiteral("western_synastry_lower"));
   }
 
   void TheWheelIsDrawnInVectors() {

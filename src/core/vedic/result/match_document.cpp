@@ -204,7 +204,7 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
                               bool with_catalogues, const std::optional<ChartsAndDoshas>& charts,
-                              ChartStyle style) {
+                              ChartStyle style, const std::optional<MatchTiming>& timing) {
   Document doc;
   doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
@@ -213,6 +213,11 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
   AppendInterpretation(doc, state, result);
   if (charts) {
     AppendCharts(doc, state, result, *charts, style);
+  }
+  if (timing) {
+    AppendTimingSection(doc, timing->Couple, NameOr(state.BoyDetails.Name, "Boy"),
+                        NameOr(state.GirlDetails.Name, "Girl"), timing->Conventions,
+                        timing->ReferenceDay);
   }
   if (with_catalogues) {
     const ExportInputs pages = MakeExportInputs(state, result);

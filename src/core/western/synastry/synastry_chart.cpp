@@ -27,9 +27,12 @@ SynastryBirth SynastryBirthOf(const RankedPerson& person) {
 }
 
 NatalChart CastNatalChart(double julian_day_ut, double latitude, double east_longitude) {
-  const AstroTime time = AstroTimeFromUt(julian_day_ut);
+  return CastNatalChart(AstroTimeFromUt(julian_day_ut), latitude, east_longitude);
+}
+
+NatalChart CastNatalChart(const AstroTime& time, double latitude, double east_longitude) {
   NatalChart chart;
-  chart.JulianDayUt = julian_day_ut;
+  chart.JulianDayUt = time.Ut;
   chart.Latitude = latitude;
   chart.EastLongitude = east_longitude;
   for (Body body : kBodies) {

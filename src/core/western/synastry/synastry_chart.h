@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/ephemeris/astro_time.h"
 #include "core/ephemeris/birth_moment.h"
 #include "core/vedic/rank/candidate.h"
 #include "core/western/synastry/synastry.h"
@@ -25,6 +26,7 @@ SynastryBirth SynastryBirthOf(const RankedPerson& person);
 // The chart of an instant and place from the precise ephemeris: the ten bodies and the
 // mean north node (apparent, tropical, with their daily speeds) and both angles, with
 // the place's ARMC and the true obliquity for the houses.
+NatalChart CastNatalChart(const AstroTime& time, double latitude, double east_longitude);
 NatalChart CastNatalChart(double julian_day_ut, double latitude, double east_longitude);
 NatalChart CastNatalChart(const SynastryBirth& birth);
 
