@@ -288,14 +288,14 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncert
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
 
-// The form of a couple file given as an input object (a couple file on standard input);
+// A couple file given as an input object (a couple file on standard input or --input);
 // a damaged one is rejected with the message the form window shows.
-BirthForm CoupleForm(std::string_view bytes) {
-  FormResult<BirthForm> couple = ReadCoupleFile(bytes);
+Couple CoupleOf(std::string_view bytes) {
+  FormResult<Couple> couple = ReadCoupleFile(bytes);
   if (const auto* failure = std::get_if<FormFailure>(&couple)) {
     throw RejectionOf(*failure);
   }
-  return std::get<BirthForm>(std::move(couple));
+  return std::get<Couple>(std::move(couple));
 }
 
 namespace {
@@ -339,6 +339,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
   MatchState state;
   MatchOutcome outcome;
   const KootaTables tables = TablesOption(tables_option, KootaTables::Specified);
+  state.Tables = tables;
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -352,6 +353,12 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     }
     state = ProfileState(values, tables);
     outcome = CalculateMatch(state);
+  } else if (input.contains("Format")) {
+    // A couple file (its persons are forms under "Boy" and "Girl"), matched with the
+    // tables it keeps unless --tables names others.
+    Couple couple = CoupleOf(input.dump());
+    state.Tables = TablesOption(tables_option, couple.Tables);
+    outcome = RunMatch(state, couple.Form, model, options.ayanamsa);
   } else if (HasPersonRecords(input, "Boy", "Girl")) {
     // Two person records, as rank reads them, places through the atlas.
     const FormSides<PersonRecord> records = ReadPersonRecords(input, "Boy", "Girl", model);
@@ -361,14 +368,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     }
     outcome = RunMatchOf(state, persons, model, options.ayanamsa);
   } else {
-    BirthForm form;
-    if (input.contains("Format")) {
-      form = CoupleForm(input.dump());
-    } else {
-      form = ReadBirthForm(input);
-    }
-    state.Tables = tables;
-    outcome = RunMatch(state, form, model, options.ayanamsa);
+    outcome = RunMatch(state, ReadBirthForm(input), model, options.ayanamsa);
   }
   Json out = MatchJson(state, outcome, report, uncertainty_minutes, options);
   if (compare_moons && outcome.Result && outcome.Result->BoyMoment && outcome.Result->GirlMoment) {
@@ -468,13 +468,15 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       const VedicTiming timing = ReadVedicTiming(options.timing);
       std::vector<Json> inputs;
       if (HasCoupleExtension(options.common.input_file)) {
-        // A couple file (.lumora) is one form input; a damaged one is a rejected input.
-        FormResult<BirthForm> couple = ReadCoupleFile(FileBytes(options.common.input_file));
+        // A couple file (.lumora) is one input, its form and its koota tables; a damaged
+        // one is a rejected input.
+        const std::string bytes = FileBytes(options.common.input_file);
+        FormResult<Couple> couple = ReadCoupleFile(bytes);
         if (const auto* failure = std::get_if<FormFailure>(&couple)) {
           WriteResult(*Context().Out, ErrorObject(RejectionOf(*failure)), options.common.json);
           return 2;
         }
-        inputs.push_back(BirthFormJson(std::get<BirthForm>(couple)));
+        inputs.push_back(Json::parse(bytes));
       } else {
         inputs = ReadInputs(options.common.input_file);
       }

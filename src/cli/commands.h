@@ -186,10 +186,6 @@ void AddClockJson(Json& moon, const std::optional<PersonClock>& clock);
 // input; an unknown reading is rejected.
 void ReadZoneInput(const Json& input, PersonSide side, std::string& zone_id,
                    std::optional<ClockChoice>& reading);
-// Writes a side's zone id and reading under the keys ReadZoneInput reads; nothing for a
-// side without a zone.
-void WriteZoneInput(Json& out, PersonSide side, const std::string& zone_id,
-                    const std::optional<ClockChoice>& reading);
 
 // Adds --json, --verbose and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);

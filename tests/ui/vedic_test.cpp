@@ -186,6 +186,30 @@ class VedicTest : public QObject {
     QVERIFY(main_->Vedic().Result() == nullptr);
   }
 
+  // A couple saved while the classical tables were chosen is matched with them again when
+  // it is reopened under the specified ones.
+  void CoupleFilesKeepTheKootaTables() {
+    QTemporaryDir dir;
+    Fill(kBoy);
+    Fill(kGirl);
+    const QString path = dir.filePath(QStringLiteral("classical.lumora"));
+    main_->Vedic().SetKootaTables(KootaTables::Classical);
+    stand_ins_->files.next_save = path;
+    form_->findChild<QAction*>(QStringLiteral("mnuSaveCouple"))->trigger();
+    QVERIFY(QFile::exists(path));
+    main_->Vedic().SetKootaTables(KootaTables::Specified);
+    stand_ins_->files.next_open = path;
+    Click("cmdOpen");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY(result && result->isVisible());
+    QVERIFY2(Label(result, "lblKootaTables")
+                 ->text()
+                 .startsWith(QStringLiteral("Koota tables: Classical\nSpecified tables: ")),
+             qPrintable(Label(result, "lblKootaTables")->text()));
+    QCOMPARE(main_->Vedic().Tables(), KootaTables::Classical);
+    main_->Vedic().SetKootaTables(KootaTables::Specified);
+  }
+
   // The charts reach the documents in the style the window shows: North Indian houses
   // with sign numbers, or South Indian signs each named; the report window's Print
   // prints the same composed page.
