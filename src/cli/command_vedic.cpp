@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/dasha_json.h"
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
 #include "cli/person_input.h"
@@ -16,6 +17,7 @@
 #include "core/vedic/entry/couple_file.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/result/match_document.h"
+#include "core/vedic/timing/civil_day.h"
 
 namespace lumora::cli {
 
@@ -309,11 +311,31 @@ int TodayDayNumber() {
                               .count());
 }
 
+// --dasha, --wedding and --year-days as read.
+struct VedicTiming {
+  bool Dasha = false;
+  std::optional<int> WeddingDay;
+  DashaYearLength Year = kJulianDashaYear;
+};
+
+VedicTiming ReadVedicTiming(const DashaChoice& choice) {
+  VedicTiming timing;
+  timing.Dasha = choice.dasha;
+  if (!choice.wedding.empty()) {
+    timing.WeddingDay = ParseDayText(choice.wedding);
+    if (!timing.WeddingDay) {
+      throw UsageError("--wedding takes a date as YYYY-MM-DD: " + choice.wedding);
+    }
+  }
+  timing.Year = DashaYearLengthNamed(choice.year_days).value_or(kJulianDashaYear);
+  return timing;
+}
+
 }  // namespace
 
 Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
                   bool compare_moons, const PdfOptions& pdf, const ChartOptions& options,
-                  const std::string& tables_option) {
+                  const std::string& tables_option, const VedicTiming& timing_choice) {
   MatchState state;
   MatchOutcome outcome;
   const KootaTables tables = TablesOption(tables_option, KootaTables::Specified);
@@ -354,18 +376,28 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     out["BoyMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->BoyMoment));
     out["GirlMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->GirlMoment));
   }
+  // The timing of a match with birth moments, for --dasha and for the document.
+  std::optional<MatchTiming> timing;
+  if (outcome.Result && (timing_choice.Dasha || !pdf.file.empty())) {
+    const MatchResult& r = *outcome.Result;
+    timing = ComputeMatchTiming(r.BoyMoment, ZoneOf(r.BoyClock), r.GirlMoment, ZoneOf(r.GirlClock),
+                                options.ayanamsa, timing_choice.Year, timing_choice.WeddingDay,
+                                TodayDayNumber());
+  }
+  if (timing_choice.Dasha && timing) {
+    out["BoyDasha"] = MatchDashaJson(timing->Couple.Boy, timing_choice.WeddingDay);
+    out["GirlDasha"] = MatchDashaJson(timing->Couple.Girl, timing_choice.WeddingDay);
+    out["DashaSandhi"] = DashaSandhiJson(timing->Couple);
+  }
   if (!pdf.file.empty()) {
     const MatchResult& r = *outcome.Result;
     // The tool has no chart-style option: charts are drawn North Indian, the window's
     // first style.
-    WritePdfFile(
-        ComposeMatchDocument(
-            state, r, pdf.with_catalogues,
-            ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes, options),
-            ChartStyle::NorthIndian,
-            ComputeMatchTiming(r.BoyMoment, ZoneOf(r.BoyClock), r.GirlMoment, ZoneOf(r.GirlClock),
-                               options.ayanamsa, kJulianDashaYear, std::nullopt, TodayDayNumber())),
-        pdf.file);
+    WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues,
+                                      ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment,
+                                                             uncertainty_minutes, options),
+                                      ChartStyle::NorthIndian, timing),
+                 pdf.file);
   }
   return out;
 }
@@ -404,7 +436,11 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       "Or {\"Profile\": [BoyRashi, GirlRashi, BoyNakshatra, GirlNakshatra]}.\n"
       "Or {\"Boy\": person, \"Girl\": person}, each person as rank reads one: Name,\n"
       "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
-      "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
+      "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n"
+      "With --dasha (birth details needed): BoyDasha and GirlDasha (the mahadashas and, with\n"
+      "  --wedding, AtWedding: the periods running that day) and DashaSandhi: [{\"Boy\": date\n"
+      "  or null, \"Girl\": date or null, \"DaysApart\": d}]. Dates YYYY-MM-DD on each birth\n"
+      "  place's clock.\n");
   AddMoonOptions(vedic, options.moon, true);
   AddZodiacOptions(vedic, options.zodiac);
   vedic
@@ -421,8 +457,15 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
                    "The koota tables the match is scored with: specified (the program's own, "
                    "the default) or classical; both totals are always given")
       ->check(CLI::IsMember({"specified", "classical"}));
+  vedic->add_flag("--dasha", options.timing.dasha,
+                  "Also give both persons' Vimshottari mahadashas and the Dasha Sandhis");
+  vedic->add_option("--wedding", options.timing.wedding,
+                    "The wedding date, YYYY-MM-DD: the periods running then, the Sandhis near it "
+                    "(also in --pdf)");
+  AddYearDaysOption(vedic, options.timing.year_days);
   vedic->callback([&options, &action] {
     action = [&options] {
+      const VedicTiming timing = ReadVedicTiming(options.timing);
       std::vector<Json> inputs;
       if (HasCoupleExtension(options.common.input_file)) {
         // A couple file (.lumora) is one input, its form and its koota tables; a damaged
@@ -440,10 +483,10 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       if (!options.pdf.file.empty()) {
         RequireOneInputForPdf(inputs.size());
       }
-      return RunEach(inputs, options.common.json, [&options](const Json& input) {
+      return RunEach(inputs, options.common.json, [&options, &timing](const Json& input) {
         return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
                             options.moon.compare_moons, options.pdf, options.zodiac.Chart(),
-                            options.tables);
+                            options.tables, timing);
       });
     };
   });

@@ -21,6 +21,7 @@
 #include "core/places/clock.h"
 #include "core/vedic/chart/birth_time.h"
 #include "core/vedic/chart/charts_and_doshas.h"
+#include "core/vedic/timing/vimshottari.h"
 
 namespace lumora::cli {
 
@@ -73,8 +74,16 @@ struct MoonCommandOptions {
   ZodiacOptions zodiac;
 };
 
+// --dasha, --wedding YYYY-MM-DD and --year-days: the timing a vedic match adds.
+struct DashaChoice {
+  bool dasha = false;
+  std::string wedding;  // empty: none
+  std::string year_days = std::string(kJulianDashaYear.Text);
+};
+
 struct VedicCommandOptions {
   CommonOptions common;
+  DashaChoice timing;
   bool report = false;
   MoonOptions moon;
   ZodiacOptions zodiac;
@@ -189,6 +198,21 @@ void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare);
 
 // Adds --ayanamsa and --node to a command.
 void AddZodiacOptions(CLI::App* command, ZodiacOptions& options);
+
+// --ayanamsa alone, for commands that read no node.
+void AddAyanamsaOption(CLI::App* command, std::string& ayanamsa);
+
+// --year-days 365.25|365.2422|360: the length of a dasha year.
+void AddYearDaysOption(CLI::App* command, std::string& year_days);
+
+// lumora-cli dasha: each person record's Vimshottari periods and Saturn's transits.
+struct DashaCommandOptions {
+  CommonOptions common;
+  std::string ayanamsa = "Standard";
+  std::string year_days = std::string(kJulianDashaYear.Text);
+  int levels = kAntardashaLevel;
+};
+void RegisterDashaCommand(CLI::App& app, DashaCommandOptions& options, Action& action);
 
 // chart: one person record a line in, every point of the chart out.
 struct ChartCommandOptions {

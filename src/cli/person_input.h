@@ -20,6 +20,10 @@ struct PersonRecord {
   BirthEntry Entry;
   RankedPerson Person;
 };
+// One person record; key names it in messages (empty for a record that is the whole input).
+PersonRecord ReadPersonRecord(const Json& record, std::string_view key,
+                              const BirthReading& reading);
+
 FormSides<PersonRecord> ReadPersonRecords(const Json& input, std::string_view first_key,
                                           std::string_view second_key, MoonModel model);
 

@@ -66,6 +66,7 @@ class CommandLine {
     RegisterZoneCommand(app_, zone_, action_);
     RegisterRankCommand(app_, rank_, action_);
     RegisterChartCommand(app_, chart_, action_);
+    RegisterDashaCommand(app_, dasha_, action_);
     RegisterSynastryCommand(app_, synastry_, action_);
   }
   CommandLine(const CommandLine&) = delete;
@@ -82,6 +83,8 @@ class CommandLine {
     zone_ = ZoneCommandOptions{};
     synastry_ = SynastryCommandOptions{};
     rank_ = RankCommandOptions{};
+    chart_ = ChartCommandOptions{};
+    dasha_ = DashaCommandOptions{};
     action_ = nullptr;
     app_.clear();
 
@@ -94,7 +97,7 @@ class CommandLine {
       return code == 0 ? 0 : 1;
     }
     Context().Verbose = moon_.common.verbose || western_.common.verbose || vedic_.common.verbose ||
-                        profile_.common.verbose || zone_.common.verbose;
+                        profile_.common.verbose || zone_.common.verbose || dasha_.common.verbose;
     try {
       return action_ ? action_() : 1;
     } catch (const UsageError& error) {
@@ -119,6 +122,7 @@ class CommandLine {
   RankCommandOptions rank_;
   ChartCommandOptions chart_;
   SynastryCommandOptions synastry_;
+  DashaCommandOptions dasha_;
   Action action_;
 };
 
