@@ -14,7 +14,7 @@ CliContext& Context() {
   return context;
 }
 
-namespace {
+namespace {}  // namespace
 
 // The name a script knows a refusal's focus by: the window's control name, or the
 // record's column name.
@@ -27,8 +27,6 @@ std::optional<std::string> FocusName(const std::optional<FormFocus>& focus) {
   }
   return ControlName(std::get<PanelControl>(*focus));
 }
-
-}  // namespace
 
 Rejection RejectionOf(const FormFailure& failure) {
   return Rejection(failure.Message,

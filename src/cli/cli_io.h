@@ -38,6 +38,10 @@ struct UsageError : std::runtime_error {
 };
 
 // The rejection of a form's message: its text, icon and the control it focuses.
+// The name a script knows a refusal's focus by: the window's control name, or the
+// record's column name.
+std::optional<std::string> FocusName(const std::optional<FormFocus>& focus);
+
 Rejection RejectionOf(const FormFailure& failure);
 
 // Where one run of the program reads and writes. main gives the standard streams;

@@ -53,7 +53,7 @@ Json PointsJson(const std::array<double, kChartPointCount>& longitudes) {
 }
 
 Json ChartCommand(const Json& input, const ZodiacOptions& zodiac, const PlaceResolver& places) {
-  const std::optional<BirthEntry> entry = ReadPersonRecord(input);
+  const std::optional<BirthEntry> entry = ReadPersonEntries(input);
   if (!entry) {
     throw Rejection("A person record must be a JSON object");
   }

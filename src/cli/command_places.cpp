@@ -144,18 +144,6 @@ void ReadZoneInput(const Json& input, PersonSide person, std::string& zone_id,
   }
 }
 
-void WriteZoneInput(Json& out, PersonSide person, const std::string& zone_id,
-                    const std::optional<ClockChoice>& reading) {
-  if (zone_id.empty()) {
-    return;
-  }
-  const std::string side(1, SideLetter(person));
-  out[side + "TimeZoneId"] = zone_id;
-  if (reading) {
-    out[side + "ClockReading"] = *reading == ClockChoice::Earlier ? "earlier" : "later";
-  }
-}
-
 namespace {
 
 void RegisterAtlasCommand(CLI::App& app, AtlasCommandOptions& options, Action& action) {

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/dasha_json.h"
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
 #include "cli/person_input.h"
+#include "cli/porutham_json.h"
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
@@ -15,6 +18,7 @@
 #include "core/vedic/entry/couple_file.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/result/match_document.h"
+#include "core/vedic/timing/civil_day.h"
 
 namespace lumora::cli {
 
@@ -23,6 +27,7 @@ namespace {
 // The vedic command's options.
 struct VedicCommandOptions {
   CommonOptions common;
+  DashaChoice timing;
   bool report = false;
   MoonOptions moon;
   ZodiacOptions zodiac;
@@ -260,6 +265,10 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   out["ClassicalTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Classical));
   out["OtherTables"] = r.Grid.OtherTotalLine;
   out["Notes"] = std::move(notes);
+  AddPoruthamJson(out, r.Poruthams);
+  if (r.Papasamyam) {
+    out["Papasamyam"] = PapasamyamJson(*r.Papasamyam);
+  }
   return out;
 }
 
@@ -298,22 +307,58 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncert
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
 
-// The form of a couple file given as an input object (a couple file on standard input);
+// A couple file given as an input object (a couple file on standard input or --input);
 // a damaged one is rejected with the message the form window shows.
-BirthForm CoupleForm(std::string_view bytes) {
-  FormResult<BirthForm> couple = ReadCoupleFile(bytes);
+Couple CoupleOf(std::string_view bytes) {
+  FormResult<Couple> couple = ReadCoupleFile(bytes);
   if (const auto* failure = std::get_if<FormFailure>(&couple)) {
     throw RejectionOf(*failure);
   }
-  return std::get<BirthForm>(std::move(couple));
+  return std::get<Couple>(std::move(couple));
 }
+
+namespace {
+
+std::optional<std::string> ZoneOf(const std::optional<PersonClock>& clock) {
+  return clock ? std::optional<std::string>(clock->TimeZone) : std::nullopt;
+}
+
+// Today as a day number (days from 1970-01-01) of universal time.
+int TodayDayNumber() {
+  return static_cast<int>(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())
+                              .time_since_epoch()
+                              .count());
+}
+
+// --dasha, --wedding and --year-days as read.
+struct VedicTiming {
+  bool Dasha = false;
+  std::optional<int> WeddingDay;
+  DashaYearLength Year = kJulianDashaYear;
+};
+
+VedicTiming ReadVedicTiming(const DashaChoice& choice) {
+  VedicTiming timing;
+  timing.Dasha = choice.dasha;
+  if (!choice.wedding.empty()) {
+    timing.WeddingDay = ParseDayText(choice.wedding);
+    if (!timing.WeddingDay) {
+      throw UsageError("--wedding takes a date as YYYY-MM-DD: " + choice.wedding);
+    }
+  }
+  timing.Year = DashaYearLengthNamed(choice.year_days).value_or(kJulianDashaYear);
+  return timing;
+}
+
+}  // namespace
 
 Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
                   bool compare_moons, const PdfOptions& pdf, const ChartOptions& options,
-                  const std::string& tables_option) {
+                  const std::string& tables_option, const VedicTiming& timing_choice) {
   MatchState state;
   MatchOutcome outcome;
   const KootaTables tables = TablesOption(tables_option, KootaTables::Specified);
+  state.Tables = tables;
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -327,6 +372,12 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     }
     state = ProfileState(values, tables);
     outcome = CalculateMatch(state);
+  } else if (input.contains("Format")) {
+    // A couple file (its persons are forms under "Boy" and "Girl"), matched with the
+    // tables it keeps unless --tables names others.
+    Couple couple = CoupleOf(input.dump());
+    state.Tables = TablesOption(tables_option, couple.Tables);
+    outcome = RunMatch(state, couple.Form, model, options);
   } else if (HasPersonRecords(input, "Boy", "Girl")) {
     // Two person records, as rank reads them, places through the atlas.
     const FormSides<PersonRecord> records = ReadPersonRecords(input, "Boy", "Girl", model);
@@ -334,22 +385,28 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     for (const PersonSide side : kPersonSides) {
       persons[side] = BirthDetailsOf(records[side].Person, records[side].Entry);
     }
-    outcome = RunMatchOf(state, persons, model, options.ayanamsa);
+    outcome = RunMatchOf(state, persons, model, options);
   } else {
-    BirthForm form;
-    if (input.contains("Format")) {
-      form = CoupleForm(input.dump());
-    } else {
-      form = ReadBirthForm(input);
-    }
-    state.Tables = tables;
-    outcome = RunMatch(state, form, model, options.ayanamsa);
+    outcome = RunMatch(state, ReadBirthForm(input), model, options);
   }
   Json out = MatchJson(state, outcome, report, uncertainty_minutes, options);
   if (compare_moons && outcome.Result && outcome.Result->BoyMoment && outcome.Result->GirlMoment) {
     // The moments the match was computed for, each at its clock's exact offset.
     out["BoyMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->BoyMoment));
     out["GirlMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->GirlMoment));
+  }
+  // The timing of a match with birth moments, for --dasha and for the document.
+  std::optional<MatchTiming> timing;
+  if (outcome.Result && (timing_choice.Dasha || !pdf.file.empty())) {
+    const MatchResult& r = *outcome.Result;
+    timing = ComputeMatchTiming(r.BoyMoment, ZoneOf(r.BoyClock), r.GirlMoment, ZoneOf(r.GirlClock),
+                                options.ayanamsa, timing_choice.Year, timing_choice.WeddingDay,
+                                TodayDayNumber());
+  }
+  if (timing_choice.Dasha && timing) {
+    out["BoyDasha"] = MatchDashaJson(timing->Couple.Boy, timing_choice.WeddingDay);
+    out["GirlDasha"] = MatchDashaJson(timing->Couple.Girl, timing_choice.WeddingDay);
+    out["DashaSandhi"] = DashaSandhiJson(timing->Couple);
   }
   if (!pdf.file.empty()) {
     const MatchResult& r = *outcome.Result;
@@ -358,7 +415,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues,
                                       ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment,
                                                              uncertainty_minutes, options),
-                                      ChartStyle::NorthIndian),
+                                      ChartStyle::NorthIndian, timing),
                  pdf.file);
   }
   return out;
@@ -400,7 +457,11 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       "Or {\"Profile\": [BoyRashi, GirlRashi, BoyNakshatra, GirlNakshatra]}.\n"
       "Or {\"Boy\": person, \"Girl\": person}, each person as rank reads one: Name,\n"
       "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
-      "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
+      "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n"
+      "With --dasha (birth details needed): BoyDasha and GirlDasha (the mahadashas and, with\n"
+      "  --wedding, AtWedding: the periods running that day) and DashaSandhi: [{\"Boy\": date\n"
+      "  or null, \"Girl\": date or null, \"DaysApart\": d}]. Dates YYYY-MM-DD on each birth\n"
+      "  place's clock.\n");
   AddMoonOptions(vedic, options.moon, true);
   AddZodiacOptions(vedic, options.zodiac);
   vedic
@@ -417,27 +478,36 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
                    "The koota tables the match is scored with: specified (the program's own, "
                    "the default) or classical; both totals are always given")
       ->check(CLI::IsMember({"specified", "classical"}));
+  vedic->add_flag("--dasha", options.timing.dasha,
+                  "Also give both persons' Vimshottari mahadashas and the Dasha Sandhis");
+  vedic->add_option("--wedding", options.timing.wedding,
+                    "The wedding date, YYYY-MM-DD: the periods running then, the Sandhis near it "
+                    "(also in --pdf)");
+  AddYearDaysOption(vedic, options.timing.year_days);
   vedic->callback([&options, &action] {
     action = [&options] {
+      const VedicTiming timing = ReadVedicTiming(options.timing);
       std::vector<Json> inputs;
       if (HasCoupleExtension(options.common.input_file)) {
-        // A couple file (.lumora) is one form input; a damaged one is a rejected input.
-        FormResult<BirthForm> couple = ReadCoupleFile(FileBytes(options.common.input_file));
+        // A couple file (.lumora) is one input, its form and its koota tables; a damaged
+        // one is a rejected input.
+        const std::string bytes = FileBytes(options.common.input_file);
+        FormResult<Couple> couple = ReadCoupleFile(bytes);
         if (const auto* failure = std::get_if<FormFailure>(&couple)) {
           WriteResult(*Context().Out, ErrorObject(RejectionOf(*failure)), options.common.json);
           return 2;
         }
-        inputs.push_back(BirthFormJson(std::get<BirthForm>(couple)));
+        inputs.push_back(Json::parse(bytes));
       } else {
         inputs = ReadInputs(options.common.input_file);
       }
       if (!options.pdf.file.empty()) {
         RequireOneInputForPdf(inputs.size());
       }
-      return RunEach(inputs, options.common.json, [&options](const Json& input) {
+      return RunEach(inputs, options.common.json, [&options, &timing](const Json& input) {
         return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
                             options.moon.compare_moons, options.pdf, options.zodiac.Chart(),
-                            options.tables);
+                            options.tables, timing);
       });
     };
   });

@@ -13,6 +13,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/pdf_output.h"
+#include "cli/synastry_output.h"
 #include "core/entry/person_side.h"
 #include "core/ephemeris/ayanamsa.h"
 #include "core/ephemeris/moon_sign.h"
@@ -21,6 +22,7 @@
 #include "core/places/clock.h"
 #include "core/vedic/chart/birth_time.h"
 #include "core/vedic/chart/charts_and_doshas.h"
+#include "core/vedic/timing/vimshottari.h"
 
 namespace lumora::cli {
 
@@ -111,6 +113,13 @@ std::unique_ptr<Command> MakeCommand(typename CommandOf<Options>::Registration r
 // a new command is its own file and one line there).
 std::vector<std::unique_ptr<Command>> MakeCommands();
 
+// --dasha, --wedding YYYY-MM-DD and --year-days: the timing a vedic match adds.
+struct DashaChoice {
+  bool dasha = false;
+  std::string wedding;  // empty: none
+  std::string year_days = std::string(kJulianDashaYear.Text);
+};
+
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
 // The doshas come with it; the score range needs birth details, which a profile lacks.
@@ -143,10 +152,6 @@ void AddClockJson(Json& moon, const std::optional<PersonClock>& clock);
 // input; an unknown reading is rejected.
 void ReadZoneInput(const Json& input, PersonSide side, std::string& zone_id,
                    std::optional<ClockChoice>& reading);
-// Writes a side's zone id and reading under the keys ReadZoneInput reads; nothing for a
-// side without a zone.
-void WriteZoneInput(Json& out, PersonSide side, const std::string& zone_id,
-                    const std::optional<ClockChoice>& reading);
 
 // Adds --json, --verbose and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);
@@ -159,6 +164,12 @@ void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare);
 
 // Adds --ayanamsa and --node to a command.
 void AddZodiacOptions(CLI::App* command, ZodiacOptions& options);
+
+// --ayanamsa alone, for commands that read no node.
+void AddAyanamsaOption(CLI::App* command, std::string& ayanamsa);
+
+// --year-days 365.25|365.2422|360: the length of a dasha year.
+void AddYearDaysOption(CLI::App* command, std::string& year_days);
 
 // The sidereal chart of a person as the vedic output gives it (BoyChart, GirlChart).
 Json ChartJson(const SiderealChart& chart);

@@ -13,12 +13,15 @@ std::unique_ptr<Command> NewAtlasCommand();
 std::unique_ptr<Command> NewZoneCommand();
 std::unique_ptr<Command> NewRankCommand();
 std::unique_ptr<Command> NewChartCommand();
+std::unique_ptr<Command> NewDashaCommand();
+std::unique_ptr<Command> NewSynastryCommand();
 
 std::vector<std::unique_ptr<Command>> MakeCommands() {
   // The order of the help's command list.
   constexpr std::unique_ptr<Command> (*kMakers[])() = {
-      NewMoonCommand, NewWesternCommand, NewVedicCommand, NewProfileCommand,
-      NewInfoCommand, NewAtlasCommand,   NewZoneCommand,  NewRankCommand, NewChartCommand,
+      NewMoonCommand,  NewWesternCommand, NewVedicCommand,    NewProfileCommand,
+      NewInfoCommand,  NewAtlasCommand,   NewZoneCommand,     NewRankCommand,
+      NewChartCommand, NewDashaCommand,   NewSynastryCommand,
   };
   std::vector<std::unique_ptr<Command>> commands;
   for (const auto make : kMakers) {
@@ -49,18 +52,33 @@ void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare) {
   }
 }
 
-void AddZodiacOptions(CLI::App* command, ZodiacOptions& options) {
+void AddAyanamsaOption(CLI::App* command, std::string& ayanamsa) {
   std::vector<std::string> names;
   for (const Ayanamsa a : kAyanamsas) {
     names.emplace_back(AyanamsaName(a));
   }
   command
-      ->add_option("--ayanamsa", options.ayanamsa,
+      ->add_option("--ayanamsa", ayanamsa,
                    "The sidereal zodiac: Standard (the default), Lahiri, Raman, Krishnamurti, "
                    "TrueChitra or FaganBradley")
       ->transform(CLI::IsMember(names, CLI::ignore_case));
+}
+
+void AddZodiacOptions(CLI::App* command, ZodiacOptions& options) {
+  AddAyanamsaOption(command, options.ayanamsa);
   command->add_option("--node", options.node, "The lunar node: mean (the default) or true")
       ->transform(CLI::IsMember({"mean", "true"}, CLI::ignore_case));
+}
+
+void AddYearDaysOption(CLI::App* command, std::string& year_days) {
+  std::vector<std::string> lengths;
+  for (const DashaYearLength& year : kDashaYearLengths) {
+    lengths.emplace_back(year.Text);
+  }
+  command
+      ->add_option("--year-days", year_days,
+                   "Days in a dasha year: 365.25 (the default), 365.2422 or 360")
+      ->check(CLI::IsMember(lengths));
 }
 
 }  // namespace lumora::cli

@@ -124,12 +124,20 @@ struct WordLabel {
 // Keys whose words a split at capitals would not give: the Western report's labels and
 // abbreviations.
 constexpr WordLabel kWordLabels[] = {
-    {"UT", "Universal time (hours)"}, {"T", "Julian centuries from J2000.0"},
-    {"mName", "Male name"},           {"mDOB", "Male date of birth"},
-    {"mCity", "Male city"},           {"mState", "Male state"},
-    {"Mcountry", "Male country"},     {"fName", "Female name"},
-    {"fDOB", "Female date of birth"}, {"fCity", "Female city"},
-    {"fState", "Female state"},       {"fCountry", "Female country"},
+    {"UT", "Universal time (hours)"},
+    {"T", "Julian centuries from J2000.0"},
+    {"mName", "Male name"},
+    {"mDOB", "Male date of birth"},
+    {"mCity", "Male city"},
+    {"mState", "Male state"},
+    {"Mcountry", "Male country"},
+    {"fName", "Female name"},
+    {"fDOB", "Female date of birth"},
+    {"fCity", "Female city"},
+    {"fState", "Female state"},
+    {"fCountry", "Female country"},
+    {"AInB", "A's points in B's houses"},
+    {"BInA", "B's points in A's houses"},
 };
 
 // The control of a window named in words, the control name after it for scripts.
@@ -188,6 +196,11 @@ std::string Label(std::string_view key) {
   return words;
 }
 
+// The label of a value: a universal time given as a date and time is no count of hours.
+std::string LabelOf(std::string_view key, const Json& value) {
+  return key == "UT" && value.is_string() ? std::string("Universal time") : Label(key);
+}
+
 // "cboMHH" -> "hour of birth of the male (cboMHH)".
 std::string ControlInWords(const std::string& control) {
   if (control.size() < 5) {
@@ -236,14 +249,14 @@ void WriteReadable(std::ostream& out, const Json& object, const std::string& ind
   std::size_t width = 0;
   for (const auto& item : object.items()) {
     if (verbose || !IsWorkingValue(item.key())) {
-      width = std::max(width, Label(item.key()).size());
+      width = std::max(width, LabelOf(item.key(), item.value()).size());
     }
   }
   for (const auto& item : object.items()) {
     if (!verbose && IsWorkingValue(item.key())) {
       continue;
     }
-    const std::string words = Label(item.key());
+    const std::string words = LabelOf(item.key(), item.value());
     const std::string label = indent + words + ":";
     const Json& value = item.value();
     if (value.is_object()) {

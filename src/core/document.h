@@ -62,6 +62,33 @@ struct DocumentCharts {
   ChartStyle Style = ChartStyle::NorthIndian;
 };
 
+// Rows of labelled spans over one range of days (days counted from 1970-01-01), drawn as
+// bars one above the other, with one day marked across all rows and windows shaded.
+struct TimelineSegment {
+  std::string Label;
+  int FromDay = 0;
+  int ToDay = 0;
+};
+
+struct TimelineRow {
+  std::string Caption;  // whose spans
+  std::vector<TimelineSegment> Segments;
+};
+
+struct TimelineWindow {
+  int FromDay = 0;
+  int ToDay = 0;
+};
+
+struct DocumentTimeline {
+  int FromDay = 0;
+  int ToDay = 0;
+  std::vector<TimelineRow> Rows;
+  std::optional<int> MarkDay;
+  std::string MarkLabel;
+  std::vector<TimelineWindow> Shaded;
+};
+
 // Two Western charts in one wheel: the inner chart's houses and points inside, the outer
 // chart's points in a ring around them, and lines between aspected points across the
 // centre, each in its aspect's colour.
@@ -76,7 +103,7 @@ struct DocumentBiWheel {
 };
 
 using DocumentBlock = std::variant<DocumentParagraph, DocumentTable, DocumentPageBreak,
-                                   DocumentCharts, DocumentBiWheel>;
+                                   DocumentCharts, DocumentTimeline, DocumentBiWheel>;
 
 struct Document {
   std::string Title;  // also the title of a PDF file

@@ -17,6 +17,7 @@
 #include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
+#include "documents/timeline_picture.h"
 
 namespace lumora::documents {
 
@@ -71,6 +72,7 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
   layout_device.setDotsPerMeterY(dots_per_metre);
   doc->documentLayout()->setPaintDevice(&layout_device);
   RegisterChartObjects(*doc);
+  RegisterTimelineObjects(*doc);
   RegisterBiWheelObjects(*doc);
 
   const QRectF paint_points = device.pageLayout().paintRect(QPageLayout::Point);

@@ -140,6 +140,49 @@ TEST(VedicCli, BothTablesAndTheirTotals) {
   EXPECT_NE(RunCli("vedic --tables modern", input).status, 0);
 }
 
+// The tables a match is scored with, by input kind: --tables when given, else a couple
+// file's own, else the specified ones; the total of the tables in use is the one given.
+TEST(VedicCli, TablesOfEachInputKind) {
+  const std::string matches = Fixture("vedic_match.jsonl");
+  const std::string form = matches.substr(0, matches.find('\n'));
+  const std::string records =
+      R"({"Boy": {"Name": "A", "BirthDate": "1990-05-14", "BirthTime": "06:30", "Latitude": 28.6,
+                  "Longitude": 77.2, "TimeZone": "Asia/Kolkata"},
+          "Girl": {"Name": "B", "BirthDate": "1992-03-01", "BirthTime": "12:00", "Latitude": 18.5,
+                   "Longitude": 73.9, "TimeZone": "Asia/Kolkata"}})";
+  const std::string profile = R"({"Profile": ["Sagittarius", "Scorpio", "Moola", "Anuradha"]})";
+  const std::string fixtures = LUMORA_CLI_FIXTURES;
+  const std::string classical_file = "--input '" + fixtures + "/classical_couple.lumora'";
+  const std::string zoned_file = "--input '" + fixtures + "/zoned_couple.lumora'";
+  struct Case {
+    const char* what;
+    std::string options;
+    std::string input;
+    const char* tables;
+  };
+  const Case cases[] = {
+      {"a form", "", form, "Specified"},
+      {"a form, classical", "--tables classical", form, "Classical"},
+      {"person records, classical", "--tables classical", records, "Classical"},
+      {"person records", "", records, "Specified"},
+      {"a profile, classical", "--tables classical", profile, "Classical"},
+      {"a couple file kept with the classical tables", classical_file, "", "Classical"},
+      {"the same, told otherwise", classical_file + " --tables specified", "", "Specified"},
+      {"the same on standard input", "", FileBytes(fixtures + "/classical_couple.lumora"),
+       "Classical"},
+      {"a couple file from before the tables were kept", zoned_file, "", "Specified"},
+      {"the same, told otherwise", zoned_file + " --tables classical", "", "Classical"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const CliRun run = RunCli("vedic --json " + c.options, c.input);
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const Json out = run.Lines().at(0);
+    EXPECT_EQ(out["Tables"], c.tables);
+    EXPECT_EQ(out["Total"], out[std::string(c.tables) + "Total"]);
+  }
+}
+
 TEST(VedicCli, ReportRuns) {
   const CliRun run = RunCli("vedic --json --report", Fixture("vedic_match.jsonl"));
   EXPECT_EQ(run.status, 0) << run.err;

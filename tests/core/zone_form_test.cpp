@@ -66,9 +66,9 @@ void FillSide(BirthFormSide& side, const Birth& birth, bool from_atlas) {
     side.TimeZoneId = place.TimeZone;
     return;
   }
-  const auto clock = ReadPersonClock(place.TimeZone,
-                                     {birth.year, birth.month, birth.day, birth.hour, birth.minute},
-                                     std::nullopt, PanelControl{PersonSide::Male, FormControl::Hour});
+  const auto clock = ReadPersonClock(
+      place.TimeZone, {birth.year, birth.month, birth.day, birth.hour, birth.minute}, std::nullopt,
+      PanelControl{PersonSide::Male, FormControl::Hour});
   ASSERT_FALSE(IsRefused(clock));
   const ZoneFormValues zone = FormValuesOf(std::get<PersonClock>(clock).Reading);
   side.ZoneHour = std::to_string(zone.ZoneHour);

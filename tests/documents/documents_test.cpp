@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLocale>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -22,6 +24,7 @@
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
 #include "documents/pdf_export.h"
+#include "documents/timeline_picture.h"
 
 namespace lumora::documents {
 namespace {
@@ -207,6 +210,56 @@ TEST(SynastryPages, CarryTheGridTheWheelAndTheOverlays) {
   const auto saved = SavePdf(doc, path, QPageSize::A4);
   ASSERT_FALSE(IsRefused(saved));
   EXPECT_GT(std::get<qint64>(saved), 10000);
+}
+
+// A timeline keeps its rows, segments, mark and shaded windows through layout and copy,
+// and paints its bars: the pixels under a segment take that lord's fill.
+TEST(TimelineObjects, KeepTheirTimelineAndPaintIt) {
+  DocumentTimeline timeline;
+  timeline.FromDay = 0;
+  timeline.ToDay = 36525;
+  timeline.Rows = {{"Arjun", {{"Ketu", 0, 600}, {"Venus", 600, 7905}, {"Sun", 7905, 36525}}},
+                   {"Bela", {{"Mars", 300, 2000}, {"Rahu", 2000, 36525}}}};
+  timeline.MarkDay = 7800;
+  timeline.MarkLabel = "Wedding 1991-05-11";
+  timeline.Shaded = {{7800, 7905}};
+  Document doc;
+  AddParagraph(doc, ParagraphStyle::Heading, "Timing");
+  doc.Blocks.emplace_back(timeline);
+  QTextDocument text;
+  RenderDocument(doc, text);
+  std::unique_ptr<QTextDocument> copy(text.clone());
+  for (const QTextDocument* laid_out :
+       {static_cast<const QTextDocument*>(&text), static_cast<const QTextDocument*>(copy.get())}) {
+    std::optional<DocumentTimeline> found;
+    for (QTextBlock block = laid_out->begin(); block.isValid(); block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (auto read = TimelineOf(it.fragment().charFormat())) {
+          found = read;
+        }
+      }
+    }
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->ToDay, 36525);
+    ASSERT_EQ(found->Rows.size(), 2u);
+    EXPECT_EQ(found->Rows[0].Caption, "Arjun");
+    ASSERT_EQ(found->Rows[1].Segments.size(), 2u);
+    EXPECT_EQ(found->Rows[1].Segments[0].Label, "Mars");
+    EXPECT_EQ(found->Rows[1].Segments[0].FromDay, 300);
+    EXPECT_EQ(found->MarkDay, 7800);
+    EXPECT_EQ(found->MarkLabel, "Wedding 1991-05-11");
+    ASSERT_EQ(found->Shaded.size(), 1u);
+    EXPECT_EQ(found->Shaded[0].ToDay, 7905);
+  }
+  QImage image(700, static_cast<int>(TimelineHeight(2)), QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  PaintTimeline(painter, QRectF(image.rect()), timeline, QFont());
+  painter.end();
+  // Late in Arjun's row, under the Sun's long bar, away from its label and the mark.
+  const double x = 96.0 + (700.0 - 100.0) * 0.9;
+  const double y = 18.0 + 4.0;
+  EXPECT_EQ(image.pixelColor(static_cast<int>(x), static_cast<int>(y)).rgb() & 0xffffff, 0xffe0a3u);
 }
 
 // The row of charts takes its room in the layout: as wide as the text allows (at most

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -184,6 +185,30 @@ class VedicTest : public QObject {
     QVERIFY(stand_ins_->messages.Last().contains(QStringLiteral("newer version")));
     QCOMPARE(Edit("txtMName")->text(), QStringLiteral("Kept"));
     QVERIFY(main_->Vedic().Result() == nullptr);
+  }
+
+  // A couple saved while the classical tables were chosen is matched with them again when
+  // it is reopened under the specified ones.
+  void CoupleFilesKeepTheKootaTables() {
+    QTemporaryDir dir;
+    Fill(kBoy);
+    Fill(kGirl);
+    const QString path = dir.filePath(QStringLiteral("classical.lumora"));
+    main_->Vedic().SetKootaTables(KootaTables::Classical);
+    stand_ins_->files.next_save = path;
+    form_->findChild<QAction*>(QStringLiteral("mnuSaveCouple"))->trigger();
+    QVERIFY(QFile::exists(path));
+    main_->Vedic().SetKootaTables(KootaTables::Specified);
+    stand_ins_->files.next_open = path;
+    Click("cmdOpen");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY(result && result->isVisible());
+    QVERIFY2(Label(result, "lblKootaTables")
+                 ->text()
+                 .startsWith(QStringLiteral("Koota tables: Classical\nSpecified tables: ")),
+             qPrintable(Label(result, "lblKootaTables")->text()));
+    QCOMPARE(main_->Vedic().Tables(), KootaTables::Classical);
+    main_->Vedic().SetKootaTables(KootaTables::Specified);
   }
 
   // The charts reach the documents in the style the window shows: North Indian houses
@@ -634,6 +659,12 @@ class VedicTest : public QObject {
     QVERIFY2(notes.contains(QStringLiteral("Bhakoot dosha is present, yet the specified table "
                                            "awards 7 of 7")),
              qPrintable(notes));
+    // The notes under the table, the page scrolled down to them.
+    result->findChild<QTabWidget*>(QStringLiteral("TSD"))->setCurrentIndex(1);
+    auto* scroll = result->findChild<QScrollArea*>(QStringLiteral("scrGunaMilan"));
+    QVERIFY(scroll != nullptr);
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    Screenshot(result, QStringLiteral("vedic_result_koota_notes"));
 
     main_->Vedic().SetKootaTables(KootaTables::Classical);
     stand_ins_->files.next_open = file.fileName();

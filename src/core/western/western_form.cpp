@@ -200,7 +200,7 @@ std::optional<FormFailure> FindWesternListFault(const WesternFormSide& panel, Pe
   if (panel.TimeZoneId.empty() && panel.TimeZoneRow == kNoTimeZoneRow) {
     // The list emptied as a place was given up: the zone went with the place.
     return Failure(side == PersonSide::Male ? "Please Select Your Time Zone"
-                                             : "Please Select Your Partner's Time Zone",
+                                            : "Please Select Your Partner's Time Zone",
                    MessageIcon::Information, side, FormControl::TimeZone);
   }
   if (panel.TimeZoneId.empty() && !LookupTimeZone(panel.TimeZoneRow)) {

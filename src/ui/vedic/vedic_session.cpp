@@ -158,6 +158,7 @@ void VedicSession::ShowResult(const MatchResult& result) {
     }
   }
   result_->ShowGrid(result.Grid);
+  result_->ShowPorutham(result);
   result_->AppendReport(result.Report);
   charts_ =
       ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
@@ -232,7 +233,8 @@ void VedicSession::SaveCouple() {
   if (path.isEmpty()) {
     return;  // cancelled
   }
-  const std::optional<QString> failure = SaveWholeFile(path, WriteCoupleFile(entries));
+  const std::optional<QString> failure =
+      SaveWholeFile(path, WriteCoupleFile(Couple{entries, state_.Tables}));
   if (failure) {
     const QString message = QStringLiteral("The couple file %1 could not be saved (%2).")
                                 .arg(QDir::toNativeSeparators(path), *failure);
@@ -264,14 +266,17 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   }
   // A couple file is small; reading one byte more than the limit is enough to refuse it.
   bytes = file.read(static_cast<qint64>(kCoupleMaxBytes) + 1);
-  const FormResult<BirthForm> couple =
+  const FormResult<Couple> read =
       ReadCoupleFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  if (const auto* failure = std::get_if<FormFailure>(&couple)) {
+  if (const auto* failure = std::get_if<FormFailure>(&read)) {
     services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
     return;
   }
+  const Couple& couple = std::get<Couple>(read);
   ShowInputForm();
-  form_->SetEntries(std::get<BirthForm>(couple));
+  form_->SetEntries(couple.Form);
+  // The couple is matched again with the tables it was saved with; the window names them.
+  state_.Tables = couple.Tables;
   Match();
 }
 

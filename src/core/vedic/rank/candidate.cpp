@@ -355,6 +355,8 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   m.BirthHour = t.Hour;
   m.BirthMinute = t.Minute;
   SetCoordinates(m, latitude, longitude);
+  person.Latitude = latitude;
+  person.Longitude = longitude;
   // The form values that express the reading; universal time comes from the exact
   // offset, which may hold seconds (local mean time).
   const ZoneFormValues zone_values = FormValuesOf(clock);

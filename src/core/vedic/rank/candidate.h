@@ -63,6 +63,9 @@ struct RankedPerson {
   std::string Name;
   BirthMoment Moment;
   PersonClock Clock;  // the zone the person's place or entries gave, read at the birth time
+  // The place as read, decimal degrees (the moment holds whole minutes, as the forms do).
+  double Latitude = 0.0;   // north positive
+  double Longitude = 0.0;  // east positive
   MoonSignResult Moon;
   MoonState State;
   bool IsManglik = false;

@@ -2,6 +2,7 @@
 #include "core/vedic/result/export_document.h"
 
 #include "core/ephemeris/zodiac.h"
+#include "core/vedic/porutham/porutham_words.h"
 
 namespace lumora {
 
@@ -40,6 +41,7 @@ ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result
   in.BoyDetails = state.BoyDetails;
   in.GirlDetails = state.GirlDetails;
   in.BirthDetailsStored = state.BirthDetailsStored;
+  in.PoruthamSection = ComposePoruthamReport(result.Poruthams, result.Pair, result.Papasamyam);
   in.Match = result;
   in.BoyRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]);
   in.GirlRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Girl.Sign)]);
@@ -62,9 +64,13 @@ std::optional<NakshatraRecord> NakshatraRecordOf(std::string_view nakshatra_name
 
 ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
   switch (tab) {
-    case kTabKundaliMatch:
+    case kTabKundaliMatch: {
+      ReportDocument after_kootas = inputs.PoruthamSection;
+      after_kootas.insert(after_kootas.end(), inputs.ChartsSection.begin(),
+                          inputs.ChartsSection.end());
       return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
-                                inputs.Match, kCreditLine, inputs.ChartsSection);
+                                inputs.Match, kCreditLine, after_kootas);
+    }
     case kTabChartsAndDoshas: {
       if (inputs.ChartsSection.empty()) {
         return {};

@@ -3,6 +3,7 @@
 
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
+#include "core/vedic/porutham/porutham_words.h"
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
@@ -204,15 +205,21 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
                               bool with_catalogues, const std::optional<ChartsAndDoshas>& charts,
-                              ChartStyle style) {
+                              ChartStyle style, const std::optional<MatchTiming>& timing) {
   Document doc;
   doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   AppendBirthDetails(doc, state);
   AppendGunaMilan(doc, result);
+  AppendPoruthamSection(doc, result.Poruthams, result.Pair, result.Papasamyam);
   AppendInterpretation(doc, state, result);
   if (charts) {
     AppendCharts(doc, state, result, *charts, style);
+  }
+  if (timing) {
+    AppendTimingSection(doc, timing->Couple, NameOr(state.BoyDetails.Name, "Boy"),
+                        NameOr(state.GirlDetails.Name, "Girl"), timing->Conventions,
+                        timing->ReferenceDay);
   }
   if (with_catalogues) {
     const ExportInputs pages = MakeExportInputs(state, result);

@@ -25,7 +25,8 @@ class QCloseEvent;
 
 namespace lumora::ui {
 class ChartView;
-}
+class PoruthamPage;
+}  // namespace lumora::ui
 
 namespace lumora::ui {
 
@@ -40,6 +41,8 @@ class ResultWindow : public QMainWindow {
   // row and column ("Varna, points obtained, 1").
   void ShowGrid(const GunaMilanGrid& grid);
   void AppendReport(const ReportDocument& report);
+  // Fills the "Porutham" tab from the match's poruthams and Papasamyam.
+  void ShowPorutham(const MatchResult& result);
   // Fills one person's rashi or nakshatra page, with its picture, from the catalogue
   // record of that person's Moon sign or nakshatra.
   void ShowRashiPage(PersonSide side, const RashiRecord& record);
@@ -101,6 +104,7 @@ class ResultWindow : public QMainWindow {
   QLabel* grid_tables_ = nullptr;   // the tables in use and the other set's total
   QLabel* grid_notes_ = nullptr;    // the rows' notes, one line each
   QTextBrowser* report_ = nullptr;
+  PoruthamPage* porutham_ = nullptr;
   QPushButton* save_ = nullptr;
   QCheckBox* catalogues_ = nullptr;
   QString boy_name_;
