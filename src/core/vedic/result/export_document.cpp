@@ -62,14 +62,27 @@ std::optional<NakshatraRecord> NakshatraRecordOf(std::string_view nakshatra_name
 
 ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
   switch (tab) {
-    case kTabKundaliMatch:
+    case kTabKundaliMatch: {
+      // The timing section follows the charts section, as in the match document.
+      ReportDocument sections = inputs.ChartsSection;
+      sections.insert(sections.end(), inputs.TimingSection.begin(), inputs.TimingSection.end());
       return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
-                                inputs.Match, kCreditLine, inputs.ChartsSection);
+                                inputs.Match, kCreditLine, sections);
+    }
     case kTabChartsAndDoshas: {
       if (inputs.ChartsSection.empty()) {
         return {};
       }
       ReportDocument doc = inputs.ChartsSection;
+      doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
+      doc.push_back({kClosingParagraph, false, kBlack});
+      return doc;
+    }
+    case kTabTiming: {
+      if (inputs.TimingSection.empty()) {
+        return {};
+      }
+      ReportDocument doc = inputs.TimingSection;
       doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
       doc.push_back({kClosingParagraph, false, kBlack});
       return doc;
