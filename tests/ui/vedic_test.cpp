@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -658,6 +659,12 @@ class VedicTest : public QObject {
     QVERIFY2(notes.contains(QStringLiteral("Bhakoot dosha is present, yet the specified table "
                                            "awards 7 of 7")),
              qPrintable(notes));
+    // The notes under the table, the page scrolled down to them.
+    result->findChild<QTabWidget*>(QStringLiteral("TSD"))->setCurrentIndex(1);
+    auto* scroll = result->findChild<QScrollArea*>(QStringLiteral("scrGunaMilan"));
+    QVERIFY(scroll != nullptr);
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    Screenshot(result, QStringLiteral("vedic_result_koota_notes"));
 
     main_->Vedic().SetKootaTables(KootaTables::Classical);
     stand_ins_->files.next_open = file.fileName();

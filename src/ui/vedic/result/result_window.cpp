@@ -259,8 +259,17 @@ QWidget* ResultWindow::BuildDetailsPage() {
 QWidget* ResultWindow::BuildGridPage() {
   auto* frame = new QGroupBox(tr("Guna Milan"));
   frame->setObjectName(QStringLiteral("fraTable"));
-  auto* outer = new QVBoxLayout(frame);
-  auto* picture = new QFrame(frame);
+  // The table keeps its rows' height and the page scrolls instead, so that the notes
+  // under it never squeeze the table in a small window.
+  auto* frame_layout = new QVBoxLayout(frame);
+  auto* scroll = new QScrollArea(frame);
+  scroll->setObjectName(QStringLiteral("scrGunaMilan"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* content = new QWidget(scroll);
+  auto* outer = new QVBoxLayout(content);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* picture = new QFrame(content);
   picture->setObjectName(QStringLiteral("picGunaMilan"));
   picture->setAccessibleName(tr("Guna Milan table"));
   // The grid lines: every cell is a bordered label on a light table.
@@ -322,16 +331,18 @@ QWidget* ResultWindow::BuildGridPage() {
   grid->addWidget(grid_summary_, total_row + 1, 0, 1,
                   static_cast<int>(kGunaMilanColumnTitles.size()));
   outer->addWidget(picture);
-  grid_tables_ = new QLabel(frame);
+  grid_tables_ = new QLabel(content);
   grid_tables_->setObjectName(QStringLiteral("lblKootaTables"));
   grid_tables_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   outer->addWidget(grid_tables_);
-  grid_notes_ = new QLabel(frame);
+  grid_notes_ = new QLabel(content);
   grid_notes_->setObjectName(QStringLiteral("lblKootaNotes"));
   grid_notes_->setWordWrap(true);
   grid_notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   outer->addWidget(grid_notes_);
   outer->addStretch();
+  scroll->setWidget(content);
+  frame_layout->addWidget(scroll);
   return frame;
 }
 
