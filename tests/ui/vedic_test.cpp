@@ -562,7 +562,7 @@ class VedicTest : public QObject {
     QVERIFY(main_->Vedic().Report()->Box()->toPlainText().contains(
                 QStringLiteral("Vedic Name: Kataka")) == false);
     // "About Software" has no document: nothing opens.
-    all->setCurrentIndex(6);
+    all->setCurrentIndex(kTabAboutSoftware - 1);
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QVERIFY(!main_->Vedic().Report()->isVisible());
   }
