@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "cli/commands.h"
+#include "cli/porutham_json.h"
 #include "core/places/atlas.h"
 #include "core/text.h"
 #include "core/vedic/match/koota_texts.h"
@@ -117,7 +118,23 @@ std::string DoshasPresent(const PairDoshas& doshas) {
   return text.empty() ? "-" : text;
 }
 
-Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTables tables) {
+PoruthamMatch PoruthamsOf(const RankEntry& entry) {
+  return MatchPoruthams(
+      {entry.Boy.Sign, entry.Girl.Sign, entry.Boy.Nakshatra, entry.Girl.Nakshatra});
+}
+
+// "-" or "Rajju, Vedha".
+std::string VetoesText(const PoruthamMatch& match) {
+  std::string text;
+  for (const Porutham veto : match.Vetoes) {
+    text +=
+        (text.empty() ? "" : ", ") + std::string(kPoruthamNames[static_cast<std::size_t>(veto)]);
+  }
+  return text.empty() ? "-" : text;
+}
+
+Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTables tables,
+               bool poruthams) {
   Json out;
   out["Rank"] = rank;
   out["Line"] = entry.Line;
@@ -147,6 +164,9 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTa
     out["ScoreRange"] = ScoreRangeJson(*entry.Range);
   }
   out["Tables"] = std::string(KootaTablesName(tables));
+  if (poruthams) {
+    AddPoruthamSummaryJson(out, PoruthamsOf(entry));
+  }
   return out;
 }
 
@@ -155,8 +175,13 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTa
 class RankPrinter : public RankObserver {
  public:
   RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges,
-              KootaTables tables)
-      : person_(person), role_(role), json_(json), ranges_(ranges), tables_(tables) {}
+              KootaTables tables, bool poruthams)
+      : person_(person),
+        role_(role),
+        json_(json),
+        ranges_(ranges),
+        tables_(tables),
+        poruthams_(poruthams) {}
 
   void Refused(const RankRefusal& refusal) override {
     *Context().Err << "lumora-cli: line " << refusal.Line << ": " << refusal.Failure.Message
@@ -179,6 +204,10 @@ class RankPrinter : public RankObserver {
          << "  " << std::left << std::setw(static_cast<int>(name_width_)) << "Name" << std::right
          << std::setw(6) << "Total"
          << "  " << std::left << std::setw(26) << "Verdict";
+    if (poruthams_) {
+      head << std::right << std::setw(4) << "Por"
+           << "  " << std::left << std::setw(13) << "Vetoes" << std::setw(17) << "Porutham";
+    }
     for (const KootaInfo& koota : kKootas) {
       head << std::right << std::setw(7) << koota.Word;
     }
@@ -192,7 +221,7 @@ class RankPrinter : public RankObserver {
 
   void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
     if (json_) {
-      *Context().Out << EntryJson(rank, entry, score, tables_)
+      *Context().Out << EntryJson(rank, entry, score, tables_, poruthams_)
                             .dump(-1, ' ', false, Json::error_handler_t::replace)
                      << '\n';
       return;
@@ -207,6 +236,12 @@ class RankPrinter : public RankObserver {
         << std::setw(static_cast<int>(name_width_)) << name << std::right << std::setw(6)
         << HalfPointsText(score.Total) << "  " << std::left << std::setw(26)
         << MatchVerdict(score.Total / 2.0);
+    if (poruthams_) {
+      const PoruthamMatch match = PoruthamsOf(entry);
+      row << std::right << std::setw(4) << match.Count << "  " << std::left << std::setw(13)
+          << VetoesText(match) << std::setw(17)
+          << kPoruthamVerdictNames[static_cast<std::size_t>(match.Verdict)];
+    }
     for (const std::uint8_t p : score.Points) {
       row << std::right << std::setw(7) << HalfPointsText(p);
     }
@@ -242,6 +277,7 @@ class RankPrinter : public RankObserver {
   bool json_;
   bool ranges_;
   KootaTables tables_;
+  bool poruthams_;
   std::size_t name_width_ = 4;
   bool refused_heading_ = false;
 };
@@ -351,9 +387,12 @@ int RunRank(const RankCommandOptions& options) {
     rank.MinTotalHalfPoints = static_cast<int>(std::ceil(*options.min_total * 2.0));
   }
   rank.Threads = options.threads;
+  rank.Method = options.method == "porutham" ? RankMethod::Porutham : RankMethod::Kootas;
+  rank.MinPoruthams = options.min_poruthams;
   const PersonRole role = boy ? PersonRole::Boy : PersonRole::Girl;
   rank.Tables = FindKootaTables(options.tables).value_or(KootaTables::Specified);
-  RankPrinter printer(person, role, options.json, options.uncertainty.has_value(), rank.Tables);
+  RankPrinter printer(person, role, options.json, options.uncertainty.has_value(), rank.Tables,
+                      rank.Method == RankMethod::Porutham || rank.MinPoruthams.has_value());
   const auto summary = RankCandidates(*source, person, role, places, rank, printer);
   if (const auto* failure = std::get_if<FormFailure>(&summary)) {
     throw UsageError(failure->Message);
@@ -383,6 +422,15 @@ void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& act
   rank->add_option("--min-total", options.min_total,
                    "Keep candidates with a total of at least X points (0 to 36)")
       ->check(CLI::Range(0.0, 36.0));
+  rank->add_option("--method", options.method,
+                   "Order by the Guna Milan total (kootas, the default) or by the South Indian "
+                   "poruthams (porutham): no Rajju or Vedha veto first, then the number of "
+                   "poruthams that agree, then the total")
+      ->check(CLI::IsMember({"kootas", "porutham"}));
+  rank->add_option("--min-poruthams", options.min_poruthams,
+                   "Keep candidates with no Rajju or Vedha veto and at least K of the ten "
+                   "poruthams (0 to 10)")
+      ->check(CLI::Range(0, kPoruthamCount));
   rank->add_option("--uncertainty", options.uncertainty,
                    "Also give each pair's score range when both birth times may be off by N "
                    "minutes either way (5, 15, 30 or 60)")

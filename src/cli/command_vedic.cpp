@@ -10,6 +10,7 @@
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
 #include "cli/person_input.h"
+#include "cli/porutham_json.h"
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
@@ -250,6 +251,10 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   out["ClassicalTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Classical));
   out["OtherTables"] = r.Grid.OtherTotalLine;
   out["Notes"] = std::move(notes);
+  AddPoruthamJson(out, r.Poruthams);
+  if (r.Papasamyam) {
+    out["Papasamyam"] = PapasamyamJson(*r.Papasamyam);
+  }
   return out;
 }
 
@@ -358,7 +363,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     // tables it keeps unless --tables names others.
     Couple couple = CoupleOf(input.dump());
     state.Tables = TablesOption(tables_option, couple.Tables);
-    outcome = RunMatch(state, couple.Form, model, options.ayanamsa);
+    outcome = RunMatch(state, couple.Form, model, options);
   } else if (HasPersonRecords(input, "Boy", "Girl")) {
     // Two person records, as rank reads them, places through the atlas.
     const FormSides<PersonRecord> records = ReadPersonRecords(input, "Boy", "Girl", model);
@@ -366,9 +371,9 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     for (const PersonSide side : kPersonSides) {
       persons[side] = BirthDetailsOf(records[side].Person, records[side].Entry);
     }
-    outcome = RunMatchOf(state, persons, model, options.ayanamsa);
+    outcome = RunMatchOf(state, persons, model, options);
   } else {
-    outcome = RunMatch(state, ReadBirthForm(input), model, options.ayanamsa);
+    outcome = RunMatch(state, ReadBirthForm(input), model, options);
   }
   Json out = MatchJson(state, outcome, report, uncertainty_minutes, options);
   if (compare_moons && outcome.Result && outcome.Result->BoyMoment && outcome.Result->GirlMoment) {

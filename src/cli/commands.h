@@ -130,6 +130,8 @@ struct RankCommandOptions {
   int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   bool json = false;
   bool precise_moon = false;
+  std::string method = "kootas";  // or "porutham"
+  std::optional<int> min_poruthams;
   ZodiacOptions zodiac;
   std::string tables = "specified";  // the koota tables the ranking orders by
 };

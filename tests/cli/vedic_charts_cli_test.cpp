@@ -29,12 +29,13 @@ TEST(VedicChartsCli, FormCarriesChartsAfterTheMatch) {
   ASSERT_EQ(lines.size(), 2u);
   const Json& form = lines[0];
   const std::vector<std::string> expected_keys = {
-      "BoyDetails",      "GirlDetails",    "BoyMoon",       "GirlMoon",    "BoyRashi",
-      "GirlRashi",       "BoyNakshatra",   "GirlNakshatra", "Kootas",      "TotalPoints",
-      "Total",           "PointsByKoota",  "Verdict",       "Summary",     "Grid",
-      "BoyChart",        "GirlChart",      "BoyManglik",    "GirlManglik", "BoyTimeWindows",
-      "GirlTimeWindows", "ManglikMatch",   "ScoreRange",    "Doshas",      "Tables",
-      "SpecifiedTotal",  "ClassicalTotal", "OtherTables",   "Notes"};
+      "BoyDetails",      "GirlDetails",    "BoyMoon",         "GirlMoon",    "BoyRashi",
+      "GirlRashi",       "BoyNakshatra",   "GirlNakshatra",   "Kootas",      "TotalPoints",
+      "Total",           "PointsByKoota",  "Verdict",         "Summary",     "Grid",
+      "BoyChart",        "GirlChart",      "BoyManglik",      "GirlManglik", "BoyTimeWindows",
+      "GirlTimeWindows", "ManglikMatch",   "ScoreRange",      "Doshas",      "Tables",
+      "SpecifiedTotal",  "ClassicalTotal", "OtherTables",     "Notes",       "Poruthams",
+      "PoruthamCount",   "PoruthamVetoes", "PoruthamVerdict", "Papasamyam"};
   EXPECT_EQ(Keys(form), expected_keys);
 
   const Json& chart = form["BoyChart"];

@@ -371,6 +371,7 @@ void MainWindow::ShowSettings() {
   SettingsDialog dialog(moon_model_, vedic_->Tables(), this);
   if (dialog.exec() == QDialog::Accepted) {
     ApplyMoonModel(dialog.ChosenMoonModel());
+    StoreOpeningMethod(dialog.ChosenOpeningMethod());
     StoreKootaTables(dialog.ChosenKootaTables());
     vedic_->SetKootaTables(dialog.ChosenKootaTables());
   }

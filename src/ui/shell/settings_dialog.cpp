@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,7 @@ namespace lumora::ui {
 namespace {
 
 constexpr const char* kPreciseMoonKey = "Moon/Precise";
+constexpr const char* kOpeningMethodKey = "Result/OpeningMethod";
 constexpr const char* kKootaTablesKey = "Match/KootaTables";
 
 QSettings ProgramSettings() {
@@ -33,6 +35,19 @@ MoonModel StoredMoonModel() {
 
 void StoreMoonModel(MoonModel model) {
   ProgramSettings().setValue(QLatin1String(kPreciseMoonKey), model == MoonModel::Precise);
+}
+
+OpeningMethod StoredOpeningMethod() {
+  return ProgramSettings().value(QLatin1String(kOpeningMethodKey)).toString() ==
+                 QLatin1String("Porutham")
+             ? OpeningMethod::Porutham
+             : OpeningMethod::AshtaKoota;
+}
+
+void StoreOpeningMethod(OpeningMethod method) {
+  ProgramSettings().setValue(QLatin1String(kOpeningMethodKey), method == OpeningMethod::Porutham
+                                                                   ? QStringLiteral("Porutham")
+                                                                   : QStringLiteral("AshtaKoota"));
 }
 
 KootaTables StoredKootaTables() {
@@ -92,6 +107,18 @@ SettingsDialog::SettingsDialog(MoonModel current, KootaTables tables, QWidget* p
   tables_note->setAccessibleName(tr("About the koota tables"));
   tables_note->setWordWrap(true);
   layout->addWidget(tables_note);
+  auto* method_row = new QFormLayout;
+  opening_method_ = new QComboBox(this);
+  opening_method_->setObjectName(QStringLiteral("cboOpeningMethod"));
+  opening_method_->setAccessibleName(tr("Match method the result opens on"));
+  opening_method_->addItem(tr("Ashta-koota (Guna Milan)"));
+  opening_method_->addItem(tr("Porutham (South Indian)"));
+  opening_method_->setCurrentIndex(StoredOpeningMethod() == OpeningMethod::Porutham ? 1 : 0);
+  auto* method_label = new QLabel(tr("&Open the match on:"), this);
+  method_label->setObjectName(QStringLiteral("lblOpeningMethod"));
+  method_label->setBuddy(opening_method_);
+  method_row->addRow(method_label, opening_method_);
+  layout->addLayout(method_row);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->setObjectName(QStringLiteral("cmdSettingsButtons"));
@@ -106,6 +133,10 @@ SettingsDialog::SettingsDialog(MoonModel current, KootaTables tables, QWidget* p
   setMinimumWidth(480);
   // The wrapped note decides the height at the dialog's width.
   resize(480, layout->totalHeightForWidth(480));
+}
+
+OpeningMethod SettingsDialog::ChosenOpeningMethod() const {
+  return opening_method_->currentIndex() == 1 ? OpeningMethod::Porutham : OpeningMethod::AshtaKoota;
 }
 
 MoonModel SettingsDialog::ChosenMoonModel() const {

@@ -158,6 +158,7 @@ void VedicSession::ShowResult(const MatchResult& result) {
     }
   }
   result_->ShowGrid(result.Grid);
+  result_->ShowPorutham(result);
   result_->AppendReport(result.Report);
   charts_ =
       ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());

@@ -50,10 +50,6 @@ enum Sign {
 
 // ---------------------------------------------------------------- Manglik
 
-// The houses from a reference in which Mars gives Kuja dosha (the common South Indian
-// reading: 1, 2, 4, 7, 8 and 12, counted from the Lagna, the Moon and Venus alike).
-constexpr std::array<int, 6> kManglikHouses = {1, 2, 4, 7, 8, 12};
-
 // What the Manglik exception rules look at.
 struct ManglikFacts {
   int MarsSign;
@@ -204,7 +200,7 @@ ManglikAssessment AssessManglik(const SiderealChart& chart) {
   for (std::size_t r = 0; r < references.size(); ++r) {
     const int house = HouseFrom(mars, references[r]);
     const bool dosha =
-        std::find(kManglikHouses.begin(), kManglikHouses.end(), house) != kManglikHouses.end();
+        std::find(kDoshaHouses.begin(), kDoshaHouses.end(), house) != kDoshaHouses.end();
     out.From[r] = {house, dosha};
     any = any || dosha;
   }

@@ -6,6 +6,7 @@
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
+#include "core/vedic/chart/sidereal_chart.h"
 
 namespace lumora {
 
@@ -177,25 +178,27 @@ MatchOutcome CalculateMatch(MatchState& state) {
   result.TotalPoints = result.Grid.PointsTotal;
   result.Verdict = result.Grid.Verdict;
   result.Summary = result.Grid.Summary;
+  result.Pair = {state.Boy.Sign, state.Girl.Sign, state.Boy.Nakshatra, state.Girl.Nakshatra};
+  result.Poruthams = MatchPoruthams(result.Pair);
   result.Report = BuildMatchReport(state, result);
   return {std::nullopt, std::move(result)};
 }
 
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model,
-                      Ayanamsa ayanamsa) {
+                      const ChartOptions& chart) {
   auto read = ValidateBirthDetails(form);
   if (auto* failure = std::get_if<FormFailure>(&read)) {
     return {std::move(*failure), std::nullopt};
   }
-  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model, ayanamsa);
+  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model, chart);
 }
 
 MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model,
-                        Ayanamsa ayanamsa) {
+                        const ChartOptions& chart) {
   const BirthDetails& boy = sides.Male;
   const BirthDetails& girl = sides.Female;
-  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model, ayanamsa);
-  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model, ayanamsa);
+  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model, chart.ayanamsa);
+  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model, chart.ayanamsa);
   state.BoyDetails = boy.Details;
   state.GirlDetails = girl.Details;
   state.BirthDetailsStored = true;
@@ -211,6 +214,9 @@ MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides,
     outcome.Result->GirlMoment = girl.Moment;
     outcome.Result->BoyClock = boy.Clock;
     outcome.Result->GirlClock = girl.Clock;
+    // Papasamyam reads the same charts the charts page draws.
+    outcome.Result->Papasamyam = AssessPapasamyam(CalculateSiderealChart(boy.Moment, chart),
+                                                  CalculateSiderealChart(girl.Moment, chart));
   }
   return outcome;
 }

@@ -13,6 +13,7 @@
 #include "core/vedic/entry/profile.h"
 #include "core/vedic/match/koota_scoring.h"
 #include "core/vedic/match/koota_texts.h"
+#include "core/vedic/porutham/porutham.h"
 
 namespace lumora {
 
@@ -90,6 +91,11 @@ struct MatchResult {
   std::string Verdict;      // the grid's verdict line
   std::string Summary;      // the grid's closing sentence
   ReportDocument Report;
+  // The South Indian match of the same Moons; Papasamyam where both birth charts exist
+  // (not for a match from a profile file).
+  MoonPair Pair;
+  PoruthamMatch Poruthams;
+  std::optional<PapasamyamResult> Papasamyam;
   std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
   std::optional<MoonSignResult> GirlMoon;
   std::optional<BirthMoment> BoyMoment;  // the birth moments behind the Moons, for the charts
@@ -131,16 +137,15 @@ std::array<std::string, kKootaCount> KootaNotes(
 MatchOutcome CalculateMatch(MatchState& state);
 
 // The match button: validates and reads the form, computes both Moons, boy first,
-// and calls CalculateMatch. The model chooses the lunar theory of both Moons.
+// and calls CalculateMatch. The model chooses the lunar theory of both Moons; the chart
+// options the zodiac of the Moons and of the charts Papasamyam reads.
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
-                      MoonModel model = MoonModel::Standard,
-                      Ayanamsa ayanamsa = Ayanamsa::Standard);
+                      MoonModel model = MoonModel::Standard, const ChartOptions& chart = {});
 
 // The match of two persons read elsewhere than from the form (the person records of the
 // command-line tool): their details, moments and clocks, boy first.
 MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& persons,
-                        MoonModel model = MoonModel::Standard,
-                        Ayanamsa ayanamsa = Ayanamsa::Standard);
+                        MoonModel model = MoonModel::Standard, const ChartOptions& chart = {});
 
 // Opening a profile file: the name must end in "kun" and the bytes must hold four
 // valid Moon values; then the persons' details are cleared (the file holds none)

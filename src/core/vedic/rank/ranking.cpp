@@ -11,6 +11,8 @@
 #include <memory>
 #include <thread>
 
+#include "core/vedic/porutham/porutham.h"
+
 namespace lumora {
 
 namespace {
@@ -19,6 +21,32 @@ namespace {
 // the threads costs little, small enough that memory stays flat.
 constexpr std::size_t kChunkRows = 4096;
 constexpr int kTotalCount = kMaximumHalfPoints + 1;
+
+// A candidate's place in the order, larger first. By kootas it is the total in half
+// points; by poruthams the total is the last of three keys: no veto, then the count of
+// agreements (0..10), then the total.
+constexpr int kPoruthamCountValues = kPoruthamCount + 1;
+constexpr int kOrderKeyCount = 2 * kPoruthamCountValues * kTotalCount;
+
+// The porutham part of the order key of every candidate state against the person, or
+// nothing where the candidate is dropped by --min-poruthams.
+using PoruthamKeys = std::array<std::optional<int>, kMoonStateCount>;
+
+PoruthamKeys PoruthamKeysOf(MoonState person, PersonRole role, std::optional<int> minimum) {
+  PoruthamKeys keys{};
+  for (int state = 0; state < kMoonStateCount; ++state) {
+    const MoonState candidate = MoonStateAt(state);
+    const MoonState& b = role == PersonRole::Boy ? person : candidate;
+    const MoonState& g = role == PersonRole::Boy ? candidate : person;
+    const PoruthamMatch match = MatchPoruthams({b.Sign, g.Sign, b.Nakshatra, g.Nakshatra});
+    if (minimum && (match.HasVeto() || match.Count < *minimum)) {
+      continue;
+    }
+    keys[static_cast<std::size_t>(state)] =
+        (match.HasVeto() ? 0 : kPoruthamCountValues) + match.Count;
+  }
+  return keys;
+}
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
@@ -131,11 +159,11 @@ PairScore EntryScore(const ScoreTable& table, const RankEntry& entry) {
   return score;
 }
 
-// Candidates by total, each total's in input order; refusals in input order.
+// Candidates by order key, each key's in input order; refusals in input order.
 class Spool {
  public:
-  bool Add(int total, const RankEntry& entry) {
-    Bucket& bucket = buckets_[static_cast<std::size_t>(total)];
+  bool Add(int key, const RankEntry& entry) {
+    Bucket& bucket = buckets_[static_cast<std::size_t>(key)];
     if (!bucket.File) {
       auto file = MakeTempFile();
       if (!file) {
@@ -170,13 +198,13 @@ class Spool {
     return std::ferror(f) == 0;
   }
 
+  // Candidates below --min-total or --min-poruthams were never added.
   RankSummary Replay(const RankOptions& options, RankObserver& observer) {
-    const int lowest = std::max(0, options.MinTotalHalfPoints.value_or(0));
     const int top = options.Top.value_or(std::numeric_limits<int>::max());
     RankSummary summary;
     summary.Refused = refused_;
-    for (int total = kMaximumHalfPoints; total >= lowest && summary.Ranked < top; --total) {
-      const Bucket& bucket = buckets_[static_cast<std::size_t>(total)];
+    for (int key = kOrderKeyCount - 1; key >= 0 && summary.Ranked < top; --key) {
+      const Bucket& bucket = buckets_[static_cast<std::size_t>(key)];
       summary.Ranked += static_cast<int>(
           std::min<std::size_t>(bucket.Count, static_cast<std::size_t>(top - summary.Ranked)));
       if (bucket.Count > 0) {
@@ -187,8 +215,8 @@ class Spool {
 
     const ScoreTable& table = ScoreTable::Instance(options.Tables);
     int rank = 0;
-    for (int total = kMaximumHalfPoints; total >= lowest && rank < top; --total) {
-      std::FILE* f = buckets_[static_cast<std::size_t>(total)].File.get();
+    for (int key = kOrderKeyCount - 1; key >= 0 && rank < top; --key) {
+      std::FILE* f = buckets_[static_cast<std::size_t>(key)].File.get();
       if (f == nullptr) {
         continue;
       }
@@ -227,7 +255,7 @@ class Spool {
     std::size_t Count = 0;
     std::size_t LongestName = 0;
   };
-  std::array<Bucket, kTotalCount> buckets_;
+  std::array<Bucket, kOrderKeyCount> buckets_;
   TempFile refusals_;
   int refused_ = 0;
 };
@@ -244,6 +272,10 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
   const ScoreTable& table = ScoreTable::Instance(options.Tables);
   const int threads = std::max(1, options.Threads);
   const int lowest = options.MinTotalHalfPoints.value_or(0);
+  std::optional<PoruthamKeys> porutham_keys;
+  if (options.Method == RankMethod::Porutham || options.MinPoruthams) {
+    porutham_keys = PoruthamKeysOf(person.State, role, options.MinPoruthams);
+  }
 
   // Everything a candidate needs besides reading its row, worked out in the threads.
   auto rank_entry = [&](const CandidateRow& row) -> FormResult<RankEntry> {
@@ -323,8 +355,23 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
         continue;
       }
       const RankEntry& entry = std::get<RankEntry>(*entries[i]);
+      const MoonState& candidate = role == PersonRole::Boy ? entry.Girl : entry.Boy;
       const int total = EntryScore(table, entry).Total;
-      if (total >= lowest && !spool.Add(total, entry)) {
+      if (total < lowest) {
+        continue;
+      }
+      int key = total;
+      if (porutham_keys) {
+        const std::optional<int> porutham =
+            (*porutham_keys)[static_cast<std::size_t>(MoonStateIndex(candidate))];
+        if (!porutham) {
+          continue;
+        }
+        if (options.Method == RankMethod::Porutham) {
+          key += *porutham * kTotalCount;
+        }
+      }
+      if (!spool.Add(key, entry)) {
         return SpoolFailure();
       }
     }

@@ -37,9 +37,15 @@ struct RankRefusal {
   FormFailure Failure;
 };
 
+// What orders the candidates: the Guna Milan total, or the South Indian poruthams
+// (no veto first, then the number that agree, then the Guna Milan total).
+enum class RankMethod { Kootas, Porutham };
+
 struct RankOptions {
   std::optional<int> Top;                 // keep the first K
   std::optional<int> MinTotalHalfPoints;  // keep totals of at least this many half points
+  RankMethod Method = RankMethod::Kootas;
+  std::optional<int> MinPoruthams;  // keep candidates with no veto and at least K poruthams
   int Threads = 1;
   BirthReading Reading;  // how every candidate is read; the person is read the same way
   KootaTables Tables = KootaTables::Specified;  // the koota tables the ranking orders by
@@ -52,8 +58,8 @@ struct RankSummary {
 };
 
 // What a ranking hands out, in this order: each refusal as its row is read (input
-// order); once every row is read, the summary, then the entries best first (exact
-// total, ties in input order), then the refusals again in input order.
+// order); once every row is read, the summary, then the entries best first (by the
+// method's order, ties in input order), then the refusals again in input order.
 class RankObserver {
  public:
   virtual ~RankObserver() = default;

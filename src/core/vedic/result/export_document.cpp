@@ -2,6 +2,7 @@
 #include "core/vedic/result/export_document.h"
 
 #include "core/ephemeris/zodiac.h"
+#include "core/vedic/porutham/porutham_words.h"
 
 namespace lumora {
 
@@ -40,6 +41,7 @@ ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result
   in.BoyDetails = state.BoyDetails;
   in.GirlDetails = state.GirlDetails;
   in.BirthDetailsStored = state.BirthDetailsStored;
+  in.PoruthamSection = ComposePoruthamReport(result.Poruthams, result.Pair, result.Papasamyam);
   in.Match = result;
   in.BoyRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]);
   in.GirlRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Girl.Sign)]);
@@ -63,11 +65,15 @@ std::optional<NakshatraRecord> NakshatraRecordOf(std::string_view nakshatra_name
 ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
   switch (tab) {
     case kTabKundaliMatch: {
-      // The timing section follows the charts section, as in the match document.
-      ReportDocument sections = inputs.ChartsSection;
-      sections.insert(sections.end(), inputs.TimingSection.begin(), inputs.TimingSection.end());
+      // After the kootas: the poruthams, the charts section, then the timing section, as in
+      // the match document.
+      ReportDocument after_kootas = inputs.PoruthamSection;
+      after_kootas.insert(after_kootas.end(), inputs.ChartsSection.begin(),
+                          inputs.ChartsSection.end());
+      after_kootas.insert(after_kootas.end(), inputs.TimingSection.begin(),
+                          inputs.TimingSection.end());
       return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
-                                inputs.Match, kCreditLine, sections);
+                                inputs.Match, kCreditLine, after_kootas);
     }
     case kTabChartsAndDoshas: {
       if (inputs.ChartsSection.empty()) {

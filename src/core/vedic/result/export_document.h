@@ -29,6 +29,9 @@ struct ExportInputs {
   std::optional<RashiRecord> GirlRashi;
   std::optional<NakshatraRecord> BoyNakshatra;
   std::optional<NakshatraRecord> GirlNakshatra;
+  // The porutham section of the match (the ten poruthams and Papasamyam); it follows
+  // the kootas in the match document.
+  ReportDocument PoruthamSection;
   // The charts and doshas section, composed by the owner of the match (with the credit
   // line); it follows the kootas in the match document and is the whole of its own tab.
   ReportDocument ChartsSection;

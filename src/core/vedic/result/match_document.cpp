@@ -3,6 +3,7 @@
 
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
+#include "core/vedic/porutham/porutham_words.h"
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
@@ -216,6 +217,7 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   AppendBirthDetails(doc, state);
   AppendGunaMilan(doc, result);
+  AppendPoruthamSection(doc, result.Poruthams, result.Pair, result.Papasamyam);
   AppendInterpretation(doc, state, result);
   if (charts) {
     AppendCharts(doc, state, result, *charts, style);

@@ -19,11 +19,11 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 
 // The shareable document of a finished match: the title, both persons' birth details,
 // the Guna Milan table (the rows, total, verdict and sentence of the result window),
-// the interpretation of every koota and, on request, both persons' rashi and nakshatra
-// pages. Where the match has its charts and doshas, they follow the interpretation:
-// both persons' rasi charts as pictures in the given style (where the birth details give
-// them), then the charts, doshas and birth-time section; then, where given, the timing
-// section (both persons' periods, the Sandhis, Sade Sati).
+// the porutham table with Papasamyam (where both charts exist), the interpretation of every koota
+// and, on request, both persons' rashi and nakshatra pages. Where the match has its charts and
+// doshas, they follow the interpretation: both persons' rasi charts as pictures in the given style
+// (where the birth details give them), then the charts, doshas and birth-time section; then, where
+// given, the timing section (both persons' periods, the Sandhis, Sade Sati).
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
                               bool with_catalogues,
                               const std::optional<ChartsAndDoshas>& charts = std::nullopt,

@@ -26,8 +26,10 @@
 #include "core/vedic/result/rashi_catalogue.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/settings_dialog.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/result/chart_view.h"
+#include "ui/vedic/result/porutham_page.h"
 #include "ui/vedic/result/timing_tab.h"
 
 namespace lumora::ui {
@@ -134,7 +136,13 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   details_tabs->setAccessibleName(tr("Kundali match pages"));
   details_tabs->addTab(BuildDetailsPage(), tr("Boy's And Girl's Birth Details"));
   details_tabs->addTab(BuildGridPage(), tr("Guna Milan"));
+  porutham_ = new PoruthamPage(details_tabs);
+  details_tabs->addTab(porutham_, tr("Porutham"));
   details_tabs->addTab(BuildInterpretationPage(), tr("Interpretation"));
+  // The South Indian method first, where the settings ask for it.
+  if (StoredOpeningMethod() == OpeningMethod::Porutham) {
+    details_tabs->setCurrentWidget(porutham_);
+  }
   guna_layout->addWidget(details_tabs);
   all_->addTab(guna, tr("Kundali Match"));
 
@@ -230,6 +238,10 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
 
   resize(1180, 700);
   FitToScreen(*this);
+}
+
+void ResultWindow::ShowPorutham(const MatchResult& result) {
+  porutham_->Show(result.Poruthams, result.Pair, result.Papasamyam);
 }
 
 QWidget* ResultWindow::BuildDetailsPage() {

@@ -26,6 +26,7 @@ class QCloseEvent;
 
 namespace lumora::ui {
 class ChartView;
+class PoruthamPage;
 class TimingTab;
 }  // namespace lumora::ui
 
@@ -42,6 +43,8 @@ class ResultWindow : public QMainWindow {
   // row and column ("Varna, points obtained, 1").
   void ShowGrid(const GunaMilanGrid& grid);
   void AppendReport(const ReportDocument& report);
+  // Fills the "Porutham" tab from the match's poruthams and Papasamyam.
+  void ShowPorutham(const MatchResult& result);
   // Fills one person's rashi or nakshatra page, with its picture, from the catalogue
   // record of that person's Moon sign or nakshatra.
   void ShowRashiPage(PersonSide side, const RashiRecord& record);
@@ -111,6 +114,7 @@ class ResultWindow : public QMainWindow {
   QLabel* grid_tables_ = nullptr;   // the tables in use and the other set's total
   QLabel* grid_notes_ = nullptr;    // the rows' notes, one line each
   QTextBrowser* report_ = nullptr;
+  PoruthamPage* porutham_ = nullptr;
   QPushButton* save_ = nullptr;
   QCheckBox* catalogues_ = nullptr;
   QString boy_name_;
