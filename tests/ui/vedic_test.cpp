@@ -1179,7 +1179,7 @@ class VedicTest : public QObject {
     }
     all->setCurrentIndex(5);
     Screenshot(result, QStringLiteral("vedic_result_charts"));
-    all->setCurrentIndex(6);
+    all->setCurrentIndex(kTabAboutSoftware - 1);
     Screenshot(result, QStringLiteral("vedic_result_about"));
     all->setCurrentIndex(0);
     details->setCurrentIndex(1);
