@@ -29,6 +29,7 @@ constexpr double kRowGap = 8.0;
 constexpr double kMarkLabelHeight = 18.0;
 constexpr double kScaleHeight = 20.0;
 constexpr double kCaptionWidth = 96.0;
+constexpr double kRightMargin = 18.0;  // room for half a year label at the scale's end
 constexpr double kFallbackWidth = 560.0;
 constexpr double kWidestTimeline = 680.0;
 constexpr double kNarrowestShade = 3.0;  // a Sandhi of a few days stays visible
@@ -85,7 +86,7 @@ void PaintTimeline(QPainter& painter, const QRectF& area, const DocumentTimeline
   painter.setFont(font);
   const QFontMetricsF metrics(font);
   const double left = area.left() + kCaptionWidth;
-  const double width = std::max(1.0, area.width() - kCaptionWidth - 4.0);
+  const double width = std::max(1.0, area.width() - kCaptionWidth - kRightMargin);
   const double span = timeline.ToDay - timeline.FromDay;
   const auto x_of = [&](int day) {
     return left + width * std::clamp((day - timeline.FromDay) / span, 0.0, 1.0);

@@ -80,9 +80,28 @@ TEST(BuildExportDocument, EachTabHasItsShape) {
     EXPECT_EQ(doc.back().Text, kClosingParagraph);
     EXPECT_FALSE(doc.back().Bold);
   }
-  for (int tab : {static_cast<int>(kTabAboutSoftware), 0, 7, -1}) {
+  // About has no document, nor does the Timing page of a match without birth details.
+  for (int tab : {static_cast<int>(kTabAboutSoftware), static_cast<int>(kTabTiming), 0, 9, -1}) {
     EXPECT_TRUE(BuildExportDocument(tab, in).empty()) << tab;
   }
+}
+
+// The timing section is the whole of the Timing page's report, with the closing, and
+// follows the charts section in the match's report.
+TEST(BuildExportDocument, TimingSectionHasItsPageAndFollowsTheCharts) {
+  ExportInputs in = Couple();
+  in.ChartsSection = {{"Charts And Doshas\r\n", true, std::nullopt}};
+  in.TimingSection = {{"Timing: Vimshottari Dashas And Sade Sati\r\n", true, std::nullopt}};
+  const ReportDocument page = BuildExportDocument(kTabTiming, in);
+  ASSERT_EQ(page.size(), 3u);
+  EXPECT_EQ(page.front().Text, in.TimingSection.front().Text);
+  EXPECT_EQ(page.back().Text, kClosingParagraph);
+  const std::string match = Joined(BuildExportDocument(kTabKundaliMatch, in));
+  const auto charts = match.find("Charts And Doshas");
+  const auto timing = match.find("Timing: Vimshottari");
+  ASSERT_NE(charts, std::string::npos);
+  ASSERT_NE(timing, std::string::npos);
+  EXPECT_LT(charts, timing);
 }
 
 TEST(BuildExportDocument, MatchDocumentIsTheReportWithCredits) {

@@ -3,6 +3,8 @@
 // matches say what they lack, catalogue pages come on request.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/vedic/porutham/porutham_words.h"
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/match_document.h"
@@ -162,6 +164,36 @@ TEST(MatchDocument, PageDocumentsFollowTheTabs) {
   }
   EXPECT_FALSE(ComposePageDocument(kTabAboutSoftware, state, *outcome.Result, false));
   EXPECT_FALSE(ComposePageDocument(0, state, *outcome.Result, false));
+  // The Timing page exists with a timing only; it and the match carry the section, and the
+  // report in words has its headings and tables.
+  EXPECT_FALSE(ComposePageDocument(kTabTiming, state, *outcome.Result, false));
+  const LongitudeAt still_saturn = [](double) { return 100.0; };
+  MatchTiming timing;
+  timing.Couple = CombineTimings(
+      ComputePersonTiming(250.0, 2447892.5, still_saturn, FixedUtcOffset(0), TimingOptions{}),
+      ComputePersonTiming(40.0, 2448257.5, still_saturn, FixedUtcOffset(0), TimingOptions{}),
+      std::nullopt);
+  timing.Conventions = {"Standard", "365.25"};
+  timing.ReferenceDay = DayNumberOf({2020, 1, 1});
+  for (const int tab : {kTabTiming, kTabKundaliMatch}) {
+    const auto doc = ComposePageDocument(tab, state, *outcome.Result, false, std::nullopt,
+                                         ChartStyle::NorthIndian, timing);
+    ASSERT_TRUE(doc) << tab;
+    EXPECT_NE(PlainText(*doc).find("Timing: Vimshottari Dashas And Sade Sati"), std::string::npos)
+        << tab;
+    EXPECT_TRUE(std::any_of(doc->Blocks.begin(), doc->Blocks.end(), [](const DocumentBlock& b) {
+      return std::holds_alternative<DocumentTimeline>(b);
+    })) << tab;
+  }
+  std::string report;
+  for (const ReportRun& run : ComposeTimingReport(state, timing)) {
+    report += run.Text;
+  }
+  EXPECT_EQ(report.rfind("Timing: Vimshottari Dashas And Sade Sati", 0), 0u) << report;
+  EXPECT_NE(report.find("Arjun's mahadashas: Moon in Moola, Ketu balance 1.75 years at birth"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("Mahadasha\tFrom\tTo\r\n"), std::string::npos);
 }
 
 const DocumentCharts* ChartsBlock(const Document& doc) {

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTreeWidget>
 
 #include "core/vedic/entry/profile.h"
 #include "documents/chart_picture.h"
@@ -50,7 +51,8 @@ constexpr Entry kGirlEntries[] = {
     {"txtFZoneHour", "0"}, {"txtFZoneMinute", "0"}};
 
 constexpr int kChartsTab = 5;
-constexpr int kAboutTab = 6;
+constexpr int kTimingTab = 6;
+constexpr int kAboutTab = 7;
 
 }  // namespace
 
@@ -75,13 +77,14 @@ class ChartsTabTest : public QObject {
     ui::ResultWindow* result = MatchTheCouple();
     auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
     QCOMPARE(all->tabText(kChartsTab), QStringLiteral("Charts And Doshas"));
+    QCOMPARE(all->tabText(kTimingTab), QStringLiteral("Timing"));
     QCOMPARE(all->tabText(kAboutTab), QStringLiteral("About Software"));
     all->setCurrentIndex(kChartsTab);
     Click(result, "cmdChartsBack");
     QCOMPARE(all->currentIndex(), kChartsTab - 1);
     all->setCurrentIndex(kChartsTab);
     Click(result, "cmdChartsNext");
-    QCOMPARE(all->currentIndex(), kAboutTab);
+    QCOMPARE(all->currentIndex(), kTimingTab);
     // The girl's last nakshatra page leads on to the tab strip's next tab by the tabs.
     QVERIFY(result->frameGeometry().width() <= 1366);
     QVERIFY(result->frameGeometry().height() <= 768);
@@ -189,6 +192,33 @@ class ChartsTabTest : public QObject {
     QVERIFY(!main_->Vedic().Report()->isVisible());
   }
 
+  // The Timing tab computes both persons' periods when it is opened; its report and the
+  // match report carry the timing section, and a match from a profile has none.
+  void TimingTabShowsThePeriodsAndGoesIntoTheReports() {
+    ui::ResultWindow* result = MatchTheCouple();
+    auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
+    all->setCurrentIndex(kTimingTab);
+    auto* boy = result->findChild<QTreeWidget*>(QStringLiteral("treBoyDashas"));
+    QVERIFY(boy && boy->isVisible());
+    QCOMPARE(boy->topLevelItemCount(), 9);
+    QVERIFY(boy->accessibleName().contains(QStringLiteral("Arjun")));
+    QVERIFY(Label(result, "lblRunningDashas")->text().contains(QStringLiteral("Bela: ")));
+    QTest::qWait(50);  // the texts' new sizes are laid out by the event loop
+    Screenshot(result, QStringLiteral("timing_tab"));
+    Click(result, "cmdSave");
+    QString text = main_->Vedic().Report()->Box()->toPlainText();
+    QVERIFY2(text.startsWith(QStringLiteral("Timing: Vimshottari Dashas And Sade Sati")),
+             qPrintable(text.left(80)));
+    QVERIFY(text.contains(QStringLiteral("Arjun's mahadashas: Moon in Pushya")));
+    QVERIFY(text.contains(QStringLiteral("Dasha Sandhi")));
+    main_->Vedic().Report()->close();
+    all->setCurrentIndex(0);
+    Click(result, "cmdSave");
+    text = main_->Vedic().Report()->Box()->toPlainText();
+    QVERIFY(text.contains(QStringLiteral("Timing: Vimshottari Dashas And Sade Sati")));
+    main_->Vedic().Report()->close();
+  }
+
   void ProfileShowsDoshasOnly() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("pair.kun"));
@@ -207,6 +237,8 @@ class ChartsTabTest : public QObject {
     QVERIFY(!result->findChild<QWidget*>(QStringLiteral("fraManglik"))->isVisible());
     QCOMPARE(Label(result, "lblDoshaGana")->text(), QStringLiteral("Gana dosha: present"));
     QCOMPARE(Label(result, "lblDoshaNadi")->text(), QStringLiteral("Nadi dosha: not present"));
+    result->findChild<QTabWidget*>(QStringLiteral("TSAll"))->setCurrentIndex(kTimingTab);
+    QVERIFY(Label(result, "lblTimingUnavailable")->isVisible());
     const QString report = result->findChild<QTextBrowser*>(QStringLiteral("RTB"))->toPlainText();
     QVERIFY(report.contains(QStringLiteral("Doshas present: Gana.")));
     Screenshot(result, QStringLiteral("charts_tab_profile"));

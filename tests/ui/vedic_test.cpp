@@ -562,7 +562,7 @@ class VedicTest : public QObject {
     QVERIFY(main_->Vedic().Report()->Box()->toPlainText().contains(
                 QStringLiteral("Vedic Name: Kataka")) == false);
     // "About Software" has no document: nothing opens.
-    all->setCurrentIndex(6);
+    all->setCurrentIndex(kTabAboutSoftware - 1);
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QVERIFY(!main_->Vedic().Report()->isVisible());
   }
@@ -1179,7 +1179,7 @@ class VedicTest : public QObject {
     }
     all->setCurrentIndex(5);
     Screenshot(result, QStringLiteral("vedic_result_charts"));
-    all->setCurrentIndex(6);
+    all->setCurrentIndex(kTabAboutSoftware - 1);
     Screenshot(result, QStringLiteral("vedic_result_about"));
     all->setCurrentIndex(0);
     details->setCurrentIndex(1);

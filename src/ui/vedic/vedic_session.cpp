@@ -166,6 +166,14 @@ void VedicSession::ShowResult(const MatchResult& result) {
     result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
     result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
   }
+  if (result.BoyMoment && result.GirlMoment) {
+    // The window's charts are on the standard ayanamsa, and so are the periods.
+    result_->ShowTiming(*result.BoyMoment, result.BoyClock ? result.BoyClock->TimeZone : "",
+                        *result.GirlMoment, result.GirlClock ? result.GirlClock->TimeZone : "",
+                        Ayanamsa::Standard);
+  } else {
+    result_->ClearTiming();
+  }
   if (form_) {
     form_->hide();
   }
@@ -204,9 +212,13 @@ void VedicSession::Save() {
     inputs.ChartsSection = ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails,
                                                 last_->BoyMoment, last_->GirlMoment, kCreditLine);
   }
+  const std::optional<MatchTiming> timing = DocumentTiming(tab);
+  if (timing) {
+    inputs.TimingSection = ComposeTimingReport(state_, *timing);
+  }
   const ReportDocument document = BuildExportDocument(tab, inputs);
   auto pdf = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                                 result_->SelectedChartStyle());
+                                 result_->SelectedChartStyle(), timing);
   if (document.empty() || !pdf) {
     return;  // "About Software" has no document
   }
@@ -280,6 +292,13 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   Match();
 }
 
+std::optional<MatchTiming> VedicSession::DocumentTiming(int tab) {
+  if (!result_ || (tab != kTabKundaliMatch && tab != kTabTiming)) {
+    return std::nullopt;
+  }
+  return result_->CurrentTiming();
+}
+
 QString VedicSession::PdfStem() const {
   return QString::fromStdString(CoupleFileStem(state_.BoyDetails.Name, state_.GirlDetails.Name));
 }
@@ -288,9 +307,10 @@ void VedicSession::SavePdf() {
   if (!result_ || !last_) {
     return;
   }
+  const int tab = result_->SelectedTab();
   const auto document =
-      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues(),
-                          charts_, result_->SelectedChartStyle());
+      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
+                          result_->SelectedChartStyle(), DocumentTiming(tab));
   if (!document) {
     result_->ShowStatus(tr("The About Software page has no document to save"));
     return;
@@ -310,13 +330,13 @@ void VedicSession::PrintResult() {
   }
   // The page on screen, as Save As PDF writes it; the About Software page has none and
   // gives the whole match.
-  const auto page =
-      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues(),
-                          charts_, result_->SelectedChartStyle());
-  const Document document = page
-                                ? *page
-                                : ComposeMatchDocument(state_, *last_, result_->IncludeCatalogues(),
-                                                       charts_, result_->SelectedChartStyle());
+  const int tab = result_->SelectedTab();
+  const auto page = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
+                                        result_->SelectedChartStyle(), DocumentTiming(tab));
+  const Document document =
+      page ? *page
+           : ComposeMatchDocument(state_, *last_, result_->IncludeCatalogues(), charts_,
+                                  result_->SelectedChartStyle(), DocumentTiming(kTabKundaliMatch));
   QTextDocument text;
   documents::RenderDocument(document, text);
   services_.Printer->PrintDocument(main_window_, text);

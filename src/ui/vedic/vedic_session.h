@@ -7,6 +7,7 @@
 
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
+#include "core/vedic/timing/timing_document.h"
 #include "ui/shell/services.h"
 
 class QMainWindow;
@@ -68,6 +69,8 @@ class VedicSession : public QObject {
  private:
   void ShowResult(const MatchResult& result);
   QString PdfStem() const;
+  // The timing a page's document carries: the match and the Timing pages only.
+  std::optional<MatchTiming> DocumentTiming(int tab);
   // Opens a couple file: refills both sides of the form and runs the match; a file
   // that is refused changes nothing.
   void OpenCoupleFile(const QString& path);

@@ -65,9 +65,13 @@ std::optional<NakshatraRecord> NakshatraRecordOf(std::string_view nakshatra_name
 ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
   switch (tab) {
     case kTabKundaliMatch: {
+      // After the kootas: the poruthams, the charts section, then the timing section, as in
+      // the match document.
       ReportDocument after_kootas = inputs.PoruthamSection;
       after_kootas.insert(after_kootas.end(), inputs.ChartsSection.begin(),
                           inputs.ChartsSection.end());
+      after_kootas.insert(after_kootas.end(), inputs.TimingSection.begin(),
+                          inputs.TimingSection.end());
       return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
                                 inputs.Match, kCreditLine, after_kootas);
     }
@@ -76,6 +80,15 @@ ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
         return {};
       }
       ReportDocument doc = inputs.ChartsSection;
+      doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
+      doc.push_back({kClosingParagraph, false, kBlack});
+      return doc;
+    }
+    case kTabTiming: {
+      if (inputs.TimingSection.empty()) {
+        return {};
+      }
+      ReportDocument doc = inputs.TimingSection;
       doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
       doc.push_back({kClosingParagraph, false, kBlack});
       return doc;

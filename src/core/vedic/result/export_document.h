@@ -35,6 +35,9 @@ struct ExportInputs {
   // The charts and doshas section, composed by the owner of the match (with the credit
   // line); it follows the kootas in the match document and is the whole of its own tab.
   ReportDocument ChartsSection;
+  // The timing section in words, composed by the owner (empty without birth details); the
+  // whole of the Timing tab's report.
+  ReportDocument TimingSection;
 };
 
 // Tabs of the result window's main tab strip, numbered from 1.
@@ -45,6 +48,7 @@ enum ExportTab {
   kTabBoyNakshatra,
   kTabGirlNakshatra,
   kTabChartsAndDoshas,
+  kTabTiming,
   kTabAboutSoftware
 };
 

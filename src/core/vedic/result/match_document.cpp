@@ -192,6 +192,12 @@ void AppendCharts(Document& doc, const MatchState& state, const MatchResult& res
                                     result.GirlMoment, nullptr));
 }
 
+void AppendTiming(Document& doc, const MatchState& state, const MatchTiming& timing) {
+  AppendTimingSection(doc, timing.Couple, NameOr(state.BoyDetails.Name, "Boy"),
+                      NameOr(state.GirlDetails.Name, "Girl"), timing.Conventions,
+                      timing.ReferenceDay);
+}
+
 std::string Who(const MatchState& state, bool boy) {
   const PersonDetails& details = boy ? state.BoyDetails : state.GirlDetails;
   return NameOr(details.Name, boy ? "the Boy" : "the Girl");
@@ -217,9 +223,7 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
     AppendCharts(doc, state, result, *charts, style);
   }
   if (timing) {
-    AppendTimingSection(doc, timing->Couple, NameOr(state.BoyDetails.Name, "Boy"),
-                        NameOr(state.GirlDetails.Name, "Girl"), timing->Conventions,
-                        timing->ReferenceDay);
+    AppendTiming(doc, state, *timing);
   }
   if (with_catalogues) {
     const ExportInputs pages = MakeExportInputs(state, result);
@@ -239,9 +243,21 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
 std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
                                             const MatchResult& result, bool with_catalogues,
                                             const std::optional<ChartsAndDoshas>& charts,
-                                            ChartStyle style) {
+                                            ChartStyle style,
+                                            const std::optional<MatchTiming>& timing) {
   if (tab == kTabKundaliMatch) {
-    return ComposeMatchDocument(state, result, with_catalogues, charts, style);
+    return ComposeMatchDocument(state, result, with_catalogues, charts, style, timing);
+  }
+  if (tab == kTabTiming) {
+    if (!timing) {
+      return std::nullopt;
+    }
+    Document doc;
+    doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
+    AddParagraph(doc, ParagraphStyle::Title, doc.Title);
+    AppendTiming(doc, state, *timing);
+    AppendClosing(doc);
+    return doc;
   }
   if (tab == kTabChartsAndDoshas) {
     if (!charts) {
@@ -285,6 +301,32 @@ std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
   }
   AppendClosing(doc);
   return doc;
+}
+
+ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing) {
+  Document doc;
+  AppendTiming(doc, state, timing);
+  ReportDocument report;
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* paragraph = std::get_if<DocumentParagraph>(&block)) {
+      const bool heading = paragraph->Style == ParagraphStyle::Heading ||
+                           paragraph->Style == ParagraphStyle::Subheading;
+      for (const ReportRun& run : paragraph->Runs) {
+        report.push_back({run.Text, heading || run.Bold, run.Color});
+      }
+      report.push_back({kCrLf, false, std::nullopt});
+    } else if (const auto* table = std::get_if<DocumentTable>(&block)) {
+      for (const DocumentRow& row : table->Rows) {
+        std::string line;
+        for (const DocumentCell& cell : row) {
+          line += (line.empty() ? "" : "\t") + cell.Text;
+        }
+        report.push_back({line + kCrLf, false, std::nullopt});
+      }
+      report.push_back({kCrLf, false, std::nullopt});
+    }
+  }
+  return report;
 }
 
 }  // namespace lumora

@@ -33,10 +33,16 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
 // The document of one page of the result window, numbered as ExportTab numbers them:
 // the match document for the match page, one person's rashi or nakshatra page for the
 // others, the charts (as pictures) and the charts section for the charts page (where
-// there is one); nothing for "About Software".
+// there is one), the timing section for the timing page (where there is one); nothing
+// for "About Software".
 std::optional<Document> ComposePageDocument(
     int tab, const MatchState& state, const MatchResult& result, bool with_catalogues,
     const std::optional<ChartsAndDoshas>& charts = std::nullopt,
-    ChartStyle style = ChartStyle::NorthIndian);
+    ChartStyle style = ChartStyle::NorthIndian,
+    const std::optional<MatchTiming>& timing = std::nullopt);
+
+// The timing section of a match in words, for the report window: its paragraphs and
+// table rows one a line, the headings bold.
+ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing);
 
 }  // namespace lumora

@@ -30,6 +30,7 @@
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/result/chart_view.h"
 #include "ui/vedic/result/porutham_page.h"
+#include "ui/vedic/result/timing_tab.h"
 
 namespace lumora::ui {
 
@@ -154,6 +155,8 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   boy_name_ = ToQString(state.BoyDetails.Name);
   girl_name_ = ToQString(state.GirlDetails.Name);
   all_->addTab(BuildChartsPage(), tr("Charts And Doshas"));
+  timing_ = new TimingTab(all_);
+  all_->addTab(timing_, tr("Timing"));
   auto* about = new QGroupBox(tr("About Software"));
   about->setObjectName(QStringLiteral("fraAbout"));
   auto* about_layout = new QVBoxLayout(about);
@@ -830,6 +833,20 @@ void ResultWindow::ApplyChartStyle(int index) {
   for (ChartView* view : chart_views_) {
     view->SetStyle(style);
   }
+}
+
+void ResultWindow::ShowTiming(const BirthMoment& boy, const std::string& boy_zone,
+                              const BirthMoment& girl, const std::string& girl_zone,
+                              Ayanamsa ayanamsa) {
+  timing_->SetPersons(boy_name_, boy, boy_zone, girl_name_, girl, girl_zone, ayanamsa);
+}
+
+void ResultWindow::ClearTiming() {
+  timing_->ClearPersons();
+}
+
+std::optional<MatchTiming> ResultWindow::CurrentTiming() {
+  return timing_->CurrentTiming();
 }
 
 void ResultWindow::ShowChartsAndDoshas(const ChartsAndDoshas& charts,

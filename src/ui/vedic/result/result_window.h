@@ -11,6 +11,7 @@
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
+#include "core/vedic/timing/timing_document.h"
 #include "ui/shell/services.h"
 
 class QCheckBox;
@@ -26,6 +27,7 @@ class QCloseEvent;
 namespace lumora::ui {
 class ChartView;
 class PoruthamPage;
+class TimingTab;
 }  // namespace lumora::ui
 
 namespace lumora::ui {
@@ -52,6 +54,13 @@ class ResultWindow : public QMainWindow {
   void ShowChartsAndDoshas(const ChartsAndDoshas& charts, const std::optional<BirthMoment>& boy,
                            const std::optional<BirthMoment>& girl);
   void ShowScoreRange(const ScoreRange& range);
+  // The persons of the "Timing" tab (it computes their periods when first shown), or none
+  // for a match without birth details.
+  void ShowTiming(const BirthMoment& boy, const std::string& boy_zone, const BirthMoment& girl,
+                  const std::string& girl_zone, Ayanamsa ayanamsa);
+  void ClearTiming();
+  // The timing as the documents carry it (computed now if the tab has not been shown).
+  std::optional<MatchTiming> CurrentTiming();
   // The uncertainty chosen for the score range, in minutes either side.
   int Uncertainty() const;
 
@@ -96,6 +105,7 @@ class ResultWindow : public QMainWindow {
 
   Services services_;
   QTabWidget* all_ = nullptr;
+  TimingTab* timing_ = nullptr;
   std::array<GridRowLabels, kKootaCount> grid_rows_{};
   QLabel* grid_maximum_ = nullptr;  // the total row: the 36 points at stake,
   QLabel* grid_points_ = nullptr;   // the points obtained,
