@@ -184,6 +184,15 @@ TEST(MatchDocument, PageDocumentsFollowTheTabs) {
     EXPECT_TRUE(std::any_of(doc->Blocks.begin(), doc->Blocks.end(), [](const DocumentBlock& b) {
       return std::holds_alternative<DocumentTimeline>(b);
     })) << tab;
+    // In the match the section opens a page of its own.
+    const auto heading = std::find_if(doc->Blocks.begin(), doc->Blocks.end(), [](const auto& b) {
+      const auto* p = std::get_if<DocumentParagraph>(&b);
+      return p && !p->Runs.empty() && p->Runs.front().Text.starts_with("Timing: Vimshottari");
+    });
+    ASSERT_NE(heading, doc->Blocks.end());
+    EXPECT_EQ(std::holds_alternative<DocumentPageBreak>(*std::prev(heading)),
+              tab == kTabKundaliMatch)
+        << tab;
   }
   std::string report;
   for (const ReportRun& run : ComposeTimingReport(state, timing)) {

@@ -223,6 +223,8 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
     AppendCharts(doc, state, result, *charts, style);
   }
   if (timing) {
+    // The section opens a page: its heading never stays behind at the foot of the charts.
+    doc.Blocks.emplace_back(DocumentPageBreak{});
     AppendTiming(doc, state, *timing);
   }
   if (with_catalogues) {

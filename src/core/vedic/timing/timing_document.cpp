@@ -198,10 +198,6 @@ void AppendTimingSection(Document& document, const CoupleTiming& couple, std::st
                  SandhiWords(entry, boy_name, girl_name, couple.WeddingDay));
   }
 
-  for (int i = 0; i < 2; ++i) {
-    AppendPersonPeriods(document, *persons[i], names[i]);
-  }
-
   AddParagraph(document, ParagraphStyle::Subheading,
                "Sade Sati and Ashtama Shani in the next 30 years");
   DocumentTable transits;
@@ -217,6 +213,10 @@ void AppendTimingSection(Document& document, const CoupleTiming& couple, std::st
   }
   transits.ColumnWeights = {2, 3, 2, 2};
   document.Blocks.emplace_back(std::move(transits));
+
+  for (int i = 0; i < 2; ++i) {
+    AppendPersonPeriods(document, *persons[i], names[i]);
+  }
 }
 
 std::optional<MatchTiming> ComputeMatchTiming(const std::optional<BirthMoment>& boy,

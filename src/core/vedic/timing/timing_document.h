@@ -49,8 +49,8 @@ struct TimingConventions {
 };
 
 // The timing section of the match document: conventions, the timelines, the periods
-// running on the reference day (the wedding when given, else today), both persons'
-// mahadashas, the Sandhis and Saturn's transits for the next 30 years.
+// running on the reference day (the wedding when given, else today), the Sandhis,
+// Saturn's transits for the next 30 years, and both persons' mahadashas.
 void AppendTimingSection(Document& document, const CoupleTiming& couple, std::string_view boy_name,
                          std::string_view girl_name, const TimingConventions& conventions,
                          int reference_day);
