@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -41,6 +42,11 @@ void FitRows(QTableWidget* table) {
   int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
   for (int r = 0; r < table->rowCount(); ++r) {
     height += table->rowHeight(r);
+  }
+  // A table wider than its room scrolls sideways: its bar must not cover the last row.
+  if (table->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+      table->horizontalHeader()->length() > table->width() - 2 * table->frameWidth()) {
+    height += table->horizontalScrollBar()->sizeHint().height();
   }
   table->setFixedHeight(height);
 }
@@ -89,6 +95,24 @@ PoruthamPage::PoruthamPage(QWidget* parent) : QWidget(parent) {
   poruthams_ = Table(match, QStringLiteral("tblPoruthams"), tr("Poruthams"),
                      {tr("Porutham"), tr("Agrees"), tr("Decided by"), tr("Meaning")});
   poruthams_->setRowCount(kPoruthamCount);
+  // The meanings are sentences: they wrap within the page's width instead of widening
+  // the table past it, and the rows grow to hold them whenever the width changes.
+  poruthams_->setWordWrap(true);
+  poruthams_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
+  poruthams_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The name and the verdict keep their width; what decided it and the meaning share the rest.
+  poruthams_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  poruthams_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  poruthams_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  poruthams_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+  // Queued: the rows are measured once every section has its new width.
+  connect(
+      poruthams_->horizontalHeader(), &QHeaderView::sectionResized, this,
+      [this] {
+        poruthams_->resizeRowsToContents();
+        FitRows(poruthams_);
+      },
+      Qt::QueuedConnection);
   match_layout->addWidget(poruthams_);
   auto* summary = new QHBoxLayout;
   count_ = Line(match, QStringLiteral("lblPoruthamCount"), tr("Porutham count"));
@@ -141,8 +165,7 @@ void PoruthamPage::Show(const PoruthamMatch& match, const MoonPair& pair,
     poruthams_->setItem(r, 2, Item(QString::fromStdString(row.Decided)));
     poruthams_->setItem(r, 3, Item(QString::fromStdString(row.Meaning)));
   }
-  poruthams_->resizeColumnsToContents();
-  poruthams_->horizontalHeader()->setStretchLastSection(true);
+  poruthams_->resizeRowsToContents();
   FitRows(poruthams_);
   count_->setText(QString::fromStdString(PoruthamCountWords(match)));
   vetoes_->setText(QString::fromStdString(PoruthamVetoWords(match)));
