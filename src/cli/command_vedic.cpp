@@ -48,7 +48,12 @@ constexpr std::tuple kPersonFields{
 };
 
 Json PersonJson(const PersonDetails& p) {
-  return RecordJson(p, kPersonFields);
+  Json out = RecordJson(p, kPersonFields);
+  // The coordinates and clock the match read, as the windows and documents show them.
+  if (p.Location) {
+    out["Location"] = LocationWords(*p.Location);
+  }
+  return out;
 }
 
 }  // namespace

@@ -188,14 +188,14 @@ TEST(VedicCli, ReportRuns) {
   EXPECT_EQ(run.status, 0) << run.err;
   const auto lines = run.Lines();
   ASSERT_EQ(lines.size(), 2u);
-  // A form match tells each person's four details; a profile match has none to tell
-  // and says so in one run a person.
-  const std::size_t sizes[] = {80u, 74u};
+  // A form match tells each person's four details and the coordinates and clock it read;
+  // a profile match has none to tell and says so in one run a person.
+  const std::size_t sizes[] = {82u, 74u};
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const Json& line = lines[i];
     const Json& report = line["Report"];
     ASSERT_EQ(report.size(), sizes[i]);
-    const std::size_t shift = 80u - sizes[i];
+    const std::size_t shift = 82u - sizes[i];
     for (const Json& r : report) {
       ASSERT_TRUE(r["Text"].is_string());
       ASSERT_TRUE(r["Bold"].is_boolean());
@@ -209,15 +209,15 @@ TEST(VedicCli, ReportRuns) {
     }
     EXPECT_EQ(report[0]["Text"], "Your Details:\r\n");
     EXPECT_TRUE(report[0]["Bold"]);
-    EXPECT_EQ(report[10 - shift]["Color"], Json::array({0, 0, 255}));
-    EXPECT_EQ(report[12 - shift]["Text"], "Koota tables: Specified\r\n");
-    EXPECT_EQ(report[14 - shift]["Text"], "Guna: Varna Kuta\r\n");
-    EXPECT_EQ(report[14 - shift]["Color"], Json::array({255, 0, 0}));
+    EXPECT_EQ(report[12 - shift]["Color"], Json::array({0, 0, 255}));
+    EXPECT_EQ(report[14 - shift]["Text"], "Koota tables: Specified\r\n");
+    EXPECT_EQ(report[16 - shift]["Text"], "Guna: Varna Kuta\r\n");
+    EXPECT_EQ(report[16 - shift]["Color"], Json::array({255, 0, 0}));
     EXPECT_EQ(report[sizes[i] - 1]["Bold"], false);
   }
   EXPECT_EQ(lines[0]["Report"][1]["Text"], "Name: Arjun\r\n");
-  EXPECT_EQ(lines[0]["Report"][18]["Text"], "Arjun belongs to Brahmin Varna\r\n");
-  EXPECT_EQ(lines[0]["Report"][18]["Color"], Json::array({0, 0, 128}));
+  EXPECT_EQ(lines[0]["Report"][20]["Text"], "Arjun belongs to Brahmin Varna\r\n");
+  EXPECT_EQ(lines[0]["Report"][20]["Color"], Json::array({0, 0, 128}));
   EXPECT_EQ(lines[1]["Report"][1]["Text"], "Birth details are not stored in profile files\r\n\r\n");
   EXPECT_EQ(lines[1]["Report"][4]["Text"], "You Have Obtained 23.5 Points Out Of 36 Points\r\n");
 }

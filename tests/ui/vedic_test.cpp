@@ -1138,8 +1138,8 @@ class VedicTest : public QObject {
     edit("ZoneMinute", p.zone_minute);
   }
 
-  // The text the PDF's chart pictures hold: between their heading and the section in
-  // words. Empty when the file has no charts.
+  // The text the PDF's chart pictures hold: between their heading and the section's
+  // first table. Empty when the file has no charts.
   static QString ChartsDrawnIn(const QString& pdf) {
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -1148,7 +1148,7 @@ class VedicTest : public QObject {
     }
     const QString all = QString::fromUtf8(text.readAllStandardOutput());
     const qsizetype from = all.indexOf(QStringLiteral("Rasi Charts"));
-    const qsizetype to = all.indexOf(QStringLiteral("Charts And Doshas"), from);
+    const qsizetype to = all.indexOf(QStringLiteral("Placements"), from);
     return from < 0 || to < 0 ? QString() : all.mid(from, to - from);
   }
 

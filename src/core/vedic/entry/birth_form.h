@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/entry/birth_location.h"
 #include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/ephemeris/birth_moment.h"
@@ -34,6 +35,8 @@ struct PersonDetails {
   int Second = 0;
   std::string Place;                     // "City, State, Country"
   MoonModel Moon = MoonModel::Standard;  // the Moon the match was computed with
+  // The coordinates and clock the match read (absent for a match from a profile file).
+  std::optional<BirthLocation> Location = std::nullopt;
 };
 
 // What one side of the form yields: the details to display, the ephemeris input, and the

@@ -2,6 +2,7 @@
 #include "core/vedic/match/match.h"
 
 #include <cstdlib>
+#include <vector>
 
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
@@ -54,13 +55,18 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
                           std::to_string(person.Minute) + ":" + std::to_string(person.Second) +
                           kCrLf,
                       false, std::nullopt});
-  if (person.Moon == MoonModel::Precise) {
-    document.push_back({"Place of Birth: " + person.Place + kCrLf, false, std::nullopt});
-    document.push_back(
-        {std::string("Moon: ") + kPreciseMoonText + kCrLf + kCrLf, false, std::nullopt});
-    return;
+  // The last line of the block also carries the blank line that ends it.
+  std::vector<std::string> lines{"Place of Birth: " + person.Place};
+  if (person.Location) {
+    lines.push_back("Coordinates and Clock: " + LocationWords(*person.Location));
   }
-  document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
+  if (person.Moon == MoonModel::Precise) {
+    lines.push_back(std::string("Moon: ") + kPreciseMoonText);
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    document.push_back(
+        {lines[i] + kCrLf + (i + 1 == lines.size() ? kCrLf : ""), false, std::nullopt});
+  }
 }
 
 std::string TablesTotalLine(KootaTables tables, int total_half_points) {

@@ -215,6 +215,15 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
       ->setText("Your Partner's Time Of Birth: " + Time(g));
   findChild<QLabel*>(QStringLiteral("lblFPOB"))
       ->setText("Your Partner's Place Of Birth: " + ToQString(g.Place));
+  // The coordinates and clock the match read, beside the place's name.
+  for (const auto& [name, person] :
+       {std::pair{"lblMLocation", &b}, std::pair{"lblFLocation", &g}}) {
+    auto* location = findChild<QLabel*>(QLatin1String(name));
+    location->setText(person->Location ? QStringLiteral("Coordinates And Clock: ") +
+                                             ToQString(LocationWords(*person->Location))
+                                       : QString());
+    location->setVisible(person->Location.has_value());
+  }
   if (!state.BirthDetailsStored) {
     for (const char side : {'M', 'F'}) {
       const QString p(QLatin1Char{side});
@@ -256,7 +265,7 @@ QWidget* ResultWindow::BuildDetailsPage() {
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     title->setFont(bold);
     layout->addWidget(title);
-    for (const char* suffix : {"Name", "DOB", "TOB", "POB", "Moon"}) {
+    for (const char* suffix : {"Name", "DOB", "TOB", "POB", "Location", "Moon"}) {
       auto* label = Label(QString(), page,
                           QStringLiteral("lbl") + QLatin1Char(prefix) + QLatin1String(suffix));
       label->setWordWrap(true);
