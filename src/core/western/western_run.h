@@ -6,8 +6,8 @@
 #include <variant>
 
 #include "core/entry/birth_location.h"
+#include "core/ephemeris/western_positions.h"
 #include "core/western/western_form.h"
-#include "core/western/western_positions.h"
 #include "core/western/western_score.h"
 
 namespace lumora {
