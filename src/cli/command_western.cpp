@@ -99,8 +99,10 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
       "  optMLong (0 North, 1 South), optMLat (0 East, 1 West);\n"
       "  cmbMTimeZone (row 0-70 or its entry text), chkMDST (true or false).\n");
   AddMoonOptions(western, options.moon, false);
-  western->add_option("--pdf", options.pdf_file,
-                      "Also write the report as a PDF document to FILE (one input object only)");
+  western
+      ->add_option("--pdf", options.pdf_file,
+                   "Also write the report as a PDF document to FILE (one input object only)")
+      ->check(RefuseEmptyFileName);
   western->callback([&options, &action] {
     action = [&options] {
       const bool json = options.common.json;

@@ -90,6 +90,14 @@ SiderealChart CalculateSiderealChart(const BirthMoment& moment, MoonModel model)
   return chart;
 }
 
+LagnaAndMars CalculateLagnaAndMars(const BirthMoment& moment) {
+  const ChartInstant instant = BirthInstant(moment);
+  const double correction = AyanamsaCorrection(CenturiesAt(instant));
+  const double d = DayNumberAt(instant.UT, instant.JulianDay);
+  return {SiderealLagnaAt(instant),
+          ReduceDegrees(PlanetLongitude(static_cast<int>(PlanetSlot::Mars), d) + correction)};
+}
+
 bool NearSignBoundary(double longitude) {
   const double within = longitude - kDegreesPerSign * std::floor(longitude / kDegreesPerSign);
   return within < kUncertainSignMarginDegrees ||
