@@ -34,6 +34,7 @@ for path in \
   /usr/bin/lumora /usr/bin/lumora-cli \
   /usr/share/applications/com.example.Lumora.desktop \
   /usr/share/metainfo/com.example.Lumora.metainfo.xml \
+  /usr/share/mime/packages/com.example.Lumora.xml \
   /usr/share/icons/hicolor/scalable/apps/com.example.Lumora.svg \
   /usr/share/icons/hicolor/48x48/apps/com.example.Lumora.png \
   /usr/share/icons/hicolor/128x128/apps/com.example.Lumora.png \
@@ -64,6 +65,19 @@ share="$root/usr/share"
 
 desktop-file-validate --no-hints "$share/applications/com.example.Lumora.desktop" ||
   fail "the desktop entry is not valid"
+# A file manager opens both file types with the program, handing it the file.
+grep -qx 'Exec=lumora %f' "$share/applications/com.example.Lumora.desktop" ||
+  fail "the desktop entry does not hand the program a file"
+for type in application/x-lumora-couple application/x-lumora-profile; do
+  grep -q "^MimeType=.*$type;" "$share/applications/com.example.Lumora.desktop" ||
+    fail "the desktop entry does not open $type"
+  grep -q "<mime-type type=\"$type\">" "$share/mime/packages/com.example.Lumora.xml" ||
+    fail "the shared MIME info lacks $type"
+done
+if command -v xmllint >/dev/null; then
+  xmllint --noout "$share/mime/packages/com.example.Lumora.xml" ||
+    fail "the shared MIME info is not well-formed"
+fi
 appstreamcli validate --no-net "$share/metainfo/com.example.Lumora.metainfo.xml" ||
   fail "the metainfo is not valid"
 
@@ -101,6 +115,12 @@ if [ -d "$share/lumora/places" ] && "$root/usr/bin/lumora-cli" --help | grep -q 
     grep -q '"TimeZone"' || fail "the installed lumora-cli finds no place"
   echo "installed lumora-cli atlas: finds places"
 fi
+
+# The desktop program answers --help and --version without a display.
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/lumora" --version | grep -q '^lumora ' ||
+  fail "the installed lumora gives no version"
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/lumora" --help | grep -q 'FILE' ||
+  fail "the installed lumora gives no help"
 
 # The desktop program starts and keeps running until it is stopped.
 status=0

@@ -162,6 +162,12 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
     points.push_back(HalfPointsText(p));
   }
   out["Points"] = std::move(points);
+  // The same points as numbers, by koota, for scripts.
+  Json by_koota = Json::object();
+  for (std::size_t k = 0; k < score.Points.size(); ++k) {
+    by_koota[std::string(kKootas[k].Koota)] = score.Points[k] / 2.0;
+  }
+  out["PointsByKoota"] = std::move(by_koota);
   out["BoyRashi"] = std::string(RashiName(entry.Boy));
   out["BoyNakshatra"] = std::string(NakshatraName(entry.Boy));
   out["GirlRashi"] = std::string(RashiName(entry.Girl));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -6,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
+#include "cli/person_input.h"
 #include "core/entry/date_lists.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
@@ -192,6 +194,13 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   }
   out["Kootas"] = std::move(kootas);
   out["TotalPoints"] = r.TotalPoints;
+  // The exact total and each koota's points as numbers, for scripts.
+  out["Total"] = state.TotalPoints;
+  Json by_koota = Json::object();
+  for (int k = 0; k < kKootaCount; ++k) {
+    by_koota[std::string(kKootas[k].Koota)] = std::strtod(r.Kootas[k].Points.c_str(), nullptr);
+  }
+  out["PointsByKoota"] = std::move(by_koota);
   out["Verdict"] = r.Verdict;
   out["Summary"] = r.Summary;
   out["Grid"] = GridJson(r.Grid);
@@ -254,6 +263,14 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     }
     state = ProfileState(values);
     outcome = CalculateMatch(state);
+  } else if (HasPersonRecords(input, "Boy", "Girl")) {
+    // Two person records, as rank reads them, places through the atlas.
+    const FormSides<PersonRecord> records = ReadPersonRecords(input, "Boy", "Girl", model);
+    FormSides<BirthDetails> persons;
+    for (const PersonSide side : kPersonSides) {
+      persons[side] = BirthDetailsOf(records[side].Person, records[side].Entry);
+    }
+    outcome = RunMatchOf(state, persons, model);
   } else {
     BirthForm form;
     if (input.contains("Format")) {
@@ -310,8 +327,13 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       "(\"1901\"-\"2050\"),\n"
       "  cboMHH (\"0\"-\"24\"), cboMMM, cboMSS (\"0\"-\"59\") (list entries);\n"
       "  txtMLD, txtMLM, txtMLoD, txtMLoM, txtMZoneHour, txtMZoneMinute (digit texts);\n"
-      "  optMNorth, optMSouth, optMEast, optMWest, chkMDST (true or false).\n"
-      "Or {\"Profile\": [BoyRashi, GirlRashi, BoyNakshatra, GirlNakshatra]}.\n");
+      "  optMNorth, optMSouth, optMEast, optMWest, chkMDST (true or false);\n"
+      "  optMZoneAhead, optMZoneBehind (true or false: the zone is ahead of or behind UTC;\n"
+      "  neither given, the zone lies on the longitude's side).\n"
+      "Or {\"Profile\": [BoyRashi, GirlRashi, BoyNakshatra, GirlNakshatra]}.\n"
+      "Or {\"Boy\": person, \"Girl\": person}, each person as rank reads one: Name,\n"
+      "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
+      "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
   AddMoonOptions(vedic, options.moon, true);
   vedic
       ->add_option("--uncertainty", options.uncertainty,

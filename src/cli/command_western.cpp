@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
+#include "cli/person_input.h"
 #include "core/western/western_document.h"
 #include "core/western/western_run.h"
 
@@ -41,8 +42,37 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
+// Two person records, as rank reads them: the report's labels from their entries.
+WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model) {
+  const FormSides<PersonRecord> records = ReadPersonRecords(input, "Male", "Female", model);
+  FormSides<BirthMoment> moments;
+  FormSides<PersonClock> clocks;
+  FormSides<BirthDetails> details;
+  for (const PersonSide side : kPersonSides) {
+    moments[side] = records[side].Person.Moment;
+    clocks[side] = records[side].Person.Clock;
+    details[side] = BirthDetailsOf(records[side].Person, records[side].Entry);
+  }
+  const auto dob = [](const PersonDetails& d) { return d.Month + " " + d.Day + ", " + d.Year; };
+  WesternReportLabels labels{
+      .mName = details.Male.Details.Name,
+      .mDOB = dob(details.Male.Details),
+      .mCity = details.Male.Details.Place,
+      .mState = "",
+      .Mcountry = "",
+      .fName = details.Female.Details.Name,
+      .fDOB = dob(details.Female.Details),
+      .fCity = details.Female.Details.Place,
+      .fState = "",
+      .fCountry = "",
+  };
+  return RunWesternOf(moments, clocks, labels, model);
+}
+
 Json WesternCommand(const Json& input, bool json, MoonModel model, const std::string& pdf_file) {
-  const WesternTestOutcome outcome = RunWesternTest(ReadWesternForm(input), model);
+  const WesternTestOutcome outcome = HasPersonRecords(input, "Male", "Female")
+                                         ? WesternOfRecords(input, model)
+                                         : RunWesternTest(ReadWesternForm(input), model);
   if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
     throw RejectionOf(*failure);
   }
@@ -97,7 +127,12 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
       "  cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS (list entries);\n"
       "  txtMLD, txtMLM, txtMLoD, txtMLoM (digit texts);\n"
       "  optMLong (0 North, 1 South), optMLat (0 East, 1 West);\n"
-      "  cmbMTimeZone (row 0-70 or its entry text), chkMDST (true or false).\n");
+      "  cmbMTimeZone (row 0-70 or its entry text), chkMDST (true or false);\n"
+      "  optMZoneAhead, optMZoneBehind (true or false: the row's zone is ahead of or behind\n"
+      "  UTC; neither given, read as before).\n"
+      "Or {\"Male\": person, \"Female\": person}, each person as rank reads one: Name,\n"
+      "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
+      "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
   AddMoonOptions(western, options.moon, false);
   western
       ->add_option("--pdf", options.pdf_file,

@@ -76,6 +76,11 @@ constexpr InputEntry<BirthFormSide> kBirthFormInput[] = {
      .Control = FormControl::ZoneMinute,
      .Text = &BirthFormSide::ZoneMinute},
     {.Kind = InputKind::CheckBox, .Control = FormControl::DST, .First = &BirthFormSide::DST},
+    {.Kind = InputKind::OptionPair,
+     .Control = FormControl::ZoneAhead,
+     .First = &BirthFormSide::ZoneAhead,
+     .Second = &BirthFormSide::ZoneBehind,
+     .SecondControl = FormControl::ZoneBehind},
 };
 
 // The Western form's lists are checked by the form's own rules, so they read as texts.
@@ -106,6 +111,11 @@ constexpr InputEntry<WesternFormSide> kWesternFormInput[] = {
      .Control = FormControl::TimeZone,
      .Row = &WesternFormSide::TimeZoneRow},
     {.Kind = InputKind::CheckBox, .Control = FormControl::DST, .First = &WesternFormSide::DST},
+    {.Kind = InputKind::OptionPair,
+     .Control = FormControl::ZoneAhead,
+     .First = &WesternFormSide::ZoneAhead,
+     .Second = &WesternFormSide::ZoneBehind,
+     .SecondControl = FormControl::ZoneBehind},
 };
 
 constexpr InputRules kBirthFormRules{.NullIsMissing = true, .FocusOnKindFault = false};

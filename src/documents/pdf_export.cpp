@@ -152,12 +152,30 @@ FormResult<qint64> SavePdf(const Document& document, const QString& path,
   return QFileInfo(path).size();
 }
 
-QString DefaultPdfPath(const QString& stem) {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) {
-    folder = QDir::homePath();
+QString WritableSaveFolder() {
+  const auto writable = [](const QString& folder) {
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isWritable();
+  };
+  // Desktops without XDG user folders name a Documents folder that was never made.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && documents != QDir::homePath() && !QFileInfo::exists(documents)) {
+    QDir().mkpath(documents);
   }
-  return QDir(folder).filePath(stem + QStringLiteral(".pdf"));
+  for (const QString& folder : {documents, QDir::homePath(), QDir::tempPath()}) {
+    if (writable(folder)) {
+      return folder;
+    }
+  }
+  return QDir::tempPath();
+}
+
+QString DefaultSavePath(const QString& file_name) {
+  return QDir(WritableSaveFolder()).filePath(file_name);
+}
+
+QString DefaultPdfPath(const QString& stem) {
+  return DefaultSavePath(stem + QStringLiteral(".pdf"));
 }
 
 std::unique_ptr<QGuiApplication> StartOffscreenApplication() {

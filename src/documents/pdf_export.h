@@ -31,7 +31,15 @@ int PaintPages(const QTextDocument& document, QPagedPaintDevice& device);
 FormResult<qint64> SavePdf(const Document& document, const QString& path,
                            QPageSize::PageSizeId paper);
 
-// The PDF file name a save offers: the stem in the user's documents folder.
+// The folder a save offers: the user's documents folder, made where it is missing, or the
+// home folder where it cannot be made or written, or else the folder for temporary files;
+// never a folder that cannot be written.
+QString WritableSaveFolder();
+
+// A file name in the folder a save offers.
+QString DefaultSavePath(const QString& file_name);
+
+// The PDF file name a save offers: the stem in the folder a save offers.
 QString DefaultPdfPath(const QString& stem);
 
 // A graphical application object for programs without windows (the command-line tool

@@ -29,11 +29,11 @@ TEST(VedicChartsCli, FormCarriesChartsAfterTheMatch) {
   ASSERT_EQ(lines.size(), 2u);
   const Json& form = lines[0];
   const std::vector<std::string> expected_keys = {
-      "BoyDetails", "GirlDetails",  "BoyMoon",        "GirlMoon",        "BoyRashi",
-      "GirlRashi",  "BoyNakshatra", "GirlNakshatra",  "Kootas",          "TotalPoints",
-      "Verdict",    "Summary",      "Grid",           "BoyChart",        "GirlChart",
-      "BoyManglik", "GirlManglik",  "BoyTimeWindows", "GirlTimeWindows", "ManglikMatch",
-      "ScoreRange", "Doshas"};
+      "BoyDetails",      "GirlDetails",   "BoyMoon",       "GirlMoon",    "BoyRashi",
+      "GirlRashi",       "BoyNakshatra",  "GirlNakshatra", "Kootas",      "TotalPoints",
+      "Total",           "PointsByKoota", "Verdict",       "Summary",     "Grid",
+      "BoyChart",        "GirlChart",     "BoyManglik",    "GirlManglik", "BoyTimeWindows",
+      "GirlTimeWindows", "ManglikMatch",  "ScoreRange",    "Doshas"};
   EXPECT_EQ(Keys(form), expected_keys);
 
   const Json& chart = form["BoyChart"];

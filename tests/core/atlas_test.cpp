@@ -83,6 +83,10 @@ constexpr SearchCase kSearches[] = {
     {"narrowed twice", "Springfield, Illinois, United States", "Springfield", "Illinois", "US",
      "America/Chicago"},
     {"an exact name before a larger place it begins", "San", "San", "Ségou", "ML", "Africa/Bamako"},
+    {"an alternate name equal to the query before a smaller place of that name", "New York",
+     "New York City", "New York", "US", "America/New_York"},
+    {"a whole name before a larger place it begins", "York", "York", "England", "GB",
+     "Europe/London"},
     {"blanks around the query", "  kathmandu ", "Kathmandu", "Province 3", "NP", "Asia/Kathmandu"},
 };
 
@@ -107,18 +111,23 @@ TEST(Atlas, NoMatchFindsNothing) {
 }
 
 TEST(Atlas, RankingAndLimit) {
-  const auto places = BundledAtlas().Search("Perth", 5);
-  ASSERT_EQ(places.size(), 5u);
-  // Every exact "Perth" first, by population; then places whose names begin with it.
+  // Perth Amboy is also called "Perth": every place with a name equal to the query first,
+  // by population; then places whose names only begin with it.
+  const auto whole = [](const Place& place) {
+    return place.Name == "Perth" || place.Name == "Perth Amboy";
+  };
+  const auto places = BundledAtlas().Search("Perth", 8);
+  ASSERT_EQ(places.size(), 8u);
   bool prefix_seen = false;
   for (std::size_t i = 0; i < places.size(); ++i) {
-    const bool exact = places[i].Name == "Perth";
-    EXPECT_FALSE(exact && prefix_seen) << "exact after prefix at " << i;
+    const bool exact = whole(places[i]);
+    EXPECT_FALSE(exact && prefix_seen) << "whole name after prefix at " << i;
     prefix_seen = prefix_seen || !exact;
-    if (i > 0 && (places[i - 1].Name == "Perth") == exact) {
+    if (i > 0 && whole(places[i - 1]) == exact) {
       EXPECT_GE(places[i - 1].Population, places[i].Population) << i;
     }
   }
+  EXPECT_TRUE(prefix_seen);
   EXPECT_EQ(BundledAtlas().Search("Pune", 1).size(), 1u);
   EXPECT_TRUE(BundledAtlas().Search("Pune", 0).empty());
 }

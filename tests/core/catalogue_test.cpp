@@ -241,7 +241,7 @@ constexpr std::string_view kRashiPageTable = R"tbl(
 
 constexpr std::string_view kNakshatraPageTable = R"tbl(
 | Tab | Caption | Fields (caption: text box suffix) |
-| 1 | "More About Nakshatra" | "Nature Of Nakshatra": `Nature`; "Name Of Rulling Deva/Demi God": `RullingDeva`; "Purpose Of The Deva": `PurposeOfTheDeva`; "Element / Tatthwa": `Element`; "Part Of Body": `PartOfBody`; "Dosha": `Dosha`; "Gender": `Gender`; "Purpose In Life": `PurposeInLife`; "Temperaments": `Temperaments`; "Best Direction": `BestDirection`; "Lucky Gemstone": `LuckyGemstone` |
+| 1 | "More About Nakshatra" | "Nature Of Nakshatra": `Nature`; "Name Of Ruling Deva/Demi God": `RullingDeva`; "Purpose Of The Deva": `PurposeOfTheDeva`; "Element / Tatthwa": `Element`; "Part Of Body": `PartOfBody`; "Dosha": `Dosha`; "Gender": `Gender`; "Purpose In Life": `PurposeInLife`; "Temperaments": `Temperaments`; "Best Direction": `BestDirection`; "Lucky Gemstone": `LuckyGemstone` |
 | 2 | "General And Physical Features" | "General And Physical Features": `GeneralAndPhysicalFeatures` |
 | 3 | "Positive Human Traits" | "Positive Human Traits": `PositiveHumanTraits` |
 | 4 | "Negative Human Traits" | "Negative Human Traits": `NegativeHumanTraits` |
@@ -534,7 +534,7 @@ TEST(CataloguePages, RashiTabStrip) {
   ExpectPages(RashiPages(), kRashiPageTable, 8);
   const std::vector<std::pair<std::string_view, std::string_view>> header = {
       {"English Name", "EnglishName"},
-      {"Rulling Planet", "RullingPlanet"},
+      {"Ruling Planet", "RullingPlanet"},
       {"Symbol", "Symbol"},
       {"Inborn Nature", "InbornNature"},
       {"Sign Color", "SignColor"}};
@@ -548,7 +548,7 @@ TEST(CataloguePages, RashiTabStrip) {
 TEST(CataloguePages, NakshatraTabStrip) {
   ExpectPages(NakshatraPages(), kNakshatraPageTable, 6);
   const std::vector<std::pair<std::string_view, std::string_view>> header = {
-      {"Rulling Planet", "RullingPlanet"},
+      {"Ruling Planet", "RullingPlanet"},
       {"Symbol", "Symbol"},
       {"Animal Symbol", "AnimalSymbol"},
       {"Astronomical Name", "AstronomicalName"}};

@@ -52,6 +52,17 @@ TEST(ChartWords, DoshasAndExceptions) {
   for (int e = 0; e < kDoshaExceptionCount; ++e) {
     EXPECT_FALSE(ExceptionWords(static_cast<DoshaException>(e)).empty()) << e;
   }
+  // Manglik says whether exceptions apply with it, never a bare "Yes" beside them.
+  ManglikAssessment manglik;
+  EXPECT_EQ(ManglikWords(manglik), "No");
+  manglik.IsManglik = true;
+  EXPECT_EQ(ManglikWords(manglik), "Yes");
+  manglik.Exceptions = {DoshaException::JupiterAspect, DoshaException::LagnaCancerOrLeo};
+  EXPECT_EQ(ManglikWords(manglik),
+            "Yes, with exceptions: " + std::string(ExceptionWords(DoshaException::JupiterAspect)) +
+                "; " + std::string(ExceptionWords(DoshaException::LagnaCancerOrLeo)));
+  manglik.IsManglik = false;
+  EXPECT_EQ(ManglikWords(manglik), "No");
   EXPECT_EQ(ManglikMatchWords(ManglikMatch::Both),
             "Both are Manglik: the dosha is traditionally held cancelled");
 }

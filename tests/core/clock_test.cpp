@@ -315,16 +315,32 @@ TEST(PersonClock, LineUnderTheZoneFields) {
       {"Asia/Kathmandu", {1990, 1, 1, 12, 0}, "Asia/Kathmandu, +05:45, standard time"},
       {"America/New_York",
        {1974, 1, 15, 12, 0},
-       "America/New_York, -04:00, daylight time in force"},
+       "America/New_York, -04:00, EDT (Eastern Daylight Time), daylight time in force"},
+      {"Europe/London",
+       {1944, 6, 15, 12, 0},
+       "Europe/London, +02:00, BDST (British Double Summer Time), daylight time in force"},
+      {"Europe/Dublin", {1990, 6, 15, 12, 0}, "Europe/Dublin, +01:00, IST (Irish Standard Time), "},
+      {"Asia/Kolkata", {1990, 1, 1, 12, 0}, "Asia/Kolkata, +05:30, IST (India Standard Time), "},
+      {"Europe/Madrid",
+       {1990, 1, 1, 12, 0},
+       "Europe/Madrid, +01:00, CET (Central European Time), standard time"},
       {"Asia/Kolkata",
        {1850, 1, 1, 12, 0},
-       "Asia/Kolkata, +05:53:28, standard time; before 1906 Indian towns kept local, Madras, "
+       "Asia/Kolkata, +05:53:28, LMT (local mean time), standard time; before 1906 Indian towns "
+       "kept local, Madras, "
        "Bombay or Calcutta time: check the record"},
   };
   for (const auto& c : cases) {
     const auto clock = ReadPersonClock(c.zone, c.when, std::nullopt, "cboMHH");
     ASSERT_FALSE(IsRefused(clock)) << c.zone;
-    EXPECT_EQ(DescribeClock(std::get<PersonClock>(clock)), c.line);
+    // A line that ends in ", " is checked as far as it goes: the database decides whether
+    // Ireland's summer clock counts as its standard time.
+    const std::string line = DescribeClock(std::get<PersonClock>(clock));
+    if (c.line.ends_with(", ")) {
+      EXPECT_TRUE(line.starts_with(c.line)) << line;
+    } else {
+      EXPECT_EQ(line, c.line);
+    }
   }
 }
 

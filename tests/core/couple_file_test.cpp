@@ -47,7 +47,7 @@ BirthFormSide RandomSide(std::mt19937& random) {
                             &s.LongMin, &s.ZoneHour, &s.ZoneMinute}) {
     *text = RandomText(random);
   }
-  for (bool* flag : {&s.North, &s.South, &s.East, &s.West, &s.DST}) {
+  for (bool* flag : {&s.North, &s.South, &s.East, &s.West, &s.DST, &s.ZoneAhead, &s.ZoneBehind}) {
     *flag = coin(random);
   }
   // Half the sides name a zone, as a place from the atlas does; a third of those chose
@@ -80,6 +80,8 @@ void ExpectSameSide(const BirthFormSide& a, const BirthFormSide& b) {
   EXPECT_EQ(a.LatMin, b.LatMin);
   EXPECT_EQ(a.LongDeg, b.LongDeg);
   EXPECT_EQ(a.LongMin, b.LongMin);
+  EXPECT_EQ(a.ZoneAhead, b.ZoneAhead);
+  EXPECT_EQ(a.ZoneBehind, b.ZoneBehind);
   EXPECT_EQ(a.ZoneHour, b.ZoneHour);
   EXPECT_EQ(a.ZoneMinute, b.ZoneMinute);
   EXPECT_EQ(a.North, b.North);
@@ -110,12 +112,15 @@ TEST(CoupleFile, TheOldestVersionThatHoldsTheFormIsWritten) {
     const char* boy_zone;
     const char* girl_zone;
     std::optional<ClockChoice> girl_reading;
+    bool boy_behind;  // the zone's direction chosen
     const char* version;
   };
   const Case cases[] = {
-      {"no zones: every release reads it", "", "", std::nullopt, "\"Version\": 1,"},
-      {"the boy's zone", "Asia/Kolkata", "", std::nullopt, "\"Version\": 2,"},
-      {"the girl's zone and reading", "", "America/Chicago", ClockChoice::Later, "\"Version\": 2,"},
+      {"no zones: every release reads it", "", "", std::nullopt, false, "\"Version\": 1,"},
+      {"the boy's zone", "Asia/Kolkata", "", std::nullopt, false, "\"Version\": 2,"},
+      {"the girl's zone and reading", "", "America/Chicago", ClockChoice::Later, false,
+       "\"Version\": 2,"},
+      {"a zone's direction", "", "", std::nullopt, true, "\"Version\": 3,"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -123,14 +128,17 @@ TEST(CoupleFile, TheOldestVersionThatHoldsTheFormIsWritten) {
     form.Male.TimeZoneId = c.boy_zone;
     form.Female.TimeZoneId = c.girl_zone;
     form.Female.ClockReading = c.girl_reading;
+    form.Male.ZoneBehind = c.boy_behind;
     const std::string bytes = WriteCoupleFile(form);
     EXPECT_NE(bytes.find(c.version), std::string::npos) << bytes;
-    const bool zones = std::string_view(c.version).find('2') != std::string_view::npos;
+    const bool zones = std::string_view(c.version).find('1') == std::string_view::npos;
     EXPECT_EQ(bytes.find("\"TimeZoneId\"") != std::string::npos, zones) << bytes;
+    EXPECT_EQ(bytes.find("\"ZoneBehind\"") != std::string::npos, c.boy_behind) << bytes;
     const FormResult<BirthForm> read = ReadCoupleFile(bytes);
     ASSERT_FALSE(IsRefused(read));
     EXPECT_EQ(std::get<BirthForm>(read).Male.TimeZoneId, c.boy_zone);
     EXPECT_EQ(std::get<BirthForm>(read).Female.ClockReading, c.girl_reading);
+    EXPECT_EQ(std::get<BirthForm>(read).Male.ZoneBehind, c.boy_behind);
   }
   // A reading without its zone means nothing and is not kept.
   BirthForm stray = testing::ReferenceForm();
@@ -174,8 +182,13 @@ TEST(CoupleFile, BadFilesAreRefusedWithTheirFault) {
       {"another JSON file", R"({"txtMName": "Arjun"})", "This is not a Lumora couple file."},
       {"another format", Altered("lumora-couple", "lumora-other"),
        "This is not a Lumora couple file."},
-      {"a newer version", Altered("\"Version\": 1", "\"Version\": 3"),
-       "This couple file was written by a newer version of Lumora (file version 3)"},
+      {"a newer version", Altered("\"Version\": 1", "\"Version\": 4"),
+       "This couple file was written by a newer version of Lumora (file version 4)"},
+      {"version 3 without directions", AlteredWithZones("\"Version\": 2", "\"Version\": 3"),
+       "The couple file is damaged: \"Boy.ZoneAhead\" is missing."},
+      {"version 2 with a direction",
+       AlteredWithZones("\"DST\": false", "\"DST\": false, \"ZoneAhead\": true"),
+       "The couple file is damaged: \"Boy.ZoneAhead\" is not a field"},
       // Past every whole number an int holds: said as written, never wrapped round.
       {"a version of 1e308", Altered("\"Version\": 1", "\"Version\": 1e308"),
        "This couple file was written by a newer version of Lumora (file version 1e+308)"},

@@ -11,6 +11,7 @@
 #include "core/entry/date_lists.h"
 #include "core/entry/form_result.h"
 #include "core/entry/key_filters.h"
+#include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/entry/place_lookup.h"
 #include "core/entry/time_zones.h"
@@ -264,6 +265,56 @@ TEST(FormResult, ValueOrRefusal) {
     EXPECT_FALSE(std::get<FormFailure>(*refused).Message.empty());
   }
   EXPECT_TRUE(std::get<FormFailure>(cases[2]).SelectsOption);
+}
+
+// Typing on a closed list selects the entry typed: an equal entry before a longer one that
+// begins with it, the first from the top otherwise.
+TEST(TypedEntryPosition, SelectsWhatWasTyped) {
+  const struct {
+    DateTimeList list;
+    std::string_view typed;
+    std::optional<int> position;
+  } cases[] = {
+      {DateTimeList::Day, "1", 0},    // 1, not 10
+      {DateTimeList::Day, "12", 11},  // "1" then "2"
+      {DateTimeList::Day, "3", 2},    // 3, not 30
+      {DateTimeList::Day, "32", std::nullopt},
+      {DateTimeList::Hour, "2", 2},  // 2, not 20
+      {DateTimeList::Hour, "20", 20},
+      {DateTimeList::HourThrough24, "24", 24},
+      {DateTimeList::Minute, "0", 0},
+      {DateTimeList::Month, "j", 0},  // January
+      {DateTimeList::Month, "Jun", 5},
+      {DateTimeList::Month, "jul", 6},
+      {DateTimeList::Month, "d", 11},
+      {DateTimeList::Year, "1", 0},     // 1901
+      {DateTimeList::Year, "194", 39},  // 1940
+      {DateTimeList::Year, "1944", 43},
+      {DateTimeList::Year, "3", std::nullopt},
+      {DateTimeList::Day, "", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TypedEntryPosition(DateTimeListEntries(c.list), c.typed), c.position) << c.typed;
+  }
+}
+
+TEST(UntouchedBirthTime, OnlyTheFormsOwnStartingValuesCount) {
+  PersonEntries entries;
+  EXPECT_TRUE(IsUntouchedBirthTime(entries));
+  EXPECT_EQ(UntouchedBirthTimeQuestion(entries, FormKind::Vedic, PersonSide::Female),
+            "The birth date and time of the girl are still 1 January 1901, 00:00:00, as the form "
+            "starts. Are they correct?");
+  entries.Name = " Ravi ";
+  EXPECT_NE(UntouchedBirthTimeQuestion(entries, FormKind::Western, PersonSide::Male)
+                .find("of Ravi are still"),
+            std::string::npos);
+  for (std::string PersonEntries::*field :
+       {&PersonEntries::Day, &PersonEntries::Month, &PersonEntries::Year, &PersonEntries::Hour,
+        &PersonEntries::Minute, &PersonEntries::Second}) {
+    PersonEntries touched;
+    touched.*field = touched.*field == "January" ? "February" : "2";
+    EXPECT_FALSE(IsUntouchedBirthTime(touched));
+  }
 }
 
 }  // namespace

@@ -263,7 +263,7 @@ TEST(MatchReport, RunsOfAFormMatch) {
       {48, "Arjun belongs to Cancer Maitri\r\n", false, {128, 0, 0}},
       {49, "Bela belongs to Libra Maitri\r\n", false, {128, 0, 0}},
       {50, "Significance Of Maitri Kuta\r\n", true, kTeal},
-      {76, "About Lumo Free Tarvik v1.0\r\n", true, kRed},
+      {76, "About Lumo Free Tarvik (Lumora v2.05)\r\n", true, kRed},
   };
   for (const auto& c : heads) {
     SCOPED_TRACE(c.index);

@@ -9,11 +9,13 @@
 #include <string_view>
 
 #include "core/entry/date_lists.h"
+#include "core/entry/time_zones.h"
 #include "core/ephemeris/calendar.h"
 #include "core/places/atlas.h"
 #include "core/places/clock.h"
 #include "core/places/place_form.h"
 #include "core/vedic/match/match.h"
+#include "core/western/western_form.h"
 #include "core/western/western_run.h"
 #include "reference_forms.h"
 
@@ -241,6 +243,99 @@ TEST(ZoneForms, WesternPanelFromTheAtlasMatchesTheTypedRow) {
   }
   ASSERT_TRUE(b.MaleClock);
   EXPECT_EQ(b.MaleClock->Reading.Abbreviation, "IST");
+}
+
+// A zone typed by hand, with its direction chosen beside it or not: universal time of a
+// noon birth. Without a choice the zone lies on the longitude's side, as forms always read
+// it; with one, a clock ahead of UTC west of Greenwich reads right.
+enum class Direction { Neither, Ahead, Behind };
+
+struct HandZoneCase {
+  const char* source;
+  const char* long_deg;
+  const char* long_min;
+  bool west;
+  const char* zone_hour;
+  const char* zone_minute;
+  bool dst;
+  Direction direction;
+  double universal_hours;  // of a birth at 12:00 on the clock
+};
+
+constexpr HandZoneCase kHandZones[] = {
+    {"London, British Double Summer Time +2 from the picker", "0", "7", true, "2", "0", false,
+     Direction::Ahead, 10.0},
+    {"London, the same without a direction: the old reading, two hours out", "0", "7", true, "2",
+     "0", false, Direction::Neither, 14.0},
+    {"Madrid, CET +1 west of Greenwich", "3", "42", true, "1", "0", false, Direction::Ahead, 11.0},
+    {"Madrid, CET with its summer hour", "3", "42", true, "1", "0", true, Direction::Ahead, 10.0},
+    {"India's +5:30 from TZ Help on a western longitude", "73", "51", true, "5", "30", false,
+     Direction::Ahead, 6.5},
+    {"New York, EST -5 with the longitude's own direction", "74", "0", true, "5", "0", false,
+     Direction::Behind, 17.0},
+    {"New York, EDT: the summer hour comes off a zone behind UTC", "74", "0", true, "5", "0", true,
+     Direction::Behind, 16.0},
+    {"a zone behind UTC east of Greenwich", "10", "0", false, "3", "0", false, Direction::Behind,
+     15.0},
+    {"east without a direction: the old reading", "77", "12", false, "5", "30", false,
+     Direction::Neither, 6.5},
+};
+
+TEST(HandTypedZone, ItsDirectionDecidesUniversalTime) {
+  for (const HandZoneCase& c : kHandZones) {
+    BirthForm form = testing::ReferenceForm();
+    BirthFormSide& boy = form.Male;
+    boy.Hour = "12";
+    boy.Minute = "0";
+    boy.LongDeg = c.long_deg;
+    boy.LongMin = c.long_min;
+    boy.East = !c.west;
+    boy.West = c.west;
+    boy.ZoneHour = c.zone_hour;
+    boy.ZoneMinute = c.zone_minute;
+    boy.DST = c.dst;
+    boy.ZoneAhead = c.direction == Direction::Ahead;
+    boy.ZoneBehind = c.direction == Direction::Behind;
+    const auto read = ValidateBirthDetails(form);
+    ASSERT_FALSE(IsRefused(read)) << c.source;
+    const BirthMoment& moment = std::get<FormSides<BirthDetails>>(read).Male.Moment;
+    EXPECT_NEAR(UniversalTime(moment), c.universal_hours, 1e-9) << c.source;
+  }
+}
+
+TEST(HandTypedZone, TheWesternListRowTakesTheChosenDirection) {
+  // "British Double Summer Time,BDST,+2.0" at London, west of Greenwich, at noon.
+  const struct {
+    const char* source;
+    Direction direction;
+    int zone_add_hours;      // what the planets' day count adds to the clock
+    double universal_hours;  // what the Moon and the angles read
+  } cases[] = {
+      {"the row's own sign, as the list sets it", Direction::Ahead, -2, 10.0},
+      {"behind UTC chosen by hand", Direction::Behind, 2, 14.0},
+      {"no direction: the row's sign and the old reading of the Moon", Direction::Neither, -2,
+       14.0},
+  };
+  const auto row = FindTimeZoneRow("British Double Summer Time,BDST,+2.0");
+  ASSERT_TRUE(row);
+  for (const auto& c : cases) {
+    WesternFormSide panel;
+    panel.Hour = "12";
+    panel.LatDeg = "51";
+    panel.LatMin = "30";
+    panel.LongDeg = "0";
+    panel.LongMin = "7";
+    panel.East = false;
+    panel.West = true;
+    panel.TimeZoneRow = *row;
+    panel.ZoneAhead = c.direction == Direction::Ahead;
+    panel.ZoneBehind = c.direction == Direction::Behind;
+    const auto data = ReadWesternBirthData(panel, WesternSide::Male);
+    ASSERT_FALSE(IsRefused(data)) << c.source;
+    const WesternBirthData& d = std::get<WesternBirthData>(data);
+    EXPECT_EQ(d.ZoneAddHours, c.zone_add_hours) << c.source;
+    EXPECT_NEAR(UniversalTime(d), c.universal_hours, 1e-9) << c.source;
+  }
 }
 
 }  // namespace

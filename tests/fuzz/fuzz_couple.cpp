@@ -29,6 +29,7 @@ bool SameSide(const BirthFormSide& a, const BirthFormSide& b) {
          a.LatMin == b.LatMin && a.North == b.North && a.South == b.South &&
          a.LongDeg == b.LongDeg && a.LongMin == b.LongMin && a.East == b.East && a.West == b.West &&
          a.ZoneHour == b.ZoneHour && a.ZoneMinute == b.ZoneMinute && a.DST == b.DST &&
+         a.ZoneAhead == b.ZoneAhead && a.ZoneBehind == b.ZoneBehind &&
          a.TimeZoneId == b.TimeZoneId && a.ClockReading == b.ClockReading;
 }
 
@@ -58,7 +59,7 @@ bool LooksLikeCoupleFile(std::string_view bytes) {
     return false;
   }
   const double number = *version->AsNumber();
-  return number == 1 || number == kCoupleZoneVersion;
+  return number == 1 || number == kCoupleZoneVersion || number == kCoupleZoneDirectionVersion;
 }
 
 // Takes bytes off the front of the input, as FuzzedDataProvider does.
@@ -109,6 +110,8 @@ BirthFormSide SideFrom(Bytes& in) {
   s.East = (flags & 4u) != 0;
   s.West = (flags & 8u) != 0;
   s.DST = (flags & 16u) != 0;
+  s.ZoneAhead = (flags & 128u) != 0;
+  s.ZoneBehind = (flags & 256u) != 0;
   // A reading is kept with a zone only.
   if (!s.TimeZoneId.empty() && (flags & 32u) != 0) {
     s.ClockReading = (flags & 64u) != 0 ? ClockChoice::Later : ClockChoice::Earlier;

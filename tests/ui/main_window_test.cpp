@@ -13,13 +13,17 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <string>
+#include <vector>
 
 #include "support/stand_ins.h"
 #include "ui/shell/child_window.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/start_arguments.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/entry/time_zone_picker.h"
+#include "ui/vedic/result/result_window.h"
 #include "ui/vedic/vedic_session.h"
 #include "ui/western/western_report_window.h"
 #include "ui/western/western_session.h"
@@ -48,13 +52,50 @@ class MainWindowTest : public QObject {
   }
   void cleanup() { window_.reset(); }
 
+  // What the command line asks for: a file to open, help, the version, or a refusal.
+  void StartArgumentsAreRead() {
+    using Kind = ui::StartRequest::Kind;
+    const struct {
+      std::vector<std::string> arguments;
+      Kind what;
+      const char* file;
+    } cases[] = {
+        {{}, Kind::Run, ""},
+        {{"Ravi and Asha.lumora"}, Kind::Run, "Ravi and Asha.lumora"},
+        {{"--", "-odd name.kun"}, Kind::Run, "-odd name.kun"},
+        {{"--help"}, Kind::Help, ""},
+        {{"x.kun", "-h"}, Kind::Help, ""},
+        {{"--version"}, Kind::Version, ""},
+        {{"-v", "--help"}, Kind::Help, ""},
+        {{"--colour"}, Kind::Refused, ""},
+        {{"a.kun", "b.kun"}, Kind::Refused, ""},
+    };
+    for (const auto& c : cases) {
+      const ui::StartRequest request = ui::ReadStartArguments(c.arguments);
+      QVERIFY(request.What == c.what);
+      QCOMPARE(request.File, std::string(c.file));
+      QCOMPARE(request.Problem.empty(), c.what != Kind::Refused);
+    }
+    QVERIFY(ui::StartUsage().find("[FILE]") != std::string::npos);
+  }
+
+  // A file handed over on the command line opens in the Vedic test: a couple file fills
+  // the form and is matched.
+  void OpenFileOpensACoupleFile() {
+    window_->OpenFile(QStringLiteral(LUMORA_CLI_FIXTURES "/zoned_couple.lumora"));
+    QVERIFY(window_->Vedic().Result() != nullptr);
+    QVERIFY(window_->Vedic().Result()->isVisible());
+    QVERIFY(stand_ins_->messages.shown.empty());
+  }
+
   void CaptionHeadingAndButtons() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Lumora v2.05"));
     QCOMPARE(Find<QLabel>("lblHeading")->text(), QStringLiteral("Lumora"));
+    // Alt+W and Alt+V open the tests.
     QCOMPARE(Find<QPushButton>("Command1")->text(),
-             QStringLiteral("Western Astrology  Compatibility"));
+             QStringLiteral("&Western Astrology  Compatibility"));
     QCOMPARE(Find<QPushButton>("Command2")->text(),
-             QStringLiteral("Vedic Astrology Compatibility"));
+             QStringLiteral("&Vedic Astrology Compatibility"));
     for (const char* name : {"cmdPrint", "cmdBack", "cmdExit"}) {
       QVERIFY2(Find<QPushButton>(name)->isVisible(), name);
     }
@@ -83,14 +124,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(Find<QLabel>("picIcon_1")->x(), vedic->x() + vedic->width());
   }
 
-  void HelpMenuOpensThePagesThroughTheBrowser() {
+  // The program's only pages are its bundled help: no menu leads anywhere else.
+  void HelpMenuOpensTheBundledHelp() {
+    QVERIFY(window_->findChild<QAction*>(QStringLiteral("mnuVisit")) == nullptr);
     window_->findChild<QAction*>(QStringLiteral("mnuOnline"))->trigger();
-    window_->findChild<QAction*>(QStringLiteral("mnuVisit"))->trigger();
-    QCOMPARE(stand_ins_->browser.opened.size(), std::size_t{2});
+    QCOMPARE(stand_ins_->browser.opened.size(), std::size_t{1});
     const QUrl help = stand_ins_->browser.opened[0];
     QVERIFY(help.isLocalFile());
     QVERIFY(QFile::exists(help.toLocalFile()));
-    QCOMPARE(stand_ins_->browser.opened[1].host(), QStringLiteral("lumora.example.com"));
   }
 
   void AboutBoxIsModalAndClosesWithOk() {
@@ -105,14 +146,15 @@ class MainWindowTest : public QObject {
       const QString credits = box->findChild<QLabel*>(QStringLiteral("lblLicence"))->text();
       QVERIFY(credits.contains(QStringLiteral("MIT licence")));
       QVERIFY(credits.contains(QStringLiteral("Place data: GeoNames (geonames.org), CC BY 4.0")));
-      auto* home = box->findChild<QLabel*>(QStringLiteral("lblHomePage"));
-      emit home->linkActivated(home->text());
+      auto* help = box->findChild<QLabel*>(QStringLiteral("lblHelpPage"));
+      emit help->linkActivated(QStringLiteral("help"));
       QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
       checked = true;
     });
     window_->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
     QVERIFY(checked);
     QCOMPARE(stand_ins_->browser.opened.size(), std::size_t{1});
+    QVERIFY(stand_ins_->browser.opened[0].isLocalFile());  // the bundled help
   }
 
   void SettingsChooseThePreciseMoonAndRememberIt() {

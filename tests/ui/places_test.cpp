@@ -86,7 +86,7 @@ class PlacesTest : public QObject {
     // The clock follows the date ...
     Choose(form, "cboMYear", "1990");
     QCOMPARE(Find<QLabel>(form, "lblMClock")->text(),
-             QStringLiteral("Asia/Kolkata, +05:30, standard time"));
+             QStringLiteral("Asia/Kolkata, +05:30, IST (India Standard Time), standard time"));
     QVERIFY(!Find<QCheckBox>(form, "chkMDST")->isChecked());
     auto* vedic = main_->Vedic().Form();
     QCOMPARE(vedic->Entries().Male.TimeZoneId, std::string("Asia/Kolkata"));

@@ -10,11 +10,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
@@ -35,6 +38,7 @@
 #include "core/vedic/result/rashi_catalogue.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
+#include "ui/common/place_finder.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
@@ -392,8 +396,10 @@ class VedicTest : public QObject {
     Screenshot(picker, QStringLiteral("vedic_time_zone_picker"));
     picker->List()->setCurrentRow(34);
     emit picker->List()->itemActivated(picker->List()->currentItem());
-    QCOMPARE(Edit("txtFZoneHour")->text(), QStringLiteral("-5"));
+    // India's "-5 30" of the table is five and a half hours ahead of UTC.
+    QCOMPARE(Edit("txtFZoneHour")->text(), QStringLiteral("5"));
     QCOMPARE(Edit("txtFZoneMinute")->text(), QStringLiteral("30"));
+    QVERIFY(form_->findChild<QRadioButton*>(QStringLiteral("optFZoneAhead"))->isChecked());
     QCOMPARE(Edit("txtMZoneHour")->text(), QStringLiteral("4"));
     QCOMPARE(Edit("txtMZoneMinute")->text(), QStringLiteral("0"));
     QTRY_VERIFY(main_->Vedic().Picker() == nullptr);  // closed and discarded
@@ -420,7 +426,7 @@ class VedicTest : public QObject {
       QVERIFY(picker->isVisible());
       picker->List()->setCurrentRow(34);
       emit picker->List()->itemActivated(picker->List()->currentItem());
-      QCOMPARE(Edit(c.zone_hour)->text(), QStringLiteral("-5"));
+      QCOMPARE(Edit(c.zone_hour)->text(), QStringLiteral("5"));
       QTRY_VERIFY(main_->Vedic().Picker() == nullptr);
     }
     // Enter presses it as it followed the link.
@@ -434,16 +440,17 @@ class VedicTest : public QObject {
   // and the hidden reading lists are passed over.
   void TabWalksBothPanelsInOrder() {
     const char* const expected[] = {
-        "txtMName",       "cboMDate",     "cboMMonth",    "cboMYear",        "cboMHH",
-        "cboMMM",         "cboMSS",       "txtMCity",     "txtMState",       "txtMCountry",
-        "cmdMaleBrowse",  "txtMLD",       "txtMLM",       "optMNorth",       "optMSouth",
-        "txtMLoD",        "txtMLoM",      "optMEast",     "optMWest",        "txtMZoneHour",
-        "txtMZoneMinute", "chkMDST",      "lblMTZHelp",   "txtFName",        "cboFDate",
-        "cboFMonth",      "cboFYear",     "cboFHH",       "cboFMM",          "cboFSS",
-        "txtFCity",       "txtFState",    "txtFCountry",  "cmdFemaleBrowse", "txtFLD",
-        "txtFLM",         "optFNorth",    "optFSouth",    "txtFLoD",         "txtFLoM",
-        "optFEast",       "optFWest",     "txtFZoneHour", "txtFZoneMinute",  "chkFDST",
-        "lblFTZHelp",     "cmdCalculate", "cmdOpen",      "cmdExit"};
+        "txtMName",        "cboMDate",      "cboMMonth",      "cboMYear",  "cboMHH",
+        "cboMMM",          "cboMSS",        "txtMCity",       "txtMState", "txtMCountry",
+        "cmdMaleBrowse",   "txtMLD",        "txtMLM",         "optMNorth", "optMSouth",
+        "txtMLoD",         "txtMLoM",       "optMEast",       "optMWest",  "txtMZoneHour",
+        "txtMZoneMinute",  "optMZoneAhead", "optMZoneBehind", "chkMDST",   "lblMTZHelp",
+        "txtFName",        "cboFDate",      "cboFMonth",      "cboFYear",  "cboFHH",
+        "cboFMM",          "cboFSS",        "txtFCity",       "txtFState", "txtFCountry",
+        "cmdFemaleBrowse", "txtFLD",        "txtFLM",         "optFNorth", "optFSouth",
+        "txtFLoD",         "txtFLoM",       "optFEast",       "optFWest",  "txtFZoneHour",
+        "txtFZoneMinute",  "optFZoneAhead", "optFZoneBehind", "chkFDST",   "lblFTZHelp",
+        "cmdCalculate",    "cmdOpen",       "cmdExit"};
     Edit("txtMName")->setFocus(Qt::TabFocusReason);
     for (std::size_t i = 1; i < std::size(expected); ++i) {
       QTest::keyClick(form_->focusWidget(), Qt::Key_Tab);
@@ -557,7 +564,7 @@ class VedicTest : public QObject {
       QVERIFY(report && report->isVisible() && report->isModal());
       const QString text = report->Box()->toPlainText();
       QVERIFY2(text.startsWith(QString::fromLatin1(heads[tab])), qPrintable(text.left(80)));
-      QVERIFY(text.endsWith(QStringLiteral("All rights reserved.")));
+      QVERIFY(text.endsWith(QStringLiteral("free software under the MIT licence.")));
       Screenshot(report, QStringLiteral("vedic_report_tab%1").arg(tab + 1));
       report->close();
     }
@@ -578,7 +585,8 @@ class VedicTest : public QObject {
     const QString path = dir.filePath(QStringLiteral("reading.kun"));
     stand_ins_->files.next_save = path;
     QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
-    QCOMPARE(stand_ins_->files.requests.back().Filter, QStringLiteral("Rich Text Format (*.kun)"));
+    QCOMPARE(stand_ins_->files.requests.back().Filter,
+             QStringLiteral("Lumo Free Tarvik profiles (*.kun)"));
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll().toStdString(), WriteProfile({"Cancer", "Virgo", "Ashlesha", "Hasta"}));
@@ -860,6 +868,210 @@ class VedicTest : public QObject {
         QVERIFY2(label->buddy() != nullptr, qPrintable(label->text()));
       }
     }
+  }
+
+  // The zone's direction follows the longitude until it is chosen; TZ Help, the atlas and a
+  // click choose it, and the match reads it: a zone ahead of UTC west of Greenwich.
+  void ZoneDirectionFollowsTheLongitudeUntilChosen() {
+    auto* ahead = form_->findChild<QRadioButton*>(QStringLiteral("optMZoneAhead"));
+    auto* behind = form_->findChild<QRadioButton*>(QStringLiteral("optMZoneBehind"));
+    auto* west = form_->findChild<QRadioButton*>(QStringLiteral("optMWest"));
+    auto* east = form_->findChild<QRadioButton*>(QStringLiteral("optMEast"));
+    QVERIFY(ahead && behind && west && east);
+    QCOMPARE(ahead->text(), QStringLiteral("Ahead of UTC"));
+    QVERIFY(ahead->isChecked());  // East is the preset
+    QTest::mouseClick(west, Qt::LeftButton);
+    QVERIFY(behind->isChecked());
+    QTest::mouseClick(east, Qt::LeftButton);
+    QVERIFY(ahead->isChecked());
+    // Chosen by hand, it stays whatever the longitude.
+    QTest::mouseClick(behind, Qt::LeftButton);
+    QTest::mouseClick(west, Qt::LeftButton);
+    QTest::mouseClick(east, Qt::LeftButton);
+    QVERIFY(behind->isChecked());
+    QVERIFY(form_->Entries().Male.ZoneBehind && !form_->Entries().Male.ZoneAhead);
+    // London 1944, British Double Summer Time typed by hand: two hours ahead, west.
+    Fill(kBoy);
+    Fill(kGirl);
+    QTest::mouseClick(west, Qt::LeftButton);
+    QTest::mouseClick(ahead, Qt::LeftButton);
+    const BirthForm entries = form_->Entries();
+    QVERIFY(entries.Male.ZoneAhead && entries.Male.West);
+    Screenshot(form_, QStringLiteral("vedic_form_zone_direction"));
+  }
+
+  // Typing "New Delhi" over a place of the atlas without choosing one gives the place up:
+  // its state, country, coordinates, zone and clock line go.
+  void ChangedCityForgetsThePlace() {
+    ui::AtlasSource::Shared().Wait();
+    const auto places = ui::AtlasSource::Shared().Loaded()->Search("London, England", 1);
+    QCOMPARE(places.size(), std::size_t{1});
+    form_->FillFromPlace(true, places[0]);
+    QVERIFY(!Edit("txtMLD")->text().isEmpty());
+    QVERIFY(!form_->findChild<QLabel*>(QStringLiteral("lblMClock"))->text().isEmpty());
+    QCOMPARE(form_->Entries().Male.TimeZoneId, std::string("Europe/London"));
+    QLineEdit* city = Edit("txtMCity");
+    city->selectAll();
+    TypeInto(city, QStringLiteral("New Delhi"));
+    for (const char* box : {"txtMState", "txtMCountry", "txtMLD", "txtMLM", "txtMLoD", "txtMLoM",
+                            "txtMZoneHour", "txtMZoneMinute"}) {
+      QVERIFY2(Edit(box)->text().isEmpty(), box);
+    }
+    QCOMPARE(city->text(), QStringLiteral("New Delhi"));
+    QVERIFY(form_->findChild<QLabel*>(QStringLiteral("lblMClock"))->text().isEmpty());
+    QVERIFY(form_->Entries().Male.TimeZoneId.empty());
+    // A city typed by hand and nothing chosen: later edits change nothing else.
+    TypeInto(Edit("txtMState"), QStringLiteral("Delhi"));
+    TypeInto(city, QStringLiteral(" "));
+    QCOMPARE(Edit("txtMState")->text(), QStringLiteral("Delhi"));
+  }
+
+  // The clock line names the period and a screen reader hears what it says.
+  void ClockLineNamesThePeriodAndIsRead() {
+    ui::AtlasSource::Shared().Wait();
+    Combo("cboMYear")->setCurrentIndex(1944 - 1901);
+    Combo("cboMMonth")->setCurrentIndex(5);
+    Combo("cboMDate")->setCurrentIndex(14);
+    Combo("cboMHH")->setCurrentIndex(12);
+    form_->FillFromPlace(true, ui::AtlasSource::Shared().Loaded()->Search("London, England", 1)[0]);
+    QLabel* line = form_->findChild<QLabel*>(QStringLiteral("lblMClock"));
+    QCOMPARE(line->text(), QStringLiteral("Europe/London, +02:00, BDST (British Double Summer "
+                                          "Time), daylight time in force"));
+    QVERIFY(line->wordWrap());
+    QAccessibleInterface* said = QAccessible::queryAccessibleInterface(line);
+    QCOMPARE(said->text(QAccessible::Name),
+             QStringLiteral("Clock of the birth place: ") + line->text());
+    // The atlas's clock sets the zone's direction: ahead, though London lies west.
+    QVERIFY(form_->findChild<QRadioButton*>(QStringLiteral("optMZoneAhead"))->isChecked());
+    QVERIFY(form_->findChild<QRadioButton*>(QStringLiteral("optMWest"))->isChecked());
+    Screenshot(form_, QStringLiteral("vedic_form_london_1944"));
+  }
+
+  // Typing on a closed list selects what was typed; a screen reader reads the entry as the
+  // list's text.
+  void ListsSelectWhatIsTypedAndAnnounceIt() {
+    QComboBox* day = Combo("cboMDate");
+    QComboBox* hour = Combo("cboMHH");
+    QComboBox* month = Combo("cboMMonth");
+    const struct {
+      QComboBox* list;
+      int start;
+      const char* typed;
+      const char* selected;
+    } cases[] = {
+        {day, 0, "1", "1"},          {day, 0, "12", "12"},  {day, 4, "3", "3"},
+        {hour, 8, "2", "2"},         {hour, 8, "20", "20"}, {month, 0, "jun", "June"},
+        {month, 5, "d", "December"},
+    };
+    for (const auto& c : cases) {
+      c.list->setCurrentIndex(c.start);
+      c.list->setFocus();
+      QTest::keyClicks(c.list, QString::fromLatin1(c.typed));
+      QCOMPARE(c.list->currentText(), QString::fromLatin1(c.selected));
+      QTest::qWait(QApplication::keyboardInputInterval() + 50);  // the next case types afresh
+    }
+    for (QComboBox* list : {day, hour, month}) {
+      QAccessibleInterface* said = QAccessible::queryAccessibleInterface(list);
+      QVERIFY(said->textInterface() != nullptr);
+      const QString entry = said->textInterface()->text(0, said->textInterface()->characterCount());
+      QCOMPARE(entry, list->currentText());
+      QCOMPARE(said->text(QAccessible::Value), list->currentText());
+      QVERIFY(said->text(QAccessible::Name) != list->currentText());
+    }
+  }
+
+  // A form matched with a birth date and time never set is asked about first.
+  void UntouchedBirthDateIsConfirmed() {
+    Fill(kBoy);
+    Fill(kGirl);
+    Combo("cboFDate")->setCurrentIndex(0);
+    Combo("cboFMonth")->setCurrentIndex(0);
+    Combo("cboFYear")->setCurrentIndex(0);
+    Combo("cboFHH")->setCurrentIndex(0);
+    Combo("cboFMM")->setCurrentIndex(0);
+    stand_ins_->messages.answer = false;
+    Click("cmdCalculate");
+    QCOMPARE(stand_ins_->messages.asked.size(), 1);
+    QVERIFY(stand_ins_->messages.asked[0].startsWith(
+        QStringLiteral("The birth date and time of Asha are still 1 January 1901, 00:00:00")));
+    QVERIFY(main_->Vedic().Result() == nullptr);
+    QCOMPARE(form_->focusWidget(), Combo("cboFDate"));
+    stand_ins_->messages.answer = true;
+    Click("cmdCalculate");
+    QVERIFY(main_->Vedic().Result() != nullptr);
+    // A date set is not asked about.
+    stand_ins_->messages.asked.clear();
+    main_->Vedic().Back();
+    Combo("cboFYear")->setCurrentIndex(80);
+    Click("cmdCalculate");
+    QVERIFY(stand_ins_->messages.asked.isEmpty());
+  }
+
+  // The main window prints what is on screen: the Vedic result, not a Western report.
+  void MainWindowPrintsTheActiveResult() {
+    QTemporaryDir dir;
+    stand_ins_->printer.pdf_path = dir.filePath(QStringLiteral("printed.pdf"));
+    auto* print = main_->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+    QVERIFY(!print->isEnabled());  // the form has no document
+    MatchTheCouple();
+    QTRY_VERIFY(print->isEnabled());
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(stand_ins_->printer.printed, 1);
+    const QString printed = stand_ins_->printer.last_text;
+    QVERIFY(printed.contains(QStringLiteral("Ravi Kumar")));
+    QVERIFY(printed.contains(QStringLiteral("Guna")));
+    QVERIFY(!printed.contains(QStringLiteral("Natal Position Data")));
+  }
+
+  // The keys a desktop user expects: Enter presses a focused button, the result's own
+  // Alt+B and File menu win over the main window's, Ctrl+Tab turns the result's tabs and
+  // Escape closes it.
+  void KeyboardWorksAsOnTheDesktop() {
+    main_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+    Fill(kBoy);
+    Fill(kGirl);
+    auto* calculate = form_->findChild<QPushButton*>(QStringLiteral("cmdCalculate"));
+    calculate->setFocus();
+    QTest::keyClick(calculate, Qt::Key_Return);
+    QPointer<ui::ResultWindow> result = main_->Vedic().Result();
+    QVERIFY(result && result->isVisible());
+    // The main window gives up the access keys the result uses itself.
+    auto* main_back = main_->findChild<QPushButton*>(QStringLiteral("cmdBack"));
+    QTRY_COMPARE(main_back->text(), QStringLiteral("Back"));
+    auto* main_file =
+        main_->menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"), Qt::FindDirectChildrenOnly);
+    QVERIFY(main_file);
+    QCOMPARE(main_file->title(), QStringLiteral("File"));
+    auto* tabs = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
+    tabs->setFocus();
+    const int first = tabs->currentIndex();
+    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), (first + 1) % tabs->count());
+    QTest::keyClick(tabs, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentIndex(), first);
+    QTest::keyClick(tabs, Qt::Key_Escape);
+    QTRY_VERIFY(result.isNull());
+    QVERIFY(main_->Vedic().Form()->isVisible());
+    // Back on the form, whose own File menu is Alt+F again.
+    QTRY_COMPARE(main_file->title(), QStringLiteral("File"));
+    QVERIFY(!main_back->isEnabled());
+  }
+
+  // Saves propose a folder that can be written, even where no Documents folder exists.
+  void SavesProposeAWritableFolder() {
+    QTemporaryDir home;
+    const QByteArray old_home = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    Fill(kBoy);
+    Fill(kGirl);
+    stand_ins_->files.next_save.clear();  // cancel
+    form_->findChild<QAction*>(QStringLiteral("mnuSaveCouple"))->trigger();
+    qputenv("HOME", old_home);
+    const QString proposed = stand_ins_->files.requests.back().DefaultPath;
+    const QFileInfo folder(QFileInfo(proposed).absolutePath());
+    QVERIFY2(folder.isDir() && folder.isWritable(), qPrintable(proposed));
+    QVERIFY(proposed.endsWith(QStringLiteral("Ravi Kumar and Asha.lumora")));
   }
 
  private:

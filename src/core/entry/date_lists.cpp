@@ -54,6 +54,33 @@ std::optional<int> DateTimeListPosition(DateTimeList list, std::string_view text
   return static_cast<int>(found - entries.begin());
 }
 
+std::optional<int> TypedEntryPosition(const std::vector<std::string>& entries,
+                                      std::string_view typed) {
+  if (typed.empty()) {
+    return std::nullopt;
+  }
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  const auto begins = [&](std::string_view entry) {
+    return entry.size() >= typed.size() &&
+           std::equal(typed.begin(), typed.end(), entry.begin(),
+                      [&](char a, char b) { return lower(a) == lower(b); });
+  };
+  std::optional<int> first;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (begins(entries[i])) {
+      if (entries[i].size() == typed.size()) {
+        return static_cast<int>(i);
+      }
+      if (!first) {
+        first = static_cast<int>(i);
+      }
+    }
+  }
+  return first;
+}
+
 std::optional<int> MonthNumber(std::string_view name) {
   const auto position = DateTimeListPosition(DateTimeList::Month, name);
   if (!position) {

@@ -32,6 +32,12 @@ const std::vector<std::string>& DateTimeListEntries(DateTimeList list);
 // an entry.
 std::optional<int> DateTimeListPosition(DateTimeList list, std::string_view text);
 
+// The entry that typing selects in a list: the entry equal to what was typed, else the
+// first from the top that begins with it, letters compared without case ("1" picks 1 in
+// a day list, "1", "2" picks 12, "Ju" June); nothing when no entry begins with it.
+std::optional<int> TypedEntryPosition(const std::vector<std::string>& entries,
+                                      std::string_view typed);
+
 // The number of a month name, 1 (January) to 12; nothing for any other text.
 std::optional<int> MonthNumber(std::string_view name);
 

@@ -8,6 +8,32 @@
 
 namespace lumora {
 
+std::optional<bool> ZoneDirection(const PersonEntries& entries) {
+  if (entries.ZoneAhead == entries.ZoneBehind) {
+    return std::nullopt;
+  }
+  return entries.ZoneAhead;
+}
+
+bool IsUntouchedBirthTime(const PersonEntries& entries) {
+  const PersonEntries fresh;
+  return entries.Day == fresh.Day && entries.Month == fresh.Month && entries.Year == fresh.Year &&
+         entries.Hour == fresh.Hour && entries.Minute == fresh.Minute &&
+         entries.Second == fresh.Second;
+}
+
+std::string UntouchedBirthTimeQuestion(const PersonEntries& entries, FormKind form,
+                                       PersonSide side) {
+  const bool male = side == PersonSide::Male;
+  std::string who = Trim(entries.Name);
+  if (who.empty()) {
+    who = form == FormKind::Vedic ? (male ? "the boy" : "the girl")
+                                  : (male ? "the male person" : "the female person");
+  }
+  return "The birth date and time of " + who +
+         " are still 1 January 1901, 00:00:00, as the form starts. Are they correct?";
+}
+
 LocalDateTime LocalBirthTime(const PersonEntries& entries) {
   return {ParseInteger(entries.Year).value_or(0), MonthNumber(entries.Month).value_or(1),
           ParseInteger(entries.Day).value_or(1), ParseInteger(entries.Hour).value_or(0),

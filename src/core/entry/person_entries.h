@@ -37,6 +37,11 @@ struct PersonEntries {
   bool East = true;
   bool West = false;
   bool DST = false;
+  // The zone's own direction pair: ahead of universal time (east of Greenwich) or behind
+  // it. Neither selected leaves the zone on the longitude's side, as forms always read it
+  // before the pair was there.
+  bool ZoneAhead = false;
+  bool ZoneBehind = false;
   // The birth place's IANA zone, where the atlas gave one: the clock then comes from the
   // zone at the birth date and time, and the form's own zone fields and the DST box are
   // not used.
@@ -54,6 +59,19 @@ struct FormSides {
   Side& operator[](PersonSide side) { return side == PersonSide::Male ? Male : Female; }
   const Side& operator[](PersonSide side) const { return side == PersonSide::Male ? Male : Female; }
 };
+
+// Whether the panel's zone is ahead of universal time, where exactly one option of its
+// direction pair is selected.
+std::optional<bool> ZoneDirection(const PersonEntries& entries);
+
+// Whether the panel's date and time are still those the form starts with (1 January 1901,
+// 00:00:00): most likely never set.
+bool IsUntouchedBirthTime(const PersonEntries& entries);
+
+// The question put before a test when a panel's date and time look untouched: the person
+// by name, or by who the form says they are where the name is empty.
+std::string UntouchedBirthTimeQuestion(const PersonEntries& entries, FormKind form,
+                                       PersonSide side);
 
 // The birth date and time of a panel as a local clock reading; texts that are no number
 // read as the first day of the first month of year 0 at midnight.

@@ -13,13 +13,14 @@ struct ControlNameParts {
 };
 
 // In the order of FormControl.
-constexpr std::array<ControlNameParts, 24> kControlNames{{
-    {"txt", "Name"},     {"cbo", "Date"},    {"cbo", "Month"},    {"cbo", "Year"},
-    {"cbo", "HH"},       {"cbo", "MM"},      {"cbo", "SS"},       {"txt", "City"},
-    {"txt", "State"},    {"txt", "Country"}, {"txt", "LD"},       {"txt", "LM"},
-    {"opt", "Long"},     {"txt", "LoD"},     {"txt", "LoM"},      {"opt", "Lat"},
-    {"cmb", "TimeZone"}, {"chk", "DST"},     {"opt", "North"},    {"opt", "South"},
-    {"opt", "East"},     {"opt", "West"},    {"txt", "ZoneHour"}, {"txt", "ZoneMinute"},
+constexpr std::array<ControlNameParts, 26> kControlNames{{
+    {"txt", "Name"},      {"cbo", "Date"},       {"cbo", "Month"},    {"cbo", "Year"},
+    {"cbo", "HH"},        {"cbo", "MM"},         {"cbo", "SS"},       {"txt", "City"},
+    {"txt", "State"},     {"txt", "Country"},    {"txt", "LD"},       {"txt", "LM"},
+    {"opt", "Long"},      {"txt", "LoD"},        {"txt", "LoM"},      {"opt", "Lat"},
+    {"cmb", "TimeZone"},  {"chk", "DST"},        {"opt", "North"},    {"opt", "South"},
+    {"opt", "East"},      {"opt", "West"},       {"txt", "ZoneHour"}, {"txt", "ZoneMinute"},
+    {"opt", "ZoneAhead"}, {"opt", "ZoneBehind"},
 }};
 
 }  // namespace

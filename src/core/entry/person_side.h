@@ -48,6 +48,8 @@ enum class FormControl {
   West,
   ZoneHour,  // the birth-details form's zone boxes
   ZoneMinute,
+  ZoneAhead,  // the zone's direction pair, in both forms
+  ZoneBehind,
 };
 
 // The window's object name of a control: "txtMName", "cboFMonth", "optMNorth",

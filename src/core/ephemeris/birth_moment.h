@@ -27,6 +27,9 @@ struct BirthMoment {
   bool IsEast = false;
   bool IsSouth = false;
   bool IsDST = false;
+  // Whether the zone is ahead of universal time (east of Greenwich) or behind it, where
+  // the zone's direction was given; without it the zone lies on the longitude's side.
+  std::optional<bool> ZoneAhead;
   // The exact offset of the birth place's clock from universal time (signed seconds, east
   // positive), where the zone is known. When set, universal time is the clock time less
   // this offset, and the zone magnitudes, hemisphere and daylight flag above are not used.

@@ -40,8 +40,11 @@ double UniversalTime(const BirthMoment& moment) {
     return clock - *moment.UtcOffsetSeconds / 3600.0;
   }
   double zone = moment.ZoneHour + moment.ZoneMinute / 60.0;
-  // A longitude of 0 deg 0 min "east" is -0, which is not below 0: the west rule holds.
-  const bool east = SignedLongitude(moment) < 0.0;
+  // A zone's direction given with it wins: a London birth on British Double Summer Time
+  // lies west of Greenwich with its clock two hours ahead. Without one the zone lies on
+  // the longitude's side; a longitude of 0 deg 0 min "east" is -0, which is not below 0:
+  // the west rule holds.
+  const bool east = moment.ZoneAhead.value_or(SignedLongitude(moment) < 0.0);
   if (moment.IsDST) {
     zone += east ? 1.0 : -1.0;
   }

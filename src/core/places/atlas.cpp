@@ -31,7 +31,6 @@ struct Atlas::Key {
   std::uint32_t offset = 0;
   std::uint32_t length = 0;
   std::uint32_t record = 0;
-  bool is_name = false;  // the place's own name, not an alternate
 };
 
 // A country or a state: its code, its name and the name's folded form for narrowing.
@@ -197,8 +196,7 @@ FormResult<std::shared_ptr<const Atlas>> Atlas::Load(const std::filesystem::path
     AppendFolded(atlas->folded_, name);
     const std::string_view key = std::string_view(atlas->folded_).substr(offset);
     atlas->keys_.push_back({HeadOf(key), static_cast<std::uint32_t>(offset),
-                            static_cast<std::uint32_t>(key.size()), record,
-                            name.data() == atlas->records_[record].name.data()});
+                            static_cast<std::uint32_t>(key.size()), record});
   }
   const std::string_view folded = atlas->folded_;
   std::sort(atlas->keys_.begin(), atlas->keys_.end(), [folded](const Key& a, const Key& b) {
@@ -267,14 +265,10 @@ std::vector<Place> Atlas::Search(std::string_view query, int limit) const {
   auto key = std::lower_bound(keys_.begin(), keys_.end(), std::string_view(head),
                               [&](const Key& k, std::string_view q) { return key_text(k) < q; });
   for (; key != keys_.end() && key_text(*key).starts_with(head); ++key) {
-    bool exact = key_text(*key).size() == head.size();
-    // An alternate equal to the query makes an exact match of a place known by another
-    // name (Bombay for Mumbai), not of one whose name merely begins with the query (the
-    // "Perth" of Perth Amboy): that one ranks with the other names that begin with it.
-    if (exact && !key->is_name) {
-      exact = !FoldForSearch(records_[key->record].name).starts_with(head);
-    }
-    hits.push_back({key->record, exact});
+    // A query equal to any of a place's names is a whole-name match, an alternate as much
+    // as the place's own name: "New York" is an alternate name of New York City, which
+    // must come before the small town of York whose alternate it also is.
+    hits.push_back({key->record, key_text(*key).size() == head.size()});
   }
   // One hit per place, exact where any of its names is exact.
   std::sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {

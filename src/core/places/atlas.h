@@ -43,9 +43,9 @@ class Atlas {
   // Places whose name, ASCII name or an alternate name begins with the query's first part,
   // compared case- and accent-insensitively. Each further comma-separated part narrows the
   // places to those whose state or country begins with it (or whose country code it is).
-  // Best first: a name equal to the query before one that only begins with it (an old or
-  // other name equal to it counts as equal unless the place's name begins with the query),
-  // then larger population first. At most limit places; none for an empty query.
+  // Best first: places with a name or an alternate name equal to the query before those
+  // whose names only begin with it, each group by larger population first. At most limit
+  // places; none for an empty query.
   std::vector<Place> Search(std::string_view query, int limit = kDefaultSearchLimit) const;
 
   std::size_t size() const;

@@ -12,6 +12,8 @@
 
 #include <date/tz.h>
 
+#include "core/places/zone_abbreviations.h"
+
 namespace lumora {
 
 namespace {
@@ -330,10 +332,25 @@ std::string FormatUtcOffset(int seconds) {
   return text;
 }
 
+std::string ClockPeriod(const PersonClock& clock) {
+  const std::string& abbreviation = clock.Reading.Abbreviation;
+  // The database's numeric abbreviations ("+0630") only repeat the offset.
+  if (abbreviation.empty() || abbreviation.front() == '+' || abbreviation.front() == '-') {
+    return "";
+  }
+  if (const auto description = DescribeZoneAbbreviation(clock.TimeZone, abbreviation)) {
+    return abbreviation + " (" + std::string(*description) + ")";
+  }
+  return abbreviation;
+}
+
 std::string DescribeClock(const PersonClock& clock) {
   const ClockReading& r = clock.Reading;
-  std::string line = clock.TimeZone + ", " + FormatUtcOffset(r.UtcOffsetSeconds) + ", " +
-                     (r.IsDaylight ? "daylight time in force" : "standard time");
+  std::string line = clock.TimeZone + ", " + FormatUtcOffset(r.UtcOffsetSeconds) + ", ";
+  if (const std::string period = ClockPeriod(clock); !period.empty()) {
+    line += period + ", ";
+  }
+  line += r.IsDaylight ? "daylight time in force" : "standard time";
   if (r.Caution) {
     line += "; " + *r.Caution;
   }

@@ -96,8 +96,14 @@ ZoneFormValues FormValuesOf(const ClockReading& reading);
 // "+05:30", "-04:00", "+05:53:28" (seconds only where the offset has them).
 std::string FormatUtcOffset(int seconds);
 
-// The line a form shows under its zone fields: "Asia/Kolkata, +06:30, daylight time in
-// force", followed by the caution where the era has one.
+// The period a reading names, where the database names one: "BDST (British Double Summer
+// Time)", "LMT (local mean time)", a bare abbreviation the table does not describe; empty
+// for the database's numeric abbreviations.
+std::string ClockPeriod(const PersonClock& clock);
+
+// The line a form shows under its zone fields: "Europe/London, +02:00, BDST (British
+// Double Summer Time), daylight time in force", followed by the caution where the era has
+// one.
 std::string DescribeClock(const PersonClock& clock);
 
 }  // namespace lumora

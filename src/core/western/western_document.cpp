@@ -19,7 +19,8 @@ const std::array<const char*, 4> kWesternReportParagraphs = {
     "calculated and displayed.",
 };
 
-const char* const kWesternCreditLine = "Data compiled by https://lumora.example.com/";
+// The program as the About box names it (kProgramTitle).
+const char* const kWesternCreditLine = "Data compiled by Lumora v2.05";
 
 namespace {
 

@@ -164,6 +164,13 @@ WesternBirthData PanelBirthData(const WesternFormSide& panel, const Coordinates&
   data.BirthMinute = *ParseDigits(panel.Minute);
   data.ZoneAddHours = zone.Hours;
   data.ZoneAddMinutes = WesternTimeZoneMinutes(row);
+  // The zone's own direction, where given, signs the row's amount: the list sets it as a
+  // row is chosen, and the Moon and the angles read it too.
+  data.ZoneAhead = ZoneDirection(panel);
+  if (data.ZoneAhead && (data.ZoneAddHours < 0 || data.ZoneAddMinutes < 0) != *data.ZoneAhead) {
+    data.ZoneAddHours = -data.ZoneAddHours;
+    data.ZoneAddMinutes = -data.ZoneAddMinutes;
+  }
   data.ZoneHour = std::abs(data.ZoneAddHours);
   data.ZoneMinute = std::abs(data.ZoneAddMinutes);
   data.LatDeg = numbers[0];
@@ -187,6 +194,12 @@ std::optional<WesternFormMessage> FindWesternListFault(const WesternFormSide& pa
       return Failure("\"" + text + "\" is not an entry of the list " + name,
                      WesternMessageIcon::Error, side, list.Control);
     }
+  }
+  if (panel.TimeZoneId.empty() && panel.TimeZoneRow == kNoTimeZoneRow) {
+    // The list emptied as a place was given up: the zone went with the place.
+    return Failure(side == WesternSide::Male ? "Please Select Your Time Zone"
+                                             : "Please Select Your Partner's Time Zone",
+                   WesternMessageIcon::Information, side, WesternControl::TimeZone);
   }
   if (panel.TimeZoneId.empty() && !LookupTimeZone(panel.TimeZoneRow)) {
     const std::string name = ControlName(side, WesternControl::TimeZone);

@@ -26,6 +26,9 @@ struct WesternFormSide : PersonEntries {
   int TimeZoneRow = 0;  // list position in the time-zone table, 0 .. 70
 };
 
+// The zone list's position when no zone is chosen.
+inline constexpr int kNoTimeZoneRow = -1;
+
 using WesternForm = FormSides<WesternFormSide>;
 
 // The panels and controls of the form are those of both forms.

@@ -22,6 +22,28 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form) {
   };
 }
 
+WesternTestResult RunWesternOf(const FormSides<BirthMoment>& moments,
+                               const FormSides<PersonClock>& clocks,
+                               const WesternReportLabels& labels, MoonModel model) {
+  WesternTestResult result;
+  for (const PersonSide side : kPersonSides) {
+    WesternBirthData data;
+    static_cast<BirthMoment&>(data) = moments[side];
+    // The exact offset is what the charts read; the zone entry only mirrors it.
+    const int add_minutes = -moments[side].UtcOffsetSeconds.value_or(0) / 60;
+    data.ZoneAddHours = add_minutes / 60;
+    data.ZoneAddMinutes = add_minutes % 60;
+    (side == PersonSide::Male ? result.Male : result.Female) = CalculateWesternChart(data, model);
+  }
+  result.Moon = model;
+  result.MaleClock = clocks.Male;
+  result.FemaleClock = clocks.Female;
+  constexpr auto kMoon = static_cast<std::size_t>(WesternPoint::Moon);
+  result.Score = ScoreWesternCompatibility(result.Male.Zodiac[kMoon], result.Female.Zodiac[kMoon]);
+  result.Report = labels;
+  return result;
+}
+
 WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   auto read = ValidateWesternInput(form);
   if (auto* failure = std::get_if<FormFailure>(&read)) {

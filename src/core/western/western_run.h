@@ -49,4 +49,11 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form);
 // the score and the report labels.
 WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model = MoonModel::Standard);
 
+// The Western test of two persons read elsewhere than from the form (the person records of
+// the command-line tool): each one's moment with its exact offset, clock and report labels.
+WesternTestResult RunWesternOf(const FormSides<BirthMoment>& moments,
+                               const FormSides<PersonClock>& clocks,
+                               const WesternReportLabels& labels,
+                               MoonModel model = MoonModel::Standard);
+
 }  // namespace lumora

@@ -17,6 +17,7 @@
 #include "core/text.h"
 #include "core/western/western_form.h"
 #include "ui/common/list_accessibility.h"
+#include "ui/common/list_type_ahead.h"
 #include "ui/common/place_finder.h"
 #include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
@@ -70,6 +71,7 @@ QComboBox* List(QWidget* parent, PersonSide side, FormControl control, DateTimeL
     box->addItem(ToQString(entry));
   }
   box->setCurrentIndex(0);
+  ListTypeAhead::Install(box);
   return box;
 }
 
@@ -151,6 +153,15 @@ PersonPanel::PersonPanel(FormKind form, PersonSide side, MessageService* message
   west_ = Option(frame_, form, side, C::West, C::LongDirection, 1, tr("West"),
                  tr("Longitude direction"));
   PairUp(frame_, east_, west_);
+  zone_ahead_ = new QRadioButton(tr("Ahead of UTC"), frame_);
+  zone_ahead_->setObjectName(Named(side, C::ZoneAhead));
+  zone_ahead_->setAccessibleName(tr("Time zone ahead of UTC"));
+  zone_ahead_->setAccessibleDescription(tr("Time zone direction"));
+  zone_behind_ = new QRadioButton(tr("Behind UTC"), frame_);
+  zone_behind_->setObjectName(Named(side, C::ZoneBehind));
+  zone_behind_->setAccessibleName(tr("Time zone behind UTC"));
+  zone_behind_->setAccessibleDescription(tr("Time zone direction"));
+  PairUp(frame_, zone_ahead_, zone_behind_);
 
   const QString date_caption = tr(texts.DateCaption);
   if (form == FormKind::Vedic) {
@@ -166,6 +177,36 @@ PersonPanel::PersonPanel(FormKind form, PersonSide side, MessageService* message
   for (QComboBox* list : {day_, month_, year_, hour_, minute_}) {
     connect(list, &QComboBox::currentIndexChanged, this, &PersonPanel::RefreshClock);
   }
+  connect(city_, &QLineEdit::textEdited, this, &PersonPanel::ForgetPlace);
+  connect(east_, &QRadioButton::toggled, this, &PersonPanel::FollowLongitude);
+  for (QRadioButton* option : {zone_ahead_, zone_behind_}) {
+    connect(option, &QRadioButton::clicked, this, [this] { zone_direction_chosen_ = true; });
+  }
+}
+
+void PersonPanel::ChooseZoneDirection(bool ahead) {
+  (ahead ? zone_ahead_ : zone_behind_)->setChecked(true);
+  zone_direction_chosen_ = true;
+}
+
+void PersonPanel::FollowLongitude() {
+  if (!zone_direction_chosen_) {
+    (west_->isChecked() ? zone_behind_ : zone_ahead_)->setChecked(true);
+  }
+}
+
+void PersonPanel::ForgetPlace() {
+  if (!place_filled_) {
+    return;
+  }
+  place_filled_ = false;
+  for (QLineEdit* box : {state_, country_, lat_deg_, lat_min_, long_deg_, long_min_}) {
+    box->clear();
+  }
+  zone_direction_chosen_ = false;
+  FollowLongitude();
+  EndAtlasHold();
+  emit PlaceForgotten();
 }
 
 // The birth-details form: five columns, the captions in the first, the date and time
@@ -312,6 +353,8 @@ PersonEntries PersonPanel::Entries() const {
   out.LongMin = long_min_->text().toStdString();
   out.East = east_->isChecked();
   out.West = west_->isChecked();
+  out.ZoneAhead = zone_ahead_->isChecked();
+  out.ZoneBehind = zone_behind_->isChecked();
   out.TimeZoneId = time_zone_id_;
   if (const QVariant choice = reading_->currentData(); choice.isValid()) {
     out.ClockReading = static_cast<ClockChoice>(choice.toInt());
@@ -341,6 +384,15 @@ void PersonPanel::SetEntries(const PersonEntries& in) {
   long_min_->setText(ToQString(in.LongMin));
   east_->setChecked(in.East);
   west_->setChecked(in.West);
+  // Entries without a zone direction (written before there was one) keep the zone on the
+  // longitude's side.
+  zone_direction_chosen_ = false;
+  if (const auto ahead = ZoneDirection(in)) {
+    ChooseZoneDirection(*ahead);
+  } else {
+    FollowLongitude();
+  }
+  place_filled_ = !in.TimeZoneId.empty();
   // Entries that name a zone (a reopened couple file) take their clock from it again,
   // with the reading of a repeated hour that was chosen.
   if (!in.TimeZoneId.empty()) {
@@ -365,12 +417,13 @@ void PersonPanel::FillFromPlace(const Place& place) {
   long_min_->setText(QString::number(c.LongMin));
   (c.East ? east_ : west_)->setChecked(true);
   time_zone_id_ = place.TimeZone;
+  place_filled_ = true;
   RefreshClock();
 }
 
 void PersonPanel::EndAtlasHold() {
   time_zone_id_.clear();
-  clock_line_->clear();
+  ShowClockLine(QString());
   reading_->clear();
   reading_->setVisible(false);
 }
@@ -414,12 +467,19 @@ void PersonPanel::RefreshClock() {
 
   const auto reading = ReadPersonClock(time_zone_id_, when, Entries().ClockReading, "");
   if (const auto* failure = std::get_if<FormFailure>(&reading)) {
-    clock_line_->setText(ToQString(failure->Message));
+    ShowClockLine(ToQString(failure->Message));
     return;
   }
   const PersonClock& person = std::get<PersonClock>(reading);
   emit ClockFollowed(person);
-  clock_line_->setText(ToQString(DescribeClock(person)));
+  ShowClockLine(ToQString(DescribeClock(person)));
+}
+
+void PersonPanel::ShowClockLine(const QString& text) {
+  clock_line_->setText(text);
+  // A screen reader reads a label by its name: the name carries what the line says.
+  clock_line_->setAccessibleName(text.isEmpty() ? tr("Clock of the birth place")
+                                                : tr("Clock of the birth place: %1").arg(text));
 }
 
 void PersonPanel::LookUpPlace() {

@@ -55,7 +55,15 @@ class PersonPanel : public QObject {
   // The panel's controls in tab order, from the name to the longitude direction.
   std::vector<QWidget*> TabChain() const;
   QLineEdit* NameBox() const { return name_; }
+  QComboBox* DayList() const { return day_; }
   QComboBox* HourList() const { return hour_; }
+  QLineEdit* CityBox() const { return city_; }
+  // The zone's direction pair, which the form places beside its zone controls. Until a
+  // direction is chosen (by hand, by the atlas, TZ Help or the zone list) it follows the
+  // longitude's East/West choice, as the zone's direction always did.
+  QRadioButton* ZoneAheadOption() const { return zone_ahead_; }
+  QRadioButton* ZoneBehindOption() const { return zone_behind_; }
+  void ChooseZoneDirection(bool ahead);
   // The list of the two readings of a repeated hour, shown only then.
   QComboBox* ReadingList() const;
 
@@ -74,6 +82,9 @@ class PersonPanel : public QObject {
   bool AtlasHoldsClock() const { return !time_zone_id_.empty(); }
 
  signals:
+  // The City text was changed after a place of the atlas filled the panel: the place's
+  // state, country, coordinates and clock are gone, and the form clears its zone.
+  void PlaceForgotten();
   // The clock the atlas's zone gives at the entered date and time.
   void ClockFollowed(const lumora::PersonClock& clock);
 
@@ -82,6 +93,9 @@ class PersonPanel : public QObject {
   void BuildRows(const QString& date_caption);
   void RefreshClock();
   void LookUpPlace();
+  void ForgetPlace();
+  void ShowClockLine(const QString& text);
+  void FollowLongitude();
   LocalDateTime EnteredTime() const;
 
   PersonSide side_;
@@ -109,6 +123,10 @@ class PersonPanel : public QObject {
   QLineEdit* long_min_ = nullptr;
   QRadioButton* east_ = nullptr;
   QRadioButton* west_ = nullptr;
+  QRadioButton* zone_ahead_ = nullptr;
+  QRadioButton* zone_behind_ = nullptr;
+  bool zone_direction_chosen_ = false;
+  bool place_filled_ = false;  // the place boxes hold a place of the atlas
   QLabel* clock_line_ = nullptr;
   QComboBox* reading_ = nullptr;
   std::string time_zone_id_;

@@ -40,15 +40,17 @@ AboutBox::AboutBox(const Services& services, QWidget* parent) : QDialog(parent) 
   text->setObjectName(QStringLiteral("lblDescription"));
   text->setWordWrap(true);
   layout->addWidget(text);
-  auto* home =
-      new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(HomePageUrl().toString()), this);
-  home->setObjectName(QStringLiteral("lblHomePage"));
-  home->setAccessibleName(tr("Visit the Lumora home page"));
-  home->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-  home->setOpenExternalLinks(false);
+  // The program's own pages are its help, installed with it.
+  auto* help = new QLabel(
+      QStringLiteral("<a href=\"help\">%1</a>").arg(tr("Lumora help (installed with the program)")),
+      this);
+  help->setObjectName(QStringLiteral("lblHelpPage"));
+  help->setAccessibleName(tr("Open the Lumora help"));
+  help->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  help->setOpenExternalLinks(false);
   BrowserService* browser = services.Browser;
-  connect(home, &QLabel::linkActivated, this, [browser] { browser->Open(HomePageUrl()); });
-  layout->addWidget(home);
+  connect(help, &QLabel::linkActivated, this, [browser] { browser->Open(HelpPageUrl()); });
+  layout->addWidget(help);
   // The place atlas is GeoNames data under CC BY 4.0, whose terms ask for this credit
   // wherever the data is used.
   auto* licence = new QLabel(tr("Lumora is free software under the MIT licence.\n"
@@ -80,16 +82,12 @@ void AddHelpMenu(QMainWindow& window, const Services& services) {
   help->setObjectName(QStringLiteral("mnuHelp"));
   QAction* online = help->addAction(QObject::tr("&Online Help"));
   online->setObjectName(QStringLiteral("mnuOnline"));
-  QAction* visit = help->addAction(QObject::tr("&Visit Us Online"));
-  visit->setObjectName(QStringLiteral("mnuVisit"));
   help->addSeparator();
   QAction* about = help->addAction(QObject::tr("&About Software"));
   about->setObjectName(QStringLiteral("mnuAbout"));
   BrowserService* browser = services.Browser;
   QObject::connect(online, &QAction::triggered, &window,
                    [browser] { browser->Open(HelpPageUrl()); });
-  QObject::connect(visit, &QAction::triggered, &window,
-                   [browser] { browser->Open(HomePageUrl()); });
   QMainWindow* owner = &window;
   QObject::connect(about, &QAction::triggered, &window,
                    [services, owner] { ShowAboutBox(services, owner); });

@@ -1,19 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/shell/about_box.h"
+#include "ui/shell/keyboard.h"
 #include "ui/shell/settings_dialog.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/vedic_session.h"
@@ -32,6 +37,73 @@ constexpr int kBandMargin = 8;
 // Milliseconds between the checks of a deferred Exit.
 constexpr int kExitRetry = 10;
 
+template <typename T>
+T* Find(QObject* parent, const char* name) {
+  return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+QString TextOf(QObject* control) {
+  if (auto* menu = qobject_cast<QMenu*>(control)) {
+    return menu->title();
+  }
+  return static_cast<QAbstractButton*>(control)->text();
+}
+
+void SetTextOf(QObject* control, const QString& text) {
+  if (auto* menu = qobject_cast<QMenu*>(control)) {
+    menu->setTitle(text);
+  } else {
+    static_cast<QAbstractButton*>(control)->setText(text);
+  }
+}
+
+// The letter after the single "&" of a caption, lower case; none without one.
+QChar AccessKeyOf(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text.at(i) == QLatin1Char('&')) {
+      if (text.at(i + 1) != QLatin1Char('&')) {
+        return text.at(i + 1).toLower();
+      }
+      ++i;  // "&&" is a plain ampersand
+    }
+  }
+  return {};
+}
+
+QString WithoutAccessKey(const QString& text) {
+  QString plain = text;
+  const qsizetype at = plain.indexOf(QLatin1Char('&'));
+  if (at >= 0 && at + 1 < plain.size() && plain.at(at + 1) != QLatin1Char('&')) {
+    plain.remove(at, 1);
+  }
+  return plain;
+}
+
+// The access keys a test window answers itself: its buttons', its menu bar's and its
+// labels' (a label's key moves to its field).
+QSet<QChar> AccessKeysOf(const QWidget& window) {
+  QSet<QChar> keys;
+  const auto add = [&keys](const QString& text) {
+    if (const QChar key = AccessKeyOf(text); !key.isNull()) {
+      keys.insert(key);
+    }
+  };
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    add(button->text());
+  }
+  for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+    for (const QAction* action : bar->actions()) {
+      add(action->text());
+    }
+  }
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->buddy() != nullptr) {
+      add(label->text());
+    }
+  }
+  return keys;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
@@ -49,7 +121,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   file->addSeparator();
   QAction* exit = file->addAction(tr("&Exit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
-  connect(print, &QAction::triggered, this, &MainWindow::PrintWesternReport);
+  print_action_ = print;
+  connect(print, &QAction::triggered, this, &MainWindow::PrintActiveWindow);
   connect(settings, &QAction::triggered, this, &MainWindow::ShowSettings);
   connect(exit, &QAction::triggered, this, &MainWindow::ExitProgram);
   AddHelpMenu(*this, services_);
@@ -91,8 +164,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     button->setObjectName(QString::fromLatin1(name));
     return button;
   };
-  western_button_ = make_button(QStringLiteral("Western Astrology  Compatibility"), "Command1");
-  vedic_button_ = make_button(QStringLiteral("Vedic Astrology Compatibility"), "Command2");
+  western_button_ = make_button(QStringLiteral("&Western Astrology  Compatibility"), "Command1");
+  vedic_button_ = make_button(QStringLiteral("&Vedic Astrology Compatibility"), "Command2");
   for (QPushButton* button : {western_button_, vedic_button_}) {
     QFont font = button->font();
     font.setPointSizeF(font.pointSizeF() * 1.25);
@@ -118,13 +191,13 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   for (QPushButton* button : {print_, back_, exit_}) {
     button->resize(qMax(button->sizeHint().width(), 100), button->sizeHint().height());
   }
-  print_->setToolTip(tr("Print the Western report"));
-  back_->setToolTip(tr("Back from the Western report to its input form"));
+  print_->setToolTip(tr("Print the result or report on screen"));
+  back_->setToolTip(tr("Back from the result or report on screen to its form"));
 
   connect(vedic_button_, &QPushButton::clicked, this, &MainWindow::OpenVedicTest);
   connect(western_button_, &QPushButton::clicked, this, &MainWindow::OpenWesternTest);
-  connect(print_, &QPushButton::clicked, this, &MainWindow::PrintWesternReport);
-  connect(back_, &QPushButton::clicked, this, &MainWindow::BackToWesternInput);
+  connect(print_, &QPushButton::clicked, this, &MainWindow::PrintActiveWindow);
+  connect(back_, &QPushButton::clicked, this, &MainWindow::BackFromActiveWindow);
   connect(exit_, &QPushButton::clicked, this, &MainWindow::ExitProgram);
 
   setTabOrder(vedic_button_, western_button_);
@@ -138,13 +211,27 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   vedic_->SetMoonModel(moon_model_);
   western_->SetMoonModel(moon_model_);
 
+  KeyboardConventions::Install();
+  for (QObject* control :
+       std::initializer_list<QObject*>{file, Find<QMenu>(this, "mnuHelp"), print_, back_, exit_}) {
+    if (control != nullptr) {
+      access_keyed_.push_back({control, TextOf(control)});
+    }
+  }
+  connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::FollowActiveWindow);
+  FollowActiveWindow();
+
   commands_->installEventFilter(this);
   setMinimumSize(640, 420);
   resize(1000, 640);
   PlaceControls();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The test windows close after the sessions are gone; the area's activations then
+  // have nothing to follow.
+  disconnect(area_, nullptr, this, nullptr);
+}
 
 void MainWindow::PlaceControls() {
   const QScreen* shown_on = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -191,12 +278,49 @@ void MainWindow::OpenWesternTest() {
   vedic_->HideAll();
 }
 
-void MainWindow::PrintWesternReport() {
-  western_->PrintReport();
+QWidget* MainWindow::ActiveTestWindow() const {
+  const QMdiSubWindow* frame = area_->currentSubWindow();
+  return frame != nullptr && frame->isVisible() ? frame->widget() : nullptr;
 }
 
-void MainWindow::BackToWesternInput() {
-  western_->BackToInputForm();
+void MainWindow::FollowActiveWindow() {
+  if (!vedic_ || !western_) {
+    return;
+  }
+  KeyboardConventions::Install();
+  QWidget* active = ActiveTestWindow();
+  const bool printable = vedic_->CanPrint(active) || western_->CanPrint(active);
+  print_->setEnabled(printable);
+  print_action_->setEnabled(printable);
+  back_->setEnabled(printable);
+  const QSet<QChar> taken = active != nullptr ? AccessKeysOf(*active) : QSet<QChar>{};
+  for (const AccessKeyed& keyed : access_keyed_) {
+    const QChar key = AccessKeyOf(keyed.Text);
+    SetTextOf(keyed.Control, taken.contains(key) ? WithoutAccessKey(keyed.Text) : keyed.Text);
+  }
+}
+
+void MainWindow::PrintActiveWindow() {
+  QWidget* active = ActiveTestWindow();
+  if (vedic_->CanPrint(active)) {
+    vedic_->PrintResult();
+  } else if (western_->CanPrint(active)) {
+    western_->PrintReport();
+  }
+}
+
+void MainWindow::BackFromActiveWindow() {
+  QWidget* active = ActiveTestWindow();
+  if (vedic_->CanPrint(active)) {
+    vedic_->Back();
+  } else if (western_->CanPrint(active)) {
+    western_->BackToInputForm();
+  }
+}
+
+void MainWindow::OpenFile(const QString& path) {
+  OpenVedicTest();
+  vedic_->OpenReading(path);
 }
 
 void MainWindow::ExitProgram() {

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 #include "core/ephemeris/moon_model.h"
 #include "ui/shell/services.h"
@@ -44,10 +45,16 @@ class MainWindow : public QMainWindow {
  public slots:
   void OpenVedicTest();    // Command2
   void OpenWesternTest();  // Command1
-  void PrintWesternReport();
-  void BackToWesternInput();
+  // Print prints the document of the active test window (the Vedic result, the Western
+  // report); Back goes from that window back to its form. Both are disabled while the
+  // active window has neither.
+  void PrintActiveWindow();
+  void BackFromActiveWindow();
   void ExitProgram();
   void ShowSettings();
+  // Opens a reading handed over on the command line (a file manager's double-click): a
+  // couple file or a profile file, in the Vedic test.
+  void OpenFile(const QString& path);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -58,6 +65,17 @@ class MainWindow : public QMainWindow {
   // Closes the window once the event loops from the given nesting level on have
   // returned.
   void ExitOutside(int loop_level);
+  // The test window whose frame is the area's current one, if shown.
+  QWidget* ActiveTestWindow() const;
+  // Print and Back follow the active test window; an access key that the active window
+  // uses itself (its File menu's Alt+F, the result window's Alt+B) is left to it.
+  void FollowActiveWindow();
+
+  struct AccessKeyed {
+    QObject* Control;  // a QMenu or a QAbstractButton
+    QString Text;      // with its access key
+  };
+  std::vector<AccessKeyed> access_keyed_;
 
   Services services_;
   QWidget* commands_ = nullptr;  // the band above the area: heading and buttons
@@ -71,6 +89,7 @@ class MainWindow : public QMainWindow {
   QPushButton* print_ = nullptr;
   QPushButton* back_ = nullptr;
   QPushButton* exit_ = nullptr;
+  QAction* print_action_ = nullptr;
   std::unique_ptr<VedicSession> vedic_;
   std::unique_ptr<WesternSession> western_;
   bool exiting_ = false;

@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <QUrlQuery>
 
+#include "core/program.h"
 #include "documents/pdf_export.h"
 
 namespace lumora::ui {
@@ -28,6 +29,12 @@ class DesktopMessages final : public MessageService {
         icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Critical,
         ProgramTitle(), text, QMessageBox::Ok, parent);
     box.exec();
+  }
+  bool Confirm(QWidget* parent, const QString& question) override {
+    QMessageBox box(QMessageBox::Question, ProgramTitle(), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
   }
 };
 
@@ -86,11 +93,7 @@ Services DesktopServices() {
 }
 
 QString ProgramTitle() {
-  return QStringLiteral("Lumora v2.05");
-}
-
-QUrl HomePageUrl() {
-  return QUrl(QStringLiteral("https://lumora.example.com/"));
+  return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size()));
 }
 
 QUrl HelpPageUrl() {
@@ -121,7 +124,7 @@ QString PlaceLookupHint() {
   // The look-up searches the bundled atlas of places; nothing goes to the network.
   return QStringLiteral(
       "Enter your City, State & Country. Now click \"Find Latitude & Longitude\". Find Latitude "
-      "/ Logitude in the built-in atlas.");
+      "/ Longitude in the built-in atlas.");
 }
 
 }  // namespace lumora::ui

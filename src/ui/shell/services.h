@@ -20,6 +20,8 @@ class MessageService {
   virtual ~MessageService() = default;
   // A modal message with one OK button and the program's title.
   virtual void Show(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+  // A modal question with Yes and No (No the default); true for Yes.
+  virtual bool Confirm(QWidget* parent, const QString& question) = 0;
 };
 
 class BrowserService {
@@ -64,9 +66,9 @@ Services DesktopServices();
 // The program's title on message boxes and dialogs.
 QString ProgramTitle();
 
-// Addresses of the program's own pages.
-QUrl HomePageUrl();
-QUrl HelpPageUrl();  // the help page shipped with the program, written out as a file
+// The help page shipped with the program, written out as a file: the program's only
+// address.
+QUrl HelpPageUrl();
 // The hint beside the coordinate look-up of both forms.
 QString PlaceLookupHint();
 

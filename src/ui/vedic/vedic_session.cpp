@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <tuple>
 #include <utility>
 
@@ -14,6 +16,8 @@
 #include "core/vedic/entry/couple_file.h"
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/match_document.h"
+#include "documents/document_layout.h"
+#include "documents/pdf_export.h"
 #include "ui/shell/child_window.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
@@ -97,6 +101,18 @@ void VedicSession::ShowTimeZonePicker(bool boy) {
 
 void VedicSession::Match() {
   const BirthForm entries = form_ ? form_->Entries() : BirthForm{};
+  // A form that would match as it stands, but with a date and time never set, is asked
+  // about first; a form with a fault shows its fault.
+  if (form_ && !IsRefused(ValidateBirthDetails(entries))) {
+    for (const PersonSide side : kPersonSides) {
+      if (IsUntouchedBirthTime(entries[side]) &&
+          !services_.Messages->Confirm(
+              form_, ToQString(UntouchedBirthTimeQuestion(entries[side], FormKind::Vedic, side)))) {
+        form_->FocusDate(side);
+        return;
+      }
+    }
+  }
   MatchOutcome outcome = RunMatch(state_, entries, moon_model_);
   if (outcome.Failure) {
     services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
@@ -123,6 +139,10 @@ void VedicSession::ShowResult(const MatchResult& result) {
       ShowInputForm();
     }
   });
+  // Escape closes the result, as it closes a dialog: back to the form.
+  auto* escape = new QShortcut(QKeySequence::Cancel, result_);
+  escape->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(escape, &QShortcut::activated, result_, &QWidget::close);
   connect(result_, &ResultWindow::SaveRequested, this, &VedicSession::Save);
   connect(result_, &ResultWindow::SavePdfRequested, this, &VedicSession::SavePdf);
   connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
@@ -205,10 +225,10 @@ void VedicSession::SaveCouple() {
   const BirthForm entries = form_->Entries();
   const QString stem =
       QString::fromStdString(CoupleFileStem(entries.Male.Name, entries.Female.Name));
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString path = services_.Files->SaveFileName(
-      form_, {QStringLiteral("Save Couple"), QStringLiteral("Couple files (*.lumora)"),
-              QStringLiteral("lumora"), QDir(folder).filePath(stem + QStringLiteral(".lumora"))});
+      form_,
+      {QStringLiteral("Save Couple"), QStringLiteral("Couple files (*.lumora)"),
+       QStringLiteral("lumora"), documents::DefaultSavePath(stem + QStringLiteral(".lumora"))});
   if (path.isEmpty()) {
     return;  // cancelled
   }
@@ -272,6 +292,28 @@ void VedicSession::SavePdf() {
   }
 }
 
+bool VedicSession::CanPrint(const QWidget* window) const {
+  return window != nullptr && window == result_ && last_.has_value();
+}
+
+void VedicSession::PrintResult() {
+  if (!result_ || !last_) {
+    return;
+  }
+  // The page on screen, as Save As PDF writes it; the About Software page has none and
+  // gives the whole match.
+  const auto page =
+      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues(),
+                          charts_, result_->SelectedChartStyle());
+  const Document document = page
+                                ? *page
+                                : ComposeMatchDocument(state_, *last_, result_->IncludeCatalogues(),
+                                                       charts_, result_->SelectedChartStyle());
+  QTextDocument text;
+  documents::RenderDocument(document, text);
+  services_.Printer->PrintDocument(main_window_, text);
+}
+
 void VedicSession::OpenProfile() {
   const QString path = services_.Files->OpenFileName(
       form_, {QStringLiteral("Select the source file"),
@@ -281,6 +323,10 @@ void VedicSession::OpenProfile() {
   if (path.isEmpty()) {
     return;  // cancelled
   }
+  OpenReading(path);
+}
+
+void VedicSession::OpenReading(const QString& path) {
   if (HasCoupleExtension(path.toStdString())) {
     OpenCoupleFile(path);
     return;

@@ -40,6 +40,11 @@ class VedicSession : public QObject {
   TimeZonePicker* Picker() const;
   const MatchState& State() const { return state_; }
 
+  // Whether the window is this test's result window with a page that has a document,
+  // which the main window's Print then prints.
+  bool CanPrint(const QWidget* window) const;
+  void PrintResult();
+
   // The Moon the next match computes with.
   void SetMoonModel(MoonModel model) { moon_model_ = model; }
 
@@ -53,6 +58,9 @@ class VedicSession : public QObject {
   void Save();
   void SavePdf();
   void ShowTimeZonePicker(bool boy);
+  // Opens a couple file (refilling the form and matching) or a profile file (showing its
+  // result), told apart by the name's ending; a file refused says why.
+  void OpenReading(const QString& path);
 
  private:
   void ShowResult(const MatchResult& result);

@@ -79,7 +79,8 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
   for (const Panel* p : {&male_, &female_}) {
     const std::vector<QWidget*> panel = p->Person->TabChain();
     order.insert(order.end(), panel.begin(), panel.end());
-    order.insert(order.end(), {p->TimeZone, p->DST});
+    order.insert(order.end(), {p->TimeZone, p->DST, p->Person->ZoneAheadOption(),
+                               p->Person->ZoneBehindOption()});
   }
   order.insert(order.end(), {calculate, close_form});
   SetTabOrder(order);
@@ -104,15 +105,38 @@ void WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
   grid->addWidget(p.TimeZone, row++, 1);
   p.DST = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
   p.DST->setObjectName(ToQString(ControlName(side, WesternControl::DST)));
-  grid->addWidget(p.DST, row++, 1);
+  auto* zone_options = new QHBoxLayout;
+  zone_options->addWidget(p.DST);
+  zone_options->addSpacing(12);
+  zone_options->addWidget(p.Person->ZoneAheadOption());
+  zone_options->addWidget(p.Person->ZoneBehindOption());
+  zone_options->addStretch(1);
+  grid->addLayout(zone_options, row++, 1);
   p.Person->AddClockRows();
 
   Panel* panel = &p;
   connect(p.Person, &PersonPanel::ClockFollowed, this,
           [panel](const PersonClock& clock) { ShowClock(*panel, clock); });
   // A zone chosen or a box ticked by hand always wins over the atlas.
-  connect(p.TimeZone, &QComboBox::activated, this, [panel] { EndAtlasHold(*panel); });
+  connect(p.TimeZone, &QComboBox::activated, this, [panel](int row) {
+    EndAtlasHold(*panel);
+    // The row's sign says which side of UTC the zone lies on; Greenwich keeps the choice.
+    if (const auto zone = LookupTimeZone(row); zone && (zone->Hours != 0 || zone->Minutes != 0)) {
+      panel->Person->ChooseZoneDirection(zone->Hours < 0);
+    }
+  });
   connect(p.DST, &QCheckBox::clicked, this, [panel] { EndAtlasHold(*panel); });
+  for (QRadioButton* option : {p.Person->ZoneAheadOption(), p.Person->ZoneBehindOption()}) {
+    connect(option, &QRadioButton::clicked, this, [panel] { EndAtlasHold(*panel); });
+  }
+  // A place forgotten takes its zone along: the list asks for a zone again.
+  connect(p.Person, &PersonPanel::PlaceForgotten, this, [panel] {
+    while (panel->TimeZone->count() > kTimeZoneCount) {
+      panel->TimeZone->removeItem(kTimeZoneCount);
+    }
+    panel->TimeZone->setCurrentIndex(-1);
+    panel->DST->setChecked(false);
+  });
 }
 
 WesternFormSide WesternInputForm::Read(const Panel& p) {
@@ -145,6 +169,10 @@ void WesternInputForm::Apply(const WesternFormMessage& message) {
   target->setFocus(Qt::OtherFocusReason);
 }
 
+void WesternInputForm::FocusDate(WesternSide side) {
+  (side == WesternSide::Male ? male_ : female_).Person->DayList()->setFocus(Qt::OtherFocusReason);
+}
+
 void WesternInputForm::FillFromPlace(WesternSide side, const Place& place) {
   (side == WesternSide::Male ? male_ : female_).Person->FillFromPlace(place);
 }
@@ -163,6 +191,7 @@ void WesternInputForm::ShowClock(Panel& p, const PersonClock& clock) {
     p.TimeZone->setCurrentIndex(kTimeZoneCount);
   }
   p.DST->setChecked(clock.Reading.IsDaylight);
+  p.Person->ChooseZoneDirection(standard >= 0);
 }
 
 void WesternInputForm::EndAtlasHold(Panel& p) {

@@ -25,6 +25,8 @@ class WesternInputForm : public QMainWindow {
   // After a refused run or look-up: focus the control the message names; for an option
   // pair, select its preset option first. A message without a control changes nothing.
   void Apply(const WesternFormMessage& message);
+  // Puts the keyboard on one side's day list (a date to be set).
+  void FocusDate(WesternSide side);
   // Fills one panel from a place of the atlas: place names, coordinates and the clock at
   // the entered birth date and time, which then follows the date and time.
   void FillFromPlace(WesternSide side, const Place& place);

@@ -2,6 +2,7 @@
 #include "ui/western/western_session.h"
 
 #include <QMainWindow>
+#include <QShortcut>
 #include <QTextDocument>
 
 #include "core/western/western_document.h"
@@ -63,6 +64,10 @@ WesternReportWindow& WesternSession::EnsureReport() {
   if (!report_) {
     // Closing the report only hides it: its values stay for printing until the next run.
     report_ = new WesternReportWindow;
+    // Escape leaves the report for its form, as Back does.
+    auto* escape = new QShortcut(QKeySequence::Cancel, report_);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &WesternSession::BackToInputForm);
   }
   return *report_;
 }
@@ -74,6 +79,10 @@ void WesternSession::PrintReport() {
   QTextDocument document;
   documents::RenderDocument(ComposeWesternDocument(last_.value_or(WesternTestResult{})), document);
   services_.Printer->PrintDocument(main_window_, document);
+}
+
+bool WesternSession::CanPrint(const QWidget* window) const {
+  return window != nullptr && window == report_ && last_.has_value();
 }
 
 void WesternSession::BackToInputForm() {
@@ -93,7 +102,20 @@ void WesternSession::Calculate() {
   if (!form_) {
     return;
   }
-  WesternTestOutcome outcome = RunWesternTest(form_->Entries(), moon_model_);
+  const WesternForm entries = form_->Entries();
+  // A form that would run as it stands, but with a date and time never set, is asked about
+  // first; a form with a fault shows its fault.
+  if (!IsRefused(ValidateWesternInput(entries))) {
+    for (const PersonSide side : kPersonSides) {
+      if (IsUntouchedBirthTime(entries[side]) &&
+          !services_.Messages->Confirm(form_, ToQString(UntouchedBirthTimeQuestion(
+                                                  entries[side], FormKind::Western, side)))) {
+        form_->FocusDate(side);
+        return;
+      }
+    }
+  }
+  WesternTestOutcome outcome = RunWesternTest(entries, moon_model_);
   if (const auto* message = std::get_if<WesternFormMessage>(&outcome)) {
     services_.Messages->Show(form_, ToQString(message->Message), message->Icon);
     form_->Apply(*message);

@@ -32,6 +32,8 @@ class WesternSession : public QObject {
   void HideAll();
   // Prints the report (creating its window first when needed) as a document.
   void PrintReport();
+  // Whether the window is this test's report window with a result to print.
+  bool CanPrint(const QWidget* window) const;
   // From the report back to the input form.
   void BackToInputForm();
   // Closes both windows for good (program exit).

@@ -4,7 +4,8 @@
 (AT-SPI), as a screen reader sees them, and checks what it would announce:
 
   - every list of both person panels is named for what it is ("Birth Month"), never by
-    its current entry ("January");
+    its current entry ("January"), and gives that entry as its text;
+  - the clock line under the zone says the clock it shows, after a place is chosen;
   - "TZ Help" is one push button with a press action and one Tab stop, and pressing it
     opens the time-zone picker with the keyboard in its list;
   - the Guna Milan table of a match reads row by row: each row's title, then its five
@@ -45,6 +46,10 @@ FORMS = [
         },
     },
 ]
+# The entry each list starts with, which a screen reader must hear along with its name.
+LIST_PRESETS = {"Birth Day": "1", "Birth Month": "January", "Birth Year": "1901", "Hour": "0",
+                "Minute": "0", "Second": "0"}
+CLOCK_LINE = "Clock of the birth place"
 # Lists that are part of a panel but only shown for a repeated hour.
 HIDDEN_LISTS = {"Which reading of the repeated hour"}
 TZ_HELP = "TZ Help: pick a time zone"
@@ -128,11 +133,86 @@ def find_application():
     return None
 
 
+def current_entry(node):
+    """The entry a list shows, as a screen reader reads it: the list's text."""
+    try:
+        text = node.queryText()
+    except NotImplementedError:
+        return None
+    return text.getText(0, text.characterCount)
+
+
 def check_lists(panel_node, panel_name, expected):
     lists = [n for n in descendants(panel_node) if n.getRole() == pyatspi.ROLE_COMBO_BOX]
-    names = [n.name for n in lists if n.name not in HIDDEN_LISTS]
+    shown = [n for n in lists if n.name not in HIDDEN_LISTS]
+    names = [n.name for n in shown]
     check(sorted(names) == sorted(expected),
           f"{panel_name}: lists announced as {names}, expected {expected}")
+    # Each list also gives its current entry: the form's preset, or for the zone list the
+    # first row of the table.
+    for node in shown:
+        entry = current_entry(node)
+        wanted = LIST_PRESETS.get(node.name)
+        if wanted is None:
+            check(bool(entry), f"{panel_name}: list {node.name!r} gives no current entry")
+        else:
+            check(entry == wanted,
+                  f"{panel_name}: list {node.name!r} gives the entry {entry!r}, not {wanted!r}")
+
+
+def check_clock_line(app, form_node):
+    """The clock line under a zone says what it shows, not only what it is."""
+    panel = find(form_node, pyatspi.ROLE_PANEL, "Boy's Details")
+    city = find(panel, pyatspi.ROLE_TEXT, "City") if panel else None
+    if not check(city is not None, "no City box in the boy's panel"):
+        return
+    browse = find(panel, pyatspi.ROLE_PUSH_BUTTON, "Find latitude and longitude")
+    if not check(browse is not None, "no place search button"):
+        return
+    city.queryEditableText().setTextContents("Pune")
+    do_action(browse, ("press", "click"))
+
+    # The place search opens with the places of the query, the first one chosen.
+    def use_place():
+        for top in app:
+            found = find(top, pyatspi.ROLE_PUSH_BUTTON, "Use this place") if top else None
+            if found is not None:
+                return found
+        return None
+
+    try:
+        use = wait_for(use_place, "place search with its 'Use this place' button")
+    except TimeoutError as error:
+        check(False, str(error))
+        return
+    # The atlas may still be loading: the list fills once it can be searched.
+    def places_listed():
+        for top in app:
+            found = find(top, pyatspi.ROLE_LIST, "Places found") if top is not None else None
+            if found is not None and found.childCount > 0:
+                return found
+        return None
+
+    try:
+        wait_for(places_listed, "places listed by the place search", START_SECONDS)
+    except TimeoutError as error:
+        check(False, str(error))
+        return
+    if not check(do_action(use, ("press", "click")), "'Use this place' could not be pressed"):
+        return
+
+    def clock_said():
+        for node in descendants(panel):
+            if node.getRole() == pyatspi.ROLE_LABEL and \
+                    (node.name or "").startswith(CLOCK_LINE + ": Asia/Kolkata"):
+                return node
+        return None
+
+    try:
+        wait_for(clock_said, "clock line read as '" + CLOCK_LINE + ": Asia/Kolkata, ...'",
+                 START_SECONDS)
+    except TimeoutError as error:
+        check(False, str(error))
 
 
 def check_time_zone_help(app, window, form_node):
@@ -186,6 +266,24 @@ def check_time_zone_help(app, window, form_node):
         check(False, str(error))
 
 
+def confirm_untouched_dates(app):
+    """The entries keep their first dates, which the program asks about before a test:
+    each question (one per person) is answered Yes, as a user who means it would."""
+    for _ in range(2):
+        def yes_button():
+            for top in app:
+                found = find(top, pyatspi.ROLE_PUSH_BUTTON, "Yes") if top is not None else None
+                if found is not None:
+                    return found
+            return None
+        try:
+            button = wait_for(yes_button, "question about the untouched birth date", 8)
+        except TimeoutError:
+            return
+        do_action(button, ("press", "click"))
+        time.sleep(0.5)
+
+
 def check_western_report(app, form_node, panels):
     for panel_name in panels:
         panel = find(form_node, pyatspi.ROLE_PANEL, panel_name)
@@ -197,6 +295,7 @@ def check_western_report(app, form_node, panels):
     if not check(run is not None, "no Analyze Compatibility button"):
         return
     check(do_action(run, ("press", "click")), "Analyze Compatibility could not be pressed")
+    confirm_untouched_dates(app)
 
     def report():
         for window in app:
@@ -254,6 +353,7 @@ def check_guna_milan_grid(app, form_node):
     if not check(match is not None and do_action(match, ("press", "click")),
                  MATCH_BUTTON + " could not be pressed"):
         return
+    confirm_untouched_dates(app)
     try:
         table = wait_for(lambda: next((t for w in app if w is not None
                                        for t in [find_deep(w, pyatspi.ROLE_FRAME, GRID_NAME)]
@@ -294,6 +394,7 @@ def run_form(exe, form):
         if "Boy's Details" in form["panels"]:
             # Each part reports its own time-out, so one that fails leaves the next to run.
             parts = (lambda: check_time_zone_help(app, window, form_node),
+                     lambda: check_clock_line(app, form_node),
                      lambda: check_guna_milan_grid(app, form_node))
             for part in parts:
                 try:

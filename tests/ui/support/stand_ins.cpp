@@ -16,6 +16,11 @@ void RecordingMessages::Show(QWidget*, const QString& text, MessageIcon icon) {
   shown.push_back({text, icon});
 }
 
+bool RecordingMessages::Confirm(QWidget*, const QString& question) {
+  asked.push_back(question);
+  return answer;
+}
+
 QString ScriptedFiles::SaveFileName(QWidget*, const ui::FileDialogRequest& request) {
   requests.push_back(request);
   return next_save;

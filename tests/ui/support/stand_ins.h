@@ -21,7 +21,11 @@ class RecordingMessages : public ui::MessageService {
     MessageIcon Icon;
   };
   void Show(QWidget* parent, const QString& text, MessageIcon icon) override;
+  // Questions are answered with answer and recorded.
+  bool Confirm(QWidget* parent, const QString& question) override;
   std::vector<Shown> shown;
+  QStringList asked;
+  bool answer = true;
   QString Last() const { return shown.empty() ? QString() : shown.back().Text; }
 };
 

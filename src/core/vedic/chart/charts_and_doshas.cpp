@@ -117,6 +117,16 @@ std::string ExceptionListWords(const std::vector<DoshaException>& exceptions) {
   return text;
 }
 
+std::string ManglikWords(const ManglikAssessment& manglik) {
+  if (!manglik.IsManglik) {
+    return "No";
+  }
+  if (manglik.Exceptions.empty()) {
+    return "Yes";
+  }
+  return "Yes, with exceptions: " + ExceptionListWords(manglik.Exceptions);
+}
+
 std::string DoshaWords(const DoshaAssessment& dosha) {
   std::string text(kPairDoshaNames[static_cast<std::size_t>(dosha.Dosha)]);
   text += " dosha: ";
@@ -231,8 +241,8 @@ ReportDocument ComposeChartsSection(const ChartsAndDoshas& charts, const PersonD
         Line(doc, "Mars from " + std::string(kManglikReferenceNames[ref]) + ": house " +
                       std::to_string(from.House) + (from.Dosha ? ", dosha" : ", no dosha"));
       }
-      Line(doc, std::string("Manglik: ") + (r.Manglik.IsManglik ? "Yes" : "No"));
-      if (!r.Manglik.Exceptions.empty()) {
+      Line(doc, "Manglik: " + ManglikWords(r.Manglik));
+      if (!r.Manglik.IsManglik && !r.Manglik.Exceptions.empty()) {
         Line(doc, "Exceptions: " + ExceptionListWords(r.Manglik.Exceptions));
       }
       for (int k = 0; k < kWindowKindCount; ++k) {

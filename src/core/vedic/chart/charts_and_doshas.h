@@ -54,6 +54,9 @@ std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
 
 // "Both are Manglik: the dosha is traditionally held cancelled" ...
 std::string ManglikMatchWords(ManglikMatch match);
+// "No", "Yes", or "Yes, with exceptions: ..." where exceptions apply (they are notes; they
+// never clear the dosha).
+std::string ManglikWords(const ManglikAssessment& manglik);
 // The exceptions joined with "; ", or "None".
 std::string ExceptionListWords(const std::vector<DoshaException>& exceptions);
 // "Nadi dosha: present. Exceptions: ..." or "Bhakoot dosha: not present".

@@ -190,8 +190,8 @@ BirthDetails ReadBirthDetails(const BirthFormSide& side, const std::optional<Per
   m.BirthDay = IntegerOr(side.Day, 0);
   m.BirthHour = d.Hour;
   m.BirthMinute = d.Minute;
-  // The zone is a magnitude: the picker writes east zones as "-5", and the
-  // direction comes from the East/West choice.
+  // The zone is a magnitude: earlier pickers wrote east zones as "-5". Its direction is
+  // the zone's own choice where one was made, else the East/West choice.
   m.ZoneHour = std::abs(IntegerOr(side.ZoneHour, 0));
   m.ZoneMinute = std::abs(IntegerOr(side.ZoneMinute, 0));
   m.LongDeg = IntegerOr(side.LongDeg, 0);
@@ -201,6 +201,7 @@ BirthDetails ReadBirthDetails(const BirthFormSide& side, const std::optional<Per
   m.IsDST = side.DST;
   m.IsEast = side.East;
   m.IsSouth = side.South;
+  m.ZoneAhead = ZoneDirection(side);
   if (clock) {
     m.UtcOffsetSeconds = clock->Reading.UtcOffsetSeconds;
   }

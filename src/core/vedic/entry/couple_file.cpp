@@ -53,6 +53,12 @@ constexpr std::array<ChoiceField, 5> kChoiceFields{{
     {"DST", &BirthFormSide::DST},
 }};
 
+// The zone's direction pair of version 3.
+constexpr std::array<ChoiceField, 2> kDirectionFields{{
+    {"ZoneAhead", &BirthFormSide::ZoneAhead},
+    {"ZoneBehind", &BirthFormSide::ZoneBehind},
+}};
+
 constexpr const char* kNotACoupleFile = "This is not a Lumora couple file.";
 
 FormFailure Refusal(std::string message) {
@@ -79,6 +85,10 @@ bool HasZone(const BirthFormSide& side) {
   return !side.TimeZoneId.empty();
 }
 
+bool HasZoneDirection(const BirthFormSide& side) {
+  return side.ZoneAhead || side.ZoneBehind;
+}
+
 json::Value SideObject(const BirthFormSide& side, int version) {
   json::Object object;
   auto text = [&](const TextField& field) {
@@ -95,6 +105,11 @@ json::Value SideObject(const BirthFormSide& side, int version) {
     object.emplace_back(
         std::string(kClockReadingField),
         json::Value{std::string(HasZone(side) ? ClockChoiceText(side.ClockReading) : "")});
+  }
+  if (version >= kCoupleZoneDirectionVersion) {
+    for (const ChoiceField& field : kDirectionFields) {
+      object.emplace_back(std::string(field.Name), json::Value{side.*field.Member});
+    }
   }
   return json::Value{std::move(object)};
 }
@@ -165,7 +180,7 @@ std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view p
       return failure;
     }
   }
-  for (const ChoiceField& field : kChoiceFields) {
+  auto choice = [&](const ChoiceField& field) -> std::optional<FormFailure> {
     const json::Value* entry = json::Find(*object, field.Name);
     if (entry == nullptr) {
       return Damaged(person, field.Name, "is missing");
@@ -176,6 +191,20 @@ std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view p
     }
     side.*field.Member = *flag;
     ++known;
+    return std::nullopt;
+  };
+  for (const ChoiceField& field : kChoiceFields) {
+    if (auto failure = choice(field)) {
+      return failure;
+    }
+  }
+  const bool directions = version >= kCoupleZoneDirectionVersion;
+  if (directions) {
+    for (const ChoiceField& field : kDirectionFields) {
+      if (auto failure = choice(field)) {
+        return failure;
+      }
+    }
   }
   const bool zones = version >= kCoupleZoneVersion;
   if (zones) {
@@ -193,6 +222,9 @@ std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view p
       for (const ChoiceField& field : kChoiceFields) {
         listed = listed || field.Name == member.first;
       }
+      for (const ChoiceField& field : kDirectionFields) {
+        listed = listed || (directions && field.Name == member.first);
+      }
       if (!listed) {
         return Damaged(person, member.first, "is not a field of a couple file");
       }
@@ -206,7 +238,10 @@ std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view p
 std::string WriteCoupleFile(const BirthForm& form) {
   json::Object file;
   file.emplace_back("Format", json::Value{std::string(kCoupleFormat)});
-  const int version = HasZone(form.Male) || HasZone(form.Female) ? kCoupleZoneVersion : 1;
+  const int version = HasZoneDirection(form.Male) || HasZoneDirection(form.Female)
+                          ? kCoupleZoneDirectionVersion
+                      : HasZone(form.Male) || HasZone(form.Female) ? kCoupleZoneVersion
+                                                                   : 1;
   file.emplace_back("Version", json::Value{static_cast<double>(version)});
   file.emplace_back("Boy", SideObject(form.Male, version));
   file.emplace_back("Girl", SideObject(form.Female, version));

@@ -22,11 +22,14 @@ namespace lumora {
 // taken, so that a damaged file is never half read. A form without zones is still
 // written as version 1, which every release reads; only a form that names a zone needs
 // version 2, which a version-1 reader refuses as newer rather than mistaking it for
-// damaged. Both versions are read.
+// damaged. Version 3 adds each zone's direction, "ZoneAhead" and "ZoneBehind" (true or
+// false; neither selected leaves the zone on the longitude's side), written wherever a
+// form chose one. Every version is read.
 
 inline constexpr std::string_view kCoupleFormat = "lumora-couple";
-inline constexpr int kCoupleVersion = 2;      // the newest version this program reads
-inline constexpr int kCoupleZoneVersion = 2;  // the first version that holds zones
+inline constexpr int kCoupleVersion = 3;               // the newest version this program reads
+inline constexpr int kCoupleZoneVersion = 2;           // the first version that holds zones
+inline constexpr int kCoupleZoneDirectionVersion = 3;  // the first with zone directions
 inline constexpr std::string_view kCoupleExtension = ".lumora";
 // Couple files are a few hundred bytes; anything far larger is not one.
 inline constexpr std::size_t kCoupleMaxBytes = 64 * 1024;

@@ -14,7 +14,7 @@ const char* const kClosingParagraph =
     "points (gunas) of the Ashta Kuta system from the Moon signs and nakshatras of the two "
     "partners. The score tells you what to expect of the union, from work and temperament to "
     "love and health. The program also tells you about both persons' rashis and nakshatras. "
-    "Copyright (C) 2026 the Lumora makers. All rights reserved.";
+    "Lumora v2.05 is free software under the MIT licence.";
 
 namespace {
 
@@ -178,7 +178,10 @@ MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model)
   if (auto* failure = std::get_if<FormFailure>(&read)) {
     return {std::move(*failure), std::nullopt};
   }
-  FormSides<BirthDetails>& sides = std::get<FormSides<BirthDetails>>(read);
+  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model);
+}
+
+MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model) {
   const BirthDetails& boy = sides.Male;
   const BirthDetails& girl = sides.Female;
   const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model);

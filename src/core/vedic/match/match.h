@@ -106,6 +106,11 @@ MatchOutcome CalculateMatch(MatchState& state);
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
                       MoonModel model = MoonModel::Standard);
 
+// The match of two persons read elsewhere than from the form (the person records of the
+// command-line tool): their details, moments and clocks, boy first.
+MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& persons,
+                        MoonModel model = MoonModel::Standard);
+
 // Opening a profile file: the name must end in "kun" and the bytes must hold four
 // valid Moon values; then the persons' details are cleared (the file holds none)
 // and the match runs on the file's values. A refused file changes nothing.
@@ -133,7 +138,8 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
                                   const char* credit_line, const ReportDocument& after_kootas = {});
 
 // Shared by the match report and every exported document.
-inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik v1.0";
+// The Vedic test's name with the program's version as the About box gives it.
+inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik (Lumora v2.05)";
 extern const char* const kClosingParagraph;
 
 // "Name: ...", "Date of Birth: ...", "Time of Birth: ...", "Place of Birth: ..." runs,

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/entry/date_lists.h"
 #include "core/places/clock.h"
 #include "core/text.h"
 #include "core/vedic/chart/doshas.h"
@@ -250,6 +251,32 @@ bool SetBirthEntryField(BirthEntry& entry, std::string_view column, std::string 
   return false;
 }
 
+BirthDetails BirthDetailsOf(const RankedPerson& person, const BirthEntry& entry) {
+  BirthDetails out;
+  PersonDetails& d = out.Details;
+  const BirthMoment& m = person.Moment;
+  d.Name = person.Name;
+  d.Day = std::to_string(m.BirthDay);
+  d.Month = std::string(kMonthNames[static_cast<std::size_t>(m.BirthMonth - 1)]);
+  d.Year = std::to_string(m.BirthYear);
+  d.Hour = m.BirthHour;
+  d.Minute = m.BirthMinute;
+  // "HH:MM:SS": the seconds as entered, which the Moon does not read.
+  const std::string time = Trim(entry.BirthTime);
+  if (time.size() == 8) {
+    d.Second = ParseInteger(time.substr(6)).value_or(0);
+  }
+  const std::string place = Trim(entry.Place);
+  const bool coordinates_given = !Trim(entry.Latitude).empty();
+  d.Place =
+      !place.empty() && !coordinates_given
+          ? place
+          : Trim(entry.Latitude) + ", " + Trim(entry.Longitude) + ", " + person.Clock.TimeZone;
+  out.Moment = m;
+  out.Clock = person.Clock;
+  return out;
+}
+
 FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceResolver& places,
                                         const BirthReading& reading) {
   RankedPerson person;
@@ -338,6 +365,7 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   m.ZoneMinute = zone_values.ZoneMinute;
   m.IsDST = zone_values.IsDST;
   m.UtcOffsetSeconds = clock.UtcOffsetSeconds;
+  person.Clock = {zone, clock};
 
   person.Moon = CalculateMoonSign(m, reading.Model);
   const auto state = MoonStateOf(person.Moon);

@@ -12,6 +12,8 @@
 #include "core/entry/form_result.h"
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/places/clock.h"
+#include "core/vedic/entry/birth_form.h"
 #include "core/vedic/rank/csv_reader.h"
 #include "core/vedic/rank/score_table.h"
 
@@ -58,6 +60,7 @@ struct BirthReading {
 struct RankedPerson {
   std::string Name;
   BirthMoment Moment;
+  PersonClock Clock;  // the zone the person's place or entries gave, read at the birth time
   MoonSignResult Moon;
   MoonState State;
   bool IsManglik = false;
@@ -69,6 +72,11 @@ struct RankedPerson {
 // refusal names the column at fault as its control.
 FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceResolver& places,
                                         const BirthReading& reading = {});
+
+// The details a match shows of a person read from entries: the name, the date and time as
+// entered, the place as given (or its coordinates where none was named), and the moment
+// with its clock.
+BirthDetails BirthDetailsOf(const RankedPerson& person, const BirthEntry& entry);
 
 // One row of a candidate file: its line and its entries, or why the row cannot be read.
 struct CandidateRow {

@@ -10,7 +10,7 @@ namespace lumora {
 const std::array<RashiField, 27> kRashiFields{{
     {"IndianName", &RashiRecord::IndianName, "Vedic Name: "},
     {"EnglishName", &RashiRecord::EnglishName, "English Name: "},
-    {"RullingPlanet", &RashiRecord::RullingPlanet, "Rulling Planet: "},
+    {"RullingPlanet", &RashiRecord::RullingPlanet, "Ruling Planet: "},
     {"Symbol", &RashiRecord::Symbol, "Symbol: "},
     {"InbornNature", &RashiRecord::InbornNature, "Inborn Nature: "},
     {"SignColor", &RashiRecord::SignColor, "Sign Color: "},
@@ -39,9 +39,9 @@ const std::array<RashiField, 27> kRashiFields{{
 
 const std::array<NakshatraField, 22> kNakshatraFields{{
     {"NakshatraName", &NakshatraRecord::NakshatraName, "Nakshatra: "},
-    {"RullingDeva", &NakshatraRecord::RullingDeva, "Rulling Deva: "},
+    {"RullingDeva", &NakshatraRecord::RullingDeva, "Ruling Deva: "},
     {"PurposeOfTheDeva", &NakshatraRecord::PurposeOfTheDeva, "Purpose Of The Deva: "},
-    {"RullingPlanet", &NakshatraRecord::RullingPlanet, "Rulling Planet: "},
+    {"RullingPlanet", &NakshatraRecord::RullingPlanet, "Ruling Planet: "},
     {"AnimalSymbol", &NakshatraRecord::AnimalSymbol, "Animal Symbol: "},
     {"Symbol", &NakshatraRecord::Symbol, "Symbol: "},
     {"AstronomicalName", &NakshatraRecord::AstronomicalName, "Astronomical Name: "},
@@ -172,7 +172,7 @@ std::optional<std::size_t> FindNakshatraByAnyName(std::string_view name) {
 
 const std::vector<CataloguePageField>& RashiHeaderFields() {
   static const std::vector<CataloguePageField> fields = {
-      {"English Name", "EnglishName"},   {"Rulling Planet", "RullingPlanet"}, {"Symbol", "Symbol"},
+      {"English Name", "EnglishName"},   {"Ruling Planet", "RullingPlanet"}, {"Symbol", "Symbol"},
       {"Inborn Nature", "InbornNature"}, {"Sign Color", "SignColor"},
   };
   return fields;
@@ -210,7 +210,7 @@ const std::vector<CataloguePage>& RashiPages() {
 
 const std::vector<CataloguePageField>& NakshatraHeaderFields() {
   static const std::vector<CataloguePageField> fields = {
-      {"Rulling Planet", "RullingPlanet"},
+      {"Ruling Planet", "RullingPlanet"},
       {"Symbol", "Symbol"},
       {"Animal Symbol", "AnimalSymbol"},
       {"Astronomical Name", "AstronomicalName"},
@@ -222,7 +222,7 @@ const std::vector<CataloguePage>& NakshatraPages() {
   static const std::vector<CataloguePage> pages = {
       {"More About Nakshatra",
        {{"Nature Of Nakshatra", "Nature"},
-        {"Name Of Rulling Deva/Demi God", "RullingDeva"},
+        {"Name Of Ruling Deva/Demi God", "RullingDeva"},
         {"Purpose Of The Deva", "PurposeOfTheDeva"},
         {"Element / Tatthwa", "Element"},
         {"Part Of Body", "PartOfBody"},

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "core/entry/place_lookup.h"
 #include "core/places/place_form.h"
@@ -96,7 +97,8 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   for (const Side* side : {&boy_, &girl_}) {
     const std::vector<QWidget*> panel = side->Panel->TabChain();
     order.insert(order.end(), panel.begin(), panel.end());
-    order.insert(order.end(), {side->ZoneHour, side->ZoneMinute, side->DST, side->TimeZoneHelp,
+    order.insert(order.end(), {side->ZoneHour, side->ZoneMinute, side->Panel->ZoneAheadOption(),
+                               side->Panel->ZoneBehindOption(), side->DST, side->TimeZoneHelp,
                                side->Panel->ReadingList()});
   }
   order.insert(order.end(), {calculate, open, close_form});
@@ -127,6 +129,12 @@ void BirthDetailsForm::BuildSide(Side& s, PersonSide person) {
   tz->addWidget(s.TimeZoneHelp);
   tz->addStretch();
   grid->addLayout(tz, row++, 3, 1, 2);
+  // The zone's direction on a row of its own under the zone, so its captions read in full.
+  auto* direction = new QHBoxLayout;
+  direction->addWidget(s.Panel->ZoneAheadOption());
+  direction->addWidget(s.Panel->ZoneBehindOption());
+  direction->addStretch();
+  grid->addLayout(direction, row++, 1, 1, 4);
   s.Panel->AddClockRows();
 
   const bool boy = person == PersonSide::Male;
@@ -140,6 +148,14 @@ void BirthDetailsForm::BuildSide(Side& s, PersonSide person) {
     connect(zone, &QLineEdit::textEdited, s.Panel, &PersonPanel::EndAtlasHold);
   }
   connect(s.DST, &QCheckBox::clicked, s.Panel, &PersonPanel::EndAtlasHold);
+  for (QRadioButton* option : {s.Panel->ZoneAheadOption(), s.Panel->ZoneBehindOption()}) {
+    connect(option, &QRadioButton::clicked, s.Panel, &PersonPanel::EndAtlasHold);
+  }
+  connect(s.Panel, &PersonPanel::PlaceForgotten, this, [side] {
+    side->ZoneHour->clear();
+    side->ZoneMinute->clear();
+    side->DST->setChecked(false);
+  });
 }
 
 BirthFormSide BirthDetailsForm::Read(const Side& s) {
@@ -184,11 +200,20 @@ void BirthDetailsForm::Apply(const FormFailure& failure) {
   target->setFocus(Qt::OtherFocusReason);
 }
 
+void BirthDetailsForm::FocusDate(PersonSide side) {
+  (side == PersonSide::Male ? boy_ : girl_).Panel->DayList()->setFocus(Qt::OtherFocusReason);
+}
+
 void BirthDetailsForm::WriteZone(bool boy, int hours, int minutes) {
   Side& side = boy ? boy_ : girl_;
-  side.ZoneHour->setText(QString::number(hours));
-  side.ZoneMinute->setText(QString::number(minutes));
+  // The picker's amounts are those added to the clock to reach universal time: India's
+  // "-5 30" is five and a half hours ahead of UTC, wherever the birth place lies.
+  side.ZoneHour->setText(QString::number(std::abs(hours)));
+  side.ZoneMinute->setText(QString::number(std::abs(minutes)));
   side.Panel->EndAtlasHold();
+  if (hours != 0 || minutes != 0) {
+    side.Panel->ChooseZoneDirection(hours < 0 || minutes < 0);
+  }
 }
 
 void BirthDetailsForm::FillFromPlace(bool boy, const Place& place) {
@@ -200,6 +225,7 @@ void BirthDetailsForm::ShowClock(Side& side, const PersonClock& clock) {
   side.ZoneHour->setText(QString::number(values.ZoneHour));
   side.ZoneMinute->setText(QString::number(values.ZoneMinute));
   side.DST->setChecked(values.IsDST);
+  side.Panel->ChooseZoneDirection(values.ZoneIsEast);
 }
 
 }  // namespace lumora::ui

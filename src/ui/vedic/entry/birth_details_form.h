@@ -27,6 +27,8 @@ class BirthDetailsForm : public QMainWindow {
   BirthForm Entries() const;
   // After a failed check: focus the field or select the default option.
   void Apply(const FormFailure& failure);
+  // Puts the keyboard on one side's day list (a date to be set).
+  void FocusDate(PersonSide side);
   // Fills every entry of both sides (a couple file opened).
   void SetEntries(const BirthForm& form);
   // What the time-zone picker writes: the zone fields of one side (a manual value, which

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "documents/document_layout.h"
+#include "documents/pdf_export.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/window_placement.h"
@@ -80,8 +81,8 @@ void ReportWindow::SavePdf() {
 
 void ReportWindow::SaveProfile() {
   const QString path = services_.Files->SaveFileName(
-      this, {ProgramTitle(), QStringLiteral("Rich Text Format (*.kun)"), QStringLiteral("kun"),
-             QString()});
+      this, {ProgramTitle(), QStringLiteral("Lumo Free Tarvik profiles (*.kun)"),
+             QStringLiteral("kun"), documents::DefaultSavePath(stem_ + QStringLiteral(".kun"))});
   if (path.isEmpty()) {
     return;  // cancelled
   }

@@ -336,13 +336,13 @@ QWidget* ResultWindow::BuildInterpretationPage() {
   connect(report_, &QTextBrowser::anchorClicked, this,
           [browser](const QUrl& url) { browser->Open(url); });
   layout->addWidget(report_);
-  auto* link = new QLabel(
-      QStringLiteral("<a href=\"%1\">%2</a>")
-          .arg(HomePageUrl().toString(), tr("Click here for a detailed analysis of your match")),
-      frame);
+  // The detailed reading of a match is the program's own help, installed with it.
+  auto* link = new QLabel(QStringLiteral("<a href=\"help\">%1</a>")
+                              .arg(tr("How the kootas are scored and read (help)")),
+                          frame);
   link->setObjectName(QStringLiteral("lblHyperlink"));
   link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-  connect(link, &QLabel::linkActivated, this, [browser] { browser->Open(HomePageUrl()); });
+  connect(link, &QLabel::linkActivated, this, [browser] { browser->Open(HelpPageUrl()); });
   layout->addWidget(link);
   return frame;
 }
@@ -358,15 +358,10 @@ QWidget* ResultWindow::BuildAboutPage(const QString& name) {
   auto* text = new QLabel(ToQString(kClosingParagraph), page);
   text->setWordWrap(true);
   layout->addWidget(text);
-  auto* links =
-      new QLabel(QStringLiteral("<a href=\"%1\">%2</a> &nbsp; <a href=\"help\">%3</a>")
-                     .arg(HomePageUrl().toString(), tr("Visit us online"), tr("Online help")),
-                 page);
+  auto* links = new QLabel(QStringLiteral("<a href=\"help\">%1</a>").arg(tr("Online help")), page);
   links->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   BrowserService* browser = services_.Browser;
-  connect(links, &QLabel::linkActivated, this, [browser](const QString& href) {
-    browser->Open(href == QStringLiteral("help") ? HelpPageUrl() : HomePageUrl());
-  });
+  connect(links, &QLabel::linkActivated, this, [browser] { browser->Open(HelpPageUrl()); });
   layout->addWidget(links);
   layout->addStretch();
   return page;
@@ -826,8 +821,7 @@ void ResultWindow::ShowChartsAndDoshas(const ChartsAndDoshas& charts,
               .arg(m.From[r].House)
               .arg(m.From[r].Dosha ? tr("dosha") : tr("no dosha")));
     }
-    SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("Manglik"),
-                 m.IsManglik ? tr("Yes") : tr("No"));
+    SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("Manglik"), ToQString(ManglikWords(m)));
     SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("ManglikExceptions"),
                  ToQString(ExceptionListWords(m.Exceptions)));
     SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("WindowTitle"),
