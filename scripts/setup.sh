@@ -14,6 +14,9 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core clang-format
   libhowardhinnant-date-dev tzdata iso-codes poppler-utils
+  # the precise ephemeris: VSOP87 planets and Pluto (libnova), precession, nutation and
+  # sidereal time (ERFA)
+  libnova-dev liberfa-dev
   clang libclang-rt-14-dev
   # the icon sizes, the Debian package and its checks
   librsvg2-bin dpkg-dev file desktop-file-utils appstream man-db

@@ -7,6 +7,16 @@ namespace lumora::cli {
 
 namespace {
 
+// The info command's options.
+struct InfoCommandOptions {
+  bool json = false;
+  std::string name;
+};
+
+}  // namespace
+
+namespace {
+
 std::vector<Json> KootasJson() {
   std::vector<Json> kootas;
   for (int k = 0; k < kKootaCount; ++k) {
@@ -47,6 +57,8 @@ int Emit(const std::function<std::vector<Json>()>& make, bool json) {
 
 }  // namespace
 
+namespace {
+
 void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& action) {
   CLI::App* info =
       app.add_subcommand("info", "The catalogues: rashis, nakshatras, kootas, time zones");
@@ -86,6 +98,12 @@ void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& act
   zones->add_flag("--json", options.json, "Write JSON (one compact object)");
   zones->callback(
       [&options, &action] { action = [&options] { return Emit(TimeZonesJson, options.json); }; });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewInfoCommand() {
+  return MakeCommand<InfoCommandOptions>(RegisterInfoCommand);
 }
 
 }  // namespace lumora::cli

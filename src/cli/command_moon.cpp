@@ -3,20 +3,42 @@
 
 namespace lumora::cli {
 
+namespace {
+
+// The moon command's options.
+struct MoonCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+  ZodiacOptions zodiac;
+};
+
+}  // namespace
+
+namespace {
+
+constexpr std::tuple kMoonFields{
+    JsonField{"UT", &MoonSignResult::UT},
+    JsonField{"JulianDay", &MoonSignResult::JulianDay},
+    JsonField{"T", &MoonSignResult::T},
+    JsonField{"TropicalLongitude", &MoonSignResult::TropicalLongitude},
+    JsonField{"AyanamsaCorrection", &MoonSignResult::AyanamsaCorrection},
+    JsonField{"SiderealLongitude", &MoonSignResult::SiderealLongitude},
+    JsonField{"MoonLongitudeText", &MoonSignResult::MoonLongitudeText},
+    JsonField{"MoonSignName", &MoonSignResult::MoonSignName},
+    JsonField{"NakshatraName", &MoonSignResult::NakshatraName},
+};
+
+}  // namespace
+
 Json MoonJson(const MoonSignResult& moon) {
-  Json out;
-  out["UT"] = moon.UT;
-  out["JulianDay"] = moon.JulianDay;
-  out["T"] = moon.T;
-  out["TropicalLongitude"] = moon.TropicalLongitude;
-  out["AyanamsaCorrection"] = moon.AyanamsaCorrection;
-  out["SiderealLongitude"] = moon.SiderealLongitude;
-  out["MoonLongitudeText"] = moon.MoonLongitudeText;
-  out["MoonSignName"] = moon.MoonSignName;
-  out["NakshatraName"] = moon.NakshatraName;
+  Json out = RecordJson(moon, kMoonFields);
   if (moon.Model == MoonModel::Precise) {
     out["MoonModel"] = "Precise";
     out["DeltaT"] = moon.DeltaT.value_or(0.0);
+  }
+  if (moon.AyanamsaKind != Ayanamsa::Standard) {
+    out["Ayanamsa"] = {{"Name", std::string(AyanamsaName(moon.AyanamsaKind))},
+                       {"Degrees", -moon.AyanamsaCorrection}};
   }
   return out;
 }
@@ -55,14 +77,16 @@ BirthMoment ReadBirthMoment(const Json& input) {
   return moment;
 }
 
-Json MoonCommand(const Json& input, MoonModel model, bool compare_moons) {
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons, Ayanamsa ayanamsa) {
   const BirthMoment moment = ReadBirthMoment(input);
-  Json out = MoonJson(CalculateMoonSign(moment, model));
+  Json out = MoonJson(CalculateMoonSign(moment, model, ayanamsa));
   if (compare_moons) {
     out["MoonComparison"] = MoonComparisonJson(CompareMoonModels(moment));
   }
   return out;
 }
+
+namespace {
 
 void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action) {
   CLI::App* moon = app.add_subcommand(
@@ -75,14 +99,22 @@ void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& act
       "LatDeg (0-90), LatMin (whole numbers); IsEast, IsSouth, IsDST (true or false).\n"
       "BirthYear, BirthMonth and BirthDay are required; the rest default to 0 and false.\n");
   AddMoonOptions(moon, options.moon, true);
+  AddZodiacOptions(moon, options.zodiac);
   moon->callback([&options, &action] {
     action = [&options] {
       return RunEach(ReadInputs(options.common.input_file), options.common.json,
                      [&options](const Json& input) {
-                       return MoonCommand(input, options.moon.Model(), options.moon.compare_moons);
+                       return MoonCommand(input, options.moon.Model(), options.moon.compare_moons,
+                                          options.zodiac.Kind());
                      });
     };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewMoonCommand() {
+  return MakeCommand<MoonCommandOptions>(RegisterMoonCommand);
 }
 
 }  // namespace lumora::cli

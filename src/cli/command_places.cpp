@@ -11,6 +11,22 @@ namespace lumora::cli {
 
 namespace {
 
+// The atlas command's options.
+struct AtlasCommandOptions {
+  std::string query;
+  int limit = kDefaultSearchLimit;
+  bool json = false;
+};
+
+// The zone command's options.
+struct ZoneCommandOptions {
+  CommonOptions common;
+};
+
+}  // namespace
+
+namespace {
+
 int RunAtlas(const AtlasCommandOptions& options) {
   auto loaded = Atlas::LoadInstalled();
   if (const auto* failure = std::get_if<FormFailure>(&loaded)) {
@@ -33,18 +49,24 @@ int RunAtlas(const AtlasCommandOptions& options) {
 
 }  // namespace
 
+namespace {
+
+constexpr std::tuple kPlaceFields{
+    JsonField{"Name", &Place::Name},
+    JsonField{"State", &Place::State},
+    JsonField{"Country", &Place::Country},
+    JsonField{"CountryCode", &Place::CountryCode},
+    JsonField{"Latitude", &Place::Latitude},
+    JsonField{"Longitude", &Place::Longitude},
+    JsonField{"TimeZone", &Place::TimeZone},
+    JsonField{"Population", &Place::Population},
+    JsonField{"Id", &Place::Id},
+};
+
+}  // namespace
+
 Json PlaceJson(const Place& place) {
-  Json out;
-  out["Name"] = place.Name;
-  out["State"] = place.State;
-  out["Country"] = place.Country;
-  out["CountryCode"] = place.CountryCode;
-  out["Latitude"] = place.Latitude;
-  out["Longitude"] = place.Longitude;
-  out["TimeZone"] = place.TimeZone;
-  out["Population"] = place.Population;
-  out["Id"] = place.Id;
-  return out;
+  return RecordJson(place, kPlaceFields);
 }
 
 Json ZoneCommand(const Json& input) {
@@ -71,7 +93,7 @@ Json ZoneCommand(const Json& input) {
   const ZoneClock& c = std::get<ZoneClock>(clock);
   if (c.Readings.empty()) {
     // The person's reading gives the message that names the change.
-    const auto refused = ReadPersonClock(zone, when, std::nullopt, "");
+    const auto refused = ReadPersonClock(zone, when, std::nullopt, std::nullopt);
     throw RejectionOf(std::get<FormFailure>(refused));
   }
   Json out;
@@ -122,17 +144,7 @@ void ReadZoneInput(const Json& input, PersonSide person, std::string& zone_id,
   }
 }
 
-void WriteZoneInput(Json& out, PersonSide person, const std::string& zone_id,
-                    const std::optional<ClockChoice>& reading) {
-  if (zone_id.empty()) {
-    return;
-  }
-  const std::string side(1, SideLetter(person));
-  out[side + "TimeZoneId"] = zone_id;
-  if (reading) {
-    out[side + "ClockReading"] = *reading == ClockChoice::Earlier ? "earlier" : "later";
-  }
-}
+namespace {
 
 void RegisterAtlasCommand(CLI::App& app, AtlasCommandOptions& options, Action& action) {
   CLI::App* atlas = app.add_subcommand(
@@ -158,6 +170,16 @@ void RegisterZoneCommand(CLI::App& app, ZoneCommandOptions& options, Action& act
       return RunEach(ReadInputs(options.common.input_file), options.common.json, ZoneCommand);
     };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewAtlasCommand() {
+  return MakeCommand<AtlasCommandOptions>(RegisterAtlasCommand);
+}
+
+std::unique_ptr<Command> NewZoneCommand() {
+  return MakeCommand<ZoneCommandOptions>(RegisterZoneCommand);
 }
 
 }  // namespace lumora::cli

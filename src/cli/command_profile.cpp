@@ -14,6 +14,17 @@ namespace lumora::cli {
 
 namespace {
 
+// The profile command's options.
+struct ProfileCommandOptions {
+  CommonOptions common;
+  std::string file;
+  bool match = false;
+};
+
+}  // namespace
+
+namespace {
+
 // Closes a descriptor and removes the temporary file unless it was renamed into place.
 class TemporaryFile {
  public:
@@ -157,6 +168,8 @@ Json ProfileRead(const std::string& file, bool match) {
 
 }  // namespace
 
+namespace {
+
 void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action) {
   CLI::App* profile = app.add_subcommand("profile", "Birth-profile files (.kun)");
   profile->require_subcommand(1);
@@ -191,6 +204,12 @@ void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Actio
       }
     };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewProfileCommand() {
+  return MakeCommand<ProfileCommandOptions>(RegisterProfileCommand);
 }
 
 }  // namespace lumora::cli

@@ -12,6 +12,8 @@
 #include <unordered_map>
 
 #include "cli/commands.h"
+#include "cli/person_input.h"
+#include "cli/porutham_json.h"
 #include "core/file_access.h"
 #include "core/places/atlas.h"
 #include "core/terminal_text.h"
@@ -25,27 +27,26 @@ namespace lumora::cli {
 
 namespace {
 
-// A JSON value as the text a CSV cell would hold.
-std::string CellText(const Json& value) {
-  if (value.is_string()) {
-    return value.get<std::string>();
-  }
-  if (value.is_null()) {
-    return "";
-  }
-  return value.dump();
-}
+// rank has no --input: its inputs are files named on the command line.
+struct RankCommandOptions {
+  std::string boy_file;
+  std::string girl_file;
+  std::string candidates_file;
+  std::optional<int> top;
+  std::optional<double> min_total;
+  std::optional<int> uncertainty;
+  int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  bool json = false;
+  bool precise_moon = false;
+  std::string method = "kootas";  // or "porutham"
+  std::optional<int> min_poruthams;
+  ZodiacOptions zodiac;
+  std::string tables = "specified";  // the koota tables the ranking orders by
+};
 
-// The entries of one JSON object; false when it is not an object.
-bool EntryOf(const Json& object, BirthEntry& entry) {
-  if (!object.is_object()) {
-    return false;
-  }
-  for (const auto& item : object.items()) {
-    SetBirthEntryField(entry, item.key(), CellText(item.value()));
-  }
-  return true;
-}
+}  // namespace
+
+namespace {
 
 // Candidates from JSON Lines: one object per line, blank lines skipped. A line is held
 // only up to the limit of a CSV row; a longer one is refused with its line number and
@@ -63,7 +64,7 @@ class JsonLinesCandidateSource : public CandidateSource {
         return CandidateRow{line_,
                             FormFailure{"The line is longer than " +
                                             std::to_string(CsvReader::kMaxRecordBytes) + " bytes",
-                                        MessageIcon::Error, "", false}};
+                                        MessageIcon::Error, std::nullopt, false}};
       }
       if (!line.empty() && line.back() == '\r') {
         line.pop_back();
@@ -74,12 +75,13 @@ class JsonLinesCandidateSource : public CandidateSource {
       if (Trim(line).empty()) {
         continue;
       }
-      CandidateRow row{line_, BirthEntry{}};
       const Json object = Json::parse(line, nullptr, false);
-      if (object.is_discarded() || !EntryOf(object, std::get<BirthEntry>(row.Entry))) {
-        row.Entry = FormFailure{"The line is not a JSON object", MessageIcon::Error, "", false};
+      auto entry = object.is_discarded() ? std::nullopt : ReadPersonEntries(object);
+      if (!entry) {
+        return CandidateRow{line_, FormFailure{"The line is not a JSON object", MessageIcon::Error,
+                                               std::nullopt, false}};
       }
-      return row;
+      return CandidateRow{line_, std::move(*entry)};
     }
     return std::nullopt;
   }
@@ -150,7 +152,23 @@ std::string DoshasPresent(const PairDoshas& doshas) {
   return text.empty() ? "-" : text;
 }
 
-Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
+PoruthamMatch PoruthamsOf(const RankEntry& entry) {
+  return MatchPoruthams(
+      {entry.Boy.Sign, entry.Girl.Sign, entry.Boy.Nakshatra, entry.Girl.Nakshatra});
+}
+
+// "-" or "Rajju, Vedha".
+std::string VetoesText(const PoruthamMatch& match) {
+  std::string text;
+  for (const Porutham veto : match.Vetoes) {
+    text +=
+        (text.empty() ? "" : ", ") + std::string(kPoruthamNames[static_cast<std::size_t>(veto)]);
+  }
+  return text.empty() ? "-" : text;
+}
+
+Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTables tables,
+               bool poruthams) {
   Json out;
   out["Rank"] = rank;
   out["Line"] = entry.Line;
@@ -179,6 +197,10 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score) {
   if (entry.Range) {
     out["ScoreRange"] = ScoreRangeJson(*entry.Range);
   }
+  out["Tables"] = std::string(KootaTablesName(tables));
+  if (poruthams) {
+    AddPoruthamSummaryJson(out, PoruthamsOf(entry));
+  }
   return out;
 }
 
@@ -198,17 +220,20 @@ void AppendJsonString(std::string& out, const std::string& text) {
 }
 
 // The JSON lines of a ranking, made fast without changing a byte: what follows the
-// name depends only on the pair's Moon states and Manglik verdict (with one person
-// fixed, on the candidate's state), so it is written once per state and verdict by
+// name depends only on the pair's Moon states, the half of its sign the candidate's
+// Moon is in and the Manglik verdict (with one person and the tables fixed, on the
+// candidate's state), so it is written once per state, half and verdict by
 // the JSON writer itself, and each line is its rank, line and name and that text.
 class RankJsonLines {
  public:
-  explicit RankJsonLines(PersonRole role) : role_(role) {}
+  RankJsonLines(PersonRole role, KootaTables tables, bool poruthams)
+      : role_(role), tables_(tables), poruthams_(poruthams) {}
 
   void Write(std::ostream& out, int rank, const RankEntry& entry, const PairScore& score) {
     if (entry.Range) {
       // A score range differs from pair to pair: the whole line from the writer.
-      out << EntryJson(rank, entry, score).dump(-1, ' ', false, Json::error_handler_t::replace)
+      out << EntryJson(rank, entry, score, tables_, poruthams_)
+                 .dump(-1, ' ', false, Json::error_handler_t::replace)
           << '\n';
       return;
     }
@@ -228,20 +253,23 @@ class RankJsonLines {
   static constexpr std::size_t kVerdicts = std::size(kManglikMatchNames) + 1;  // and none
 
   const std::string& Tail(const RankEntry& entry, const PairScore& score) {
-    const MoonState candidate = role_ == PersonRole::Boy ? entry.Girl : entry.Boy;
+    const bool boy = role_ == PersonRole::Boy;
+    const MoonState candidate = boy ? entry.Girl : entry.Boy;
+    const std::size_t first_half = (boy ? entry.GirlFirstHalf : entry.BoyFirstHalf) ? 1 : 0;
     const std::size_t verdict = entry.Manglik ? static_cast<std::size_t>(*entry.Manglik) + 1 : 0;
     const std::size_t key =
-        static_cast<std::size_t>(MoonStateIndex(candidate)) * kVerdicts + verdict;
+        (static_cast<std::size_t>(MoonStateIndex(candidate)) * 2 + first_half) * kVerdicts +
+        verdict;
     if (tails_.empty()) {
-      tails_.resize(static_cast<std::size_t>(kMoonStateCount) * kVerdicts);
+      tails_.resize(static_cast<std::size_t>(kMoonStateCount) * 2 * kVerdicts);
     }
     std::string& tail = tails_[key];
     if (tail.empty()) {
       RankEntry blank = entry;
       blank.Name.clear();
       blank.Line = 0;
-      const std::string whole =
-          EntryJson(0, blank, score).dump(-1, ' ', false, Json::error_handler_t::replace);
+      const std::string whole = EntryJson(0, blank, score, tables_, poruthams_)
+                                    .dump(-1, ' ', false, Json::error_handler_t::replace);
       constexpr std::string_view kHead = R"({"Rank":0,"Line":0,"Name":"")";
       tail = whole.substr(kHead.size());
     }
@@ -249,6 +277,8 @@ class RankJsonLines {
   }
 
   PersonRole role_;
+  KootaTables tables_;
+  bool poruthams_;
   std::vector<std::string> tails_;
   std::string line_;
 };
@@ -257,8 +287,15 @@ class RankJsonLines {
 // ranking, then the refused rows again in input order.
 class RankPrinter : public RankObserver {
  public:
-  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges)
-      : person_(person), role_(role), json_(json), ranges_(ranges), lines_(role) {}
+  RankPrinter(const RankedPerson& person, PersonRole role, bool json, bool ranges,
+              KootaTables tables, bool poruthams)
+      : person_(person),
+        role_(role),
+        json_(json),
+        ranges_(ranges),
+        tables_(tables),
+        poruthams_(poruthams),
+        lines_(role, tables, poruthams) {}
 
   void Refused(const RankRefusal& refusal) override {
     *Context().Err << "lumora-cli: line " << refusal.Line << ": "
@@ -274,12 +311,17 @@ class RankPrinter : public RankObserver {
     const char* side = role_ == PersonRole::Boy ? "Boy" : "Girl";
     *Context().Out << side << ": " << EscapeControlCharacters(person_.Name) << ", "
                    << RashiName(person_.State) << ", " << NakshatraName(person_.State) << '\n'
-                   << summary.Ranked << " ranked, " << summary.Refused << " refused\n\n";
+                   << summary.Ranked << " ranked, " << summary.Refused << " refused\n"
+                   << TablesInUseLine(tables_) << "\n\n";
     std::ostringstream head;
     head << std::right << std::setw(6) << "Rank" << std::setw(7) << "Line"
          << "  " << std::left << std::setw(static_cast<int>(name_width_)) << "Name" << std::right
          << std::setw(6) << "Total"
          << "  " << std::left << std::setw(26) << "Verdict";
+    if (poruthams_) {
+      head << std::right << std::setw(4) << "Por"
+           << "  " << std::left << std::setw(13) << "Vetoes" << std::setw(17) << "Porutham";
+    }
     for (const KootaInfo& koota : kKootas) {
       head << std::right << std::setw(7) << koota.Word;
     }
@@ -303,9 +345,16 @@ class RankPrinter : public RankObserver {
     std::string name(CutToCharacters(shown, name_width_));
     name.append(name_width_ - CharacterCount(name), ' ');
     std::ostringstream row;
-    row << std::right << std::setw(6) << rank << std::setw(7) << entry.Line << "  " << name
-        << std::right << std::setw(6) << HalfPointsText(score.Total) << "  " << std::left
-        << std::setw(26) << MatchVerdict(score.Total / 2.0);
+    row << std::right << std::setw(6) << rank << std::setw(7) << entry.Line << "  " << std::left
+        << std::setw(static_cast<int>(name_width_)) << name << std::right << std::setw(6)
+        << HalfPointsText(score.Total) << "  " << std::left << std::setw(26)
+        << MatchVerdict(score.Total / 2.0);
+    if (poruthams_) {
+      const PoruthamMatch match = PoruthamsOf(entry);
+      row << std::right << std::setw(4) << match.Count << "  " << std::left << std::setw(13)
+          << VetoesText(match) << std::setw(17)
+          << kPoruthamVerdictNames[static_cast<std::size_t>(match.Verdict)];
+    }
     for (const std::uint8_t p : score.Points) {
       row << std::right << std::setw(7) << HalfPointsText(p);
     }
@@ -340,6 +389,8 @@ class RankPrinter : public RankObserver {
   PersonRole role_;
   bool json_;
   bool ranges_;
+  KootaTables tables_;
+  bool poruthams_;
   std::size_t name_width_ = 4;
   bool refused_heading_ = false;
   RankJsonLines lines_;
@@ -411,11 +462,11 @@ RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& p
                      std::to_string(kPersonFileLimit) + " bytes");
   }
   const Json object = Json::parse(std::get<std::string>(read), nullptr, false);
-  BirthEntry entry;
-  if (object.is_discarded() || !EntryOf(object, entry)) {
+  const auto entry = object.is_discarded() ? std::nullopt : ReadPersonEntries(object);
+  if (!entry) {
     throw UsageError("the person file " + file_name + " is not a JSON object");
   }
-  auto person = ReadBirthEntry(entry, places, reading);
+  auto person = ReadBirthEntry(*entry, places, reading);
   if (const auto* failure = std::get_if<FormFailure>(&person)) {
     throw UsageError("the person file " + file_name + ": " + failure->Message);
   }
@@ -429,6 +480,7 @@ int RunRank(const RankCommandOptions& options) {
   RankOptions rank;
   rank.Reading.UncertaintyMinutes = options.uncertainty;
   rank.Reading.Model = options.precise_moon ? MoonModel::Precise : MoonModel::Standard;
+  rank.Reading.Chart = options.zodiac.Chart();
   const RankedPerson person =
       ReadPersonFile(boy ? options.boy_file : options.girl_file, places, rank.Reading);
 
@@ -458,8 +510,12 @@ int RunRank(const RankCommandOptions& options) {
     rank.MinTotalHalfPoints = static_cast<int>(std::ceil(*options.min_total * 2.0));
   }
   rank.Threads = options.threads;
+  rank.Method = options.method == "porutham" ? RankMethod::Porutham : RankMethod::Kootas;
+  rank.MinPoruthams = options.min_poruthams;
   const PersonRole role = boy ? PersonRole::Boy : PersonRole::Girl;
-  RankPrinter printer(person, role, options.json, options.uncertainty.has_value());
+  rank.Tables = FindKootaTables(options.tables).value_or(KootaTables::Specified);
+  RankPrinter printer(person, role, options.json, options.uncertainty.has_value(), rank.Tables,
+                      rank.Method == RankMethod::Porutham || rank.MinPoruthams.has_value());
   const auto summary = RankCandidates(*source, person, role, places, rank, printer);
   if (const auto* failure = std::get_if<FormFailure>(&summary)) {
     throw UsageError(failure->Message);
@@ -471,6 +527,8 @@ int RunRank(const RankCommandOptions& options) {
 }
 
 }  // namespace
+
+namespace {
 
 void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action) {
   CLI::App* rank = app.add_subcommand(
@@ -494,6 +552,15 @@ void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& act
         return std::isfinite(value) ? std::string() : "X must be a number from 0 to 36";
       })
       ->check(CLI::Range(0.0, 36.0));
+  rank->add_option("--method", options.method,
+                   "Order by the Guna Milan total (kootas, the default) or by the South Indian "
+                   "poruthams (porutham): no Rajju or Vedha veto first, then the number of "
+                   "poruthams that agree, then the total")
+      ->check(CLI::IsMember({"kootas", "porutham"}));
+  rank->add_option("--min-poruthams", options.min_poruthams,
+                   "Keep candidates with no Rajju or Vedha veto and at least K of the ten "
+                   "poruthams (0 to 10)")
+      ->check(CLI::Range(0, kPoruthamCount));
   rank->add_option("--uncertainty", options.uncertainty,
                    "Also give each pair's score range when both birth times may be off by N "
                    "minutes either way (5, 15, 30 or 60)")
@@ -504,13 +571,23 @@ void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& act
       ->check(CLI::Range(1, 256));
   rank->add_flag("--precise-moon", options.precise_moon,
                  "Place every Moon with the full lunar series (see vedic --precise-moon)");
+  AddZodiacOptions(rank, options.zodiac);
   rank->add_flag("--json", options.json, "Write JSON Lines (one compact object per line)");
+  rank->add_option("--tables", options.tables,
+                   "The koota tables the ranking orders by: specified (the default) or classical")
+      ->check(CLI::IsMember({"specified", "classical"}));
   rank->callback([&options, &action, boy, girl] {
     if (boy->count() + girl->count() != 1) {
       throw CLI::ValidationError("rank", "give exactly one of --boy FILE and --girl FILE");
     }
     action = [&options] { return RunRank(options); };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewRankCommand() {
+  return MakeCommand<RankCommandOptions>(RegisterRankCommand);
 }
 
 }  // namespace lumora::cli

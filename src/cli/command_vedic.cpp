@@ -1,50 +1,85 @@
 // SPDX-License-Identifier: MIT
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/dasha_json.h"
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
 #include "cli/person_input.h"
+#include "cli/porutham_json.h"
 #include "core/entry/date_lists.h"
+#include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/entry/couple_file.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/result/match_document.h"
+#include "core/vedic/timing/civil_day.h"
 
 namespace lumora::cli {
 
 namespace {
 
-Json PersonJson(const PersonDetails& p) {
-  Json out;
-  out["Name"] = p.Name;
-  out["Day"] = p.Day;
-  out["Month"] = p.Month;
-  out["Year"] = p.Year;
-  out["Hour"] = p.Hour;
-  out["Minute"] = p.Minute;
-  out["Second"] = p.Second;
-  out["Place"] = p.Place;
-  return out;
-}
+// The vedic command's options.
+struct VedicCommandOptions {
+  CommonOptions common;
+  DashaChoice timing;
+  bool report = false;
+  MoonOptions moon;
+  ZodiacOptions zodiac;
+  int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
+  PdfOptions pdf;
+  std::string tables;  // "specified" or "classical"; empty: the input's choice or specified
+};
 
-Json ChartJson(const SiderealChart& chart) {
-  Json planets;
-  for (int g = 0; g < kGrahaCount; ++g) {
-    planets[std::string(kGrahaNames[static_cast<std::size_t>(g)].Name)] =
-        chart.Planets[static_cast<std::size_t>(g)];
-  }
-  Json out;
-  out["Lagna"] = chart.Lagna;
-  out["Planets"] = std::move(planets);
-  return out;
+}  // namespace
+
+namespace {
+
+constexpr std::tuple kPersonFields{
+    JsonField{"Name", &PersonDetails::Name},     JsonField{"Day", &PersonDetails::Day},
+    JsonField{"Month", &PersonDetails::Month},   JsonField{"Year", &PersonDetails::Year},
+    JsonField{"Hour", &PersonDetails::Hour},     JsonField{"Minute", &PersonDetails::Minute},
+    JsonField{"Second", &PersonDetails::Second}, JsonField{"Place", &PersonDetails::Place},
+};
+
+Json PersonJson(const PersonDetails& p) {
+  return RecordJson(p, kPersonFields);
 }
 
 }  // namespace
+
+Json ChartJson(const SiderealChart& chart) {
+  Json planets;
+  Json speeds;
+  Json navamsa;
+  Json retrograde = Json::array();
+  for (int g = 0; g < kGrahaCount; ++g) {
+    const auto graha = static_cast<Graha>(g);
+    const std::string name(kGrahaNames[static_cast<std::size_t>(g)].Name);
+    planets[name] = chart.Planets[static_cast<std::size_t>(g)];
+    speeds[name] = chart.SpeedOf(graha);
+    navamsa[name] = NavamsaSign(chart.Of(graha)) + 1;
+    if (chart.IsRetrograde(graha)) {
+      retrograde.push_back(name);
+    }
+  }
+  navamsa["Lagna"] = NavamsaSign(chart.Lagna) + 1;
+  Json out;
+  out["Lagna"] = chart.Lagna;
+  out["Planets"] = std::move(planets);
+  out["Ayanamsa"] = {{"Name", std::string(AyanamsaName(chart.Options.ayanamsa))},
+                     {"Degrees", chart.AyanamsaDegrees}};
+  out["Node"] = chart.Options.node == NodeKind::True ? "True" : "Mean";
+  out["Retrograde"] = std::move(retrograde);
+  out["Speeds"] = std::move(speeds);
+  out["Navamsa"] = std::move(navamsa);
+  return out;
+}
 
 Json ExceptionsJson(const std::vector<DoshaException>& exceptions) {
   Json codes = Json::array();
@@ -110,8 +145,9 @@ namespace {
 // Charts, Manglik, windows and the score range where birth details exist; the doshas
 // for every match.
 void AddChartsAndDoshas(Json& out, const MatchState& state, const MatchResult& r,
-                        int uncertainty_minutes) {
-  const auto charts = ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes);
+                        int uncertainty_minutes, const ChartOptions& options) {
+  const auto charts =
+      ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes, options);
   if (!charts) {
     return;
   }
@@ -162,8 +198,13 @@ Json ReportJson(const ReportDocument& document) {
   return runs;
 }
 
+// An exact total as a JSON number: whole totals as integers, halves as decimals.
+Json HalfPointsJson(int half_points) {
+  return half_points % 2 == 0 ? Json(half_points / 2) : Json(half_points / 2.0);
+}
+
 Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report,
-               int uncertainty_minutes) {
+               int uncertainty_minutes, const ChartOptions& options = {}) {
   if (outcome.Failure) {
     throw RejectionOf(*outcome.Failure);
   }
@@ -177,20 +218,29 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
     AddClockJson(out["BoyMoon"], r.BoyClock);
     AddClockJson(out["GirlMoon"], r.GirlClock);
   }
-  out["BoyRashi"] = state.BoyRashi;
-  out["GirlRashi"] = state.GirlRashi;
-  out["BoyNakshatra"] = state.BoyNakshatra;
-  out["GirlNakshatra"] = state.GirlNakshatra;
+  out["BoyRashi"] = std::string(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]);
+  out["GirlRashi"] = std::string(kSignNames[static_cast<std::size_t>(state.Girl.Sign)]);
+  out["BoyNakshatra"] = std::string(kNakshatraNames[static_cast<std::size_t>(state.Boy.Nakshatra)]);
+  out["GirlNakshatra"] =
+      std::string(kNakshatraNames[static_cast<std::size_t>(state.Girl.Nakshatra)]);
   Json kootas = Json::array();
+  Json notes = Json::array();
   for (int k = 0; k < kKootaCount; ++k) {
+    const GunaMilanRow& row = r.Grid.Rows[static_cast<std::size_t>(k)];
     Json item;
     item["Koota"] = std::string(kKootas[k].Koota);
-    item["BoyValue"] = r.Kootas[k].BoyValue;
-    item["GirlValue"] = r.Kootas[k].GirlValue;
+    item["BoyValue"] = row.BoyValue;
+    item["GirlValue"] = row.GirlValue;
     item["Maximum"] = std::string(kKootas[k].Maximum);
-    item["Points"] = r.Kootas[k].Points;
-    item["AreaOfLife"] = r.Texts.KootaAreaOfLife[k];
+    item["Points"] = row.PointsObtained;
+    item["AreaOfLife"] = row.AreaOfLife;
     kootas.push_back(std::move(item));
+    if (!r.Grid.Notes[static_cast<std::size_t>(k)].empty()) {
+      Json note;
+      note["Koota"] = std::string(kKootas[k].Koota);
+      note["Note"] = r.Grid.Notes[static_cast<std::size_t>(k)];
+      notes.push_back(std::move(note));
+    }
   }
   out["Kootas"] = std::move(kootas);
   out["TotalPoints"] = r.TotalPoints;
@@ -198,7 +248,8 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   out["Total"] = state.TotalPoints;
   Json by_koota = Json::object();
   for (int k = 0; k < kKootaCount; ++k) {
-    by_koota[std::string(kKootas[k].Koota)] = std::strtod(r.Kootas[k].Points.c_str(), nullptr);
+    by_koota[std::string(kKootas[k].Koota)] =
+        r.Kootas()[static_cast<std::size_t>(k)].HalfPoints / 2.0;
   }
   out["PointsByKoota"] = std::move(by_koota);
   out["Verdict"] = r.Verdict;
@@ -207,7 +258,17 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   if (report) {
     out["Report"] = ReportJson(r.Report);
   }
-  AddChartsAndDoshas(out, state, r, uncertainty_minutes);
+  AddChartsAndDoshas(out, state, r, uncertainty_minutes, options);
+  // The tables in use and both totals, after everything the output has always held.
+  out["Tables"] = std::string(KootaTablesName(r.Tables));
+  out["SpecifiedTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Specified));
+  out["ClassicalTotal"] = HalfPointsJson(r.TotalHalfPointsOf(KootaTables::Classical));
+  out["OtherTables"] = r.Grid.OtherTotalLine;
+  out["Notes"] = std::move(notes);
+  AddPoruthamJson(out, r.Poruthams);
+  if (r.Papasamyam) {
+    out["Papasamyam"] = PapasamyamJson(*r.Papasamyam);
+  }
   return out;
 }
 
@@ -215,41 +276,89 @@ Json MatchFromProfileValues(const ProfileValues& values, bool report) {
   return MatchFromProfileValues(values, report, kDefaultUncertaintyMinutes);
 }
 
+namespace {
+
+// The tables the --tables option names ("specified", "classical").
+KootaTables TablesOption(const std::string& option, KootaTables otherwise) {
+  return option.empty() ? otherwise : FindKootaTables(option).value_or(otherwise);
+}
+
+}  // namespace
+
 // The match state of a profile's four Moon values; values outside the tables are refused
 // as a profile file would be.
-MatchState ProfileState(const ProfileValues& values) {
-  if (!CheckProfileValues(values)) {
+MatchState ProfileState(const ProfileValues& values, KootaTables tables) {
+  const auto moons = ProfileMoons(values);
+  if (!moons) {
     throw Rejection(kProfileRefusal, "error");
   }
   MatchState state;
-  state.BoyRashi = values[0];
-  state.GirlRashi = values[1];
-  state.BoyNakshatra = values[2];
-  state.GirlNakshatra = values[3];
+  state.Boy = moons->Boy;
+  state.Girl = moons->Girl;
   state.BirthDetailsStored = false;
+  state.Tables = tables;
   return state;
 }
 
-Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes) {
-  MatchState state = ProfileState(values);
+Json MatchFromProfileValues(const ProfileValues& values, bool report, int uncertainty_minutes,
+                            KootaTables tables) {
+  MatchState state = ProfileState(values, tables);
   const MatchOutcome outcome = CalculateMatch(state);
   return MatchJson(state, outcome, report, uncertainty_minutes);
 }
 
-// The form of a couple file given as an input object (a couple file on standard input);
+// A couple file given as an input object (a couple file on standard input or --input);
 // a damaged one is rejected with the message the form window shows.
-BirthForm CoupleForm(std::string_view bytes) {
-  FormResult<BirthForm> couple = ReadCoupleFile(bytes);
+Couple CoupleOf(std::string_view bytes) {
+  FormResult<Couple> couple = ReadCoupleFile(bytes);
   if (const auto* failure = std::get_if<FormFailure>(&couple)) {
     throw RejectionOf(*failure);
   }
-  return std::get<BirthForm>(std::move(couple));
+  return std::get<Couple>(std::move(couple));
 }
 
+namespace {
+
+std::optional<std::string> ZoneOf(const std::optional<PersonClock>& clock) {
+  return clock ? std::optional<std::string>(clock->TimeZone) : std::nullopt;
+}
+
+// Today as a day number (days from 1970-01-01) of universal time.
+int TodayDayNumber() {
+  return static_cast<int>(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())
+                              .time_since_epoch()
+                              .count());
+}
+
+// --dasha, --wedding and --year-days as read.
+struct VedicTiming {
+  bool Dasha = false;
+  std::optional<int> WeddingDay;
+  DashaYearLength Year = kJulianDashaYear;
+};
+
+VedicTiming ReadVedicTiming(const DashaChoice& choice) {
+  VedicTiming timing;
+  timing.Dasha = choice.dasha;
+  if (!choice.wedding.empty()) {
+    timing.WeddingDay = ParseDayText(choice.wedding);
+    if (!timing.WeddingDay) {
+      throw UsageError("--wedding takes a date as YYYY-MM-DD: " + choice.wedding);
+    }
+  }
+  timing.Year = DashaYearLengthNamed(choice.year_days).value_or(kJulianDashaYear);
+  return timing;
+}
+
+}  // namespace
+
 Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
-                  bool compare_moons, const PdfOptions& pdf) {
+                  bool compare_moons, const PdfOptions& pdf, const ChartOptions& options,
+                  const std::string& tables_option, const VedicTiming& timing_choice) {
   MatchState state;
   MatchOutcome outcome;
+  const KootaTables tables = TablesOption(tables_option, KootaTables::Specified);
+  state.Tables = tables;
   if (input.contains("Profile")) {
     const Json& profile = input["Profile"];
     if (!profile.is_array() || profile.size() != 4 ||
@@ -259,10 +368,16 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     const ProfileValues values{profile[0].get<std::string>(), profile[1].get<std::string>(),
                                profile[2].get<std::string>(), profile[3].get<std::string>()};
     if (pdf.file.empty()) {
-      return MatchFromProfileValues(values, report, uncertainty_minutes);
+      return MatchFromProfileValues(values, report, uncertainty_minutes, tables);
     }
-    state = ProfileState(values);
+    state = ProfileState(values, tables);
     outcome = CalculateMatch(state);
+  } else if (input.contains("Format")) {
+    // A couple file (its persons are forms under "Boy" and "Girl"), matched with the
+    // tables it keeps unless --tables names others.
+    Couple couple = CoupleOf(input.dump());
+    state.Tables = TablesOption(tables_option, couple.Tables);
+    outcome = RunMatch(state, couple.Form, model, options);
   } else if (HasPersonRecords(input, "Boy", "Girl")) {
     // Two person records, as rank reads them, places through the atlas.
     const FormSides<PersonRecord> records = ReadPersonRecords(input, "Boy", "Girl", model);
@@ -270,30 +385,37 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     for (const PersonSide side : kPersonSides) {
       persons[side] = BirthDetailsOf(records[side].Person, records[side].Entry);
     }
-    outcome = RunMatchOf(state, persons, model);
+    outcome = RunMatchOf(state, persons, model, options);
   } else {
-    BirthForm form;
-    if (input.contains("Format")) {
-      form = CoupleForm(input.dump());
-    } else {
-      form = ReadBirthForm(input);
-    }
-    outcome = RunMatch(state, form, model);
+    outcome = RunMatch(state, ReadBirthForm(input), model, options);
   }
-  Json out = MatchJson(state, outcome, report, uncertainty_minutes);
+  Json out = MatchJson(state, outcome, report, uncertainty_minutes, options);
   if (compare_moons && outcome.Result && outcome.Result->BoyMoment && outcome.Result->GirlMoment) {
     // The moments the match was computed for, each at its clock's exact offset.
     out["BoyMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->BoyMoment));
     out["GirlMoonComparison"] = MoonComparisonJson(CompareMoonModels(*outcome.Result->GirlMoment));
   }
+  // The timing of a match with birth moments, for --dasha and for the document.
+  std::optional<MatchTiming> timing;
+  if (outcome.Result && (timing_choice.Dasha || !pdf.file.empty())) {
+    const MatchResult& r = *outcome.Result;
+    timing = ComputeMatchTiming(r.BoyMoment, ZoneOf(r.BoyClock), r.GirlMoment, ZoneOf(r.GirlClock),
+                                options.ayanamsa, timing_choice.Year, timing_choice.WeddingDay,
+                                TodayDayNumber());
+  }
+  if (timing_choice.Dasha && timing) {
+    out["BoyDasha"] = MatchDashaJson(timing->Couple.Boy, timing_choice.WeddingDay);
+    out["GirlDasha"] = MatchDashaJson(timing->Couple.Girl, timing_choice.WeddingDay);
+    out["DashaSandhi"] = DashaSandhiJson(timing->Couple);
+  }
   if (!pdf.file.empty()) {
     const MatchResult& r = *outcome.Result;
     // The tool has no chart-style option: charts are drawn North Indian, the window's
     // first style.
-    WritePdfFile(ComposeMatchDocument(
-                     state, r, pdf.with_catalogues,
-                     ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment, uncertainty_minutes),
-                     ChartStyle::NorthIndian),
+    WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues,
+                                      ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment,
+                                                             uncertainty_minutes, options),
+                                      ChartStyle::NorthIndian, timing),
                  pdf.file);
   }
   return out;
@@ -312,6 +434,8 @@ std::string FileBytes(const std::string& path) {
 }
 
 }  // namespace
+
+namespace {
 
 void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action) {
   CLI::App* vedic = app.add_subcommand(
@@ -333,8 +457,13 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       "Or {\"Profile\": [BoyRashi, GirlRashi, BoyNakshatra, GirlNakshatra]}.\n"
       "Or {\"Boy\": person, \"Girl\": person}, each person as rank reads one: Name,\n"
       "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
-      "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
+      "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n"
+      "With --dasha (birth details needed): BoyDasha and GirlDasha (the mahadashas and, with\n"
+      "  --wedding, AtWedding: the periods running that day) and DashaSandhi: [{\"Boy\": date\n"
+      "  or null, \"Girl\": date or null, \"DaysApart\": d}]. Dates YYYY-MM-DD on each birth\n"
+      "  place's clock.\n");
   AddMoonOptions(vedic, options.moon, true);
+  AddZodiacOptions(vedic, options.zodiac);
   vedic
       ->add_option("--uncertainty", options.uncertainty,
                    "Minutes either side of each birth time for the score range: 5, 15, 30 or 60")
@@ -346,29 +475,50 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       ->check(RefuseEmptyFileName);
   vedic->add_flag("--with-catalogues", options.pdf.with_catalogues,
                   "With --pdf: add both persons' rashi and nakshatra pages");
+  vedic
+      ->add_option("--tables", options.tables,
+                   "The koota tables the match is scored with: specified (the program's own, "
+                   "the default) or classical; both totals are always given")
+      ->check(CLI::IsMember({"specified", "classical"}));
+  vedic->add_flag("--dasha", options.timing.dasha,
+                  "Also give both persons' Vimshottari mahadashas and the Dasha Sandhis");
+  vedic->add_option("--wedding", options.timing.wedding,
+                    "The wedding date, YYYY-MM-DD: the periods running then, the Sandhis near it "
+                    "(also in --pdf)");
+  AddYearDaysOption(vedic, options.timing.year_days);
   vedic->callback([&options, &action] {
     action = [&options] {
+      const VedicTiming timing = ReadVedicTiming(options.timing);
       std::vector<Json> inputs;
       if (HasCoupleExtension(options.common.input_file)) {
-        // A couple file (.lumora) is one form input; a damaged one is a rejected input.
-        FormResult<BirthForm> couple = ReadCoupleFile(FileBytes(options.common.input_file));
+        // A couple file (.lumora) is one input, its form and its koota tables; a damaged
+        // one is a rejected input.
+        const std::string bytes = FileBytes(options.common.input_file);
+        FormResult<Couple> couple = ReadCoupleFile(bytes);
         if (const auto* failure = std::get_if<FormFailure>(&couple)) {
           WriteResult(*Context().Out, ErrorObject(RejectionOf(*failure)), options.common.json);
           return 2;
         }
-        inputs.push_back(BirthFormJson(std::get<BirthForm>(couple)));
+        inputs.push_back(Json::parse(bytes));
       } else {
         inputs = ReadInputs(options.common.input_file);
       }
       if (!options.pdf.file.empty()) {
         RequireOneInputForPdf(inputs.size());
       }
-      return RunEach(inputs, options.common.json, [&options](const Json& input) {
+      return RunEach(inputs, options.common.json, [&options, &timing](const Json& input) {
         return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
-                            options.moon.compare_moons, options.pdf);
+                            options.moon.compare_moons, options.pdf, options.zodiac.Chart(),
+                            options.tables, timing);
       });
     };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewVedicCommand() {
+  return MakeCommand<VedicCommandOptions>(RegisterVedicCommand);
 }
 
 }  // namespace lumora::cli

@@ -4,10 +4,25 @@
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
 #include "cli/person_input.h"
+#include "core/western/synastry/synastry_document.h"
+#include "core/western/synastry/western_synastry.h"
 #include "core/western/western_document.h"
 #include "core/western/western_run.h"
 
 namespace lumora::cli {
+
+namespace {
+
+// The western command's options.
+struct WesternCommandOptions {
+  CommonOptions common;
+  MoonOptions moon;
+  std::string pdf_file;   // also write the report as a PDF document; empty: none
+  bool synastry = false;  // adds the Synastry object (and the PDF's synastry pages)
+  SynastryFlags synastry_flags;
+};
+
+}  // namespace
 
 namespace {
 
@@ -42,9 +57,14 @@ Json PositionTable(const WesternTestResult& result) {
   return rows;
 }
 
-// Two person records, as rank reads them: the report's labels from their entries.
-WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model) {
+// Two person records, as rank reads them: the report's labels from their entries; the
+// births for the synastry, at the places as given (decimal degrees).
+WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model,
+                                    FormSides<SynastryBirth>& births) {
   const FormSides<PersonRecord> records = ReadPersonRecords(input, "Male", "Female", model);
+  for (const PersonSide side : kPersonSides) {
+    births[side] = SynastryBirthOf(records[side].Person);
+  }
   FormSides<BirthMoment> moments;
   FormSides<PersonClock> clocks;
   FormSides<BirthDetails> details;
@@ -69,16 +89,34 @@ WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model) {
   return RunWesternOf(moments, clocks, labels, model);
 }
 
-Json WesternCommand(const Json& input, bool json, MoonModel model, const std::string& pdf_file) {
-  const WesternTestOutcome outcome = HasPersonRecords(input, "Male", "Female")
-                                         ? WesternOfRecords(input, model)
-                                         : RunWesternTest(ReadWesternForm(input), model);
-  if (const auto* failure = std::get_if<WesternFormMessage>(&outcome)) {
+Json WesternCommand(const Json& input, bool json, MoonModel model,
+                    const WesternCommandOptions& options) {
+  std::optional<WesternForm> form;
+  FormSides<SynastryBirth> births;
+  WesternTestOutcome outcome;
+  if (HasPersonRecords(input, "Male", "Female")) {
+    outcome = WesternOfRecords(input, model, births);
+  } else {
+    form = ReadWesternForm(input);
+    outcome = RunWesternTest(*form, model);
+  }
+  if (const auto* failure = std::get_if<FormFailure>(&outcome)) {
     throw RejectionOf(*failure);
   }
   const WesternTestResult& result = std::get<WesternTestResult>(outcome);
-  if (!pdf_file.empty()) {
-    WritePdfFile(ComposeWesternDocument(result), pdf_file);
+  std::optional<SynastryReading> synastry;
+  if (options.synastry) {
+    const SynastryOptions chosen = options.synastry_flags.Options();
+    // A form passed its checks above, so the synastry of the same form is not refused.
+    synastry = form ? std::get<SynastryReading>(WesternFormSynastry(*form, chosen))
+                    : SynastryOfBirths(births.Male, births.Female, chosen);
+  }
+  if (!options.pdf_file.empty()) {
+    Document document = ComposeWesternDocument(result);
+    if (synastry) {
+      AppendSynastrySection(document, *synastry, result.Report.mName, result.Report.fName);
+    }
+    WritePdfFile(document, options.pdf_file);
   }
 
   Json out;
@@ -110,10 +148,15 @@ Json WesternCommand(const Json& input, bool json, MoonModel model, const std::st
   if (result.Moon == MoonModel::Precise) {
     out["MoonModel"] = "Precise";
   }
+  if (synastry) {
+    out["Synastry"] = SynastryJson(*synastry);
+  }
   return out;
 }
 
 }  // namespace
+
+namespace {
 
 void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action) {
   CLI::App* western = app.add_subcommand(
@@ -133,11 +176,19 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
       "Or {\"Male\": person, \"Female\": person}, each person as rank reads one: Name,\n"
       "  BirthDate (YYYY-MM-DD), BirthTime (HH:MM[:SS]), and Place (looked up in the atlas)\n"
       "  or Latitude, Longitude, TimeZone; optional ClockReading (earlier/later).\n");
-  AddMoonOptions(western, options.moon, false);
+  // The precise ephemeris gives all fourteen positions; --precise-moon, its first name,
+  // stays accepted.
+  western->add_flag("--precise,--precise-moon", options.moon.precise_moon,
+                    "Compute all fourteen positions with the precise ephemeris (light time, "
+                    "aberration, nutation) instead of the standard series");
   western
       ->add_option("--pdf", options.pdf_file,
                    "Also write the report as a PDF document to FILE (one input object only)")
       ->check(RefuseEmptyFileName);
+  western->add_flag("--synastry", options.synastry,
+                    "Also compare the two charts (male A, female B): aspects, house overlays, "
+                    "composite and Davison charts, from the precise ephemeris");
+  AddSynastryOptions(western, options.synastry_flags);
   western->callback([&options, &action] {
     action = [&options] {
       const bool json = options.common.json;
@@ -147,10 +198,16 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
         RequireOneInputForPdf(inputs.size());
       }
       return RunEach(inputs, json, [json, model, &options](const Json& input) {
-        return WesternCommand(input, json, model, options.pdf_file);
+        return WesternCommand(input, json, model, options);
       });
     };
   });
+}
+
+}  // namespace
+
+std::unique_ptr<Command> NewWesternCommand() {
+  return MakeCommand<WesternCommandOptions>(RegisterWesternCommand);
 }
 
 }  // namespace lumora::cli

@@ -4,20 +4,25 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_io.h"
 #include "cli/pdf_output.h"
+#include "cli/synastry_output.h"
 #include "core/entry/person_side.h"
+#include "core/ephemeris/ayanamsa.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/ephemeris/precise_ephemeris.h"
 #include "core/places/atlas.h"
 #include "core/places/clock.h"
 #include "core/vedic/chart/birth_time.h"
 #include "core/vedic/chart/charts_and_doshas.h"
+#include "core/vedic/timing/vimshottari.h"
 
 namespace lumora::cli {
 
@@ -31,7 +36,8 @@ Json MoonComparisonJson(const MoonModelComparison& comparison);
 // The moon command's input object read into a birth moment.
 BirthMoment ReadBirthMoment(const Json& input);
 
-Json MoonCommand(const Json& input, MoonModel model, bool compare_moons);
+Json MoonCommand(const Json& input, MoonModel model, bool compare_moons,
+                 Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 // What a command runs once the command line is parsed; its exit status.
 using Action = std::function<int()>;
@@ -51,66 +57,75 @@ struct MoonOptions {
   MoonModel Model() const { return precise_moon ? MoonModel::Precise : MoonModel::Standard; }
 };
 
-// Each command's options. main owns them, so they outlive parsing and the action
-// that reads them.
-struct MoonCommandOptions {
-  CommonOptions common;
-  MoonOptions moon;
+// --ayanamsa NAME and --node mean|true: the sidereal zodiac and the lunar node.
+struct ZodiacOptions {
+  std::string ayanamsa = "Standard";
+  std::string node = "mean";
+
+  Ayanamsa Kind() const { return FindAyanamsa(ayanamsa).value_or(Ayanamsa::Standard); }
+  NodeKind Node() const { return node == "true" ? NodeKind::True : NodeKind::Mean; }
+  ChartOptions Chart() const { return {Kind(), Node()}; }
 };
 
-struct VedicCommandOptions {
-  CommonOptions common;
-  bool report = false;
-  MoonOptions moon;
-  int uncertainty = kDefaultUncertaintyMinutes;  // minutes either side of each birth time
-  PdfOptions pdf;
+// One command of the program. Its options are a struct of its own (declared in its
+// file) that the command holds, so they outlive parsing and the action that reads them;
+// Register adds the command to the command line once, Reset puts its options back to
+// their defaults before each run.
+class Command {
+ public:
+  virtual ~Command() = default;
+  virtual void Register(CLI::App& app, Action& action) = 0;
+  virtual void Reset() = 0;
+  // Whether readable output is to show the working values too (--verbose).
+  virtual bool Verbose() const = 0;
 };
 
-struct WesternCommandOptions {
-  CommonOptions common;
-  MoonOptions moon;
-  std::string pdf_file;  // also write the report as a PDF document; empty: none
+// A command made of its options struct and the function that registers it: it adds
+// itself to app with its options, and its callback sets action to what the program
+// runs after parsing.
+template <typename Options>
+class CommandOf final : public Command {
+ public:
+  using Registration = void (*)(CLI::App& app, Options& options, Action& action);
+  explicit CommandOf(Registration registration) : registration_(registration) {}
+
+  void Register(CLI::App& app, Action& action) override { registration_(app, options_, action); }
+  void Reset() override { options_ = Options{}; }
+  bool Verbose() const override {
+    if constexpr (requires { options_.common.verbose; }) {
+      return options_.common.verbose;
+    } else {
+      return false;
+    }
+  }
+
+ private:
+  Registration registration_;
+  Options options_;
 };
 
-struct ProfileCommandOptions {
-  CommonOptions common;
-  std::string file;
-  bool match = false;
-};
+template <typename Options>
+std::unique_ptr<Command> MakeCommand(typename CommandOf<Options>::Registration registration) {
+  return std::make_unique<CommandOf<Options>>(registration);
+}
 
-struct InfoCommandOptions {
-  bool json = false;
-  std::string name;
-};
+// The commands of the program, in the order the help lists them (commands_registry.cpp:
+// a new command is its own file and one line there).
+std::vector<std::unique_ptr<Command>> MakeCommands();
 
-// Every command registers the same way: it adds itself to app with its options, and
-// its callback sets action to what the program runs after parsing.
-void RegisterMoonCommand(CLI::App& app, MoonCommandOptions& options, Action& action);
-void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Action& action);
-void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& action);
-void RegisterProfileCommand(CLI::App& app, ProfileCommandOptions& options, Action& action);
-void RegisterInfoCommand(CLI::App& app, InfoCommandOptions& options, Action& action);
-
-// rank has no --input: its inputs are files named on the command line.
-struct RankCommandOptions {
-  std::string boy_file;
-  std::string girl_file;
-  std::string candidates_file;
-  std::optional<int> top;
-  std::optional<double> min_total;
-  std::optional<int> uncertainty;
-  int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  bool json = false;
-  bool precise_moon = false;
+// --dasha, --wedding YYYY-MM-DD and --year-days: the timing a vedic match adds.
+struct DashaChoice {
+  bool dasha = false;
+  std::string wedding;  // empty: none
+  std::string year_days = std::string(kJulianDashaYear.Text);
 };
-void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& action);
 
 // The vedic output of the four Moon values of a profile (rejected when any lies
 // outside the tables).
 // The doshas come with it; the score range needs birth details, which a profile lacks.
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report);
 Json MatchFromProfileValues(const std::array<std::string, 4>& values, bool report,
-                            int uncertainty_minutes);
+                            int uncertainty_minutes, KootaTables tables = KootaTables::Specified);
 
 // The chart and dosha objects of the vedic output, shared with rank.
 Json ExceptionsJson(const std::vector<DoshaException>& exceptions);
@@ -122,19 +137,6 @@ Json ScoreRangeJson(const ScoreRange& range);
 // Catalogue records keyed by field name; an unknown name is rejected.
 Json RashiJson(const std::string& name);
 Json NakshatraJson(const std::string& name);
-
-struct AtlasCommandOptions {
-  std::string query;
-  int limit = kDefaultSearchLimit;
-  bool json = false;
-};
-
-struct ZoneCommandOptions {
-  CommonOptions common;
-};
-
-void RegisterAtlasCommand(CLI::App& app, AtlasCommandOptions& options, Action& action);
-void RegisterZoneCommand(CLI::App& app, ZoneCommandOptions& options, Action& action);
 
 // The atlas output of one place.
 Json PlaceJson(const Place& place);
@@ -150,10 +152,6 @@ void AddClockJson(Json& moon, const std::optional<PersonClock>& clock);
 // input; an unknown reading is rejected.
 void ReadZoneInput(const Json& input, PersonSide side, std::string& zone_id,
                    std::optional<ClockChoice>& reading);
-// Writes a side's zone id and reading under the keys ReadZoneInput reads; nothing for a
-// side without a zone.
-void WriteZoneInput(Json& out, PersonSide side, const std::string& zone_id,
-                    const std::optional<ClockChoice>& reading);
 
 // Adds --json, --verbose and --input to a command.
 void AddCommonOptions(CLI::App* command, CommonOptions& options);
@@ -163,5 +161,17 @@ void AddOutputOptions(CLI::App* command, CommonOptions& options);
 
 // Adds --precise-moon, and with compare also --compare-moons, to a command.
 void AddMoonOptions(CLI::App* command, MoonOptions& options, bool compare);
+
+// Adds --ayanamsa and --node to a command.
+void AddZodiacOptions(CLI::App* command, ZodiacOptions& options);
+
+// --ayanamsa alone, for commands that read no node.
+void AddAyanamsaOption(CLI::App* command, std::string& ayanamsa);
+
+// --year-days 365.25|365.2422|360: the length of a dasha year.
+void AddYearDaysOption(CLI::App* command, std::string& year_days);
+
+// The sidereal chart of a person as the vedic output gives it (BoyChart, GirlChart).
+Json ChartJson(const SiderealChart& chart);
 
 }  // namespace lumora::cli

@@ -269,32 +269,4 @@ WesternForm ReadWesternForm(const Json& input) {
   return ReadForm(input, kWesternFormInput, kWesternFormRules);
 }
 
-Json BirthFormJson(const BirthForm& form) {
-  Json out = Json::object();
-  for (const PersonSide side : kPersonSides) {
-    const BirthFormSide& s = form[side];
-    for (const InputEntry<BirthFormSide>& entry : kBirthFormInput) {
-      const std::string key = ControlName(side, entry.Control);
-      switch (entry.Kind) {
-        case InputKind::Text:
-        case InputKind::List:
-          out[key] = s.*entry.Text;
-          break;
-        case InputKind::OptionPair:
-          out[key] = s.*entry.First;
-          out[ControlName(side, entry.SecondControl)] = s.*entry.Second;
-          break;
-        case InputKind::CheckBox:
-          out[key] = s.*entry.First;
-          break;
-        case InputKind::OptionIndex:
-        case InputKind::ZoneRow:
-          break;  // not controls of this form
-      }
-    }
-    WriteZoneInput(out, side, s.TimeZoneId, s.ClockReading);
-  }
-  return out;
-}
-
 }  // namespace lumora::cli

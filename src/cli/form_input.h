@@ -14,7 +14,4 @@ namespace lumora::cli {
 BirthForm ReadBirthForm(const Json& input);
 WesternForm ReadWesternForm(const Json& input);
 
-// The birth-details form keyed by control names: what ReadBirthForm reads back as form.
-Json BirthFormJson(const BirthForm& form);
-
 }  // namespace lumora::cli

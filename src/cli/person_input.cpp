@@ -11,15 +11,6 @@ namespace lumora::cli {
 
 namespace {
 
-// A cell as the person record gives it: a text as it is, null as nothing, any other
-// value as written.
-std::string RecordText(const Json& value) {
-  if (value.is_string()) {
-    return value.get<std::string>();
-  }
-  return value.is_null() ? std::string() : value.dump();
-}
-
 // The first place of the atlas for a place text; the atlas is loaded on first use.
 std::optional<ResolvedPlace> AtlasPlace(std::string_view query) {
   static const std::shared_ptr<const Atlas> atlas = [] {
@@ -38,37 +29,63 @@ std::optional<ResolvedPlace> AtlasPlace(std::string_view query) {
 
 }  // namespace
 
+std::string RecordText(const Json& value) {
+  if (value.is_string()) {
+    return value.get<std::string>();
+  }
+  return value.is_null() ? std::string() : value.dump();
+}
+
+std::optional<BirthEntry> ReadPersonEntries(const Json& object) {
+  if (!object.is_object()) {
+    return std::nullopt;
+  }
+  BirthEntry entry;
+  for (const auto& item : object.items()) {
+    SetBirthEntryField(entry, item.key(), RecordText(item.value()));
+  }
+  return entry;
+}
+
 bool HasPersonRecords(const Json& input, std::string_view first_key, std::string_view second_key) {
   return input.is_object() &&
          (input.contains(std::string(first_key)) || input.contains(std::string(second_key)));
 }
 
+PersonRecord ReadPersonRecord(const Json& record, std::string_view key,
+                              const BirthReading& reading) {
+  const std::string prefix = key.empty() ? std::string() : std::string(key) + ".";
+  if (!record.is_object()) {
+    throw Rejection((key.empty() ? std::string("A person record") : std::string(key)) +
+                        " must be a person record: {\"Name\": ..., \"BirthDate\": ..., "
+                        "\"BirthTime\": ..., \"Place\": ...}",
+                    "error", std::string(key));
+  }
+  PersonRecord read;
+  for (const auto& item : record.items()) {
+    if (!SetBirthEntryField(read.Entry, item.key(), RecordText(item.value()))) {
+      throw Rejection(prefix + item.key() + " is not a field of a person record", "error",
+                      std::string(key));
+    }
+  }
+  auto person = ReadBirthEntry(read.Entry, AtlasPlace, reading);
+  if (const auto* failure = std::get_if<FormFailure>(&person)) {
+    throw Rejection((key.empty() ? std::string() : std::string(key) + ": ") + failure->Message,
+                    "error", prefix + FocusName(failure->Control).value_or(""));
+  }
+  read.Person = std::get<RankedPerson>(std::move(person));
+  return read;
+}
+
 FormSides<PersonRecord> ReadPersonRecords(const Json& input, std::string_view first_key,
                                           std::string_view second_key, MoonModel model) {
   FormSides<PersonRecord> records;
+  BirthReading reading;
+  reading.Manglik = false;
+  reading.Model = model;
   for (const PersonSide side : kPersonSides) {
     const std::string key(side == PersonSide::Male ? first_key : second_key);
-    if (!input.contains(key) || !input[key].is_object()) {
-      throw Rejection(key +
-                          " must be a person record: {\"Name\": ..., \"BirthDate\": ..., "
-                          "\"BirthTime\": ..., \"Place\": ...}",
-                      "error", key);
-    }
-    PersonRecord& record = records[side];
-    for (const auto& item : input[key].items()) {
-      if (!SetBirthEntryField(record.Entry, item.key(), RecordText(item.value()))) {
-        throw Rejection(key + "." + item.key() + " is not a field of a person record", "error",
-                        key);
-      }
-    }
-    BirthReading reading;
-    reading.Manglik = false;
-    reading.Model = model;
-    auto person = ReadBirthEntry(record.Entry, AtlasPlace, reading);
-    if (const auto* failure = std::get_if<FormFailure>(&person)) {
-      throw Rejection(key + ": " + failure->Message, "error", key + "." + failure->Control);
-    }
-    record.Person = std::get<RankedPerson>(std::move(person));
+    records[side] = ReadPersonRecord(input.contains(key) ? input[key] : Json(), key, reading);
   }
   return records;
 }

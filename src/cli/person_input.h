@@ -1,13 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "cli/cli_io.h"
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 #include "core/vedic/rank/candidate.h"
 
 namespace lumora::cli {
+
+// A person record's value as the text a candidate file's cell would hold: a text as it
+// is, null as nothing, any other value as written.
+std::string RecordText(const Json& value);
+
+// The entries of one person record: a JSON object with Name, BirthDate, BirthTime and
+// Place or Latitude, Longitude and TimeZone, and optionally ClockReading and IsDST, keyed
+// as the columns of a candidate file (in any case). Keys of no column are passed over, as
+// rank passes over a file's extra columns. Nothing when the value is not an object.
+// ReadBirthEntry then checks and reads the entries.
+std::optional<BirthEntry> ReadPersonEntries(const Json& object);
 
 // Whether an input object holds two person records under the keys of its test:
 // {"Boy": ..., "Girl": ...} for vedic, {"Male": ..., "Female": ...} for western.
@@ -20,6 +33,10 @@ struct PersonRecord {
   BirthEntry Entry;
   RankedPerson Person;
 };
+// One person record; key names it in messages (empty for a record that is the whole input).
+PersonRecord ReadPersonRecord(const Json& record, std::string_view key,
+                              const BirthReading& reading);
+
 FormSides<PersonRecord> ReadPersonRecords(const Json& input, std::string_view first_key,
                                           std::string_view second_key, MoonModel model);
 

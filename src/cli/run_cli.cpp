@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -57,28 +58,18 @@ class CommandLine {
             "error.") {
     app_.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
     app_.require_subcommand(1);
-    RegisterMoonCommand(app_, moon_, action_);
-    RegisterWesternCommand(app_, western_, action_);
-    RegisterVedicCommand(app_, vedic_, action_);
-    RegisterProfileCommand(app_, profile_, action_);
-    RegisterInfoCommand(app_, info_, action_);
-    RegisterAtlasCommand(app_, atlas_, action_);
-    RegisterZoneCommand(app_, zone_, action_);
-    RegisterRankCommand(app_, rank_, action_);
+    for (const auto& command : commands_) {
+      command->Register(app_, action_);
+    }
   }
   CommandLine(const CommandLine&) = delete;
   CommandLine& operator=(const CommandLine&) = delete;
 
   int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     // The options are assigned in place: the commands hold references to them.
-    moon_ = MoonCommandOptions{};
-    western_ = WesternCommandOptions{};
-    vedic_ = VedicCommandOptions{};
-    profile_ = ProfileCommandOptions{};
-    info_ = InfoCommandOptions{};
-    atlas_ = AtlasCommandOptions{};
-    zone_ = ZoneCommandOptions{};
-    rank_ = RankCommandOptions{};
+    for (const auto& command : commands_) {
+      command->Reset();
+    }
     action_ = nullptr;
     app_.clear();
 
@@ -90,8 +81,8 @@ class CommandLine {
       const int code = app_.exit(error, out, err);
       return code == 0 ? 0 : 1;
     }
-    Context().Verbose = moon_.common.verbose || western_.common.verbose || vedic_.common.verbose ||
-                        profile_.common.verbose || zone_.common.verbose;
+    Context().Verbose = std::any_of(commands_.begin(), commands_.end(),
+                                    [](const auto& command) { return command->Verbose(); });
     try {
       return action_ ? action_() : 1;
     } catch (const UsageError& error) {
@@ -105,15 +96,8 @@ class CommandLine {
 
  private:
   CLI::App app_;
-  // Each command's options live here, beside the action that one of them sets.
-  MoonCommandOptions moon_;
-  WesternCommandOptions western_;
-  VedicCommandOptions vedic_;
-  ProfileCommandOptions profile_;
-  InfoCommandOptions info_;
-  AtlasCommandOptions atlas_;
-  ZoneCommandOptions zone_;
-  RankCommandOptions rank_;
+  // Each command holds its options, beside the action that one of them sets.
+  std::vector<std::unique_ptr<Command>> commands_ = MakeCommands();
   Action action_;
 };
 

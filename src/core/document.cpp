@@ -35,6 +35,19 @@ std::string PlainText(const Document& document) {
       for (const DocumentChart& chart : charts->Charts) {
         text += chart.Caption + '\n';
       }
+    } else if (const auto* timeline = std::get_if<DocumentTimeline>(&block)) {
+      for (const TimelineRow& row : timeline->Rows) {
+        text += row.Caption + ':';
+        for (const TimelineSegment& segment : row.Segments) {
+          text += ' ' + segment.Label;
+        }
+        text += '\n';
+      }
+      if (!timeline->MarkLabel.empty()) {
+        text += timeline->MarkLabel + '\n';
+      }
+    } else if (const auto* wheel = std::get_if<DocumentBiWheel>(&block)) {
+      text += wheel->Caption + '\n';
     }
   }
   return text;

@@ -8,6 +8,7 @@
 
 #include "core/report_run.h"
 #include "core/vedic/chart/sidereal_chart.h"
+#include "core/western/synastry/synastry.h"
 
 namespace lumora {
 
@@ -61,8 +62,48 @@ struct DocumentCharts {
   ChartStyle Style = ChartStyle::NorthIndian;
 };
 
-using DocumentBlock =
-    std::variant<DocumentParagraph, DocumentTable, DocumentPageBreak, DocumentCharts>;
+// Rows of labelled spans over one range of days (days counted from 1970-01-01), drawn as
+// bars one above the other, with one day marked across all rows and windows shaded.
+struct TimelineSegment {
+  std::string Label;
+  int FromDay = 0;
+  int ToDay = 0;
+};
+
+struct TimelineRow {
+  std::string Caption;  // whose spans
+  std::vector<TimelineSegment> Segments;
+};
+
+struct TimelineWindow {
+  int FromDay = 0;
+  int ToDay = 0;
+};
+
+struct DocumentTimeline {
+  int FromDay = 0;
+  int ToDay = 0;
+  std::vector<TimelineRow> Rows;
+  std::optional<int> MarkDay;
+  std::string MarkLabel;
+  std::vector<TimelineWindow> Shaded;
+};
+
+// Two Western charts in one wheel: the inner chart's houses and points inside, the outer
+// chart's points in a ring around them, and lines between aspected points across the
+// centre, each in its aspect's colour.
+struct DocumentBiWheel {
+  std::string Caption;
+  std::string InnerName;
+  std::string OuterName;
+  std::array<double, kSynastryPointCount> Inner{};  // tropical degrees
+  std::array<double, kSynastryPointCount> Outer{};
+  std::array<double, 12> InnerCusps{};
+  std::vector<SynastryAspect> Aspects;  // A is the inner chart's point, B the outer's
+};
+
+using DocumentBlock = std::variant<DocumentParagraph, DocumentTable, DocumentPageBreak,
+                                   DocumentCharts, DocumentTimeline, DocumentBiWheel>;
 
 struct Document {
   std::string Title;  // also the title of a PDF file

@@ -16,7 +16,7 @@ namespace lumora {
 namespace {
 
 FormFailure FileFailure(const std::string& path, const std::string& why) {
-  return FormFailure{"The file \"" + path + "\" " + why, MessageIcon::Error, "", false};
+  return FormFailure{"The file \"" + path + "\" " + why, MessageIcon::Error, std::nullopt, false};
 }
 
 // What a file that is not a regular one is, in words.
@@ -107,7 +107,7 @@ FormResult<std::string> CheckRegularFile(const std::string& path) {
 
 FormResult<std::string> CheckWriteTarget(const std::string& path) {
   if (path.empty()) {
-    return FormFailure{"The file name is empty", MessageIcon::Error, "", false};
+    return FormFailure{"The file name is empty", MessageIcon::Error, std::nullopt, false};
   }
   struct stat info {};
   if (::stat(path.c_str(), &info) == 0) {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 
 namespace lumora {
 

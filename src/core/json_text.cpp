@@ -47,7 +47,7 @@ class Parser {
     }
     return FormFailure{"Not valid JSON at line " + std::to_string(line) + ", column " +
                            std::to_string(column) + ": " + error_ + ".",
-                       MessageIcon::Error, "", false};
+                       MessageIcon::Error, std::nullopt, false};
   }
 
   void SkipBlanks() {

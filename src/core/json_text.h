@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 
 namespace lumora::json {
 

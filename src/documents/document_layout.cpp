@@ -8,7 +8,9 @@
 #include <QTextTable>
 #include <algorithm>
 
+#include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
+#include "documents/timeline_picture.h"
 
 namespace lumora::documents {
 
@@ -206,6 +208,8 @@ void RenderDocument(const Document& document, QTextDocument& target) {
   // Layout in design metrics, so the text breaks alike on the screen and on paper.
   target.setUseDesignMetrics(true);
   RegisterChartObjects(target);
+  RegisterTimelineObjects(target);
+  RegisterBiWheelObjects(target);
   QTextCursor cursor(&target);
   // The document starts with an empty block, and a table leaves one after it: the
   // next paragraph takes that block rather than adding a blank line.
@@ -225,6 +229,12 @@ void RenderDocument(const Document& document, QTextDocument& target) {
       empty_block = true;
     } else if (const auto* charts = std::get_if<DocumentCharts>(&block)) {
       InsertCharts(cursor, *charts, empty_block, page_break);
+      empty_block = false;
+    } else if (const auto* timeline = std::get_if<DocumentTimeline>(&block)) {
+      InsertTimeline(cursor, *timeline, empty_block, page_break);
+      empty_block = false;
+    } else if (const auto* wheel = std::get_if<DocumentBiWheel>(&block)) {
+      InsertBiWheel(cursor, *wheel, empty_block, page_break);
       empty_block = false;
     }
     started = true;

@@ -14,8 +14,10 @@
 #include <QTextDocument>
 #include <array>
 
+#include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
+#include "documents/timeline_picture.h"
 
 namespace lumora::documents {
 
@@ -39,7 +41,7 @@ FormFailure SaveFailure(const QString& path, const QString& reason) {
           "The PDF file %1 could not be saved (%2). Any earlier file of that name "
           "is unchanged.")
           .arg(QDir::toNativeSeparators(path), reason);
-  return FormFailure{message.toStdString(), MessageIcon::Error, "", false};
+  return FormFailure{message.toStdString(), MessageIcon::Error, std::nullopt, false};
 }
 
 }  // namespace
@@ -70,6 +72,8 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
   layout_device.setDotsPerMeterY(dots_per_metre);
   doc->documentLayout()->setPaintDevice(&layout_device);
   RegisterChartObjects(*doc);
+  RegisterTimelineObjects(*doc);
+  RegisterBiWheelObjects(*doc);
 
   const QRectF paint_points = device.pageLayout().paintRect(QPageLayout::Point);
   const double to_layout = kLayoutDpi / kPointsPerInch;

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "core/document.h"
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 
 class QGuiApplication;
 class QLocale;

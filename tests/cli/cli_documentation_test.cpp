@@ -261,11 +261,16 @@ INSTANTIATE_TEST_SUITE_P(
         CompletionCase{"lumora-cli info k", {"kootas"}},
         // Values of options that take a fixed set.
         CompletionCase{"lumora-cli vedic --uncertainty ", {"5", "15", "30", "60"}},
+        CompletionCase{"lumora-cli dasha --levels ", {"1", "2", "3"}},
         CompletionCase{"lumora-cli rank --boy b.json --uncertainty 3", {"30"}},
         // Numbers are the user's own.
         CompletionCase{"lumora-cli atlas --limit ", {}},
         // A value that was given does not make the next word a value.
-        CompletionCase{"lumora-cli vedic --pdf out.pdf --w", {"--with-catalogues"}},
+        CompletionCase{"lumora-cli vedic --pdf out.pdf --wi", {"--with-catalogues"}},
+        CompletionCase{"lumora-cli vedic --wedding 2026-02-14 --y", {"--year-days"}},
+        CompletionCase{"lumora-cli dasha --year-days ", {"365.25", "365.2422", "360"}},
+        CompletionCase{"lumora-cli dasha --levels 3 --l", {"--levels"}},
+        CompletionCase{"lumora-cli da", {"dasha"}},
         CompletionCase{"lumora-cli vedic --json --pre", {"--precise-moon"}},
         // Options of the second word of profile.
         CompletionCase{"lumora-cli profile read --m", {"--match"}},

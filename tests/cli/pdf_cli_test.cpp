@@ -73,14 +73,18 @@ TEST_F(PdfCli, VedicMatchDocumentHoldsTheTable) {
   for (const char* row :
        {"VARNA", "Brahmin", "Sudra", "NADI", "Pitha/Madhya", "Sleshma/Anthya", "TOTAL",
         "This is a Fair Match", "You Have Obtained 18 Points Out Of 36 Points", "Arjun", "Bela",
-        "August 15, 1947", "London, England, United Kingdom", "Page 1 of"}) {
+        "August 15, 1947", "London, England, United Kingdom", "Page 1 of", "Porutham",
+        "Papasamyam"}) {
     EXPECT_NE(text.find(row), std::string::npos) << row;
   }
   EXPECT_EQ(text.find("Rashi Information of"), std::string::npos);
   EXPECT_EQ(PdfInfo(pdf, "Title"), "Kundali Match: Arjun and Bela");
   const int pages = std::stoi(PdfInfo(pdf, "Pages"));
+  // The kootas, the poruthams with Papasamyam, the charts and doshas, and the timing section
+  // (two timelines, the running periods, both persons' mahadashas, Saturn's transits): a
+  // handful of pages, not a page per paragraph.
   EXPECT_GE(pages, 2);
-  EXPECT_LE(pages, 6);
+  EXPECT_LE(pages, 10);
   // Fonts are embedded: no font line of pdffonts says "no" in its emb column.
   const std::string fonts = Command("pdffonts '" + pdf.string() + "'");
   EXPECT_NE(fonts.find("yes"), std::string::npos) << fonts;
@@ -123,6 +127,14 @@ TEST_F(PdfCli, VedicMatchDocumentDrawsBothCharts) {
   }
   EXPECT_NE(drawn.find("Arjun"), std::string::npos);
   EXPECT_NE(drawn.find("Bela"), std::string::npos);
+  // The timing section follows the charts: the two timelines' captions, the running
+  // periods, the Sandhis and Saturn's transits.
+  const std::size_t timing = text.find("Timing: Vimshottari Dashas And Sade Sati", words);
+  ASSERT_NE(timing, std::string::npos);
+  for (const char* part : {"Running today", "Dasha Sandhi", "Arjun's mahadashas: Moon in",
+                           "Bela's mahadashas: Moon in", "Sade Sati and Ashtama Shani"}) {
+    EXPECT_NE(text.find(part, timing), std::string::npos) << part;
+  }
   // A match from a profile file has no charts to draw.
   const fs::path profile = dir_ / "profile.pdf";
   ASSERT_EQ(RunCli("vedic --pdf '" + profile.string() + "'",
@@ -130,6 +142,7 @@ TEST_F(PdfCli, VedicMatchDocumentDrawsBothCharts) {
                 .status,
             0);
   EXPECT_EQ(PdfText(profile).find("Rasi Charts"), std::string::npos);
+  EXPECT_EQ(PdfText(profile).find("Vimshottari"), std::string::npos);
 }
 
 TEST_F(PdfCli, ProfileAndWesternDocuments) {

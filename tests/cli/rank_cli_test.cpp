@@ -86,10 +86,10 @@ const FormSide kCandidates[] = {
      false},
 };
 
-Json VedicMatch(const FormSide& boy, const FormSide& girl) {
+Json VedicMatch(const FormSide& boy, const FormSide& girl, const std::string& options = "") {
   Json form = FormFields(boy, 'M');
   form.update(FormFields(girl, 'F'));
-  const CliRun run = RunCli("vedic --json", form.dump());
+  const CliRun run = RunCli("vedic --json" + options, form.dump());
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   return run.Lines().at(0);
 }
@@ -125,6 +125,36 @@ TEST(RankCli, EveryPairAgreesWithVedic) {
     const Json vedic = VedicMatch(kBoy, girl);
     ExpectSameAsVedic(row, vedic);
     EXPECT_EQ(row["ScoreRange"], vedic["ScoreRange"]);
+    EXPECT_EQ(row["Tables"], "Specified");
+    EXPECT_EQ(vedic["SpecifiedTotal"].get<double>(),
+              std::stod(row["TotalPoints"].get<std::string>()));
+    if (i > 0) {
+      EXPECT_GE(std::stod(lines[i - 1]["TotalPoints"].get<std::string>()),
+                std::stod(row["TotalPoints"].get<std::string>()));
+    }
+  }
+}
+
+// With the classical tables the ranking orders by the classical total, and every pair
+// agrees with a classical vedic match of the same births.
+TEST(RankCli, ClassicalTablesAgreeWithVedic) {
+  const CliRun run =
+      RunCli("rank --json --tables classical --boy '" + FixturePath("rank_boy.json") +
+                 "' --candidates '" + FixturePath("rank_candidates.csv") + "'",
+             "");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), std::size(kCandidates));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const Json& row = lines[i];
+    SCOPED_TRACE(row.dump());
+    EXPECT_EQ(row["Tables"], "Classical");
+    const Json vedic =
+        VedicMatch(kBoy, kCandidates[row["Line"].get<int>() - 2], " --tables classical");
+    EXPECT_EQ(vedic["Tables"], "Classical");
+    ExpectSameAsVedic(row, vedic);
+    EXPECT_EQ(vedic["ClassicalTotal"].get<double>(),
+              std::stod(row["TotalPoints"].get<std::string>()));
     if (i > 0) {
       EXPECT_GE(std::stod(lines[i - 1]["TotalPoints"].get<std::string>()),
                 std::stod(row["TotalPoints"].get<std::string>()));

@@ -29,18 +29,25 @@ TEST(VedicChartsCli, FormCarriesChartsAfterTheMatch) {
   ASSERT_EQ(lines.size(), 2u);
   const Json& form = lines[0];
   const std::vector<std::string> expected_keys = {
-      "BoyDetails",      "GirlDetails",   "BoyMoon",       "GirlMoon",    "BoyRashi",
-      "GirlRashi",       "BoyNakshatra",  "GirlNakshatra", "Kootas",      "TotalPoints",
-      "Total",           "PointsByKoota", "Verdict",       "Summary",     "Grid",
-      "BoyChart",        "GirlChart",     "BoyManglik",    "GirlManglik", "BoyTimeWindows",
-      "GirlTimeWindows", "ManglikMatch",  "ScoreRange",    "Doshas"};
+      "BoyDetails",      "GirlDetails",    "BoyMoon",         "GirlMoon",    "BoyRashi",
+      "GirlRashi",       "BoyNakshatra",   "GirlNakshatra",   "Kootas",      "TotalPoints",
+      "Total",           "PointsByKoota",  "Verdict",         "Summary",     "Grid",
+      "BoyChart",        "GirlChart",      "BoyManglik",      "GirlManglik", "BoyTimeWindows",
+      "GirlTimeWindows", "ManglikMatch",   "ScoreRange",      "Doshas",      "Tables",
+      "SpecifiedTotal",  "ClassicalTotal", "OtherTables",     "Notes",       "Poruthams",
+      "PoruthamCount",   "PoruthamVetoes", "PoruthamVerdict", "Papasamyam"};
   EXPECT_EQ(Keys(form), expected_keys);
 
   const Json& chart = form["BoyChart"];
   EXPECT_EQ(Keys(chart["Planets"]),
             (std::vector<std::string>{"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus",
                                       "Saturn", "Rahu", "Ketu"}));
-  EXPECT_EQ(chart["Planets"]["Moon"], form["BoyMoon"]["SiderealLongitude"]);
+  // The chart's Moon is the precise ephemeris's (apparent), the match's the standard series:
+  // the same sign and nakshatra here, within a minute of arc.
+  EXPECT_NEAR(chart["Planets"]["Moon"].get<double>(),
+              form["BoyMoon"]["SiderealLongitude"].get<double>(), 1.0 / 60.0);
+  EXPECT_EQ(chart["Ayanamsa"]["Name"], "Standard");
+  EXPECT_EQ(chart["Node"], "Mean");
   EXPECT_EQ(static_cast<int>(chart["Lagna"].get<double>() / 30), 1);            // Taurus
   EXPECT_EQ(static_cast<int>(chart["Planets"]["Mars"].get<double>() / 30), 2);  // Gemini
 

@@ -5,10 +5,13 @@
 
 #include <string_view>
 
+#include "core/entry/person_side.h"
 #include "core/places/clock.h"
 
 namespace lumora {
 namespace {
+
+constexpr PanelControl kMaleHour{PersonSide::Male, FormControl::Hour};
 
 struct ReadingCase {
   const char* source;
@@ -288,7 +291,7 @@ TEST(PersonClock, RefusalsNameTheChangeAndFocusTheHourList) {
        0},
   };
   for (const auto& c : cases) {
-    const auto clock = ReadPersonClock(c.zone, c.when, c.choice, "cboMHH");
+    const auto clock = ReadPersonClock(c.zone, c.when, c.choice, kMaleHour);
     if (c.message_part.empty()) {
       ASSERT_FALSE(IsRefused(clock)) << c.source;
       EXPECT_EQ(std::get<PersonClock>(clock).Reading.UtcOffsetSeconds, c.offset) << c.source;
@@ -298,7 +301,7 @@ TEST(PersonClock, RefusalsNameTheChangeAndFocusTheHourList) {
     const FormFailure& failure = std::get<FormFailure>(clock);
     EXPECT_NE(failure.Message.find(c.message_part), std::string::npos)
         << c.source << ": " << failure.Message;
-    EXPECT_EQ(failure.Control, "cboMHH") << c.source;
+    EXPECT_EQ(FocusedControlName(failure), "cboMHH") << c.source;
   }
 }
 
@@ -331,7 +334,7 @@ TEST(PersonClock, LineUnderTheZoneFields) {
        "Bombay or Calcutta time: check the record"},
   };
   for (const auto& c : cases) {
-    const auto clock = ReadPersonClock(c.zone, c.when, std::nullopt, "cboMHH");
+    const auto clock = ReadPersonClock(c.zone, c.when, std::nullopt, kMaleHour);
     ASSERT_FALSE(IsRefused(clock)) << c.zone;
     // A line that ends in ", " is checked as far as it goes: the database decides whether
     // Ireland's summer clock counts as its standard time.

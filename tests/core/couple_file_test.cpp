@@ -96,13 +96,15 @@ void ExpectSameSide(const BirthFormSide& a, const BirthFormSide& b) {
 TEST(CoupleFile, RandomFormsSurviveARoundTrip) {
   std::mt19937 random(20261208);  // fixed seed: a failure can be replayed
   for (int n = 0; n < 200; ++n) {
-    BirthForm form{RandomSide(random), RandomSide(random)};
-    const std::string bytes = WriteCoupleFile(form);
-    const FormResult<BirthForm> read = ReadCoupleFile(bytes);
+    const Couple couple{{RandomSide(random), RandomSide(random)},
+                        n % 3 == 0 ? KootaTables::Classical : KootaTables::Specified};
+    const std::string bytes = WriteCoupleFile(couple);
+    const FormResult<Couple> read = ReadCoupleFile(bytes);
     ASSERT_FALSE(IsRefused(read)) << std::get<FormFailure>(read).Message << "\n" << bytes;
     SCOPED_TRACE(bytes);
-    ExpectSameSide(std::get<BirthForm>(read).Male, form.Male);
-    ExpectSameSide(std::get<BirthForm>(read).Female, form.Female);
+    ExpectSameSide(std::get<Couple>(read).Form.Male, couple.Form.Male);
+    ExpectSameSide(std::get<Couple>(read).Form.Female, couple.Form.Female);
+    EXPECT_EQ(std::get<Couple>(read).Tables, couple.Tables);
   }
 }
 
@@ -113,44 +115,80 @@ TEST(CoupleFile, TheOldestVersionThatHoldsTheFormIsWritten) {
     const char* girl_zone;
     std::optional<ClockChoice> girl_reading;
     bool boy_behind;  // the zone's direction chosen
-    const char* version;
+    KootaTables tables;
+    int version;
   };
+  constexpr KootaTables kSpecified = KootaTables::Specified;
+  constexpr KootaTables kClassical = KootaTables::Classical;
   const Case cases[] = {
-      {"no zones: every release reads it", "", "", std::nullopt, false, "\"Version\": 1,"},
-      {"the boy's zone", "Asia/Kolkata", "", std::nullopt, false, "\"Version\": 2,"},
-      {"the girl's zone and reading", "", "America/Chicago", ClockChoice::Later, false,
-       "\"Version\": 2,"},
-      {"a zone's direction", "", "", std::nullopt, true, "\"Version\": 3,"},
+      {"no zones: every release reads it", "", "", std::nullopt, false, kSpecified, 1},
+      {"the boy's zone", "Asia/Kolkata", "", std::nullopt, false, kSpecified, 2},
+      {"the girl's zone and reading", "", "America/Chicago", ClockChoice::Later, false, kSpecified,
+       2},
+      {"a zone's direction", "", "", std::nullopt, true, kSpecified, 3},
+      {"the classical tables", "", "", std::nullopt, false, kClassical, 4},
+      {"the classical tables and a zone", "Asia/Kolkata", "", std::nullopt, true, kClassical, 4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    BirthForm form = testing::ReferenceForm();
-    form.Male.TimeZoneId = c.boy_zone;
-    form.Female.TimeZoneId = c.girl_zone;
-    form.Female.ClockReading = c.girl_reading;
-    form.Male.ZoneBehind = c.boy_behind;
-    const std::string bytes = WriteCoupleFile(form);
-    EXPECT_NE(bytes.find(c.version), std::string::npos) << bytes;
-    const bool zones = std::string_view(c.version).find('1') == std::string_view::npos;
-    EXPECT_EQ(bytes.find("\"TimeZoneId\"") != std::string::npos, zones) << bytes;
-    EXPECT_EQ(bytes.find("\"ZoneBehind\"") != std::string::npos, c.boy_behind) << bytes;
-    const FormResult<BirthForm> read = ReadCoupleFile(bytes);
+    Couple couple{testing::ReferenceForm(), c.tables};
+    couple.Form.Male.TimeZoneId = c.boy_zone;
+    couple.Form.Female.TimeZoneId = c.girl_zone;
+    couple.Form.Female.ClockReading = c.girl_reading;
+    couple.Form.Male.ZoneBehind = c.boy_behind;
+    const std::string bytes = WriteCoupleFile(couple);
+    EXPECT_NE(bytes.find("\"Version\": " + std::to_string(c.version) + ","), std::string::npos)
+        << bytes;
+    EXPECT_EQ(bytes.find("\"TimeZoneId\"") != std::string::npos, c.version >= 2) << bytes;
+    EXPECT_EQ(bytes.find("\"ZoneBehind\"") != std::string::npos, c.version >= 3) << bytes;
+    EXPECT_EQ(bytes.find("\"KootaTables\": \"Classical\"") != std::string::npos,
+              c.tables == kClassical)
+        << bytes;
+    const FormResult<Couple> read = ReadCoupleFile(bytes);
     ASSERT_FALSE(IsRefused(read));
-    EXPECT_EQ(std::get<BirthForm>(read).Male.TimeZoneId, c.boy_zone);
-    EXPECT_EQ(std::get<BirthForm>(read).Female.ClockReading, c.girl_reading);
-    EXPECT_EQ(std::get<BirthForm>(read).Male.ZoneBehind, c.boy_behind);
+    EXPECT_EQ(std::get<Couple>(read).Form.Male.TimeZoneId, c.boy_zone);
+    EXPECT_EQ(std::get<Couple>(read).Form.Female.ClockReading, c.girl_reading);
+    EXPECT_EQ(std::get<Couple>(read).Form.Male.ZoneBehind, c.boy_behind);
+    EXPECT_EQ(std::get<Couple>(read).Tables, c.tables);
   }
   // A reading without its zone means nothing and is not kept.
-  BirthForm stray = testing::ReferenceForm();
-  stray.Male.ClockReading = ClockChoice::Earlier;
-  const FormResult<BirthForm> read = ReadCoupleFile(WriteCoupleFile(stray));
+  Couple stray{testing::ReferenceForm()};
+  stray.Form.Male.ClockReading = ClockChoice::Earlier;
+  const FormResult<Couple> read = ReadCoupleFile(WriteCoupleFile(stray));
   ASSERT_FALSE(IsRefused(read));
-  EXPECT_FALSE(std::get<BirthForm>(read).Male.ClockReading.has_value());
+  EXPECT_FALSE(std::get<Couple>(read).Form.Male.ClockReading.has_value());
+}
+
+// Files written before the koota tables were kept are matched with the specified tables,
+// as they were when written; a version-4 file may name either set.
+TEST(CoupleFile, TablesOfEachVersion) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    KootaTables tables;
+  };
+  const std::string version1 = WriteCoupleFile(Couple{testing::ReferenceForm()});
+  // A version-4 file holds every person field of version 3 as well.
+  const std::string classical =
+      WriteCoupleFile(Couple{testing::ReferenceForm(), KootaTables::Classical});
+  std::string specified4 = classical;
+  specified4.replace(specified4.find("\"Classical\""), 11, "\"Specified\"");
+  const Case cases[] = {
+      {"version 1", version1, KootaTables::Specified},
+      {"version 4, classical", classical, KootaTables::Classical},
+      {"version 4, specified", specified4, KootaTables::Specified},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const FormResult<Couple> read = ReadCoupleFile(c.bytes);
+    ASSERT_FALSE(IsRefused(read)) << std::get<FormFailure>(read).Message << "\n" << c.bytes;
+    EXPECT_EQ(std::get<Couple>(read).Tables, c.tables);
+  }
 }
 
 // The reference form as a file, with one text replaced.
 std::string Altered(std::string_view from, std::string_view to) {
-  std::string bytes = WriteCoupleFile(testing::ReferenceForm());
+  std::string bytes = WriteCoupleFile(Couple{testing::ReferenceForm()});
   const std::size_t at = bytes.find(from);
   EXPECT_NE(at, std::string::npos) << from;
   return bytes.replace(at, from.size(), to);
@@ -158,11 +196,20 @@ std::string Altered(std::string_view from, std::string_view to) {
 
 // The reference form with both zones as a (version 2) file, with one text replaced.
 std::string AlteredWithZones(std::string_view from, std::string_view to) {
-  BirthForm form = testing::ReferenceForm();
-  form.Male.TimeZoneId = "Asia/Kolkata";
-  form.Female.TimeZoneId = "Europe/London";
-  form.Female.ClockReading = ClockChoice::Earlier;
-  std::string bytes = WriteCoupleFile(form);
+  Couple couple{testing::ReferenceForm()};
+  couple.Form.Male.TimeZoneId = "Asia/Kolkata";
+  couple.Form.Female.TimeZoneId = "Europe/London";
+  couple.Form.Female.ClockReading = ClockChoice::Earlier;
+  std::string bytes = WriteCoupleFile(couple);
+  const std::size_t at = bytes.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  return bytes.replace(at, from.size(), to);
+}
+
+// The reference form matched with the classical tables as a (version 4) file, with one
+// text replaced.
+std::string AlteredClassical(std::string_view from, std::string_view to) {
+  std::string bytes = WriteCoupleFile(Couple{testing::ReferenceForm(), KootaTables::Classical});
   const std::size_t at = bytes.find(from);
   EXPECT_NE(at, std::string::npos) << from;
   return bytes.replace(at, from.size(), to);
@@ -182,8 +229,22 @@ TEST(CoupleFile, BadFilesAreRefusedWithTheirFault) {
       {"another JSON file", R"({"txtMName": "Arjun"})", "This is not a Lumora couple file."},
       {"another format", Altered("lumora-couple", "lumora-other"),
        "This is not a Lumora couple file."},
-      {"a newer version", Altered("\"Version\": 1", "\"Version\": 4"),
-       "This couple file was written by a newer version of Lumora (file version 4)"},
+      {"a newer version", Altered("\"Version\": 1", "\"Version\": 5"),
+       "This couple file was written by a newer version of Lumora (file version 5)"},
+      {"version 4 without its tables", AlteredClassical("\"KootaTables\"", "\"Tables\""),
+       "The couple file is damaged: \"Tables\" is not a field"},
+      {"version 4, tables missing", AlteredClassical("\"KootaTables\": \"Classical\",", ""),
+       "The couple file is damaged: \"KootaTables\" is missing."},
+      {"unknown tables", AlteredClassical("\"Classical\"", "\"Vedic\""),
+       "The couple file is damaged: \"KootaTables\" must be \"Specified\" or \"Classical\"."},
+      {"tables in another letter case", AlteredClassical("\"Classical\"", "\"classical\""),
+       "The couple file is damaged: \"KootaTables\" must be"},
+      {"tables as a number", AlteredClassical("\"Classical\"", "1"),
+       "The couple file is damaged: \"KootaTables\" must be"},
+      {"version 3 with tables", AlteredClassical("\"Version\": 4", "\"Version\": 3"),
+       "The couple file is damaged: \"KootaTables\" is not a field"},
+      {"version 4 without directions", AlteredClassical("\"ZoneAhead\": false,", ""),
+       "The couple file is damaged: \"Boy.ZoneAhead\" is missing."},
       {"version 3 without directions", AlteredWithZones("\"Version\": 2", "\"Version\": 3"),
        "The couple file is damaged: \"Boy.ZoneAhead\" is missing."},
       {"version 2 with a direction",
@@ -226,9 +287,9 @@ TEST(CoupleFile, BadFilesAreRefusedWithTheirFault) {
        "The couple file is damaged: \"Boy.Moon\" is not a field"},
       {"a field twice", Altered("\"City\": \"Delhi\",", "\"City\": \"Delhi\", \"City\": \"X\","),
        "This is not a Lumora couple file. Not valid JSON"},
-      {"cut short", WriteCoupleFile(testing::ReferenceForm()).substr(0, 200),
+      {"cut short", WriteCoupleFile(Couple{testing::ReferenceForm()}).substr(0, 200),
        "This is not a Lumora couple file. Not valid JSON"},
-      {"trailing text", WriteCoupleFile(testing::ReferenceForm()) + "x",
+      {"trailing text", WriteCoupleFile(Couple{testing::ReferenceForm()}) + "x",
        "This is not a Lumora couple file. Not valid JSON"},
       {"a lone surrogate", Altered("\"Arjun\"", "\"\\ud800\""),
        "This is not a Lumora couple file. Not valid JSON"},
@@ -238,7 +299,7 @@ TEST(CoupleFile, BadFilesAreRefusedWithTheirFault) {
   };
   for (const BadFile& c : cases) {
     SCOPED_TRACE(c.what);
-    const FormResult<BirthForm> read = ReadCoupleFile(c.bytes);
+    const FormResult<Couple> read = ReadCoupleFile(c.bytes);
     ASSERT_TRUE(IsRefused(read));
     EXPECT_EQ(std::get<FormFailure>(read).Message.rfind(c.message, 0), 0u)
         << std::get<FormFailure>(read).Message;

@@ -8,13 +8,14 @@
 #include <string_view>
 #include <variant>
 
+#include "core/calendar.h"
 #include "core/entry/date_lists.h"
-#include "core/entry/form_result.h"
 #include "core/entry/key_filters.h"
 #include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/entry/place_lookup.h"
 #include "core/entry/time_zones.h"
+#include "core/form_result.h"
 
 namespace lumora {
 namespace {
@@ -136,7 +137,7 @@ TEST(CheckDayOfMonth, DaysTheMonthDoesNotHave) {
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Message, c.message);
     EXPECT_EQ(failure->Icon, MessageIcon::Information);
-    EXPECT_EQ(failure->Control, "");  // the date messages focus no control
+    EXPECT_EQ(FocusedControlName(*failure).value_or(""), "");  // the date messages focus no control
   }
 }
 
@@ -247,16 +248,17 @@ TEST(LookupPlace, ChecksThePlaceBoxesThenBuildsTheQuery) {
     ASSERT_TRUE(lookup.Failure.has_value());
     EXPECT_EQ(lookup.Failure->Message, c.message);
     EXPECT_EQ(lookup.Failure->Icon, MessageIcon::Error);
-    EXPECT_EQ(lookup.Failure->Control, c.control);
+    EXPECT_EQ(FocusedControlName(*lookup.Failure).value_or(""), c.control);
   }
 }
 
 TEST(FormResult, ValueOrRefusal) {
   const FormResult<int> cases[] = {
       7,
-      FormFailure{"Please Enter City", MessageIcon::Error, "txtMCity", false},
-      FormFailure{"Please Select Direction For The Latitude", MessageIcon::Error, "optFNorth",
-                  true},
+      FormFailure{"Please Enter City", MessageIcon::Error,
+                  PanelControl{PersonSide::Male, FormControl::City}, false},
+      FormFailure{"Please Select Direction For The Latitude", MessageIcon::Error,
+                  PanelControl{PersonSide::Female, FormControl::North}, true},
   };
   EXPECT_FALSE(IsRefused(cases[0]));
   EXPECT_EQ(std::get<int>(cases[0]), 7);
@@ -265,6 +267,36 @@ TEST(FormResult, ValueOrRefusal) {
     EXPECT_FALSE(std::get<FormFailure>(*refused).Message.empty());
   }
   EXPECT_TRUE(std::get<FormFailure>(cases[2]).SelectsOption);
+  EXPECT_EQ(FocusedControlName(std::get<FormFailure>(cases[1])), "txtMCity");
+  EXPECT_EQ(FocusedControlName(std::get<FormFailure>(cases[2])), "optFNorth");
+}
+
+struct MonthCase {
+  int year;
+  int month;
+  Calendar calendar;
+  int days;
+  const char* source;
+};
+
+// Dershowitz and Reingold, Calendrical Calculations, ch. 2 and 3: every fourth Julian year
+// is a leap year; the Gregorian calendar drops the centuries not divisible by 400.
+TEST(Calendar, DaysInMonthFollowTheCalendarsLeapRule) {
+  constexpr MonthCase kCases[] = {
+      {1900, 2, Calendar::Julian, 29, "the forms' lists: every fourth year"},
+      {1900, 2, Calendar::Gregorian, 28, "a Gregorian century"},
+      {1900, 2, Calendar::JulianUntilReform, 28, "after the reform"},
+      {2000, 2, Calendar::Gregorian, 29, "divisible by 400"},
+      {1500, 2, Calendar::Gregorian, 28, "proleptic Gregorian"},
+      {1500, 2, Calendar::JulianUntilReform, 29, "before the reform"},
+      {1582, 2, Calendar::JulianUntilReform, 28, "the reform year is no leap year"},
+      {2023, 2, Calendar::Julian, 28, "a common year"},
+      {2024, 4, Calendar::Gregorian, 30, "April"},
+      {2024, 12, Calendar::Julian, 31, "December"},
+  };
+  for (const MonthCase& c : kCases) {
+    EXPECT_EQ(DaysInMonth(c.year, c.month, c.calendar), c.days) << c.source;
+  }
 }
 
 // Typing on a closed list selects the entry typed: an equal entry before a longer one that

@@ -3,6 +3,9 @@
 // matches say what they lack, catalogue pages come on request.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/vedic/porutham/porutham_words.h"
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/match_document.h"
 #include "core/western/western_document.h"
@@ -37,7 +40,7 @@ TEST(MatchDocument, GunaMilanTableIsTheWindowsGrid) {
   const Document doc = ComposeMatchDocument(state, r, false);
   EXPECT_EQ(doc.Title, "Kundali Match: Arjun and Bela");
   const auto tables = Tables(doc);
-  ASSERT_EQ(tables.size(), 2u);  // birth details, Guna Milan
+  ASSERT_EQ(tables.size(), 4u);  // birth details, Guna Milan, Porutham, Papasamyam
   const DocumentTable& grid = *tables[1];
   ASSERT_EQ(grid.Rows.size(), 10u);  // titles, eight kootas, total
   for (int k = 0; k < kKootaCount; ++k) {
@@ -72,6 +75,58 @@ TEST(MatchDocument, GunaMilanTableIsTheWindowsGrid) {
     EXPECT_NE(full_text.find(heading), std::string::npos) << heading;
   }
   EXPECT_NE(full_text.find("Vedic Name\tKataka"), std::string::npos);
+}
+
+// The porutham table sits between the Guna Milan table and the interpretation, row for
+// row what the window shows; Papasamyam lists both persons' twelve placements where the
+// birth details give charts, and a profile match says why it has none.
+TEST(MatchDocument, PoruthamSectionFollowsTheGunaMilanTable) {
+  MatchState state;
+  const MatchOutcome outcome = RunMatch(state, testing::ReferenceForm());
+  ASSERT_TRUE(outcome.Result && outcome.Result->Papasamyam);
+  const MatchResult& r = *outcome.Result;
+  const Document doc = ComposeMatchDocument(state, r, false);
+  const auto tables = Tables(doc);
+  ASSERT_EQ(tables.size(), 4u);
+  const DocumentTable& poruthams = *tables[2];
+  ASSERT_EQ(poruthams.Rows.size(), 12u);  // titles, ten poruthams, verdict
+  const auto rows = PoruthamRows(r.Poruthams, r.Pair);
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    const DocumentRow& row = poruthams.Rows[k + 1];
+    EXPECT_EQ(row[0].Text, rows[k].Name);
+    EXPECT_EQ(row[1].Text, rows[k].Agrees);
+    EXPECT_EQ(row[2].Text, rows[k].Decided);
+    EXPECT_EQ(row[3].Text, rows[k].Meaning);
+  }
+  EXPECT_EQ(poruthams.Rows.back()[1].Text, PoruthamVerdictWords(r.Poruthams.Verdict));
+  EXPECT_EQ(tables[3]->Rows.size(), 25u);  // titles, twelve placements of each person
+  const std::string text = PlainText(doc);
+  const auto guna = text.find("Guna Milan");
+  const auto porutham = text.find("Porutham\n");
+  const auto interpretation = text.find("Interpretation");
+  EXPECT_LT(guna, porutham);
+  EXPECT_LT(porutham, interpretation);
+  EXPECT_NE(text.find(PapasamyamWords(*r.Papasamyam)), std::string::npos);
+
+  // The saved report carries the same section after the kootas.
+  std::string runs;
+  for (const ReportRun& run : BuildExportDocument(kTabKundaliMatch, MakeExportInputs(state, r))) {
+    runs += run.Text;
+  }
+  EXPECT_LT(runs.find("Nadi Kuta"), runs.find("Porutham (South Indian match)"));
+  EXPECT_NE(runs.find("Papasamyam: " + PapasamyamWords(*r.Papasamyam)), std::string::npos);
+
+  MatchState profile_state;
+  const MatchOutcome profile =
+      OpenProfile(profile_state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
+  ASSERT_TRUE(profile.Result);
+  EXPECT_FALSE(profile.Result->Papasamyam);
+  const Document profile_doc = ComposeMatchDocument(profile_state, *profile.Result, false);
+  ASSERT_EQ(Tables(profile_doc).size(), 3u);
+  // Magha with Magha: the same star shares its Rajju group, a veto.
+  EXPECT_NE(PlainText(profile_doc).find("both Pada"), std::string::npos);
+  EXPECT_NE(PlainText(profile_doc).find("Papasamyam needs both persons' birth details"),
+            std::string::npos);
 }
 
 TEST(MatchDocument, ProfileMatchSaysItHasNoBirthDetails) {
@@ -109,6 +164,45 @@ TEST(MatchDocument, PageDocumentsFollowTheTabs) {
   }
   EXPECT_FALSE(ComposePageDocument(kTabAboutSoftware, state, *outcome.Result, false));
   EXPECT_FALSE(ComposePageDocument(0, state, *outcome.Result, false));
+  // The Timing page exists with a timing only; it and the match carry the section, and the
+  // report in words has its headings and tables.
+  EXPECT_FALSE(ComposePageDocument(kTabTiming, state, *outcome.Result, false));
+  const LongitudeAt still_saturn = [](double) { return 100.0; };
+  MatchTiming timing;
+  timing.Couple = CombineTimings(
+      ComputePersonTiming(250.0, 2447892.5, still_saturn, FixedUtcOffset(0), TimingOptions{}),
+      ComputePersonTiming(40.0, 2448257.5, still_saturn, FixedUtcOffset(0), TimingOptions{}),
+      std::nullopt);
+  timing.Conventions = {"Standard", "365.25"};
+  timing.ReferenceDay = DayNumberOf({2020, 1, 1});
+  for (const int tab : {kTabTiming, kTabKundaliMatch}) {
+    const auto doc = ComposePageDocument(tab, state, *outcome.Result, false, std::nullopt,
+                                         ChartStyle::NorthIndian, timing);
+    ASSERT_TRUE(doc) << tab;
+    EXPECT_NE(PlainText(*doc).find("Timing: Vimshottari Dashas And Sade Sati"), std::string::npos)
+        << tab;
+    EXPECT_TRUE(std::any_of(doc->Blocks.begin(), doc->Blocks.end(), [](const DocumentBlock& b) {
+      return std::holds_alternative<DocumentTimeline>(b);
+    })) << tab;
+    // In the match the section opens a page of its own.
+    const auto heading = std::find_if(doc->Blocks.begin(), doc->Blocks.end(), [](const auto& b) {
+      const auto* p = std::get_if<DocumentParagraph>(&b);
+      return p && !p->Runs.empty() && p->Runs.front().Text.starts_with("Timing: Vimshottari");
+    });
+    ASSERT_NE(heading, doc->Blocks.end());
+    EXPECT_EQ(std::holds_alternative<DocumentPageBreak>(*std::prev(heading)),
+              tab == kTabKundaliMatch)
+        << tab;
+  }
+  std::string report;
+  for (const ReportRun& run : ComposeTimingReport(state, timing)) {
+    report += run.Text;
+  }
+  EXPECT_EQ(report.rfind("Timing: Vimshottari Dashas And Sade Sati", 0), 0u) << report;
+  EXPECT_NE(report.find("Arjun's mahadashas: Moon in Moola, Ketu balance 1.75 years at birth"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("Mahadasha\tFrom\tTo\r\n"), std::string::npos);
 }
 
 const DocumentCharts* ChartsBlock(const Document& doc) {

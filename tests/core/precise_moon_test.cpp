@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/ephemeris/astro_time.h"
+#include "core/ephemeris/chart_points.h"
 #include "core/ephemeris/delta_t.h"
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
@@ -22,8 +24,9 @@ constexpr double kArcsecond = 1.0 / 3600.0;
 // What the full series of Meeus ch. 47 is good for against a modern ephemeris over
 // 1800-2100 (its truncation, not our arithmetic): the book gives "about 10"".
 constexpr double kSeriesTolerance = 12.0 * kArcsecond;
-// The Delta T polynomials reproduce the observed values they were fitted to.
-constexpr double kDeltaTFit = 1.0;  // seconds
+// Delta T reproduces the observed values; the two compilations (Morrison and Stephenson
+// 2004, the USNO table the program carries) part by up to 1.1 s around 1800.
+constexpr double kDeltaTFit = 1.5;  // seconds
 constexpr double kSpanJoin = 0.3;   // seconds: neighbouring polynomials at their join
 constexpr double kSecondsPerCentury = 86400.0 * 36525.0;
 
@@ -126,7 +129,8 @@ struct ObservedDeltaT {
 
 // Delta T at the start of the year: Astronomical Almanac (1900 onwards) and Morrison
 // and Stephenson (2004) (before 1900), as tabulated by Espenak and Meeus, "Five
-// Millennium Canon of Solar Eclipses" (2006), table of Delta T values.
+// Millennium Canon of Solar Eclipses" (2006), table of Delta T values; the program's
+// observed table (USNO, IERS) holds them to the second.
 constexpr ObservedDeltaT kObservedDeltaT[] = {
     {1800, 13.7}, {1850, 7.1},  {1870, 1.6},  {1880, -5.4}, {1890, -5.9}, {1900, -2.7},
     {1910, 10.4}, {1920, 21.2}, {1930, 24.0}, {1940, 24.3}, {1950, 29.1}, {1960, 33.2},
@@ -140,17 +144,17 @@ TEST(DeltaT, ReproducesTheObservedValues) {
 }
 
 TEST(DeltaT, NeighbouringPolynomialsMeetAtTheirJoins) {
-  // A mistyped coefficient shows up as a jump where one span hands over to the next.
-  for (const double join : {1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0,
-                            2005.0, 2050.0, 2150.0}) {
+  // A mistyped coefficient shows up as a jump where one span hands over to the next; the
+  // observed table and its extrapolation are checked in precise_ephemeris_test.cpp.
+  for (const double join : {500.0, 1600.0}) {
     EXPECT_NEAR(DeltaTSeconds(join - 1e-9), DeltaTSeconds(join), kSpanJoin) << join;
   }
 }
 
 TEST(DeltaT, TerrestrialTimeOfAUniversalTime) {
-  // 1 January 2000, 12h UT: the 1986-2005 polynomial at y = 2000.0 + 0.5 day.
+  // 1 January 2000, 12h UT: the IERS value of that day, 63.83 s.
   const TerrestrialTime tt = ToTerrestrialTime(0.0);
-  EXPECT_NEAR(tt.DeltaT, 63.86, 0.01);
+  EXPECT_NEAR(tt.DeltaT, 63.83, 0.01);
   EXPECT_DOUBLE_EQ(tt.T, tt.DeltaT / kSecondsPerCentury);
   EXPECT_NEAR(DecimalYear(2451544.5), 2000.0, 1e-12);
 }
@@ -226,32 +230,23 @@ TEST(CompareMoonModels, TellsWhenTheChoiceMovesTheNakshatraOrPada) {
   }
 }
 
-struct ChartModelCase {
-  MoonModel Model;
-  int Nakshatra;  // 6 Punarvasu, 7 Pushya
-  int Pada;
-};
-
-TEST(ChartsAndWindows, FollowTheChosenMoon) {
+TEST(ChartsAndWindows, ComeFromThePreciseEphemerisWhateverTheMatchMoon) {
   // Delhi, 12 March 1976, 08:00: the standard Moon is in the last pada of Punarvasu,
-  // the precise Moon 38" further on, in the first pada of Pushya.
+  // the precise Moon 38" further on, in the first pada of Pushya. The chart and the
+  // windows read the precise ephemeris for either match Moon; the reading says that the
+  // two Moons of the match part.
   const BirthMoment birth = Delhi(1976, 3, 12, 8, 0);
-  constexpr ChartModelCase cases[] = {{MoonModel::Standard, 6, 4}, {MoonModel::Precise, 7, 1}};
-  for (const ChartModelCase& c : cases) {
-    const PersonChartReading reading = ReadPersonChart(birth, c.Model);
-    const double moon = CalculateMoonSign(birth, c.Model).SiderealLongitude;
-    EXPECT_NEAR(reading.Chart.Of(Graha::Moon), moon, kMicroDegree);
-    EXPECT_EQ(reading.Windows.Nakshatra, c.Nakshatra);
-    EXPECT_EQ(reading.Windows.Pada, c.Pada);
-    // The window opens where this model's Moon enters the nakshatra: a second earlier
-    // it was still in the one before.
+  const double chart_moon = CalculateSiderealChart(birth).Of(Graha::Moon);
+  for (const MoonModel model : {MoonModel::Standard, MoonModel::Precise}) {
+    const PersonChartReading reading = ReadPersonChart(birth, model);
+    EXPECT_DOUBLE_EQ(reading.Chart.Of(Graha::Moon), chart_moon);
+    EXPECT_EQ(reading.Windows.Nakshatra, NakshatraIndex(chart_moon));
     const TimeWindow& window = reading.Windows.Of(WindowKind::Nakshatra);
-    EXPECT_EQ(WindowStateAt(birth, WindowKind::Nakshatra, static_cast<double>(window.FromSeconds),
-                            c.Model),
-              c.Nakshatra);
-    EXPECT_EQ(WindowStateAt(birth, WindowKind::Nakshatra,
-                            static_cast<double>(window.FromSeconds - 1), c.Model),
-              c.Nakshatra - 1);
+    EXPECT_EQ(WindowStateAt(birth, WindowKind::Nakshatra, static_cast<double>(window.FromSeconds)),
+              reading.Windows.Nakshatra);
+    EXPECT_NE(
+        WindowStateAt(birth, WindowKind::Nakshatra, static_cast<double>(window.FromSeconds - 1)),
+        reading.Windows.Nakshatra);
     ASSERT_TRUE(reading.MoonDifference.has_value());
     EXPECT_TRUE(reading.MoonDifference->NakshatraDiffers);
   }
@@ -262,7 +257,7 @@ TEST(ChartsAndWindows, FollowTheChosenMoon) {
   EXPECT_FALSE(ReadPersonChart(Delhi(1947, 8, 15, 0, 0)).MoonDifference.has_value());
 }
 
-TEST(WesternMoon, PreciseModelMovesOnlyTheMoon) {
+TEST(WesternMoon, PreciseModelTakesEveryPointFromThePreciseEphemeris) {
   WesternBirthData data;
   data.BirthYear = 1985;
   data.BirthMonth = 7;
@@ -270,16 +265,19 @@ TEST(WesternMoon, PreciseModelMovesOnlyTheMoon) {
   data.BirthHour = 12;
   data.ZoneHour = 5;
   data.LongDeg = 74;
+  data.LatDeg = 40;
   const WesternChart standard = CalculateWesternChart(data);
   const WesternChart precise = CalculateWesternChart(data, MoonModel::Precise);
-  const auto moon = static_cast<std::size_t>(WesternPoint::Moon);
-  EXPECT_EQ(precise.Longitudes[moon],
-            PreciseMoonLongitude(ToTerrestrialTime(CalculateWesternMoon(data).T).T));
-  EXPECT_NE(precise.Longitudes[moon], standard.Longitudes[moon]);
+  // 4 July 1985, 17h UT: the same instant and place in the precise ephemeris.
+  const AstroTime time = AstroTimeFromUt(2446250.5 + 17.0 / 24.0);
+  const ChartPoints points =
+      ComputeChartPoints(time, 40.0, -74.0, Ayanamsa::Standard, NodeKind::Mean);
   for (std::size_t i = 0; i < standard.Longitudes.size(); ++i) {
-    if (i != moon) {
-      EXPECT_EQ(precise.Longitudes[i], standard.Longitudes[i]) << kWesternPointCaptions[i];
-    }
+    SCOPED_TRACE(kWesternPointCaptions[i]);
+    EXPECT_NEAR(precise.Longitudes[i], points.Tropical[i], 1e-9);
+    // The standard series stay within a degree of it (the Moon's short series, the Keplerian
+    // planets and the deliberately offset node).
+    EXPECT_LT(std::fabs(AngleDifference(precise.Longitudes[i], standard.Longitudes[i])), 1.5);
   }
 }
 

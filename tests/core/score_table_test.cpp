@@ -30,18 +30,23 @@ std::vector<MoonState> ReachableStates() {
   return states;
 }
 
-TEST(ScoreTable, EveryPairEqualsTheScorers) {
-  const ScoreTable& table = ScoreTable::Instance();
+class ScoreTableOf : public ::testing::TestWithParam<KootaTables> {};
+
+INSTANTIATE_TEST_SUITE_P(BothTableSets, ScoreTableOf,
+                         ::testing::Values(KootaTables::Specified, KootaTables::Classical));
+
+TEST_P(ScoreTableOf, EveryPairEqualsTheScorers) {
+  const ScoreTable& table = ScoreTable::Instance(GetParam());
   for (int boy = 0; boy < kMoonStateCount; ++boy) {
     for (int girl = 0; girl < kMoonStateCount; ++girl) {
       const MoonState b = MoonStateAt(boy);
       const MoonState g = MoonStateAt(girl);
-      const KootaResults kootas =
-          ScoreAllKootas(RashiName(b), RashiName(g), NakshatraName(b), NakshatraName(g));
+      const KootaScores kootas = ScoreKootas(GetParam(), KootaMoonOf(b.Sign, b.Nakshatra),
+                                             KootaMoonOf(g.Sign, g.Nakshatra));
       const PairScore& score = table.Score(boy, girl);
       int total = 0;
       for (int k = 0; k < kKootaCount; ++k) {
-        ASSERT_EQ(HalfPointsText(score.Points[k]), kootas[k].Points)
+        ASSERT_EQ(score.Points[k], kootas[static_cast<std::size_t>(k)].HalfPoints)
             << RashiName(b) << "/" << NakshatraName(b) << " with " << RashiName(g) << "/"
             << NakshatraName(g) << ", koota " << k;
         total += score.Points[k];
@@ -55,17 +60,16 @@ TEST(ScoreTable, EveryPairEqualsTheScorers) {
 
 // Every pair a birth can give, through the whole match driver: the total text and
 // verdict a window shows.
-TEST(ScoreTable, ReachablePairsEqualTheMatchDriver) {
+TEST_P(ScoreTableOf, ReachablePairsEqualTheMatchDriver) {
   const std::vector<MoonState> states = ReachableStates();
   ASSERT_EQ(states.size(), 36u);  // 27 nakshatras, nine cut by a sign boundary
-  const ScoreTable& table = ScoreTable::Instance();
+  const ScoreTable& table = ScoreTable::Instance(GetParam());
   for (const MoonState b : states) {
     for (const MoonState g : states) {
       MatchState state;
-      state.BoyRashi = std::string(RashiName(b));
-      state.GirlRashi = std::string(RashiName(g));
-      state.BoyNakshatra = std::string(NakshatraName(b));
-      state.GirlNakshatra = std::string(NakshatraName(g));
+      state.Boy = KootaMoonOf(b.Sign, b.Nakshatra);
+      state.Girl = KootaMoonOf(g.Sign, g.Nakshatra);
+      state.Tables = GetParam();
       const MatchOutcome outcome = CalculateMatch(state);
       ASSERT_TRUE(outcome.Result.has_value());
       const PairScore& score = table.Score(MoonStateIndex(b), MoonStateIndex(g));

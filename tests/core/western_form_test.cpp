@@ -12,7 +12,7 @@
 namespace lumora {
 namespace {
 
-using Icon = WesternMessageIcon;
+using Icon = MessageIcon;
 
 WesternFormSide ValidPanel(const char* name) {
   WesternFormSide panel;
@@ -111,7 +111,7 @@ TEST(ValidateWesternInput, OrderAndWording) {
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Message, c.message);
     EXPECT_EQ(failure->Icon, c.icon);
-    EXPECT_EQ(failure->Control, c.control);
+    EXPECT_EQ(FocusedControlName(*failure).value_or(""), c.control);
   }
 }
 
@@ -136,7 +136,7 @@ TEST(ReadWesternBirthData, ZoneFromTheWesternTableAndHemispheres) {
     panel.South = c.south;
     panel.East = !c.west;
     panel.West = c.west;
-    const auto read = ReadWesternBirthData(panel, WesternSide::Male);
+    const auto read = ReadWesternBirthData(panel, PersonSide::Male);
     ASSERT_TRUE(std::holds_alternative<WesternBirthData>(read));
     const WesternBirthData& data = std::get<WesternBirthData>(read);
     EXPECT_EQ(data.BirthMonth, 3);  // list position + 1
@@ -171,7 +171,7 @@ TEST(RunWesternTest, ChartsScoreAndReportLabels) {
   WesternFormSide female = form.Female;
   female.Second = "0";
   const WesternChart expected = CalculateWesternChart(
-      std::get<WesternBirthData>(ReadWesternBirthData(female, WesternSide::Female)));
+      std::get<WesternBirthData>(ReadWesternBirthData(female, PersonSide::Female)));
   EXPECT_EQ(result.Female.Positions, expected.Positions);
   EXPECT_EQ(result.Score.Power, std::stoi(result.Male.Positions[1].substr(0, 2)) * 30);
   EXPECT_EQ(result.Score.Harmony, std::stoi(expected.Positions[1].substr(0, 2)) * 30);
@@ -179,14 +179,16 @@ TEST(RunWesternTest, ChartsScoreAndReportLabels) {
   // A list value the window could not hold names its list.
   form.Female.Month = "Smarch";
   const auto refused = RunWesternTest(form);
-  ASSERT_TRUE(std::holds_alternative<WesternFormMessage>(refused));
-  EXPECT_EQ(std::get<WesternFormMessage>(refused).Control, "cboFMonth");
+  ASSERT_TRUE(std::holds_alternative<FormFailure>(refused));
+  EXPECT_EQ(FocusedControlName(std::get<FormFailure>(refused)).value_or(""), "cboFMonth");
   form.Female.Month = "March";
   form.Male.Day = "05";  // the day list has no leading zeros
-  EXPECT_EQ(std::get<WesternFormMessage>(RunWesternTest(form)).Control, "cboMDate");
+  EXPECT_EQ(FocusedControlName(std::get<FormFailure>(RunWesternTest(form))).value_or(""),
+            "cboMDate");
   form.Male.Day = "5";
   form.Male.TimeZoneRow = 71;
-  EXPECT_EQ(std::get<WesternFormMessage>(RunWesternTest(form)).Control, "cmbMTimeZone");
+  EXPECT_EQ(FocusedControlName(std::get<FormFailure>(RunWesternTest(form))).value_or(""),
+            "cmbMTimeZone");
 }
 
 }  // namespace
@@ -246,10 +248,10 @@ TEST(ReadWesternBirthData, RefusesCoordinatesOutOfRange) {
     SCOPED_TRACE(c.source);
     WesternFormSide panel = ValidPanel("Arun");
     panel.*c.field = c.text;
-    const auto failure = FailureOf(ReadWesternBirthData(panel, WesternSide::Male));
+    const auto failure = FailureOf(ReadWesternBirthData(panel, PersonSide::Male));
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Message, c.message);
-    EXPECT_EQ(failure->Control, c.control);
+    EXPECT_EQ(FocusedControlName(*failure).value_or(""), c.control);
   }
 }
 

@@ -66,9 +66,9 @@ void FillSide(BirthFormSide& side, const Birth& birth, bool from_atlas) {
     side.TimeZoneId = place.TimeZone;
     return;
   }
-  const auto clock = ReadPersonClock(place.TimeZone,
-                                     {birth.year, birth.month, birth.day, birth.hour, birth.minute},
-                                     std::nullopt, "cboMHH");
+  const auto clock = ReadPersonClock(
+      place.TimeZone, {birth.year, birth.month, birth.day, birth.hour, birth.minute}, std::nullopt,
+      PanelControl{PersonSide::Male, FormControl::Hour});
   ASSERT_FALSE(IsRefused(clock));
   const ZoneFormValues zone = FormValuesOf(std::get<PersonClock>(clock).Reading);
   side.ZoneHour = std::to_string(zone.ZoneHour);
@@ -202,7 +202,7 @@ TEST(ZoneForms, GapsAndRepeatedHoursAreRefusedOnTheHourList) {
     const MatchOutcome outcome = RunMatch(state, form);
     if (c.control) {
       ASSERT_TRUE(outcome.Failure) << c.source;
-      EXPECT_EQ(outcome.Failure->Control, c.control) << c.source;
+      EXPECT_EQ(FocusedControlName(*outcome.Failure).value_or(""), c.control) << c.source;
       continue;
     }
     ASSERT_TRUE(outcome.Result) << c.source << ": " << outcome.Failure->Message;
@@ -330,7 +330,7 @@ TEST(HandTypedZone, TheWesternListRowTakesTheChosenDirection) {
     panel.TimeZoneRow = *row;
     panel.ZoneAhead = c.direction == Direction::Ahead;
     panel.ZoneBehind = c.direction == Direction::Behind;
-    const auto data = ReadWesternBirthData(panel, WesternSide::Male);
+    const auto data = ReadWesternBirthData(panel, PersonSide::Male);
     ASSERT_FALSE(IsRefused(data)) << c.source;
     const WesternBirthData& d = std::get<WesternBirthData>(data);
     EXPECT_EQ(d.ZoneAddHours, c.zone_add_hours) << c.source;

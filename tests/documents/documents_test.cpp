@@ -9,16 +9,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLocale>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <cmath>
 #include <memory>
 
+#include "core/western/synastry/synastry_document.h"
+#include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
 #include "documents/pdf_export.h"
+#include "documents/timeline_picture.h"
 
 namespace lumora::documents {
 namespace {
@@ -117,6 +123,143 @@ TEST(ChartObjects, KeepTheirChartsThroughLayoutAndCopy) {
                                       QChar(QChar::ObjectReplacementCharacter) +
                                       QStringLiteral("\nAfter the charts."));
   }
+}
+
+// A constructed synastry: A's points every 29 degrees from 5, B's every 23 from 40.
+SynastryReading ConstructedSynastry() {
+  NatalChart a;
+  NatalChart b;
+  a.Latitude = 51.5;
+  b.Latitude = -33.9;
+  a.Armc = 120.0;
+  b.Armc = 300.0;
+  a.Obliquity = 23.44;
+  b.Obliquity = 23.44;
+  for (int i = 0; i < kSynastryPointCount; ++i) {
+    a.Points[i] = {std::fmod(5.0 + 29.0 * i, 360.0), 1.0};
+    b.Points[i] = {std::fmod(40.0 + 23.0 * i, 360.0), 0.1};
+  }
+  return CalculateSynastry(a, b, {}, [](double, double, double) { return NatalChart{}; });
+}
+
+// The synastry pages after a report: the grid's cells where their aspects are, each
+// in its colour; the bi-wheel as one object whose data survive layout and copy; and the
+// two tables of points.
+TEST(SynastryPages, CarryTheGridTheWheelAndTheOverlays) {
+  const SynastryReading reading = ConstructedSynastry();
+  ASSERT_FALSE(reading.Aspects.empty());
+  Document doc;
+  AddParagraph(doc, ParagraphStyle::Title, "Report");
+  AppendSynastrySection(doc, reading, " Arun ", "Mira");
+  const DocumentTable* grid = nullptr;
+  const DocumentBiWheel* wheel = nullptr;
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* table = std::get_if<DocumentTable>(&block); table && !grid) {
+      grid = table;
+    }
+    if (const auto* found = std::get_if<DocumentBiWheel>(&block)) {
+      wheel = found;
+    }
+  }
+  ASSERT_TRUE(grid && wheel);
+  ASSERT_EQ(grid->Rows.size(), static_cast<std::size_t>(kSynastryPointCount + 1));
+  std::size_t filled = 0;
+  for (std::size_t r = 1; r < grid->Rows.size(); ++r) {
+    for (std::size_t c = 1; c < grid->Rows[r].size(); ++c) {
+      filled += grid->Rows[r][c].Text.empty() ? 0 : 1;
+    }
+  }
+  EXPECT_EQ(filled, reading.Aspects.size());
+  for (const SynastryAspect& aspect : reading.Aspects) {
+    const DocumentCell& cell =
+        grid->Rows[static_cast<std::size_t>(aspect.A) + 1][static_cast<std::size_t>(aspect.B) + 1];
+    EXPECT_EQ(cell.Text.substr(0, 3), AspectAbbreviation(aspect.Kind));
+    EXPECT_EQ(cell.Color, AspectColor(aspect.Kind));
+  }
+  EXPECT_EQ(wheel->Caption, "Arun (inside) and Mira (outside)");
+
+  QTextDocument text;
+  RenderDocument(doc, text);
+  std::unique_ptr<QTextDocument> copy(text.clone());
+  for (const QTextDocument* laid_out :
+       {static_cast<const QTextDocument*>(&text), static_cast<const QTextDocument*>(copy.get())}) {
+    std::optional<DocumentBiWheel> drawn;
+    for (QTextBlock block = laid_out->begin(); block.isValid() && !drawn; block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd() && !drawn; ++it) {
+        drawn = BiWheelOf(it.fragment().charFormat());
+      }
+    }
+    ASSERT_TRUE(drawn);
+    EXPECT_EQ(drawn->Inner, wheel->Inner);
+    EXPECT_EQ(drawn->Outer, wheel->Outer);
+    EXPECT_EQ(drawn->InnerCusps, wheel->InnerCusps);
+    ASSERT_EQ(drawn->Aspects.size(), wheel->Aspects.size());
+    for (std::size_t i = 0; i < drawn->Aspects.size(); ++i) {
+      EXPECT_EQ(drawn->Aspects[i].A, wheel->Aspects[i].A);
+      EXPECT_EQ(drawn->Aspects[i].B, wheel->Aspects[i].B);
+      EXPECT_EQ(drawn->Aspects[i].Kind, wheel->Aspects[i].Kind);
+    }
+  }
+  const QString plain = text.toPlainText();
+  for (const char* words :
+       {"Synastry", "House overlays", "Arun in Mira's house", "Composite and Davison charts"}) {
+    EXPECT_TRUE(plain.contains(QString::fromUtf8(words))) << words;
+  }
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("synastry.pdf"));
+  const auto saved = SavePdf(doc, path, QPageSize::A4);
+  ASSERT_FALSE(IsRefused(saved));
+  EXPECT_GT(std::get<qint64>(saved), 10000);
+}
+
+// A timeline keeps its rows, segments, mark and shaded windows through layout and copy,
+// and paints its bars: the pixels under a segment take that lord's fill.
+TEST(TimelineObjects, KeepTheirTimelineAndPaintIt) {
+  DocumentTimeline timeline;
+  timeline.FromDay = 0;
+  timeline.ToDay = 36525;
+  timeline.Rows = {{"Arjun", {{"Ketu", 0, 600}, {"Venus", 600, 7905}, {"Sun", 7905, 36525}}},
+                   {"Bela", {{"Mars", 300, 2000}, {"Rahu", 2000, 36525}}}};
+  timeline.MarkDay = 7800;
+  timeline.MarkLabel = "Wedding 1991-05-11";
+  timeline.Shaded = {{7800, 7905}};
+  Document doc;
+  AddParagraph(doc, ParagraphStyle::Heading, "Timing");
+  doc.Blocks.emplace_back(timeline);
+  QTextDocument text;
+  RenderDocument(doc, text);
+  std::unique_ptr<QTextDocument> copy(text.clone());
+  for (const QTextDocument* laid_out :
+       {static_cast<const QTextDocument*>(&text), static_cast<const QTextDocument*>(copy.get())}) {
+    std::optional<DocumentTimeline> found;
+    for (QTextBlock block = laid_out->begin(); block.isValid(); block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (auto read = TimelineOf(it.fragment().charFormat())) {
+          found = read;
+        }
+      }
+    }
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->ToDay, 36525);
+    ASSERT_EQ(found->Rows.size(), 2u);
+    EXPECT_EQ(found->Rows[0].Caption, "Arjun");
+    ASSERT_EQ(found->Rows[1].Segments.size(), 2u);
+    EXPECT_EQ(found->Rows[1].Segments[0].Label, "Mars");
+    EXPECT_EQ(found->Rows[1].Segments[0].FromDay, 300);
+    EXPECT_EQ(found->MarkDay, 7800);
+    EXPECT_EQ(found->MarkLabel, "Wedding 1991-05-11");
+    ASSERT_EQ(found->Shaded.size(), 1u);
+    EXPECT_EQ(found->Shaded[0].ToDay, 7905);
+  }
+  QImage image(700, static_cast<int>(TimelineHeight(2)), QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  PaintTimeline(painter, QRectF(image.rect()), timeline, QFont());
+  painter.end();
+  // Late in Arjun's row, under the Sun's long bar, away from its label and the mark.
+  const double x = 96.0 + (700.0 - 100.0) * 0.9;
+  const double y = 18.0 + 4.0;
+  EXPECT_EQ(image.pixelColor(static_cast<int>(x), static_cast<int>(y)).rgb() & 0xffffff, 0xffe0a3u);
 }
 
 // The row of charts takes its room in the layout: as wide as the text allows (at most

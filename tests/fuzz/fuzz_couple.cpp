@@ -124,16 +124,17 @@ BirthFormSide SideFrom(Bytes& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-  const FormResult<BirthForm> read = ReadCoupleFile(bytes);
-  if (const auto* form = std::get_if<BirthForm>(&read)) {
+  const FormResult<Couple> read = ReadCoupleFile(bytes);
+  if (const auto* couple = std::get_if<Couple>(&read)) {
     Require(LooksLikeCoupleFile(bytes));
     // What is accepted writes back to a file that reads the same, and writing that
     // again gives the same bytes.
-    const std::string written = WriteCoupleFile(*form);
-    const FormResult<BirthForm> again = ReadCoupleFile(written);
+    const std::string written = WriteCoupleFile(*couple);
+    const FormResult<Couple> again = ReadCoupleFile(written);
     Require(!IsRefused(again));
-    Require(SameForm(std::get<BirthForm>(again), *form));
-    Require(WriteCoupleFile(std::get<BirthForm>(again)) == written);
+    Require(SameForm(std::get<Couple>(again).Form, couple->Form));
+    Require(std::get<Couple>(again).Tables == couple->Tables);
+    Require(WriteCoupleFile(std::get<Couple>(again)) == written);
   } else {
     Require(!std::get<FormFailure>(read).Message.empty());
   }
@@ -143,8 +144,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   BirthForm form;
   form.Male = SideFrom(in);
   form.Female = SideFrom(in);
-  const FormResult<BirthForm> back = ReadCoupleFile(WriteCoupleFile(form));
+  const KootaTables tables =
+      (in.Next() & 1u) != 0 ? KootaTables::Classical : KootaTables::Specified;
+  const FormResult<Couple> back = ReadCoupleFile(WriteCoupleFile(Couple{form, tables}));
   Require(!IsRefused(back));
-  Require(SameForm(std::get<BirthForm>(back), form));
+  Require(SameForm(std::get<Couple>(back).Form, form));
+  Require(std::get<Couple>(back).Tables == tables);
   return 0;
 }

@@ -142,9 +142,11 @@ void Vedic(FuzzedDataProvider& in) {
   CheckMoon(*r.GirlMoon);
   const auto total = ParsePoints(r.TotalPoints);
   Require(total && *total >= 0.0 && *total <= 36.0);
-  for (const KootaResult& koota : r.Kootas) {
-    const auto points = ParsePoints(koota.Points);
-    Require(points && *points >= 0.0 && *points <= 8.0);
+  for (const KootaScores& scores : r.Scores) {
+    for (const KootaScore& koota : scores) {
+      Require(koota.HalfPoints >= 0 && koota.HalfPoints <= 16);
+    }
+    Require(TotalHalfPoints(scores) <= 72);
   }
 }
 

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTreeWidget>
 
 #include "core/vedic/entry/profile.h"
 #include "documents/chart_picture.h"
@@ -50,7 +51,8 @@ constexpr Entry kGirlEntries[] = {
     {"txtFZoneHour", "0"}, {"txtFZoneMinute", "0"}};
 
 constexpr int kChartsTab = 5;
-constexpr int kAboutTab = 6;
+constexpr int kTimingTab = 6;
+constexpr int kAboutTab = 7;
 
 }  // namespace
 
@@ -77,13 +79,14 @@ class ChartsTabTest : public QObject {
     ui::ResultWindow* result = MatchTheCouple();
     auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
     QCOMPARE(all->tabText(kChartsTab), QStringLiteral("Charts And Doshas"));
+    QCOMPARE(all->tabText(kTimingTab), QStringLiteral("Timing"));
     QCOMPARE(all->tabText(kAboutTab), QStringLiteral("About Software"));
     all->setCurrentIndex(kChartsTab);
     Click(result, "cmdChartsBack");
     QCOMPARE(all->currentIndex(), kChartsTab - 1);
     all->setCurrentIndex(kChartsTab);
     Click(result, "cmdChartsNext");
-    QCOMPARE(all->currentIndex(), kAboutTab);
+    QCOMPARE(all->currentIndex(), kTimingTab);
     // The girl's last nakshatra page leads on to the tab strip's next tab by the tabs.
     QVERIFY(result->frameGeometry().width() <= 1366);
     QVERIFY(result->frameGeometry().height() <= 768);
@@ -113,10 +116,10 @@ class ChartsTabTest : public QObject {
         {"lblDoshaNadi", "Nadi dosha: not present"},
         {"lblDoshaBhakoot", "Bhakoot dosha: not present"},
         {"lblDoshaGana", "Gana dosha: not present"},
-        {"lblMWindowNakshatra", "Moon in Pushya from 1947-08-14 22:57:32 to 20:07:30"},
-        {"lblMWindowPada", "Moon in Pushya pada 1 from 1947-08-14 22:57:32 to 04:15:29"},
-        {"lblMWindowLagna", "Lagna in Taurus from 1947-08-14 23:32:39 to 01:27:25"},
-        {"lblFWindowLagna", "Lagna in Aries from 11:59:12 to 13:02:55"},
+        {"lblMWindowNakshatra", "Moon in Pushya from 1947-08-14 22:57:56 to 20:07:50"},
+        {"lblMWindowPada", "Moon in Pushya pada 1 from 1947-08-14 22:57:56 to 04:15:55"},
+        {"lblMWindowLagna", "Lagna in Taurus from 1947-08-14 23:32:40 to 01:27:25"},
+        {"lblFWindowLagna", "Lagna in Aries from 11:59:13 to 13:02:56"},
         {"lblScoreRange",
          "Within 30 minutes either side of the birth times the total stays at 18 points; no "
          "koota changes."},
@@ -181,7 +184,7 @@ class ChartsTabTest : public QObject {
     text = main_->Vedic().Report()->Box()->toPlainText();
     QVERIFY2(text.startsWith(QStringLiteral("Charts And Doshas\nBoy's Chart: Arjun\nLagna ")),
              qPrintable(text.left(80)));
-    QVERIFY(text.contains(QStringLiteral("Moon in Pushya pada 1 from 1947-08-14 22:57:32")));
+    QVERIFY(text.contains(QStringLiteral("Moon in Pushya pada 1 from 1947-08-14 22:57:56")));
     QVERIFY(text.endsWith(QStringLiteral("free software under the MIT licence.")));
     Screenshot(main_->Vedic().Report(), QStringLiteral("charts_report"));
     main_->Vedic().Report()->close();
@@ -189,6 +192,33 @@ class ChartsTabTest : public QObject {
     all->setCurrentIndex(kAboutTab);
     Click(result, "cmdSave");
     QVERIFY(!main_->Vedic().Report()->isVisible());
+  }
+
+  // The Timing tab computes both persons' periods when it is opened; its report and the
+  // match report carry the timing section, and a match from a profile has none.
+  void TimingTabShowsThePeriodsAndGoesIntoTheReports() {
+    ui::ResultWindow* result = MatchTheCouple();
+    auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
+    all->setCurrentIndex(kTimingTab);
+    auto* boy = result->findChild<QTreeWidget*>(QStringLiteral("treBoyDashas"));
+    QVERIFY(boy && boy->isVisible());
+    QCOMPARE(boy->topLevelItemCount(), 9);
+    QVERIFY(boy->accessibleName().contains(QStringLiteral("Arjun")));
+    QVERIFY(Label(result, "lblRunningDashas")->text().contains(QStringLiteral("Bela: ")));
+    QTest::qWait(50);  // the texts' new sizes are laid out by the event loop
+    Screenshot(result, QStringLiteral("timing_tab"));
+    Click(result, "cmdSave");
+    QString text = main_->Vedic().Report()->Box()->toPlainText();
+    QVERIFY2(text.startsWith(QStringLiteral("Timing: Vimshottari Dashas And Sade Sati")),
+             qPrintable(text.left(80)));
+    QVERIFY(text.contains(QStringLiteral("Arjun's mahadashas: Moon in Pushya")));
+    QVERIFY(text.contains(QStringLiteral("Dasha Sandhi")));
+    main_->Vedic().Report()->close();
+    all->setCurrentIndex(0);
+    Click(result, "cmdSave");
+    text = main_->Vedic().Report()->Box()->toPlainText();
+    QVERIFY(text.contains(QStringLiteral("Timing: Vimshottari Dashas And Sade Sati")));
+    main_->Vedic().Report()->close();
   }
 
   void ProfileShowsDoshasOnly() {
@@ -209,6 +239,8 @@ class ChartsTabTest : public QObject {
     QVERIFY(!result->findChild<QWidget*>(QStringLiteral("fraManglik"))->isVisible());
     QCOMPARE(Label(result, "lblDoshaGana")->text(), QStringLiteral("Gana dosha: present"));
     QCOMPARE(Label(result, "lblDoshaNadi")->text(), QStringLiteral("Nadi dosha: not present"));
+    result->findChild<QTabWidget*>(QStringLiteral("TSAll"))->setCurrentIndex(kTimingTab);
+    QVERIFY(Label(result, "lblTimingUnavailable")->isVisible());
     const QString report = result->findChild<QTextBrowser*>(QStringLiteral("RTB"))->toPlainText();
     QVERIFY(report.contains(QStringLiteral("Doshas present: Gana.")));
     Screenshot(result, QStringLiteral("charts_tab_profile"));

@@ -160,12 +160,12 @@ class PlacesTest : public QObject {
     QVERIFY(form && form->isVisible());
     Choose(form, "cboMYear", "1990");
     auto* zones = Find<QComboBox>(form, "cmbMTimeZone");
-    form->FillFromPlace(WesternSide::Male, First("Kathmandu"));
+    form->FillFromPlace(PersonSide::Male, First("Kathmandu"));
     QCOMPARE(zones->count(), 72);
     QCOMPARE(zones->currentText(), QStringLiteral("Asia/Kathmandu, +05:45"));
     QCOMPARE(form->Entries().Male.TimeZoneId, std::string("Asia/Kathmandu"));
     Screenshot(form, QStringLiteral("atlas_western_form"));
-    form->FillFromPlace(WesternSide::Male, First("Pune"));
+    form->FillFromPlace(PersonSide::Male, First("Pune"));
     QCOMPARE(zones->count(), 71);
     QCOMPARE(zones->currentIndex(), 34);  // "Indian Time, IST, +5.3"
     QCOMPARE(Find<QLineEdit>(form, "txtMCity")->text(), QStringLiteral("Pune"));

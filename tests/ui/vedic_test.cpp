@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -218,6 +219,30 @@ class VedicTest : public QObject {
                qPrintable(stand_ins_->messages.Last()));
       QVERIFY(main_->Vedic().Result() == nullptr);
     }
+  }
+
+  // A couple saved while the classical tables were chosen is matched with them again when
+  // it is reopened under the specified ones.
+  void CoupleFilesKeepTheKootaTables() {
+    QTemporaryDir dir;
+    Fill(kBoy);
+    Fill(kGirl);
+    const QString path = dir.filePath(QStringLiteral("classical.lumora"));
+    main_->Vedic().SetKootaTables(KootaTables::Classical);
+    stand_ins_->files.next_save = path;
+    form_->findChild<QAction*>(QStringLiteral("mnuSaveCouple"))->trigger();
+    QVERIFY(QFile::exists(path));
+    main_->Vedic().SetKootaTables(KootaTables::Specified);
+    stand_ins_->files.next_open = path;
+    Click("cmdOpen");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY(result && result->isVisible());
+    QVERIFY2(Label(result, "lblKootaTables")
+                 ->text()
+                 .startsWith(QStringLiteral("Koota tables: Classical\nSpecified tables: ")),
+             qPrintable(Label(result, "lblKootaTables")->text()));
+    QCOMPARE(main_->Vedic().Tables(), KootaTables::Classical);
+    main_->Vedic().SetKootaTables(KootaTables::Specified);
   }
 
   // The charts reach the documents in the style the window shows: North Indian houses
@@ -571,7 +596,7 @@ class VedicTest : public QObject {
     QVERIFY(main_->Vedic().Report()->Box()->toPlainText().contains(
                 QStringLiteral("Vedic Name: Kataka")) == false);
     // "About Software" has no document: nothing opens.
-    all->setCurrentIndex(6);
+    all->setCurrentIndex(kTabAboutSoftware - 1);
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QVERIFY(!main_->Vedic().Report()->isVisible());
   }
@@ -641,6 +666,51 @@ class VedicTest : public QObject {
     Click("cmdOpen");
     QVERIFY(main_->Vedic().Result() != nullptr);
     QCOMPARE(Label(main_->Vedic().Result(), "lblMRashi")->text(), QStringLiteral("Simha"));
+  }
+
+  // Moola boy and Anuradha girl: 24.5 by the specified tables and 15.5 by the classical
+  // ones. The window gives both totals, and with the specified tables each row the
+  // classical tables score otherwise carries its note.
+  void BothTotalsAndTheRowNotesShow() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("pair.kun")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        QByteArray::fromStdString(WriteProfile({"Sagittarius", "Scorpio", "Moola", "Anuradha"})));
+    file.close();
+    stand_ins_->files.next_open = file.fileName();
+    Click("cmdOpen");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY(result != nullptr);
+    QCOMPARE(Label(result, "lblVarna_41")->text(), QStringLiteral("24.5"));
+    QCOMPARE(Label(result, "lblKootaTables")->text(),
+             QStringLiteral("Koota tables: Specified\nClassical tables: 15.5 \u2014 below 18"));
+    const QString notes = Label(result, "lblKootaNotes")->text();
+    QVERIFY2(notes.contains(
+                 QStringLiteral("Yoni: The classical tables give 0 of 4: dog and deer are sworn "
+                                "enemies")),
+             qPrintable(notes));
+    QVERIFY2(notes.contains(QStringLiteral("Bhakoot dosha is present, yet the specified table "
+                                           "awards 7 of 7")),
+             qPrintable(notes));
+    // The notes under the table, the page scrolled down to them.
+    result->findChild<QTabWidget*>(QStringLiteral("TSD"))->setCurrentIndex(1);
+    auto* scroll = result->findChild<QScrollArea*>(QStringLiteral("scrGunaMilan"));
+    QVERIFY(scroll != nullptr);
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    Screenshot(result, QStringLiteral("vedic_result_koota_notes"));
+
+    main_->Vedic().SetKootaTables(KootaTables::Classical);
+    stand_ins_->files.next_open = file.fileName();
+    Click("cmdOpen");
+    result = main_->Vedic().Result();
+    QVERIFY(result != nullptr);
+    QCOMPARE(Label(result, "lblVarna_41")->text(), QStringLiteral("15.5"));
+    QCOMPARE(Label(result, "lblVarna_15")->text(), QStringLiteral("Dog"));  // Yoni, boy
+    QCOMPARE(Label(result, "lblKootaTables")->text(),
+             QStringLiteral("Koota tables: Classical\nSpecified tables: 24.5 \u2014 at least 18"));
+    QVERIFY(Label(result, "lblKootaNotes")->isHidden());
+    main_->Vedic().SetKootaTables(KootaTables::Specified);
   }
 
   void PrintsToAPdfFile() {
@@ -1143,7 +1213,7 @@ class VedicTest : public QObject {
     }
     all->setCurrentIndex(5);
     Screenshot(result, QStringLiteral("vedic_result_charts"));
-    all->setCurrentIndex(6);
+    all->setCurrentIndex(kTabAboutSoftware - 1);
     Screenshot(result, QStringLiteral("vedic_result_about"));
     all->setCurrentIndex(0);
     details->setCurrentIndex(1);

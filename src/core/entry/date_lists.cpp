@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/entry/date_lists.h"
 
+#include "core/calendar.h"
+
 #include <algorithm>
 
 namespace lumora {
@@ -16,7 +18,6 @@ std::vector<std::string> NumberEntries(int first, int last) {
 }
 
 constexpr int kFebruary = 2;
-constexpr std::array<int, 4> kThirtyDayMonths = {4, 6, 9, 11};  // April, June, September, November
 
 }  // namespace
 
@@ -91,18 +92,16 @@ std::optional<int> MonthNumber(std::string_view name) {
 
 std::optional<FormFailure> CheckDayOfMonth(int day, int month, int year, PersonSide side) {
   const bool male = side == PersonSide::Male;
-  const bool leap = year % 4 == 0;
-  if (month == kFebruary && day > (leap ? 29 : 28)) {
+  const int days = DaysInMonth(year, month, Calendar::Julian);
+  if (month == kFebruary && day > days) {
     return FormFailure{male ? "Please Enter Your Correct Date Or Month!"
                             : "Please Enter Your Partner's Correct Date Or Month!",
-                       MessageIcon::Information, "", false};
+                       MessageIcon::Information, std::nullopt, false};
   }
-  if (std::find(kThirtyDayMonths.begin(), kThirtyDayMonths.end(), month) !=
-          kThirtyDayMonths.end() &&
-      day == 31) {
+  if (days == 30 && day == 31) {
     return FormFailure{male ? "Please Enter Your Correct Date Or Month !"
                             : "Please Enter Your Partner's Correct Date Or Month !",
-                       MessageIcon::Information, "", false};
+                       MessageIcon::Information, std::nullopt, false};
   }
   return std::nullopt;
 }

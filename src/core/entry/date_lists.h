@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/entry/form_failure.h"
 #include "core/entry/person_side.h"
+#include "core/form_failure.h"
 
 namespace lumora {
 

@@ -46,7 +46,7 @@ FormResult<std::optional<PersonClock>> ReadEntriesClock(const PersonEntries& ent
     return std::optional<PersonClock>{};
   }
   auto clock = ReadPersonClock(entries.TimeZoneId, LocalBirthTime(entries), entries.ClockReading,
-                               ControlName(side, FormControl::Hour));
+                               PanelControl{side, FormControl::Hour});
   if (auto* failure = std::get_if<FormFailure>(&clock)) {
     return *failure;
   }

@@ -6,8 +6,8 @@
 #include <utility>
 #include <variant>
 
-#include "core/entry/form_result.h"
 #include "core/entry/person_side.h"
+#include "core/form_result.h"
 #include "core/places/clock.h"
 
 namespace lumora {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/entry/person_side.h"
 
+#include <array>
 #include <string_view>
 
 namespace lumora {
@@ -35,6 +36,19 @@ std::string ControlName(PersonSide side, FormControl control) {
   name += SideLetter(side);
   name += parts.Suffix;
   return name;
+}
+
+std::string ControlName(const PanelControl& control) {
+  return ControlName(control.Side, control.Control);
+}
+
+std::optional<std::string> FocusedControlName(const FormFailure& failure) {
+  const PanelControl* control =
+      failure.Control ? std::get_if<PanelControl>(&*failure.Control) : nullptr;
+  if (control == nullptr) {
+    return std::nullopt;
+  }
+  return ControlName(*control);
 }
 
 }  // namespace lumora

@@ -8,13 +8,13 @@ PlaceLookup LookupPlace(std::string_view city, std::string_view state, std::stri
   PlaceLookup lookup;
   if (city.empty()) {
     lookup.Failure =
-        FormFailure{"Please Enter City", MessageIcon::Error, ControlName(side, FormControl::City)};
+        FormFailure{"Please Enter City", MessageIcon::Error, PanelControl{side, FormControl::City}};
   } else if (state.empty()) {
     lookup.Failure = FormFailure{"Please Enter State", MessageIcon::Error,
-                                 ControlName(side, FormControl::State)};
+                                 PanelControl{side, FormControl::State}};
   } else if (country.empty()) {
     lookup.Failure = FormFailure{"Please Enter Country", MessageIcon::Error,
-                                 ControlName(side, FormControl::Country)};
+                                 PanelControl{side, FormControl::Country}};
   } else {
     lookup.Query = std::string(city) + " " + std::string(state) + " " + std::string(country) +
                    " Latitude Longitude";

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/entry/form_failure.h"
 #include "core/entry/person_side.h"
+#include "core/form_failure.h"
 
 namespace lumora {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/entry/form_failure.h"
+#include "core/form_failure.h"
 
 namespace lumora {
 
@@ -62,10 +62,6 @@ inline constexpr std::array<MomentField, 11> kMomentFields{{
 
 // "BirthMonth must be a whole number from 1 to 12".
 std::string MomentFieldMessage(const MomentField& field);
-
-// Days of a month of the calendar the ephemerides read the date in: Julian until
-// 1582, Gregorian after.
-int DaysInMonth(int year, int month);
 
 // The first field outside its range, or a day that the month does not have (or that
 // the calendar reform of October 1582 left out). The message names the field; a

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/ephemeris/delta_t.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstddef>
+
+#include "core/ephemeris/delta_t_table.h"
 
 namespace lumora {
 
@@ -17,16 +22,14 @@ struct DeltaTSpan {
   std::array<double, 8> Coefficients;  // seconds, constant term first
 };
 
-// F. Espenak and J. Meeus, "Five Millennium Canon of Solar Eclipses: -1999 to +3000",
-// NASA/TP-2006-214141 (2006), section 2.6, "Polynomial Expressions for Delta T", as
-// published on the NASA eclipse web site. The span from 1700 to 1800 and its
-// neighbours are fits to the observed table of Morrison and Stephenson (2004) and to
-// the Astronomical Almanac's annual values; after 2005 they extrapolate. Fractions
-// such as t^3 / 7129 are written as their reciprocal coefficient. The parabola
-// -20 + 32 u^2, u = (y - 1820) / 100, of Morrison and Stephenson holds outside the
-// spans below; from 2050 to 2150 the canon subtracts 0.5628 (2150 - y) from it so
-// that it joins the 2005-2050 polynomial.
-constexpr std::array<DeltaTSpan, 12> kDeltaTSpans{{
+// Before the observed table: F. Espenak and J. Meeus, "Five Millennium Canon of Solar
+// Eclipses: -1999 to +3000", NASA/TP-2006-214141 (2006), section 2.6, "Polynomial
+// Expressions for Delta T". Fractions such as t^3 / 7129 are written as their reciprocal
+// coefficient. The parabola -20 + 32 u^2, u = (y - 1820) / 100, of L. V. Morrison and
+// F. R. Stephenson, "Historical values of the Earth's clock error Delta T and the
+// calculation of eclipses", J. Hist. Astron. 35 (2004) 327, holds before -500 and, as
+// the published long-term extrapolation, in the far future.
+constexpr std::array<DeltaTSpan, 3> kDeltaTSpans{{
     {-500.0,
      500.0,
      0.0,
@@ -38,36 +41,6 @@ constexpr std::array<DeltaTSpan, 12> kDeltaTSpans{{
      100.0,
      {1574.2, -556.01, 71.23472, 0.319781, -0.8503463, -0.005050998, 0.0083572073, 0.0}},
     {1600.0, 1700.0, 1600.0, 1.0, {120.0, -0.9808, -0.01532, 1.0 / 7129.0, 0.0, 0.0, 0.0, 0.0}},
-    {1700.0,
-     1800.0,
-     1700.0,
-     1.0,
-     {8.83, 0.1603, -0.0059285, 0.00013336, -1.0 / 1174000.0, 0.0, 0.0, 0.0}},
-    {1800.0,
-     1860.0,
-     1800.0,
-     1.0,
-     {13.72, -0.332447, 0.0068612, 0.0041116, -0.00037436, 0.0000121272, -0.0000001699,
-      0.000000000875}},
-    {1860.0,
-     1900.0,
-     1860.0,
-     1.0,
-     {7.62, 0.5737, -0.251754, 0.01680668, -0.0004473624, 1.0 / 233174.0, 0.0, 0.0}},
-    {1900.0,
-     1920.0,
-     1900.0,
-     1.0,
-     {-2.79, 1.494119, -0.0598939, 0.0061966, -0.000197, 0.0, 0.0, 0.0}},
-    {1920.0, 1941.0, 1920.0, 1.0, {21.20, 0.84493, -0.076100, 0.0020936, 0.0, 0.0, 0.0, 0.0}},
-    {1941.0, 1961.0, 1950.0, 1.0, {29.07, 0.407, -1.0 / 233.0, 1.0 / 2547.0, 0.0, 0.0, 0.0, 0.0}},
-    {1961.0, 1986.0, 1975.0, 1.0, {45.45, 1.067, -1.0 / 260.0, -1.0 / 718.0, 0.0, 0.0, 0.0, 0.0}},
-    {1986.0,
-     2005.0,
-     2000.0,
-     1.0,
-     {63.86, 0.3345, -0.060374, 0.0017275, 0.000651814, 0.00002373599, 0.0, 0.0}},
-    {2005.0, 2050.0, 2000.0, 1.0, {62.92, 0.32217, 0.005589, 0.0, 0.0, 0.0, 0.0, 0.0}},
 }};
 
 double MorrisonStephensonParabola(double y) {
@@ -75,9 +48,59 @@ double MorrisonStephensonParabola(double y) {
   return -20.0 + 32.0 * u * u;
 }
 
+// Years from the end of the observed table to the parabola.
+inline constexpr double kExtrapolationYears = 100.0;
+
+// Four-point Lagrange interpolation in the observed table (two points at its ends).
+double ObservedDeltaT(double y) {
+  const double position = (y - kObservedDeltaTFirstYear) / kObservedDeltaTStep;
+  const auto last = static_cast<std::ptrdiff_t>(kObservedDeltaT.size()) - 1;
+  auto k = static_cast<std::ptrdiff_t>(std::floor(position));
+  k = std::clamp<std::ptrdiff_t>(k, 0, last - 1);
+  const double p = position - static_cast<double>(k);
+  const auto at = [](std::ptrdiff_t i) { return kObservedDeltaT[static_cast<std::size_t>(i)]; };
+  if (k == 0 || k + 2 > last) {
+    return at(k) + p * (at(k + 1) - at(k));
+  }
+  const double a = at(k - 1);
+  const double b = at(k);
+  const double c = at(k + 1);
+  const double d = at(k + 2);
+  return -p * (p - 1.0) * (p - 2.0) / 6.0 * a + (p + 1.0) * (p - 1.0) * (p - 2.0) / 2.0 * b -
+         (p + 1.0) * p * (p - 2.0) / 2.0 * c + (p + 1.0) * p * (p - 1.0) / 6.0 * d;
+}
+
 }  // namespace
 
 double DeltaTSeconds(double y) {
+  const double table_end = kObservedDeltaTFirstYear +
+                           kObservedDeltaTStep * static_cast<double>(kObservedDeltaT.size() - 1);
+  if (y >= kObservedDeltaTFirstYear && y <= table_end) {
+    return ObservedDeltaT(y);
+  }
+  if (y > table_end) {
+    // The long-term parabola of Morrison and Stephenson (2004) is reached a century after
+    // the last observed value through the cubic that matches value and slope at both ends
+    // (the joining of S. L. Moshier's ephemeris programs); the slope at the table's end is
+    // that of its last ten years.
+    const double end_value = kObservedDeltaT.back();
+    const double end_slope =
+        (end_value - kObservedDeltaT[kObservedDeltaT.size() - 21]) / (20.0 * kObservedDeltaTStep);
+    const double join = table_end + kExtrapolationYears;
+    if (y >= join) {
+      return MorrisonStephensonParabola(y);
+    }
+    const double u = (join - 1820.0) / 100.0;
+    const double join_value = MorrisonStephensonParabola(join);
+    const double join_slope = 0.64 * u;  // d/dy of 32 u^2, seconds a year
+    const double h = kExtrapolationYears;
+    const double s = (y - table_end) / h;
+    const double h00 = 2.0 * s * s * s - 3.0 * s * s + 1.0;
+    const double h10 = s * s * s - 2.0 * s * s + s;
+    const double h01 = -2.0 * s * s * s + 3.0 * s * s;
+    const double h11 = s * s * s - s * s;
+    return h00 * end_value + h10 * h * end_slope + h01 * join_value + h11 * h * join_slope;
+  }
   for (const DeltaTSpan& span : kDeltaTSpans) {
     if (y >= span.From && y < span.To) {
       const double t = (y - span.Origin) / span.Scale;
@@ -87,9 +110,6 @@ double DeltaTSeconds(double y) {
       }
       return value;
     }
-  }
-  if (y >= 2050.0 && y < 2150.0) {
-    return MorrisonStephensonParabola(y) - 0.5628 * (2150.0 - y);
   }
   return MorrisonStephensonParabola(y);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/ephemeris/astro_time.h"
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/precise_moon.h"
@@ -11,7 +12,7 @@
 
 namespace lumora {
 
-MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model) {
+MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model, Ayanamsa ayanamsa) {
   MoonSignResult result;
   const TimeArguments args = ComputeTimeArguments(moment);
   result.UT = args.UT;
@@ -27,7 +28,11 @@ MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model) {
   }
   // The ayanamsa moves 50" a year; Delta T would change it by well under a
   // micro-arc-second, so both models take it at the same T.
-  result.AyanamsaCorrection = AyanamsaCorrection(args.T);
+  result.AyanamsaKind = ayanamsa;
+  result.AyanamsaCorrection =
+      ayanamsa == Ayanamsa::Standard
+          ? AyanamsaCorrection(args.T)
+          : -AyanamsaDegrees(ayanamsa, AstroTimeFromUt(args.JulianDay - 0.5 + args.UT / 24.0));
   result.SiderealLongitude = SiderealLongitude(result.TropicalLongitude, result.AyanamsaCorrection);
   result.Position = ToZodiacPosition(result.SiderealLongitude);
   // Text and sign name come from the one position, so the sign shown and the sign

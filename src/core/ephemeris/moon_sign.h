@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/ephemeris/ayanamsa.h"
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
 #include "core/ephemeris/zodiac.h"
@@ -24,11 +25,15 @@ struct MoonSignResult {
   std::string MoonSignName;         // "Libra (Thula)"
   std::string NakshatraName;        // "Swati"
   MoonModel Model = MoonModel::Standard;
+  Ayanamsa AyanamsaKind = Ayanamsa::Standard;  // the correction is minus this ayanamsa
   // TT - UT in seconds, for the precise Moon only (the standard series runs on UT).
   std::optional<double> DeltaT;
 };
 
-MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model = MoonModel::Standard);
+// The Moon of the chosen lunar theory made sidereal with the chosen ayanamsa (the standard
+// correction unless another is chosen).
+MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model = MoonModel::Standard,
+                                 Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 // Quarter (1..4) of its nakshatra in which a sidereal longitude lies (200 arc
 // minutes each).

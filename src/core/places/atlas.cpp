@@ -72,8 +72,8 @@ bool ReadNumber(std::string_view text, Number& value) {
 }
 
 FormFailure DataFailure(const std::filesystem::path& file, const std::string& what) {
-  return FormFailure{"The place data " + file.string() + " " + what + ".", MessageIcon::Error, "",
-                     false};
+  return FormFailure{"The place data " + file.string() + " " + what + ".", MessageIcon::Error,
+                     std::nullopt, false};
 }
 
 // The first eight bytes of a key as one number that orders as the bytes do.
@@ -213,7 +213,7 @@ FormResult<std::shared_ptr<const Atlas>> Atlas::LoadInstalled() {
   if (!file) {
     return FormFailure{"The place data (" + std::string(kPlaceFile) +
                            ") is not installed: set LUMORA_DATA_DIR to the folder that holds it.",
-                       MessageIcon::Error, "", false};
+                       MessageIcon::Error, std::nullopt, false};
   }
   return Load(*file);
 }

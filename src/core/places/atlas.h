@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 
 namespace lumora {
 

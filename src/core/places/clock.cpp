@@ -12,6 +12,7 @@
 
 #include <date/tz.h>
 
+#include "core/places/footer_rule.h"
 #include "core/places/zone_abbreviations.h"
 
 namespace lumora {
@@ -228,6 +229,13 @@ const date::time_zone* LocateListedZone(std::string_view name) {
   return zone;
 }
 
+std::optional<FormFocus> FocusOf(std::optional<PanelControl> control) {
+  if (control) {
+    return FormFocus{*control};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateTime& when) {
@@ -235,22 +243,23 @@ FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateT
   if (zone == nullptr) {
     return FormFailure{
         "\"" + std::string(time_zone) + "\" is not a time zone of the IANA time-zone database.",
-        MessageIcon::Error, "", false};
+        MessageIcon::Error, std::nullopt, false};
   }
   if (when.Year < kFirstClockYear || when.Year > kLastClockYear) {
     return FormFailure{"The year " + std::to_string(when.Year) + " lies outside the years " +
                            std::to_string(kFirstClockYear) + " to " +
                            std::to_string(kLastClockYear) + ".",
-                       MessageIcon::Error, "", false};
+                       MessageIcon::Error, std::nullopt, false};
   }
   // Within a month the day and time may carry into the next (hour 24), never further.
   if (when.Month < 1 || when.Month > 12 || when.Day < 1 || when.Day > 31 || when.Hour < 0 ||
       when.Hour > 24 || when.Minute < 0 || when.Minute > 59) {
-    return FormFailure{"The month, day, hour or minute is out of range.", MessageIcon::Error, "",
-                       false};
+    return FormFailure{"The month, day, hour or minute is out of range.", MessageIcon::Error,
+                       std::nullopt, false};
   }
   const date::local_seconds local = ToLocal(when);
-  const date::local_info info = zone->get_info(local);
+  // After the zone file's last listed change the footer rule decides (footer_rule.h).
+  const date::local_info info = ZoneLocalInfo(*zone, zone->name(), local);
 
   ZoneClock clock;
   clock.TimeZone = std::string(time_zone);
@@ -284,10 +293,10 @@ std::optional<ClockChoice> ParseClockChoice(std::string_view text) {
 
 FormResult<PersonClock> ReadPersonClock(std::string_view time_zone, const LocalDateTime& when,
                                         std::optional<ClockChoice> choice,
-                                        std::string_view hour_control) {
+                                        std::optional<PanelControl> hour_control) {
   auto clock = ReadZoneClock(time_zone, when);
   if (auto* failure = std::get_if<FormFailure>(&clock)) {
-    failure->Control = std::string(hour_control);
+    failure->Control = FocusOf(hour_control);
     return *failure;
   }
   const ZoneClock& c = std::get<ZoneClock>(clock);
@@ -296,13 +305,13 @@ FormResult<PersonClock> ReadPersonClock(std::string_view time_zone, const LocalD
   if (c.Readings.empty()) {
     return FormFailure{moment + " never existed: " + ChangeText(*c.Change, "forward") +
                            ". Please check the time of birth.",
-                       MessageIcon::Error, std::string(hour_control), false};
+                       MessageIcon::Error, FocusOf(hour_control), false};
   }
   if (c.Readings.size() == 2 && !choice) {
     return FormFailure{moment + " occurred twice: " + ChangeText(*c.Change, "back") +
                            ". Please choose the earlier reading (" + c.Readings[0].Abbreviation +
                            ") or the later one (" + c.Readings[1].Abbreviation + ").",
-                       MessageIcon::Information, std::string(hour_control), false};
+                       MessageIcon::Information, FocusOf(hour_control), false};
   }
   const bool later = c.Readings.size() == 2 && choice == ClockChoice::Later;
   return PersonClock{c.TimeZone, c.Readings[later ? 1 : 0]};

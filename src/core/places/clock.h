@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 
 namespace lumora {
 
@@ -79,7 +79,7 @@ struct PersonClock {
 // on hour_control (the form's hour list).
 FormResult<PersonClock> ReadPersonClock(std::string_view time_zone, const LocalDateTime& when,
                                         std::optional<ClockChoice> choice,
-                                        std::string_view hour_control);
+                                        std::optional<PanelControl> hour_control);
 
 // The zone fields of a birth form that express a reading: the magnitude of the standard
 // offset (the offset less the daylight hour) in hours and minutes, rounded to the minute,

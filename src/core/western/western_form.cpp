@@ -16,7 +16,7 @@ namespace {
 // A text box that must not be left empty, with the message of each panel.
 struct RequiredText {
   std::string WesternFormSide::*Field;
-  WesternControl Control;
+  FormControl Control;
   std::string_view MaleMessage;
   std::string_view FemaleMessage;
 };
@@ -24,76 +24,79 @@ struct RequiredText {
 // The text boxes of a panel in the order they are checked ("Minute" for the male
 // longitude minutes, "Minutes" for the female, as the form has always shown them).
 constexpr std::array<RequiredText, 8> kRequiredTexts{{
-    {&WesternFormSide::Name, WesternControl::Name, "Please Enter Male Name",
+    {&WesternFormSide::Name, FormControl::Name, "Please Enter Male Name",
      "Please Enter Female Name"},
-    {&WesternFormSide::LatDeg, WesternControl::LatDeg, "Please Enter Degree in Latitude",
+    {&WesternFormSide::LatDeg, FormControl::LatDeg, "Please Enter Degree in Latitude",
      "Please Enter Degree in Latitude"},
-    {&WesternFormSide::LatMin, WesternControl::LatMin, "Please Enter Minutes in Latitude",
+    {&WesternFormSide::LatMin, FormControl::LatMin, "Please Enter Minutes in Latitude",
      "Please Enter Minutes in Latitude"},
-    {&WesternFormSide::LongDeg, WesternControl::LongDeg, "Please Enter Degree in Longitude",
+    {&WesternFormSide::LongDeg, FormControl::LongDeg, "Please Enter Degree in Longitude",
      "Please Enter Degree in Longitude"},
-    {&WesternFormSide::LongMin, WesternControl::LongMin, "Please Enter Minute in Longitude",
+    {&WesternFormSide::LongMin, FormControl::LongMin, "Please Enter Minute in Longitude",
      "Please Enter Minutes in Longitude"},
-    {&WesternFormSide::City, WesternControl::City, "Please Enter City", "Please Enter City"},
-    {&WesternFormSide::State, WesternControl::State, "Please Enter State", "Please Enter State"},
-    {&WesternFormSide::Country, WesternControl::Country, "Please Enter Country",
+    {&WesternFormSide::City, FormControl::City, "Please Enter City", "Please Enter City"},
+    {&WesternFormSide::State, FormControl::State, "Please Enter State", "Please Enter State"},
+    {&WesternFormSide::Country, FormControl::Country, "Please Enter Country",
      "Please Enter Country"},
 }};
 
 // A coordinate box with the largest value it may hold.
 struct CoordinateBox {
   std::string WesternFormSide::*Field;
-  WesternControl Control;
+  FormControl Control;
   int Maximum;
   std::string_view RangeMessage;
 };
 
 constexpr std::array<CoordinateBox, 4> kCoordinateBoxes{{
-    {&WesternFormSide::LatDeg, WesternControl::LatDeg, 90, "Please Enter A Correct Latitude"},
-    {&WesternFormSide::LatMin, WesternControl::LatMin, 59, "Please Enter A Correct Latitude"},
-    {&WesternFormSide::LongDeg, WesternControl::LongDeg, 180, "Please Enter A Correct Longitude"},
-    {&WesternFormSide::LongMin, WesternControl::LongMin, 59, "Please Enter A Correct Longitude"},
+    {&WesternFormSide::LatDeg, FormControl::LatDeg, 90, "Please Enter A Correct Latitude"},
+    {&WesternFormSide::LatMin, FormControl::LatMin, 59, "Please Enter A Correct Latitude"},
+    {&WesternFormSide::LongDeg, FormControl::LongDeg, 180, "Please Enter A Correct Longitude"},
+    {&WesternFormSide::LongMin, FormControl::LongMin, 59, "Please Enter A Correct Longitude"},
 }};
 
 // A list with the panel's text for it.
 struct ListText {
   std::string WesternFormSide::*Field;
-  WesternControl Control;
+  FormControl Control;
   DateTimeList List;
 };
 
 constexpr std::array<ListText, 6> kListTexts{{
-    {&WesternFormSide::Day, WesternControl::Day, DateTimeList::Day},
-    {&WesternFormSide::Month, WesternControl::Month, DateTimeList::Month},
-    {&WesternFormSide::Year, WesternControl::Year, DateTimeList::Year},
-    {&WesternFormSide::Hour, WesternControl::Hour, DateTimeList::Hour},
-    {&WesternFormSide::Minute, WesternControl::Minute, DateTimeList::Minute},
-    {&WesternFormSide::Second, WesternControl::Second, DateTimeList::Second},
+    {&WesternFormSide::Day, FormControl::Day, DateTimeList::Day},
+    {&WesternFormSide::Month, FormControl::Month, DateTimeList::Month},
+    {&WesternFormSide::Year, FormControl::Year, DateTimeList::Year},
+    {&WesternFormSide::Hour, FormControl::Hour, DateTimeList::Hour},
+    {&WesternFormSide::Minute, FormControl::Minute, DateTimeList::Minute},
+    {&WesternFormSide::Second, FormControl::Second, DateTimeList::Second},
 }};
 
-WesternFormMessage Failure(std::string_view message, WesternMessageIcon icon, WesternSide side,
-                           std::optional<WesternControl> control) {
-  return {std::string(message), icon, control ? ControlName(side, *control) : std::string()};
+FormFailure Failure(std::string_view message, MessageIcon icon, PersonSide side,
+                    std::optional<FormControl> control) {
+  std::optional<FormFocus> focus;
+  if (control) {
+    focus = PanelControl{side, *control};
+  }
+  return {std::string(message), icon, focus};
 }
 
 // The entries of a panel. A text counts as empty only when it is exactly empty:
 // blanks pass.
-std::optional<WesternFormMessage> CheckPanelEntries(const WesternFormSide& panel,
-                                                    WesternSide side) {
-  const bool male = side == WesternSide::Male;
+std::optional<FormFailure> CheckPanelEntries(const WesternFormSide& panel, PersonSide side) {
+  const bool male = side == PersonSide::Male;
   for (const RequiredText& check : kRequiredTexts) {
     if ((panel.*check.Field).empty()) {
-      return Failure(male ? check.MaleMessage : check.FemaleMessage, WesternMessageIcon::Error,
-                     side, check.Control);
+      return Failure(male ? check.MaleMessage : check.FemaleMessage, MessageIcon::Error, side,
+                     check.Control);
     }
   }
   if (!panel.North && !panel.South) {
-    return Failure("Please Select Direction For The Latitude", WesternMessageIcon::Error, side,
-                   WesternControl::LatDirection);
+    return Failure("Please Select Direction For The Latitude", MessageIcon::Error, side,
+                   FormControl::LatDirection);
   }
   if (!panel.East && !panel.West) {
-    return Failure("Please Select Direction For The Longitude", WesternMessageIcon::Error, side,
-                   WesternControl::LongDirection);
+    return Failure("Please Select Direction For The Longitude", MessageIcon::Error, side,
+                   FormControl::LongDirection);
   }
   return std::nullopt;
 }
@@ -104,16 +107,16 @@ using Coordinates = std::array<int, kCoordinateBoxes.size()>;
 // The coordinate boxes must hold numbers within range. The key filter keeps other keys
 // out, but a pasted text gets past it, and degrees beyond the pole or the date line
 // would otherwise be computed without a word. Each box is read here, once.
-FormResult<Coordinates> ReadCoordinates(const WesternFormSide& panel, WesternSide side) {
+FormResult<Coordinates> ReadCoordinates(const WesternFormSide& panel, PersonSide side) {
   Coordinates numbers{};
   for (std::size_t i = 0; i < kCoordinateBoxes.size(); ++i) {
     const CoordinateBox& box = kCoordinateBoxes[i];
     const auto value = ParseDigits(panel.*box.Field);
     if (!value) {
-      return Failure("Please enter only numbers", WesternMessageIcon::Error, side, box.Control);
+      return Failure("Please enter only numbers", MessageIcon::Error, side, box.Control);
     }
     if (*value > box.Maximum) {
-      return Failure(box.RangeMessage, WesternMessageIcon::Error, side, box.Control);
+      return Failure(box.RangeMessage, MessageIcon::Error, side, box.Control);
     }
     numbers[i] = *value;
   }
@@ -122,12 +125,12 @@ FormResult<Coordinates> ReadCoordinates(const WesternFormSide& panel, WesternSid
 
 // The checks of the form in their fixed order, the coordinates of both panels read.
 FormResult<FormSides<Coordinates>> CheckForm(const WesternForm& form) {
-  for (const WesternSide side : kPersonSides) {
+  for (const PersonSide side : kPersonSides) {
     if (auto failure = CheckPanelEntries(form[side], side)) {
       return *failure;
     }
   }
-  for (const WesternSide side : kPersonSides) {
+  for (const PersonSide side : kPersonSides) {
     const WesternFormSide& panel = form[side];
     // A date the lists cannot hold is left to the list check.
     const auto month = MonthNumber(panel.Month);
@@ -140,7 +143,7 @@ FormResult<FormSides<Coordinates>> CheckForm(const WesternForm& form) {
     }
   }
   FormSides<Coordinates> coordinates;
-  for (const WesternSide side : kPersonSides) {
+  for (const PersonSide side : kPersonSides) {
     auto read = ReadCoordinates(form[side], side);
     if (auto* failure = std::get_if<FormFailure>(&read)) {
       return *failure;
@@ -185,36 +188,35 @@ WesternBirthData PanelBirthData(const WesternFormSide& panel, const Coordinates&
 
 }  // namespace
 
-std::optional<WesternFormMessage> FindWesternListFault(const WesternFormSide& panel,
-                                                       WesternSide side) {
+std::optional<FormFailure> FindWesternListFault(const WesternFormSide& panel, PersonSide side) {
   for (const ListText& list : kListTexts) {
     const std::string& text = panel.*list.Field;
     if (!DateTimeListPosition(list.List, text)) {
       const std::string name = ControlName(side, list.Control);
-      return Failure("\"" + text + "\" is not an entry of the list " + name,
-                     WesternMessageIcon::Error, side, list.Control);
+      return Failure("\"" + text + "\" is not an entry of the list " + name, MessageIcon::Error,
+                     side, list.Control);
     }
   }
   if (panel.TimeZoneId.empty() && panel.TimeZoneRow == kNoTimeZoneRow) {
     // The list emptied as a place was given up: the zone went with the place.
-    return Failure(side == WesternSide::Male ? "Please Select Your Time Zone"
-                                             : "Please Select Your Partner's Time Zone",
-                   WesternMessageIcon::Information, side, WesternControl::TimeZone);
+    return Failure(side == PersonSide::Male ? "Please Select Your Time Zone"
+                                            : "Please Select Your Partner's Time Zone",
+                   MessageIcon::Information, side, FormControl::TimeZone);
   }
   if (panel.TimeZoneId.empty() && !LookupTimeZone(panel.TimeZoneRow)) {
-    const std::string name = ControlName(side, WesternControl::TimeZone);
+    const std::string name = ControlName(side, FormControl::TimeZone);
     return Failure("Row " + std::to_string(panel.TimeZoneRow) + " is not an entry of the list " +
                        name + " (rows 0 to " + std::to_string(kTimeZoneCount - 1) + ")",
-                   WesternMessageIcon::Error, side, WesternControl::TimeZone);
+                   MessageIcon::Error, side, FormControl::TimeZone);
   }
   return std::nullopt;
 }
 
-std::optional<WesternFormMessage> FindWesternListFault(const WesternForm& form) {
-  if (auto fault = FindWesternListFault(form.Male, WesternSide::Male)) {
+std::optional<FormFailure> FindWesternListFault(const WesternForm& form) {
+  if (auto fault = FindWesternListFault(form.Male, PersonSide::Male)) {
     return fault;
   }
-  return FindWesternListFault(form.Female, WesternSide::Female);
+  return FindWesternListFault(form.Female, PersonSide::Female);
 }
 
 FormResult<FormSides<WesternReading>> ValidateWesternInput(const WesternForm& form) {
@@ -232,10 +234,10 @@ FormResult<FormSides<WesternReading>> ValidateWesternInput(const WesternForm& fo
     return *failure;
   }
   FormSides<WesternReading> read;
-  for (const WesternSide side : kPersonSides) {
+  for (const PersonSide side : kPersonSides) {
     read[side].Clock = std::get<FormSides<std::optional<PersonClock>>>(clocks)[side];
   }
-  for (const WesternSide side : kPersonSides) {
+  for (const PersonSide side : kPersonSides) {
     WesternReading& reading = read[side];
     reading.Data = PanelBirthData(form[side], coordinates[side]);
     if (reading.Clock) {
@@ -270,7 +272,7 @@ std::string WesternZoneEntryText(const PersonClock& clock) {
   return clock.TimeZone + ", " + FormatUtcOffset(standard);
 }
 
-FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, WesternSide side) {
+FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, PersonSide side) {
   if (auto fault = FindWesternListFault(panel, side)) {
     return *fault;
   }

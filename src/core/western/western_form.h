@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/entry/form_failure.h"
-#include "core/entry/form_result.h"
 #include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/entry/place_lookup.h"
+#include "core/form_failure.h"
+#include "core/form_result.h"
 #include "core/places/clock.h"
 #include "core/western/western_positions.h"
 
@@ -31,25 +31,13 @@ inline constexpr int kNoTimeZoneRow = -1;
 
 using WesternForm = FormSides<WesternFormSide>;
 
-// The panels and controls of the form are those of both forms.
-using WesternSide = PersonSide;
-using WesternControl = FormControl;
-
-// ---------------------------------------------------------------- messages
-
-// The messages of both forms are one type. For an option pair the control is the
-// pair ("optMLong"), whose preset option (index 0) is selected.
-using WesternMessageIcon = MessageIcon;
-using WesternFormMessage = FormFailure;
-
 // ---------------------------------------------------------------- lists
 
 // The first list text or time-zone row that its list does not offer, as a message
 // naming the list. The window's lists cannot hold such a value; a form record made
 // elsewhere can.
-std::optional<WesternFormMessage> FindWesternListFault(const WesternForm& form);
-std::optional<WesternFormMessage> FindWesternListFault(const WesternFormSide& panel,
-                                                       WesternSide side);
+std::optional<FormFailure> FindWesternListFault(const WesternForm& form);
+std::optional<FormFailure> FindWesternListFault(const WesternFormSide& panel, PersonSide side);
 
 // The longest text a latitude or longitude box takes.
 inline constexpr int kWesternCoordinateMaxLength = 3;
@@ -70,7 +58,7 @@ FormResult<FormSides<WesternReading>> ValidateWesternInput(const WesternForm& fo
 
 // The birth data of one panel, its zone from the Western reading of the time-zone
 // table; a list fault or a coordinate box that holds no number in range refuses it.
-FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, WesternSide side);
+FormResult<WesternBirthData> ReadWesternBirthData(const WesternFormSide& panel, PersonSide side);
 
 // The time-zone row that, with the DST box, expresses a standard offset from universal time
 // (signed seconds, east positive): a standard-time row where the table has one, else any

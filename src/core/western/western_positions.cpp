@@ -4,8 +4,10 @@
 #include <chrono>
 #include <cmath>
 
+#include "core/ephemeris/astro_time.h"
 #include "core/ephemeris/astronomical_constants.h"
 #include "core/ephemeris/calendar.h"
+#include "core/ephemeris/chart_points.h"
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/zodiac.h"
@@ -312,6 +314,22 @@ WesternChart CalculatePlanetPositions(const WesternBirthData& data, const Wester
 
 WesternChart CalculateWesternChart(const WesternBirthData& data, MoonModel model) {
   const WesternAngles angles = CalculateAngles(data);
+  if (model == MoonModel::Precise) {
+    // The precise ephemeris gives all fourteen points, apparent and of the true equinox of
+    // date, at the same instant and place; the points come in the same order.
+    const AstroTime time = AstroTimeFromUt(angles.JulianDay - 0.5 + angles.UT / 24.0);
+    const ChartPoints points = ComputeChartPoints(
+        time, SignedLatitude(data), -SignedLongitude(data), Ayanamsa::Standard, NodeKind::Mean);
+    WesternChart chart;
+    for (int i = 0; i < kWesternPointCount; ++i) {
+      chart.Longitudes[static_cast<std::size_t>(i)] = points.Tropical[static_cast<std::size_t>(i)];
+      chart.Zodiac[static_cast<std::size_t>(i)] =
+          ToZodiacPosition(chart.Longitudes[static_cast<std::size_t>(i)]);
+      chart.Positions[static_cast<std::size_t>(i)] =
+          FormatShortPosition(chart.Zodiac[static_cast<std::size_t>(i)]);
+    }
+    return chart;
+  }
   const WesternMoon moon = CalculateWesternMoon(data, model);
   return CalculatePlanetPositions(data, moon, angles);
 }

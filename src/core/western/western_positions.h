@@ -142,7 +142,8 @@ double DayNumberAt(double universal_time, double julian_day);
 WesternChart CalculatePlanetPositions(const WesternBirthData& data, const WesternMoon& moon,
                                       const WesternAngles& angles);
 
-// The three steps in their order: angles, Moon, planets.
+// The three steps in their order: angles, Moon, planets. The precise model gives all
+// fourteen points from the precise ephemeris instead (tropical, apparent).
 WesternChart CalculateWesternChart(const WesternBirthData& data,
                                    MoonModel model = MoonModel::Standard);
 

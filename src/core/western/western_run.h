@@ -38,7 +38,7 @@ struct WesternTestResult {
 };
 
 // The result, or the message the form shows instead.
-using WesternTestOutcome = std::variant<WesternTestResult, WesternFormMessage>;
+using WesternTestOutcome = std::variant<WesternTestResult, FormFailure>;
 
 // The month text, a blank, the day text, a comma and a blank, the year text.
 std::string DateOfBirthText(const WesternFormSide& side);

@@ -465,7 +465,7 @@ void PersonPanel::RefreshClock() {
   }
   reading_->setVisible(repeated);
 
-  const auto reading = ReadPersonClock(time_zone_id_, when, Entries().ClockReading, "");
+  const auto reading = ReadPersonClock(time_zone_id_, when, Entries().ClockReading, std::nullopt);
   if (const auto* failure = std::get_if<FormFailure>(&reading)) {
     ShowClockLine(ToQString(failure->Message));
     return;

@@ -209,6 +209,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   western_ = std::make_unique<WesternSession>(services_, this, *area_);
   moon_model_ = StoredMoonModel();
   vedic_->SetMoonModel(moon_model_);
+  vedic_->SetKootaTables(StoredKootaTables());
   western_->SetMoonModel(moon_model_);
 
   KeyboardConventions::Install();
@@ -367,9 +368,12 @@ void MainWindow::ApplyMoonModel(MoonModel model) {
 }
 
 void MainWindow::ShowSettings() {
-  SettingsDialog dialog(moon_model_, this);
+  SettingsDialog dialog(moon_model_, vedic_->Tables(), this);
   if (dialog.exec() == QDialog::Accepted) {
     ApplyMoonModel(dialog.ChosenMoonModel());
+    StoreOpeningMethod(dialog.ChosenOpeningMethod());
+    StoreKootaTables(dialog.ChosenKootaTables());
+    vedic_->SetKootaTables(dialog.ChosenKootaTables());
   }
 }
 

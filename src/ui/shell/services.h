@@ -5,7 +5,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "core/entry/form_failure.h"
+#include "core/form_failure.h"
 
 class QWidget;
 class QTextDocument;

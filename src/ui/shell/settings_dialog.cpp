@@ -2,7 +2,10 @@
 #include "ui/shell/settings_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -15,6 +18,8 @@ namespace lumora::ui {
 namespace {
 
 constexpr const char* kPreciseMoonKey = "Moon/Precise";
+constexpr const char* kOpeningMethodKey = "Result/OpeningMethod";
+constexpr const char* kKootaTablesKey = "Match/KootaTables";
 
 QSettings ProgramSettings() {
   return QSettings(QStringLiteral("Lumora"), QStringLiteral("Lumora"));
@@ -32,7 +37,32 @@ void StoreMoonModel(MoonModel model) {
   ProgramSettings().setValue(QLatin1String(kPreciseMoonKey), model == MoonModel::Precise);
 }
 
-SettingsDialog::SettingsDialog(MoonModel current, QWidget* parent) : QDialog(parent) {
+OpeningMethod StoredOpeningMethod() {
+  return ProgramSettings().value(QLatin1String(kOpeningMethodKey)).toString() ==
+                 QLatin1String("Porutham")
+             ? OpeningMethod::Porutham
+             : OpeningMethod::AshtaKoota;
+}
+
+void StoreOpeningMethod(OpeningMethod method) {
+  ProgramSettings().setValue(QLatin1String(kOpeningMethodKey), method == OpeningMethod::Porutham
+                                                                   ? QStringLiteral("Porutham")
+                                                                   : QStringLiteral("AshtaKoota"));
+}
+
+KootaTables StoredKootaTables() {
+  const QString name = ProgramSettings().value(QLatin1String(kKootaTablesKey)).toString();
+  return FindKootaTables(name.toStdString()).value_or(KootaTables::Specified);
+}
+
+void StoreKootaTables(KootaTables tables) {
+  ProgramSettings().setValue(QLatin1String(kKootaTablesKey),
+                             QString::fromUtf8(KootaTablesName(tables).data(),
+                                               static_cast<int>(KootaTablesName(tables).size())));
+}
+
+SettingsDialog::SettingsDialog(MoonModel current, KootaTables tables, QWidget* parent)
+    : QDialog(parent) {
   setObjectName(QStringLiteral("frmSettings"));
   setWindowTitle(tr("Settings - %1").arg(ProgramTitle()));
   auto* layout = new QVBoxLayout(this);
@@ -56,6 +86,40 @@ SettingsDialog::SettingsDialog(MoonModel current, QWidget* parent) : QDialog(par
   note->setBuddy(precise_moon_);
   layout->addWidget(note);
 
+  auto* tables_label = new QLabel(tr("&Koota tables:"), this);
+  tables_label->setObjectName(QStringLiteral("lblKootaTables"));
+  koota_tables_ = new QComboBox(this);
+  koota_tables_->setObjectName(QStringLiteral("cboKootaTables"));
+  koota_tables_->setAccessibleName(tr("Koota tables"));
+  koota_tables_->addItem(tr("Specified (the program's own tables)"));
+  koota_tables_->addItem(tr("Classical (the tables astrologers use)"));
+  koota_tables_->setCurrentIndex(static_cast<int>(tables));
+  tables_label->setBuddy(koota_tables_);
+  auto* tables_row = new QHBoxLayout;
+  tables_row->addWidget(tables_label);
+  tables_row->addWidget(koota_tables_, 1);
+  layout->addLayout(tables_row);
+  auto* tables_note = new QLabel(
+      tr("The Guna Milan grid, the report and the printed match score with the chosen tables "
+         "and always give the other set's total beside it."),
+      this);
+  tables_note->setObjectName(QStringLiteral("lblKootaTablesNote"));
+  tables_note->setAccessibleName(tr("About the koota tables"));
+  tables_note->setWordWrap(true);
+  layout->addWidget(tables_note);
+  auto* method_row = new QFormLayout;
+  opening_method_ = new QComboBox(this);
+  opening_method_->setObjectName(QStringLiteral("cboOpeningMethod"));
+  opening_method_->setAccessibleName(tr("Match method the result opens on"));
+  opening_method_->addItem(tr("Ashta-koota (Guna Milan)"));
+  opening_method_->addItem(tr("Porutham (South Indian)"));
+  opening_method_->setCurrentIndex(StoredOpeningMethod() == OpeningMethod::Porutham ? 1 : 0);
+  auto* method_label = new QLabel(tr("&Open the match on:"), this);
+  method_label->setObjectName(QStringLiteral("lblOpeningMethod"));
+  method_label->setBuddy(opening_method_);
+  method_row->addRow(method_label, opening_method_);
+  layout->addLayout(method_row);
+
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->setObjectName(QStringLiteral("cmdSettingsButtons"));
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdSettingsOK"));
@@ -71,8 +135,18 @@ SettingsDialog::SettingsDialog(MoonModel current, QWidget* parent) : QDialog(par
   resize(480, layout->totalHeightForWidth(480));
 }
 
+OpeningMethod SettingsDialog::ChosenOpeningMethod() const {
+  return opening_method_->currentIndex() == 1 ? OpeningMethod::Porutham : OpeningMethod::AshtaKoota;
+}
+
 MoonModel SettingsDialog::ChosenMoonModel() const {
   return precise_moon_->isChecked() ? MoonModel::Precise : MoonModel::Standard;
+}
+
+KootaTables SettingsDialog::ChosenKootaTables() const {
+  return koota_tables_->currentIndex() == static_cast<int>(KootaTables::Classical)
+             ? KootaTables::Classical
+             : KootaTables::Specified;
 }
 
 }  // namespace lumora::ui

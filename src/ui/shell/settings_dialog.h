@@ -4,26 +4,41 @@
 #include <QDialog>
 
 #include "core/ephemeris/moon_model.h"
+#include "core/vedic/match/koota_scoring.h"
 
 class QCheckBox;
+class QComboBox;
 
 namespace lumora::ui {
 
 // The program's preferences, kept with QSettings between runs.
 MoonModel StoredMoonModel();
 void StoreMoonModel(MoonModel model);
+KootaTables StoredKootaTables();
+void StoreKootaTables(KootaTables tables);
 
-// File > Settings: the choice of Moon. Hands the choice out through its getter; the
-// owner stores it and passes it on.
+// The page of the match the result window opens on: the Ashta-koota pages as they have
+// always opened, or the South Indian poruthams.
+enum class OpeningMethod { AshtaKoota, Porutham };
+OpeningMethod StoredOpeningMethod();
+void StoreOpeningMethod(OpeningMethod method);
+
+// File > Settings: the choice of Moon, of koota tables and of the match method the result
+// opens on. Hands the choices out through its getters; the owner stores them and passes them on.
 class SettingsDialog : public QDialog {
   Q_OBJECT
  public:
-  SettingsDialog(MoonModel current, QWidget* parent);
+  SettingsDialog(MoonModel current, KootaTables tables, QWidget* parent);
 
   MoonModel ChosenMoonModel() const;
+  KootaTables ChosenKootaTables() const;
+  // The method the result window opens on; the dialog starts from the stored one.
+  OpeningMethod ChosenOpeningMethod() const;
 
  private:
   QCheckBox* precise_moon_ = nullptr;
+  QComboBox* koota_tables_ = nullptr;
+  QComboBox* opening_method_ = nullptr;
 };
 
 }  // namespace lumora::ui

@@ -147,23 +147,32 @@ void VedicSession::ShowResult(const MatchResult& result) {
   connect(result_, &ResultWindow::SavePdfRequested, this, &VedicSession::SavePdf);
   connect(result_, &ResultWindow::UncertaintyChanged, this, &VedicSession::UpdateScoreRange);
   // Each person's pages from the catalogue records of that person's Moon values.
-  for (const auto& [side, rashi, nakshatra] :
-       {std::tuple{PersonSide::Male, &state_.BoyRashi, &state_.BoyNakshatra},
-        std::tuple{PersonSide::Female, &state_.GirlRashi, &state_.GirlNakshatra}}) {
-    if (const auto record = RashiRecordOf(*rashi)) {
+  for (const auto& [side, moon] :
+       {std::pair{PersonSide::Male, state_.Boy}, std::pair{PersonSide::Female, state_.Girl}}) {
+    if (const auto record = RashiRecordOf(kSignNames[static_cast<std::size_t>(moon.Sign)])) {
       result_->ShowRashiPage(side, *record);
     }
-    if (const auto record = NakshatraRecordOf(*nakshatra)) {
+    if (const auto record =
+            NakshatraRecordOf(kNakshatraNames[static_cast<std::size_t>(moon.Nakshatra)])) {
       result_->ShowNakshatraPage(side, *record);
     }
   }
   result_->ShowGrid(result.Grid);
+  result_->ShowPorutham(result);
   result_->AppendReport(result.Report);
   charts_ =
       ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
   if (charts_) {
     result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
     result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
+  }
+  if (result.BoyMoment && result.GirlMoment) {
+    // The window's charts are on the standard ayanamsa, and so are the periods.
+    result_->ShowTiming(*result.BoyMoment, result.BoyClock ? result.BoyClock->TimeZone : "",
+                        *result.GirlMoment, result.GirlClock ? result.GirlClock->TimeZone : "",
+                        Ayanamsa::Standard);
+  } else {
+    result_->ClearTiming();
   }
   if (form_) {
     form_->hide();
@@ -175,8 +184,8 @@ void VedicSession::UpdateScoreRange(int minutes) {
   if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
     return;
   }
-  charts_->Range =
-      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon);
+  charts_->Range = CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes,
+                                       state_.BoyDetails.Moon, Ayanamsa::Standard, state_.Tables);
   result_->ShowScoreRange(*charts_->Range);
 }
 
@@ -203,9 +212,13 @@ void VedicSession::Save() {
     inputs.ChartsSection = ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails,
                                                 last_->BoyMoment, last_->GirlMoment, kCreditLine);
   }
+  const std::optional<MatchTiming> timing = DocumentTiming(tab);
+  if (timing) {
+    inputs.TimingSection = ComposeTimingReport(state_, *timing);
+  }
   const ReportDocument document = BuildExportDocument(tab, inputs);
   auto pdf = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                                 result_->SelectedChartStyle());
+                                 result_->SelectedChartStyle(), timing);
   if (document.empty() || !pdf) {
     return;  // "About Software" has no document
   }
@@ -232,7 +245,8 @@ void VedicSession::SaveCouple() {
   if (path.isEmpty()) {
     return;  // cancelled
   }
-  const std::optional<QString> failure = SaveWholeFile(path, WriteCoupleFile(entries));
+  const std::optional<QString> failure =
+      SaveWholeFile(path, WriteCoupleFile(Couple{entries, state_.Tables}));
   if (failure) {
     const QString message = QStringLiteral("The couple file %1 could not be saved (%2).")
                                 .arg(QDir::toNativeSeparators(path), *failure);
@@ -261,15 +275,24 @@ void VedicSession::OpenCoupleFile(const QString& path) {
     services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
     return;
   }
-  const std::string& bytes = std::get<std::string>(read);
-  const FormResult<BirthForm> couple = ReadCoupleFile(bytes);
-  if (const auto* failure = std::get_if<FormFailure>(&couple)) {
+  const FormResult<Couple> couple_read = ReadCoupleFile(std::get<std::string>(read));
+  if (const auto* failure = std::get_if<FormFailure>(&couple_read)) {
     services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
     return;
   }
+  const Couple& couple = std::get<Couple>(couple_read);
   ShowInputForm();
-  form_->SetEntries(std::get<BirthForm>(couple));
+  form_->SetEntries(couple.Form);
+  // The couple is matched again with the tables it was saved with; the window names them.
+  state_.Tables = couple.Tables;
   Match();
+}
+
+std::optional<MatchTiming> VedicSession::DocumentTiming(int tab) {
+  if (!result_ || (tab != kTabKundaliMatch && tab != kTabTiming)) {
+    return std::nullopt;
+  }
+  return result_->CurrentTiming();
 }
 
 QString VedicSession::PdfStem() const {
@@ -280,9 +303,10 @@ void VedicSession::SavePdf() {
   if (!result_ || !last_) {
     return;
   }
+  const int tab = result_->SelectedTab();
   const auto document =
-      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues(),
-                          charts_, result_->SelectedChartStyle());
+      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
+                          result_->SelectedChartStyle(), DocumentTiming(tab));
   if (!document) {
     result_->ShowStatus(tr("The About Software page has no document to save"));
     return;
@@ -302,13 +326,13 @@ void VedicSession::PrintResult() {
   }
   // The page on screen, as Save As PDF writes it; the About Software page has none and
   // gives the whole match.
-  const auto page =
-      ComposePageDocument(result_->SelectedTab(), state_, *last_, result_->IncludeCatalogues(),
-                          charts_, result_->SelectedChartStyle());
-  const Document document = page
-                                ? *page
-                                : ComposeMatchDocument(state_, *last_, result_->IncludeCatalogues(),
-                                                       charts_, result_->SelectedChartStyle());
+  const int tab = result_->SelectedTab();
+  const auto page = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
+                                        result_->SelectedChartStyle(), DocumentTiming(tab));
+  const Document document =
+      page ? *page
+           : ComposeMatchDocument(state_, *last_, result_->IncludeCatalogues(), charts_,
+                                  result_->SelectedChartStyle(), DocumentTiming(kTabKundaliMatch));
   QTextDocument text;
   documents::RenderDocument(document, text);
   services_.Printer->PrintDocument(main_window_, text);

@@ -7,6 +7,7 @@
 
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
+#include "core/vedic/timing/timing_document.h"
 #include "ui/shell/services.h"
 
 class QMainWindow;
@@ -47,6 +48,9 @@ class VedicSession : public QObject {
 
   // The Moon the next match computes with.
   void SetMoonModel(MoonModel model) { moon_model_ = model; }
+  // The koota tables of the next match.
+  void SetKootaTables(KootaTables tables) { state_.Tables = tables; }
+  KootaTables Tables() const { return state_.Tables; }
 
  public slots:
   void Match();
@@ -65,6 +69,8 @@ class VedicSession : public QObject {
  private:
   void ShowResult(const MatchResult& result);
   QString PdfStem() const;
+  // The timing a page's document carries: the match and the Timing pages only.
+  std::optional<MatchTiming> DocumentTiming(int tab);
   // Opens a couple file: refills both sides of the form and runs the match; a file
   // that is refused changes nothing.
   void OpenCoupleFile(const QString& path);

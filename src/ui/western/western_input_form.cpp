@@ -47,8 +47,8 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
   auto* layout = new QVBoxLayout(central);
 
   auto* panels = new QHBoxLayout;
-  BuildPanel(male_, WesternSide::Male);
-  BuildPanel(female_, WesternSide::Female);
+  BuildPanel(male_, PersonSide::Male);
+  BuildPanel(female_, PersonSide::Female);
   panels->addWidget(male_.Person->Frame());
   panels->addWidget(female_.Person->Frame());
   layout->addLayout(panels);
@@ -87,13 +87,13 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
   male_.Person->NameBox()->setFocus();
 }
 
-void WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
+void WesternInputForm::BuildPanel(Panel& p, PersonSide side) {
   p.Person = new PersonPanel(FormKind::Western, side, services_.Messages, this);
   QWidget* frame = p.Person->Frame();
   QGridLayout* grid = p.Person->Grid();
   int& row = p.Person->NextRow();
   p.TimeZone = new QComboBox(frame);
-  p.TimeZone->setObjectName(ToQString(ControlName(side, WesternControl::TimeZone)));
+  p.TimeZone->setObjectName(ToQString(ControlName(side, FormControl::TimeZone)));
   p.TimeZone->setAccessibleName(tr("Time Zone"));
   for (const std::string& entry : TimeZoneEntryTexts()) {
     p.TimeZone->addItem(ToQString(entry));
@@ -104,7 +104,7 @@ void WesternInputForm::BuildPanel(Panel& p, WesternSide side) {
   grid->addWidget(Caption(QStringLiteral("Time Zone:"), p.TimeZone, frame), row, 0);
   grid->addWidget(p.TimeZone, row++, 1);
   p.DST = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
-  p.DST->setObjectName(ToQString(ControlName(side, WesternControl::DST)));
+  p.DST->setObjectName(ToQString(ControlName(side, FormControl::DST)));
   auto* zone_options = new QHBoxLayout;
   zone_options->addWidget(p.DST);
   zone_options->addSpacing(12);
@@ -151,11 +151,12 @@ WesternForm WesternInputForm::Entries() const {
   return {Read(male_), Read(female_)};
 }
 
-void WesternInputForm::Apply(const WesternFormMessage& message) {
-  if (message.Control.empty()) {
+void WesternInputForm::Apply(const FormFailure& message) {
+  const auto control = FocusedControlName(message);
+  if (!control) {
     return;
   }
-  const QString name = ToQString(message.Control);
+  const QString name = ToQString(*control);
   QWidget* target = findChild<QWidget*>(name);
   if (target == nullptr) {
     // An option pair: its preset option is selected.
@@ -169,12 +170,12 @@ void WesternInputForm::Apply(const WesternFormMessage& message) {
   target->setFocus(Qt::OtherFocusReason);
 }
 
-void WesternInputForm::FocusDate(WesternSide side) {
-  (side == WesternSide::Male ? male_ : female_).Person->DayList()->setFocus(Qt::OtherFocusReason);
+void WesternInputForm::FocusDate(PersonSide side) {
+  (side == PersonSide::Male ? male_ : female_).Person->DayList()->setFocus(Qt::OtherFocusReason);
 }
 
-void WesternInputForm::FillFromPlace(WesternSide side, const Place& place) {
-  (side == WesternSide::Male ? male_ : female_).Person->FillFromPlace(place);
+void WesternInputForm::FillFromPlace(PersonSide side, const Place& place) {
+  (side == PersonSide::Male ? male_ : female_).Person->FillFromPlace(place);
 }
 
 void WesternInputForm::ShowClock(Panel& p, const PersonClock& clock) {

@@ -24,12 +24,12 @@ class WesternInputForm : public QMainWindow {
   WesternForm Entries() const;
   // After a refused run or look-up: focus the control the message names; for an option
   // pair, select its preset option first. A message without a control changes nothing.
-  void Apply(const WesternFormMessage& message);
+  void Apply(const FormFailure& message);
   // Puts the keyboard on one side's day list (a date to be set).
-  void FocusDate(WesternSide side);
+  void FocusDate(PersonSide side);
   // Fills one panel from a place of the atlas: place names, coordinates and the clock at
   // the entered birth date and time, which then follows the date and time.
-  void FillFromPlace(WesternSide side, const Place& place);
+  void FillFromPlace(PersonSide side, const Place& place);
 
  signals:
   void CalculateRequested();
@@ -42,7 +42,7 @@ class WesternInputForm : public QMainWindow {
     QCheckBox* DST = nullptr;
   };
 
-  void BuildPanel(Panel& panel, WesternSide side);
+  void BuildPanel(Panel& panel, PersonSide side);
   static WesternFormSide Read(const Panel& panel);
   static void ShowClock(Panel& panel, const PersonClock& clock);
   static void EndAtlasHold(Panel& panel);

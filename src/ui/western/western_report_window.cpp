@@ -7,11 +7,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "core/western/western_document.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
+#include "ui/western/synastry_page.h"
 
 namespace lumora::ui {
 
@@ -87,9 +90,23 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
   scroll->setWidgetResizable(true);
   content_ = new QWidget(scroll);
   content_->setObjectName(QStringLiteral("pnlReport"));
+  // Two pages: the report, and the synastry of the same two charts.
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("tabReport"));
+  pages_->setAccessibleName(tr("Western report pages"));
+  pages_->setDocumentMode(true);
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
-  outer->addWidget(scroll);
+  outer->addWidget(pages_);
+  pages_->addTab(scroll, tr("&Report"));
+  auto* synastry_scroll = new QScrollArea(pages_);
+  synastry_scroll->setObjectName(QStringLiteral("scrSynastry"));
+  synastry_scroll->setAccessibleName(tr("Synastry"));
+  synastry_scroll->setFrameShape(QFrame::NoFrame);
+  synastry_scroll->setWidgetResizable(true);
+  synastry_ = new SynastryPage(synastry_scroll);
+  synastry_scroll->setWidget(synastry_);
+  pages_->addTab(synastry_scroll, tr("&Synastry"));
   auto* layout = new QVBoxLayout(content_);
   layout->setContentsMargins(18, 14, 18, 12);
   layout->setSpacing(8);
@@ -238,7 +255,12 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
   const int width = qMax(minimumWidth(), content_->sizeHint().width());
   const int height = layout->totalHeightForWidth(width);
   content_->setMinimumHeight(height);
-  resize(width, height);
+  resize(width, height + pages_->tabBar()->sizeHint().height());
+}
+
+void WesternReportWindow::FillSynastry(const SynastryReading& reading,
+                                       const WesternTestResult& result) {
+  synastry_->Fill(reading, result.Report.mName, result.Report.fName);
 }
 
 void WesternReportWindow::Fill(const WesternTestResult& result) {

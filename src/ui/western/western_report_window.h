@@ -4,11 +4,15 @@
 #include <QWidget>
 #include <array>
 
+#include "core/western/synastry/synastry.h"
 #include "core/western/western_run.h"
 
 class QLabel;
+class QTabWidget;
 
 namespace lumora::ui {
+
+class SynastryPage;
 
 // The read-only outcome of a Western test: both persons' details, both tables of natal
 // positions and the five compatibility figures. It computes nothing; every value comes
@@ -21,6 +25,11 @@ class WesternReportWindow : public QWidget {
   // Shows the outcome of a run in every value label.
   void Fill(const WesternTestResult& result);
 
+  // Shows the synastry of the same run on the Synastry page; A is the male.
+  void FillSynastry(const SynastryReading& reading, const WesternTestResult& result);
+
+  QTabWidget* Pages() const { return pages_; }
+
  private:
   struct PersonLabels {
     QLabel* Name = nullptr;
@@ -32,7 +41,9 @@ class WesternReportWindow : public QWidget {
     QLabel* Moon = nullptr;
   };
 
-  QWidget* content_ = nullptr;  // the report inside its scroll area
+  QTabWidget* pages_ = nullptr;  // the report, then the synastry
+  QWidget* content_ = nullptr;   // the report inside its scroll area
+  SynastryPage* synastry_ = nullptr;
   PersonLabels male_;
   PersonLabels female_;
   std::array<QLabel*, kWesternPointCount> male_positions_{};

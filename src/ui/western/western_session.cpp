@@ -5,6 +5,8 @@
 #include <QShortcut>
 #include <QTextDocument>
 
+#include "core/western/synastry/synastry_document.h"
+#include "core/western/synastry/western_synastry.h"
 #include "core/western/western_document.h"
 #include "documents/document_layout.h"
 
@@ -77,7 +79,12 @@ void WesternSession::PrintReport() {
   // The report as a document, so the printer lays out vector text at its own
   // resolution; before any run the report's labels are empty.
   QTextDocument document;
-  documents::RenderDocument(ComposeWesternDocument(last_.value_or(WesternTestResult{})), document);
+  const WesternTestResult result = last_.value_or(WesternTestResult{});
+  Document composed = ComposeWesternDocument(result);
+  if (last_synastry_) {
+    AppendSynastrySection(composed, *last_synastry_, result.Report.mName, result.Report.fName);
+  }
+  documents::RenderDocument(composed, document);
   services_.Printer->PrintDocument(main_window_, document);
 }
 
@@ -116,14 +123,23 @@ void WesternSession::Calculate() {
     }
   }
   WesternTestOutcome outcome = RunWesternTest(entries, moon_model_);
-  if (const auto* message = std::get_if<WesternFormMessage>(&outcome)) {
+  if (const auto* message = std::get_if<FormFailure>(&outcome)) {
     services_.Messages->Show(form_, ToQString(message->Message), message->Icon);
     form_->Apply(*message);
     return;
   }
   last_ = std::get<WesternTestResult>(std::move(outcome));
+  // The form passed its checks, so its synastry is not refused either.
+  last_synastry_.reset();
+  auto synastry = WesternFormSynastry(form_->Entries(), SynastryOptions{});
+  if (auto* reading = std::get_if<SynastryReading>(&synastry)) {
+    last_synastry_ = std::move(*reading);
+  }
   WesternReportWindow& report = EnsureReport();
   report.Fill(*last_);
+  if (last_synastry_) {
+    report.FillSynastry(*last_synastry_, *last_);
+  }
   form_->hide();
   ShowChildWindow(*area_, report);
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <optional>
 
+#include "core/western/synastry/synastry.h"
 #include "core/western/western_run.h"
 #include "ui/shell/services.h"
 
@@ -59,6 +60,7 @@ class WesternSession : public QObject {
   QMainWindow* main_window_;
   QMdiArea* area_;
   std::optional<WesternTestResult> last_;
+  std::optional<SynastryReading> last_synastry_;  // of the same run
   QPointer<WesternInputForm> form_;
   QPointer<WesternReportWindow> report_;
   MoonModel moon_model_ = MoonModel::Standard;

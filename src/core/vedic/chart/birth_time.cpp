@@ -98,33 +98,34 @@ LocalClock ClockAfter(const BirthMoment& moment, long long seconds) {
           static_cast<int>(clock.seconds().count())};
 }
 
-int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds, MoonModel model) {
+int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds,
+                  const ChartOptions& options) {
   const ChartInstant instant = ShiftedInstant(BirthInstant(moment), seconds);
   switch (kind) {
     case WindowKind::Nakshatra:
-      return NakshatraIndex(SiderealMoonAt(instant, model));
+      return NakshatraIndex(SiderealMoonAt(instant, options));
     case WindowKind::Pada:
-      return PadaIndex(SiderealMoonAt(instant, model));
+      return PadaIndex(SiderealMoonAt(instant, options));
     case WindowKind::Rashi:
-      return SignOf(SiderealMoonAt(instant, model));
+      return SignOf(SiderealMoonAt(instant, options));
     case WindowKind::Lagna:
-      return SignOf(SiderealLagnaAt(instant));
+      return SignOf(SiderealLagnaAt(instant, options));
   }
   return 0;
 }
 
-BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment, MoonModel model) {
+BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment, const ChartOptions& options) {
   BirthTimeWindows out;
   const ChartInstant birth = BirthInstant(moment);
-  const double moon = SiderealMoonAt(birth, model);
+  const double moon = SiderealMoonAt(birth, options);
   out.Nakshatra = NakshatraIndex(moon);
   out.Pada = PadaIndex(moon) % kPadasPerNakshatra + 1;
   out.Rashi = SignOf(moon);
-  out.LagnaSign = SignOf(SiderealLagnaAt(birth));
+  out.LagnaSign = SignOf(SiderealLagnaAt(birth, options));
   for (int k = 0; k < kWindowKindCount; ++k) {
     const auto kind = static_cast<WindowKind>(k);
     auto state_at = [&](long long seconds) {
-      return WindowStateAt(moment, kind, static_cast<double>(seconds), model);
+      return WindowStateAt(moment, kind, static_cast<double>(seconds), options);
     };
     const auto [from, from_limit] =
         EdgeOfState(state_at, 0, -1, kWindowSearchSeconds, StepOf(kind));
@@ -145,10 +146,12 @@ bool IsUncertaintyChoice(int minutes) {
          kUncertaintyChoices.end();
 }
 
-std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes, MoonModel model) {
+std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes, MoonModel model,
+                                        Ayanamsa ayanamsa) {
   const ChartInstant birth = BirthInstant(moment);
   auto state_of = [&](long long seconds) {
-    const double moon = SiderealMoonAt(ShiftedInstant(birth, static_cast<double>(seconds)), model);
+    const double moon =
+        GunaMilanMoonAt(ShiftedInstant(birth, static_cast<double>(seconds)), model, ayanamsa);
     return MoonState{SignOf(moon), NakshatraIndex(moon)};
   };
   // Signs and nakshatras change together or apart; one code for the pair lets the
@@ -172,27 +175,24 @@ std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes, 
 }
 
 ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
-                        const std::vector<MoonState>& girl_states, int minutes) {
+                        const std::vector<MoonState>& girl_states, int minutes,
+                        KootaTables tables) {
   ScoreRange range;
   range.Minutes = minutes;
   bool first = true;
-  std::array<std::string, kKootaCount> first_points;
+  KootaScores first_scores{};
   std::array<bool, kKootaCount> changes{};
+  const KootaTableSet& set = TableSetOf(tables);
   for (const MoonState& boy : boy_states) {
     for (const MoonState& girl : girl_states) {
-      const KootaResults kootas =
-          ScoreAllKootas(kSignNames[static_cast<std::size_t>(boy.Sign)],
-                         kSignNames[static_cast<std::size_t>(girl.Sign)],
-                         kNakshatraNames[static_cast<std::size_t>(boy.Nakshatra)],
-                         kNakshatraNames[static_cast<std::size_t>(girl.Nakshatra)]);
-      double total = 0.0;
-      for (int k = 0; k < kKootaCount; ++k) {
-        const std::string& points = kootas[static_cast<std::size_t>(k)].Points;
-        total += ParsePoints(points).value_or(0.0);
+      const KootaScores kootas = ScoreKootas(set, KootaMoonOf(boy.Sign, boy.Nakshatra),
+                                             KootaMoonOf(girl.Sign, girl.Nakshatra));
+      const double total = TotalHalfPoints(kootas) / 2.0;
+      for (std::size_t k = 0; k < kootas.size(); ++k) {
         if (first) {
-          first_points[static_cast<std::size_t>(k)] = points;
-        } else if (points != first_points[static_cast<std::size_t>(k)]) {
-          changes[static_cast<std::size_t>(k)] = true;
+          first_scores[k] = kootas[k];
+        } else if (kootas[k].HalfPoints != first_scores[k].HalfPoints) {
+          changes[k] = true;
         }
       }
       range.Lowest = first ? total : std::min(range.Lowest, total);
@@ -209,9 +209,9 @@ ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
 }
 
 ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes,
-                               MoonModel model) {
-  return ScoreRangeOf(MoonStatesWithin(boy, minutes, model), MoonStatesWithin(girl, minutes, model),
-                      minutes);
+                               MoonModel model, Ayanamsa ayanamsa, KootaTables tables) {
+  return ScoreRangeOf(MoonStatesWithin(boy, minutes, model, ayanamsa),
+                      MoonStatesWithin(girl, minutes, model, ayanamsa), minutes, tables);
 }
 
 }  // namespace lumora

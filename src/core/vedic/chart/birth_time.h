@@ -8,6 +8,8 @@
 
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
+#include "core/vedic/chart/sidereal_chart.h"
+#include "core/vedic/match/koota_scoring.h"
 
 namespace lumora {
 
@@ -67,11 +69,11 @@ struct BirthTimeWindows {
 
 // The state a window of the kind holds, at an offset in seconds from the entered time:
 // the nakshatra, the absolute pada 0..107, the Moon sign or the Lagna sign.
+// Both read the precise ephemeris with the chart's ayanamsa.
 int WindowStateAt(const BirthMoment& moment, WindowKind kind, double seconds,
-                  MoonModel model = MoonModel::Standard);
+                  const ChartOptions& options = {});
 
-BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment,
-                                      MoonModel model = MoonModel::Standard);
+BirthTimeWindows FindBirthTimeWindows(const BirthMoment& moment, const ChartOptions& options = {});
 
 // A Moon state as the kootas read it.
 struct MoonState {
@@ -88,9 +90,10 @@ inline constexpr int kDefaultUncertaintyMinutes = 30;
 bool IsUncertaintyChoice(int minutes);
 
 // Every Moon state the person passes through while the birth time moves over
-// +-minutes, earliest first.
+// +-minutes, earliest first: the Moon the kootas read (GunaMilanMoonAt).
 std::vector<MoonState> MoonStatesWithin(const BirthMoment& moment, int minutes,
-                                        MoonModel model = MoonModel::Standard);
+                                        MoonModel model = MoonModel::Standard,
+                                        Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 // The lowest and highest totals over every pair of the two persons' reachable Moon
 // states, and the kootas (in koota order, 0..7) whose points are not the same for all
@@ -102,10 +105,15 @@ struct ScoreRange {
   std::vector<int> ChangingKootas;
 };
 
+// Scored by the given tables; the vasya half of Sagittarius and Capricorn follows each
+// state's nakshatra (KootaMoonOf).
 ScoreRange ScoreRangeOf(const std::vector<MoonState>& boy_states,
-                        const std::vector<MoonState>& girl_states, int minutes);
+                        const std::vector<MoonState>& girl_states, int minutes,
+                        KootaTables tables = KootaTables::Specified);
 
 ScoreRange CalculateScoreRange(const BirthMoment& boy, const BirthMoment& girl, int minutes,
-                               MoonModel model = MoonModel::Standard);
+                               MoonModel model = MoonModel::Standard,
+                               Ayanamsa ayanamsa = Ayanamsa::Standard,
+                               KootaTables tables = KootaTables::Specified);
 
 }  // namespace lumora

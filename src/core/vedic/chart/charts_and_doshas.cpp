@@ -5,7 +5,6 @@
 
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
-#include "core/vedic/match/koota_tables.h"
 #include "core/vedic/match/koota_texts.h"
 
 namespace lumora {
@@ -45,23 +44,17 @@ void Line(ReportDocument& doc, const std::string& text, bool bold = false,
 
 }  // namespace
 
-std::optional<MoonPair> MoonPairOf(const MatchState& state) {
-  const std::optional<int> boy_sign = FindSign(state.BoyRashi);
-  const std::optional<int> girl_sign = FindSign(state.GirlRashi);
-  const std::optional<int> boy_nakshatra = FindNakshatra(state.BoyNakshatra);
-  const std::optional<int> girl_nakshatra = FindNakshatra(state.GirlNakshatra);
-  if (!boy_sign || !girl_sign || !boy_nakshatra || !girl_nakshatra) {
-    return std::nullopt;
-  }
-  return MoonPair{*boy_sign, *girl_sign, *boy_nakshatra, *girl_nakshatra};
+MoonPair MoonPairOf(const MatchState& state) {
+  return MoonPair{state.Boy.Sign, state.Girl.Sign, state.Boy.Nakshatra, state.Girl.Nakshatra};
 }
 
-PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
+PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model,
+                                   const ChartOptions& options) {
   PersonChartReading reading;
   reading.Model = model;
-  reading.Chart = CalculateSiderealChart(moment, model);
+  reading.Chart = CalculateSiderealChart(moment, options);
   reading.Manglik = AssessManglik(reading.Chart);
-  reading.Windows = FindBirthTimeWindows(moment, model);
+  reading.Windows = FindBirthTimeWindows(moment, options);
   MoonModelComparison comparison = CompareMoonModels(moment);
   if (comparison.PadaDiffers) {
     reading.MoonDifference = std::move(comparison);
@@ -72,19 +65,17 @@ PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model) {
 std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
                                                       const std::optional<BirthMoment>& boy,
                                                       const std::optional<BirthMoment>& girl,
-                                                      int uncertainty_minutes) {
-  const auto pair = MoonPairOf(state);
-  if (!pair) {
-    return std::nullopt;
-  }
+                                                      int uncertainty_minutes,
+                                                      const ChartOptions& options) {
   ChartsAndDoshas out;
-  out.Doshas = AssessPairDoshas(*pair);
+  out.Doshas = AssessPairDoshas(MoonPairOf(state));
   if (boy && girl) {
     const MoonModel model = state.BoyDetails.Moon;  // one Moon for the whole match
-    out.Boy = ReadPersonChart(*boy, model);
-    out.Girl = ReadPersonChart(*girl, model);
+    out.Boy = ReadPersonChart(*boy, model, options);
+    out.Girl = ReadPersonChart(*girl, model, options);
     out.Manglik = MatchManglik(out.Boy->Manglik.IsManglik, out.Girl->Manglik.IsManglik);
-    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes, model);
+    out.Range = CalculateScoreRange(*boy, *girl, uncertainty_minutes, model, options.ayanamsa,
+                                    state.Tables);
   }
   return out;
 }

@@ -36,11 +36,13 @@ struct ChartsAndDoshas {
   PairDoshas Doshas;
 };
 
-// The Moon values of the state as table positions; nothing when one lies outside them.
-std::optional<MoonPair> MoonPairOf(const MatchState& state);
+// The Moon values of the state as table positions.
+MoonPair MoonPairOf(const MatchState& state);
 
-PersonChartReading ReadPersonChart(const BirthMoment& moment,
-                                   MoonModel model = MoonModel::Standard);
+// The chart, Manglik and windows come from the precise ephemeris with the options; the
+// model is the match's Moon (the kootas' Moon), compared with the other one.
+PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model = MoonModel::Standard,
+                                   const ChartOptions& options = {});
 
 // Nothing when the state's Moon values lie outside the tables (no match would run).
 // Each person's chart, windows and score range use the Moon the match was computed
@@ -48,7 +50,8 @@ PersonChartReading ReadPersonChart(const BirthMoment& moment,
 std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
                                                       const std::optional<BirthMoment>& boy,
                                                       const std::optional<BirthMoment>& girl,
-                                                      int uncertainty_minutes);
+                                                      int uncertainty_minutes,
+                                                      const ChartOptions& options = {});
 
 // ---------------------------------------------------------------- words
 

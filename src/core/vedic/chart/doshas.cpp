@@ -5,8 +5,8 @@
 
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
+#include "core/vedic/match/classical_tables.h"
 #include "core/vedic/match/koota_scoring.h"
-#include "core/vedic/match/koota_tables.h"
 #include "core/vedic/result/rashi_catalogue.h"
 
 namespace lumora {
@@ -49,10 +49,6 @@ enum Sign {
 };
 
 // ---------------------------------------------------------------- Manglik
-
-// The houses from a reference in which Mars gives Kuja dosha (the common South Indian
-// reading: 1, 2, 4, 7, 8 and 12, counted from the Lagna, the Moon and Venus alike).
-constexpr std::array<int, 6> kManglikHouses = {1, 2, 4, 7, 8, 12};
 
 // What the Manglik exception rules look at.
 struct ManglikFacts {
@@ -174,28 +170,20 @@ constexpr std::array<PairExceptionRule, 6> kPairExceptionRules{{
 // Sign relations c = (girl - boy) mod 12 + 1 that make bhakoot dosha: 2/12, 5/9, 6/8.
 constexpr std::array<int, 6> kBhakootDoshaCounts = {2, 12, 5, 9, 6, 8};
 
-constexpr std::string_view kRakshasa = "Rakshasa";
-constexpr double kFriendlyMaitriPoints = 4.0;
-
-std::string_view SignLord(int sign) {
-  const RashiRecord* record = FindRashi(kSignNames[static_cast<std::size_t>(sign)]);
-  return record == nullptr ? std::string_view() : record->RullingPlanet;
-}
+constexpr int kFriendlyMaitriHalfPoints = 8;
 
 bool DoshaPresent(PairDosha dosha, const MoonPair& p) {
-  const std::string_view boy_nakshatra = kNakshatraNames[static_cast<std::size_t>(p.BoyNakshatra)];
-  const std::string_view girl_nakshatra =
-      kNakshatraNames[static_cast<std::size_t>(p.GirlNakshatra)];
   switch (dosha) {
     case PairDosha::Nadi:
-      return GetNadi(boy_nakshatra) == GetNadi(girl_nakshatra);
+      return NadiOf(p.BoyNakshatra) == NadiOf(p.GirlNakshatra);
     case PairDosha::Bhakoot: {
       const int c = HouseFrom(p.GirlSign, p.BoySign);
       return std::find(kBhakootDoshaCounts.begin(), kBhakootDoshaCounts.end(), c) !=
              kBhakootDoshaCounts.end();
     }
     case PairDosha::Gana:
-      return (GetGana(boy_nakshatra) == kRakshasa) != (GetGana(girl_nakshatra) == kRakshasa);
+      return (GanaOf(p.BoyNakshatra) == Gana::Rakshasa) !=
+             (GanaOf(p.GirlNakshatra) == Gana::Rakshasa);
   }
   return false;
 }
@@ -212,7 +200,7 @@ ManglikAssessment AssessManglik(const SiderealChart& chart) {
   for (std::size_t r = 0; r < references.size(); ++r) {
     const int house = HouseFrom(mars, references[r]);
     const bool dosha =
-        std::find(kManglikHouses.begin(), kManglikHouses.end(), house) != kManglikHouses.end();
+        std::find(kDoshaHouses.begin(), kDoshaHouses.end(), house) != kDoshaHouses.end();
     out.From[r] = {house, dosha};
     any = any || dosha;
   }
@@ -234,7 +222,7 @@ ManglikAssessment AssessManglik(const SiderealChart& chart) {
 bool IsManglikFrom(double lagna, double moon, double mars) {
   const auto dosha_from = [mars_sign = SignOf(mars)](double reference) {
     const int house = HouseFrom(mars_sign, SignOf(reference));
-    return std::find(kManglikHouses.begin(), kManglikHouses.end(), house) != kManglikHouses.end();
+    return std::find(kDoshaHouses.begin(), kDoshaHouses.end(), house) != kDoshaHouses.end();
   };
   return dosha_from(lagna) || dosha_from(moon);
 }
@@ -250,11 +238,13 @@ ManglikMatch MatchManglik(bool boy_is_manglik, bool girl_is_manglik) {
 }
 
 PairDoshas AssessPairDoshas(const MoonPair& pair) {
-  const std::string_view boy_sign = kSignNames[static_cast<std::size_t>(pair.BoySign)];
-  const std::string_view girl_sign = kSignNames[static_cast<std::size_t>(pair.GirlSign)];
-  const auto maitri = ParsePoints(CalculateGrahaMaitriKuta(boy_sign, girl_sign).Points);
+  // The lords count as friendly where the program's own Graha Maitri table gives them
+  // at least 4 points.
+  const KootaRule& maitri =
+      TableSetOf(KootaTables::Specified).Rules[static_cast<std::size_t>(Koota::GrahaMaitri)];
+  const int maitri_half_points = maitri.HalfPoints(pair.BoySign, pair.GirlSign);
   const PairFacts facts{pair, SignLord(pair.BoySign) == SignLord(pair.GirlSign),
-                        maitri.has_value() && *maitri >= kFriendlyMaitriPoints};
+                        maitri_half_points >= kFriendlyMaitriHalfPoints};
   PairDoshas out;
   for (std::size_t d = 0; d < out.size(); ++d) {
     DoshaAssessment& assessment = out[d];

@@ -37,6 +37,11 @@ std::string_view ExceptionWords(DoshaException exception);
 
 // ---------------------------------------------------------------- Manglik (Kuja dosha)
 
+// The houses from a reference in which Mars gives Kuja dosha (the common South Indian
+// reading: 1, 2, 4, 7, 8 and 12, counted from the Lagna, the Moon and Venus alike).
+// Papasamyam weighs all four malefics in the same houses.
+inline constexpr std::array<int, 6> kDoshaHouses = {1, 2, 4, 7, 8, 12};
+
 enum class ManglikReference { Lagna, Moon, Venus };
 
 inline constexpr std::array<std::string_view, 3> kManglikReferenceNames = {"Lagna", "Moon",

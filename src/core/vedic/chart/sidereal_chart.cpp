@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/chart/sidereal_chart.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -8,8 +10,6 @@
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/ephemeris/precise_moon.h"
-#include "core/western/western_elements.h"
-#include "core/western/western_positions.h"
 
 namespace lumora {
 
@@ -53,49 +53,111 @@ int HouseFrom(int sign, int reference_sign) {
   return ((sign - reference_sign) % 12 + 12) % 12 + 1;
 }
 
-double SiderealMoonAt(const ChartInstant& instant, MoonModel model) {
+AstroTime AstroTimeOf(const ChartInstant& instant) {
+  return AstroTimeFromUt(instant.JulianDay - 0.5 + instant.UT / 24.0);
+}
+
+std::optional<Body> BodyOf(Graha graha) {
+  switch (graha) {
+    case Graha::Sun:
+      return Body::Sun;
+    case Graha::Moon:
+      return Body::Moon;
+    case Graha::Mars:
+      return Body::Mars;
+    case Graha::Mercury:
+      return Body::Mercury;
+    case Graha::Jupiter:
+      return Body::Jupiter;
+    case Graha::Venus:
+      return Body::Venus;
+    case Graha::Saturn:
+      return Body::Saturn;
+    case Graha::Rahu:
+    case Graha::Ketu:
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+double SiderealMoonAt(const ChartInstant& instant, const ChartOptions& options) {
+  const AstroTime time = AstroTimeOf(instant);
+  return ReduceDegrees(ApparentLongitude(Body::Moon, time) -
+                       AyanamsaDegrees(options.ayanamsa, time));
+}
+
+double SiderealLagnaAt(const ChartInstant& instant, const ChartOptions& options) {
+  const AstroTime time = AstroTimeOf(instant);
+  const ChartAngles angles = AnglesAt(time, instant.SignedLatitude, -instant.SignedLongitude);
+  return ReduceDegrees(angles.Ascendant - AyanamsaDegrees(options.ayanamsa, time));
+}
+
+double GunaMilanMoonAt(const ChartInstant& instant, MoonModel model, Ayanamsa ayanamsa) {
   const double T = CenturiesAt(instant);
-  return ReduceDegrees(SiderealLongitude(TropicalMoonLongitude(T, model), AyanamsaCorrection(T)));
+  const double correction = ayanamsa == Ayanamsa::Standard
+                                ? AyanamsaCorrection(T)
+                                : -AyanamsaDegrees(ayanamsa, AstroTimeOf(instant));
+  return ReduceDegrees(SiderealLongitude(TropicalMoonLongitude(T, model), correction));
 }
 
-double SiderealLagnaAt(const ChartInstant& instant) {
-  const WesternAngles angles = CalculateAnglesAt(instant.UT, instant.JulianDay,
-                                                 instant.SignedLongitude, instant.SignedLatitude);
-  return ReduceDegrees(angles.Ascendant + AyanamsaCorrection(CenturiesAt(instant)));
-}
-
-SiderealChart CalculateSiderealChart(const BirthMoment& moment, MoonModel model) {
+SiderealChart CalculateSiderealChart(const BirthMoment& moment, const ChartOptions& options) {
   const ChartInstant instant = BirthInstant(moment);
-  const double correction = AyanamsaCorrection(CenturiesAt(instant));
-  const double d = DayNumberAt(instant.UT, instant.JulianDay);
-  auto sidereal = [correction](double tropical) { return ReduceDegrees(tropical + correction); };
-  auto planet = [&](PlanetSlot slot) {
-    return sidereal(PlanetLongitude(static_cast<int>(slot), d));
-  };
-
+  const AstroTime time = AstroTimeOf(instant);
   SiderealChart chart;
-  chart.Lagna = SiderealLagnaAt(instant);
-  const double rahu = sidereal(CalculateLunarNodes(d).North);
-  chart.Planets = {
-      planet(PlanetSlot::Earth),  // the Earth's slot gives the Sun
-      ReduceDegrees(CalculateMoonSign(moment, model).SiderealLongitude),
-      planet(PlanetSlot::Mars),
-      planet(PlanetSlot::Mercury),
-      planet(PlanetSlot::Jupiter),
-      planet(PlanetSlot::Venus),
-      planet(PlanetSlot::Saturn),
-      rahu,
-      ReduceDegrees(rahu + 180.0),
-  };
+  chart.Options = options;
+  chart.AyanamsaDegrees = AyanamsaDegrees(options.ayanamsa, time);
+  const ChartAngles angles = AnglesAt(time, instant.SignedLatitude, -instant.SignedLongitude);
+  chart.Lagna = ReduceDegrees(angles.Ascendant - chart.AyanamsaDegrees);
+  for (int g = 0; g < kGrahaCount; ++g) {
+    const auto graha = static_cast<Graha>(g);
+    if (const auto body = BodyOf(graha)) {
+      const EclipticPoint p = ApparentPosition(*body, time);
+      chart.Planets[static_cast<std::size_t>(g)] =
+          ReduceDegrees(p.Longitude - chart.AyanamsaDegrees);
+      chart.Speeds[static_cast<std::size_t>(g)] = p.Speed;
+    }
+  }
+  const EclipticPoint rahu = LunarNode(options.node, time);
+  const auto rahu_index = static_cast<std::size_t>(Graha::Rahu);
+  const auto ketu_index = static_cast<std::size_t>(Graha::Ketu);
+  chart.Planets[rahu_index] = ReduceDegrees(rahu.Longitude - chart.AyanamsaDegrees);
+  chart.Planets[ketu_index] = ReduceDegrees(chart.Planets[rahu_index] + 180.0);
+  chart.Speeds[rahu_index] = rahu.Speed;
+  chart.Speeds[ketu_index] = rahu.Speed;
   return chart;
 }
 
-LagnaAndMars CalculateLagnaAndMars(const BirthMoment& moment) {
+LagnaAndMars CalculateLagnaAndMars(const BirthMoment& moment, const ChartOptions& options) {
   const ChartInstant instant = BirthInstant(moment);
-  const double correction = AyanamsaCorrection(CenturiesAt(instant));
-  const double d = DayNumberAt(instant.UT, instant.JulianDay);
-  return {SiderealLagnaAt(instant),
-          ReduceDegrees(PlanetLongitude(static_cast<int>(PlanetSlot::Mars), d) + correction)};
+  const AstroTime time = AstroTimeOf(instant);
+  const double ayanamsa = AyanamsaDegrees(options.ayanamsa, time);
+  const ChartAngles angles = AnglesAt(time, instant.SignedLatitude, -instant.SignedLongitude);
+  return {ReduceDegrees(angles.Ascendant - ayanamsa),
+          ReduceDegrees(ApparentPosition(Body::Moon, time).Longitude - ayanamsa),
+          ReduceDegrees(ApparentPosition(Body::Mars, time).Longitude - ayanamsa)};
+}
+
+int NavamsaSign(double sidereal_longitude) {
+  const double longitude = ReduceDegrees(sidereal_longitude);
+  const int sign = SignOf(longitude);
+  const int part = std::min(8, static_cast<int>(std::floor((longitude - kDegreesPerSign * sign) /
+                                                           (kDegreesPerSign / 9.0))));
+  // Fire signs (Aries, Leo, Sagittarius) start from Aries, earth (Taurus, Virgo,
+  // Capricorn) from Capricorn, air (Gemini, Libra, Aquarius) from Libra, water (Cancer,
+  // Scorpio, Pisces) from Cancer: the start is 0, 9, 6, 3 by the sign's element.
+  constexpr std::array<int, 4> kStartByElement{0, 9, 6, 3};
+  return (kStartByElement[static_cast<std::size_t>(sign % 4)] + part) % 12;
+}
+
+SiderealChart NavamsaChart(const SiderealChart& rasi) {
+  SiderealChart d9 = rasi;
+  auto middle = [](double longitude) {
+    return kDegreesPerSign * NavamsaSign(longitude) + kDegreesPerSign / 2.0;
+  };
+  d9.Lagna = middle(rasi.Lagna);
+  for (std::size_t g = 0; g < rasi.Planets.size(); ++g)
+    d9.Planets[g] = middle(rasi.Planets[g]);
+  return d9;
 }
 
 bool NearSignBoundary(double longitude) {

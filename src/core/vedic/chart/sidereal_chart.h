@@ -2,12 +2,16 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/ephemeris/astro_time.h"
+#include "core/ephemeris/ayanamsa.h"
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
+#include "core/ephemeris/precise_ephemeris.h"
 
 namespace lumora {
 
@@ -38,13 +42,34 @@ inline constexpr std::array<GrahaName, kGrahaCount> kGrahaNames{{
 // Pisces at the top left, the Lagna's sign marked).
 enum class ChartStyle { NorthIndian, SouthIndian };
 
-// Sidereal longitudes in degrees, each in [0, 360).
+// The sidereal zodiac and the node a chart is drawn with.
+struct ChartOptions {
+  Ayanamsa ayanamsa = Ayanamsa::Standard;
+  NodeKind node = NodeKind::Mean;
+
+  friend bool operator==(const ChartOptions&, const ChartOptions&) = default;
+};
+
+// Sidereal longitudes in degrees, each in [0, 360), and the grahas' daily speeds.
 struct SiderealChart {
   double Lagna = 0.0;
   std::array<double, kGrahaCount> Planets{};
+  std::array<double, kGrahaCount> Speeds{};  // degrees a day; Ketu moves with Rahu
+  ChartOptions Options;
+  double AyanamsaDegrees = 0.0;  // the amount taken off the tropical longitudes
 
   double Of(Graha graha) const { return Planets[static_cast<std::size_t>(graha)]; }
+  double SpeedOf(Graha graha) const { return Speeds[static_cast<std::size_t>(graha)]; }
+  // Mars to Saturn moving backwards; the luminaries never do, and the nodes always do,
+  // so neither is marked.
+  bool IsRetrograde(Graha graha) const {
+    return graha != Graha::Sun && graha != Graha::Moon && graha != Graha::Rahu &&
+           graha != Graha::Ketu && SpeedOf(graha) < 0.0;
+  }
 };
+
+// The body of the precise ephemeris behind a graha; nothing for the nodes.
+std::optional<Body> BodyOf(Graha graha);
 
 // An instant as the Vedic Moon reads it: universal time in hours (not reduced to
 // 0..24) on the civil day of Julian day number JulianDay, and the birth place.
@@ -55,13 +80,14 @@ struct ChartInstant {
   double SignedLatitude = 0.0;   // degrees, north positive
 };
 
-// The Lagna and Mars alone, placed exactly as CalculateSiderealChart places them: with
-// the Moon, all the Manglik verdict reads, for callers that place many persons.
+// The Lagna, Moon and Mars alone, placed exactly as CalculateSiderealChart places them:
+// all the Manglik verdict reads, for callers that place many persons.
 struct LagnaAndMars {
   double Lagna = 0.0;
+  double Moon = 0.0;
   double Mars = 0.0;
 };
-LagnaAndMars CalculateLagnaAndMars(const BirthMoment& moment);
+LagnaAndMars CalculateLagnaAndMars(const BirthMoment& moment, const ChartOptions& options = {});
 
 // The instant of a person's Vedic Moon, at the person's place.
 ChartInstant BirthInstant(const BirthMoment& moment);
@@ -78,16 +104,30 @@ int SignOf(double longitude);
 // Whole-sign house 1..12 of a sign counted from a reference sign.
 int HouseFrom(int sign, int reference_sign);
 
-// The Vedic sidereal Moon and the sidereal ascendant at an instant.
-double SiderealMoonAt(const ChartInstant& instant, MoonModel model = MoonModel::Standard);
-double SiderealLagnaAt(const ChartInstant& instant);
+// The instant in the ephemeris's time scales.
+AstroTime AstroTimeOf(const ChartInstant& instant);
 
-// The whole chart: the Sun, the planets, the node and the ascendant as the Western
-// ephemeris finds them at the instant of the Vedic Moon, turned sidereal with the same
-// ayanamsa correction as the Moon; Ketu opposite Rahu. The Moon is the match's Moon of
-// the chosen model.
-SiderealChart CalculateSiderealChart(const BirthMoment& moment,
-                                     MoonModel model = MoonModel::Standard);
+// The sidereal Moon and the sidereal ascendant of the precise ephemeris at an instant.
+double SiderealMoonAt(const ChartInstant& instant, const ChartOptions& options = {});
+double SiderealLagnaAt(const ChartInstant& instant, const ChartOptions& options = {});
+
+// The Moon the kootas read: the lunar theory of the match, less the chosen ayanamsa (the
+// standard one exactly as the match's Moon takes it).
+double GunaMilanMoonAt(const ChartInstant& instant, MoonModel model,
+                       Ayanamsa ayanamsa = Ayanamsa::Standard);
+
+// The whole chart from the precise ephemeris at the birth instant: the grahas and the
+// ascendant, sidereal with the chosen ayanamsa, Rahu the chosen node, Ketu opposite.
+SiderealChart CalculateSiderealChart(const BirthMoment& moment, const ChartOptions& options = {});
+
+// The Navamsa (D9) sign 0..11 of a sidereal longitude: each sign in nine parts of 3 deg
+// 20', counted from Aries for the fire signs, Capricorn for earth, Libra for air and
+// Cancer for water (Brihat Parashara Hora Shastra, ch. 6).
+int NavamsaSign(double sidereal_longitude);
+
+// The Navamsa chart: every point moved to the middle of its Navamsa sign (so that sign
+// and house read as in the rasi chart), speeds kept.
+SiderealChart NavamsaChart(const SiderealChart& rasi);
 
 // A body this close to either edge of its sign could stand in the next sign for a
 // slightly different birth time or ephemeris: a chart marks it as uncertain.

@@ -53,16 +53,16 @@ std::optional<FormFailure> CheckSideEntries(const BirthFormSide& s, PersonSide s
     // Only an exactly empty text is empty: blanks count as content.
     if ((s.*check.Field).empty()) {
       return FormFailure{boy ? check.BoyMessage : check.GirlMessage, MessageIcon::Error,
-                         ControlName(side, check.Control), false};
+                         PanelControl{side, check.Control}, false};
     }
   }
   if (!s.North && !s.South) {
     return FormFailure{"Please Select Direction For The Latitude", MessageIcon::Error,
-                       ControlName(side, FormControl::North), true};
+                       PanelControl{side, FormControl::North}, true};
   }
   if (!s.East && !s.West) {
     return FormFailure{"Please Select Direction For The Longitude", MessageIcon::Error,
-                       ControlName(side, FormControl::East), true};
+                       PanelControl{side, FormControl::East}, true};
   }
   return std::nullopt;
 }
@@ -99,7 +99,7 @@ std::optional<FormFailure> CheckSideLists(const BirthFormSide& s, PersonSide sid
     if (!DateTimeListPosition(check.List, text)) {
       const std::string control = ControlName(side, check.Control);
       return FormFailure{"\"" + text + "\" is not an entry of the list " + control,
-                         MessageIcon::Error, control, false};
+                         MessageIcon::Error, PanelControl{side, check.Control}, false};
     }
   }
   return std::nullopt;
@@ -138,10 +138,10 @@ std::optional<FormFailure> CheckSideNumbers(const BirthFormSide& s, PersonSide s
     const auto value = ParseDigits(text);
     if (!value) {
       return FormFailure{"Please Enter Only Numbers", MessageIcon::Error,
-                         ControlName(side, check.Control), false};
+                         PanelControl{side, check.Control}, false};
     }
     if (*value > check.Maximum) {
-      return FormFailure{check.RangeMessage, MessageIcon::Error, ControlName(side, check.Control),
+      return FormFailure{check.RangeMessage, MessageIcon::Error, PanelControl{side, check.Control},
                          false};
     }
   }

@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "core/entry/form_failure.h"
-#include "core/entry/form_result.h"
 #include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
+#include "core/form_failure.h"
+#include "core/form_result.h"
 #include "core/places/clock.h"
 
 namespace lumora {

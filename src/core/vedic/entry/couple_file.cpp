@@ -62,7 +62,7 @@ constexpr std::array<ChoiceField, 2> kDirectionFields{{
 constexpr const char* kNotACoupleFile = "This is not a Lumora couple file.";
 
 FormFailure Refusal(std::string message) {
-  return FormFailure{std::move(message), MessageIcon::Error, "", false};
+  return FormFailure{std::move(message), MessageIcon::Error, std::nullopt, false};
 }
 
 FormFailure Damaged(std::string_view person, std::string_view field, std::string_view what) {
@@ -73,6 +73,8 @@ FormFailure Damaged(std::string_view person, std::string_view field, std::string
 // The zone fields of version 2.
 constexpr std::string_view kZoneIdField = "TimeZoneId";
 constexpr std::string_view kClockReadingField = "ClockReading";
+// The koota tables of version 4, beside the two persons.
+constexpr std::string_view kTablesField = "KootaTables";
 
 std::string_view ClockChoiceText(const std::optional<ClockChoice>& choice) {
   if (!choice) {
@@ -235,14 +237,20 @@ std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view p
 
 }  // namespace
 
-std::string WriteCoupleFile(const BirthForm& form) {
+std::string WriteCoupleFile(const Couple& couple) {
+  const BirthForm& form = couple.Form;
   json::Object file;
   file.emplace_back("Format", json::Value{std::string(kCoupleFormat)});
-  const int version = HasZoneDirection(form.Male) || HasZoneDirection(form.Female)
+  const int version = couple.Tables != KootaTables::Specified ? kCoupleTablesVersion
+                      : HasZoneDirection(form.Male) || HasZoneDirection(form.Female)
                           ? kCoupleZoneDirectionVersion
                       : HasZone(form.Male) || HasZone(form.Female) ? kCoupleZoneVersion
                                                                    : 1;
   file.emplace_back("Version", json::Value{static_cast<double>(version)});
+  if (version >= kCoupleTablesVersion) {
+    file.emplace_back(std::string(kTablesField),
+                      json::Value{std::string(KootaTablesName(couple.Tables))});
+  }
   file.emplace_back("Boy", SideObject(form.Male, version));
   file.emplace_back("Girl", SideObject(form.Female, version));
   return json::Write(json::Value{std::move(file)}) + "\n";
@@ -263,7 +271,7 @@ std::string VersionText(double number) {
 
 }  // namespace
 
-FormResult<BirthForm> ReadCoupleFile(std::string_view bytes) {
+FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
   if (bytes.size() > kCoupleMaxBytes) {
     return Refusal(kNotACoupleFile);
   }
@@ -289,22 +297,38 @@ FormResult<BirthForm> ReadCoupleFile(std::string_view bytes) {
                    VersionText(*number) + "); this version reads files up to version " +
                    std::to_string(kCoupleVersion) + ".");
   }
+  const int file_version = static_cast<int>(*number);
+  const bool has_tables = file_version >= kCoupleTablesVersion;
   for (const json::Member& member : *file) {
     if (member.first != "Format" && member.first != "Version" && member.first != "Boy" &&
-        member.first != "Girl") {
+        member.first != "Girl" && !(has_tables && member.first == kTablesField)) {
       return Refusal("The couple file is damaged: \"" + member.first +
                      "\" is not a field of a couple file.");
     }
   }
-  BirthForm form;
-  const int file_version = static_cast<int>(*number);
-  if (auto failure = ReadSide(*file, "Boy", file_version, form.Male)) {
+  Couple couple;
+  if (has_tables) {
+    const json::Value* tables = json::Find(*file, kTablesField);
+    if (tables == nullptr) {
+      return Refusal("The couple file is damaged: \"KootaTables\" is missing.");
+    }
+    const std::string* name = tables->AsString();
+    const std::optional<KootaTables> found =
+        name != nullptr ? FindKootaTables(*name) : std::nullopt;
+    if (!found || *name != KootaTablesName(*found)) {
+      return Refusal(
+          "The couple file is damaged: \"KootaTables\" must be \"Specified\" or "
+          "\"Classical\".");
+    }
+    couple.Tables = *found;
+  }
+  if (auto failure = ReadSide(*file, "Boy", file_version, couple.Form.Male)) {
     return *failure;
   }
-  if (auto failure = ReadSide(*file, "Girl", file_version, form.Female)) {
+  if (auto failure = ReadSide(*file, "Girl", file_version, couple.Form.Female)) {
     return *failure;
   }
-  return form;
+  return couple;
 }
 
 bool HasCoupleExtension(std::string_view file_name) {

@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 #include "core/vedic/entry/birth_form.h"
+#include "core/vedic/match/koota_scoring.h"
 
 namespace lumora {
 
@@ -24,23 +25,33 @@ namespace lumora {
 // version 2, which a version-1 reader refuses as newer rather than mistaking it for
 // damaged. Version 3 adds each zone's direction, "ZoneAhead" and "ZoneBehind" (true or
 // false; neither selected leaves the zone on the longitude's side), written wherever a
-// form chose one. Every version is read.
+// form chose one. Version 4 adds, beside "Boy" and "Girl", the koota tables the couple is
+// matched with: "KootaTables", "Specified" or "Classical"; a file of an earlier version is
+// matched with the specified tables, and a couple matched with them is written in the
+// earlier versions. Every version is read.
 
 inline constexpr std::string_view kCoupleFormat = "lumora-couple";
-inline constexpr int kCoupleVersion = 3;               // the newest version this program reads
+inline constexpr int kCoupleVersion = 4;               // the newest version this program reads
 inline constexpr int kCoupleZoneVersion = 2;           // the first version that holds zones
 inline constexpr int kCoupleZoneDirectionVersion = 3;  // the first with zone directions
+inline constexpr int kCoupleTablesVersion = 4;         // the first with the koota tables
 inline constexpr std::string_view kCoupleExtension = ".lumora";
 // Couple files are a few hundred bytes; anything far larger is not one.
 inline constexpr std::size_t kCoupleMaxBytes = 64 * 1024;
 
-// The file of the form, in the oldest version that holds it. A clock reading is kept
-// only with its zone (without one it has no meaning).
-std::string WriteCoupleFile(const BirthForm& form);
+// What a couple file keeps: both persons' form and the koota tables of their match.
+struct Couple {
+  BirthForm Form;
+  KootaTables Tables = KootaTables::Specified;
+};
 
-// The form of a couple file; a text that is not one, a newer version, or a missing,
-// unknown or wrongly typed field is refused with a message naming what is wrong.
-FormResult<BirthForm> ReadCoupleFile(std::string_view bytes);
+// The file of a couple, in the oldest version that holds it. A clock reading is kept
+// only with its zone (without one it has no meaning).
+std::string WriteCoupleFile(const Couple& couple);
+
+// The couple of a file; a text that is not one, a newer version, or a missing, unknown
+// or wrongly typed field is refused with a message naming what is wrong.
+FormResult<Couple> ReadCoupleFile(std::string_view bytes);
 
 // Whether a file name ends in ".lumora", in any letter case.
 bool HasCoupleExtension(std::string_view file_name);

@@ -24,6 +24,8 @@ int ClassicalVarnaHalfPoints(Varna boy, Varna girl);
 
 // --- Vasya (2 points), by the Moon sign; Sagittarius and Capricorn split at 15 ---
 enum class VasyaClass { Chatushpada, Manava, Jalachara, Vanachara, Keeta };
+// Sagittarius and Capricorn change vasya class at this degree of the sign.
+inline constexpr double kVasyaHalfSignDegrees = 15.0;
 inline constexpr int kVasyaClassCount = 5;
 
 // The class of a Moon at degree_in_sign (sidereal longitude mod 30) of a sign: below

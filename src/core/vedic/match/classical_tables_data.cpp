@@ -12,7 +12,6 @@ constexpr int kSigns = 12;
 constexpr int kNakshatras = 27;
 constexpr double kSignDegrees = 30.0;
 constexpr double kNakshatraDegrees = 360.0 / kNakshatras;  // 13 degrees 20 minutes
-constexpr double kVasyaHalfSign = 15.0;                    // degrees
 
 int HalfPoints(double points) {
   return static_cast<int>(points * 2.0);
@@ -222,7 +221,8 @@ int ClassicalVarnaHalfPoints(Varna boy, Varna girl) {
 
 VasyaClass SignVasyaClass(int sign, double degree_in_sign) {
   assert(sign >= 0 && sign < kSigns);
-  return degree_in_sign < kVasyaHalfSign ? kSignVasya[sign].FirstHalf : kSignVasya[sign].SecondHalf;
+  return degree_in_sign < kVasyaHalfSignDegrees ? kSignVasya[sign].FirstHalf
+                                                : kSignVasya[sign].SecondHalf;
 }
 
 double ProfileDegreeInSign(int sign, int nakshatra) {
@@ -230,7 +230,7 @@ double ProfileDegreeInSign(int sign, int nakshatra) {
   const double start = std::max(sign_start, nakshatra * kNakshatraDegrees);
   const double end = std::min(sign_start + kSignDegrees, (nakshatra + 1) * kNakshatraDegrees);
   if (end <= start) {
-    return kVasyaHalfSign;
+    return kVasyaHalfSignDegrees;
   }
   return (start + end) / 2.0 - sign_start;
 }

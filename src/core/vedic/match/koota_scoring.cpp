@@ -1,129 +1,178 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/match/koota_scoring.h"
 
-#include <array>
-#include <optional>
-
 #include "core/ephemeris/zodiac.h"
-#include "core/text.h"
+#include "core/vedic/match/classical_tables.h"
 #include "core/vedic/match/koota_matrices.h"
-#include "core/vedic/match/koota_tables.h"
 
 namespace lumora {
 
 namespace {
 
-template <std::size_t N>
-int ClassIndex(const std::array<std::string_view, N>& classes, std::string_view value) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (classes[i] == value) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
-}
+constexpr double kSignDegrees = 30.0;
 
-// Row and column order of the class matrices.
-constexpr std::array<std::string_view, 4> kVarnaRanks = {"Brahmin", "Kshatriya", "Vysya", "Sudra"};
-constexpr std::array<std::string_view, 3> kVasyaClasses = {"Chatushpada", "Nara", "Jala"};
-constexpr std::array<std::string_view, 3> kGanaClasses = {"Deva", "Manusha", "Rakshasa"};
-constexpr std::array<std::string_view, 3> kNadiClasses = {"Vatha/Adi", "Pitha/Madhya",
-                                                          "Sleshma/Anthya"};
-
-template <std::size_t N>
-std::string Cell(const KootaMatrix<N>& matrix, int row, int column) {
-  if (row < 0 || column < 0 || row >= static_cast<int>(N) || column >= static_cast<int>(N)) {
-    return {};
-  }
-  return FormatHalfPoints(matrix[row][column]);
-}
-
-// A name outside the table comes back from classify unchanged; it must not score
-// even when it happens to spell a class name ("Brahmin", "Deva").
-template <std::size_t N, std::size_t C>
-KootaResult ByClass(std::string (*classify)(std::string_view),
-                    std::optional<int> (*find)(std::string_view),
-                    const std::array<std::string_view, C>& classes, const KootaMatrix<N>& matrix,
-                    std::string_view boy, std::string_view girl) {
-  KootaResult result;
-  result.BoyValue = classify(boy);
-  result.GirlValue = classify(girl);
-  if (find(boy) && find(girl)) {
-    result.Points =
-        Cell(matrix, ClassIndex(classes, result.BoyValue), ClassIndex(classes, result.GirlValue));
-  }
-  return result;
+int Index(auto value) {
+  return static_cast<int>(value);
 }
 
 template <std::size_t N>
-KootaResult ByIndex(std::optional<int> (*find)(std::string_view), const KootaMatrix<N>& matrix,
-                    std::string_view boy, std::string_view girl) {
-  KootaResult result;
-  result.BoyValue = std::string(boy);
-  result.GirlValue = std::string(girl);
-  const auto row = find(boy);
-  const auto column = find(girl);
-  if (row && column) {
-    result.Points = Cell(matrix, *row, *column);
-  }
-  return result;
+int MatrixHalfPoints(const KootaMatrix<N>& matrix, int boy, int girl) {
+  return static_cast<int>(matrix[static_cast<std::size_t>(boy)][static_cast<std::size_t>(girl)] *
+                          2.0);
 }
+
+int SignOfMoon(const KootaMoon& moon) {
+  return moon.Sign;
+}
+int NakshatraOfMoon(const KootaMoon& moon) {
+  return moon.Nakshatra;
+}
+int VarnaOfMoon(const KootaMoon& moon) {
+  return Index(SignVarna(moon.Sign));
+}
+int GanaOfMoon(const KootaMoon& moon) {
+  return Index(GanaOf(moon.Nakshatra));
+}
+int NadiOfMoon(const KootaMoon& moon) {
+  return Index(NadiOf(moon.Nakshatra));
+}
+std::string_view SignWord(int sign) {
+  return kSignNames[static_cast<std::size_t>(sign)];
+}
+std::string_view NakshatraWord(int nakshatra) {
+  return kNakshatraNames[static_cast<std::size_t>(nakshatra)];
+}
+
+// --- The specified tables: the program's own, every earlier result rests on them ---
+// Varna, gana and nadi classify signs and nakshatras as the classical lists do (the
+// same lists under older spellings); vasya has three classes, each sign whole.
+
+enum class SpecifiedVasya { Chatushpada, Nara, Jala };
+constexpr std::array<SpecifiedVasya, 12> kSpecifiedVasya = {
+    SpecifiedVasya::Chatushpada, SpecifiedVasya::Chatushpada,
+    SpecifiedVasya::Nara,  // Ari Tau Gem
+    SpecifiedVasya::Jala,        SpecifiedVasya::Chatushpada,
+    SpecifiedVasya::Nara,  // Can Leo Vir
+    SpecifiedVasya::Nara,        SpecifiedVasya::Jala,
+    SpecifiedVasya::Chatushpada,  // Lib Sco Sag
+    SpecifiedVasya::Chatushpada, SpecifiedVasya::Nara,
+    SpecifiedVasya::Jala,  // Cap Aqu Pis
+};
+
+constexpr std::array<std::string_view, kVarnaCount> kSpecifiedVarnaWords = {"Brahmin", "Kshatriya",
+                                                                            "Vysya", "Sudra"};
+constexpr std::array<std::string_view, 3> kSpecifiedVasyaWords = {"Chatushpada", "Nara", "Jala"};
+constexpr std::array<std::string_view, kGanaCount> kSpecifiedGanaWords = {"Deva", "Manusha",
+                                                                          "Rakshasa"};
+constexpr std::array<std::string_view, kNadiCount> kSpecifiedNadiWords = {
+    "Vatha/Adi", "Pitha/Madhya", "Sleshma/Anthya"};
+
+// Tara by the two nakshatras' places in their cycle of nine: the same place 0, a
+// neighbour on either side 3, any other place 1.5.
+int SpecifiedTaraHalfPoints(int boy, int girl) {
+  const int d = ((girl - boy) % 9 + 9) % 9;
+  return d == 0 ? 0 : (d == 1 || d == 8) ? 6 : 3;
+}
+
+constexpr KootaTableSet kSpecifiedTables{{{
+    {VarnaOfMoon, [](int b, int g) { return MatrixHalfPoints(kVarnaMatrix, b, g); },
+     [](int v) { return kSpecifiedVarnaWords[static_cast<std::size_t>(v)]; }},
+    {[](const KootaMoon& m) { return Index(kSpecifiedVasya[static_cast<std::size_t>(m.Sign)]); },
+     [](int b, int g) { return MatrixHalfPoints(kVasyaMatrix, b, g); },
+     [](int v) { return kSpecifiedVasyaWords[static_cast<std::size_t>(v)]; }},
+    {NakshatraOfMoon, SpecifiedTaraHalfPoints, NakshatraWord},
+    {NakshatraOfMoon, [](int b, int g) { return MatrixHalfPoints(kYoniMatrix, b, g); },
+     NakshatraWord},
+    {SignOfMoon, [](int b, int g) { return MatrixHalfPoints(kGrahaMaitriMatrix, b, g); }, SignWord},
+    {GanaOfMoon, [](int b, int g) { return MatrixHalfPoints(kGanaMatrix, b, g); },
+     [](int v) { return kSpecifiedGanaWords[static_cast<std::size_t>(v)]; }},
+    {SignOfMoon, [](int b, int g) { return MatrixHalfPoints(kRashiMatrix, b, g); }, SignWord},
+    {NadiOfMoon, [](int b, int g) { return MatrixHalfPoints(kNadiMatrix, b, g); },
+     [](int v) { return kSpecifiedNadiWords[static_cast<std::size_t>(v)]; }},
+}}};
+
+// --- The classical tables (classical_tables.h) ---------------------------------------
+
+constexpr KootaTableSet kClassicalTables{{{
+    {VarnaOfMoon, [](int b, int g) { return ClassicalVarnaHalfPoints(Varna(b), Varna(g)); },
+     [](int v) { return VarnaName(Varna(v)); }},
+    {[](const KootaMoon& m) { return Index(SignVasyaClass(m.Sign, m.DegreeInSign)); },
+     [](int b, int g) { return ClassicalVasyaHalfPoints(VasyaClass(b), VasyaClass(g)); },
+     [](int v) { return VasyaClassName(VasyaClass(v)); }},
+    {NakshatraOfMoon, ClassicalTaraHalfPoints, NakshatraWord},
+    {[](const KootaMoon& m) { return Index(YoniOf(m.Nakshatra).Animal); },
+     [](int b, int g) { return ClassicalYoniHalfPoints(YoniAnimal(b), YoniAnimal(g)); },
+     [](int v) { return YoniAnimalName(YoniAnimal(v)); }},
+    {[](const KootaMoon& m) { return Index(SignLord(m.Sign)); },
+     [](int b, int g) { return ClassicalGrahaMaitriHalfPoints(Planet(b), Planet(g)); },
+     [](int v) { return PlanetName(Planet(v)); }},
+    {GanaOfMoon, [](int b, int g) { return ClassicalGanaHalfPoints(Gana(b), Gana(g)); },
+     [](int v) { return GanaName(Gana(v)); }},
+    {SignOfMoon, ClassicalBhakootHalfPoints, SignWord},
+    {NadiOfMoon, [](int b, int g) { return ClassicalNadiHalfPoints(Nadi(b), Nadi(g)); },
+     [](int v) { return NadiName(Nadi(v)); }},
+}}};
 
 }  // namespace
 
-KootaResult CalculateVarnaKuta(std::string_view boy_sign, std::string_view girl_sign) {
-  return ByClass(GetVarna, FindSign, kVarnaRanks, kVarnaMatrix, boy_sign, girl_sign);
+std::string_view KootaTablesName(KootaTables tables) {
+  return tables == KootaTables::Specified ? "Specified" : "Classical";
 }
 
-KootaResult CalculateVasyaKuta(std::string_view boy_sign, std::string_view girl_sign) {
-  return ByClass(GetVasyaClass, FindSign, kVasyaClasses, kVasyaMatrix, boy_sign, girl_sign);
-}
-
-KootaResult CalculateGrahaMaitriKuta(std::string_view boy_sign, std::string_view girl_sign) {
-  return ByIndex(FindSign, kGrahaMaitriMatrix, boy_sign, girl_sign);
-}
-
-KootaResult CalculateRashiKuta(std::string_view boy_sign, std::string_view girl_sign) {
-  return ByIndex(FindSign, kRashiMatrix, boy_sign, girl_sign);
-}
-
-KootaResult CalculateTaraKuta(std::string_view boy_nakshatra, std::string_view girl_nakshatra) {
-  KootaResult result;
-  result.BoyValue = std::string(boy_nakshatra);
-  result.GirlValue = std::string(girl_nakshatra);
-  const auto boy = ParseDigits(GetTaraPosition(boy_nakshatra));
-  const auto girl = ParseDigits(GetTaraPosition(girl_nakshatra));
-  if (FindNakshatra(boy_nakshatra) && FindNakshatra(girl_nakshatra) && boy && girl) {
-    // Count from the boy's tara to the girl's: the same tara gives 0, a neighbour
-    // on either side 3, any other 1.5.
-    const int d = ((*girl - *boy) % 9 + 9) % 9;
-    result.Points = d == 0 ? "0" : (d == 1 || d == 8) ? "3" : "1.5";
+std::optional<KootaTables> FindKootaTables(std::string_view name) {
+  for (const KootaTables tables : kAllKootaTables) {
+    const std::string_view word = KootaTablesName(tables);
+    if (name.size() == word.size() &&
+        std::equal(name.begin(), name.end(), word.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) ==
+                 std::tolower(static_cast<unsigned char>(b));
+        })) {
+      return tables;
+    }
   }
-  return result;
+  return std::nullopt;
 }
 
-KootaResult CalculateGanaKuta(std::string_view boy_nakshatra, std::string_view girl_nakshatra) {
-  return ByClass(GetGana, FindNakshatra, kGanaClasses, kGanaMatrix, boy_nakshatra, girl_nakshatra);
+KootaMoon KootaMoonAt(double sidereal_longitude) {
+  const double longitude = ReduceLongitude(sidereal_longitude).value_or(0.0);
+  const ZodiacPosition position = ToZodiacPosition(longitude);
+  return {position.Sign, NakshatraIndex(longitude), longitude - position.Sign * kSignDegrees};
 }
 
-KootaResult CalculateNadiKuta(std::string_view boy_nakshatra, std::string_view girl_nakshatra) {
-  return ByClass(GetNadi, FindNakshatra, kNadiClasses, kNadiMatrix, boy_nakshatra, girl_nakshatra);
+KootaMoon KootaMoonOf(int sign, int nakshatra) {
+  return {sign, nakshatra, ProfileDegreeInSign(sign, nakshatra)};
 }
 
-KootaResult CalculateYoniKuta(std::string_view boy_nakshatra, std::string_view girl_nakshatra) {
-  return ByIndex(FindNakshatra, kYoniMatrix, boy_nakshatra, girl_nakshatra);
+const KootaTableSet& TableSetOf(KootaTables tables) {
+  return tables == KootaTables::Specified ? kSpecifiedTables : kClassicalTables;
 }
 
-KootaResults ScoreAllKootas(std::string_view boy_sign, std::string_view girl_sign,
-                            std::string_view boy_nakshatra, std::string_view girl_nakshatra) {
-  return {CalculateVarnaKuta(boy_sign, girl_sign),
-          CalculateVasyaKuta(boy_sign, girl_sign),
-          CalculateTaraKuta(boy_nakshatra, girl_nakshatra),
-          CalculateYoniKuta(boy_nakshatra, girl_nakshatra),
-          CalculateGrahaMaitriKuta(boy_sign, girl_sign),
-          CalculateGanaKuta(boy_nakshatra, girl_nakshatra),
-          CalculateRashiKuta(boy_sign, girl_sign),
-          CalculateNadiKuta(boy_nakshatra, girl_nakshatra)};
+KootaScores ScoreKootas(const KootaTableSet& set, const KootaMoon& boy, const KootaMoon& girl) {
+  KootaScores scores;
+  for (std::size_t k = 0; k < scores.size(); ++k) {
+    const KootaRule& rule = set.Rules[k];
+    KootaScore& score = scores[k];
+    score.Boy = rule.Value(boy);
+    score.Girl = rule.Value(girl);
+    score.HalfPoints = rule.HalfPoints(score.Boy, score.Girl);
+  }
+  return scores;
+}
+
+KootaScores ScoreKootas(KootaTables tables, const KootaMoon& boy, const KootaMoon& girl) {
+  return ScoreKootas(TableSetOf(tables), boy, girl);
+}
+
+int TotalHalfPoints(const KootaScores& scores) {
+  int total = 0;
+  for (const KootaScore& score : scores) {
+    total += score.HalfPoints;
+  }
+  return total;
+}
+
+std::string_view KootaValueName(KootaTables tables, int koota, int value) {
+  return TableSetOf(tables).Rules[static_cast<std::size_t>(koota)].ValueName(value);
 }
 
 }  // namespace lumora

@@ -32,6 +32,18 @@ inline constexpr std::array<KootaInfo, kKootaCount> kKootas{{
 
 extern const std::array<std::string_view, kKootaCount> kKootaSignificance;
 
+// Where the classical tables score a koota otherwise than the significance text says
+// (the text describes the specified tables), the classical text says so instead.
+struct SignificanceChange {
+  int Koota;
+  std::string_view Specified;  // the words of the specified text
+  std::string_view Classical;  // the words the classical text has in their place
+};
+extern const std::array<SignificanceChange, 6> kClassicalSignificanceChanges;
+
+// The significance text of a koota as the given tables score it.
+std::string SignificanceText(KootaTables tables, int koota);
+
 // The three parallel arrays the result window and the reports read.
 struct KootaTexts {
   std::array<std::string, kKootaCount> KootaPoints;
@@ -39,6 +51,6 @@ struct KootaTexts {
   std::array<std::string, kKootaCount> KootaSignificance;
 };
 
-KootaTexts LoadKootaTexts(const KootaResults& kootas);
+KootaTexts LoadKootaTexts(KootaTables tables, const KootaScores& kootas);
 
 }  // namespace lumora

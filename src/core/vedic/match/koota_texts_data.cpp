@@ -192,4 +192,29 @@ const std::array<std::string_view, kKootaCount> kKootaSignificance = {
     "different nakshatras, or the same nakshatra but different quarters. "
     "Common remedies include the Maha Mrityunjaya mantra, charity and prayer."};
 
+// The sentences of the texts above that describe the specified tables' points, with
+// what the classical tables do in their place (classical_tables.h).
+const std::array<SignificanceChange, 6> kClassicalSignificanceChanges{{
+    {0, "are Vysya, ", "are Vaishya, "},
+    {0, "are Sudra, ", "are Shudra, "},
+    {0,
+     "The point is given when the woman's Varna is equal to or higher than the man's. "
+     "When it is lower, ",
+     "The point is given when the man's Varna is equal to or higher than the woman's. "
+     "When it is lower, "},
+    {2,
+     "A partner's star next to the other's earns the full three points, the very same "
+     "tara earns none, and other places earn one and a half. ",
+     "Each direction whose tara is favorable earns one and a half points, so the same "
+     "star or a star next to the other's earns the full three, and any other place one "
+     "and a half. "},
+    {3,
+     "The best-suited pairs of animals earn the full four points, a couple sharing one "
+     "animal earns two or three, friendly animals three, neutral ones two and a half, "
+     "enemies none. ",
+     "A couple sharing one animal earns the full four points, friendly animals three, "
+     "neutral ones two, unfriendly ones one, and enemies none. "},
+    {7, "rather low. ", "nothing. "},
+}};
+
 }  // namespace lumora

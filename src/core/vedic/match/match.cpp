@@ -6,6 +6,7 @@
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
+#include "core/vedic/chart/sidereal_chart.h"
 
 namespace lumora {
 
@@ -27,18 +28,6 @@ constexpr Rgb kBlack{0, 0, 0};
 constexpr std::string_view kGunaMilanMaximum = "36";
 
 }  // namespace
-
-std::string BareSignName(std::string_view text) {
-  static constexpr std::string_view kPrefixes[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                                   "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-  const std::string_view first = text.substr(0, 3);
-  for (int k = 0; k < 12; ++k) {
-    if (first == kPrefixes[k]) {
-      return std::string(kSignNames[k]);
-    }
-  }
-  return std::string(text);
-}
 
 std::string MatchVerdict(double total_points) {
   if (total_points < 18.0) {
@@ -74,27 +63,55 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
   document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
 }
 
-GunaMilanGrid BuildGunaMilanGrid(const KootaResults& kootas, const KootaTexts& texts,
-                                 double total_points) {
+std::string TablesTotalLine(KootaTables tables, int total_half_points) {
+  const double total = total_half_points / 2.0;
+  return std::string(KootaTablesName(tables)) + " tables: " + FormatHalfPoints(total) +
+         (total < kUsualThresholdPoints ? " \u2014 below " : " \u2014 at least ") +
+         FormatHalfPoints(kUsualThresholdPoints);
+}
+
+std::string TablesInUseLine(KootaTables tables) {
+  return "Koota tables: " + std::string(KootaTablesName(tables));
+}
+
+KootaValueWords KootaValues(KootaTables tables, const KootaScores& kootas, int koota) {
+  const KootaScore& score = kootas[static_cast<std::size_t>(koota)];
+  return {std::string(KootaValueName(tables, koota, score.Boy)),
+          std::string(KootaValueName(tables, koota, score.Girl))};
+}
+
+GunaMilanGrid BuildGunaMilanGrid(KootaTables tables,
+                                 const std::array<KootaScores, kKootaTablesCount>& scores,
+                                 const KootaMoon& boy, const KootaMoon& girl) {
+  const KootaScores& kootas = scores[static_cast<std::size_t>(tables)];
   GunaMilanGrid grid;
+  const double total_points = TotalHalfPoints(kootas) / 2.0;
   for (std::size_t k = 0; k < kootas.size(); ++k) {
-    grid.Rows[k] = {kGunaMilanRowTitles[k], kootas[k].BoyValue,
-                    kootas[k].GirlValue,    std::string(kKootas[k].Maximum),
-                    texts.KootaPoints[k],   texts.KootaAreaOfLife[k]};
+    KootaValueWords values = KootaValues(tables, kootas, static_cast<int>(k));
+    grid.Rows[k] = {kGunaMilanRowTitles[k],
+                    std::move(values.Boy),
+                    std::move(values.Girl),
+                    std::string(kKootas[k].Maximum),
+                    FormatHalfPoints(kootas[k].HalfPoints / 2.0),
+                    std::string(kKootas[k].AreaOfLife)};
   }
   grid.MaximumTotal = std::string(kGunaMilanMaximum);
   grid.PointsTotal = FormatHalfPoints(total_points);
   grid.Verdict = MatchVerdict(total_points);
   grid.Summary =
       "You Have Obtained " + grid.PointsTotal + " Points Out Of " + grid.MaximumTotal + " Points";
+  const KootaTables other = OtherKootaTables(tables);
+  grid.TablesLine = TablesInUseLine(tables);
+  grid.OtherTotalLine =
+      TablesTotalLine(other, TotalHalfPoints(scores[static_cast<std::size_t>(other)]));
+  grid.Notes = KootaNotes(tables, scores, boy, girl);
   return grid;
 }
 
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
-                                  bool birth_details_stored, const GunaMilanGrid& grid,
-                                  const KootaResults& kootas,
-                                  const std::array<std::string, kKootaCount>& significance,
+                                  bool birth_details_stored, const MatchResult& result,
                                   const char* credit_line, const ReportDocument& after_kootas) {
+  const GunaMilanGrid& grid = result.Grid;
   ReportDocument report;
   auto credit = [&](std::optional<Rgb> color) {
     if (credit_line != nullptr) {
@@ -116,6 +133,8 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
   credit(std::nullopt);
   report.push_back({grid.Summary + kCrLf, true, kBlue});
   report.push_back({grid.Verdict + kCrLf + kCrLf, true, kBlue});
+  report.push_back({grid.TablesLine + kCrLf, false, kBlue});
+  report.push_back({grid.OtherTotalLine + kCrLf + kCrLf, false, kBlue});
   credit(kBlue);
   for (int k = 0; k < kKootaCount; ++k) {
     const std::string word(kKootas[k].Word);
@@ -125,12 +144,12 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
     report.push_back({"Maximum Points: " + row.MaximumPoints + kCrLf, false, kRed});
     report.push_back({"Points Obtained: " + row.PointsObtained + kCrLf, false, kRed});
     report.push_back({"Area of Life: " + row.AreaOfLife + kCrLf, false, kRed});
+    report.push_back({boy.Name + " belongs to " + row.BoyValue + " " + word + kCrLf, false, line});
     report.push_back(
-        {boy.Name + " belongs to " + kootas[k].BoyValue + " " + word + kCrLf, false, line});
-    report.push_back(
-        {girl.Name + " belongs to " + kootas[k].GirlValue + " " + word + kCrLf, false, line});
+        {girl.Name + " belongs to " + row.GirlValue + " " + word + kCrLf, false, line});
     report.push_back({"Significance Of " + word + " Kuta" + kCrLf, true, kTeal});
-    report.push_back({significance[k] + kCrLf + kCrLf, false, kBlack});
+    report.push_back({result.Texts.KootaSignificance[static_cast<std::size_t>(k)] + kCrLf + kCrLf,
+                      false, kBlack});
     credit(kBlack);
   }
   report.insert(report.end(), after_kootas.begin(), after_kootas.end());
@@ -139,62 +158,54 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
   return report;
 }
 
-ReportDocument BuildMatchReport(const MatchState& state, const GunaMilanGrid& grid,
-                                const KootaResults& kootas, const KootaTexts& texts) {
-  return ComposeMatchReport(state.BoyDetails, state.GirlDetails, state.BirthDetailsStored, grid,
-                            kootas, texts.KootaSignificance, nullptr);
+ReportDocument BuildMatchReport(const MatchState& state, const MatchResult& result) {
+  return ComposeMatchReport(state.BoyDetails, state.GirlDetails, state.BirthDetailsStored, result,
+                            nullptr);
 }
 
 MatchOutcome CalculateMatch(MatchState& state) {
-  MatchOutcome outcome;
   MatchResult result;
-  result.Kootas =
-      ScoreAllKootas(state.BoyRashi, state.GirlRashi, state.BoyNakshatra, state.GirlNakshatra);
-  result.Texts = LoadKootaTexts(result.Kootas);
-
-  // The exact sum: halves are kept, so 0.5 + 0.5 counts 1.
-  double total = 0.0;
-  for (const std::string& points : result.Texts.KootaPoints) {
-    const auto value = ParsePoints(points);
-    if (!value) {
-      outcome.Failure = FormFailure{kProfileRefusal, MessageIcon::Error, "", false};
-      return outcome;
-    }
-    total += *value;
+  result.Tables = state.Tables;
+  for (const KootaTables tables : kAllKootaTables) {
+    result.Scores[static_cast<std::size_t>(tables)] = ScoreKootas(tables, state.Boy, state.Girl);
   }
-  state.TotalPoints = total;
+  const KootaScores& kootas = result.Kootas();
+  result.Texts = LoadKootaTexts(state.Tables, kootas);
+  // The exact sum: halves are kept, so 0.5 + 0.5 counts 1.
+  state.TotalPoints = TotalHalfPoints(kootas) / 2.0;
 
-  result.Grid = BuildGunaMilanGrid(result.Kootas, result.Texts, total);
+  result.Grid = BuildGunaMilanGrid(state.Tables, result.Scores, state.Boy, state.Girl);
   result.TotalPoints = result.Grid.PointsTotal;
   result.Verdict = result.Grid.Verdict;
   result.Summary = result.Grid.Summary;
-  result.Report = BuildMatchReport(state, result.Grid, result.Kootas, result.Texts);
-  outcome.Result = std::move(result);
-  return outcome;
+  result.Pair = {state.Boy.Sign, state.Girl.Sign, state.Boy.Nakshatra, state.Girl.Nakshatra};
+  result.Poruthams = MatchPoruthams(result.Pair);
+  result.Report = BuildMatchReport(state, result);
+  return {std::nullopt, std::move(result)};
 }
 
-MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model) {
+MatchOutcome RunMatch(MatchState& state, const BirthForm& form, MoonModel model,
+                      const ChartOptions& chart) {
   auto read = ValidateBirthDetails(form);
   if (auto* failure = std::get_if<FormFailure>(&read)) {
     return {std::move(*failure), std::nullopt};
   }
-  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model);
+  return RunMatchOf(state, std::get<FormSides<BirthDetails>>(read), model, chart);
 }
 
-MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model) {
+MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides, MoonModel model,
+                        const ChartOptions& chart) {
   const BirthDetails& boy = sides.Male;
   const BirthDetails& girl = sides.Female;
-  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model);
-  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model);
+  const MoonSignResult boy_moon = CalculateMoonSign(boy.Moment, model, chart.ayanamsa);
+  const MoonSignResult girl_moon = CalculateMoonSign(girl.Moment, model, chart.ayanamsa);
   state.BoyDetails = boy.Details;
   state.GirlDetails = girl.Details;
   state.BirthDetailsStored = true;
   state.BoyDetails.Moon = model;
   state.GirlDetails.Moon = model;
-  state.BoyRashi = BareSignName(boy_moon.MoonSignName);
-  state.GirlRashi = BareSignName(girl_moon.MoonSignName);
-  state.BoyNakshatra = boy_moon.NakshatraName;
-  state.GirlNakshatra = girl_moon.NakshatraName;
+  state.Boy = KootaMoonAt(boy_moon.SiderealLongitude);
+  state.Girl = KootaMoonAt(girl_moon.SiderealLongitude);
   MatchOutcome outcome = CalculateMatch(state);
   if (outcome.Result) {
     outcome.Result->BoyMoon = boy_moon;
@@ -203,12 +214,15 @@ MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides,
     outcome.Result->GirlMoment = girl.Moment;
     outcome.Result->BoyClock = boy.Clock;
     outcome.Result->GirlClock = girl.Clock;
+    // Papasamyam reads the same charts the charts page draws.
+    outcome.Result->Papasamyam = AssessPapasamyam(CalculateSiderealChart(boy.Moment, chart),
+                                                  CalculateSiderealChart(girl.Moment, chart));
   }
   return outcome;
 }
 
 MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::string_view bytes) {
-  const FormFailure refusal{kProfileRefusal, MessageIcon::Error, "", false};
+  const FormFailure refusal{kProfileRefusal, MessageIcon::Error, std::nullopt, false};
   if (!HasProfileExtension(file_name)) {
     return {refusal, std::nullopt};
   }
@@ -220,15 +234,29 @@ MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::str
   state.BoyDetails = PersonDetails{};
   state.GirlDetails = PersonDetails{};
   state.BirthDetailsStored = false;
-  state.BoyRashi = (*values)[0];
-  state.GirlRashi = (*values)[1];
-  state.BoyNakshatra = (*values)[2];
-  state.GirlNakshatra = (*values)[3];
+  const auto moons = ProfileMoons(*values);
+  state.Boy = moons->Boy;
+  state.Girl = moons->Girl;
   return CalculateMatch(state);
 }
 
+std::optional<MatchMoons> ProfileMoons(const ProfileValues& values) {
+  const auto boy_sign = FindSign(values[0]);
+  const auto girl_sign = FindSign(values[1]);
+  const auto boy_nakshatra = FindNakshatra(values[2]);
+  const auto girl_nakshatra = FindNakshatra(values[3]);
+  if (!boy_sign || !girl_sign || !boy_nakshatra || !girl_nakshatra) {
+    return std::nullopt;
+  }
+  return MatchMoons{KootaMoonOf(*boy_sign, *boy_nakshatra),
+                    KootaMoonOf(*girl_sign, *girl_nakshatra)};
+}
+
 ProfileValues CurrentProfileValues(const MatchState& state) {
-  return {state.BoyRashi, state.GirlRashi, state.BoyNakshatra, state.GirlNakshatra};
+  return {std::string(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]),
+          std::string(kSignNames[static_cast<std::size_t>(state.Girl.Sign)]),
+          std::string(kNakshatraNames[static_cast<std::size_t>(state.Boy.Nakshatra)]),
+          std::string(kNakshatraNames[static_cast<std::size_t>(state.Girl.Nakshatra)])};
 }
 
 }  // namespace lumora

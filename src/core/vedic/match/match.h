@@ -6,13 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "core/entry/form_failure.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/form_failure.h"
 #include "core/report_run.h"
 #include "core/vedic/entry/birth_form.h"
 #include "core/vedic/entry/profile.h"
 #include "core/vedic/match/koota_scoring.h"
 #include "core/vedic/match/koota_texts.h"
+#include "core/vedic/porutham/porutham.h"
 
 namespace lumora {
 
@@ -20,14 +21,13 @@ namespace lumora {
 struct MatchState {
   PersonDetails BoyDetails;
   PersonDetails GirlDetails;
-  std::string BoyRashi;  // bare sign names, "Aries" .. "Pisces"
-  std::string GirlRashi;
-  std::string BoyNakshatra;
-  std::string GirlNakshatra;
+  KootaMoon Boy;  // the Moons the kootas read: sign, nakshatra, degree within the sign
+  KootaMoon Girl;
   // Whether the persons' details come from a birth-details form; a profile file keeps
   // only the four Moon values.
   bool BirthDetailsStored = true;
-  double TotalPoints = 0.0;  // exact: a multiple of 0.5
+  KootaTables Tables = KootaTables::Specified;  // the tables the match is scored with
+  double TotalPoints = 0.0;                     // exact: a multiple of 0.5
 };
 
 // The row and column titles of the Guna Milan table, as the result window and the
@@ -53,28 +53,49 @@ struct GunaMilanRow {
 // 36 points at stake and the points obtained) and the sentence under the table.
 struct GunaMilanGrid {
   std::array<GunaMilanRow, kKootaCount> Rows;
-  std::string MaximumTotal;  // "36"
-  std::string PointsTotal;   // "23.5" or "23"
-  std::string Verdict;       // "This is a Good Match"
-  std::string Summary;       // "You Have Obtained 23.5 Points Out Of 36 Points"
+  std::string MaximumTotal;    // "36"
+  std::string PointsTotal;     // "23.5" or "23"
+  std::string Verdict;         // "This is a Good Match"
+  std::string Summary;         // "You Have Obtained 23.5 Points Out Of 36 Points"
+  std::string TablesLine;      // "Koota tables: Specified"
+  std::string OtherTotalLine;  // "Classical tables: 15.5 \u2014 below 18"
+  // Per koota row, a one-line note where the row would otherwise contradict the other
+  // tables or a dosha; empty where there is nothing to say.
+  std::array<std::string, kKootaCount> Notes;
 
   bool operator==(const GunaMilanGrid&) const = default;
 };
 
-// The table of scored kootas with their texts; the total is the exact sum of the
-// points, in halves.
-GunaMilanGrid BuildGunaMilanGrid(const KootaResults& kootas, const KootaTexts& texts,
-                                 double total_points);
+// The table of a match scored by both sets, in the words of the tables in use: the
+// total is the exact sum of their points, in halves; the other set's total and the
+// rows' notes follow (KootaNotes). boy and girl are the Moons scored.
+GunaMilanGrid BuildGunaMilanGrid(KootaTables tables,
+                                 const std::array<KootaScores, kKootaTablesCount>& scores,
+                                 const KootaMoon& boy, const KootaMoon& girl);
+
+// The words of one koota's values as a row and the report show them.
+struct KootaValueWords {
+  std::string Boy;
+  std::string Girl;
+};
+KootaValueWords KootaValues(KootaTables tables, const KootaScores& kootas, int koota);
 
 // Everything one finished match shows.
 struct MatchResult {
-  KootaResults Kootas;
-  KootaTexts Texts;
+  KootaTables Tables = KootaTables::Specified;
+  // The match scored by both sets of tables, indexed by KootaTables.
+  std::array<KootaScores, kKootaTablesCount> Scores{};
+  KootaTexts Texts;  // of the tables in use
   GunaMilanGrid Grid;
   std::string TotalPoints;  // the grid's points total: "23.5" or "23"
   std::string Verdict;      // the grid's verdict line
   std::string Summary;      // the grid's closing sentence
   ReportDocument Report;
+  // The South Indian match of the same Moons; Papasamyam where both birth charts exist
+  // (not for a match from a profile file).
+  MoonPair Pair;
+  PoruthamMatch Poruthams;
+  std::optional<PapasamyamResult> Papasamyam;
   std::optional<MoonSignResult> BoyMoon;  // absent for a match from a profile file
   std::optional<MoonSignResult> GirlMoon;
   std::optional<BirthMoment> BoyMoment;  // the birth moments behind the Moons, for the charts
@@ -82,6 +103,12 @@ struct MatchResult {
   // The clock of each person whose form named a zone.
   std::optional<PersonClock> BoyClock;
   std::optional<PersonClock> GirlClock;
+
+  // The scores of the tables in use.
+  const KootaScores& Kootas() const { return Scores[static_cast<std::size_t>(Tables)]; }
+  int TotalHalfPointsOf(KootaTables tables) const {
+    return TotalHalfPoints(Scores[static_cast<std::size_t>(tables)]);
+  }
 };
 
 // A match either fails with one message or yields a result.
@@ -90,38 +117,54 @@ struct MatchOutcome {
   std::optional<MatchResult> Result;
 };
 
-// "Libra (Thula)" gives "Libra"; a text whose first three letters name no sign is
-// returned unchanged.
-std::string BareSignName(std::string_view text);
-
 std::string MatchVerdict(double total_points);
 
-// Scores the four Moon values of the state, totals them exactly and builds the
-// grid, texts and report. Refuses (and leaves the state's total alone) when a
-// value lies outside the tables, so no earlier total or verdict is ever shown.
+// The threshold a match is commonly held to need, in points.
+inline constexpr double kUsualThresholdPoints = 18.0;
+
+// "Classical tables: 15.5 — below 18": a set's total, said beside the other's.
+std::string TablesTotalLine(KootaTables tables, int total_half_points);
+// "Koota tables: Classical".
+std::string TablesInUseLine(KootaTables tables);
+
+// The notes of a match's rows (see MatchResult::Notes).
+std::array<std::string, kKootaCount> KootaNotes(
+    KootaTables tables, const std::array<KootaScores, kKootaTablesCount>& scores,
+    const KootaMoon& boy, const KootaMoon& girl);
+
+// Scores the two Moons of the state by both sets of tables, totals them exactly and
+// builds the grid, texts, notes and report of the tables in use.
 MatchOutcome CalculateMatch(MatchState& state);
 
 // The match button: validates and reads the form, computes both Moons, boy first,
-// and calls CalculateMatch. The model chooses the lunar theory of both Moons.
+// and calls CalculateMatch. The model chooses the lunar theory of both Moons; the chart
+// options the zodiac of the Moons and of the charts Papasamyam reads.
 MatchOutcome RunMatch(MatchState& state, const BirthForm& form,
-                      MoonModel model = MoonModel::Standard);
+                      MoonModel model = MoonModel::Standard, const ChartOptions& chart = {});
 
 // The match of two persons read elsewhere than from the form (the person records of the
 // command-line tool): their details, moments and clocks, boy first.
 MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& persons,
-                        MoonModel model = MoonModel::Standard);
+                        MoonModel model = MoonModel::Standard, const ChartOptions& chart = {});
 
 // Opening a profile file: the name must end in "kun" and the bytes must hold four
 // valid Moon values; then the persons' details are cleared (the file holds none)
 // and the match runs on the file's values. A refused file changes nothing.
 MatchOutcome OpenProfile(MatchState& state, std::string_view file_name, std::string_view bytes);
 
+// The Moons of a profile's four values (sign and nakshatra names); the vasya half-signs
+// follow the nakshatra (KootaMoonOf). Nothing when a value is not in the tables.
+struct MatchMoons {
+  KootaMoon Boy;
+  KootaMoon Girl;
+};
+std::optional<MatchMoons> ProfileMoons(const ProfileValues& values);
+
 // The profile file of the state's four Moon values.
 ProfileValues CurrentProfileValues(const MatchState& state);
 
 // The interpretation report of a finished match.
-ReportDocument BuildMatchReport(const MatchState& state, const GunaMilanGrid& grid,
-                                const KootaResults& kootas, const KootaTexts& texts);
+ReportDocument BuildMatchReport(const MatchState& state, const MatchResult& result);
 
 // Said in place of the persons' details of a match from a profile file.
 inline constexpr const char* kBirthDetailsNotStored =
@@ -132,9 +175,7 @@ inline constexpr const char* kBirthDetailsNotStored =
 // Without stored birth details each person's block is kBirthDetailsNotStored.
 // after_kootas follows the last koota, before the closing paragraph.
 ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails& girl,
-                                  bool birth_details_stored, const GunaMilanGrid& grid,
-                                  const KootaResults& kootas,
-                                  const std::array<std::string, kKootaCount>& significance,
+                                  bool birth_details_stored, const MatchResult& result,
                                   const char* credit_line, const ReportDocument& after_kootas = {});
 
 // Shared by the match report and every exported document.

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/calendar.h"
 #include "core/entry/date_lists.h"
 #include "core/places/clock.h"
 #include "core/text.h"
@@ -50,8 +51,16 @@ std::string ToLower(std::string_view text) {
   return lower;
 }
 
-FormFailure Refusal(std::string message, std::string_view column) {
-  return FormFailure{std::move(message), MessageIcon::Error, std::string(column), false};
+std::string_view ColumnName(RecordField field) {
+  return kBirthEntryColumns[static_cast<std::size_t>(field)];
+}
+
+FormFailure Refusal(std::string message, std::optional<RecordField> field) {
+  std::optional<FormFocus> focus;
+  if (field) {
+    focus = *field;
+  }
+  return FormFailure{std::move(message), MessageIcon::Error, focus, false};
 }
 
 std::string Quoted(std::string_view text) {
@@ -78,15 +87,6 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   return parts;
 }
 
-bool IsLeap(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
-}
-
 struct CivilDate {
   int Year = 0;
   int Month = 0;
@@ -102,14 +102,17 @@ FormResult<CivilDate> ReadDate(std::string_view text) {
     day = Number(parts[2], 2);
   }
   if (!year || !month || !day) {
-    return Refusal("BirthDate " + Quoted(text) + " is not a date written YYYY-MM-DD", "BirthDate");
+    return Refusal("BirthDate " + Quoted(text) + " is not a date written YYYY-MM-DD",
+                   RecordField::BirthDate);
   }
-  if (*month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month)) {
-    return Refusal("BirthDate " + std::string(text) + " is not a day of the calendar", "BirthDate");
+  if (*month < 1 || *month > 12 || *day < 1 ||
+      *day > DaysInMonth(*year, *month, Calendar::Gregorian)) {
+    return Refusal("BirthDate " + std::string(text) + " is not a day of the calendar",
+                   RecordField::BirthDate);
   }
   if (*year < kFirstYear || *year > kLastYear) {
     return Refusal("BirthDate " + std::string(text) + " lies outside the years 1901 to 2050",
-                   "BirthDate");
+                   RecordField::BirthDate);
   }
   return CivilDate{*year, *month, *day};
 }
@@ -132,7 +135,7 @@ FormResult<ClockTime> ReadTime(std::string_view text) {
   }
   if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59) {
     return Refusal("BirthTime " + Quoted(text) + " is not a time written HH:MM or HH:MM:SS",
-                   "BirthTime");
+                   RecordField::BirthTime);
   }
   return ClockTime{*hour, *minute};
 }
@@ -156,12 +159,13 @@ std::optional<double> ReadDegrees(std::string_view text) {
   return value;
 }
 
-FormResult<double> ReadCoordinate(std::string_view text, std::string_view column, double limit) {
+FormResult<double> ReadCoordinate(std::string_view text, RecordField field, double limit) {
   const auto value = ReadDegrees(text);
   if (!value || std::fabs(*value) > limit) {
-    return Refusal(std::string(column) + " " + Quoted(text) + " is not a number of degrees from -" +
-                       FormatHalfPoints(limit) + " to " + FormatHalfPoints(limit),
-                   column);
+    return Refusal(std::string(ColumnName(field)) + " " + Quoted(text) +
+                       " is not a number of degrees from -" + FormatHalfPoints(limit) + " to " +
+                       FormatHalfPoints(limit),
+                   field);
   }
   return *value;
 }
@@ -186,7 +190,7 @@ FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string&
       ReadZoneClock(zone, LocalDateTime{date.Year, date.Month, date.Day, time.Hour, time.Minute});
   if (IsRefused(clock)) {
     return Refusal("TimeZone " + Quoted(zone) + " is not a time zone of the zone database",
-                   "TimeZone");
+                   RecordField::TimeZone);
   }
   const std::vector<ClockReading>* readings = &std::get<ZoneClock>(clock).Readings;
   // Written out only for a refusal: most rows have one reading.
@@ -196,18 +200,18 @@ FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string&
   };
   if (readings->empty()) {
     return Refusal("The time " + when() + " never existed: the clocks were put forward over it",
-                   "BirthTime");
+                   RecordField::BirthTime);
   }
   const std::string reading = Trim(entry.ClockReading);
   const std::optional<ClockChoice> choice = ParseClockChoice(ToLower(reading));
   if (!reading.empty() && !choice) {
     return Refusal("ClockReading " + Quoted(reading) + " is neither earlier nor later",
-                   "ClockReading");
+                   RecordField::ClockReading);
   }
   const std::string dst_text = Trim(entry.IsDST);
   const std::optional<bool> dst = dst_text.empty() ? std::nullopt : ReadFlag(dst_text);
   if (!dst_text.empty() && !dst) {
-    return Refusal("IsDST " + Quoted(dst_text) + " is neither true nor false", "IsDST");
+    return Refusal("IsDST " + Quoted(dst_text) + " is neither true nor false", RecordField::IsDST);
   }
   if (readings->size() == 1) {
     return readings->front();
@@ -222,7 +226,7 @@ FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string&
   return Refusal("The time " + when() +
                      " occurred twice: the clocks were put back over it; give ClockReading "
                      "earlier or later",
-                 "ClockReading");
+                 RecordField::ClockReading);
 }
 
 void SetCoordinates(BirthMoment& moment, double latitude, double longitude) {
@@ -282,11 +286,11 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   RankedPerson person;
   person.Name = Trim(entry.Name);
   if (person.Name.empty()) {
-    return Refusal("Name is missing", "Name");
+    return Refusal("Name is missing", RecordField::Name);
   }
   const std::string date_text = Trim(entry.BirthDate);
   if (date_text.empty()) {
-    return Refusal("BirthDate is missing", "BirthDate");
+    return Refusal("BirthDate is missing", RecordField::BirthDate);
   }
   const auto date = ReadDate(date_text);
   if (IsRefused(date)) {
@@ -294,7 +298,7 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   }
   const std::string time_text = Trim(entry.BirthTime);
   if (time_text.empty()) {
-    return Refusal("BirthTime is missing", "BirthTime");
+    return Refusal("BirthTime is missing", RecordField::BirthTime);
   }
   const auto time = ReadTime(time_text);
   if (IsRefused(time)) {
@@ -312,21 +316,21 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   const bool any_coordinate =
       !latitude_text.empty() || !longitude_text.empty() || !zone_text.empty();
   if (any_coordinate || place_text.empty()) {
-    for (const auto& [text, column] :
-         {std::pair{&latitude_text, "Latitude"}, std::pair{&longitude_text, "Longitude"},
-          std::pair{&zone_text, "TimeZone"}}) {
+    for (const auto& [text, field] : {std::pair{&latitude_text, RecordField::Latitude},
+                                      std::pair{&longitude_text, RecordField::Longitude},
+                                      std::pair{&zone_text, RecordField::TimeZone}}) {
       if (text->empty()) {
         return Refusal(place_text.empty() && !any_coordinate
                            ? "Give a Place, or Latitude, Longitude and TimeZone"
-                           : std::string(column) + " is missing",
-                       column);
+                           : std::string(ColumnName(field)) + " is missing",
+                       field);
       }
     }
-    const auto lat = ReadCoordinate(latitude_text, "Latitude", 90.0);
+    const auto lat = ReadCoordinate(latitude_text, RecordField::Latitude, 90.0);
     if (IsRefused(lat)) {
       return std::get<FormFailure>(lat);
     }
-    const auto lon = ReadCoordinate(longitude_text, "Longitude", 180.0);
+    const auto lon = ReadCoordinate(longitude_text, RecordField::Longitude, 180.0);
     if (IsRefused(lon)) {
       return std::get<FormFailure>(lon);
     }
@@ -336,7 +340,8 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   } else {
     const auto place = places ? places(place_text) : std::nullopt;
     if (!place) {
-      return Refusal("Place " + Quoted(place_text) + " was not found in the place atlas", "Place");
+      return Refusal("Place " + Quoted(place_text) + " was not found in the place atlas",
+                     RecordField::Place);
     }
     latitude = place->Latitude;
     longitude = place->Longitude;
@@ -358,6 +363,8 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   m.BirthHour = t.Hour;
   m.BirthMinute = t.Minute;
   SetCoordinates(m, latitude, longitude);
+  person.Latitude = latitude;
+  person.Longitude = longitude;
   // The form values that express the reading; universal time comes from the exact
   // offset, which may hold seconds (local mean time).
   const ZoneFormValues zone_values = FormValuesOf(clock);
@@ -367,24 +374,20 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   m.UtcOffsetSeconds = clock.UtcOffsetSeconds;
   person.Clock = {zone, clock};
 
-  person.Moon = CalculateMoonSign(m, reading.Model);
+  person.Moon = CalculateMoonSign(m, reading.Model, reading.Chart.ayanamsa);
   const auto state = MoonStateOf(person.Moon);
   if (!state) {
-    return Refusal("The Moon of " + person.Name + " could not be placed", "BirthDate");
+    return Refusal("The Moon of " + person.Name + " could not be placed", RecordField::BirthDate);
   }
   person.State = *state;
   if (reading.Manglik) {
-    // The chart's verdict from the only three bodies it reads, the chart's Moon being
-    // the standard one whichever Moon the kootas read.
-    const double chart_moon = reading.Model == MoonModel::Standard
-                                  ? person.Moon.SiderealLongitude
-                                  : CalculateMoonSign(m, MoonModel::Standard).SiderealLongitude;
-    const LagnaAndMars lagna_and_mars = CalculateLagnaAndMars(m);
-    person.IsManglik =
-        IsManglikFrom(lagna_and_mars.Lagna, ReduceDegrees(chart_moon), lagna_and_mars.Mars);
+    // The chart's verdict from the only three bodies it reads.
+    const LagnaAndMars placed = CalculateLagnaAndMars(m, reading.Chart);
+    person.IsManglik = IsManglikFrom(placed.Lagna, placed.Moon, placed.Mars);
   }
   if (reading.UncertaintyMinutes) {
-    person.StatesWithin = MoonStatesWithin(m, *reading.UncertaintyMinutes);
+    person.StatesWithin =
+        MoonStatesWithin(m, *reading.UncertaintyMinutes, reading.Model, reading.Chart.ayanamsa);
   }
   return person;
 }
@@ -393,10 +396,10 @@ FormResult<std::unique_ptr<CsvCandidateSource>> CsvCandidateSource::Open(std::is
   std::unique_ptr<CsvCandidateSource> source(new CsvCandidateSource(in));
   const auto header = source->reader_.Next();
   if (!header) {
-    return Refusal("the candidate file is empty: it needs a header row", "");
+    return Refusal("the candidate file is empty: it needs a header row", std::nullopt);
   }
   if (header->Fault) {
-    return Refusal("the header row cannot be read: " + *header->Fault, "");
+    return Refusal("the header row cannot be read: " + *header->Fault, std::nullopt);
   }
   // Files the header cannot be read from at all are named for what they are, rather
   // than for the columns their header seems to lack.
@@ -407,13 +410,14 @@ FormResult<std::unique_ptr<CsvCandidateSource>> CsvCandidateSource::Open(std::is
   const std::string& first = header->Fields.front();
   if (first.rfind("\xFF\xFE", 0) == 0 || first.rfind("\xFE\xFF", 0) == 0 ||
       any_field_has([](char c) { return c == '\0'; })) {
-    return Refusal("the candidate file is UTF-16 (or holds NUL bytes): save it as UTF-8", "");
+    return Refusal("the candidate file is UTF-16 (or holds NUL bytes): save it as UTF-8",
+                   std::nullopt);
   }
   if (any_field_has([](char c) { return c == '\r'; })) {
     return Refusal(
         "the candidate file's lines end in a carriage return alone: save it with LF or CR LF "
         "line ends",
-        "");
+        std::nullopt);
   }
   source->column_count_ = header->Fields.size();
   source->column_of_field_.assign(kFieldCount, std::nullopt);
@@ -421,7 +425,8 @@ FormResult<std::unique_ptr<CsvCandidateSource>> CsvCandidateSource::Open(std::is
     for (std::size_t f = 0; f < kFieldCount; ++f) {
       if (EqualsIgnoringCase(Trim(header->Fields[c]), kBirthEntryColumns[f])) {
         if (source->column_of_field_[f]) {
-          return Refusal("the header names " + std::string(kBirthEntryColumns[f]) + " twice", "");
+          return Refusal("the header names " + std::string(kBirthEntryColumns[f]) + " twice",
+                         std::nullopt);
         }
         source->column_of_field_[f] = c;
       }
@@ -435,11 +440,11 @@ FormResult<std::unique_ptr<CsvCandidateSource>> CsvCandidateSource::Open(std::is
     }
   }
   if (!missing.empty()) {
-    return Refusal("the header lacks the column(s) " + missing, "");
+    return Refusal("the header lacks the column(s) " + missing, std::nullopt);
   }
   if (!has(3) && !(has(4) && has(5) && has(6))) {
     return Refusal("the header needs a Place column or Latitude, Longitude and TimeZone columns",
-                   "");
+                   std::nullopt);
   }
   return source;
 }
@@ -451,13 +456,13 @@ std::optional<CandidateRow> CsvCandidateSource::Next() {
   }
   CandidateRow row{record->Line, BirthEntry{}};
   if (record->Fault) {
-    row.Entry = Refusal("The row cannot be read: " + *record->Fault, "");
+    row.Entry = Refusal("The row cannot be read: " + *record->Fault, std::nullopt);
     return row;
   }
   if (record->Fields.size() > column_count_) {
     row.Entry = Refusal("The row has " + std::to_string(record->Fields.size()) +
                             " fields but the header names " + std::to_string(column_count_),
-                        "");
+                        std::nullopt);
     return row;
   }
   BirthEntry& entry = std::get<BirthEntry>(row.Entry);

@@ -9,10 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/entry/form_result.h"
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/form_result.h"
 #include "core/places/clock.h"
+#include "core/vedic/chart/sidereal_chart.h"
 #include "core/vedic/entry/birth_form.h"
 #include "core/vedic/rank/csv_reader.h"
 #include "core/vedic/rank/score_table.h"
@@ -54,6 +55,7 @@ struct BirthReading {
   bool Manglik = true;                    // the sidereal chart's Manglik assessment
   std::optional<int> UncertaintyMinutes;  // the Moon states the birth time's doubt reaches
   MoonModel Model = MoonModel::Standard;  // the Moon the kootas read
+  ChartOptions Chart;                     // the zodiac of the Moon and the chart, the node
 };
 
 // A person read and placed, with the Moon computed once.
@@ -61,6 +63,9 @@ struct RankedPerson {
   std::string Name;
   BirthMoment Moment;
   PersonClock Clock;  // the zone the person's place or entries gave, read at the birth time
+  // The place as read, decimal degrees (the moment holds whole minutes, as the forms do).
+  double Latitude = 0.0;   // north positive
+  double Longitude = 0.0;  // east positive
   MoonSignResult Moon;
   MoonState State;
   bool IsManglik = false;

@@ -2,6 +2,7 @@
 #include "core/vedic/rank/ranking.h"
 
 #include "core/terminal_text.h"
+#include "core/vedic/match/classical_tables.h"
 
 #include <algorithm>
 #include <array>
@@ -18,6 +19,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include "core/vedic/porutham/porutham.h"
+
 namespace lumora {
 
 namespace {
@@ -26,6 +29,32 @@ namespace {
 // the threads costs little, small enough that memory stays flat.
 constexpr std::size_t kChunkRows = 4096;
 constexpr int kTotalCount = kMaximumHalfPoints + 1;
+
+// A candidate's place in the order, larger first. By kootas it is the total in half
+// points; by poruthams the total is the last of three keys: no veto, then the count of
+// agreements (0..10), then the total.
+constexpr int kPoruthamCountValues = kPoruthamCount + 1;
+constexpr int kOrderKeyCount = 2 * kPoruthamCountValues * kTotalCount;
+
+// The porutham part of the order key of every candidate state against the person, or
+// nothing where the candidate is dropped by --min-poruthams.
+using PoruthamKeys = std::array<std::optional<int>, kMoonStateCount>;
+
+PoruthamKeys PoruthamKeysOf(MoonState person, PersonRole role, std::optional<int> minimum) {
+  PoruthamKeys keys{};
+  for (int state = 0; state < kMoonStateCount; ++state) {
+    const MoonState candidate = MoonStateAt(state);
+    const MoonState& b = role == PersonRole::Boy ? person : candidate;
+    const MoonState& g = role == PersonRole::Boy ? candidate : person;
+    const PoruthamMatch match = MatchPoruthams({b.Sign, g.Sign, b.Nakshatra, g.Nakshatra});
+    if (minimum && (match.HasVeto() || match.Count < *minimum)) {
+      continue;
+    }
+    keys[static_cast<std::size_t>(state)] =
+        (match.HasVeto() ? 0 : kPoruthamCountValues) + match.Count;
+  }
+  return keys;
+}
 
 // Records kept in memory as bytes, spilled whole to an anonymous temporary file when
 // the ranking's memory bound is reached, and read back in the order they were added:
@@ -196,6 +225,35 @@ bool GetText(SpillList::Reader& in, std::string& text) {
   return in.Read(text.data(), size);
 }
 
+// A refusal's focus in one word: 0 none, bit 16 a record field (its index below), else
+// one plus the side in bit 8 and the control in the low byte.
+constexpr std::uint32_t kRecordFieldBit = 1u << 16;
+constexpr std::uint32_t kFemaleBit = 1u << 8;
+
+std::uint32_t PackFocus(const std::optional<FormFocus>& focus) {
+  if (!focus) {
+    return 0;
+  }
+  if (const auto* field = std::get_if<RecordField>(&*focus)) {
+    return kRecordFieldBit | static_cast<std::uint32_t>(*field);
+  }
+  const auto& control = std::get<PanelControl>(*focus);
+  return 1 + ((control.Side == PersonSide::Female ? kFemaleBit : 0) |
+              static_cast<std::uint32_t>(control.Control));
+}
+
+std::optional<FormFocus> UnpackFocus(std::uint32_t word) {
+  if (word == 0) {
+    return std::nullopt;
+  }
+  if ((word & kRecordFieldBit) != 0) {
+    return FormFocus{static_cast<RecordField>(word & ~kRecordFieldBit)};
+  }
+  --word;
+  return FormFocus{PanelControl{(word & kFemaleBit) != 0 ? PersonSide::Female : PersonSide::Male,
+                                static_cast<FormControl>(word & 0xFFu)}};
+}
+
 // A candidate's Manglik verdict and score range in one word: bits 0-2 the verdict
 // (0 none), bit 3 a range present, then its lowest and highest totals in half points
 // and the changing kootas, one bit each in koota order.
@@ -232,24 +290,65 @@ void UnpackExtras(std::uint32_t word, std::optional<int> minutes, RankEntry& ent
   }
 }
 
-// Candidates by total, each total's in input order; refusals in input order. Held in
+// A state index takes 9 bits; bit 15 of each half holds the Moon's vasya half.
+constexpr std::uint32_t kFirstHalfBit = 1u << 15;
+
+std::uint32_t PackStates(const RankEntry& entry) {
+  const auto half = [](const MoonState& state, bool first) {
+    return static_cast<std::uint32_t>(MoonStateIndex(state)) | (first ? kFirstHalfBit : 0u);
+  };
+  return half(entry.Boy, entry.BoyFirstHalf) << 16 | half(entry.Girl, entry.GirlFirstHalf);
+}
+
+void UnpackStates(std::uint32_t states, RankEntry& entry) {
+  const std::uint32_t boy = states >> 16;
+  const std::uint32_t girl = states & 0xFFFF;
+  entry.Boy = MoonStateAt(static_cast<int>(boy & ~kFirstHalfBit));
+  entry.Girl = MoonStateAt(static_cast<int>(girl & ~kFirstHalfBit));
+  entry.BoyFirstHalf = (boy & kFirstHalfBit) != 0;
+  entry.GirlFirstHalf = (girl & kFirstHalfBit) != 0;
+}
+
+// The pair's score from the table, whose states take the vasya half a profile would
+// (KootaMoonOf); where a Moon's longitude puts it in the other half of its sign, the
+// pair is scored from its Moons, so a ranking agrees with a match of the same births.
+PairScore EntryScore(const ScoreTable& table, const RankEntry& entry) {
+  const auto other_half = [](const MoonState& state, bool first) {
+    return (ProfileDegreeInSign(state.Sign, state.Nakshatra) < kVasyaHalfSignDegrees) != first;
+  };
+  if (!other_half(entry.Boy, entry.BoyFirstHalf) && !other_half(entry.Girl, entry.GirlFirstHalf)) {
+    return table.Score(MoonStateIndex(entry.Boy), MoonStateIndex(entry.Girl));
+  }
+  const auto moon = [](const MoonState& state, bool first) {
+    return KootaMoon{state.Sign, state.Nakshatra, first ? 0.0 : kVasyaHalfSignDegrees};
+  };
+  const KootaScores scores = ScoreKootas(table.Tables(), moon(entry.Boy, entry.BoyFirstHalf),
+                                         moon(entry.Girl, entry.GirlFirstHalf));
+  PairScore score;
+  for (std::size_t k = 0; k < scores.size(); ++k) {
+    score.Points[k] = static_cast<std::uint8_t>(scores[k].HalfPoints);
+  }
+  score.Total = static_cast<std::uint8_t>(TotalHalfPoints(scores));
+  return score;
+}
+
+// Candidates by order key, each key's in input order; refusals in input order. Held in
 // memory up to the options' bound, then spilled.
 class RankStore {
  public:
   explicit RankStore(const RankOptions& options)
       : options_(options),
         top_(options.Top.value_or(std::numeric_limits<int>::max())),
-        lowest_(std::max(0, options.MinTotalHalfPoints.value_or(0))) {}
+        lowest_(0) {}
 
-  // Whether a candidate of this total can still be among those handed out.
-  bool Wanted(int total) const { return total >= lowest_; }
+  // Whether a candidate of this order key can still be among those handed out.
+  bool Wanted(int key) const { return key >= lowest_; }
 
-  void Add(int total, const RankEntry& entry) {
-    Bucket& bucket = buckets_[static_cast<std::size_t>(total)];
+  void Add(int key, const RankEntry& entry) {
+    Bucket& bucket = buckets_[static_cast<std::size_t>(key)];
     std::string& out = bucket.Records.Memory();
     PutNumber(out, static_cast<std::uint32_t>(entry.Line));
-    PutNumber(out, static_cast<std::uint32_t>(MoonStateIndex(entry.Boy) << 16 |
-                                              MoonStateIndex(entry.Girl)));
+    PutNumber(out, PackStates(entry));
     PutNumber(out, PackExtras(entry));
     PutText(out, entry.Name);
     ++bucket.Count;
@@ -261,27 +360,27 @@ class RankStore {
     PutNumber(out, static_cast<std::uint32_t>(refusal.Line));
     PutNumber(out, refusal.Failure.Icon == MessageIcon::Information ? 1u : 0u);
     PutText(out, refusal.Failure.Message);
-    PutText(out, refusal.Failure.Control);
+    PutNumber(out, PackFocus(refusal.Failure.Control));
     ++refused_;
   }
 
-  // After each chunk: drops totals that can no longer reach the first Top, and spills
+  // After each chunk: drops order keys that can no longer reach the first Top, and spills
   // when memory is past the bound. The reason when a spill fails.
   std::optional<std::string> Settle() {
     if (options_.Top) {
       std::size_t above = 0;
-      for (int total = kMaximumHalfPoints; total >= lowest_; --total) {
+      for (int key = kOrderKeyCount - 1; key >= lowest_; --key) {
         if (above >= static_cast<std::size_t>(top_)) {
-          // Every candidate of this total and below ranks after the first Top.
-          for (int t = total; t >= lowest_; --t) {
-            buckets_[static_cast<std::size_t>(t)].Records.Clear();
-            buckets_[static_cast<std::size_t>(t)].Count = 0;
-            buckets_[static_cast<std::size_t>(t)].LongestName = 0;
+          // Every candidate of this key and below ranks after the first Top.
+          for (int k = key; k >= lowest_; --k) {
+            buckets_[static_cast<std::size_t>(k)].Records.Clear();
+            buckets_[static_cast<std::size_t>(k)].Count = 0;
+            buckets_[static_cast<std::size_t>(k)].LongestName = 0;
           }
-          lowest_ = total + 1;
+          lowest_ = key + 1;
           break;
         }
-        above += buckets_[static_cast<std::size_t>(total)].Count;
+        above += buckets_[static_cast<std::size_t>(key)].Count;
       }
     }
     std::size_t held = refusals_.MemoryBytes();
@@ -311,8 +410,9 @@ class RankStore {
     }
     RankSummary summary;
     summary.Refused = refused_;
-    for (int total = kMaximumHalfPoints; total >= lowest_ && summary.Ranked < top_; --total) {
-      const Bucket& bucket = buckets_[static_cast<std::size_t>(total)];
+    // Candidates below --min-total or --min-poruthams were never added.
+    for (int key = kOrderKeyCount - 1; key >= lowest_ && summary.Ranked < top_; --key) {
+      const Bucket& bucket = buckets_[static_cast<std::size_t>(key)];
       summary.Ranked += static_cast<int>(
           std::min<std::size_t>(bucket.Count, static_cast<std::size_t>(top_ - summary.Ranked)));
       if (bucket.Count > 0) {
@@ -321,11 +421,11 @@ class RankStore {
     }
     observer.BeforeRanking(summary);
 
-    const ScoreTable& table = ScoreTable::Instance();
+    const ScoreTable& table = ScoreTable::Instance(options_.Tables);
     int rank = 0;
     RankEntry entry;
-    for (int total = kMaximumHalfPoints; total >= lowest_ && rank < top_; --total) {
-      Bucket& bucket = buckets_[static_cast<std::size_t>(total)];
+    for (int key = kOrderKeyCount - 1; key >= lowest_ && rank < top_; --key) {
+      Bucket& bucket = buckets_[static_cast<std::size_t>(key)];
       SpillList::Reader in(bucket.Records);
       for (std::size_t i = 0; i < bucket.Count && rank < top_; ++i) {
         std::uint32_t line = 0;
@@ -337,10 +437,8 @@ class RankStore {
         }
         entry.Line = static_cast<int>(line);
         UnpackExtras(extras, options_.Reading.UncertaintyMinutes, entry);
-        entry.Boy = MoonStateAt(static_cast<int>(states >> 16));
-        entry.Girl = MoonStateAt(static_cast<int>(states & 0xFFFF));
-        observer.Ranked(++rank, entry,
-                        table.Score(MoonStateIndex(entry.Boy), MoonStateIndex(entry.Girl)));
+        UnpackStates(states, entry);
+        observer.Ranked(++rank, entry, EntryScore(table, entry));
       }
     }
     SpillList::Reader in(refusals_);
@@ -348,10 +446,12 @@ class RankStore {
     for (int i = 0; i < refused_; ++i) {
       std::uint32_t line = 0;
       std::uint32_t icon = 0;
+      std::uint32_t focus = 0;
       if (!GetNumber(in, line) || !GetNumber(in, icon) || !GetText(in, refusal.Failure.Message) ||
-          !GetText(in, refusal.Failure.Control)) {
+          !GetNumber(in, focus)) {
         return Failure(in.Failure().value_or("the ranking's records end early"));
       }
+      refusal.Failure.Control = UnpackFocus(focus);
       refusal.Line = static_cast<int>(line);
       refusal.Failure.Icon = icon == 1 ? MessageIcon::Information : MessageIcon::Error;
       observer.RefusedInOrder(refusal);
@@ -360,7 +460,7 @@ class RankStore {
   }
 
   static FormFailure Failure(const std::string& why) {
-    return FormFailure{why, MessageIcon::Error, "", false};
+    return FormFailure{why, MessageIcon::Error, std::nullopt, false};
   }
 
  private:
@@ -372,7 +472,7 @@ class RankStore {
   const RankOptions& options_;
   int top_;
   int lowest_;
-  std::array<Bucket, kTotalCount> buckets_;
+  std::array<Bucket, kOrderKeyCount> buckets_;
   SpillList refusals_;
   int refused_ = 0;
 };
@@ -382,11 +482,13 @@ class RankStore {
 FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPerson& person,
                                        PersonRole role, const PlaceResolver& places,
                                        const RankOptions& options, RankObserver& observer) {
-  const ScoreTable& table = ScoreTable::Instance();
-  const int person_state = MoonStateIndex(person.State);
-  const std::uint8_t* totals =
-      role == PersonRole::Boy ? table.TotalsOfBoy(person_state) : table.TotalsOfGirl(person_state);
+  const ScoreTable& table = ScoreTable::Instance(options.Tables);
   const int threads = std::max(1, options.Threads);
+  const int lowest = options.MinTotalHalfPoints.value_or(0);
+  std::optional<PoruthamKeys> porutham_keys;
+  if (options.Method == RankMethod::Porutham || options.MinPoruthams) {
+    porutham_keys = PoruthamKeysOf(person.State, role, options.MinPoruthams);
+  }
 
   // Everything a candidate needs besides reading its row, worked out in the threads.
   auto rank_entry = [&](const CandidateRow& row) -> FormResult<RankEntry> {
@@ -404,12 +506,15 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
     const RankedPerson& g = boy ? candidate : person;
     RankEntry entry{row.Line,    std::move(candidate.Name), b.State, g.State, std::nullopt,
                     std::nullopt};
+    entry.BoyFirstHalf = KootaMoonAt(b.Moon.SiderealLongitude).DegreeInSign < kVasyaHalfSignDegrees;
+    entry.GirlFirstHalf =
+        KootaMoonAt(g.Moon.SiderealLongitude).DegreeInSign < kVasyaHalfSignDegrees;
     if (options.Reading.Manglik) {
       entry.Manglik = MatchManglik(b.IsManglik, g.IsManglik);
     }
     if (options.Reading.UncertaintyMinutes) {
-      entry.Range =
-          ScoreRangeOf(b.StatesWithin, g.StatesWithin, *options.Reading.UncertaintyMinutes);
+      entry.Range = ScoreRangeOf(b.StatesWithin, g.StatesWithin,
+                                 *options.Reading.UncertaintyMinutes, options.Tables);
     }
     return entry;
   };
@@ -468,9 +573,23 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
       }
       const RankEntry& entry = std::get<RankEntry>(*entries[i]);
       const MoonState& candidate = role == PersonRole::Boy ? entry.Girl : entry.Boy;
-      const int total = totals[MoonStateIndex(candidate)];
-      if (store.Wanted(total)) {
-        store.Add(total, entry);
+      const int total = EntryScore(table, entry).Total;
+      if (total < lowest) {
+        continue;
+      }
+      int key = total;
+      if (porutham_keys) {
+        const std::optional<int> porutham =
+            (*porutham_keys)[static_cast<std::size_t>(MoonStateIndex(candidate))];
+        if (!porutham) {
+          continue;
+        }
+        if (options.Method == RankMethod::Porutham) {
+          key += *porutham * kTotalCount;
+        }
+      }
+      if (store.Wanted(key)) {
+        store.Add(key, entry);
       }
     }
     if (auto why = store.Settle()) {
@@ -482,8 +601,9 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
 }
 
 std::vector<std::uint32_t> RankOrder(MoonState person, PersonRole role,
-                                     std::span<const std::uint16_t> candidate_states) {
-  const ScoreTable& table = ScoreTable::Instance();
+                                     std::span<const std::uint16_t> candidate_states,
+                                     KootaTables tables) {
+  const ScoreTable& table = ScoreTable::Instance(tables);
   const int index = MoonStateIndex(person);
   const std::uint8_t* totals =
       role == PersonRole::Boy ? table.TotalsOfBoy(index) : table.TotalsOfGirl(index);

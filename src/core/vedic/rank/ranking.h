@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/entry/form_result.h"
+#include "core/form_result.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/rank/candidate.h"
 #include "core/vedic/rank/score_table.h"
@@ -25,6 +25,10 @@ struct RankEntry {
   MoonState Girl;
   std::optional<ManglikMatch> Manglik;  // where the persons were read with charts
   std::optional<ScoreRange> Range;      // where they were read with an uncertainty
+  // Whether each Moon lies below 15 degrees of its sign: the vasya half the classical
+  // tables read in Sagittarius and Capricorn.
+  bool BoyFirstHalf = false;
+  bool GirlFirstHalf = false;
 };
 
 // One refused candidate row.
@@ -37,14 +41,20 @@ struct RankRefusal {
 // 33 bytes a candidate (a candidate's record and its name), so a million candidates
 // stay in memory.
 inline constexpr std::size_t kRankMemoryBytes = 128u * 1024 * 1024;
+// What orders the candidates: the Guna Milan total, or the South Indian poruthams
+// (no veto first, then the number that agree, then the Guna Milan total).
+enum class RankMethod { Kootas, Porutham };
 
 struct RankOptions {
   std::optional<int> Top;                 // keep the first K
   std::optional<int> MinTotalHalfPoints;  // keep totals of at least this many half points
+  RankMethod Method = RankMethod::Kootas;
+  std::optional<int> MinPoruthams;  // keep candidates with no veto and at least K poruthams
   int Threads = 1;
   BirthReading Reading;  // how every candidate is read; the person is read the same way
   std::size_t MemoryBytes = kRankMemoryBytes;
   std::string SpoolFolder;  // where spilled records go; empty: the system's temporary folder
+  KootaTables Tables = KootaTables::Specified;  // the koota tables the ranking orders by
 };
 
 struct RankSummary {
@@ -54,8 +64,8 @@ struct RankSummary {
 };
 
 // What a ranking hands out, in this order: each refusal as its row is read (input
-// order); once every row is read, the summary, then the entries best first (exact
-// total, ties in input order), then the refusals again in input order.
+// order); once every row is read, the summary, then the entries best first (by the
+// method's order, ties in input order), then the refusals again in input order.
 class RankObserver {
  public:
   virtual ~RankObserver() = default;
@@ -80,6 +90,7 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
 // The order of candidates already placed, best first (exact total, ties in input
 // order): indices into states. A counting sort over the 73 possible totals.
 std::vector<std::uint32_t> RankOrder(MoonState person, PersonRole role,
-                                     std::span<const std::uint16_t> candidate_states);
+                                     std::span<const std::uint16_t> candidate_states,
+                                     KootaTables tables = KootaTables::Specified);
 
 }  // namespace lumora

@@ -49,8 +49,9 @@ inline constexpr int kMaximumHalfPoints = 72;
 // scorers a single match uses, so ranking a pair costs one look-up.
 class ScoreTable {
  public:
-  // Built on first use.
-  static const ScoreTable& Instance();
+  // One table per set of koota tables, each built on first use.
+  static const ScoreTable& Instance(KootaTables tables = KootaTables::Specified);
+  KootaTables Tables() const { return tables_; }
 
   const PairScore& Score(int boy_state, int girl_state) const {
     return cells_[static_cast<std::size_t>(boy_state) * kMoonStateCount +
@@ -65,7 +66,8 @@ class ScoreTable {
   }
 
  private:
-  ScoreTable();
+  explicit ScoreTable(KootaTables tables);
+  KootaTables tables_;
   std::vector<PairScore> cells_;
   std::vector<std::uint8_t> boy_totals_;   // [boy][girl]
   std::vector<std::uint8_t> girl_totals_;  // [girl][boy]

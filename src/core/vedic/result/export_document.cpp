@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/result/export_document.h"
 
+#include "core/ephemeris/zodiac.h"
+#include "core/vedic/porutham/porutham_words.h"
+
 namespace lumora {
 
 namespace {
@@ -38,13 +41,14 @@ ExportInputs MakeExportInputs(const MatchState& state, const MatchResult& result
   in.BoyDetails = state.BoyDetails;
   in.GirlDetails = state.GirlDetails;
   in.BirthDetailsStored = state.BirthDetailsStored;
-  in.Grid = result.Grid;
-  in.Kootas = result.Kootas;
-  in.Significance = result.Texts.KootaSignificance;
-  in.BoyRashi = RashiRecordOf(state.BoyRashi);
-  in.GirlRashi = RashiRecordOf(state.GirlRashi);
-  in.BoyNakshatra = NakshatraRecordOf(state.BoyNakshatra);
-  in.GirlNakshatra = NakshatraRecordOf(state.GirlNakshatra);
+  in.PoruthamSection = ComposePoruthamReport(result.Poruthams, result.Pair, result.Papasamyam);
+  in.Match = result;
+  in.BoyRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]);
+  in.GirlRashi = RashiRecordOf(kSignNames[static_cast<std::size_t>(state.Girl.Sign)]);
+  in.BoyNakshatra =
+      NakshatraRecordOf(kNakshatraNames[static_cast<std::size_t>(state.Boy.Nakshatra)]);
+  in.GirlNakshatra =
+      NakshatraRecordOf(kNakshatraNames[static_cast<std::size_t>(state.Girl.Nakshatra)]);
   return in;
 }
 
@@ -60,15 +64,31 @@ std::optional<NakshatraRecord> NakshatraRecordOf(std::string_view nakshatra_name
 
 ReportDocument BuildExportDocument(int tab, const ExportInputs& inputs) {
   switch (tab) {
-    case kTabKundaliMatch:
+    case kTabKundaliMatch: {
+      // After the kootas: the poruthams, the charts section, then the timing section, as in
+      // the match document.
+      ReportDocument after_kootas = inputs.PoruthamSection;
+      after_kootas.insert(after_kootas.end(), inputs.ChartsSection.begin(),
+                          inputs.ChartsSection.end());
+      after_kootas.insert(after_kootas.end(), inputs.TimingSection.begin(),
+                          inputs.TimingSection.end());
       return ComposeMatchReport(inputs.BoyDetails, inputs.GirlDetails, inputs.BirthDetailsStored,
-                                inputs.Grid, inputs.Kootas, inputs.Significance, kCreditLine,
-                                inputs.ChartsSection);
+                                inputs.Match, kCreditLine, after_kootas);
+    }
     case kTabChartsAndDoshas: {
       if (inputs.ChartsSection.empty()) {
         return {};
       }
       ReportDocument doc = inputs.ChartsSection;
+      doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
+      doc.push_back({kClosingParagraph, false, kBlack});
+      return doc;
+    }
+    case kTabTiming: {
+      if (inputs.TimingSection.empty()) {
+        return {};
+      }
+      ReportDocument doc = inputs.TimingSection;
       doc.push_back({std::string(kClosingHeading) + kCrLf, true, kBlue});
       doc.push_back({kClosingParagraph, false, kBlack});
       return doc;

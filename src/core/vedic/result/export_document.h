@@ -24,16 +24,20 @@ struct ExportInputs {
   PersonDetails BoyDetails;
   PersonDetails GirlDetails;
   bool BirthDetailsStored = true;
-  GunaMilanGrid Grid;
-  KootaResults Kootas;
-  std::array<std::string, kKootaCount> Significance;
+  MatchResult Match;
   std::optional<RashiRecord> BoyRashi;
   std::optional<RashiRecord> GirlRashi;
   std::optional<NakshatraRecord> BoyNakshatra;
   std::optional<NakshatraRecord> GirlNakshatra;
+  // The porutham section of the match (the ten poruthams and Papasamyam); it follows
+  // the kootas in the match document.
+  ReportDocument PoruthamSection;
   // The charts and doshas section, composed by the owner of the match (with the credit
   // line); it follows the kootas in the match document and is the whole of its own tab.
   ReportDocument ChartsSection;
+  // The timing section in words, composed by the owner (empty without birth details); the
+  // whole of the Timing tab's report.
+  ReportDocument TimingSection;
 };
 
 // Tabs of the result window's main tab strip, numbered from 1.
@@ -44,6 +48,7 @@ enum ExportTab {
   kTabBoyNakshatra,
   kTabGirlNakshatra,
   kTabChartsAndDoshas,
+  kTabTiming,
   kTabAboutSoftware
 };
 

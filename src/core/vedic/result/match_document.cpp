@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/result/match_document.h"
 
+#include "core/ephemeris/zodiac.h"
 #include "core/text.h"
+#include "core/vedic/porutham/porutham_words.h"
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
@@ -46,15 +48,18 @@ void AppendBirthDetails(Document& doc, const MatchState& state) {
     table.Rows.push_back({Cell("Time of Birth", true), Cell(TimeText(b)), Cell(TimeText(g))});
     table.Rows.push_back({Cell("Place of Birth", true), Cell(b.Place), Cell(g.Place)});
   }
-  const RashiRecord* boy_rashi = FindRashi(state.BoyRashi);
-  const RashiRecord* girl_rashi = FindRashi(state.GirlRashi);
-  auto sign = [](const RashiRecord* record, const std::string& name) {
+  auto sign = [](const KootaMoon& moon) {
+    const std::string name(kSignNames[static_cast<std::size_t>(moon.Sign)]);
+    const RashiRecord* record = FindRashi(name);
     return record != nullptr ? name + " (" + std::string(record->IndianName) + ")" : name;
   };
-  table.Rows.push_back({Cell("Moon Sign (Rashi)", true), Cell(sign(boy_rashi, state.BoyRashi)),
-                        Cell(sign(girl_rashi, state.GirlRashi))});
+  auto nakshatra = [](const KootaMoon& moon) {
+    return std::string(kNakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]);
+  };
   table.Rows.push_back(
-      {Cell("Nakshatra", true), Cell(state.BoyNakshatra), Cell(state.GirlNakshatra)});
+      {Cell("Moon Sign (Rashi)", true), Cell(sign(state.Boy)), Cell(sign(state.Girl))});
+  table.Rows.push_back(
+      {Cell("Nakshatra", true), Cell(nakshatra(state.Boy)), Cell(nakshatra(state.Girl))});
   doc.Blocks.emplace_back(std::move(table));
   if (!state.BirthDetailsStored) {
     AddParagraph(doc, ParagraphStyle::Note, kBirthDetailsNotStored);
@@ -90,6 +95,23 @@ void AppendGunaMilan(Document& doc, const MatchResult& result) {
   DocumentParagraph sentence;
   sentence.Runs.push_back({grid.Summary, true, kVerdictBlue});
   doc.Blocks.emplace_back(std::move(sentence));
+  DocumentParagraph tables;
+  tables.Runs.push_back({grid.TablesLine + kCrLf, false, std::nullopt});
+  tables.Runs.push_back({grid.OtherTotalLine, true, std::nullopt});
+  doc.Blocks.emplace_back(std::move(tables));
+  DocumentParagraph notes;
+  for (int k = 0; k < kKootaCount; ++k) {
+    const std::string& note = grid.Notes[static_cast<std::size_t>(k)];
+    if (!note.empty()) {
+      notes.Runs.push_back({(notes.Runs.empty() ? "" : kCrLf) +
+                                std::string(kKootas[static_cast<std::size_t>(k)].Koota) + ": " +
+                                note,
+                            false, std::nullopt});
+    }
+  }
+  if (!notes.Runs.empty()) {
+    doc.Blocks.emplace_back(std::move(notes));
+  }
 }
 
 void AppendInterpretation(Document& doc, const MatchState& state, const MatchResult& result) {
@@ -105,11 +127,13 @@ void AppendInterpretation(Document& doc, const MatchState& state, const MatchRes
     facts.Runs.push_back({"Points Obtained: " + row.PointsObtained + " of " + row.MaximumPoints +
                               ". Area of Life: " + row.AreaOfLife + "." + kCrLf,
                           true, std::nullopt});
-    facts.Runs.push_back(
-        {boy + " belongs to " + result.Kootas[static_cast<std::size_t>(k)].BoyValue + " " + word +
-             "; " + girl + " belongs to " + result.Kootas[static_cast<std::size_t>(k)].GirlValue +
-             " " + word + ".",
-         false, info.LineColor});
+    facts.Runs.push_back({boy + " belongs to " + row.BoyValue + " " + word + "; " + girl +
+                              " belongs to " + row.GirlValue + " " + word + ".",
+                          false, info.LineColor});
+    const std::string& note = result.Grid.Notes[static_cast<std::size_t>(k)];
+    if (!note.empty()) {
+      facts.Runs.push_back({kCrLf + std::string("Note: ") + note + ".", false, std::nullopt});
+    }
     doc.Blocks.emplace_back(std::move(facts));
     DocumentParagraph significance;
     significance.Runs.push_back(
@@ -168,6 +192,12 @@ void AppendCharts(Document& doc, const MatchState& state, const MatchResult& res
                                     result.GirlMoment, nullptr));
 }
 
+void AppendTiming(Document& doc, const MatchState& state, const MatchTiming& timing) {
+  AppendTimingSection(doc, timing.Couple, NameOr(state.BoyDetails.Name, "Boy"),
+                      NameOr(state.GirlDetails.Name, "Girl"), timing.Conventions,
+                      timing.ReferenceDay);
+}
+
 std::string Who(const MatchState& state, bool boy) {
   const PersonDetails& details = boy ? state.BoyDetails : state.GirlDetails;
   return NameOr(details.Name, boy ? "the Boy" : "the Girl");
@@ -181,15 +211,21 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
                               bool with_catalogues, const std::optional<ChartsAndDoshas>& charts,
-                              ChartStyle style) {
+                              ChartStyle style, const std::optional<MatchTiming>& timing) {
   Document doc;
   doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   AppendBirthDetails(doc, state);
   AppendGunaMilan(doc, result);
+  AppendPoruthamSection(doc, result.Poruthams, result.Pair, result.Papasamyam);
   AppendInterpretation(doc, state, result);
   if (charts) {
     AppendCharts(doc, state, result, *charts, style);
+  }
+  if (timing) {
+    // The section opens a page: its heading never stays behind at the foot of the charts.
+    doc.Blocks.emplace_back(DocumentPageBreak{});
+    AppendTiming(doc, state, *timing);
   }
   if (with_catalogues) {
     const ExportInputs pages = MakeExportInputs(state, result);
@@ -209,9 +245,21 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
 std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
                                             const MatchResult& result, bool with_catalogues,
                                             const std::optional<ChartsAndDoshas>& charts,
-                                            ChartStyle style) {
+                                            ChartStyle style,
+                                            const std::optional<MatchTiming>& timing) {
   if (tab == kTabKundaliMatch) {
-    return ComposeMatchDocument(state, result, with_catalogues, charts, style);
+    return ComposeMatchDocument(state, result, with_catalogues, charts, style, timing);
+  }
+  if (tab == kTabTiming) {
+    if (!timing) {
+      return std::nullopt;
+    }
+    Document doc;
+    doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
+    AddParagraph(doc, ParagraphStyle::Title, doc.Title);
+    AppendTiming(doc, state, *timing);
+    AppendClosing(doc);
+    return doc;
   }
   if (tab == kTabChartsAndDoshas) {
     if (!charts) {
@@ -239,10 +287,14 @@ std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
   }
   Document page;
   if (rashi) {
-    AppendCataloguePage(page, rashi ? (boy ? state.BoyRashi : state.GirlRashi) : "",
-                        boy ? pages.BoyRashi : pages.GirlRashi, kRashiFields);
+    AppendCataloguePage(
+        page,
+        std::string(kSignNames[static_cast<std::size_t>(boy ? state.Boy.Sign : state.Girl.Sign)]),
+        boy ? pages.BoyRashi : pages.GirlRashi, kRashiFields);
   } else {
-    AppendCataloguePage(page, boy ? state.BoyNakshatra : state.GirlNakshatra,
+    AppendCataloguePage(page,
+                        std::string(kNakshatraNames[static_cast<std::size_t>(
+                            boy ? state.Boy.Nakshatra : state.Girl.Nakshatra)]),
                         boy ? pages.BoyNakshatra : pages.GirlNakshatra, kNakshatraFields);
   }
   // The page stands alone: no break before it.
@@ -251,6 +303,32 @@ std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
   }
   AppendClosing(doc);
   return doc;
+}
+
+ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing) {
+  Document doc;
+  AppendTiming(doc, state, timing);
+  ReportDocument report;
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* paragraph = std::get_if<DocumentParagraph>(&block)) {
+      const bool heading = paragraph->Style == ParagraphStyle::Heading ||
+                           paragraph->Style == ParagraphStyle::Subheading;
+      for (const ReportRun& run : paragraph->Runs) {
+        report.push_back({run.Text, heading || run.Bold, run.Color});
+      }
+      report.push_back({kCrLf, false, std::nullopt});
+    } else if (const auto* table = std::get_if<DocumentTable>(&block)) {
+      for (const DocumentRow& row : table->Rows) {
+        std::string line;
+        for (const DocumentCell& cell : row) {
+          line += (line.empty() ? "" : "\t") + cell.Text;
+        }
+        report.push_back({line + kCrLf, false, std::nullopt});
+      }
+      report.push_back({kCrLf, false, std::nullopt});
+    }
+  }
+  return report;
 }
 
 }  // namespace lumora

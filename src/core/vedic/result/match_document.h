@@ -9,6 +9,7 @@
 #include "core/document.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
+#include "core/vedic/timing/timing_document.h"
 
 namespace lumora {
 
@@ -18,22 +19,30 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 
 // The shareable document of a finished match: the title, both persons' birth details,
 // the Guna Milan table (the rows, total, verdict and sentence of the result window),
-// the interpretation of every koota and, on request, both persons' rashi and nakshatra
-// pages. Where the match has its charts and doshas, they follow the interpretation:
-// both persons' rasi charts as pictures in the given style (where the birth details give
-// them), then the charts, doshas and birth-time section.
+// the porutham table with Papasamyam (where both charts exist), the interpretation of every koota
+// and, on request, both persons' rashi and nakshatra pages. Where the match has its charts and
+// doshas, they follow the interpretation: both persons' rasi charts as pictures in the given style
+// (where the birth details give them), then the charts, doshas and birth-time section; then, where
+// given, the timing section (both persons' periods, the Sandhis, Sade Sati).
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
                               bool with_catalogues,
                               const std::optional<ChartsAndDoshas>& charts = std::nullopt,
-                              ChartStyle style = ChartStyle::NorthIndian);
+                              ChartStyle style = ChartStyle::NorthIndian,
+                              const std::optional<MatchTiming>& timing = std::nullopt);
 
 // The document of one page of the result window, numbered as ExportTab numbers them:
 // the match document for the match page, one person's rashi or nakshatra page for the
 // others, the charts (as pictures) and the charts section for the charts page (where
-// there is one); nothing for "About Software".
+// there is one), the timing section for the timing page (where there is one); nothing
+// for "About Software".
 std::optional<Document> ComposePageDocument(
     int tab, const MatchState& state, const MatchResult& result, bool with_catalogues,
     const std::optional<ChartsAndDoshas>& charts = std::nullopt,
-    ChartStyle style = ChartStyle::NorthIndian);
+    ChartStyle style = ChartStyle::NorthIndian,
+    const std::optional<MatchTiming>& timing = std::nullopt);
+
+// The timing section of a match in words, for the report window: its paragraphs and
+// table rows one a line, the headings bold.
+ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing);
 
 }  // namespace lumora

@@ -185,10 +185,11 @@ BirthForm BirthDetailsForm::Entries() const {
 }
 
 void BirthDetailsForm::Apply(const FormFailure& failure) {
-  if (failure.Control.empty()) {
+  const auto control = FocusedControlName(failure);
+  if (!control) {
     return;
   }
-  auto* target = findChild<QWidget*>(ToQString(failure.Control));
+  auto* target = findChild<QWidget*>(ToQString(*control));
   if (target == nullptr) {
     return;
   }

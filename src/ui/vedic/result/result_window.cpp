@@ -26,8 +26,11 @@
 #include "core/vedic/result/rashi_catalogue.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/settings_dialog.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/result/chart_view.h"
+#include "ui/vedic/result/porutham_page.h"
+#include "ui/vedic/result/timing_tab.h"
 
 namespace lumora::ui {
 
@@ -133,7 +136,13 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   details_tabs->setAccessibleName(tr("Kundali match pages"));
   details_tabs->addTab(BuildDetailsPage(), tr("Boy's And Girl's Birth Details"));
   details_tabs->addTab(BuildGridPage(), tr("Guna Milan"));
+  porutham_ = new PoruthamPage(details_tabs);
+  details_tabs->addTab(porutham_, tr("Porutham"));
   details_tabs->addTab(BuildInterpretationPage(), tr("Interpretation"));
+  // The South Indian method first, where the settings ask for it.
+  if (StoredOpeningMethod() == OpeningMethod::Porutham) {
+    details_tabs->setCurrentWidget(porutham_);
+  }
   guna_layout->addWidget(details_tabs);
   all_->addTab(guna, tr("Kundali Match"));
 
@@ -146,6 +155,8 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   boy_name_ = ToQString(state.BoyDetails.Name);
   girl_name_ = ToQString(state.GirlDetails.Name);
   all_->addTab(BuildChartsPage(), tr("Charts And Doshas"));
+  timing_ = new TimingTab(all_);
+  all_->addTab(timing_, tr("Timing"));
   auto* about = new QGroupBox(tr("About Software"));
   about->setObjectName(QStringLiteral("fraAbout"));
   auto* about_layout = new QVBoxLayout(about);
@@ -229,6 +240,10 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   FitToScreen(*this);
 }
 
+void ResultWindow::ShowPorutham(const MatchResult& result) {
+  porutham_->Show(result.Poruthams, result.Pair, result.Papasamyam);
+}
+
 QWidget* ResultWindow::BuildDetailsPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("fraUserDetails"));
@@ -256,8 +271,17 @@ QWidget* ResultWindow::BuildDetailsPage() {
 QWidget* ResultWindow::BuildGridPage() {
   auto* frame = new QGroupBox(tr("Guna Milan"));
   frame->setObjectName(QStringLiteral("fraTable"));
-  auto* outer = new QVBoxLayout(frame);
-  auto* picture = new QFrame(frame);
+  // The table keeps its rows' height and the page scrolls instead, so that the notes
+  // under it never squeeze the table in a small window.
+  auto* frame_layout = new QVBoxLayout(frame);
+  auto* scroll = new QScrollArea(frame);
+  scroll->setObjectName(QStringLiteral("scrGunaMilan"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* content = new QWidget(scroll);
+  auto* outer = new QVBoxLayout(content);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* picture = new QFrame(content);
   picture->setObjectName(QStringLiteral("picGunaMilan"));
   picture->setAccessibleName(tr("Guna Milan table"));
   // The grid lines: every cell is a bordered label on a light table.
@@ -319,7 +343,18 @@ QWidget* ResultWindow::BuildGridPage() {
   grid->addWidget(grid_summary_, total_row + 1, 0, 1,
                   static_cast<int>(kGunaMilanColumnTitles.size()));
   outer->addWidget(picture);
+  grid_tables_ = new QLabel(content);
+  grid_tables_->setObjectName(QStringLiteral("lblKootaTables"));
+  grid_tables_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  outer->addWidget(grid_tables_);
+  grid_notes_ = new QLabel(content);
+  grid_notes_->setObjectName(QStringLiteral("lblKootaNotes"));
+  grid_notes_->setWordWrap(true);
+  grid_notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  outer->addWidget(grid_notes_);
   outer->addStretch();
+  scroll->setWidget(content);
+  frame_layout->addWidget(scroll);
   return frame;
 }
 
@@ -533,6 +568,21 @@ void ResultWindow::ShowGrid(const GunaMilanGrid& grid) {
   show(grid_points_, grid.PointsTotal, tr("Total, points obtained"));
   show(grid_verdict_, grid.Verdict, tr("Total, verdict"));
   show(grid_summary_, grid.Summary, tr("Summary"));
+  const QString tables =
+      ToQString(grid.TablesLine) + QStringLiteral("\n") + ToQString(grid.OtherTotalLine);
+  grid_tables_->setText(tables);
+  grid_tables_->setAccessibleName(tr("Koota tables"));
+  grid_tables_->setAccessibleDescription(tables);
+  QStringList notes;
+  for (std::size_t r = 0; r < grid.Notes.size(); ++r) {
+    if (!grid.Notes[r].empty()) {
+      notes << Q(kKootas[r].Koota) + QStringLiteral(": ") + ToQString(grid.Notes[r]);
+    }
+  }
+  grid_notes_->setText(notes.join(QLatin1Char('\n')));
+  grid_notes_->setVisible(!notes.isEmpty());
+  grid_notes_->setAccessibleName(tr("Notes on the rows"));
+  grid_notes_->setAccessibleDescription(notes.join(QLatin1Char('\n')));
 }
 
 void ResultWindow::AppendReport(const ReportDocument& report) {
@@ -783,6 +833,20 @@ void ResultWindow::ApplyChartStyle(int index) {
   for (ChartView* view : chart_views_) {
     view->SetStyle(style);
   }
+}
+
+void ResultWindow::ShowTiming(const BirthMoment& boy, const std::string& boy_zone,
+                              const BirthMoment& girl, const std::string& girl_zone,
+                              Ayanamsa ayanamsa) {
+  timing_->SetPersons(boy_name_, boy, boy_zone, girl_name_, girl, girl_zone, ayanamsa);
+}
+
+void ResultWindow::ClearTiming() {
+  timing_->ClearPersons();
+}
+
+std::optional<MatchTiming> ResultWindow::CurrentTiming() {
+  return timing_->CurrentTiming();
 }
 
 void ResultWindow::ShowChartsAndDoshas(const ChartsAndDoshas& charts,

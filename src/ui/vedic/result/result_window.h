@@ -11,6 +11,7 @@
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
+#include "core/vedic/timing/timing_document.h"
 #include "ui/shell/services.h"
 
 class QCheckBox;
@@ -25,7 +26,9 @@ class QCloseEvent;
 
 namespace lumora::ui {
 class ChartView;
-}
+class PoruthamPage;
+class TimingTab;
+}  // namespace lumora::ui
 
 namespace lumora::ui {
 
@@ -40,6 +43,8 @@ class ResultWindow : public QMainWindow {
   // row and column ("Varna, points obtained, 1").
   void ShowGrid(const GunaMilanGrid& grid);
   void AppendReport(const ReportDocument& report);
+  // Fills the "Porutham" tab from the match's poruthams and Papasamyam.
+  void ShowPorutham(const MatchResult& result);
   // Fills one person's rashi or nakshatra page, with its picture, from the catalogue
   // record of that person's Moon sign or nakshatra.
   void ShowRashiPage(PersonSide side, const RashiRecord& record);
@@ -49,6 +54,13 @@ class ResultWindow : public QMainWindow {
   void ShowChartsAndDoshas(const ChartsAndDoshas& charts, const std::optional<BirthMoment>& boy,
                            const std::optional<BirthMoment>& girl);
   void ShowScoreRange(const ScoreRange& range);
+  // The persons of the "Timing" tab (it computes their periods when first shown), or none
+  // for a match without birth details.
+  void ShowTiming(const BirthMoment& boy, const std::string& boy_zone, const BirthMoment& girl,
+                  const std::string& girl_zone, Ayanamsa ayanamsa);
+  void ClearTiming();
+  // The timing as the documents carry it (computed now if the tab has not been shown).
+  std::optional<MatchTiming> CurrentTiming();
   // The uncertainty chosen for the score range, in minutes either side.
   int Uncertainty() const;
 
@@ -93,12 +105,16 @@ class ResultWindow : public QMainWindow {
 
   Services services_;
   QTabWidget* all_ = nullptr;
+  TimingTab* timing_ = nullptr;
   std::array<GridRowLabels, kKootaCount> grid_rows_{};
   QLabel* grid_maximum_ = nullptr;  // the total row: the 36 points at stake,
   QLabel* grid_points_ = nullptr;   // the points obtained,
   QLabel* grid_verdict_ = nullptr;  // the verdict,
   QLabel* grid_summary_ = nullptr;  // and the sentence under the table
+  QLabel* grid_tables_ = nullptr;   // the tables in use and the other set's total
+  QLabel* grid_notes_ = nullptr;    // the rows' notes, one line each
   QTextBrowser* report_ = nullptr;
+  PoruthamPage* porutham_ = nullptr;
   QPushButton* save_ = nullptr;
   QCheckBox* catalogues_ = nullptr;
   QString boy_name_;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <variant>
 
-#include "core/entry/form_failure.h"
+#include "core/form_failure.h"
 
 namespace lumora {
 

@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: MIT
+#include "cli/readable_layout.h"
+
+#include <algorithm>
+#include <cctype>
+#include <ostream>
+#include <sstream>
+
+#include "cli/cli_io.h"
+
+namespace lumora::cli {
+
+namespace {
+
+std::string Label(std::string_view key);
+
+std::string Scalar(const Json& value) {
+  if (value.is_string()) {
+    return value.get<std::string>();
+  }
+  if (value.is_null()) {
+    return "-";
+  }
+  if (value.is_number_float()) {
+    std::ostringstream out;
+    out.precision(10);
+    out << value.get<double>();
+    return out.str();
+  }
+  return value.dump();
+}
+
+bool IsScalarArray(const Json& value) {
+  return value.is_array() && std::all_of(value.begin(), value.end(), [](const Json& item) {
+           return !item.is_object() && !item.is_array();
+         });
+}
+
+bool IsTable(const Json& value) {
+  if (!value.is_array() || value.empty()) {
+    return false;
+  }
+  for (const Json& row : value) {
+    if (!row.is_object()) {
+      return false;
+    }
+    for (const auto& item : row.items()) {
+      if (item.value().is_object() || (item.value().is_array() && !IsScalarArray(item.value()))) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+std::string Cell(const Json& value) {
+  if (value.is_array()) {
+    std::string text;
+    for (const Json& item : value) {
+      text += (text.empty() ? "" : ", ") + Scalar(item);
+    }
+    return text;
+  }
+  return Scalar(value);
+}
+
+void WriteTable(std::ostream& out, const Json& rows, const std::string& indent) {
+  std::vector<std::string> keys;
+  for (const Json& row : rows) {
+    for (const auto& item : row.items()) {
+      if (std::find(keys.begin(), keys.end(), item.key()) == keys.end()) {
+        keys.push_back(item.key());
+      }
+    }
+  }
+  std::vector<std::size_t> widths;
+  for (const std::string& key : keys) {
+    std::size_t width = Label(key).size();
+    for (const Json& row : rows) {
+      if (row.contains(key)) {
+        const std::string cell = Cell(row[key]);
+        // Long prose cells are not allowed to widen the whole column.
+        width = std::max(width, std::min<std::size_t>(cell.size(), 40));
+      }
+    }
+    widths.push_back(width);
+  }
+  auto write_row = [&](const std::vector<std::string>& cells) {
+    std::string line = indent;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      line += cells[i];
+      if (i + 1 < cells.size()) {
+        line +=
+            std::string(widths[i] > cells[i].size() ? widths[i] - cells[i].size() : 0, ' ') + "  ";
+      }
+    }
+    out << line << '\n';
+  };
+  std::vector<std::string> headers;
+  for (const std::string& key : keys) {
+    headers.push_back(Label(key));
+  }
+  write_row(headers);
+  for (const Json& row : rows) {
+    std::vector<std::string> cells;
+    for (const std::string& key : keys) {
+      cells.push_back(row.contains(key) ? Cell(row[key]) : "");
+    }
+    write_row(cells);
+  }
+}
+
+// Values only a reader checking the arithmetic needs; readable output shows them with
+// --verbose. JSON output always carries them.
+bool IsWorkingValue(std::string_view key) {
+  return key == "T" || key == "JulianDay" || key == "Grid";
+}
+
+struct WordLabel {
+  std::string_view Key;
+  std::string_view Words;
+};
+
+// Keys whose words a split at capitals would not give: the Western report's labels and
+// abbreviations.
+constexpr WordLabel kWordLabels[] = {
+    {"UT", "Universal time (hours)"},
+    {"T", "Julian centuries from J2000.0"},
+    {"mName", "Male name"},
+    {"mDOB", "Male date of birth"},
+    {"mCity", "Male city"},
+    {"mState", "Male state"},
+    {"Mcountry", "Male country"},
+    {"fName", "Female name"},
+    {"fDOB", "Female date of birth"},
+    {"fCity", "Female city"},
+    {"fState", "Female state"},
+    {"fCountry", "Female country"},
+    {"AInB", "A's points in B's houses"},
+    {"BInA", "B's points in A's houses"},
+};
+
+// The control of a window named in words, the control name after it for scripts.
+constexpr WordLabel kControlWords[] = {
+    {"Name", "name"},
+    {"Date", "day of birth"},
+    {"Month", "month of birth"},
+    {"Year", "year of birth"},
+    {"HH", "hour of birth"},
+    {"MM", "minute of birth"},
+    {"SS", "second of birth"},
+    {"City", "city"},
+    {"State", "state"},
+    {"Country", "country"},
+    {"LD", "latitude degrees"},
+    {"LM", "latitude minutes"},
+    {"LoD", "longitude degrees"},
+    {"LoM", "longitude minutes"},
+    {"North", "latitude direction"},
+    {"South", "latitude direction"},
+    {"East", "longitude direction"},
+    {"West", "longitude direction"},
+    {"Long", "latitude direction"},
+    {"Lat", "longitude direction"},
+    {"ZoneHour", "time-zone hours"},
+    {"ZoneMinute", "time-zone minutes"},
+    {"TimeZone", "time zone"},
+    {"DST", "daylight saving"},
+};
+
+// "MoonSignName" -> "Moon sign name"; runs of capitals ("UT") stay as they are.
+std::string Label(std::string_view key) {
+  for (const WordLabel& label : kWordLabels) {
+    if (label.Key == key) {
+      return std::string(label.Words);
+    }
+  }
+  std::string words;
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    const auto c = static_cast<unsigned char>(key[i]);
+    const bool upper = std::isupper(c) != 0;
+    const bool after_lower = i > 0 && std::islower(static_cast<unsigned char>(key[i - 1])) != 0;
+    const bool starts_word =
+        i > 0 && upper &&
+        (after_lower ||
+         (i + 1 < key.size() && std::islower(static_cast<unsigned char>(key[i + 1])) != 0));
+    if (starts_word) {
+      words += ' ';
+    }
+    const bool acronym =
+        upper &&
+        ((i + 1 < key.size() && std::isupper(static_cast<unsigned char>(key[i + 1])) != 0) ||
+         (i > 0 && std::isupper(static_cast<unsigned char>(key[i - 1])) != 0 && !starts_word));
+    words += (i > 0 && starts_word && !acronym) ? static_cast<char>(std::tolower(c)) : key[i];
+  }
+  return words;
+}
+
+// The label of a value: a universal time given as a date and time is no count of hours.
+std::string LabelOf(std::string_view key, const Json& value) {
+  return key == "UT" && value.is_string() ? std::string("Universal time") : Label(key);
+}
+
+// "cboMHH" -> "hour of birth of the male (cboMHH)".
+std::string ControlInWords(const std::string& control) {
+  if (control.size() < 5) {
+    return control;
+  }
+  const std::string_view rest = std::string_view(control).substr(4);
+  const char side = control[3];
+  if (side != 'M' && side != 'F') {
+    return control;
+  }
+  for (const WordLabel& words : kControlWords) {
+    if (words.Key == rest) {
+      return std::string(words.Words) + (side == 'M' ? " of the male" : " of the female") + " (" +
+             control + ")";
+    }
+  }
+  return control;
+}
+
+// Words of text laid out from column `start` up to width, later lines indented to start.
+std::string Wrap(const std::string& text, std::size_t start, std::size_t width) {
+  const std::size_t room = width > start + 20 ? width - start : 20;
+  if (text.size() <= room) {
+    return text;
+  }
+  std::string wrapped;
+  std::size_t column = 0;
+  std::istringstream words(text);
+  std::string word;
+  while (words >> word) {
+    if (column > 0 && column + 1 + word.size() > room) {
+      wrapped += '\n' + std::string(start, ' ');
+      column = 0;
+    } else if (column > 0) {
+      wrapped += ' ';
+      ++column;
+    }
+    wrapped += word;
+    column += word.size();
+  }
+  return wrapped;
+}
+
+void WriteReadable(std::ostream& out, const Json& object, const std::string& indent) {
+  const bool verbose = Context().Verbose;
+  std::size_t width = 0;
+  for (const auto& item : object.items()) {
+    if (verbose || !IsWorkingValue(item.key())) {
+      width = std::max(width, LabelOf(item.key(), item.value()).size());
+    }
+  }
+  for (const auto& item : object.items()) {
+    if (!verbose && IsWorkingValue(item.key())) {
+      continue;
+    }
+    const std::string words = LabelOf(item.key(), item.value());
+    const std::string label = indent + words + ":";
+    const Json& value = item.value();
+    if (value.is_object()) {
+      out << label << '\n';
+      WriteReadable(out, value, indent + "  ");
+    } else if (IsTable(value)) {
+      out << label << '\n';
+      WriteTable(out, value, indent + "  ");
+    } else if (value.is_array() && !IsScalarArray(value)) {
+      out << label << '\n';
+      for (const Json& element : value) {
+        WriteReadable(out, element, indent + "  ");
+        out << '\n';
+      }
+    } else {
+      std::string cell = Cell(value);
+      if (item.key() == "Focus" && value.is_string()) {
+        cell = ControlInWords(cell);
+      }
+      const std::size_t start = label.size() + (width - words.size()) + 1;
+      out << label << std::string(width - words.size() + 1, ' ')
+          << Wrap(cell, start, static_cast<std::size_t>(Context().Width)) << '\n';
+    }
+  }
+}
+
+}  // namespace
+
+void WriteResult(std::ostream& out, const Json& result, bool json) {
+  if (json) {
+    out << result.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+  } else {
+    WriteReadable(out, result, "");
+    out << '\n';
+  }
+}
+
+}  // namespace lumora::cli

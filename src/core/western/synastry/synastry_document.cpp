@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+#include "core/western/synastry/synastry_document.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/ephemeris/zodiac.h"
+#include "core/text.h"
+
+namespace lumora {
+
+namespace {
+
+struct AspectStyle {
+  AspectKind Kind;
+  Rgb Color;
+  std::string_view Abbreviation;
+};
+
+// One record per aspect, in the order of kAspectDefinitions.
+constexpr std::array<AspectStyle, kAspectDefinitions.size()> kAspectStyles{{
+    {AspectKind::Conjunction, {158, 104, 0}, "Cnj"},
+    {AspectKind::Sextile, {0, 100, 190}, "Sxt"},
+    {AspectKind::Square, {196, 32, 32}, "Sqr"},
+    {AspectKind::Trine, {18, 128, 56}, "Tri"},
+    {AspectKind::Opposition, {150, 30, 140}, "Opp"},
+    {AspectKind::SemiSextile, {70, 130, 150}, "SSx"},
+    {AspectKind::Quincunx, {120, 84, 30}, "Qnx"},
+}};
+
+constexpr std::array<std::string_view, kSynastryPointCount> kPointAbbreviations = {
+    "Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Ra", "As", "MC"};
+
+DocumentCell Cell(std::string text, bool bold = false) {
+  DocumentCell cell;
+  cell.Text = std::move(text);
+  cell.Bold = bold;
+  return cell;
+}
+
+std::string DegreesMinutes(double value) {
+  const double magnitude = std::fabs(value);
+  int degrees = static_cast<int>(magnitude);
+  int minutes = static_cast<int>((magnitude - degrees) * 60.0);
+  if (minutes >= 60) {
+    degrees += 1;
+    minutes -= 60;
+  }
+  return std::to_string(degrees) + "\u00B0" + TwoDigits(minutes) + "\u2032";
+}
+
+std::string PointName(SynastryPoint point) {
+  return std::string(SynastryPointName(point));
+}
+
+}  // namespace
+
+Rgb AspectColor(AspectKind kind) {
+  return kAspectStyles[static_cast<std::size_t>(kind)].Color;
+}
+
+std::string_view AspectAbbreviation(AspectKind kind) {
+  return kAspectStyles[static_cast<std::size_t>(kind)].Abbreviation;
+}
+
+std::string_view PointAbbreviation(SynastryPoint point) {
+  return kPointAbbreviations[static_cast<std::size_t>(point)];
+}
+
+std::string OrbText(double orb) {
+  return DegreesMinutes(orb);
+}
+
+std::string LongitudeText(double longitude) {
+  return FormatShortPosition(ToZodiacPosition(longitude));
+}
+
+std::string AspectWords(const SynastryAspect& aspect) {
+  std::string words = std::string(AspectName(aspect.Kind)) + ", orb " + OrbText(aspect.Orb);
+  if (aspect.Applying) {
+    words += *aspect.Applying ? ", applying" : ", separating";
+  }
+  return words;
+}
+
+std::string HousesText(const HouseCusps& houses) {
+  switch (houses.Used) {
+    case HouseSystem::Placidus:
+      return "Placidus";
+    case HouseSystem::WholeSign:
+      return "Whole sign";
+    case HouseSystem::Equal:
+      break;
+  }
+  return houses.FellBack() ? "Equal (Placidus does not exist beyond 66\u00B0 of latitude)"
+                           : "Equal";
+}
+
+std::string DavisonText(const DavisonMoment& moment) {
+  const UtcDateTime t = UtcFromJulianDay(moment.JulianDayUt);
+  char when[40];
+  std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d:%02d UT", t.Year, t.Month, t.Day,
+                t.Hour, t.Minute, t.Second);
+  return std::string(when) + ", " + DegreesMinutes(moment.Latitude) +
+         (moment.Latitude < 0.0 ? " S, " : " N, ") + DegreesMinutes(moment.EastLongitude) +
+         (moment.EastLongitude < 0.0 ? " W" : " E");
+}
+
+DocumentBiWheel MakeBiWheel(const SynastryReading& reading, const std::string& a_name,
+                            const std::string& b_name) {
+  DocumentBiWheel wheel;
+  wheel.Caption = Trim(a_name) + " (inside) and " + Trim(b_name) + " (outside)";
+  wheel.InnerName = Trim(a_name);
+  wheel.OuterName = Trim(b_name);
+  for (int i = 0; i < kSynastryPointCount; ++i) {
+    wheel.Inner[i] = reading.A.Points[i].Longitude;
+    wheel.Outer[i] = reading.B.Points[i].Longitude;
+  }
+  wheel.InnerCusps = reading.HousesA.Cusps;
+  wheel.Aspects = reading.Aspects;
+  return wheel;
+}
+
+void AppendSynastrySection(Document& document, const SynastryReading& reading,
+                           const std::string& a_name, const std::string& b_name) {
+  const std::string a = Trim(a_name);
+  const std::string b = Trim(b_name);
+  document.Blocks.emplace_back(DocumentPageBreak{});
+  AddParagraph(document, ParagraphStyle::Heading, "Synastry");
+  AddParagraph(document, ParagraphStyle::Body,
+               "Aspects between the charts: " + a + "'s points down the side, " + b +
+                   "'s across the top. Each cell gives the aspect, its orb and A for "
+                   "applying or S for separating.");
+
+  DocumentTable grid;
+  DocumentRow header{Cell("", true)};
+  for (int j = 0; j < kSynastryPointCount; ++j) {
+    DocumentCell cell = Cell(std::string(PointAbbreviation(static_cast<SynastryPoint>(j))), true);
+    cell.Align = CellAlign::Center;
+    header.push_back(cell);
+  }
+  grid.Rows.push_back(std::move(header));
+  for (int i = 0; i < kSynastryPointCount; ++i) {
+    DocumentRow row{Cell(std::string(PointAbbreviation(static_cast<SynastryPoint>(i))), true)};
+    for (int j = 0; j < kSynastryPointCount; ++j) {
+      row.push_back(Cell(""));
+      row.back().Align = CellAlign::Center;
+    }
+    grid.Rows.push_back(std::move(row));
+  }
+  for (const SynastryAspect& aspect : reading.Aspects) {
+    DocumentCell& cell =
+        grid.Rows[static_cast<std::size_t>(aspect.A) + 1][static_cast<std::size_t>(aspect.B) + 1];
+    cell.Text = std::string(AspectAbbreviation(aspect.Kind)) + "\n" + OrbText(aspect.Orb);
+    if (aspect.Applying) {
+      cell.Text += *aspect.Applying ? " A" : " S";
+    }
+    cell.Color = AspectColor(aspect.Kind);
+  }
+  document.Blocks.emplace_back(std::move(grid));
+
+  document.Blocks.emplace_back(MakeBiWheel(reading, a, b));
+
+  AddParagraph(document, ParagraphStyle::Subheading, "House overlays");
+  AddParagraph(document, ParagraphStyle::Body,
+               a + "'s houses: " + HousesText(reading.HousesA) + ". " + b +
+                   "'s houses: " + HousesText(reading.HousesB) + ".");
+  DocumentTable overlays;
+  overlays.ColumnWeights = {3, 3, 3};
+  overlays.Rows.push_back({Cell("", true), Cell(a + " in " + b + "'s house", true),
+                           Cell(b + " in " + a + "'s house", true)});
+  for (int i = 0; i < kSynastryPointCount; ++i) {
+    overlays.Rows.push_back({Cell(PointName(static_cast<SynastryPoint>(i)), true),
+                             Cell(std::to_string(reading.AInB[i])),
+                             Cell(std::to_string(reading.BInA[i]))});
+  }
+  document.Blocks.emplace_back(std::move(overlays));
+
+  AddParagraph(document, ParagraphStyle::Subheading, "Composite and Davison charts");
+  AddParagraph(document, ParagraphStyle::Body,
+               "Composite: each point at the midpoint of its two places. Davison: the chart "
+               "of " +
+                   DavisonText(reading.Davison) + ".");
+  DocumentTable relationship;
+  relationship.ColumnWeights = {3, 3, 3};
+  relationship.Rows.push_back({Cell("", true), Cell("Composite", true), Cell("Davison", true)});
+  for (int i = 0; i < kSynastryPointCount; ++i) {
+    relationship.Rows.push_back({Cell(PointName(static_cast<SynastryPoint>(i)), true),
+                                 Cell(LongitudeText(reading.Composite[i])),
+                                 Cell(LongitudeText(reading.DavisonChart.Points[i].Longitude))});
+  }
+  document.Blocks.emplace_back(std::move(relationship));
+}
+
+}  // namespace lumora
