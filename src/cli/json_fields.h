@@ -27,6 +27,9 @@ struct JsonField {
   std::string_view Key;
   Value Record::*Member;
 };
+// Spelled out for compilers without aggregate deduction (clang before 17).
+template <typename Record, typename Value>
+JsonField(std::string_view, Value Record::*) -> JsonField<Record, Value>;
 
 // The record as an object: the members of the list (a tuple of JsonField), in order.
 template <typename Record, typename Fields>

@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include "documents/bi_wheel_picture.h"
+#include "documents/picture_block.h"
 
 namespace lumora::documents {
 
@@ -109,19 +110,7 @@ void RegisterBiWheelObjects(QTextDocument& document) {
 void InsertBiWheel(QTextCursor& cursor, const DocumentBiWheel& wheel, bool first_block,
                    bool page_break) {
   RegisterBiWheelObjects(*cursor.document());
-  QTextBlockFormat block;
-  block.setAlignment(Qt::AlignHCenter);
-  block.setTopMargin(8);
-  block.setBottomMargin(8);
-  block.setNonBreakableLines(true);
-  if (page_break) {
-    block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-  }
-  if (first_block) {
-    cursor.setBlockFormat(block);
-  } else {
-    cursor.insertBlock(block);
-  }
+  StartPictureBlock(cursor, 8, first_block, page_break);
   QVariantList aspects;
   for (const SynastryAspect& aspect : wheel.Aspects) {
     aspects << static_cast<int>(aspect.A) << static_cast<int>(aspect.B)

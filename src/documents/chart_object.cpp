@@ -8,6 +8,7 @@
 #include <QTextDocument>
 
 #include "documents/chart_picture.h"
+#include "documents/picture_block.h"
 
 namespace lumora::documents {
 
@@ -120,19 +121,7 @@ void InsertCharts(QTextCursor& cursor, const DocumentCharts& charts, bool first_
     return;
   }
   RegisterChartObjects(*cursor.document());
-  QTextBlockFormat block;
-  block.setAlignment(Qt::AlignHCenter);
-  block.setTopMargin(6);
-  block.setBottomMargin(6);
-  block.setNonBreakableLines(true);
-  if (page_break) {
-    block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-  }
-  if (first_block) {
-    cursor.setBlockFormat(block);
-  } else {
-    cursor.insertBlock(block);
-  }
+  StartPictureBlock(cursor, 6, first_block, page_break);
   QStringList captions;
   QVariantList longitudes;
   for (const DocumentChart& chart : charts.Charts) {

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "documents/picture_block.h"
+
 namespace lumora::documents {
 
 namespace {
@@ -230,19 +232,7 @@ void RegisterTimelineObjects(QTextDocument& document) {
 void InsertTimeline(QTextCursor& cursor, const DocumentTimeline& timeline, bool first_block,
                     bool page_break) {
   RegisterTimelineObjects(*cursor.document());
-  QTextBlockFormat block;
-  block.setAlignment(Qt::AlignHCenter);
-  block.setTopMargin(6);
-  block.setBottomMargin(6);
-  block.setNonBreakableLines(true);
-  if (page_break) {
-    block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-  }
-  if (first_block) {
-    cursor.setBlockFormat(block);
-  } else {
-    cursor.insertBlock(block);
-  }
+  StartPictureBlock(cursor, 6, first_block, page_break);
   QVariantList rows;
   for (const TimelineRow& row : timeline.Rows) {
     QVariantList out{QString::fromStdString(row.Caption)};
