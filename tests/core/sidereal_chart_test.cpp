@@ -9,7 +9,6 @@
 #include "core/ephemeris/moon_sign.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/chart/sidereal_chart.h"
-#include "core/western/western_positions.h"
 
 namespace lumora {
 namespace {
