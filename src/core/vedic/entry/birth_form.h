@@ -11,6 +11,7 @@
 #include "core/form_failure.h"
 #include "core/form_result.h"
 #include "core/places/clock.h"
+#include "core/vedic/chart/sidereal_chart.h"
 
 namespace lumora {
 
@@ -34,6 +35,9 @@ struct PersonDetails {
   int Second = 0;
   std::string Place;                     // "City, State, Country"
   MoonModel Moon = MoonModel::Standard;  // the Moon the match was computed with
+  // The ayanamsa and node the match was computed with; absent until a match reads the
+  // birth (and for a profile file, which holds no birth).
+  std::optional<ChartZodiac> Zodiac = std::nullopt;
 };
 
 // What one side of the form yields: the details to display, the ephemeris input, and the

@@ -47,6 +47,12 @@ void AppendBirthDetails(Document& doc, const MatchState& state) {
     table.Rows.push_back({Cell("Date of Birth", true), Cell(DateText(b)), Cell(DateText(g))});
     table.Rows.push_back({Cell("Time of Birth", true), Cell(TimeText(b)), Cell(TimeText(g))});
     table.Rows.push_back({Cell("Place of Birth", true), Cell(b.Place), Cell(g.Place)});
+    if (b.Zodiac && g.Zodiac) {
+      table.Rows.push_back({Cell("Ayanamsa", true), Cell(AyanamsaWords(*b.Zodiac)),
+                            Cell(AyanamsaWords(*g.Zodiac))});
+      table.Rows.push_back({Cell("Node", true), Cell(std::string(NodeName(b.Zodiac->Options.node))),
+                            Cell(std::string(NodeName(g.Zodiac->Options.node)))});
+    }
   }
   auto sign = [](const KootaMoon& moon) {
     const std::string name(kSignNames[static_cast<std::size_t>(moon.Sign)]);
@@ -175,6 +181,30 @@ void AppendClosing(Document& doc) {
   doc.Blocks.emplace_back(std::move(closing));
 }
 
+// The zodiac of a chart, then each point's sign, degrees, nakshatra and pada.
+void AppendPlanetTable(Document& doc, const SiderealChart& chart) {
+  DocumentParagraph zodiac;
+  zodiac.Runs.push_back({AyanamsaLine({chart.Options, chart.AyanamsaDegrees}) + kCrLf +
+                             NodeLine(chart.Options.node),
+                         false, std::nullopt});
+  doc.Blocks.emplace_back(std::move(zodiac));
+  DocumentTable table;
+  table.ColumnWeights = {4, 3, 3, 4, 2};
+  DocumentRow titles;
+  for (std::string_view title : kPlanetTableTitles) {
+    titles.push_back(Cell(std::string(title), true));
+  }
+  table.Rows.push_back(std::move(titles));
+  for (const PlanetTableRow& row : PlanetTable(chart)) {
+    DocumentRow cells;
+    for (std::string& text : PlanetTableCells(row)) {
+      cells.push_back(Cell(std::move(text)));
+    }
+    table.Rows.push_back(std::move(cells));
+  }
+  doc.Blocks.emplace_back(std::move(table));
+}
+
 // Both persons' rasi charts as pictures, then the section in words. A match from a
 // profile file has the doshas only: its section comes without pictures.
 void AppendCharts(Document& doc, const MatchState& state, const MatchResult& result,
@@ -186,6 +216,21 @@ void AppendCharts(Document& doc, const MatchState& state, const MatchResult& res
     pictures.Charts.push_back({NameOr(state.BoyDetails.Name, "Boy"), charts.Boy->Chart});
     pictures.Charts.push_back({NameOr(state.GirlDetails.Name, "Girl"), charts.Girl->Chart});
     doc.Blocks.emplace_back(std::move(pictures));
+    AddParagraph(doc, ParagraphStyle::Heading, "Navamsa Charts");
+    DocumentCharts navamsas;
+    navamsas.Style = style;
+    navamsas.Charts.push_back(
+        {NameOr(state.BoyDetails.Name, "Boy"), NavamsaChart(charts.Boy->Chart)});
+    navamsas.Charts.push_back(
+        {NameOr(state.GirlDetails.Name, "Girl"), NavamsaChart(charts.Girl->Chart)});
+    doc.Blocks.emplace_back(std::move(navamsas));
+    AddParagraph(doc, ParagraphStyle::Heading, "Planets");
+    for (const auto& [name, reading] :
+         {std::pair{NameOr(state.BoyDetails.Name, "Boy"), &*charts.Boy},
+          std::pair{NameOr(state.GirlDetails.Name, "Girl"), &*charts.Girl}}) {
+      AddParagraph(doc, ParagraphStyle::Subheading, name);
+      AppendPlanetTable(doc, reading->Chart);
+    }
   }
   // A shared document names its source once, at its end, so the section has no credit.
   AddRuns(doc, ComposeChartsSection(charts, state.BoyDetails, state.GirlDetails, result.BoyMoment,
