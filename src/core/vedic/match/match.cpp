@@ -30,20 +30,24 @@ constexpr std::string_view kGunaMilanMaximum = "36";
 
 }  // namespace
 
-std::string MatchVerdict(double total_points) {
+MatchGrade GradeOfTotal(double total_points) {
   if (total_points < 18.0) {
-    return "This is a Poor Match";
+    return MatchGrade::Poor;
   }
   if (total_points < 20.0) {
-    return "This is a Fair Match";
+    return MatchGrade::Fair;
   }
   if (total_points < 25.0) {
-    return "This is a Good Match";
+    return MatchGrade::Good;
   }
   if (total_points < 33.0) {
-    return "This is a Very Good Match";
+    return MatchGrade::VeryGood;
   }
-  return "This is a Excellent Match";
+  return MatchGrade::Excellent;
+}
+
+std::string MatchVerdict(double total_points) {
+  return std::string(kMatchVerdictLines[static_cast<std::size_t>(GradeOfTotal(total_points))]);
 }
 
 void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {

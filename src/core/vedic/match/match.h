@@ -117,6 +117,16 @@ struct MatchOutcome {
   std::optional<MatchResult> Result;
 };
 
+// The grades of a Guna Milan total and the verdict line of each.
+enum class MatchGrade { Poor, Fair, Good, VeryGood, Excellent };
+inline constexpr int kMatchGradeCount = 5;
+
+inline constexpr std::array<std::string_view, kMatchGradeCount> kMatchVerdictLines = {
+    "This is a Poor Match", "This is a Fair Match", "This is a Good Match",
+    "This is a Very Good Match", "This is a Excellent Match"};
+
+// Below 18 poor, below 20 fair, below 25 good, below 33 very good, else excellent.
+MatchGrade GradeOfTotal(double total_points);
 std::string MatchVerdict(double total_points);
 
 // The threshold a match is commonly held to need, in points.

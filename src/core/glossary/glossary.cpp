@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: MIT
+#include "core/glossary/glossary.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <string>
+
+#include "core/ephemeris/zodiac.h"
+#include "core/vedic/chart/doshas.h"
+#include "core/vedic/chart/sidereal_chart.h"
+#include "core/vedic/match/classical_tables.h"
+#include "core/vedic/match/koota_scoring.h"
+#include "core/vedic/match/koota_texts.h"
+#include "core/vedic/match/match.h"
+#include "core/vedic/porutham/porutham.h"
+#include "core/vedic/porutham/porutham_words.h"
+#include "core/vedic/timing/saturn_transit.h"
+#include "core/vedic/timing/timing_document.h"
+#include "core/vedic/timing/vimshottari.h"
+
+namespace lumora {
+
+std::string_view LanguageCode(Language language) {
+  return kLanguages[static_cast<std::size_t>(language)].Code;
+}
+
+std::string_view LanguageNative(Language language) {
+  return kLanguages[static_cast<std::size_t>(language)].Native;
+}
+
+std::optional<Language> LanguageFromCode(std::string_view code_or_locale) {
+  // "hi", "hi_IN", "hi-IN", "hi_IN.UTF-8", "ta_IN@latin": the language is what comes before
+  // the first separator, compared without regard to case.
+  const std::size_t end = code_or_locale.find_first_of("_-.@");
+  const std::string_view head = code_or_locale.substr(0, end);
+  for (const LanguageName& language : kLanguages) {
+    if (head.size() == language.Code.size() &&
+        std::equal(head.begin(), head.end(), language.Code.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) == b;
+        })) {
+      return language.Which;
+    }
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+template <typename Array, typename Name>
+Array NamesOf(Name name) {
+  Array out{};
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    out[i] = name(static_cast<int>(i));
+  }
+  return out;
+}
+
+// English is the language the core already speaks: its table is read off the names the
+// core gives, so an English word is never written twice.
+Glossary MakeEnglishGlossary() {
+  using Names3 = std::array<std::string_view, 3>;
+  Glossary g{};
+  g.Source = "The program's own English names.";
+  g.Rashis = kSignNames;
+  g.Nakshatras = kNakshatraNames;
+  g.Kootas = NamesOf<std::array<std::string_view, 8>>(
+      [](int k) { return kKootas[static_cast<std::size_t>(k)].Koota; });
+  g.Varnas = NamesOf<std::array<std::string_view, 4>>(
+      [](int v) { return KootaValueName(KootaTables::Classical, 0, v); });
+  g.SpecifiedVasyas =
+      NamesOf<Names3>([](int v) { return KootaValueName(KootaTables::Specified, 1, v); });
+  g.VasyaClasses = NamesOf<std::array<std::string_view, 5>>(
+      [](int v) { return VasyaClassName(static_cast<VasyaClass>(v)); });
+  g.Taras = NamesOf<std::array<std::string_view, 9>>([](int t) { return TaraName(t + 1); });
+  g.YoniAnimals = NamesOf<std::array<std::string_view, 14>>(
+      [](int v) { return YoniAnimalName(static_cast<YoniAnimal>(v)); });
+  g.Ganas = NamesOf<Names3>([](int v) { return GanaName(static_cast<Gana>(v)); });
+  g.Nadis = NamesOf<Names3>([](int v) { return NadiName(static_cast<Nadi>(v)); });
+  g.SpecifiedNadis =
+      NamesOf<Names3>([](int v) { return KootaValueName(KootaTables::Specified, 7, v); });
+  g.Poruthams = NamesOf<std::array<std::string_view, 10>>(
+      [](int p) { return PoruthamTitle(static_cast<Porutham>(p)); });
+  g.RajjuGroups = kRajjuGroupNames;
+  g.PoruthamVerdicts =
+      NamesOf<Names3>([](int v) { return PoruthamVerdictWords(static_cast<PoruthamVerdict>(v)); });
+  g.Grahas = NamesOf<std::array<std::string_view, 9>>(
+      [](int p) { return kGrahaNames[static_cast<std::size_t>(p)].Name; });
+  g.GrahaAbbreviations = NamesOf<std::array<std::string_view, 9>>(
+      [](int p) { return kGrahaNames[static_cast<std::size_t>(p)].Abbreviation; });
+  g.Lagna = "Lagna";
+  g.LagnaAbbreviation = "La";
+  g.RetrogradeMark = "(R)";
+  g.MatchVerdicts = kMatchVerdictLines;
+  g.PairDoshas = {"Nadi dosha", "Bhakoot dosha", "Gana dosha"};
+  g.Manglik = "Manglik";
+  g.DoshaExceptions = NamesOf<std::array<std::string_view, 9>>(
+      [](int e) { return ExceptionWords(static_cast<DoshaException>(e)); });
+  g.DashaLevels = {"Mahadasha", "Antardasha", "Pratyantardasha"};
+  g.SadeSatiPhases =
+      NamesOf<Names3>([](int p) { return SadeSatiPhaseName(static_cast<SadeSatiPhase>(p)); });
+  g.SadeSati = "Sade Sati";
+  g.AshtamaShani = "Ashtama Shani";
+  g.DashaSandhi = "Dasha Sandhi";
+  g.Papasamyam = "Papasamyam";
+  g.Rashi = "Rashi";
+  g.Nakshatra = "Nakshatra";
+  g.Pada = "Pada";
+  g.Navamsa = "Navamsa";
+  g.Ayanamsa = "Ayanamsa";
+  g.GunaMilan = "Guna Milan";
+  g.PoruthamMatching = "Porutham";
+  return g;
+}
+
+template <typename Enum>
+std::size_t At(Enum value) {
+  return static_cast<std::size_t>(value);
+}
+
+}  // namespace
+
+const Glossary& GlossaryOf(Language language) {
+  static const Glossary english = MakeEnglishGlossary();
+  switch (language) {
+    case Language::Hindi:
+      return kHindiGlossary;
+    case Language::Tamil:
+      return kTamilGlossary;
+    case Language::English:
+      break;
+  }
+  return english;
+}
+
+std::string_view RashiWord(Language language, int sign) {
+  return GlossaryOf(language).Rashis[static_cast<std::size_t>(sign)];
+}
+
+std::string_view NakshatraWord(Language language, int nakshatra) {
+  return GlossaryOf(language).Nakshatras[static_cast<std::size_t>(nakshatra)];
+}
+
+std::string_view KootaWord(Language language, int koota) {
+  return GlossaryOf(language).Kootas[static_cast<std::size_t>(koota)];
+}
+
+std::string_view KootaValueWord(Language language, KootaTables tables, int koota, int value) {
+  if (language == Language::English) {
+    return KootaValueName(tables, koota, value);
+  }
+  // The value each table set reads of a person (koota_scoring.cpp): the specified tables
+  // read signs and nakshatras where the classical ones read animals and lords.
+  const Glossary& g = GlossaryOf(language);
+  const auto v = static_cast<std::size_t>(value);
+  const bool classical = tables == KootaTables::Classical;
+  switch (static_cast<Koota>(koota)) {
+    case Koota::Varna:
+      return g.Varnas[v];
+    case Koota::Vasya:
+      return classical ? g.VasyaClasses[v] : g.SpecifiedVasyas[v];
+    case Koota::Tara:
+      return g.Nakshatras[v];
+    case Koota::Yoni:
+      return classical ? g.YoniAnimals[v] : g.Nakshatras[v];
+    case Koota::GrahaMaitri:
+      return classical ? g.Grahas[v] : g.Rashis[v];
+    case Koota::Gana:
+      return g.Ganas[v];
+    case Koota::Rashi:
+      return g.Rashis[v];
+    case Koota::Nadi:
+      return classical ? g.Nadis[v] : g.SpecifiedNadis[v];
+  }
+  return KootaValueName(tables, koota, value);
+}
+
+std::string_view PoruthamWord(Language language, Porutham porutham) {
+  return GlossaryOf(language).Poruthams[At(porutham)];
+}
+
+std::string_view RajjuGroupWord(Language language, RajjuGroup group) {
+  return GlossaryOf(language).RajjuGroups[At(group)];
+}
+
+std::string_view PoruthamVerdictWord(Language language, PoruthamVerdict verdict) {
+  return GlossaryOf(language).PoruthamVerdicts[At(verdict)];
+}
+
+std::string_view GrahaWord(Language language, Graha graha) {
+  return GlossaryOf(language).Grahas[At(graha)];
+}
+
+std::string_view GrahaAbbreviationWord(Language language, Graha graha) {
+  return GlossaryOf(language).GrahaAbbreviations[At(graha)];
+}
+
+std::string_view DashaLordWord(Language language, DashaLord lord) {
+  // The dasha lords are the nine grahas in the order of the Vimshottari cycle.
+  constexpr std::array<Graha, kDashaLordCount> kGrahaOfLord = {
+      Graha::Ketu, Graha::Venus,   Graha::Sun,    Graha::Moon,   Graha::Mars,
+      Graha::Rahu, Graha::Jupiter, Graha::Saturn, Graha::Mercury};
+  return GrahaWord(language, kGrahaOfLord[At(lord)]);
+}
+
+std::string_view MatchVerdictWord(Language language, MatchGrade grade) {
+  return GlossaryOf(language).MatchVerdicts[At(grade)];
+}
+
+std::string_view PairDoshaWord(Language language, PairDosha dosha) {
+  return GlossaryOf(language).PairDoshas[At(dosha)];
+}
+
+std::string_view DoshaExceptionWord(Language language, DoshaException exception) {
+  return GlossaryOf(language).DoshaExceptions[At(exception)];
+}
+
+std::string_view SadeSatiPhaseWord(Language language, SadeSatiPhase phase) {
+  return GlossaryOf(language).SadeSatiPhases[At(phase)];
+}
+
+}  // namespace lumora
