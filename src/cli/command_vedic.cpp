@@ -508,8 +508,8 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       }
       return RunEach(inputs, options.common.json, [&options, &timing](const Json& input) {
         return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
-                            options.moon.compare_moons, options.pdf, options.zodiac,
-                            options.tables, timing);
+                            options.moon.compare_moons, options.pdf, options.zodiac, options.tables,
+                            timing);
       });
     };
   });

@@ -217,8 +217,7 @@ TEST(VedicCli, ZodiacOfACoupleFile) {
     for (const Json& r : out["Report"]) {
       named += r["Text"].get<std::string>().rfind(line, 0) == 0 ? 1 : 0;
     }
-    const bool standard =
-        std::string(c.ayanamsa) == "Standard" && std::string(c.node) == "Mean";
+    const bool standard = std::string(c.ayanamsa) == "Standard" && std::string(c.node) == "Mean";
     EXPECT_EQ(named, standard ? 0 : 2);
   }
 }

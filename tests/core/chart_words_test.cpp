@@ -113,7 +113,7 @@ SiderealChart HandChart() {
   SiderealChart chart;
   chart.Lagna = 30.0 - 0.5 / 3600.0;
   chart.Planets = {120.5, 39.0, 200.25, 355.0, 3.3334, 95.0, 130.0 + 3.0 / 60.0 + 4.5 / 3600.0,
-                   11.0, 191.0};
+                   11.0,  191.0};
   chart.Speeds = {0.98, 13.2, 0.6, -0.4, 0.1, 1.1, -0.05, -0.05, -0.05};
   return chart;
 }

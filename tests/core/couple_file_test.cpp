@@ -216,9 +216,9 @@ TEST(CoupleFile, ZodiacOfEachVersion) {
     const FormResult<Couple> read = ReadCoupleFile(c.bytes);
     ASSERT_FALSE(IsRefused(read)) << std::get<FormFailure>(read).Message << "\n" << c.bytes;
     EXPECT_EQ(std::get<Couple>(read).Chart, c.chart);
-    EXPECT_EQ(std::get<Couple>(read).Tables,
-              c.bytes.find("Classical") != std::string::npos ? KootaTables::Classical
-                                                              : KootaTables::Specified);
+    EXPECT_EQ(std::get<Couple>(read).Tables, c.bytes.find("Classical") != std::string::npos
+                                                 ? KootaTables::Classical
+                                                 : KootaTables::Specified);
   }
   // Every ayanamsa and node is written as version 5 and reads back; the standard pair
   // keeps the file in the version that holds the rest.

@@ -280,13 +280,14 @@ TEST(MatchDocument, ChartsArePicturesWhereBirthDetailsGiveThem) {
 TEST(MatchDocument, NavamsaChartsAndPlanetTablesFollowTheRasiCharts) {
   const ChartOptions lahiri{Ayanamsa::Lahiri, NodeKind::True};
   MatchState state;
-  const MatchOutcome outcome = RunMatch(state, testing::ReferenceForm(), MoonModel::Standard, lahiri);
+  const MatchOutcome outcome =
+      RunMatch(state, testing::ReferenceForm(), MoonModel::Standard, lahiri);
   ASSERT_TRUE(outcome.Result);
   const auto charts = ComputeChartsAndDoshas(state, outcome.Result->BoyMoment,
                                              outcome.Result->GirlMoment, 30, lahiri);
   ASSERT_TRUE(charts && charts->Boy && charts->Girl);
-  const Document doc = ComposeMatchDocument(state, *outcome.Result, false, charts,
-                                            ChartStyle::SouthIndian);
+  const Document doc =
+      ComposeMatchDocument(state, *outcome.Result, false, charts, ChartStyle::SouthIndian);
   std::vector<const DocumentCharts*> pictures;
   for (const DocumentBlock& block : doc.Blocks) {
     if (const auto* p = std::get_if<DocumentCharts>(&block)) {

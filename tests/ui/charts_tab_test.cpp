@@ -139,8 +139,8 @@ class ChartsTabTest : public QObject {
     QVERIFY(Label(result, "lblScoreRange")->text().startsWith(QStringLiteral("Within 60 minutes")));
     // Beside each rasi chart: the Navamsa and the planet table, every point in a row.
     for (const char* side : {"M", "F"}) {
-      auto* navamsa =
-          result->findChild<ui::ChartView*>(QStringLiteral("pic%1Navamsa").arg(QLatin1String(side)));
+      auto* navamsa = result->findChild<ui::ChartView*>(
+          QStringLiteral("pic%1Navamsa").arg(QLatin1String(side)));
       QVERIFY(navamsa && navamsa->HasChart() && navamsa->isVisible());
       auto* table =
           result->findChild<QTableWidget*>(QStringLiteral("tbl%1Planets").arg(QLatin1String(side)));
@@ -155,7 +155,9 @@ class ChartsTabTest : public QObject {
     auto* boy_table = result->findChild<QTableWidget*>(QStringLiteral("tblMPlanets"));
     QCOMPARE(boy_table->item(2, 3)->text(), QStringLiteral("Pushya"));
     QCOMPARE(boy_table->item(1, 0)->text(), QStringLiteral("Sun"));
-    QVERIFY(Label(result, "lblMChartZodiac")->text().startsWith(QStringLiteral("Ayanamsa: Standard, ")));
+    QVERIFY(Label(result, "lblMChartZodiac")
+                ->text()
+                .startsWith(QStringLiteral("Ayanamsa: Standard, ")));
     for (const char* name : {"cboUncertainty", "cboChartStyle", "picMChart", "picFNavamsa",
                              "tblMPlanets", "lblScoreRange"}) {
       QWidget* widget = result->findChild<QWidget*>(QString::fromLatin1(name));

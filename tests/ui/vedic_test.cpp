@@ -578,7 +578,8 @@ class VedicTest : public QObject {
     QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
     Click("cmdCalculate");
     result = main_->Vedic().Result();
-    QVERIFY(Label(result, "lblMAyanamsa")->text().startsWith(QStringLiteral("Ayanamsa: Standard, ")));
+    QVERIFY(
+        Label(result, "lblMAyanamsa")->text().startsWith(QStringLiteral("Ayanamsa: Standard, ")));
     QCOMPARE(Label(result, "lblMNode")->text(), QStringLiteral("Node: Mean"));
     QVERIFY(!result->findChild<QTextBrowser*>(QStringLiteral("RTB"))
                  ->toPlainText()

@@ -204,8 +204,7 @@ ChartOptions SettingsDialog::ChosenChartOptions() const {
   ChartOptions options;
   options.ayanamsa =
       FindAyanamsa(ayanamsa_->currentData().toString().toStdString()).value_or(Ayanamsa::Standard);
-  options.node =
-      FindNode(node_->currentData().toString().toStdString()).value_or(NodeKind::Mean);
+  options.node = FindNode(node_->currentData().toString().toStdString()).value_or(NodeKind::Mean);
   return options;
 }
 

@@ -29,12 +29,12 @@ OpeningMethod StoredOpeningMethod();
 void StoreOpeningMethod(OpeningMethod method);
 
 // File > Settings: the choice of ephemeris, of the ayanamsa and node, of koota tables and of
-// the match method the result opens on. Hands the choices out through its getters; the owner stores them and passes them on.
+// the match method the result opens on. Hands the choices out through its getters; the owner stores
+// them and passes them on.
 class SettingsDialog : public QDialog {
   Q_OBJECT
  public:
-  SettingsDialog(MoonModel current, KootaTables tables, const ChartOptions& chart,
-                 QWidget* parent);
+  SettingsDialog(MoonModel current, KootaTables tables, const ChartOptions& chart, QWidget* parent);
 
   MoonModel ChosenMoonModel() const;
   ChartOptions ChosenChartOptions() const;

@@ -184,9 +184,9 @@ void VedicSession::UpdateScoreRange(int minutes) {
   if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
     return;
   }
-  charts_->Range = CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes,
-                                       state_.BoyDetails.Moon, MatchOptions().ayanamsa,
-                                       state_.Tables);
+  charts_->Range =
+      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon,
+                          MatchOptions().ayanamsa, state_.Tables);
   result_->ShowScoreRange(*charts_->Range);
 }
 

@@ -70,8 +70,8 @@ std::vector<PlanetTableRow> PlanetTable(const SiderealChart& chart);
 
 // The columns of a planet table, and one row's cells: "Saturn (R)", "Leo", "12°03′04″"
 // (within the sign, truncated as every position is), "Magha", "2".
-inline constexpr std::array<std::string_view, 5> kPlanetTableTitles = {
-    "Planet", "Sign", "Degrees", "Nakshatra", "Pada"};
+inline constexpr std::array<std::string_view, 5> kPlanetTableTitles = {"Planet", "Sign", "Degrees",
+                                                                       "Nakshatra", "Pada"};
 std::array<std::string, 5> PlanetTableCells(const PlanetTableRow& row);
 
 // "Both are Manglik: the dosha is traditionally held cancelled" ...

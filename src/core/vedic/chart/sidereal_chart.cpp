@@ -211,8 +211,7 @@ std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart) {
     const int total_minutes = static_cast<int>(std::floor(within * 60.0));
     char text[32];
     std::snprintf(text, sizeof text, " %d\u00B0%02d'", total_minutes / 60, total_minutes % 60);
-    return ChartPlacement{std::move(label) + text, SignOf(longitude),
-                          NearSignBoundary(longitude)};
+    return ChartPlacement{std::move(label) + text, SignOf(longitude), NearSignBoundary(longitude)};
   };
   std::vector<ChartPlacement> out;
   out.push_back(placement("La", chart.Lagna));

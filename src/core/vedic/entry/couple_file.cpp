@@ -252,7 +252,7 @@ std::string WriteCoupleFile(const Couple& couple) {
   const BirthForm& form = couple.Form;
   json::Object file;
   file.emplace_back("Format", json::Value{std::string(kCoupleFormat)});
-  const int version = couple.Chart != ChartOptions{}             ? kCoupleZodiacVersion
+  const int version = couple.Chart != ChartOptions{}            ? kCoupleZodiacVersion
                       : couple.Tables != KootaTables::Specified ? kCoupleTablesVersion
                       : HasZoneDirection(form.Male) || HasZoneDirection(form.Female)
                           ? kCoupleZoneDirectionVersion
@@ -331,8 +331,7 @@ FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
     const std::string* name = ayanamsa->AsString();
     const std::optional<Ayanamsa> found = name != nullptr ? FindAyanamsa(*name) : std::nullopt;
     if (!found || *name != AyanamsaName(*found)) {
-      return Refusal("The couple file is damaged: \"Ayanamsa\" must be " + AyanamsaChoices() +
-                     ".");
+      return Refusal("The couple file is damaged: \"Ayanamsa\" must be " + AyanamsaChoices() + ".");
     }
     couple.Chart.ayanamsa = *found;
   }

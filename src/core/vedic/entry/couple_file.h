@@ -2,8 +2,8 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 #include "core/form_result.h"
 #include "core/vedic/entry/birth_form.h"

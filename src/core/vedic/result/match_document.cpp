@@ -48,8 +48,8 @@ void AppendBirthDetails(Document& doc, const MatchState& state) {
     table.Rows.push_back({Cell("Time of Birth", true), Cell(TimeText(b)), Cell(TimeText(g))});
     table.Rows.push_back({Cell("Place of Birth", true), Cell(b.Place), Cell(g.Place)});
     if (b.Zodiac && g.Zodiac) {
-      table.Rows.push_back({Cell("Ayanamsa", true), Cell(AyanamsaWords(*b.Zodiac)),
-                            Cell(AyanamsaWords(*g.Zodiac))});
+      table.Rows.push_back(
+          {Cell("Ayanamsa", true), Cell(AyanamsaWords(*b.Zodiac)), Cell(AyanamsaWords(*g.Zodiac))});
       table.Rows.push_back({Cell("Node", true), Cell(std::string(NodeName(b.Zodiac->Options.node))),
                             Cell(std::string(NodeName(g.Zodiac->Options.node)))});
     }
@@ -184,9 +184,9 @@ void AppendClosing(Document& doc) {
 // The zodiac of a chart, then each point's sign, degrees, nakshatra and pada.
 void AppendPlanetTable(Document& doc, const SiderealChart& chart) {
   DocumentParagraph zodiac;
-  zodiac.Runs.push_back({AyanamsaLine({chart.Options, chart.AyanamsaDegrees}) + kCrLf +
-                             NodeLine(chart.Options.node),
-                         false, std::nullopt});
+  zodiac.Runs.push_back(
+      {AyanamsaLine({chart.Options, chart.AyanamsaDegrees}) + kCrLf + NodeLine(chart.Options.node),
+       false, std::nullopt});
   doc.Blocks.emplace_back(std::move(zodiac));
   DocumentTable table;
   table.ColumnWeights = {4, 3, 3, 4, 2};

@@ -8,8 +8,8 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -704,8 +704,8 @@ QWidget* ResultWindow::BuildChartsPage() {
     auto* title = Heading(QString(), chart_details_);
     title->setObjectName(QStringLiteral("lbl%1ChartTitle").arg(QLatin1Char(side)));
     details_layout->addWidget(title);
-    auto* zodiac = Label(QString(), chart_details_,
-                         QStringLiteral("lbl%1ChartZodiac").arg(QLatin1Char(side)));
+    auto* zodiac =
+        Label(QString(), chart_details_, QStringLiteral("lbl%1ChartZodiac").arg(QLatin1Char(side)));
     details_layout->addWidget(zodiac);
     auto* row = new QHBoxLayout;
     auto* view = new ChartView(chart_details_);
