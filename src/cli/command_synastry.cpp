@@ -34,8 +34,8 @@ void RegisterSynastryCommand(CLI::App& app, SynastryCommandOptions& options, Act
         }
         const FormSides<PersonRecord> records =
             ReadPersonRecords(input, "A", "B", MoonModel::Standard);
-        return SynastryJson(SynastryOfBirths(SynastryBirthOf(records.Male.Person),
-                                             SynastryBirthOf(records.Female.Person), chosen));
+        return SynastryJson(SynastryOfBirths(SynastryBirthOf(records.Male),
+                                             SynastryBirthOf(records.Female), chosen));
       });
     };
   });

@@ -28,8 +28,8 @@ namespace {
 
 Json PositionsJson(const WesternChart& chart) {
   Json texts = Json::array();
-  for (int i = 0; i < kWesternPointCount; ++i) {
-    texts.push_back(chart.Positions[i]);
+  for (std::size_t i = 0; i < kChartPointCount; ++i) {
+    texts.push_back(PositionText(chart, static_cast<ChartPoint>(i)));
   }
   return texts;
 }
@@ -45,13 +45,14 @@ Json LongitudesJson(const WesternChart& chart) {
 // For people: one row per point, both persons side by side.
 Json PositionTable(const WesternTestResult& result) {
   Json rows = Json::array();
-  for (int i = 0; i < kWesternPointCount; ++i) {
+  for (std::size_t i = 0; i < kChartPointCount; ++i) {
+    const auto point = static_cast<ChartPoint>(i);
     Json row;
     row["Point"] = std::string(kWesternPointCaptions[i]);
-    row["Male"] = result.Male.Positions[i];
-    row["MaleLongitude"] = result.Male.Longitudes[i];
-    row["Female"] = result.Female.Positions[i];
-    row["FemaleLongitude"] = result.Female.Longitudes[i];
+    row["Male"] = PositionText(result.Male, point);
+    row["MaleLongitude"] = result.Male.LongitudeOf(point);
+    row["Female"] = PositionText(result.Female, point);
+    row["FemaleLongitude"] = result.Female.LongitudeOf(point);
     rows.push_back(std::move(row));
   }
   return rows;
@@ -63,7 +64,7 @@ WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model,
                                     FormSides<SynastryBirth>& births) {
   const FormSides<PersonRecord> records = ReadPersonRecords(input, "Male", "Female", model);
   for (const PersonSide side : kPersonSides) {
-    births[side] = SynastryBirthOf(records[side].Person);
+    births[side] = SynastryBirthOf(records[side]);
   }
   FormSides<BirthMoment> moments;
   FormSides<PersonClock> clocks;
@@ -181,8 +182,10 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
   western->add_flag("--precise,--precise-moon", options.moon.precise_moon,
                     "Compute all fourteen positions with the precise ephemeris (light time, "
                     "aberration, nutation) instead of the standard series");
-  western->add_option("--pdf", options.pdf_file,
-                      "Also write the report as a PDF document to FILE (one input object only)");
+  western
+      ->add_option("--pdf", options.pdf_file,
+                   "Also write the report as a PDF document to FILE (one input object only)")
+      ->check(RefuseEmptyFileName);
   western->add_flag("--synastry", options.synastry,
                     "Also compare the two charts (male A, female B): aspects, house overlays, "
                     "composite and Davison charts, from the precise ephemeris");

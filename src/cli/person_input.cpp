@@ -90,4 +90,8 @@ FormSides<PersonRecord> ReadPersonRecords(const Json& input, std::string_view fi
   return records;
 }
 
+SynastryBirth SynastryBirthOf(const PersonRecord& record) {
+  return SynastryBirthAt(record.Person.Moment, record.Person.Latitude, record.Person.Longitude);
+}
+
 }  // namespace lumora::cli

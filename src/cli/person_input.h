@@ -8,6 +8,7 @@
 #include "cli/cli_io.h"
 #include "core/form_result.h"
 #include "core/vedic/rank/candidate.h"
+#include "core/western/synastry/synastry_chart.h"
 
 namespace lumora::cli {
 
@@ -39,5 +40,8 @@ PersonRecord ReadPersonRecord(const Json& record, std::string_view key,
 
 FormSides<PersonRecord> ReadPersonRecords(const Json& input, std::string_view first_key,
                                           std::string_view second_key, MoonModel model);
+
+// The instant and place of a record for synastry: the place in decimal degrees as read.
+SynastryBirth SynastryBirthOf(const PersonRecord& record);
 
 }  // namespace lumora::cli

@@ -329,11 +329,11 @@ TEST(WesternDocument, HoldsTheReportsValues) {
   result.Report.mName = "Tom ";
   result.Report.fName = "Ann";
   result.Report.mDOB = "January 5, 1980";
-  result.Male.Positions[1] = "12 Cap 30";
-  result.Female.Positions[13] = "01 Ari 02";
+  result.Male.Longitudes[static_cast<std::size_t>(ChartPoint::Moon)] = 282.5;          // 12 Cap 30
+  result.Female.Longitudes[static_cast<std::size_t>(ChartPoint::Midheaven)] = 1.0345;  // 01 Ari 02
   result.Score = {360, 270, 972, 9, "Very Bad"};
   const Document doc = ComposeWesternDocument(result);
-  EXPECT_EQ(doc.Title, "Kundali Match: Tom and Ann");
+  EXPECT_EQ(doc.Title, "Western Compatibility: Tom and Ann");
   const auto tables = Tables(doc);
   ASSERT_EQ(tables.size(), 3u);
   EXPECT_EQ(tables[1]->Rows.size(), 15u);  // heading and fourteen points

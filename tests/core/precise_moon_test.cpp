@@ -13,8 +13,8 @@
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/ephemeris/precise_moon.h"
+#include "core/ephemeris/western_positions.h"
 #include "core/vedic/chart/charts_and_doshas.h"
-#include "core/western/western_positions.h"
 
 namespace lumora {
 namespace {
@@ -273,7 +273,7 @@ TEST(WesternMoon, PreciseModelTakesEveryPointFromThePreciseEphemeris) {
   const ChartPoints points =
       ComputeChartPoints(time, 40.0, -74.0, Ayanamsa::Standard, NodeKind::Mean);
   for (std::size_t i = 0; i < standard.Longitudes.size(); ++i) {
-    SCOPED_TRACE(kWesternPointCaptions[i]);
+    SCOPED_TRACE(ChartPointName(static_cast<ChartPoint>(i)));
     EXPECT_NEAR(precise.Longitudes[i], points.Tropical[i], 1e-9);
     // The standard series stay within a degree of it (the Moon's short series, the Keplerian
     // planets and the deliberately offset node).

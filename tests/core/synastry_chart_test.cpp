@@ -233,11 +233,7 @@ TEST(SynastryChart, BirthInstantsOfEnteredMoments) {
 // A person record keeps its place to the decimal degree; the moment's whole minutes of arc
 // do not round it.
 TEST(SynastryChart, PersonRecordsKeepTheirDecimalPlace) {
-  RankedPerson person;
-  person.Moment = kInstants[1].moment;
-  person.Latitude = -18.14;
-  person.Longitude = 170.0;
-  const SynastryBirth birth = SynastryBirthOf(person);
+  const SynastryBirth birth = SynastryBirthAt(kInstants[1].moment, -18.14, 170.0);
   EXPECT_NEAR(birth.JulianDayUt, kInstants[1].julian_day_ut, kJulianDayTolerance);
   EXPECT_EQ(birth.Latitude, -18.14);
   EXPECT_EQ(birth.EastLongitude, 170.0);

@@ -172,9 +172,9 @@ TEST(RunWesternTest, ChartsScoreAndReportLabels) {
   female.Second = "0";
   const WesternChart expected = CalculateWesternChart(
       std::get<WesternBirthData>(ReadWesternBirthData(female, PersonSide::Female)));
-  EXPECT_EQ(result.Female.Positions, expected.Positions);
-  EXPECT_EQ(result.Score.Power, std::stoi(result.Male.Positions[1].substr(0, 2)) * 30);
-  EXPECT_EQ(result.Score.Harmony, std::stoi(expected.Positions[1].substr(0, 2)) * 30);
+  EXPECT_EQ(result.Female.Longitudes, expected.Longitudes);
+  EXPECT_EQ(result.Score.Power, result.Male.ZodiacOf(ChartPoint::Moon).Degrees * 30);
+  EXPECT_EQ(result.Score.Harmony, expected.ZodiacOf(ChartPoint::Moon).Degrees * 30);
 
   // A list value the window could not hold names its list.
   form.Female.Month = "Smarch";

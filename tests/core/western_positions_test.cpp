@@ -4,10 +4,11 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <tuple>
 
-#include "core/western/western_elements.h"
-#include "core/western/western_positions.h"
+#include "core/ephemeris/planet_elements.h"
+#include "core/ephemeris/western_positions.h"
 
 namespace lumora {
 namespace {
@@ -35,7 +36,7 @@ WesternBirthData Birth(int y, int mo, int d, int h, int mi, int zone_add_hours, 
 }
 
 struct PointCase {
-  WesternPoint point;
+  ChartPoint point;
   double longitude;
   const char* text;
 };
@@ -44,31 +45,29 @@ struct PointCase {
 // 0 deg 0 min, 51 deg 30 min north: planets, nodes, tropical Moon and both angles.
 TEST(WesternChart, ReferenceChartAtJ2000) {
   const PointCase cases[] = {
-      {WesternPoint::Sun, 280.379632, "10 Cap 22"},
-      {WesternPoint::Moon, 223.316103, "13 Sco 18"},
-      {WesternPoint::Mercury, 271.906024, "01 Cap 54"},
-      {WesternPoint::Venus, 241.578068, "01 Sag 34"},
-      {WesternPoint::Mars, 327.982802, "27 Aqu 58"},
-      {WesternPoint::Jupiter, 25.361134, "25 Ari 21"},
-      {WesternPoint::Saturn, 40.214662, "10 Tau 12"},
-      {WesternPoint::Uranus, 314.790105, "14 Aqu 47"},
-      {WesternPoint::Neptune, 303.191603, "03 Aqu 11"},
-      {WesternPoint::Pluto, 251.454279, "11 Sag 27"},
-      {WesternPoint::NorthNode, 124.122507, "04 Leo 07"},
-      {WesternPoint::SouthNode, 304.122507, "04 Aqu 07"},
-      {WesternPoint::Ascendant, 24.297922, "24 Ari 17"},
-      {WesternPoint::Midheaven, 279.614477, "09 Cap 36"},
+      {ChartPoint::Sun, 280.379632, "10 Cap 22"},
+      {ChartPoint::Moon, 223.316103, "13 Sco 18"},
+      {ChartPoint::Mercury, 271.906024, "01 Cap 54"},
+      {ChartPoint::Venus, 241.578068, "01 Sag 34"},
+      {ChartPoint::Mars, 327.982802, "27 Aqu 58"},
+      {ChartPoint::Jupiter, 25.361134, "25 Ari 21"},
+      {ChartPoint::Saturn, 40.214662, "10 Tau 12"},
+      {ChartPoint::Uranus, 314.790105, "14 Aqu 47"},
+      {ChartPoint::Neptune, 303.191603, "03 Aqu 11"},
+      {ChartPoint::Pluto, 251.454279, "11 Sag 27"},
+      {ChartPoint::Rahu, 124.122507, "04 Leo 07"},
+      {ChartPoint::Ketu, 304.122507, "04 Aqu 07"},
+      {ChartPoint::Ascendant, 24.297922, "24 Ari 17"},
+      {ChartPoint::Midheaven, 279.614477, "09 Cap 36"},
   };
   WesternBirthData data = Birth(2000, 1, 1, 12, 0, 0);
   data.LatDeg = 51;
   data.LatMin = 30;
   const WesternChart chart = CalculateWesternChart(data);
   for (const auto& c : cases) {
-    const auto slot = static_cast<std::size_t>(c.point);
-    EXPECT_NEAR(chart.Longitudes[slot], c.longitude, kMicroDegree) << kWesternPointCaptions[slot];
-    EXPECT_EQ(chart.Positions[slot], c.text) << kWesternPointCaptions[slot];
+    EXPECT_NEAR(chart.LongitudeOf(c.point), c.longitude, kMicroDegree) << ChartPointName(c.point);
+    EXPECT_EQ(PositionText(chart, c.point), c.text) << ChartPointName(c.point);
   }
-  EXPECT_TRUE(chart.Positions[14].empty());
 }
 
 struct AngleCase {
@@ -100,8 +99,8 @@ TEST(CalculateAngles, SiderealTimeAscendantMidheaven) {
     EXPECT_NEAR(angles.Ascendant, c.ascendant, kMicroDegree);
     EXPECT_NEAR(angles.Midheaven, c.midheaven, kMicroDegree);
     const WesternChart chart = CalculateWesternChart(data);
-    EXPECT_EQ(chart.Positions[static_cast<int>(WesternPoint::Ascendant)], c.ascendant_text);
-    EXPECT_EQ(chart.Positions[static_cast<int>(WesternPoint::Midheaven)], c.midheaven_text);
+    EXPECT_EQ(PositionText(chart, ChartPoint::Ascendant), c.ascendant_text);
+    EXPECT_EQ(PositionText(chart, ChartPoint::Midheaven), c.midheaven_text);
   }
 }
 
@@ -182,7 +181,7 @@ TEST(PlanetLongitude, PrecessedToTheEquinoxOfDate) {
   EXPECT_EQ(PrecessionSinceJ2000(0.0), 0.0);
   // Sun by a separate hand computation from the Earth's elements: 281.797762209 of
   // J2000.0, plus p.
-  const double sun = PlanetLongitude(static_cast<int>(PlanetSlot::Earth), d);
+  const double sun = PlanetLongitude(Body::Sun, d).value_or(0.0);
   EXPECT_NEAR(sun, 280.415091822, kMicroDegree);
   // Meeus, Astronomical Algorithms (1991), ch. 25, low-accuracy Sun, geometric longitude
   // of date at JD 2415386.0: 280.416776. Without precession the gap is 1.38 degrees.
@@ -195,8 +194,9 @@ TEST(WesternChart, DaylightSavingMovesEveryPointAlike) {
   // New York, 4 July 1985, zone entry +5 h.
   const WesternChart dst = CalculateWesternChart(Birth(1985, 7, 4, 13, 0, 5, false, true));
   const WesternChart standard = CalculateWesternChart(Birth(1985, 7, 4, 12, 0, 5));
-  for (int i = 0; i < kWesternPointCount; ++i) {
-    EXPECT_DOUBLE_EQ(dst.Longitudes[i], standard.Longitudes[i]) << kWesternPointCaptions[i];
+  for (std::size_t i = 0; i < kChartPointCount; ++i) {
+    EXPECT_DOUBLE_EQ(dst.Longitudes[i], standard.Longitudes[i])
+        << ChartPointName(static_cast<ChartPoint>(i));
   }
   // The Sun moves about 0.04 degree in the hour.
   const WesternChart clock = CalculateWesternChart(Birth(1985, 7, 4, 13, 0, 5));
@@ -220,8 +220,29 @@ TEST(CalculateLunarNodes, NorthNodeWrapsIntoPisces) {
     EXPECT_NEAR(nodes.South, c.south, kMicroDegree) << c.d;
   }
   const WesternChart chart = CalculateWesternChart(Birth(2006, 6, 12, 0, 0, 0));
-  EXPECT_EQ(chart.Positions[static_cast<int>(WesternPoint::NorthNode)], "29 Pis 29");
-  EXPECT_EQ(chart.Positions[static_cast<int>(WesternPoint::SouthNode)], "29 Vir 29");
+  EXPECT_EQ(PositionText(chart, ChartPoint::Rahu), "29 Pis 29");
+  EXPECT_EQ(PositionText(chart, ChartPoint::Ketu), "29 Vir 29");
+}
+
+// Every body but the Moon has exactly one row of elements, so every planet of a chart
+// comes from its own orbit; the Moon, which has none, is left to the Moon's model.
+TEST(PlanetElements, OneRowForEveryBodyButTheMoon) {
+  for (const Body body : kBodies) {
+    SCOPED_TRACE(BodyName(body));
+    int rows = 0;
+    for (const PlanetElements& row : kPlanetElements) {
+      rows += row.Of == body ? 1 : 0;
+    }
+    EXPECT_EQ(rows, body == Body::Moon ? 0 : 1);
+    EXPECT_EQ(PlanetLongitude(body, 0.0).has_value(), body != Body::Moon);
+  }
+  // Mean distances grow outwards from the Sun (Bode's order), the Earth's row at 1 au.
+  for (std::size_t k = 1; k < kPlanetElementRows; ++k) {
+    EXPECT_LT(kPlanetElements[k - 1].SemiMajorAxis, kPlanetElements[k].SemiMajorAxis) << k;
+  }
+  const std::optional<PlanetElements> earth = ElementsOf(Body::Sun);
+  ASSERT_TRUE(earth.has_value());
+  EXPECT_NEAR(earth->SemiMajorAxis, 1.0, 1e-6);
 }
 
 }  // namespace

@@ -237,9 +237,10 @@ TEST(ZoneForms, WesternPanelFromTheAtlasMatchesTheTypedRow) {
       << std::get<FormFailure>(from_atlas).Message;
   const auto& a = std::get<WesternTestResult>(by_hand);
   const auto& b = std::get<WesternTestResult>(from_atlas);
-  EXPECT_EQ(a.Male.Positions, b.Male.Positions);
-  for (int i = 0; i < kWesternPointCount; ++i) {
-    EXPECT_NEAR(a.Male.Longitudes[i], b.Male.Longitudes[i], kMicroDegree) << i;
+  for (std::size_t i = 0; i < kChartPointCount; ++i) {
+    const auto point = static_cast<ChartPoint>(i);
+    EXPECT_EQ(PositionText(a.Male, point), PositionText(b.Male, point)) << i;
+    EXPECT_NEAR(a.Male.LongitudeOf(point), b.Male.LongitudeOf(point), kMicroDegree) << i;
   }
   ASSERT_TRUE(b.MaleClock);
   EXPECT_EQ(b.MaleClock->Reading.Abbreviation, "IST");

@@ -2,7 +2,6 @@
 #include "core/western/western_document.h"
 
 #include "core/text.h"
-#include "core/vedic/result/match_document.h"
 
 namespace lumora {
 
@@ -31,13 +30,22 @@ DocumentCell Cell(std::string text, bool bold = false) {
   return cell;
 }
 
+std::string NameOr(std::string_view name, std::string_view fallback) {
+  std::string trimmed = Trim(name);
+  return trimmed.empty() ? std::string(fallback) : trimmed;
+}
+
 }  // namespace
+
+std::string WesternTitle(std::string_view male_name, std::string_view female_name) {
+  return "Western Compatibility: " + NameOr(male_name, "Male") + " and " +
+         NameOr(female_name, "Female");
+}
 
 Document ComposeWesternDocument(const WesternTestResult& result) {
   const WesternReportLabels& labels = result.Report;
   Document doc;
-  // One title form for every shared reading, so a folder of them sorts by couple.
-  doc.Title = KundaliMatchTitle(labels.mName, labels.fName);
+  doc.Title = WesternTitle(labels.mName, labels.fName);
   AddParagraph(doc, ParagraphStyle::Title, "Lumo Penrow Software");
   AddParagraph(doc, ParagraphStyle::Subheading, Trim(labels.mName) + " and " + Trim(labels.fName));
 
@@ -57,9 +65,11 @@ Document ComposeWesternDocument(const WesternTestResult& result) {
   DocumentTable positions;
   positions.ColumnWeights = {3, 3, 3};
   positions.Rows.push_back({Cell("", true), Cell("Male:", true), Cell("Female:", true)});
-  for (std::size_t i = 0; i < kWesternPointCaptions.size(); ++i) {
+  for (std::size_t i = 0; i < kChartPointCount; ++i) {
+    const auto point = static_cast<ChartPoint>(i);
     positions.Rows.push_back({Cell(std::string(kWesternPointCaptions[i]), true),
-                              Cell(result.Male.Positions[i]), Cell(result.Female.Positions[i])});
+                              Cell(PositionText(result.Male, point)),
+                              Cell(PositionText(result.Female, point))});
   }
   doc.Blocks.emplace_back(std::move(positions));
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "core/document.h"
 #include "core/western/western_run.h"
@@ -10,6 +12,14 @@ namespace lumora {
 
 // The explanatory paragraphs of the compatibility block of the Western report.
 extern const std::array<const char*, 4> kWesternReportParagraphs;
+
+// The row caption of each point of the natal position tables, in ChartPoint order.
+inline constexpr std::array<std::string_view, kChartPointCount> kWesternPointCaptions = {
+    "Sun",    "Moon",    "Mercury", "Venus",  "Mars",   "Jupiter", "Saturn",
+    "Uranus", "Neptune", "Pluto",   "N Node", "S Node", "Asc",     "MC"};
+
+// "Western Compatibility: Tom and Ann"; "Male" or "Female" stands in for a blank name.
+std::string WesternTitle(std::string_view male_name, std::string_view female_name);
 
 // The closing line of the Western report.
 extern const char* const kWesternCreditLine;

@@ -9,10 +9,10 @@
 #include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/entry/place_lookup.h"
+#include "core/ephemeris/western_positions.h"
 #include "core/form_failure.h"
 #include "core/form_result.h"
 #include "core/places/clock.h"
-#include "core/western/western_positions.h"
 
 namespace lumora {
 

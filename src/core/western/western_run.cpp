@@ -38,8 +38,8 @@ WesternTestResult RunWesternOf(const FormSides<BirthMoment>& moments,
   result.Moon = model;
   result.MaleClock = clocks.Male;
   result.FemaleClock = clocks.Female;
-  constexpr auto kMoon = static_cast<std::size_t>(WesternPoint::Moon);
-  result.Score = ScoreWesternCompatibility(result.Male.Zodiac[kMoon], result.Female.Zodiac[kMoon]);
+  result.Score = ScoreWesternCompatibility(result.Male.ZodiacOf(ChartPoint::Moon),
+                                           result.Female.ZodiacOf(ChartPoint::Moon));
   result.Report = labels;
   return result;
 }
@@ -56,8 +56,8 @@ WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   result.Moon = model;
   result.MaleClock = std::move(panels.Male.Clock);
   result.FemaleClock = std::move(panels.Female.Clock);
-  constexpr auto kMoon = static_cast<std::size_t>(WesternPoint::Moon);
-  result.Score = ScoreWesternCompatibility(result.Male.Zodiac[kMoon], result.Female.Zodiac[kMoon]);
+  result.Score = ScoreWesternCompatibility(result.Male.ZodiacOf(ChartPoint::Moon),
+                                           result.Female.ZodiacOf(ChartPoint::Moon));
   result.Report = MakeWesternReportLabels(form);
   return result;
 }

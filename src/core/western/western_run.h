@@ -5,8 +5,8 @@
 #include <string>
 #include <variant>
 
+#include "core/ephemeris/western_positions.h"
 #include "core/western/western_form.h"
-#include "core/western/western_positions.h"
 #include "core/western/western_score.h"
 
 namespace lumora {

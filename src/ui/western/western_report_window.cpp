@@ -165,7 +165,7 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
   // Natal positions: two columns of captions with their values in each person's table.
   layout->addSpacing(4);
   layout->addWidget(SectionHeading(QStringLiteral("Natal Position Data:"), this));
-  auto positions = [this](bool male, std::array<QLabel*, kWesternPointCount>& values) {
+  auto positions = [this](bool male, std::array<QLabel*, kChartPointCount>& values) {
     const QString who = male ? QStringLiteral("Male") : QStringLiteral("Female");
     QGroupBox* group = Group(who + QLatin1Char(':'), QStringLiteral("fra%1Positions").arg(who),
                              tr("%1 natal positions").arg(who), this);
@@ -175,7 +175,7 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
     const int value_width = fontMetrics().horizontalAdvance(QStringLiteral("00 Cap 00")) * 6 / 5;
-    for (int i = 0; i < kWesternPointCount; ++i) {
+    for (int i = 0; i < static_cast<int>(kChartPointCount); ++i) {
       const int column = i < kLeftColumnRows ? 0 : 3;
       const int row = i < kLeftColumnRows ? i : i - kLeftColumnRows;
       QLabel* caption = CaptionLabel(
@@ -265,8 +265,9 @@ void WesternReportWindow::FillSynastry(const SynastryReading& reading,
 
 void WesternReportWindow::Fill(const WesternTestResult& result) {
   for (std::size_t i = 0; i < male_positions_.size(); ++i) {
-    male_positions_[i]->setText(ToQString(result.Male.Positions[i]));
-    female_positions_[i]->setText(ToQString(result.Female.Positions[i]));
+    const auto point = static_cast<ChartPoint>(i);
+    male_positions_[i]->setText(ToQString(PositionText(result.Male, point)));
+    female_positions_[i]->setText(ToQString(PositionText(result.Female, point)));
   }
   power_->setText(QString::number(result.Score.Power));
   harmony_->setText(QString::number(result.Score.Harmony));

@@ -46,8 +46,8 @@ class WesternReportWindow : public QWidget {
   SynastryPage* synastry_ = nullptr;
   PersonLabels male_;
   PersonLabels female_;
-  std::array<QLabel*, kWesternPointCount> male_positions_{};
-  std::array<QLabel*, kWesternPointCount> female_positions_{};
+  std::array<QLabel*, kChartPointCount> male_positions_{};
+  std::array<QLabel*, kChartPointCount> female_positions_{};
   QLabel* power_ = nullptr;
   QLabel* harmony_ = nullptr;
   QLabel* power_times_harmony_ = nullptr;

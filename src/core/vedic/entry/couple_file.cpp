@@ -2,7 +2,9 @@
 #include "core/vedic/entry/couple_file.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "core/entry/date_lists.h"
 #include "core/json_text.h"
@@ -274,6 +276,21 @@ std::string WriteCoupleFile(const Couple& couple) {
   return json::Write(json::Value{std::move(file)}) + "\n";
 }
 
+namespace {
+
+// A version number as the file writes it: a whole number as digits, anything far past
+// an int's range in the shortest exact form ("1e+308"), never rounded into an int.
+std::string VersionText(double number) {
+  if (std::fabs(number) < 1e9) {
+    return FormatHalfPoints(number);
+  }
+  char text[32];
+  const auto written = std::to_chars(std::begin(text), std::end(text), number);
+  return std::string(text, written.ptr);
+}
+
+}  // namespace
+
 FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
   if (bytes.size() > kCoupleMaxBytes) {
     return Refusal(kNotACoupleFile);
@@ -297,7 +314,7 @@ FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
   }
   if (*number > kCoupleVersion) {
     return Refusal("This couple file was written by a newer version of Lumora (file version " +
-                   FormatHalfPoints(*number) + "); this version reads files up to version " +
+                   VersionText(*number) + "); this version reads files up to version " +
                    std::to_string(kCoupleVersion) + ".");
   }
   const int file_version = static_cast<int>(*number);

@@ -19,10 +19,10 @@ SynastryBirth SynastryBirthOf(const BirthMoment& moment) {
   };
 }
 
-SynastryBirth SynastryBirthOf(const RankedPerson& person) {
-  SynastryBirth birth = SynastryBirthOf(person.Moment);
-  birth.Latitude = person.Latitude;
-  birth.EastLongitude = person.Longitude;
+SynastryBirth SynastryBirthAt(const BirthMoment& moment, double latitude, double east_longitude) {
+  SynastryBirth birth = SynastryBirthOf(moment);
+  birth.Latitude = latitude;
+  birth.EastLongitude = east_longitude;
   return birth;
 }
 

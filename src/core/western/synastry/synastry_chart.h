@@ -3,7 +3,6 @@
 
 #include "core/ephemeris/astro_time.h"
 #include "core/ephemeris/birth_moment.h"
-#include "core/vedic/rank/candidate.h"
 #include "core/western/synastry/synastry.h"
 
 namespace lumora {
@@ -19,9 +18,9 @@ struct SynastryBirth {
 // place, with the signs of the hemisphere flags.
 SynastryBirth SynastryBirthOf(const BirthMoment& moment);
 
-// The instant of a person record and its place as read, in decimal degrees (the moment
-// keeps whole minutes of arc, as the forms do).
-SynastryBirth SynastryBirthOf(const RankedPerson& person);
+// The instant of a birth moment at a place given in decimal degrees (a person record's
+// place as read: its moment keeps whole minutes of arc, as the forms do).
+SynastryBirth SynastryBirthAt(const BirthMoment& moment, double latitude, double east_longitude);
 
 // The chart of an instant and place from the precise ephemeris: the ten bodies and the
 // mean north node (apparent, tropical, with their daily speeds) and both angles, with

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/ephemeris/body.h"
+#include "core/ephemeris/chart_points.h"
 #include "core/ephemeris/moon_model.h"
 #include "core/ephemeris/zodiac.h"
 
@@ -20,40 +23,17 @@ struct WesternBirthData : BirthMoment {
   int ZoneAddMinutes = 0;
 };
 
-// The fourteen points of a Western chart, in the order of the position list.
-enum class WesternPoint {
-  Sun,
-  Moon,
-  Mercury,
-  Venus,
-  Mars,
-  Jupiter,
-  Saturn,
-  Uranus,
-  Neptune,
-  Pluto,
-  NorthNode,
-  SouthNode,
-  Ascendant,
-  Midheaven,
-};
-
-inline constexpr int kWesternPointCount = 14;
-
-// The position list: texts such as "07 Sco 42" in slots 0 to 13; slot 14 stays empty.
-using WesternPositions = std::array<std::string, 15>;
-
-// The report's row caption of each point.
-inline constexpr std::array<std::string_view, kWesternPointCount> kWesternPointCaptions = {
-    "Sun",    "Moon",    "Mercury", "Venus",  "Mars",   "Jupiter", "Saturn",
-    "Uranus", "Neptune", "Pluto",   "N Node", "S Node", "Asc",     "MC"};
-
-// A whole chart: the position texts and the tropical longitudes in degrees behind them.
+// A whole Western chart: the tropical longitudes of its fourteen points in degrees, in
+// the order of ChartPoint (the nodes are the mean north and south nodes).
 struct WesternChart {
-  WesternPositions Positions;
-  std::array<double, kWesternPointCount> Longitudes{};
-  std::array<ZodiacPosition, kWesternPointCount> Zodiac{};  // each position in numbers
+  std::array<double, kChartPointCount> Longitudes{};
+
+  double LongitudeOf(ChartPoint point) const { return Longitudes[static_cast<std::size_t>(point)]; }
+  ZodiacPosition ZodiacOf(ChartPoint point) const { return ToZodiacPosition(LongitudeOf(point)); }
 };
+
+// "07 Sco 42": a point as the Western report, its document and the command line print it.
+std::string PositionText(const WesternChart& chart, ChartPoint point);
 
 // ---------------------------------------------------------------- time bases
 
@@ -121,9 +101,9 @@ WesternMoon CalculateWesternMoon(const WesternBirthData& data,
 // later.
 double PrecessionSinceJ2000(double d);
 
-// Geocentric ecliptic longitude in degrees, equinox of date, of the body in a slot of
-// the element table (the Earth's slot gives the Sun), d days from J2000.0.
-double PlanetLongitude(int slot, double d);
+// Geocentric ecliptic longitude in degrees, equinox of date, of a body from its mean
+// elements, d days from J2000.0; nothing for the Moon, which has no row of elements.
+std::optional<double> PlanetLongitude(Body body, double d);
 
 // Mean lunar nodes in degrees, d days from J2000.0; both within [0, 360).
 struct LunarNodes {

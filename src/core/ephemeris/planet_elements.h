@@ -2,14 +2,19 @@
 #pragma once
 
 #include <array>
-#include <string_view>
+#include <cstddef>
+#include <optional>
+
+#include "core/ephemeris/body.h"
 
 namespace lumora {
 
 // Mean orbital elements of one body, referred to the mean ecliptic and equinox of
 // J2000.0: the value at J2000.0 and its rate per Julian century.
 struct PlanetElements {
-  std::string_view Body;
+  // The body whose geocentric longitude the row gives: the planet itself, or the Sun for
+  // the Earth-Moon barycentre, the observer of every other row.
+  Body Of;
   double SemiMajorAxis;      // astronomical units
   double SemiMajorAxisRate;  // astronomical units per century
   double Eccentricity;
@@ -24,12 +29,12 @@ struct PlanetElements {
   double MeanLongitudeRate;  // arc seconds per century
 };
 
-// Slots of the element table: Mercury, Venus, Earth, Mars, Jupiter, Saturn, Uranus,
-// Neptune, Pluto. The Earth's slot gives the geocentric Sun.
-enum class PlanetSlot { Mercury, Venus, Earth, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto };
+// Every body but the Moon, whose mean elements would not place it within a sign.
+inline constexpr std::size_t kPlanetElementRows = kBodyCount - 1;
 
-inline constexpr int kPlanetSlotCount = 9;
+extern const std::array<PlanetElements, kPlanetElementRows> kPlanetElements;
 
-extern const std::array<PlanetElements, kPlanetSlotCount> kPlanetElements;
+// The row of a body; nothing for the Moon.
+std::optional<PlanetElements> ElementsOf(Body body);
 
 }  // namespace lumora

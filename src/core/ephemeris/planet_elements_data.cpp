@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/western/western_elements.h"
+#include "core/ephemeris/planet_elements.h"
 
 namespace lumora {
 
@@ -7,9 +7,9 @@ namespace lumora {
 // Almanac (1992), table 5.8.1, with the signs of that table. Angles at J2000.0 are in
 // degrees, their rates in arc seconds per Julian century; the Earth row stands for
 // the Earth-Moon barycentre.
-constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
+constexpr std::array<PlanetElements, kPlanetElementRows> kPlanetElements{{
     {
-        .Body = "Mercury",
+        .Of = Body::Mercury,
         .SemiMajorAxis = 0.38709893,
         .SemiMajorAxisRate = +0.00000066,
         .Eccentricity = 0.20563069,
@@ -24,7 +24,7 @@ constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
         .MeanLongitudeRate = +538101628.29,
     },
     {
-        .Body = "Venus",
+        .Of = Body::Venus,
         .SemiMajorAxis = 0.72333199,
         .SemiMajorAxisRate = +0.00000092,
         .Eccentricity = 0.00677323,
@@ -39,7 +39,7 @@ constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
         .MeanLongitudeRate = +210664136.06,
     },
     {
-        .Body = "Earth",
+        .Of = Body::Sun,  // the Earth-Moon barycentre
         .SemiMajorAxis = 1.00000011,
         .SemiMajorAxisRate = -0.00000005,
         .Eccentricity = 0.01671022,
@@ -54,7 +54,7 @@ constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
         .MeanLongitudeRate = +129597740.63,
     },
     {
-        .Body = "Mars",
+        .Of = Body::Mars,
         .SemiMajorAxis = 1.52366231,
         .SemiMajorAxisRate = -0.00007221,
         .Eccentricity = 0.09341233,
@@ -69,7 +69,7 @@ constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
         .MeanLongitudeRate = +68905103.78,
     },
     {
-        .Body = "Jupiter",
+        .Of = Body::Jupiter,
         .SemiMajorAxis = 5.20336301,
         .SemiMajorAxisRate = +0.00060737,
         .Eccentricity = 0.04839266,
@@ -84,7 +84,7 @@ constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
         .MeanLongitudeRate = +10925078.35,
     },
     {
-        .Body = "Saturn",
+        .Of = Body::Saturn,
         .SemiMajorAxis = 9.53707032,
         .SemiMajorAxisRate = -0.00301530,
         .Eccentricity = 0.05415060,
@@ -99,7 +99,7 @@ constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
         .MeanLongitudeRate = +4401052.95,
     },
     {
-        .Body = "Uranus",
+        .Of = Body::Uranus,
         .SemiMajorAxis = 19.19126393,
         .SemiMajorAxisRate = +0.00152025,
         .Eccentricity = 0.04716771,
@@ -114,7 +114,7 @@ constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
         .MeanLongitudeRate = +1542547.79,
     },
     {
-        .Body = "Neptune",
+        .Of = Body::Neptune,
         .SemiMajorAxis = 30.06896348,
         .SemiMajorAxisRate = -0.00125196,
         .Eccentricity = 0.00858587,
@@ -129,7 +129,7 @@ constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
         .MeanLongitudeRate = +786449.21,
     },
     {
-        .Body = "Pluto",
+        .Of = Body::Pluto,
         .SemiMajorAxis = 39.48168677,
         .SemiMajorAxisRate = -0.00076912,
         .Eccentricity = 0.24880766,
@@ -144,5 +144,14 @@ constexpr std::array<PlanetElements, kPlanetSlotCount> kPlanetElements{{
         .MeanLongitudeRate = +522747.90,
     },
 }};
+
+std::optional<PlanetElements> ElementsOf(Body body) {
+  for (const PlanetElements& row : kPlanetElements) {
+    if (row.Of == body) {
+      return row;
+    }
+  }
+  return std::nullopt;
+}
 
 }  // namespace lumora

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/western/western_positions.h"
+#include "core/ephemeris/western_positions.h"
 
 #include <chrono>
 #include <cmath>
@@ -9,10 +9,10 @@
 #include "core/ephemeris/calendar.h"
 #include "core/ephemeris/chart_points.h"
 #include "core/ephemeris/moon.h"
+#include "core/ephemeris/planet_elements.h"
 #include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
-#include "core/western/western_elements.h"
 
 namespace lumora {
 
@@ -223,11 +223,15 @@ double PrecessionSinceJ2000(double d) {
   return (5029.0966 * T + 1.11113 * T * T) / kArcsecondsPerDegree;
 }
 
-double PlanetLongitude(int slot, double d) {
+std::optional<double> PlanetLongitude(Body body, double d) {
+  const std::optional<PlanetElements> elements = ElementsOf(body);
+  if (!elements) {
+    return std::nullopt;
+  }
   const double T = d / kDaysPerCentury;
-  const int earth_slot = static_cast<int>(PlanetSlot::Earth);
-
-  const OrbitState earth = ElementsAt(kPlanetElements[earth_slot], T);
+  // The Sun's row holds the Earth-Moon barycentre: the place every body is seen from.
+  const std::optional<PlanetElements> observer = ElementsOf(Body::Sun);
+  const OrbitState earth = ElementsAt(*observer, T);
   const OrbitPoint earth_point = PointOnOrbit(earth);
   const double xe = earth_point.radius * std::cos(earth_point.true_anomaly + earth.perihelion);
   const double ye = earth_point.radius * std::sin(earth_point.true_anomaly + earth.perihelion);
@@ -236,14 +240,14 @@ double PlanetLongitude(int slot, double d) {
   // origin seen from there.
   double x = 0.0;
   double y = 0.0;
-  if (slot != earth_slot) {
-    const OrbitState body = ElementsAt(kPlanetElements[slot], T);
-    const OrbitPoint point = PointOnOrbit(body);
-    const double u = point.true_anomaly + body.perihelion - body.node;
-    x = point.radius * (std::cos(body.node) * std::cos(u) -
-                        std::sin(u) * std::sin(body.node) * std::cos(body.inclination));
-    y = point.radius * (std::sin(body.node) * std::cos(u) +
-                        std::sin(u) * std::cos(body.node) * std::cos(body.inclination));
+  if (body != Body::Sun) {
+    const OrbitState orbit = ElementsAt(*elements, T);
+    const OrbitPoint point = PointOnOrbit(orbit);
+    const double u = point.true_anomaly + orbit.perihelion - orbit.node;
+    x = point.radius * (std::cos(orbit.node) * std::cos(u) -
+                        std::sin(u) * std::sin(orbit.node) * std::cos(orbit.inclination));
+    y = point.radius * (std::sin(orbit.node) * std::cos(u) +
+                        std::sin(u) * std::cos(orbit.node) * std::cos(orbit.inclination));
   }
 
   double lambda = ArcTangent2(y - ye, x - xe) * 180.0 / kPi;
@@ -286,29 +290,16 @@ WesternChart CalculatePlanetPositions(const WesternBirthData& data, const Wester
   const CivilDateTime when = PlanetDateTime(data);
   const double d = DayNumberJ2000(when.Year, when.Month, when.Day, when.Hour, when.Minute);
   const LunarNodes nodes = CalculateLunarNodes(d);
-  auto planet = [d](PlanetSlot slot) { return PlanetLongitude(static_cast<int>(slot), d); };
-
   WesternChart chart;
-  chart.Longitudes = {
-      planet(PlanetSlot::Earth),
-      moon.Longitude,
-      planet(PlanetSlot::Mercury),
-      planet(PlanetSlot::Venus),
-      planet(PlanetSlot::Mars),
-      planet(PlanetSlot::Jupiter),
-      planet(PlanetSlot::Saturn),
-      planet(PlanetSlot::Uranus),
-      planet(PlanetSlot::Neptune),
-      planet(PlanetSlot::Pluto),
-      nodes.North,
-      nodes.South,
-      angles.Ascendant,
-      angles.Midheaven,
-  };
-  for (int i = 0; i < kWesternPointCount; ++i) {
-    chart.Zodiac[i] = ToZodiacPosition(chart.Longitudes[i]);
-    chart.Positions[i] = FormatShortPosition(chart.Zodiac[i]);
+  // Every body but the Moon from its elements; the Moon is the one computed beforehand.
+  for (const Body body : kBodies) {
+    chart.Longitudes[static_cast<std::size_t>(PointOf(body))] =
+        PlanetLongitude(body, d).value_or(moon.Longitude);
   }
+  chart.Longitudes[static_cast<std::size_t>(ChartPoint::Rahu)] = nodes.North;
+  chart.Longitudes[static_cast<std::size_t>(ChartPoint::Ketu)] = nodes.South;
+  chart.Longitudes[static_cast<std::size_t>(ChartPoint::Ascendant)] = angles.Ascendant;
+  chart.Longitudes[static_cast<std::size_t>(ChartPoint::Midheaven)] = angles.Midheaven;
   return chart;
 }
 
@@ -316,22 +307,18 @@ WesternChart CalculateWesternChart(const WesternBirthData& data, MoonModel model
   const WesternAngles angles = CalculateAngles(data);
   if (model == MoonModel::Precise) {
     // The precise ephemeris gives all fourteen points, apparent and of the true equinox of
-    // date, at the same instant and place; the points come in the same order.
+    // date, at the same instant and place, in the same order.
     const AstroTime time = AstroTimeFromUt(angles.JulianDay - 0.5 + angles.UT / 24.0);
     const ChartPoints points = ComputeChartPoints(
         time, SignedLatitude(data), -SignedLongitude(data), Ayanamsa::Standard, NodeKind::Mean);
-    WesternChart chart;
-    for (int i = 0; i < kWesternPointCount; ++i) {
-      chart.Longitudes[static_cast<std::size_t>(i)] = points.Tropical[static_cast<std::size_t>(i)];
-      chart.Zodiac[static_cast<std::size_t>(i)] =
-          ToZodiacPosition(chart.Longitudes[static_cast<std::size_t>(i)]);
-      chart.Positions[static_cast<std::size_t>(i)] =
-          FormatShortPosition(chart.Zodiac[static_cast<std::size_t>(i)]);
-    }
-    return chart;
+    return {.Longitudes = points.Tropical};
   }
   const WesternMoon moon = CalculateWesternMoon(data, model);
   return CalculatePlanetPositions(data, moon, angles);
+}
+
+std::string PositionText(const WesternChart& chart, ChartPoint point) {
+  return FormatShortPosition(chart.ZodiacOf(point));
 }
 
 }  // namespace lumora
