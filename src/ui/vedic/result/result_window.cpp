@@ -277,7 +277,13 @@ QWidget* ResultWindow::BuildDetailsPage() {
     layout->addSpacing(16);
   }
   layout->addStretch();
-  return page;
+  // The lines keep their height and the page scrolls in a small window.
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(QStringLiteral("scrUserDetails"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(page);
+  return scroll;
 }
 
 QWidget* ResultWindow::BuildGridPage() {
