@@ -155,6 +155,35 @@ TEST(InputSafetyCli, OnlyRegularFilesAreRead) {
   }
 }
 
+// Readable output and messages show control characters escaped, never raw: a zone, a
+// name or a file name cannot move the cursor, retitle the terminal or forge a line.
+TEST(InputSafetyCli, ReadableOutputNeverActsOnTheTerminal) {
+  const std::string person =
+      R"({"Name":"Asha\u001b[31m\nRank: 1","BirthDate":"1992-03-01","BirthTime":"12:00",)"
+      R"("Latitude":18.52,"Longitude":73.86,"TimeZone":"Asia/Kolkata"})";
+  const struct {
+    const char* source;
+    std::string args;
+    std::string input;
+    const char* shown;  // as standard output or standard error shows it
+  } cases[] = {
+      {"an OSC sequence as a zone", "zone",
+       R"({"TimeZone":"\u001b]0;owned\u0007","BirthYear":2000,"BirthMonth":1,"BirthDay":1})",
+       "\"\\x1b]0;owned\\x07\" is not a time zone"},
+      {"colour and a line break in a name", "vedic",
+       R"({"Boy":)" + person + R"(,"Girl":)" + person + "}", "Asha\\x1b[31m\\x0aRank: 1"},
+      {"an escape in a file name", "moon --input '/tmp/no\x1b[2Jsuch.json'", "",
+       "no\\x1b[2Jsuch.json"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    const CliRun run = RunCli(c.args, c.input);
+    const std::string shown = run.out + run.err;
+    EXPECT_EQ(shown.find('\x1b'), std::string::npos) << shown;
+    EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
+  }
+}
+
 TEST(InputSafetyCli, IntegersPastTheirRangeAreRefusedWithTheFieldsMessage) {
   struct Case {
     const char* source;
