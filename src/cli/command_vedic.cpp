@@ -13,6 +13,7 @@
 #include "cli/porutham_json.h"
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
+#include "core/file_access.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/entry/couple_file.h"
@@ -358,8 +359,9 @@ VedicTiming ReadVedicTiming(const DashaChoice& choice) {
 }  // namespace
 
 Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
-                  bool compare_moons, const PdfOptions& pdf, const ChartOptions& options,
+                  bool compare_moons, const PdfOptions& pdf, const ZodiacOptions& zodiac,
                   const std::string& tables_option, const VedicTiming& timing_choice) {
+  ChartOptions options = zodiac.Chart();
   MatchState state;
   MatchOutcome outcome;
   const KootaTables tables = TablesOption(tables_option, KootaTables::Specified);
@@ -379,9 +381,10 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     outcome = CalculateMatch(state);
   } else if (input.contains("Format")) {
     // A couple file (its persons are forms under "Boy" and "Girl"), matched with the
-    // tables it keeps unless --tables names others.
+    // tables, ayanamsa and node it keeps unless --tables, --ayanamsa or --node name others.
     Couple couple = CoupleOf(input.dump());
     state.Tables = TablesOption(tables_option, couple.Tables);
+    options = zodiac.ChartOr(couple.Chart);
     outcome = RunMatch(state, couple.Form, model, options);
   } else if (HasPersonRecords(input, "Boy", "Girl")) {
     // Two person records, as rank reads them, places through the atlas.
@@ -428,14 +431,14 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
 
 namespace {
 
+// A couple file's bytes, never more than one past its limit (ReadCoupleFile refuses a
+// longer file), and only from a regular file: a FIFO would wait, /dev/zero never end.
 std::string FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    throw UsageError("cannot read input file: " + path);
+  FormResult<std::string> read = ReadRegularFile(path, kCoupleMaxBytes);
+  if (const auto* failure = std::get_if<FormFailure>(&read)) {
+    throw UsageError("cannot read input file: " + failure->Message);
   }
-  std::ostringstream buffer;
-  buffer << file.rdbuf();
-  return buffer.str();
+  return std::get<std::string>(std::move(read));
 }
 
 }  // namespace
@@ -494,7 +497,7 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
   vedic->callback([&options, &action] {
     action = [&options] {
       const VedicTiming timing = ReadVedicTiming(options.timing);
-      std::vector<Json> inputs;
+      Inputs inputs;
       if (HasCoupleExtension(options.common.input_file)) {
         // A couple file (.lumora) is one input, its form and its koota tables; a damaged
         // one is a rejected input.
@@ -504,7 +507,7 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
           WriteResult(*Context().Out, ErrorObject(RejectionOf(*failure)), options.common.json);
           return 2;
         }
-        inputs.push_back(Json::parse(bytes));
+        inputs.push_back(Input{Json::parse(bytes), std::nullopt});
       } else {
         inputs = ReadInputs(options.common.input_file);
       }
@@ -513,8 +516,8 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       }
       return RunEach(inputs, options.common.json, [&options, &timing](const Json& input) {
         return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
-                            options.moon.compare_moons, options.pdf, options.zodiac.Chart(),
-                            options.tables, timing);
+                            options.moon.compare_moons, options.pdf, options.zodiac, options.tables,
+                            timing);
       });
     };
   });

@@ -183,6 +183,45 @@ TEST(VedicCli, TablesOfEachInputKind) {
   }
 }
 
+// The zodiac of a couple file's match: the file's own ayanamsa and node unless --ayanamsa
+// or --node names others; a file from before they were kept is matched as it was.
+TEST(VedicCli, ZodiacOfACoupleFile) {
+  const std::string fixtures = LUMORA_CLI_FIXTURES;
+  const std::string lahiri = "--input '" + fixtures + "/lahiri_couple.lumora'";
+  const std::string zoned = "--input '" + fixtures + "/zoned_couple.lumora'";
+  struct Case {
+    const char* what;
+    std::string options;
+    const char* ayanamsa;
+    const char* node;
+  };
+  const Case cases[] = {
+      {"kept with Lahiri and the true node", lahiri, "Lahiri", "True"},
+      {"another ayanamsa asked for", lahiri + " --ayanamsa raman", "Raman", "True"},
+      {"another node asked for", lahiri + " --node mean", "Lahiri", "Mean"},
+      {"a file from before", zoned, "Standard", "Mean"},
+      {"the same, told otherwise", zoned + " --ayanamsa TrueChitra", "TrueChitra", "Mean"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const CliRun run = RunCli("vedic --json --report " + c.options, "");
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const Json out = run.Lines().at(0);
+    for (const char* chart : {"BoyChart", "GirlChart"}) {
+      EXPECT_EQ(out[chart]["Ayanamsa"]["Name"], c.ayanamsa);
+      EXPECT_EQ(out[chart]["Node"], c.node);
+    }
+    // The report names a zodiac other than the standard one in each person's details.
+    const std::string line = std::string("Ayanamsa: ") + c.ayanamsa + ", ";
+    int named = 0;
+    for (const Json& r : out["Report"]) {
+      named += r["Text"].get<std::string>().rfind(line, 0) == 0 ? 1 : 0;
+    }
+    const bool standard = std::string(c.ayanamsa) == "Standard" && std::string(c.node) == "Mean";
+    EXPECT_EQ(named, standard ? 0 : 2);
+  }
+}
+
 TEST(VedicCli, ReportRuns) {
   const CliRun run = RunCli("vedic --json --report", Fixture("vedic_match.jsonl"));
   EXPECT_EQ(run.status, 0) << run.err;

@@ -341,6 +341,57 @@ TEST(MatchDocument, ChartsSectionIsHeadedTables) {
   EXPECT_EQ(profile_text.find("Placements"), std::string::npos);
 }
 
+// After the rasi charts: both Navamsa charts in the same style, then each person's zodiac
+// and planet table; the birth details name the zodiac the match was computed with.
+TEST(MatchDocument, NavamsaChartsAndPlanetTablesFollowTheRasiCharts) {
+  const ChartOptions lahiri{Ayanamsa::Lahiri, NodeKind::True};
+  MatchState state;
+  const MatchOutcome outcome =
+      RunMatch(state, testing::ReferenceForm(), MoonModel::Standard, lahiri);
+  ASSERT_TRUE(outcome.Result);
+  const auto charts = ComputeChartsAndDoshas(state, outcome.Result->BoyMoment,
+                                             outcome.Result->GirlMoment, 30, lahiri);
+  ASSERT_TRUE(charts && charts->Boy && charts->Girl);
+  const Document doc =
+      ComposeMatchDocument(state, *outcome.Result, false, charts, ChartStyle::SouthIndian);
+  std::vector<const DocumentCharts*> pictures;
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* p = std::get_if<DocumentCharts>(&block)) {
+      pictures.push_back(p);
+    }
+  }
+  ASSERT_EQ(pictures.size(), 2u);
+  const DocumentCharts& navamsas = *pictures[1];
+  EXPECT_EQ(navamsas.Style, ChartStyle::SouthIndian);
+  ASSERT_EQ(navamsas.Charts.size(), 2u);
+  for (std::size_t p = 0; p < 2; ++p) {
+    const SiderealChart& rasi = p == 0 ? charts->Boy->Chart : charts->Girl->Chart;
+    const SiderealChart& d9 = navamsas.Charts[p].Chart;
+    EXPECT_TRUE(d9.Navamsa);
+    EXPECT_EQ(SignOf(d9.Lagna), NavamsaSign(rasi.Lagna));
+    EXPECT_EQ(SignOf(d9.Of(Graha::Moon)), NavamsaSign(rasi.Of(Graha::Moon)));
+  }
+  const std::string text = PlainText(doc);
+  const std::string boy_zodiac = AyanamsaWords(*state.BoyDetails.Zodiac);
+  EXPECT_NE(text.find("Ayanamsa\t" + boy_zodiac + "\t"), std::string::npos) << text;
+  EXPECT_NE(text.find("Node\tTrue\tTrue\n"), std::string::npos) << text;
+  const std::size_t navamsa = text.find("Navamsa Charts\nArjun\nBela\n");
+  const std::size_t planets = text.find("Planets\nArjun\nAyanamsa: " + boy_zodiac +
+                                        "\r\nNode: True\nPlanet\tSign\tDegrees\tNakshatra\tPada\n"
+                                        "Lagna\t");
+  EXPECT_NE(navamsa, std::string::npos) << text;
+  EXPECT_NE(planets, std::string::npos) << text;
+  EXPECT_LT(text.find("Rasi Charts"), navamsa);
+  EXPECT_LT(navamsa, planets);
+  // The section opens with its heading; the tables in words follow the planet tables.
+  EXPECT_LT(text.find("Charts And Doshas"), text.find("Rasi Charts"));
+  EXPECT_LT(planets, text.find("Placements"));
+  // The Moon's row names the nakshatra the match was computed with.
+  const std::string moon_row =
+      "\nMoon\t" + std::string(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]) + "\t";
+  EXPECT_NE(text.find(moon_row, planets), std::string::npos) << text;
+}
+
 TEST(WesternDocument, HoldsTheReportsValues) {
   WesternTestResult result;
   result.Report.mName = "Tom ";

@@ -386,6 +386,38 @@ TEST(RunMatch, ReportLinesOfTheBirthDetails) {
   EXPECT_EQ(report[20].Text.rfind("Ravi belongs to ", 0), 0u);
 }
 
+// Another zodiac or node than the standard ones is named in each person's details, after
+// the place, the block still closing with one blank line; the standard ones name nothing.
+TEST(RunMatch, ChosenAyanamsaAndNodeAreNamedInBothPersonsDetails) {
+  MatchState state;
+  const ChartOptions raman{Ayanamsa::Raman, NodeKind::True};
+  const MatchOutcome outcome = RunMatch(state, ReferenceForm(), MoonModel::Standard, raman);
+  ASSERT_TRUE(outcome.Result.has_value());
+  ASSERT_TRUE(state.BoyDetails.Zodiac.has_value());
+  EXPECT_EQ(state.BoyDetails.Zodiac->Options, raman);
+  // The kootas read the Moon of that ayanamsa.
+  EXPECT_EQ(outcome.Result->BoyMoon->AyanamsaKind, Ayanamsa::Raman);
+  const ReportDocument& report = outcome.Result->Report;
+  int places = 0;
+  for (std::size_t i = 0; i + 2 < report.size(); ++i) {
+    if (report[i].Text.rfind("Place of Birth: ", 0) == 0) {
+      const PersonDetails& person = places == 0 ? state.BoyDetails : state.GirlDetails;
+      ++places;
+      EXPECT_EQ(report[i + 1].Text, AyanamsaLine(*person.Zodiac) + "\r\n");
+      EXPECT_EQ(report[i + 2].Text, "Node: True\r\n\r\n");
+    }
+  }
+  EXPECT_EQ(places, 2);
+  MatchState plain;
+  const MatchOutcome standard = RunMatch(plain, ReferenceForm());
+  ASSERT_TRUE(plain.BoyDetails.Zodiac.has_value());
+  EXPECT_EQ(plain.BoyDetails.Zodiac->Options, ChartOptions{});
+  for (const ReportRun& run : standard.Result->Report) {
+    EXPECT_EQ(run.Text.find("Ayanamsa"), std::string::npos);
+    EXPECT_EQ(run.Text.find("Node:"), std::string::npos);
+  }
+}
+
 TEST(RunMatch, PreciseMoonIsNamedInBothPersonsDetails) {
   MatchState state;
   const MatchOutcome outcome = RunMatch(state, ReferenceForm(), MoonModel::Precise);

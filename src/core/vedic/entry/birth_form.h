@@ -12,6 +12,7 @@
 #include "core/form_failure.h"
 #include "core/form_result.h"
 #include "core/places/clock.h"
+#include "core/vedic/chart/sidereal_chart.h"
 
 namespace lumora {
 
@@ -37,6 +38,9 @@ struct PersonDetails {
   MoonModel Moon = MoonModel::Standard;  // the Moon the match was computed with
   // The coordinates and clock the match read (absent for a match from a profile file).
   std::optional<BirthLocation> Location = std::nullopt;
+  // The ayanamsa and node the match was computed with; absent until a match reads the
+  // birth (and for a profile file, which holds no birth).
+  std::optional<ChartZodiac> Zodiac = std::nullopt;
 };
 
 // What one side of the form yields: the details to display, the ephemeris input, and the

@@ -75,6 +75,19 @@ constexpr std::string_view kZoneIdField = "TimeZoneId";
 constexpr std::string_view kClockReadingField = "ClockReading";
 // The koota tables of version 4, beside the two persons.
 constexpr std::string_view kTablesField = "KootaTables";
+// The zodiac of version 5, beside the tables; each may be left out.
+constexpr std::string_view kAyanamsaField = "Ayanamsa";
+constexpr std::string_view kNodeField = "Node";
+
+// "Standard", "Lahiri", ... or "FaganBradley": the names a refusal lists.
+std::string AyanamsaChoices() {
+  std::string text;
+  for (std::size_t k = 0; k < kAyanamsas.size(); ++k) {
+    text += k == 0 ? "" : k + 1 == kAyanamsas.size() ? " or " : ", ";
+    text += "\"" + std::string(AyanamsaName(kAyanamsas[k])) + "\"";
+  }
+  return text;
+}
 
 std::string_view ClockChoiceText(const std::optional<ClockChoice>& choice) {
   if (!choice) {
@@ -241,7 +254,8 @@ std::string WriteCoupleFile(const Couple& couple) {
   const BirthForm& form = couple.Form;
   json::Object file;
   file.emplace_back("Format", json::Value{std::string(kCoupleFormat)});
-  const int version = couple.Tables != KootaTables::Specified ? kCoupleTablesVersion
+  const int version = couple.Chart != ChartOptions{}            ? kCoupleZodiacVersion
+                      : couple.Tables != KootaTables::Specified ? kCoupleTablesVersion
                       : HasZoneDirection(form.Male) || HasZoneDirection(form.Female)
                           ? kCoupleZoneDirectionVersion
                       : HasZone(form.Male) || HasZone(form.Female) ? kCoupleZoneVersion
@@ -250,6 +264,12 @@ std::string WriteCoupleFile(const Couple& couple) {
   if (version >= kCoupleTablesVersion) {
     file.emplace_back(std::string(kTablesField),
                       json::Value{std::string(KootaTablesName(couple.Tables))});
+  }
+  if (version >= kCoupleZodiacVersion) {
+    file.emplace_back(std::string(kAyanamsaField),
+                      json::Value{std::string(AyanamsaName(couple.Chart.ayanamsa))});
+    file.emplace_back(std::string(kNodeField),
+                      json::Value{std::string(NodeName(couple.Chart.node))});
   }
   file.emplace_back("Boy", SideObject(form.Male, version));
   file.emplace_back("Girl", SideObject(form.Female, version));
@@ -299,9 +319,11 @@ FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
   }
   const int file_version = static_cast<int>(*number);
   const bool has_tables = file_version >= kCoupleTablesVersion;
+  const bool has_zodiac = file_version >= kCoupleZodiacVersion;
   for (const json::Member& member : *file) {
     if (member.first != "Format" && member.first != "Version" && member.first != "Boy" &&
-        member.first != "Girl" && !(has_tables && member.first == kTablesField)) {
+        member.first != "Girl" && !(has_tables && member.first == kTablesField) &&
+        !(has_zodiac && (member.first == kAyanamsaField || member.first == kNodeField))) {
       return Refusal("The couple file is damaged: \"" + member.first +
                      "\" is not a field of a couple file.");
     }
@@ -321,6 +343,22 @@ FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
           "\"Classical\".");
     }
     couple.Tables = *found;
+  }
+  if (const json::Value* ayanamsa = has_zodiac ? json::Find(*file, kAyanamsaField) : nullptr) {
+    const std::string* name = ayanamsa->AsString();
+    const std::optional<Ayanamsa> found = name != nullptr ? FindAyanamsa(*name) : std::nullopt;
+    if (!found || *name != AyanamsaName(*found)) {
+      return Refusal("The couple file is damaged: \"Ayanamsa\" must be " + AyanamsaChoices() + ".");
+    }
+    couple.Chart.ayanamsa = *found;
+  }
+  if (const json::Value* node = has_zodiac ? json::Find(*file, kNodeField) : nullptr) {
+    const std::string* name = node->AsString();
+    const std::optional<NodeKind> found = name != nullptr ? FindNode(*name) : std::nullopt;
+    if (!found || *name != NodeName(*found)) {
+      return Refusal("The couple file is damaged: \"Node\" must be \"Mean\" or \"True\".");
+    }
+    couple.Chart.node = *found;
   }
   if (auto failure = ReadSide(*file, "Boy", file_version, couple.Form.Male)) {
     return *failure;

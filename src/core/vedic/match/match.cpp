@@ -59,17 +59,22 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
                           std::to_string(person.Minute) + ":" + std::to_string(person.Second) +
                           kCrLf,
                       false, std::nullopt});
-  // The last line of the block also carries the blank line that ends it.
-  std::vector<std::string> lines{"Place of Birth: " + person.Place};
+  // The block's last line closes it with a blank line; the Moon, ayanamsa and node are
+  // named only where they differ from the ones every report was first defined with.
+  std::vector<std::string> closing{"Place of Birth: " + person.Place};
   if (person.Location) {
-    lines.push_back("Coordinates and Clock: " + LocationWords(*person.Location));
+    closing.push_back("Coordinates and Clock: " + LocationWords(*person.Location));
   }
   if (person.Moon == MoonModel::Precise) {
-    lines.push_back(std::string("Moon: ") + kPreciseMoonText);
+    closing.push_back(std::string("Moon: ") + kPreciseMoonText);
   }
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  if (person.Zodiac && person.Zodiac->Options != ChartOptions{}) {
+    closing.push_back(AyanamsaLine(*person.Zodiac));
+    closing.push_back(NodeLine(person.Zodiac->Options.node));
+  }
+  for (std::size_t k = 0; k < closing.size(); ++k) {
     document.push_back(
-        {lines[i] + kCrLf + (i + 1 == lines.size() ? kCrLf : ""), false, std::nullopt});
+        {closing[k] + kCrLf + (k + 1 == closing.size() ? kCrLf : ""), false, std::nullopt});
   }
 }
 
@@ -214,6 +219,8 @@ MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides,
   state.BirthDetailsStored = true;
   state.BoyDetails.Moon = model;
   state.GirlDetails.Moon = model;
+  state.BoyDetails.Zodiac = ChartZodiacAt(boy.Moment, chart);
+  state.GirlDetails.Zodiac = ChartZodiacAt(girl.Moment, chart);
   state.Boy = KootaMoonAt(boy_moon.SiderealLongitude);
   state.Girl = KootaMoonAt(girl_moon.SiderealLongitude);
   MatchOutcome outcome = CalculateMatch(state);

@@ -58,6 +58,12 @@ void AppendBirthDetails(Document& doc, const MatchState& state) {
       table.Rows.push_back(
           {Cell("Clock", true), Cell(words(b, ClockUsedWords)), Cell(words(g, ClockUsedWords))});
     }
+    if (b.Zodiac && g.Zodiac) {
+      table.Rows.push_back(
+          {Cell("Ayanamsa", true), Cell(AyanamsaWords(*b.Zodiac)), Cell(AyanamsaWords(*g.Zodiac))});
+      table.Rows.push_back({Cell("Node", true), Cell(std::string(NodeName(b.Zodiac->Options.node))),
+                            Cell(std::string(NodeName(g.Zodiac->Options.node)))});
+    }
   }
   auto sign = [](const KootaMoon& moon) {
     const std::string name(kSignNames[static_cast<std::size_t>(moon.Sign)]);
@@ -285,6 +291,30 @@ void AppendChartsTables(Document& doc, const ChartsAndDoshas& charts, const std:
   }
 }
 
+// The zodiac of a chart, then each point's sign, degrees, nakshatra and pada.
+void AppendPlanetTable(Document& doc, const SiderealChart& chart) {
+  DocumentParagraph zodiac;
+  zodiac.Runs.push_back(
+      {AyanamsaLine({chart.Options, chart.AyanamsaDegrees}) + kCrLf + NodeLine(chart.Options.node),
+       false, std::nullopt});
+  doc.Blocks.emplace_back(std::move(zodiac));
+  DocumentTable table;
+  table.ColumnWeights = {4, 3, 3, 4, 2};
+  DocumentRow titles;
+  for (std::string_view title : kPlanetTableTitles) {
+    titles.push_back(Cell(std::string(title), true));
+  }
+  table.Rows.push_back(std::move(titles));
+  for (const PlanetTableRow& row : PlanetTable(chart)) {
+    DocumentRow cells;
+    for (std::string& text : PlanetTableCells(row)) {
+      cells.push_back(Cell(std::move(text)));
+    }
+    table.Rows.push_back(std::move(cells));
+  }
+  doc.Blocks.emplace_back(std::move(table));
+}
+
 // The section under one heading: both persons' rasi charts as pictures (where the birth
 // details give them; a match from a profile file has its doshas only), then the tables.
 void AppendCharts(Document& doc, const MatchState& state, const MatchResult& result,
@@ -299,6 +329,21 @@ void AppendCharts(Document& doc, const MatchState& state, const MatchResult& res
     pictures.Charts.push_back({boy, charts.Boy->Chart});
     pictures.Charts.push_back({girl, charts.Girl->Chart});
     doc.Blocks.emplace_back(std::move(pictures));
+    AddParagraph(doc, ParagraphStyle::Heading, "Navamsa Charts");
+    DocumentCharts navamsas;
+    navamsas.Style = style;
+    navamsas.Charts.push_back(
+        {NameOr(state.BoyDetails.Name, "Boy"), NavamsaChart(charts.Boy->Chart)});
+    navamsas.Charts.push_back(
+        {NameOr(state.GirlDetails.Name, "Girl"), NavamsaChart(charts.Girl->Chart)});
+    doc.Blocks.emplace_back(std::move(navamsas));
+    AddParagraph(doc, ParagraphStyle::Heading, "Planets");
+    for (const auto& [name, reading] :
+         {std::pair{NameOr(state.BoyDetails.Name, "Boy"), &*charts.Boy},
+          std::pair{NameOr(state.GirlDetails.Name, "Girl"), &*charts.Girl}}) {
+      AddParagraph(doc, ParagraphStyle::Subheading, name);
+      AppendPlanetTable(doc, reading->Chart);
+    }
   }
   AppendChartsTables(doc, charts, boy, girl, result.BoyMoment, result.GirlMoment);
 }
