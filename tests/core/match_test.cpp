@@ -399,12 +399,14 @@ TEST(RunMatch, ChosenAyanamsaAndNodeAreNamedInBothPersonsDetails) {
   EXPECT_EQ(outcome.Result->BoyMoon->AyanamsaKind, Ayanamsa::Raman);
   const ReportDocument& report = outcome.Result->Report;
   int places = 0;
-  for (std::size_t i = 0; i + 2 < report.size(); ++i) {
+  // After the place come the coordinates and clock the match read, then the zodiac.
+  for (std::size_t i = 0; i + 3 < report.size(); ++i) {
     if (report[i].Text.rfind("Place of Birth: ", 0) == 0) {
       const PersonDetails& person = places == 0 ? state.BoyDetails : state.GirlDetails;
       ++places;
-      EXPECT_EQ(report[i + 1].Text, AyanamsaLine(*person.Zodiac) + "\r\n");
-      EXPECT_EQ(report[i + 2].Text, "Node: True\r\n\r\n");
+      EXPECT_EQ(report[i + 1].Text.rfind("Coordinates and Clock: ", 0), 0u);
+      EXPECT_EQ(report[i + 2].Text, AyanamsaLine(*person.Zodiac) + "\r\n");
+      EXPECT_EQ(report[i + 3].Text, "Node: True\r\n\r\n");
     }
   }
   EXPECT_EQ(places, 2);
