@@ -13,6 +13,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core clang-format
+  # the windows in Hindi and Tamil: lupdate/lrelease with their CMake functions, and fonts
+  # that shape Devanagari and Tamil
+  qt6-tools-dev qt6-l10n-tools fonts-noto-core
   libhowardhinnant-date-dev tzdata iso-codes poppler-utils
   # the precise ephemeris: VSOP87 planets and Pluto (libnova), precession, nutation and
   # sidereal time (ERFA)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/shell/language_choice.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/services.h"
 #include "ui/shell/start_arguments.h"
@@ -41,6 +42,9 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Lumora"));  // where QSettings keep choices
   QApplication::setApplicationName(QStringLiteral("Lumora"));
   QApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
+  // The windows' language: the one chosen in Settings, else the system's where the program
+  // speaks it.
+  lumora::ui::ApplyLanguage(lumora::ui::StoredLanguage());
   // What is left once Qt has taken its own options.
   const StartRequest request =
       lumora::ui::ReadStartArguments(ArgumentsAfterName(QApplication::arguments()));

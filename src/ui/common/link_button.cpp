@@ -65,6 +65,13 @@ void LinkButton::keyPressEvent(QKeyEvent* event) {
   QPushButton::keyPressEvent(event);
 }
 
+void LinkButton::SetLinkText(const QString& text) {
+  setText(text);
+  Lay();
+  updateGeometry();
+  update();
+}
+
 void LinkButton::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
     Lay();

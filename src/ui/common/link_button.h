@@ -17,6 +17,9 @@ class LinkButton : public QPushButton {
   LinkButton(const QString& text, QWidget* parent = nullptr);
   ~LinkButton() override;
 
+  // The caption, drawn anew as a link (QPushButton::setText does not reach the drawing).
+  void SetLinkText(const QString& text);
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "core/entry/date_lists.h"
 #include "core/places/place_form.h"
@@ -24,6 +25,7 @@
 #include "ui/common/place_finder.h"
 #include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/window_placement.h"
 
@@ -45,14 +47,27 @@ struct PanelTexts {
   DateTimeList Hours;  // the birth-details form offers hour 24, the end of the day
 };
 
-constexpr PanelTexts kVedicTexts{
-    "Boy's Details", "Girl's Details",  "fraBoy",
-    "fraGirl",       "Birth Day:",      "Click Here To Find Latitude && Longitude",
-    "cmdMaleBrowse", "cmdFemaleBrowse", DateTimeList::HourThrough24};
+// The texts are marked for translation and translated where they are shown.
+constexpr PanelTexts kVedicTexts{QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Boy's Details"),
+                                 QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Girl's Details"),
+                                 "fraBoy",
+                                 "fraGirl",
+                                 QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Birth Day:"),
+                                 QT_TRANSLATE_NOOP("lumora::ui::PersonPanel",
+                                                   "Click Here To Find Latitude && Longitude"),
+                                 "cmdMaleBrowse",
+                                 "cmdFemaleBrowse",
+                                 DateTimeList::HourThrough24};
 constexpr PanelTexts kWesternTexts{
-    "Male",      "Female",         "fraMale",
-    "fraFemale", "Date of Birth:", "Click here to find Latitude && Longitude",
-    "Command1",  "Command2",       DateTimeList::Hour};
+    QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Male"),
+    QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Female"),
+    "fraMale",
+    "fraFemale",
+    QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Date of Birth:"),
+    QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Click here to find Latitude && Longitude"),
+    "Command1",
+    "Command2",
+    DateTimeList::Hour};
 
 // The longest text a latitude or longitude box takes, in both forms.
 constexpr int kCoordinateMaxLength = kWesternCoordinateMaxLength;
@@ -121,58 +136,47 @@ PersonPanel::PersonPanel(FormKind form, PersonSide side, MessageService* message
   AnnounceListsByName();
   const PanelTexts& texts = form == FormKind::Vedic ? kVedicTexts : kWesternTexts;
   const bool male = side == PersonSide::Male;
-  const QString caption = QString::fromLatin1(male ? texts.MaleCaption : texts.FemaleCaption);
-  frame_ = new QGroupBox(caption, window);
+  frame_ = new QGroupBox(window);
   frame_->setObjectName(QString::fromLatin1(male ? texts.MaleFrame : texts.FemaleFrame));
-  frame_->setAccessibleName(caption);
   grid_ = new QGridLayout(frame_);
 
   using C = FormControl;
-  name_ = AddTextBox(C::Name, tr("Name"));
-  day_ = List(frame_, side, C::Day, DateTimeList::Day, tr("Birth Day"));
-  month_ = List(frame_, side, C::Month, DateTimeList::Month, tr("Birth Month"));
-  year_ = List(frame_, side, C::Year, DateTimeList::Year, tr("Birth Year"));
-  hour_ = List(frame_, side, C::Hour, texts.Hours, tr("Hour"));
-  minute_ = List(frame_, side, C::Minute, DateTimeList::Minute, tr("Minute"));
-  second_ = List(frame_, side, C::Second, DateTimeList::Second, tr("Second"));
-  city_ = AddTextBox(C::City, tr("City"));
-  state_ = AddTextBox(C::State, tr("State"));
-  country_ = AddTextBox(C::Country, tr("Country"));
-  browse_ = new QPushButton(QString::fromLatin1(texts.BrowseText), frame_);
+  name_ = AddTextBox(C::Name, QString());
+  day_ = List(frame_, side, C::Day, DateTimeList::Day, QString());
+  month_ = List(frame_, side, C::Month, DateTimeList::Month, QString());
+  year_ = List(frame_, side, C::Year, DateTimeList::Year, QString());
+  hour_ = List(frame_, side, C::Hour, texts.Hours, QString());
+  minute_ = List(frame_, side, C::Minute, DateTimeList::Minute, QString());
+  second_ = List(frame_, side, C::Second, DateTimeList::Second, QString());
+  city_ = AddTextBox(C::City, QString());
+  state_ = AddTextBox(C::State, QString());
+  country_ = AddTextBox(C::Country, QString());
+  browse_ = new QPushButton(frame_);
   browse_->setObjectName(QString::fromLatin1(male ? texts.MaleBrowse : texts.FemaleBrowse));
-  browse_->setAccessibleName(tr("Find latitude and longitude"));
-  browse_->setAccessibleDescription(tr("Opens the place search of the atlas"));
   browse_->setAutoDefault(false);
-  lat_deg_ = AddTextBox(C::LatDeg, tr("Latitude degrees"), kCoordinateMaxLength);
-  lat_min_ = AddTextBox(C::LatMin, tr("Latitude minutes"), kCoordinateMaxLength);
-  north_ = Option(frame_, form, side, C::North, C::LatDirection, 0, tr("North"),
-                  tr("Latitude direction"));
-  south_ = Option(frame_, form, side, C::South, C::LatDirection, 1, tr("South"),
-                  tr("Latitude direction"));
+  lat_deg_ = AddTextBox(C::LatDeg, QString(), kCoordinateMaxLength);
+  lat_min_ = AddTextBox(C::LatMin, QString(), kCoordinateMaxLength);
+  north_ = Option(frame_, form, side, C::North, C::LatDirection, 0, QString(), QString());
+  south_ = Option(frame_, form, side, C::South, C::LatDirection, 1, QString(), QString());
   PairUp(frame_, north_, south_);
-  long_deg_ = AddTextBox(C::LongDeg, tr("Longitude degrees"), kCoordinateMaxLength);
-  long_min_ = AddTextBox(C::LongMin, tr("Longitude minutes"), kCoordinateMaxLength);
-  east_ = Option(frame_, form, side, C::East, C::LongDirection, 0, tr("East"),
-                 tr("Longitude direction"));
-  west_ = Option(frame_, form, side, C::West, C::LongDirection, 1, tr("West"),
-                 tr("Longitude direction"));
+  long_deg_ = AddTextBox(C::LongDeg, QString(), kCoordinateMaxLength);
+  long_min_ = AddTextBox(C::LongMin, QString(), kCoordinateMaxLength);
+  east_ = Option(frame_, form, side, C::East, C::LongDirection, 0, QString(), QString());
+  west_ = Option(frame_, form, side, C::West, C::LongDirection, 1, QString(), QString());
   PairUp(frame_, east_, west_);
-  zone_ahead_ = new QRadioButton(tr("Ahead of UTC"), frame_);
+  zone_ahead_ = new QRadioButton(QString(), frame_);
   zone_ahead_->setObjectName(Named(side, C::ZoneAhead));
-  zone_ahead_->setAccessibleName(tr("Time zone ahead of UTC"));
-  zone_ahead_->setAccessibleDescription(tr("Time zone direction"));
-  zone_behind_ = new QRadioButton(tr("Behind UTC"), frame_);
+  zone_behind_ = new QRadioButton(QString(), frame_);
   zone_behind_->setObjectName(Named(side, C::ZoneBehind));
-  zone_behind_->setAccessibleName(tr("Time zone behind UTC"));
-  zone_behind_->setAccessibleDescription(tr("Time zone direction"));
   PairUp(frame_, zone_ahead_, zone_behind_);
 
-  const QString date_caption = tr(texts.DateCaption);
   if (form == FormKind::Vedic) {
-    BuildColumns(date_caption);
+    BuildColumns();
   } else {
-    BuildRows(date_caption);
+    BuildRows();
   }
+  Retranslate();
+  OnLanguageChange(*frame_, [this] { Retranslate(); });
 
   connect(browse_, &QPushButton::clicked, this, &PersonPanel::LookUpPlace);
   auto* completer = new PlaceCompleter(city_, SideName(side, "cmp", "City"));
@@ -185,6 +189,75 @@ PersonPanel::PersonPanel(FormKind form, PersonSide side, MessageService* message
   connect(east_, &QRadioButton::toggled, this, &PersonPanel::FollowLongitude);
   for (QRadioButton* option : {zone_ahead_, zone_behind_}) {
     connect(option, &QRadioButton::clicked, this, [this] { zone_direction_chosen_ = true; });
+  }
+}
+
+void PersonPanel::Retranslate() {
+  const PanelTexts& texts = form_ == FormKind::Vedic ? kVedicTexts : kWesternTexts;
+  const bool male = side_ == PersonSide::Male;
+  const QString caption = tr(male ? texts.MaleCaption : texts.FemaleCaption);
+  frame_->setTitle(caption);
+  frame_->setAccessibleName(caption);
+  const auto name = [](QWidget* control, const QString& text) {
+    control->setAccessibleName(text);
+  };
+  name(name_, tr("Name"));
+  name(day_, tr("Birth Day"));
+  name(month_, tr("Birth Month"));
+  name(year_, tr("Birth Year"));
+  name(hour_, tr("Hour"));
+  name(minute_, tr("Minute"));
+  name(second_, tr("Second"));
+  name(city_, tr("City"));
+  name(state_, tr("State"));
+  name(country_, tr("Country"));
+  browse_->setText(tr(texts.BrowseText));
+  browse_->setAccessibleName(tr("Find latitude and longitude"));
+  browse_->setAccessibleDescription(tr("Opens the place search of the atlas"));
+  name(lat_deg_, tr("Latitude degrees"));
+  name(lat_min_, tr("Latitude minutes"));
+  name(long_deg_, tr("Longitude degrees"));
+  name(long_min_, tr("Longitude minutes"));
+  north_->setText(tr("North"));
+  south_->setText(tr("South"));
+  east_->setText(tr("East"));
+  west_->setText(tr("West"));
+  for (QRadioButton* option : {north_, south_}) {
+    option->setAccessibleDescription(tr("Latitude direction"));
+  }
+  for (QRadioButton* option : {east_, west_}) {
+    option->setAccessibleDescription(tr("Longitude direction"));
+  }
+  zone_ahead_->setText(tr("Ahead of UTC"));
+  zone_ahead_->setAccessibleName(tr("Time zone ahead of UTC"));
+  zone_ahead_->setAccessibleDescription(tr("Time zone direction"));
+  zone_behind_->setText(tr("Behind UTC"));
+  zone_behind_->setAccessibleName(tr("Time zone behind UTC"));
+  zone_behind_->setAccessibleDescription(tr("Time zone direction"));
+  // A longer word than the English one keeps its room in the crowded coordinate rows.
+  for (QRadioButton* option : {north_, south_, east_, west_, zone_ahead_, zone_behind_}) {
+    option->setMinimumWidth(0);
+    option->setMinimumWidth(option->sizeHint().width());
+  }
+  // The captions, found by the field each one names.
+  const std::pair<QWidget*, QString> captions[] = {
+      {name_, tr("Name:")},         {day_, tr(texts.DateCaption)},
+      {hour_, tr("Time Of Birth:")}, {city_, tr("City:")},
+      {state_, tr("State:")},        {country_, tr("Country:")},
+      {lat_deg_, tr("Latitude:")},   {long_deg_, tr("Longitude:")},
+  };
+  for (QLabel* label : frame_->findChildren<QLabel*>()) {
+    for (const auto& [buddy, text] : captions) {
+      if (label->buddy() == buddy) {
+        label->setText(text);
+      }
+    }
+  }
+  if (clock_line_ != nullptr) {
+    ShowClockLine(clock_line_->text());
+  }
+  if (reading_ != nullptr && reading_->isVisible()) {
+    RefreshClock();
   }
 }
 
@@ -215,33 +288,33 @@ void PersonPanel::ForgetPlace() {
 
 // The birth-details form: five columns, the captions in the first, the date and time
 // lists side by side in the next three, the notes in the last, which takes the slack.
-void PersonPanel::BuildColumns(const QString& date_caption) {
+void PersonPanel::BuildColumns() {
   QGridLayout* grid = grid_;
   int& row = row_;
-  grid->addWidget(Caption(tr("Name:"), name_, frame_), row, 0);
+  grid->addWidget(Caption(QString(), name_, frame_), row, 0);
   grid->addWidget(name_, row++, 1, 1, 4);
 
-  grid->addWidget(Caption(date_caption, day_, frame_), row, 0);
+  grid->addWidget(Caption(QString(), day_, frame_), row, 0);
   grid->addWidget(day_, row, 1);
   grid->addWidget(month_, row, 2);
   grid->addWidget(year_, row++, 3);
 
-  grid->addWidget(Caption(tr("Time Of Birth:"), hour_, frame_), row, 0);
+  grid->addWidget(Caption(QString(), hour_, frame_), row, 0);
   grid->addWidget(hour_, row, 1);
   grid->addWidget(minute_, row, 2);
   grid->addWidget(second_, row, 3);
   grid->addWidget(Hint(QStringLiteral("HH/MM/SS"), frame_), row++, 4);
 
-  for (auto [label, edit] : {std::pair{tr("City:"), city_}, std::pair{tr("State:"), state_},
-                             std::pair{tr("Country:"), country_}}) {
+  for (auto [label, edit] : {std::pair{QString(), city_}, std::pair{QString(), state_},
+                             std::pair{QString(), country_}}) {
     grid->addWidget(Caption(label, edit, frame_), row, 0);
     grid->addWidget(edit, row++, 1, 1, 4);
   }
   grid->addWidget(browse_, row++, 1, 1, 4);
 
   for (auto [caption, degrees, minutes, first, second] :
-       {std::tuple{tr("Latitude:"), lat_deg_, lat_min_, north_, south_},
-        std::tuple{tr("Longitude:"), long_deg_, long_min_, east_, west_}}) {
+       {std::tuple{QString(), lat_deg_, lat_min_, north_, south_},
+        std::tuple{QString(), long_deg_, long_min_, east_, west_}}) {
     grid->addWidget(Caption(caption, degrees, frame_), row, 0);
     grid->addWidget(degrees, row, 1);
     grid->addWidget(minutes, row, 2);
@@ -255,7 +328,7 @@ void PersonPanel::BuildColumns(const QString& date_caption) {
 
 // The Western form: captions in the first column, each row's fields packed from the
 // left of the second, which takes the slack.
-void PersonPanel::BuildRows(const QString& date_caption) {
+void PersonPanel::BuildRows() {
   QGridLayout* grid = grid_;
   int& row = row_;
   grid->setColumnStretch(1, 1);
@@ -267,17 +340,17 @@ void PersonPanel::BuildRows(const QString& date_caption) {
     grid->addWidget(Caption(text, field, frame_), row, 0);
     grid->addWidget(field, row++, 1);
   };
-  add_wide(tr("Name:"), name_);
-  add_row(date_caption, day_, Row({day_, month_, year_}));
-  add_row(tr("Time Of Birth:"), hour_,
+  add_wide(QString(), name_);
+  add_row(QString(), day_, Row({day_, month_, year_}));
+  add_row(QString(), hour_,
           Row({hour_, minute_, second_, Hint(QStringLiteral("HH/MM/SS"), frame_)}));
-  add_wide(tr("City:"), city_);
-  add_wide(tr("State:"), state_);
-  add_wide(tr("Country:"), country_);
+  add_wide(QString(), city_);
+  add_wide(QString(), state_);
+  add_wide(QString(), country_);
   grid->addLayout(Row({browse_}), row++, 1);
   for (auto [caption, degrees, minutes, first, second] :
-       {std::tuple{tr("Latitude:"), lat_deg_, lat_min_, north_, south_},
-        std::tuple{tr("Longitude:"), long_deg_, long_min_, east_, west_}}) {
+       {std::tuple{QString(), lat_deg_, lat_min_, north_, south_},
+        std::tuple{QString(), long_deg_, long_min_, east_, west_}}) {
     QHBoxLayout* fields =
         Row({degrees, minutes, Hint(QStringLiteral("DEG/MIN"), frame_), first, second});
     fields->insertSpacing(3, 12);

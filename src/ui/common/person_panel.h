@@ -48,6 +48,9 @@ class PersonPanel : public QObject {
   int& NextRow() { return row_; }
   // The clock line and the reading list below the form's zone controls.
   void AddClockRows();
+  // Sets every text of the panel in the current language: captions, options, the names a
+  // screen reader says, the clock line.
+  void Retranslate();
 
   // A text box of this panel, named and filtered like the panel's own boxes.
   QLineEdit* AddTextBox(FormControl control, const QString& accessible_name, int max_length = 0);
@@ -92,9 +95,9 @@ class PersonPanel : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildColumns(const QString& date_caption);
+  void BuildColumns();
   void FitClockLine();
-  void BuildRows(const QString& date_caption);
+  void BuildRows();
   void RefreshClock();
   void LookUpPlace();
   void ForgetPlace();

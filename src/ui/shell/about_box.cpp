@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/shell/language_choice.h"
+
 namespace lumora::ui {
 
 AboutBox::AboutBox(const Services& services, QWidget* parent) : QDialog(parent) {
@@ -20,7 +22,7 @@ AboutBox::AboutBox(const Services& services, QWidget* parent) : QDialog(parent) 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("picIcon"));
   icon->setPixmap(QIcon(QStringLiteral(":/resources/app/lumora.svg")).pixmap(64, 64));
-  icon->setAccessibleName(QStringLiteral("Lumora icon"));
+  icon->setAccessibleName(tr("Lumora icon"));
   auto* title = new QLabel(ProgramTitle(), this);
   title->setObjectName(QStringLiteral("lblTitle"));
   QFont big = title->font();
@@ -77,14 +79,27 @@ void ShowAboutBox(const Services& services, QWidget* parent) {
   box.exec();
 }
 
+void RetranslateHelpMenu(QMenu& help) {
+  help.setTitle(QObject::tr("&Help"));
+  for (QAction* action : help.actions()) {
+    if (action->objectName() == QLatin1String("mnuOnline")) {
+      action->setText(QObject::tr("&Online Help"));
+    } else if (action->objectName() == QLatin1String("mnuAbout")) {
+      action->setText(QObject::tr("&About Software"));
+    }
+  }
+}
+
 void AddHelpMenu(QMainWindow& window, const Services& services) {
-  QMenu* help = window.menuBar()->addMenu(QObject::tr("&Help"));
+  QMenu* help = window.menuBar()->addMenu(QString());
   help->setObjectName(QStringLiteral("mnuHelp"));
-  QAction* online = help->addAction(QObject::tr("&Online Help"));
+  QAction* online = help->addAction(QString());
   online->setObjectName(QStringLiteral("mnuOnline"));
   help->addSeparator();
-  QAction* about = help->addAction(QObject::tr("&About Software"));
+  QAction* about = help->addAction(QString());
   about->setObjectName(QStringLiteral("mnuAbout"));
+  RetranslateHelpMenu(*help);
+  OnLanguageChange(*help, [help] { RetranslateHelpMenu(*help); });
   BrowserService* browser = services.Browser;
   QObject::connect(online, &QAction::triggered, &window,
                    [browser] { browser->Open(HelpPageUrl()); });

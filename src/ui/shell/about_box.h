@@ -6,6 +6,7 @@
 #include "ui/shell/services.h"
 
 class QMainWindow;
+class QMenu;
 
 namespace lumora::ui {
 
@@ -21,6 +22,9 @@ void ShowAboutBox(const Services& services, QWidget* parent);
 
 // Adds the Help menu shared by the program's windows: Online Help, Visit Us Online
 // and About Software.
+// The menu follows the language of the windows by itself.
 void AddHelpMenu(QMainWindow& window, const Services& services);
+// Sets the Help menu's texts in the current language.
+void RetranslateHelpMenu(QMenu& help);
 
 }  // namespace lumora::ui

@@ -19,6 +19,7 @@
 
 #include "ui/shell/about_box.h"
 #include "ui/shell/keyboard.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/settings_dialog.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/vedic_session.h"
@@ -112,15 +113,18 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   setWindowTitle(ProgramTitle());
   setWindowIcon(QIcon(QStringLiteral(":/resources/app/lumora.svg")));
 
-  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file_menu_ = menuBar()->addMenu(QString());
+  QMenu* file = file_menu_;
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* print = file->addAction(tr("&Print"));
+  QAction* print = file->addAction(QString());
   print->setObjectName(QStringLiteral("mnuPrint"));
-  QAction* settings = file->addAction(tr("&Settings..."));
+  QAction* settings = file->addAction(QString());
   settings->setObjectName(QStringLiteral("mnuSettings"));
+  settings_action_ = settings;
   file->addSeparator();
-  QAction* exit = file->addAction(tr("&Exit"));
+  QAction* exit = file->addAction(QString());
   exit->setObjectName(QStringLiteral("mnuExit"));
+  exit_action_ = exit;
   print_action_ = print;
   connect(print, &QAction::triggered, this, &MainWindow::PrintActiveWindow);
   connect(settings, &QAction::triggered, this, &MainWindow::ShowSettings);
@@ -136,10 +140,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   column->setSpacing(0);
   commands_ = new QWidget(central);
   commands_->setObjectName(QStringLiteral("pnlCommands"));
-  commands_->setAccessibleName(tr("Tests and commands"));
   area_ = new QMdiArea(central);
   area_->setObjectName(QStringLiteral("mdiArea"));
-  area_->setAccessibleName(tr("Test windows"));
   // A window taller or wider than the area can still be scrolled to.
   area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -153,46 +155,35 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   big.setBold(true);
   heading_->setFont(big);
   heading_->adjustSize();
-  subtitle_ = new QLabel(tr("The compatibility of two people from their birth data, by Western "
-                            "and by Vedic astrology. Choose a test:"),
-                         commands_);
+  subtitle_ = new QLabel(commands_);
   subtitle_->setObjectName(QStringLiteral("lblSubtitle"));
-  subtitle_->adjustSize();
 
   auto make_button = [this](const QString& caption, const char* name) {
     auto* button = new QPushButton(caption, commands_);
     button->setObjectName(QString::fromLatin1(name));
     return button;
   };
-  western_button_ = make_button(QStringLiteral("&Western Astrology  Compatibility"), "Command1");
-  vedic_button_ = make_button(QStringLiteral("&Vedic Astrology Compatibility"), "Command2");
+  western_button_ = make_button(QString(), "Command1");
+  vedic_button_ = make_button(QString(), "Command2");
   for (QPushButton* button : {western_button_, vedic_button_}) {
     QFont font = button->font();
     font.setPointSizeF(font.pointSizeF() * 1.25);
     button->setFont(font);
-    button->resize(qMax(button->sizeHint().width() + 24, 280), kTestButtonHeight);
   }
   western_icon_ = new QLabel(commands_);
   western_icon_->setObjectName(QStringLiteral("picIcon_0"));
   western_icon_->setPixmap(QIcon(QStringLiteral(":/resources/app/western.svg"))
                                .pixmap(kTestButtonHeight, kTestButtonHeight));
   western_icon_->resize(kTestButtonHeight, kTestButtonHeight);
-  western_icon_->setAccessibleName(tr("Western test icon"));
   vedic_icon_ = new QLabel(commands_);
   vedic_icon_->setObjectName(QStringLiteral("picIcon_1"));
   vedic_icon_->setPixmap(QIcon(QStringLiteral(":/resources/app/vedic.svg"))
                              .pixmap(kTestButtonHeight, kTestButtonHeight));
   vedic_icon_->resize(kTestButtonHeight, kTestButtonHeight);
-  vedic_icon_->setAccessibleName(tr("Vedic test icon"));
 
-  print_ = make_button(tr("&Print"), "cmdPrint");
-  back_ = make_button(tr("&Back"), "cmdBack");
-  exit_ = make_button(tr("&Exit"), "cmdExit");
-  for (QPushButton* button : {print_, back_, exit_}) {
-    button->resize(qMax(button->sizeHint().width(), 100), button->sizeHint().height());
-  }
-  print_->setToolTip(tr("Print the result or report on screen"));
-  back_->setToolTip(tr("Back from the result or report on screen to its form"));
+  print_ = make_button(QString(), "cmdPrint");
+  back_ = make_button(QString(), "cmdBack");
+  exit_ = make_button(QString(), "cmdExit");
 
   connect(vedic_button_, &QPushButton::clicked, this, &MainWindow::OpenVedicTest);
   connect(western_button_, &QPushButton::clicked, this, &MainWindow::OpenWesternTest);
@@ -214,19 +205,68 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   western_->SetMoonModel(moon_model_);
 
   KeyboardConventions::Install();
-  for (QObject* control :
-       std::initializer_list<QObject*>{file, Find<QMenu>(this, "mnuHelp"), print_, back_, exit_}) {
-    if (control != nullptr) {
-      access_keyed_.push_back({control, TextOf(control)});
-    }
-  }
+  Retranslate();
   connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::FollowActiveWindow);
-  FollowActiveWindow();
 
   commands_->installEventFilter(this);
   setMinimumSize(640, 420);
   resize(1000, 640);
   PlaceControls();
+}
+
+void MainWindow::Retranslate() {
+  file_menu_->setTitle(tr("&File"));
+  print_action_->setText(tr("&Print"));
+  settings_action_->setText(tr("&Settings..."));
+  exit_action_->setText(tr("&Exit"));
+  if (QMenu* help = Find<QMenu>(this, "mnuHelp")) {
+    RetranslateHelpMenu(*help);
+  }
+  commands_->setAccessibleName(tr("Tests and commands"));
+  area_->setAccessibleName(tr("Test windows"));
+  subtitle_->setText(tr("The compatibility of two people from their birth data, by Western "
+                        "and by Vedic astrology. Choose a test:"));
+  subtitle_->adjustSize();
+  western_button_->setText(tr("&Western Astrology  Compatibility"));
+  vedic_button_->setText(tr("&Vedic Astrology Compatibility"));
+  for (QPushButton* button : {western_button_, vedic_button_}) {
+    button->resize(qMax(button->sizeHint().width() + 24, 280), kTestButtonHeight);
+  }
+  western_icon_->setAccessibleName(tr("Western test icon"));
+  vedic_icon_->setAccessibleName(tr("Vedic test icon"));
+  print_->setText(tr("&Print"));
+  back_->setText(tr("&Back"));
+  exit_->setText(tr("&Exit"));
+  for (QPushButton* button : {print_, back_, exit_}) {
+    button->resize(qMax(button->sizeHint().width(), 100), button->sizeHint().height());
+  }
+  print_->setToolTip(tr("Print the result or report on screen"));
+  back_->setToolTip(tr("Back from the result or report on screen to its form"));
+
+  // The access keys as the language writes them, dropped again where the active window
+  // uses one.
+  access_keyed_.clear();
+  for (QObject* control : std::initializer_list<QObject*>{
+           file_menu_, Find<QMenu>(this, "mnuHelp"), print_, back_, exit_}) {
+    if (control != nullptr) {
+      access_keyed_.push_back({control, TextOf(control)});
+    }
+  }
+  FollowActiveWindow();
+  PlaceControls();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && vedic_ && western_) {
+    Retranslate();
+    // The result pages are made from the match in the new language; after this event has
+    // reached every window, so that no window is replaced while the event walks them.
+    QTimer::singleShot(0, this, [this] {
+      vedic_->Retranslate();
+      western_->Retranslate();
+    });
+  }
+  QMainWindow::changeEvent(event);
 }
 
 MainWindow::~MainWindow() {
@@ -377,6 +417,10 @@ void MainWindow::ShowSettings() {
     StoreOpeningMethod(dialog.ChosenOpeningMethod());
     StoreKootaTables(dialog.ChosenKootaTables());
     vedic_->SetKootaTables(dialog.ChosenKootaTables());
+    if (dialog.ChosenLanguage() != CurrentLanguage()) {
+      StoreLanguage(dialog.ChosenLanguage());
+      ApplyLanguage(dialog.ChosenLanguage());
+    }
   }
 }
 

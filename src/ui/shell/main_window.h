@@ -41,6 +41,8 @@ class MainWindow : public QMainWindow {
   // Re-places the controls: Exit follows the window's right edge, the heading and
   // the two test buttons are placed by the width of the screen.
   void PlaceControls();
+  // Sets every text of the window in the current language.
+  void Retranslate();
 
  public slots:
   void OpenVedicTest();    // Command2
@@ -60,6 +62,7 @@ class MainWindow : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // Closes the window once the event loops from the given nesting level on have
@@ -89,7 +92,10 @@ class MainWindow : public QMainWindow {
   QPushButton* print_ = nullptr;
   QPushButton* back_ = nullptr;
   QPushButton* exit_ = nullptr;
+  QMenu* file_menu_ = nullptr;
   QAction* print_action_ = nullptr;
+  QAction* settings_action_ = nullptr;
+  QAction* exit_action_ = nullptr;
   std::unique_ptr<VedicSession> vedic_;
   std::unique_ptr<WesternSession> western_;
   bool exiting_ = false;

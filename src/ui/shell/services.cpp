@@ -122,7 +122,8 @@ QUrl HelpPageUrl() {
 
 QString PlaceLookupHint() {
   // The look-up searches the bundled atlas of places; nothing goes to the network.
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "lumora::ui::PlaceLookup",
       "Enter your City, State & Country. Now click \"Find Latitude & Longitude\". Find Latitude "
       "/ Longitude in the built-in atlas.");
 }

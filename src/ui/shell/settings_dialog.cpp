@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include "ui/shell/language_choice.h"
 #include "ui/shell/services.h"
 
 namespace lumora::ui {
@@ -90,6 +91,21 @@ SettingsDialog::SettingsDialog(MoonModel current, KootaTables tables, const Char
   setObjectName(QStringLiteral("frmSettings"));
   setWindowTitle(tr("Settings - %1").arg(ProgramTitle()));
   auto* layout = new QVBoxLayout(this);
+
+  // Each language by its own name, so that a reader finds theirs whatever is shown now.
+  auto* language_row = new QFormLayout;
+  language_ = new QComboBox(this);
+  language_->setObjectName(QStringLiteral("cboLanguage"));
+  language_->setAccessibleName(tr("Language"));
+  for (const LanguageName& language : kLanguages) {
+    language_->addItem(Q(language.Native), Q(language.Code));
+  }
+  language_->setCurrentIndex(static_cast<int>(CurrentLanguage()));
+  auto* language_label = new QLabel(tr("&Language:"), this);
+  language_label->setObjectName(QStringLiteral("lblLanguage"));
+  language_label->setBuddy(language_);
+  language_row->addRow(language_label, language_);
+  layout->addLayout(language_row);
 
   // The stored key keeps its first name: a choice made before still reads.
   precise_moon_ = new QCheckBox(tr("&Precise ephemeris"), this);
@@ -206,6 +222,11 @@ ChartOptions SettingsDialog::ChosenChartOptions() const {
       FindAyanamsa(ayanamsa_->currentData().toString().toStdString()).value_or(Ayanamsa::Standard);
   options.node = FindNode(node_->currentData().toString().toStdString()).value_or(NodeKind::Mean);
   return options;
+}
+
+Language SettingsDialog::ChosenLanguage() const {
+  return LanguageFromCode(language_->currentData().toString().toStdString())
+      .value_or(Language::English);
 }
 
 MoonModel SettingsDialog::ChosenMoonModel() const {

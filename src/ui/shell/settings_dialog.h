@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "core/ephemeris/moon_model.h"
+#include "core/glossary/language.h"
 #include "core/vedic/chart/sidereal_chart.h"
 #include "core/vedic/match/koota_scoring.h"
 
@@ -28,7 +29,7 @@ enum class OpeningMethod { AshtaKoota, Porutham };
 OpeningMethod StoredOpeningMethod();
 void StoreOpeningMethod(OpeningMethod method);
 
-// File > Settings: the choice of ephemeris, of the ayanamsa and node, of koota tables and of
+// File > Settings: the choice of the windows' language, of ephemeris, of the ayanamsa and node, of koota tables and of
 // the match method the result opens on. Hands the choices out through its getters; the owner stores
 // them and passes them on.
 class SettingsDialog : public QDialog {
@@ -41,6 +42,8 @@ class SettingsDialog : public QDialog {
   KootaTables ChosenKootaTables() const;
   // The method the result window opens on; the dialog starts from the stored one.
   OpeningMethod ChosenOpeningMethod() const;
+  // The language of the windows; the dialog starts from the one in use.
+  Language ChosenLanguage() const;
 
  private:
   QCheckBox* precise_moon_ = nullptr;
@@ -48,6 +51,7 @@ class SettingsDialog : public QDialog {
   QComboBox* node_ = nullptr;
   QComboBox* koota_tables_ = nullptr;
   QComboBox* opening_method_ = nullptr;
+  QComboBox* language_ = nullptr;
 };
 
 }  // namespace lumora::ui

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
 
 namespace lumora::ui {
@@ -74,9 +75,12 @@ void GrowToHold(const QWidget& widget) {
   QWidget& outer = hosting ? *static_cast<QWidget*>(hosting->Frame) : *window;
   // The window's own hint is up to date; a frame's follows only at its next layout pass,
   // so the frame adds what its title and borders take.
-  const int least = window->minimumSizeHint().height() + outer.height() - window->height();
-  if (outer.height() < least) {
-    outer.resize(outer.width(), least);
+  const QSize hint = window->minimumSizeHint();
+  const int least = hint.height() + outer.height() - window->height();
+  // Wider too where longer texts (another language's) ask for it.
+  const int least_width = hint.width() + outer.width() - window->width();
+  if (outer.height() < least || outer.width() < least_width) {
+    outer.resize(std::max(outer.width(), least_width), std::max(outer.height(), least));
     FitToScreen(*window);
   }
 }

@@ -180,6 +180,20 @@ void VedicSession::ShowResult(const MatchResult& result) {
   ShowChildWindow(*area_, *result_);
 }
 
+void VedicSession::Retranslate() {
+  if (!result_ || !last_) {
+    return;
+  }
+  const bool shown = result_->isVisible();
+  const int tab = result_->SelectedTab();
+  const MatchResult result = *last_;
+  ShowResult(result);
+  result_->SelectTab(tab);
+  if (!shown) {
+    ShowInputForm();
+  }
+}
+
 void VedicSession::UpdateScoreRange(int minutes) {
   if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
     return;

@@ -34,6 +34,9 @@ class VedicSession : public QObject {
   void ShowInputForm();
   void HideAll();
   void CloseAll();
+  // Remakes the result window of the last match in the language now in use, on the page it
+  // showed; the form sets its own texts anew.
+  void Retranslate();
 
   BirthDetailsForm* Form() const;
   ResultWindow* Result() const;

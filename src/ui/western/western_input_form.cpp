@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/entry/place_lookup.h"
@@ -22,8 +23,10 @@
 #include "ui/common/person_panel.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/form_widgets.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
+#include "ui/shell/window_placement.h"
 
 namespace lumora::ui {
 
@@ -33,12 +36,12 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
   setWindowTitle(QStringLiteral("Lumo Penrow Software"));
   setWindowIcon(QIcon(QStringLiteral(":/resources/app/western.svg")));
 
-  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QMenu* file = menuBar()->addMenu(QString());
   file->setObjectName(QStringLiteral("mnuFile"));
-  QAction* calculate_item = file->addAction(tr("&Analyze Compatibility"));
+  QAction* calculate_item = file->addAction(QString());
   calculate_item->setObjectName(QStringLiteral("mnuCalculate"));
   file->addSeparator();
-  QAction* exit_item = file->addAction(tr("&Exit"));
+  QAction* exit_item = file->addAction(QString());
   exit_item->setObjectName(QStringLiteral("mnuExit"));
   AddHelpMenu(*this, services_);
 
@@ -54,15 +57,15 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
   layout->addLayout(panels);
 
   // The doubled ampersands of the caption show as one, as on the buttons.
-  auto* help = new QLabel(PlaceLookupHint(), central);
+  auto* help = new QLabel(central);
   help->setObjectName(QStringLiteral("lblHelp"));
   help->setWordWrap(true);
   layout->addWidget(help);
 
   auto* commands = new QHBoxLayout;
-  auto* calculate = new QPushButton(QStringLiteral("Analyze Compatibility"), central);
+  auto* calculate = new QPushButton(central);
   calculate->setObjectName(QStringLiteral("cmdCalculate"));
-  auto* close_form = new QPushButton(QStringLiteral("Exit"), central);
+  auto* close_form = new QPushButton(central);
   close_form->setObjectName(QStringLiteral("cmdNav"));
   commands->addWidget(calculate);
   commands->addStretch(1);
@@ -85,6 +88,31 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
   order.insert(order.end(), {calculate, close_form});
   SetTabOrder(order);
   male_.Person->NameBox()->setFocus();
+
+  // Every text of the form's own (the panels set theirs), now and at each change of language.
+  const auto retranslate = [=, this] {
+    file->setTitle(tr("&File"));
+    calculate_item->setText(tr("&Analyze Compatibility"));
+    exit_item->setText(tr("&Exit"));
+    help->setText(PlaceLookupHint());
+    calculate->setText(tr("Analyze Compatibility"));
+    close_form->setText(tr("Exit"));
+    for (const Panel* p : {&male_, &female_}) {
+      p->TimeZone->setAccessibleName(tr("Time Zone"));
+      p->DST->setText(tr("Daylight Saving Time"));
+      for (QLabel* label : p->Person->Frame()->findChildren<QLabel*>()) {
+        if (label->buddy() == p->TimeZone) {
+          label->setText(tr("Time Zone:"));
+        }
+      }
+    }
+  };
+  retranslate();
+  OnLanguageChange(*this, [this, retranslate] {
+    retranslate();
+    // Once the layouts have the new texts: the form grows where they are longer.
+    QTimer::singleShot(0, this, [this] { GrowToHold(*centralWidget()); });
+  });
 }
 
 void WesternInputForm::BuildPanel(Panel& p, PersonSide side) {
@@ -94,16 +122,15 @@ void WesternInputForm::BuildPanel(Panel& p, PersonSide side) {
   int& row = p.Person->NextRow();
   p.TimeZone = new QComboBox(frame);
   p.TimeZone->setObjectName(ToQString(ControlName(side, FormControl::TimeZone)));
-  p.TimeZone->setAccessibleName(tr("Time Zone"));
   for (const std::string& entry : TimeZoneEntryTexts()) {
     p.TimeZone->addItem(ToQString(entry));
   }
   p.TimeZone->setCurrentIndex(0);
   // Wide enough for the longest row, so that every zone reads in full.
   p.TimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  grid->addWidget(Caption(QStringLiteral("Time Zone:"), p.TimeZone, frame), row, 0);
+  grid->addWidget(Caption(QString(), p.TimeZone, frame), row, 0);
   grid->addWidget(p.TimeZone, row++, 1);
-  p.DST = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
+  p.DST = new QCheckBox(frame);
   p.DST->setObjectName(ToQString(ControlName(side, FormControl::DST)));
   auto* zone_options = new QHBoxLayout;
   zone_options->addWidget(p.DST);

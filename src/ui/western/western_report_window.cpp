@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/western/western_document.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 #include "ui/western/synastry_page.h"
@@ -121,34 +122,35 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
   // Person details, male on the left and female on the right.
   auto details = [this](bool male, PersonLabels& labels) {
     const QString who = male ? QStringLiteral("Male") : QStringLiteral("Female");
-    QGroupBox* group = Group(who + QLatin1Char(':'), QStringLiteral("fra%1Details").arg(who),
-                             tr("%1 details").arg(who), this);
+    const QString person = male ? tr("Male") : tr("Female");
+    QGroupBox* group = Group(person + QLatin1Char(':'), QStringLiteral("fra%1Details").arg(who),
+                             tr("%1 details").arg(person), this);
     auto* grid = new QGridLayout(group);
     grid->setColumnStretch(1, 1);
     grid->setHorizontalSpacing(14);
     const struct {
-      const char* caption;
+      QString caption;
       const char* name;
       QLabel** value;
     } rows[] = {
-        {"Name:", male ? "mName" : "fName", &labels.Name},
-        {"Date of Birth:", male ? "mDOB" : "fDOB", &labels.DateOfBirth},
-        {"Time of Birth:", male ? "mTOB" : "fTOB", &labels.TimeOfBirth},
-        {"City:", male ? "mCity" : "fCity", &labels.City},
-        {"State:", male ? "mState" : "fState", &labels.State},
-        {"Country:", male ? "Mcountry" : "fCountry", &labels.Country},
-        {"Coordinates:", male ? "mCoordinates" : "fCoordinates", &labels.Coordinates},
-        {"Clock:", male ? "mClock" : "fClock", &labels.Clock},
+        {tr("Name:"), male ? "mName" : "fName", &labels.Name},
+        {tr("Date of Birth:"), male ? "mDOB" : "fDOB", &labels.DateOfBirth},
+        {tr("Time of Birth:"), male ? "mTOB" : "fTOB", &labels.TimeOfBirth},
+        {tr("City:"), male ? "mCity" : "fCity", &labels.City},
+        {tr("State:"), male ? "mState" : "fState", &labels.State},
+        {tr("Country:"), male ? "Mcountry" : "fCountry", &labels.Country},
+        {tr("Coordinates:"), male ? "mCoordinates" : "fCoordinates", &labels.Coordinates},
+        {tr("Clock:"), male ? "mClock" : "fClock", &labels.Clock},
     };
     int row = 0;
     for (const auto& r : rows) {
-      QLabel* caption = CaptionLabel(QString::fromLatin1(r.caption), group);
+      QLabel* caption = CaptionLabel(r.caption, group);
       *r.value = ValueLabel(QString::fromLatin1(r.name), caption, group);
       grid->addWidget(caption, row, 0);
       grid->addWidget(*r.value, row++, 1);
     }
     // A printed report tells which Moon it rests on.
-    labels.MoonCaption = CaptionLabel(QStringLiteral("Moon:"), group);
+    labels.MoonCaption = CaptionLabel(tr("Moon:"), group);
     labels.Moon = ValueLabel(male ? QStringLiteral("mMoon") : QStringLiteral("fMoon"),
                              labels.MoonCaption, group);
     grid->addWidget(labels.MoonCaption, row, 0);
@@ -162,25 +164,25 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
   // The figures stand beside the persons, so that the score is in view as the report
   // opens, without scrolling, on a 1366x768 screen; the words that explain them follow
   // the positions.
-  QGroupBox* figures = Group(QStringLiteral("Compatibility:"), QStringLiteral("fraCompatibility"),
+  QGroupBox* figures = Group(tr("Compatibility:"), QStringLiteral("fraCompatibility"),
                              tr("Compatibility"), this);
   auto* grid = new QGridLayout(figures);
   grid->setHorizontalSpacing(14);
   grid->setColumnStretch(1, 1);
   const struct {
-    const char* caption;
+    QString caption;
     const char* name;
     QLabel** value;
   } rows[] = {
-      {"Power", "lblPower", &power_},
-      {"Harmony", "lblHarmony", &harmony_},
-      {"P * H", "lblPH", &power_times_harmony_},
-      {"Percentage", "lblPercentage", &percentage_},
-      {"Comment", "lblComment", &comment_},
+      {tr("Power"), "lblPower", &power_},
+      {tr("Harmony"), "lblHarmony", &harmony_},
+      {tr("P * H"), "lblPH", &power_times_harmony_},
+      {tr("Percentage"), "lblPercentage", &percentage_},
+      {tr("Comment"), "lblComment", &comment_},
   };
   int row = 0;
   for (const auto& r : rows) {
-    QLabel* caption = CaptionLabel(QString::fromLatin1(r.caption), figures);
+    QLabel* caption = CaptionLabel(r.caption, figures);
     *r.value = ValueLabel(QString::fromLatin1(r.name), caption, figures);
     grid->addWidget(caption, row, 0);
     grid->addWidget(*r.value, row++, 1);
@@ -197,11 +199,12 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
 
   // Natal positions: two columns of captions with their values in each person's table.
   layout->addSpacing(4);
-  layout->addWidget(SectionHeading(QStringLiteral("Natal Position Data:"), this));
+  layout->addWidget(SectionHeading(tr("Natal Position Data:"), this));
   auto positions = [this](bool male, std::array<QLabel*, kChartPointCount>& values) {
     const QString who = male ? QStringLiteral("Male") : QStringLiteral("Female");
-    QGroupBox* group = Group(who + QLatin1Char(':'), QStringLiteral("fra%1Positions").arg(who),
-                             tr("%1 natal positions").arg(who), this);
+    const QString person = male ? tr("Male") : tr("Female");
+    QGroupBox* group = Group(person + QLatin1Char(':'), QStringLiteral("fra%1Positions").arg(who),
+                             tr("%1 natal positions").arg(person), this);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(14);
     grid->setColumnMinimumWidth(2, 24);  // between the two columns
@@ -229,7 +232,8 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
 
   // The compatibility block: the explanation beside the five figures.
   layout->addSpacing(4);
-  layout->addWidget(SectionHeading(QStringLiteral("Compatibility Report:"), this));
+  layout->addWidget(SectionHeading(tr("Compatibility Report:"), this));
+  layout->addWidget(NewEnglishTextNote(this));
   auto* block = new QHBoxLayout;
   block->setSpacing(14);
   auto* text = new QVBoxLayout;

@@ -105,6 +105,29 @@ void WesternSession::CloseAll() {
   }
 }
 
+void WesternSession::Retranslate() {
+  if (!report_) {
+    return;
+  }
+  // The report is made anew in the language in use, on the page it showed.
+  const bool shown = report_->isVisible();
+  const int page = report_->Pages()->currentIndex();
+  QWidget* old = std::exchange(report_, nullptr);
+  old->close();
+  delete old;
+  WesternReportWindow& report = EnsureReport();
+  if (last_) {
+    report.Fill(*last_);
+    if (last_synastry_) {
+      report.FillSynastry(*last_synastry_, *last_);
+    }
+  }
+  report.Pages()->setCurrentIndex(page);
+  if (shown) {
+    ShowChildWindow(*area_, report);
+  }
+}
+
 void WesternSession::Calculate() {
   if (!form_) {
     return;

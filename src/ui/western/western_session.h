@@ -39,6 +39,8 @@ class WesternSession : public QObject {
   void BackToInputForm();
   // Closes both windows for good (program exit).
   void CloseAll();
+  // Fills the report of the last run again in the language now in use.
+  void Retranslate();
 
   QWidget* InputForm() const;
   QWidget* ReportWindow() const;

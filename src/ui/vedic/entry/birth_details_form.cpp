@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdlib>
 
@@ -20,8 +21,10 @@
 #include "ui/common/person_panel.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/form_widgets.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
+#include "ui/shell/window_placement.h"
 
 namespace lumora::ui {
 
@@ -31,20 +34,20 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   setWindowTitle(QStringLiteral("Lumo Tarvik"));
   setWindowIcon(QIcon(QStringLiteral(":/resources/app/vedic.svg")));
 
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  QAction* match = file->addAction(tr("&Kundali Match"));
+  QMenu* file = menuBar()->addMenu(QString());
+  QAction* match = file->addAction(QString());
   match->setObjectName(QStringLiteral("mnuCalculate"));
   file->addSeparator();
-  QAction* open_couple = file->addAction(tr("&Open Couple..."));
+  QAction* open_couple = file->addAction(QString());
   open_couple->setObjectName(QStringLiteral("mnuOpenCouple"));
   open_couple->setShortcut(QKeySequence::Open);
-  QAction* save_couple = file->addAction(tr("&Save Couple..."));
+  QAction* save_couple = file->addAction(QString());
   save_couple->setObjectName(QStringLiteral("mnuSaveCouple"));
   save_couple->setShortcut(QKeySequence::Save);
   connect(open_couple, &QAction::triggered, this, &BirthDetailsForm::OpenCoupleRequested);
   connect(save_couple, &QAction::triggered, this, &BirthDetailsForm::SaveCoupleRequested);
   file->addSeparator();
-  QAction* exit = file->addAction(tr("&Exit"));
+  QAction* exit = file->addAction(QString());
   exit->setObjectName(QStringLiteral("mnuExit"));
   AddHelpMenu(*this, services_);
 
@@ -74,11 +77,11 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   layout->addWidget(hint);
 
   auto* commands = new QHBoxLayout;
-  auto* calculate = new QPushButton(tr("Match &Kundali"), central);
+  auto* calculate = new QPushButton(central);
   calculate->setObjectName(QStringLiteral("cmdCalculate"));
-  auto* open = new QPushButton(tr("&Open Previously Saved Reading"), central);
+  auto* open = new QPushButton(central);
   open->setObjectName(QStringLiteral("cmdOpen"));
-  auto* close_form = new QPushButton(tr("E&xit"), central);
+  auto* close_form = new QPushButton(central);
   close_form->setObjectName(QStringLiteral("cmdExit"));
   commands->addWidget(calculate);
   commands->addWidget(open);
@@ -104,6 +107,38 @@ BirthDetailsForm::BirthDetailsForm(const Services& services, QWidget* parent)
   order.insert(order.end(), {calculate, open, close_form});
   SetTabOrder(order);
   boy_.Panel->NameBox()->setFocus();
+
+  // Every text of the form's own (the panels set theirs), now and at each change of language.
+  const auto retranslate = [=, this] {
+    file->setTitle(tr("&File"));
+    match->setText(tr("&Kundali Match"));
+    open_couple->setText(tr("&Open Couple..."));
+    save_couple->setText(tr("&Save Couple..."));
+    exit->setText(tr("&Exit"));
+    calculate->setText(tr("Match &Kundali"));
+    open->setText(tr("&Open Previously Saved Reading"));
+    close_form->setText(tr("E&xit"));
+    hint->setText(PlaceLookupHint());
+    for (const Side* side : {&boy_, &girl_}) {
+      side->ZoneHour->setAccessibleName(tr("Time Zone hours"));
+      side->ZoneMinute->setAccessibleName(tr("Time Zone minutes"));
+      side->DST->setText(tr("DST"));
+      side->DST->setAccessibleName(tr("Daylight saving time"));
+      side->TimeZoneHelp->SetLinkText(tr("TZ Help"));
+      side->TimeZoneHelp->setAccessibleName(tr("TZ Help: pick a time zone"));
+      for (QLabel* label : side->Panel->Frame()->findChildren<QLabel*>()) {
+        if (label->buddy() == side->ZoneHour) {
+          label->setText(tr("Time Zone"));
+        }
+      }
+    }
+  };
+  retranslate();
+  OnLanguageChange(*this, [this, retranslate] {
+    retranslate();
+    // Once the layouts have the new texts: the form grows where they are longer.
+    QTimer::singleShot(0, this, [this] { GrowToHold(*centralWidget()); });
+  });
 }
 
 void BirthDetailsForm::BuildSide(Side& s, PersonSide person) {
@@ -111,17 +146,15 @@ void BirthDetailsForm::BuildSide(Side& s, PersonSide person) {
   QWidget* frame = s.Panel->Frame();
   QGridLayout* grid = s.Panel->Grid();
   int& row = s.Panel->NextRow();
-  s.ZoneHour = s.Panel->AddTextBox(FormControl::ZoneHour, tr("Time Zone hours"), 3);
-  s.ZoneMinute = s.Panel->AddTextBox(FormControl::ZoneMinute, tr("Time Zone minutes"), 2);
-  s.DST = new QCheckBox(tr("DST"), frame);
+  s.ZoneHour = s.Panel->AddTextBox(FormControl::ZoneHour, QString(), 3);
+  s.ZoneMinute = s.Panel->AddTextBox(FormControl::ZoneMinute, QString(), 2);
+  s.DST = new QCheckBox(frame);
   s.DST->setObjectName(ToQString(ControlName(person, FormControl::DST)));
-  s.DST->setAccessibleName(tr("Daylight saving time"));
   // The control keeps the name it had as a label with a link.
-  s.TimeZoneHelp = new LinkButton(QStringLiteral("TZ Help"), frame);
+  s.TimeZoneHelp = new LinkButton(QString(), frame);
   s.TimeZoneHelp->setObjectName(QStringLiteral("lbl") + QChar::fromLatin1(SideLetter(person)) +
                                 QStringLiteral("TZHelp"));
-  s.TimeZoneHelp->setAccessibleName(tr("TZ Help: pick a time zone"));
-  grid->addWidget(Caption(tr("Time Zone"), s.ZoneHour, frame), row, 0);
+  grid->addWidget(Caption(QString(), s.ZoneHour, frame), row, 0);
   grid->addWidget(s.ZoneHour, row, 1);
   grid->addWidget(s.ZoneMinute, row, 2);
   auto* tz = new QHBoxLayout;

@@ -81,19 +81,18 @@ void ReportWindow::SavePdf() {
 
 void ReportWindow::SaveProfile() {
   const QString path = services_.Files->SaveFileName(
-      this, {ProgramTitle(), QStringLiteral("Lumo Free Tarvik profiles (*.kun)"),
+      this, {ProgramTitle(), tr("Lumo Free Tarvik profiles (*.kun)"),
              QStringLiteral("kun"), documents::DefaultSavePath(stem_ + QStringLiteral(".kun"))});
   if (path.isEmpty()) {
     return;  // cancelled
   }
   const std::optional<QString> failure = SaveWholeFile(path, WriteProfile(profile_()));
   if (failure) {
-    services_.Messages->Show(this, QStringLiteral("The File Could Not Be Saved."),
-                             MessageIcon::Error);
-    status_->setText(QStringLiteral("The File Could Not Be Saved."));
+    services_.Messages->Show(this, tr("The File Could Not Be Saved."), MessageIcon::Error);
+    status_->setText(tr("The File Could Not Be Saved."));
     return;
   }
-  status_->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+  status_->setText(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void ReportWindow::PrintDocument() {

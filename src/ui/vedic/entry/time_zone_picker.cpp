@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/entry/time_zones.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 
 namespace lumora::ui {
@@ -20,17 +21,16 @@ TimeZonePicker::TimeZonePicker(QWidget* parent) : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
   auto* layout = new QVBoxLayout(this);
-  auto* caption = new QLabel(tr("Double-click your &time zone:"), this);
+  auto* caption = new QLabel(this);
   layout->addWidget(caption);
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("lstTimeZone"));
-  list_->setAccessibleName(tr("Time zones"));
   caption->setBuddy(list_);
   for (const TimeZoneRow& row : kTimeZones) {
     list_->addItem(QString::fromUtf8(row.Text.data(), static_cast<int>(row.Text.size())));
   }
   layout->addWidget(list_);
-  auto* quit = new QPushButton(tr("&Quit"), this);
+  auto* quit = new QPushButton(this);
   quit->setObjectName(QStringLiteral("cmdQuit"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -39,6 +39,14 @@ TimeZonePicker::TimeZonePicker(QWidget* parent) : QDialog(parent) {
   connect(quit, &QPushButton::clicked, this, &QDialog::close);
   connect(list_, &QListWidget::itemActivated, this, &TimeZonePicker::Choose);
   resize(380, 460);
+
+  const auto retranslate = [this, caption, quit] {
+    caption->setText(tr("Double-click your &time zone:"));
+    list_->setAccessibleName(tr("Time zones"));
+    quit->setText(tr("&Quit"));
+  };
+  retranslate();
+  OnLanguageChange(*this, retranslate);
 }
 
 void TimeZonePicker::Choose() {

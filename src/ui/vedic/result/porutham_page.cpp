@@ -10,7 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/glossary/glossary.h"
 #include "core/vedic/porutham/porutham_words.h"
+#include "ui/shell/language_choice.h"
 
 namespace lumora::ui {
 
@@ -153,7 +155,12 @@ void PoruthamPage::Show(const PoruthamMatch& match, const MoonPair& pair,
   const auto rows = PoruthamRows(match, pair);
   for (int r = 0; r < kPoruthamCount; ++r) {
     const PoruthamRow& row = rows[static_cast<std::size_t>(r)];
-    auto* name = Item(QString::fromStdString(row.Name));
+    // The porutham's name and verdict as the chosen language's tables give them; what
+    // decided it and its meaning are the core's sentences.
+    const Language language = CurrentLanguage();
+    const auto which = static_cast<Porutham>(r);
+    auto* name = Item(language == Language::English ? QString::fromStdString(row.Name)
+                                                    : Utf8(PoruthamWord(language, which)));
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
@@ -169,7 +176,10 @@ void PoruthamPage::Show(const PoruthamMatch& match, const MoonPair& pair,
   FitRows(poruthams_);
   count_->setText(QString::fromStdString(PoruthamCountWords(match)));
   vetoes_->setText(QString::fromStdString(PoruthamVetoWords(match)));
-  verdict_->setText(tr("Verdict: %1").arg(Q(PoruthamVerdictWords(match.Verdict))));
+  verdict_->setText(tr("Verdict: %1")
+                        .arg(CurrentLanguage() == Language::English
+                                 ? Q(PoruthamVerdictWords(match.Verdict))
+                                 : Utf8(PoruthamVerdictWord(CurrentLanguage(), match.Verdict))));
 
   if (!papasamyam) {
     papasamyam_->setRowCount(0);
@@ -189,7 +199,7 @@ void PoruthamPage::Show(const PoruthamMatch& match, const MoonPair& pair,
     const int column = 1 + person * references + index % references;
     if (person == 0 && index % references == 0) {
       papasamyam_->setItem(row, 0,
-                           Item(Q(kGrahaNames[static_cast<std::size_t>(placement.Planet)].Name)));
+                           Item(Utf8(GrahaWord(CurrentLanguage(), placement.Planet))));
     }
     auto* cell = Item(PlacementText(placement), true);
     if (placement.Points > 0.0) {

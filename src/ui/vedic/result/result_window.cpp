@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -26,7 +28,11 @@
 
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
+#include "core/entry/date_lists.h"
+#include "core/glossary/glossary.h"
+#include "core/vedic/match/koota_texts.h"
 #include "ui/shell/about_box.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/settings_dialog.h"
 #include "ui/shell/window_placement.h"
@@ -55,9 +61,51 @@ QString Time(const PersonDetails& p) {
   return QStringLiteral("%1:%2:%3").arg(p.Hour).arg(p.Minute).arg(p.Second);
 }
 
+// The birth date as the form gave it, or as a reader of Hindi or Tamil writes it.
 QString Date(const PersonDetails& p) {
-  return ToQString(p.Month) + QLatin1Char(' ') + ToQString(p.Day) + QStringLiteral(", ") +
-         ToQString(p.Year);
+  const QString english = ToQString(p.Month) + QLatin1Char(' ') + ToQString(p.Day) +
+                          QStringLiteral(", ") + ToQString(p.Year);
+  const auto month = MonthNumber(p.Month);
+  const QDate date(QString::fromStdString(p.Year).toInt(), month.value_or(0),
+                   QString::fromStdString(p.Day).toInt());
+  return CurrentLanguage() == Language::English || !date.isValid() ? english : LongDate(date);
+}
+
+// The Guna Milan table's headings, marked for translation; the English ones are the core's.
+constexpr std::array<const char*, kGunaMilanColumnTitles.size()> kColumnTitleTexts = {
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "GUNA"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "BOY"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "GIRL"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "MAXIMUM POINTS"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "POINTS OBTAINED"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "AREA OF LIFE")};
+constexpr std::array<const char*, kKootaCount> kAreaOfLifeTexts = {
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "Work"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "Control"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "Destiny"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "Mental Awareness"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "Compatibility"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "Temperament"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "Love"),
+    QT_TRANSLATE_NOOP("lumora::ui::GunaMilanGrid", "Health")};
+
+constexpr bool SameTexts(const auto& marked, const auto& core, auto member) {
+  for (std::size_t i = 0; i < marked.size(); ++i) {
+    if (std::string_view(marked[i]) != member(core[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(SameTexts(kColumnTitleTexts, kGunaMilanColumnTitles,
+                        [](std::string_view t) { return t; }),
+              "the marked headings must be the core's");
+static_assert(SameTexts(kAreaOfLifeTexts, kKootas,
+                        [](const KootaInfo& k) { return k.AreaOfLife; }),
+              "the marked areas of life must be the core's");
+
+QString GridText(const char* english) {
+  return QCoreApplication::translate("lumora::ui::GunaMilanGrid", english);
 }
 
 // The value cells of a koota row, left to right after the row's title: what a screen
@@ -109,12 +157,18 @@ bool IsProse(std::string_view field) {
 }  // namespace
 
 ResultWindow::ResultWindow(const Services& services, const MatchState& state, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent),
+      services_(services),
+      tables_(state.Tables),
+      boy_moon_(state.Boy),
+      girl_moon_(state.Girl) {
   setObjectName(QStringLiteral("frmTarvikVedicResult"));
   setWindowTitle(QStringLiteral("Lumo Tarvik"));
   setWindowIcon(QIcon(QStringLiteral(":/resources/app/vedic.svg")));
   setAttribute(Qt::WA_DeleteOnClose);
 
+  // The window is made anew when the language changes (VedicSession::Retranslate): every
+  // text below is set in the language in use.
   QMenu* file = menuBar()->addMenu(tr("&File"));
   QAction* back_action = file->addAction(tr("&Back"));
   back_action->setObjectName(QStringLiteral("mnuBack"));
@@ -204,25 +258,25 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   // The birth details as the match state holds them; a profile file holds none.
   const PersonDetails& b = state.BoyDetails;
   const PersonDetails& g = state.GirlDetails;
-  findChild<QLabel*>(QStringLiteral("lblMName"))->setText("Your Name: " + ToQString(b.Name));
-  findChild<QLabel*>(QStringLiteral("lblMDOB"))->setText("Your Date Of Birth: " + Date(b));
-  findChild<QLabel*>(QStringLiteral("lblMTOB"))->setText("Your Time Of Birth: " + Time(b));
+  findChild<QLabel*>(QStringLiteral("lblMName"))->setText(tr("Your Name: %1").arg(ToQString(b.Name)));
+  findChild<QLabel*>(QStringLiteral("lblMDOB"))->setText(tr("Your Date Of Birth: %1").arg(Date(b)));
+  findChild<QLabel*>(QStringLiteral("lblMTOB"))->setText(tr("Your Time Of Birth: %1").arg(Time(b)));
   findChild<QLabel*>(QStringLiteral("lblMPOB"))
-      ->setText("Your Place Of Birth: " + ToQString(b.Place));
+      ->setText(tr("Your Place Of Birth: %1").arg(ToQString(b.Place)));
   findChild<QLabel*>(QStringLiteral("lblFName"))
-      ->setText("Your Partner's Name: " + ToQString(g.Name));
+      ->setText(tr("Your Partner's Name: %1").arg(ToQString(g.Name)));
   findChild<QLabel*>(QStringLiteral("lblFDOB"))
-      ->setText("Your Partner's Date Of Birth: " + Date(g));
+      ->setText(tr("Your Partner's Date Of Birth: %1").arg(Date(g)));
   findChild<QLabel*>(QStringLiteral("lblFTOB"))
-      ->setText("Your Partner's Time Of Birth: " + Time(g));
+      ->setText(tr("Your Partner's Time Of Birth: %1").arg(Time(g)));
   findChild<QLabel*>(QStringLiteral("lblFPOB"))
-      ->setText("Your Partner's Place Of Birth: " + ToQString(g.Place));
+      ->setText(tr("Your Partner's Place Of Birth: %1").arg(ToQString(g.Place)));
   // The coordinates and clock the match read, beside the place's name.
   for (const auto& [name, person] :
        {std::pair{"lblMLocation", &b}, std::pair{"lblFLocation", &g}}) {
     auto* location = findChild<QLabel*>(QLatin1String(name));
-    location->setText(person->Location ? QStringLiteral("Coordinates And Clock: ") +
-                                             ToQString(LocationWords(*person->Location))
+    location->setText(person->Location ? tr("Coordinates And Clock: %1")
+                                             .arg(ToQString(LocationWords(*person->Location)))
                                        : QString());
     location->setVisible(person->Location.has_value());
   }
@@ -242,8 +296,7 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   for (const auto& [name, person] : {std::pair{"lblMMoon", &b}, std::pair{"lblFMoon", &g}}) {
     auto* moon = findChild<QLabel*>(QLatin1String(name));
     const bool precise = person->Moon == MoonModel::Precise;
-    moon->setText(precise ? QStringLiteral("Moon: ") + QString::fromUtf8(kPreciseMoonText)
-                          : QString());
+    moon->setText(precise ? tr("Moon: %1").arg(QString::fromUtf8(kPreciseMoonText)) : QString());
     moon->setVisible(precise);
   }
   // The zodiac and node of the match, always named where the birth was read.
@@ -334,13 +387,18 @@ QWidget* ResultWindow::BuildGridPage() {
     return label;
   };
   for (std::size_t c = 0; c < kGunaMilanColumnTitles.size(); ++c) {
-    auto* title = new QLabel(Q(kGunaMilanColumnTitles[c]), picture);
+    auto* title = new QLabel(GridText(kColumnTitleTexts[c]), picture);
     title->setProperty("role", "title");
     title->setAlignment(Qt::AlignCenter);
     grid->addWidget(title, 0, static_cast<int>(c));
   }
   for (int r = 0; r < kKootaCount; ++r) {
-    auto* title = new QLabel(Q(kGunaMilanRowTitles[static_cast<std::size_t>(r)]), picture);
+    // The koota's own name in Hindi and Tamil; the English table keeps its capitals.
+    const Language language = CurrentLanguage();
+    auto* title = new QLabel(language == Language::English
+                                 ? Q(kGunaMilanRowTitles[static_cast<std::size_t>(r)])
+                                 : Utf8(KootaWord(language, r)),
+                             picture);
     title->setProperty("role", "row");
     grid->addWidget(title, r + 1, 0);
     GridRowLabels& row = grid_rows_[static_cast<std::size_t>(r)];
@@ -390,6 +448,7 @@ QWidget* ResultWindow::BuildInterpretationPage() {
   auto* frame = new QGroupBox(tr("Interpretation"));
   frame->setObjectName(QStringLiteral("fraInterpretation"));
   auto* layout = new QVBoxLayout(frame);
+  layout->addWidget(NewEnglishTextNote(frame));
   report_ = new QTextBrowser(frame);
   report_->setObjectName(QStringLiteral("RTB"));
   report_->setAccessibleName(tr("Interpretation"));
@@ -469,6 +528,7 @@ void BuildInformation(QGroupBox* frame, const QString& prefix, const QString& he
                       const std::function<QWidget*(QWidget*, const QString&, bool)>& make_field,
                       const std::function<QWidget*()>& make_about) {
   auto* layout = new QVBoxLayout(frame);
+  layout->addWidget(NewEnglishTextNote(frame));
   auto* heading = new QLabel(heading_caption, frame);
   heading->setObjectName(heading_name);
   QFont big = heading->font();
@@ -585,17 +645,18 @@ void ResultWindow::ShowGrid(const GunaMilanGrid& grid) {
     label->setText(ToQString(text));
     label->setAccessibleName(where + QStringLiteral(", ") + ToQString(text));
   };
+  const GunaMilanGrid shown = InLanguage(grid);
   for (std::size_t r = 0; r < grid.Rows.size(); ++r) {
     const QString koota = Q(kKootas[r].Koota);
     for (std::size_t c = 0; c < kGridColumns.size(); ++c) {
-      show(grid_rows_[r][c], grid.Rows[r].*kGridColumns[c].Cell,
+      show(grid_rows_[r][c], shown.Rows[r].*kGridColumns[c].Cell,
            koota + QStringLiteral(", ") + QLatin1String(kGridColumns[c].Words));
     }
   }
-  show(grid_maximum_, grid.MaximumTotal, tr("Total, maximum points"));
-  show(grid_points_, grid.PointsTotal, tr("Total, points obtained"));
-  show(grid_verdict_, grid.Verdict, tr("Total, verdict"));
-  show(grid_summary_, grid.Summary, tr("Summary"));
+  show(grid_maximum_, shown.MaximumTotal, tr("Total, maximum points"));
+  show(grid_points_, shown.PointsTotal, tr("Total, points obtained"));
+  show(grid_verdict_, shown.Verdict, tr("Total, verdict"));
+  show(grid_summary_, shown.Summary, tr("Summary"));
   const QString tables =
       ToQString(grid.TablesLine) + QStringLiteral("\n") + ToQString(grid.OtherTotalLine);
   grid_tables_->setText(tables);
@@ -611,6 +672,38 @@ void ResultWindow::ShowGrid(const GunaMilanGrid& grid) {
   grid_notes_->setVisible(!notes.isEmpty());
   grid_notes_->setAccessibleName(tr("Notes on the rows"));
   grid_notes_->setAccessibleDescription(notes.join(QLatin1Char('\n')));
+}
+
+GunaMilanGrid ResultWindow::InLanguage(const GunaMilanGrid& grid) const {
+  const Language language = CurrentLanguage();
+  if (language == Language::English) {
+    return grid;
+  }
+  // The values are named again from the Moons the table read: each cell's English word is
+  // checked against the rule's, so that a cell the rules do not explain keeps its text.
+  GunaMilanGrid out = grid;
+  const KootaTableSet& rules = TableSetOf(tables_);
+  for (std::size_t r = 0; r < out.Rows.size(); ++r) {
+    const KootaRule& rule = rules.Rules[r];
+    const int koota = static_cast<int>(r);
+    for (const auto& [cell, moon] : {std::pair{&GunaMilanRow::BoyValue, &boy_moon_},
+                                     std::pair{&GunaMilanRow::GirlValue, &girl_moon_}}) {
+      const int value = rule.Value(*moon);
+      if (rule.ValueName(value) == out.Rows[r].*cell) {
+        out.Rows[r].*cell = std::string(KootaValueWord(language, tables_, koota, value));
+      }
+    }
+    out.Rows[r].AreaOfLife = GridText(kAreaOfLifeTexts[r]).toStdString();
+  }
+  bool read = false;
+  const double total = QString::fromStdString(grid.PointsTotal).toDouble(&read);
+  if (read && MatchVerdict(total) == grid.Verdict) {
+    out.Verdict = std::string(MatchVerdictWord(language, GradeOfTotal(total)));
+  }
+  out.Summary = tr("You Have Obtained %1 Points Out Of %2 Points")
+                    .arg(ToQString(grid.PointsTotal), ToQString(grid.MaximumTotal))
+                    .toStdString();
+  return out;
 }
 
 void ResultWindow::AppendReport(const ReportDocument& report) {
@@ -694,6 +787,7 @@ QWidget* ResultWindow::BuildChartsPage() {
   scroll->setWidget(page);
   outer->addWidget(scroll, 1);
   auto* page_layout = new QVBoxLayout(page);
+  page_layout->addWidget(NewEnglishTextNote(page));
 
   // Across the page: the style choice, then each person's rasi and Navamsa charts with
   // the planet table beside them.
@@ -1006,6 +1100,10 @@ int ResultWindow::Uncertainty() const {
 
 int ResultWindow::SelectedTab() const {
   return all_->currentIndex() + 1;
+}
+
+void ResultWindow::SelectTab(int tab) {
+  all_->setCurrentIndex(tab - 1);
 }
 
 bool ResultWindow::IncludeCatalogues() const {

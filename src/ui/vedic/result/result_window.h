@@ -67,6 +67,7 @@ class ResultWindow : public QMainWindow {
 
   // The selected tab of the main tab strip, numbered from 1.
   int SelectedTab() const;
+  void SelectTab(int tab);
   // Whether a saved match document should also hold both persons' rashi and
   // nakshatra pages.
   bool IncludeCatalogues() const;
@@ -98,6 +99,9 @@ class ResultWindow : public QMainWindow {
   void ApplyChartStyle(int index);
   // Every point of the chart with its sign, degrees, nakshatra and pada.
   static void ShowPlanetTable(QTableWidget& table, const SiderealChart& chart);
+  // The grid with its words in the language in use: the values of the kootas and the
+  // verdict from the glossary, the areas of life and the summary translated.
+  GunaMilanGrid InLanguage(const GunaMilanGrid& grid) const;
   QWidget* Field(QWidget* parent, const QString& name, bool prose);
   void SetFieldText(const QString& name, const QString& text);
   // A rashi or nakshatra picture; where no picture has the key, the box stays empty.
@@ -107,6 +111,9 @@ class ResultWindow : public QMainWindow {
   using GridRowLabels = std::array<QLabel*, 5>;
 
   Services services_;
+  KootaTables tables_;
+  KootaMoon boy_moon_;
+  KootaMoon girl_moon_;
   QTabWidget* all_ = nullptr;
   TimingTab* timing_ = nullptr;
   std::array<GridRowLabels, kKootaCount> grid_rows_{};

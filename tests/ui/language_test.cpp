@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: MIT
+// The windows in Hindi and Tamil: the language chosen at run time reaches every window at
+// once, the field's words come from the glossary, and English comes back unchanged.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+#include <map>
+
+#include "core/glossary/glossary.h"
+#include "core/vedic/match/koota_scoring.h"
+#include "core/vedic/match/match.h"
+#include "support/finders.h"
+#include "support/stand_ins.h"
+#include "ui/shell/language_choice.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/settings_dialog.h"
+#include "ui/vedic/entry/birth_details_form.h"
+#include "ui/vedic/result/result_window.h"
+#include "ui/vedic/vedic_session.h"
+#include "ui/western/western_input_form.h"
+#include "ui/western/western_session.h"
+
+using namespace lumora;
+using namespace lumora::testing;
+
+namespace {
+
+struct Entry {
+  const char* name;
+  const char* value;
+};
+
+// The boy of 15 August 1947, 00:00 at New Delhi; the girl of 1 January 2000, 12:00 at
+// Greenwich.
+constexpr Entry kEntries[] = {
+    {"txtMName", "Arjun"},    {"txtMCity", "Delhi"},  {"txtMState", "Delhi"},
+    {"txtMCountry", "India"}, {"txtMLD", "28"},       {"txtMLM", "36"},
+    {"txtMLoD", "77"},        {"txtMLoM", "12"},      {"txtMZoneHour", "5"},
+    {"txtMZoneMinute", "30"}, {"txtFName", "Bela"},   {"txtFCity", "London"},
+    {"txtFState", "England"}, {"txtFCountry", "UK"},  {"txtFLD", "51"},
+    {"txtFLM", "30"},         {"txtFLoD", "0"},       {"txtFLoM", "0"},
+    {"txtFZoneHour", "0"},    {"txtFZoneMinute", "0"}};
+
+// What a reader of each language sees in a few places of the windows.
+struct Expected {
+  Language language;
+  const char* code;
+  const char* vedic_button;  // the main window's button
+  const char* name_caption;  // the form's caption of the boy's name
+  const char* guna_heading;  // the Guna Milan table's first heading
+  const char* birth_month;   // the boy's month in the birth details
+  const char* summary;       // the sentence under the table
+};
+constexpr Expected kCases[] = {
+    {Language::Hindi, "hi", "वैदिक ज्योतिष अनुकूलता (&V)", "नाम:", "गुण", "अगस्त",
+     "आपको 36 में से"},
+    {Language::Tamil, "ta", "வேத ஜோதிடப் பொருத்தம் (&V)", "பெயர்:", "குணம்", "ஆகஸ்ட்",
+     "நீங்கள் 36 புள்ளிகளில்"},
+    {Language::English, "en", "&Vedic Astrology Compatibility", "Name:", "GUNA", "August",
+     "You Have Obtained"},
+};
+
+// Every text a person reads in the window, by the control that shows it.
+std::map<QString, QString> TextsOf(const QWidget& window) {
+  std::map<QString, QString> texts;
+  // A control without a name is known by what it says.
+  const auto add = [&texts](const QObject* control, const QString& text) {
+    texts[control->objectName().isEmpty() ? QLatin1Char('#') + text : control->objectName()] +=
+        text;
+  };
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    add(label, label->text() + QLatin1Char('|') + label->accessibleName());
+  }
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    add(button, button->text() + QLatin1Char('|') + button->accessibleName());
+  }
+  const auto key = [](const QObject* control) { return control->objectName(); };
+  for (const QGroupBox* box : window.findChildren<QGroupBox*>()) {
+    add(box, box->title());
+  }
+  for (const QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+    for (int i = 0; i < tabs->count(); ++i) {
+      texts[key(tabs) + QString::number(i)] = tabs->tabText(i);
+    }
+  }
+  for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+    for (const QAction* action : bar->actions()) {
+      texts[key(bar) + action->objectName()] += action->text();
+    }
+  }
+  return texts;
+}
+
+int Differing(const std::map<QString, QString>& a, const std::map<QString, QString>& b) {
+  int count = 0;
+  for (const auto& [name, text] : a) {
+    const auto other = b.find(name);
+    count += other == b.end() || other->second != text ? 1 : 0;
+  }
+  return count;
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void init() {
+    stand_ins_ = std::make_unique<StandIns>();
+    ui::ApplyLanguage(Language::English);
+    main_ = std::make_unique<ui::MainWindow>(stand_ins_->Services());
+    main_->show();
+    Click(main_.get(), "Command2");
+    form_ = main_->Vedic().Form();
+    QVERIFY(form_ && form_->isVisible());
+  }
+  void cleanup() {
+    main_.reset();
+    ui::ApplyLanguage(Language::English);
+  }
+
+  // The language a person has not chosen yet is the system's where the program speaks it.
+  void LocalesChooseTheLanguage() {
+    const struct {
+      const char* locale;
+      Language language;
+    } cases[] = {
+        {"hi_IN", Language::Hindi}, {"ta_IN", Language::Tamil}, {"ta_LK", Language::Tamil},
+        {"en_GB", Language::English}, {"de_DE", Language::English}, {"C", Language::English},
+    };
+    for (const auto& c : cases) {
+      QCOMPARE(ui::LanguageOfLocale(QString::fromLatin1(c.locale)), c.language);
+    }
+    for (const Expected& e : kCases) {
+      ui::StoreLanguage(e.language);
+      QCOMPARE(ui::StoredLanguage(), e.language);
+    }
+  }
+
+  // Settings lists each language by its own name and starts from the one in use.
+  void SettingsOfferEachLanguageByItsOwnName() {
+    for (const Expected& e : kCases) {
+      ui::ApplyLanguage(e.language);
+      ui::SettingsDialog dialog(MoonModel::Standard, KootaTables::Specified, {}, main_.get());
+      auto* language = Combo(&dialog, "cboLanguage");
+      QCOMPARE(language->count(), kLanguageCount);
+      QCOMPARE(language->itemText(1), QStringLiteral("हिन्दी"));
+      QCOMPARE(language->itemText(2), QStringLiteral("தமிழ்"));
+      QCOMPARE(dialog.ChosenLanguage(), e.language);
+      QVERIFY(!language->accessibleName().isEmpty());
+      Screenshot(&dialog, QStringLiteral("settings_%1").arg(QLatin1String(e.code)));
+    }
+    ui::SettingsDialog dialog(MoonModel::Standard, KootaTables::Specified, {}, main_.get());
+    Combo(&dialog, "cboLanguage")->setCurrentIndex(2);
+    QCOMPARE(dialog.ChosenLanguage(), Language::Tamil);
+  }
+
+  // Dates as each language writes them, in the digits 0-9.
+  void DatesFollowTheLanguage() {
+    const struct {
+      Language language;
+      const char* text;
+    } cases[] = {
+        {Language::English, "August 15, 1947"},
+        {Language::Hindi, "15 अगस्त 1947"},
+        {Language::Tamil, "15 ஆகஸ்ட் 1947"},
+    };
+    for (const auto& c : cases) {
+      ui::ApplyLanguage(c.language);
+      QCOMPARE(ui::LongDate(QDate(1947, 8, 15)), QString::fromUtf8(c.text));
+    }
+  }
+
+  // One match, then the language changed under the open windows: each one speaks the new
+  // language at once, keeps what was typed and the page shown, and English comes back
+  // exactly as it was.
+  void WindowsFollowTheLanguageAtOnce() {
+    for (const Entry& e : kEntries) {
+      Edit(form_, e.name)->setText(QString::fromUtf8(e.value));
+    }
+    Combo(form_, "cboMDate")->setCurrentText(QStringLiteral("15"));
+    Combo(form_, "cboMMonth")->setCurrentText(QStringLiteral("August"));
+    Combo(form_, "cboMYear")->setCurrentText(QStringLiteral("1947"));
+    Combo(form_, "cboFYear")->setCurrentText(QStringLiteral("2000"));
+    Combo(form_, "cboFHH")->setCurrentText(QStringLiteral("12"));
+    form_->findChild<QWidget*>(QStringLiteral("optFWest"))->setProperty("checked", true);
+    const auto form_english = TextsOf(*form_);
+    // The main window's own band and menus; the test windows are compared on their own.
+    const auto main_texts = [this] {
+      auto texts = TextsOf(*Child<QWidget>(main_.get(), "pnlCommands"));
+      for (const QAction* menu : main_->menuBar()->actions()) {
+        texts[menu->objectName() + menu->text()] = menu->text();
+      }
+      return texts;
+    };
+    Click(form_, "cmdCalculate");
+    // Taken with the result in front: the band drops the access keys the result uses.
+    const auto main_english = main_texts();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY2(result != nullptr, qPrintable(stand_ins_->messages.Last()));
+    const auto result_english = TextsOf(*result);
+    result->SelectTab(1);
+    const MatchState& state = main_->Vedic().State();
+
+    for (const Expected& e : kCases) {
+      const QPointer<ui::ResultWindow> before = result;
+      ui::ApplyLanguage(e.language);
+      // The result is made anew in the language, once the change has reached every window.
+      QTRY_VERIFY(before.isNull());
+      result = main_->Vedic().Result();
+      QVERIFY(result != nullptr);
+      QVERIFY(result->isVisible());
+      QCOMPARE(result->SelectedTab(), 1);
+
+      // A label, a button and a menu of the form and the main window.
+      QCOMPARE(Child<QAbstractButton>(main_.get(), "Command2")->text(),
+               QString::fromUtf8(e.vedic_button));
+      QLabel* name_caption = nullptr;
+      for (QLabel* label : form_->findChildren<QLabel*>()) {
+        if (label->buddy() == Edit(form_, "txtMName")) {
+          name_caption = label;
+        }
+      }
+      QVERIFY(name_caption != nullptr);
+      QCOMPARE(name_caption->text(), QString::fromUtf8(e.name_caption));
+      QCOMPARE(Edit(form_, "txtMName")->text(), QStringLiteral("Arjun"));
+
+      // The Guna Milan table: its heading, its koota rows and values from the glossary,
+      // the verdict and the sentence under it.
+      auto* grid = result->findChild<QWidget*>(QStringLiteral("picGunaMilan"));
+      QVERIFY(grid != nullptr);
+      QStringList titles;
+      for (QLabel* label : grid->findChildren<QLabel*>()) {
+        if (label->property("role").toString() == QLatin1String("title")) {
+          titles << label->text();
+        }
+      }
+      QCOMPARE(titles.value(0), QString::fromUtf8(e.guna_heading));
+      const KootaTableSet& rules = TableSetOf(state.Tables);
+      for (int koota = 0; koota < kKootaCount; ++koota) {
+        const int value = rules.Rules[static_cast<std::size_t>(koota)].Value(state.Boy);
+        const QString word =
+            ui::Utf8(KootaValueWord(e.language, state.Tables, koota, value));
+        QCOMPARE(Label(result, qPrintable(QStringLiteral("lblVarna_%1").arg(koota * 5)))->text(),
+                 word);
+      }
+      QCOMPARE(Label(result, "lblVarna_42")->text(),
+               ui::Utf8(MatchVerdictWord(e.language, GradeOfTotal(state.TotalPoints))));
+      QVERIFY2(Label(result, "lblVarna_43")->text().startsWith(QString::fromUtf8(e.summary)),
+               qPrintable(Label(result, "lblVarna_43")->text()));
+
+      // The birth date in the language's words, its numbers in the digits 0-9.
+      const QString born = Label(result, "lblMDOB")->text();
+      QVERIFY2(born.contains(QString::fromUtf8(e.birth_month)), qPrintable(born));
+      QVERIFY2(born.contains(QStringLiteral("1947")), qPrintable(born));
+
+      // The long readings stay in English and say so, once, in the reader's language.
+      const auto notes = result->findChildren<QLabel*>(QStringLiteral("lblEnglishTextNote"));
+      QVERIFY(!notes.isEmpty());
+      QCOMPARE(!notes.first()->isHidden(), e.language != Language::English);
+
+      if (e.language != Language::English) {
+        QVERIFY(Differing(form_english, TextsOf(*form_)) > 20);
+        QVERIFY(Differing(result_english, TextsOf(*result)) > 20);
+      }
+      Child<QTabWidget>(result, "TSD")->setCurrentIndex(1);
+      Screenshot(form_, QStringLiteral("language_form_%1").arg(QLatin1String(e.code)));
+      Screenshot(result, QStringLiteral("language_guna_milan_%1").arg(QLatin1String(e.code)));
+      result->SelectTab(6);
+      QApplication::processEvents();
+      Screenshot(result, QStringLiteral("language_charts_%1").arg(QLatin1String(e.code)));
+      result->SelectTab(1);
+    }
+    // Back in English: every text exactly as before the first change.
+    QCOMPARE(TextsOf(*form_), form_english);
+    QCOMPARE(main_texts(), main_english);
+    QCOMPARE(Differing(result_english, TextsOf(*main_->Vedic().Result())), 0);
+  }
+
+  // The Western form follows the language too, its entries kept.
+  void WesternFormFollowsTheLanguage() {
+    Click(main_.get(), "Command1");
+    auto* form = main_->Western().Form();
+    QVERIFY(form != nullptr);
+    Edit(form, "txtMName")->setText(QStringLiteral("Arjun"));
+    const auto english = TextsOf(*form);
+    ui::ApplyLanguage(Language::Tamil);
+    QApplication::processEvents();
+    QCOMPARE(Child<QAbstractButton>(form, "cmdCalculate")->text(),
+             QStringLiteral("இணக்கத்தை ஆராய்"));
+    QCOMPARE(Edit(form, "txtMName")->text(), QStringLiteral("Arjun"));
+    Screenshot(form, QStringLiteral("language_western_form_ta"));
+    ui::ApplyLanguage(Language::English);
+    QApplication::processEvents();
+    QCOMPARE(TextsOf(*form), english);
+  }
+
+ private:
+  std::unique_ptr<StandIns> stand_ins_;
+  std::unique_ptr<ui::MainWindow> main_;
+  ui::BirthDetailsForm* form_ = nullptr;
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
