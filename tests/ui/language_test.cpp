@@ -61,8 +61,7 @@ struct Expected {
   const char* summary;       // the sentence under the table
 };
 constexpr Expected kCases[] = {
-    {Language::Hindi, "hi", "वैदिक ज्योतिष अनुकूलता (&V)", "नाम:", "गुण", "अगस्त",
-     "आपको 36 में से"},
+    {Language::Hindi, "hi", "वैदिक ज्योतिष अनुकूलता (&V)", "नाम:", "गुण", "अगस्त", "आपको 36 में से"},
     {Language::Tamil, "ta", "வேத ஜோதிடப் பொருத்தம் (&V)", "பெயர்:", "குணம்", "ஆகஸ்ட்",
      "நீங்கள் 36 புள்ளிகளில்"},
     {Language::English, "en", "&Vedic Astrology Compatibility", "Name:", "GUNA", "August",
@@ -137,7 +136,7 @@ class LanguageTest : public QObject {
       const char* locale;
       Language language;
     } cases[] = {
-        {"hi_IN", Language::Hindi}, {"ta_IN", Language::Tamil}, {"ta_LK", Language::Tamil},
+        {"hi_IN", Language::Hindi},   {"ta_IN", Language::Tamil},   {"ta_LK", Language::Tamil},
         {"en_GB", Language::English}, {"de_DE", Language::English}, {"C", Language::English},
     };
     for (const auto& c : cases) {
@@ -251,8 +250,7 @@ class LanguageTest : public QObject {
       const KootaTableSet& rules = TableSetOf(state.Tables);
       for (int koota = 0; koota < kKootaCount; ++koota) {
         const int value = rules.Rules[static_cast<std::size_t>(koota)].Value(state.Boy);
-        const QString word =
-            ui::Utf8(KootaValueWord(e.language, state.Tables, koota, value));
+        const QString word = ui::Utf8(KootaValueWord(e.language, state.Tables, koota, value));
         QCOMPARE(Label(result, qPrintable(QStringLiteral("lblVarna_%1").arg(koota * 5)))->text(),
                  word);
       }
@@ -298,8 +296,7 @@ class LanguageTest : public QObject {
     const auto english = TextsOf(*form);
     ui::ApplyLanguage(Language::Tamil);
     QApplication::processEvents();
-    QCOMPARE(Child<QAbstractButton>(form, "cmdCalculate")->text(),
-             QStringLiteral("இணக்கத்தை ஆராய்"));
+    QCOMPARE(Child<QAbstractButton>(form, "cmdCalculate")->text(), QStringLiteral("இணக்கத்தை ஆராய்"));
     QCOMPARE(Edit(form, "txtMName")->text(), QStringLiteral("Arjun"));
     Screenshot(form, QStringLiteral("language_western_form_ta"));
     ui::ApplyLanguage(Language::English);

@@ -48,16 +48,16 @@ struct PanelTexts {
 };
 
 // The texts are marked for translation and translated where they are shown.
-constexpr PanelTexts kVedicTexts{QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Boy's Details"),
-                                 QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Girl's Details"),
-                                 "fraBoy",
-                                 "fraGirl",
-                                 QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Birth Day:"),
-                                 QT_TRANSLATE_NOOP("lumora::ui::PersonPanel",
-                                                   "Click Here To Find Latitude && Longitude"),
-                                 "cmdMaleBrowse",
-                                 "cmdFemaleBrowse",
-                                 DateTimeList::HourThrough24};
+constexpr PanelTexts kVedicTexts{
+    QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Boy's Details"),
+    QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Girl's Details"),
+    "fraBoy",
+    "fraGirl",
+    QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Birth Day:"),
+    QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Click Here To Find Latitude && Longitude"),
+    "cmdMaleBrowse",
+    "cmdFemaleBrowse",
+    DateTimeList::HourThrough24};
 constexpr PanelTexts kWesternTexts{
     QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Male"),
     QT_TRANSLATE_NOOP("lumora::ui::PersonPanel", "Female"),
@@ -198,9 +198,7 @@ void PersonPanel::Retranslate() {
   const QString caption = tr(male ? texts.MaleCaption : texts.FemaleCaption);
   frame_->setTitle(caption);
   frame_->setAccessibleName(caption);
-  const auto name = [](QWidget* control, const QString& text) {
-    control->setAccessibleName(text);
-  };
+  const auto name = [](QWidget* control, const QString& text) { control->setAccessibleName(text); };
   name(name_, tr("Name"));
   name(day_, tr("Birth Day"));
   name(month_, tr("Birth Month"));
@@ -241,10 +239,9 @@ void PersonPanel::Retranslate() {
   }
   // The captions, found by the field each one names.
   const std::pair<QWidget*, QString> captions[] = {
-      {name_, tr("Name:")},         {day_, tr(texts.DateCaption)},
-      {hour_, tr("Time Of Birth:")}, {city_, tr("City:")},
-      {state_, tr("State:")},        {country_, tr("Country:")},
-      {lat_deg_, tr("Latitude:")},   {long_deg_, tr("Longitude:")},
+      {name_, tr("Name:")},        {day_, tr(texts.DateCaption)}, {hour_, tr("Time Of Birth:")},
+      {city_, tr("City:")},        {state_, tr("State:")},        {country_, tr("Country:")},
+      {lat_deg_, tr("Latitude:")}, {long_deg_, tr("Longitude:")},
   };
   for (QLabel* label : frame_->findChildren<QLabel*>()) {
     for (const auto& [buddy, text] : captions) {

@@ -121,8 +121,8 @@ Language CurrentLanguage() {
 QLabel* NewEnglishTextNote(QWidget* parent) {
   auto* note = new QLabel(parent);
   note->setObjectName(QStringLiteral("lblEnglishTextNote"));
-  note->setText(QCoreApplication::translate(
-      "lumora::ui::LanguageNote", "The detailed readings on this page are in English."));
+  note->setText(QCoreApplication::translate("lumora::ui::LanguageNote",
+                                            "The detailed readings on this page are in English."));
   note->setAccessibleName(note->text());
   note->setWordWrap(true);
   note->setStyleSheet(QStringLiteral("font-style: italic;"));
@@ -146,9 +146,9 @@ QString LongDate(const QDate& date) {
   // "d MMMM yyyy" rather than the locale's long format, which adds the weekday; the
   // numbers stay in the digits 0-9 whatever the locale's own digits are.
   const QLocale locale = LanguageLocale(CurrentLanguage());
-  QString text = locale.toString(date, CurrentLanguage() == Language::English
-                                           ? QStringLiteral("MMMM d, yyyy")
-                                           : QStringLiteral("d MMMM yyyy"));
+  QString text =
+      locale.toString(date, CurrentLanguage() == Language::English ? QStringLiteral("MMMM d, yyyy")
+                                                                   : QStringLiteral("d MMMM yyyy"));
   if (locale.zeroDigit() != QLatin1Char('0')) {
     const QString zero = locale.zeroDigit();
     for (qsizetype i = 0; i < text.size(); ++i) {

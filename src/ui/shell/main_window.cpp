@@ -224,8 +224,9 @@ void MainWindow::Retranslate() {
   }
   commands_->setAccessibleName(tr("Tests and commands"));
   area_->setAccessibleName(tr("Test windows"));
-  subtitle_->setText(tr("The compatibility of two people from their birth data, by Western "
-                        "and by Vedic astrology. Choose a test:"));
+  subtitle_->setText(
+      tr("The compatibility of two people from their birth data, by Western "
+         "and by Vedic astrology. Choose a test:"));
   subtitle_->adjustSize();
   western_button_->setText(tr("&Western Astrology  Compatibility"));
   vedic_button_->setText(tr("&Vedic Astrology Compatibility"));
@@ -246,8 +247,8 @@ void MainWindow::Retranslate() {
   // The access keys as the language writes them, dropped again where the active window
   // uses one.
   access_keyed_.clear();
-  for (QObject* control : std::initializer_list<QObject*>{
-           file_menu_, Find<QMenu>(this, "mnuHelp"), print_, back_, exit_}) {
+  for (QObject* control : std::initializer_list<QObject*>{file_menu_, Find<QMenu>(this, "mnuHelp"),
+                                                          print_, back_, exit_}) {
     if (control != nullptr) {
       access_keyed_.push_back({control, TextOf(control)});
     }

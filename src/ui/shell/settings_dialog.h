@@ -29,9 +29,9 @@ enum class OpeningMethod { AshtaKoota, Porutham };
 OpeningMethod StoredOpeningMethod();
 void StoreOpeningMethod(OpeningMethod method);
 
-// File > Settings: the choice of the windows' language, of ephemeris, of the ayanamsa and node, of koota tables and of
-// the match method the result opens on. Hands the choices out through its getters; the owner stores
-// them and passes them on.
+// File > Settings: the choice of the windows' language, of ephemeris, of the ayanamsa and node, of
+// koota tables and of the match method the result opens on. Hands the choices out through its
+// getters; the owner stores them and passes them on.
 class SettingsDialog : public QDialog {
   Q_OBJECT
  public:

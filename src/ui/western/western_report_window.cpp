@@ -164,8 +164,8 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
   // The figures stand beside the persons, so that the score is in view as the report
   // opens, without scrolling, on a 1366x768 screen; the words that explain them follow
   // the positions.
-  QGroupBox* figures = Group(tr("Compatibility:"), QStringLiteral("fraCompatibility"),
-                             tr("Compatibility"), this);
+  QGroupBox* figures =
+      Group(tr("Compatibility:"), QStringLiteral("fraCompatibility"), tr("Compatibility"), this);
   auto* grid = new QGridLayout(figures);
   grid->setHorizontalSpacing(14);
   grid->setColumnStretch(1, 1);

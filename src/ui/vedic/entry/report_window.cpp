@@ -81,8 +81,8 @@ void ReportWindow::SavePdf() {
 
 void ReportWindow::SaveProfile() {
   const QString path = services_.Files->SaveFileName(
-      this, {ProgramTitle(), tr("Lumo Free Tarvik profiles (*.kun)"),
-             QStringLiteral("kun"), documents::DefaultSavePath(stem_ + QStringLiteral(".kun"))});
+      this, {ProgramTitle(), tr("Lumo Free Tarvik profiles (*.kun)"), QStringLiteral("kun"),
+             documents::DefaultSavePath(stem_ + QStringLiteral(".kun"))});
   if (path.isEmpty()) {
     return;  // cancelled
   }

@@ -198,8 +198,7 @@ void PoruthamPage::Show(const PoruthamMatch& match, const MoonPair& pair,
     const int row = (index % per_person) / references;
     const int column = 1 + person * references + index % references;
     if (person == 0 && index % references == 0) {
-      papasamyam_->setItem(row, 0,
-                           Item(Utf8(GrahaWord(CurrentLanguage(), placement.Planet))));
+      papasamyam_->setItem(row, 0, Item(Utf8(GrahaWord(CurrentLanguage(), placement.Planet))));
     }
     auto* cell = Item(PlacementText(placement), true);
     if (placement.Points > 0.0) {

@@ -26,11 +26,11 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "core/vedic/result/nakshatra_catalogue.h"
-#include "core/vedic/result/rashi_catalogue.h"
 #include "core/entry/date_lists.h"
 #include "core/glossary/glossary.h"
 #include "core/vedic/match/koota_texts.h"
+#include "core/vedic/result/nakshatra_catalogue.h"
+#include "core/vedic/result/rashi_catalogue.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
@@ -100,8 +100,7 @@ constexpr bool SameTexts(const auto& marked, const auto& core, auto member) {
 static_assert(SameTexts(kColumnTitleTexts, kGunaMilanColumnTitles,
                         [](std::string_view t) { return t; }),
               "the marked headings must be the core's");
-static_assert(SameTexts(kAreaOfLifeTexts, kKootas,
-                        [](const KootaInfo& k) { return k.AreaOfLife; }),
+static_assert(SameTexts(kAreaOfLifeTexts, kKootas, [](const KootaInfo& k) { return k.AreaOfLife; }),
               "the marked areas of life must be the core's");
 
 QString GridText(const char* english) {
@@ -258,7 +257,8 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   // The birth details as the match state holds them; a profile file holds none.
   const PersonDetails& b = state.BoyDetails;
   const PersonDetails& g = state.GirlDetails;
-  findChild<QLabel*>(QStringLiteral("lblMName"))->setText(tr("Your Name: %1").arg(ToQString(b.Name)));
+  findChild<QLabel*>(QStringLiteral("lblMName"))
+      ->setText(tr("Your Name: %1").arg(ToQString(b.Name)));
   findChild<QLabel*>(QStringLiteral("lblMDOB"))->setText(tr("Your Date Of Birth: %1").arg(Date(b)));
   findChild<QLabel*>(QStringLiteral("lblMTOB"))->setText(tr("Your Time Of Birth: %1").arg(Time(b)));
   findChild<QLabel*>(QStringLiteral("lblMPOB"))
@@ -275,9 +275,10 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   for (const auto& [name, person] :
        {std::pair{"lblMLocation", &b}, std::pair{"lblFLocation", &g}}) {
     auto* location = findChild<QLabel*>(QLatin1String(name));
-    location->setText(person->Location ? tr("Coordinates And Clock: %1")
-                                             .arg(ToQString(LocationWords(*person->Location)))
-                                       : QString());
+    location->setText(
+        person->Location
+            ? tr("Coordinates And Clock: %1").arg(ToQString(LocationWords(*person->Location)))
+            : QString());
     location->setVisible(person->Location.has_value());
   }
   if (!state.BirthDetailsStored) {
@@ -769,7 +770,47 @@ QLabel* Heading(const QString& text, QWidget* parent) {
 }
 
 QString SideName(char side) {
-  return side == 'M' ? QStringLiteral("Boy") : QStringLiteral("Girl");
+  return side == 'M' ? QCoreApplication::translate("lumora::ui::ResultWindow", "Boy")
+                     : QCoreApplication::translate("lumora::ui::ResultWindow", "Girl");
+}
+
+// The planet table's headings, marked for translation; the English ones are the core's.
+constexpr std::array<const char*, kPlanetTableTitles.size()> kPlanetTitleTexts = {
+    QT_TRANSLATE_NOOP("lumora::ui::PlanetTable", "Planet"),
+    QT_TRANSLATE_NOOP("lumora::ui::PlanetTable", "Sign"),
+    QT_TRANSLATE_NOOP("lumora::ui::PlanetTable", "Degrees"),
+    QT_TRANSLATE_NOOP("lumora::ui::PlanetTable", "Nakshatra"),
+    QT_TRANSLATE_NOOP("lumora::ui::PlanetTable", "Pada")};
+static_assert(SameTexts(kPlanetTitleTexts, kPlanetTableTitles,
+                        [](std::string_view t) { return t; }),
+              "the marked headings must be the core's");
+
+// A row of the planet table with the point, sign and nakshatra in the language in use; the
+// degrees and the pada are numbers.
+std::array<QString, 5> PlanetCells(const PlanetTableRow& row) {
+  const std::array<std::string, 5> english = PlanetTableCells(row);
+  std::array<QString, 5> cells;
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    cells[c] = QString::fromStdString(english[c]);
+  }
+  const Language language = CurrentLanguage();
+  if (language == Language::English) {
+    return cells;
+  }
+  const Glossary& words = GlossaryOf(language);
+  QString point = QString::fromUtf8(row.Point.data(), static_cast<qsizetype>(row.Point.size()));
+  if (row.Point == GlossaryOf(Language::English).Lagna) {
+    point = Utf8(words.Lagna);
+  }
+  for (int g = 0; g < kGrahaCount; ++g) {
+    if (row.Point == GrahaWord(Language::English, static_cast<Graha>(g))) {
+      point = Utf8(GrahaWord(language, static_cast<Graha>(g)));
+    }
+  }
+  cells[0] = row.Retrograde ? point + QLatin1Char(' ') + Utf8(words.RetrogradeMark) : point;
+  cells[1] = Utf8(RashiWord(language, ToZodiacPosition(row.Longitude).Sign));
+  cells[3] = Utf8(NakshatraWord(language, row.Nakshatra));
+  return cells;
 }
 
 }  // namespace
@@ -833,8 +874,8 @@ QWidget* ResultWindow::BuildChartsPage() {
     table->setObjectName(QStringLiteral("tbl%1Planets").arg(QLatin1Char(side)));
     table->setAccessibleName(tr("%1's planets").arg(SideName(side)));
     QStringList titles;
-    for (std::string_view t : kPlanetTableTitles) {
-      titles << Q(t);
+    for (const char* t : kPlanetTitleTexts) {
+      titles << QCoreApplication::translate("lumora::ui::PlanetTable", t);
     }
     table->setHorizontalHeaderLabels(titles);
     table->verticalHeader()->hide();
@@ -1069,9 +1110,9 @@ void ResultWindow::ShowPlanetTable(QTableWidget& table, const SiderealChart& cha
   const std::vector<PlanetTableRow> rows = PlanetTable(chart);
   table.setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-    const std::array<std::string, 5> cells = PlanetTableCells(rows[static_cast<std::size_t>(r)]);
+    const std::array<QString, 5> cells = PlanetCells(rows[static_cast<std::size_t>(r)]);
     for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-      auto* item = new QTableWidgetItem(ToQString(cells[static_cast<std::size_t>(c)]));
+      auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(c)]);
       table.setItem(r, c, item);
     }
   }
