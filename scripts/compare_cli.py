@@ -4,7 +4,8 @@
 Usage: scripts/compare_cli.py REFERENCE-CLI CANDIDATE-CLI [--count N] [--seed S]
 
 Every generated input (birth-detail forms, Western forms, profile values, moon moments,
-info and profile commands) is given to both programs with and without --json (and with
+info and profile commands, rank over generated candidate files in CSV and JSON Lines) is
+given to both programs with and without --json (and with
 --report for the Vedic match); standard output, standard error and exit status must agree
 byte for byte. Prints the number of runs and of identical runs; exit status 1 on any
 difference, with the first few differences shown.
@@ -240,6 +241,56 @@ def profile_runs(rng, tally, count):
                 tally.compare(args, "", workdir)
 
 
+RANK_PLACES = [("28.61", "77.21", "Asia/Kolkata"), ("51.51", "-0.13", "Europe/London"),
+               ("40.71", "-74.01", "America/New_York"), ("-33.87", "151.21", "Australia/Sydney"),
+               ("24.86", "67.01", "Asia/Karachi"), ("52.52", "13.40", "Europe/Berlin")]
+
+
+def rank_candidate(rng, odd):
+    """One candidate row: name, date, time, latitude, longitude, zone (now and then odd)."""
+    lat, lon, zone = rng.choice(RANK_PLACES)
+    row = [rng.choice(NAMES + ["Khan, Sana", "S\u00e3o Jo\u00e3o", "A" * 40, "x\"y"]),
+           f"{rng.randint(1901, 2050):04d}-{rng.randint(1, 12):02d}-{rng.randint(1, 28):02d}",
+           f"{rng.randint(0, 23):02d}:{rng.randint(0, 59):02d}", lat, lon, zone]
+    if rng.random() < odd:
+        row[rng.randint(1, 5)] = odd_text(rng)
+    return row
+
+
+def csv_field(text):
+    return '"' + text.replace('"', '""') + '"' if any(c in text for c in ',"\n') else text
+
+
+def rank_runs(rng, tally, count):
+    """rank over generated candidate files, as CSV and as JSON Lines, with its options."""
+    with tempfile.TemporaryDirectory() as workdir:
+        keys = ["Name", "BirthDate", "BirthTime", "Latitude", "Longitude", "TimeZone"]
+        for i in range(count):
+            rows = [rank_candidate(rng, 0.05) for _ in range(rng.randint(1, 400))]
+            csv_path = os.path.join(workdir, f"c{i}.csv")
+            with open(csv_path, "w", encoding="utf-8") as f:
+                f.write(",".join(keys) + "\n")
+                for row in rows:
+                    f.write(",".join(csv_field(x) for x in row) + "\n")
+            jsonl_path = os.path.join(workdir, f"c{i}.jsonl")
+            with open(jsonl_path, "w", encoding="utf-8") as f:
+                for row in rows:
+                    f.write(json.dumps(dict(zip(keys, row))) + "\n")
+            person = dict(zip(keys, rank_candidate(rng, 0.0)))
+            person_path = os.path.join(workdir, f"p{i}.json")
+            with open(person_path, "w", encoding="utf-8") as f:
+                json.dump(person, f)
+            side = rng.choice(["--boy", "--girl"])
+            extra = rng.choice([[], ["--top", str(rng.randint(1, 50))],
+                                ["--min-total", str(rng.randint(0, 72) / 2)],
+                                ["--uncertainty", str(rng.choice([5, 15, 30, 60]))],
+                                ["--precise-moon"], ["--threads", "3"]])
+            for candidates in (csv_path, jsonl_path):
+                for json_flag in ([], ["--json"]):
+                    tally.compare(["rank", side, person_path, "--candidates", candidates] +
+                                  extra + json_flag, "", workdir)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("reference")
@@ -253,6 +304,7 @@ def main():
         for args, stdin in generate(rng, options.count):
             tally.compare(args, stdin, workdir)
     profile_runs(rng, tally, options.count // 10)
+    rank_runs(rng, tally, options.count // 10)
 
     print(f"{tally.total} runs, {tally.same} identical, {tally.total - tally.same} different")
     for args, stdin, a, b in tally.differences[:5]:

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "cli/commands.h"
+#include "core/file_access.h"
 #include "core/vedic/entry/profile.h"
 
 namespace lumora::cli {
@@ -75,6 +76,11 @@ bool WriteAll(int descriptor, const std::string& bytes) {
 // afresh (O_CREAT | O_EXCL), so no link planted at a guessable name is followed; the
 // earlier file's permissions carry over, and the data reach the disk before the rename.
 void WriteAtomically(const std::string& path, const std::string& bytes) {
+  // As --pdf: a device node, FIFO or folder is never replaced, nor a file the user could
+  // not write in place (a read-only file, another user's file in a folder open to all).
+  if (const auto failure = FailureOf(CheckWriteTarget(path))) {
+    throw Rejection("The File Could Not Be Saved. " + failure->Message, "error");
+  }
   const std::filesystem::path target(path);
   const std::filesystem::path folder =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");

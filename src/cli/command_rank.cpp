@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // lumora-cli rank: one person against a file of candidates, best first.
+#include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
@@ -12,8 +14,11 @@
 #include "cli/commands.h"
 #include "cli/person_input.h"
 #include "cli/porutham_json.h"
+#include "core/file_access.h"
 #include "core/places/atlas.h"
+#include "core/terminal_text.h"
 #include "core/text.h"
+#include "core/vedic/entry/profile.h"
 #include "core/vedic/match/koota_texts.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/rank/ranking.h"
@@ -43,15 +48,24 @@ struct RankCommandOptions {
 
 namespace {
 
-// Candidates from JSON Lines: one object per line, blank lines skipped.
+// Candidates from JSON Lines: one object per line, blank lines skipped. A line is held
+// only up to the limit of a CSV row; a longer one is refused with its line number and
+// the rest of it skipped unread into memory.
 class JsonLinesCandidateSource : public CandidateSource {
  public:
   explicit JsonLinesCandidateSource(std::istream& in) : in_(in) {}
 
   std::optional<CandidateRow> Next() override {
     std::string line;
-    while (std::getline(in_, line)) {
+    bool too_long = false;
+    while (ReadLine(line, too_long)) {
       ++line_;
+      if (too_long) {
+        return CandidateRow{line_,
+                            FormFailure{"The line is longer than " +
+                                            std::to_string(CsvReader::kMaxRecordBytes) + " bytes",
+                                        MessageIcon::Error, std::nullopt, false}};
+      }
       if (!line.empty() && line.back() == '\r') {
         line.pop_back();
       }
@@ -73,6 +87,25 @@ class JsonLinesCandidateSource : public CandidateSource {
   }
 
  private:
+  // One line without its line break, kept up to the limit; false at the end of input.
+  bool ReadLine(std::string& line, bool& too_long) {
+    line.clear();
+    too_long = false;
+    std::streambuf* buffer = in_.rdbuf();
+    bool any = false;
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+      any = true;
+      if (c == '\n') {
+        break;
+      }
+      if (line.size() < CsvReader::kMaxRecordBytes + 1) {
+        line.push_back(static_cast<char>(c));
+      }
+    }
+    too_long = line.size() > CsvReader::kMaxRecordBytes;
+    return any;
+  }
+
   std::istream& in_;
   int line_ = 0;
 };
@@ -171,6 +204,85 @@ Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTa
   return out;
 }
 
+// A name as the JSON writer writes a string: printable ASCII without quotes or
+// backslashes goes as it is, anything else through the writer itself.
+void AppendJsonString(std::string& out, const std::string& text) {
+  const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+    return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+  });
+  if (plain) {
+    out += '"';
+    out += text;
+    out += '"';
+  } else {
+    out += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+  }
+}
+
+// The JSON lines of a ranking, made fast without changing a byte: what follows the
+// name depends only on the pair's Moon states, the half of its sign the candidate's
+// Moon is in and the Manglik verdict (with one person and the tables fixed, on the
+// candidate's state), so it is written once per state, half and verdict by
+// the JSON writer itself, and each line is its rank, line and name and that text.
+class RankJsonLines {
+ public:
+  RankJsonLines(PersonRole role, KootaTables tables, bool poruthams)
+      : role_(role), tables_(tables), poruthams_(poruthams) {}
+
+  void Write(std::ostream& out, int rank, const RankEntry& entry, const PairScore& score) {
+    if (entry.Range) {
+      // A score range differs from pair to pair: the whole line from the writer.
+      out << EntryJson(rank, entry, score, tables_, poruthams_)
+                 .dump(-1, ' ', false, Json::error_handler_t::replace)
+          << '\n';
+      return;
+    }
+    line_.clear();
+    line_ += "{\"Rank\":";
+    line_ += std::to_string(rank);
+    line_ += ",\"Line\":";
+    line_ += std::to_string(entry.Line);
+    line_ += ",\"Name\":";
+    AppendJsonString(line_, entry.Name);
+    line_ += Tail(entry, score);
+    line_ += '\n';
+    out.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+  }
+
+ private:
+  static constexpr std::size_t kVerdicts = std::size(kManglikMatchNames) + 1;  // and none
+
+  const std::string& Tail(const RankEntry& entry, const PairScore& score) {
+    const bool boy = role_ == PersonRole::Boy;
+    const MoonState candidate = boy ? entry.Girl : entry.Boy;
+    const std::size_t first_half = (boy ? entry.GirlFirstHalf : entry.BoyFirstHalf) ? 1 : 0;
+    const std::size_t verdict = entry.Manglik ? static_cast<std::size_t>(*entry.Manglik) + 1 : 0;
+    const std::size_t key =
+        (static_cast<std::size_t>(MoonStateIndex(candidate)) * 2 + first_half) * kVerdicts +
+        verdict;
+    if (tails_.empty()) {
+      tails_.resize(static_cast<std::size_t>(kMoonStateCount) * 2 * kVerdicts);
+    }
+    std::string& tail = tails_[key];
+    if (tail.empty()) {
+      RankEntry blank = entry;
+      blank.Name.clear();
+      blank.Line = 0;
+      const std::string whole = EntryJson(0, blank, score, tables_, poruthams_)
+                                    .dump(-1, ' ', false, Json::error_handler_t::replace);
+      constexpr std::string_view kHead = R"({"Rank":0,"Line":0,"Name":"")";
+      tail = whole.substr(kHead.size());
+    }
+    return tail;
+  }
+
+  PersonRole role_;
+  KootaTables tables_;
+  bool poruthams_;
+  std::vector<std::string> tails_;
+  std::string line_;
+};
+
 // Standard error hears of each refused row as it is read; standard output gets the
 // ranking, then the refused rows again in input order.
 class RankPrinter : public RankObserver {
@@ -182,22 +294,23 @@ class RankPrinter : public RankObserver {
         json_(json),
         ranges_(ranges),
         tables_(tables),
-        poruthams_(poruthams) {}
+        poruthams_(poruthams),
+        lines_(role, tables, poruthams) {}
 
   void Refused(const RankRefusal& refusal) override {
-    *Context().Err << "lumora-cli: line " << refusal.Line << ": " << refusal.Failure.Message
-                   << '\n';
+    *Context().Err << "lumora-cli: line " << refusal.Line << ": "
+                   << EscapeControlCharacters(refusal.Failure.Message) << '\n';
   }
 
   void BeforeRanking(const RankSummary& summary) override {
     if (json_) {
       return;
     }
-    // Names are cut at 32 bytes so one long name does not widen the whole table.
+    // Names are cut at 32 characters so one long name does not widen the whole table.
     name_width_ = std::clamp<std::size_t>(summary.LongestName, 4, 32);
     const char* side = role_ == PersonRole::Boy ? "Boy" : "Girl";
-    *Context().Out << side << ": " << person_.Name << ", " << RashiName(person_.State) << ", "
-                   << NakshatraName(person_.State) << '\n'
+    *Context().Out << side << ": " << EscapeControlCharacters(person_.Name) << ", "
+                   << RashiName(person_.State) << ", " << NakshatraName(person_.State) << '\n'
                    << summary.Ranked << " ranked, " << summary.Refused << " refused\n"
                    << TablesInUseLine(tables_) << "\n\n";
     std::ostringstream head;
@@ -222,16 +335,15 @@ class RankPrinter : public RankObserver {
 
   void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
     if (json_) {
-      *Context().Out << EntryJson(rank, entry, score, tables_, poruthams_)
-                            .dump(-1, ' ', false, Json::error_handler_t::replace)
-                     << '\n';
+      lines_.Write(*Context().Out, rank, entry, score);
       return;
     }
     const MoonState other = role_ == PersonRole::Boy ? entry.Girl : entry.Boy;
-    std::string name = entry.Name;
-    if (name.size() > name_width_) {
-      name.resize(name_width_);
-    }
+    // Shown, never acted on by the terminal, and cut between characters; padded by
+    // characters, not bytes, so letters of two or three bytes keep the columns.
+    const std::string shown = EscapeControlCharacters(entry.Name);
+    std::string name(CutToCharacters(shown, name_width_));
+    name.append(name_width_ - CharacterCount(name), ' ');
     std::ostringstream row;
     row << std::right << std::setw(6) << rank << std::setw(7) << entry.Line << "  " << std::left
         << std::setw(static_cast<int>(name_width_)) << name << std::right << std::setw(6)
@@ -269,7 +381,7 @@ class RankPrinter : public RankObserver {
       refused_heading_ = true;
     }
     *Context().Out << std::right << std::setw(6) << "line " << refusal.Line << ": "
-                   << refusal.Failure.Message << '\n';
+                   << EscapeControlCharacters(refusal.Failure.Message) << '\n';
   }
 
  private:
@@ -281,6 +393,7 @@ class RankPrinter : public RankObserver {
   bool poruthams_;
   std::size_t name_width_ = 4;
   bool refused_heading_ = false;
+  RankJsonLines lines_;
 };
 
 // The atlas, loaded on the first place a row names: the first match of a search is the
@@ -334,15 +447,21 @@ class AtlasPlaces {
   std::unordered_map<std::string, std::optional<ResolvedPlace>> found_;
 };
 
+constexpr std::size_t kPersonFileLimit = kProfileFileLimit;
+
 RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& places,
                             const BirthReading& reading) {
-  std::ifstream file(file_name, std::ios::binary);
-  if (!file) {
-    throw UsageError("cannot read the person file: " + file_name);
+  // A person file is one small object: never more than a profile file's limit is read,
+  // and only from a regular file (a FIFO would wait, /dev/zero never end).
+  const FormResult<std::string> read = ReadRegularFile(file_name, kPersonFileLimit);
+  if (const auto* failure = std::get_if<FormFailure>(&read)) {
+    throw UsageError("cannot read the person file: " + failure->Message);
   }
-  std::ostringstream buffer;
-  buffer << file.rdbuf();
-  const Json object = Json::parse(buffer.str(), nullptr, false);
+  if (std::get<std::string>(read).size() > kPersonFileLimit) {
+    throw UsageError("the person file " + file_name + " is longer than " +
+                     std::to_string(kPersonFileLimit) + " bytes");
+  }
+  const Json object = Json::parse(std::get<std::string>(read), nullptr, false);
   const auto entry = object.is_discarded() ? std::nullopt : ReadPersonEntries(object);
   if (!entry) {
     throw UsageError("the person file " + file_name + " is not a JSON object");
@@ -365,6 +484,9 @@ int RunRank(const RankCommandOptions& options) {
   const RankedPerson person =
       ReadPersonFile(boy ? options.boy_file : options.girl_file, places, rank.Reading);
 
+  if (const auto failure = FailureOf(CheckRegularFile(options.candidates_file))) {
+    throw UsageError("cannot read the candidate file: " + failure->Message);
+  }
   std::ifstream file(options.candidates_file, std::ios::binary);
   if (!file) {
     throw UsageError("cannot read the candidate file: " + options.candidates_file);
@@ -424,6 +546,11 @@ void RegisterRankCommand(CLI::App& app, RankCommandOptions& options, Action& act
       ->check(CLI::Range(1, std::numeric_limits<int>::max()));
   rank->add_option("--min-total", options.min_total,
                    "Keep candidates with a total of at least X points (0 to 36)")
+      // A NaN compares false both ways and would pass the range; so would nothing else.
+      ->check([](const std::string& text) {
+        const double value = std::strtod(text.c_str(), nullptr);
+        return std::isfinite(value) ? std::string() : "X must be a number from 0 to 36";
+      })
       ->check(CLI::Range(0.0, 36.0));
   rank->add_option("--method", options.method,
                    "Order by the Guna Milan total (kootas, the default) or by the South Indian "

@@ -469,8 +469,10 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
                    "Minutes either side of each birth time for the score range: 5, 15, 30 or 60")
       ->check(
           CLI::IsMember(std::vector<int>(kUncertaintyChoices.begin(), kUncertaintyChoices.end())));
-  vedic->add_option("--pdf", options.pdf.file,
-                    "Also write the match as a PDF document to FILE (one input object only)");
+  vedic
+      ->add_option("--pdf", options.pdf.file,
+                   "Also write the match as a PDF document to FILE (one input object only)")
+      ->check(RefuseEmptyFileName);
   vedic->add_flag("--with-catalogues", options.pdf.with_catalogues,
                   "With --pdf: add both persons' rashi and nakshatra pages");
   vedic

@@ -182,8 +182,10 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
   western->add_flag("--precise,--precise-moon", options.moon.precise_moon,
                     "Compute all fourteen positions with the precise ephemeris (light time, "
                     "aberration, nutation) instead of the standard series");
-  western->add_option("--pdf", options.pdf_file,
-                      "Also write the report as a PDF document to FILE (one input object only)");
+  western
+      ->add_option("--pdf", options.pdf_file,
+                   "Also write the report as a PDF document to FILE (one input object only)")
+      ->check(RefuseEmptyFileName);
   western->add_flag("--synastry", options.synastry,
                     "Also compare the two charts (male A, female B): aspects, house overlays, "
                     "composite and Davison charts, from the precise ephemeris");

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "cli/cli_io.h"
+#include "core/file_access.h"
 #include "documents/pdf_export.h"
 
 namespace lumora::cli {
@@ -23,6 +24,13 @@ void QuietQtMessage(QtMsgType type, const QMessageLogContext&, const QString& me
 }  // namespace
 
 void WritePdfFile(const Document& document, const std::string& path) {
+  // Only a new name or a regular file the user may write in place is replaced: the
+  // save renames a new file over the old, which would put a file where a device node
+  // such as /dev/null was.
+  if (const auto failure = FailureOf(CheckWriteTarget(path))) {
+    throw UsageError("The PDF file could not be saved: " + failure->Message +
+                     ". Any earlier file of that name is unchanged.");
+  }
   qInstallMessageHandler(QuietQtMessage);
   const std::unique_ptr<QGuiApplication> application = documents::StartOffscreenApplication();
   const FormResult<qint64> saved = documents::SavePdf(document, QString::fromStdString(path),
@@ -30,6 +38,10 @@ void WritePdfFile(const Document& document, const std::string& path) {
   if (const auto* failure = std::get_if<FormFailure>(&saved)) {
     throw UsageError(failure->Message);
   }
+}
+
+std::string RefuseEmptyFileName(const std::string& name) {
+  return name.empty() ? "the file name is empty" : "";
 }
 
 void RequireOneInputForPdf(std::size_t input_count) {

@@ -17,6 +17,9 @@ struct PdfOptions {
 // written is a UsageError whose message says so (an earlier file stays as it was).
 void WritePdfFile(const Document& document, const std::string& path);
 
+// --pdf "" names no file: refused when the options are read, as a usage error.
+std::string RefuseEmptyFileName(const std::string& name);
+
 // --pdf writes one document: it takes exactly one input object.
 void RequireOneInputForPdf(std::size_t input_count);
 

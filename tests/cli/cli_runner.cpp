@@ -50,7 +50,8 @@ std::size_t ScratchFolder::FileCount() const {
                                                 std::filesystem::directory_iterator()));
 }
 
-CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool as_nobody) {
+CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool as_nobody,
+              int timeout_seconds) {
   char in_path[] = "/tmp/lumora-cli-in-XXXXXX";
   char out_path[] = "/tmp/lumora-cli-out-XXXXXX";
   char err_path[] = "/tmp/lumora-cli-err-XXXXXX";
@@ -67,8 +68,10 @@ CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool 
   // The shell opens the redirections before setpriv gives up the privileges.
   const std::string user =
       as_nobody && geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
-  const std::string command = user + "'" + LUMORA_CLI_PATH + "' " + arguments + " <" + in_path +
-                              " >" + out_path + " 2>" + err_path;
+  const std::string limit =
+      timeout_seconds > 0 ? "timeout -s KILL " + std::to_string(timeout_seconds) + " " : "";
+  const std::string command = limit + user + "'" + LUMORA_CLI_PATH + "' " + arguments + " <" +
+                              in_path + " >" + out_path + " 2>" + err_path;
   const int raw = std::system(command.c_str());
   CliRun run;
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -22,8 +22,10 @@ struct CliRun {
 
 // Runs lumora-cli with the arguments, feeding stdin_text on standard input; with
 // as_nobody (and a superuser running the tests) as the unprivileged user "nobody", so
-// that file permissions count.
-CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool as_nobody = false);
+// that file permissions count; with timeout_seconds, killed after that long (a run that
+// would block for good then fails instead of hanging the tests).
+CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool as_nobody = false,
+              int timeout_seconds = 0);
 
 std::string Fixture(const std::string& name);
 

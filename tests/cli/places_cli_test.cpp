@@ -94,6 +94,36 @@ TEST(ZoneCli, ReadingsAndRefusals) {
             std::string::npos);
 }
 
+// Names of files in the zone folder that are not zones of the database's list, and
+// years the 16-bit calendar would wrap: refused, never read as some other clock.
+TEST(ZoneCli, HostFilesAndWrappedYearsAreRefused) {
+  const struct {
+    const char* zone;
+    int year;
+    const char* message_part;
+  } cases[] = {
+      {"localtime", 2000, "is not a time zone"},
+      {"posixrules", 2000, "is not a time zone"},
+      {"right/Asia/Kolkata", 2000, "is not a time zone"},
+      {"posix/Europe/London", 2000, "is not a time zone"},
+      {"Asia/Kolkata", 67536, "lies outside the years"},
+      {"Asia/Kolkata", 10000, "lies outside the years"},
+      {"Asia/Kolkata", 0, "lies outside the years"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run =
+        RunCli("zone --json", std::string(R"({"TimeZone":")") + c.zone + R"(","BirthYear":)" +
+                                  std::to_string(c.year) + R"(,"BirthMonth":6,"BirthDay":1})");
+    EXPECT_EQ(run.status, 2) << c.zone << " " << c.year << ": " << run.out;
+    const auto lines = run.Lines();
+    ASSERT_EQ(lines.size(), 1u) << c.zone;
+    ASSERT_TRUE(lines[0].contains("Error")) << c.zone << " " << c.year << ": " << run.out;
+    EXPECT_NE(lines[0]["Error"]["Message"].get<std::string>().find(c.message_part),
+              std::string::npos)
+        << lines[0].dump();
+  }
+}
+
 TEST(ZoneCli, FormInputWithZoneIds) {
   const CliRun run = RunCli("vedic --json", Fixture("zone_forms.jsonl"));
   EXPECT_EQ(run.status, 2) << run.err;

@@ -2,7 +2,12 @@
 // lumora-cli rank: one person against a file of candidates, checked pair by pair
 // against whole vedic matches of the same births.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "cli_runner.h"
@@ -261,6 +266,128 @@ TEST(RankCli, ThreadsDoNotChangeTheOutput) {
   EXPECT_EQ(RunCli(args + " --threads 1", "").out, RunCli(args + " --threads 3", "").out);
 }
 
+// A temporary folder that is full (a file size limit of 1 KiB on the ranking, its
+// output going through a pipe that is not limited): every candidate ranked, or an
+// error, never part of them passed off as all.
+TEST(RankCli, AFullTemporaryFolderLosesNoCandidate) {
+  // Records of one total that outgrow the limit but not a write buffer: their loss
+  // shows only when the buffer is flushed, after the last write.
+  constexpr int kRows = 60;
+  const std::string csv = "/tmp/lumora-rank-cli-full.csv";
+  const std::string out = "/tmp/lumora-rank-cli-full.out";
+  {
+    std::ofstream file(csv);
+    file << "Name,BirthDate,BirthTime,Latitude,Longitude,TimeZone\n";
+    // One birth under many names: every candidate has the same total, so the records
+    // of one total outgrow the file size limit.
+    for (int i = 0; i < kRows; ++i) {
+      file << "Candidate " << i << ",1992-03-01,12:00,18.52,73.86,Asia/Kolkata\n";
+    }
+  }
+  const std::string script = "/tmp/lumora-rank-cli-full.sh";
+  std::ofstream(script) << "(ulimit -f 1; trap '' XFSZ; exec '" << LUMORA_CLI_PATH
+                        << "' rank --json --threads 1 --boy '" << FixturePath("rank_boy.json")
+                        << "' --candidates " << csv << ") 2>/dev/null | cat > " << out
+                        << "\nexit ${PIPESTATUS[0]}\n";
+  const int raw = std::system(("bash " + script).c_str());
+  std::remove(script.c_str());
+  std::ifstream ranked(out);
+  int lines = 0;
+  for (std::string line; std::getline(ranked, line);) {
+    ++lines;
+  }
+  std::remove(csv.c_str());
+  std::remove(out.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  // Either all ranked and exit 0 (kept in memory), or an error, exit 1.
+  if (WEXITSTATUS(raw) == 0) {
+    EXPECT_EQ(lines, kRows);
+  } else {
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+  }
+}
+
+// Names from a candidate file reach the terminal escaped: an ESC or OSC sequence does
+// not act, a line break inside a quoted name does not forge a row of the table, and a
+// long name is cut between characters.
+TEST(RankCli, ReadableNamesNeverActOnTheTerminal) {
+  const std::string csv = "/tmp/lumora-rank-cli-names.csv";
+  const std::string long_name(40, 'a');
+  {
+    std::ofstream file(csv, std::ios::binary);
+    file << "Name,BirthDate,BirthTime,Latitude,Longitude,TimeZone\n"
+         << "\x1b[2JClear,1992-03-01,12:00,18.52,73.86,Asia/Kolkata\n"
+         << "\"Forged\nRank 1\",1992-03-01,12:00,18.52,73.86,Asia/Kolkata\n"
+         << "\x1b]0;title\x07,1992-03-01,12:00,18.52,73.86,Asia/Kolkata\n"
+         // 31 ASCII letters and then a two-byte letter: 32 characters but 33 bytes.
+         << std::string(31, 'b') << "\xC3\xA3" << long_name << ",1992-03-01,12:00,18.52,73.86,"
+         << "Asia/Kolkata\n"
+         << "Bad \x1b[31mrow,1992-13-01,12:00,18.52,73.86,Asia/Kolkata\n";
+  }
+  const CliRun run =
+      RunCli("rank --boy '" + FixturePath("rank_boy.json") + "' --candidates " + csv, "");
+  std::remove(csv.c_str());
+  EXPECT_EQ(run.status, 2) << run.err;
+  for (const std::string* stream : {&run.out, &run.err}) {
+    EXPECT_EQ(stream->find('\x1b'), std::string::npos) << *stream;
+    EXPECT_EQ(stream->find('\x07'), std::string::npos) << *stream;
+  }
+  EXPECT_NE(run.out.find("\\x1b[2JClear"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Forged\\x0aRank 1"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("\nRank 1"), std::string::npos) << run.out;
+  // Cut after the two-byte letter (32 characters), never between its bytes.
+  EXPECT_NE(run.out.find(std::string(31, 'b') + "\xC3\xA3 "), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find(std::string(31, 'b') + "\xC3 "), std::string::npos) << run.out;
+}
+
+// Reads are bounded before anything is stored: a candidate line past the limit is
+// refused with its line number (the rest still ranked), and a person file that never
+// ends or is not a regular file is a usage error at once.
+TEST(RankCli, BoundedReads) {
+  const std::string jsonl = "/tmp/lumora-rank-cli-long.jsonl";
+  {
+    std::ofstream file(jsonl, std::ios::binary);
+    file << R"({"Name":"Asha Rao","BirthDate":"1992-03-01","BirthTime":"12:00","Latitude":18.52,)"
+         << R"("Longitude":73.86,"TimeZone":"Asia/Kolkata"})"
+         << "\n"
+         << R"({"Name":")" << std::string(200000, 'x')
+         << R"(","BirthDate":"1992-03-01","BirthTime":"12:00","Latitude":18.52,)"
+         << R"("Longitude":73.86,"TimeZone":"Asia/Kolkata"})"
+         << "\n";
+  }
+  const CliRun run =
+      RunCli("rank --json --boy '" + FixturePath("rank_boy.json") + "' --candidates " + jsonl, "");
+  std::remove(jsonl.c_str());
+  EXPECT_EQ(run.status, 2);
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 2u) << run.out.substr(0, 500);
+  ASSERT_TRUE(lines[0].contains("Name")) << lines[0].dump().substr(0, 300);
+  EXPECT_EQ(lines[0]["Name"], "Asha Rao");
+  EXPECT_EQ(lines[1]["Line"], 2);
+  ASSERT_TRUE(lines[1].contains("Error")) << lines[1].dump().substr(0, 300);
+  EXPECT_NE(lines[1]["Error"]["Message"].get<std::string>().find("longer than"), std::string::npos);
+
+  const std::string fifo = "/tmp/lumora-rank-cli-person.json";
+  std::remove(fifo.c_str());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string csv = " --candidates '" + FixturePath("rank_candidates.csv") + "'";
+  for (const std::string& person : {std::string("/dev/zero"), fifo}) {
+    // A blocked read would hang the test; timeout turns that into a failure.
+    const CliRun refused = RunCli("rank --boy " + person + csv, "", false, 20);
+    EXPECT_EQ(refused.status, 1) << person;
+    EXPECT_NE(refused.err.find("not a regular file"), std::string::npos) << refused.err;
+  }
+  std::remove(fifo.c_str());
+  const std::string fifo_csv = "/tmp/lumora-rank-cli-candidates.csv";
+  std::remove(fifo_csv.c_str());
+  ASSERT_EQ(::mkfifo(fifo_csv.c_str(), 0600), 0);
+  const CliRun candidates_fifo = RunCli(
+      "rank --boy '" + FixturePath("rank_boy.json") + "' --candidates " + fifo_csv, "", false, 20);
+  std::remove(fifo_csv.c_str());
+  EXPECT_EQ(candidates_fifo.status, 1);
+  EXPECT_NE(candidates_fifo.err.find("FIFO"), std::string::npos) << candidates_fifo.err;
+}
+
 TEST(RankCli, UsageErrors) {
   const std::string boy = " --boy '" + FixturePath("rank_boy.json") + "'";
   const std::string csv = " --candidates '" + FixturePath("rank_candidates.csv") + "'";
@@ -274,6 +401,8 @@ TEST(RankCli, UsageErrors) {
       "rank" + boy + " --candidates '" + FixturePath("western_valid.json") + "'",
       "rank" + boy + csv + " --top 0",
       "rank" + boy + csv + " --min-total 37",
+      "rank" + boy + csv + " --min-total nan",
+      "rank" + boy + csv + " --min-total inf",
   };
   for (const std::string& args : cases) {
     SCOPED_TRACE(args);

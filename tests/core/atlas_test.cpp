@@ -39,6 +39,11 @@ TEST(FoldForSearch, CaseAndAccentsFoldToPlainLetters) {
       {"Kal’kutta", "kal'kutta"},
       {"Мумбаи", "Мумбаи"},
       {"plain ascii 123", "plain ascii 123"},
+      // Decomposed: a base letter and its combining accents (U+0303 tilde, U+0301 acute,
+      // U+0323 dot below) fold as the precomposed letters do.
+      {"Sa\u0303o Paulo", "sao paulo"},
+      {"Ha\u0300 N\u00f4\u0323i", "ha noi"},
+      {"Lo\u0301dz\u0301", "lodz"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FoldForSearch(c.text), c.folded) << c.text;

@@ -2,8 +2,12 @@
 // Candidate files: CSV records, header columns, birth entries read into Moons with
 // their zone's historical clock, and the spooled ranking over threads.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -153,6 +157,28 @@ struct RefusalCase {
   const char* control;
 };
 
+// Files whose header cannot be read are named for what they are: UTF-16, or lines ended
+// by a carriage return alone, never "the header lacks ...".
+TEST(CsvCandidateSource, UnreadableFilesSayWhatTheyAre) {
+  const struct {
+    const char* why;
+    std::string bytes;
+    std::string_view message_part;
+  } cases[] = {
+      {"UTF-16 with its byte-order mark", std::string("\xFF\xFEN\0a\0m\0e\0,\0", 12), "UTF-16"},
+      {"UTF-16 without a byte-order mark", std::string("N\0a\0m\0e\0\n\0", 10), "UTF-16"},
+      {"lines ended by CR alone", "Name,BirthDate,BirthTime,Place\rAsha,1992-03-01,12:00,Pune\r",
+       "carriage return"},
+  };
+  for (const auto& c : cases) {
+    std::istringstream in(c.bytes);
+    const auto opened = CsvCandidateSource::Open(in);
+    ASSERT_TRUE(IsRefused(opened)) << c.why;
+    EXPECT_NE(std::get<FormFailure>(opened).Message.find(c.message_part), std::string::npos)
+        << c.why << ": " << std::get<FormFailure>(opened).Message;
+  }
+}
+
 TEST(ReadBirthEntry, Refusals) {
   auto with = [](BirthEntry e, std::string BirthEntry::*field, const char* value) {
     e.*field = value;
@@ -171,6 +197,10 @@ TEST(ReadBirthEntry, Refusals) {
       {"seconds 60", with(good, &BirthEntry::BirthTime, "10:05:60"), "BirthTime"},
       {"latitude past the pole", with(good, &BirthEntry::Latitude, "90.5"), "Latitude"},
       {"longitude with a letter", with(good, &BirthEntry::Longitude, "73.86E"), "Longitude"},
+      {"two signs", with(good, &BirthEntry::Latitude, "+-5"), "Latitude"},
+      {"two plus signs", with(good, &BirthEntry::Longitude, "++5"), "Longitude"},
+      {"the host's own zone", with(good, &BirthEntry::TimeZone, "localtime"), "TimeZone"},
+      {"a leap-second zone", with(good, &BirthEntry::TimeZone, "right/Asia/Kolkata"), "TimeZone"},
       {"no zone", with(good, &BirthEntry::TimeZone, ""), "TimeZone"},
       {"unknown zone", with(good, &BirthEntry::TimeZone, "Asia/Atlantis"), "TimeZone"},
       {"unknown place",
@@ -329,13 +359,18 @@ class Recorder : public RankObserver {
   int changing_ranges = 0;
 };
 
-Recorder Rank(int rows, const RankOptions& options, PersonRole role = PersonRole::Boy) {
+FormResult<RankSummary> RankInto(Recorder& recorder, int rows, const RankOptions& options,
+                                 PersonRole role = PersonRole::Boy) {
   const auto person =
       ReadBirthEntry(Entry("1990-05-14", "06:30"), PlaceResolver{}, options.Reading);
   MemorySource source(rows);
+  return RankCandidates(source, std::get<RankedPerson>(person), role, PlaceResolver{}, options,
+                        recorder);
+}
+
+Recorder Rank(int rows, const RankOptions& options, PersonRole role = PersonRole::Boy) {
   Recorder recorder;
-  const auto summary = RankCandidates(source, std::get<RankedPerson>(person), role, PlaceResolver{},
-                                      options, recorder);
+  const auto summary = RankInto(recorder, rows, options, role);
   EXPECT_FALSE(IsRefused(summary));
   return recorder;
 }
@@ -388,6 +423,63 @@ TEST(RankCandidates, TopMinimumAndRefusals) {
       std::count_if(all.totals.begin(), all.totals.end(), [](int total) { return total >= 50; });
   EXPECT_EQ(static_cast<long>(good.totals.size()), kept);
   EXPECT_EQ(good.lines, std::vector<int>(all.lines.begin(), all.lines.begin() + kept));
+}
+
+// Held in memory or spilled to temporary files after every chunk, with and without a
+// top K that drops what can no longer reach it: the same output.
+TEST(RankCandidates, SpillingChangesNothing) {
+  constexpr int kRows = 9000;  // three chunks
+  for (const std::optional<int> top : {std::optional<int>{}, std::optional<int>{25}}) {
+    RankOptions held;
+    held.Top = top;
+    held.Reading.UncertaintyMinutes = 30;
+    RankOptions spilled = held;
+    spilled.MemoryBytes = 0;
+    EXPECT_EQ(Rank(kRows, held).log, Rank(kRows, spilled).log) << top.value_or(0);
+  }
+}
+
+// A temporary folder that fills up: the ranking is refused with the cause, and nothing
+// is handed out as if it were the whole (in a child process whose file size limit
+// stands for the full disk).
+TEST(RankCandidates, AFullTemporaryFolderIsAFailureNotALoss) {
+  constexpr int kRows = 200;
+  const struct {
+    const char* why;
+    std::size_t memory;
+    int expected;  // the child's exit: 0 all handed out, 1 refused before any was
+  } cases[] = {
+      {"in memory no temporary file is needed", kRankMemoryBytes, 0},
+      {"spilled after every chunk, the writes fail", 0, 1},
+  };
+  for (const auto& c : cases) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      std::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{512, 512};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      RankOptions options;
+      options.MemoryBytes = c.memory;
+      Recorder recorder;
+      const auto summary = RankInto(recorder, kRows, options);
+      if (const auto* failure = std::get_if<FormFailure>(&summary)) {
+        const bool named = failure->Message.find("temporary file") != std::string::npos;
+        const bool nothing_ranked = recorder.totals.empty();
+        ::_exit(named && nothing_ranked ? 1 : 3);
+      }
+      const RankSummary& s = std::get<RankSummary>(summary);
+      ::_exit(static_cast<int>(recorder.totals.size()) == s.Ranked && s.Ranked + s.Refused == kRows
+                  ? 0
+                  : 4);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << c.why;
+    EXPECT_EQ(WEXITSTATUS(status), c.expected)
+        << c.why << " (3: refused without naming the cause or after handing some out; 4: "
+        << "fewer handed out than the summary says)";
+  }
 }
 
 }  // namespace

@@ -349,3 +349,53 @@ TEST(PersonClock, LineUnderTheZoneFields) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// Only the zone database's own names are zones: the host's configured zone
+// ("localtime"), the file zic uses for POSIX rules and the leap-second variants under
+// "right/" would make a result depend on the machine it was computed on. Years are
+// checked before they reach the calendar, whose years are 16 bits wide.
+TEST(ZoneClock, RefusesHostFilesAndYearsBeyondTheRange) {
+  const struct {
+    const char* why;
+    std::string_view zone;
+    int year;
+    std::string_view message_part;  // empty: accepted
+  } cases[] = {
+      {"a zone of the list", "Asia/Kolkata", 2000, ""},
+      {"a link of the list (the zone's former name)", "Asia/Calcutta", 2000, ""},
+      {"UTC is a zone of the list", "UTC", 2000, ""},
+      {"the host's configured zone", "localtime", 2000, "is not a time zone"},
+      {"zic's POSIX rules file", "posixrules", 2000, "is not a time zone"},
+      {"the leap-second variant", "right/Asia/Kolkata", 2000, "is not a time zone"},
+      {"the POSIX copy", "posix/Asia/Kolkata", 2000, "is not a time zone"},
+      {"a path out of the database", "../../etc/passwd", 2000, "is not a time zone"},
+      {"the database's own data file", "tzdata.zi", 2000, "is not a time zone"},
+      {"the zone table", "zone1970.tab", 2000, "is not a time zone"},
+      {"the last year of the range", "Asia/Kolkata", kLastClockYear, ""},
+      {"the first year of the range", "Asia/Kolkata", kFirstClockYear, ""},
+      {"a year 65,536 past 2000 (wraps to 2000 in 16 bits)", "Asia/Kolkata", 67536,
+       "lies outside the years"},
+      {"a year past the range", "Asia/Kolkata", kLastClockYear + 1, "lies outside the years"},
+      {"a year before the range", "Asia/Kolkata", kFirstClockYear - 1, "lies outside the years"},
+      {"a negative year", "Asia/Kolkata", -65536 + 2000, "lies outside the years"},
+  };
+  for (const auto& c : cases) {
+    const auto clock = ReadZoneClock(c.zone, {c.year, 6, 1, 12, 0});
+    if (c.message_part.empty()) {
+      EXPECT_FALSE(IsRefused(clock)) << c.why;
+      continue;
+    }
+    ASSERT_TRUE(IsRefused(clock)) << c.why;
+    EXPECT_NE(std::get<FormFailure>(clock).Message.find(c.message_part), std::string::npos)
+        << c.why << ": " << std::get<FormFailure>(clock).Message;
+  }
+  EXPECT_TRUE(IsZoneDatabaseName("Europe/London"));
+  EXPECT_FALSE(IsZoneDatabaseName("localtime"));
+  EXPECT_FALSE(IsZoneDatabaseName(""));
+}
+
+}  // namespace
+}  // namespace lumora

@@ -250,6 +250,9 @@ TEST(CoupleFile, BadFilesAreRefusedWithTheirFault) {
       {"version 2 with a direction",
        AlteredWithZones("\"DST\": false", "\"DST\": false, \"ZoneAhead\": true"),
        "The couple file is damaged: \"Boy.ZoneAhead\" is not a field"},
+      // Past every whole number an int holds: said as written, never wrapped round.
+      {"a version of 1e308", Altered("\"Version\": 1", "\"Version\": 1e308"),
+       "This couple file was written by a newer version of Lumora (file version 1e+308)"},
       {"version 1 with a zone",
        Altered("\"DST\": false", "\"DST\": false, \"TimeZoneId\": \"Asia/Kolkata\""),
        "The couple file is damaged: \"Boy.TimeZoneId\" is not a field"},

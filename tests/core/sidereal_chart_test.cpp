@@ -264,3 +264,47 @@ TEST(Manglik, PairVerdict) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// Ranking places a million persons and reads only the Manglik verdict of each chart:
+// the Lagna, Moon and Mars alone must give the whole chart's verdict and the
+// very same longitudes, over births of every hour, both hemispheres and a century.
+TEST(LagnaAndMars, SameBodiesAndVerdictAsTheWholeChart) {
+  int manglik = 0;
+  int births = 0;
+  for (int year = 1905; year <= 2045; year += 7) {
+    for (int hour = 0; hour < 24; hour += 5) {
+      for (int place = 0; place < 4; ++place) {
+        BirthMoment m;
+        m.BirthYear = year;
+        m.BirthMonth = 1 + (year + hour) % 12;
+        m.BirthDay = 1 + (year * 3 + hour) % 28;
+        m.BirthHour = hour;
+        m.BirthMinute = (year * 7 + place * 13) % 60;
+        m.LatDeg = 10 + place * 12;
+        m.LongDeg = 20 + place * 40;
+        m.IsSouth = place % 2 == 1;
+        m.IsEast = place < 3;
+        m.UtcOffsetSeconds = (place - 1) * 9000;
+        const SiderealChart chart = CalculateSiderealChart(m);
+        const LagnaAndMars alone = CalculateLagnaAndMars(m);
+        ASSERT_EQ(alone.Lagna, chart.Lagna) << year << " " << hour << " " << place;
+        ASSERT_EQ(alone.Moon, chart.Of(Graha::Moon)) << year << " " << hour << " " << place;
+        ASSERT_EQ(alone.Mars, chart.Of(Graha::Mars)) << year << " " << hour << " " << place;
+        const bool whole = AssessManglik(chart).IsManglik;
+        ASSERT_EQ(IsManglikFrom(alone.Lagna, alone.Moon, alone.Mars), whole)
+            << year << " " << hour << " " << place;
+        manglik += whole ? 1 : 0;
+        ++births;
+      }
+    }
+  }
+  // Both verdicts occur, so the comparison saw each.
+  EXPECT_GT(manglik, 0);
+  EXPECT_LT(manglik, births);
+}
+
+}  // namespace
+}  // namespace lumora

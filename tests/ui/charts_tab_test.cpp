@@ -63,8 +63,10 @@ class ChartsTabTest : public QObject {
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
   void init() {
-    QSettings().clear();
+    // The stand-ins first: they move the settings to this test's own folder, so the
+    // clearing never reaches a person's settings.
     stand_ins_ = std::make_unique<StandIns>();
+    QSettings().clear();
     main_ = std::make_unique<ui::MainWindow>(stand_ins_->Services());
     main_->show();
     QTest::mouseClick(main_->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The Vedic test through its windows: typing, validation, the picker, the result
 // window, exports, profile files and printing.
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -185,6 +187,38 @@ class VedicTest : public QObject {
     QVERIFY(stand_ins_->messages.Last().contains(QStringLiteral("newer version")));
     QCOMPARE(Edit("txtMName")->text(), QStringLiteral("Kept"));
     QVERIFY(main_->Vedic().Result() == nullptr);
+  }
+
+  // Open Couple and Open Previously Saved Reading on a FIFO or a device: refused at
+  // once, saying what the file is, where opening it would freeze the window waiting for
+  // a writer (or read an endless device).
+  void SpecialFilesAreRefusedWithoutBlocking() {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("waiting.lumora"));
+    QVERIFY(::mkfifo(fifo.toLocal8Bit().constData(), 0600) == 0);
+    const QString fifo_profile = dir.filePath(QStringLiteral("waiting.kun"));
+    QVERIFY(::mkfifo(fifo_profile.toLocal8Bit().constData(), 0600) == 0);
+    const struct {
+      QString path;
+      const char* action;  // a menu entry, or empty for the Open button
+      QString message_part;
+    } cases[] = {
+        {fifo, "mnuOpenCouple", QStringLiteral("FIFO")},
+        {fifo, "", QStringLiteral("FIFO")},
+        {fifo_profile, "", QStringLiteral("Please Check The File.")},
+    };
+    for (const auto& c : cases) {
+      stand_ins_->messages.shown.clear();
+      stand_ins_->files.next_open = c.path;
+      if (*c.action != '\0') {
+        form_->findChild<QAction*>(QString::fromLatin1(c.action))->trigger();
+      } else {
+        Click("cmdOpen");
+      }
+      QVERIFY2(stand_ins_->messages.Last().contains(c.message_part),
+               qPrintable(stand_ins_->messages.Last()));
+      QVERIFY(main_->Vedic().Result() == nullptr);
+    }
   }
 
   // A couple saved while the classical tables were chosen is matched with them again when

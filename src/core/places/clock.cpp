@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/places/clock.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
 #include <stdexcept>
 
 #include <date/tz.h>
@@ -132,6 +136,99 @@ std::string ChangeText(const ClockChange& change, std::string_view direction) {
          " " + FormatUtcOffset(change.After.UtcOffsetSeconds) + ")";
 }
 
+// The folder of the system's zone database, where the date library reads it too.
+std::string ZoneFolder() {
+  const char* folder = std::getenv("TZDIR");
+  return folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
+}
+
+// The names the zone database lists, sorted: the zones ("Z") and links ("L") of its
+// tzdata.zi; where a system ships no tzdata.zi, the zones of zone1970.tab and zone.tab
+// (their third column) and UTC. Read once.
+const std::vector<std::string>& ZoneDatabaseNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> found;
+    const std::string folder = ZoneFolder();
+    if (std::ifstream zi(folder + "/tzdata.zi"); zi) {
+      std::string line;
+      while (std::getline(zi, line)) {
+        std::istringstream words(line);
+        std::string kind, first, second;
+        words >> kind >> first >> second;
+        if (kind == "Z" && !first.empty()) {
+          found.push_back(first);
+        } else if (kind == "L" && !second.empty()) {
+          found.push_back(second);  // L TARGET LINK-NAME
+        }
+      }
+    }
+    if (found.empty()) {
+      for (const char* table : {"/zone1970.tab", "/zone.tab"}) {
+        std::ifstream tab(folder + table);
+        std::string line;
+        while (std::getline(tab, line)) {
+          if (line.empty() || line.front() == '#') {
+            continue;
+          }
+          std::istringstream columns(line);
+          std::string codes, coordinates, zone;
+          std::getline(columns, codes, '\t');
+          std::getline(columns, coordinates, '\t');
+          std::getline(columns, zone, '\t');
+          if (!zone.empty()) {
+            found.push_back(zone);
+          }
+        }
+      }
+      if (!found.empty()) {
+        found.emplace_back("UTC");
+      }
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+  }();
+  return names;
+}
+
+// The zone of a listed name, or nothing. The last zones found are remembered on each
+// thread: a file of candidates names the same few zones again and again, and the
+// database's zones live as long as the program.
+const date::time_zone* LocateListedZone(std::string_view name);
+
+}  // namespace
+
+bool IsZoneDatabaseName(std::string_view name) {
+  const std::vector<std::string>& names = ZoneDatabaseNames();
+  return std::binary_search(names.begin(), names.end(), name, std::less<>());
+}
+
+namespace {
+
+const date::time_zone* LocateListedZone(std::string_view name) {
+  constexpr std::size_t kRemembered = 16;
+  thread_local std::vector<std::pair<std::string, const date::time_zone*>> recent;
+  for (const auto& [known, zone] : recent) {
+    if (known == name) {
+      return zone;
+    }
+  }
+  if (!IsZoneDatabaseName(name)) {
+    return nullptr;
+  }
+  const date::time_zone* zone = nullptr;
+  try {
+    zone = date::locate_zone(name);
+  } catch (const std::runtime_error&) {
+    return nullptr;
+  }
+  if (recent.size() == kRemembered) {
+    recent.erase(recent.begin());
+  }
+  recent.emplace_back(std::string(name), zone);
+  return zone;
+}
+
 std::optional<FormFocus> FocusOf(std::optional<PanelControl> control) {
   if (control) {
     return FormFocus{*control};
@@ -142,13 +239,23 @@ std::optional<FormFocus> FocusOf(std::optional<PanelControl> control) {
 }  // namespace
 
 FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateTime& when) {
-  const date::time_zone* zone = nullptr;
-  try {
-    zone = date::locate_zone(time_zone);
-  } catch (const std::runtime_error&) {
+  const date::time_zone* zone = LocateListedZone(time_zone);
+  if (zone == nullptr) {
     return FormFailure{
         "\"" + std::string(time_zone) + "\" is not a time zone of the IANA time-zone database.",
         MessageIcon::Error, std::nullopt, false};
+  }
+  if (when.Year < kFirstClockYear || when.Year > kLastClockYear) {
+    return FormFailure{"The year " + std::to_string(when.Year) + " lies outside the years " +
+                           std::to_string(kFirstClockYear) + " to " +
+                           std::to_string(kLastClockYear) + ".",
+                       MessageIcon::Error, std::nullopt, false};
+  }
+  // Within a month the day and time may carry into the next (hour 24), never further.
+  if (when.Month < 1 || when.Month > 12 || when.Day < 1 || when.Day > 31 || when.Hour < 0 ||
+      when.Hour > 24 || when.Minute < 0 || when.Minute > 59) {
+    return FormFailure{"The month, day, hour or minute is out of range.", MessageIcon::Error,
+                       std::nullopt, false};
   }
   const date::local_seconds local = ToLocal(when);
   // After the zone file's last listed change the footer rule decides (footer_rule.h).

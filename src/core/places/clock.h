@@ -47,7 +47,19 @@ struct ZoneClock {
   std::optional<ClockChange> Change;
 };
 
-// The readings from the IANA time-zone database; refused for a zone it does not know.
+// The years a clock is read for. The calendar underneath counts years in 16 bits, so a
+// year outside these would wrap round to another (67536 would read as 2000).
+inline constexpr int kFirstClockYear = 1;
+inline constexpr int kLastClockYear = 9999;
+
+// Whether the name is one the time-zone database lists as a zone or a link to one
+// (the "Z" and "L" lines of its tzdata.zi, or else its zone1970.tab and zone.tab).
+// Files of the database's folder that are not zones ("localtime", the host's own
+// zone; "posixrules"; the "right/" and "posix/" copies) are not names.
+bool IsZoneDatabaseName(std::string_view name);
+
+// The readings from the IANA time-zone database; refused for a name it does not list
+// and for a year outside kFirstClockYear to kLastClockYear.
 FormResult<ZoneClock> ReadZoneClock(std::string_view time_zone, const LocalDateTime& when);
 
 // Which reading of a repeated hour a person's birth time means.

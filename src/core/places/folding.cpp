@@ -24,6 +24,10 @@ std::size_t SequenceLength(unsigned char lead) {
   return 1;
 }
 
+// The block of combining diacritical marks (Unicode 15, U+0300 to U+036F).
+constexpr char32_t kFirstCombiningMark = 0x0300;
+constexpr char32_t kLastCombiningMark = 0x036F;
+
 char32_t DecodePoint(std::string_view bytes) {
   const auto lead = static_cast<unsigned char>(bytes[0]);
   char32_t point = bytes.size() == 2 ? lead & 0x1F : bytes.size() == 3 ? lead & 0x0F : lead & 0x07;
@@ -54,6 +58,12 @@ void AppendFolded(std::string& folded, std::string_view text) {
     const std::size_t length = std::min(SequenceLength(lead), text.size() - i);
     const std::string_view sequence = text.substr(i, length);
     const char32_t point = length > 1 ? DecodePoint(sequence) : 0;
+    // Combining diacritical marks: a decomposed "a" + U+0303 folds as "ã" does (to "a"),
+    // so a query typed or pasted in either Unicode form finds the same places.
+    if (point >= kFirstCombiningMark && point <= kLastCombiningMark) {
+      i += length;
+      continue;
+    }
     const auto entry =
         std::lower_bound(kFoldEntries.begin(), kFoldEntries.end(), point,
                          [](const FoldEntry& e, char32_t p) { return e.CodePoint < p; });

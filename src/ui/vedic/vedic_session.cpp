@@ -2,7 +2,6 @@
 #include "ui/vedic/vedic_session.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMainWindow>
@@ -13,6 +12,7 @@
 #include <tuple>
 #include <utility>
 
+#include "core/file_access.h"
 #include "core/vedic/entry/couple_file.h"
 #include "core/vedic/result/export_document.h"
 #include "core/vedic/result/match_document.h"
@@ -267,24 +267,20 @@ void VedicSession::OpenCouple() {
 }
 
 void VedicSession::OpenCoupleFile(const QString& path) {
-  QFile file(path);
-  QByteArray bytes;
-  if (!file.open(QIODevice::ReadOnly)) {
-    services_.Messages->Show(form_,
-                             QStringLiteral("The couple file %1 could not be read (%2).")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString()),
-                             MessageIcon::Error);
-    return;
-  }
-  // A couple file is small; reading one byte more than the limit is enough to refuse it.
-  bytes = file.read(static_cast<qint64>(kCoupleMaxBytes) + 1);
-  const FormResult<Couple> read =
-      ReadCoupleFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  // Only a regular file is opened: a FIFO named *.lumora would wait for a writer with
+  // the window frozen, a device would never end. A couple file is small; reading one
+  // byte more than the limit is enough to refuse it.
+  const FormResult<std::string> read = ReadRegularFile(path.toStdString(), kCoupleMaxBytes);
   if (const auto* failure = std::get_if<FormFailure>(&read)) {
     services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
     return;
   }
-  const Couple& couple = std::get<Couple>(read);
+  const FormResult<Couple> couple_read = ReadCoupleFile(std::get<std::string>(read));
+  if (const auto* failure = std::get_if<FormFailure>(&couple_read)) {
+    services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
+    return;
+  }
+  const Couple& couple = std::get<Couple>(couple_read);
   ShowInputForm();
   form_->SetEntries(couple.Form);
   // The couple is matched again with the tables it was saved with; the window names them.
@@ -359,20 +355,20 @@ void VedicSession::OpenReading(const QString& path) {
     OpenCoupleFile(path);
     return;
   }
-  QFile file(path);
-  QByteArray bytes;
-  if (file.open(QIODevice::ReadOnly)) {
-    // Never more than the limit and one byte: a larger file (or an endless device
-    // behind a .kun name) is refused without being read whole.
-    bytes = file.read(static_cast<qint64>(lumora::kProfileFileLimit) + 1);
-    if (bytes.size() > static_cast<qsizetype>(lumora::kProfileFileLimit)) {
-      services_.Messages->Show(form_, QString::fromUtf8(lumora::kProfileRefusal),
-                               MessageIcon::Error);
-      return;
-    }
+  // Never more than the limit and one byte, and only from a regular file: a larger
+  // file is refused without being read whole, a FIFO or device without being opened
+  // for good.
+  // The program has always answered any file it cannot take as a profile with the one
+  // message.
+  const FormResult<std::string> read = ReadRegularFile(path.toStdString(), kProfileFileLimit);
+  const std::string* read_bytes = std::get_if<std::string>(&read);
+  const std::string bytes = read_bytes != nullptr ? *read_bytes : std::string();
+  if (read_bytes == nullptr || bytes.size() > lumora::kProfileFileLimit) {
+    services_.Messages->Show(form_, QString::fromUtf8(lumora::kProfileRefusal), MessageIcon::Error);
+    return;
   }
-  MatchOutcome outcome = lumora::OpenProfile(state_, QFileInfo(path).fileName().toStdString(),
-                                             std::string_view(bytes.constData(), bytes.size()));
+  MatchOutcome outcome =
+      lumora::OpenProfile(state_, QFileInfo(path).fileName().toStdString(), bytes);
   if (outcome.Failure) {
     services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
     return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDir>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -54,11 +55,17 @@ class PdfPrinter : public ui::PrintService {
 };
 
 struct StandIns {
-  // Remembered settings go to a folder of this test's own, never the user's, and start
-  // from the program's defaults.
+  // Remembered settings, caches (the help page written out for the browser) and data go
+  // to a folder of this test's own, never the user's, and start from the program's
+  // defaults: the standard locations are read from these variables at each use.
   StandIns() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_dir.path());
+    for (const char* variable :
+         {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+      qputenv(variable,
+              QDir(settings_dir.path()).filePath(QString::fromLatin1(variable)).toLocal8Bit());
+    }
   }
   QTemporaryDir settings_dir;
   RecordingMessages messages;

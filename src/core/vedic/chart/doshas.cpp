@@ -219,6 +219,14 @@ ManglikAssessment AssessManglik(const SiderealChart& chart) {
   return out;
 }
 
+bool IsManglikFrom(double lagna, double moon, double mars) {
+  const auto dosha_from = [mars_sign = SignOf(mars)](double reference) {
+    const int house = HouseFrom(mars_sign, SignOf(reference));
+    return std::find(kDoshaHouses.begin(), kDoshaHouses.end(), house) != kDoshaHouses.end();
+  };
+  return dosha_from(lagna) || dosha_from(moon);
+}
+
 ManglikMatch MatchManglik(bool boy_is_manglik, bool girl_is_manglik) {
   if (boy_is_manglik && girl_is_manglik) {
     return ManglikMatch::Both;

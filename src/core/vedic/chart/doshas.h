@@ -60,6 +60,9 @@ struct ManglikAssessment {
 
 ManglikAssessment AssessManglik(const SiderealChart& chart);
 
+// AssessManglik's IsManglik from the three longitudes it reads (sidereal degrees).
+bool IsManglikFrom(double lagna, double moon, double mars);
+
 enum class ManglikMatch { Both, Boy, Girl, Neither };
 
 inline constexpr std::array<std::string_view, 4> kManglikMatchNames = {"Both", "Boy", "Girl",

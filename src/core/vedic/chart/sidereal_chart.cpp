@@ -127,6 +127,16 @@ SiderealChart CalculateSiderealChart(const BirthMoment& moment, const ChartOptio
   return chart;
 }
 
+LagnaAndMars CalculateLagnaAndMars(const BirthMoment& moment, const ChartOptions& options) {
+  const ChartInstant instant = BirthInstant(moment);
+  const AstroTime time = AstroTimeOf(instant);
+  const double ayanamsa = AyanamsaDegrees(options.ayanamsa, time);
+  const ChartAngles angles = AnglesAt(time, instant.SignedLatitude, -instant.SignedLongitude);
+  return {ReduceDegrees(angles.Ascendant - ayanamsa),
+          ReduceDegrees(ApparentPosition(Body::Moon, time).Longitude - ayanamsa),
+          ReduceDegrees(ApparentPosition(Body::Mars, time).Longitude - ayanamsa)};
+}
+
 int NavamsaSign(double sidereal_longitude) {
   const double longitude = ReduceDegrees(sidereal_longitude);
   const int sign = SignOf(longitude);

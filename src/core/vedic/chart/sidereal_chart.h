@@ -80,6 +80,15 @@ struct ChartInstant {
   double SignedLatitude = 0.0;   // degrees, north positive
 };
 
+// The Lagna, Moon and Mars alone, placed exactly as CalculateSiderealChart places them:
+// all the Manglik verdict reads, for callers that place many persons.
+struct LagnaAndMars {
+  double Lagna = 0.0;
+  double Moon = 0.0;
+  double Mars = 0.0;
+};
+LagnaAndMars CalculateLagnaAndMars(const BirthMoment& moment, const ChartOptions& options = {});
+
 // The instant of a person's Vedic Moon, at the person's place.
 ChartInstant BirthInstant(const BirthMoment& moment);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/rank/candidate.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -143,6 +144,10 @@ std::optional<double> ReadDegrees(std::string_view text) {
   std::string_view digits = text;
   if (!digits.empty() && digits.front() == '+') {
     digits.remove_prefix(1);
+    // One sign only: "+-5" is not a number.
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+      return std::nullopt;
+    }
   }
   double value = 0.0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
@@ -188,10 +193,13 @@ FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string&
                    RecordField::TimeZone);
   }
   const std::vector<ClockReading>* readings = &std::get<ZoneClock>(clock).Readings;
-  const std::string when = TwoDigits(time.Hour) + ":" + TwoDigits(time.Minute) + " on " +
-                           entry.BirthDate + " in " + zone;
+  // Written out only for a refusal: most rows have one reading.
+  const auto when = [&] {
+    return TwoDigits(time.Hour) + ":" + TwoDigits(time.Minute) + " on " + entry.BirthDate + " in " +
+           zone;
+  };
   if (readings->empty()) {
-    return Refusal("The time " + when + " never existed: the clocks were put forward over it",
+    return Refusal("The time " + when() + " never existed: the clocks were put forward over it",
                    RecordField::BirthTime);
   }
   const std::string reading = Trim(entry.ClockReading);
@@ -215,7 +223,7 @@ FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string&
   if (dst && (*readings)[0].IsDaylight != (*readings)[1].IsDaylight) {
     return (*readings)[0].IsDaylight == *dst ? (*readings)[0] : (*readings)[1];
   }
-  return Refusal("The time " + when +
+  return Refusal("The time " + when() +
                      " occurred twice: the clocks were put back over it; give ClockReading "
                      "earlier or later",
                  RecordField::ClockReading);
@@ -373,7 +381,9 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   }
   person.State = *state;
   if (reading.Manglik) {
-    person.IsManglik = AssessManglik(CalculateSiderealChart(m, reading.Chart)).IsManglik;
+    // The chart's verdict from the only three bodies it reads.
+    const LagnaAndMars placed = CalculateLagnaAndMars(m, reading.Chart);
+    person.IsManglik = IsManglikFrom(placed.Lagna, placed.Moon, placed.Mars);
   }
   if (reading.UncertaintyMinutes) {
     person.StatesWithin =
@@ -390,6 +400,24 @@ FormResult<std::unique_ptr<CsvCandidateSource>> CsvCandidateSource::Open(std::is
   }
   if (header->Fault) {
     return Refusal("the header row cannot be read: " + *header->Fault, std::nullopt);
+  }
+  // Files the header cannot be read from at all are named for what they are, rather
+  // than for the columns their header seems to lack.
+  const auto any_field_has = [&header](auto is) {
+    return std::any_of(header->Fields.begin(), header->Fields.end(),
+                       [&is](const std::string& f) { return std::any_of(f.begin(), f.end(), is); });
+  };
+  const std::string& first = header->Fields.front();
+  if (first.rfind("\xFF\xFE", 0) == 0 || first.rfind("\xFE\xFF", 0) == 0 ||
+      any_field_has([](char c) { return c == '\0'; })) {
+    return Refusal("the candidate file is UTF-16 (or holds NUL bytes): save it as UTF-8",
+                   std::nullopt);
+  }
+  if (any_field_has([](char c) { return c == '\r'; })) {
+    return Refusal(
+        "the candidate file's lines end in a carriage return alone: save it with LF or CR LF "
+        "line ends",
+        std::nullopt);
   }
   source->column_count_ = header->Fields.size();
   source->column_of_field_.assign(kFieldCount, std::nullopt);

@@ -1,15 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/rank/ranking.h"
 
+#include "core/terminal_text.h"
 #include "core/vedic/match/classical_tables.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <limits>
-#include <memory>
+#include <string_view>
 #include <thread>
+#include <variant>
+
+#include <stdlib.h>
+#include <unistd.h>
 
 #include "core/vedic/porutham/porutham.h"
 
@@ -48,37 +56,173 @@ PoruthamKeys PoruthamKeysOf(MoonState person, PersonRole role, std::optional<int
   return keys;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using TempFile = std::unique_ptr<std::FILE, FileCloser>;
+// Records kept in memory as bytes, spilled whole to an anonymous temporary file when
+// the ranking's memory bound is reached, and read back in the order they were added:
+// first what went to the file, then what is still in memory. Every write, the flush
+// and every read are checked; a failure is kept, with its cause, for the caller.
+class SpillList {
+ public:
+  SpillList() = default;
+  SpillList(const SpillList&) = delete;
+  SpillList& operator=(const SpillList&) = delete;
+  ~SpillList() {
+    if (file_ != nullptr) {
+      std::fclose(file_);
+    }
+  }
 
-// An anonymous temporary file, removed by the system when closed.
-std::optional<TempFile> MakeTempFile() {
-  std::FILE* file = std::tmpfile();
-  if (file == nullptr) {
+  std::string& Memory() { return memory_; }
+  std::size_t MemoryBytes() const { return memory_.size(); }
+  void Clear() {
+    memory_.clear();
+    memory_.shrink_to_fit();
+    if (file_ != nullptr) {
+      std::fclose(file_);
+      file_ = nullptr;
+    }
+    file_bytes_ = 0;
+  }
+
+  // Moves what is in memory to the file; the reason when it cannot.
+  std::optional<std::string> Spill(const std::string& folder) {
+    if (memory_.empty()) {
+      return std::nullopt;
+    }
+    if (file_ == nullptr) {
+      auto made = MakeFile(folder);
+      if (const auto* why = std::get_if<std::string>(&made)) {
+        return *why;
+      }
+      file_ = std::get<std::FILE*>(made);
+    }
+    errno = 0;
+    if (std::fwrite(memory_.data(), 1, memory_.size(), file_) != memory_.size()) {
+      return WriteFailure();
+    }
+    file_bytes_ += memory_.size();
+    memory_.clear();
+    memory_.shrink_to_fit();
     return std::nullopt;
   }
-  return TempFile(file);
-}
 
-void PutNumber(std::FILE* file, std::uint32_t value) {
-  std::fwrite(&value, sizeof value, 1, file);
+  // Makes sure everything written reached the file, before anything is read back.
+  std::optional<std::string> Finish() {
+    if (file_ == nullptr) {
+      return std::nullopt;
+    }
+    errno = 0;
+    if (std::fflush(file_) != 0 || std::ferror(file_) != 0) {
+      return WriteFailure();
+    }
+    if (std::fseek(file_, 0, SEEK_SET) != 0) {
+      return WriteFailure();
+    }
+    return std::nullopt;
+  }
+
+  // Reads the records back: the file's bytes, then memory's. Never past what was written.
+  class Reader {
+   public:
+    explicit Reader(SpillList& list) : list_(list), file_left_(list.file_bytes_) {}
+
+    // Exactly n bytes into out; false at the end or on a failure (see Failure()).
+    bool Read(void* out, std::size_t n) {
+      auto* bytes = static_cast<char*>(out);
+      while (n > 0) {
+        if (view_.empty() && !Refill()) {
+          return false;
+        }
+        const std::size_t take = std::min(n, view_.size());
+        std::memcpy(bytes, view_.data(), take);
+        view_.remove_prefix(take);
+        bytes += take;
+        n -= take;
+      }
+      return true;
+    }
+    const std::optional<std::string>& Failure() const { return failure_; }
+
+   private:
+    // The next block: from the file while it has bytes, then memory's, read in place.
+    bool Refill() {
+      if (file_left_ > 0) {
+        block_.resize(std::min<std::size_t>(file_left_, std::size_t{1} << 16));
+        if (std::fread(block_.data(), 1, block_.size(), list_.file_) != block_.size()) {
+          failure_ = "cannot read back the ranking's temporary file";
+          return false;
+        }
+        file_left_ -= block_.size();
+        view_ = block_;
+        return true;
+      }
+      if (!memory_done_) {
+        memory_done_ = true;
+        view_ = list_.memory_;
+        return !view_.empty();
+      }
+      return false;
+    }
+
+    SpillList& list_;
+    std::size_t file_left_;
+    std::string block_;
+    std::string_view view_;
+    bool memory_done_ = false;
+    std::optional<std::string> failure_;
+  };
+
+ private:
+  static std::string WriteFailure() {
+    return std::string("cannot write the ranking's temporary file: ") +
+           (errno != 0 ? std::strerror(errno) : "write error");
+  }
+
+  static std::variant<std::FILE*, std::string> MakeFile(const std::string& folder) {
+    std::error_code error;
+    std::string base =
+        folder.empty() ? std::filesystem::temp_directory_path(error).string() : folder;
+    if (base.empty()) {
+      base = "/tmp";
+    }
+    std::string pattern = (std::filesystem::path(base) / "lumora-rank-XXXXXX").string();
+    const int descriptor = ::mkstemp(pattern.data());
+    if (descriptor < 0) {
+      return std::string("cannot make a temporary file in ") + base + ": " + std::strerror(errno);
+    }
+    // Anonymous from here on: the system removes it when it is closed.
+    ::unlink(pattern.c_str());
+    std::FILE* file = ::fdopen(descriptor, "w+b");
+    if (file == nullptr) {
+      ::close(descriptor);
+      return std::string("cannot make a temporary file in ") + base + ": " + std::strerror(errno);
+    }
+    return file;
+  }
+
+  std::string memory_;
+  std::FILE* file_ = nullptr;
+  std::size_t file_bytes_ = 0;
+};
+
+void PutNumber(std::string& out, std::uint32_t value) {
+  char bytes[sizeof value];
+  std::memcpy(bytes, &value, sizeof value);
+  out.append(bytes, sizeof value);
 }
-void PutText(std::FILE* file, const std::string& text) {
-  PutNumber(file, static_cast<std::uint32_t>(text.size()));
-  std::fwrite(text.data(), 1, text.size(), file);
+void PutText(std::string& out, const std::string& text) {
+  PutNumber(out, static_cast<std::uint32_t>(text.size()));
+  out.append(text);
 }
-bool GetNumber(std::FILE* file, std::uint32_t& value) {
-  return std::fread(&value, sizeof value, 1, file) == 1;
+bool GetNumber(SpillList::Reader& in, std::uint32_t& value) {
+  return in.Read(&value, sizeof value);
 }
-bool GetText(std::FILE* file, std::string& text) {
+bool GetText(SpillList::Reader& in, std::string& text) {
   std::uint32_t size = 0;
-  if (!GetNumber(file, size)) {
+  if (!GetNumber(in, size)) {
     return false;
   }
   text.resize(size);
-  return std::fread(text.data(), 1, size, file) == size;
+  return in.Read(text.data(), size);
 }
 
 // A refusal's focus in one word: 0 none, bit 16 a record field (its index below), else
@@ -188,113 +332,150 @@ PairScore EntryScore(const ScoreTable& table, const RankEntry& entry) {
   return score;
 }
 
-// Candidates by order key, each key's in input order; refusals in input order.
-class Spool {
+// Candidates by order key, each key's in input order; refusals in input order. Held in
+// memory up to the options' bound, then spilled.
+class RankStore {
  public:
-  bool Add(int key, const RankEntry& entry) {
+  explicit RankStore(const RankOptions& options)
+      : options_(options),
+        top_(options.Top.value_or(std::numeric_limits<int>::max())),
+        lowest_(0) {}
+
+  // Whether a candidate of this order key can still be among those handed out.
+  bool Wanted(int key) const { return key >= lowest_; }
+
+  void Add(int key, const RankEntry& entry) {
     Bucket& bucket = buckets_[static_cast<std::size_t>(key)];
-    if (!bucket.File) {
-      auto file = MakeTempFile();
-      if (!file) {
-        return false;
-      }
-      bucket.File = std::move(*file);
-    }
-    std::FILE* f = bucket.File.get();
-    PutNumber(f, static_cast<std::uint32_t>(entry.Line));
-    PutNumber(f, PackStates(entry));
-    PutNumber(f, PackExtras(entry));
-    PutText(f, entry.Name);
+    std::string& out = bucket.Records.Memory();
+    PutNumber(out, static_cast<std::uint32_t>(entry.Line));
+    PutNumber(out, PackStates(entry));
+    PutNumber(out, PackExtras(entry));
+    PutText(out, entry.Name);
     ++bucket.Count;
-    bucket.LongestName = std::max(bucket.LongestName, entry.Name.size());
-    return std::ferror(f) == 0;
+    bucket.LongestName = std::max(bucket.LongestName, ShownCharacterCount(entry.Name));
   }
 
-  bool Add(const RankRefusal& refusal) {
-    if (!refusals_) {
-      auto file = MakeTempFile();
-      if (!file) {
-        return false;
-      }
-      refusals_ = std::move(*file);
-    }
-    std::FILE* f = refusals_.get();
-    PutNumber(f, static_cast<std::uint32_t>(refusal.Line));
-    PutNumber(f, refusal.Failure.Icon == MessageIcon::Information ? 1u : 0u);
-    PutText(f, refusal.Failure.Message);
-    PutNumber(f, PackFocus(refusal.Failure.Control));
+  void Add(const RankRefusal& refusal) {
+    std::string& out = refusals_.Memory();
+    PutNumber(out, static_cast<std::uint32_t>(refusal.Line));
+    PutNumber(out, refusal.Failure.Icon == MessageIcon::Information ? 1u : 0u);
+    PutText(out, refusal.Failure.Message);
+    PutNumber(out, PackFocus(refusal.Failure.Control));
     ++refused_;
-    return std::ferror(f) == 0;
   }
 
-  // Candidates below --min-total or --min-poruthams were never added.
-  RankSummary Replay(const RankOptions& options, RankObserver& observer) {
-    const int top = options.Top.value_or(std::numeric_limits<int>::max());
+  // After each chunk: drops order keys that can no longer reach the first Top, and spills
+  // when memory is past the bound. The reason when a spill fails.
+  std::optional<std::string> Settle() {
+    if (options_.Top) {
+      std::size_t above = 0;
+      for (int key = kOrderKeyCount - 1; key >= lowest_; --key) {
+        if (above >= static_cast<std::size_t>(top_)) {
+          // Every candidate of this key and below ranks after the first Top.
+          for (int k = key; k >= lowest_; --k) {
+            buckets_[static_cast<std::size_t>(k)].Records.Clear();
+            buckets_[static_cast<std::size_t>(k)].Count = 0;
+            buckets_[static_cast<std::size_t>(k)].LongestName = 0;
+          }
+          lowest_ = key + 1;
+          break;
+        }
+        above += buckets_[static_cast<std::size_t>(key)].Count;
+      }
+    }
+    std::size_t held = refusals_.MemoryBytes();
+    for (const Bucket& bucket : buckets_) {
+      held += bucket.Records.MemoryBytes();
+    }
+    if (held <= options_.MemoryBytes) {
+      return std::nullopt;
+    }
+    for (Bucket& bucket : buckets_) {
+      if (auto why = bucket.Records.Spill(options_.SpoolFolder)) {
+        return why;
+      }
+    }
+    return refusals_.Spill(options_.SpoolFolder);
+  }
+
+  FormResult<RankSummary> Replay(RankObserver& observer) {
+    // Every write is known to have reached its file before the first line goes out.
+    for (Bucket& bucket : buckets_) {
+      if (auto why = bucket.Records.Finish()) {
+        return Failure(*why);
+      }
+    }
+    if (auto why = refusals_.Finish()) {
+      return Failure(*why);
+    }
     RankSummary summary;
     summary.Refused = refused_;
-    for (int key = kOrderKeyCount - 1; key >= 0 && summary.Ranked < top; --key) {
+    // Candidates below --min-total or --min-poruthams were never added.
+    for (int key = kOrderKeyCount - 1; key >= lowest_ && summary.Ranked < top_; --key) {
       const Bucket& bucket = buckets_[static_cast<std::size_t>(key)];
       summary.Ranked += static_cast<int>(
-          std::min<std::size_t>(bucket.Count, static_cast<std::size_t>(top - summary.Ranked)));
+          std::min<std::size_t>(bucket.Count, static_cast<std::size_t>(top_ - summary.Ranked)));
       if (bucket.Count > 0) {
         summary.LongestName = std::max(summary.LongestName, bucket.LongestName);
       }
     }
     observer.BeforeRanking(summary);
 
-    const ScoreTable& table = ScoreTable::Instance(options.Tables);
+    const ScoreTable& table = ScoreTable::Instance(options_.Tables);
     int rank = 0;
-    for (int key = kOrderKeyCount - 1; key >= 0 && rank < top; --key) {
-      std::FILE* f = buckets_[static_cast<std::size_t>(key)].File.get();
-      if (f == nullptr) {
-        continue;
-      }
-      std::rewind(f);
-      RankEntry entry;
-      std::uint32_t line = 0;
-      std::uint32_t states = 0;
-      std::uint32_t extras = 0;
-      while (rank < top && GetNumber(f, line) && GetNumber(f, states) && GetNumber(f, extras) &&
-             GetText(f, entry.Name)) {
+    RankEntry entry;
+    for (int key = kOrderKeyCount - 1; key >= lowest_ && rank < top_; --key) {
+      Bucket& bucket = buckets_[static_cast<std::size_t>(key)];
+      SpillList::Reader in(bucket.Records);
+      for (std::size_t i = 0; i < bucket.Count && rank < top_; ++i) {
+        std::uint32_t line = 0;
+        std::uint32_t states = 0;
+        std::uint32_t extras = 0;
+        if (!GetNumber(in, line) || !GetNumber(in, states) || !GetNumber(in, extras) ||
+            !GetText(in, entry.Name)) {
+          return Failure(in.Failure().value_or("the ranking's records end early"));
+        }
         entry.Line = static_cast<int>(line);
-        UnpackExtras(extras, options.Reading.UncertaintyMinutes, entry);
+        UnpackExtras(extras, options_.Reading.UncertaintyMinutes, entry);
         UnpackStates(states, entry);
         observer.Ranked(++rank, entry, EntryScore(table, entry));
       }
     }
-    if (refusals_) {
-      std::FILE* f = refusals_.get();
-      std::rewind(f);
-      RankRefusal refusal;
+    SpillList::Reader in(refusals_);
+    RankRefusal refusal;
+    for (int i = 0; i < refused_; ++i) {
       std::uint32_t line = 0;
       std::uint32_t icon = 0;
       std::uint32_t focus = 0;
-      while (GetNumber(f, line) && GetNumber(f, icon) && GetText(f, refusal.Failure.Message) &&
-             GetNumber(f, focus)) {
-        refusal.Failure.Control = UnpackFocus(focus);
-        refusal.Line = static_cast<int>(line);
-        refusal.Failure.Icon = icon == 1 ? MessageIcon::Information : MessageIcon::Error;
-        observer.RefusedInOrder(refusal);
+      if (!GetNumber(in, line) || !GetNumber(in, icon) || !GetText(in, refusal.Failure.Message) ||
+          !GetNumber(in, focus)) {
+        return Failure(in.Failure().value_or("the ranking's records end early"));
       }
+      refusal.Failure.Control = UnpackFocus(focus);
+      refusal.Line = static_cast<int>(line);
+      refusal.Failure.Icon = icon == 1 ? MessageIcon::Information : MessageIcon::Error;
+      observer.RefusedInOrder(refusal);
     }
     return summary;
   }
 
+  static FormFailure Failure(const std::string& why) {
+    return FormFailure{why, MessageIcon::Error, std::nullopt, false};
+  }
+
  private:
   struct Bucket {
-    TempFile File;
+    SpillList Records;
     std::size_t Count = 0;
     std::size_t LongestName = 0;
   };
+  const RankOptions& options_;
+  int top_;
+  int lowest_;
   std::array<Bucket, kOrderKeyCount> buckets_;
-  TempFile refusals_;
+  SpillList refusals_;
   int refused_ = 0;
 };
-
-FormFailure SpoolFailure() {
-  return FormFailure{"cannot write the ranking's temporary files", MessageIcon::Error, std::nullopt,
-                     false};
-}
 
 }  // namespace
 
@@ -338,21 +519,26 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
     return entry;
   };
 
-  Spool spool;
-  std::vector<CandidateRow> rows;
-  std::vector<std::optional<FormResult<RankEntry>>> entries;
-  rows.reserve(kChunkRows);
-  bool more = true;
-  while (more) {
+  RankStore store(options);
+  const auto read_chunk = [&source](std::vector<CandidateRow>& rows) {
     rows.clear();
     while (rows.size() < kChunkRows) {
       auto row = source.Next();
       if (!row) {
-        more = false;
         break;
       }
       rows.push_back(std::move(*row));
     }
+  };
+  // The next chunk is read on this thread while the threads work on the current one,
+  // so reading the file and placing the Moons overlap.
+  std::vector<CandidateRow> rows;
+  std::vector<CandidateRow> next_rows;
+  std::vector<std::optional<FormResult<RankEntry>>> entries;
+  rows.reserve(kChunkRows);
+  next_rows.reserve(kChunkRows);
+  read_chunk(rows);
+  while (!rows.empty()) {
     entries.assign(rows.size(), std::nullopt);
     auto work = [&](std::size_t begin, std::size_t end) {
       for (std::size_t i = begin; i < end; ++i) {
@@ -363,14 +549,15 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
         std::min<std::size_t>(static_cast<std::size_t>(threads), (rows.size() + 63) / 64);
     if (workers <= 1) {
       work(0, rows.size());
+      read_chunk(next_rows);
     } else {
       std::vector<std::thread> pool;
       const std::size_t share = (rows.size() + workers - 1) / workers;
-      for (std::size_t w = 1; w < workers; ++w) {
+      for (std::size_t w = 0; w < workers; ++w) {
         pool.emplace_back(work, std::min(rows.size(), w * share),
                           std::min(rows.size(), (w + 1) * share));
       }
-      work(0, std::min(rows.size(), share));
+      read_chunk(next_rows);
       for (std::thread& t : pool) {
         t.join();
       }
@@ -381,9 +568,7 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
       if (const auto* failure = std::get_if<FormFailure>(&*entries[i])) {
         const RankRefusal refusal{rows[i].Line, *failure};
         observer.Refused(refusal);
-        if (!spool.Add(refusal)) {
-          return SpoolFailure();
-        }
+        store.Add(refusal);
         continue;
       }
       const RankEntry& entry = std::get<RankEntry>(*entries[i]);
@@ -403,12 +588,16 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
           key += *porutham * kTotalCount;
         }
       }
-      if (!spool.Add(key, entry)) {
-        return SpoolFailure();
+      if (store.Wanted(key)) {
+        store.Add(key, entry);
       }
     }
+    if (auto why = store.Settle()) {
+      return RankStore::Failure(*why);
+    }
+    std::swap(rows, next_rows);
   }
-  return spool.Replay(options, observer);
+  return store.Replay(observer);
 }
 
 std::vector<std::uint32_t> RankOrder(MoonState person, PersonRole role,

@@ -37,6 +37,10 @@ struct RankRefusal {
   FormFailure Failure;
 };
 
+// What a ranking may hold in memory before it spills to temporary files: about
+// 33 bytes a candidate (a candidate's record and its name), so a million candidates
+// stay in memory.
+inline constexpr std::size_t kRankMemoryBytes = 128u * 1024 * 1024;
 // What orders the candidates: the Guna Milan total, or the South Indian poruthams
 // (no veto first, then the number that agree, then the Guna Milan total).
 enum class RankMethod { Kootas, Porutham };
@@ -48,13 +52,15 @@ struct RankOptions {
   std::optional<int> MinPoruthams;  // keep candidates with no veto and at least K poruthams
   int Threads = 1;
   BirthReading Reading;  // how every candidate is read; the person is read the same way
+  std::size_t MemoryBytes = kRankMemoryBytes;
+  std::string SpoolFolder;  // where spilled records go; empty: the system's temporary folder
   KootaTables Tables = KootaTables::Specified;  // the koota tables the ranking orders by
 };
 
 struct RankSummary {
   int Ranked = 0;  // entries handed to Ranked (after --top and --min-total)
   int Refused = 0;
-  std::size_t LongestName = 0;  // bytes, over the entries handed out
+  std::size_t LongestName = 0;  // characters as a terminal shows them (ShownCharacterCount)
 };
 
 // What a ranking hands out, in this order: each refusal as its row is read (input
@@ -70,10 +76,13 @@ class RankObserver {
 };
 
 // The ranking of one person against every row of the source. Rows are read in
-// chunks, each chunk's Moons computed over the threads, and the results spooled to
-// temporary files by total, so memory stays the size of a chunk however long the
-// file, and the output is the same for any number of threads. Refused only when no
-// temporary file can be made.
+// chunks, each chunk's Moons computed over the threads, and the results kept by total
+// in memory; past MemoryBytes they spill to temporary files, so memory stays bounded
+// however long the file. With Top, totals that can no longer reach the first K are
+// dropped as the rows come. The output is the same for any number of threads and any
+// memory bound. Refused, naming the cause, when a temporary file cannot be made,
+// written or read back: every write is checked before anything is handed out, so a
+// full disk never passes part of the candidates off as all of them.
 FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPerson& person,
                                        PersonRole role, const PlaceResolver& places,
                                        const RankOptions& options, RankObserver& observer);
