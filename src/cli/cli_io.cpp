@@ -44,12 +44,16 @@ Json ErrorObject(const Rejection& rejection) {
   return wrapper;
 }
 
-int RunEach(const std::vector<Json>& inputs, bool json,
-            const std::function<Json(const Json&)>& command) {
+int RunEach(const Inputs& inputs, bool json, const std::function<Json(const Json&)>& command) {
   int status = 0;
-  for (const Json& input : inputs) {
+  for (const Input& input : inputs) {
+    if (input.Refusal) {
+      status = 2;
+      WriteResult(*Context().Out, ErrorObject(Rejection(*input.Refusal)), json);
+      continue;
+    }
     try {
-      WriteResult(*Context().Out, command(input), json);
+      WriteResult(*Context().Out, command(input.Value), json);
     } catch (const Rejection& rejection) {
       status = 2;
       WriteResult(*Context().Out, ErrorObject(rejection), json);

@@ -61,8 +61,8 @@ CliContext& Context();
 // {"Error": {"Message": ..., "Icon": ..., "Focus": ...}}
 Json ErrorObject(const Rejection& rejection);
 
-// Runs a command over every input; returns the exit status (0, or 2 when any was rejected).
-int RunEach(const std::vector<Json>& inputs, bool json,
-            const std::function<Json(const Json&)>& command);
+// Runs a command over every input, answering a refused input with its refusal in its
+// place; returns the exit status (0, or 2 when any was rejected).
+int RunEach(const Inputs& inputs, bool json, const std::function<Json(const Json&)>& command);
 
 }  // namespace lumora::cli

@@ -75,8 +75,15 @@ class JsonLinesCandidateSource : public CandidateSource {
       if (Trim(line).empty()) {
         continue;
       }
-      const Json object = Json::parse(line, nullptr, false);
-      auto entry = object.is_discarded() ? std::nullopt : ReadPersonEntries(object);
+      const auto parsed = ParseStrictJson(line);
+      if (const auto* why = std::get_if<std::string>(&parsed)) {
+        if (*why != kNotJson) {
+          return CandidateRow{
+              line_, FormFailure{"The line " + *why, MessageIcon::Error, std::nullopt, false}};
+        }
+      }
+      const Json* object = std::get_if<Json>(&parsed);
+      auto entry = object == nullptr ? std::nullopt : ReadPersonEntries(*object);
       if (!entry) {
         return CandidateRow{line_, FormFailure{"The line is not a JSON object", MessageIcon::Error,
                                                std::nullopt, false}};
@@ -461,8 +468,12 @@ RankedPerson ReadPersonFile(const std::string& file_name, const PlaceResolver& p
     throw UsageError("the person file " + file_name + " is longer than " +
                      std::to_string(kPersonFileLimit) + " bytes");
   }
-  const Json object = Json::parse(std::get<std::string>(read), nullptr, false);
-  const auto entry = object.is_discarded() ? std::nullopt : ReadPersonEntries(object);
+  const auto parsed = ParseStrictJson(std::get<std::string>(read));
+  if (const auto* why = std::get_if<std::string>(&parsed); why != nullptr && *why != kNotJson) {
+    throw UsageError("the person file " + file_name + " " + *why);
+  }
+  const Json* object = std::get_if<Json>(&parsed);
+  const auto entry = object == nullptr ? std::nullopt : ReadPersonEntries(*object);
   if (!entry) {
     throw UsageError("the person file " + file_name + " is not a JSON object");
   }

@@ -26,7 +26,7 @@ void RegisterSynastryCommand(CLI::App& app, SynastryCommandOptions& options, Act
       "TimeZone (IANA name); ClockReading (earlier or later) where the hour occurred twice.\n");
   synastry->callback([&options, &action] {
     action = [&options] {
-      const std::vector<Json> inputs = ReadInputs(options.common.input_file);
+      const Inputs inputs = ReadInputs(options.common.input_file);
       const SynastryOptions chosen = options.flags.Options();
       return RunEach(inputs, options.common.json, [&chosen](const Json& input) {
         if (!input.is_object()) {

@@ -13,6 +13,7 @@
 #include "cli/porutham_json.h"
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
+#include "core/file_access.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/entry/couple_file.h"
@@ -423,14 +424,14 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
 
 namespace {
 
+// A couple file's bytes, never more than one past its limit (ReadCoupleFile refuses a
+// longer file), and only from a regular file: a FIFO would wait, /dev/zero never end.
 std::string FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    throw UsageError("cannot read input file: " + path);
+  FormResult<std::string> read = ReadRegularFile(path, kCoupleMaxBytes);
+  if (const auto* failure = std::get_if<FormFailure>(&read)) {
+    throw UsageError("cannot read input file: " + failure->Message);
   }
-  std::ostringstream buffer;
-  buffer << file.rdbuf();
-  return buffer.str();
+  return std::get<std::string>(std::move(read));
 }
 
 }  // namespace
@@ -489,7 +490,7 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
   vedic->callback([&options, &action] {
     action = [&options] {
       const VedicTiming timing = ReadVedicTiming(options.timing);
-      std::vector<Json> inputs;
+      Inputs inputs;
       if (HasCoupleExtension(options.common.input_file)) {
         // A couple file (.lumora) is one input, its form and its koota tables; a damaged
         // one is a rejected input.
@@ -499,7 +500,7 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
           WriteResult(*Context().Out, ErrorObject(RejectionOf(*failure)), options.common.json);
           return 2;
         }
-        inputs.push_back(Json::parse(bytes));
+        inputs.push_back(Input{Json::parse(bytes), std::nullopt});
       } else {
         inputs = ReadInputs(options.common.input_file);
       }

@@ -194,7 +194,7 @@ void RegisterWesternCommand(CLI::App& app, WesternCommandOptions& options, Actio
     action = [&options] {
       const bool json = options.common.json;
       const MoonModel model = options.moon.Model();
-      const std::vector<Json> inputs = ReadInputs(options.common.input_file);
+      const Inputs inputs = ReadInputs(options.common.input_file);
       if (!options.pdf_file.empty()) {
         RequireOneInputForPdf(inputs.size());
       }

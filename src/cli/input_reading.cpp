@@ -5,8 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <set>
 
 #include "cli/cli_io.h"
+#include "core/file_access.h"
+#include "core/terminal_text.h"
 
 namespace lumora::cli {
 
@@ -69,10 +72,52 @@ void ThrowOnFault(const GuardedInput& guard) {
   }
 }
 
-std::vector<Json> ReadStream(std::streambuf* source) {
+// The text of the next JSON value, read up to its end so that the next value may
+// follow it. Never holds more than kMaxJsonDepth levels of nesting: past that the rest
+// of the value is read and dropped, and too_deep says so.
+std::string ReadValueText(std::istream& in, bool& too_deep) {
+  std::string text;
+  too_deep = false;
+  const auto eof = std::char_traits<char>::eof();
+  if (in.peek() != '{' && in.peek() != '[') {
+    // Not an object: up to the next blank, for the parser to refuse.
+    while (in.peek() != eof && std::isspace(in.peek()) == 0) {
+      text.push_back(static_cast<char>(in.get()));
+    }
+    return text;
+  }
+  int depth = 0;
+  bool in_string = false;
+  bool escaped = false;
+  for (int c = in.get(); c != eof; c = in.get()) {
+    if (!too_deep) {
+      text.push_back(static_cast<char>(c));
+    }
+    if (in_string) {
+      if (escaped) {
+        escaped = false;
+      } else if (c == '\\') {
+        escaped = true;
+      } else if (c == '"') {
+        in_string = false;
+      }
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '{' || c == '[') {
+      if (++depth > kMaxJsonDepth) {
+        too_deep = true;
+      }
+    } else if ((c == '}' || c == ']') && --depth == 0) {
+      break;
+    }
+  }
+  return text;
+}
+
+Inputs ReadStream(std::streambuf* source) {
   GuardedInput guard(source);
   std::istream in(&guard);
-  std::vector<Json> inputs;
+  Inputs inputs;
   for (;;) {
     // Objects follow one another, each on its line or spread over several.
     while (in.peek() != std::char_traits<char>::eof() && std::isspace(in.peek()) != 0) {
@@ -83,34 +128,94 @@ std::vector<Json> ReadStream(std::streambuf* source) {
       break;
     }
     const int line = guard.line();
-    Json value;
-    try {
-      in >> value;
-    } catch (const Json::exception&) {
-      ThrowOnFault(guard);
-      throw UsageError("input line " + std::to_string(line) + " is not a JSON object");
-    }
+    bool too_deep = false;
+    const std::string text = ReadValueText(in, too_deep);
     ThrowOnFault(guard);
+    const std::string where = "The input at line " + std::to_string(line) + " ";
+    if (too_deep) {
+      inputs.push_back(Input{
+          Json(), where + "is nested deeper than " + std::to_string(kMaxJsonDepth) + " levels"});
+      continue;
+    }
+    auto parsed = ParseStrictJson(text);
+    if (const auto* why = std::get_if<std::string>(&parsed)) {
+      if (*why == kNotJson) {
+        throw UsageError("input line " + std::to_string(line) + " is not a JSON object");
+      }
+      inputs.push_back(Input{Json(), where + *why});
+      continue;
+    }
+    Json value = std::get<Json>(std::move(parsed));
     if (!value.is_object()) {
       throw UsageError("input line " + std::to_string(line) +
                        " is not a JSON object: the input must be a JSON object or JSON Lines "
                        "of objects");
     }
-    inputs.push_back(std::move(value));
+    inputs.push_back(Input{std::move(value), std::nullopt});
   }
   return inputs;
 }
 
 }  // namespace
 
-std::vector<Json> ReadInputs(const std::string& input_file) {
-  std::vector<Json> inputs;
+std::variant<Json, std::string> ParseStrictJson(std::string_view text) {
+  // The member names of each object still open, innermost last.
+  std::vector<std::set<std::string, std::less<>>> names;
+  std::optional<std::string> refusal;
+  const Json::parser_callback_t check = [&](int depth, Json::parse_event_t event, Json& parsed) {
+    if (refusal) {
+      return false;  // the rest is dropped unbuilt
+    }
+    // depth counts the containers around the event: a container opened at depth
+    // kMaxJsonDepth is one level too many.
+    if ((event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start) &&
+        depth >= kMaxJsonDepth) {
+      refusal = "is nested deeper than " + std::to_string(kMaxJsonDepth) + " levels";
+      return false;
+    }
+    switch (event) {
+      case Json::parse_event_t::object_start:
+        names.emplace_back();
+        break;
+      case Json::parse_event_t::object_end:
+        if (!names.empty()) {
+          names.pop_back();
+        }
+        break;
+      case Json::parse_event_t::key:
+        if (!names.empty() && !names.back().insert(parsed.get<std::string>()).second) {
+          refusal = "names the member \"" + EscapeControlCharacters(parsed.get<std::string>()) +
+                    "\" twice";
+          return false;
+        }
+        break;
+      default:
+        break;
+    }
+    return true;
+  };
+  Json value = Json::parse(text, check, false);
+  if (refusal) {
+    return *refusal;
+  }
+  if (value.is_discarded()) {
+    return std::string(kNotJson);
+  }
+  return value;
+}
+
+Inputs ReadInputs(const std::string& input_file) {
+  Inputs inputs;
   if (input_file.empty()) {
     inputs = ReadStream(Context().In->rdbuf());
   } else {
     std::error_code error;
     if (std::filesystem::is_directory(input_file, error)) {
       throw UsageError("cannot read input file: " + input_file + " is a folder");
+    }
+    // A FIFO would wait for a writer for good, a device never end: regular files only.
+    if (const auto failure = FailureOf(CheckRegularFile(input_file))) {
+      throw UsageError("cannot read input file: " + failure->Message);
     }
     std::ifstream file(input_file, std::ios::binary);
     if (!file) {
@@ -128,27 +233,12 @@ std::vector<Json> ReadInputs(const std::string& input_file) {
 }
 
 std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t limit) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
+  FormResult<std::string> read = ReadRegularFile(path, limit);
+  auto* bytes = std::get_if<std::string>(&read);
+  if (bytes == nullptr || bytes->size() > limit) {
     return std::nullopt;
   }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    return std::nullopt;
-  }
-  // One byte past the limit tells a file at the limit from a longer one, without
-  // trusting a size that devices and pipes do not report.
-  std::string bytes(limit + 1, '\0');
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (file.bad()) {
-    return std::nullopt;
-  }
-  const auto count = static_cast<std::size_t>(file.gcount());
-  if (count > limit) {
-    return std::nullopt;
-  }
-  bytes.resize(count);
-  return bytes;
+  return std::move(*bytes);
 }
 
 }  // namespace lumora::cli

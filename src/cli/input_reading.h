@@ -4,9 +4,12 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 #include "cli/json.h"
+#include "core/json_text.h"
 
 namespace lumora::cli {
 
@@ -16,13 +19,34 @@ namespace lumora::cli {
 // cap keeps an endless stream without line ends (/dev/zero) from filling the memory.
 inline constexpr std::size_t kMaxInputLine = std::size_t{1} << 20;
 
-// Reads one JSON object (it may span lines), or JSON Lines, streaming from the file or
-// from the context's input when empty. A NUL byte, an over-long line, a folder or a
-// malformed line is a UsageError.
-std::vector<Json> ReadInputs(const std::string& input_file);
+// JSON input is read strictly, as the program's own files are: nesting deeper than
+// kMaxJsonDepth (forms and records are two levels deep) and a member named twice in one
+// object are refused, so no reader or writer meets a value nested 100,000 deep and no
+// input says two things at once.
+inline constexpr int kMaxJsonDepth = json::kMaxDepth;
 
-// The whole of a small file, read no further than limit bytes: nothing when it cannot
-// be opened, is a folder or is longer than limit.
+// Parses JSON text strictly (see kMaxJsonDepth): the value, or why it was refused as the
+// end of a sentence about the text ("is nested deeper than 32 levels"); kNotJson when
+// the text is no JSON at all, for the caller to say in its own words.
+inline constexpr std::string_view kNotJson = "is not JSON";
+std::variant<Json, std::string> ParseStrictJson(std::string_view text);
+
+// One input as it was read: its JSON object, or why it was refused in its place.
+struct Input {
+  Json Value;
+  std::optional<std::string> Refusal;
+};
+using Inputs = std::vector<Input>;
+
+// Reads one JSON object (it may span lines), or JSON Lines, streaming from the file or
+// from the context's input when empty. A NUL byte, an over-long line, a file that is not
+// a regular one (a FIFO, a device, a folder) or a malformed line is a UsageError; an
+// object nested too deep or naming a member twice is a refused input, which RunEach
+// reports in its place.
+Inputs ReadInputs(const std::string& input_file);
+
+// The whole of a small regular file, read no further than limit bytes: nothing when it
+// cannot be opened, is not a regular file or is longer than limit.
 std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t limit);
 
 }  // namespace lumora::cli

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/cli_io.h"
+#include "core/terminal_text.h"
 
 namespace lumora::cli {
 
@@ -14,9 +15,11 @@ namespace {
 
 std::string Label(std::string_view key);
 
+// A text is shown, never acted on: a name or zone given as input may hold terminal
+// escape sequences or a line break that would forge a line of the output.
 std::string Scalar(const Json& value) {
   if (value.is_string()) {
-    return value.get<std::string>();
+    return EscapeControlCharacters(value.get<std::string>());
   }
   if (value.is_null()) {
     return "-";

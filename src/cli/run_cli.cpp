@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "core/terminal_text.h"
 
 namespace lumora::cli {
 
@@ -86,10 +87,10 @@ class CommandLine {
     try {
       return action_ ? action_() : 1;
     } catch (const UsageError& error) {
-      err << "lumora-cli: " << error.what() << '\n';
+      err << "lumora-cli: " << EscapeControlCharacters(error.what()) << '\n';
       return 1;
     } catch (const std::exception& error) {
-      err << "lumora-cli: " << error.what() << '\n';
+      err << "lumora-cli: " << EscapeControlCharacters(error.what()) << '\n';
       return 1;
     }
   }

@@ -46,7 +46,7 @@ TEST(InputSafetyCli, UsageErrorsWriteNothingToStandardOutput) {
        "{}\n\0{}"s, "NUL byte"},
       {"a line longer than 1 MiB", "moon --json",
        "{\"BirthYear\":1947,\"pad\":\"" + std::string(1100000, 'x') + "\"}", "longer than"},
-      {"an endless stream of zeros", "moon --json --input /dev/zero", "", "NUL byte"},
+      {"an endless stream of zeros", "moon --json --input /dev/zero", "", "a device"},
       {"a folder as input", "moon --json --input /tmp", "", "is a folder"},
       {"a malformed later line", "moon --json", std::string(kMoon) + "\n{\"BirthYear\":", "line 2"},
   };
@@ -58,6 +58,130 @@ TEST(InputSafetyCli, UsageErrorsWriteNothingToStandardOutput) {
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }
   EXPECT_FALSE(std::filesystem::exists("/tmp/never-written.kun"));
+}
+
+// JSON nested far past any record's depth (the JSON writer once recursed 100,000 deep
+// and crashed) and an object naming a member twice: each is a refused input in its place
+// (exit status 2), the inputs around it still answered.
+TEST(InputSafetyCli, DeepNestingAndDuplicateMembersAreRefusedInputs) {
+  const std::string deep_arrays = std::string(100000, '[') + std::string(100000, ']');
+  std::string deep_objects;
+  for (int i = 0; i < 40000; ++i) {
+    deep_objects += "{\"a\":";
+  }
+  deep_objects += "1" + std::string(40000, '}');
+  // Just past the limit, with brackets inside strings that must not count.
+  const std::string just_past =
+      "{\"x\":\"[[{{\"," + std::string(32, '[') + std::string(32, ']') + "}";
+  const struct {
+    const char* source;
+    std::string args;
+    std::string input;
+    const char* message;
+  } cases[] = {
+      {"a deep array as a form entry", "vedic --json", VedicWith("txtMName", deep_arrays),
+       "is nested deeper than 32 levels"},
+      {"deep objects as a form entry", "vedic --json", VedicWith("txtFName", deep_objects),
+       "is nested deeper than 32 levels"},
+      {"a deep array as the whole input", "moon --json", deep_arrays,
+       "is nested deeper than 32 levels"},
+      {"one level past the limit", "moon --json", just_past, "is nested deeper than 32 levels"},
+      {"a member named twice", "vedic --json",
+       VedicWith("txtMName", "\"Bela\",\"txtMName\":\"Ravi\""),
+       "names the member \"txtMName\" twice"},
+      {"a member named twice in a nested object", "vedic --json",
+       R"({"Boy":{"Name":"A","Name":"B"},"Girl":{}})", "names the member \"Name\" twice"},
+      {"a year given twice", "moon --json",
+       R"({"BirthYear":1947,"BirthYear":2047,"BirthMonth":8,"BirthDay":15})",
+       "names the member \"BirthYear\" twice"},
+      {"a repeated name shown escaped", "moon --json", "{\"\\u001b]0;x\":1,\"\\u001b]0;x\":2}",
+       "names the member \"\\x1b]0;x\" twice"},
+  };
+  // A valid input of the command before and after the refused one.
+  const std::string vedic_form = VedicWith("txtMName", "\"Ravi\"");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    const std::string around = c.args.starts_with("vedic") ? vedic_form : std::string(kMoon);
+    const CliRun run = RunCli(c.args, around + "\n" + c.input + "\n" + around + "\n");
+    EXPECT_EQ(run.status, 2) << run.err;
+    const auto lines = run.Lines();
+    ASSERT_EQ(lines.size(), 3u) << run.out.substr(0, 300) << run.err;
+    EXPECT_FALSE(lines[0].contains("Error")) << lines[0].dump();
+    EXPECT_FALSE(lines[2].contains("Error")) << lines[2].dump();
+    ASSERT_TRUE(lines[1].contains("Error")) << lines[1].dump().substr(0, 300);
+    EXPECT_EQ(lines[1]["Error"]["Message"], "The input at line 2 " + std::string(c.message));
+  }
+  // Exactly at the limit is still read: a moon input one array 31 deep inside its object.
+  const std::string at_limit = R"({"BirthYear":1947,"BirthMonth":8,"BirthDay":15,"x":)" +
+                               std::string(31, '[') + std::string(31, ']') + "}";
+  const CliRun kept = RunCli("moon --json", at_limit);
+  EXPECT_EQ(kept.status, 0) << kept.out << kept.err;
+}
+
+// A FIFO or a device named as the input is refused at once, never waited on or read
+// for ever, couple files (.lumora) and profiles included.
+TEST(InputSafetyCli, OnlyRegularFilesAreRead) {
+  const std::string fifo_couple = "/tmp/lumora-cli-input-fifo.lumora";
+  const std::string zero_couple = "/tmp/lumora-cli-input-zero.lumora";
+  const std::string fifo_json = "/tmp/lumora-cli-input-fifo.json";
+  const std::string fifo_profile = "/tmp/lumora-cli-input-fifo.kun";
+  for (const std::string& name : {fifo_couple, zero_couple, fifo_json, fifo_profile}) {
+    std::remove(name.c_str());
+  }
+  ASSERT_EQ(::mkfifo(fifo_couple.c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo(fifo_json.c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo(fifo_profile.c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", zero_couple);
+  const struct {
+    std::string args;
+    int status;
+    const char* message;  // on standard error, or in the refusal on standard output
+  } cases[] = {
+      {"vedic --json --input " + fifo_couple, 1, "FIFO"},
+      {"vedic --json --input " + zero_couple, 1, "a device"},
+      {"moon --json --input " + fifo_json, 1, "FIFO"},
+      {"western --json --input /dev/zero", 1, "a device"},
+      {"profile read " + fifo_profile + " --json", 2, "Please Check The File."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    // A blocked read would hang the test; the timeout turns that into a failure.
+    const CliRun run = RunCli(c.args, "", false, 20);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_NE((run.err + run.out).find(c.message), std::string::npos) << run.err << run.out;
+  }
+  for (const std::string& name : {fifo_couple, zero_couple, fifo_json, fifo_profile}) {
+    std::remove(name.c_str());
+  }
+}
+
+// Readable output and messages show control characters escaped, never raw: a zone, a
+// name or a file name cannot move the cursor, retitle the terminal or forge a line.
+TEST(InputSafetyCli, ReadableOutputNeverActsOnTheTerminal) {
+  const std::string person =
+      R"({"Name":"Asha\u001b[31m\nRank: 1","BirthDate":"1992-03-01","BirthTime":"12:00",)"
+      R"("Latitude":18.52,"Longitude":73.86,"TimeZone":"Asia/Kolkata"})";
+  const struct {
+    const char* source;
+    std::string args;
+    std::string input;
+    const char* shown;  // as standard output or standard error shows it
+  } cases[] = {
+      {"an OSC sequence as a zone", "zone",
+       R"({"TimeZone":"\u001b]0;owned\u0007","BirthYear":2000,"BirthMonth":1,"BirthDay":1})",
+       "\"\\x1b]0;owned\\x07\" is not a time zone"},
+      {"colour and a line break in a name", "vedic",
+       R"({"Boy":)" + person + R"(,"Girl":)" + person + "}", "Asha\\x1b[31m\\x0aRank: 1"},
+      {"an escape in a file name", "moon --input '/tmp/no\x1b[2Jsuch.json'", "",
+       "no\\x1b[2Jsuch.json"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    const CliRun run = RunCli(c.args, c.input);
+    const std::string shown = run.out + run.err;
+    EXPECT_EQ(shown.find('\x1b'), std::string::npos) << shown;
+    EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
+  }
 }
 
 TEST(InputSafetyCli, IntegersPastTheirRangeAreRefusedWithTheFieldsMessage) {

@@ -388,6 +388,51 @@ TEST(RankCli, BoundedReads) {
   EXPECT_NE(candidates_fifo.err.find("FIFO"), std::string::npos) << candidates_fifo.err;
 }
 
+// Candidate lines and person files are read as strictly as any other input: a line nested
+// too deep or naming a member twice is refused with its line number, the rest ranked;
+// such a person file is a usage error.
+TEST(RankCli, StrictJson) {
+  const std::string good =
+      R"({"Name":"Asha Rao","BirthDate":"1992-03-01","BirthTime":"12:00","Latitude":18.52,)"
+      R"("Longitude":73.86,"TimeZone":"Asia/Kolkata"})";
+  const struct {
+    const char* source;
+    std::string line;
+    const char* message;
+  } cases[] = {
+      {"a deep extra member",
+       good.substr(0, good.size() - 1) + R"(,"x":)" + std::string(5000, '[') +
+           std::string(5000, ']') + "}",
+       "The line is nested deeper than 32 levels"},
+      {"a name given twice", good.substr(0, good.size() - 1) + R"(,"Name":"Ravi"})",
+       "The line names the member \"Name\" twice"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    const std::string jsonl = "/tmp/lumora-rank-cli-strict.jsonl";
+    std::ofstream(jsonl, std::ios::binary) << good << "\n" << c.line << "\n";
+    const CliRun run = RunCli(
+        "rank --json --boy '" + FixturePath("rank_boy.json") + "' --candidates " + jsonl, "");
+    std::remove(jsonl.c_str());
+    EXPECT_EQ(run.status, 2);
+    const auto lines = run.Lines();
+    ASSERT_EQ(lines.size(), 2u) << run.out.substr(0, 500);
+    EXPECT_EQ(lines[0]["Name"], "Asha Rao");
+    EXPECT_EQ(lines[1]["Line"], 2);
+    ASSERT_TRUE(lines[1].contains("Error")) << lines[1].dump().substr(0, 300);
+    EXPECT_EQ(lines[1]["Error"]["Message"], c.message);
+
+    const std::string person = "/tmp/lumora-rank-cli-strict-person.json";
+    std::ofstream(person, std::ios::binary) << c.line;
+    const CliRun refused = RunCli(
+        "rank --boy " + person + " --candidates '" + FixturePath("rank_candidates.csv") + "'", "");
+    std::remove(person.c_str());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find(std::string(c.message).substr(9)), std::string::npos) << refused.err;
+  }
+}
+
 TEST(RankCli, UsageErrors) {
   const std::string boy = " --boy '" + FixturePath("rank_boy.json") + "'";
   const std::string csv = " --candidates '" + FixturePath("rank_candidates.csv") + "'";
