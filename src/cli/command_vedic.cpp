@@ -49,7 +49,12 @@ constexpr std::tuple kPersonFields{
 };
 
 Json PersonJson(const PersonDetails& p) {
-  return RecordJson(p, kPersonFields);
+  Json out = RecordJson(p, kPersonFields);
+  // The coordinates and clock the match read, as the windows and documents show them.
+  if (p.Location) {
+    out["Location"] = LocationWords(*p.Location);
+  }
+  return out;
 }
 
 }  // namespace
@@ -354,8 +359,9 @@ VedicTiming ReadVedicTiming(const DashaChoice& choice) {
 }  // namespace
 
 Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonModel model,
-                  bool compare_moons, const PdfOptions& pdf, const ChartOptions& options,
+                  bool compare_moons, const PdfOptions& pdf, const ZodiacOptions& zodiac,
                   const std::string& tables_option, const VedicTiming& timing_choice) {
+  ChartOptions options = zodiac.Chart();
   MatchState state;
   MatchOutcome outcome;
   const KootaTables tables = TablesOption(tables_option, KootaTables::Specified);
@@ -375,9 +381,10 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     outcome = CalculateMatch(state);
   } else if (input.contains("Format")) {
     // A couple file (its persons are forms under "Boy" and "Girl"), matched with the
-    // tables it keeps unless --tables names others.
+    // tables, ayanamsa and node it keeps unless --tables, --ayanamsa or --node name others.
     Couple couple = CoupleOf(input.dump());
     state.Tables = TablesOption(tables_option, couple.Tables);
+    options = zodiac.ChartOr(couple.Chart);
     outcome = RunMatch(state, couple.Form, model, options);
   } else if (HasPersonRecords(input, "Boy", "Girl")) {
     // Two person records, as rank reads them, places through the atlas.
@@ -509,8 +516,8 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
       }
       return RunEach(inputs, options.common.json, [&options, &timing](const Json& input) {
         return VedicCommand(input, options.report, options.uncertainty, options.moon.Model(),
-                            options.moon.compare_moons, options.pdf, options.zodiac.Chart(),
-                            options.tables, timing);
+                            options.moon.compare_moons, options.pdf, options.zodiac, options.tables,
+                            timing);
       });
     };
   });

@@ -78,11 +78,13 @@ WesternTestOutcome WesternOfRecords(const Json& input, MoonModel model,
   WesternReportLabels labels{
       .mName = details.Male.Details.Name,
       .mDOB = dob(details.Male.Details),
+      .mTOB = TimeOfBirthText(details.Male.Details.Hour, details.Male.Details.Minute),
       .mCity = details.Male.Details.Place,
       .mState = "",
       .Mcountry = "",
       .fName = details.Female.Details.Name,
       .fDOB = dob(details.Female.Details),
+      .fTOB = TimeOfBirthText(details.Female.Details.Hour, details.Female.Details.Minute),
       .fCity = details.Female.Details.Place,
       .fState = "",
       .fCountry = "",
@@ -138,11 +140,15 @@ Json WesternCommand(const Json& input, bool json, MoonModel model,
   Json& report = out["Report"];
   report["mName"] = result.Report.mName;
   report["mDOB"] = result.Report.mDOB;
+  report["mTOB"] = result.Report.mTOB;
+  report["mLocation"] = LocationWords(result.Locations.Male);
   report["mCity"] = result.Report.mCity;
   report["mState"] = result.Report.mState;
   report["Mcountry"] = result.Report.Mcountry;
   report["fName"] = result.Report.fName;
   report["fDOB"] = result.Report.fDOB;
+  report["fTOB"] = result.Report.fTOB;
+  report["fLocation"] = LocationWords(result.Locations.Female);
   report["fCity"] = result.Report.fCity;
   report["fState"] = result.Report.fState;
   report["fCountry"] = result.Report.fCountry;

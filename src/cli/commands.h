@@ -59,12 +59,16 @@ struct MoonOptions {
 
 // --ayanamsa NAME and --node mean|true: the sidereal zodiac and the lunar node.
 struct ZodiacOptions {
-  std::string ayanamsa = "Standard";
-  std::string node = "mean";
+  std::string ayanamsa;  // empty: not given
+  std::string node;
 
   Ayanamsa Kind() const { return FindAyanamsa(ayanamsa).value_or(Ayanamsa::Standard); }
-  NodeKind Node() const { return node == "true" ? NodeKind::True : NodeKind::Mean; }
+  NodeKind Node() const { return FindNode(node).value_or(NodeKind::Mean); }
   ChartOptions Chart() const { return {Kind(), Node()}; }
+  // The options given, the others' as an input (a couple file) keeps them.
+  ChartOptions ChartOr(const ChartOptions& kept) const {
+    return {FindAyanamsa(ayanamsa).value_or(kept.ayanamsa), FindNode(node).value_or(kept.node)};
+  }
 };
 
 // One command of the program. Its options are a struct of its own (declared in its

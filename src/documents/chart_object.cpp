@@ -20,6 +20,9 @@ constexpr int kCaptionsProperty = QTextFormat::UserProperty + 2;
 // Each chart as its Lagna and the nine grahas, sidereal degrees.
 constexpr int kLongitudesProperty = QTextFormat::UserProperty + 3;
 constexpr int kLongitudesPerChart = 1 + kGrahaCount;
+// Each chart's nine daily speeds (the retrograde marks), and whether it is a Navamsa.
+constexpr int kSpeedsProperty = QTextFormat::UserProperty + 4;
+constexpr int kNavamsaProperty = QTextFormat::UserProperty + 5;
 
 // Sizes in layout pixels (96 to the inch): a row of two charts about 16 cm wide on
 // paper, each chart some 8 cm square, large enough for four grahas in a house.
@@ -61,7 +64,10 @@ std::optional<ChartRow> ChartRowOf(const QTextFormat& format) {
   row.Style = static_cast<ChartStyle>(format.intProperty(kStyleProperty));
   row.Captions = format.property(kCaptionsProperty).toStringList();
   const QVariantList longitudes = format.property(kLongitudesProperty).toList();
-  if (longitudes.size() != row.Captions.size() * kLongitudesPerChart) {
+  const QVariantList speeds = format.property(kSpeedsProperty).toList();
+  const QVariantList navamsa = format.property(kNavamsaProperty).toList();
+  if (longitudes.size() != row.Captions.size() * kLongitudesPerChart ||
+      speeds.size() != row.Captions.size() * kGrahaCount || navamsa.size() != row.Captions.size()) {
     return std::nullopt;
   }
   for (qsizetype c = 0; c < row.Captions.size(); ++c) {
@@ -70,7 +76,9 @@ std::optional<ChartRow> ChartRowOf(const QTextFormat& format) {
     for (int g = 0; g < kGrahaCount; ++g) {
       chart.Planets[static_cast<std::size_t>(g)] =
           longitudes[c * kLongitudesPerChart + 1 + g].toDouble();
+      chart.Speeds[static_cast<std::size_t>(g)] = speeds[c * kGrahaCount + g].toDouble();
     }
+    chart.Navamsa = navamsa[c].toBool();
     row.Charts.push_back(chart);
   }
   return row;
@@ -124,18 +132,26 @@ void InsertCharts(QTextCursor& cursor, const DocumentCharts& charts, bool first_
   StartPictureBlock(cursor, 6, first_block, page_break);
   QStringList captions;
   QVariantList longitudes;
+  QVariantList speeds;
+  QVariantList navamsa;
   for (const DocumentChart& chart : charts.Charts) {
     captions << QString::fromStdString(chart.Caption);
     longitudes << chart.Chart.Lagna;
     for (double planet : chart.Chart.Planets) {
       longitudes << planet;
     }
+    for (double speed : chart.Chart.Speeds) {
+      speeds << speed;
+    }
+    navamsa << chart.Chart.Navamsa;
   }
   QTextCharFormat object;
   object.setObjectType(kChartObjectType);
   object.setProperty(kStyleProperty, static_cast<int>(charts.Style));
   object.setProperty(kCaptionsProperty, captions);
   object.setProperty(kLongitudesProperty, longitudes);
+  object.setProperty(kSpeedsProperty, speeds);
+  object.setProperty(kNavamsaProperty, navamsa);
   cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
 }
 

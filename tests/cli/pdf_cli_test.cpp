@@ -101,8 +101,7 @@ TEST_F(PdfCli, VedicMatchDocumentHoldsTheTable) {
 }
 
 // Both charts are drawn in the document as vector text and lines: their house texts
-// are the PDF's own text, on the page after the interpretation, before the section in
-// words.
+// are the PDF's own text, after the interpretation, before the section's tables.
 TEST_F(PdfCli, VedicMatchDocumentDrawsBothCharts) {
   const fs::path pdf = dir_ / "charts.pdf";
   const CliRun run =
@@ -111,12 +110,13 @@ TEST_F(PdfCli, VedicMatchDocumentDrawsBothCharts) {
   const std::string text = PdfText(pdf);
   const std::size_t pictures = text.find("Rasi Charts");
   ASSERT_NE(pictures, std::string::npos);
-  const std::size_t words = text.find("Charts And Doshas", pictures);
+  const std::size_t words = text.find("Placements", pictures);
   ASSERT_NE(words, std::string::npos);
   const std::string drawn = text.substr(pictures, words - pictures);
-  // Every body of both charts, as the chart writes it: two letters and its degrees.
+  // Every body of both charts, as the chart writes it: two letters, the retrograde mark
+  // where it moves backwards, and its degrees.
   for (const char* body : {"La", "Su", "Mo", "Ma", "Me", "Ju", "Ve", "Sa", "Ra", "Ke"}) {
-    const std::regex written(std::string("\\b") + body + " [0-9]+\u00b0[0-9]{2}'");
+    const std::regex written(std::string("\\b") + body + "(\\(R\\))? [0-9]+\u00b0[0-9]{2}'");
     const auto count = std::distance(std::sregex_iterator(drawn.begin(), drawn.end(), written),
                                      std::sregex_iterator());
     EXPECT_EQ(count, 2) << body << "\n" << drawn;
@@ -127,6 +127,11 @@ TEST_F(PdfCli, VedicMatchDocumentDrawsBothCharts) {
   }
   EXPECT_NE(drawn.find("Arjun"), std::string::npos);
   EXPECT_NE(drawn.find("Bela"), std::string::npos);
+  // The Navamsa charts follow, then each person's planet table under the zodiac's name.
+  const std::size_t navamsa = drawn.find("Navamsa Charts");
+  ASSERT_NE(navamsa, std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("Ayanamsa: Standard, ", navamsa), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("Nakshatra", navamsa), std::string::npos) << drawn;
   // The timing section follows the charts: the two timelines' captions, the running
   // periods, the Sandhis and Saturn's transits.
   const std::size_t timing = text.find("Timing: Vimshottari Dashas And Sade Sati", words);

@@ -183,19 +183,58 @@ TEST(VedicCli, TablesOfEachInputKind) {
   }
 }
 
+// The zodiac of a couple file's match: the file's own ayanamsa and node unless --ayanamsa
+// or --node names others; a file from before they were kept is matched as it was.
+TEST(VedicCli, ZodiacOfACoupleFile) {
+  const std::string fixtures = LUMORA_CLI_FIXTURES;
+  const std::string lahiri = "--input '" + fixtures + "/lahiri_couple.lumora'";
+  const std::string zoned = "--input '" + fixtures + "/zoned_couple.lumora'";
+  struct Case {
+    const char* what;
+    std::string options;
+    const char* ayanamsa;
+    const char* node;
+  };
+  const Case cases[] = {
+      {"kept with Lahiri and the true node", lahiri, "Lahiri", "True"},
+      {"another ayanamsa asked for", lahiri + " --ayanamsa raman", "Raman", "True"},
+      {"another node asked for", lahiri + " --node mean", "Lahiri", "Mean"},
+      {"a file from before", zoned, "Standard", "Mean"},
+      {"the same, told otherwise", zoned + " --ayanamsa TrueChitra", "TrueChitra", "Mean"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const CliRun run = RunCli("vedic --json --report " + c.options, "");
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const Json out = run.Lines().at(0);
+    for (const char* chart : {"BoyChart", "GirlChart"}) {
+      EXPECT_EQ(out[chart]["Ayanamsa"]["Name"], c.ayanamsa);
+      EXPECT_EQ(out[chart]["Node"], c.node);
+    }
+    // The report names a zodiac other than the standard one in each person's details.
+    const std::string line = std::string("Ayanamsa: ") + c.ayanamsa + ", ";
+    int named = 0;
+    for (const Json& r : out["Report"]) {
+      named += r["Text"].get<std::string>().rfind(line, 0) == 0 ? 1 : 0;
+    }
+    const bool standard = std::string(c.ayanamsa) == "Standard" && std::string(c.node) == "Mean";
+    EXPECT_EQ(named, standard ? 0 : 2);
+  }
+}
+
 TEST(VedicCli, ReportRuns) {
   const CliRun run = RunCli("vedic --json --report", Fixture("vedic_match.jsonl"));
   EXPECT_EQ(run.status, 0) << run.err;
   const auto lines = run.Lines();
   ASSERT_EQ(lines.size(), 2u);
-  // A form match tells each person's four details; a profile match has none to tell
-  // and says so in one run a person.
-  const std::size_t sizes[] = {80u, 74u};
+  // A form match tells each person's four details and the coordinates and clock it read;
+  // a profile match has none to tell and says so in one run a person.
+  const std::size_t sizes[] = {82u, 74u};
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const Json& line = lines[i];
     const Json& report = line["Report"];
     ASSERT_EQ(report.size(), sizes[i]);
-    const std::size_t shift = 80u - sizes[i];
+    const std::size_t shift = 82u - sizes[i];
     for (const Json& r : report) {
       ASSERT_TRUE(r["Text"].is_string());
       ASSERT_TRUE(r["Bold"].is_boolean());
@@ -209,15 +248,15 @@ TEST(VedicCli, ReportRuns) {
     }
     EXPECT_EQ(report[0]["Text"], "Your Details:\r\n");
     EXPECT_TRUE(report[0]["Bold"]);
-    EXPECT_EQ(report[10 - shift]["Color"], Json::array({0, 0, 255}));
-    EXPECT_EQ(report[12 - shift]["Text"], "Koota tables: Specified\r\n");
-    EXPECT_EQ(report[14 - shift]["Text"], "Guna: Varna Kuta\r\n");
-    EXPECT_EQ(report[14 - shift]["Color"], Json::array({255, 0, 0}));
+    EXPECT_EQ(report[12 - shift]["Color"], Json::array({0, 0, 255}));
+    EXPECT_EQ(report[14 - shift]["Text"], "Koota tables: Specified\r\n");
+    EXPECT_EQ(report[16 - shift]["Text"], "Guna: Varna Kuta\r\n");
+    EXPECT_EQ(report[16 - shift]["Color"], Json::array({255, 0, 0}));
     EXPECT_EQ(report[sizes[i] - 1]["Bold"], false);
   }
   EXPECT_EQ(lines[0]["Report"][1]["Text"], "Name: Arjun\r\n");
-  EXPECT_EQ(lines[0]["Report"][18]["Text"], "Arjun belongs to Brahmin Varna\r\n");
-  EXPECT_EQ(lines[0]["Report"][18]["Color"], Json::array({0, 0, 128}));
+  EXPECT_EQ(lines[0]["Report"][20]["Text"], "Arjun belongs to Brahmin Varna\r\n");
+  EXPECT_EQ(lines[0]["Report"][20]["Color"], Json::array({0, 0, 128}));
   EXPECT_EQ(lines[1]["Report"][1]["Text"], "Birth details are not stored in profile files\r\n\r\n");
   EXPECT_EQ(lines[1]["Report"][4]["Text"], "You Have Obtained 23.5 Points Out Of 36 Points\r\n");
 }

@@ -103,3 +103,78 @@ TEST(ChartWords, Windows) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// A chart made by hand: Saturn and Mercury moving backwards, the nodes backwards as
+// always; the Lagna on the last second of Aries.
+SiderealChart HandChart() {
+  SiderealChart chart;
+  chart.Lagna = 30.0 - 0.5 / 3600.0;
+  chart.Planets = {120.5, 39.0, 200.25, 355.0, 3.3334, 95.0, 130.0 + 3.0 / 60.0 + 4.5 / 3600.0,
+                   11.0,  191.0};
+  chart.Speeds = {0.98, 13.2, 0.6, -0.4, 0.1, 1.1, -0.05, -0.05, -0.05};
+  return chart;
+}
+
+// Every row of the table beside a chart: the retrograde mark only where a planet moves
+// backwards, degrees truncated within the sign, the nakshatra and pada of the longitude.
+TEST(ChartWords, PlanetTable) {
+  struct Row {
+    const char* Point;
+    const char* Sign;
+    const char* Degrees;
+    const char* Nakshatra;
+    const char* Pada;
+  };
+  constexpr Row kRows[] = {
+      {"Lagna", "Aries", "29\u00B059\u203259\u2033", "Krittika", "1"},
+      {"Sun", "Leo", "0\u00B030\u203200\u2033", "Magha", "1"},
+      {"Moon", "Taurus", "9\u00B000\u203200\u2033", "Krittika", "4"},
+      {"Mars", "Libra", "20\u00B015\u203200\u2033", "Vishakha", "1"},
+      {"Mercury (R)", "Pisces", "25\u00B000\u203200\u2033", "Revati", "3"},
+      {"Jupiter", "Aries", "3\u00B020\u203200\u2033", "Ashwini", "2"},
+      {"Venus", "Cancer", "5\u00B000\u203200\u2033", "Pushya", "1"},
+      {"Saturn (R)", "Leo", "10\u00B003\u203204\u2033", "Magha", "4"},
+      {"Rahu", "Aries", "11\u00B000\u203200\u2033", "Ashwini", "4"},
+      {"Ketu", "Libra", "11\u00B000\u203200\u2033", "Swati", "2"},
+  };
+  const std::vector<PlanetTableRow> rows = PlanetTable(HandChart());
+  ASSERT_EQ(rows.size(), std::size(kRows));
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const std::array<std::string, 5> cells = PlanetTableCells(rows[r]);
+    EXPECT_EQ(cells[0], kRows[r].Point);
+    EXPECT_EQ(cells[1], kRows[r].Sign) << kRows[r].Point;
+    EXPECT_EQ(cells[2], kRows[r].Degrees) << kRows[r].Point;
+    EXPECT_EQ(cells[3], kRows[r].Nakshatra) << kRows[r].Point;
+    EXPECT_EQ(cells[4], kRows[r].Pada) << kRows[r].Point;
+  }
+}
+
+// The chart pictures mark the same planets; the Navamsa picture writes signs only.
+TEST(ChartWords, PlacementsMarkRetrogradePlanets) {
+  const SiderealChart chart = HandChart();
+  const std::vector<ChartPlacement> rasi = ChartPlacements(chart);
+  ASSERT_EQ(rasi.size(), 10u);
+  EXPECT_EQ(rasi[0].Label, "La 29\u00B059'");
+  EXPECT_TRUE(rasi[0].Uncertain);
+  EXPECT_EQ(rasi[4].Label, "Me(R) 25\u00B000'");
+  EXPECT_EQ(rasi[7].Label, "Sa(R) 10\u00B003'");
+  EXPECT_EQ(rasi[3].Label, "Ma 20\u00B015'");
+  EXPECT_EQ(rasi[8].Label, "Ra 11\u00B000'");  // the nodes are never marked
+  const std::vector<ChartPlacement> d9 = ChartPlacements(NavamsaChart(chart));
+  EXPECT_EQ(d9[0].Label, "La");
+  EXPECT_FALSE(d9[0].Uncertain);
+  EXPECT_EQ(d9[0].Sign, NavamsaSign(chart.Lagna));
+  EXPECT_EQ(d9[7].Label, "Sa(R)");
+  EXPECT_EQ(d9[7].Sign, NavamsaSign(chart.Of(Graha::Saturn)));
+  const std::string words = ChartPlacementWords(chart);
+  EXPECT_NE(words.find("Saturn 10\u00B0 3' 4\" Leo (R)"), std::string::npos) << words;
+  EXPECT_EQ(words.find("Rahu 11\u00B0 0' 0\" Ari (R)"), std::string::npos) << words;
+  EXPECT_EQ(NavamsaWords(chart).rfind("Navamsa: Lagna Sagittarius, Sun Aries, ", 0), 0u)
+      << NavamsaWords(chart);
+}
+
+}  // namespace
+}  // namespace lumora

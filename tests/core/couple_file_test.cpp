@@ -186,6 +186,56 @@ TEST(CoupleFile, TablesOfEachVersion) {
   }
 }
 
+// Files written before the zodiac was kept are matched with the standard ayanamsa and the
+// mean node; a version-5 file names either, or both, or neither.
+TEST(CoupleFile, ZodiacOfEachVersion) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    ChartOptions chart;
+  };
+  Couple raman{testing::ReferenceForm(), KootaTables::Classical};
+  raman.Chart = {Ayanamsa::Raman, NodeKind::True};
+  const std::string both = WriteCoupleFile(raman);
+  std::string ayanamsa_only = both;
+  ayanamsa_only.replace(ayanamsa_only.find("\"Node\": \"True\","), 15, "");
+  std::string node_only = both;
+  node_only.replace(node_only.find("\"Ayanamsa\": \"Raman\","), 20, "");
+  std::string neither = ayanamsa_only;
+  neither.replace(neither.find("\"Ayanamsa\": \"Raman\","), 20, "");
+  const Case cases[] = {
+      {"version 1", WriteCoupleFile(Couple{testing::ReferenceForm()}), {}},
+      {"version 4", WriteCoupleFile(Couple{testing::ReferenceForm(), KootaTables::Classical}), {}},
+      {"version 5, both", both, raman.Chart},
+      {"version 5, the ayanamsa alone", ayanamsa_only, {Ayanamsa::Raman, NodeKind::Mean}},
+      {"version 5, the node alone", node_only, {Ayanamsa::Standard, NodeKind::True}},
+      {"version 5, neither", neither, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const FormResult<Couple> read = ReadCoupleFile(c.bytes);
+    ASSERT_FALSE(IsRefused(read)) << std::get<FormFailure>(read).Message << "\n" << c.bytes;
+    EXPECT_EQ(std::get<Couple>(read).Chart, c.chart);
+    EXPECT_EQ(std::get<Couple>(read).Tables, c.bytes.find("Classical") != std::string::npos
+                                                 ? KootaTables::Classical
+                                                 : KootaTables::Specified);
+  }
+  // Every ayanamsa and node is written as version 5 and reads back; the standard pair
+  // keeps the file in the version that holds the rest.
+  for (const Ayanamsa a : kAyanamsas) {
+    for (const NodeKind node : {NodeKind::Mean, NodeKind::True}) {
+      Couple couple{testing::ReferenceForm()};
+      couple.Chart = {a, node};
+      const std::string bytes = WriteCoupleFile(couple);
+      const bool standard = couple.Chart == ChartOptions{};
+      EXPECT_EQ(bytes.find("\"Version\": 5,") != std::string::npos, !standard) << bytes;
+      const FormResult<Couple> read = ReadCoupleFile(bytes);
+      ASSERT_FALSE(IsRefused(read)) << bytes;
+      EXPECT_EQ(std::get<Couple>(read).Chart, couple.Chart) << bytes;
+    }
+  }
+}
+
 // The reference form as a file, with one text replaced.
 std::string Altered(std::string_view from, std::string_view to) {
   std::string bytes = WriteCoupleFile(Couple{testing::ReferenceForm()});
@@ -215,6 +265,17 @@ std::string AlteredClassical(std::string_view from, std::string_view to) {
   return bytes.replace(at, from.size(), to);
 }
 
+// The reference form matched with Lahiri and the true node as a (version 5) file, with
+// one text replaced.
+std::string AlteredZodiac(std::string_view from, std::string_view to) {
+  Couple couple{testing::ReferenceForm()};
+  couple.Chart = {Ayanamsa::Lahiri, NodeKind::True};
+  std::string bytes = WriteCoupleFile(couple);
+  const std::size_t at = bytes.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  return bytes.replace(at, from.size(), to);
+}
+
 struct BadFile {
   const char* what;
   std::string bytes;
@@ -229,8 +290,21 @@ TEST(CoupleFile, BadFilesAreRefusedWithTheirFault) {
       {"another JSON file", R"({"txtMName": "Arjun"})", "This is not a Lumora couple file."},
       {"another format", Altered("lumora-couple", "lumora-other"),
        "This is not a Lumora couple file."},
-      {"a newer version", Altered("\"Version\": 1", "\"Version\": 5"),
-       "This couple file was written by a newer version of Lumora (file version 5)"},
+      {"a newer version", Altered("\"Version\": 1", "\"Version\": 6"),
+       "This couple file was written by a newer version of Lumora (file version 6)"},
+      {"an unknown ayanamsa", AlteredZodiac("\"Lahiri\"", "\"Ramen\""),
+       "The couple file is damaged: \"Ayanamsa\" must be \"Standard\", \"Lahiri\", "
+       "\"Raman\", \"Krishnamurti\", \"TrueChitra\" or \"FaganBradley\"."},
+      {"an ayanamsa in another letter case", AlteredZodiac("\"Lahiri\"", "\"lahiri\""),
+       "The couple file is damaged: \"Ayanamsa\" must be"},
+      {"an ayanamsa as a number", AlteredZodiac("\"Lahiri\"", "23.5"),
+       "The couple file is damaged: \"Ayanamsa\" must be"},
+      {"an unknown node", AlteredZodiac("\"True\"", "\"Osculating\""),
+       "The couple file is damaged: \"Node\" must be \"Mean\" or \"True\"."},
+      {"a node as a choice", AlteredZodiac("\"True\"", "true"),
+       "The couple file is damaged: \"Node\" must be"},
+      {"version 4 with a zodiac", AlteredZodiac("\"Version\": 5", "\"Version\": 4"),
+       "The couple file is damaged: \"Ayanamsa\" is not a field"},
       {"version 4 without its tables", AlteredClassical("\"KootaTables\"", "\"Tables\""),
        "The couple file is damaged: \"Tables\" is not a field"},
       {"version 4, tables missing", AlteredClassical("\"KootaTables\": \"Classical\",", ""),

@@ -265,14 +265,131 @@ TEST(MatchDocument, ChartsArePicturesWhereBirthDetailsGiveThem) {
       EXPECT_EQ(pictures->Charts[1].Caption, "Bela");
       EXPECT_EQ(pictures->Charts[0].Chart.Lagna, charts->Boy->Chart.Lagna);
       EXPECT_EQ(pictures->Charts[1].Chart.Planets, charts->Girl->Chart.Planets);
-      const std::size_t heading = text.find("Rasi Charts\nArjun\nBela\n");
+      const std::size_t heading = text.find("Charts And Doshas\nRasi Charts\nArjun\nBela\n");
       EXPECT_NE(heading, std::string::npos) << text;
-      EXPECT_LT(heading, text.find("Charts And Doshas"));
+      EXPECT_LT(heading, text.find("Placements\n"));
       if (tab == kTabKundaliMatch) {
         EXPECT_LT(text.find("Nadi Kuta"), heading);
       }
     }
   }
+}
+
+// The section's parts as headed tables, in order; each caption row names what it holds,
+// and the verdicts are the window's words.
+TEST(MatchDocument, ChartsSectionIsHeadedTables) {
+  MatchState state;
+  const MatchOutcome form = RunMatch(state, testing::ReferenceForm());
+  ASSERT_TRUE(form.Result);
+  auto charts = ComputeChartsAndDoshas(state, form.Result->BoyMoment, form.Result->GirlMoment, 30);
+  ASSERT_TRUE(charts && charts->Boy && charts->Girl);
+  charts->Boy->Manglik.IsManglik = true;
+  charts->Boy->Manglik.Exceptions = {DoshaException::JupiterAspect};
+  charts->Girl->Manglik.IsManglik = false;
+  charts->Girl->Manglik.Exceptions = {DoshaException::LagnaCancerOrLeo};
+  const auto doc = ComposePageDocument(kTabChartsAndDoshas, state, *form.Result, false, charts);
+  ASSERT_TRUE(doc);
+  // Each table follows its subheading; no paragraph of run-on text is left between them.
+  const struct {
+    const char* heading;
+    std::size_t rows;
+    const char* first_caption;
+  } parts[] = {
+      {"Placements", 1 + 1 + kGrahaCount, "Lagna"},
+      {"Manglik", 1 + 3 + 1 + 1 + 1, "Mars from Lagna"},
+      {"Doshas", 1 + 3, "Nadi"},
+      {"Birth-Time Windows", 1 + kWindowKindCount, "Nakshatra"},
+  };
+  std::size_t part = 0;
+  for (std::size_t i = 0; i + 1 < doc->Blocks.size() && part < std::size(parts); ++i) {
+    const auto* paragraph = std::get_if<DocumentParagraph>(&doc->Blocks[i]);
+    if (!paragraph || paragraph->Style != ParagraphStyle::Subheading ||
+        paragraph->Runs.front().Text != parts[part].heading) {
+      continue;
+    }
+    SCOPED_TRACE(parts[part].heading);
+    const auto* table = std::get_if<DocumentTable>(&doc->Blocks[i + 1]);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->HeaderRows, 1);
+    EXPECT_EQ(table->Rows.size(), parts[part].rows);
+    EXPECT_EQ(table->Rows[1][0].Text, parts[part].first_caption);
+    ++part;
+  }
+  EXPECT_EQ(part, std::size(parts));
+  const std::string text = PlainText(*doc);
+  EXPECT_NE(text.find("\tArjun\tBela\nLagna\t" + FormatZodiacLongitude(charts->Boy->Chart.Lagna)),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("Manglik\tYes, with exceptions: " +
+                      std::string(ExceptionWords(DoshaException::JupiterAspect)) + "\tNo\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(
+      text.find("Exceptions\t\t" + std::string(ExceptionWords(DoshaException::LagnaCancerOrLeo))),
+      std::string::npos);
+  EXPECT_NE(text.find("Manglik match\t" + ManglikMatchWords(*charts->Manglik)), std::string::npos);
+  EXPECT_NE(text.find(ScoreRangeWords(*charts->Range)), std::string::npos);
+  // A profile's match has the doshas' table alone, under the same heading.
+  MatchState profile_state;
+  const MatchOutcome profile =
+      OpenProfile(profile_state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
+  const auto doshas = ComputeChartsAndDoshas(profile_state, std::nullopt, std::nullopt, 30);
+  const std::string profile_text = PlainText(
+      *ComposePageDocument(kTabChartsAndDoshas, profile_state, *profile.Result, false, doshas));
+  EXPECT_NE(profile_text.find("Doshas\nDosha\tPresent\tExceptions\nNadi\tYes"), std::string::npos)
+      << profile_text;
+  EXPECT_EQ(profile_text.find("Placements"), std::string::npos);
+}
+
+// After the rasi charts: both Navamsa charts in the same style, then each person's zodiac
+// and planet table; the birth details name the zodiac the match was computed with.
+TEST(MatchDocument, NavamsaChartsAndPlanetTablesFollowTheRasiCharts) {
+  const ChartOptions lahiri{Ayanamsa::Lahiri, NodeKind::True};
+  MatchState state;
+  const MatchOutcome outcome =
+      RunMatch(state, testing::ReferenceForm(), MoonModel::Standard, lahiri);
+  ASSERT_TRUE(outcome.Result);
+  const auto charts = ComputeChartsAndDoshas(state, outcome.Result->BoyMoment,
+                                             outcome.Result->GirlMoment, 30, lahiri);
+  ASSERT_TRUE(charts && charts->Boy && charts->Girl);
+  const Document doc =
+      ComposeMatchDocument(state, *outcome.Result, false, charts, ChartStyle::SouthIndian);
+  std::vector<const DocumentCharts*> pictures;
+  for (const DocumentBlock& block : doc.Blocks) {
+    if (const auto* p = std::get_if<DocumentCharts>(&block)) {
+      pictures.push_back(p);
+    }
+  }
+  ASSERT_EQ(pictures.size(), 2u);
+  const DocumentCharts& navamsas = *pictures[1];
+  EXPECT_EQ(navamsas.Style, ChartStyle::SouthIndian);
+  ASSERT_EQ(navamsas.Charts.size(), 2u);
+  for (std::size_t p = 0; p < 2; ++p) {
+    const SiderealChart& rasi = p == 0 ? charts->Boy->Chart : charts->Girl->Chart;
+    const SiderealChart& d9 = navamsas.Charts[p].Chart;
+    EXPECT_TRUE(d9.Navamsa);
+    EXPECT_EQ(SignOf(d9.Lagna), NavamsaSign(rasi.Lagna));
+    EXPECT_EQ(SignOf(d9.Of(Graha::Moon)), NavamsaSign(rasi.Of(Graha::Moon)));
+  }
+  const std::string text = PlainText(doc);
+  const std::string boy_zodiac = AyanamsaWords(*state.BoyDetails.Zodiac);
+  EXPECT_NE(text.find("Ayanamsa\t" + boy_zodiac + "\t"), std::string::npos) << text;
+  EXPECT_NE(text.find("Node\tTrue\tTrue\n"), std::string::npos) << text;
+  const std::size_t navamsa = text.find("Navamsa Charts\nArjun\nBela\n");
+  const std::size_t planets = text.find("Planets\nArjun\nAyanamsa: " + boy_zodiac +
+                                        "\r\nNode: True\nPlanet\tSign\tDegrees\tNakshatra\tPada\n"
+                                        "Lagna\t");
+  EXPECT_NE(navamsa, std::string::npos) << text;
+  EXPECT_NE(planets, std::string::npos) << text;
+  EXPECT_LT(text.find("Rasi Charts"), navamsa);
+  EXPECT_LT(navamsa, planets);
+  // The section opens with its heading; the tables in words follow the planet tables.
+  EXPECT_LT(text.find("Charts And Doshas"), text.find("Rasi Charts"));
+  EXPECT_LT(planets, text.find("Placements"));
+  // The Moon's row names the nakshatra the match was computed with.
+  const std::string moon_row =
+      "\nMoon\t" + std::string(kSignNames[static_cast<std::size_t>(state.Boy.Sign)]) + "\t";
+  EXPECT_NE(text.find(moon_row, planets), std::string::npos) << text;
 }
 
 TEST(WesternDocument, HoldsTheReportsValues) {
@@ -293,6 +410,7 @@ TEST(WesternDocument, HoldsTheReportsValues) {
   EXPECT_NE(text.find("P * H\t972"), std::string::npos);
   EXPECT_NE(text.find("Comment\tVery Bad"), std::string::npos);
   EXPECT_NE(text.find("Date of Birth:\tJanuary 5, 1980"), std::string::npos);
+  EXPECT_NE(text.find("Time of Birth:\t"), std::string::npos);
 }
 
 }  // namespace

@@ -212,7 +212,8 @@ TEST(MatchReport, RunsOfAFormMatch) {
   const MatchOutcome outcome = RunMatch(state, ReferenceForm());
   ASSERT_TRUE(outcome.Result.has_value());
   const ReportDocument& report = outcome.Result->Report;
-  ASSERT_EQ(report.size(), 14u + 8u * 8u + 2u);
+  // Each person block closes with the coordinates and clock the match read.
+  ASSERT_EQ(report.size(), 16u + 8u * 8u + 2u);
   const std::vector<Rgb> colours = ColoursInForce(report);
 
   constexpr Rgb kBlack{0, 0, 0}, kBlue{0, 0, 255}, kRed{255, 0, 0}, kTeal{0, 128, 128};
@@ -221,30 +222,38 @@ TEST(MatchReport, RunsOfAFormMatch) {
       {1, "Name: Arjun\r\n", false, kBlack},
       {2, "Date of Birth: August 15, 1947\r\n", false, kBlack},
       {3, "Time of Birth: 0:0:0\r\n", false, kBlack},
-      {4, "Place of Birth: Delhi, Delhi, India\r\n\r\n", false, kBlack},
-      {5, "Your Partner's Details:\r\n", true, kBlack},
-      {6, "Name: Bela\r\n", false, kBlack},
-      {7, "Date of Birth: January 1, 2000\r\n", false, kBlack},
-      {8, "Time of Birth: 12:0:0\r\n", false, kBlack},
-      {9, "Place of Birth: London, England, United Kingdom\r\n\r\n", false, kBlack},
-      {10, "You Have Obtained 18 Points Out Of 36 Points\r\n", true, kBlue},
-      {11, "This is a Fair Match\r\n\r\n", true, kBlue},
-      {12, "Koota tables: Specified\r\n", false, kBlue},
-      {13, "Classical tables: 28 \u2014 at least 18\r\n\r\n", false, kBlue},
+      {4, "Place of Birth: Delhi, Delhi, India\r\n", false, kBlack},
+      {5,
+       "Coordinates and Clock: 28\u00B036\u2032N 77\u00B012\u2032E, zone as entered, "
+       "UTC+05:30\r\n\r\n",
+       false, kBlack},
+      {6, "Your Partner's Details:\r\n", true, kBlack},
+      {7, "Name: Bela\r\n", false, kBlack},
+      {8, "Date of Birth: January 1, 2000\r\n", false, kBlack},
+      {9, "Time of Birth: 12:0:0\r\n", false, kBlack},
+      {10, "Place of Birth: London, England, United Kingdom\r\n", false, kBlack},
+      {11,
+       "Coordinates and Clock: 51\u00B030\u2032N 0\u00B000\u2032W, zone as entered, "
+       "UTC+00:00\r\n\r\n",
+       false, kBlack},
+      {12, "You Have Obtained 18 Points Out Of 36 Points\r\n", true, kBlue},
+      {13, "This is a Fair Match\r\n\r\n", true, kBlue},
+      {14, "Koota tables: Specified\r\n", false, kBlue},
+      {15, "Classical tables: 28 \u2014 at least 18\r\n\r\n", false, kBlue},
       // Varna: Cancer is Brahmin, Libra Sudra.
-      {14, "Guna: Varna Kuta\r\n", true, kRed},
-      {15, "Maximum Points: 1\r\n", false, kRed},
-      {16, "Points Obtained: 0\r\n", false, kRed},
-      {17, "Area of Life: Work\r\n", false, kRed},
-      {18, "Arjun belongs to Brahmin Varna\r\n", false, {0, 0, 128}},
-      {19, "Bela belongs to Sudra Varna\r\n", false, {0, 0, 128}},
-      {20, "Significance Of Varna Kuta\r\n", true, kTeal},
+      {16, "Guna: Varna Kuta\r\n", true, kRed},
+      {17, "Maximum Points: 1\r\n", false, kRed},
+      {18, "Points Obtained: 0\r\n", false, kRed},
+      {19, "Area of Life: Work\r\n", false, kRed},
+      {20, "Arjun belongs to Brahmin Varna\r\n", false, {0, 0, 128}},
+      {21, "Bela belongs to Sudra Varna\r\n", false, {0, 0, 128}},
+      {22, "Significance Of Varna Kuta\r\n", true, kTeal},
       // Graha Maitri is called "Maitri" in the report.
-      {46, "Guna: Maitri Kuta\r\n", true, kRed},
-      {50, "Arjun belongs to Cancer Maitri\r\n", false, {128, 0, 0}},
-      {51, "Bela belongs to Libra Maitri\r\n", false, {128, 0, 0}},
-      {52, "Significance Of Maitri Kuta\r\n", true, kTeal},
-      {78, "About Lumo Free Tarvik (Lumora v2.05)\r\n", true, kRed},
+      {48, "Guna: Maitri Kuta\r\n", true, kRed},
+      {52, "Arjun belongs to Cancer Maitri\r\n", false, {128, 0, 0}},
+      {53, "Bela belongs to Libra Maitri\r\n", false, {128, 0, 0}},
+      {54, "Significance Of Maitri Kuta\r\n", true, kTeal},
+      {80, "About Lumo Free Tarvik (Lumora v2.05)\r\n", true, kRed},
   };
   for (const auto& c : heads) {
     SCOPED_TRACE(c.index);
@@ -373,8 +382,42 @@ TEST(RunMatch, ReportLinesOfTheBirthDetails) {
   EXPECT_EQ(report[1].Text, "Name: Ravi\r\n");
   EXPECT_EQ(report[2].Text, "Date of Birth: January 5, 1980\r\n");
   EXPECT_EQ(report[3].Text, "Time of Birth: 5:7:0\r\n");
-  EXPECT_EQ(report[4].Text, "Place of Birth: Pune, Maharashtra, India\r\n\r\n");
-  EXPECT_EQ(report[18].Text.rfind("Ravi belongs to ", 0), 0u);
+  EXPECT_EQ(report[4].Text, "Place of Birth: Pune, Maharashtra, India\r\n");
+  EXPECT_EQ(report[20].Text.rfind("Ravi belongs to ", 0), 0u);
+}
+
+// Another zodiac or node than the standard ones is named in each person's details, after
+// the place, the block still closing with one blank line; the standard ones name nothing.
+TEST(RunMatch, ChosenAyanamsaAndNodeAreNamedInBothPersonsDetails) {
+  MatchState state;
+  const ChartOptions raman{Ayanamsa::Raman, NodeKind::True};
+  const MatchOutcome outcome = RunMatch(state, ReferenceForm(), MoonModel::Standard, raman);
+  ASSERT_TRUE(outcome.Result.has_value());
+  ASSERT_TRUE(state.BoyDetails.Zodiac.has_value());
+  EXPECT_EQ(state.BoyDetails.Zodiac->Options, raman);
+  // The kootas read the Moon of that ayanamsa.
+  EXPECT_EQ(outcome.Result->BoyMoon->AyanamsaKind, Ayanamsa::Raman);
+  const ReportDocument& report = outcome.Result->Report;
+  int places = 0;
+  // After the place come the coordinates and clock the match read, then the zodiac.
+  for (std::size_t i = 0; i + 3 < report.size(); ++i) {
+    if (report[i].Text.rfind("Place of Birth: ", 0) == 0) {
+      const PersonDetails& person = places == 0 ? state.BoyDetails : state.GirlDetails;
+      ++places;
+      EXPECT_EQ(report[i + 1].Text.rfind("Coordinates and Clock: ", 0), 0u);
+      EXPECT_EQ(report[i + 2].Text, AyanamsaLine(*person.Zodiac) + "\r\n");
+      EXPECT_EQ(report[i + 3].Text, "Node: True\r\n\r\n");
+    }
+  }
+  EXPECT_EQ(places, 2);
+  MatchState plain;
+  const MatchOutcome standard = RunMatch(plain, ReferenceForm());
+  ASSERT_TRUE(plain.BoyDetails.Zodiac.has_value());
+  EXPECT_EQ(plain.BoyDetails.Zodiac->Options, ChartOptions{});
+  for (const ReportRun& run : standard.Result->Report) {
+    EXPECT_EQ(run.Text.find("Ayanamsa"), std::string::npos);
+    EXPECT_EQ(run.Text.find("Node:"), std::string::npos);
+  }
 }
 
 TEST(RunMatch, PreciseMoonIsNamedInBothPersonsDetails) {
@@ -384,14 +427,15 @@ TEST(RunMatch, PreciseMoonIsNamedInBothPersonsDetails) {
   EXPECT_EQ(outcome.Result->BoyMoon->Model, MoonModel::Precise);
   EXPECT_EQ(outcome.Result->GirlMoon->Model, MoonModel::Precise);
   const ReportDocument& report = outcome.Result->Report;
-  // Each person's place line closes with one line break; the Moon line follows it
-  // and takes over the blank line that ends the block.
+  // Each person's place line closes with one line break; the Moon line follows the
+  // coordinates and clock and takes over the blank line that ends the block.
   int places = 0;
   for (std::size_t i = 0; i + 1 < report.size(); ++i) {
     if (report[i].Text.rfind("Place of Birth: ", 0) == 0) {
       ++places;
       EXPECT_EQ(report[i].Text.find("\r\n"), report[i].Text.size() - 2) << report[i].Text;
-      EXPECT_EQ(report[i + 1].Text, "Moon: Precise Moon\r\n\r\n");
+      EXPECT_EQ(report[i + 1].Text.rfind("Coordinates and Clock: ", 0), 0u);
+      EXPECT_EQ(report[i + 2].Text, "Moon: Precise Moon\r\n\r\n");
     }
   }
   EXPECT_EQ(places, 2);
@@ -447,7 +491,7 @@ TEST(RunMatch, SecondMatchReplacesTheFirst) {
   const MatchOutcome outcome = RunMatch(state, second);
   ASSERT_TRUE(outcome.Result.has_value());
   const ReportDocument& report = outcome.Result->Report;
-  EXPECT_EQ(report.size(), 80u);
+  EXPECT_EQ(report.size(), 82u);
   std::string all;
   for (const ReportRun& run : report)
     all += run.Text;

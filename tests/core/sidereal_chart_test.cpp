@@ -97,6 +97,42 @@ TEST(SiderealChart, RetrogradeMarks) {
   EXPECT_LT(chart.SpeedOf(Graha::Rahu), 0.0);
 }
 
+// The arcs the result pages and documents name an ayanamsa with, rounded to the second:
+// the carries from seconds to minutes and from minutes to degrees are the faults to catch.
+TEST(SiderealChart, ArcsAndZodiacLines) {
+  struct Case {
+    double Degrees;
+    const char* Text;
+  };
+  constexpr Case kCases[] = {
+      {23.72, "23\u00B043\u203212\u2033"},
+      {23.0 + 59.0 / 60.0 + 59.6 / 3600.0, "24\u00B000\u203200\u2033"},
+      {22.0 + 0.4 / 3600.0, "22\u00B000\u203200\u2033"},
+      {0.5 / 3600.0 - 1e-9, "0\u00B000\u203200\u2033"},
+      {24.0 + 9.5 / 60.0, "24\u00B009\u203230\u2033"},
+      {-0.25, "-0\u00B015\u203200\u2033"},
+  };
+  for (const Case& c : kCases) {
+    EXPECT_EQ(FormatArc(c.Degrees), c.Text) << c.Degrees;
+  }
+  EXPECT_EQ(AyanamsaLine({{Ayanamsa::Lahiri, NodeKind::Mean}, 23.72}),
+            "Ayanamsa: Lahiri, 23\u00B043\u203212\u2033");
+  EXPECT_EQ(NodeLine(NodeKind::True), "Node: True");
+  // Every node reads back from its name in any case; nothing else does.
+  for (const NodeKind node : {NodeKind::Mean, NodeKind::True}) {
+    EXPECT_EQ(FindNode(NodeName(node)), node);
+  }
+  EXPECT_EQ(FindNode("tRUE"), NodeKind::True);
+  EXPECT_EQ(FindNode("Meanx"), std::nullopt);
+  EXPECT_EQ(FindNode(""), std::nullopt);
+  // The zodiac of a birth carries the very amount the chart takes off.
+  const ChartOptions lahiri{Ayanamsa::Lahiri, NodeKind::True};
+  const ChartZodiac zodiac = ChartZodiacAt(testing::DelhiMoment(), lahiri);
+  EXPECT_EQ(zodiac.Options, lahiri);
+  EXPECT_DOUBLE_EQ(zodiac.AyanamsaDegrees,
+                   CalculateSiderealChart(testing::DelhiMoment(), lahiri).AyanamsaDegrees);
+}
+
 struct NavamsaCase {
   double Longitude;  // sidereal degrees
   int Sign;          // Navamsa sign 0..11

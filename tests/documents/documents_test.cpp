@@ -74,7 +74,8 @@ Document ChartDocument(ChartStyle style) {
   SiderealChart second;
   second.Lagna = 0.44;
   second.Planets = {256.5, 199.4, 304.1, 248.0, 1.5, 217.7, 16.3, 100.2, 280.2};
-  charts.Charts = {{"Arjun", first}, {"Bela", second}};
+  second.Speeds = {1.0, 13.0, 0.5, 1.2, 0.1, 1.1, -0.02, -0.05, -0.05};  // Saturn backwards
+  charts.Charts = {{"Arjun", first}, {"Bela", NavamsaChart(second)}};
   doc.Blocks.emplace_back(charts);
   AddParagraph(doc, ParagraphStyle::Body, "After the charts.");
   return doc;
@@ -116,6 +117,9 @@ TEST(ChartObjects, KeepTheirChartsThroughLayoutAndCopy) {
       for (std::size_t c = 0; c < 2; ++c) {
         EXPECT_EQ(row->Charts[c].Lagna, composed.Charts[c].Chart.Lagna);
         EXPECT_EQ(row->Charts[c].Planets, composed.Charts[c].Chart.Planets);
+        // The retrograde marks and the Navamsa's sign-only labels are drawn as composed.
+        EXPECT_EQ(row->Charts[c].Speeds, composed.Charts[c].Chart.Speeds);
+        EXPECT_EQ(row->Charts[c].Navamsa, c == 1);
       }
     }
     // A text reader sees one object character, between the title and the next line.

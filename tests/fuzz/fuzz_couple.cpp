@@ -60,7 +60,8 @@ bool LooksLikeCoupleFile(std::string_view bytes) {
     return false;
   }
   const double number = version->get<double>();
-  return number >= 1 && number <= kCoupleVersion && number == static_cast<int>(number);
+  return number == 1 || number == kCoupleZoneVersion || number == kCoupleZoneDirectionVersion ||
+         number == kCoupleTablesVersion || number == kCoupleZodiacVersion;
 }
 
 // Takes bytes off the front of the input, as FuzzedDataProvider does.
@@ -135,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!IsRefused(again));
     Require(SameForm(std::get<Couple>(again).Form, couple->Form));
     Require(std::get<Couple>(again).Tables == couple->Tables);
+    Require(std::get<Couple>(again).Chart == couple->Chart);
     Require(WriteCoupleFile(std::get<Couple>(again)) == written);
   } else {
     Require(!std::get<FormFailure>(read).Message.empty());
@@ -147,9 +149,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   form.Female = SideFrom(in);
   const KootaTables tables =
       (in.Next() & 1u) != 0 ? KootaTables::Classical : KootaTables::Specified;
-  const FormResult<Couple> back = ReadCoupleFile(WriteCoupleFile(Couple{form, tables}));
+  const unsigned zodiac = in.Next();
+  const ChartOptions chart{kAyanamsas[zodiac % kAyanamsas.size()],
+                           (zodiac & 128u) != 0 ? NodeKind::True : NodeKind::Mean};
+  const FormResult<Couple> back = ReadCoupleFile(WriteCoupleFile(Couple{form, tables, chart}));
   Require(!IsRefused(back));
   Require(SameForm(std::get<Couple>(back).Form, form));
   Require(std::get<Couple>(back).Tables == tables);
+  Require(std::get<Couple>(back).Chart == chart);
   return 0;
 }

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -138,7 +139,29 @@ class ChartsTabTest : public QObject {
     uncertainty->setCurrentIndex(uncertainty->findData(60));
     QCOMPARE(result->Uncertainty(), 60);
     QVERIFY(Label(result, "lblScoreRange")->text().startsWith(QStringLiteral("Within 60 minutes")));
-    for (const char* name : {"cboUncertainty", "cboChartStyle", "picMChart", "lblScoreRange"}) {
+    // Beside each rasi chart: the Navamsa and the planet table, every point in a row.
+    for (const char* side : {"M", "F"}) {
+      auto* navamsa = result->findChild<ui::ChartView*>(
+          QStringLiteral("pic%1Navamsa").arg(QLatin1String(side)));
+      QVERIFY(navamsa && navamsa->HasChart() && navamsa->isVisible());
+      auto* table =
+          result->findChild<QTableWidget*>(QStringLiteral("tbl%1Planets").arg(QLatin1String(side)));
+      QVERIFY(table && table->isVisible());
+      QCOMPARE(table->rowCount(), 10);
+      QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Lagna"));
+      QCOMPARE(table->item(9, 0)->text(), QStringLiteral("Ketu"));
+      // The whole table shows without scrolling.
+      QVERIFY(table->viewport()->height() >= table->rowHeight(0) * table->rowCount());
+    }
+    // The Moon's row agrees with the birth-time window: Pushya.
+    auto* boy_table = result->findChild<QTableWidget*>(QStringLiteral("tblMPlanets"));
+    QCOMPARE(boy_table->item(2, 3)->text(), QStringLiteral("Pushya"));
+    QCOMPARE(boy_table->item(1, 0)->text(), QStringLiteral("Sun"));
+    QVERIFY(Label(result, "lblMChartZodiac")
+                ->text()
+                .startsWith(QStringLiteral("Ayanamsa: Standard, ")));
+    for (const char* name : {"cboUncertainty", "cboChartStyle", "picMChart", "picFNavamsa",
+                             "tblMPlanets", "lblScoreRange"}) {
       QWidget* widget = result->findChild<QWidget*>(QString::fromLatin1(name));
       QVERIFY2(!widget->accessibleName().isEmpty(), name);
     }
@@ -152,7 +175,7 @@ class ChartsTabTest : public QObject {
     auto* style = result->findChild<QComboBox*>(QStringLiteral("cboChartStyle"));
     QCOMPARE(style->currentText(), QStringLiteral("North Indian"));
     style->setCurrentIndex(1);
-    for (const char* name : {"picMChart", "picFChart"}) {
+    for (const char* name : {"picMChart", "picFChart", "picMNavamsa", "picFNavamsa"}) {
       QCOMPARE(result->findChild<ui::ChartView*>(QString::fromLatin1(name))->Style(),
                documents::ChartStyle::SouthIndian);
     }
@@ -182,8 +205,11 @@ class ChartsTabTest : public QObject {
     all->setCurrentIndex(kChartsTab);
     Click(result, "cmdSave");
     text = main_->Vedic().Report()->Box()->toPlainText();
-    QVERIFY2(text.startsWith(QStringLiteral("Charts And Doshas\nBoy's Chart: Arjun\nLagna ")),
+    // Each chart names its zodiac and node before its placements.
+    QVERIFY2(text.startsWith(QStringLiteral(
+                 "Charts And Doshas\nBoy's Chart: Arjun\nAyanamsa: Standard, 23\u00B0")),
              qPrintable(text.left(80)));
+    QVERIFY(text.contains(QStringLiteral("\nNode: Mean\nLagna ")));
     QVERIFY(text.contains(QStringLiteral("Moon in Pushya pada 1 from 1947-08-14 22:57:56")));
     QVERIFY(text.endsWith(QStringLiteral("free software under the MIT licence.")));
     Screenshot(main_->Vedic().Report(), QStringLiteral("charts_report"));

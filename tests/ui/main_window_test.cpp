@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -157,39 +158,60 @@ class MainWindowTest : public QObject {
     QVERIFY(stand_ins_->browser.opened[0].isLocalFile());  // the bundled help
   }
 
-  void SettingsChooseThePreciseMoonAndRememberIt() {
+  void SettingsChooseThePreciseEphemerisAyanamsaAndNodeAndRememberThem() {
     QCOMPARE(window_->Moon(), MoonModel::Standard);  // off unless chosen
-    auto answer = [&](bool tick, const char* button) {
+    QCOMPARE(window_->Vedic().Options(), ChartOptions{});
+    auto answer = [&](bool tick, int ayanamsa, int node, const char* button) {
       bool seen = false;
-      QTimer::singleShot(0, this, [&, tick, button] {
+      QTimer::singleShot(0, this, [&, tick, ayanamsa, node, button] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->objectName(), QStringLiteral("frmSettings"));
-        auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("chkPreciseMoon"));
+        auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("chkPreciseEphemeris"));
         QVERIFY(box != nullptr);
-        QCOMPARE(box->accessibleName(), QStringLiteral("Precise Moon"));
+        QCOMPARE(box->accessibleName(), QStringLiteral("Precise ephemeris"));
         if (tick) {
           box->setFocus();
           QTest::keyClick(box, Qt::Key_Space);  // by keyboard
         }
+        auto* ayanamsas = dialog->findChild<QComboBox*>(QStringLiteral("cboAyanamsa"));
+        auto* nodes = dialog->findChild<QComboBox*>(QStringLiteral("cboNode"));
+        QVERIFY(ayanamsas != nullptr && nodes != nullptr);
+        QCOMPARE(ayanamsas->count(), static_cast<int>(kAyanamsas.size()));
+        QVERIFY(!ayanamsas->accessibleName().isEmpty() && !nodes->accessibleName().isEmpty());
+        if (ayanamsa >= 0) {
+          ayanamsas->setFocus();
+          // By keyboard too: Home, then Down to the wanted entry.
+          QTest::keyClick(ayanamsas, Qt::Key_Home);
+          for (int k = 0; k < ayanamsa; ++k) {
+            QTest::keyClick(ayanamsas, Qt::Key_Down);
+          }
+          nodes->setCurrentIndex(node);
+        }
         Screenshot(dialog, QStringLiteral("settings_dialog"));
+        QVERIFY(dialog->frameGeometry().height() <= 768);
         QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
         seen = true;
       });
       window_->findChild<QAction*>(QStringLiteral("mnuSettings"))->trigger();
       QVERIFY(seen);
     };
-    answer(true, "cmdSettingsCancel");  // cancelled: nothing changes
+    answer(true, 1, 1, "cmdSettingsCancel");  // cancelled: nothing changes
     QCOMPARE(window_->Moon(), MoonModel::Standard);
-    answer(true, "cmdSettingsOK");
+    QCOMPARE(window_->Vedic().Options(), ChartOptions{});
+    answer(true, 1, 1, "cmdSettingsOK");
     QCOMPARE(window_->Moon(), MoonModel::Precise);
+    const ChartOptions lahiri_true{Ayanamsa::Lahiri, NodeKind::True};
+    QCOMPARE(window_->Vedic().Options(), lahiri_true);
 
-    // The next start of the program finds the choice again.
+    // The next start of the program finds the choices again.
     window_.reset();
     window_ = std::make_unique<ui::MainWindow>(stand_ins_->Services());
     QCOMPARE(window_->Moon(), MoonModel::Precise);
-    answer(true, "cmdSettingsOK");  // ticking again turns it off
+    QCOMPARE(window_->Vedic().Options(), lahiri_true);
+    answer(true, 0, 0, "cmdSettingsOK");  // ticking again turns it off
     QCOMPARE(window_->Moon(), MoonModel::Standard);
+    QCOMPARE(window_->Vedic().Options(), ChartOptions{});
   }
 
   void VedicButtonShowsTheBirthForm() {

@@ -135,7 +135,7 @@ class PoruthamTabTest : public QObject {
 
   void SettingsChooseTheOpeningMethod() {
     {
-      ui::SettingsDialog dialog(MoonModel::Standard, KootaTables::Specified, main_.get());
+      ui::SettingsDialog dialog(MoonModel::Standard, KootaTables::Specified, {}, main_.get());
       auto* method = dialog.findChild<QComboBox*>(QStringLiteral("cboOpeningMethod"));
       QVERIFY(method != nullptr);
       QCOMPARE(method->currentIndex(), 0);
@@ -150,7 +150,7 @@ class PoruthamTabTest : public QObject {
     auto* details = result->findChild<QTabWidget*>(QStringLiteral("TSD"));
     QCOMPARE(details->currentWidget()->objectName(), QStringLiteral("fraPorutham"));
     // A new dialog starts from the remembered choice.
-    ui::SettingsDialog again(MoonModel::Standard, KootaTables::Specified, main_.get());
+    ui::SettingsDialog again(MoonModel::Standard, KootaTables::Specified, {}, main_.get());
     QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cboOpeningMethod"))->currentIndex(), 1);
   }
 

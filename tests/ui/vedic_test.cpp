@@ -574,6 +574,52 @@ class VedicTest : public QObject {
                  .contains(QStringLiteral("Precise Moon")));
   }
 
+  void ChosenAyanamsaAndNodeReachEveryPartOfTheMatch() {
+    const ChartOptions lahiri_true{Ayanamsa::Lahiri, NodeKind::True};
+    main_->Vedic().SetChartOptions(lahiri_true);
+    MatchTheCouple();
+    ui::ResultWindow* result = main_->Vedic().Result();
+    const MatchState& state = main_->Vedic().State();
+    // The kootas read the Moon of the chosen ayanamsa: Lahiri lies about 50' beyond the
+    // standard correction, which moves no Moon of this couple but is checked as computed.
+    const PersonDetails& boy = state.BoyDetails;
+    QVERIFY(boy.Zodiac.has_value());
+    QCOMPARE(boy.Zodiac->Options, lahiri_true);
+    const QString boy_line = QString::fromStdString(AyanamsaLine(*boy.Zodiac));
+    QVERIFY2(boy_line.startsWith(QStringLiteral("Ayanamsa: Lahiri, 23\u00B0")),
+             qPrintable(boy_line));
+    QCOMPARE(Label(result, "lblMAyanamsa")->text(), boy_line);
+    QVERIFY(!Label(result, "lblMAyanamsa")->isHidden());
+    QCOMPARE(Label(result, "lblFNode")->text(), QStringLiteral("Node: True"));
+    // The interpretation and the charts section both name it, for each person.
+    const QString report = result->findChild<QTextBrowser*>(QStringLiteral("RTB"))->toPlainText();
+    QCOMPARE(report.count(boy_line + QLatin1Char('\n')), 1);
+    QCOMPARE(report.count(QStringLiteral("Node: True\n")), 2);
+    Screenshot(result, QStringLiteral("vedic_result_ayanamsa"));
+    // The charts tab names them above each person's charts.
+    auto* all = result->findChild<QTabWidget*>(QStringLiteral("TSAll"));
+    all->setCurrentWidget(result->findChild<QWidget*>(QStringLiteral("fraCharts")));
+    QCOMPARE(Label(result, "lblMChartZodiac")->text(), boy_line + QStringLiteral("   Node: True"));
+    Screenshot(result, QStringLiteral("charts_tab_navamsa"));
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    ui::ReportWindow* saved = main_->Vedic().Report();
+    QVERIFY(saved && saved->isVisible());
+    QVERIFY(saved->Box()->toPlainText().contains(boy_line));
+    saved->close();
+
+    // The standard zodiac is still named on the page, but the report stays as it was.
+    main_->Vedic().SetChartOptions({});
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    Click("cmdCalculate");
+    result = main_->Vedic().Result();
+    QVERIFY(
+        Label(result, "lblMAyanamsa")->text().startsWith(QStringLiteral("Ayanamsa: Standard, ")));
+    QCOMPARE(Label(result, "lblMNode")->text(), QStringLiteral("Node: Mean"));
+    QVERIFY(!result->findChild<QTextBrowser*>(QStringLiteral("RTB"))
+                 ->toPlainText()
+                 .contains(QStringLiteral("Node: Mean")));
+  }
+
   void SaveComposesTheSelectedPage() {
     MatchTheCouple();
     ui::ResultWindow* result = main_->Vedic().Result();
@@ -1172,8 +1218,8 @@ class VedicTest : public QObject {
     edit("ZoneMinute", p.zone_minute);
   }
 
-  // The text the PDF's chart pictures hold: between their heading and the section in
-  // words. Empty when the file has no charts.
+  // The text the PDF's chart pictures hold: between their heading and the section's
+  // first table. Empty when the file has no charts.
   static QString ChartsDrawnIn(const QString& pdf) {
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -1181,8 +1227,12 @@ class VedicTest : public QObject {
       return {};
     }
     const QString all = QString::fromUtf8(text.readAllStandardOutput());
+    // The rasi charts alone: the Navamsa charts follow them.
     const qsizetype from = all.indexOf(QStringLiteral("Rasi Charts"));
-    const qsizetype to = all.indexOf(QStringLiteral("Charts And Doshas"), from);
+    const qsizetype to = all.indexOf(QStringLiteral("Navamsa Charts"), from);
+    if (to < 0 || all.indexOf(QStringLiteral("Placements"), to) < 0) {
+      return {};
+    }
     return from < 0 || to < 0 ? QString() : all.mid(from, to - from);
   }
 

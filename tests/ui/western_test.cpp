@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -24,7 +26,9 @@
 #include "core/western/western_run.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
+#include "ui/common/place_finder.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/vedic_session.h"
 #include "ui/western/western_input_form.h"
@@ -143,14 +147,28 @@ class WesternTest : public QObject {
                female);
     }
     // Both Moons at 13 degrees: 390 x 390 / 100 = 1521, 15 percent.
-    const char* expected[][2] = {
-        {"lblPower", "390"},         {"lblHarmony", "390"},      {"lblPH", "1521"},
-        {"lblPercentage", "15"},     {"lblComment", "Very Bad"}, {"mName", " Arun "},
-        {"mDOB", "January 1, 2000"}, {"mCity", "London"},        {"mState", "England"},
-        {"Mcountry", "Britain"},     {"fName", "Mira"},          {"fDOB", "January 1, 2000"},
-        {"fCity", "Delhi"},          {"fState", "Delhi"},        {"fCountry", "India"}};
+    const char* expected[][2] = {{"lblPower", "390"},
+                                 {"lblHarmony", "390"},
+                                 {"lblPH", "1521"},
+                                 {"lblPercentage", "15"},
+                                 {"lblComment", "Very Bad"},
+                                 {"mName", " Arun "},
+                                 {"mDOB", "January 1, 2000"},
+                                 {"mCity", "London"},
+                                 {"mState", "England"},
+                                 {"Mcountry", "Britain"},
+                                 {"fName", "Mira"},
+                                 {"fDOB", "January 1, 2000"},
+                                 {"fCity", "Delhi"},
+                                 {"fState", "Delhi"},
+                                 {"fCountry", "India"},
+                                 {"mTOB", "12:00"},
+                                 {"fTOB", "12:00"},
+                                 {"mCoordinates", "51\u00B030\u2032N 0\u00B000\u2032W"},
+                                 {"fCoordinates", "28\u00B036\u2032N 77\u00B012\u2032E"},
+                                 {"mClock", "zone as entered, UTC+00:00"}};
     for (const auto& [label, text] : expected) {
-      QCOMPARE(Text(report, label), QString::fromLatin1(text));
+      QCOMPARE(Text(report, label), QString::fromUtf8(text));
     }
     QCOMPARE(Text(report, "lblCredit"), QStringLiteral("Data compiled by Lumora v2.05"));
 
@@ -164,6 +182,75 @@ class WesternTest : public QObject {
     }
     QVERIFY(report->frameGeometry().width() <= 1366 && report->frameGeometry().height() <= 768);
     Screenshot(report, QStringLiteral("western_report"));
+  }
+
+  // On a 1366x768 screen the report opens inside the main window with its score in view:
+  // the figures need no scrolling.
+  void ScoreIsInViewWithoutScrolling() {
+    main_->resize(1366 - ui::kWindowFrameAllowance / 4, 768 - ui::kWindowFrameAllowance);
+    Fill(kArun);
+    Fill(kMira);
+    Click("cmdCalculate");
+    QWidget* report = main_->Western().ReportWindow();
+    QVERIFY(report && report->isVisible());
+    auto* scroll = report->findChild<QScrollArea*>(QStringLiteral("scrReport"));
+    QVERIFY(scroll != nullptr);
+    QCOMPARE(scroll->verticalScrollBar()->value(), 0);
+    const QRect shown = scroll->viewport()->rect();
+    for (const char* name : {"fraCompatibility", "lblPercentage", "lblComment", "fClock"}) {
+      auto* widget = report->findChild<QWidget*>(QLatin1String(name));
+      QVERIFY2(widget != nullptr, name);
+      const QRect at(widget->mapTo(scroll->viewport(), QPoint(0, 0)), widget->size());
+      QVERIFY2(shown.contains(at), name);
+    }
+    Screenshot(main_.get(), QStringLiteral("western_report_in_main_window"));
+  }
+
+  // The longest clock lines under the Western zone wrap and read in full in a form shown
+  // in the main window on a 1366x768 screen: India's war time and Madras time.
+  void CautionsReadInFull() {
+    ui::AtlasSource::Shared().Wait();
+    QVERIFY(ui::AtlasSource::Shared().Loaded());
+    main_->resize(1366 - ui::kWindowFrameAllowance / 4, 768 - ui::kWindowFrameAllowance);
+    // A new form, shown in the larger area.
+    QPointer<QWidget> closed = form_;
+    Click("cmdNav");
+    QTRY_VERIFY(closed.isNull());
+    OpenWestern();
+    const struct {
+      const char* year;
+      const char* month;
+      const char* ending;
+      const char* shot;
+    } cases[] = {
+        {"1943", "March", "India's war time 1941-1945: the dates of its changes are uncertain",
+         "western_form_war_time"},
+        {"1901", "January",
+         "before 1906 Indian towns kept local, Madras, Bombay or Calcutta time: check the record",
+         "western_form_madras_time"},
+    };
+    const Place pune = ui::AtlasSource::Shared().Loaded()->Search("Pune", 1).at(0);
+    for (const auto& c : cases) {
+      Choose("cboMYear", c.year);
+      Choose("cboMMonth", c.month);
+      Choose("cboMHH", "12");
+      form_->FillFromPlace(PersonSide::Male, pune);
+      QApplication::processEvents();
+      auto* line = form_->findChild<QLabel*>(QStringLiteral("lblMClock"));
+      QVERIFY2(line->text().endsWith(QString::fromUtf8(c.ending)), qPrintable(line->text()));
+      QVERIFY(line->wordWrap());
+      QTRY_VERIFY(line->height() >= line->heightForWidth(line->width()));
+      QVERIFY2(line->height() >= line->heightForWidth(line->width()),
+               qPrintable(QStringLiteral("%1 < %2 for %3")
+                              .arg(line->height())
+                              .arg(line->heightForWidth(line->width()))
+                              .arg(line->text())));
+      // Inside its frame, and the frame inside the window.
+      QWidget* frame = line->parentWidget();
+      QTRY_VERIFY(frame->contentsRect().contains(QRect(line->pos(), line->size())));
+      QVERIFY(form_->rect().contains(QRect(frame->mapTo(form_, QPoint(0, 0)), frame->size())));
+      Screenshot(form_, QString::fromLatin1(c.shot));
+    }
   }
 
   void PreciseMoonMovesTheMoonAndIsNamed() {

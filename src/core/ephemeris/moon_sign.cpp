@@ -52,10 +52,10 @@ int NakshatraPada(double sidereal_longitude) {
   return quarter % 4 + 1;
 }
 
-MoonModelComparison CompareMoonModels(const BirthMoment& moment) {
+MoonModelComparison CompareMoonModels(const BirthMoment& moment, Ayanamsa ayanamsa) {
   MoonModelComparison comparison;
-  comparison.Standard = CalculateMoonSign(moment, MoonModel::Standard);
-  comparison.Precise = CalculateMoonSign(moment, MoonModel::Precise);
+  comparison.Standard = CalculateMoonSign(moment, MoonModel::Standard, ayanamsa);
+  comparison.Precise = CalculateMoonSign(moment, MoonModel::Precise, ayanamsa);
   comparison.StandardPada = NakshatraPada(comparison.Standard.SiderealLongitude);
   comparison.PrecisePada = NakshatraPada(comparison.Precise.SiderealLongitude);
   comparison.NakshatraDiffers =

@@ -51,6 +51,7 @@ struct MoonModelComparison {
   double DifferenceArcseconds = 0.0;  // precise minus standard, within (-648000, 648000]
 };
 
-MoonModelComparison CompareMoonModels(const BirthMoment& moment);
+MoonModelComparison CompareMoonModels(const BirthMoment& moment,
+                                      Ayanamsa ayanamsa = Ayanamsa::Standard);
 
 }  // namespace lumora

@@ -55,9 +55,14 @@ Document ComposeWesternDocument(const WesternTestResult& result) {
       {Cell("", true), Cell("Male:", true), Cell("Female:", true)},
       {Cell("Name:", true), Cell(labels.mName), Cell(labels.fName)},
       {Cell("Date of Birth:", true), Cell(labels.mDOB), Cell(labels.fDOB)},
+      {Cell("Time of Birth:", true), Cell(labels.mTOB), Cell(labels.fTOB)},
       {Cell("City:", true), Cell(labels.mCity), Cell(labels.fCity)},
       {Cell("State:", true), Cell(labels.mState), Cell(labels.fState)},
       {Cell("Country:", true), Cell(labels.Mcountry), Cell(labels.fCountry)},
+      {Cell("Coordinates:", true), Cell(CoordinatesWords(result.Locations.Male)),
+       Cell(CoordinatesWords(result.Locations.Female))},
+      {Cell("Clock:", true), Cell(ClockUsedWords(result.Locations.Male)),
+       Cell(ClockUsedWords(result.Locations.Female))},
   };
   doc.Blocks.emplace_back(std::move(people));
 

@@ -1,21 +1,47 @@
 // SPDX-License-Identifier: MIT
 #include "core/western/western_run.h"
 
+#include "core/text.h"
+
 namespace lumora {
+
+namespace {
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
+}  // namespace
 
 std::string DateOfBirthText(const WesternFormSide& side) {
   return side.Month + " " + side.Day + ", " + side.Year;
 }
 
+std::string TimeOfBirthText(int hour, int minute) {
+  return TwoDigits(hour) + ":" + TwoDigits(minute);
+}
+
+int WesternUtcOffset(const WesternBirthData& data) {
+  if (data.UtcOffsetSeconds) {
+    return *data.UtcOffsetSeconds;
+  }
+  // The zone entry is what is added to the clock to reach universal time.
+  return -(data.ZoneAddHours * kSecondsPerHour + data.ZoneAddMinutes * kSecondsPerMinute) +
+         (data.IsDST ? kSecondsPerHour : 0);
+}
+
 WesternReportLabels MakeWesternReportLabels(const WesternForm& form) {
+  const auto time = [](const WesternFormSide& side) {
+    return TimeOfBirthText(ParseDigits(side.Hour).value_or(0),
+                           ParseDigits(side.Minute).value_or(0));
+  };
   return {
       .mName = form.Male.Name,
       .mDOB = DateOfBirthText(form.Male),
+      .mTOB = time(form.Male),
       .mCity = form.Male.City,
       .mState = form.Male.State,
       .Mcountry = form.Male.Country,
       .fName = form.Female.Name,
       .fDOB = DateOfBirthText(form.Female),
+      .fTOB = time(form.Female),
       .fCity = form.Female.City,
       .fState = form.Female.State,
       .fCountry = form.Female.Country,
@@ -34,6 +60,7 @@ WesternTestResult RunWesternOf(const FormSides<BirthMoment>& moments,
     data.ZoneAddHours = add_minutes / 60;
     data.ZoneAddMinutes = add_minutes % 60;
     (side == PersonSide::Male ? result.Male : result.Female) = CalculateWesternChart(data, model);
+    result.Locations[side] = LocationOf(data, WesternUtcOffset(data), clocks[side]);
   }
   result.Moon = model;
   result.MaleClock = clocks.Male;
@@ -54,6 +81,10 @@ WesternTestOutcome RunWesternTest(const WesternForm& form, MoonModel model) {
   result.Male = CalculateWesternChart(panels.Male.Data, model);
   result.Female = CalculateWesternChart(panels.Female.Data, model);
   result.Moon = model;
+  for (const PersonSide side : kPersonSides) {
+    const WesternReading& panel = panels[side];
+    result.Locations[side] = LocationOf(panel.Data, WesternUtcOffset(panel.Data), panel.Clock);
+  }
   result.MaleClock = std::move(panels.Male.Clock);
   result.FemaleClock = std::move(panels.Female.Clock);
   result.Score = ScoreWesternCompatibility(result.Male.ZodiacOf(ChartPoint::Moon),

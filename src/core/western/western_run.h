@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "core/entry/birth_location.h"
 #include "core/ephemeris/western_positions.h"
 #include "core/western/western_form.h"
 #include "core/western/western_score.h"
@@ -15,11 +16,13 @@ namespace lumora {
 struct WesternReportLabels {
   std::string mName;  // as typed, not trimmed
   std::string mDOB;   // "January 5, 1980"
+  std::string mTOB;   // "05:07", the clock time as entered
   std::string mCity;
   std::string mState;
   std::string Mcountry;
   std::string fName;
   std::string fDOB;
+  std::string fTOB;
   std::string fCity;
   std::string fState;
   std::string fCountry;
@@ -35,6 +38,8 @@ struct WesternTestResult {
   // The clock of each person whose panel named a zone.
   std::optional<PersonClock> MaleClock;
   std::optional<PersonClock> FemaleClock;
+  // Where each chart was cast and on which clock, as the charts read them.
+  FormSides<BirthLocation> Locations;
 };
 
 // The result, or the message the form shows instead.
@@ -42,6 +47,12 @@ using WesternTestOutcome = std::variant<WesternTestResult, FormFailure>;
 
 // The month text, a blank, the day text, a comma and a blank, the year text.
 std::string DateOfBirthText(const WesternFormSide& side);
+// The hour and minute as two digits each: "05:07".
+std::string TimeOfBirthText(int hour, int minute);
+
+// The offset from universal time the Western charts read (signed seconds, east positive):
+// the exact offset where there is one, else the zone entry less the daylight hour.
+int WesternUtcOffset(const WesternBirthData& data);
 
 WesternReportLabels MakeWesternReportLabels(const WesternForm& form);
 

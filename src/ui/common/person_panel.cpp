@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
 
 #include "core/entry/date_lists.h"
 #include "core/places/place_form.h"
@@ -22,6 +25,7 @@
 #include "ui/shell/form_widgets.h"
 #include "ui/shell/key_filter.h"
 #include "ui/shell/rich_text.h"
+#include "ui/shell/window_placement.h"
 
 namespace lumora::ui {
 
@@ -288,8 +292,10 @@ void PersonPanel::AddClockRows() {
   clock_line_->setObjectName(SideName(side_, "lbl", "Clock"));
   clock_line_->setAccessibleName(tr("Clock of the birth place"));
   clock_line_->setWordWrap(true);
-  // Room for a caution's second line, so that the form keeps its size as the clock changes.
+  // Room for a caution's second line, so that the form keeps its size as the clock changes;
+  // a longer line takes the lines it needs (FitClockLine).
   clock_line_->setMinimumHeight(2 * clock_line_->fontMetrics().lineSpacing());
+  clock_line_->installEventFilter(this);
   clock_line_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   clock_line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   grid_->addWidget(clock_line_, row_++, 1, 1, span);
@@ -475,8 +481,32 @@ void PersonPanel::RefreshClock() {
   ShowClockLine(ToQString(DescribeClock(person)));
 }
 
+bool PersonPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == clock_line_ && event->type() == QEvent::Resize) {
+    FitClockLine();
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+// A layout gives a wrapped label the height of its size hint, not the height its text
+// needs at the width it gets: a caution with a named period in the narrower Western panel
+// runs to a third line, which would be cut off. The line asks for what its text needs at
+// its width, never less than two lines; the form grows by what is asked beyond them.
+void PersonPanel::FitClockLine() {
+  const int least = 2 * clock_line_->fontMetrics().lineSpacing();
+  const int needed =
+      clock_line_->width() > 0 ? clock_line_->heightForWidth(clock_line_->width()) : least;
+  const int height = std::max(least, needed);
+  if (clock_line_->minimumHeight() != height) {
+    clock_line_->setMinimumHeight(height);
+    // Once the layouts have taken the new height in.
+    QTimer::singleShot(0, this, [this] { GrowToHold(*clock_line_); });
+  }
+}
+
 void PersonPanel::ShowClockLine(const QString& text) {
   clock_line_->setText(text);
+  FitClockLine();
   // A screen reader reads a label by its name: the name carries what the line says.
   clock_line_->setAccessibleName(text.isEmpty() ? tr("Clock of the birth place")
                                                 : tr("Clock of the birth place: %1").arg(text));

@@ -88,8 +88,12 @@ class PersonPanel : public QObject {
   // The clock the atlas's zone gives at the entered date and time.
   void ClockFollowed(const lumora::PersonClock& clock);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildColumns(const QString& date_caption);
+  void FitClockLine();
   void BuildRows(const QString& date_caption);
   void RefreshClock();
   void LookUpPlace();

@@ -60,6 +60,9 @@ void ShowChildWindow(QMdiArea& area, QWidget& window) {
   }
   window.show();
   frame->show();
+  // Never smaller than its layout asks for where the area has the room: a window first
+  // sized on a smaller screen is cut off otherwise.
+  frame->resize(frame->size().expandedTo(frame->minimumSizeHint()));
   FitToScreen(window);
   PlaceAtTopCentre(window);
   frame->raise();

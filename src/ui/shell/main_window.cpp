@@ -210,6 +210,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   moon_model_ = StoredMoonModel();
   vedic_->SetMoonModel(moon_model_);
   vedic_->SetKootaTables(StoredKootaTables());
+  vedic_->SetChartOptions(StoredChartOptions());
   western_->SetMoonModel(moon_model_);
 
   KeyboardConventions::Install();
@@ -368,8 +369,10 @@ void MainWindow::ApplyMoonModel(MoonModel model) {
 }
 
 void MainWindow::ShowSettings() {
-  SettingsDialog dialog(moon_model_, vedic_->Tables(), this);
+  SettingsDialog dialog(moon_model_, vedic_->Tables(), vedic_->Options(), this);
   if (dialog.exec() == QDialog::Accepted) {
+    StoreChartOptions(dialog.ChosenChartOptions());
+    vedic_->SetChartOptions(dialog.ChosenChartOptions());
     ApplyMoonModel(dialog.ChosenMoonModel());
     StoreOpeningMethod(dialog.ChosenOpeningMethod());
     StoreKootaTables(dialog.ChosenKootaTables());

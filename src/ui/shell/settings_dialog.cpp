@@ -20,9 +20,15 @@ namespace {
 constexpr const char* kPreciseMoonKey = "Moon/Precise";
 constexpr const char* kOpeningMethodKey = "Result/OpeningMethod";
 constexpr const char* kKootaTablesKey = "Match/KootaTables";
+constexpr const char* kAyanamsaKey = "Chart/Ayanamsa";
+constexpr const char* kNodeKey = "Chart/Node";
 
 QSettings ProgramSettings() {
   return QSettings(QStringLiteral("Lumora"), QStringLiteral("Lumora"));
+}
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -61,30 +67,85 @@ void StoreKootaTables(KootaTables tables) {
                                                static_cast<int>(KootaTablesName(tables).size())));
 }
 
-SettingsDialog::SettingsDialog(MoonModel current, KootaTables tables, QWidget* parent)
+ChartOptions StoredChartOptions() {
+  QSettings settings = ProgramSettings();
+  ChartOptions options;
+  options.ayanamsa =
+      FindAyanamsa(settings.value(QLatin1String(kAyanamsaKey)).toString().toStdString())
+          .value_or(Ayanamsa::Standard);
+  options.node = FindNode(settings.value(QLatin1String(kNodeKey)).toString().toStdString())
+                     .value_or(NodeKind::Mean);
+  return options;
+}
+
+void StoreChartOptions(const ChartOptions& options) {
+  QSettings settings = ProgramSettings();
+  settings.setValue(QLatin1String(kAyanamsaKey), Q(AyanamsaName(options.ayanamsa)));
+  settings.setValue(QLatin1String(kNodeKey), Q(NodeName(options.node)));
+}
+
+SettingsDialog::SettingsDialog(MoonModel current, KootaTables tables, const ChartOptions& chart,
+                               QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmSettings"));
   setWindowTitle(tr("Settings - %1").arg(ProgramTitle()));
   auto* layout = new QVBoxLayout(this);
 
-  precise_moon_ = new QCheckBox(tr("&Precise Moon"), this);
-  precise_moon_->setObjectName(QStringLiteral("chkPreciseMoon"));
-  precise_moon_->setAccessibleName(tr("Precise Moon"));
+  // The stored key keeps its first name: a choice made before still reads.
+  precise_moon_ = new QCheckBox(tr("&Precise ephemeris"), this);
+  precise_moon_->setObjectName(QStringLiteral("chkPreciseEphemeris"));
+  precise_moon_->setAccessibleName(tr("Precise ephemeris"));
   precise_moon_->setChecked(current == MoonModel::Precise);
   layout->addWidget(precise_moon_);
 
   auto* note = new QLabel(
-      tr("Computes the Moon with the full lunar series of Meeus (Astronomical Algorithms, "
-         "chapter 47) in terrestrial time, within a few arc-seconds of a modern ephemeris, "
-         "instead of the short series the program has always used. A birth close to the edge "
-         "of a nakshatra or pada can then fall on the other side of it. Result pages and "
-         "printed matches say \"Precise Moon\" when it was used."),
+      tr("The Guna Milan Moon then comes from the full lunar series of Meeus (Astronomical "
+         "Algorithms, chapter 47) in terrestrial time, and the Western test's fourteen "
+         "positions from the precise ephemeris the charts always use, within arc-seconds of "
+         "a modern ephemeris. A birth close to the edge of a nakshatra or pada can then fall "
+         "on the other side of it. Result pages and printed matches say \"Precise Moon\" "
+         "when it was used."),
       this);
-  note->setObjectName(QStringLiteral("lblPreciseMoonNote"));
-  note->setAccessibleName(tr("About the precise Moon"));
+  note->setObjectName(QStringLiteral("lblPreciseEphemerisNote"));
+  note->setAccessibleName(tr("About the precise ephemeris"));
   note->setWordWrap(true);
   note->setBuddy(precise_moon_);
   layout->addWidget(note);
+
+  auto* zodiac = new QFormLayout;
+  ayanamsa_ = new QComboBox(this);
+  ayanamsa_->setObjectName(QStringLiteral("cboAyanamsa"));
+  ayanamsa_->setAccessibleName(tr("Ayanamsa"));
+  for (const Ayanamsa a : kAyanamsas) {
+    ayanamsa_->addItem(Q(AyanamsaName(a)), Q(AyanamsaName(a)));
+  }
+  ayanamsa_->setItemText(0, tr("Standard (the program's own)"));
+  ayanamsa_->setCurrentIndex(ayanamsa_->findData(Q(AyanamsaName(chart.ayanamsa))));
+  auto* ayanamsa_label = new QLabel(tr("&Ayanamsa:"), this);
+  ayanamsa_label->setObjectName(QStringLiteral("lblAyanamsa"));
+  ayanamsa_label->setBuddy(ayanamsa_);
+  zodiac->addRow(ayanamsa_label, ayanamsa_);
+  node_ = new QComboBox(this);
+  node_->setObjectName(QStringLiteral("cboNode"));
+  node_->setAccessibleName(tr("Lunar node"));
+  node_->addItem(tr("Mean"), Q(NodeName(NodeKind::Mean)));
+  node_->addItem(tr("True"), Q(NodeName(NodeKind::True)));
+  node_->setCurrentIndex(chart.node == NodeKind::True ? 1 : 0);
+  auto* node_label = new QLabel(tr("Lunar &node:"), this);
+  node_label->setObjectName(QStringLiteral("lblNode"));
+  node_label->setBuddy(node_);
+  zodiac->addRow(node_label, node_);
+  layout->addLayout(zodiac);
+  auto* zodiac_note = new QLabel(
+      tr("The Guna Milan Moon, the charts, the doshas, Porutham, the timing and the birth-time "
+         "windows are all computed with the chosen ayanamsa and node; every result page and "
+         "document names them. Another ayanamsa can move the Moon into another nakshatra, "
+         "and so change the match."),
+      this);
+  zodiac_note->setObjectName(QStringLiteral("lblAyanamsaNote"));
+  zodiac_note->setAccessibleName(tr("About the ayanamsa and node"));
+  zodiac_note->setWordWrap(true);
+  layout->addWidget(zodiac_note);
 
   auto* tables_label = new QLabel(tr("&Koota tables:"), this);
   tables_label->setObjectName(QStringLiteral("lblKootaTables"));
@@ -137,6 +198,14 @@ SettingsDialog::SettingsDialog(MoonModel current, KootaTables tables, QWidget* p
 
 OpeningMethod SettingsDialog::ChosenOpeningMethod() const {
   return opening_method_->currentIndex() == 1 ? OpeningMethod::Porutham : OpeningMethod::AshtaKoota;
+}
+
+ChartOptions SettingsDialog::ChosenChartOptions() const {
+  ChartOptions options;
+  options.ayanamsa =
+      FindAyanamsa(ayanamsa_->currentData().toString().toStdString()).value_or(Ayanamsa::Standard);
+  options.node = FindNode(node_->currentData().toString().toStdString()).value_or(NodeKind::Mean);
+  return options;
 }
 
 MoonModel SettingsDialog::ChosenMoonModel() const {

@@ -60,4 +60,25 @@ void FitToScreen(QWidget& window) {
   window.resize(window.size().boundedTo(room));
 }
 
+void GrowToHold(const QWidget& widget) {
+  // The window FitToScreen would fit: the one whose parent is a document area's frame, or
+  // the top-level one.
+  QWidget* window = widget.window();
+  for (QWidget* w = widget.parentWidget(); w != nullptr; w = w->parentWidget()) {
+    if (qobject_cast<QMdiSubWindow*>(w->parentWidget()) != nullptr) {
+      window = w;
+      break;
+    }
+  }
+  const auto hosting = HostingOf(*window);
+  QWidget& outer = hosting ? *static_cast<QWidget*>(hosting->Frame) : *window;
+  // The window's own hint is up to date; a frame's follows only at its next layout pass,
+  // so the frame adds what its title and borders take.
+  const int least = window->minimumSizeHint().height() + outer.height() - window->height();
+  if (outer.height() < least) {
+    outer.resize(outer.width(), least);
+    FitToScreen(*window);
+  }
+}
+
 }  // namespace lumora::ui

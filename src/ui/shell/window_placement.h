@@ -20,4 +20,9 @@ void PlaceAtTopCentre(QWidget& window);
 // screen's available area, or the document area of a test window shown there.
 void FitToScreen(QWidget& window);
 
+// Grows the window that holds the widget (a test window in the document area, or a window
+// of its own) to the height its layout now asks for, as far as FitToScreen allows: a label
+// that wraps to more lines than before is then shown whole.
+void GrowToHold(const QWidget& widget);
+
 }  // namespace lumora::ui

@@ -113,7 +113,7 @@ void VedicSession::Match() {
       }
     }
   }
-  MatchOutcome outcome = RunMatch(state_, entries, moon_model_);
+  MatchOutcome outcome = RunMatch(state_, entries, moon_model_, chart_options_);
   if (outcome.Failure) {
     services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
     if (form_) {
@@ -160,17 +160,17 @@ void VedicSession::ShowResult(const MatchResult& result) {
   result_->ShowGrid(result.Grid);
   result_->ShowPorutham(result);
   result_->AppendReport(result.Report);
-  charts_ =
-      ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment, result_->Uncertainty());
+  charts_ = ComputeChartsAndDoshas(state_, result.BoyMoment, result.GirlMoment,
+                                   result_->Uncertainty(), MatchOptions());
   if (charts_) {
     result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
     result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
   }
   if (result.BoyMoment && result.GirlMoment) {
-    // The window's charts are on the standard ayanamsa, and so are the periods.
+    // The periods run from the Moon of the match's ayanamsa, as the charts do.
     result_->ShowTiming(*result.BoyMoment, result.BoyClock ? result.BoyClock->TimeZone : "",
                         *result.GirlMoment, result.GirlClock ? result.GirlClock->TimeZone : "",
-                        Ayanamsa::Standard);
+                        MatchOptions().ayanamsa);
   } else {
     result_->ClearTiming();
   }
@@ -184,9 +184,15 @@ void VedicSession::UpdateScoreRange(int minutes) {
   if (!result_ || !last_ || !charts_ || !last_->BoyMoment || !last_->GirlMoment) {
     return;
   }
-  charts_->Range = CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes,
-                                       state_.BoyDetails.Moon, Ayanamsa::Standard, state_.Tables);
+  charts_->Range =
+      CalculateScoreRange(*last_->BoyMoment, *last_->GirlMoment, minutes, state_.BoyDetails.Moon,
+                          MatchOptions().ayanamsa, state_.Tables);
   result_->ShowScoreRange(*charts_->Range);
+}
+
+ChartOptions VedicSession::MatchOptions() const {
+  // The options the shown match was computed with, even when Settings changed since.
+  return state_.BoyDetails.Zodiac ? state_.BoyDetails.Zodiac->Options : chart_options_;
 }
 
 void VedicSession::CloseResult() {
@@ -246,7 +252,7 @@ void VedicSession::SaveCouple() {
     return;  // cancelled
   }
   const std::optional<QString> failure =
-      SaveWholeFile(path, WriteCoupleFile(Couple{entries, state_.Tables}));
+      SaveWholeFile(path, WriteCoupleFile(Couple{entries, state_.Tables, chart_options_}));
   if (failure) {
     const QString message = QStringLiteral("The couple file %1 could not be saved (%2).")
                                 .arg(QDir::toNativeSeparators(path), *failure);
@@ -283,8 +289,10 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   const Couple& couple = std::get<Couple>(couple_read);
   ShowInputForm();
   form_->SetEntries(couple.Form);
-  // The couple is matched again with the tables it was saved with; the window names them.
+  // The couple is matched again with the tables, the ayanamsa and the node it was saved
+  // with; the window names them.
   state_.Tables = couple.Tables;
+  chart_options_ = couple.Chart;
   Match();
 }
 

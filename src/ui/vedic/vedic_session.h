@@ -48,6 +48,9 @@ class VedicSession : public QObject {
 
   // The Moon the next match computes with.
   void SetMoonModel(MoonModel model) { moon_model_ = model; }
+  // The ayanamsa and node of the next match: its Moons, charts, doshas and timing.
+  void SetChartOptions(const ChartOptions& options) { chart_options_ = options; }
+  const ChartOptions& Options() const { return chart_options_; }
   // The koota tables of the next match.
   void SetKootaTables(KootaTables tables) { state_.Tables = tables; }
   KootaTables Tables() const { return state_.Tables; }
@@ -75,6 +78,7 @@ class VedicSession : public QObject {
   // that is refused changes nothing.
   void OpenCoupleFile(const QString& path);
   void UpdateScoreRange(int minutes);
+  ChartOptions MatchOptions() const;
 
   Services services_;
   QMainWindow* main_window_;
@@ -88,6 +92,7 @@ class VedicSession : public QObject {
   QPointer<TimeZonePicker> picker_;
   bool picker_for_boy_ = true;
   MoonModel moon_model_ = MoonModel::Standard;
+  ChartOptions chart_options_;
 };
 
 }  // namespace lumora::ui

@@ -133,9 +133,12 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
     } rows[] = {
         {"Name:", male ? "mName" : "fName", &labels.Name},
         {"Date of Birth:", male ? "mDOB" : "fDOB", &labels.DateOfBirth},
+        {"Time of Birth:", male ? "mTOB" : "fTOB", &labels.TimeOfBirth},
         {"City:", male ? "mCity" : "fCity", &labels.City},
         {"State:", male ? "mState" : "fState", &labels.State},
         {"Country:", male ? "Mcountry" : "fCountry", &labels.Country},
+        {"Coordinates:", male ? "mCoordinates" : "fCoordinates", &labels.Coordinates},
+        {"Clock:", male ? "mClock" : "fClock", &labels.Clock},
     };
     int row = 0;
     for (const auto& r : rows) {
@@ -156,10 +159,40 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
     group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return group;
   };
+  // The figures stand beside the persons, so that the score is in view as the report
+  // opens, without scrolling, on a 1366x768 screen; the words that explain them follow
+  // the positions.
+  QGroupBox* figures = Group(QStringLiteral("Compatibility:"), QStringLiteral("fraCompatibility"),
+                             tr("Compatibility"), this);
+  auto* grid = new QGridLayout(figures);
+  grid->setHorizontalSpacing(14);
+  grid->setColumnStretch(1, 1);
+  const struct {
+    const char* caption;
+    const char* name;
+    QLabel** value;
+  } rows[] = {
+      {"Power", "lblPower", &power_},
+      {"Harmony", "lblHarmony", &harmony_},
+      {"P * H", "lblPH", &power_times_harmony_},
+      {"Percentage", "lblPercentage", &percentage_},
+      {"Comment", "lblComment", &comment_},
+  };
+  int row = 0;
+  for (const auto& r : rows) {
+    QLabel* caption = CaptionLabel(QString::fromLatin1(r.caption), figures);
+    *r.value = ValueLabel(QString::fromLatin1(r.name), caption, figures);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(*r.value, row++, 1);
+  }
+  grid->setRowStretch(row, 1);
+  figures->setMinimumWidth(figures->fontMetrics().horizontalAdvance(QStringLiteral("Percentage")) *
+                           5 / 2);
   auto* people = new QHBoxLayout;
   people->setSpacing(14);
   people->addWidget(details(true, male_), 1);
   people->addWidget(details(false, female_), 1);
+  people->addWidget(figures, 0, Qt::AlignTop);
   layout->addLayout(people);
 
   // Natal positions: two columns of captions with their values in each person's table.
@@ -208,35 +241,8 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
     text->addWidget(label);
   }
   text->addStretch(1);
-  block->addLayout(text, 3);
+  block->addLayout(text, 1);
 
-  QGroupBox* figures = Group(QStringLiteral("Compatibility:"), QStringLiteral("fraCompatibility"),
-                             tr("Compatibility"), this);
-  auto* grid = new QGridLayout(figures);
-  grid->setHorizontalSpacing(14);
-  grid->setColumnStretch(1, 1);
-  const struct {
-    const char* caption;
-    const char* name;
-    QLabel** value;
-  } rows[] = {
-      {"Power", "lblPower", &power_},
-      {"Harmony", "lblHarmony", &harmony_},
-      {"P * H", "lblPH", &power_times_harmony_},
-      {"Percentage", "lblPercentage", &percentage_},
-      {"Comment", "lblComment", &comment_},
-  };
-  int row = 0;
-  for (const auto& r : rows) {
-    QLabel* caption = CaptionLabel(QString::fromLatin1(r.caption), figures);
-    *r.value = ValueLabel(QString::fromLatin1(r.name), caption, figures);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(*r.value, row++, 1);
-  }
-  grid->setRowStretch(row, 1);
-  figures->setMinimumWidth(figures->fontMetrics().horizontalAdvance(QStringLiteral("Percentage")) *
-                           5 / 2);
-  block->addWidget(figures, 2, Qt::AlignTop);
   layout->addLayout(block);
 
   auto* credit = new QLabel(QString::fromUtf8(kWesternCreditLine), this);
@@ -285,6 +291,12 @@ void WesternReportWindow::Fill(const WesternTestResult& result) {
   };
   for (const auto& [label, text] : people) {
     label->setText(ToQString(*text));
+  }
+  for (const PersonSide side : kPersonSides) {
+    const PersonLabels& person = side == PersonSide::Male ? male_ : female_;
+    person.TimeOfBirth->setText(ToQString(side == PersonSide::Male ? labels.mTOB : labels.fTOB));
+    person.Coordinates->setText(ToQString(CoordinatesWords(result.Locations[side])));
+    person.Clock->setText(ToQString(ClockUsedWords(result.Locations[side])));
   }
   // The Moon row comes and goes; the window grows or shrinks by the height of the
   // row, so every other part keeps the height it had.

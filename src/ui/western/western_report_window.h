@@ -34,9 +34,12 @@ class WesternReportWindow : public QWidget {
   struct PersonLabels {
     QLabel* Name = nullptr;
     QLabel* DateOfBirth = nullptr;
+    QLabel* TimeOfBirth = nullptr;
     QLabel* City = nullptr;
     QLabel* State = nullptr;
     QLabel* Country = nullptr;
+    QLabel* Coordinates = nullptr;  // as the chart read them
+    QLabel* Clock = nullptr;        // the zone and offset the chart read
     QLabel* MoonCaption = nullptr;  // shown only for the precise Moon
     QLabel* Moon = nullptr;
   };

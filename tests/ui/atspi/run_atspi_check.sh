@@ -37,7 +37,7 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 tries=0
-while [ ! -s "$work/display" ] && [ "$tries" -lt 100 ]; do
+while [ ! -s "$work/display" ] && [ "$tries" -lt 300 ]; do
   sleep 0.1
   tries=$((tries + 1))
 done
@@ -47,10 +47,24 @@ if [ ! -s "$work/display" ]; then
   exit 1
 fi
 
+# The display number is written once the server listens; wait until it answers too (a
+# loaded machine may take a while), and say so if the server went away meanwhile.
+display=":$(cat "$work/display")"
+tries=0
+until DISPLAY="$display" xdotool getdisplaygeometry >/dev/null 2>&1; do
+  if ! kill -0 "$xvfb" 2>/dev/null || [ "$tries" -ge 150 ]; then
+    echo "Xvfb on $display does not answer:"
+    cat "$work/xvfb.log"
+    exit 1
+  fi
+  sleep 0.2
+  tries=$((tries + 1))
+done
+
 mkdir -p "$work/home" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 # A home of its own, so that the program's remembered settings are the defaults.
-DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
+DISPLAY="$display" HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
   XDG_RUNTIME_DIR="$work/runtime" \
   dbus-run-session -- "$python" "$here/atspi_check.py" "$exe" 2>"$work/stderr"
 status=$?

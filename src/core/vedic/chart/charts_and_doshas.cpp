@@ -2,6 +2,7 @@
 #include "core/vedic/chart/charts_and_doshas.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
@@ -55,7 +56,7 @@ PersonChartReading ReadPersonChart(const BirthMoment& moment, MoonModel model,
   reading.Chart = CalculateSiderealChart(moment, options);
   reading.Manglik = AssessManglik(reading.Chart);
   reading.Windows = FindBirthTimeWindows(moment, options);
-  MoonModelComparison comparison = CompareMoonModels(moment);
+  MoonModelComparison comparison = CompareMoonModels(moment, options.ayanamsa);
   if (comparison.PadaDiffers) {
     reading.MoonDifference = std::move(comparison);
   }
@@ -78,6 +79,31 @@ std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
                                     state.Tables);
   }
   return out;
+}
+
+std::vector<PlanetTableRow> PlanetTable(const SiderealChart& chart) {
+  auto row = [](std::string_view point, double longitude, bool retrograde) {
+    return PlanetTableRow{point, longitude, NakshatraIndex(longitude), NakshatraPada(longitude),
+                          retrograde};
+  };
+  std::vector<PlanetTableRow> rows{row("Lagna", chart.Lagna, false)};
+  for (int g = 0; g < kGrahaCount; ++g) {
+    const auto graha = static_cast<Graha>(g);
+    rows.push_back(row(kGrahaNames[static_cast<std::size_t>(g)].Name, chart.Of(graha),
+                       chart.IsRetrograde(graha)));
+  }
+  return rows;
+}
+
+std::array<std::string, 5> PlanetTableCells(const PlanetTableRow& row) {
+  const ZodiacPosition p = ToZodiacPosition(row.Longitude);
+  char degrees[48];
+  std::snprintf(degrees, sizeof degrees, "%d\u00B0%02d\u2032%02d\u2033", p.Degrees, p.Minutes,
+                p.Seconds);
+  return {std::string(row.Point) + (row.Retrograde ? " (R)" : ""),
+          std::string(kSignNames[static_cast<std::size_t>(p.Sign)]), degrees,
+          std::string(kNakshatraNames[static_cast<std::size_t>(row.Nakshatra)]),
+          std::to_string(row.Pada)};
 }
 
 std::string ManglikMatchWords(ManglikMatch match) {
@@ -196,8 +222,21 @@ std::string DoshasPresentWords(const PairDoshas& doshas) {
 std::string ChartPlacementWords(const SiderealChart& chart) {
   std::string text = "Lagna " + FormatZodiacLongitude(chart.Lagna);
   for (int g = 0; g < kGrahaCount; ++g) {
+    const auto graha = static_cast<Graha>(g);
     text += ", " + std::string(kGrahaNames[static_cast<std::size_t>(g)].Name) + " " +
-            FormatZodiacLongitude(chart.Planets[static_cast<std::size_t>(g)]);
+            FormatZodiacLongitude(chart.Of(graha)) + (chart.IsRetrograde(graha) ? " (R)" : "");
+  }
+  return text;
+}
+
+std::string NavamsaWords(const SiderealChart& chart) {
+  auto sign = [](double longitude) {
+    return std::string(kSignNames[static_cast<std::size_t>(NavamsaSign(longitude))]);
+  };
+  std::string text = "Navamsa: Lagna " + sign(chart.Lagna);
+  for (int g = 0; g < kGrahaCount; ++g) {
+    text += ", " + std::string(kGrahaNames[static_cast<std::size_t>(g)].Name) + " " +
+            sign(chart.Planets[static_cast<std::size_t>(g)]);
   }
   return text;
 }
@@ -226,7 +265,10 @@ ReportDocument ComposeChartsSection(const ChartsAndDoshas& charts, const PersonD
                              Side{"Girl's Chart: ", girl, charts.Girl, girl_moment}}) {
       const PersonChartReading& r = *side.Reading;
       Line(doc, side.Heading + side.Person.Name, true);
+      Line(doc, AyanamsaLine({r.Chart.Options, r.Chart.AyanamsaDegrees}));
+      Line(doc, NodeLine(r.Chart.Options.node));
       Line(doc, ChartPlacementWords(r.Chart));
+      Line(doc, NavamsaWords(r.Chart));
       for (std::size_t ref = 0; ref < kManglikReferenceNames.size(); ++ref) {
         const ManglikFromReference& from = r.Manglik.From[ref];
         Line(doc, "Mars from " + std::string(kManglikReferenceNames[ref]) + ": house " +

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,7 +54,25 @@ std::optional<ChartsAndDoshas> ComputeChartsAndDoshas(const MatchState& state,
                                                       int uncertainty_minutes,
                                                       const ChartOptions& options = {});
 
+// One row of the planet table beside a chart: a point of the chart with its place.
+struct PlanetTableRow {
+  std::string_view Point;  // "Lagna", "Sun" .. "Ketu"
+  double Longitude = 0.0;  // sidereal degrees
+  int Nakshatra = 0;       // 0..26
+  int Pada = 1;            // 1..4
+  bool Retrograde = false;
+};
+
+// The Lagna, then the grahas in chart order.
+std::vector<PlanetTableRow> PlanetTable(const SiderealChart& chart);
+
 // ---------------------------------------------------------------- words
+
+// The columns of a planet table, and one row's cells: "Saturn (R)", "Leo", "12°03′04″"
+// (within the sign, truncated as every position is), "Magha", "2".
+inline constexpr std::array<std::string_view, 5> kPlanetTableTitles = {"Planet", "Sign", "Degrees",
+                                                                       "Nakshatra", "Pada"};
+std::array<std::string, 5> PlanetTableCells(const PlanetTableRow& row);
 
 // "Both are Manglik: the dosha is traditionally held cancelled" ...
 std::string ManglikMatchWords(ManglikMatch match);
@@ -76,8 +95,11 @@ std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel
 std::string ScoreRangeWords(const ScoreRange& range);
 // "Doshas present: Nadi, Gana." or "No Nadi, Bhakoot or Gana dosha is present."
 std::string DoshasPresentWords(const PairDoshas& doshas);
-// "Lagna 12° 3' 4\" Leo, Sun ... Ketu ..." in chart order.
+// "Lagna 12° 3' 4\" Leo, Sun ... Saturn ... (R), Rahu ..., Ketu ..." in chart order, the
+// grahas moving backwards marked.
 std::string ChartPlacementWords(const SiderealChart& chart);
+// "Navamsa: Lagna Cancer, Sun Leo, ..." in chart order: the D9 sign of every point.
+std::string NavamsaWords(const SiderealChart& chart);
 
 // The section of the match report after the kootas: both charts, Manglik, the doshas
 // and the birth-time sensitivity. boy and girl give the names and the clocks.

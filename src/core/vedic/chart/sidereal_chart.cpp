@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -57,6 +58,46 @@ AstroTime AstroTimeOf(const ChartInstant& instant) {
   return AstroTimeFromUt(instant.JulianDay - 0.5 + instant.UT / 24.0);
 }
 
+std::string_view NodeName(NodeKind node) {
+  return node == NodeKind::True ? "True" : "Mean";
+}
+
+std::optional<NodeKind> FindNode(std::string_view name) {
+  for (const NodeKind node : {NodeKind::Mean, NodeKind::True}) {
+    const std::string_view known = NodeName(node);
+    if (name.size() == known.size() &&
+        std::equal(name.begin(), name.end(), known.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) ==
+                 std::tolower(static_cast<unsigned char>(b));
+        })) {
+      return node;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string FormatArc(double degrees) {
+  const bool negative = degrees < 0.0;
+  const long long seconds = std::llround(std::abs(degrees) * 3600.0);
+  char text[48];
+  std::snprintf(text, sizeof text, "%s%lld\u00B0%02lld\u2032%02lld\u2033", negative ? "-" : "",
+                seconds / 3600, seconds / 60 % 60, seconds % 60);
+  return text;
+}
+
+std::string AyanamsaWords(const ChartZodiac& zodiac) {
+  return std::string(AyanamsaName(zodiac.Options.ayanamsa)) + ", " +
+         FormatArc(zodiac.AyanamsaDegrees);
+}
+
+std::string AyanamsaLine(const ChartZodiac& zodiac) {
+  return "Ayanamsa: " + AyanamsaWords(zodiac);
+}
+
+std::string NodeLine(NodeKind node) {
+  return "Node: " + std::string(NodeName(node));
+}
+
 std::optional<Body> BodyOf(Graha graha) {
   switch (graha) {
     case Graha::Sun:
@@ -98,6 +139,10 @@ double GunaMilanMoonAt(const ChartInstant& instant, MoonModel model, Ayanamsa ay
                                 ? AyanamsaCorrection(T)
                                 : -AyanamsaDegrees(ayanamsa, AstroTimeOf(instant));
   return ReduceDegrees(SiderealLongitude(TropicalMoonLongitude(T, model), correction));
+}
+
+ChartZodiac ChartZodiacAt(const BirthMoment& moment, const ChartOptions& options) {
+  return {options, AyanamsaDegrees(options.ayanamsa, AstroTimeOf(BirthInstant(moment)))};
 }
 
 SiderealChart CalculateSiderealChart(const BirthMoment& moment, const ChartOptions& options) {
@@ -154,6 +199,7 @@ SiderealChart NavamsaChart(const SiderealChart& rasi) {
   auto middle = [](double longitude) {
     return kDegreesPerSign * NavamsaSign(longitude) + kDegreesPerSign / 2.0;
   };
+  d9.Navamsa = true;
   d9.Lagna = middle(rasi.Lagna);
   for (std::size_t g = 0; g < rasi.Planets.size(); ++g)
     d9.Planets[g] = middle(rasi.Planets[g]);
@@ -167,19 +213,23 @@ bool NearSignBoundary(double longitude) {
 }
 
 std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart) {
-  auto placement = [](std::string_view abbreviation, double longitude) {
+  auto placement = [&chart](std::string label, double longitude) {
+    if (chart.Navamsa) {
+      return ChartPlacement{std::move(label), SignOf(longitude), false};
+    }
     const double within = longitude - kDegreesPerSign * std::floor(longitude / kDegreesPerSign);
     const int total_minutes = static_cast<int>(std::floor(within * 60.0));
     char text[32];
     std::snprintf(text, sizeof text, " %d\u00B0%02d'", total_minutes / 60, total_minutes % 60);
-    return ChartPlacement{std::string(abbreviation) + text, SignOf(longitude),
-                          NearSignBoundary(longitude)};
+    return ChartPlacement{std::move(label) + text, SignOf(longitude), NearSignBoundary(longitude)};
   };
   std::vector<ChartPlacement> out;
   out.push_back(placement("La", chart.Lagna));
   for (int g = 0; g < kGrahaCount; ++g) {
-    out.push_back(placement(kGrahaNames[static_cast<std::size_t>(g)].Abbreviation,
-                            chart.Planets[static_cast<std::size_t>(g)]));
+    const auto graha = static_cast<Graha>(g);
+    out.push_back(placement(std::string(kGrahaNames[static_cast<std::size_t>(g)].Abbreviation) +
+                                (chart.IsRetrograde(graha) ? "(R)" : ""),
+                            chart.Of(graha)));
   }
   return out;
 }

@@ -50,6 +50,28 @@ struct ChartOptions {
   friend bool operator==(const ChartOptions&, const ChartOptions&) = default;
 };
 
+// "Mean", "True": the node's name at the edges (settings, couple files, documents).
+std::string_view NodeName(NodeKind node);
+
+// The node of a name, compared without regard to case; nothing for another name.
+std::optional<NodeKind> FindNode(std::string_view name);
+
+// The zodiac a person's Moon and charts were computed with, and the amount the ayanamsa
+// takes off at that person's birth.
+struct ChartZodiac {
+  ChartOptions Options;
+  double AyanamsaDegrees = 0.0;
+};
+
+// "23°43′12″": an arc in degrees, minutes and seconds, rounded to the second.
+std::string FormatArc(double degrees);
+
+// "Lahiri, 23°43′12″": the ayanamsa's name and amount.
+std::string AyanamsaWords(const ChartZodiac& zodiac);
+// "Ayanamsa: Lahiri, 23°43′12″" and "Node: Mean", the lines every result names them in.
+std::string AyanamsaLine(const ChartZodiac& zodiac);
+std::string NodeLine(NodeKind node);
+
 // Sidereal longitudes in degrees, each in [0, 360), and the grahas' daily speeds.
 struct SiderealChart {
   double Lagna = 0.0;
@@ -57,6 +79,9 @@ struct SiderealChart {
   std::array<double, kGrahaCount> Speeds{};  // degrees a day; Ketu moves with Rahu
   ChartOptions Options;
   double AyanamsaDegrees = 0.0;  // the amount taken off the tropical longitudes
+  // A Navamsa chart: each point stands in the middle of its ninth-part sign, so only
+  // the sign means anything (pictures write no degrees).
+  bool Navamsa = false;
 
   double Of(Graha graha) const { return Planets[static_cast<std::size_t>(graha)]; }
   double SpeedOf(Graha graha) const { return Speeds[static_cast<std::size_t>(graha)]; }
@@ -67,6 +92,9 @@ struct SiderealChart {
            graha != Graha::Ketu && SpeedOf(graha) < 0.0;
   }
 };
+
+// The zodiac of a birth: the options and the ayanamsa at the birth instant.
+ChartZodiac ChartZodiacAt(const BirthMoment& moment, const ChartOptions& options);
 
 // The body of the precise ephemeris behind a graha; nothing for the nodes.
 std::optional<Body> BodyOf(Graha graha);
@@ -136,7 +164,8 @@ inline constexpr double kUncertainSignMarginDegrees = 0.5;
 bool NearSignBoundary(double longitude);
 
 // One entry of a chart picture: "Ma 7°28'" (abbreviation, degrees and minutes within
-// the sign) in its sign. The Lagna comes first as "La", then the grahas in chart order.
+// the sign) in its sign, "Sa(R) 12°03'" for a graha moving backwards, the abbreviation
+// alone in a Navamsa chart. The Lagna comes first as "La", then the grahas in chart order.
 struct ChartPlacement {
   std::string Label;
   int Sign = 0;

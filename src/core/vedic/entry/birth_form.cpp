@@ -183,6 +183,7 @@ BirthDetails ReadBirthDetails(const BirthFormSide& side, const std::optional<Per
     m.UtcOffsetSeconds = clock->Reading.UtcOffsetSeconds;
   }
   out.Clock = clock;
+  d.Location = LocationOf(m, clock);
   return out;
 }
 

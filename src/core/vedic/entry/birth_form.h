@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/entry/birth_location.h"
 #include "core/entry/person_entries.h"
 #include "core/entry/person_side.h"
 #include "core/ephemeris/birth_moment.h"
@@ -11,6 +12,7 @@
 #include "core/form_failure.h"
 #include "core/form_result.h"
 #include "core/places/clock.h"
+#include "core/vedic/chart/sidereal_chart.h"
 
 namespace lumora {
 
@@ -34,6 +36,11 @@ struct PersonDetails {
   int Second = 0;
   std::string Place;                     // "City, State, Country"
   MoonModel Moon = MoonModel::Standard;  // the Moon the match was computed with
+  // The coordinates and clock the match read (absent for a match from a profile file).
+  std::optional<BirthLocation> Location = std::nullopt;
+  // The ayanamsa and node the match was computed with; absent until a match reads the
+  // birth (and for a profile file, which holds no birth).
+  std::optional<ChartZodiac> Zodiac = std::nullopt;
 };
 
 // What one side of the form yields: the details to display, the ephemeris input, and the

@@ -50,6 +50,19 @@ constexpr std::string_view kZoneIdField = "TimeZoneId";
 constexpr std::string_view kClockReadingField = "ClockReading";
 // The koota tables of version 4, beside the two persons.
 constexpr std::string_view kTablesField = "KootaTables";
+// The zodiac of version 5, beside the tables; each may be left out.
+constexpr std::string_view kAyanamsaField = "Ayanamsa";
+constexpr std::string_view kNodeField = "Node";
+
+// "Standard", "Lahiri", ... or "FaganBradley": the names a refusal lists.
+std::string AyanamsaChoices() {
+  std::string text;
+  for (std::size_t k = 0; k < kAyanamsas.size(); ++k) {
+    text += k == 0 ? "" : k + 1 == kAyanamsas.size() ? " or " : ", ";
+    text += "\"" + std::string(AyanamsaName(kAyanamsas[k])) + "\"";
+  }
+  return text;
+}
 
 std::string_view ClockChoiceText(const std::optional<ClockChoice>& choice) {
   if (!choice) {
@@ -239,7 +252,8 @@ std::string WriteCoupleFile(const Couple& couple) {
   const BirthForm& form = couple.Form;
   json::Value file = json::Value::object();
   file["Format"] = std::string(kCoupleFormat);
-  const int version = couple.Tables != KootaTables::Specified ? kCoupleTablesVersion
+  const int version = couple.Chart != ChartOptions{}            ? kCoupleZodiacVersion
+                      : couple.Tables != KootaTables::Specified ? kCoupleTablesVersion
                       : HasZoneDirection(form.Male) || HasZoneDirection(form.Female)
                           ? kCoupleZoneDirectionVersion
                       : HasZone(form.Male) || HasZone(form.Female) ? kCoupleZoneVersion
@@ -247,6 +261,10 @@ std::string WriteCoupleFile(const Couple& couple) {
   file["Version"] = version;
   if (version >= kCoupleTablesVersion) {
     file[std::string(kTablesField)] = std::string(KootaTablesName(couple.Tables));
+  }
+  if (version >= kCoupleZodiacVersion) {
+    file[std::string(kAyanamsaField)] = std::string(AyanamsaName(couple.Chart.ayanamsa));
+    file[std::string(kNodeField)] = std::string(NodeName(couple.Chart.node));
   }
   file["Boy"] = SideObject(form.Male, version);
   file["Girl"] = SideObject(form.Female, version);
@@ -284,10 +302,12 @@ FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
   }
   const int file_version = static_cast<int>(*number);
   const bool has_tables = file_version >= kCoupleTablesVersion;
+  const bool has_zodiac = file_version >= kCoupleZodiacVersion;
   for (const auto& member : file.items()) {
     const std::string& key = member.key();
     if (key != "Format" && key != "Version" && key != "Boy" && key != "Girl" &&
-        !(has_tables && key == kTablesField)) {
+        !(has_tables && key == kTablesField) &&
+        !(has_zodiac && (key == kAyanamsaField || key == kNodeField))) {
       return Refusal("The couple file is damaged: \"" + key +
                      "\" is not a field of a couple file.");
     }
@@ -306,6 +326,23 @@ FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
           "\"Classical\".");
     }
     couple.Tables = *found;
+  }
+  if (const auto ayanamsa = file.find(kAyanamsaField); has_zodiac && ayanamsa != file.end()) {
+    const std::optional<Ayanamsa> found =
+        ayanamsa->is_string() ? FindAyanamsa(ayanamsa->get_ref<const std::string&>())
+                              : std::nullopt;
+    if (!found || ayanamsa->get_ref<const std::string&>() != AyanamsaName(*found)) {
+      return Refusal("The couple file is damaged: \"Ayanamsa\" must be " + AyanamsaChoices() + ".");
+    }
+    couple.Chart.ayanamsa = *found;
+  }
+  if (const auto node = file.find(kNodeField); has_zodiac && node != file.end()) {
+    const std::optional<NodeKind> found =
+        node->is_string() ? FindNode(node->get_ref<const std::string&>()) : std::nullopt;
+    if (!found || node->get_ref<const std::string&>() != NodeName(*found)) {
+      return Refusal("The couple file is damaged: \"Node\" must be \"Mean\" or \"True\".");
+    }
+    couple.Chart.node = *found;
   }
   if (auto failure = ReadSide(file, "Boy", file_version, couple.Form.Male)) {
     return *failure;

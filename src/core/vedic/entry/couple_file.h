@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/form_result.h"
 #include "core/vedic/entry/birth_form.h"
@@ -28,21 +29,32 @@ namespace lumora {
 // form chose one. Version 4 adds, beside "Boy" and "Girl", the koota tables the couple is
 // matched with: "KootaTables", "Specified" or "Classical"; a file of an earlier version is
 // matched with the specified tables, and a couple matched with them is written in the
-// earlier versions. Every version is read.
+// earlier versions. Version 5 may also hold, beside the tables, the zodiac of the match:
+// "Ayanamsa" (its name, "Standard", "Lahiri", ...) and "Node" ("Mean" or "True"), each
+// optional; a file without them is matched with the standard ayanamsa and the mean node,
+// and a couple matched with those is written in the earlier versions. Every version is read.
 
 inline constexpr std::string_view kCoupleFormat = "lumora-couple";
-inline constexpr int kCoupleVersion = 4;               // the newest version this program reads
+inline constexpr int kCoupleVersion = 5;               // the newest version this program reads
 inline constexpr int kCoupleZoneVersion = 2;           // the first version that holds zones
 inline constexpr int kCoupleZoneDirectionVersion = 3;  // the first with zone directions
 inline constexpr int kCoupleTablesVersion = 4;         // the first with the koota tables
+inline constexpr int kCoupleZodiacVersion = 5;         // the first with ayanamsa and node
 inline constexpr std::string_view kCoupleExtension = ".lumora";
 // Couple files are a few hundred bytes; anything far larger is not one.
 inline constexpr std::size_t kCoupleMaxBytes = 64 * 1024;
 
-// What a couple file keeps: both persons' form and the koota tables of their match.
+// What a couple file keeps: both persons' form, the koota tables, the ayanamsa and the
+// node of their match.
 struct Couple {
+  Couple() = default;
+  // The tables and zodiac left out are the standard ones, as in a file that leaves them out.
+  Couple(BirthForm form, KootaTables tables = KootaTables::Specified, ChartOptions chart = {})
+      : Form(std::move(form)), Tables(tables), Chart(chart) {}
+
   BirthForm Form;
   KootaTables Tables = KootaTables::Specified;
+  ChartOptions Chart;
 };
 
 // The file of a couple, in the oldest version that holds it. A clock reading is kept

@@ -2,6 +2,7 @@
 #include "core/vedic/match/match.h"
 
 #include <cstdlib>
+#include <vector>
 
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
@@ -58,13 +59,23 @@ void AppendPersonRuns(ReportDocument& document, const PersonDetails& person) {
                           std::to_string(person.Minute) + ":" + std::to_string(person.Second) +
                           kCrLf,
                       false, std::nullopt});
-  if (person.Moon == MoonModel::Precise) {
-    document.push_back({"Place of Birth: " + person.Place + kCrLf, false, std::nullopt});
-    document.push_back(
-        {std::string("Moon: ") + kPreciseMoonText + kCrLf + kCrLf, false, std::nullopt});
-    return;
+  // The block's last line closes it with a blank line; the Moon, ayanamsa and node are
+  // named only where they differ from the ones every report was first defined with.
+  std::vector<std::string> closing{"Place of Birth: " + person.Place};
+  if (person.Location) {
+    closing.push_back("Coordinates and Clock: " + LocationWords(*person.Location));
   }
-  document.push_back({"Place of Birth: " + person.Place + kCrLf + kCrLf, false, std::nullopt});
+  if (person.Moon == MoonModel::Precise) {
+    closing.push_back(std::string("Moon: ") + kPreciseMoonText);
+  }
+  if (person.Zodiac && person.Zodiac->Options != ChartOptions{}) {
+    closing.push_back(AyanamsaLine(*person.Zodiac));
+    closing.push_back(NodeLine(person.Zodiac->Options.node));
+  }
+  for (std::size_t k = 0; k < closing.size(); ++k) {
+    document.push_back(
+        {closing[k] + kCrLf + (k + 1 == closing.size() ? kCrLf : ""), false, std::nullopt});
+  }
 }
 
 std::string TablesTotalLine(KootaTables tables, int total_half_points) {
@@ -208,6 +219,8 @@ MatchOutcome RunMatchOf(MatchState& state, const FormSides<BirthDetails>& sides,
   state.BirthDetailsStored = true;
   state.BoyDetails.Moon = model;
   state.GirlDetails.Moon = model;
+  state.BoyDetails.Zodiac = ChartZodiacAt(boy.Moment, chart);
+  state.GirlDetails.Zodiac = ChartZodiacAt(girl.Moment, chart);
   state.Boy = KootaMoonAt(boy_moon.SiderealLongitude);
   state.Girl = KootaMoonAt(girl_moon.SiderealLongitude);
   MatchOutcome outcome = CalculateMatch(state);

@@ -193,9 +193,11 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
 inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik (Lumora v2.05)";
 extern const char* const kClosingParagraph;
 
-// "Name: ...", "Date of Birth: ...", "Time of Birth: ...", "Place of Birth: ..." runs,
-// and "Moon: Precise Moon" when the precise Moon computed the match, so a printed
-// match tells which Moon it rests on.
+// "Name: ...", "Date of Birth: ...", "Time of Birth: ...", "Place of Birth: ..." runs, the
+// coordinates and clock the match read where the details have them, and "Moon: Precise
+// Moon" when the precise Moon computed the match, "Ayanamsa: Lahiri, 23°43′12″" and "Node:
+// True" when another zodiac or node than the standard ones did, so a printed match tells
+// which Moon it rests on.
 void AppendPersonRuns(ReportDocument& document, const PersonDetails& person);
 
 }  // namespace lumora

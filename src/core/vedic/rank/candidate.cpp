@@ -278,6 +278,7 @@ BirthDetails BirthDetailsOf(const RankedPerson& person, const BirthEntry& entry)
           : Trim(entry.Latitude) + ", " + Trim(entry.Longitude) + ", " + person.Clock.TimeZone;
   out.Moment = m;
   out.Clock = person.Clock;
+  d.Location = LocationOf(m, person.Clock);
   return out;
 }
 

@@ -47,6 +47,23 @@ void AppendBirthDetails(Document& doc, const MatchState& state) {
     table.Rows.push_back({Cell("Date of Birth", true), Cell(DateText(b)), Cell(DateText(g))});
     table.Rows.push_back({Cell("Time of Birth", true), Cell(TimeText(b)), Cell(TimeText(g))});
     table.Rows.push_back({Cell("Place of Birth", true), Cell(b.Place), Cell(g.Place)});
+    // The coordinates and clock the match read, so that a place's name over another's
+    // coordinates, or a zone of the wrong sign, shows on paper too.
+    if (b.Location || g.Location) {
+      const auto words = [](const PersonDetails& p, std::string (*of)(const BirthLocation&)) {
+        return p.Location ? of(*p.Location) : std::string();
+      };
+      table.Rows.push_back({Cell("Coordinates", true), Cell(words(b, CoordinatesWords)),
+                            Cell(words(g, CoordinatesWords))});
+      table.Rows.push_back(
+          {Cell("Clock", true), Cell(words(b, ClockUsedWords)), Cell(words(g, ClockUsedWords))});
+    }
+    if (b.Zodiac && g.Zodiac) {
+      table.Rows.push_back(
+          {Cell("Ayanamsa", true), Cell(AyanamsaWords(*b.Zodiac)), Cell(AyanamsaWords(*g.Zodiac))});
+      table.Rows.push_back({Cell("Node", true), Cell(std::string(NodeName(b.Zodiac->Options.node))),
+                            Cell(std::string(NodeName(g.Zodiac->Options.node)))});
+    }
   }
   auto sign = [](const KootaMoon& moon) {
     const std::string name(kSignNames[static_cast<std::size_t>(moon.Sign)]);
@@ -175,21 +192,160 @@ void AppendClosing(Document& doc) {
   doc.Blocks.emplace_back(std::move(closing));
 }
 
-// Both persons' rasi charts as pictures, then the section in words. A match from a
-// profile file has the doshas only: its section comes without pictures.
+// A table of two persons side by side: a header row with the names, then one row per
+// caption.
+DocumentTable PairTable(const std::string& boy, const std::string& girl) {
+  DocumentTable table;
+  table.ColumnWeights = {2, 4, 4};
+  table.Rows.push_back({Cell("", true), Cell(boy, true), Cell(girl, true)});
+  return table;
+}
+
+void AddPairRow(DocumentTable& table, std::string caption, std::string boy, std::string girl) {
+  table.Rows.push_back(
+      {Cell(std::move(caption), true), Cell(std::move(boy)), Cell(std::move(girl))});
+}
+
+// The charts section as headed tables: where each graha stands, Manglik from each
+// reference, the doshas of the pair and the birth-time windows, then the notes that
+// belong to no table (a Moon that the lunar theory moves, the score range).
+void AppendChartsTables(Document& doc, const ChartsAndDoshas& charts, const std::string& boy,
+                        const std::string& girl, const std::optional<BirthMoment>& boy_moment,
+                        const std::optional<BirthMoment>& girl_moment) {
+  const bool have_charts = charts.Boy && charts.Girl && boy_moment && girl_moment;
+  if (have_charts) {
+    const PersonChartReading& b = *charts.Boy;
+    const PersonChartReading& g = *charts.Girl;
+    AddParagraph(doc, ParagraphStyle::Subheading, "Placements");
+    DocumentTable placements = PairTable(boy, girl);
+    AddPairRow(placements, "Lagna", FormatZodiacLongitude(b.Chart.Lagna),
+               FormatZodiacLongitude(g.Chart.Lagna));
+    for (std::size_t i = 0; i < kGrahaNames.size(); ++i) {
+      AddPairRow(placements, std::string(kGrahaNames[i].Name),
+                 FormatZodiacLongitude(b.Chart.Planets[i]),
+                 FormatZodiacLongitude(g.Chart.Planets[i]));
+    }
+    doc.Blocks.emplace_back(std::move(placements));
+
+    AddParagraph(doc, ParagraphStyle::Subheading, "Manglik");
+    DocumentTable manglik = PairTable(boy, girl);
+    for (std::size_t r = 0; r < kManglikReferenceNames.size(); ++r) {
+      const auto from = [r](const ManglikAssessment& m) {
+        return "house " + std::to_string(m.From[r].House) +
+               (m.From[r].Dosha ? ", dosha" : ", no dosha");
+      };
+      AddPairRow(manglik, "Mars from " + std::string(kManglikReferenceNames[r]), from(b.Manglik),
+                 from(g.Manglik));
+    }
+    AddPairRow(manglik, "Manglik", ManglikWords(b.Manglik), ManglikWords(g.Manglik));
+    // A Manglik's exceptions are in its verdict; those of a person who is not are notes.
+    const auto notes = [](const ManglikAssessment& m) {
+      return !m.IsManglik && !m.Exceptions.empty() ? ExceptionListWords(m.Exceptions)
+                                                   : std::string();
+    };
+    if (!notes(b.Manglik).empty() || !notes(g.Manglik).empty()) {
+      AddPairRow(manglik, "Exceptions", notes(b.Manglik), notes(g.Manglik));
+    }
+    DocumentCell verdict = Cell(ManglikMatchWords(*charts.Manglik), true);
+    verdict.ColumnSpan = 2;
+    manglik.Rows.push_back({Cell("Manglik match", true), verdict});
+    doc.Blocks.emplace_back(std::move(manglik));
+  } else {
+    AddParagraph(doc, ParagraphStyle::Note,
+                 "The charts, Manglik and the birth-time windows need both persons' birth "
+                 "details.");
+  }
+
+  AddParagraph(doc, ParagraphStyle::Subheading, "Doshas");
+  DocumentTable doshas;
+  doshas.ColumnWeights = {2, 2, 6};
+  doshas.Rows.push_back({Cell("Dosha", true), Cell("Present", true), Cell("Exceptions", true)});
+  for (const DoshaAssessment& d : charts.Doshas) {
+    doshas.Rows.push_back(
+        {Cell(std::string(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]), true),
+         Cell(d.Present ? "Yes" : "No"), Cell(d.Present ? ExceptionListWords(d.Exceptions) : "")});
+  }
+  doc.Blocks.emplace_back(std::move(doshas));
+  if (!have_charts) {
+    return;
+  }
+
+  AddParagraph(doc, ParagraphStyle::Subheading, "Birth-Time Windows");
+  DocumentTable windows = PairTable(boy, girl);
+  for (int k = 0; k < kWindowKindCount; ++k) {
+    const auto kind = static_cast<WindowKind>(k);
+    AddPairRow(windows, std::string(kWindowKindNames[static_cast<std::size_t>(k)]),
+               WindowWords(charts.Boy->Windows, kind, *boy_moment),
+               WindowWords(charts.Girl->Windows, kind, *girl_moment));
+  }
+  doc.Blocks.emplace_back(std::move(windows));
+  for (const auto* reading : {&*charts.Boy, &*charts.Girl}) {
+    if (reading->MoonDifference) {
+      AddParagraph(doc, ParagraphStyle::Note,
+                   (reading == &*charts.Boy ? boy : girl) + ": " +
+                       MoonDifferenceWords(*reading->MoonDifference, reading->Model));
+    }
+  }
+  if (charts.Range) {
+    AddParagraph(doc, ParagraphStyle::Body, ScoreRangeWords(*charts.Range));
+  }
+}
+
+// The zodiac of a chart, then each point's sign, degrees, nakshatra and pada.
+void AppendPlanetTable(Document& doc, const SiderealChart& chart) {
+  DocumentParagraph zodiac;
+  zodiac.Runs.push_back(
+      {AyanamsaLine({chart.Options, chart.AyanamsaDegrees}) + kCrLf + NodeLine(chart.Options.node),
+       false, std::nullopt});
+  doc.Blocks.emplace_back(std::move(zodiac));
+  DocumentTable table;
+  table.ColumnWeights = {4, 3, 3, 4, 2};
+  DocumentRow titles;
+  for (std::string_view title : kPlanetTableTitles) {
+    titles.push_back(Cell(std::string(title), true));
+  }
+  table.Rows.push_back(std::move(titles));
+  for (const PlanetTableRow& row : PlanetTable(chart)) {
+    DocumentRow cells;
+    for (std::string& text : PlanetTableCells(row)) {
+      cells.push_back(Cell(std::move(text)));
+    }
+    table.Rows.push_back(std::move(cells));
+  }
+  doc.Blocks.emplace_back(std::move(table));
+}
+
+// The section under one heading: both persons' rasi charts as pictures (where the birth
+// details give them; a match from a profile file has its doshas only), then the tables.
 void AppendCharts(Document& doc, const MatchState& state, const MatchResult& result,
                   const ChartsAndDoshas& charts, ChartStyle style) {
+  AddParagraph(doc, ParagraphStyle::Heading, "Charts And Doshas");
+  const std::string boy = NameOr(state.BoyDetails.Name, "Boy");
+  const std::string girl = NameOr(state.GirlDetails.Name, "Girl");
   if (charts.Boy && charts.Girl && result.BoyMoment && result.GirlMoment) {
-    AddParagraph(doc, ParagraphStyle::Heading, "Rasi Charts");
+    AddParagraph(doc, ParagraphStyle::Subheading, "Rasi Charts");
     DocumentCharts pictures;
     pictures.Style = style;
-    pictures.Charts.push_back({NameOr(state.BoyDetails.Name, "Boy"), charts.Boy->Chart});
-    pictures.Charts.push_back({NameOr(state.GirlDetails.Name, "Girl"), charts.Girl->Chart});
+    pictures.Charts.push_back({boy, charts.Boy->Chart});
+    pictures.Charts.push_back({girl, charts.Girl->Chart});
     doc.Blocks.emplace_back(std::move(pictures));
+    AddParagraph(doc, ParagraphStyle::Heading, "Navamsa Charts");
+    DocumentCharts navamsas;
+    navamsas.Style = style;
+    navamsas.Charts.push_back(
+        {NameOr(state.BoyDetails.Name, "Boy"), NavamsaChart(charts.Boy->Chart)});
+    navamsas.Charts.push_back(
+        {NameOr(state.GirlDetails.Name, "Girl"), NavamsaChart(charts.Girl->Chart)});
+    doc.Blocks.emplace_back(std::move(navamsas));
+    AddParagraph(doc, ParagraphStyle::Heading, "Planets");
+    for (const auto& [name, reading] :
+         {std::pair{NameOr(state.BoyDetails.Name, "Boy"), &*charts.Boy},
+          std::pair{NameOr(state.GirlDetails.Name, "Girl"), &*charts.Girl}}) {
+      AddParagraph(doc, ParagraphStyle::Subheading, name);
+      AppendPlanetTable(doc, reading->Chart);
+    }
   }
-  // A shared document names its source once, at its end, so the section has no credit.
-  AddRuns(doc, ComposeChartsSection(charts, state.BoyDetails, state.GirlDetails, result.BoyMoment,
-                                    result.GirlMoment, nullptr));
+  AppendChartsTables(doc, charts, boy, girl, result.BoyMoment, result.GirlMoment);
 }
 
 void AppendTiming(Document& doc, const MatchState& state, const MatchTiming& timing) {

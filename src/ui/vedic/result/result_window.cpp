@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -215,6 +217,15 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
       ->setText("Your Partner's Time Of Birth: " + Time(g));
   findChild<QLabel*>(QStringLiteral("lblFPOB"))
       ->setText("Your Partner's Place Of Birth: " + ToQString(g.Place));
+  // The coordinates and clock the match read, beside the place's name.
+  for (const auto& [name, person] :
+       {std::pair{"lblMLocation", &b}, std::pair{"lblFLocation", &g}}) {
+    auto* location = findChild<QLabel*>(QLatin1String(name));
+    location->setText(person->Location ? QStringLiteral("Coordinates And Clock: ") +
+                                             ToQString(LocationWords(*person->Location))
+                                       : QString());
+    location->setVisible(person->Location.has_value());
+  }
   if (!state.BirthDetailsStored) {
     for (const char side : {'M', 'F'}) {
       const QString p(QLatin1Char{side});
@@ -234,6 +245,16 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
     moon->setText(precise ? QStringLiteral("Moon: ") + QString::fromUtf8(kPreciseMoonText)
                           : QString());
     moon->setVisible(precise);
+  }
+  // The zodiac and node of the match, always named where the birth was read.
+  for (const auto& [prefix, person] : {std::pair{'M', &b}, std::pair{'F', &g}}) {
+    auto* ayanamsa = findChild<QLabel*>(QStringLiteral("lbl%1Ayanamsa").arg(QLatin1Char(prefix)));
+    auto* node = findChild<QLabel*>(QStringLiteral("lbl%1Node").arg(QLatin1Char(prefix)));
+    const bool known = state.BirthDetailsStored && person->Zodiac.has_value();
+    ayanamsa->setText(known ? ToQString(AyanamsaLine(*person->Zodiac)) : QString());
+    node->setText(known ? ToQString(NodeLine(person->Zodiac->Options.node)) : QString());
+    ayanamsa->setVisible(known);
+    node->setVisible(known);
   }
 
   resize(1180, 700);
@@ -256,7 +277,8 @@ QWidget* ResultWindow::BuildDetailsPage() {
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     title->setFont(bold);
     layout->addWidget(title);
-    for (const char* suffix : {"Name", "DOB", "TOB", "POB", "Moon"}) {
+    for (const char* suffix :
+         {"Name", "DOB", "TOB", "POB", "Location", "Moon", "Ayanamsa", "Node"}) {
       auto* label = Label(QString(), page,
                           QStringLiteral("lbl") + QLatin1Char(prefix) + QLatin1String(suffix));
       label->setWordWrap(true);
@@ -265,7 +287,13 @@ QWidget* ResultWindow::BuildDetailsPage() {
     layout->addSpacing(16);
   }
   layout->addStretch();
-  return page;
+  // The lines keep their height and the page scrolls in a small window.
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(QStringLiteral("scrUserDetails"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(page);
+  return scroll;
 }
 
 QWidget* ResultWindow::BuildGridPage() {
@@ -665,10 +693,10 @@ QWidget* ResultWindow::BuildChartsPage() {
   page->setObjectName(QStringLiteral("fraChartsPage"));
   scroll->setWidget(page);
   outer->addWidget(scroll, 1);
-  auto* columns = new QHBoxLayout(page);
+  auto* page_layout = new QVBoxLayout(page);
 
-  // Left: the two charts with the style choice, the doshas below.
-  auto* left = new QVBoxLayout;
+  // Across the page: the style choice, then each person's rasi and Navamsa charts with
+  // the planet table beside them.
   auto* style_row = new QHBoxLayout;
   chart_style_ = new QComboBox(page);
   chart_style_->setObjectName(QStringLiteral("cboChartStyle"));
@@ -687,22 +715,53 @@ QWidget* ResultWindow::BuildChartsPage() {
   auto* details_layout = new QVBoxLayout(chart_details_);
   details_layout->setContentsMargins(0, 0, 0, 0);
   details_layout->addLayout(style_row);
-  auto* charts = new QHBoxLayout;
   for (char side : {'M', 'F'}) {
-    auto* box = new QVBoxLayout;
+    const std::size_t index = side == 'M' ? 0 : 1;
     auto* title = Heading(QString(), chart_details_);
     title->setObjectName(QStringLiteral("lbl%1ChartTitle").arg(QLatin1Char(side)));
-    title->setAlignment(Qt::AlignCenter);
-    box->addWidget(title);
+    details_layout->addWidget(title);
+    auto* zodiac =
+        Label(QString(), chart_details_, QStringLiteral("lbl%1ChartZodiac").arg(QLatin1Char(side)));
+    details_layout->addWidget(zodiac);
+    auto* row = new QHBoxLayout;
     auto* view = new ChartView(chart_details_);
     view->setObjectName(QStringLiteral("pic%1Chart").arg(QLatin1Char(side)));
     view->setAccessibleName(tr("%1's rasi chart").arg(SideName(side)));
-    chart_views_[side == 'M' ? 0 : 1] = view;
-    box->addWidget(view, 1);
-    charts->addLayout(box);
+    chart_views_[index] = view;
+    row->addWidget(view, 3);
+    auto* navamsa = new ChartView(chart_details_);
+    navamsa->setObjectName(QStringLiteral("pic%1Navamsa").arg(QLatin1Char(side)));
+    navamsa->setAccessibleName(tr("%1's Navamsa (D9) chart").arg(SideName(side)));
+    navamsa_views_[index] = navamsa;
+    row->addWidget(navamsa, 3);
+    auto* table = new QTableWidget(kGrahaCount + 1, static_cast<int>(kPlanetTableTitles.size()),
+                                   chart_details_);
+    table->setObjectName(QStringLiteral("tbl%1Planets").arg(QLatin1Char(side)));
+    table->setAccessibleName(tr("%1's planets").arg(SideName(side)));
+    QStringList titles;
+    for (std::string_view t : kPlanetTableTitles) {
+      titles << Q(t);
+    }
+    table->setHorizontalHeaderLabels(titles);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setWordWrap(false);
+    table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    planet_tables_[index] = table;
+    row->addWidget(table, 0, Qt::AlignTop);
+    details_layout->addLayout(row);
   }
-  details_layout->addLayout(charts);
-  left->addWidget(chart_details_);
+  page_layout->addWidget(chart_details_);
+  auto* columns = new QHBoxLayout;
+  page_layout->addLayout(columns);
+
+  // Below, on the left: the doshas.
+  auto* left = new QVBoxLayout;
 
   auto* need = WrappedLabel(page, QStringLiteral("lblChartsNeedBirthDetails"),
                             tr("Charts need birth details"));
@@ -833,6 +892,9 @@ void ResultWindow::ApplyChartStyle(int index) {
   for (ChartView* view : chart_views_) {
     view->SetStyle(style);
   }
+  for (ChartView* view : navamsa_views_) {
+    view->SetStyle(style);
+  }
 }
 
 void ResultWindow::ShowTiming(const BirthMoment& boy, const std::string& boy_zone,
@@ -875,8 +937,14 @@ void ResultWindow::ShowChartsAndDoshas(const ChartsAndDoshas& charts,
     const QString p(QLatin1Char{side.Prefix});
     const QString who = tr("%1's Chart: %2").arg(SideName(side.Prefix), side.Name);
     SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("ChartTitle"), who);
-    findChild<ChartView*>(QStringLiteral("pic") + p + QStringLiteral("Chart"))
-        ->SetChart(side.Reading.Chart, side.Name);
+    const std::size_t index = side.Prefix == 'M' ? 0 : 1;
+    const SiderealChart& chart = side.Reading.Chart;
+    chart_views_[index]->SetChart(chart, side.Name);
+    navamsa_views_[index]->SetChart(NavamsaChart(chart), tr("Navamsa"));
+    SetFieldText(QStringLiteral("lbl") + p + QStringLiteral("ChartZodiac"),
+                 ToQString(AyanamsaLine({chart.Options, chart.AyanamsaDegrees}) + "   " +
+                           NodeLine(chart.Options.node)));
+    ShowPlanetTable(*planet_tables_[index], chart);
     const ManglikAssessment& m = side.Reading.Manglik;
     for (std::size_t r = 0; r < kManglikReferenceNames.size(); ++r) {
       SetFieldText(
@@ -901,6 +969,31 @@ void ResultWindow::ShowChartsAndDoshas(const ChartsAndDoshas& charts,
   if (charts.Range) {
     ShowScoreRange(*charts.Range);
   }
+}
+
+void ResultWindow::ShowPlanetTable(QTableWidget& table, const SiderealChart& chart) {
+  const std::vector<PlanetTableRow> rows = PlanetTable(chart);
+  table.setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    const std::array<std::string, 5> cells = PlanetTableCells(rows[static_cast<std::size_t>(r)]);
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+      auto* item = new QTableWidgetItem(ToQString(cells[static_cast<std::size_t>(c)]));
+      table.setItem(r, c, item);
+    }
+  }
+  // The whole table shows, every cell on one line: the contents decide its size and the
+  // charts take the rest of the row (the page scrolls where even that is too little).
+  table.resizeColumnsToContents();
+  table.resizeRowsToContents();
+  int height = table.horizontalHeader()->sizeHint().height() + 2 * table.frameWidth();
+  for (int r = 0; r < table.rowCount(); ++r) {
+    height += table.rowHeight(r);
+  }
+  int width = 2 * table.frameWidth();
+  for (int c = 0; c < table.columnCount(); ++c) {
+    width += table.columnWidth(c);
+  }
+  table.setFixedSize(width, height);
 }
 
 void ResultWindow::ShowScoreRange(const ScoreRange& range) {

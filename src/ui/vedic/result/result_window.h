@@ -20,6 +20,7 @@ class QGroupBox;
 class QPushButton;
 class QLabel;
 class QTabWidget;
+class QTableWidget;
 class QTextBrowser;
 class QWidget;
 class QCloseEvent;
@@ -95,6 +96,8 @@ class ResultWindow : public QMainWindow {
   QWidget* BuildAboutPage(const QString& name);
   QWidget* BuildChartsPage();
   void ApplyChartStyle(int index);
+  // Every point of the chart with its sign, degrees, nakshatra and pada.
+  static void ShowPlanetTable(QTableWidget& table, const SiderealChart& chart);
   QWidget* Field(QWidget* parent, const QString& name, bool prose);
   void SetFieldText(const QString& name, const QString& text);
   // A rashi or nakshatra picture; where no picture has the key, the box stays empty.
@@ -124,6 +127,8 @@ class ResultWindow : public QMainWindow {
   QComboBox* uncertainty_ = nullptr;
   QWidget* chart_details_ = nullptr;         // everything that needs birth details
   std::array<ChartView*, 2> chart_views_{};  // boy's, girl's
+  std::array<ChartView*, 2> navamsa_views_{};
+  std::array<QTableWidget*, 2> planet_tables_{};
 };
 
 }  // namespace lumora::ui
