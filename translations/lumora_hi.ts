@@ -531,6 +531,29 @@ Place data: GeoNames (geonames.org), CC BY 4.0</source>
     </message>
 </context>
 <context>
+    <name>lumora::ui::PlanetTable</name>
+    <message>
+        <source>Planet</source>
+        <translation>ग्रह</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>अंश</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>पाद</translation>
+    </message>
+</context>
+<context>
     <name>lumora::ui::PoruthamPage</name>
     <message>
         <source>The ten poruthams</source>

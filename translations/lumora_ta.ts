@@ -531,6 +531,29 @@ Place data: GeoNames (geonames.org), CC BY 4.0</source>
     </message>
 </context>
 <context>
+    <name>lumora::ui::PlanetTable</name>
+    <message>
+        <source>Planet</source>
+        <translation>கிரகம்</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>ராசி</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>பாகை</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>நட்சத்திரம்</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>பாதம்</translation>
+    </message>
+</context>
+<context>
     <name>lumora::ui::PoruthamPage</name>
     <message>
         <source>The ten poruthams</source>
