@@ -93,11 +93,12 @@ class CommandOf final : public Command {
   using Registration = void (*)(CLI::App& app, Options& options, Action& action);
   explicit CommandOf(Registration registration) : registration_(registration) {}
 
-  void Register(CLI::App& app, Action& action) override { registration_(app, options_, action); }
-  void Reset() override { options_ = Options{}; }
+  void Register(CLI::App& app, Action& action) override { registration_(app, *options_, action); }
+  // Made anew in place: the command line keeps the addresses of the fields it fills.
+  void Reset() override { options_.emplace(); }
   bool Verbose() const override {
-    if constexpr (requires { options_.common.verbose; }) {
-      return options_.common.verbose;
+    if constexpr (requires { options_->common.verbose; }) {
+      return options_->common.verbose;
     } else {
       return false;
     }
@@ -105,7 +106,7 @@ class CommandOf final : public Command {
 
  private:
   Registration registration_;
-  Options options_;
+  std::optional<Options> options_{std::in_place};
 };
 
 template <typename Options>

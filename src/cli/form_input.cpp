@@ -13,10 +13,10 @@ namespace lumora::cli {
 
 namespace {
 
-// What kind of control an input key stands for, and so which JSON values it takes.
+// What kind of control a form's own input key stands for, and so which JSON values it
+// takes. The text entries both forms share come from the panel's field table.
 enum class InputKind {
   Text,         // a text box: a text, or a whole number taken as written
-  List,         // a list: like a text box, and it must be one of the list's entries
   OptionPair,   // two option buttons, each key a boolean (optMNorth, optMSouth)
   OptionIndex,  // one option pair key: 0 the first option, 1 the second, null neither
   CheckBox,     // a boolean
@@ -28,44 +28,32 @@ template <typename Side>
 struct InputEntry {
   InputKind Kind;
   FormControl Control;
-  std::string Side::*Text = nullptr;              // Text, List
-  DateTimeList List = DateTimeList::Day;          // List
+  std::string Side::*Text = nullptr;              // Text
   bool Side::*First = nullptr;                    // OptionPair, OptionIndex, CheckBox
   bool Side::*Second = nullptr;                   // OptionPair, OptionIndex
   FormControl SecondControl = FormControl::Name;  // OptionPair: the second button
   int Side::*Row = nullptr;                       // ZoneRow
 };
 
-// How a form's input has always taken a null entry and an entry of the wrong JSON kind.
-// The birth-details form's input reads null as a missing entry and names no control when
-// it refuses a kind; the Western form's input refuses null and focuses the control.
+// How a form's input has always taken a null entry, an entry of the wrong JSON kind and
+// a list's entry. The birth-details form's input reads null as a missing entry, names no
+// control when it refuses a kind and takes only the entries of its lists; the Western
+// form's input refuses null, focuses the control, and leaves its lists to the form's own
+// checks.
 struct InputRules {
   bool NullIsMissing;
   bool FocusOnKindFault;
+  std::optional<FormKind> ListsOf;
 };
 
-// The keys of one side of the birth-details form, in the order they are read (the first
-// refusal is the one reported).
+// The keys of one side of the birth-details form after the shared text entries, in the
+// order they are read (the first refusal is the one reported).
 constexpr InputEntry<BirthFormSide> kBirthFormInput[] = {
-    {.Kind = InputKind::Text, .Control = FormControl::Name, .Text = &BirthFormSide::Name},
-    {InputKind::List, FormControl::Day, &BirthFormSide::Day, DateTimeList::Day},
-    {InputKind::List, FormControl::Month, &BirthFormSide::Month, DateTimeList::Month},
-    {InputKind::List, FormControl::Year, &BirthFormSide::Year, DateTimeList::Year},
-    {InputKind::List, FormControl::Hour, &BirthFormSide::Hour, DateTimeList::HourThrough24},
-    {InputKind::List, FormControl::Minute, &BirthFormSide::Minute, DateTimeList::Minute},
-    {InputKind::List, FormControl::Second, &BirthFormSide::Second, DateTimeList::Second},
-    {.Kind = InputKind::Text, .Control = FormControl::City, .Text = &BirthFormSide::City},
-    {.Kind = InputKind::Text, .Control = FormControl::State, .Text = &BirthFormSide::State},
-    {.Kind = InputKind::Text, .Control = FormControl::Country, .Text = &BirthFormSide::Country},
-    {.Kind = InputKind::Text, .Control = FormControl::LatDeg, .Text = &BirthFormSide::LatDeg},
-    {.Kind = InputKind::Text, .Control = FormControl::LatMin, .Text = &BirthFormSide::LatMin},
     {.Kind = InputKind::OptionPair,
      .Control = FormControl::North,
      .First = &BirthFormSide::North,
      .Second = &BirthFormSide::South,
      .SecondControl = FormControl::South},
-    {.Kind = InputKind::Text, .Control = FormControl::LongDeg, .Text = &BirthFormSide::LongDeg},
-    {.Kind = InputKind::Text, .Control = FormControl::LongMin, .Text = &BirthFormSide::LongMin},
     {.Kind = InputKind::OptionPair,
      .Control = FormControl::East,
      .First = &BirthFormSide::East,
@@ -83,22 +71,7 @@ constexpr InputEntry<BirthFormSide> kBirthFormInput[] = {
      .SecondControl = FormControl::ZoneBehind},
 };
 
-// The Western form's lists are checked by the form's own rules, so they read as texts.
 constexpr InputEntry<WesternFormSide> kWesternFormInput[] = {
-    {.Kind = InputKind::Text, .Control = FormControl::Name, .Text = &WesternFormSide::Name},
-    {.Kind = InputKind::Text, .Control = FormControl::Day, .Text = &WesternFormSide::Day},
-    {.Kind = InputKind::Text, .Control = FormControl::Month, .Text = &WesternFormSide::Month},
-    {.Kind = InputKind::Text, .Control = FormControl::Year, .Text = &WesternFormSide::Year},
-    {.Kind = InputKind::Text, .Control = FormControl::Hour, .Text = &WesternFormSide::Hour},
-    {.Kind = InputKind::Text, .Control = FormControl::Minute, .Text = &WesternFormSide::Minute},
-    {.Kind = InputKind::Text, .Control = FormControl::Second, .Text = &WesternFormSide::Second},
-    {.Kind = InputKind::Text, .Control = FormControl::City, .Text = &WesternFormSide::City},
-    {.Kind = InputKind::Text, .Control = FormControl::State, .Text = &WesternFormSide::State},
-    {.Kind = InputKind::Text, .Control = FormControl::Country, .Text = &WesternFormSide::Country},
-    {.Kind = InputKind::Text, .Control = FormControl::LatDeg, .Text = &WesternFormSide::LatDeg},
-    {.Kind = InputKind::Text, .Control = FormControl::LatMin, .Text = &WesternFormSide::LatMin},
-    {.Kind = InputKind::Text, .Control = FormControl::LongDeg, .Text = &WesternFormSide::LongDeg},
-    {.Kind = InputKind::Text, .Control = FormControl::LongMin, .Text = &WesternFormSide::LongMin},
     {.Kind = InputKind::OptionIndex,
      .Control = FormControl::LatDirection,
      .First = &WesternFormSide::North,
@@ -118,12 +91,30 @@ constexpr InputEntry<WesternFormSide> kWesternFormInput[] = {
      .SecondControl = FormControl::ZoneBehind},
 };
 
-constexpr InputRules kBirthFormRules{.NullIsMissing = true, .FocusOnKindFault = false};
-constexpr InputRules kWesternFormRules{.NullIsMissing = false, .FocusOnKindFault = true};
+constexpr InputRules kBirthFormRules{
+    .NullIsMissing = true, .FocusOnKindFault = false, .ListsOf = FormKind::Vedic};
+constexpr InputRules kWesternFormRules{
+    .NullIsMissing = false, .FocusOnKindFault = true, .ListsOf = std::nullopt};
 
 class SideReader {
  public:
   SideReader(const Json& input, InputRules rules) : input_(input), rules_(rules) {}
+
+  // A shared text entry; an entry of one of the form's lists must be one of its entries.
+  void Read(const PersonTextField& field, PersonSide side, PersonEntries& out) const {
+    const std::string key = ControlName(side, field.Control);
+    const std::optional<DateTimeList> list =
+        rules_.ListsOf ? EntryList(field.Control, *rules_.ListsOf) : std::nullopt;
+    if (!list) {
+      out.*field.Member = Text(key, out.*field.Member);
+      return;
+    }
+    const std::string value = Text(key, DateTimeListEntries(*list).front());
+    if (!DateTimeListPosition(*list, value)) {
+      throw Rejection("\"" + value + "\" is not an entry of " + key, "error", key);
+    }
+    out.*field.Member = value;
+  }
 
   template <typename Side>
   void Read(const InputEntry<Side>& entry, PersonSide side, Side& out) const {
@@ -132,14 +123,6 @@ class SideReader {
       case InputKind::Text:
         out.*entry.Text = Text(key, out.*entry.Text);
         break;
-      case InputKind::List: {
-        const std::string value = Text(key, DateTimeListEntries(entry.List).front());
-        if (!DateTimeListPosition(entry.List, value)) {
-          throw Rejection("\"" + value + "\" is not an entry of " + key, "error", key);
-        }
-        out.*entry.Text = value;
-        break;
-      }
       case InputKind::OptionPair: {
         const std::string second_key = ControlName(side, entry.SecondControl);
         // A pair given by neither key keeps its preset; a pair given by either key is
@@ -251,6 +234,9 @@ FormSides<Side> ReadForm(const Json& input, const InputEntry<Side> (&entries)[N]
   FormSides<Side> form;
   for (const PersonSide side : kPersonSides) {
     Side& out = form[side];
+    for (const PersonTextField& field : kPersonTextFields) {
+      reader.Read(field, side, out);
+    }
     for (const InputEntry<Side>& entry : entries) {
       reader.Read(entry, side, out);
     }

@@ -411,8 +411,14 @@ TEST(JsonText, StrictGrammar) {
       {"\"a\tb\"", false},   // control character in a text
       {"\"\\x\"", false},    // unknown escape
       {"tru", false},
-      {"1e999", false},  // out of range
-      {"[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]", false},
+      {"1e999", false},                // out of range
+      {"\"\\ud800\"", false},          // a lone surrogate
+      {"\"\xc3\"", false},             // a cut UTF-8 sequence
+      {R"({"a": 1, "a": 2})", false},  // a name twice
+      {R"({"a": {"b": 1, "b": 2}})", false},
+      {R"({"a": {"b": 1}, "b": 1})", true},  // the same name in two objects
+      {"[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]", true},  // 32 levels
+      {"[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]", false},
   };
   for (const JsonCase& c : cases) {
     EXPECT_EQ(!IsRefused(json::Parse(c.text)), c.valid) << c.text;
@@ -423,6 +429,97 @@ TEST(JsonText, StrictGrammar) {
   const std::string written = json::Write(std::get<json::Value>(value));
   EXPECT_EQ(json::Write(std::get<json::Value>(json::Parse(written))), written);
   EXPECT_EQ(written.find("\"b\""), 4u);  // member order kept
+}
+
+// The bytes of a file are what every earlier release wrote: members in the form's order,
+// two blanks a level, UTF-8 as it is, control characters (backspace and form feed too)
+// as six-character escapes, one line break at the end.
+TEST(CoupleFile, WritesTheBytesItAlwaysHas) {
+  Couple couple{testing::ReferenceForm(), KootaTables::Classical};
+  couple.Form.Male.TimeZoneId = "Asia/Kolkata";
+  couple.Form.Female.TimeZoneId = "Europe/London";
+  couple.Form.Female.ClockReading = ClockChoice::Earlier;
+  couple.Form.Male.Name = "A\x08 \x0c\x01\u00e9\"\\/";
+  EXPECT_EQ(WriteCoupleFile(couple), R"json({
+  "Format": "lumora-couple",
+  "Version": 4,
+  "KootaTables": "Classical",
+  "Boy": {
+    "Name": "A\u0008 \u000c\u0001é\"\\/",
+    "Day": "15",
+    "Month": "August",
+    "Year": "1947",
+    "Hour": "0",
+    "Minute": "0",
+    "Second": "0",
+    "City": "Delhi",
+    "State": "Delhi",
+    "Country": "India",
+    "LatDeg": "28",
+    "LatMin": "36",
+    "LongDeg": "77",
+    "LongMin": "12",
+    "ZoneHour": "5",
+    "ZoneMinute": "30",
+    "North": true,
+    "South": false,
+    "East": true,
+    "West": false,
+    "DST": false,
+    "TimeZoneId": "Asia/Kolkata",
+    "ClockReading": "",
+    "ZoneAhead": false,
+    "ZoneBehind": false
+  },
+  "Girl": {
+    "Name": "Bela",
+    "Day": "1",
+    "Month": "January",
+    "Year": "2000",
+    "Hour": "12",
+    "Minute": "0",
+    "Second": "0",
+    "City": "London",
+    "State": "England",
+    "Country": "United Kingdom",
+    "LatDeg": "51",
+    "LatMin": "30",
+    "LongDeg": "0",
+    "LongMin": "0",
+    "ZoneHour": "0",
+    "ZoneMinute": "0",
+    "North": true,
+    "South": false,
+    "East": false,
+    "West": true,
+    "DST": false,
+    "TimeZoneId": "Europe/London",
+    "ClockReading": "earlier",
+    "ZoneAhead": false,
+    "ZoneBehind": false
+  }
+}
+)json");
+}
+
+// A refusal names where the text went wrong, counted from 1 as an editor counts.
+TEST(JsonText, RefusalsNameLineAndColumn) {
+  const struct {
+    const char* text;
+    const char* message;  // the start of the refusal
+  } cases[] = {
+      {"", "Not valid JSON at line 1, column 1: "},
+      {"{\"a\": tru}", "Not valid JSON at line 1, column 10: "},
+      {"{\n  \"a\": 1,\n  \"b\": [1, 2,]\n}", "Not valid JSON at line 3, column 14: "},
+      {"[1]\n\nx", "Not valid JSON at line 3, column 1: "},
+      {R"({"a": 1, "a": 2})", "Not valid JSON: the name \"a\" is given twice."},
+  };
+  for (const auto& c : cases) {
+    const FormResult<json::Value> parsed = json::Parse(c.text);
+    ASSERT_TRUE(IsRefused(parsed)) << c.text;
+    EXPECT_EQ(std::get<FormFailure>(parsed).Message.rfind(c.message, 0), 0u)
+        << std::get<FormFailure>(parsed).Message;
+  }
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/western_positions.h"
 #include "core/vedic/chart/charts_and_doshas.h"
+#include "reference_forms.h"
 
 namespace lumora {
 namespace {
@@ -175,23 +176,6 @@ TEST(NakshatraPada, QuartersOfThirteenDegreesTwentyMinutes) {
   }
 }
 
-BirthMoment Delhi(int y, int mo, int d, int h, int mi) {
-  BirthMoment m;
-  m.BirthYear = y;
-  m.BirthMonth = mo;
-  m.BirthDay = d;
-  m.BirthHour = h;
-  m.BirthMinute = mi;
-  m.ZoneHour = 5;
-  m.ZoneMinute = 30;
-  m.LongDeg = 77;
-  m.LongMin = 12;
-  m.LatDeg = 28;
-  m.LatMin = 36;
-  m.IsEast = true;
-  return m;
-}
-
 struct ComparisonCase {
   const char* Why;
   BirthMoment Moment;
@@ -207,10 +191,14 @@ TEST(CompareMoonModels, TellsWhenTheChoiceMovesTheNakshatraOrPada) {
   // Births in Delhi found by scanning 1950-2000 for Moons near a boundary; the
   // standard Moon of each agrees with the existing Moon tests' conventions.
   const ComparisonCase cases[] = {
-      {"new nakshatra", Delhi(1976, 3, 12, 8, 0), "Punarvasu", 4, "Pushya", 1, true, true},
-      {"new nakshatra", Delhi(1968, 6, 7, 18, 9), "Chitra", 4, "Swati", 1, true, true},
-      {"new pada only", Delhi(1972, 6, 19, 22, 18), "Hasta", 2, "Hasta", 3, false, true},
-      {"no change", Delhi(1947, 8, 15, 0, 0), "Pushya", 1, "Pushya", 1, false, false},
+      {"new nakshatra", testing::DelhiMoment(1976, 3, 12, 8, 0), "Punarvasu", 4, "Pushya", 1, true,
+       true},
+      {"new nakshatra", testing::DelhiMoment(1968, 6, 7, 18, 9), "Chitra", 4, "Swati", 1, true,
+       true},
+      {"new pada only", testing::DelhiMoment(1972, 6, 19, 22, 18), "Hasta", 2, "Hasta", 3, false,
+       true},
+      {"no change", testing::DelhiMoment(1947, 8, 15, 0, 0), "Pushya", 1, "Pushya", 1, false,
+       false},
   };
   for (const ComparisonCase& c : cases) {
     const MoonModelComparison r = CompareMoonModels(c.Moment);
@@ -235,7 +223,7 @@ TEST(ChartsAndWindows, ComeFromThePreciseEphemerisWhateverTheMatchMoon) {
   // the precise Moon 38" further on, in the first pada of Pushya. The chart and the
   // windows read the precise ephemeris for either match Moon; the reading says that the
   // two Moons of the match part.
-  const BirthMoment birth = Delhi(1976, 3, 12, 8, 0);
+  const BirthMoment birth = testing::DelhiMoment(1976, 3, 12, 8, 0);
   const double chart_moon = CalculateSiderealChart(birth).Of(Graha::Moon);
   for (const MoonModel model : {MoonModel::Standard, MoonModel::Precise}) {
     const PersonChartReading reading = ReadPersonChart(birth, model);
@@ -254,7 +242,7 @@ TEST(ChartsAndWindows, ComeFromThePreciseEphemerisWhateverTheMatchMoon) {
             "Punarvasu pada 4 by the standard Moon, Pushya pada 1 by the precise Moon (38\" "
             "apart); this match uses the precise Moon.");
   // Where both Moons agree the section says nothing about them.
-  EXPECT_FALSE(ReadPersonChart(Delhi(1947, 8, 15, 0, 0)).MoonDifference.has_value());
+  EXPECT_FALSE(ReadPersonChart(testing::DelhiMoment(1947, 8, 15, 0, 0)).MoonDifference.has_value());
 }
 
 TEST(WesternMoon, PreciseModelTakesEveryPointFromThePreciseEphemeris) {

@@ -9,6 +9,7 @@
 #include "core/ephemeris/moon_sign.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/chart/sidereal_chart.h"
+#include "reference_forms.h"
 
 namespace lumora {
 namespace {
@@ -21,21 +22,6 @@ constexpr double kAlmanacDegree = 0.1;
 
 enum Sign { Ari, Tau, Gem, Can, Leo, Vir, Lib, Sco, Sag, Cap, Aqu, Pis };
 
-BirthMoment Delhi1947() {
-  BirthMoment m;
-  m.BirthYear = 1947;
-  m.BirthMonth = 8;
-  m.BirthDay = 15;
-  m.ZoneHour = 5;
-  m.ZoneMinute = 30;
-  m.LongDeg = 77;
-  m.LongMin = 12;
-  m.LatDeg = 28;
-  m.LatMin = 36;
-  m.IsEast = true;
-  return m;
-}
-
 double AngleBetween(double a, double b) {
   const double d = std::fabs(std::fmod(a - b + 540.0, 360.0) - 180.0);
   return d;
@@ -45,7 +31,7 @@ double AngleBetween(double a, double b) {
 // (Lahiri ayanamsa): Taurus rising, five bodies in Cancer.
 TEST(SiderealChart, IndependenceOfIndiaChart) {
   const SiderealChart chart =
-      CalculateSiderealChart(Delhi1947(), {Ayanamsa::Lahiri, NodeKind::Mean});
+      CalculateSiderealChart(testing::DelhiMoment(), {Ayanamsa::Lahiri, NodeKind::Mean});
   struct Expected {
     const char* body;
     double longitude;
@@ -71,7 +57,7 @@ TEST(SiderealChart, IndependenceOfIndiaChart) {
 // The zodiac chosen moves every point of the chart by the difference of the two ayanamsas
 // and nothing else; the node chosen moves Rahu and Ketu only.
 TEST(SiderealChart, AyanamsaAndNodeChoices) {
-  const BirthMoment m = Delhi1947();
+  const BirthMoment m = testing::DelhiMoment();
   const SiderealChart lahiri = CalculateSiderealChart(m, {Ayanamsa::Lahiri, NodeKind::Mean});
   const SiderealChart raman = CalculateSiderealChart(m, {Ayanamsa::Raman, NodeKind::Mean});
   const SiderealChart truth = CalculateSiderealChart(m, {Ayanamsa::Lahiri, NodeKind::True});
@@ -103,7 +89,7 @@ TEST(SiderealChart, AyanamsaAndNodeChoices) {
 // 15 August 1947: Jupiter direct since its station of early July; the luminaries and the
 // nodes are never marked, whatever their speed.
 TEST(SiderealChart, RetrogradeMarks) {
-  const SiderealChart chart = CalculateSiderealChart(Delhi1947(), {});
+  const SiderealChart chart = CalculateSiderealChart(testing::DelhiMoment(), {});
   EXPECT_FALSE(chart.IsRetrograde(Graha::Sun));
   EXPECT_FALSE(chart.IsRetrograde(Graha::Moon));
   EXPECT_FALSE(chart.IsRetrograde(Graha::Rahu));  // the nodes are never marked
@@ -141,10 +127,10 @@ TEST(SiderealChart, ArcsAndZodiacLines) {
   EXPECT_EQ(FindNode(""), std::nullopt);
   // The zodiac of a birth carries the very amount the chart takes off.
   const ChartOptions lahiri{Ayanamsa::Lahiri, NodeKind::True};
-  const ChartZodiac zodiac = ChartZodiacAt(Delhi1947(), lahiri);
+  const ChartZodiac zodiac = ChartZodiacAt(testing::DelhiMoment(), lahiri);
   EXPECT_EQ(zodiac.Options, lahiri);
   EXPECT_DOUBLE_EQ(zodiac.AyanamsaDegrees,
-                   CalculateSiderealChart(Delhi1947(), lahiri).AyanamsaDegrees);
+                   CalculateSiderealChart(testing::DelhiMoment(), lahiri).AyanamsaDegrees);
 }
 
 struct NavamsaCase {
@@ -167,7 +153,7 @@ TEST(SiderealChart, NavamsaSigns) {
     EXPECT_EQ(NavamsaSign(c.Longitude), c.Sign) << c.Longitude;
   }
   const SiderealChart rasi =
-      CalculateSiderealChart(Delhi1947(), {Ayanamsa::Lahiri, NodeKind::Mean});
+      CalculateSiderealChart(testing::DelhiMoment(), {Ayanamsa::Lahiri, NodeKind::Mean});
   const SiderealChart d9 = NavamsaChart(rasi);
   EXPECT_EQ(SignOf(d9.Lagna), NavamsaSign(rasi.Lagna));
   for (int g = 0; g < kGrahaCount; ++g) {

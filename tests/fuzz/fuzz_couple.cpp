@@ -48,17 +48,18 @@ bool LooksLikeCoupleFile(std::string_view bytes) {
   if (IsRefused(parsed)) {
     return false;
   }
-  const json::Object* file = std::get<json::Value>(parsed).AsObject();
-  if (file == nullptr) {
+  const json::Value& file = std::get<json::Value>(parsed);
+  if (!file.is_object()) {
     return false;
   }
-  const json::Value* format = json::Find(*file, "Format");
-  const json::Value* version = json::Find(*file, "Version");
-  if (format == nullptr || format->AsString() == nullptr || *format->AsString() != kCoupleFormat ||
-      version == nullptr || version->AsNumber() == nullptr) {
+  const auto format = file.find("Format");
+  const auto version = file.find("Version");
+  if (format == file.end() || !format->is_string() ||
+      format->get_ref<const std::string&>() != kCoupleFormat || version == file.end() ||
+      !version->is_number()) {
     return false;
   }
-  const double number = *version->AsNumber();
+  const double number = version->get<double>();
   return number == 1 || number == kCoupleZoneVersion || number == kCoupleZoneDirectionVersion ||
          number == kCoupleTablesVersion || number == kCoupleZodiacVersion;
 }

@@ -8,11 +8,44 @@
 
 namespace lumora {
 
+std::optional<DateTimeList> EntryList(FormControl control, FormKind form) {
+  switch (control) {
+    case FormControl::Day:
+      return DateTimeList::Day;
+    case FormControl::Month:
+      return DateTimeList::Month;
+    case FormControl::Year:
+      return DateTimeList::Year;
+    case FormControl::Hour:
+      return form == FormKind::Vedic ? DateTimeList::HourThrough24 : DateTimeList::Hour;
+    case FormControl::Minute:
+      return DateTimeList::Minute;
+    case FormControl::Second:
+      return DateTimeList::Second;
+    default:
+      return std::nullopt;
+  }
+}
+
 std::optional<bool> ZoneDirection(const PersonEntries& entries) {
   if (entries.ZoneAhead == entries.ZoneBehind) {
     return std::nullopt;
   }
   return entries.ZoneAhead;
+}
+
+std::optional<FormFailure> CheckListEntries(const PersonEntries& entries, FormKind form,
+                                            PersonSide side) {
+  for (const PersonTextField& field : kPersonTextFields) {
+    const std::optional<DateTimeList> list = EntryList(field.Control, form);
+    const std::string& text = entries.*field.Member;
+    if (list && !DateTimeListPosition(*list, text)) {
+      return FormFailure{
+          "\"" + text + "\" is not an entry of the list " + ControlName(side, field.Control),
+          MessageIcon::Error, PanelControl{side, field.Control}};
+    }
+  }
+  return std::nullopt;
 }
 
 bool IsUntouchedBirthTime(const PersonEntries& entries) {

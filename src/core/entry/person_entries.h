@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
+#include "core/entry/date_lists.h"
 #include "core/entry/person_side.h"
 #include "core/form_result.h"
 #include "core/places/clock.h"
@@ -49,6 +52,63 @@ struct PersonEntries {
   // Which reading of a repeated hour the birth time means, where the hour occurred twice.
   std::optional<ClockChoice> ClockReading;
 };
+
+// One text entry of a panel: the control that holds it, the name files keep it under,
+// and the member.
+struct PersonTextField {
+  FormControl Control;
+  std::string_view Key;
+  std::string PersonEntries::*Member;
+};
+
+// One choice of a panel (an option or a check box), likewise.
+struct PersonChoiceField {
+  FormControl Control;
+  std::string_view Key;
+  bool PersonEntries::*Member;
+};
+
+// The text entries both forms share, in the panel's order. The form readers, the forms'
+// list checks and the couple file all walk this table, so an entry added here is read,
+// checked and kept everywhere.
+inline constexpr std::array<PersonTextField, 14> kPersonTextFields{{
+    {FormControl::Name, "Name", &PersonEntries::Name},
+    {FormControl::Day, "Day", &PersonEntries::Day},
+    {FormControl::Month, "Month", &PersonEntries::Month},
+    {FormControl::Year, "Year", &PersonEntries::Year},
+    {FormControl::Hour, "Hour", &PersonEntries::Hour},
+    {FormControl::Minute, "Minute", &PersonEntries::Minute},
+    {FormControl::Second, "Second", &PersonEntries::Second},
+    {FormControl::City, "City", &PersonEntries::City},
+    {FormControl::State, "State", &PersonEntries::State},
+    {FormControl::Country, "Country", &PersonEntries::Country},
+    {FormControl::LatDeg, "LatDeg", &PersonEntries::LatDeg},
+    {FormControl::LatMin, "LatMin", &PersonEntries::LatMin},
+    {FormControl::LongDeg, "LongDeg", &PersonEntries::LongDeg},
+    {FormControl::LongMin, "LongMin", &PersonEntries::LongMin},
+}};
+
+// The choices both forms share: the direction options, the daylight-saving box and the
+// zone's direction pair.
+inline constexpr std::array<PersonChoiceField, 7> kPersonChoiceFields{{
+    {FormControl::North, "North", &PersonEntries::North},
+    {FormControl::South, "South", &PersonEntries::South},
+    {FormControl::East, "East", &PersonEntries::East},
+    {FormControl::West, "West", &PersonEntries::West},
+    {FormControl::DST, "DST", &PersonEntries::DST},
+    {FormControl::ZoneAhead, "ZoneAhead", &PersonEntries::ZoneAhead},
+    {FormControl::ZoneBehind, "ZoneBehind", &PersonEntries::ZoneBehind},
+}};
+
+// The list a form offers for a control: the date and time lists, the birth-details
+// form's hours running to 24; nothing for a control that is typed into.
+std::optional<DateTimeList> EntryList(FormControl control, FormKind form);
+
+// The first list entry of a panel that its list in the form does not offer, as a refusal
+// naming the list and focusing it. The windows' lists cannot hold such a text; a form
+// made elsewhere (the command line, a file) can.
+std::optional<FormFailure> CheckListEntries(const PersonEntries& entries, FormKind form,
+                                            PersonSide side);
 
 // Both persons' panels of a form, named by side.
 template <typename Side>

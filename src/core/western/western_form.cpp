@@ -55,22 +55,6 @@ constexpr std::array<CoordinateBox, 4> kCoordinateBoxes{{
     {&WesternFormSide::LongMin, FormControl::LongMin, 59, "Please Enter A Correct Longitude"},
 }};
 
-// A list with the panel's text for it.
-struct ListText {
-  std::string WesternFormSide::*Field;
-  FormControl Control;
-  DateTimeList List;
-};
-
-constexpr std::array<ListText, 6> kListTexts{{
-    {&WesternFormSide::Day, FormControl::Day, DateTimeList::Day},
-    {&WesternFormSide::Month, FormControl::Month, DateTimeList::Month},
-    {&WesternFormSide::Year, FormControl::Year, DateTimeList::Year},
-    {&WesternFormSide::Hour, FormControl::Hour, DateTimeList::Hour},
-    {&WesternFormSide::Minute, FormControl::Minute, DateTimeList::Minute},
-    {&WesternFormSide::Second, FormControl::Second, DateTimeList::Second},
-}};
-
 FormFailure Failure(std::string_view message, MessageIcon icon, PersonSide side,
                     std::optional<FormControl> control) {
   std::optional<FormFocus> focus;
@@ -189,13 +173,8 @@ WesternBirthData PanelBirthData(const WesternFormSide& panel, const Coordinates&
 }  // namespace
 
 std::optional<FormFailure> FindWesternListFault(const WesternFormSide& panel, PersonSide side) {
-  for (const ListText& list : kListTexts) {
-    const std::string& text = panel.*list.Field;
-    if (!DateTimeListPosition(list.List, text)) {
-      const std::string name = ControlName(side, list.Control);
-      return Failure("\"" + text + "\" is not an entry of the list " + name, MessageIcon::Error,
-                     side, list.Control);
-    }
+  if (auto failure = CheckListEntries(panel, FormKind::Western, side)) {
+    return failure;
   }
   if (panel.TimeZoneId.empty() && panel.TimeZoneRow == kNoTimeZoneRow) {
     // The list emptied as a place was given up: the zone went with the place.

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/common/list_accessibility.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/keyboard.h"
 #include "ui/shell/settings_dialog.h"
@@ -108,6 +109,9 @@ QSet<QChar> AccessKeysOf(const QWidget& window) {
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
+  // Every list of the program, Settings' among them, is announced by its name: installed
+  // before any window with a list is built.
+  AnnounceListsByName();
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(ProgramTitle());
   setWindowIcon(QIcon(QStringLiteral(":/resources/app/lumora.svg")));

@@ -10,7 +10,9 @@
     opens the time-zone picker with the keyboard in its list;
   - the Guna Milan table of a match reads row by row: each row's title, then its five
     values, each named with its koota and column ("Varna, points obtained, 1");
-  - the Western report, after a run, is announced as a window with its title.
+  - the Western report, after a run, is announced as a window with its title;
+  - the Settings dialog's lists (ayanamsa, lunar node, koota tables, the method a match
+    opens on) are named for what they choose and give the chosen entry as their text.
 
 Run by run_atspi_check.sh inside Xvfb and a private D-Bus session:
     atspi_check.py PATH/TO/lumora
@@ -36,6 +38,7 @@ VEDIC_LISTS = ["Birth Day", "Birth Month", "Birth Year", "Hour", "Minute", "Seco
 FORMS = [
     {
         "button": "Vedic Astrology Compatibility",
+        "settings": True,
         "panels": {"Boy's Details": VEDIC_LISTS, "Girl's Details": VEDIC_LISTS},
     },
     {
@@ -58,6 +61,10 @@ WESTERN_ENTRIES = {"Name": "Arun", "City": "Pune", "State": "Maharashtra", "Coun
                    "Latitude degrees": "18", "Latitude minutes": "31",
                    "Longitude degrees": "73", "Longitude minutes": "51"}
 WESTERN_REPORT = "Lumo Penrow Software v2.0"
+# The lists of the Settings dialog and the entry each shows on a first start.
+SETTINGS_LISTS = {"Ayanamsa": "Standard (the program's own)", "Lunar node": "Mean",
+                  "Koota tables": "Specified (the program's own tables)",
+                  "Match method the result opens on": "Ashta-koota (Guna Milan)"}
 # How a window with a title bar is announced (a filler or panel is not a window).
 WINDOW_ROLES = (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW)
 
@@ -373,11 +380,50 @@ def check_guna_milan_grid(app, form_node):
                   f"not '{koota}, {column}, ...'")
 
 
+def check_settings(app):
+    """Opens Settings from the File menu (Alt+F, S) and reads its lists as a screen reader would:
+    each by its name, with the chosen entry as its text; then closes it with Cancel."""
+    # Chosen from the keyboard, as a user without a mouse would: the menu's action over the
+    # bus would not answer until the dialog closes.
+    main = wait_for(lambda: next((w for w in app if w is not None
+                                  and w.getRole() in WINDOW_ROLES
+                                  and find(w, pyatspi.ROLE_MENU_ITEM, "File") is not None),
+                                 None), "main window with a File menu")
+    focus_window(main.name)
+    for keys in ("alt+f", "s"):
+        subprocess.run(["xdotool", "key", keys], check=True, timeout=WAIT_SECONDS)
+        time.sleep(0.3)
+
+    def dialog():
+        for top in app:
+            if top is not None and top.name.startswith("Settings") and \
+                    find(top, pyatspi.ROLE_COMBO_BOX, "Ayanamsa") is not None:
+                return top
+        return None
+
+    window = wait_for(dialog, "Settings dialog with an Ayanamsa list")
+    lists = {n.name: n for n in descendants(window) if n.getRole() == pyatspi.ROLE_COMBO_BOX}
+    for name, entry in SETTINGS_LISTS.items():
+        node = lists.get(name)
+        if check(node is not None, f"Settings: no list {name!r} among {sorted(lists)}"):
+            said = current_entry(node)
+            check(said == entry, f"Settings: list {name!r} gives {said!r}, not {entry!r}")
+    cancel = find(window, pyatspi.ROLE_PUSH_BUTTON, "Cancel")
+    if check(cancel is not None, "Settings: no Cancel button"):
+        do_action(cancel, ("press", "click"))
+        wait_for(lambda: dialog() is None, "Settings dialog closing on Cancel")
+
+
 def run_form(exe, form):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([exe], env=env)
     try:
         app = wait_for(find_application, "Lumora application", START_SECONDS)
+        if form.get("settings"):
+            try:
+                check_settings(app)
+            except TimeoutError as error:
+                failures.append(str(error))
         button = wait_for(lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, form["button"]),
                           form["button"] + " button")
         check(do_action(button, ("press", "click")), form["button"] + " could not be pressed")

@@ -75,34 +75,11 @@ std::optional<FormFailure> CheckSideDate(const BirthFormSide& s, PersonSide side
   return CheckDayOfMonth(day, month, year, side);
 }
 
-struct ListCheck {
-  const std::string BirthFormSide::*Field;
-  FormControl Control;
-  DateTimeList List;
-};
-
 // The lists of one side. The window can only hold their entries; any other caller's
 // text (a year "1000000", a month "Smarch") would otherwise reach the reading of the
 // form and the ephemerides.
-constexpr ListCheck kListChecks[] = {
-    {&BirthFormSide::Day, FormControl::Day, DateTimeList::Day},
-    {&BirthFormSide::Month, FormControl::Month, DateTimeList::Month},
-    {&BirthFormSide::Year, FormControl::Year, DateTimeList::Year},
-    {&BirthFormSide::Hour, FormControl::Hour, DateTimeList::HourThrough24},
-    {&BirthFormSide::Minute, FormControl::Minute, DateTimeList::Minute},
-    {&BirthFormSide::Second, FormControl::Second, DateTimeList::Second},
-};
-
 std::optional<FormFailure> CheckSideLists(const BirthFormSide& s, PersonSide side) {
-  for (const ListCheck& check : kListChecks) {
-    const std::string& text = s.*check.Field;
-    if (!DateTimeListPosition(check.List, text)) {
-      const std::string control = ControlName(side, check.Control);
-      return FormFailure{"\"" + text + "\" is not an entry of the list " + control,
-                         MessageIcon::Error, PanelControl{side, check.Control}, false};
-    }
-  }
-  return std::nullopt;
+  return CheckListEntries(s, FormKind::Vedic, side);
 }
 
 struct NumberCheck {

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/entry/couple_file.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <optional>
+#include <vector>
 
 #include "core/entry/date_lists.h"
 #include "core/json_text.h"
@@ -14,50 +17,22 @@ namespace lumora {
 
 namespace {
 
-struct TextField {
-  std::string_view Name;
+// The zone boxes of the birth-details form, kept after the shared text entries.
+struct ZoneBoxField {
+  std::string_view Key;
   std::string BirthFormSide::*Member;
-  std::optional<DateTimeList> List;  // entries of a list must be entries of that list
 };
 
-struct ChoiceField {
-  std::string_view Name;
-  bool BirthFormSide::*Member;
-};
-
-// Every entry of one side of the form, in the form's order.
-constexpr std::array<TextField, 16> kTextFields{{
-    {"Name", &BirthFormSide::Name, std::nullopt},
-    {"Day", &BirthFormSide::Day, DateTimeList::Day},
-    {"Month", &BirthFormSide::Month, DateTimeList::Month},
-    {"Year", &BirthFormSide::Year, DateTimeList::Year},
-    {"Hour", &BirthFormSide::Hour, DateTimeList::HourThrough24},
-    {"Minute", &BirthFormSide::Minute, DateTimeList::Minute},
-    {"Second", &BirthFormSide::Second, DateTimeList::Second},
-    {"City", &BirthFormSide::City, std::nullopt},
-    {"State", &BirthFormSide::State, std::nullopt},
-    {"Country", &BirthFormSide::Country, std::nullopt},
-    {"LatDeg", &BirthFormSide::LatDeg, std::nullopt},
-    {"LatMin", &BirthFormSide::LatMin, std::nullopt},
-    {"LongDeg", &BirthFormSide::LongDeg, std::nullopt},
-    {"LongMin", &BirthFormSide::LongMin, std::nullopt},
-    {"ZoneHour", &BirthFormSide::ZoneHour, std::nullopt},
-    {"ZoneMinute", &BirthFormSide::ZoneMinute, std::nullopt},
+constexpr std::array<ZoneBoxField, 2> kZoneBoxFields{{
+    {"ZoneHour", &BirthFormSide::ZoneHour},
+    {"ZoneMinute", &BirthFormSide::ZoneMinute},
 }};
 
-constexpr std::array<ChoiceField, 5> kChoiceFields{{
-    {"North", &BirthFormSide::North},
-    {"South", &BirthFormSide::South},
-    {"East", &BirthFormSide::East},
-    {"West", &BirthFormSide::West},
-    {"DST", &BirthFormSide::DST},
-}};
-
-// The zone's direction pair of version 3.
-constexpr std::array<ChoiceField, 2> kDirectionFields{{
-    {"ZoneAhead", &BirthFormSide::ZoneAhead},
-    {"ZoneBehind", &BirthFormSide::ZoneBehind},
-}};
+// The zone's direction pair came with version 3 and is kept after the zone of version 2;
+// the other choices are in every version.
+bool IsZoneDirection(const PersonChoiceField& field) {
+  return field.Control == FormControl::ZoneAhead || field.Control == FormControl::ZoneBehind;
+}
 
 constexpr const char* kNotACoupleFile = "This is not a Lumora couple file.";
 
@@ -105,178 +80,160 @@ bool HasZoneDirection(const BirthFormSide& side) {
 }
 
 json::Value SideObject(const BirthFormSide& side, int version) {
-  json::Object object;
-  auto text = [&](const TextField& field) {
-    object.emplace_back(std::string(field.Name), json::Value{side.*field.Member});
-  };
-  for (const TextField& field : kTextFields) {
-    text(field);
+  json::Value object = json::Value::object();
+  for (const PersonTextField& field : kPersonTextFields) {
+    object[std::string(field.Key)] = side.*field.Member;
   }
-  for (const ChoiceField& field : kChoiceFields) {
-    object.emplace_back(std::string(field.Name), json::Value{side.*field.Member});
+  for (const ZoneBoxField& field : kZoneBoxFields) {
+    object[std::string(field.Key)] = side.*field.Member;
   }
-  if (version >= kCoupleZoneVersion) {
-    object.emplace_back(std::string(kZoneIdField), json::Value{side.TimeZoneId});
-    object.emplace_back(
-        std::string(kClockReadingField),
-        json::Value{std::string(HasZone(side) ? ClockChoiceText(side.ClockReading) : "")});
-  }
-  if (version >= kCoupleZoneDirectionVersion) {
-    for (const ChoiceField& field : kDirectionFields) {
-      object.emplace_back(std::string(field.Name), json::Value{side.*field.Member});
+  for (const PersonChoiceField& field : kPersonChoiceFields) {
+    if (!IsZoneDirection(field)) {
+      object[std::string(field.Key)] = side.*field.Member;
     }
   }
-  return json::Value{std::move(object)};
+  if (version >= kCoupleZoneVersion) {
+    object[std::string(kZoneIdField)] = side.TimeZoneId;
+    object[std::string(kClockReadingField)] =
+        std::string(HasZone(side) ? ClockChoiceText(side.ClockReading) : "");
+  }
+  if (version >= kCoupleZoneDirectionVersion) {
+    for (const PersonChoiceField& field : kPersonChoiceFields) {
+      if (IsZoneDirection(field)) {
+        object[std::string(field.Key)] = side.*field.Member;
+      }
+    }
+  }
+  return object;
 }
 
-// The zone fields of a version-2 person; each counts as known.
-std::optional<FormFailure> ReadZone(const json::Object& object, std::string_view person,
+// One person of a file, field by field: each read counts as known, so that whatever is
+// left over is a field no version has.
+class SideReader {
+ public:
+  SideReader(const json::Value& object, std::string_view person)
+      : object_(object), person_(person) {}
+
+  std::optional<FormFailure> Text(std::string_view key, std::string& out,
+                                  std::optional<DateTimeList> list = std::nullopt) {
+    const auto entry = object_.find(key);
+    if (entry == object_.end()) {
+      return Damaged(person_, key, "is missing");
+    }
+    if (!entry->is_string()) {
+      return Damaged(person_, key, "must be a text");
+    }
+    const std::string& text = entry->get_ref<const std::string&>();
+    if (list && !DateTimeListPosition(*list, text)) {
+      return Damaged(person_, key, "is not an entry of its list");
+    }
+    out = text;
+    ++known_;
+    return std::nullopt;
+  }
+
+  std::optional<FormFailure> Choice(std::string_view key, bool& out) {
+    const auto entry = object_.find(key);
+    if (entry == object_.end()) {
+      return Damaged(person_, key, "is missing");
+    }
+    if (!entry->is_boolean()) {
+      return Damaged(person_, key, "must be true or false");
+    }
+    out = entry->get<bool>();
+    ++known_;
+    return std::nullopt;
+  }
+
+  // The first member that none of the reads asked for.
+  std::optional<FormFailure> Unknown(const std::vector<std::string_view>& keys) const {
+    if (known_ == object_.size()) {
+      return std::nullopt;
+    }
+    for (const auto& member : object_.items()) {
+      if (std::find(keys.begin(), keys.end(), member.key()) == keys.end()) {
+        return Damaged(person_, member.key(), "is not a field of a couple file");
+      }
+    }
+    return std::nullopt;
+  }
+
+ private:
+  const json::Value& object_;
+  std::string_view person_;
+  std::size_t known_ = 0;
+};
+
+// The zone fields of a version-2 person.
+std::optional<FormFailure> ReadZone(SideReader& reader, std::string_view person,
                                     BirthFormSide& side) {
-  const json::Value* zone = json::Find(object, kZoneIdField);
-  if (zone == nullptr) {
-    return Damaged(person, kZoneIdField, "is missing");
+  std::string zone;
+  if (auto failure = reader.Text(kZoneIdField, zone)) {
+    return failure;
   }
-  if (zone->AsString() == nullptr) {
-    return Damaged(person, kZoneIdField, "must be a text");
-  }
-  const json::Value* reading = json::Find(object, kClockReadingField);
-  if (reading == nullptr) {
-    return Damaged(person, kClockReadingField, "is missing");
-  }
-  const std::string* reading_text = reading->AsString();
-  if (reading_text == nullptr) {
-    return Damaged(person, kClockReadingField, "must be a text");
+  std::string reading;
+  if (auto failure = reader.Text(kClockReadingField, reading)) {
+    return failure;
   }
   std::optional<ClockChoice> choice;
-  if (!reading_text->empty()) {
-    choice = ParseClockChoice(*reading_text);
+  if (!reading.empty()) {
+    choice = ParseClockChoice(reading);
     if (!choice) {
       return Damaged(person, kClockReadingField, "must be \"earlier\", \"later\" or empty");
     }
-    if (zone->AsString()->empty()) {
+    if (zone.empty()) {
       return Damaged(person, kClockReadingField, "needs a TimeZoneId");
     }
   }
-  side.TimeZoneId = *zone->AsString();
+  side.TimeZoneId = std::move(zone);
   side.ClockReading = choice;
   return std::nullopt;
 }
 
-std::optional<FormFailure> ReadSide(const json::Object& file, std::string_view person, int version,
+std::optional<FormFailure> ReadSide(const json::Value& file, std::string_view person, int version,
                                     BirthFormSide& side) {
-  const json::Value* value = json::Find(file, person);
-  if (value == nullptr) {
+  const auto value = file.find(person);
+  if (value == file.end()) {
     return Refusal("The couple file is damaged: \"" + std::string(person) + "\" is missing.");
   }
-  const json::Object* object = value->AsObject();
-  if (object == nullptr) {
+  if (!value->is_object()) {
     return Refusal("The couple file is damaged: \"" + std::string(person) +
                    "\" must hold a person's details.");
   }
-  std::size_t known = 0;
-  auto text = [&](const TextField& field) -> std::optional<FormFailure> {
-    const json::Value* entry = json::Find(*object, field.Name);
-    if (entry == nullptr) {
-      return Damaged(person, field.Name, "is missing");
-    }
-    const std::string* string = entry->AsString();
-    if (string == nullptr) {
-      return Damaged(person, field.Name, "must be a text");
-    }
-    if (field.List && !DateTimeListPosition(*field.List, *string)) {
-      return Damaged(person, field.Name, "is not an entry of its list");
-    }
-    side.*field.Member = *string;
-    ++known;
-    return std::nullopt;
-  };
-  for (const TextField& field : kTextFields) {
-    if (auto failure = text(field)) {
+  SideReader reader(*value, person);
+  std::vector<std::string_view> keys;
+  for (const PersonTextField& field : kPersonTextFields) {
+    keys.push_back(field.Key);
+    if (auto failure =
+            reader.Text(field.Key, side.*field.Member, EntryList(field.Control, FormKind::Vedic))) {
       return failure;
     }
   }
-  auto choice = [&](const ChoiceField& field) -> std::optional<FormFailure> {
-    const json::Value* entry = json::Find(*object, field.Name);
-    if (entry == nullptr) {
-      return Damaged(person, field.Name, "is missing");
-    }
-    const bool* flag = entry->AsBool();
-    if (flag == nullptr) {
-      return Damaged(person, field.Name, "must be true or false");
-    }
-    side.*field.Member = *flag;
-    ++known;
-    return std::nullopt;
-  };
-  for (const ChoiceField& field : kChoiceFields) {
-    if (auto failure = choice(field)) {
+  for (const ZoneBoxField& field : kZoneBoxFields) {
+    keys.push_back(field.Key);
+    if (auto failure = reader.Text(field.Key, side.*field.Member)) {
       return failure;
     }
   }
   const bool directions = version >= kCoupleZoneDirectionVersion;
-  if (directions) {
-    for (const ChoiceField& field : kDirectionFields) {
-      if (auto failure = choice(field)) {
-        return failure;
-      }
+  for (const PersonChoiceField& field : kPersonChoiceFields) {
+    if (IsZoneDirection(field) && !directions) {
+      continue;
     }
-  }
-  const bool zones = version >= kCoupleZoneVersion;
-  if (zones) {
-    if (auto failure = ReadZone(*object, person, side)) {
+    keys.push_back(field.Key);
+    if (auto failure = reader.Choice(field.Key, side.*field.Member)) {
       return failure;
     }
-    known += 2;
   }
-  if (known != object->size()) {
-    for (const json::Member& member : *object) {
-      bool listed = zones && (member.first == kZoneIdField || member.first == kClockReadingField);
-      for (const TextField& field : kTextFields) {
-        listed = listed || field.Name == member.first;
-      }
-      for (const ChoiceField& field : kChoiceFields) {
-        listed = listed || field.Name == member.first;
-      }
-      for (const ChoiceField& field : kDirectionFields) {
-        listed = listed || (directions && field.Name == member.first);
-      }
-      if (!listed) {
-        return Damaged(person, member.first, "is not a field of a couple file");
-      }
+  if (version >= kCoupleZoneVersion) {
+    keys.push_back(kZoneIdField);
+    keys.push_back(kClockReadingField);
+    if (auto failure = ReadZone(reader, person, side)) {
+      return failure;
     }
   }
-  return std::nullopt;
+  return reader.Unknown(keys);
 }
-
-}  // namespace
-
-std::string WriteCoupleFile(const Couple& couple) {
-  const BirthForm& form = couple.Form;
-  json::Object file;
-  file.emplace_back("Format", json::Value{std::string(kCoupleFormat)});
-  const int version = couple.Chart != ChartOptions{}            ? kCoupleZodiacVersion
-                      : couple.Tables != KootaTables::Specified ? kCoupleTablesVersion
-                      : HasZoneDirection(form.Male) || HasZoneDirection(form.Female)
-                          ? kCoupleZoneDirectionVersion
-                      : HasZone(form.Male) || HasZone(form.Female) ? kCoupleZoneVersion
-                                                                   : 1;
-  file.emplace_back("Version", json::Value{static_cast<double>(version)});
-  if (version >= kCoupleTablesVersion) {
-    file.emplace_back(std::string(kTablesField),
-                      json::Value{std::string(KootaTablesName(couple.Tables))});
-  }
-  if (version >= kCoupleZodiacVersion) {
-    file.emplace_back(std::string(kAyanamsaField),
-                      json::Value{std::string(AyanamsaName(couple.Chart.ayanamsa))});
-    file.emplace_back(std::string(kNodeField),
-                      json::Value{std::string(NodeName(couple.Chart.node))});
-  }
-  file.emplace_back("Boy", SideObject(form.Male, version));
-  file.emplace_back("Girl", SideObject(form.Female, version));
-  return json::Write(json::Value{std::move(file)}) + "\n";
-}
-
-namespace {
 
 // A version number as the file writes it: a whole number as digits, anything far past
 // an int's range in the shortest exact form ("1e+308"), never rounded into an int.
@@ -291,6 +248,29 @@ std::string VersionText(double number) {
 
 }  // namespace
 
+std::string WriteCoupleFile(const Couple& couple) {
+  const BirthForm& form = couple.Form;
+  json::Value file = json::Value::object();
+  file["Format"] = std::string(kCoupleFormat);
+  const int version = couple.Chart != ChartOptions{}            ? kCoupleZodiacVersion
+                      : couple.Tables != KootaTables::Specified ? kCoupleTablesVersion
+                      : HasZoneDirection(form.Male) || HasZoneDirection(form.Female)
+                          ? kCoupleZoneDirectionVersion
+                      : HasZone(form.Male) || HasZone(form.Female) ? kCoupleZoneVersion
+                                                                   : 1;
+  file["Version"] = version;
+  if (version >= kCoupleTablesVersion) {
+    file[std::string(kTablesField)] = std::string(KootaTablesName(couple.Tables));
+  }
+  if (version >= kCoupleZodiacVersion) {
+    file[std::string(kAyanamsaField)] = std::string(AyanamsaName(couple.Chart.ayanamsa));
+    file[std::string(kNodeField)] = std::string(NodeName(couple.Chart.node));
+  }
+  file["Boy"] = SideObject(form.Male, version);
+  file["Girl"] = SideObject(form.Female, version);
+  return json::Write(file) + "\n";
+}
+
 FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
   if (bytes.size() > kCoupleMaxBytes) {
     return Refusal(kNotACoupleFile);
@@ -299,17 +279,20 @@ FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
   if (const auto* failure = std::get_if<FormFailure>(&parsed)) {
     return Refusal(std::string(kNotACoupleFile) + " " + failure->Message);
   }
-  const json::Object* file = std::get<json::Value>(parsed).AsObject();
-  if (file == nullptr) {
+  const json::Value& file = std::get<json::Value>(parsed);
+  if (!file.is_object()) {
     return Refusal(kNotACoupleFile);
   }
-  const json::Value* format = json::Find(*file, "Format");
-  if (format == nullptr || format->AsString() == nullptr || *format->AsString() != kCoupleFormat) {
+  const auto format = file.find("Format");
+  if (format == file.end() || !format->is_string() ||
+      format->get_ref<const std::string&>() != kCoupleFormat) {
     return Refusal(kNotACoupleFile);
   }
-  const json::Value* version = json::Find(*file, "Version");
-  const double* number = version != nullptr ? version->AsNumber() : nullptr;
-  if (number == nullptr || *number < 1 || std::floor(*number) != *number) {
+  const auto version = file.find("Version");
+  const std::optional<double> number = version != file.end() && version->is_number()
+                                           ? std::optional(version->get<double>())
+                                           : std::nullopt;
+  if (!number || *number < 1 || std::floor(*number) != *number) {
     return Refusal("The couple file is damaged: \"Version\" must be a whole number from 1.");
   }
   if (*number > kCoupleVersion) {
@@ -320,50 +303,51 @@ FormResult<Couple> ReadCoupleFile(std::string_view bytes) {
   const int file_version = static_cast<int>(*number);
   const bool has_tables = file_version >= kCoupleTablesVersion;
   const bool has_zodiac = file_version >= kCoupleZodiacVersion;
-  for (const json::Member& member : *file) {
-    if (member.first != "Format" && member.first != "Version" && member.first != "Boy" &&
-        member.first != "Girl" && !(has_tables && member.first == kTablesField) &&
-        !(has_zodiac && (member.first == kAyanamsaField || member.first == kNodeField))) {
-      return Refusal("The couple file is damaged: \"" + member.first +
+  for (const auto& member : file.items()) {
+    const std::string& key = member.key();
+    if (key != "Format" && key != "Version" && key != "Boy" && key != "Girl" &&
+        !(has_tables && key == kTablesField) &&
+        !(has_zodiac && (key == kAyanamsaField || key == kNodeField))) {
+      return Refusal("The couple file is damaged: \"" + key +
                      "\" is not a field of a couple file.");
     }
   }
   Couple couple;
   if (has_tables) {
-    const json::Value* tables = json::Find(*file, kTablesField);
-    if (tables == nullptr) {
+    const auto tables = file.find(kTablesField);
+    if (tables == file.end()) {
       return Refusal("The couple file is damaged: \"KootaTables\" is missing.");
     }
-    const std::string* name = tables->AsString();
     const std::optional<KootaTables> found =
-        name != nullptr ? FindKootaTables(*name) : std::nullopt;
-    if (!found || *name != KootaTablesName(*found)) {
+        tables->is_string() ? FindKootaTables(tables->get_ref<const std::string&>()) : std::nullopt;
+    if (!found || tables->get_ref<const std::string&>() != KootaTablesName(*found)) {
       return Refusal(
           "The couple file is damaged: \"KootaTables\" must be \"Specified\" or "
           "\"Classical\".");
     }
     couple.Tables = *found;
   }
-  if (const json::Value* ayanamsa = has_zodiac ? json::Find(*file, kAyanamsaField) : nullptr) {
-    const std::string* name = ayanamsa->AsString();
-    const std::optional<Ayanamsa> found = name != nullptr ? FindAyanamsa(*name) : std::nullopt;
-    if (!found || *name != AyanamsaName(*found)) {
+  if (const auto ayanamsa = file.find(kAyanamsaField); has_zodiac && ayanamsa != file.end()) {
+    const std::optional<Ayanamsa> found =
+        ayanamsa->is_string() ? FindAyanamsa(ayanamsa->get_ref<const std::string&>())
+                              : std::nullopt;
+    if (!found || ayanamsa->get_ref<const std::string&>() != AyanamsaName(*found)) {
       return Refusal("The couple file is damaged: \"Ayanamsa\" must be " + AyanamsaChoices() + ".");
     }
     couple.Chart.ayanamsa = *found;
   }
-  if (const json::Value* node = has_zodiac ? json::Find(*file, kNodeField) : nullptr) {
-    const std::string* name = node->AsString();
-    const std::optional<NodeKind> found = name != nullptr ? FindNode(*name) : std::nullopt;
-    if (!found || *name != NodeName(*found)) {
+  if (const auto node = file.find(kNodeField); has_zodiac && node != file.end()) {
+    const std::optional<NodeKind> found =
+        node->is_string() ? FindNode(node->get_ref<const std::string&>()) : std::nullopt;
+    if (!found || node->get_ref<const std::string&>() != NodeName(*found)) {
       return Refusal("The couple file is damaged: \"Node\" must be \"Mean\" or \"True\".");
     }
     couple.Chart.node = *found;
   }
-  if (auto failure = ReadSide(*file, "Boy", file_version, couple.Form.Male)) {
+  if (auto failure = ReadSide(file, "Boy", file_version, couple.Form.Male)) {
     return *failure;
   }
-  if (auto failure = ReadSide(*file, "Girl", file_version, couple.Form.Female)) {
+  if (auto failure = ReadSide(file, "Girl", file_version, couple.Form.Female)) {
     return *failure;
   }
   return couple;
