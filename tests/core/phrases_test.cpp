@@ -93,7 +93,6 @@ std::vector<Entry> EntriesOf(const Phrases& p) {
   out.push_back({"NavamsaCharts", p.NavamsaCharts});
   out.push_back({"Planets", p.Planets});
   AddAll(out, "PlanetColumns", p.PlanetColumns);
-  out.push_back({"Placements", p.Placements});
   out.push_back({"AyanamsaLine", p.AyanamsaLine});
   out.push_back({"NodeLine", p.NodeLine});
   out.push_back({"MarsFrom", p.MarsFrom});

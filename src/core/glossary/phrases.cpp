@@ -84,7 +84,6 @@ constexpr Phrases kEnglishPhrases{
     .NavamsaCharts = "Navamsa Charts",
     .Planets = "Planets",
     .PlanetColumns = {"Planet", "Sign", "Degrees", "Nakshatra", "Pada"},
-    .Placements = "Placements",
     .AyanamsaLine = "Ayanamsa: {0}",
     .NodeLine = "Node: {0}",
     .MarsFrom = "Mars from {0}",

@@ -110,7 +110,6 @@ struct Phrases {
   std::string_view NavamsaCharts;
   std::string_view Planets;
   std::array<std::string_view, 5> PlanetColumns;
-  std::string_view Placements;
   std::string_view AyanamsaLine;  // {0}
   std::string_view NodeLine;      // {0}
   std::string_view MarsFrom;      // {0}: Lagna, Moon or Venus

@@ -73,7 +73,6 @@ const Phrases kHindiPhrases{
     .NavamsaCharts = "नवांश कुंडली",
     .Planets = "ग्रह",
     .PlanetColumns = {"ग्रह", "राशि", "अंश", "नक्षत्र", "पाद"},
-    .Placements = "ग्रह स्थिति",
     .AyanamsaLine = "अयनांश: {0}",
     .NodeLine = "राहु-केतु गणना: {0}",
     .MarsFrom = "{0} से मंगल",

@@ -77,7 +77,6 @@ const Phrases kTamilPhrases{
     .NavamsaCharts = "நவாம்ச கட்டங்கள்",
     .Planets = "கிரகங்கள்",
     .PlanetColumns = {"கிரகம்", "ராசி", "பாகை", "நட்சத்திரம்", "பாதம்"},
-    .Placements = "கிரக நிலைகள்",
     .AyanamsaLine = "அயனாம்சம்: {0}",
     .NodeLine = "ராகு-கேது கணிப்பு: {0}",
     .MarsFrom = "{0}-இலிருந்து செவ்வாய்",
