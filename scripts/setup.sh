@@ -12,10 +12,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  fonts-dejavu-core clang-format
-  # the windows in Hindi and Tamil: lupdate/lrelease with their CMake functions, and fonts
-  # that shape Devanagari and Tamil
-  qt6-tools-dev qt6-l10n-tools fonts-noto-core
+  # the documents' fonts: Latin, and Devanagari and Tamil with their shaping tables
+  fonts-dejavu-core fonts-noto-core clang-format
+  # the windows in Hindi and Tamil: lupdate and lrelease with their CMake functions
+  qt6-tools-dev qt6-l10n-tools
   libhowardhinnant-date-dev tzdata iso-codes poppler-utils
   # the precise ephemeris: VSOP87 planets and Pluto (libnova), precession, nutation and
   # sidereal time (ERFA)
