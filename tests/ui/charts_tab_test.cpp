@@ -153,6 +153,17 @@ class ChartsTabTest : public QObject {
       // The whole table shows without scrolling.
       QVERIFY(table->viewport()->height() >= table->rowHeight(0) * table->rowCount());
     }
+    // Each chart is given the height its width needs (the page scrolls; no chart is cut),
+    // at the small size of the test window as at any other.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (const char* name : {"picMChart", "picMNavamsa", "picFChart", "picFNavamsa"}) {
+      auto* view = result->findChild<ui::ChartView*>(QString::fromLatin1(name));
+      QVERIFY2(view->height() >= view->heightForWidth(view->width()),
+               qPrintable(QStringLiteral("%1: %2 x %3")
+                              .arg(QLatin1String(name))
+                              .arg(view->width())
+                              .arg(view->height())));
+    }
     // The Moon's row agrees with the birth-time window: Pushya.
     auto* boy_table = result->findChild<QTableWidget*>(QStringLiteral("tblMPlanets"));
     QCOMPARE(boy_table->item(2, 3)->text(), QStringLiteral("Pushya"));

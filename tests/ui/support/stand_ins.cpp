@@ -3,7 +3,9 @@
 
 #include "documents/pdf_export.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QTest>
@@ -46,6 +48,9 @@ void Screenshot(QWidget* widget, const QString& name) {
     return;
   }
   QDir().mkpath(dir);
+  // What a user sees: the layouts settled after the last change, not before.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  QCoreApplication::processEvents();
   widget->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }
 
