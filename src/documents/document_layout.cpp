@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "documents/document_layout.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QFontDatabase>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextTable>
 #include <algorithm>
+#include <cmath>
 
 #include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
@@ -26,6 +29,21 @@ const QColor kHeadingColor(0x8a, 0x3b, 0x12);
 const QColor kNoteColor(0x50, 0x50, 0x50);
 const QColor kRuleColor(0x8a, 0x6d, 0x3b);
 const QColor kHeaderFill(0xf3, 0xe5, 0xc4);
+
+// Set on a heading's block: it stands on the same page as the first line after it.
+constexpr int kKeepWithNext = QTextFormat::UserProperty + 1;
+// Set on the block that opens a section on a new page.
+constexpr int kOpensSection = QTextFormat::UserProperty + 2;
+
+// A section opens a new page only below a page at least this full; under a shorter end of
+// the section above, it follows on the same page, so no page stands nearly empty.
+constexpr double kFillBeforeSectionPage = 0.5;
+
+// Each heading moved to a new page may push every later one; a document has a few dozen.
+constexpr int kMostHeadingMoves = 200;
+
+// A line reaching less than this past a page's foot (in layout pixels) is on that page.
+constexpr qreal kWithinPage = 1.0;
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -95,9 +113,11 @@ void InsertParagraph(QTextCursor& cursor, const DocumentParagraph& paragraph, bo
   }
   if (page_break) {
     block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    block.setProperty(kOpensSection, true);
   }
   if (paragraph.Style == ParagraphStyle::Heading || paragraph.Style == ParagraphStyle::Subheading) {
     block.setNonBreakableLines(true);
+    block.setProperty(kKeepWithNext, true);
   }
   if (first) {
     cursor.setBlockFormat(block);
@@ -199,7 +219,100 @@ void InsertTable(QTextCursor& cursor, const DocumentTable& source, bool page_bre
   cursor.movePosition(QTextCursor::End);
 }
 
+// The page of a vertical position in a paged layout.
+int PageAt(qreal y, qreal page_height) {
+  return static_cast<int>(std::floor(y / page_height));
+}
+
+// Whether a block is the first thing on its page: nothing better awaits it on the next.
+bool HeadsItsPage(const QTextDocument& document, const QTextBlock& block) {
+  const qreal page = document.pageSize().height();
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  const QTextBlock previous = block.previous();
+  return !previous.isValid() || PageAt(layout->blockBoundingRect(previous).bottom() - kWithinPage,
+                                       page) < PageAt(layout->blockBoundingRect(block).top(), page);
+}
+
+// From `from` on, the first run of headings (a section's, then a part's) that ends its page
+// with the text it heads on the next; an invalid block when there is none. Returns the
+// run's first heading.
+QTextBlock FirstStrandedHeadings(const QTextDocument& document, QTextBlock from) {
+  const qreal page = document.pageSize().height();
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  for (QTextBlock block = from; block.isValid(); block = block.next()) {
+    const QTextBlock next = block.next();
+    if (!block.blockFormat().boolProperty(kKeepWithNext) || !next.isValid()) {
+      continue;
+    }
+    const int heading_page = PageAt(layout->blockBoundingRect(block).top(), page);
+    // The next block's first line (a table's first row, a picture) is where the layout
+    // put it whole: on this page or a later one.
+    const QRectF after = layout->blockBoundingRect(next);
+    const QTextLayout* lines = next.layout();
+    const qreal first_line =
+        lines != nullptr && lines->lineCount() > 0 ? lines->lineAt(0).height() : after.height();
+    if (PageAt(after.top() + std::max<qreal>(0, first_line - kWithinPage), page) <= heading_page) {
+      continue;
+    }
+    QTextBlock first = block;
+    while (first.previous().isValid() &&
+           first.previous().blockFormat().boolProperty(kKeepWithNext) &&
+           PageAt(layout->blockBoundingRect(first.previous()).top(), page) == heading_page) {
+      first = first.previous();
+    }
+    if (!HeadsItsPage(document, first)) {
+      return first;
+    }
+  }
+  return {};
+}
+
+void SetBreakBefore(QTextDocument& document, const QTextBlock& block, bool page_break) {
+  QTextBlockFormat format = block.blockFormat();
+  format.setPageBreakPolicy(page_break ? QTextFormat::PageBreak_AlwaysBefore
+                                       : QTextFormat::PageBreak_Auto);
+  QTextCursor(block).setBlockFormat(format);
+  // Laid out anew from the top: after a change of one block's breaks, the layout's own
+  // partial pass loses the headings that follow tables further down.
+  document.markContentsDirty(0, document.characterCount());
+}
+
+// Sections open new pages where the page above is full enough, top to bottom: each
+// section that follows on instead moves every later one up.
+void SettleSectionBreaks(QTextDocument& document) {
+  const qreal page = document.pageSize().height();
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const QTextBlock previous = block.previous();
+    if (!block.blockFormat().boolProperty(kOpensSection) || !previous.isValid()) {
+      continue;
+    }
+    const qreal end = layout->blockBoundingRect(previous).bottom();
+    const qreal fill = (end - PageAt(end - kWithinPage, page) * page) / page;
+    if (fill < kFillBeforeSectionPage) {
+      SetBreakBefore(document, block, false);
+    }
+  }
+}
+
 }  // namespace
+
+void PaginateForPaper(QTextDocument& document) {
+  if (document.pageSize().height() <= 0) {
+    return;
+  }
+  SettleSectionBreaks(document);
+  QTextBlock from = document.begin();
+  for (int moves = 0; moves < kMostHeadingMoves; ++moves) {
+    const QTextBlock stranded = FirstStrandedHeadings(document, from);
+    if (!stranded.isValid()) {
+      return;
+    }
+    SetBreakBefore(document, stranded, true);
+    // Nothing above the moved headings changed.
+    from = stranded.next();
+  }
+}
 
 void RenderDocument(const Document& document, QTextDocument& target) {
   target.clear();

@@ -81,6 +81,7 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
                     (paint_points.height() - kFooterPoints) * to_layout);
   doc->setDocumentMargin(0);
   doc->setPageSize(page);
+  PaginateForPaper(*doc);
   const int pages = doc->pageCount();
 
   QPainter painter(&device);

@@ -3,11 +3,13 @@
 // only, failed saves that keep the earlier file, couple files read as forms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <vector>
 
 #include "cli_runner.h"
 
@@ -50,6 +52,64 @@ std::string FirstLine(const std::string& fixture) {
   std::string line;
   std::getline(lines, line);
   return line;
+}
+
+// How full each page of a PDF is: the depth its content reaches below the page's first
+// line, as a share of the deepest any page reaches. Each page is drawn in grey at a low
+// resolution; from the foot up, the page number's line and the white above it are
+// passed over, and the next ink is where the content ends.
+std::vector<double> PageFills(const fs::path& pdf, const fs::path& scratch) {
+  constexpr int kDotsPerInch = 30;
+  constexpr unsigned char kInk = 200;  // darker than this is drawn on
+  Command("pdftoppm -gray -r " + std::to_string(kDotsPerInch) + " '" + pdf.string() + "' '" +
+          (scratch / "fill").string() + "'");
+  struct Span {
+    int top;
+    int bottom;
+  };
+  std::vector<Span> spans;
+  std::vector<fs::path> pages;
+  for (const auto& entry : fs::directory_iterator(scratch)) {
+    if (entry.path().filename().string().starts_with("fill-")) {
+      pages.push_back(entry.path());
+    }
+  }
+  std::sort(pages.begin(), pages.end());
+  for (const fs::path& page : pages) {
+    std::ifstream in(page, std::ios::binary);
+    std::string magic;
+    int width = 0;
+    int height = 0;
+    int depth = 0;
+    in >> magic >> width >> height >> depth;
+    in.get();
+    std::vector<unsigned char> grey(static_cast<std::size_t>(width) * height);
+    in.read(reinterpret_cast<char*>(grey.data()), static_cast<std::streamsize>(grey.size()));
+    const auto inked = [&](int row) {
+      const auto begin = grey.begin() + static_cast<std::ptrdiff_t>(row) * width;
+      return std::any_of(begin, begin + width, [](unsigned char g) { return g < kInk; });
+    };
+    int row = height - 1;
+    while (row >= 0 && !inked(row))
+      --row;  // the margin below the page number
+    while (row >= 0 && inked(row))
+      --row;  // the page number's line
+    while (row >= 0 && !inked(row))
+      --row;  // the white above it
+    int top = 0;
+    while (top < row && !inked(top))
+      ++top;
+    spans.push_back({top, row});
+  }
+  int deepest = 1;
+  for (const Span& span : spans) {
+    deepest = std::max(deepest, span.bottom - span.top);
+  }
+  std::vector<double> fills;
+  for (const Span& span : spans) {
+    fills.push_back(std::max(0, span.bottom - span.top) / static_cast<double>(deepest));
+  }
+  return fills;
 }
 
 // A test may take the write permission from its folder; it is given back before removal.
@@ -97,7 +157,51 @@ TEST_F(PdfCli, VedicMatchDocumentHoldsTheTable) {
             0);
   const std::string full_text = PdfText(full);
   EXPECT_NE(full_text.find("Nakshatra Information of Bela"), std::string::npos);
-  EXPECT_GE(std::stoi(PdfInfo(full, "Pages")), pages + 4);
+  // The catalogues run to three pages and more after the reading's.
+  EXPECT_GE(std::stoi(PdfInfo(full, "Pages")), pages + 3);
+}
+
+// The full document, every section and catalogue with the timing: sections open new pages
+// only below a full enough page, and a heading at a page's foot goes over with its text,
+// so no page but the last stands nearly empty.
+TEST_F(PdfCli, NoPageOfTheFullMatchIsNearlyEmpty) {
+  constexpr double kLeastFill = 0.25;
+  const fs::path full = dir_ / "full.pdf";
+  ASSERT_EQ(RunCli("vedic --with-catalogues --dasha --pdf '" + full.string() + "'",
+                   FirstLine("vedic_match.jsonl"))
+                .status,
+            0);
+  const fs::path pictures = dir_ / "pages";
+  fs::create_directory(pictures);
+  const std::vector<double> fills = PageFills(full, pictures);
+  ASSERT_EQ(fills.size(), static_cast<std::size_t>(std::stoi(PdfInfo(full, "Pages"))));
+  ASSERT_GE(fills.size(), 8u);
+  for (std::size_t page = 0; page + 1 < fills.size(); ++page) {
+    EXPECT_GE(fills[page], kLeastFill) << "page " << page + 1 << " of " << fills.size();
+  }
+  // Each catalogue's heading stands above its first lines, on the same page.
+  const struct {
+    const char* heading;
+    const char* first_lines;
+  } catalogues[] = {
+      {"Rashi Information of Arjun", "Vedic Name"},
+      {"Rashi Information of Bela", "Vedic Name"},
+      {"Nakshatra Information of Arjun", "Ruling Deva"},
+      {"Nakshatra Information of Bela", "Ruling Deva"},
+  };
+  for (const auto& [heading, first_lines] : catalogues) {
+    bool found = false;
+    for (std::size_t page = 1; page <= fills.size() && !found; ++page) {
+      const std::string text = Command("pdftotext -layout -f " + std::to_string(page) + " -l " +
+                                       std::to_string(page) + " '" + full.string() + "' -");
+      const std::size_t at = text.find(heading);
+      if (at != std::string::npos) {
+        found = true;
+        EXPECT_NE(text.find(first_lines, at), std::string::npos) << heading << "\n" << text;
+      }
+    }
+    EXPECT_TRUE(found) << heading;
+  }
 }
 
 // Both charts are drawn in the document as vector text and lines: their house texts
@@ -110,7 +214,7 @@ TEST_F(PdfCli, VedicMatchDocumentDrawsBothCharts) {
   const std::string text = PdfText(pdf);
   const std::size_t pictures = text.find("Rasi Charts");
   ASSERT_NE(pictures, std::string::npos);
-  const std::size_t words = text.find("Placements", pictures);
+  const std::size_t words = text.find("Birth-Time Windows", pictures);
   ASSERT_NE(words, std::string::npos);
   const std::string drawn = text.substr(pictures, words - pictures);
   // Every body of both charts, as the chart writes it: two letters, the retrograde mark

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "cli_runner.h"
 
@@ -258,6 +259,52 @@ TEST(RankCli, PlacesFromTheAtlas) {
   EXPECT_EQ(lines[2]["Error"]["Focus"], "Latitude");  // neither place nor coordinates
   EXPECT_EQ(lines[3]["Line"], 5);
   EXPECT_EQ(lines[3]["Error"]["Focus"], "Place");
+}
+
+// A name or place written decomposed (a letter, then its accent or vowel sign) is the
+// composed one: the same name in the output, the same place found in the atlas.
+TEST(RankCli, DecomposedNamesAndPlacesAreTheComposedOnes) {
+  const struct {
+    const char* decomposed;
+    const char* composed;
+  } names[] = {
+      {"Jose\u0301 Sa\u0301nchez", "Jos\u00e9 S\u00e1nchez"},
+      {"Vie\u0323\u0302t", "Vi\u1ec7t"},
+      {"\u0b95\u0bc6\u0bbe\u0b9f\u0bbf", "\u0b95\u0bca\u0b9f\u0bbf"},
+      {"\u0928\u093c\u092f\u0928", "\u0929\u092f\u0928"},
+  };
+  const std::string csv = "/tmp/lumora-rank-cli-nfc.csv";
+  {
+    std::FILE* file = std::fopen(csv.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs("Name,BirthDate,BirthTime,Place\n", file);
+    for (const auto& name : names) {
+      std::fprintf(file, "%s,1992-03-01,12:00,Sa\u0303o Paulo\n", name.decomposed);
+      std::fprintf(file, "%s,1992-03-01,12:00,S\u00e3o Paulo\n", name.composed);
+    }
+    std::fclose(file);
+  }
+  const CliRun run =
+      RunCli("rank --json --boy '" + FixturePath("rank_boy.json") + "' --candidates " + csv, "");
+  std::remove(csv.c_str());
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = run.Lines();
+  ASSERT_EQ(lines.size(), 2 * std::size(names));
+  for (const auto& name : names) {
+    SCOPED_TRACE(name.composed);
+    std::vector<Json> found;
+    for (const Json& line : lines) {
+      if (line["Name"] == name.composed) {
+        found.push_back(line);
+      }
+    }
+    ASSERT_EQ(found.size(), 2u);
+    for (Json& line : found) {
+      line.erase("Rank");
+      line.erase("Line");
+    }
+    EXPECT_EQ(found[0], found[1]);
+  }
 }
 
 TEST(RankCli, ThreadsDoNotChangeTheOutput) {

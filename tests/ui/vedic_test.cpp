@@ -1230,7 +1230,7 @@ class VedicTest : public QObject {
     // The rasi charts alone: the Navamsa charts follow them.
     const qsizetype from = all.indexOf(QStringLiteral("Rasi Charts"));
     const qsizetype to = all.indexOf(QStringLiteral("Navamsa Charts"), from);
-    if (to < 0 || all.indexOf(QStringLiteral("Placements"), to) < 0) {
+    if (to < 0 || all.indexOf(QStringLiteral("Birth-Time Windows"), to) < 0) {
       return {};
     }
     return from < 0 || to < 0 ? QString() : all.mid(from, to - from);

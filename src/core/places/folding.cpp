@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/nfc.h"
 #include "core/places/folding_table.h"
 
 namespace lumora {
@@ -40,9 +41,12 @@ char32_t DecodePoint(std::string_view bytes) {
 }  // namespace
 
 std::string FoldForSearch(std::string_view text) {
+  // Composed first: letters of other scripts written decomposed (a Tamil vowel sign as two
+  // parts) then fold as the atlas's composed names do.
+  const std::string composed = ComposedText(text);
   std::string folded;
-  folded.reserve(text.size());
-  AppendFolded(folded, text);
+  folded.reserve(composed.size());
+  AppendFolded(folded, composed);
   return folded;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/western/western_run.h"
 
+#include "core/nfc.h"
 #include "core/text.h"
 
 namespace lumora {
@@ -33,18 +34,18 @@ WesternReportLabels MakeWesternReportLabels(const WesternForm& form) {
                            ParseDigits(side.Minute).value_or(0));
   };
   return {
-      .mName = form.Male.Name,
+      .mName = ComposedText(form.Male.Name),
       .mDOB = DateOfBirthText(form.Male),
       .mTOB = time(form.Male),
-      .mCity = form.Male.City,
-      .mState = form.Male.State,
-      .Mcountry = form.Male.Country,
-      .fName = form.Female.Name,
+      .mCity = ComposedText(form.Male.City),
+      .mState = ComposedText(form.Male.State),
+      .Mcountry = ComposedText(form.Male.Country),
+      .fName = ComposedText(form.Female.Name),
       .fDOB = DateOfBirthText(form.Female),
       .fTOB = time(form.Female),
-      .fCity = form.Female.City,
-      .fState = form.Female.State,
-      .fCountry = form.Female.Country,
+      .fCity = ComposedText(form.Female.City),
+      .fState = ComposedText(form.Female.State),
+      .fCountry = ComposedText(form.Female.Country),
   };
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/entry/date_lists.h"
+#include "core/nfc.h"
 #include "core/text.h"
 
 namespace lumora {
@@ -152,14 +153,15 @@ std::optional<FormFailure> CheckForm(const BirthForm& form) {
 BirthDetails ReadBirthDetails(const BirthFormSide& side, const std::optional<PersonClock>& clock) {
   BirthDetails out;
   PersonDetails& d = out.Details;
-  d.Name = Trim(side.Name);
+  // Names and places in composed form: "Jose" + U+0301 and "Jos" U+00E9 are one name.
+  d.Name = ComposedText(Trim(side.Name));
   d.Day = Trim(side.Day);
   d.Month = Trim(side.Month);
   d.Year = Trim(side.Year);
   d.Hour = IntegerOr(side.Hour, 0);
   d.Minute = IntegerOr(side.Minute, 0);
   d.Second = IntegerOr(side.Second, 0);
-  d.Place = Trim(side.City) + ", " + Trim(side.State) + ", " + Trim(side.Country);
+  d.Place = ComposedText(Trim(side.City) + ", " + Trim(side.State) + ", " + Trim(side.Country));
 
   BirthMoment& m = out.Moment;
   m.BirthYear = IntegerOr(side.Year, 0);

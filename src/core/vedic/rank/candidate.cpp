@@ -9,6 +9,7 @@
 
 #include "core/calendar.h"
 #include "core/entry/date_lists.h"
+#include "core/nfc.h"
 #include "core/places/clock.h"
 #include "core/text.h"
 #include "core/vedic/chart/doshas.h"
@@ -285,7 +286,9 @@ BirthDetails BirthDetailsOf(const RankedPerson& person, const BirthEntry& entry)
 FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceResolver& places,
                                         const BirthReading& reading) {
   RankedPerson person;
-  person.Name = Trim(entry.Name);
+  // In composed form, so that a name written decomposed is the same name (and cut, and
+  // counted, as the composed one is).
+  person.Name = ComposedText(Trim(entry.Name));
   if (person.Name.empty()) {
     return Refusal("Name is missing", RecordField::Name);
   }
@@ -313,7 +316,7 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   const std::string latitude_text = Trim(entry.Latitude);
   const std::string longitude_text = Trim(entry.Longitude);
   const std::string zone_text = Trim(entry.TimeZone);
-  const std::string place_text = Trim(entry.Place);
+  const std::string place_text = ComposedText(Trim(entry.Place));
   const bool any_coordinate =
       !latitude_text.empty() || !longitude_text.empty() || !zone_text.empty();
   if (any_coordinate || place_text.empty()) {

@@ -159,12 +159,11 @@ void AppendInterpretation(Document& doc, const MatchState& state, const MatchRes
   }
 }
 
-// One person's catalogue page: a heading naming the person, then every field beside
-// its label.
+// One person's catalogue: a heading naming the person, then every field beside its
+// label. The four catalogues run on one after another; none fills a page of its own.
 template <typename Record, typename Fields>
-void AppendCataloguePage(Document& doc, const std::string& heading,
-                         const std::optional<Record>& record, const Fields& fields) {
-  doc.Blocks.emplace_back(DocumentPageBreak{});
+void AppendCatalogue(Document& doc, const std::string& heading, const std::optional<Record>& record,
+                     const Fields& fields) {
   AddParagraph(doc, ParagraphStyle::Heading, heading);
   DocumentTable table;
   table.HeaderRows = 0;
@@ -206,9 +205,9 @@ void AddPairRow(DocumentTable& table, std::string caption, std::string boy, std:
       {Cell(std::move(caption), true), Cell(std::move(boy)), Cell(std::move(girl))});
 }
 
-// The charts section as headed tables: where each graha stands, Manglik from each
-// reference, the doshas of the pair and the birth-time windows, then the notes that
-// belong to no table (a Moon that the lunar theory moves, the score range).
+// The charts section as headed tables (each graha's place is in the planet tables above):
+// Manglik from each reference, the doshas of the pair and the birth-time windows, then the notes
+// that belong to no table (a Moon that the lunar theory moves, the score range).
 void AppendChartsTables(Document& doc, const ChartsAndDoshas& charts, const std::string& boy,
                         const std::string& girl, const std::optional<BirthMoment>& boy_moment,
                         const std::optional<BirthMoment>& girl_moment) {
@@ -216,17 +215,6 @@ void AppendChartsTables(Document& doc, const ChartsAndDoshas& charts, const std:
   if (have_charts) {
     const PersonChartReading& b = *charts.Boy;
     const PersonChartReading& g = *charts.Girl;
-    AddParagraph(doc, ParagraphStyle::Subheading, "Placements");
-    DocumentTable placements = PairTable(boy, girl);
-    AddPairRow(placements, "Lagna", FormatZodiacLongitude(b.Chart.Lagna),
-               FormatZodiacLongitude(g.Chart.Lagna));
-    for (std::size_t i = 0; i < kGrahaNames.size(); ++i) {
-      AddPairRow(placements, std::string(kGrahaNames[i].Name),
-                 FormatZodiacLongitude(b.Chart.Planets[i]),
-                 FormatZodiacLongitude(g.Chart.Planets[i]));
-    }
-    doc.Blocks.emplace_back(std::move(placements));
-
     AddParagraph(doc, ParagraphStyle::Subheading, "Manglik");
     DocumentTable manglik = PairTable(boy, girl);
     for (std::size_t r = 0; r < kManglikReferenceNames.size(); ++r) {
@@ -384,15 +372,17 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
     AppendTiming(doc, state, *timing);
   }
   if (with_catalogues) {
+    // The catalogues are reference pages after the reading: they open a page of their
+    // own, then follow one another.
+    doc.Blocks.emplace_back(DocumentPageBreak{});
     const ExportInputs pages = MakeExportInputs(state, result);
-    AppendCataloguePage(doc, "Rashi Information of " + Who(state, true), pages.BoyRashi,
-                        kRashiFields);
-    AppendCataloguePage(doc, "Rashi Information of " + Who(state, false), pages.GirlRashi,
-                        kRashiFields);
-    AppendCataloguePage(doc, "Nakshatra Information of " + Who(state, true), pages.BoyNakshatra,
-                        kNakshatraFields);
-    AppendCataloguePage(doc, "Nakshatra Information of " + Who(state, false), pages.GirlNakshatra,
-                        kNakshatraFields);
+    AppendCatalogue(doc, "Rashi Information of " + Who(state, true), pages.BoyRashi, kRashiFields);
+    AppendCatalogue(doc, "Rashi Information of " + Who(state, false), pages.GirlRashi,
+                    kRashiFields);
+    AppendCatalogue(doc, "Nakshatra Information of " + Who(state, true), pages.BoyNakshatra,
+                    kNakshatraFields);
+    AppendCatalogue(doc, "Nakshatra Information of " + Who(state, false), pages.GirlNakshatra,
+                    kNakshatraFields);
   }
   AppendClosing(doc);
   return doc;
@@ -441,21 +431,16 @@ std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
   if (!state.BirthDetailsStored) {
     AddParagraph(doc, ParagraphStyle::Note, kBirthDetailsNotStored);
   }
-  Document page;
   if (rashi) {
-    AppendCataloguePage(
-        page,
+    AppendCatalogue(
+        doc,
         std::string(kSignNames[static_cast<std::size_t>(boy ? state.Boy.Sign : state.Girl.Sign)]),
         boy ? pages.BoyRashi : pages.GirlRashi, kRashiFields);
   } else {
-    AppendCataloguePage(page,
-                        std::string(kNakshatraNames[static_cast<std::size_t>(
-                            boy ? state.Boy.Nakshatra : state.Girl.Nakshatra)]),
-                        boy ? pages.BoyNakshatra : pages.GirlNakshatra, kNakshatraFields);
-  }
-  // The page stands alone: no break before it.
-  for (std::size_t i = 1; i < page.Blocks.size(); ++i) {
-    doc.Blocks.push_back(std::move(page.Blocks[i]));
+    AppendCatalogue(doc,
+                    std::string(kNakshatraNames[static_cast<std::size_t>(
+                        boy ? state.Boy.Nakshatra : state.Girl.Nakshatra)]),
+                    boy ? pages.BoyNakshatra : pages.GirlNakshatra, kNakshatraFields);
   }
   AppendClosing(doc);
   return doc;
