@@ -23,7 +23,7 @@ control="$(dpkg-deb --field "$deb" Package Version Architecture Depends)"
 echo "$control"
 depends="$(dpkg-deb --field "$deb" Depends)"
 [ "$(dpkg-deb --field "$deb" Package)" = lumora ] || fail "the package is not named lumora"
-for needed in tzdata libqt6svg6 libqt6widgets6 libc6 libstdc++6 libnova-0.16-0 liberfa1; do
+for needed in tzdata fonts-noto-core libqt6svg6 libqt6widgets6 libc6 libstdc++6 libnova-0.16-0 liberfa1; do
   tr ',' '\n' <<<"$depends" | awk '{print $1}' | grep -qxF "$needed" ||
     fail "Depends lacks $needed"
 done

@@ -12,7 +12,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  fonts-dejavu-core clang-format
+  # the documents' fonts: Latin, and Devanagari and Tamil with their shaping tables
+  fonts-dejavu-core fonts-noto-core clang-format
   libhowardhinnant-date-dev tzdata iso-codes poppler-utils
   # the precise ephemeris: VSOP87 planets and Pluto (libnova), precession, nutation and
   # sidereal time (ERFA)

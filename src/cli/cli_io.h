@@ -11,6 +11,7 @@
 
 #include "cli/json.h"
 #include "core/form_failure.h"
+#include "core/glossary/language.h"
 
 // The three parts of the program's input and output, for every command.
 #include "cli/input_reading.h"    // IWYU pragma: export
@@ -46,13 +47,15 @@ Rejection RejectionOf(const FormFailure& failure);
 
 // Where one run of the program reads and writes. main gives the standard streams;
 // tests and the fuzz target give strings. Readable output hides the working values
-// unless verbose, and wraps long texts at width columns.
+// unless verbose, and wraps long texts at width columns; it and PDF documents are in the
+// reader's language (--lang, else the locale); JSON stays English for scripts.
 struct CliContext {
   std::istream* In = nullptr;
   std::ostream* Out = nullptr;
   std::ostream* Err = nullptr;
   bool Verbose = false;
   int Width = 80;
+  Language Lang = Language::English;
 };
 
 // The context of the run in progress (the standard streams outside RunCli).

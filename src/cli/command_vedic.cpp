@@ -423,7 +423,7 @@ Json VedicCommand(const Json& input, bool report, int uncertainty_minutes, MoonM
     WritePdfFile(ComposeMatchDocument(state, r, pdf.with_catalogues,
                                       ComputeChartsAndDoshas(state, r.BoyMoment, r.GirlMoment,
                                                              uncertainty_minutes, options),
-                                      ChartStyle::NorthIndian, timing),
+                                      ChartStyle::NorthIndian, timing, Context().Lang),
                  pdf.file);
   }
   return out;

@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "cli/cli_io.h"
+#include "core/glossary/glossary.h"
+#include "core/glossary/phrases.h"
 #include "core/terminal_text.h"
 
 namespace lumora::cli {
@@ -15,11 +17,56 @@ namespace {
 
 std::string Label(std::string_view key);
 
+bool InEnglish() {
+  return Context().Lang == Language::English;
+}
+
+// The columns a text takes on a terminal: its bytes in English, as it always was; in
+// another language its characters less the vowel signs and viramas that join the letter
+// before them (Devanagari U+093A-094F and U+0951-0957, U+0900-0903, U+0962-0963; Tamil
+// U+0B82, U+0BBE-0BCD, U+0BD7).
+std::size_t Columns(std::string_view text) {
+  if (InEnglish()) {
+    return text.size();
+  }
+  std::size_t columns = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80          ? 1
+                               : (lead >> 5) == 0x6 ? 2
+                               : (lead >> 4) == 0xE ? 3
+                                                    : 4;
+    char32_t point = lead;
+    if (length == 3 && i + 2 < text.size()) {
+      point = ((lead & 0x0Fu) << 12) | ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
+              (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
+    }
+    const bool joins =
+        (point >= 0x0900 && point <= 0x0903) || (point >= 0x093A && point <= 0x094F) ||
+        (point >= 0x0951 && point <= 0x0957) || (point >= 0x0962 && point <= 0x0963) ||
+        point == 0x0B82 || (point >= 0x0BBE && point <= 0x0BCD) || point == 0x0BD7 ||
+        point == 0x200C || point == 0x200D;
+    columns += joins ? 0 : 1;
+    i += length;
+  }
+  return columns;
+}
+
+// A name of the field in the reader's language; any other text as it is.
+std::string InLanguage(std::string text) {
+  if (!InEnglish()) {
+    if (const auto word = WordOfEnglishName(Context().Lang, text)) {
+      return std::string(*word);
+    }
+  }
+  return text;
+}
+
 // A text is shown, never acted on: a name or zone given as input may hold terminal
 // escape sequences or a line break that would forge a line of the output.
 std::string Scalar(const Json& value) {
   if (value.is_string()) {
-    return EscapeControlCharacters(value.get<std::string>());
+    return EscapeControlCharacters(InLanguage(value.get<std::string>()));
   }
   if (value.is_null()) {
     return "-";
@@ -78,12 +125,12 @@ void WriteTable(std::ostream& out, const Json& rows, const std::string& indent) 
   }
   std::vector<std::size_t> widths;
   for (const std::string& key : keys) {
-    std::size_t width = Label(key).size();
+    std::size_t width = Columns(Label(key));
     for (const Json& row : rows) {
       if (row.contains(key)) {
         const std::string cell = Cell(row[key]);
         // Long prose cells are not allowed to widen the whole column.
-        width = std::max(width, std::min<std::size_t>(cell.size(), 40));
+        width = std::max(width, std::min<std::size_t>(Columns(cell), 40));
       }
     }
     widths.push_back(width);
@@ -94,7 +141,8 @@ void WriteTable(std::ostream& out, const Json& rows, const std::string& indent) 
       line += cells[i];
       if (i + 1 < cells.size()) {
         line +=
-            std::string(widths[i] > cells[i].size() ? widths[i] - cells[i].size() : 0, ' ') + "  ";
+            std::string(widths[i] > Columns(cells[i]) ? widths[i] - Columns(cells[i]) : 0, ' ') +
+            "  ";
       }
     }
     out << line << '\n';
@@ -176,7 +224,26 @@ constexpr WordLabel kControlWords[] = {
 };
 
 // "MoonSignName" -> "Moon sign name"; runs of capitals ("UT") stay as they are.
+std::string EnglishLabel(std::string_view key);
+
+// The words of a key in the reader's language: the phrase table's label, a name of the
+// field (a koota keyed by its name), else the English words.
 std::string Label(std::string_view key) {
+  if (!InEnglish()) {
+    const Language language = Context().Lang;
+    for (std::size_t i = 0; i < kReadableKeys.size(); ++i) {
+      if (kReadableKeys[i] == key) {
+        return std::string(PhrasesOf(language).KeyLabels[i]);
+      }
+    }
+    if (const auto word = WordOfEnglishName(language, key)) {
+      return std::string(*word);
+    }
+  }
+  return EnglishLabel(key);
+}
+
+std::string EnglishLabel(std::string_view key) {
   for (const WordLabel& label : kWordLabels) {
     if (label.Key == key) {
       return std::string(label.Words);
@@ -230,7 +297,7 @@ std::string ControlInWords(const std::string& control) {
 // Words of text laid out from column `start` up to width, later lines indented to start.
 std::string Wrap(const std::string& text, std::size_t start, std::size_t width) {
   const std::size_t room = width > start + 20 ? width - start : 20;
-  if (text.size() <= room) {
+  if (Columns(text) <= room) {
     return text;
   }
   std::string wrapped;
@@ -238,7 +305,7 @@ std::string Wrap(const std::string& text, std::size_t start, std::size_t width) 
   std::istringstream words(text);
   std::string word;
   while (words >> word) {
-    if (column > 0 && column + 1 + word.size() > room) {
+    if (column > 0 && column + 1 + Columns(word) > room) {
       wrapped += '\n' + std::string(start, ' ');
       column = 0;
     } else if (column > 0) {
@@ -246,7 +313,7 @@ std::string Wrap(const std::string& text, std::size_t start, std::size_t width) 
       ++column;
     }
     wrapped += word;
-    column += word.size();
+    column += Columns(word);
   }
   return wrapped;
 }
@@ -256,7 +323,7 @@ void WriteReadable(std::ostream& out, const Json& object, const std::string& ind
   std::size_t width = 0;
   for (const auto& item : object.items()) {
     if (verbose || !IsWorkingValue(item.key())) {
-      width = std::max(width, LabelOf(item.key(), item.value()).size());
+      width = std::max(width, Columns(LabelOf(item.key(), item.value())));
     }
   }
   for (const auto& item : object.items()) {
@@ -283,8 +350,8 @@ void WriteReadable(std::ostream& out, const Json& object, const std::string& ind
       if (item.key() == "Focus" && value.is_string()) {
         cell = ControlInWords(cell);
       }
-      const std::size_t start = label.size() + (width - words.size()) + 1;
-      out << label << std::string(width - words.size() + 1, ' ')
+      const std::size_t start = Columns(label) + (width - Columns(words)) + 1;
+      out << label << std::string(width - Columns(words) + 1, ' ')
           << Wrap(cell, start, static_cast<std::size_t>(Context().Width)) << '\n';
     }
   }

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "core/glossary/glossary.h"
 #include "core/terminal_text.h"
 
 namespace lumora::cli {
@@ -31,6 +32,27 @@ int OutputWidth(const std::ostream& out) {
     return size.ws_col;
   }
   return 80;
+}
+
+// The language of the locale: the first of LC_ALL, LC_MESSAGES and LANG that is set
+// decides, as it does for messages; English where it names a language the program does
+// not speak ("C", "de_DE").
+Language LocaleLanguage() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') {
+      return LanguageFromCode(value).value_or(Language::English);
+    }
+  }
+  return Language::English;
+}
+
+std::vector<std::string> LanguageCodes() {
+  std::vector<std::string> codes;
+  for (const LanguageName& language : kLanguages) {
+    codes.emplace_back(language.Code);
+  }
+  return codes;
 }
 
 // Puts the previous context back however the run ends.
@@ -59,6 +81,13 @@ class CommandLine {
             "error.") {
     app_.set_version_flag("--version", std::string("lumora-cli ") + LUMORA_VERSION);
     app_.require_subcommand(1);
+    // --lang belongs to the program, before or after the command's name.
+    app_.fallthrough();
+    app_.add_option("--lang", language_,
+                    "The language of readable output and --pdf documents: en, hi (Hindi) or ta "
+                    "(Tamil); default from LC_ALL, LC_MESSAGES or LANG, else en. JSON keys and "
+                    "values stay English")
+        ->check(CLI::IsMember(LanguageCodes()));
     for (const auto& command : commands_) {
       command->Register(app_, action_);
     }
@@ -72,6 +101,7 @@ class CommandLine {
       command->Reset();
     }
     action_ = nullptr;
+    language_.clear();
     app_.clear();
 
     // CLI11 takes the arguments last first.
@@ -84,6 +114,8 @@ class CommandLine {
     }
     Context().Verbose = std::any_of(commands_.begin(), commands_.end(),
                                     [](const auto& command) { return command->Verbose(); });
+    Context().Lang = language_.empty() ? LocaleLanguage()
+                                       : LanguageFromCode(language_).value_or(Language::English);
     try {
       return action_ ? action_() : 1;
     } catch (const UsageError& error) {
@@ -100,6 +132,7 @@ class CommandLine {
   // Each command holds its options, beside the action that one of them sets.
   std::vector<std::unique_ptr<Command>> commands_ = MakeCommands();
   Action action_;
+  std::string language_;  // --lang as given; empty: the locale's
 };
 
 }  // namespace

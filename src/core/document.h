@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/glossary/language.h"
 #include "core/report_run.h"
 #include "core/vedic/chart/sidereal_chart.h"
 #include "core/western/synastry/synastry.h"
@@ -60,6 +61,7 @@ struct DocumentChart {
 struct DocumentCharts {
   std::vector<DocumentChart> Charts;
   ChartStyle Style = ChartStyle::NorthIndian;
+  Language Labels = Language::English;  // the language of the grahas' abbreviations
 };
 
 // Rows of labelled spans over one range of days (days counted from 1970-01-01), drawn as

@@ -23,6 +23,8 @@ constexpr int kLongitudesPerChart = 1 + kGrahaCount;
 // Each chart's nine daily speeds (the retrograde marks), and whether it is a Navamsa.
 constexpr int kSpeedsProperty = QTextFormat::UserProperty + 4;
 constexpr int kNavamsaProperty = QTextFormat::UserProperty + 5;
+// The language of the grahas' abbreviations.
+constexpr int kLabelsProperty = QTextFormat::UserProperty + 6;
 
 // Sizes in layout pixels (96 to the inch): a row of two charts about 16 cm wide on
 // paper, each chart some 8 cm square, large enough for four grahas in a house.
@@ -62,6 +64,7 @@ std::optional<ChartRow> ChartRowOf(const QTextFormat& format) {
   }
   ChartRow row;
   row.Style = static_cast<ChartStyle>(format.intProperty(kStyleProperty));
+  row.Labels = static_cast<Language>(format.intProperty(kLabelsProperty));
   row.Captions = format.property(kCaptionsProperty).toStringList();
   const QVariantList longitudes = format.property(kLongitudesProperty).toList();
   const QVariantList speeds = format.property(kSpeedsProperty).toList();
@@ -111,7 +114,8 @@ void ChartTextObject::drawObject(QPainter* painter, const QRectF& rect, QTextDoc
     painter->drawText(QRectF(left, rect.top(), chart, kCaptionHeight),
                       Qt::AlignHCenter | Qt::AlignVCenter, row->Captions[c]);
     const QRectF area(left, rect.top() + kCaptionHeight, chart, rect.height() - kCaptionHeight);
-    PaintRasiChart(*painter, area, row->Charts[static_cast<std::size_t>(c)], row->Style);
+    PaintRasiChart(*painter, area, row->Charts[static_cast<std::size_t>(c)], row->Style, {},
+                   row->Labels);
   }
   painter->restore();
 }
@@ -148,6 +152,7 @@ void InsertCharts(QTextCursor& cursor, const DocumentCharts& charts, bool first_
   QTextCharFormat object;
   object.setObjectType(kChartObjectType);
   object.setProperty(kStyleProperty, static_cast<int>(charts.Style));
+  object.setProperty(kLabelsProperty, static_cast<int>(charts.Labels));
   object.setProperty(kCaptionsProperty, captions);
   object.setProperty(kLongitudesProperty, longitudes);
   object.setProperty(kSpeedsProperty, speeds);

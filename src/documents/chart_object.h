@@ -40,6 +40,7 @@ void InsertCharts(QTextCursor& cursor, const DocumentCharts& charts, bool first_
 // a format written by InsertCharts (for the layout, and for tests of what was written).
 struct ChartRow {
   ChartStyle Style = ChartStyle::NorthIndian;
+  Language Labels = Language::English;
   QStringList Captions;
   std::vector<SiderealChart> Charts;
 };

@@ -29,9 +29,9 @@ struct CellText {
   std::vector<bool> Uncertain;
 };
 
-std::array<CellText, 12> TextsBySign(const SiderealChart& chart) {
+std::array<CellText, 12> TextsBySign(const SiderealChart& chart, Language language) {
   std::array<CellText, 12> cells;
-  for (const ChartPlacement& p : ChartPlacements(chart)) {
+  for (const ChartPlacement& p : ChartPlacements(chart, language)) {
     CellText& cell = cells[static_cast<std::size_t>(p.Sign)];
     cell.Labels << QString::fromStdString(p.Label) +
                        (p.Uncertain ? QStringLiteral("?") : QString());
@@ -92,7 +92,8 @@ QPointF Centroid(const QPolygonF& polygon) {
   return sum / static_cast<qreal>(polygon.size());
 }
 
-void PaintNorth(QPainter& painter, const QRectF& square, const SiderealChart& chart) {
+void PaintNorth(QPainter& painter, const QRectF& square, const SiderealChart& chart,
+                Language language) {
   const qreal s = square.width();
   auto at = [&](qreal x, qreal y) { return square.topLeft() + QPointF(x * s, y * s); };
   const QPointF tl = at(0, 0), tr = at(1, 0), br = at(1, 1), bl = at(0, 1);
@@ -127,7 +128,7 @@ void PaintNorth(QPainter& painter, const QRectF& square, const SiderealChart& ch
       {QPolygonF({r, ptr, tr}), ptr},
       {QPolygonF({tr, ptr, t}), ptr},
   }};
-  const std::array<CellText, 12> texts = TextsBySign(chart);
+  const std::array<CellText, 12> texts = TextsBySign(chart, language);
   const int lagna = SignOf(chart.Lagna);
   const qreal font = s / 24.0;
   for (int h = 0; h < 12; ++h) {
@@ -153,7 +154,8 @@ void PaintNorth(QPainter& painter, const QRectF& square, const SiderealChart& ch
   }
 }
 
-void PaintSouth(QPainter& painter, const QRectF& square, const SiderealChart& chart) {
+void PaintSouth(QPainter& painter, const QRectF& square, const SiderealChart& chart,
+                Language language) {
   const qreal s = square.width();
   const qreal cell = s / 4.0;
   // Grid column and row of each sign, Aries to Pisces: Pisces top left, then clockwise.
@@ -169,7 +171,7 @@ void PaintSouth(QPainter& painter, const QRectF& square, const SiderealChart& ch
                                                         {0, 2},
                                                         {0, 1},
                                                         {0, 0}}};
-  const std::array<CellText, 12> texts = TextsBySign(chart);
+  const std::array<CellText, 12> texts = TextsBySign(chart, language);
   const int lagna = SignOf(chart.Lagna);
   const qreal pen = qMax<qreal>(1.0, s / 220.0);
   const qreal font = s / 24.0;
@@ -212,7 +214,7 @@ QString UncertainLegend() {
 }
 
 void PaintRasiChart(QPainter& painter, const QRectF& area, const SiderealChart& chart,
-                    ChartStyle style, const QString& caption) {
+                    ChartStyle style, const QString& caption, Language language) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -221,9 +223,9 @@ void PaintRasiChart(QPainter& painter, const QRectF& area, const SiderealChart& 
   const QRectF square(area.left() + (area.width() - side) / 2.0, area.top(), side, side);
   painter.fillRect(square, kPaper);
   if (style == ChartStyle::NorthIndian) {
-    PaintNorth(painter, square, chart);
+    PaintNorth(painter, square, chart, language);
   } else {
-    PaintSouth(painter, square, chart);
+    PaintSouth(painter, square, chart, language);
     if (!caption.isEmpty()) {
       WriteCentred(painter, square.center(), caption, side / 20.0, kInk, true);
     }

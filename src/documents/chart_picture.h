@@ -21,8 +21,10 @@ ChartStyle ChartStyleFromKey(const QString& key);
 // text), so it is sharp on any screen, at any scale and in a PDF. A body within half a
 // degree of a sign edge is written with a trailing "?" in the marking colour, explained by
 // a one-line legend under the square (the area keeps room for it either way).
+// The grahas are abbreviated in the given language.
 void PaintRasiChart(QPainter& painter, const QRectF& area, const SiderealChart& chart,
-                    ChartStyle style, const QString& caption = {});
+                    ChartStyle style, const QString& caption = {},
+                    Language language = Language::English);
 
 // The legend's text.
 QString UncertainLegend();

@@ -63,15 +63,25 @@ QColor ColorOf(const Rgb& rgb) {
 }
 
 QFont BaseFont() {
-  // A family that the PDF writer can embed; DejaVu Sans ships with the program's
-  // dependencies and covers the degree sign and accented names.
+  // Families that the PDF writer can embed: DejaVu Sans ships with the program's
+  // dependencies and covers the degree sign and accented names; Noto Sans Devanagari and
+  // Noto Sans Tamil (fonts-noto-core) carry the shaping tables that join Hindi conjuncts
+  // and Tamil vowel signs. Each character is drawn with the first family that has it.
   QFont font;
-  const QString dejavu = QStringLiteral("DejaVu Sans");
-  if (QFontDatabase::families().contains(dejavu)) {
-    font.setFamily(dejavu);
-  } else {
+  const QStringList installed = QFontDatabase::families();
+  QStringList families;
+  for (const QString& family :
+       {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Devanagari"),
+        QStringLiteral("Noto Sans Tamil")}) {
+    if (installed.contains(family)) {
+      families << family;
+    }
+  }
+  if (families.isEmpty()) {
     font.setStyleHint(QFont::SansSerif);
     font.setFamily(font.defaultFamily());
+  } else {
+    font.setFamilies(families);
   }
   font.setPointSizeF(kBodyPoints);
   // No ligatures: a reader searching or copying the text finds "fi", not one glyph.

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "cli_runner.h"
@@ -377,6 +378,40 @@ TEST_F(PdfCli, CoupleFilesAreFormInput) {
   const CliRun not_couple = RunCli("vedic --json --input '" + foreign.string() + "'", "");
   EXPECT_EQ(not_couple.status, 2);
   EXPECT_NE(not_couple.out.find("This is not a Lumora couple file."), std::string::npos);
+}
+
+// A document in Hindi or Tamil: its title in the script, the fonts that shape the script
+// embedded beside DejaVu Sans, and no English heading left. (The page's words are drawn
+// shaped; Qt's PDF writer maps only the font's own characters back to text, so pdftotext
+// reads a conjunct's glyph as nothing and the words are not compared here.)
+struct LanguageCase {
+  const char* code;
+  const char* font;
+  const char* title;
+};
+
+TEST_F(PdfCli, DocumentsInHindiAndTamil) {
+  const LanguageCase cases[] = {
+      {"hi", "NotoSansDevanagari", "कुंडली मिलान: वर और कन्या"},
+      {"ta", "NotoSansTamil", "ஜாதகப் பொருத்தம்: மணமகன் – மணமகள்"},
+  };
+  const std::string input = R"({"Profile":["Taurus","Taurus","Krittika","Rohini"]})";
+  for (const LanguageCase& c : cases) {
+    SCOPED_TRACE(c.code);
+    const fs::path pdf = dir_ / (std::string(c.code) + ".pdf");
+    const CliRun run = RunCli(
+        std::string("vedic --json --lang ") + c.code + " --pdf '" + pdf.string() + "'", input);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(PdfInfo(pdf, "Title"), c.title);
+    const std::string fonts = Command("pdffonts '" + pdf.string() + "'");
+    EXPECT_NE(fonts.find(c.font), std::string::npos) << fonts;
+    const std::string text = PdfText(pdf);
+    for (const char* english : {"Birth Details", "Guna Milan", "Interpretation", "TOTAL"}) {
+      EXPECT_EQ(text.find(english), std::string::npos) << english;
+    }
+    // The digits stay 0-9: the maximum of the table.
+    EXPECT_NE(text.find("36"), std::string::npos);
+  }
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // lumora-cli vedic: forms and profiles in, whole matches or errors out, in order.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "cli_runner.h"
 
@@ -347,6 +349,64 @@ TEST(VedicCli, UnreadableInputIsAUsageError) {
   const CliRun missing = RunCli("vedic --json --input /nonexistent/vedic.jsonl", "");
   EXPECT_EQ(missing.status, 1);
   EXPECT_TRUE(missing.out.empty());
+}
+
+// --lang names the readable output's labels and the field's names in the language, before
+// or after the command; JSON stays English whatever the language.
+struct ReadableCase {
+  std::string arguments;
+  std::vector<std::string> present;
+  std::vector<std::string> absent;
+};
+
+TEST(VedicCli, ReadableOutputInEachLanguage) {
+  const std::string input = R"({"Profile":["Taurus","Taurus","Krittika","Rohini"]})";
+  const ReadableCase cases[] = {
+      {"--lang hi vedic",
+       {"कृत्तिका", "रोहिणी", "वृषभ", "कुल अंक", "वर की राशि"},
+       {"Krittika", "Total points"}},
+      {"vedic --lang ta",
+       {"கார்த்திகை", "ரோகிணி", "ரிஷபம்", "மொத்தப் புள்ளிகள்"},
+       {"Rohini", "Total points"}},
+      {"vedic --lang en", {"Krittika", "Rohini", "Total points"}, {"कृत्तिका", "ரோகிணி"}},
+  };
+  for (const ReadableCase& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const CliRun run = RunCli(c.arguments, input);
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const std::string& word : c.present) {
+      EXPECT_NE(run.out.find(word), std::string::npos) << word << "\n" << run.out;
+    }
+    for (const std::string& word : c.absent) {
+      EXPECT_EQ(run.out.find(word), std::string::npos) << word;
+    }
+  }
+  const std::string english = RunCli("vedic --json", Fixture("vedic_match.jsonl")).out;
+  ASSERT_FALSE(english.empty());
+  for (const char* code : {"hi", "ta"}) {
+    EXPECT_EQ(
+        RunCli(std::string("--lang ") + code + " vedic --json", Fixture("vedic_match.jsonl")).out,
+        english)
+        << code;
+  }
+  EXPECT_EQ(RunCli("--lang fr vedic", input).status, 1);
+
+  // Without --lang the locale decides (LC_ALL first); --lang overrides it.
+  const char* saved = std::getenv("LC_ALL");
+  const std::string kept = saved != nullptr ? saved : "";
+  setenv("LC_ALL", "ta_IN.UTF-8", 1);
+  const CliRun tamil = RunCli("vedic", input);
+  const CliRun chosen = RunCli("vedic --lang en", input);
+  setenv("LC_ALL", "de_DE.UTF-8", 1);
+  const CliRun unspoken = RunCli("vedic", input);
+  if (saved != nullptr) {
+    setenv("LC_ALL", kept.c_str(), 1);
+  } else {
+    unsetenv("LC_ALL");
+  }
+  EXPECT_NE(tamil.out.find("ரோகிணி"), std::string::npos) << tamil.out;
+  EXPECT_NE(chosen.out.find("Rohini"), std::string::npos) << chosen.out;
+  EXPECT_NE(unspoken.out.find("Rohini"), std::string::npos) << unspoken.out;
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "core/ephemeris/zodiac.h"
 #include "core/vedic/chart/doshas.h"
@@ -217,6 +219,53 @@ std::string_view DoshaExceptionWord(Language language, DoshaException exception)
 
 std::string_view SadeSatiPhaseWord(Language language, SadeSatiPhase phase) {
   return GlossaryOf(language).SadeSatiPhases[At(phase)];
+}
+
+namespace {
+
+// Each list of a glossary, in the order a name is looked for.
+template <typename Visit>
+void ForEachList(const Glossary& g, Visit visit) {
+  visit(std::span<const std::string_view>(g.Rashis));
+  visit(std::span<const std::string_view>(g.Nakshatras));
+  visit(std::span<const std::string_view>(g.Grahas));
+  visit(std::span<const std::string_view>(g.Kootas));
+  visit(std::span<const std::string_view>(g.Varnas));
+  visit(std::span<const std::string_view>(g.SpecifiedVasyas));
+  visit(std::span<const std::string_view>(g.VasyaClasses));
+  visit(std::span<const std::string_view>(g.Taras));
+  visit(std::span<const std::string_view>(g.YoniAnimals));
+  visit(std::span<const std::string_view>(g.Ganas));
+  visit(std::span<const std::string_view>(g.Nadis));
+  visit(std::span<const std::string_view>(g.SpecifiedNadis));
+  visit(std::span<const std::string_view>(g.Poruthams));
+  visit(std::span<const std::string_view>(g.RajjuGroups));
+  visit(std::span<const std::string_view>(g.PoruthamVerdicts));
+  visit(std::span<const std::string_view>(g.MatchVerdicts));
+  visit(std::span<const std::string_view>(g.PairDoshas));
+  visit(std::span<const std::string_view>(g.DoshaExceptions));
+  visit(std::span<const std::string_view>(g.DashaLevels));
+  visit(std::span<const std::string_view>(g.SadeSatiPhases));
+}
+
+}  // namespace
+
+std::optional<std::string_view> WordOfEnglishName(Language language, std::string_view english) {
+  std::vector<std::span<const std::string_view>> english_lists;
+  ForEachList(
+      GlossaryOf(Language::English),
+      [&english_lists](std::span<const std::string_view> list) { english_lists.push_back(list); });
+  std::vector<std::span<const std::string_view>> lists;
+  ForEachList(GlossaryOf(language),
+              [&lists](std::span<const std::string_view> list) { lists.push_back(list); });
+  for (std::size_t l = 0; l < english_lists.size(); ++l) {
+    const auto& names = english_lists[l];
+    const auto found = std::find(names.begin(), names.end(), english);
+    if (found != names.end()) {
+      return lists[l][static_cast<std::size_t>(found - names.begin())];
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace lumora

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "core/glossary/language.h"
@@ -95,5 +96,11 @@ std::string_view MatchVerdictWord(Language language, MatchGrade grade);
 std::string_view PairDoshaWord(Language language, PairDosha dosha);
 std::string_view DoshaExceptionWord(Language language, DoshaException exception);
 std::string_view SadeSatiPhaseWord(Language language, SadeSatiPhase phase);
+
+// The word of an English name the core gives (a rashi, nakshatra, graha, koota or one of its
+// values, a porutham, a verdict, a dosha or an exception), for output made from English
+// values such as the CLI's readable output; nothing for a text that is no name of the field.
+// A name found in more than one list takes the word of the first, in the order above.
+std::optional<std::string_view> WordOfEnglishName(Language language, std::string_view english);
 
 }  // namespace lumora

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/glossary.h"
+#include "core/glossary/phrases.h"
 #include "core/text.h"
 #include "core/vedic/match/koota_texts.h"
 
@@ -26,16 +28,27 @@ std::string JoinNames(const std::vector<std::string>& names, std::string_view la
   return text;
 }
 
-std::string EndWords(const TimeWindow& w, bool from, const BirthMoment& moment) {
+std::string EndWords(const TimeWindow& w, bool from, const BirthMoment& moment,
+                     const Phrases& words) {
   const LocalClock& clock = from ? w.From : w.To;
   const LocalClock entered = ClockAfter(moment, 0);
   const bool same_day =
       clock.Year == entered.Year && clock.Month == entered.Month && clock.Day == entered.Day;
   std::string text = same_day ? FormatClockTime(clock) : FormatLocalClock(clock);
   if (from ? w.FromAtLimit : w.ToAtLimit) {
-    text += from ? " or earlier" : " or later";
+    text += from ? words.OrEarlier : words.OrLater;
   }
   return text;
+}
+
+// The word of a planet-table point: the Lagna or a graha, by its English name.
+std::string PointWord(std::string_view point, Language language) {
+  for (int g = 0; g < kGrahaCount; ++g) {
+    if (kGrahaNames[static_cast<std::size_t>(g)].Name == point) {
+      return std::string(GrahaWord(language, static_cast<Graha>(g)));
+    }
+  }
+  return std::string(GlossaryOf(language).Lagna);
 }
 
 void Line(ReportDocument& doc, const std::string& text, bool bold = false,
@@ -95,53 +108,45 @@ std::vector<PlanetTableRow> PlanetTable(const SiderealChart& chart) {
   return rows;
 }
 
-std::array<std::string, 5> PlanetTableCells(const PlanetTableRow& row) {
+std::array<std::string, 5> PlanetTableCells(const PlanetTableRow& row, Language language) {
   const ZodiacPosition p = ToZodiacPosition(row.Longitude);
   char degrees[48];
   std::snprintf(degrees, sizeof degrees, "%d\u00B0%02d\u2032%02d\u2033", p.Degrees, p.Minutes,
                 p.Seconds);
-  return {std::string(row.Point) + (row.Retrograde ? " (R)" : ""),
-          std::string(kSignNames[static_cast<std::size_t>(p.Sign)]), degrees,
-          std::string(kNakshatraNames[static_cast<std::size_t>(row.Nakshatra)]),
-          std::to_string(row.Pada)};
+  const Glossary& g = GlossaryOf(language);
+  return {PointWord(row.Point, language) +
+              (row.Retrograde ? " " + std::string(g.RetrogradeMark) : std::string()),
+          std::string(RashiWord(language, p.Sign)), degrees,
+          std::string(NakshatraWord(language, row.Nakshatra)), std::to_string(row.Pada)};
 }
 
-std::string ManglikMatchWords(ManglikMatch match) {
-  switch (match) {
-    case ManglikMatch::Both:
-      return "Both are Manglik: the dosha is traditionally held cancelled";
-    case ManglikMatch::Boy:
-      return "Only the boy is Manglik";
-    case ManglikMatch::Girl:
-      return "Only the girl is Manglik";
-    case ManglikMatch::Neither:
-      return "Neither is Manglik";
-  }
-  return {};
+std::string ManglikMatchWords(ManglikMatch match, Language language) {
+  return std::string(PhrasesOf(language).ManglikMatches[static_cast<std::size_t>(match)]);
 }
 
-std::string ExceptionListWords(const std::vector<DoshaException>& exceptions) {
+std::string ExceptionListWords(const std::vector<DoshaException>& exceptions, Language language) {
   if (exceptions.empty()) {
-    return "None";
+    return std::string(PhrasesOf(language).None);
   }
   std::string text;
   for (const DoshaException e : exceptions) {
     if (!text.empty()) {
       text += "; ";
     }
-    text += ExceptionWords(e);
+    text += DoshaExceptionWord(language, e);
   }
   return text;
 }
 
-std::string ManglikWords(const ManglikAssessment& manglik) {
+std::string ManglikWords(const ManglikAssessment& manglik, Language language) {
+  const Phrases& words = PhrasesOf(language);
   if (!manglik.IsManglik) {
-    return "No";
+    return std::string(words.No);
   }
   if (manglik.Exceptions.empty()) {
-    return "Yes";
+    return std::string(words.Yes);
   }
-  return "Yes, with exceptions: " + ExceptionListWords(manglik.Exceptions);
+  return Fill(words.YesWithExceptions, {ExceptionListWords(manglik.Exceptions, language)});
 }
 
 std::string DoshaWords(const DoshaAssessment& dosha) {
@@ -157,27 +162,28 @@ std::string DoshaWords(const DoshaAssessment& dosha) {
   return text;
 }
 
-std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind,
-                        const BirthMoment& moment) {
+std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind, const BirthMoment& moment,
+                        Language language) {
+  const Phrases& words = PhrasesOf(language);
   std::string text;
   switch (kind) {
     case WindowKind::Nakshatra:
-      text = "Moon in " + std::string(kNakshatraNames[static_cast<std::size_t>(windows.Nakshatra)]);
+      text = Fill(words.MoonIn, {NakshatraWord(language, windows.Nakshatra)});
       break;
     case WindowKind::Pada:
-      text = "Moon in " +
-             std::string(kNakshatraNames[static_cast<std::size_t>(windows.Nakshatra)]) + " pada " +
-             std::to_string(windows.Pada);
+      text = Fill(words.MoonInPada,
+                  {NakshatraWord(language, windows.Nakshatra), std::to_string(windows.Pada)});
       break;
     case WindowKind::Rashi:
-      text = "Moon in " + std::string(kSignNames[static_cast<std::size_t>(windows.Rashi)]);
+      text = Fill(words.MoonIn, {RashiWord(language, windows.Rashi)});
       break;
     case WindowKind::Lagna:
-      text = "Lagna in " + std::string(kSignNames[static_cast<std::size_t>(windows.LagnaSign)]);
+      text = Fill(words.LagnaIn, {RashiWord(language, windows.LagnaSign)});
       break;
   }
   const TimeWindow& w = windows.Of(kind);
-  return text + " from " + EndWords(w, true, moment) + " to " + EndWords(w, false, moment);
+  return Fill(words.WindowFromTo,
+              {text, EndWords(w, true, moment, words), EndWords(w, false, moment, words)});
 }
 
 std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel used) {

@@ -8,6 +8,7 @@
 
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_sign.h"
+#include "core/glossary/language.h"
 #include "core/report_run.h"
 #include "core/vedic/chart/birth_time.h"
 #include "core/vedic/chart/doshas.h"
@@ -72,21 +73,23 @@ std::vector<PlanetTableRow> PlanetTable(const SiderealChart& chart);
 // (within the sign, truncated as every position is), "Magha", "2".
 inline constexpr std::array<std::string_view, 5> kPlanetTableTitles = {"Planet", "Sign", "Degrees",
                                                                        "Nakshatra", "Pada"};
-std::array<std::string, 5> PlanetTableCells(const PlanetTableRow& row);
+std::array<std::string, 5> PlanetTableCells(const PlanetTableRow& row,
+                                            Language language = Language::English);
 
 // "Both are Manglik: the dosha is traditionally held cancelled" ...
-std::string ManglikMatchWords(ManglikMatch match);
+std::string ManglikMatchWords(ManglikMatch match, Language language = Language::English);
 // "No", "Yes", or "Yes, with exceptions: ..." where exceptions apply (they are notes; they
 // never clear the dosha).
-std::string ManglikWords(const ManglikAssessment& manglik);
+std::string ManglikWords(const ManglikAssessment& manglik, Language language = Language::English);
 // The exceptions joined with "; ", or "None".
-std::string ExceptionListWords(const std::vector<DoshaException>& exceptions);
+std::string ExceptionListWords(const std::vector<DoshaException>& exceptions,
+                               Language language = Language::English);
 // "Nadi dosha: present. Exceptions: ..." or "Bhakoot dosha: not present".
 std::string DoshaWords(const DoshaAssessment& dosha);
 // "Moon in Rohini pada 2 from 05:12:40 to 11:40:03"; an end on another day than the
 // entered one carries its date.
-std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind,
-                        const BirthMoment& moment);
+std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind, const BirthMoment& moment,
+                        Language language = Language::English);
 // "Punarvasu pada 4 by the standard Moon, Pushya pada 1 by the precise Moon (38"
 // apart); this match uses the precise Moon."
 std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel used);

@@ -11,6 +11,7 @@
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/ephemeris/precise_moon.h"
+#include "core/glossary/glossary.h"
 
 namespace lumora {
 
@@ -212,7 +213,8 @@ bool NearSignBoundary(double longitude) {
          within > kDegreesPerSign - kUncertainSignMarginDegrees;
 }
 
-std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart) {
+std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart, Language language) {
+  const Glossary& words = GlossaryOf(language);
   auto placement = [&chart](std::string label, double longitude) {
     if (chart.Navamsa) {
       return ChartPlacement{std::move(label), SignOf(longitude), false};
@@ -224,12 +226,13 @@ std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart) {
     return ChartPlacement{std::move(label) + text, SignOf(longitude), NearSignBoundary(longitude)};
   };
   std::vector<ChartPlacement> out;
-  out.push_back(placement("La", chart.Lagna));
+  out.push_back(placement(std::string(words.LagnaAbbreviation), chart.Lagna));
   for (int g = 0; g < kGrahaCount; ++g) {
     const auto graha = static_cast<Graha>(g);
-    out.push_back(placement(std::string(kGrahaNames[static_cast<std::size_t>(g)].Abbreviation) +
-                                (chart.IsRetrograde(graha) ? "(R)" : ""),
-                            chart.Of(graha)));
+    out.push_back(placement(
+        std::string(GrahaAbbreviationWord(language, graha)) +
+            (chart.IsRetrograde(graha) ? std::string(words.RetrogradeMark) : std::string()),
+        chart.Of(graha)));
   }
   return out;
 }

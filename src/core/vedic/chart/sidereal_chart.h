@@ -12,6 +12,7 @@
 #include "core/ephemeris/birth_moment.h"
 #include "core/ephemeris/moon_model.h"
 #include "core/ephemeris/precise_ephemeris.h"
+#include "core/glossary/language.h"
 
 namespace lumora {
 
@@ -172,6 +173,8 @@ struct ChartPlacement {
   bool Uncertain = false;
 };
 
-std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart);
+// The abbreviations are the language's (the glossary's chart abbreviations).
+std::vector<ChartPlacement> ChartPlacements(const SiderealChart& chart,
+                                            Language language = Language::English);
 
 }  // namespace lumora

@@ -4,72 +4,54 @@
 #include <cmath>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/glossary.h"
+#include "core/glossary/phrases.h"
 #include "core/vedic/match/classical_tables.h"
 
 namespace lumora {
 
 namespace {
 
-struct PoruthamText {
-  std::string_view Title;
-  std::string_view Meaning;
-};
+// Indexed by Porutham: the English titles (the glossary's English names).
+constexpr std::array<std::string_view, kPoruthamCount> kPoruthamTitles{
+    "Dina", "Gana",           "Mahendra", "Stree Deergha", "Yoni",
+    "Rasi", "Rasiyathipathi", "Vasya",    "Rajju",         "Vedha"};
 
-// Indexed by Porutham. What each agreement is read for, as the Tamil almanacs
-// summarise it.
-constexpr std::array<PoruthamText, kPoruthamCount> kPoruthamTexts{{
-    {"Dina", "Health and daily well-being of the couple"},
-    {"Gana", "Temperament: a divine, human or fierce nature"},
-    {"Mahendra", "Children, wealth and the growth of the family"},
-    {"Stree Deergha", "The wife's long life and well-being"},
-    {"Yoni", "Physical and intimate compatibility"},
-    {"Rasi", "Continuity of the family line"},
-    {"Rasiyathipathi", "Harmony through the friendship of the rashi lords"},
-    {"Vasya", "Mutual attraction and regard"},
-    {"Rajju", "The husband's long life; a shared Rajju vetoes the match"},
-    {"Vedha", "Freedom from afflicting stars; a Vedha pair vetoes the match"},
-}};
-
-std::string Joined(std::string_view boy, std::string_view girl) {
-  return std::string(boy) + " and " + std::string(girl);
-}
-
-std::string_view RajjuName(RajjuGroup group) {
-  return kRajjuGroupNames[static_cast<std::size_t>(group)];
-}
-
-std::string_view SignName(int sign) {
-  return kSignNames[static_cast<std::size_t>(sign)];
-}
-
-std::string Decided(const PoruthamResult& result, const MoonPair& pair) {
-  const auto b = static_cast<std::size_t>(pair.BoyNakshatra);
-  const auto g = static_cast<std::size_t>(pair.GirlNakshatra);
+std::string Decided(const PoruthamResult& result, const MoonPair& pair, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const Glossary& g = GlossaryOf(language);
+  const auto joined = [&words](std::string_view boy, std::string_view girl) {
+    return Fill(words.PairJoin, {boy, girl});
+  };
   switch (result.Which) {
     case Porutham::Dina:
     case Porutham::Mahendra:
     case Porutham::StreeDeergha:
-      return "star count " + std::to_string(result.Count.value_or(0));
+      return Fill(words.StarCount, {std::to_string(result.Count.value_or(0))});
     case Porutham::Rasi:
-      return "rashi count " + std::to_string(result.Count.value_or(0));
+      return Fill(words.RashiCount, {std::to_string(result.Count.value_or(0))});
     case Porutham::Gana:
-      return Joined(GanaName(GanaOf(pair.BoyNakshatra)), GanaName(GanaOf(pair.GirlNakshatra)));
+      return joined(g.Ganas[static_cast<std::size_t>(GanaOf(pair.BoyNakshatra))],
+                    g.Ganas[static_cast<std::size_t>(GanaOf(pair.GirlNakshatra))]);
     case Porutham::Yoni:
-      return Joined(YoniAnimalName(YoniOf(pair.BoyNakshatra).Animal),
-                    YoniAnimalName(YoniOf(pair.GirlNakshatra).Animal));
+      return joined(g.YoniAnimals[static_cast<std::size_t>(YoniOf(pair.BoyNakshatra).Animal)],
+                    g.YoniAnimals[static_cast<std::size_t>(YoniOf(pair.GirlNakshatra).Animal)]);
     case Porutham::Rasiyathipathi:
-      return Joined(PlanetName(SignLord(pair.BoySign)), PlanetName(SignLord(pair.GirlSign)));
+      // Planet runs as Graha does, Sun .. Saturn.
+      return joined(GrahaWord(language, static_cast<Graha>(SignLord(pair.BoySign))),
+                    GrahaWord(language, static_cast<Graha>(SignLord(pair.GirlSign))));
     case Porutham::Vasya:
-      return Joined(SignName(pair.BoySign), SignName(pair.GirlSign));
+      return joined(RashiWord(language, pair.BoySign), RashiWord(language, pair.GirlSign));
     case Porutham::Rajju:
       if (result.Group) {
-        return "both " + std::string(RajjuName(*result.Group));
+        return Fill(words.BothInGroup, {RajjuGroupWord(language, *result.Group)});
       }
-      return Joined(RajjuName(RajjuGroupOf(pair.BoyNakshatra)),
-                    RajjuName(RajjuGroupOf(pair.GirlNakshatra)));
+      return joined(RajjuGroupWord(language, RajjuGroupOf(pair.BoyNakshatra)),
+                    RajjuGroupWord(language, RajjuGroupOf(pair.GirlNakshatra)));
     case Porutham::Vedha:
-      return result.Agrees ? Joined(kNakshatraNames[b], kNakshatraNames[g]) + " do not pierce"
-                           : Joined(kNakshatraNames[b], kNakshatraNames[g]) + " pierce";
+      return Fill(result.Agrees ? words.DoNotPierce : words.Pierce,
+                  {joined(NakshatraWord(language, pair.BoyNakshatra),
+                          NakshatraWord(language, pair.GirlNakshatra))});
   }
   return {};
 }
@@ -87,37 +69,41 @@ constexpr Rgb kVerdictBlue{0, 0, 192};
 }  // namespace
 
 std::string_view PoruthamTitle(Porutham which) {
-  return kPoruthamTexts[static_cast<std::size_t>(which)].Title;
+  return kPoruthamTitles[static_cast<std::size_t>(which)];
 }
 
-std::string_view PoruthamMeaning(Porutham which) {
-  return kPoruthamTexts[static_cast<std::size_t>(which)].Meaning;
+std::string_view PoruthamMeaning(Porutham which, Language language) {
+  return PhrasesOf(language).PoruthamMeanings[static_cast<std::size_t>(which)];
 }
 
 std::array<PoruthamRow, kPoruthamCount> PoruthamRows(const PoruthamMatch& match,
-                                                     const MoonPair& pair) {
+                                                     const MoonPair& pair, Language language) {
+  const Phrases& words = PhrasesOf(language);
   std::array<PoruthamRow, kPoruthamCount> rows;
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const PoruthamResult& result = match.Poruthams[k];
-    rows[k] = {std::string(PoruthamTitle(result.Which)), result.Agrees ? "Yes" : "No",
-               Decided(result, pair), std::string(PoruthamMeaning(result.Which))};
+    rows[k] = {std::string(PoruthamWord(language, result.Which)),
+               std::string(result.Agrees ? words.Yes : words.No), Decided(result, pair, language),
+               std::string(PoruthamMeaning(result.Which, language))};
   }
   return rows;
 }
 
-std::string PoruthamCountWords(const PoruthamMatch& match) {
-  return std::to_string(match.Count) + " of " + std::to_string(kPoruthamCount) + " poruthams agree";
+std::string PoruthamCountWords(const PoruthamMatch& match, Language language) {
+  return Fill(PhrasesOf(language).PoruthamCount,
+              {std::to_string(match.Count), std::to_string(kPoruthamCount)});
 }
 
-std::string PoruthamVetoWords(const PoruthamMatch& match) {
-  std::string out = "Vetoes: ";
+std::string PoruthamVetoWords(const PoruthamMatch& match, Language language) {
+  const Phrases& words = PhrasesOf(language);
   if (match.Vetoes.empty()) {
-    return out + "none";
+    return Fill(words.Vetoes, {words.VetoesNone});
   }
+  std::string names;
   for (std::size_t i = 0; i < match.Vetoes.size(); ++i) {
-    out += (i == 0 ? "" : ", ") + std::string(PoruthamTitle(match.Vetoes[i]));
+    names += (i == 0 ? "" : ", ") + std::string(PoruthamWord(language, match.Vetoes[i]));
   }
-  return out;
+  return Fill(words.Vetoes, {names});
 }
 
 std::string_view PoruthamVerdictWords(PoruthamVerdict verdict) {
@@ -139,58 +125,70 @@ std::string QuarterPointsText(double points) {
   }
 }
 
-PapaRow PapaRowOf(const PapaPlacement& placement) {
-  return {placement.Boy ? "Boy" : "Girl",
-          std::string(kGrahaNames[static_cast<std::size_t>(placement.Planet)].Name),
-          std::string(kPapaReferenceNames[static_cast<std::size_t>(placement.From)]),
+PapaRow PapaRowOf(const PapaPlacement& placement, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  // The references are the Lagna, the Moon and Venus (kPapaReferenceNames).
+  constexpr std::array<Graha, 2> kReferenceGrahas = {Graha::Moon, Graha::Venus};
+  const auto from = static_cast<std::size_t>(placement.From);
+  return {std::string(placement.Boy ? words.Boy : words.Girl),
+          std::string(GrahaWord(language, placement.Planet)),
+          std::string(from == 0 ? GlossaryOf(language).Lagna
+                                : GrahaWord(language, kReferenceGrahas[from - 1])),
           std::to_string(placement.House), QuarterPointsText(placement.Points)};
 }
 
-std::string PapasamyamWords(const PapasamyamResult& result) {
-  return "Boy " + QuarterPointsText(result.Boy) + ", girl " + QuarterPointsText(result.Girl) +
-         (result.Agrees ? ": the girl's malefics do not outweigh the boy's (agrees)"
-                        : ": the girl's malefics outweigh the boy's (does not agree)");
+std::string PapasamyamWords(const PapasamyamResult& result, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  return Fill(result.Agrees ? words.PapaAgrees : words.PapaDisagrees,
+              {QuarterPointsText(result.Boy), QuarterPointsText(result.Girl)});
 }
 
 void AppendPoruthamSection(Document& document, const PoruthamMatch& match, const MoonPair& pair,
-                           const std::optional<PapasamyamResult>& papasamyam) {
-  AddParagraph(document, ParagraphStyle::Heading, "Porutham");
+                           const std::optional<PapasamyamResult>& papasamyam, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  AddParagraph(document, ParagraphStyle::Heading,
+               std::string(GlossaryOf(language).PoruthamMatching));
   DocumentTable table;
   table.ColumnWeights = {3, 2, 4, 7};
-  table.Rows.push_back(
-      {Cell("PORUTHAM", true, CellAlign::Center), Cell("AGREES", true, CellAlign::Center),
-       Cell("DECIDED BY", true, CellAlign::Center), Cell("MEANING", true, CellAlign::Center)});
-  for (const PoruthamRow& row : PoruthamRows(match, pair)) {
+  DocumentRow titles;
+  for (const std::string_view title : words.PoruthamColumns) {
+    titles.push_back(Cell(std::string(title), true, CellAlign::Center));
+  }
+  table.Rows.push_back(std::move(titles));
+  for (const PoruthamRow& row : PoruthamRows(match, pair, language)) {
     table.Rows.push_back({Cell(row.Name, true), Cell(row.Agrees, false, CellAlign::Center),
                           Cell(row.Decided), Cell(row.Meaning)});
   }
-  DocumentCell verdict = Cell(std::string(PoruthamVerdictWords(match.Verdict)), true);
+  DocumentCell verdict = Cell(std::string(PoruthamVerdictWord(language, match.Verdict)), true);
   verdict.Color = kVerdictBlue;
-  DocumentCell count = Cell(PoruthamCountWords(match), true);
+  DocumentCell count = Cell(PoruthamCountWords(match, language), true);
   count.Color = kVerdictBlue;
-  table.Rows.push_back({Cell("VERDICT", true), verdict, count, Cell(PoruthamVetoWords(match))});
+  table.Rows.push_back({Cell(std::string(words.Verdict), true), verdict, count,
+                        Cell(PoruthamVetoWords(match, language))});
   document.Blocks.emplace_back(std::move(table));
 
-  AddParagraph(document, ParagraphStyle::Subheading, "Papasamyam");
+  AddParagraph(document, ParagraphStyle::Subheading, std::string(GlossaryOf(language).Papasamyam));
   if (!papasamyam) {
-    AddParagraph(document, ParagraphStyle::Note,
-                 "Papasamyam needs both persons' birth details; a profile file holds none.");
+    AddParagraph(document, ParagraphStyle::Note, std::string(words.PapasamyamNeedsCharts));
     return;
   }
   DocumentTable papa;
   papa.ColumnWeights = {2, 2, 2, 2, 2};
-  papa.Rows.push_back({Cell("PERSON", true), Cell("PLANET", true), Cell("FROM", true),
-                       Cell("HOUSE", true, CellAlign::Center),
-                       Cell("POINTS", true, CellAlign::Center)});
+  DocumentRow papa_titles;
+  for (std::size_t c = 0; c < words.PapaColumns.size(); ++c) {
+    papa_titles.push_back(Cell(std::string(words.PapaColumns[c]), true,
+                               c >= 3 ? CellAlign::Center : CellAlign::Left));
+  }
+  papa.Rows.push_back(std::move(papa_titles));
   for (const PapaPlacement& placement : papasamyam->Placements) {
-    const PapaRow row = PapaRowOf(placement);
+    const PapaRow row = PapaRowOf(placement, language);
     papa.Rows.push_back({Cell(row.Person), Cell(row.Planet), Cell(row.From),
                          Cell(row.House, false, CellAlign::Center),
                          Cell(row.Points, placement.Points > 0.0, CellAlign::Center)});
   }
   document.Blocks.emplace_back(std::move(papa));
   DocumentParagraph totals;
-  totals.Runs.push_back({PapasamyamWords(*papasamyam), true, kVerdictBlue});
+  totals.Runs.push_back({PapasamyamWords(*papasamyam, language), true, kVerdictBlue});
   document.Blocks.emplace_back(std::move(totals));
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/document.h"
+#include "core/glossary/language.h"
 #include "core/vedic/porutham/porutham.h"
 
 namespace lumora {
@@ -26,14 +27,15 @@ struct PoruthamRow {
 std::string_view PoruthamTitle(Porutham which);
 
 // What a porutham is read for, one line: "The wife's long life and well-being".
-std::string_view PoruthamMeaning(Porutham which);
+std::string_view PoruthamMeaning(Porutham which, Language language = Language::English);
 
 std::array<PoruthamRow, kPoruthamCount> PoruthamRows(const PoruthamMatch& match,
-                                                     const MoonPair& pair);
+                                                     const MoonPair& pair,
+                                                     Language language = Language::English);
 
 // "7 of 10 poruthams agree"; "Vetoes: Rajju, Vedha" or "Vetoes: none"; the verdict name.
-std::string PoruthamCountWords(const PoruthamMatch& match);
-std::string PoruthamVetoWords(const PoruthamMatch& match);
+std::string PoruthamCountWords(const PoruthamMatch& match, Language language = Language::English);
+std::string PoruthamVetoWords(const PoruthamMatch& match, Language language = Language::English);
 std::string_view PoruthamVerdictWords(PoruthamVerdict verdict);
 
 // Points in quarters as a match shows them: "0", "0.25", "1.5", "7".
@@ -48,16 +50,17 @@ struct PapaRow {
   std::string Points;  // "0.5"
 };
 
-PapaRow PapaRowOf(const PapaPlacement& placement);
+PapaRow PapaRowOf(const PapaPlacement& placement, Language language = Language::English);
 
 // "Boy 2.75, girl 1.5: the girl's malefics do not outweigh the boy's (agrees)".
-std::string PapasamyamWords(const PapasamyamResult& result);
+std::string PapasamyamWords(const PapasamyamResult& result, Language language = Language::English);
 
 // The porutham section of the match document: a heading, the table of ten rows with
 // the count, the vetoes and the verdict, and where both charts are known the
 // Papasamyam table and its totals; without charts, a note that Papasamyam needs them.
 void AppendPoruthamSection(Document& document, const PoruthamMatch& match, const MoonPair& pair,
-                           const std::optional<PapasamyamResult>& papasamyam);
+                           const std::optional<PapasamyamResult>& papasamyam,
+                           Language language = Language::English);
 
 // The same as report runs (for the interpretation report and its text export).
 ReportDocument ComposePoruthamReport(const PoruthamMatch& match, const MoonPair& pair,

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/result/match_document.h"
 
+#include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/glossary.h"
+#include "core/glossary/phrases.h"
 #include "core/text.h"
 #include "core/vedic/porutham/porutham_words.h"
 #include "core/vedic/result/export_document.h"
@@ -27,7 +30,17 @@ DocumentCell Cell(std::string text, bool bold = false, CellAlign align = CellAli
   return cell;
 }
 
-std::string DateText(const PersonDetails& p) {
+// English keeps the form's own "January 2, 1990"; other languages write the day in their
+// order with the month's number.
+std::string DateText(const PersonDetails& p, Language language) {
+  if (language != Language::English) {
+    const std::optional<int> month = MonthNumber(p.Month);
+    const std::optional<int> day = ParseDigits(p.Day);
+    const std::optional<int> year = ParseDigits(p.Year);
+    if (month && day && year) {
+      return DateWords(language, *year, *month, *day);
+    }
+  }
   return p.Month + " " + p.Day + ", " + p.Year;
 }
 
@@ -35,94 +48,133 @@ std::string TimeText(const PersonDetails& p) {
   return TwoDigits(p.Hour) + ":" + TwoDigits(p.Minute) + ":" + TwoDigits(p.Second);
 }
 
-void AppendBirthDetails(Document& doc, const MatchState& state) {
-  AddParagraph(doc, ParagraphStyle::Heading, "Birth Details");
+std::string Word(std::string_view word) {
+  return std::string(word);
+}
+
+void AppendBirthDetails(Document& doc, const MatchState& state, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  AddParagraph(doc, ParagraphStyle::Heading, Word(words.BirthDetails));
   DocumentTable table;
   table.ColumnWeights = {2, 4, 4};
-  table.Rows.push_back({Cell("", true), Cell("Boy", true), Cell("Girl", true)});
+  table.Rows.push_back({Cell("", true), Cell(Word(words.Boy), true), Cell(Word(words.Girl), true)});
   if (state.BirthDetailsStored) {
     const PersonDetails& b = state.BoyDetails;
     const PersonDetails& g = state.GirlDetails;
-    table.Rows.push_back({Cell("Name", true), Cell(b.Name), Cell(g.Name)});
-    table.Rows.push_back({Cell("Date of Birth", true), Cell(DateText(b)), Cell(DateText(g))});
-    table.Rows.push_back({Cell("Time of Birth", true), Cell(TimeText(b)), Cell(TimeText(g))});
-    table.Rows.push_back({Cell("Place of Birth", true), Cell(b.Place), Cell(g.Place)});
+    table.Rows.push_back({Cell(Word(words.Name), true), Cell(b.Name), Cell(g.Name)});
+    table.Rows.push_back({Cell(Word(words.DateOfBirth), true), Cell(DateText(b, language)),
+                          Cell(DateText(g, language))});
+    table.Rows.push_back(
+        {Cell(Word(words.TimeOfBirth), true), Cell(TimeText(b)), Cell(TimeText(g))});
+    table.Rows.push_back({Cell(Word(words.PlaceOfBirth), true), Cell(b.Place), Cell(g.Place)});
     // The coordinates and clock the match read, so that a place's name over another's
     // coordinates, or a zone of the wrong sign, shows on paper too.
     if (b.Location || g.Location) {
-      const auto words = [](const PersonDetails& p, std::string (*of)(const BirthLocation&)) {
-        return p.Location ? of(*p.Location) : std::string();
+      const auto of = [](const PersonDetails& p, std::string (*words_of)(const BirthLocation&)) {
+        return p.Location ? words_of(*p.Location) : std::string();
       };
-      table.Rows.push_back({Cell("Coordinates", true), Cell(words(b, CoordinatesWords)),
-                            Cell(words(g, CoordinatesWords))});
-      table.Rows.push_back(
-          {Cell("Clock", true), Cell(words(b, ClockUsedWords)), Cell(words(g, ClockUsedWords))});
+      table.Rows.push_back({Cell(Word(words.Coordinates), true), Cell(of(b, CoordinatesWords)),
+                            Cell(of(g, CoordinatesWords))});
+      table.Rows.push_back({Cell(Word(words.Clock), true), Cell(of(b, ClockUsedWords)),
+                            Cell(of(g, ClockUsedWords))});
     }
     if (b.Zodiac && g.Zodiac) {
-      table.Rows.push_back(
-          {Cell("Ayanamsa", true), Cell(AyanamsaWords(*b.Zodiac)), Cell(AyanamsaWords(*g.Zodiac))});
-      table.Rows.push_back({Cell("Node", true), Cell(std::string(NodeName(b.Zodiac->Options.node))),
+      table.Rows.push_back({Cell(Word(GlossaryOf(language).Ayanamsa), true),
+                            Cell(AyanamsaWords(*b.Zodiac)), Cell(AyanamsaWords(*g.Zodiac))});
+      table.Rows.push_back({Cell(Word(words.Node), true),
+                            Cell(std::string(NodeName(b.Zodiac->Options.node))),
                             Cell(std::string(NodeName(g.Zodiac->Options.node)))});
     }
   }
-  auto sign = [](const KootaMoon& moon) {
-    const std::string name(kSignNames[static_cast<std::size_t>(moon.Sign)]);
+  auto sign = [language](const KootaMoon& moon) {
+    const std::string name(RashiWord(language, moon.Sign));
+    if (language != Language::English) {
+      return name;
+    }
     const RashiRecord* record = FindRashi(name);
     return record != nullptr ? name + " (" + std::string(record->IndianName) + ")" : name;
   };
-  auto nakshatra = [](const KootaMoon& moon) {
-    return std::string(kNakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]);
+  auto nakshatra = [language](const KootaMoon& moon) {
+    return std::string(NakshatraWord(language, moon.Nakshatra));
   };
   table.Rows.push_back(
-      {Cell("Moon Sign (Rashi)", true), Cell(sign(state.Boy)), Cell(sign(state.Girl))});
-  table.Rows.push_back(
-      {Cell("Nakshatra", true), Cell(nakshatra(state.Boy)), Cell(nakshatra(state.Girl))});
+      {Cell(Word(words.MoonSign), true), Cell(sign(state.Boy)), Cell(sign(state.Girl))});
+  table.Rows.push_back({Cell(Word(GlossaryOf(language).Nakshatra), true),
+                        Cell(nakshatra(state.Boy)), Cell(nakshatra(state.Girl))});
   doc.Blocks.emplace_back(std::move(table));
   if (!state.BirthDetailsStored) {
-    AddParagraph(doc, ParagraphStyle::Note, kBirthDetailsNotStored);
+    AddParagraph(doc, ParagraphStyle::Note, Word(words.BirthDetailsNotStored));
   }
 }
 
-void AppendGunaMilan(Document& doc, const MatchResult& result) {
-  AddParagraph(doc, ParagraphStyle::Heading, "Guna Milan");
+void AppendGunaMilan(Document& doc, const MatchResult& result, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const bool english = language == Language::English;
+  AddParagraph(doc, ParagraphStyle::Heading, Word(GlossaryOf(language).GunaMilan));
   const GunaMilanGrid& grid = result.Grid;
   DocumentTable table;
   table.ColumnWeights = {3, 4, 4, 3, 3, 5};
   DocumentRow titles;
-  for (std::string_view title : kGunaMilanColumnTitles) {
+  for (std::string_view title : words.GunaMilanColumns) {
     titles.push_back(Cell(std::string(title), true, CellAlign::Center));
   }
   table.Rows.push_back(std::move(titles));
-  for (const GunaMilanRow& row : grid.Rows) {
-    table.Rows.push_back({Cell(std::string(row.Title), true), Cell(row.BoyValue),
-                          Cell(row.GirlValue), Cell(row.MaximumPoints, false, CellAlign::Center),
-                          Cell(row.PointsObtained, false, CellAlign::Center),
-                          Cell(row.AreaOfLife)});
+  // English shows the grid as the match made it; another language names the same values.
+  for (int k = 0; k < kKootaCount; ++k) {
+    const auto at = static_cast<std::size_t>(k);
+    const GunaMilanRow& row = grid.Rows[at];
+    const KootaScore& score = result.Kootas()[at];
+    table.Rows.push_back(
+        {Cell(english ? std::string(row.Title) : Word(KootaWord(language, k)), true),
+         Cell(english ? row.BoyValue : Word(KootaValueWord(language, result.Tables, k, score.Boy))),
+         Cell(english ? row.GirlValue
+                      : Word(KootaValueWord(language, result.Tables, k, score.Girl))),
+         Cell(row.MaximumPoints, false, CellAlign::Center),
+         Cell(row.PointsObtained, false, CellAlign::Center),
+         Cell(english ? row.AreaOfLife : Word(words.AreasOfLife[at]))});
   }
-  DocumentCell verdict = Cell(grid.Verdict, true);
+  const double total = result.TotalHalfPointsOf(result.Tables) / 2.0;
+  DocumentCell verdict =
+      Cell(english ? grid.Verdict : Word(MatchVerdictWord(language, GradeOfTotal(total))), true);
   verdict.Color = kVerdictBlue;
   verdict.ColumnSpan = 2;
   DocumentCell maximum = Cell(grid.MaximumTotal, true, CellAlign::Center);
-  DocumentCell total = Cell(grid.PointsTotal, true, CellAlign::Center);
+  DocumentCell points = Cell(grid.PointsTotal, true, CellAlign::Center);
   maximum.Color = kVerdictBlue;
-  total.Color = kVerdictBlue;
-  table.Rows.push_back({Cell("TOTAL", true), verdict, maximum, total, Cell("")});
+  points.Color = kVerdictBlue;
+  table.Rows.push_back({Cell(Word(words.Total), true), verdict, maximum, points, Cell("")});
   doc.Blocks.emplace_back(std::move(table));
 
   DocumentParagraph sentence;
-  sentence.Runs.push_back({grid.Summary, true, kVerdictBlue});
+  sentence.Runs.push_back(
+      {english ? grid.Summary
+               : Fill(words.PointsObtainedSentence, {grid.PointsTotal, grid.MaximumTotal}),
+       true, kVerdictBlue});
   doc.Blocks.emplace_back(std::move(sentence));
   DocumentParagraph tables;
-  tables.Runs.push_back({grid.TablesLine + kCrLf, false, std::nullopt});
-  tables.Runs.push_back({grid.OtherTotalLine, true, std::nullopt});
+  const KootaTables other = OtherKootaTables(result.Tables);
+  const double other_total = result.TotalHalfPointsOf(other) / 2.0;
+  const auto set_word = [&words](KootaTables set) {
+    return words.TableSets[static_cast<std::size_t>(set)];
+  };
+  tables.Runs.push_back(
+      {(english ? grid.TablesLine : Fill(words.TablesInUse, {set_word(result.Tables)})) + kCrLf,
+       false, std::nullopt});
+  tables.Runs.push_back({english ? grid.OtherTotalLine
+                                 : Fill(other_total < kUsualThresholdPoints ? words.TablesTotalBelow
+                                                                            : words.TablesTotal,
+                                        {set_word(other), FormatHalfPoints(other_total),
+                                         FormatHalfPoints(kUsualThresholdPoints)}),
+                         true, std::nullopt});
   doc.Blocks.emplace_back(std::move(tables));
   DocumentParagraph notes;
   for (int k = 0; k < kKootaCount; ++k) {
     const std::string& note = grid.Notes[static_cast<std::size_t>(k)];
     if (!note.empty()) {
       notes.Runs.push_back({(notes.Runs.empty() ? "" : kCrLf) +
-                                std::string(kKootas[static_cast<std::size_t>(k)].Koota) + ": " +
-                                note,
+                                (english ? std::string(kKootas[static_cast<std::size_t>(k)].Koota)
+                                         : Word(KootaWord(language, k))) +
+                                ": " + note,
                             false, std::nullopt});
     }
   }
@@ -131,30 +183,42 @@ void AppendGunaMilan(Document& doc, const MatchResult& result) {
   }
 }
 
-void AppendInterpretation(Document& doc, const MatchState& state, const MatchResult& result) {
-  AddParagraph(doc, ParagraphStyle::Heading, "Interpretation");
-  const std::string boy = NameOr(state.BoyDetails.Name, "The boy");
-  const std::string girl = NameOr(state.GirlDetails.Name, "The girl");
+void AppendInterpretation(Document& doc, const MatchState& state, const MatchResult& result,
+                          Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const bool english = language == Language::English;
+  AddParagraph(doc, ParagraphStyle::Heading, Word(words.Interpretation));
+  if (!english) {
+    AddParagraph(doc, ParagraphStyle::Note, Word(words.ProseInEnglish));
+  }
+  const std::string boy = NameOr(state.BoyDetails.Name, words.BoySubject);
+  const std::string girl = NameOr(state.GirlDetails.Name, words.GirlSubject);
   for (int k = 0; k < kKootaCount; ++k) {
-    const KootaInfo& info = kKootas[static_cast<std::size_t>(k)];
-    const std::string word(info.Word);
-    const GunaMilanRow& row = result.Grid.Rows[static_cast<std::size_t>(k)];
-    AddParagraph(doc, ParagraphStyle::Subheading, word + " Kuta");
+    const auto at = static_cast<std::size_t>(k);
+    const KootaInfo& info = kKootas[at];
+    const std::string word = english ? std::string(info.Word) : Word(KootaWord(language, k));
+    const GunaMilanRow& row = result.Grid.Rows[at];
+    const KootaScore& score = result.Kootas()[at];
+    AddParagraph(doc, ParagraphStyle::Subheading, Fill(words.KootaHeading, {word}));
     DocumentParagraph facts;
-    facts.Runs.push_back({"Points Obtained: " + row.PointsObtained + " of " + row.MaximumPoints +
-                              ". Area of Life: " + row.AreaOfLife + "." + kCrLf,
+    facts.Runs.push_back({Fill(words.KootaFacts, {row.PointsObtained, row.MaximumPoints,
+                                                  english ? std::string_view(row.AreaOfLife)
+                                                          : words.AreasOfLife[at]}) +
+                              kCrLf,
                           true, std::nullopt});
-    facts.Runs.push_back({boy + " belongs to " + row.BoyValue + " " + word + "; " + girl +
-                              " belongs to " + row.GirlValue + " " + word + ".",
-                          false, info.LineColor});
-    const std::string& note = result.Grid.Notes[static_cast<std::size_t>(k)];
+    const std::string boy_value =
+        english ? row.BoyValue : Word(KootaValueWord(language, result.Tables, k, score.Boy));
+    const std::string girl_value =
+        english ? row.GirlValue : Word(KootaValueWord(language, result.Tables, k, score.Girl));
+    facts.Runs.push_back({Fill(words.KootaBelongs, {boy, boy_value, word, girl, girl_value}), false,
+                          info.LineColor});
+    const std::string& note = result.Grid.Notes[at];
     if (!note.empty()) {
-      facts.Runs.push_back({kCrLf + std::string("Note: ") + note + ".", false, std::nullopt});
+      facts.Runs.push_back({kCrLf + Fill(words.Note, {note}), false, std::nullopt});
     }
     doc.Blocks.emplace_back(std::move(facts));
     DocumentParagraph significance;
-    significance.Runs.push_back(
-        {result.Texts.KootaSignificance[static_cast<std::size_t>(k)], false, Rgb{0, 0, 0}});
+    significance.Runs.push_back({result.Texts.KootaSignificance[at], false, Rgb{0, 0, 0}});
     doc.Blocks.emplace_back(std::move(significance));
   }
 }
@@ -178,8 +242,8 @@ void AppendCatalogue(Document& doc, const std::string& heading, const std::optio
   doc.Blocks.emplace_back(std::move(table));
 }
 
-void AppendClosing(Document& doc) {
-  AddParagraph(doc, ParagraphStyle::Subheading, kClosingHeading);
+void AppendClosing(Document& doc, Language language) {
+  AddParagraph(doc, ParagraphStyle::Subheading, Word(PhrasesOf(language).AboutProgram));
   DocumentParagraph closing;
   closing.Runs.push_back({std::string(kClosingParagraph) + kCrLf, false, std::nullopt});
   // One credit line for the whole document.
@@ -210,61 +274,74 @@ void AddPairRow(DocumentTable& table, std::string caption, std::string boy, std:
 // that belong to no table (a Moon that the lunar theory moves, the score range).
 void AppendChartsTables(Document& doc, const ChartsAndDoshas& charts, const std::string& boy,
                         const std::string& girl, const std::optional<BirthMoment>& boy_moment,
-                        const std::optional<BirthMoment>& girl_moment) {
+                        const std::optional<BirthMoment>& girl_moment, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const Glossary& glossary = GlossaryOf(language);
   const bool have_charts = charts.Boy && charts.Girl && boy_moment && girl_moment;
   if (have_charts) {
     const PersonChartReading& b = *charts.Boy;
     const PersonChartReading& g = *charts.Girl;
-    AddParagraph(doc, ParagraphStyle::Subheading, "Manglik");
+    AddParagraph(doc, ParagraphStyle::Subheading, Word(glossary.Manglik));
     DocumentTable manglik = PairTable(boy, girl);
-    for (std::size_t r = 0; r < kManglikReferenceNames.size(); ++r) {
-      const auto from = [r](const ManglikAssessment& m) {
-        return "house " + std::to_string(m.From[r].House) +
-               (m.From[r].Dosha ? ", dosha" : ", no dosha");
+    // The references are the Lagna, the Moon and Venus (kManglikReferenceNames).
+    const std::array<std::string_view, 3> references = {
+        glossary.Lagna, GrahaWord(language, Graha::Moon), GrahaWord(language, Graha::Venus)};
+    for (std::size_t r = 0; r < references.size(); ++r) {
+      const auto from = [r, &words](const ManglikAssessment& m) {
+        return Fill(m.From[r].Dosha ? words.HouseDosha : words.HouseNoDosha,
+                    {std::to_string(m.From[r].House)});
       };
-      AddPairRow(manglik, "Mars from " + std::string(kManglikReferenceNames[r]), from(b.Manglik),
-                 from(g.Manglik));
+      AddPairRow(manglik, Fill(words.MarsFrom, {references[r]}), from(b.Manglik), from(g.Manglik));
     }
-    AddPairRow(manglik, "Manglik", ManglikWords(b.Manglik), ManglikWords(g.Manglik));
+    AddPairRow(manglik, Word(glossary.Manglik), ManglikWords(b.Manglik, language),
+               ManglikWords(g.Manglik, language));
     // A Manglik's exceptions are in its verdict; those of a person who is not are notes.
-    const auto notes = [](const ManglikAssessment& m) {
-      return !m.IsManglik && !m.Exceptions.empty() ? ExceptionListWords(m.Exceptions)
+    const auto notes = [language](const ManglikAssessment& m) {
+      return !m.IsManglik && !m.Exceptions.empty() ? ExceptionListWords(m.Exceptions, language)
                                                    : std::string();
     };
     if (!notes(b.Manglik).empty() || !notes(g.Manglik).empty()) {
-      AddPairRow(manglik, "Exceptions", notes(b.Manglik), notes(g.Manglik));
+      AddPairRow(manglik, Word(words.Exceptions), notes(b.Manglik), notes(g.Manglik));
     }
-    DocumentCell verdict = Cell(ManglikMatchWords(*charts.Manglik), true);
+    DocumentCell verdict = Cell(ManglikMatchWords(*charts.Manglik, language), true);
     verdict.ColumnSpan = 2;
-    manglik.Rows.push_back({Cell("Manglik match", true), verdict});
+    manglik.Rows.push_back({Cell(Word(words.ManglikMatch), true), verdict});
     doc.Blocks.emplace_back(std::move(manglik));
   } else {
-    AddParagraph(doc, ParagraphStyle::Note,
-                 "The charts, Manglik and the birth-time windows need both persons' birth "
-                 "details.");
+    AddParagraph(doc, ParagraphStyle::Note, Word(words.ChartsNeedBirthDetails));
   }
 
-  AddParagraph(doc, ParagraphStyle::Subheading, "Doshas");
+  AddParagraph(doc, ParagraphStyle::Subheading, Word(words.Doshas));
   DocumentTable doshas;
   doshas.ColumnWeights = {2, 2, 6};
-  doshas.Rows.push_back({Cell("Dosha", true), Cell("Present", true), Cell("Exceptions", true)});
+  doshas.Rows.push_back({Cell(Word(words.DoshaColumns[0]), true),
+                         Cell(Word(words.DoshaColumns[1]), true),
+                         Cell(Word(words.DoshaColumns[2]), true)});
   for (const DoshaAssessment& d : charts.Doshas) {
+    // English names the dosha by its koota alone ("Nadi"), as the column says what it is.
     doshas.Rows.push_back(
-        {Cell(std::string(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]), true),
-         Cell(d.Present ? "Yes" : "No"), Cell(d.Present ? ExceptionListWords(d.Exceptions) : "")});
+        {Cell(language == Language::English
+                  ? std::string(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)])
+                  : Word(PairDoshaWord(language, d.Dosha)),
+              true),
+         Cell(Word(d.Present ? words.Yes : words.No)),
+         Cell(d.Present ? ExceptionListWords(d.Exceptions, language) : "")});
   }
   doc.Blocks.emplace_back(std::move(doshas));
   if (!have_charts) {
     return;
   }
 
-  AddParagraph(doc, ParagraphStyle::Subheading, "Birth-Time Windows");
+  AddParagraph(doc, ParagraphStyle::Subheading, Word(words.BirthTimeWindows));
   DocumentTable windows = PairTable(boy, girl);
+  // The windows of the nakshatra, its pada, the rashi and the Lagna (kWindowKindNames).
+  const std::array<std::string_view, kWindowKindCount> kinds = {glossary.Nakshatra, glossary.Pada,
+                                                                glossary.Rashi, glossary.Lagna};
   for (int k = 0; k < kWindowKindCount; ++k) {
     const auto kind = static_cast<WindowKind>(k);
-    AddPairRow(windows, std::string(kWindowKindNames[static_cast<std::size_t>(k)]),
-               WindowWords(charts.Boy->Windows, kind, *boy_moment),
-               WindowWords(charts.Girl->Windows, kind, *girl_moment));
+    AddPairRow(windows, Word(kinds[static_cast<std::size_t>(k)]),
+               WindowWords(charts.Boy->Windows, kind, *boy_moment, language),
+               WindowWords(charts.Girl->Windows, kind, *girl_moment, language));
   }
   doc.Blocks.emplace_back(std::move(windows));
   for (const auto* reading : {&*charts.Boy, &*charts.Girl}) {
@@ -280,22 +357,24 @@ void AppendChartsTables(Document& doc, const ChartsAndDoshas& charts, const std:
 }
 
 // The zodiac of a chart, then each point's sign, degrees, nakshatra and pada.
-void AppendPlanetTable(Document& doc, const SiderealChart& chart) {
+void AppendPlanetTable(Document& doc, const SiderealChart& chart, Language language) {
+  const Phrases& words = PhrasesOf(language);
   DocumentParagraph zodiac;
   zodiac.Runs.push_back(
-      {AyanamsaLine({chart.Options, chart.AyanamsaDegrees}) + kCrLf + NodeLine(chart.Options.node),
+      {Fill(words.AyanamsaLine, {AyanamsaWords({chart.Options, chart.AyanamsaDegrees})}) + kCrLf +
+           Fill(words.NodeLine, {NodeName(chart.Options.node)}),
        false, std::nullopt});
   doc.Blocks.emplace_back(std::move(zodiac));
   DocumentTable table;
   table.ColumnWeights = {4, 3, 3, 4, 2};
   DocumentRow titles;
-  for (std::string_view title : kPlanetTableTitles) {
+  for (std::string_view title : words.PlanetColumns) {
     titles.push_back(Cell(std::string(title), true));
   }
   table.Rows.push_back(std::move(titles));
   for (const PlanetTableRow& row : PlanetTable(chart)) {
     DocumentRow cells;
-    for (std::string& text : PlanetTableCells(row)) {
+    for (std::string& text : PlanetTableCells(row, language)) {
       cells.push_back(Cell(std::move(text)));
     }
     table.Rows.push_back(std::move(cells));
@@ -303,88 +382,103 @@ void AppendPlanetTable(Document& doc, const SiderealChart& chart) {
   doc.Blocks.emplace_back(std::move(table));
 }
 
+std::string BoyName(const MatchState& state, Language language) {
+  return NameOr(state.BoyDetails.Name, PhrasesOf(language).Boy);
+}
+
+std::string GirlName(const MatchState& state, Language language) {
+  return NameOr(state.GirlDetails.Name, PhrasesOf(language).Girl);
+}
+
 // The section under one heading: both persons' rasi charts as pictures (where the birth
 // details give them; a match from a profile file has its doshas only), then the tables.
 void AppendCharts(Document& doc, const MatchState& state, const MatchResult& result,
-                  const ChartsAndDoshas& charts, ChartStyle style) {
-  AddParagraph(doc, ParagraphStyle::Heading, "Charts And Doshas");
-  const std::string boy = NameOr(state.BoyDetails.Name, "Boy");
-  const std::string girl = NameOr(state.GirlDetails.Name, "Girl");
+                  const ChartsAndDoshas& charts, ChartStyle style, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  AddParagraph(doc, ParagraphStyle::Heading, Word(words.ChartsAndDoshas));
+  const std::string boy = BoyName(state, language);
+  const std::string girl = GirlName(state, language);
   if (charts.Boy && charts.Girl && result.BoyMoment && result.GirlMoment) {
-    AddParagraph(doc, ParagraphStyle::Subheading, "Rasi Charts");
+    AddParagraph(doc, ParagraphStyle::Subheading, Word(words.RasiCharts));
     DocumentCharts pictures;
     pictures.Style = style;
+    pictures.Labels = language;
     pictures.Charts.push_back({boy, charts.Boy->Chart});
     pictures.Charts.push_back({girl, charts.Girl->Chart});
     doc.Blocks.emplace_back(std::move(pictures));
-    AddParagraph(doc, ParagraphStyle::Heading, "Navamsa Charts");
+    AddParagraph(doc, ParagraphStyle::Heading, Word(words.NavamsaCharts));
     DocumentCharts navamsas;
     navamsas.Style = style;
-    navamsas.Charts.push_back(
-        {NameOr(state.BoyDetails.Name, "Boy"), NavamsaChart(charts.Boy->Chart)});
-    navamsas.Charts.push_back(
-        {NameOr(state.GirlDetails.Name, "Girl"), NavamsaChart(charts.Girl->Chart)});
+    navamsas.Labels = language;
+    navamsas.Charts.push_back({boy, NavamsaChart(charts.Boy->Chart)});
+    navamsas.Charts.push_back({girl, NavamsaChart(charts.Girl->Chart)});
     doc.Blocks.emplace_back(std::move(navamsas));
-    AddParagraph(doc, ParagraphStyle::Heading, "Planets");
+    AddParagraph(doc, ParagraphStyle::Heading, Word(words.Planets));
     for (const auto& [name, reading] :
-         {std::pair{NameOr(state.BoyDetails.Name, "Boy"), &*charts.Boy},
-          std::pair{NameOr(state.GirlDetails.Name, "Girl"), &*charts.Girl}}) {
+         {std::pair{boy, &*charts.Boy}, std::pair{girl, &*charts.Girl}}) {
       AddParagraph(doc, ParagraphStyle::Subheading, name);
-      AppendPlanetTable(doc, reading->Chart);
+      AppendPlanetTable(doc, reading->Chart, language);
     }
   }
-  AppendChartsTables(doc, charts, boy, girl, result.BoyMoment, result.GirlMoment);
+  AppendChartsTables(doc, charts, boy, girl, result.BoyMoment, result.GirlMoment, language);
 }
 
-void AppendTiming(Document& doc, const MatchState& state, const MatchTiming& timing) {
-  AppendTimingSection(doc, timing.Couple, NameOr(state.BoyDetails.Name, "Boy"),
-                      NameOr(state.GirlDetails.Name, "Girl"), timing.Conventions,
-                      timing.ReferenceDay);
+void AppendTiming(Document& doc, const MatchState& state, const MatchTiming& timing,
+                  Language language) {
+  AppendTimingSection(doc, timing.Couple, BoyName(state, language), GirlName(state, language),
+                      timing.Conventions, timing.ReferenceDay, language);
 }
 
-std::string Who(const MatchState& state, bool boy) {
+std::string Who(const MatchState& state, bool boy, Language language) {
   const PersonDetails& details = boy ? state.BoyDetails : state.GirlDetails;
-  return NameOr(details.Name, boy ? "the Boy" : "the Girl");
+  const Phrases& words = PhrasesOf(language);
+  return NameOr(details.Name, boy ? words.BoyObject : words.GirlObject);
 }
 
 }  // namespace
 
-std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_name) {
-  return "Kundali Match: " + NameOr(boy_name, "Boy") + " and " + NameOr(girl_name, "Girl");
+std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_name,
+                              Language language) {
+  const Phrases& words = PhrasesOf(language);
+  return Fill(words.KundaliMatchTitle,
+              {NameOr(boy_name, words.Boy), NameOr(girl_name, words.Girl)});
 }
 
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
                               bool with_catalogues, const std::optional<ChartsAndDoshas>& charts,
-                              ChartStyle style, const std::optional<MatchTiming>& timing) {
+                              ChartStyle style, const std::optional<MatchTiming>& timing,
+                              Language language) {
+  const Phrases& words = PhrasesOf(language);
   Document doc;
-  doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
+  doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name, language);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
-  AppendBirthDetails(doc, state);
-  AppendGunaMilan(doc, result);
-  AppendPoruthamSection(doc, result.Poruthams, result.Pair, result.Papasamyam);
-  AppendInterpretation(doc, state, result);
+  AppendBirthDetails(doc, state, language);
+  AppendGunaMilan(doc, result, language);
+  AppendPoruthamSection(doc, result.Poruthams, result.Pair, result.Papasamyam, language);
+  AppendInterpretation(doc, state, result, language);
   if (charts) {
-    AppendCharts(doc, state, result, *charts, style);
+    AppendCharts(doc, state, result, *charts, style, language);
   }
   if (timing) {
     // The section opens a page: its heading never stays behind at the foot of the charts.
     doc.Blocks.emplace_back(DocumentPageBreak{});
-    AppendTiming(doc, state, *timing);
+    AppendTiming(doc, state, *timing, language);
   }
   if (with_catalogues) {
     // The catalogues are reference pages after the reading: they open a page of their
     // own, then follow one another.
     doc.Blocks.emplace_back(DocumentPageBreak{});
     const ExportInputs pages = MakeExportInputs(state, result);
-    AppendCatalogue(doc, "Rashi Information of " + Who(state, true), pages.BoyRashi, kRashiFields);
-    AppendCatalogue(doc, "Rashi Information of " + Who(state, false), pages.GirlRashi,
+    AppendCatalogue(doc, Fill(words.RashiPageOf, {Who(state, true, language)}), pages.BoyRashi,
                     kRashiFields);
-    AppendCatalogue(doc, "Nakshatra Information of " + Who(state, true), pages.BoyNakshatra,
-                    kNakshatraFields);
-    AppendCatalogue(doc, "Nakshatra Information of " + Who(state, false), pages.GirlNakshatra,
-                    kNakshatraFields);
+    AppendCatalogue(doc, Fill(words.RashiPageOf, {Who(state, false, language)}), pages.GirlRashi,
+                    kRashiFields);
+    AppendCatalogue(doc, Fill(words.NakshatraPageOf, {Who(state, true, language)}),
+                    pages.BoyNakshatra, kNakshatraFields);
+    AppendCatalogue(doc, Fill(words.NakshatraPageOf, {Who(state, false, language)}),
+                    pages.GirlNakshatra, kNakshatraFields);
   }
-  AppendClosing(doc);
+  AppendClosing(doc, language);
   return doc;
 }
 
@@ -392,19 +486,22 @@ std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
                                             const MatchResult& result, bool with_catalogues,
                                             const std::optional<ChartsAndDoshas>& charts,
                                             ChartStyle style,
-                                            const std::optional<MatchTiming>& timing) {
+                                            const std::optional<MatchTiming>& timing,
+                                            Language language) {
   if (tab == kTabKundaliMatch) {
-    return ComposeMatchDocument(state, result, with_catalogues, charts, style, timing);
+    return ComposeMatchDocument(state, result, with_catalogues, charts, style, timing, language);
   }
+  const std::string title =
+      KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name, language);
   if (tab == kTabTiming) {
     if (!timing) {
       return std::nullopt;
     }
     Document doc;
-    doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
+    doc.Title = title;
     AddParagraph(doc, ParagraphStyle::Title, doc.Title);
-    AppendTiming(doc, state, *timing);
-    AppendClosing(doc);
+    AppendTiming(doc, state, *timing, language);
+    AppendClosing(doc, language);
     return doc;
   }
   if (tab == kTabChartsAndDoshas) {
@@ -412,43 +509,44 @@ std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
       return std::nullopt;
     }
     Document doc;
-    doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name);
+    doc.Title = title;
     AddParagraph(doc, ParagraphStyle::Title, doc.Title);
-    AppendCharts(doc, state, result, *charts, style);
-    AppendClosing(doc);
+    AppendCharts(doc, state, result, *charts, style, language);
+    AppendClosing(doc, language);
     return doc;
   }
   if (tab < kTabBoyRashi || tab > kTabGirlNakshatra) {
     return std::nullopt;
   }
+  const Phrases& words = PhrasesOf(language);
   const ExportInputs pages = MakeExportInputs(state, result);
   Document doc;
   const bool boy = tab == kTabBoyRashi || tab == kTabBoyNakshatra;
   const bool rashi = tab == kTabBoyRashi || tab == kTabGirlRashi;
-  const std::string kind = rashi ? "Rashi" : "Nakshatra";
-  doc.Title = kind + " Information of " + Who(state, boy);
+  doc.Title = Fill(rashi ? words.RashiPageOf : words.NakshatraPageOf, {Who(state, boy, language)});
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   if (!state.BirthDetailsStored) {
-    AddParagraph(doc, ParagraphStyle::Note, kBirthDetailsNotStored);
+    AddParagraph(doc, ParagraphStyle::Note, Word(words.BirthDetailsNotStored));
+  }
+  if (language != Language::English) {
+    AddParagraph(doc, ParagraphStyle::Note, Word(words.ProseInEnglish));
   }
   if (rashi) {
-    AppendCatalogue(
-        doc,
-        std::string(kSignNames[static_cast<std::size_t>(boy ? state.Boy.Sign : state.Girl.Sign)]),
-        boy ? pages.BoyRashi : pages.GirlRashi, kRashiFields);
+    AppendCatalogue(doc, Word(RashiWord(language, boy ? state.Boy.Sign : state.Girl.Sign)),
+                    boy ? pages.BoyRashi : pages.GirlRashi, kRashiFields);
   } else {
     AppendCatalogue(doc,
-                    std::string(kNakshatraNames[static_cast<std::size_t>(
-                        boy ? state.Boy.Nakshatra : state.Girl.Nakshatra)]),
+                    Word(NakshatraWord(language, boy ? state.Boy.Nakshatra : state.Girl.Nakshatra)),
                     boy ? pages.BoyNakshatra : pages.GirlNakshatra, kNakshatraFields);
   }
-  AppendClosing(doc);
+  AppendClosing(doc, language);
   return doc;
 }
 
-ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing) {
+ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing,
+                                   Language language) {
   Document doc;
-  AppendTiming(doc, state, timing);
+  AppendTiming(doc, state, timing, language);
   ReportDocument report;
   for (const DocumentBlock& block : doc.Blocks) {
     if (const auto* paragraph = std::get_if<DocumentParagraph>(&block)) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/document.h"
+#include "core/glossary/language.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/timing/timing_document.h"
@@ -15,7 +16,8 @@ namespace lumora {
 
 // "Kundali Match: Arjun and Bela"; "Boy" or "Girl" stands in for a name that is not
 // known (a match from a profile file).
-std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_name);
+std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_name,
+                              Language language = Language::English);
 
 // The shareable document of a finished match: the title, both persons' birth details,
 // the Guna Milan table (the rows, total, verdict and sentence of the result window),
@@ -24,11 +26,15 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
 // doshas, they follow the interpretation: both persons' rasi charts as pictures in the given style
 // (where the birth details give them), then the charts, doshas and birth-time section; then, where
 // given, the timing section (both persons' periods, the Sandhis, Sade Sati).
+// language: the reader's language (the window's Settings or the CLI's --lang): headings,
+// tables and the field's names in it; interpretation and catalogue prose stays English,
+// which the document then says once.
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,
                               bool with_catalogues,
                               const std::optional<ChartsAndDoshas>& charts = std::nullopt,
                               ChartStyle style = ChartStyle::NorthIndian,
-                              const std::optional<MatchTiming>& timing = std::nullopt);
+                              const std::optional<MatchTiming>& timing = std::nullopt,
+                              Language language = Language::English);
 
 // The document of one page of the result window, numbered as ExportTab numbers them:
 // the match document for the match page, one person's rashi or nakshatra page for the
@@ -39,10 +45,11 @@ std::optional<Document> ComposePageDocument(
     int tab, const MatchState& state, const MatchResult& result, bool with_catalogues,
     const std::optional<ChartsAndDoshas>& charts = std::nullopt,
     ChartStyle style = ChartStyle::NorthIndian,
-    const std::optional<MatchTiming>& timing = std::nullopt);
+    const std::optional<MatchTiming>& timing = std::nullopt, Language language = Language::English);
 
 // The timing section of a match in words, for the report window: its paragraphs and
 // table rows one a line, the headings bold.
-ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing);
+ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing,
+                                   Language language = Language::English);
 
 }  // namespace lumora

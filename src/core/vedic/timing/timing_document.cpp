@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/glossary.h"
+#include "core/glossary/phrases.h"
 #include "core/vedic/timing/sky_timing.h"
 
 namespace lumora {
@@ -13,14 +15,14 @@ namespace {
 
 constexpr int kDaysPerOutlookYear = 365;
 
-std::string Possessive(std::string_view name) {
-  return std::string(name) + "'s";
-}
-
 std::string YearsText(double years) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.2f", years);
   return buffer;
+}
+
+std::string LordWord(Language language, DashaLord lord) {
+  return std::string(DashaLordWord(language, lord));
 }
 
 DocumentRow HeaderRow(std::initializer_list<std::string_view> captions) {
@@ -35,19 +37,20 @@ DocumentCell Cell(std::string text) {
   return {std::move(text), false, std::nullopt, CellAlign::Left, 1};
 }
 
-void AppendPersonPeriods(Document& document, const PersonTiming& person, std::string_view name) {
+void AppendPersonPeriods(Document& document, const PersonTiming& person, std::string_view name,
+                         Language language) {
+  const Phrases& words = PhrasesOf(language);
   const VimshottariDashas& d = person.Dashas;
-  AddParagraph(document, ParagraphStyle::Subheading,
-               Possessive(name) + " mahadashas: Moon in " +
-                   std::string(kNakshatraNames[static_cast<std::size_t>(d.Moon.Nakshatra)]) + ", " +
-                   std::string(DashaLordName(d.BirthLord)) + " balance " +
-                   YearsText(d.BalanceYears) + " years at birth");
+  AddParagraph(
+      document, ParagraphStyle::Subheading,
+      Fill(words.PersonMahadashas, {name, NakshatraWord(language, d.Moon.Nakshatra),
+                                    LordWord(language, d.BirthLord), YearsText(d.BalanceYears)}));
   DocumentTable table;
-  table.Rows.push_back(HeaderRow({"Mahadasha", "From", "To"}));
+  table.Rows.push_back(HeaderRow({GlossaryOf(language).DashaLevels[0], words.From, words.To}));
   for (const DashaPeriod& period : d.Mahadashas) {
-    table.Rows.push_back({Cell(std::string(DashaLordName(period.Lord))),
-                          Cell(PersonDateText(person, period.From)),
-                          Cell(PersonDateText(person, period.To))});
+    table.Rows.push_back({Cell(LordWord(language, period.Lord)),
+                          Cell(DayWords(language, PersonDay(person, period.From))),
+                          Cell(DayWords(language, PersonDay(person, period.To)))});
   }
   table.ColumnWeights = {2, 3, 3};
   document.Blocks.emplace_back(std::move(table));
@@ -70,6 +73,11 @@ std::string PersonDateText(const PersonTiming& person, double jd_ut) {
   return DayText(PersonDay(person, jd_ut));
 }
 
+std::string DayWords(Language language, int day_number) {
+  const CivilDate date = CivilDateOf(day_number);
+  return DateWords(language, date.Year, date.Month, date.Day);
+}
+
 std::string_view SadeSatiPhaseName(SadeSatiPhase phase) {
   switch (phase) {
     case SadeSatiPhase::Rising:
@@ -83,7 +91,7 @@ std::string_view SadeSatiPhaseName(SadeSatiPhase phase) {
 }
 
 DocumentTimeline ComposeTimeline(const CoupleTiming& couple, std::string_view boy_name,
-                                 std::string_view girl_name, int reference_day) {
+                                 std::string_view girl_name, int reference_day, Language language) {
   DocumentTimeline timeline;
   const PersonTiming* persons[] = {&couple.Boy, &couple.Girl};
   const std::string_view names[] = {boy_name, girl_name};
@@ -100,13 +108,15 @@ DocumentTimeline ComposeTimeline(const CoupleTiming& couple, std::string_view bo
       const int from = std::max(PersonDay(person, period.From), birth);
       const int to = std::min(PersonDay(person, period.To), horizon);
       if (to > from) {
-        row.Segments.push_back({std::string(DashaLordName(period.Lord)), from, to});
+        row.Segments.push_back({LordWord(language, period.Lord), from, to});
       }
     }
     timeline.Rows.push_back(std::move(row));
   }
   timeline.MarkDay = reference_day;
-  timeline.MarkLabel = (couple.WeddingDay ? "Wedding " : "Today ") + DayText(reference_day);
+  const Phrases& words = PhrasesOf(language);
+  timeline.MarkLabel = Fill(couple.WeddingDay ? words.WeddingMark : words.TodayMark,
+                            {DayWords(language, reference_day)});
   for (const SandhiEntry& entry : couple.Sandhi) {
     const int first = entry.BoyDay.value_or(entry.GirlDay.value_or(0));
     const int second =
@@ -116,28 +126,36 @@ DocumentTimeline ComposeTimeline(const CoupleTiming& couple, std::string_view bo
   return timeline;
 }
 
-std::string SpanWords(const PersonTiming& person, const DashaSpan& span) {
-  return std::string(DashaLordName(span.Lord)) + " " + PersonDateText(person, span.From) + " to " +
-         PersonDateText(person, span.To);
+std::string SpanWords(const PersonTiming& person, const DashaSpan& span, Language language) {
+  return Fill(PhrasesOf(language).SpanFromTo,
+              {LordWord(language, span.Lord), DayWords(language, PersonDay(person, span.From)),
+               DayWords(language, PersonDay(person, span.To))});
 }
 
 std::string SandhiWords(const SandhiEntry& entry, std::string_view boy_name,
-                        std::string_view girl_name, std::optional<int> wedding_day) {
-  const std::string apart = std::to_string(entry.DaysApart) + " days apart";
+                        std::string_view girl_name, std::optional<int> wedding_day,
+                        Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const std::string apart = std::to_string(entry.DaysApart);
   if (entry.BoyDay && entry.GirlDay) {
-    return Possessive(boy_name) + " mahadasha changes " + DayText(*entry.BoyDay) + " and " +
-           Possessive(girl_name) + " " + DayText(*entry.GirlDay) + ", " + apart + ".";
+    return Fill(words.SandhiBoth, {boy_name, DayWords(language, *entry.BoyDay), girl_name,
+                                   DayWords(language, *entry.GirlDay), apart});
   }
   const bool boy = entry.BoyDay.has_value();
   const int day = boy ? *entry.BoyDay : entry.GirlDay.value_or(0);
-  return Possessive(boy ? boy_name : girl_name) + " mahadasha changes " + DayText(day) + ", " +
-         std::to_string(entry.DaysApart) + " days from the wedding" +
-         (wedding_day ? " on " + DayText(*wedding_day) : std::string()) + ".";
+  const std::string_view name = boy ? boy_name : girl_name;
+  if (wedding_day) {
+    return Fill(words.SandhiOneOnDay,
+                {name, DayWords(language, day), apart, DayWords(language, *wedding_day)});
+  }
+  return Fill(words.SandhiOne, {name, DayWords(language, day), apart});
 }
 
-std::vector<TransitRow> TransitsAhead(const PersonTiming& person, int reference_day) {
+std::vector<TransitRow> TransitsAhead(const PersonTiming& person, int reference_day,
+                                      Language language) {
   const int end =
       reference_day + kTransitOutlookYears * kDaysPerOutlookYear + kTransitOutlookYears / 4;
+  const Glossary& g = GlossaryOf(language);
   std::vector<TransitRow> rows;
   const auto add = [&](std::string kind, double from, double to) {
     const int from_day = PersonDay(person, from);
@@ -147,10 +165,12 @@ std::vector<TransitRow> TransitsAhead(const PersonTiming& person, int reference_
     }
   };
   for (const SadeSatiSpan& span : person.Transits.SadeSati) {
-    add("Sade Sati (" + std::string(SadeSatiPhaseName(span.Phase)) + ")", span.From, span.To);
+    add(Fill(PhrasesOf(language).SadeSatiPhase,
+             {g.SadeSati, SadeSatiPhaseWord(language, span.Phase)}),
+        span.From, span.To);
   }
   for (const TransitSpan& span : person.Transits.AshtamaShani) {
-    add("Ashtama Shani", span.From, span.To);
+    add(std::string(g.AshtamaShani), span.From, span.To);
   }
   std::stable_sort(rows.begin(), rows.end(),
                    [](const TransitRow& a, const TransitRow& b) { return a.FromDay < b.FromDay; });
@@ -159,63 +179,66 @@ std::vector<TransitRow> TransitsAhead(const PersonTiming& person, int reference_
 
 void AppendTimingSection(Document& document, const CoupleTiming& couple, std::string_view boy_name,
                          std::string_view girl_name, const TimingConventions& conventions,
-                         int reference_day) {
-  AddParagraph(document, ParagraphStyle::Heading, "Timing: Vimshottari Dashas And Sade Sati");
+                         int reference_day, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const Glossary& g = GlossaryOf(language);
+  AddParagraph(document, ParagraphStyle::Heading, std::string(words.TimingHeading));
   AddParagraph(document, ParagraphStyle::Note,
-               "Periods from the sidereal Moon at birth (" + std::string(conventions.AyanamsaName) +
-                   " ayanamsa), years of " + std::string(conventions.YearText) +
-                   " days; dates in each person's birth zone.");
+               Fill(words.TimingConventions, {conventions.AyanamsaName, conventions.YearText}));
 
-  document.Blocks.emplace_back(ComposeTimeline(couple, boy_name, girl_name, reference_day));
+  document.Blocks.emplace_back(
+      ComposeTimeline(couple, boy_name, girl_name, reference_day, language));
 
   const PersonTiming* persons[] = {&couple.Boy, &couple.Girl};
   const std::string_view names[] = {boy_name, girl_name};
 
   AddParagraph(document, ParagraphStyle::Subheading,
-               (couple.WeddingDay ? "Running at the wedding, " : "Running today, ") +
-                   DayText(reference_day));
+               Fill(couple.WeddingDay ? words.RunningAtWedding : words.RunningToday,
+                    {DayWords(language, reference_day)}));
   DocumentTable running;
-  running.Rows.push_back(HeaderRow({"Person", "Mahadasha", "Antardasha", "Pratyantardasha"}));
+  running.Rows.push_back(
+      HeaderRow({words.Person, g.DashaLevels[0], g.DashaLevels[1], g.DashaLevels[2]}));
   for (int i = 0; i < 2; ++i) {
     DocumentRow row{Cell(std::string(names[i]))};
     const std::vector<DashaSpan> chain = RunningOnDay(*persons[i], reference_day);
     for (std::size_t level = 0; level < 3; ++level) {
-      row.push_back(Cell(level < chain.size() ? SpanWords(*persons[i], chain[level]) : "-"));
+      row.push_back(
+          Cell(level < chain.size() ? SpanWords(*persons[i], chain[level], language) : "-"));
     }
     running.Rows.push_back(std::move(row));
   }
   running.ColumnWeights = {2, 3, 3, 3};
   document.Blocks.emplace_back(std::move(running));
 
-  AddParagraph(document, ParagraphStyle::Subheading, "Dasha Sandhi");
+  AddParagraph(document, ParagraphStyle::Subheading, std::string(g.DashaSandhi));
   if (couple.Sandhi.empty()) {
     AddParagraph(document, ParagraphStyle::Body,
-                 "No mahadasha change of the two falls within 183 days of the other's" +
-                     std::string(couple.WeddingDay ? " or of the wedding." : "."));
+                 std::string(couple.WeddingDay ? words.NoSandhiWedding : words.NoSandhi));
   }
   for (const SandhiEntry& entry : couple.Sandhi) {
     AddParagraph(document, ParagraphStyle::Body,
-                 SandhiWords(entry, boy_name, girl_name, couple.WeddingDay));
+                 SandhiWords(entry, boy_name, girl_name, couple.WeddingDay, language));
   }
 
   AddParagraph(document, ParagraphStyle::Subheading,
-               "Sade Sati and Ashtama Shani in the next 30 years");
+               Fill(words.TransitsHeading, {std::to_string(kTransitOutlookYears)}));
   DocumentTable transits;
-  transits.Rows.push_back(HeaderRow({"Person", "Transit", "From", "To"}));
+  transits.Rows.push_back(HeaderRow({words.Person, words.Transit, words.From, words.To}));
   for (int i = 0; i < 2; ++i) {
-    for (const TransitRow& row : TransitsAhead(*persons[i], reference_day)) {
+    for (const TransitRow& row : TransitsAhead(*persons[i], reference_day, language)) {
       transits.Rows.push_back({Cell(std::string(names[i])), Cell(row.Kind),
-                               Cell(DayText(row.FromDay)), Cell(DayText(row.ToDay))});
+                               Cell(DayWords(language, row.FromDay)),
+                               Cell(DayWords(language, row.ToDay))});
     }
   }
   if (transits.Rows.size() == 1) {
-    transits.Rows.push_back({Cell("-"), Cell("None"), Cell("-"), Cell("-")});
+    transits.Rows.push_back({Cell("-"), Cell(std::string(words.None)), Cell("-"), Cell("-")});
   }
   transits.ColumnWeights = {2, 3, 2, 2};
   document.Blocks.emplace_back(std::move(transits));
 
   for (int i = 0; i < 2; ++i) {
-    AppendPersonPeriods(document, *persons[i], names[i]);
+    AppendPersonPeriods(document, *persons[i], names[i], language);
   }
 }
 

@@ -9,6 +9,7 @@
 #include "core/document.h"
 #include "core/ephemeris/ayanamsa.h"
 #include "core/ephemeris/birth_moment.h"
+#include "core/glossary/language.h"
 #include "core/vedic/timing/person_timing.h"
 
 namespace lumora {
@@ -18,20 +19,25 @@ std::string DayText(int day_number);
 // The local date of an instant on the person's clock.
 int PersonDay(const PersonTiming& person, double jd_ut);
 std::string PersonDateText(const PersonTiming& person, double jd_ut);
+// A local day as a reader of the language writes dates: "2011-10-02", "02/10/2011".
+std::string DayWords(Language language, int day_number);
 
 std::string_view SadeSatiPhaseName(SadeSatiPhase phase);  // "Rising", "Peak", "Setting"
 
 // Both persons' mahadashas one above the other over the years from the earlier birth to
 // the later 100th year, the reference day marked, the Sandhi windows shaded.
 DocumentTimeline ComposeTimeline(const CoupleTiming& couple, std::string_view boy_name,
-                                 std::string_view girl_name, int reference_day);
+                                 std::string_view girl_name, int reference_day,
+                                 Language language = Language::English);
 
 // "Venus 2011-10-02 to 2031-10-02"
-std::string SpanWords(const PersonTiming& person, const DashaSpan& span);
+std::string SpanWords(const PersonTiming& person, const DashaSpan& span,
+                      Language language = Language::English);
 
 // "Dasha Sandhi: Arjun's change 2031-10-02 and Bela's 2031-12-20, 79 days apart."
 std::string SandhiWords(const SandhiEntry& entry, std::string_view boy_name,
-                        std::string_view girl_name, std::optional<int> wedding_day);
+                        std::string_view girl_name, std::optional<int> wedding_day,
+                        Language language = Language::English);
 
 // The spans of Sade Sati and Ashtama Shani that overlap the years from the reference day.
 inline constexpr int kTransitOutlookYears = 30;
@@ -40,7 +46,8 @@ struct TransitRow {
   int FromDay = 0;
   int ToDay = 0;
 };
-std::vector<TransitRow> TransitsAhead(const PersonTiming& person, int reference_day);
+std::vector<TransitRow> TransitsAhead(const PersonTiming& person, int reference_day,
+                                      Language language = Language::English);
 
 // What the timing section states about its conventions.
 struct TimingConventions {
@@ -53,7 +60,7 @@ struct TimingConventions {
 // Saturn's transits for the next 30 years, and both persons' mahadashas.
 void AppendTimingSection(Document& document, const CoupleTiming& couple, std::string_view boy_name,
                          std::string_view girl_name, const TimingConventions& conventions,
-                         int reference_day);
+                         int reference_day, Language language = Language::English);
 
 // A match's timing as its document carries it: both persons' timings, the conventions
 // they were counted with, and the day the running periods are read on.
