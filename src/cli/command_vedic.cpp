@@ -507,7 +507,7 @@ void RegisterVedicCommand(CLI::App& app, VedicCommandOptions& options, Action& a
           WriteResult(*Context().Out, ErrorObject(RejectionOf(*failure)), options.common.json);
           return 2;
         }
-        inputs.push_back(Input{Json::parse(bytes), std::nullopt});
+        inputs.push_back(Input{std::get<Json>(ParseStrictJson(bytes)), std::nullopt});
       } else {
         inputs = ReadInputs(options.common.input_file);
       }

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
-#include <set>
 
 #include "cli/cli_io.h"
 #include "core/file_access.h"
@@ -159,49 +158,20 @@ Inputs ReadStream(std::streambuf* source) {
 }  // namespace
 
 std::variant<Json, std::string> ParseStrictJson(std::string_view text) {
-  // The member names of each object still open, innermost last.
-  std::vector<std::set<std::string, std::less<>>> names;
-  std::optional<std::string> refusal;
-  const Json::parser_callback_t check = [&](int depth, Json::parse_event_t event, Json& parsed) {
-    if (refusal) {
-      return false;  // the rest is dropped unbuilt
-    }
-    // depth counts the containers around the event: a container opened at depth
-    // kMaxJsonDepth is one level too many.
-    if ((event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start) &&
-        depth >= kMaxJsonDepth) {
-      refusal = "is nested deeper than " + std::to_string(kMaxJsonDepth) + " levels";
-      return false;
-    }
-    switch (event) {
-      case Json::parse_event_t::object_start:
-        names.emplace_back();
-        break;
-      case Json::parse_event_t::object_end:
-        if (!names.empty()) {
-          names.pop_back();
-        }
-        break;
-      case Json::parse_event_t::key:
-        if (!names.empty() && !names.back().insert(parsed.get<std::string>()).second) {
-          refusal = "names the member \"" + EscapeControlCharacters(parsed.get<std::string>()) +
-                    "\" twice";
-          return false;
-        }
-        break;
-      default:
-        break;
-    }
-    return true;
-  };
-  Json value = Json::parse(text, check, false);
-  if (refusal) {
-    return *refusal;
+  std::variant<json::Value, json::ReadFault> read = json::Read(text);
+  if (auto* value = std::get_if<json::Value>(&read)) {
+    return std::move(*value);
   }
-  if (value.is_discarded()) {
-    return std::string(kNotJson);
+  const json::ReadFault& fault = std::get<json::ReadFault>(read);
+  switch (fault.Kind) {
+    case json::FaultKind::NameTwice:
+      return "names the member \"" + EscapeControlCharacters(fault.Detail) + "\" twice";
+    case json::FaultKind::TooDeep:
+      return "is nested deeper than " + std::to_string(kMaxJsonDepth) + " levels";
+    case json::FaultKind::Grammar:
+      break;
   }
-  return value;
+  return std::string(kNotJson);
 }
 
 Inputs ReadInputs(const std::string& input_file) {

@@ -25,9 +25,9 @@ inline constexpr std::size_t kMaxInputLine = std::size_t{1} << 20;
 // input says two things at once.
 inline constexpr int kMaxJsonDepth = json::kMaxDepth;
 
-// Parses JSON text strictly (see kMaxJsonDepth): the value, or why it was refused as the
-// end of a sentence about the text ("is nested deeper than 32 levels"); kNotJson when
-// the text is no JSON at all, for the caller to say in its own words.
+// Reads JSON text with the program's one strict reader (see kMaxJsonDepth): the value, or
+// why it was refused as the end of a sentence about the text ("is nested deeper than 32
+// levels"); kNotJson when the text is no JSON at all, for the caller to say in its own words.
 inline constexpr std::string_view kNotJson = "is not JSON";
 std::variant<Json, std::string> ParseStrictJson(std::string_view text);
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -22,11 +23,15 @@ class StrictBuilder {
     return Put(value);
   }
   bool string(Value::string_t& value) { return Put(std::move(value)); }
-  bool binary(Value::binary_t& /*value*/) { return Refuse("binary data is not JSON text"); }
+  bool binary(Value::binary_t& /*value*/) {
+    return Refuse(FaultKind::Grammar, "binary data is not JSON text");
+  }
   bool start_object(std::size_t /*size*/) { return Open(Value::object()); }
   bool key(Value::string_t& name) {
-    if (open_.back()->contains(name)) {
-      return Refuse("the name \"" + name + "\" is given twice");
+    // The names seen in each open object, kept apart from it: an ordered object finds a
+    // name by walking its members, which a long hostile object would make quadratic.
+    if (!open_.back().Names.insert(name).second) {
+      return Refuse(FaultKind::NameTwice, name);
     }
     key_ = std::move(name);
     return true;
@@ -37,11 +42,11 @@ class StrictBuilder {
   bool parse_error(std::size_t position, const std::string& /*last_token*/,
                    const nlohmann::json::exception& fault) {
     position_ = position;
-    return Refuse(Reason(fault.what()));
+    return Refuse(FaultKind::Grammar, Reason(fault.what()));
   }
 
   Value& Root() { return root_; }
-  const std::string& Fault() const { return fault_; }
+  const std::optional<ReadFault>& Fault() const { return fault_; }
   std::optional<std::size_t> Position() const { return position_; }
 
  private:
@@ -59,9 +64,9 @@ class StrictBuilder {
     return std::string(what);
   }
 
-  bool Refuse(std::string fault) {
-    if (fault_.empty()) {
-      fault_ = std::move(fault);
+  bool Refuse(FaultKind kind, std::string detail) {
+    if (!fault_) {
+      fault_.emplace(ReadFault{kind, std::move(detail), std::nullopt, std::nullopt});
     }
     return false;
   }
@@ -72,14 +77,16 @@ class StrictBuilder {
       root_ = std::move(value);
       return &root_;
     }
-    Value& parent = *open_.back();
+    Value& parent = *open_.back().Container;
     if (parent.is_array()) {
       parent.push_back(std::move(value));
       return &parent.back();
     }
-    Value& member = parent[key_];
-    member = std::move(value);
-    return &member;
+    // The name is new to the object (key() saw to it): appended without the ordered
+    // object's own search for it.
+    Value::object_t& members = parent.get_ref<Value::object_t&>();
+    members.Container::emplace_back(std::move(key_), std::move(value));
+    return &members.back().second;
   }
 
   bool Put(Value value) {
@@ -89,9 +96,9 @@ class StrictBuilder {
 
   bool Open(Value empty) {
     if (static_cast<int>(open_.size()) >= kMaxDepth) {
-      return Refuse("nesting deeper than " + std::to_string(kMaxDepth) + " levels");
+      return Refuse(FaultKind::TooDeep, "");
     }
-    open_.push_back(Place(std::move(empty)));
+    open_.push_back(OpenContainer{Place(std::move(empty)), {}});
     return true;
   }
 
@@ -100,10 +107,16 @@ class StrictBuilder {
     return true;
   }
 
+  // A container being filled, and the member names it has so far.
+  struct OpenContainer {
+    Value* Container;
+    std::set<std::string, std::less<>> Names;
+  };
+
   Value root_;
-  std::vector<Value*> open_;
+  std::vector<OpenContainer> open_;
   std::string key_;
-  std::string fault_;
+  std::optional<ReadFault> fault_;
   std::optional<std::size_t> position_;
 };
 
@@ -121,17 +134,43 @@ std::pair<std::size_t, std::size_t> LineAndColumn(std::string_view text, std::si
 
 }  // namespace
 
-FormResult<Value> Parse(std::string_view text) {
+std::variant<Value, ReadFault> Read(std::string_view text) {
   StrictBuilder builder;
   if (Value::sax_parse(text, &builder, nlohmann::json::input_format_t::json, true, false)) {
     return std::move(builder.Root());
   }
-  std::string message = "Not valid JSON";
-  if (const std::optional<std::size_t> position = builder.Position()) {
+  ReadFault fault = builder.Fault().value_or(ReadFault{});
+  if (const std::optional<std::size_t> position = builder.Position();
+      position && fault.Kind == FaultKind::Grammar) {
     const auto [line, column] = LineAndColumn(text, *position);
-    message += " at line " + std::to_string(line) + ", column " + std::to_string(column);
+    fault.Line = line;
+    fault.Column = column;
   }
-  message += ": " + builder.Fault();
+  return fault;
+}
+
+FormResult<Value> Parse(std::string_view text) {
+  std::variant<Value, ReadFault> read = Read(text);
+  if (auto* value = std::get_if<Value>(&read)) {
+    return std::move(*value);
+  }
+  const ReadFault& fault = std::get<ReadFault>(read);
+  std::string message = "Not valid JSON";
+  if (fault.Line && fault.Column) {
+    message +=
+        " at line " + std::to_string(*fault.Line) + ", column " + std::to_string(*fault.Column);
+  }
+  switch (fault.Kind) {
+    case FaultKind::Grammar:
+      message += ": " + fault.Detail;
+      break;
+    case FaultKind::NameTwice:
+      message += ": the name \"" + fault.Detail + "\" is given twice";
+      break;
+    case FaultKind::TooDeep:
+      message += ": nesting deeper than " + std::to_string(kMaxDepth) + " levels";
+      break;
+  }
   if (message.back() != '.') {
     message += '.';
   }

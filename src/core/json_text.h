@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include <nlohmann/json.hpp>
 
@@ -18,7 +21,29 @@ using Value = nlohmann::ordered_json;
 
 inline constexpr int kMaxDepth = 32;
 
-// The value of the whole text, or a refusal naming the line and column of the fault.
+// Why a text was refused, for each reader to word in its own way.
+enum class FaultKind {
+  Grammar,    // not JSON text at all
+  NameTwice,  // one object names a member twice
+  TooDeep,    // nested deeper than kMaxDepth
+};
+
+struct ReadFault {
+  FaultKind Kind = FaultKind::Grammar;
+  // The grammar's complaint ("syntax error while parsing value - ..."), or the name
+  // given twice as it was written; empty for nesting.
+  std::string Detail;
+  // Where the grammar failed, both from 1 as an editor counts; nothing for the other kinds.
+  std::optional<std::size_t> Line;
+  std::optional<std::size_t> Column;
+};
+
+// The value of the whole text, or the first fault met reading it from the start. No
+// value is built past the first fault, nor any level past kMaxDepth.
+std::variant<Value, ReadFault> Read(std::string_view text);
+
+// Read, with a fault as one sentence naming its line and column:
+// "Not valid JSON at line 3, column 14: ...", "Not valid JSON: the name "a" is given twice."
 FormResult<Value> Parse(std::string_view text);
 
 // Indented by two blanks a level, members in their order, ending without a line break;

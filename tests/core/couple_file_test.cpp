@@ -522,5 +522,41 @@ TEST(JsonText, RefusalsNameLineAndColumn) {
   }
 }
 
+// Each reader words a refusal its own way from the fault's kind: the first fault of the
+// text is the one reported, and only a grammar fault has a place.
+TEST(JsonText, FaultKindsAndPlaces) {
+  const std::string deep = std::string(33, '[') + std::string(33, ']');
+  const struct {
+    std::string text;
+    json::FaultKind kind;
+    std::string detail;
+    std::optional<std::size_t> line;
+  } cases[] = {
+      {R"({"a": 1, "b": {"a": 2, "a": 3}})", json::FaultKind::NameTwice, "a", std::nullopt},
+      {"{\"\\u0001\": 1, \"\\u0001\": 2}", json::FaultKind::NameTwice, "\x01", std::nullopt},
+      {R"({"a": 1, "a": 2, )", json::FaultKind::NameTwice, "a", std::nullopt},  // before the cut
+      {R"({"a": [1, 2,], "a": 2})", json::FaultKind::Grammar, "", 1},  // after the grammar fault
+      {deep, json::FaultKind::TooDeep, "", std::nullopt},
+      {"[\n" + deep, json::FaultKind::TooDeep, "", std::nullopt},
+      {"{\n\"a\": tru}", json::FaultKind::Grammar, "", 2},
+  };
+  for (const auto& c : cases) {
+    const auto read = json::Read(c.text);
+    ASSERT_TRUE(std::holds_alternative<json::ReadFault>(read)) << c.text;
+    const json::ReadFault& fault = std::get<json::ReadFault>(read);
+    EXPECT_EQ(fault.Kind, c.kind) << c.text;
+    if (c.kind != json::FaultKind::Grammar) {
+      EXPECT_EQ(fault.Detail, c.detail) << c.text;
+    } else {
+      EXPECT_FALSE(fault.Detail.empty()) << c.text;
+    }
+    EXPECT_EQ(fault.Line, c.line) << c.text;
+  }
+  // Names are told apart per object, and members keep the order they were written in.
+  const auto read = json::Read(R"({"z": {"y": 1, "x": 2}, "y": {"z": 3}, "a": [{"z": 4}]})");
+  ASSERT_TRUE(std::holds_alternative<json::Value>(read));
+  EXPECT_EQ(std::get<json::Value>(read).dump(), R"({"z":{"y":1,"x":2},"y":{"z":3},"a":[{"z":4}]})");
+}
+
 }  // namespace
 }  // namespace lumora
