@@ -34,22 +34,6 @@ using namespace lumora::testing;
 
 namespace {
 
-struct Entry {
-  const char* name;
-  const char* value;
-};
-
-// The boy of 15 August 1947, 00:00 at New Delhi; the girl of 1 January 2000, 12:00 at
-// Greenwich.
-constexpr Entry kEntries[] = {
-    {"txtMName", "Arjun"},    {"txtMCity", "Delhi"},  {"txtMState", "Delhi"},
-    {"txtMCountry", "India"}, {"txtMLD", "28"},       {"txtMLM", "36"},
-    {"txtMLoD", "77"},        {"txtMLoM", "12"},      {"txtMZoneHour", "5"},
-    {"txtMZoneMinute", "30"}, {"txtFName", "Bela"},   {"txtFCity", "London"},
-    {"txtFState", "England"}, {"txtFCountry", "UK"},  {"txtFLD", "51"},
-    {"txtFLM", "30"},         {"txtFLoD", "0"},       {"txtFLoM", "0"},
-    {"txtFZoneHour", "0"},    {"txtFZoneMinute", "0"}};
-
 // What a reader of each language sees in a few places of the windows.
 struct Expected {
   Language language;
@@ -186,15 +170,7 @@ class LanguageTest : public QObject {
   // language at once, keeps what was typed and the page shown, and English comes back
   // exactly as it was.
   void WindowsFollowTheLanguageAtOnce() {
-    for (const Entry& e : kEntries) {
-      Edit(form_, e.name)->setText(QString::fromUtf8(e.value));
-    }
-    Combo(form_, "cboMDate")->setCurrentText(QStringLiteral("15"));
-    Combo(form_, "cboMMonth")->setCurrentText(QStringLiteral("August"));
-    Combo(form_, "cboMYear")->setCurrentText(QStringLiteral("1947"));
-    Combo(form_, "cboFYear")->setCurrentText(QStringLiteral("2000"));
-    Combo(form_, "cboFHH")->setCurrentText(QStringLiteral("12"));
-    form_->findChild<QWidget*>(QStringLiteral("optFWest"))->setProperty("checked", true);
+    TypeDelhiLondonCouple(form_);
     const auto form_english = TextsOf(*form_);
     // The main window's own band and menus; the test windows are compared on their own.
     const auto main_texts = [this] {

@@ -30,22 +30,6 @@ using namespace lumora::testing;
 
 namespace {
 
-struct Entry {
-  const char* name;
-  const char* value;
-};
-
-// The boy of 15 August 1947, 00:00 at New Delhi; the girl of 1 January 2000, 12:00 at
-// Greenwich.
-constexpr Entry kEntries[] = {
-    {"txtMName", "Arjun"},    {"txtMCity", "Delhi"},  {"txtMState", "Delhi"},
-    {"txtMCountry", "India"}, {"txtMLD", "28"},       {"txtMLM", "36"},
-    {"txtMLoD", "77"},        {"txtMLoM", "12"},      {"txtMZoneHour", "5"},
-    {"txtMZoneMinute", "30"}, {"txtFName", "Bela"},   {"txtFCity", "London"},
-    {"txtFState", "England"}, {"txtFCountry", "UK"},  {"txtFLD", "51"},
-    {"txtFLM", "30"},         {"txtFLoD", "0"},       {"txtFLoM", "0"},
-    {"txtFZoneHour", "0"},    {"txtFZoneMinute", "0"}};
-
 QString Cell(QTableWidget* table, int row, int column) {
   return table->item(row, column) != nullptr ? table->item(row, column)->text() : QString();
 }
@@ -156,15 +140,7 @@ class PoruthamTabTest : public QObject {
 
  private:
   ui::ResultWindow* MatchTheCouple() {
-    for (const Entry& e : kEntries) {
-      testing::Edit(form_, e.name)->setText(QString::fromUtf8(e.value));
-    }
-    testing::Combo(form_, "cboMDate")->setCurrentText(QStringLiteral("15"));
-    testing::Combo(form_, "cboMMonth")->setCurrentText(QStringLiteral("August"));
-    testing::Combo(form_, "cboMYear")->setCurrentText(QStringLiteral("1947"));
-    testing::Combo(form_, "cboFYear")->setCurrentText(QStringLiteral("2000"));
-    testing::Combo(form_, "cboFHH")->setCurrentText(QStringLiteral("12"));
-    form_->findChild<QWidget*>(QStringLiteral("optFWest"))->setProperty("checked", true);
+    TypeDelhiLondonCouple(form_);
     Click(form_, "cmdCalculate");
     ui::ResultWindow* result = main_->Vedic().Result();
     if (result == nullptr) {

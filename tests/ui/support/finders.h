@@ -35,4 +35,30 @@ inline void Click(const QObject* window, const char* name) {
   QTest::mouseClick(Child<QPushButton>(window, name), Qt::LeftButton);
 }
 
+// Types the couple most window tests match into a Vedic form: the boy of 15 August 1947,
+// 00:00 at New Delhi (IST); the girl of 1 January 2000, 12:00 at Greenwich.
+inline void TypeDelhiLondonCouple(const QObject* form) {
+  struct Entry {
+    const char* name;
+    const char* value;
+  };
+  constexpr Entry kEntries[] = {
+      {"txtMName", "Arjun"},    {"txtMCity", "Delhi"},  {"txtMState", "Delhi"},
+      {"txtMCountry", "India"}, {"txtMLD", "28"},       {"txtMLM", "36"},
+      {"txtMLoD", "77"},        {"txtMLoM", "12"},      {"txtMZoneHour", "5"},
+      {"txtMZoneMinute", "30"}, {"txtFName", "Bela"},   {"txtFCity", "London"},
+      {"txtFState", "England"}, {"txtFCountry", "UK"},  {"txtFLD", "51"},
+      {"txtFLM", "30"},         {"txtFLoD", "0"},       {"txtFLoM", "0"},
+      {"txtFZoneHour", "0"},    {"txtFZoneMinute", "0"}};
+  for (const Entry& e : kEntries) {
+    Edit(form, e.name)->setText(QString::fromUtf8(e.value));
+  }
+  Combo(form, "cboMDate")->setCurrentText(QStringLiteral("15"));
+  Combo(form, "cboMMonth")->setCurrentText(QStringLiteral("August"));
+  Combo(form, "cboMYear")->setCurrentText(QStringLiteral("1947"));
+  Combo(form, "cboFYear")->setCurrentText(QStringLiteral("2000"));
+  Combo(form, "cboFHH")->setCurrentText(QStringLiteral("12"));
+  Child<QObject>(form, "optFWest")->setProperty("checked", true);
+}
+
 }  // namespace lumora::testing
