@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+#include "core/ephemeris/quick_positions.h"
+
+#include <erfa.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/ephemeris/astronomical_constants.h"
+#include "core/ephemeris/precise_moon.h"
+
+namespace lumora {
+
+namespace {
+
+inline constexpr double kArcsecondsPerDegree = 3600.0;
+inline constexpr double kRadiansPerArcsecond = kRadiansPerDegree / kArcsecondsPerDegree;
+// The light time for one astronomical unit, days (IERS Conventions 2010).
+inline constexpr double kLightDaysPerAu = 499.004783836 / 86400.0;
+// The Earth's share of the Earth-Moon distance from their barycentre: 1 / (1 + the Earth's
+// mass in Moon masses, 81.3005690699; IAU 2009 system), and the Moon's mean distance in AU
+// (385,000.56 km, Meeus ch. 47).
+inline constexpr double kEarthShareOfMoonDistance = 1.0 / (1.0 + 81.3005690699);
+inline constexpr double kMoonMeanDistanceAu = 385000.56 / 149597870.7;
+// ERFA's planet numbers for eraPlan94.
+inline constexpr int kPlan94EarthMoonBarycentre = 3;
+inline constexpr int kPlan94Mars = 4;
+
+// Nutation in longitude and obliquity, radians, from its four largest terms (Meeus,
+// Astronomical Algorithms, 2nd ed., ch. 22: within 0.5" and 0.1" of the full theory).
+struct Nutation4 {
+  double Longitude = 0.0;
+  double Obliquity = 0.0;
+};
+
+Nutation4 NutationOf(double T) {
+  const double node = (125.04452 - 1934.136261 * T) * kRadiansPerDegree;
+  const double sun = (280.4665 + 36000.7698 * T) * kRadiansPerDegree;
+  const double moon = (218.3165 + 481267.8813 * T) * kRadiansPerDegree;
+  return {(-17.20 * std::sin(node) - 1.32 * std::sin(2.0 * sun) - 0.23 * std::sin(2.0 * moon) +
+           0.21 * std::sin(2.0 * node)) *
+              kRadiansPerArcsecond,
+          (9.20 * std::cos(node) + 0.57 * std::cos(2.0 * sun) + 0.10 * std::cos(2.0 * moon) -
+           0.09 * std::cos(2.0 * node)) *
+              kRadiansPerArcsecond};
+}
+
+double CenturiesOf(double jd_tt) {
+  return (jd_tt - kJ2000) / kDaysPerCentury;
+}
+
+double Reduce360(double degrees) {
+  double x = std::fmod(degrees, 360.0);
+  if (x < 0.0)
+    x += 360.0;
+  if (x >= 360.0)
+    x = 0.0;
+  return x;
+}
+
+struct Vec {
+  double X = 0.0;
+  double Y = 0.0;
+  double Z = 0.0;
+};
+Vec operator-(const Vec& a, const Vec& b) {
+  return {a.X - b.X, a.Y - b.Y, a.Z - b.Z};
+}
+Vec operator+(const Vec& a, const Vec& b) {
+  return {a.X + b.X, a.Y + b.Y, a.Z + b.Z};
+}
+Vec operator*(double k, const Vec& a) {
+  return {k * a.X, k * a.Y, k * a.Z};
+}
+double Dot(const Vec& a, const Vec& b) {
+  return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
+}
+Vec Rotate(const double (&m)[3][3], const double (&v)[3]) {
+  return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
+          m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
+          m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
+}
+
+double SiderealTimeOf(const AstroTime& time, const Nutation4& nutation) {
+  const double mean_obliquity = eraObl06(time.Tt, 0.0);
+  return eraGmst06(time.Ut, 0.0, time.Tt, 0.0) + nutation.Longitude * std::cos(mean_obliquity);
+}
+
+double TrueObliquityOf(const AstroTime& time, const Nutation4& nutation) {
+  return eraObl06(time.Tt, 0.0) + nutation.Obliquity;
+}
+
+// Mars as the Earth sees it, mean ecliptic and equinox of date: ERFA's eraPlan94 (Simon et
+// al. 1994) for Mars and the Earth-Moon barycentre, the Earth put off the barycentre by the
+// Moon's place, the light time twice, the annual aberration. The Moon's longitude is the
+// geometric one of date, degrees.
+double MarsMeanLongitude(double jd_tt, double moon_longitude_deg) {
+  double mars[2][3];
+  double barycentre[2][3];
+  eraPlan94(jd_tt, 0.0, kPlan94Mars, mars);
+  eraPlan94(jd_tt, 0.0, kPlan94EarthMoonBarycentre, barycentre);
+  double to_date[3][3];
+  eraEcm06(jd_tt, 0.0, to_date);
+  const Vec mars_position = Rotate(to_date, mars[0]);
+  const Vec mars_velocity = Rotate(to_date, mars[1]);
+  const double moon = moon_longitude_deg * kRadiansPerDegree;
+  const Vec earth =
+      Rotate(to_date, barycentre[0]) -
+      (kEarthShareOfMoonDistance * kMoonMeanDistanceAu) * Vec{std::cos(moon), std::sin(moon), 0.0};
+  Vec geocentric = mars_position - earth;
+  for (int pass = 0; pass < 2; ++pass) {
+    const double tau = std::sqrt(Dot(geocentric, geocentric)) * kLightDaysPerAu;
+    geocentric = (mars_position - tau * mars_velocity) - earth;
+  }
+  const Vec u = (1.0 / std::sqrt(Dot(geocentric, geocentric))) * geocentric;
+  const Vec beta = kLightDaysPerAu * Rotate(to_date, barycentre[1]);
+  const Vec apparent = u + beta - Dot(u, beta) * u;
+  return std::atan2(apparent.Y, apparent.X) * kDegreesPerRadian;
+}
+
+QuickAscendant QuickAscendantOf(double sidereal_time, double obliquity, double latitude_deg,
+                                double east_longitude_deg) {
+  const double armc = sidereal_time + east_longitude_deg * kRadiansPerDegree;
+  const double phi = latitude_deg * kRadiansPerDegree;
+  // The ascendant as AnglesAt computes it, atan2(y, x), and its partial derivatives in the
+  // sidereal time and the obliquity.
+  const double s = std::sin(armc);
+  const double c = std::cos(armc);
+  const double se = std::sin(obliquity);
+  const double ce = std::cos(obliquity);
+  const double t = std::tan(phi);
+  const double y = c;
+  const double x = -(s * ce + t * se);
+  const double r2 = x * x + y * y;
+  const double d_time = (-x * s + c * c * ce) / r2;
+  const double d_obliquity = -c * (s * se - t * ce) / r2;
+  double bound = 2.0 *
+                 (std::fabs(d_time) * kQuickSiderealTimeBoundArcseconds +
+                  std::fabs(d_obliquity) * kQuickObliquityBoundArcseconds) /
+                 kArcsecondsPerDegree;
+  if (!std::isfinite(bound) || std::fabs(latitude_deg) > 66.0)
+    bound = std::numeric_limits<double>::infinity();
+  return {Reduce360(std::atan2(y, x) * kDegreesPerRadian), bound};
+}
+
+}  // namespace
+
+double QuickSiderealTime(const AstroTime& time) {
+  return SiderealTimeOf(time, NutationOf(CenturiesOf(time.Tt)));
+}
+
+double QuickTrueObliquity(const AstroTime& time) {
+  return TrueObliquityOf(time, NutationOf(CenturiesOf(time.Tt)));
+}
+
+QuickAscendant QuickAscendantAt(const AstroTime& time, double latitude_deg,
+                                double east_longitude_deg) {
+  const Nutation4 nutation = NutationOf(CenturiesOf(time.Tt));
+  return QuickAscendantOf(SiderealTimeOf(time, nutation), TrueObliquityOf(time, nutation),
+                          latitude_deg, east_longitude_deg);
+}
+
+QuickPlaces QuickPlacesAt(const AstroTime& time, double latitude_deg, double east_longitude_deg) {
+  const double T = CenturiesOf(time.Tt);
+  const Nutation4 nutation = NutationOf(T);
+  const double nutation_deg = nutation.Longitude * kDegreesPerRadian;
+  QuickPlaces out;
+  out.Ascendant = QuickAscendantOf(SiderealTimeOf(time, nutation), TrueObliquityOf(time, nutation),
+                                   latitude_deg, east_longitude_deg);
+  const double moon = PreciseMoonLongitude(T);
+  out.Moon = Reduce360(moon + nutation_deg);
+  out.Mars = Reduce360(MarsMeanLongitude(time.Tt, moon) + nutation_deg);
+  return out;
+}
+
+}  // namespace lumora
