@@ -14,6 +14,7 @@
 #include "core/ephemeris/astro_time.h"
 #include "core/ephemeris/astronomical_constants.h"
 #include "core/ephemeris/precise_ephemeris.h"
+#include "core/ephemeris/precise_moon.h"
 #include "core/ephemeris/quick_positions.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/chart/sidereal_chart.h"
@@ -71,6 +72,17 @@ TEST(QuickPositions, StayWithinTheirBoundsOfThePreciseEphemeris) {
   EXPECT_LT(mars, kQuickMarsBoundDegrees);
   EXPECT_LT(sidereal_time, kQuickSiderealTimeBoundArcseconds);
   EXPECT_LT(obliquity, kQuickObliquityBoundArcseconds);
+}
+
+TEST(QuickPositions, MoonSeriesByAngleAdditionEqualsTheDirectSum) {
+  std::uniform_real_distribution<double> centuries(-1.0, 0.51);
+  double largest = 0.0;
+  for (int k = 0; k < kSamples; ++k) {
+    const double T = centuries(Random());
+    largest = std::max(
+        largest, AngleDifference(PreciseMoonLongitudeByAngleAddition(T), PreciseMoonLongitude(T)));
+  }
+  EXPECT_LT(largest, 1e-9);
 }
 
 TEST(QuickPositions, AscendantBoundCoversThePreciseAscendant) {
