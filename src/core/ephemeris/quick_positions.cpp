@@ -3,9 +3,10 @@
 
 #include <erfa.h>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
-#include <vector>
+#include <memory>
 
 #include "core/ephemeris/astronomical_constants.h"
 #include "core/ephemeris/precise_moon.h"
@@ -167,8 +168,9 @@ namespace {
 // instants: four-point (cubic) interpolation between nodes a quarter of a day apart
 // (the Moon) and a day apart (Mars) adds under 0.0001 degree, a tenth of the quick
 // models' own error (the bounds above are measured on the interpolated places). The
-// nodes of the program's years are computed as they are first needed and kept per
-// thread, so that concurrent callers share nothing; a few megabytes at most.
+// nodes of the program's years are computed as they are first needed and kept for the
+// whole run, 2.2 MB. Threads share them without a lock: a node is a pure function of its
+// instant, so two threads that compute the same node store the same value.
 inline constexpr double kFirstNodeDay = 2415018.5;  // TT, 1899-12-30
 inline constexpr double kLastNodeDay = 2470176.5;   // TT, 2051-01-04
 inline constexpr int kMoonNodesPerDay = 4;
@@ -187,14 +189,18 @@ class NodeTable {
   NodeTable(int per_day, double (*place)(double))
       : per_day_(per_day),
         place_(place),
-        nodes_(static_cast<std::size_t>((kLastNodeDay - kFirstNodeDay) * per_day) + 1,
-               std::numeric_limits<double>::quiet_NaN()) {}
+        size_(static_cast<std::size_t>((kLastNodeDay - kFirstNodeDay) * per_day) + 1),
+        nodes_(new std::atomic<double>[size_]) {
+    for (std::size_t k = 0; k < size_; ++k) {
+      nodes_[k].store(std::numeric_limits<double>::quiet_NaN(), std::memory_order_relaxed);
+    }
+  }
 
   // The place at jd_tt, degrees, not reduced; computed outright outside the years kept.
-  double At(double jd_tt) {
+  double At(double jd_tt) const {
     const double x = (jd_tt - kFirstNodeDay) * per_day_;
     const double index = std::floor(x);
-    if (!(index >= 1.0 && index + 2.0 < static_cast<double>(nodes_.size()))) {
+    if (!(index >= 1.0 && index + 2.0 < static_cast<double>(size_))) {
       return place_(jd_tt);
     }
     const auto k = static_cast<std::size_t>(index);
@@ -211,24 +217,26 @@ class NodeTable {
   }
 
  private:
-  double Node(std::size_t k) {
-    double& node = nodes_[k];
+  double Node(std::size_t k) const {
+    double node = nodes_[k].load(std::memory_order_relaxed);
     if (std::isnan(node)) {
       node = place_(kFirstNodeDay + static_cast<double>(k) / per_day_);
+      nodes_[k].store(node, std::memory_order_relaxed);
     }
     return node;
   }
 
   int per_day_;
   double (*place_)(double);
-  std::vector<double> nodes_;
+  std::size_t size_;
+  std::unique_ptr<std::atomic<double>[]> nodes_;
 };
 
 }  // namespace
 
 QuickPlaces QuickPlacesAt(const AstroTime& time, double latitude_deg, double east_longitude_deg) {
-  thread_local NodeTable moon_nodes(kMoonNodesPerDay, MoonMeanAt);
-  thread_local NodeTable mars_nodes(kMarsNodesPerDay, MarsMeanAt);
+  static const NodeTable moon_nodes(kMoonNodesPerDay, MoonMeanAt);
+  static const NodeTable mars_nodes(kMarsNodesPerDay, MarsMeanAt);
   const Nutation4 nutation = NutationOf(CenturiesOf(time.Tt));
   const double nutation_deg = nutation.Longitude * kDegreesPerRadian;
   QuickPlaces out;
