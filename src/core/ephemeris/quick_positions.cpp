@@ -96,7 +96,12 @@ double TrueObliquityOf(const AstroTime& time, const Nutation4& nutation) {
 // al. 1994) for Mars and the Earth-Moon barycentre, the Earth put off the barycentre by the
 // Moon's place, the light time twice, the annual aberration. The Moon's longitude is the
 // geometric one of date, degrees.
-double MarsMeanLongitude(double jd_tt, double moon_longitude_deg) {
+struct MarsSeen {
+  double Longitude = 0.0;  // degrees
+  double Distance = 0.0;   // AU
+};
+
+MarsSeen MarsMeanPlace(double jd_tt, double moon_longitude_deg) {
   double mars[2][3];
   double barycentre[2][3];
   eraPlan94(jd_tt, 0.0, kPlan94Mars, mars);
@@ -117,7 +122,8 @@ double MarsMeanLongitude(double jd_tt, double moon_longitude_deg) {
   const Vec u = (1.0 / std::sqrt(Dot(geocentric, geocentric))) * geocentric;
   const Vec beta = kLightDaysPerAu * Rotate(to_date, barycentre[1]);
   const Vec apparent = u + beta - Dot(u, beta) * u;
-  return std::atan2(apparent.Y, apparent.X) * kDegreesPerRadian;
+  return {std::atan2(apparent.Y, apparent.X) * kDegreesPerRadian,
+          std::sqrt(Dot(geocentric, geocentric))};
 }
 
 QuickAscendant QuickAscendantOf(double sidereal_time, double obliquity, double latitude_deg,
@@ -181,7 +187,11 @@ double MoonMeanAt(double jd_tt) {
 }
 
 double MarsMeanAt(double jd_tt) {
-  return MarsMeanLongitude(jd_tt, MoonMeanAt(jd_tt));
+  return MarsMeanPlace(jd_tt, MoonMeanAt(jd_tt)).Longitude;
+}
+
+double MarsDistanceAt(double jd_tt) {
+  return MarsMeanPlace(jd_tt, MoonMeanAt(jd_tt)).Distance;
 }
 
 class NodeTable {
@@ -237,6 +247,7 @@ class NodeTable {
 QuickPlaces QuickPlacesAt(const AstroTime& time, double latitude_deg, double east_longitude_deg) {
   static const NodeTable moon_nodes(kMoonNodesPerDay, MoonMeanAt);
   static const NodeTable mars_nodes(kMarsNodesPerDay, MarsMeanAt);
+  static const NodeTable mars_distances(kMarsNodesPerDay, MarsDistanceAt);
   const Nutation4 nutation = NutationOf(CenturiesOf(time.Tt));
   const double nutation_deg = nutation.Longitude * kDegreesPerRadian;
   QuickPlaces out;
@@ -244,6 +255,7 @@ QuickPlaces QuickPlacesAt(const AstroTime& time, double latitude_deg, double eas
                                    latitude_deg, east_longitude_deg);
   out.Moon = Reduce360(moon_nodes.At(time.Tt) + nutation_deg);
   out.Mars = Reduce360(mars_nodes.At(time.Tt) + nutation_deg);
+  out.MarsBoundDegrees = kQuickMarsBoundDegreeAu / mars_distances.At(time.Tt);
   return out;
 }
 

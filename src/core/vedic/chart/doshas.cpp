@@ -292,7 +292,7 @@ ManglikVerdict ScreenedManglik(const BirthMoment& moment, const ChartOptions& op
                                    ReduceDegrees(quick.Moon - ayanamsa),
                                    ReduceDegrees(quick.Mars - ayanamsa)};
   std::array<double, 3> bounds{std::min(quick.Ascendant.BoundDegrees, kDegreesPerSign / 2.0),
-                               kQuickMoonBoundDegrees, kQuickMarsBoundDegrees};
+                               kQuickMoonBoundDegrees, quick.MarsBoundDegrees};
   const auto precise = [&](std::size_t body) {
     switch (body) {
       case 0:
