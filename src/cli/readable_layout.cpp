@@ -7,7 +7,9 @@
 #include <sstream>
 
 #include "cli/cli_io.h"
+#include "core/entry/date_lists.h"
 #include "core/glossary/glossary.h"
+#include "core/glossary/messages.h"
 #include "core/glossary/phrases.h"
 #include "core/terminal_text.h"
 
@@ -52,12 +54,18 @@ std::size_t Columns(std::string_view text) {
   return columns;
 }
 
-// A name of the field in the reader's language; any other text as it is.
+// A name of the field, a month or a form's message in the reader's language; any other
+// text as it is.
 std::string InLanguage(std::string text) {
   if (!InEnglish()) {
-    if (const auto word = WordOfEnglishName(Context().Lang, text)) {
+    const Language language = Context().Lang;
+    if (const auto word = WordOfEnglishName(language, text)) {
       return std::string(*word);
     }
+    if (const auto month = MonthNumber(text)) {
+      return std::string(MonthWords(language)[static_cast<std::size_t>(*month - 1)]);
+    }
+    return std::string(MessageIn(language, text));
   }
   return text;
 }

@@ -409,5 +409,32 @@ TEST(VedicCli, ReadableOutputInEachLanguage) {
   EXPECT_NE(unspoken.out.find("Rohini"), std::string::npos) << unspoken.out;
 }
 
+// A refused form is told in the reader's language in the readable output, its words and the
+// month a date list names; the JSON keeps the English message that scripts compare.
+TEST(VedicCli, RefusalsInEachLanguage) {
+  struct LanguageCase {
+    const char* code;
+    const char* please;  // how the language asks
+    const char* month;   // "August" of vedic_match.jsonl
+  };
+  const LanguageCase cases[] = {{"hi", "कृपया", "अगस्त"}, {"ta", "தயவுசெய்து", "ஆகஸ்ட்"}};
+  for (const LanguageCase& c : cases) {
+    SCOPED_TRACE(c.code);
+    const std::string lang = std::string("--lang ") + c.code + " ";
+    for (const char* command : {"vedic", "western"}) {
+      const CliRun run =
+          RunCli(lang + command, Fixture(std::string(command) == "vedic" ? "vedic_rejections.jsonl"
+                                                                         : "western_forms.jsonl"));
+      EXPECT_EQ(run.status, 2) << run.err;
+      EXPECT_NE(run.out.find(c.please), std::string::npos) << run.out;
+      EXPECT_EQ(run.out.find("Please"), std::string::npos) << command << "\n" << run.out;
+    }
+    const CliRun json = RunCli(lang + "vedic --json", Fixture("vedic_rejections.jsonl"));
+    EXPECT_NE(json.out.find("Please Enter Your Name"), std::string::npos);
+    EXPECT_NE(RunCli(lang + "vedic", Fixture("vedic_match.jsonl")).out.find(c.month),
+              std::string::npos);
+  }
+}
+
 }  // namespace
 }  // namespace lumora::testing

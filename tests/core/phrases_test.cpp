@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/glossary/glossary.h"
+#include "core/glossary/messages.h"
 
 namespace lumora {
 namespace {
@@ -324,6 +325,31 @@ TEST(Phrases, WordOfEnglishNameFindsTheSamePlace) {
 TEST(Phrases, ReadableKeysAreDistinct) {
   const std::set<std::string_view> keys(kReadableKeys.begin(), kReadableKeys.end());
   EXPECT_EQ(keys.size(), kReadableKeys.size());
+}
+
+// Each form message is listed once, says something in both scripts, and is found again
+// from its English; the months are twelve distinct words in each language.
+TEST(Phrases, FormMessagesAndMonthsInEachLanguage) {
+  std::set<std::string_view> english;
+  for (const MessageWords& words : FormMessages()) {
+    SCOPED_TRACE(words.English);
+    EXPECT_TRUE(english.insert(words.English).second);
+    EXPECT_TRUE(HasLetterOf(words.Hindi, kScripts[0]));
+    EXPECT_TRUE(HasLetterOf(words.Tamil, kScripts[1]));
+    EXPECT_EQ(MessageIn(Language::Hindi, words.English), words.Hindi);
+    EXPECT_EQ(MessageIn(Language::Tamil, words.English), words.Tamil);
+    EXPECT_EQ(MessageIn(Language::English, words.English), words.English);
+  }
+  EXPECT_EQ(MessageIn(Language::Hindi, "The file \"x\" cannot be read"),
+            "The file \"x\" cannot be read");
+  for (const LanguageName& language : kLanguages) {
+    const auto months = MonthWords(language.Which);
+    const std::set<std::string_view> distinct(months.begin(), months.end());
+    EXPECT_EQ(distinct.size(), 12u) << language.Code;
+    EXPECT_EQ(distinct.count(""), 0u) << language.Code;
+  }
+  EXPECT_EQ(MonthWords(Language::Tamil)[11], "டிசம்பர்");
+  EXPECT_EQ(MonthWords(Language::Hindi)[7], "अगस्त");
 }
 
 }  // namespace

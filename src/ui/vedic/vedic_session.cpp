@@ -19,6 +19,7 @@
 #include "documents/document_layout.h"
 #include "documents/pdf_export.h"
 #include "ui/shell/child_window.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/window_placement.h"
@@ -115,7 +116,7 @@ void VedicSession::Match() {
   }
   MatchOutcome outcome = RunMatch(state_, entries, moon_model_, chart_options_);
   if (outcome.Failure) {
-    services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
+    services_.Messages->Show(form_, MessageText(outcome.Failure->Message), outcome.Failure->Icon);
     if (form_) {
       form_->Apply(*outcome.Failure);
     }
@@ -292,12 +293,12 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   // byte more than the limit is enough to refuse it.
   const FormResult<std::string> read = ReadRegularFile(path.toStdString(), kCoupleMaxBytes);
   if (const auto* failure = std::get_if<FormFailure>(&read)) {
-    services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
+    services_.Messages->Show(form_, MessageText(failure->Message), failure->Icon);
     return;
   }
   const FormResult<Couple> couple_read = ReadCoupleFile(std::get<std::string>(read));
   if (const auto* failure = std::get_if<FormFailure>(&couple_read)) {
-    services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
+    services_.Messages->Show(form_, MessageText(failure->Message), failure->Icon);
     return;
   }
   const Couple& couple = std::get<Couple>(couple_read);
@@ -386,13 +387,13 @@ void VedicSession::OpenReading(const QString& path) {
   const std::string* read_bytes = std::get_if<std::string>(&read);
   const std::string bytes = read_bytes != nullptr ? *read_bytes : std::string();
   if (read_bytes == nullptr || bytes.size() > lumora::kProfileFileLimit) {
-    services_.Messages->Show(form_, QString::fromUtf8(lumora::kProfileRefusal), MessageIcon::Error);
+    services_.Messages->Show(form_, MessageText(lumora::kProfileRefusal), MessageIcon::Error);
     return;
   }
   MatchOutcome outcome =
       lumora::OpenProfile(state_, QFileInfo(path).fileName().toStdString(), bytes);
   if (outcome.Failure) {
-    services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
+    services_.Messages->Show(form_, MessageText(outcome.Failure->Message), outcome.Failure->Icon);
     return;
   }
   ShowResult(*outcome.Result);

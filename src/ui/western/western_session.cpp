@@ -11,6 +11,7 @@
 #include "documents/document_layout.h"
 
 #include "ui/shell/child_window.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 #include "ui/western/western_input_form.h"
 #include "ui/western/western_report_window.h"
@@ -147,7 +148,7 @@ void WesternSession::Calculate() {
   }
   WesternTestOutcome outcome = RunWesternTest(entries, moon_model_);
   if (const auto* message = std::get_if<FormFailure>(&outcome)) {
-    services_.Messages->Show(form_, ToQString(message->Message), message->Icon);
+    services_.Messages->Show(form_, MessageText(message->Message), message->Icon);
     form_->Apply(*message);
     return;
   }
