@@ -11,6 +11,7 @@
 #include "core/glossary/glossary.h"
 #include "core/glossary/messages.h"
 #include "core/glossary/phrases.h"
+#include "core/glossary/western_phrases.h"
 #include "core/terminal_text.h"
 
 namespace lumora::cli {
@@ -61,6 +62,9 @@ std::string InLanguage(std::string text) {
     const Language language = Context().Lang;
     if (const auto word = WordOfEnglishName(language, text)) {
       return std::string(*word);
+    }
+    if (const std::string_view comment = WesternCommentWord(language, text); comment != text) {
+      return std::string(comment);
     }
     if (const auto month = MonthNumber(text)) {
       return std::string(MonthWords(language)[static_cast<std::size_t>(*month - 1)]);
@@ -242,6 +246,12 @@ std::string Label(std::string_view key) {
     for (std::size_t i = 0; i < kReadableKeys.size(); ++i) {
       if (kReadableKeys[i] == key) {
         return std::string(PhrasesOf(language).KeyLabels[i]);
+      }
+    }
+    const WesternPhrases& western = WesternPhrasesOf(language);
+    for (std::size_t i = 0; i < kWesternReadableKeys.size(); ++i) {
+      if (kWesternReadableKeys[i] == key) {
+        return std::string(western.KeyLabels[i]);
       }
     }
     if (const auto word = WordOfEnglishName(language, key)) {

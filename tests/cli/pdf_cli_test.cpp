@@ -391,6 +391,8 @@ struct LanguageCase {
   const char* title;
   std::vector<const char*> words;        // of the profile's page
   std::vector<const char*> match_words;  // of the Delhi and London couple's pages
+  const char* western_title;
+  std::vector<const char*> western_words;  // of the Western report and its synastry
 };
 
 TEST_F(PdfCli, DocumentsInHindiAndTamil) {
@@ -399,12 +401,16 @@ TEST_F(PdfCli, DocumentsInHindiAndTamil) {
        "NotoSansDevanagari",
        "कुंडली मिलान: वर और कन्या",
        {"कृत्तिका", "रोहिणी", "कन्या", "जन्म विवरण", "गुण मिलान", "प्राप्त अंक"},
-       {"पुष्य", "स्वाति", "ब्राह्मण", "मांगलिक", "विंशोत्तरी"}},
+       {"पुष्य", "स्वाति", "ब्राह्मण", "मांगलिक", "विंशोत्तरी"},
+       "पाश्चात्य अनुकूलता: Arun और Mira",
+       {"स्त्री", "प्रतिशत", "बहुत खराब", "संयुक्त", "मध्याकाश"}},
       {"ta",
        "NotoSansTamil",
        "ஜாதகப் பொருத்தம்: மணமகன் – மணமகள்",
        {"கார்த்திகை", "ரோகிணி", "ஜாதகப் பொருத்தம்", "பிறப்பு விவரங்கள்", "நட்சத்திரம்"},
-       {"பூசம்", "சுவாதி", "செவ்வாய்", "கேது"}},
+       {"பூசம்", "சுவாதி", "செவ்வாய்", "கேது"},
+       "மேற்கத்திய பொருத்தம்: Arun – Mira",
+       {"பெண்", "சதவீதம்", "மிக மோசம்", "கூட்டு", "நடுவானம்"}},
   };
   const std::string input = R"({"Profile":["Taurus","Taurus","Krittika","Rohini"]})";
   for (const LanguageCase& c : cases) {
@@ -433,6 +439,19 @@ TEST_F(PdfCli, DocumentsInHindiAndTamil) {
     const std::string match_text = PdfText(match);
     for (const char* word : c.match_words) {
       EXPECT_NE(match_text.find(word), std::string::npos) << word;
+    }
+    const fs::path western = dir_ / (std::string(c.code) + "-western.pdf");
+    const CliRun report = RunCli(std::string("western --json --synastry --lang ") + c.code +
+                                     " --pdf '" + western.string() + "'",
+                                 Fixture("western_valid.json"));
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_EQ(PdfInfo(western, "Title"), c.western_title);
+    const std::string western_text = PdfText(western);
+    for (const char* word : c.western_words) {
+      EXPECT_NE(western_text.find(word), std::string::npos) << word;
+    }
+    for (const char* english : {"Natal Position Data", "Percentage", "House overlays"}) {
+      EXPECT_EQ(western_text.find(english), std::string::npos) << english;
     }
   }
   // An English document reads back as it always has.

@@ -165,7 +165,7 @@ void VedicSession::ShowResult(const MatchResult& result) {
                                    result_->Uncertainty(), MatchOptions());
   if (charts_) {
     result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
-    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
+    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas, CurrentLanguage()));
   }
   if (result.BoyMoment && result.GirlMoment) {
     // The periods run from the Moon of the match's ayanamsa, as the charts do.
@@ -235,11 +235,11 @@ void VedicSession::Save() {
   }
   const std::optional<MatchTiming> timing = DocumentTiming(tab);
   if (timing) {
-    inputs.TimingSection = ComposeTimingReport(state_, *timing);
+    inputs.TimingSection = ComposeTimingReport(state_, *timing, CurrentLanguage());
   }
   const ReportDocument document = BuildExportDocument(tab, inputs);
   auto pdf = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                                 result_->SelectedChartStyle(), timing);
+                                 result_->SelectedChartStyle(), timing, CurrentLanguage());
   if (document.empty() || !pdf) {
     return;  // "About Software" has no document
   }
@@ -329,7 +329,7 @@ void VedicSession::SavePdf() {
   const int tab = result_->SelectedTab();
   const auto document =
       ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                          result_->SelectedChartStyle(), DocumentTiming(tab));
+                          result_->SelectedChartStyle(), DocumentTiming(tab), CurrentLanguage());
   if (!document) {
     result_->ShowStatus(tr("The About Software page has no document to save"));
     return;
@@ -350,12 +350,14 @@ void VedicSession::PrintResult() {
   // The page on screen, as Save As PDF writes it; the About Software page has none and
   // gives the whole match.
   const int tab = result_->SelectedTab();
-  const auto page = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                                        result_->SelectedChartStyle(), DocumentTiming(tab));
+  const auto page =
+      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
+                          result_->SelectedChartStyle(), DocumentTiming(tab), CurrentLanguage());
   const Document document =
       page ? *page
            : ComposeMatchDocument(state_, *last_, result_->IncludeCatalogues(), charts_,
-                                  result_->SelectedChartStyle(), DocumentTiming(kTabKundaliMatch));
+                                  result_->SelectedChartStyle(), DocumentTiming(kTabKundaliMatch),
+                                  CurrentLanguage());
   QTextDocument text;
   documents::RenderDocument(document, text);
   services_.Printer->PrintDocument(main_window_, text);

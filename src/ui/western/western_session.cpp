@@ -81,9 +81,10 @@ void WesternSession::PrintReport() {
   // resolution; before any run the report's labels are empty.
   QTextDocument document;
   const WesternTestResult result = last_.value_or(WesternTestResult{});
-  Document composed = ComposeWesternDocument(result);
+  Document composed = ComposeWesternDocument(result, CurrentLanguage());
   if (last_synastry_) {
-    AppendSynastrySection(composed, *last_synastry_, result.Report.mName, result.Report.fName);
+    AppendSynastrySection(composed, *last_synastry_, result.Report.mName, result.Report.fName,
+                          CurrentLanguage());
   }
   documents::RenderDocument(composed, document);
   services_.Printer->PrintDocument(main_window_, document);
