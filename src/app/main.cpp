@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/main_window.h"
 #include "ui/shell/language_choice.h"
-#include "ui/shell/main_window.h"
 #include "ui/shell/services.h"
 #include "ui/shell/start_arguments.h"
 

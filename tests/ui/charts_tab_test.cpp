@@ -22,10 +22,10 @@
 #include "documents/chart_picture.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
-#include "ui/shell/main_window.h"
+#include "ui/main_window.h"
 #include "ui/vedic/entry/birth_details_form.h"
-#include "ui/vedic/entry/report_window.h"
 #include "ui/vedic/result/chart_view.h"
+#include "ui/vedic/result/report_window.h"
 #include "ui/vedic/result/result_window.h"
 #include "ui/vedic/vedic_session.h"
 

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "support/stand_ins.h"
+#include "ui/main_window.h"
 #include "ui/shell/child_window.h"
-#include "ui/shell/main_window.h"
 #include "ui/shell/start_arguments.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"

@@ -16,7 +16,7 @@
 
 #include "support/stand_ins.h"
 #include "ui/common/place_finder.h"
-#include "ui/shell/main_window.h"
+#include "ui/main_window.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/result/result_window.h"
 #include "ui/vedic/vedic_session.h"

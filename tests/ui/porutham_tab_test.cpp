@@ -19,7 +19,7 @@
 #include "core/vedic/porutham/porutham_words.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
-#include "ui/shell/main_window.h"
+#include "ui/main_window.h"
 #include "ui/shell/settings_dialog.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/result/result_window.h"

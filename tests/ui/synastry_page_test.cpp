@@ -21,7 +21,7 @@
 #include "documents/bi_wheel_picture.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
-#include "ui/shell/main_window.h"
+#include "ui/main_window.h"
 #include "ui/shell/window_placement.h"
 #include "ui/western/synastry_page.h"
 #include "ui/western/western_input_form.h"

@@ -40,11 +40,11 @@
 #include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/common/place_finder.h"
-#include "ui/shell/main_window.h"
+#include "ui/main_window.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
-#include "ui/vedic/entry/report_window.h"
 #include "ui/vedic/entry/time_zone_picker.h"
+#include "ui/vedic/result/report_window.h"
 #include "ui/vedic/result/result_window.h"
 #include "ui/vedic/vedic_session.h"
 

@@ -27,7 +27,7 @@
 #include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/common/place_finder.h"
-#include "ui/shell/main_window.h"
+#include "ui/main_window.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/vedic_session.h"

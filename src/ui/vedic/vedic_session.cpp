@@ -24,8 +24,8 @@
 #include "ui/shell/rich_text.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
-#include "ui/vedic/entry/report_window.h"
 #include "ui/vedic/entry/time_zone_picker.h"
+#include "ui/vedic/result/report_window.h"
 #include "ui/vedic/result/result_window.h"
 
 namespace lumora::ui {

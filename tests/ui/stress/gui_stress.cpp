@@ -28,7 +28,7 @@
 #include <thread>
 
 #include "support/stand_ins.h"
-#include "ui/shell/main_window.h"
+#include "ui/main_window.h"
 
 namespace {
 

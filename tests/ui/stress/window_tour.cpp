@@ -24,7 +24,7 @@
 #include <functional>
 
 #include "support/stand_ins.h"
-#include "ui/shell/main_window.h"
+#include "ui/main_window.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/entry/time_zone_picker.h"
 #include "ui/vedic/result/result_window.h"

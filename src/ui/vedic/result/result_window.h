@@ -15,18 +15,17 @@
 #include "ui/shell/services.h"
 
 class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QPushButton;
-class QLabel;
 class QTabWidget;
-class QTableWidget;
 class QTextBrowser;
 class QWidget;
 class QCloseEvent;
 
 namespace lumora::ui {
-class ChartView;
+class BirthDetailsPage;
+class CatalogueTab;
+class ChartsTab;
+class GunaMilanTab;
 class PoruthamPage;
 class TimingTab;
 }  // namespace lumora::ui
@@ -74,7 +73,7 @@ class ResultWindow : public QMainWindow {
   // A line in the status bar, such as where a file was saved.
   void ShowStatus(const QString& text);
   // The style the charts are drawn in, for the documents made from this window.
-  ChartStyle SelectedChartStyle() const { return chart_style_value_; }
+  ChartStyle SelectedChartStyle() const;
 
  signals:
   void SaveRequested();
@@ -89,53 +88,22 @@ class ResultWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QWidget* BuildDetailsPage();
-  QWidget* BuildGridPage();
   QWidget* BuildInterpretationPage();
-  QGroupBox* BuildRashiFrame(char prefix, const QString& caption);
-  QGroupBox* BuildNakshatraFrame(const QString& prefix, const QString& caption);
-  QWidget* BuildAboutPage(const QString& name);
-  QWidget* BuildChartsPage();
-  void ApplyChartStyle(int index);
-  // Every point of the chart with its sign, degrees, nakshatra and pada.
-  static void ShowPlanetTable(QTableWidget& table, const SiderealChart& chart);
-  // The grid with its words in the language in use: the values of the kootas and the
-  // verdict from the glossary, the areas of life and the summary translated.
-  GunaMilanGrid InLanguage(const GunaMilanGrid& grid) const;
-  QWidget* Field(QWidget* parent, const QString& name, bool prose);
-  void SetFieldText(const QString& name, const QString& text);
-  // A rashi or nakshatra picture; where no picture has the key, the box stays empty.
-  void ShowPicture(const QString& picture, const QString& path);
-
-  // The labels of one koota row's value cells, in the order of the columns.
-  using GridRowLabels = std::array<QLabel*, 5>;
 
   Services services_;
-  KootaTables tables_;
-  KootaMoon boy_moon_;
-  KootaMoon girl_moon_;
   QTabWidget* all_ = nullptr;
-  TimingTab* timing_ = nullptr;
-  std::array<GridRowLabels, kKootaCount> grid_rows_{};
-  QLabel* grid_maximum_ = nullptr;  // the total row: the 36 points at stake,
-  QLabel* grid_points_ = nullptr;   // the points obtained,
-  QLabel* grid_verdict_ = nullptr;  // the verdict,
-  QLabel* grid_summary_ = nullptr;  // and the sentence under the table
-  QLabel* grid_tables_ = nullptr;   // the tables in use and the other set's total
-  QLabel* grid_notes_ = nullptr;    // the rows' notes, one line each
-  QTextBrowser* report_ = nullptr;
+  BirthDetailsPage* details_ = nullptr;
+  GunaMilanTab* grid_ = nullptr;
   PoruthamPage* porutham_ = nullptr;
+  QTextBrowser* report_ = nullptr;
+  std::array<CatalogueTab*, 2> rashi_{};      // boy's, girl's
+  std::array<CatalogueTab*, 2> nakshatra_{};  // boy's, girl's
+  ChartsTab* charts_ = nullptr;
+  TimingTab* timing_ = nullptr;
   QPushButton* save_ = nullptr;
   QCheckBox* catalogues_ = nullptr;
   QString boy_name_;
   QString girl_name_;
-  QComboBox* chart_style_ = nullptr;
-  ChartStyle chart_style_value_ = ChartStyle::NorthIndian;
-  QComboBox* uncertainty_ = nullptr;
-  QWidget* chart_details_ = nullptr;         // everything that needs birth details
-  std::array<ChartView*, 2> chart_views_{};  // boy's, girl's
-  std::array<ChartView*, 2> navamsa_views_{};
-  std::array<QTableWidget*, 2> planet_tables_{};
 };
 
 }  // namespace lumora::ui

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/shell/main_window.h"
+#include "ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

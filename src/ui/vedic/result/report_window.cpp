@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/vedic/entry/report_window.h"
+#include "ui/vedic/result/report_window.h"
 
 #include <QDir>
 #include <QHBoxLayout>
