@@ -19,6 +19,7 @@
 #include "documents/document_layout.h"
 #include "documents/pdf_export.h"
 #include "ui/shell/child_window.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/window_placement.h"
@@ -115,7 +116,7 @@ void VedicSession::Match() {
   }
   MatchOutcome outcome = RunMatch(state_, entries, moon_model_, chart_options_);
   if (outcome.Failure) {
-    services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
+    services_.Messages->Show(form_, MessageText(outcome.Failure->Message), outcome.Failure->Icon);
     if (form_) {
       form_->Apply(*outcome.Failure);
     }
@@ -164,7 +165,7 @@ void VedicSession::ShowResult(const MatchResult& result) {
                                    result_->Uncertainty(), MatchOptions());
   if (charts_) {
     result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
-    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
+    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas, CurrentLanguage()));
   }
   if (result.BoyMoment && result.GirlMoment) {
     // The periods run from the Moon of the match's ayanamsa, as the charts do.
@@ -234,11 +235,11 @@ void VedicSession::Save() {
   }
   const std::optional<MatchTiming> timing = DocumentTiming(tab);
   if (timing) {
-    inputs.TimingSection = ComposeTimingReport(state_, *timing);
+    inputs.TimingSection = ComposeTimingReport(state_, *timing, CurrentLanguage());
   }
   const ReportDocument document = BuildExportDocument(tab, inputs);
   auto pdf = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                                 result_->SelectedChartStyle(), timing);
+                                 result_->SelectedChartStyle(), timing, CurrentLanguage());
   if (document.empty() || !pdf) {
     return;  // "About Software" has no document
   }
@@ -292,12 +293,12 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   // byte more than the limit is enough to refuse it.
   const FormResult<std::string> read = ReadRegularFile(path.toStdString(), kCoupleMaxBytes);
   if (const auto* failure = std::get_if<FormFailure>(&read)) {
-    services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
+    services_.Messages->Show(form_, MessageText(failure->Message), failure->Icon);
     return;
   }
   const FormResult<Couple> couple_read = ReadCoupleFile(std::get<std::string>(read));
   if (const auto* failure = std::get_if<FormFailure>(&couple_read)) {
-    services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
+    services_.Messages->Show(form_, MessageText(failure->Message), failure->Icon);
     return;
   }
   const Couple& couple = std::get<Couple>(couple_read);
@@ -328,7 +329,7 @@ void VedicSession::SavePdf() {
   const int tab = result_->SelectedTab();
   const auto document =
       ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                          result_->SelectedChartStyle(), DocumentTiming(tab));
+                          result_->SelectedChartStyle(), DocumentTiming(tab), CurrentLanguage());
   if (!document) {
     result_->ShowStatus(tr("The About Software page has no document to save"));
     return;
@@ -349,12 +350,14 @@ void VedicSession::PrintResult() {
   // The page on screen, as Save As PDF writes it; the About Software page has none and
   // gives the whole match.
   const int tab = result_->SelectedTab();
-  const auto page = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                                        result_->SelectedChartStyle(), DocumentTiming(tab));
+  const auto page =
+      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
+                          result_->SelectedChartStyle(), DocumentTiming(tab), CurrentLanguage());
   const Document document =
       page ? *page
            : ComposeMatchDocument(state_, *last_, result_->IncludeCatalogues(), charts_,
-                                  result_->SelectedChartStyle(), DocumentTiming(kTabKundaliMatch));
+                                  result_->SelectedChartStyle(), DocumentTiming(kTabKundaliMatch),
+                                  CurrentLanguage());
   QTextDocument text;
   documents::RenderDocument(document, text);
   services_.Printer->PrintDocument(main_window_, text);
@@ -386,13 +389,13 @@ void VedicSession::OpenReading(const QString& path) {
   const std::string* read_bytes = std::get_if<std::string>(&read);
   const std::string bytes = read_bytes != nullptr ? *read_bytes : std::string();
   if (read_bytes == nullptr || bytes.size() > lumora::kProfileFileLimit) {
-    services_.Messages->Show(form_, QString::fromUtf8(lumora::kProfileRefusal), MessageIcon::Error);
+    services_.Messages->Show(form_, MessageText(lumora::kProfileRefusal), MessageIcon::Error);
     return;
   }
   MatchOutcome outcome =
       lumora::OpenProfile(state_, QFileInfo(path).fileName().toStdString(), bytes);
   if (outcome.Failure) {
-    services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
+    services_.Messages->Show(form_, MessageText(outcome.Failure->Message), outcome.Failure->Icon);
     return;
   }
   ShowResult(*outcome.Result);
