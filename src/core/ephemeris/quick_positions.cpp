@@ -9,16 +9,14 @@
 #include <memory>
 
 #include "core/ephemeris/astronomical_constants.h"
+#include "core/ephemeris/geometry.h"
 #include "core/ephemeris/precise_moon.h"
 
 namespace lumora {
 
 namespace {
 
-inline constexpr double kArcsecondsPerDegree = 3600.0;
 inline constexpr double kRadiansPerArcsecond = kRadiansPerDegree / kArcsecondsPerDegree;
-// The light time for one astronomical unit, days (IERS Conventions 2010).
-inline constexpr double kLightDaysPerAu = 499.004783836 / 86400.0;
 // The Earth's share of the Earth-Moon distance from their barycentre: 1 / (1 + the Earth's
 // mass in Moon masses, 81.3005690699; IAU 2009 system), and the Moon's mean distance in AU
 // (385,000.56 km, Meeus ch. 47).
@@ -51,38 +49,6 @@ double CenturiesOf(double jd_tt) {
   return (jd_tt - kJ2000) / kDaysPerCentury;
 }
 
-double Reduce360(double degrees) {
-  double x = std::fmod(degrees, 360.0);
-  if (x < 0.0)
-    x += 360.0;
-  if (x >= 360.0)
-    x = 0.0;
-  return x;
-}
-
-struct Vec {
-  double X = 0.0;
-  double Y = 0.0;
-  double Z = 0.0;
-};
-Vec operator-(const Vec& a, const Vec& b) {
-  return {a.X - b.X, a.Y - b.Y, a.Z - b.Z};
-}
-Vec operator+(const Vec& a, const Vec& b) {
-  return {a.X + b.X, a.Y + b.Y, a.Z + b.Z};
-}
-Vec operator*(double k, const Vec& a) {
-  return {k * a.X, k * a.Y, k * a.Z};
-}
-double Dot(const Vec& a, const Vec& b) {
-  return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
-}
-Vec Rotate(const double (&m)[3][3], const double (&v)[3]) {
-  return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
-          m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
-          m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
-}
-
 double SiderealTimeOf(const AstroTime& time, const Nutation4& nutation) {
   const double mean_obliquity = eraObl06(time.Tt, 0.0);
   return eraGmst06(time.Ut, 0.0, time.Tt, 0.0) + nutation.Longitude * std::cos(mean_obliquity);
@@ -108,22 +74,21 @@ MarsSeen MarsMeanPlace(double jd_tt, double moon_longitude_deg) {
   eraPlan94(jd_tt, 0.0, kPlan94EarthMoonBarycentre, barycentre);
   double to_date[3][3];
   eraEcm06(jd_tt, 0.0, to_date);
-  const Vec mars_position = Rotate(to_date, mars[0]);
-  const Vec mars_velocity = Rotate(to_date, mars[1]);
+  const Vector mars_position = Rotate(to_date, mars[0]);
+  const Vector mars_velocity = Rotate(to_date, mars[1]);
   const double moon = moon_longitude_deg * kRadiansPerDegree;
-  const Vec earth =
-      Rotate(to_date, barycentre[0]) -
-      (kEarthShareOfMoonDistance * kMoonMeanDistanceAu) * Vec{std::cos(moon), std::sin(moon), 0.0};
-  Vec geocentric = mars_position - earth;
+  const Vector earth =
+      Rotate(to_date, barycentre[0]) - (kEarthShareOfMoonDistance * kMoonMeanDistanceAu) *
+                                           Vector{std::cos(moon), std::sin(moon), 0.0};
+  Vector geocentric = mars_position - earth;
   for (int pass = 0; pass < 2; ++pass) {
-    const double tau = std::sqrt(Dot(geocentric, geocentric)) * kLightDaysPerAu;
+    const double tau = Length(geocentric) * kLightDaysPerAu;
     geocentric = (mars_position - tau * mars_velocity) - earth;
   }
-  const Vec u = (1.0 / std::sqrt(Dot(geocentric, geocentric))) * geocentric;
-  const Vec beta = kLightDaysPerAu * Rotate(to_date, barycentre[1]);
-  const Vec apparent = u + beta - Dot(u, beta) * u;
-  return {std::atan2(apparent.Y, apparent.X) * kDegreesPerRadian,
-          std::sqrt(Dot(geocentric, geocentric))};
+  const Vector u = (1.0 / Length(geocentric)) * geocentric;
+  const Vector beta = kLightDaysPerAu * Rotate(to_date, barycentre[1]);
+  const Vector apparent = u + beta - Dot(u, beta) * u;
+  return {std::atan2(apparent.Y, apparent.X) * kDegreesPerRadian, Length(geocentric)};
 }
 
 QuickAscendant QuickAscendantOf(double sidereal_time, double obliquity, double latitude_deg,
@@ -148,7 +113,7 @@ QuickAscendant QuickAscendantOf(double sidereal_time, double obliquity, double l
                  kArcsecondsPerDegree;
   if (!std::isfinite(bound) || std::fabs(latitude_deg) > 66.0)
     bound = std::numeric_limits<double>::infinity();
-  return {Reduce360(std::atan2(y, x) * kDegreesPerRadian), bound};
+  return {NormalizedDegrees(std::atan2(y, x) * kDegreesPerRadian), bound};
 }
 
 }  // namespace
@@ -253,8 +218,8 @@ QuickPlaces QuickPlacesAt(const AstroTime& time, double latitude_deg, double eas
   QuickPlaces out;
   out.Ascendant = QuickAscendantOf(SiderealTimeOf(time, nutation), TrueObliquityOf(time, nutation),
                                    latitude_deg, east_longitude_deg);
-  out.Moon = Reduce360(moon_nodes.At(time.Tt) + nutation_deg);
-  out.Mars = Reduce360(mars_nodes.At(time.Tt) + nutation_deg);
+  out.Moon = NormalizedDegrees(moon_nodes.At(time.Tt) + nutation_deg);
+  out.Mars = NormalizedDegrees(mars_nodes.At(time.Tt) + nutation_deg);
   out.MarsBoundDegrees = kQuickMarsBoundDegreeAu / mars_distances.At(time.Tt);
   return out;
 }
