@@ -44,6 +44,14 @@ Json ErrorObject(const Rejection& rejection) {
   return wrapper;
 }
 
+std::optional<Language> ReadableLanguage() {
+  const CliContext& context = Context();
+  if (context.JsonOutput || context.Lang == Language::English) {
+    return std::nullopt;
+  }
+  return context.Lang;
+}
+
 int RunEach(const Inputs& inputs, bool json, const std::function<Json(const Json&)>& command) {
   int status = 0;
   for (const Input& input : inputs) {

@@ -56,10 +56,16 @@ struct CliContext {
   bool Verbose = false;
   int Width = 80;
   Language Lang = Language::English;
+  bool JsonOutput = false;  // the command given writes JSON (--json)
 };
 
 // The context of the run in progress (the standard streams outside RunCli).
 CliContext& Context();
+
+// The language readable output is made in when it is not English: the sentences a
+// command composes (the summary, the notes, the report) are then made in it. Nothing
+// for JSON output and for English, whose texts the results already hold.
+std::optional<Language> ReadableLanguage();
 
 // {"Error": {"Message": ..., "Icon": ..., "Focus": ...}}
 Json ErrorObject(const Rejection& rejection);

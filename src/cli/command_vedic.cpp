@@ -14,6 +14,7 @@
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/file_access.h"
+#include "core/glossary/phrases.h"
 #include "core/text.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/entry/couple_file.h"
@@ -209,6 +210,50 @@ Json HalfPointsJson(int half_points) {
   return half_points % 2 == 0 ? Json(half_points / 2) : Json(half_points / 2.0);
 }
 
+namespace {
+
+// The sentences of a match the core words in English, made in the reader's language for
+// readable output: the summary, the other tables' total, the rows' notes and the report,
+// which is then the match document in words (its prose English, as it says once).
+void SayInLanguage(Json& out, const MatchState& state, const MatchResult& r, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const GunaMilanGrid& grid = r.Grid;
+  out["Summary"] = Fill(words.PointsObtainedSentence, {grid.PointsTotal, grid.MaximumTotal});
+  const KootaTables other = OtherKootaTables(r.Tables);
+  const double other_total = r.TotalHalfPointsOf(other) / 2.0;
+  out["OtherTables"] =
+      Fill(other_total < kUsualThresholdPoints ? words.TablesTotalBelow : words.TablesTotal,
+           {words.TableSets[static_cast<std::size_t>(other)], FormatHalfPoints(other_total),
+            FormatHalfPoints(kUsualThresholdPoints)});
+  const std::array<std::string, kKootaCount> notes = KootaNotesIn(r, language);
+  for (Json& note : out["Notes"]) {
+    for (int k = 0; k < kKootaCount; ++k) {
+      if (note["Koota"] == kKootas[static_cast<std::size_t>(k)].Koota) {
+        note["Note"] = notes[static_cast<std::size_t>(k)];
+      }
+    }
+  }
+  if (out.contains("Report")) {
+    // One run a line: the line breaks between them say nothing a reader's terminal needs.
+    ReportDocument lines;
+    for (ReportRun& run :
+         ReportRunsOf(ComposeMatchDocument(state, r, false, std::nullopt, ChartStyle::NorthIndian,
+                                           std::nullopt, language),
+                      " | ")) {
+      while (!run.Text.empty() && (run.Text.back() == '\r' || run.Text.back() == '\n')) {
+        run.Text.pop_back();
+      }
+      run.Text.erase(0, run.Text.find_first_not_of("\r\n"));
+      if (!run.Text.empty()) {
+        lines.push_back(std::move(run));
+      }
+    }
+    out["Report"] = ReportJson(lines);
+  }
+}
+
+}  // namespace
+
 Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report,
                int uncertainty_minutes, const ChartOptions& options = {}) {
   if (outcome.Failure) {
@@ -274,6 +319,9 @@ Json MatchJson(const MatchState& state, const MatchOutcome& outcome, bool report
   AddPoruthamJson(out, r.Poruthams);
   if (r.Papasamyam) {
     out["Papasamyam"] = PapasamyamJson(*r.Papasamyam);
+  }
+  if (const auto language = ReadableLanguage()) {
+    SayInLanguage(out, state, r, *language);
   }
   return out;
 }

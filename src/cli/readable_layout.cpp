@@ -4,13 +4,18 @@
 #include <algorithm>
 #include <cctype>
 #include <ostream>
+#include <optional>
 #include <sstream>
+#include <utility>
 
 #include "cli/cli_io.h"
+#include "core/display_width.h"
 #include "core/entry/date_lists.h"
+#include "core/ephemeris/zodiac.h"
 #include "core/glossary/glossary.h"
 #include "core/glossary/messages.h"
 #include "core/glossary/phrases.h"
+#include "core/glossary/readable_words.h"
 #include "core/glossary/western_phrases.h"
 #include "core/terminal_text.h"
 
@@ -25,34 +30,38 @@ bool InEnglish() {
 }
 
 // The columns a text takes on a terminal: its bytes in English, as it always was; in
-// another language its characters less the vowel signs and viramas that join the letter
-// before them (Devanagari U+093A-094F and U+0951-0957, U+0900-0903, U+0962-0963; Tamil
-// U+0B82, U+0BBE-0BCD, U+0BD7).
+// another language its display width, the combining signs and joiners taking none.
 std::size_t Columns(std::string_view text) {
-  if (InEnglish()) {
-    return text.size();
+  return InEnglish() ? text.size() : DisplayColumns(text);
+}
+
+// "Sagittarius (Dhanush)", the Moon's sign with its Indian name: the sign's word.
+std::optional<std::string> SignWithIndianName(Language language, std::string_view text) {
+  const std::size_t open = text.find(" (");
+  if (open == std::string_view::npos || text.back() != ')') {
+    return std::nullopt;
   }
-  std::size_t columns = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80          ? 1
-                               : (lead >> 5) == 0x6 ? 2
-                               : (lead >> 4) == 0xE ? 3
-                                                    : 4;
-    char32_t point = lead;
-    if (length == 3 && i + 2 < text.size()) {
-      point = ((lead & 0x0Fu) << 12) | ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
-              (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
+  const std::string_view english = text.substr(0, open);
+  for (std::size_t s = 0; s < kSignNames.size(); ++s) {
+    if (kSignNames[s] == english) {
+      return std::string(RashiWord(language, static_cast<int>(s)));
     }
-    const bool joins =
-        (point >= 0x0900 && point <= 0x0903) || (point >= 0x093A && point <= 0x094F) ||
-        (point >= 0x0951 && point <= 0x0957) || (point >= 0x0962 && point <= 0x0963) ||
-        point == 0x0B82 || (point >= 0x0BBE && point <= 0x0BCD) || point == 0x0BD7 ||
-        point == 0x200C || point == 0x200D;
-    columns += joins ? 0 : 1;
-    i += length;
   }
-  return columns;
+  return std::nullopt;
+}
+
+// The clock words of a place ("zone as entered, UTC+05:30 with daylight time") in the
+// language.
+std::string WithClockWords(Language language, std::string text) {
+  const Phrases& english = PhrasesOf(Language::English);
+  const Phrases& words = PhrasesOf(language);
+  for (const auto& [from, to] : {std::pair{english.ZoneAsEntered, words.ZoneAsEntered},
+                                 std::pair{english.WithDaylightTime, words.WithDaylightTime}}) {
+    if (const std::size_t at = text.find(from); at != std::string::npos) {
+      text.replace(at, from.size(), to);
+    }
+  }
+  return text;
 }
 
 // A name of the field, a month or a form's message in the reader's language; any other
@@ -69,7 +78,13 @@ std::string InLanguage(std::string text) {
     if (const auto month = MonthNumber(text)) {
       return std::string(MonthWords(language)[static_cast<std::size_t>(*month - 1)]);
     }
-    return std::string(MessageIn(language, text));
+    if (const auto word = ReadableValueWord(language, text)) {
+      return std::string(*word);
+    }
+    if (const auto sign = SignWithIndianName(language, text)) {
+      return *sign;
+    }
+    return WithClockWords(language, std::string(MessageIn(language, text)));
   }
   return text;
 }
@@ -82,6 +97,10 @@ std::string Scalar(const Json& value) {
   }
   if (value.is_null()) {
     return "-";
+  }
+  if (value.is_boolean() && !InEnglish()) {
+    const Phrases& words = PhrasesOf(Context().Lang);
+    return std::string(value.get<bool>() ? words.Yes : words.No);
   }
   if (value.is_number_float()) {
     std::ostringstream out;
@@ -255,6 +274,12 @@ std::string Label(std::string_view key) {
       }
     }
     if (const auto word = WordOfEnglishName(language, key)) {
+      return std::string(*word);
+    }
+    if (const auto word = ReadableKeyWord(language, key)) {
+      return std::string(*word);
+    }
+    if (const auto word = ReadableValueWord(language, key)) {
       return std::string(*word);
     }
   }

@@ -47,6 +47,17 @@ Language LocaleLanguage() {
   return Language::English;
 }
 
+// Whether the command given (or a command under it) was asked for --json.
+bool WritesJson(const CLI::App& app) {
+  const CLI::Option* json = app.get_option_no_throw("--json");
+  if (json != nullptr && json->count() > 0) {
+    return true;
+  }
+  const std::vector<CLI::App*> parsed = app.get_subcommands();
+  return std::any_of(parsed.begin(), parsed.end(),
+                     [](const CLI::App* command) { return WritesJson(*command); });
+}
+
 std::vector<std::string> LanguageCodes() {
   std::vector<std::string> codes;
   for (const LanguageName& language : kLanguages) {
@@ -116,6 +127,7 @@ class CommandLine {
                                     [](const auto& command) { return command->Verbose(); });
     Context().Lang = language_.empty() ? LocaleLanguage()
                                        : LanguageFromCode(language_).value_or(Language::English);
+    Context().JsonOutput = WritesJson(app_);
     try {
       return action_ ? action_() : 1;
     } catch (const UsageError& error) {

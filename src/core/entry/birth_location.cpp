@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/ephemeris/calendar.h"
+#include "core/glossary/phrases.h"
 #include "core/text.h"
 
 namespace lumora {
@@ -56,10 +57,12 @@ std::string CoordinatesWords(const BirthLocation& location) {
          Angle(location.LongitudeDegrees, location.LongitudeMinutes, location.IsWest ? 'W' : 'E');
 }
 
-std::string ClockUsedWords(const BirthLocation& location) {
+std::string ClockUsedWords(const BirthLocation& location, Language language) {
   const std::string offset = "UTC" + FormatUtcOffset(location.UtcOffsetSeconds);
   if (!location.Clock) {
-    return "zone as entered, " + offset + (location.IsDaylight ? " with daylight time" : "");
+    const Phrases& words = PhrasesOf(language);
+    return std::string(words.ZoneAsEntered) + ", " + offset +
+           std::string(location.IsDaylight ? words.WithDaylightTime : "");
   }
   std::string text = location.Clock->TimeZone + ", " + offset;
   // The abbreviation only: the form's clock line gives what it stands for.
@@ -70,8 +73,8 @@ std::string ClockUsedWords(const BirthLocation& location) {
   return text;
 }
 
-std::string LocationWords(const BirthLocation& location) {
-  return CoordinatesWords(location) + ", " + ClockUsedWords(location);
+std::string LocationWords(const BirthLocation& location, Language language) {
+  return CoordinatesWords(location) + ", " + ClockUsedWords(location, language);
 }
 
 }  // namespace lumora

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/ephemeris/birth_moment.h"
+#include "core/glossary/language.h"
 #include "core/places/clock.h"
 
 namespace lumora {
@@ -40,8 +41,8 @@ BirthLocation LocationOf(const BirthMoment& moment, const std::optional<PersonCl
 std::string CoordinatesWords(const BirthLocation& location);
 // "Asia/Kolkata, UTC+05:30 (IST)"; "Europe/London, UTC+02:00 (BDST)"; a zone entered by
 // hand: "zone as entered, UTC+06:30 with daylight time".
-std::string ClockUsedWords(const BirthLocation& location);
+std::string ClockUsedWords(const BirthLocation& location, Language language = Language::English);
 // Both, joined: "28°36′N 77°12′E, Asia/Kolkata, UTC+05:30 (IST)".
-std::string LocationWords(const BirthLocation& location);
+std::string LocationWords(const BirthLocation& location, Language language = Language::English);
 
 }  // namespace lumora

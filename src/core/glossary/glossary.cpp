@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstddef>
 #include <span>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,9 @@ Glossary MakeEnglishGlossary() {
   g.Ayanamsa = "Ayanamsa";
   g.GunaMilan = "Guna Milan";
   g.PoruthamMatching = "Porutham";
+  g.Ayanamsas = NamesOf<std::array<std::string_view, 6>>(
+      [](int a) { return AyanamsaName(static_cast<Ayanamsa>(a)); });
+  g.Nodes = {NodeName(NodeKind::Mean), NodeName(NodeKind::True)};
   return g;
 }
 
@@ -221,6 +225,14 @@ std::string_view SadeSatiPhaseWord(Language language, SadeSatiPhase phase) {
   return GlossaryOf(language).SadeSatiPhases[At(phase)];
 }
 
+std::string_view AyanamsaWord(Language language, Ayanamsa ayanamsa) {
+  return GlossaryOf(language).Ayanamsas[At(ayanamsa)];
+}
+
+std::string_view NodeWord(Language language, NodeKind node) {
+  return GlossaryOf(language).Nodes[At(node)];
+}
+
 namespace {
 
 // Each list of a glossary, in the order a name is looked for.
@@ -246,7 +258,43 @@ void ForEachList(const Glossary& g, Visit visit) {
   visit(std::span<const std::string_view>(g.DoshaExceptions));
   visit(std::span<const std::string_view>(g.DashaLevels));
   visit(std::span<const std::string_view>(g.SadeSatiPhases));
+  visit(std::span<const std::string_view>(g.Ayanamsas));
+  visit(std::span<const std::string_view>(g.Nodes));
 }
+
+// The names scripts read (porutham, pair-dosha and exception codes) and the specified
+// tables' own spellings of varnas and ganas ("Vysya", "Manusha"), each with its word.
+std::optional<std::string_view> WordOfScriptName(Language language, std::string_view english) {
+  for (std::size_t p = 0; p < kPoruthamNames.size(); ++p) {
+    if (kPoruthamNames[p] == english) {
+      return PoruthamWord(language, static_cast<Porutham>(p));
+    }
+  }
+  // A pair dosha is named as the koota whose row it belongs to: Nadi, Bhakoot (the Rashi
+  // koota), Gana.
+  constexpr std::array<Koota, 3> kDoshaKootas = {Koota::Nadi, Koota::Rashi, Koota::Gana};
+  for (std::size_t d = 0; d < kPairDoshaNames.size(); ++d) {
+    if (kPairDoshaNames[d] == english) {
+      return KootaWord(language, static_cast<int>(kDoshaKootas[d]));
+    }
+  }
+  for (int e = 0; e < kDoshaExceptionCount; ++e) {
+    if (ExceptionCode(static_cast<DoshaException>(e)) == english) {
+      return DoshaExceptionWord(language, static_cast<DoshaException>(e));
+    }
+  }
+  for (const KootaTables tables : {KootaTables::Specified, KootaTables::Classical}) {
+    for (const auto& [koota, count] : {std::pair{Koota::Varna, 4}, std::pair{Koota::Gana, 3}}) {
+      for (int v = 0; v < count; ++v) {
+        if (KootaValueName(tables, static_cast<int>(koota), v) == english) {
+          return KootaValueWord(language, tables, static_cast<int>(koota), v);
+        }
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 
 }  // namespace
 
@@ -265,7 +313,7 @@ std::optional<std::string_view> WordOfEnglishName(Language language, std::string
       return lists[l][static_cast<std::size_t>(found - names.begin())];
     }
   }
-  return std::nullopt;
+  return WordOfScriptName(language, english);
 }
 
 }  // namespace lumora

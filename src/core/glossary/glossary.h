@@ -19,6 +19,8 @@ enum class DoshaException;
 enum class DashaLord;
 enum class SadeSatiPhase;
 enum class MatchGrade;
+enum class Ayanamsa;
+enum class NodeKind;
 
 // The field's vocabulary in one language: every name a window, a document or the CLI's
 // readable output gives a rashi, a nakshatra, a koota and its values, a porutham, a graha,
@@ -70,6 +72,9 @@ struct Glossary {
   std::string_view Ayanamsa;
   std::string_view GunaMilan;
   std::string_view PoruthamMatching;
+
+  std::array<std::string_view, 6> Ayanamsas;  // as Ayanamsa: Standard, Lahiri ..
+  std::array<std::string_view, 2> Nodes;      // as NodeKind: Mean, True
 };
 
 // One table per language other than English (glossary_<language>.cpp); the English one is
@@ -96,9 +101,12 @@ std::string_view MatchVerdictWord(Language language, MatchGrade grade);
 std::string_view PairDoshaWord(Language language, PairDosha dosha);
 std::string_view DoshaExceptionWord(Language language, DoshaException exception);
 std::string_view SadeSatiPhaseWord(Language language, SadeSatiPhase phase);
+std::string_view AyanamsaWord(Language language, Ayanamsa ayanamsa);
+std::string_view NodeWord(Language language, NodeKind node);
 
 // The word of an English name the core gives (a rashi, nakshatra, graha, koota or one of its
-// values, a porutham, a verdict, a dosha or an exception), for output made from English
+// values, a porutham, a verdict, a dosha or an exception, an ayanamsa or a node kind; a
+// porutham's, a pair dosha's or an exception's script name), for output made from English
 // values such as the CLI's readable output; nothing for a text that is no name of the field.
 // A name found in more than one list takes the word of the first, in the order above.
 std::optional<std::string_view> WordOfEnglishName(Language language, std::string_view english);

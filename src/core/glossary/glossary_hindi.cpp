@@ -65,6 +65,8 @@ const Glossary kHindiGlossary{
     .Ayanamsa = "अयनांश",
     .GunaMilan = "गुण मिलान",
     .PoruthamMatching = "दस पोरुथम",
+    .Ayanamsas = {"मानक", "लाहिड़ी", "रमण", "कृष्णमूर्ति", "सत्य चित्रा", "फ़ेगन-ब्रैडली"},
+    .Nodes = {"मध्यम", "स्पष्ट"},
 };
 
 }  // namespace lumora

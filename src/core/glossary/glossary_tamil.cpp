@@ -67,6 +67,8 @@ const Glossary kTamilGlossary{
     .Ayanamsa = "அயனாம்சம்",
     .GunaMilan = "அஷ்டகூட குண மிலன்",
     .PoruthamMatching = "திருமணப் பொருத்தம்",
+    .Ayanamsas = {"தரநிலை", "லஹிரி", "ராமன்", "கிருஷ்ணமூர்த்தி", "உண்மைச் சித்திரை", "ஃபேகன்-பிராட்லி"},
+    .Nodes = {"சராசரி", "உண்மை"},
 };
 
 }  // namespace lumora

@@ -86,17 +86,17 @@ std::string FormatArc(double degrees) {
   return text;
 }
 
-std::string AyanamsaWords(const ChartZodiac& zodiac) {
-  return std::string(AyanamsaName(zodiac.Options.ayanamsa)) + ", " +
+std::string AyanamsaWords(const ChartZodiac& zodiac, Language language) {
+  return std::string(AyanamsaWord(language, zodiac.Options.ayanamsa)) + ", " +
          FormatArc(zodiac.AyanamsaDegrees);
 }
 
 std::string AyanamsaLine(const ChartZodiac& zodiac, Language language) {
-  return Fill(PhrasesOf(language).AyanamsaLine, {AyanamsaWords(zodiac)});
+  return Fill(PhrasesOf(language).AyanamsaLine, {AyanamsaWords(zodiac, language)});
 }
 
 std::string NodeLine(NodeKind node, Language language) {
-  return Fill(PhrasesOf(language).NodeLine, {NodeName(node)});
+  return Fill(PhrasesOf(language).NodeLine, {NodeWord(language, node)});
 }
 
 std::optional<Body> BodyOf(Graha graha) {

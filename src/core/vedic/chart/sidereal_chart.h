@@ -67,8 +67,8 @@ struct ChartZodiac {
 // "23°43′12″": an arc in degrees, minutes and seconds, rounded to the second.
 std::string FormatArc(double degrees);
 
-// "Lahiri, 23°43′12″": the ayanamsa's name and amount.
-std::string AyanamsaWords(const ChartZodiac& zodiac);
+// "Lahiri, 23°43′12″": the ayanamsa's name, in the language, and amount.
+std::string AyanamsaWords(const ChartZodiac& zodiac, Language language = Language::English);
 // "Ayanamsa: Lahiri, 23°43′12″" and "Node: Mean", the lines every result names them in;
 // in another language the words before the value are that language's.
 std::string AyanamsaLine(const ChartZodiac& zodiac, Language language = Language::English);

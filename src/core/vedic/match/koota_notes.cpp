@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/glossary.h"
+#include "core/glossary/phrases.h"
 #include "core/text.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/match/classical_tables.h"
@@ -22,9 +24,9 @@ std::string Lower(std::string_view word) {
   return text;
 }
 
-std::string PointsOf(int koota, int half_points) {
-  return FormatHalfPoints(half_points / 2.0) + " of " +
-         std::string(kKootas[static_cast<std::size_t>(koota)].Maximum);
+std::string PointsOf(const Phrases& words, int koota, int half_points) {
+  return Fill(words.NotePointsOf, {FormatHalfPoints(half_points / 2.0),
+                                   kKootas[static_cast<std::size_t>(koota)].Maximum});
 }
 
 std::string Ordinal(int n) {
@@ -34,82 +36,80 @@ std::string Ordinal(int n) {
   return std::to_string(n) + suffix;
 }
 
-std::string_view RegardWords(Friendship friendship) {
-  switch (friendship) {
-    case Friendship::Friend:
-      return "as a friend";
-    case Friendship::Neutral:
-      return "as neutral";
-    case Friendship::Enemy:
-      return "as an enemy";
-  }
-  return "";
+// A name the core gives in English, in the language: the glossary's word, else as it is.
+std::string Named(Language language, std::string_view english) {
+  return std::string(WordOfEnglishName(language, english).value_or(english));
 }
 
 // Why the classical tables give a koota the points they do, from the values they read.
-std::string ClassicalReason(int koota, const KootaScore& score, const KootaMoon& boy,
-                            const KootaMoon& girl) {
+std::string ClassicalReason(Language language, int koota, const KootaScore& score,
+                            const KootaMoon& boy, const KootaMoon& girl) {
+  const Phrases& words = PhrasesOf(language);
+  const bool english = language == Language::English;
+  constexpr KootaTables kClassical = KootaTables::Classical;
   switch (static_cast<Koota>(koota)) {
     case Koota::Varna:
-      return "the boy's varna (" + std::string(VarnaName(Varna(score.Boy))) + ") is " +
-             (score.HalfPoints > 0 ? "equal to or higher than" : "below") + " the girl's (" +
-             std::string(VarnaName(Varna(score.Girl))) + ")";
+      return Fill(score.HalfPoints > 0 ? words.NoteVarnaAtLeast : words.NoteVarnaBelow,
+                  {KootaValueWord(language, kClassical, koota, score.Boy),
+                   KootaValueWord(language, kClassical, koota, score.Girl)});
     case Koota::Vasya: {
-      const auto words = [](int v) {
-        return std::string(VasyaClassName(VasyaClass(v))) + " (" +
-               std::string(VasyaClassMeaning(VasyaClass(v))) + ")";
+      const auto class_words = [&](int v) {
+        return Fill(words.NoteVasyaClass, {KootaValueWord(language, kClassical, koota, v),
+                                           VasyaClassMeaning(VasyaClass(v))});
       };
-      return "a " + words(score.Boy) + " boy with a " + words(score.Girl) + " girl";
+      return Fill(words.NoteBoyWithGirl, {class_words(score.Boy), class_words(score.Girl)});
     }
     case Koota::Tara: {
       const int to_girl = TaraNumber(boy.Nakshatra, girl.Nakshatra);
       const int to_boy = TaraNumber(girl.Nakshatra, boy.Nakshatra);
-      return "the girl's star is the " + Ordinal(to_girl) + " tara (" +
-             std::string(TaraName(to_girl)) + ") from the boy's, his the " + Ordinal(to_boy) +
-             " (" + std::string(TaraName(to_boy)) +
-             ") from hers; the 3rd, 5th and 7th are "
-             "unfavourable";
+      return Fill(words.NoteTara,
+                  {Ordinal(to_girl), GlossaryOf(language).Taras[static_cast<std::size_t>(to_girl - 1)],
+                   Ordinal(to_boy), GlossaryOf(language).Taras[static_cast<std::size_t>(to_boy - 1)],
+                   std::to_string(to_girl), std::to_string(to_boy)});
     }
     case Koota::Yoni: {
-      const std::string b = Lower(YoniAnimalName(YoniAnimal(score.Boy)));
-      const std::string g = Lower(YoniAnimalName(YoniAnimal(score.Girl)));
+      const auto animal = [&](int v) {
+        return english ? Lower(YoniAnimalName(YoniAnimal(v)))
+                       : std::string(KootaValueWord(language, kClassical, koota, v));
+      };
       if (score.Boy == score.Girl) {
-        return "both are of the " + b + " yoni";
+        return Fill(words.NoteYoniSame, {animal(score.Boy)});
       }
-      constexpr std::array<std::string_view, 4> kRelations = {"sworn enemies", "unfriendly",
-                                                              "neutral", "friendly"};
-      return b + " and " + g + " are " +
-             std::string(kRelations[static_cast<std::size_t>(score.HalfPoints / 2)]);
+      return Fill(words.NoteYoniPair,
+                  {animal(score.Boy), animal(score.Girl),
+                   words.YoniRelations[static_cast<std::size_t>(score.HalfPoints / 2)]});
     }
     case Koota::GrahaMaitri: {
       const Planet b = Planet(score.Boy);
       const Planet g = Planet(score.Girl);
+      const std::string b_name = Named(language, PlanetName(b));
+      const std::string g_name = Named(language, PlanetName(g));
       if (b == g) {
-        return "both signs are ruled by " + std::string(PlanetName(b));
+        return Fill(words.NoteMaitriSame, {b_name});
       }
-      return std::string(PlanetName(b)) + " regards " + std::string(PlanetName(g)) + " " +
-             std::string(RegardWords(NaturalFriendship(b, g))) + ", " + std::string(PlanetName(g)) +
-             " regards " + std::string(PlanetName(b)) + " " +
-             std::string(RegardWords(NaturalFriendship(g, b)));
+      return Fill(words.NoteMaitri,
+                  {b_name, g_name,
+                   words.Regards[static_cast<std::size_t>(NaturalFriendship(b, g))],
+                   words.Regards[static_cast<std::size_t>(NaturalFriendship(g, b))]});
     }
     case Koota::Gana:
-      return "a " + std::string(GanaName(Gana(score.Boy))) + " boy with a " +
-             std::string(GanaName(Gana(score.Girl))) + " girl";
+      return Fill(words.NoteBoyWithGirl, {KootaValueWord(language, kClassical, koota, score.Boy),
+                                          KootaValueWord(language, kClassical, koota, score.Girl)});
     case Koota::Rashi: {
       const int n = SignDistance(boy.Sign, girl.Sign);
       if (n == 1) {
-        return "both Moons are in the same sign";
+        return std::string(words.NoteRashiSame);
       }
       const int near = std::min(n, 14 - n);
-      return "the signs stand " + std::to_string(near) + "/" + std::to_string(14 - near) +
-             " from each other";
+      return Fill(words.NoteRashiApart, {std::to_string(near), std::to_string(14 - near)});
     }
-    case Koota::Nadi:
+    case Koota::Nadi: {
+      const auto nadi = [&](int v) { return KootaValueWord(language, kClassical, koota, v); };
       if (score.Boy == score.Girl) {
-        return "both are of the " + std::string(NadiName(Nadi(score.Boy))) + " nadi";
+        return Fill(words.NoteNadiSame, {nadi(score.Boy)});
       }
-      return "the " + std::string(NadiName(Nadi(score.Boy))) + " and " +
-             std::string(NadiName(Nadi(score.Girl))) + " nadis differ";
+      return Fill(words.NoteNadiDiffer, {nadi(score.Boy), nadi(score.Girl)});
+    }
   }
   return {};
 }
@@ -121,7 +121,9 @@ constexpr std::array<Koota, 3> kDoshaRows = {Koota::Nadi, Koota::Rashi, Koota::G
 
 std::array<std::string, kKootaCount> KootaNotes(
     KootaTables tables, const std::array<KootaScores, kKootaTablesCount>& scores,
-    const KootaMoon& boy, const KootaMoon& girl) {
+    const KootaMoon& boy, const KootaMoon& girl, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const bool english = language == Language::English;
   const KootaScores& used = scores[static_cast<std::size_t>(tables)];
   const KootaScores& classical = scores[static_cast<std::size_t>(KootaTables::Classical)];
   std::array<std::string, kKootaCount> notes;
@@ -129,9 +131,9 @@ std::array<std::string, kKootaCount> KootaNotes(
     for (int k = 0; k < kKootaCount; ++k) {
       const KootaScore& c = classical[static_cast<std::size_t>(k)];
       if (c.HalfPoints != used[static_cast<std::size_t>(k)].HalfPoints) {
-        notes[static_cast<std::size_t>(k)] = "The classical tables give " +
-                                             PointsOf(k, c.HalfPoints) + ": " +
-                                             ClassicalReason(k, c, boy, girl);
+        notes[static_cast<std::size_t>(k)] =
+            Fill(words.NoteClassicalGives,
+                 {PointsOf(words, k, c.HalfPoints), ClassicalReason(language, k, c, boy, girl)});
       }
     }
   }
@@ -143,12 +145,23 @@ std::array<std::string, kKootaCount> KootaNotes(
       continue;
     }
     std::string& note = notes[k];
-    note += (note.empty() ? "" : "; ") +
-            std::string(kPairDoshaNames[static_cast<std::size_t>(dosha.Dosha)]) +
-            " dosha is present, yet the " + Lower(KootaTablesName(tables)) + " table awards " +
-            PointsOf(static_cast<int>(k), used[k].HalfPoints);
+    if (!note.empty()) {
+      note += words.NoteJoin;
+    }
+    note += Fill(words.NoteDoshaYet,
+                 {english ? kPairDoshaNames[static_cast<std::size_t>(dosha.Dosha)]
+                          : PairDoshaWord(language, dosha.Dosha),
+                  english ? Lower(KootaTablesName(tables))
+                          : words.TableSets[static_cast<std::size_t>(tables)],
+                  PointsOf(words, static_cast<int>(k), used[k].HalfPoints)});
   }
   return notes;
+}
+
+std::array<std::string, kKootaCount> KootaNotesIn(const MatchResult& result, Language language) {
+  const MoonPair& pair = result.Pair;
+  return KootaNotes(result.Tables, result.Scores, KootaMoon{pair.BoySign, pair.BoyNakshatra},
+                    KootaMoon{pair.GirlSign, pair.GirlNakshatra}, language);
 }
 
 }  // namespace lumora

@@ -8,6 +8,7 @@
 
 #include "core/ephemeris/moon_sign.h"
 #include "core/form_failure.h"
+#include "core/glossary/language.h"
 #include "core/report_run.h"
 #include "core/vedic/entry/birth_form.h"
 #include "core/vedic/entry/profile.h"
@@ -137,10 +138,12 @@ std::string TablesTotalLine(KootaTables tables, int total_half_points);
 // "Koota tables: Classical".
 std::string TablesInUseLine(KootaTables tables);
 
-// The notes of a match's rows (see MatchResult::Notes).
+// The notes of a match's rows (see MatchResult::Notes), in the language.
 std::array<std::string, kKootaCount> KootaNotes(
     KootaTables tables, const std::array<KootaScores, kKootaTablesCount>& scores,
-    const KootaMoon& boy, const KootaMoon& girl);
+    const KootaMoon& boy, const KootaMoon& girl, Language language = Language::English);
+// The notes of a finished match in the language.
+std::array<std::string, kKootaCount> KootaNotesIn(const MatchResult& result, Language language);
 
 // Scores the two Moons of the state by both sets of tables, totals them exactly and
 // builds the grid, texts, notes and report of the tables in use.

@@ -75,15 +75,19 @@ void AppendBirthDetails(Document& doc, const MatchState& state, Language languag
       };
       table.Rows.push_back({Cell(Word(words.Coordinates), true), Cell(of(b, CoordinatesWords)),
                             Cell(of(g, CoordinatesWords))});
-      table.Rows.push_back({Cell(Word(words.Clock), true), Cell(of(b, ClockUsedWords)),
-                            Cell(of(g, ClockUsedWords))});
+      const auto clock = [language](const PersonDetails& p) {
+        return p.Location ? ClockUsedWords(*p.Location, language) : std::string();
+      };
+      table.Rows.push_back(
+          {Cell(Word(words.Clock), true), Cell(clock(b)), Cell(clock(g))});
     }
     if (b.Zodiac && g.Zodiac) {
       table.Rows.push_back({Cell(Word(GlossaryOf(language).Ayanamsa), true),
-                            Cell(AyanamsaWords(*b.Zodiac)), Cell(AyanamsaWords(*g.Zodiac))});
+                            Cell(AyanamsaWords(*b.Zodiac, language)),
+                            Cell(AyanamsaWords(*g.Zodiac, language))});
       table.Rows.push_back({Cell(Word(words.Node), true),
-                            Cell(std::string(NodeName(b.Zodiac->Options.node))),
-                            Cell(std::string(NodeName(g.Zodiac->Options.node)))});
+                            Cell(std::string(NodeWord(language, b.Zodiac->Options.node))),
+                            Cell(std::string(NodeWord(language, g.Zodiac->Options.node)))});
     }
   }
   auto sign = [language](const KootaMoon& moon) {
@@ -173,8 +177,10 @@ void AppendGunaMilan(Document& doc, const MatchResult& result, Language language
                          true, std::nullopt});
   doc.Blocks.emplace_back(std::move(tables));
   DocumentParagraph notes;
+  const std::array<std::string, kKootaCount> row_notes =
+      english ? grid.Notes : KootaNotesIn(result, language);
   for (int k = 0; k < kKootaCount; ++k) {
-    const std::string& note = grid.Notes[static_cast<std::size_t>(k)];
+    const std::string& note = row_notes[static_cast<std::size_t>(k)];
     if (!note.empty()) {
       notes.Runs.push_back({(notes.Runs.empty() ? "" : kCrLf) +
                                 (english ? std::string(kKootas[static_cast<std::size_t>(k)].Koota)
@@ -198,6 +204,8 @@ void AppendInterpretation(Document& doc, const MatchState& state, const MatchRes
   }
   const std::string boy = NameOr(state.BoyDetails.Name, words.BoySubject);
   const std::string girl = NameOr(state.GirlDetails.Name, words.GirlSubject);
+  const std::array<std::string, kKootaCount> notes =
+      english ? result.Grid.Notes : KootaNotesIn(result, language);
   for (int k = 0; k < kKootaCount; ++k) {
     const auto at = static_cast<std::size_t>(k);
     const KootaInfo& info = kKootas[at];
@@ -217,7 +225,7 @@ void AppendInterpretation(Document& doc, const MatchState& state, const MatchRes
         english ? row.GirlValue : Word(KootaValueWord(language, result.Tables, k, score.Girl));
     facts.Runs.push_back({Fill(words.KootaBelongs, {boy, boy_value, word, girl, girl_value}), false,
                           info.LineColor});
-    const std::string& note = result.Grid.Notes[at];
+    const std::string& note = notes[at];
     if (!note.empty()) {
       facts.Runs.push_back({kCrLf + Fill(words.Note, {note}), false, std::nullopt});
     }
@@ -366,8 +374,8 @@ void AppendPlanetTable(Document& doc, const SiderealChart& chart, Language langu
   const Phrases& words = PhrasesOf(language);
   DocumentParagraph zodiac;
   zodiac.Runs.push_back(
-      {Fill(words.AyanamsaLine, {AyanamsaWords({chart.Options, chart.AyanamsaDegrees})}) + kCrLf +
-           Fill(words.NodeLine, {NodeName(chart.Options.node)}),
+      {Fill(words.AyanamsaLine, {AyanamsaWords({chart.Options, chart.AyanamsaDegrees}, language)}) + kCrLf +
+           Fill(words.NodeLine, {NodeWord(language, chart.Options.node)}),
        false, std::nullopt});
   doc.Blocks.emplace_back(std::move(zodiac));
   DocumentTable table;
@@ -548,10 +556,7 @@ std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
   return doc;
 }
 
-ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing,
-                                   Language language) {
-  Document doc;
-  AppendTiming(doc, state, timing, language);
+ReportDocument ReportRunsOf(const Document& doc, std::string_view cell_separator) {
   ReportDocument report;
   for (const DocumentBlock& block : doc.Blocks) {
     if (const auto* paragraph = std::get_if<DocumentParagraph>(&block)) {
@@ -565,7 +570,7 @@ ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& t
       for (const DocumentRow& row : table->Rows) {
         std::string line;
         for (const DocumentCell& cell : row) {
-          line += (line.empty() ? "" : "\t") + cell.Text;
+          line += (line.empty() ? std::string() : std::string(cell_separator)) + cell.Text;
         }
         report.push_back({line + kCrLf, false, std::nullopt});
       }
@@ -573,6 +578,13 @@ ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& t
     }
   }
   return report;
+}
+
+ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing,
+                                   Language language) {
+  Document doc;
+  AppendTiming(doc, state, timing, language);
+  return ReportRunsOf(doc, "\t");
 }
 
 }  // namespace lumora

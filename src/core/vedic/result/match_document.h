@@ -47,6 +47,10 @@ std::optional<Document> ComposePageDocument(
     ChartStyle style = ChartStyle::NorthIndian,
     const std::optional<MatchTiming>& timing = std::nullopt, Language language = Language::English);
 
+// A document in words: its paragraphs and table rows one a line (cells joined by
+// cell_separator), the headings bold.
+ReportDocument ReportRunsOf(const Document& document, std::string_view cell_separator);
+
 // The timing section of a match in words, for the report window: its paragraphs and
 // table rows one a line, the headings bold.
 ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing,

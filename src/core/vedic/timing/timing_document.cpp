@@ -184,7 +184,10 @@ void AppendTimingSection(Document& document, const CoupleTiming& couple, std::st
   const Glossary& g = GlossaryOf(language);
   AddParagraph(document, ParagraphStyle::Heading, std::string(words.TimingHeading));
   AddParagraph(document, ParagraphStyle::Note,
-               Fill(words.TimingConventions, {conventions.AyanamsaName, conventions.YearText}));
+               Fill(words.TimingConventions,
+                    {WordOfEnglishName(language, conventions.AyanamsaName)
+                         .value_or(conventions.AyanamsaName),
+                     conventions.YearText}));
 
   document.Blocks.emplace_back(
       ComposeTimeline(couple, boy_name, girl_name, reference_day, language));

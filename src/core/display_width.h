@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace lumora {
+
+// The columns a character takes on a terminal: 0 for a combining or format character (a
+// Devanagari virama or nukta, a Tamil pulli, a joiner), 2 for a wide East Asian one, else 1.
+// A spacing vowel sign (ा, ி) takes its column, as terminals draw it.
+int CharacterColumns(char32_t point);
+
+// The columns of a UTF-8 text: the sum of its characters' columns.
+std::size_t DisplayColumns(std::string_view utf8);
+
+}  // namespace lumora
