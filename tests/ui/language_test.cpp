@@ -186,7 +186,7 @@ class LanguageTest : public QObject {
     ui::ResultWindow* result = main_->Vedic().Result();
     QVERIFY2(result != nullptr, qPrintable(stand_ins_->messages.Last()));
     const auto result_english = TextsOf(*result);
-    result->SelectTab(1);
+    result->SelectPage(ui::ResultPage::KundaliMatch);
     const MatchState& state = main_->Vedic().State();
 
     for (const Expected& e : kCases) {
@@ -197,7 +197,7 @@ class LanguageTest : public QObject {
       result = main_->Vedic().Result();
       QVERIFY(result != nullptr);
       QVERIFY(result->isVisible());
-      QCOMPARE(result->SelectedTab(), 1);
+      QCOMPARE(result->SelectedPage(), ui::ResultPage::KundaliMatch);
 
       // A label, a button and a menu of the form and the main window.
       QCOMPARE(Child<QAbstractButton>(main_.get(), "Command2")->text(),
@@ -252,10 +252,10 @@ class LanguageTest : public QObject {
       Child<QTabWidget>(result, "TSD")->setCurrentIndex(1);
       Screenshot(form_, QStringLiteral("language_form_%1").arg(QLatin1String(e.code)));
       Screenshot(result, QStringLiteral("language_guna_milan_%1").arg(QLatin1String(e.code)));
-      result->SelectTab(6);
+      result->SelectPage(ui::ResultPage::ChartsAndDoshas);
       QApplication::processEvents();
       Screenshot(result, QStringLiteral("language_charts_%1").arg(QLatin1String(e.code)));
-      result->SelectTab(1);
+      result->SelectPage(ui::ResultPage::KundaliMatch);
     }
     // Back in English: every text exactly as before the first change.
     QCOMPARE(TextsOf(*form_), form_english);
