@@ -4,6 +4,7 @@
 #include "cli/form_input.h"
 #include "cli/pdf_output.h"
 #include "cli/person_input.h"
+#include "core/glossary/western_phrases.h"
 #include "core/western/synastry/synastry_document.h"
 #include "core/western/synastry/western_synastry.h"
 #include "core/western/western_document.h"
@@ -48,7 +49,7 @@ Json PositionTable(const WesternTestResult& result) {
   for (std::size_t i = 0; i < kChartPointCount; ++i) {
     const auto point = static_cast<ChartPoint>(i);
     Json row;
-    row["Point"] = std::string(kWesternPointCaptions[i]);
+    row["Point"] = std::string(WesternPhrasesOf(Context().Lang).Points[i]);
     row["Male"] = PositionText(result.Male, point);
     row["MaleLongitude"] = result.Male.LongitudeOf(point);
     row["Female"] = PositionText(result.Female, point);
@@ -115,9 +116,10 @@ Json WesternCommand(const Json& input, bool json, MoonModel model,
                     : SynastryOfBirths(births.Male, births.Female, chosen);
   }
   if (!options.pdf_file.empty()) {
-    Document document = ComposeWesternDocument(result);
+    Document document = ComposeWesternDocument(result, Context().Lang);
     if (synastry) {
-      AppendSynastrySection(document, *synastry, result.Report.mName, result.Report.fName);
+      AppendSynastrySection(document, *synastry, result.Report.mName, result.Report.fName,
+                            Context().Lang);
     }
     WritePdfFile(document, options.pdf_file);
   }

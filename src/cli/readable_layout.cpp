@@ -7,8 +7,11 @@
 #include <sstream>
 
 #include "cli/cli_io.h"
+#include "core/entry/date_lists.h"
 #include "core/glossary/glossary.h"
+#include "core/glossary/messages.h"
 #include "core/glossary/phrases.h"
+#include "core/glossary/western_phrases.h"
 #include "core/terminal_text.h"
 
 namespace lumora::cli {
@@ -52,12 +55,21 @@ std::size_t Columns(std::string_view text) {
   return columns;
 }
 
-// A name of the field in the reader's language; any other text as it is.
+// A name of the field, a month or a form's message in the reader's language; any other
+// text as it is.
 std::string InLanguage(std::string text) {
   if (!InEnglish()) {
-    if (const auto word = WordOfEnglishName(Context().Lang, text)) {
+    const Language language = Context().Lang;
+    if (const auto word = WordOfEnglishName(language, text)) {
       return std::string(*word);
     }
+    if (const std::string_view comment = WesternCommentWord(language, text); comment != text) {
+      return std::string(comment);
+    }
+    if (const auto month = MonthNumber(text)) {
+      return std::string(MonthWords(language)[static_cast<std::size_t>(*month - 1)]);
+    }
+    return std::string(MessageIn(language, text));
   }
   return text;
 }
@@ -234,6 +246,12 @@ std::string Label(std::string_view key) {
     for (std::size_t i = 0; i < kReadableKeys.size(); ++i) {
       if (kReadableKeys[i] == key) {
         return std::string(PhrasesOf(language).KeyLabels[i]);
+      }
+    }
+    const WesternPhrases& western = WesternPhrasesOf(language);
+    for (std::size_t i = 0; i < kWesternReadableKeys.size(); ++i) {
+      if (kWesternReadableKeys[i] == key) {
+        return std::string(western.KeyLabels[i]);
       }
     }
     if (const auto word = WordOfEnglishName(language, key)) {

@@ -2,6 +2,7 @@
 #include "documents/pdf_export.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,10 +14,12 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <array>
+#include <functional>
 
 #include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
+#include "documents/pdf_text_layer.h"
 #include "documents/timeline_picture.h"
 
 namespace lumora::documents {
@@ -62,7 +65,12 @@ QPageSize::PageSizeId PaperForLocale(const QLocale& locale) {
   return QPageSize::A4;
 }
 
-int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
+namespace {
+
+// Paints the pages onto any device: a printer, the PDF writer, or the recorder of the
+// writer's text runs, which must see the very same drawing.
+int PaintPagesOn(const QTextDocument& source, QPaintDevice& device, const QRectF& paint_points,
+                 const std::function<bool()>& new_page) {
   std::unique_ptr<QTextDocument> doc(source.clone());
   // A fixed layout resolution, whatever the screen: an image of that resolution lays
   // the text out.
@@ -75,7 +83,6 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
   RegisterTimelineObjects(*doc);
   RegisterBiWheelObjects(*doc);
 
-  const QRectF paint_points = device.pageLayout().paintRect(QPageLayout::Point);
   const double to_layout = kLayoutDpi / kPointsPerInch;
   const QSizeF page(paint_points.width() * to_layout,
                     (paint_points.height() - kFooterPoints) * to_layout);
@@ -95,7 +102,7 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
   QFont footer_font = doc->defaultFont();
   footer_font.setPixelSize(qRound(kFooterFontPoints * kLayoutDpi / kPointsPerInch));
   for (int index = 0; index < pages; ++index) {
-    if (index > 0 && !device.newPage()) {
+    if (index > 0 && !new_page()) {
       return 0;
     }
     painter.save();
@@ -126,6 +133,13 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
   return painter.end() ? pages : 0;
 }
 
+}  // namespace
+
+int PaintPages(const QTextDocument& source, QPagedPaintDevice& device) {
+  return PaintPagesOn(source, device, device.pageLayout().paintRect(QPageLayout::Point),
+                      [&device] { return device.newPage(); });
+}
+
 FormResult<qint64> SavePdf(const Document& document, const QString& path,
                            QPageSize::PageSizeId paper) {
   QSaveFile file(path);
@@ -133,8 +147,11 @@ FormResult<qint64> SavePdf(const Document& document, const QString& path,
     return SaveFailure(path, file.errorString());
   }
   int pages = 0;
+  QByteArray pdf;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setTitle(QString::fromStdString(document.Title));
     writer.setCreator(QStringLiteral("Lumora " LUMORA_VERSION));
     writer.setPageSize(QPageSize(paper));
@@ -144,6 +161,16 @@ FormResult<qint64> SavePdf(const Document& document, const QString& path,
     QTextDocument text;
     RenderDocument(document, text);
     pages = PaintPages(text, writer);
+    TextRunRecorder recorder(writer.width(), writer.height(), writer.logicalDpiX(),
+                             writer.logicalDpiY());
+    PaintPagesOn(text, recorder, writer.pageLayout().paintRect(QPageLayout::Point),
+                 [] { return true; });
+    if (pages > 0) {
+      pdf = WithActualText(pdf, recorder.Runs());
+    }
+  }
+  if (pages > 0 && file.write(pdf) != pdf.size() && file.error() == QFileDevice::NoError) {
+    pages = 0;
   }
   if (pages == 0 || file.error() != QFileDevice::NoError) {
     const QString reason =

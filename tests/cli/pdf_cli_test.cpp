@@ -381,19 +381,36 @@ TEST_F(PdfCli, CoupleFilesAreFormInput) {
 }
 
 // A document in Hindi or Tamil: its title in the script, the fonts that shape the script
-// embedded beside DejaVu Sans, and no English heading left. (The page's words are drawn
-// shaped; Qt's PDF writer maps only the font's own characters back to text, so pdftotext
-// reads a conjunct's glyph as nothing and the words are not compared here.)
+// embedded beside DejaVu Sans, no English heading left, and its words read back whole:
+// conjuncts (त्त, ह्म), vowel signs drawn before their consonant (ि, ெ) and the Tamil
+// letters with their vowel joined (ணி, கி) are glyphs of their own that only the words
+// marked on each run give back.
 struct LanguageCase {
   const char* code;
   const char* font;
   const char* title;
+  std::vector<const char*> words;        // of the profile's page
+  std::vector<const char*> match_words;  // of the Delhi and London couple's pages
+  const char* western_title;
+  std::vector<const char*> western_words;  // of the Western report and its synastry
 };
 
 TEST_F(PdfCli, DocumentsInHindiAndTamil) {
   const LanguageCase cases[] = {
-      {"hi", "NotoSansDevanagari", "कुंडली मिलान: वर और कन्या"},
-      {"ta", "NotoSansTamil", "ஜாதகப் பொருத்தம்: மணமகன் – மணமகள்"},
+      {"hi",
+       "NotoSansDevanagari",
+       "कुंडली मिलान: वर और कन्या",
+       {"कृत्तिका", "रोहिणी", "कन्या", "जन्म विवरण", "गुण मिलान", "प्राप्त अंक"},
+       {"पुष्य", "स्वाति", "ब्राह्मण", "मांगलिक", "विंशोत्तरी"},
+       "पाश्चात्य अनुकूलता: Arun और Mira",
+       {"स्त्री", "प्रतिशत", "बहुत खराब", "संयुक्त", "मध्याकाश"}},
+      {"ta",
+       "NotoSansTamil",
+       "ஜாதகப் பொருத்தம்: மணமகன் – மணமகள்",
+       {"கார்த்திகை", "ரோகிணி", "ஜாதகப் பொருத்தம்", "பிறப்பு விவரங்கள்", "நட்சத்திரம்"},
+       {"பூசம்", "சுவாதி", "செவ்வாய்", "கேது"},
+       "மேற்கத்திய பொருத்தம்: Arun – Mira",
+       {"பெண்", "சதவீதம்", "மிக மோசம்", "கூட்டு", "நடுவானம்"}},
   };
   const std::string input = R"({"Profile":["Taurus","Taurus","Krittika","Rohini"]})";
   for (const LanguageCase& c : cases) {
@@ -411,7 +428,36 @@ TEST_F(PdfCli, DocumentsInHindiAndTamil) {
     }
     // The digits stay 0-9: the maximum of the table.
     EXPECT_NE(text.find("36"), std::string::npos);
+    for (const char* word : c.words) {
+      EXPECT_NE(text.find(word), std::string::npos) << word << "\n" << text;
+    }
+    const fs::path match = dir_ / (std::string(c.code) + "-match.pdf");
+    const CliRun couple =
+        RunCli(std::string("vedic --json --lang ") + c.code + " --pdf '" + match.string() + "'",
+               FirstLine("vedic_match.jsonl"));
+    ASSERT_EQ(couple.status, 0) << couple.err;
+    const std::string match_text = PdfText(match);
+    for (const char* word : c.match_words) {
+      EXPECT_NE(match_text.find(word), std::string::npos) << word;
+    }
+    const fs::path western = dir_ / (std::string(c.code) + "-western.pdf");
+    const CliRun report = RunCli(std::string("western --json --synastry --lang ") + c.code +
+                                     " --pdf '" + western.string() + "'",
+                                 Fixture("western_valid.json"));
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_EQ(PdfInfo(western, "Title"), c.western_title);
+    const std::string western_text = PdfText(western);
+    for (const char* word : c.western_words) {
+      EXPECT_NE(western_text.find(word), std::string::npos) << word;
+    }
+    for (const char* english : {"Natal Position Data", "Percentage", "House overlays"}) {
+      EXPECT_EQ(western_text.find(english), std::string::npos) << english;
+    }
   }
+  // An English document reads back as it always has.
+  const fs::path english = dir_ / "en.pdf";
+  ASSERT_EQ(RunCli("vedic --json --pdf '" + english.string() + "'", input).status, 0);
+  EXPECT_NE(PdfText(english).find("Krittika"), std::string::npos);
 }
 
 }  // namespace

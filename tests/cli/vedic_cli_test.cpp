@@ -409,5 +409,43 @@ TEST(VedicCli, ReadableOutputInEachLanguage) {
   EXPECT_NE(unspoken.out.find("Rohini"), std::string::npos) << unspoken.out;
 }
 
+// A refused form is told in the reader's language in the readable output, its words and the
+// month a date list names, and so is the Western score; the JSON keeps the English message
+// that scripts compare.
+TEST(VedicCli, RefusalsInEachLanguage) {
+  struct LanguageCase {
+    const char* code;
+    const char* please;  // how the language asks
+    const char* month;   // "August" of vedic_match.jsonl
+    const char* power;   // the Western score's labels and comment
+    const char* comment;
+  };
+  const LanguageCase cases[] = {{"hi", "कृपया", "अगस्त", "शक्ति", "बहुत खराब"},
+                                {"ta", "தயவுசெய்து", "ஆகஸ்ட்", "வலிமை", "மிக மோசம்"}};
+  for (const LanguageCase& c : cases) {
+    SCOPED_TRACE(c.code);
+    const std::string lang = std::string("--lang ") + c.code + " ";
+    for (const char* command : {"vedic", "western"}) {
+      const CliRun run =
+          RunCli(lang + command, Fixture(std::string(command) == "vedic" ? "vedic_rejections.jsonl"
+                                                                         : "western_forms.jsonl"));
+      EXPECT_EQ(run.status, 2) << run.err;
+      EXPECT_NE(run.out.find(c.please), std::string::npos) << run.out;
+      EXPECT_EQ(run.out.find("Please"), std::string::npos) << command << "\n" << run.out;
+    }
+    const CliRun json = RunCli(lang + "vedic --json", Fixture("vedic_rejections.jsonl"));
+    EXPECT_NE(json.out.find("Please Enter Your Name"), std::string::npos);
+    EXPECT_NE(RunCli(lang + "vedic", Fixture("vedic_match.jsonl")).out.find(c.month),
+              std::string::npos);
+    const std::string western = RunCli(lang + "western", Fixture("western_valid.json")).out;
+    for (const char* word : {c.power, c.comment}) {
+      EXPECT_NE(western.find(word), std::string::npos) << word << "\n" << western;
+    }
+    for (const char* english : {"Power", "Very Bad", "Uranus", "Positions"}) {
+      EXPECT_EQ(western.find(english), std::string::npos) << english << "\n" << western;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace lumora::testing

@@ -12,6 +12,9 @@
 #include <vector>
 
 #include "core/glossary/glossary.h"
+#include "core/glossary/messages.h"
+#include "core/glossary/western_phrases.h"
+#include "core/western/western_score.h"
 
 namespace lumora {
 namespace {
@@ -100,6 +103,11 @@ std::vector<Entry> EntriesOf(const Phrases& p) {
   out.push_back({"HouseNoDosha", p.HouseNoDosha});
   out.push_back({"YesWithExceptions", p.YesWithExceptions});
   out.push_back({"Exceptions", p.Exceptions});
+  out.push_back({"DoshaPresent", p.DoshaPresent});
+  out.push_back({"DoshaNotPresent", p.DoshaNotPresent});
+  out.push_back({"DoshaPresentExceptions", p.DoshaPresentExceptions});
+  out.push_back({"NoPairDosha", p.NoPairDosha});
+  out.push_back({"DoshasPresent", p.DoshasPresent});
   out.push_back({"ManglikMatch", p.ManglikMatch});
   AddAll(out, "ManglikMatches", p.ManglikMatches);
   out.push_back({"ChartsNeedBirthDetails", p.ChartsNeedBirthDetails});
@@ -324,6 +332,90 @@ TEST(Phrases, WordOfEnglishNameFindsTheSamePlace) {
 TEST(Phrases, ReadableKeysAreDistinct) {
   const std::set<std::string_view> keys(kReadableKeys.begin(), kReadableKeys.end());
   EXPECT_EQ(keys.size(), kReadableKeys.size());
+}
+
+// Each form message is listed once, says something in both scripts, and is found again
+// from its English; the months are twelve distinct words in each language.
+TEST(Phrases, FormMessagesAndMonthsInEachLanguage) {
+  std::set<std::string_view> english;
+  for (const MessageWords& words : FormMessages()) {
+    SCOPED_TRACE(words.English);
+    EXPECT_TRUE(english.insert(words.English).second);
+    EXPECT_TRUE(HasLetterOf(words.Hindi, kScripts[0]));
+    EXPECT_TRUE(HasLetterOf(words.Tamil, kScripts[1]));
+    EXPECT_EQ(MessageIn(Language::Hindi, words.English), words.Hindi);
+    EXPECT_EQ(MessageIn(Language::Tamil, words.English), words.Tamil);
+    EXPECT_EQ(MessageIn(Language::English, words.English), words.English);
+  }
+  EXPECT_EQ(MessageIn(Language::Hindi, "The file \"x\" cannot be read"),
+            "The file \"x\" cannot be read");
+  for (const LanguageName& language : kLanguages) {
+    const auto months = MonthWords(language.Which);
+    const std::set<std::string_view> distinct(months.begin(), months.end());
+    EXPECT_EQ(distinct.size(), 12u) << language.Code;
+    EXPECT_EQ(distinct.count(""), 0u) << language.Code;
+  }
+  EXPECT_EQ(MonthWords(Language::Tamil)[11], "டிசம்பர்");
+  EXPECT_EQ(MonthWords(Language::Hindi)[7], "अगस्त");
+}
+
+std::vector<Entry> EntriesOf(const WesternPhrases& p) {
+  std::vector<Entry> out;
+  for (const auto& [field, text] : {std::pair{"Title", p.Title},
+                                    {"PairLine", p.PairLine},
+                                    {"MaleName", p.MaleName},
+                                    {"FemaleName", p.FemaleName},
+                                    {"MaleColumn", p.MaleColumn},
+                                    {"FemaleColumn", p.FemaleColumn},
+                                    {"NatalPositions", p.NatalPositions},
+                                    {"CompatibilityReport", p.CompatibilityReport},
+                                    {"Synastry", p.Synastry},
+                                    {"GridNote", p.GridNote},
+                                    {"HouseOverlays", p.HouseOverlays},
+                                    {"HousesLine", p.HousesLine},
+                                    {"InHouseOf", p.InHouseOf},
+                                    {"CompositeAndDavison", p.CompositeAndDavison},
+                                    {"CompositeNote", p.CompositeNote},
+                                    {"Composite", p.Composite},
+                                    {"Davison", p.Davison}}) {
+    out.push_back({field, text});
+  }
+  AddAll(out, "DetailRows", p.DetailRows);
+  AddAll(out, "Points", p.Points);
+  AddAll(out, "Figures", p.Figures);
+  AddAll(out, "Comments", p.Comments);
+  AddAll(out, "KeyLabels", p.KeyLabels);
+  return out;
+}
+
+// The Western report's words as the Vedic ones: every entry in every language, the English
+// values in each translation, Hindi and Tamil in their scripts; each comment the score gives
+// has its word.
+TEST(Phrases, WesternReportInEveryLanguage) {
+  const std::vector<Entry> english = EntriesOf(WesternPhrasesOf(Language::English));
+  ASSERT_EQ(english.size(), sizeof(WesternPhrases) / sizeof(std::string_view))
+      << "a phrase of WesternPhrases is missing from EntriesOf";
+  for (const ScriptCase& script : kScripts) {
+    const std::vector<Entry> entries = EntriesOf(WesternPhrasesOf(script.Which));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      const Entry& entry = entries[i];
+      SCOPED_TRACE(std::string(LanguageCode(script.Which)) + " " + entry.Field);
+      EXPECT_FALSE(entry.Text.empty());
+      if (HasLatinWords(entry.Text)) {
+        EXPECT_TRUE(HasLetterOf(entry.Text, script)) << entry.Text;
+      }
+      const std::multiset<char> want = Placeholders(english[i].Text);
+      const std::multiset<char> got = Placeholders(entry.Text);
+      EXPECT_EQ(std::set<char>(got.begin(), got.end()), std::set<char>(want.begin(), want.end()));
+    }
+    for (int percentage = 0; percentage <= 100; ++percentage) {
+      const std::string_view comment = CompatibilityComment(percentage);
+      EXPECT_NE(WesternCommentWord(script.Which, comment), comment) << percentage;
+    }
+  }
+  EXPECT_EQ(WesternCommentWord(Language::Tamil, "Arjun"), "Arjun");
+  const std::set<std::string_view> keys(kWesternReadableKeys.begin(), kWesternReadableKeys.end());
+  EXPECT_EQ(keys.size(), kWesternReadableKeys.size());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -24,6 +26,7 @@
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
 #include "documents/pdf_export.h"
+#include "documents/pdf_text_layer.h"
 #include "documents/timeline_picture.h"
 
 namespace lumora::documents {
@@ -338,6 +341,46 @@ TEST(SavePdf, WritesWholeFilesOrLeavesTheEarlierOne) {
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(kept.readAll(), QByteArray("earlier"));
   EXPECT_EQ(QDir(locked).entryList(QDir::Files).size(), 1);
+}
+
+// The recorder sees the runs the PDF writer writes, one text object each; the file is
+// changed only where a run is in an Indian script, and left alone when the runs and the
+// file do not belong together.
+TEST(ActualText, MarksTheRunsOfIndianScriptsOnly) {
+  QByteArray pdf;
+  const auto paint = [](QPaintDevice& device) {
+    QPainter painter(&device);
+    painter.setFont(QFont(QStringLiteral("Noto Sans Devanagari"), 12));
+    painter.drawText(QPointF(100, 100), QStringLiteral("Krittika"));
+    painter.drawText(QPointF(100, 300), QStringLiteral("कृत्तिका"));
+    painter.setPen(Qt::NoPen);
+    painter.drawText(QPointF(100, 500), QStringLiteral("unseen"));
+  };
+  QStringList runs;
+  {
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    paint(writer);
+    TextRunRecorder recorder(writer.width(), writer.height(), writer.logicalDpiX(),
+                             writer.logicalDpiY());
+    paint(recorder);
+    runs = recorder.Runs();
+  }
+  ASSERT_EQ(runs, QStringList({QStringLiteral("Krittika"), QStringLiteral("कृत्तिका")}));
+  const QByteArray marked = WithActualText(pdf, runs);
+  EXPECT_NE(marked, pdf);
+  EXPECT_TRUE(marked.startsWith("%PDF-"));
+  EXPECT_TRUE(marked.endsWith("%%EOF\n"));
+  // Only English: the pages stay as they were.
+  EXPECT_EQ(WithActualText(pdf, {QStringLiteral("Krittika"), QStringLiteral("Rohini")}).size(),
+            WithActualText(pdf, {QStringLiteral("Krittika"), QStringLiteral("Krittika")}).size());
+  // A run too few, a run too many, or no PDF at all.
+  EXPECT_EQ(WithActualText(pdf, {runs[1]}), pdf);
+  EXPECT_EQ(WithActualText(pdf, runs + QStringList{runs[1]}), pdf);
+  const QByteArray broken = pdf.left(pdf.size() / 2);
+  EXPECT_EQ(WithActualText(broken, runs), broken);
+  EXPECT_EQ(WithActualText("not a PDF", runs), QByteArray("not a PDF"));
 }
 
 }  // namespace

@@ -10,12 +10,16 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 
 #include "core/glossary/glossary.h"
+#include "core/glossary/phrases.h"
 #include "core/vedic/match/koota_scoring.h"
 #include "core/vedic/match/match.h"
 #include "support/finders.h"
@@ -255,6 +259,20 @@ class LanguageTest : public QObject {
       result->SelectPage(ui::ResultPage::ChartsAndDoshas);
       QApplication::processEvents();
       Screenshot(result, QStringLiteral("language_charts_%1").arg(QLatin1String(e.code)));
+
+      // The PDF the window saves speaks the window's language, its title first.
+      const QString path = pdf_dir_.filePath(QStringLiteral("match_%1.pdf").arg(e.code));
+      stand_ins_->files.next_save = path;
+      QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSavePdf")),
+                        Qt::LeftButton);
+      QProcess text;
+      text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+      QVERIFY(text.waitForFinished());
+      const QString pdf_text = QString::fromUtf8(text.readAllStandardOutput());
+      const QString title =
+          ui::Utf8(Fill(PhrasesOf(e.language).KundaliMatchTitle, {"Arjun", "Bela"}));
+      QVERIFY2(pdf_text.contains(title), qPrintable(pdf_text.left(200)));
+      QCOMPARE(pdf_text.contains(QStringLiteral("Kundali Match")), e.language == Language::English);
       result->SelectPage(ui::ResultPage::KundaliMatch);
     }
     // Back in English: every text exactly as before the first change.
@@ -274,6 +292,13 @@ class LanguageTest : public QObject {
     QApplication::processEvents();
     QCOMPARE(Child<QAbstractButton>(form, "cmdCalculate")->text(), QStringLiteral("இணக்கத்தை ஆராய்"));
     QCOMPARE(Edit(form, "txtMName")->text(), QStringLiteral("Arjun"));
+    // The date lists and the form's messages speak the language; the form still reads the
+    // month it shows.
+    QCOMPARE(Combo(form, "cboMMonth")->currentText(), QStringLiteral("ஜனவரி"));
+    Edit(form, "txtMName")->clear();
+    Click(form, "cmdCalculate");
+    QCOMPARE(stand_ins_->messages.Last(), QStringLiteral("தயவுசெய்து ஆணின் பெயரை உள்ளிடவும்"));
+    Edit(form, "txtMName")->setText(QStringLiteral("Arjun"));
     Screenshot(form, QStringLiteral("language_western_form_ta"));
     ui::ApplyLanguage(Language::English);
     QApplication::processEvents();
@@ -281,6 +306,7 @@ class LanguageTest : public QObject {
   }
 
  private:
+  QTemporaryDir pdf_dir_;
   std::unique_ptr<StandIns> stand_ins_;
   std::unique_ptr<ui::MainWindow> main_;
   ui::BirthDetailsForm* form_ = nullptr;

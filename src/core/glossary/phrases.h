@@ -117,6 +117,11 @@ struct Phrases {
   std::string_view HouseNoDosha;
   std::string_view YesWithExceptions;  // {0}
   std::string_view Exceptions;
+  std::string_view DoshaPresent;            // {0}: the dosha
+  std::string_view DoshaNotPresent;         // {0}: the dosha
+  std::string_view DoshaPresentExceptions;  // {0} the dosha, {1} its exceptions
+  std::string_view NoPairDosha;
+  std::string_view DoshasPresent;  // {0}: the doshas present
   std::string_view ManglikMatch;
   std::array<std::string_view, 4> ManglikMatches;  // as ManglikMatch: Both, Boy, Girl, Neither
   std::string_view ChartsNeedBirthDetails;

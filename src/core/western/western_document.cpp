@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/western/western_document.h"
 
+#include "core/glossary/phrases.h"
+#include "core/glossary/western_phrases.h"
 #include "core/text.h"
 
 namespace lumora {
@@ -37,48 +39,58 @@ std::string NameOr(std::string_view name, std::string_view fallback) {
 
 }  // namespace
 
-std::string WesternTitle(std::string_view male_name, std::string_view female_name) {
-  return "Western Compatibility: " + NameOr(male_name, "Male") + " and " +
-         NameOr(female_name, "Female");
+std::string WesternTitle(std::string_view male_name, std::string_view female_name,
+                         Language language) {
+  const WesternPhrases& words = WesternPhrasesOf(language);
+  return Fill(words.Title,
+              {NameOr(male_name, words.MaleName), NameOr(female_name, words.FemaleName)});
 }
 
-Document ComposeWesternDocument(const WesternTestResult& result) {
+Document ComposeWesternDocument(const WesternTestResult& result, Language language) {
   const WesternReportLabels& labels = result.Report;
+  const WesternPhrases& words = WesternPhrasesOf(language);
+  const auto word = [](std::string_view text) { return std::string(text); };
   Document doc;
-  doc.Title = WesternTitle(labels.mName, labels.fName);
+  doc.Title = WesternTitle(labels.mName, labels.fName, language);
   AddParagraph(doc, ParagraphStyle::Title, "Lumo Penrow Software");
-  AddParagraph(doc, ParagraphStyle::Subheading, Trim(labels.mName) + " and " + Trim(labels.fName));
+  AddParagraph(doc, ParagraphStyle::Subheading,
+               Fill(words.PairLine, {Trim(labels.mName), Trim(labels.fName)}));
 
+  const auto& rows = words.DetailRows;
   DocumentTable people;
   people.ColumnWeights = {2, 4, 4};
   people.Rows = {
-      {Cell("", true), Cell("Male:", true), Cell("Female:", true)},
-      {Cell("Name:", true), Cell(labels.mName), Cell(labels.fName)},
-      {Cell("Date of Birth:", true), Cell(labels.mDOB), Cell(labels.fDOB)},
-      {Cell("Time of Birth:", true), Cell(labels.mTOB), Cell(labels.fTOB)},
-      {Cell("City:", true), Cell(labels.mCity), Cell(labels.fCity)},
-      {Cell("State:", true), Cell(labels.mState), Cell(labels.fState)},
-      {Cell("Country:", true), Cell(labels.Mcountry), Cell(labels.fCountry)},
-      {Cell("Coordinates:", true), Cell(CoordinatesWords(result.Locations.Male)),
+      {Cell("", true), Cell(word(words.MaleColumn), true), Cell(word(words.FemaleColumn), true)},
+      {Cell(word(rows[0]), true), Cell(labels.mName), Cell(labels.fName)},
+      {Cell(word(rows[1]), true), Cell(labels.mDOB), Cell(labels.fDOB)},
+      {Cell(word(rows[2]), true), Cell(labels.mTOB), Cell(labels.fTOB)},
+      {Cell(word(rows[3]), true), Cell(labels.mCity), Cell(labels.fCity)},
+      {Cell(word(rows[4]), true), Cell(labels.mState), Cell(labels.fState)},
+      {Cell(word(rows[5]), true), Cell(labels.Mcountry), Cell(labels.fCountry)},
+      {Cell(word(rows[6]), true), Cell(CoordinatesWords(result.Locations.Male)),
        Cell(CoordinatesWords(result.Locations.Female))},
-      {Cell("Clock:", true), Cell(ClockUsedWords(result.Locations.Male)),
+      {Cell(word(rows[7]), true), Cell(ClockUsedWords(result.Locations.Male)),
        Cell(ClockUsedWords(result.Locations.Female))},
   };
   doc.Blocks.emplace_back(std::move(people));
 
-  AddParagraph(doc, ParagraphStyle::Heading, "Natal Position Data:");
+  AddParagraph(doc, ParagraphStyle::Heading, word(words.NatalPositions));
   DocumentTable positions;
   positions.ColumnWeights = {3, 3, 3};
-  positions.Rows.push_back({Cell("", true), Cell("Male:", true), Cell("Female:", true)});
+  positions.Rows.push_back(
+      {Cell("", true), Cell(word(words.MaleColumn), true), Cell(word(words.FemaleColumn), true)});
   for (std::size_t i = 0; i < kChartPointCount; ++i) {
     const auto point = static_cast<ChartPoint>(i);
-    positions.Rows.push_back({Cell(std::string(kWesternPointCaptions[i]), true),
+    positions.Rows.push_back({Cell(word(words.Points[i]), true),
                               Cell(PositionText(result.Male, point)),
                               Cell(PositionText(result.Female, point))});
   }
   doc.Blocks.emplace_back(std::move(positions));
 
-  AddParagraph(doc, ParagraphStyle::Heading, "Compatibility Report:");
+  AddParagraph(doc, ParagraphStyle::Heading, word(words.CompatibilityReport));
+  if (language != Language::English) {
+    AddParagraph(doc, ParagraphStyle::Note, word(PhrasesOf(language).ProseInEnglish));
+  }
   for (const char* paragraph : kWesternReportParagraphs) {
     AddParagraph(doc, ParagraphStyle::Body, paragraph);
   }
@@ -87,11 +99,11 @@ Document ComposeWesternDocument(const WesternTestResult& result) {
   figures.ColumnWeights = {1, 2};
   const WesternScore& score = result.Score;
   figures.Rows = {
-      {Cell("Power", true), Cell(std::to_string(score.Power))},
-      {Cell("Harmony", true), Cell(std::to_string(score.Harmony))},
-      {Cell("P * H", true), Cell(std::to_string(score.PowerTimesHarmony))},
-      {Cell("Percentage", true), Cell(std::to_string(score.Percentage))},
-      {Cell("Comment", true), Cell(score.Comment)},
+      {Cell(word(words.Figures[0]), true), Cell(std::to_string(score.Power))},
+      {Cell(word(words.Figures[1]), true), Cell(std::to_string(score.Harmony))},
+      {Cell(word(words.Figures[2]), true), Cell(std::to_string(score.PowerTimesHarmony))},
+      {Cell(word(words.Figures[3]), true), Cell(std::to_string(score.Percentage))},
+      {Cell(word(words.Figures[4]), true), Cell(word(WesternCommentWord(language, score.Comment)))},
   };
   doc.Blocks.emplace_back(std::move(figures));
   AddParagraph(doc, ParagraphStyle::Note, kWesternCreditLine);

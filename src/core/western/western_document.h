@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/document.h"
+#include "core/glossary/language.h"
 #include "core/western/western_run.h"
 
 namespace lumora {
@@ -19,13 +20,17 @@ inline constexpr std::array<std::string_view, kChartPointCount> kWesternPointCap
     "Uranus", "Neptune", "Pluto",   "N Node", "S Node", "Asc",     "MC"};
 
 // "Western Compatibility: Tom and Ann"; "Male" or "Female" stands in for a blank name.
-std::string WesternTitle(std::string_view male_name, std::string_view female_name);
+std::string WesternTitle(std::string_view male_name, std::string_view female_name,
+                         Language language = Language::English);
 
 // The closing line of the Western report.
 extern const char* const kWesternCreditLine;
 
 // The Western report as a document: both persons' details, both tables of natal
 // positions and the compatibility figures, with the same texts as the report window.
-Document ComposeWesternDocument(const WesternTestResult& result);
+// In another language its words are that language's, and the explanatory paragraphs,
+// still English, are preceded by a line that says so.
+Document ComposeWesternDocument(const WesternTestResult& result,
+                                Language language = Language::English);
 
 }  // namespace lumora

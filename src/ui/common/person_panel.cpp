@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "core/entry/date_lists.h"
+#include "core/glossary/messages.h"
 #include "core/places/place_form.h"
 #include "core/text.h"
 #include "core/western/western_form.h"
@@ -202,6 +203,11 @@ void PersonPanel::Retranslate() {
   name(name_, tr("Name"));
   name(day_, tr("Birth Day"));
   name(month_, tr("Birth Month"));
+  // The months in the reader's words; the form reads the position, never the words.
+  const auto months = MonthWords(CurrentLanguage());
+  for (int i = 0; i < month_->count() && i < static_cast<int>(months.size()); ++i) {
+    month_->setItemText(i, Utf8(months[static_cast<std::size_t>(i)]));
+  }
   name(year_, tr("Birth Year"));
   name(hour_, tr("Hour"));
   name(minute_, tr("Minute"));
@@ -413,7 +419,8 @@ PersonEntries PersonPanel::Entries() const {
   PersonEntries out;
   out.Name = name_->text().toStdString();
   out.Day = day_->currentText().toStdString();
-  out.Month = month_->currentText().toStdString();
+  out.Month =
+      std::string(kMonthNames[static_cast<std::size_t>(std::max(0, month_->currentIndex()))]);
   out.Year = year_->currentText().toStdString();
   out.Hour = hour_->currentText().toStdString();
   out.Minute = minute_->currentText().toStdString();
@@ -444,7 +451,7 @@ void PersonPanel::SetEntries(const PersonEntries& in) {
   EndAtlasHold();
   name_->setText(ToQString(in.Name));
   SelectText(day_, in.Day);
-  SelectText(month_, in.Month);
+  month_->setCurrentIndex(MonthNumber(in.Month).value_or(1) - 1);
   SelectText(year_, in.Year);
   SelectText(hour_, in.Hour);
   SelectText(minute_, in.Minute);
@@ -543,7 +550,7 @@ void PersonPanel::RefreshClock() {
 
   const auto reading = ReadPersonClock(time_zone_id_, when, Entries().ClockReading, std::nullopt);
   if (const auto* failure = std::get_if<FormFailure>(&reading)) {
-    ShowClockLine(ToQString(failure->Message));
+    ShowClockLine(MessageText(failure->Message));
     return;
   }
   const PersonClock& person = std::get<PersonClock>(reading);

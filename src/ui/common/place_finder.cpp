@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "core/places/place_form.h"
+#include "ui/shell/language_choice.h"
 
 namespace lumora::ui {
 
@@ -54,7 +55,7 @@ void AtlasSource::Finish(FormResult<std::shared_ptr<const Atlas>> loaded) {
   if (auto* atlas = std::get_if<std::shared_ptr<const Atlas>>(&loaded)) {
     atlas_ = std::move(*atlas);
   } else {
-    problem_ = QString::fromStdString(std::get<FormFailure>(loaded).Message);
+    problem_ = MessageText(std::get<FormFailure>(loaded).Message);
   }
   finished_ = true;
   emit Ready();

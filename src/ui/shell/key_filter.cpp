@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/entry/key_filters.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 
 namespace lumora::ui {
@@ -37,7 +38,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   }
   if (message) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    messages_->Show(widget ? widget->window() : nullptr, ToQString(*message), MessageIcon::Error);
+    messages_->Show(widget ? widget->window() : nullptr, MessageText(*message), MessageIcon::Error);
     if (widget) {
       widget->setFocus();
     }

@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "core/glossary/messages.h"
+
 namespace lumora::ui {
 
 namespace {
@@ -159,6 +161,10 @@ QString LongDate(const QDate& date) {
     }
   }
   return text;
+}
+
+QString MessageText(std::string_view english) {
+  return Utf8(MessageIn(CurrentLanguage(), english));
 }
 
 }  // namespace lumora::ui

@@ -47,4 +47,7 @@ inline QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A message of the core's forms and files (a FormFailure's) in the current language.
+QString MessageText(std::string_view english);
+
 }  // namespace lumora::ui

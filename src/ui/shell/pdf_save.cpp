@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include "documents/pdf_export.h"
+#include "ui/shell/language_choice.h"
 
 namespace lumora::ui {
 
@@ -20,7 +21,7 @@ std::optional<QString> SaveDocumentAsPdf(QWidget* parent, const Services& servic
   const FormResult<qint64> saved =
       documents::SavePdf(document, path, documents::PaperForLocale(QLocale::system()));
   if (const auto* failure = std::get_if<FormFailure>(&saved)) {
-    const QString message = QString::fromStdString(failure->Message);
+    const QString message = MessageText(failure->Message);
     services.Messages->Show(parent, message, MessageIcon::Error);
     return message;
   }

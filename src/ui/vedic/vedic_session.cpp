@@ -19,6 +19,7 @@
 #include "documents/document_layout.h"
 #include "documents/pdf_export.h"
 #include "ui/shell/child_window.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/pdf_save.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/window_placement.h"
@@ -115,7 +116,7 @@ void VedicSession::Match() {
   }
   MatchOutcome outcome = RunMatch(state_, entries, moon_model_, chart_options_);
   if (outcome.Failure) {
-    services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
+    services_.Messages->Show(form_, MessageText(outcome.Failure->Message), outcome.Failure->Icon);
     if (form_) {
       form_->Apply(*outcome.Failure);
     }
@@ -164,7 +165,7 @@ void VedicSession::ShowResult(const MatchResult& result) {
                                    result_->Uncertainty(), MatchOptions());
   if (charts_) {
     result_->ShowChartsAndDoshas(*charts_, result.BoyMoment, result.GirlMoment);
-    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas));
+    result_->AppendReport(ComposeDoshaSummary(charts_->Doshas, CurrentLanguage()));
   }
   if (result.BoyMoment && result.GirlMoment) {
     // The periods run from the Moon of the match's ayanamsa, as the charts do.
@@ -281,12 +282,12 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   // byte more than the limit is enough to refuse it.
   const FormResult<std::string> read = ReadRegularFile(path.toStdString(), kCoupleMaxBytes);
   if (const auto* failure = std::get_if<FormFailure>(&read)) {
-    services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
+    services_.Messages->Show(form_, MessageText(failure->Message), failure->Icon);
     return;
   }
   const FormResult<Couple> couple_read = ReadCoupleFile(std::get<std::string>(read));
   if (const auto* failure = std::get_if<FormFailure>(&couple_read)) {
-    services_.Messages->Show(form_, ToQString(failure->Message), failure->Icon);
+    services_.Messages->Show(form_, MessageText(failure->Message), failure->Icon);
     return;
   }
   const Couple& couple = std::get<Couple>(couple_read);
@@ -309,25 +310,27 @@ std::optional<MatchTiming> VedicSession::DocumentTiming(ResultPage page) {
 std::optional<Document> VedicSession::PageDocument(ResultPage page) {
   const bool catalogues = result_->IncludeCatalogues();
   const ChartStyle style = result_->SelectedChartStyle();
+  // The documents speak the language of the windows.
+  const Language language = CurrentLanguage();
   switch (page) {
     case ResultPage::KundaliMatch:
       return ComposeMatchDocument(state_, *last_, catalogues, charts_, style, DocumentTiming(page));
     case ResultPage::BoyRashi:
-      return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Rashi);
+      return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Rashi, language);
     case ResultPage::GirlRashi:
-      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Rashi);
+      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Rashi, language);
     case ResultPage::BoyNakshatra:
-      return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Nakshatra);
+      return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Nakshatra, language);
     case ResultPage::GirlNakshatra:
-      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Nakshatra);
+      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Nakshatra, language);
     case ResultPage::ChartsAndDoshas:
       if (!charts_) {
         return std::nullopt;
       }
-      return ComposeChartsDocument(state_, *last_, *charts_, style);
+      return ComposeChartsDocument(state_, *last_, *charts_, style, language);
     case ResultPage::Timing:
       if (const std::optional<MatchTiming> timing = DocumentTiming(page)) {
-        return ComposeTimingDocument(state_, *timing);
+        return ComposeTimingDocument(state_, *timing, language);
       }
       return std::nullopt;
     case ResultPage::AboutSoftware:
@@ -397,13 +400,13 @@ void VedicSession::OpenReading(const QString& path) {
   const std::string* read_bytes = std::get_if<std::string>(&read);
   const std::string bytes = read_bytes != nullptr ? *read_bytes : std::string();
   if (read_bytes == nullptr || bytes.size() > lumora::kProfileFileLimit) {
-    services_.Messages->Show(form_, QString::fromUtf8(lumora::kProfileRefusal), MessageIcon::Error);
+    services_.Messages->Show(form_, MessageText(lumora::kProfileRefusal), MessageIcon::Error);
     return;
   }
   MatchOutcome outcome =
       lumora::OpenProfile(state_, QFileInfo(path).fileName().toStdString(), bytes);
   if (outcome.Failure) {
-    services_.Messages->Show(form_, ToQString(outcome.Failure->Message), outcome.Failure->Icon);
+    services_.Messages->Show(form_, MessageText(outcome.Failure->Message), outcome.Failure->Icon);
     return;
   }
   ShowResult(*outcome.Result);

@@ -11,6 +11,7 @@
 #include "documents/document_layout.h"
 
 #include "ui/shell/child_window.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 #include "ui/western/western_input_form.h"
 #include "ui/western/western_report_window.h"
@@ -80,9 +81,10 @@ void WesternSession::PrintReport() {
   // resolution; before any run the report's labels are empty.
   QTextDocument document;
   const WesternTestResult result = last_.value_or(WesternTestResult{});
-  Document composed = ComposeWesternDocument(result);
+  Document composed = ComposeWesternDocument(result, CurrentLanguage());
   if (last_synastry_) {
-    AppendSynastrySection(composed, *last_synastry_, result.Report.mName, result.Report.fName);
+    AppendSynastrySection(composed, *last_synastry_, result.Report.mName, result.Report.fName,
+                          CurrentLanguage());
   }
   documents::RenderDocument(composed, document);
   services_.Printer->PrintDocument(main_window_, document);
@@ -147,7 +149,7 @@ void WesternSession::Calculate() {
   }
   WesternTestOutcome outcome = RunWesternTest(entries, moon_model_);
   if (const auto* message = std::get_if<FormFailure>(&outcome)) {
-    services_.Messages->Show(form_, ToQString(message->Message), message->Icon);
+    services_.Messages->Show(form_, MessageText(message->Message), message->Icon);
     form_->Apply(*message);
     return;
   }

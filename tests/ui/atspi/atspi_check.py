@@ -62,7 +62,10 @@ WESTERN_ENTRIES = {"Name": "Arun", "City": "Pune", "State": "Maharashtra", "Coun
                    "Longitude degrees": "73", "Longitude minutes": "51"}
 WESTERN_REPORT = "Lumo Penrow Software v2.0"
 # The lists of the Settings dialog and the entry each shows on a first start.
-SETTINGS_LISTS = {"Ayanamsa": "Standard (the program's own)", "Lunar node": "Mean",
+# The language list gives its language in that language's own words; the program runs in
+# the C locale here, so the windows speak English.
+SETTINGS_LISTS = {"Language": "English",
+                  "Ayanamsa": "Standard (the program's own)", "Lunar node": "Mean",
                   "Koota tables": "Specified (the program's own tables)",
                   "Match method the result opens on": "Ashta-koota (Guna Milan)"}
 # How a window with a title bar is announced (a filler or panel is not a window).
@@ -415,7 +418,8 @@ def check_settings(app):
 
 
 def run_form(exe, form):
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               LC_ALL="C.UTF-8", LANGUAGE="")
     program = subprocess.Popen([exe], env=env)
     try:
         app = wait_for(find_application, "Lumora application", START_SECONDS)

@@ -149,17 +149,16 @@ std::string ManglikWords(const ManglikAssessment& manglik, Language language) {
   return Fill(words.YesWithExceptions, {ExceptionListWords(manglik.Exceptions, language)});
 }
 
-std::string DoshaWords(const DoshaAssessment& dosha) {
-  std::string text(kPairDoshaNames[static_cast<std::size_t>(dosha.Dosha)]);
-  text += " dosha: ";
+std::string DoshaWords(const DoshaAssessment& dosha, Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const std::string_view name = PairDoshaWord(language, dosha.Dosha);
   if (!dosha.Present) {
-    return text + "not present";
+    return Fill(words.DoshaNotPresent, {name});
   }
-  text += "present";
-  if (!dosha.Exceptions.empty()) {
-    text += ". Exceptions: " + ExceptionListWords(dosha.Exceptions);
+  if (dosha.Exceptions.empty()) {
+    return Fill(words.DoshaPresent, {name});
   }
-  return text;
+  return Fill(words.DoshaPresentExceptions, {name, ExceptionListWords(dosha.Exceptions, language)});
 }
 
 std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind, const BirthMoment& moment,
@@ -212,26 +211,31 @@ std::string ScoreRangeWords(const ScoreRange& range) {
   return text;
 }
 
-std::string DoshasPresentWords(const PairDoshas& doshas) {
+std::string DoshasPresentWords(const PairDoshas& doshas, Language language) {
+  // English names the doshas by their kootas alone ("Nadi, Gana"); the other languages by
+  // the dosha's own name.
   std::vector<std::string> present;
   for (const DoshaAssessment& d : doshas) {
     if (d.Present) {
-      present.emplace_back(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]);
+      present.emplace_back(language == Language::English
+                               ? kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]
+                               : PairDoshaWord(language, d.Dosha));
     }
   }
+  const Phrases& words = PhrasesOf(language);
   if (present.empty()) {
-    return "No Nadi, Bhakoot or Gana dosha is present.";
+    return std::string(words.NoPairDosha);
   }
-  return "Doshas present: " + JoinNames(present, ", ") + ".";
+  return Fill(words.DoshasPresent, {JoinNames(present, ", ")});
 }
 
-ReportDocument ComposeDoshaSummary(const PairDoshas& doshas) {
+ReportDocument ComposeDoshaSummary(const PairDoshas& doshas, Language language) {
   ReportDocument doc;
-  Line(doc, "Doshas", true, kHeadingColor);
-  Line(doc, DoshasPresentWords(doshas));
+  Line(doc, std::string(PhrasesOf(language).Doshas), true, kHeadingColor);
+  Line(doc, DoshasPresentWords(doshas, language));
   for (const DoshaAssessment& d : doshas) {
     if (d.Present) {
-      Line(doc, DoshaWords(d));
+      Line(doc, DoshaWords(d, language));
     }
   }
   return doc;

@@ -85,7 +85,7 @@ std::string ManglikWords(const ManglikAssessment& manglik, Language language = L
 std::string ExceptionListWords(const std::vector<DoshaException>& exceptions,
                                Language language = Language::English);
 // "Nadi dosha: present. Exceptions: ..." or "Bhakoot dosha: not present".
-std::string DoshaWords(const DoshaAssessment& dosha);
+std::string DoshaWords(const DoshaAssessment& dosha, Language language = Language::English);
 // "Moon in Rohini pada 2 from 05:12:40 to 11:40:03"; an end on another day than the
 // entered one carries its date.
 std::string WindowWords(const BirthTimeWindows& windows, WindowKind kind, const BirthMoment& moment,
@@ -97,9 +97,9 @@ std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel
 // Nadi change."
 std::string ScoreRangeWords(const ScoreRange& range);
 // "Doshas present: Nadi, Gana." or "No Nadi, Bhakoot or Gana dosha is present."
-std::string DoshasPresentWords(const PairDoshas& doshas);
+std::string DoshasPresentWords(const PairDoshas& doshas, Language language = Language::English);
 
 // The runs the Interpretation page adds: which doshas are present.
-ReportDocument ComposeDoshaSummary(const PairDoshas& doshas);
+ReportDocument ComposeDoshaSummary(const PairDoshas& doshas, Language language = Language::English);
 
 }  // namespace lumora

@@ -113,7 +113,8 @@ void AppendGunaMilan(Document& doc, const MatchResult& result, Language language
   AddParagraph(doc, ParagraphStyle::Heading, Word(GlossaryOf(language).GunaMilan));
   const GunaMilanGrid& grid = result.Grid;
   DocumentTable table;
-  table.ColumnWeights = {3, 4, 4, 3, 3, 5};
+  // The two points columns wide enough for a Tamil heading's longest word (அதிகபட்சப்).
+  table.ColumnWeights = {3, 4, 4, 4, 4, 5};
   DocumentRow titles;
   for (std::string_view title : words.GunaMilanColumns) {
     titles.push_back(Cell(std::string(title), true, CellAlign::Center));

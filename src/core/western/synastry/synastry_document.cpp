@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/phrases.h"
+#include "core/glossary/western_phrases.h"
 #include "core/text.h"
 
 namespace lumora {
@@ -122,15 +124,23 @@ DocumentBiWheel MakeBiWheel(const SynastryReading& reading, const std::string& a
 }
 
 void AppendSynastrySection(Document& document, const SynastryReading& reading,
-                           const std::string& a_name, const std::string& b_name) {
+                           const std::string& a_name, const std::string& b_name,
+                           Language language) {
   const std::string a = Trim(a_name);
   const std::string b = Trim(b_name);
+  const WesternPhrases& words = WesternPhrasesOf(language);
+  // The synastry points are the chart's without Ketu.
+  const auto point_word = [&words](int i) {
+    const auto point = static_cast<SynastryPoint>(i);
+    if (point == SynastryPoint::Ascendant || point == SynastryPoint::Midheaven) {
+      return std::string(words.Points[static_cast<std::size_t>(i) + 1]);
+    }
+    return std::string(words.Points[static_cast<std::size_t>(i)]);
+  };
+  const bool english = language == Language::English;
   document.Blocks.emplace_back(DocumentPageBreak{});
-  AddParagraph(document, ParagraphStyle::Heading, "Synastry");
-  AddParagraph(document, ParagraphStyle::Body,
-               "Aspects between the charts: " + a + "'s points down the side, " + b +
-                   "'s across the top. Each cell gives the aspect, its orb and A for "
-                   "applying or S for separating.");
+  AddParagraph(document, ParagraphStyle::Heading, std::string(words.Synastry));
+  AddParagraph(document, ParagraphStyle::Body, Fill(words.GridNote, {a, b}));
 
   DocumentTable grid;
   DocumentRow header{Cell("", true)};
@@ -161,33 +171,33 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
 
   document.Blocks.emplace_back(MakeBiWheel(reading, a, b));
 
-  AddParagraph(document, ParagraphStyle::Subheading, "House overlays");
-  AddParagraph(document, ParagraphStyle::Body,
-               a + "'s houses: " + HousesText(reading.HousesA) + ". " + b +
-                   "'s houses: " + HousesText(reading.HousesB) + ".");
+  AddParagraph(document, ParagraphStyle::Subheading, std::string(words.HouseOverlays));
+  AddParagraph(
+      document, ParagraphStyle::Body,
+      Fill(words.HousesLine, {a, HousesText(reading.HousesA), b, HousesText(reading.HousesB)}));
   DocumentTable overlays;
   overlays.ColumnWeights = {3, 3, 3};
-  overlays.Rows.push_back({Cell("", true), Cell(a + " in " + b + "'s house", true),
-                           Cell(b + " in " + a + "'s house", true)});
+  overlays.Rows.push_back({Cell("", true), Cell(Fill(words.InHouseOf, {a, b}), true),
+                           Cell(Fill(words.InHouseOf, {b, a}), true)});
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    overlays.Rows.push_back({Cell(PointName(static_cast<SynastryPoint>(i)), true),
-                             Cell(std::to_string(reading.AInB[i])),
-                             Cell(std::to_string(reading.BInA[i]))});
+    overlays.Rows.push_back(
+        {Cell(english ? PointName(static_cast<SynastryPoint>(i)) : point_word(i), true),
+         Cell(std::to_string(reading.AInB[i])), Cell(std::to_string(reading.BInA[i]))});
   }
   document.Blocks.emplace_back(std::move(overlays));
 
-  AddParagraph(document, ParagraphStyle::Subheading, "Composite and Davison charts");
+  AddParagraph(document, ParagraphStyle::Subheading, std::string(words.CompositeAndDavison));
   AddParagraph(document, ParagraphStyle::Body,
-               "Composite: each point at the midpoint of its two places. Davison: the chart "
-               "of " +
-                   DavisonText(reading.Davison) + ".");
+               Fill(words.CompositeNote, {DavisonText(reading.Davison)}));
   DocumentTable relationship;
   relationship.ColumnWeights = {3, 3, 3};
-  relationship.Rows.push_back({Cell("", true), Cell("Composite", true), Cell("Davison", true)});
+  relationship.Rows.push_back({Cell("", true), Cell(std::string(words.Composite), true),
+                               Cell(std::string(words.Davison), true)});
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    relationship.Rows.push_back({Cell(PointName(static_cast<SynastryPoint>(i)), true),
-                                 Cell(LongitudeText(reading.Composite[i])),
-                                 Cell(LongitudeText(reading.DavisonChart.Points[i].Longitude))});
+    relationship.Rows.push_back(
+        {Cell(english ? PointName(static_cast<SynastryPoint>(i)) : point_word(i), true),
+         Cell(LongitudeText(reading.Composite[i])),
+         Cell(LongitudeText(reading.DavisonChart.Points[i].Longitude))});
   }
   document.Blocks.emplace_back(std::move(relationship));
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/document.h"
+#include "core/glossary/language.h"
 #include "core/western/synastry/synastry.h"
 
 namespace lumora {
@@ -45,7 +46,10 @@ DocumentBiWheel MakeBiWheel(const SynastryReading& reading, const std::string& a
 
 // Appends the synastry pages to a document: the aspect grid, the bi-wheel, the house
 // overlays both ways and the composite and Davison positions.
+// In another language its words are that language's; the house systems, aspect
+// abbreviations and positions stay as written in English.
 void AppendSynastrySection(Document& document, const SynastryReading& reading,
-                           const std::string& a_name, const std::string& b_name);
+                           const std::string& a_name, const std::string& b_name,
+                           Language language = Language::English);
 
 }  // namespace lumora

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "ui/shell/language_choice.h"
+
 namespace lumora::ui {
 
 namespace {
@@ -15,6 +17,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
   QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   policy.setHeightForWidth(true);
   setSizePolicy(policy);
+  OnLanguageChange(*this, [this] { update(); });
 }
 
 void ChartView::SetChart(const SiderealChart& chart, const QString& caption) {
@@ -45,7 +48,8 @@ void ChartView::paintEvent(QPaintEvent* /*event*/) {
     return;
   }
   QPainter painter(this);
-  documents::PaintRasiChart(painter, QRectF(rect()), *chart_, style_, caption_);
+  // The grahas abbreviated in the script of the language the windows speak.
+  documents::PaintRasiChart(painter, QRectF(rect()), *chart_, style_, caption_, CurrentLanguage());
 }
 
 }  // namespace lumora::ui

@@ -293,7 +293,8 @@ void ChartsTab::ApplyStyle(int index) {
 void ChartsTab::Show(const ChartsAndDoshas& charts, const std::optional<BirthMoment>& boy,
                      const std::optional<BirthMoment>& girl) {
   for (const DoshaAssessment& d : charts.Doshas) {
-    doshas_[static_cast<std::size_t>(d.Dosha)]->setText(ToQString(DoshaWords(d)));
+    doshas_[static_cast<std::size_t>(d.Dosha)]->setText(
+        ToQString(DoshaWords(d, CurrentLanguage())));
   }
   const bool have_charts = charts.Boy && charts.Girl && boy && girl && charts.Manglik;
   chart_details_->setVisible(have_charts);

@@ -116,6 +116,9 @@ GunaMilanTab::GunaMilanTab(KootaTables tables, const KootaMoon& boy, const Koota
     auto* title = new QLabel(GridText(kColumnTitleTexts[c]), picture);
     title->setProperty("role", "title");
     title->setAlignment(Qt::AlignCenter);
+    // A heading longer than its column's values (the Tamil அதிகபட்சப் புள்ளிகள்) wraps
+    // between its words rather than being cut at both ends.
+    title->setWordWrap(true);
     grid->addWidget(title, 0, static_cast<int>(c));
   }
   for (int r = 0; r < kKootaCount; ++r) {
