@@ -318,11 +318,14 @@ std::optional<Document> VedicSession::PageDocument(ResultPage page) {
     case ResultPage::BoyRashi:
       return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Rashi, language);
     case ResultPage::GirlRashi:
-      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Rashi, language);
+      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Rashi,
+                                      language);
     case ResultPage::BoyNakshatra:
-      return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Nakshatra, language);
+      return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Nakshatra,
+                                      language);
     case ResultPage::GirlNakshatra:
-      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Nakshatra, language);
+      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Nakshatra,
+                                      language);
     case ResultPage::ChartsAndDoshas:
       if (!charts_) {
         return std::nullopt;
