@@ -377,7 +377,8 @@ std::vector<Entry> EntriesOf(const WesternPhrases& p) {
                                     {"CompositeAndDavison", p.CompositeAndDavison},
                                     {"CompositeNote", p.CompositeNote},
                                     {"Composite", p.Composite},
-                                    {"Davison", p.Davison}}) {
+                                    {"Davison", p.Davison},
+                                    {"WheelCaption", p.WheelCaption}}) {
     out.push_back({field, text});
   }
   AddAll(out, "DetailRows", p.DetailRows);

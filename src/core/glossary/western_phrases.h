@@ -57,6 +57,7 @@ struct WesternPhrases {
   std::string_view CompositeNote;  // {0}: the Davison moment and place
   std::string_view Composite;
   std::string_view Davison;
+  std::string_view WheelCaption;  // {0} inside, {1} outside
 
   std::array<std::string_view, kWesternReadableKeys.size()> KeyLabels;
 };

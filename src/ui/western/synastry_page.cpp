@@ -14,6 +14,7 @@
 
 #include "core/western/synastry/synastry_document.h"
 #include "documents/bi_wheel_picture.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 
 namespace lumora::ui {
@@ -290,7 +291,7 @@ void SynastryPage::Fill(const SynastryReading& reading, const std::string& a_nam
                        .arg(b, ToQString(HousesText(reading.HousesB)), a,
                             ToQString(HousesText(reading.HousesA))));
   davison_->setText(tr("Davison chart: %1.").arg(ToQString(DavisonText(reading.Davison))));
-  wheel_->SetWheel(MakeBiWheel(reading, a_name, b_name));
+  wheel_->SetWheel(MakeBiWheel(reading, a_name, b_name, CurrentLanguage()));
 }
 
 }  // namespace lumora::ui

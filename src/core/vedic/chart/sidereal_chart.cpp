@@ -12,6 +12,7 @@
 #include "core/ephemeris/moon_sign.h"
 #include "core/ephemeris/precise_moon.h"
 #include "core/glossary/glossary.h"
+#include "core/glossary/phrases.h"
 
 namespace lumora {
 
@@ -91,12 +92,12 @@ std::string AyanamsaWords(const ChartZodiac& zodiac) {
          FormatArc(zodiac.AyanamsaDegrees);
 }
 
-std::string AyanamsaLine(const ChartZodiac& zodiac) {
-  return "Ayanamsa: " + AyanamsaWords(zodiac);
+std::string AyanamsaLine(const ChartZodiac& zodiac, Language language) {
+  return Fill(PhrasesOf(language).AyanamsaLine, {AyanamsaWords(zodiac)});
 }
 
-std::string NodeLine(NodeKind node) {
-  return "Node: " + std::string(NodeName(node));
+std::string NodeLine(NodeKind node, Language language) {
+  return Fill(PhrasesOf(language).NodeLine, {NodeName(node)});
 }
 
 std::optional<Body> BodyOf(Graha graha) {

@@ -69,9 +69,10 @@ std::string FormatArc(double degrees);
 
 // "Lahiri, 23°43′12″": the ayanamsa's name and amount.
 std::string AyanamsaWords(const ChartZodiac& zodiac);
-// "Ayanamsa: Lahiri, 23°43′12″" and "Node: Mean", the lines every result names them in.
-std::string AyanamsaLine(const ChartZodiac& zodiac);
-std::string NodeLine(NodeKind node);
+// "Ayanamsa: Lahiri, 23°43′12″" and "Node: Mean", the lines every result names them in;
+// in another language the words before the value are that language's.
+std::string AyanamsaLine(const ChartZodiac& zodiac, Language language = Language::English);
+std::string NodeLine(NodeKind node, Language language = Language::English);
 
 // Sidereal longitudes in degrees, each in [0, 360), and the grahas' daily speeds.
 struct SiderealChart {

@@ -109,9 +109,9 @@ std::string DavisonText(const DavisonMoment& moment) {
 }
 
 DocumentBiWheel MakeBiWheel(const SynastryReading& reading, const std::string& a_name,
-                            const std::string& b_name) {
+                            const std::string& b_name, Language language) {
   DocumentBiWheel wheel;
-  wheel.Caption = Trim(a_name) + " (inside) and " + Trim(b_name) + " (outside)";
+  wheel.Caption = Fill(WesternPhrasesOf(language).WheelCaption, {Trim(a_name), Trim(b_name)});
   wheel.InnerName = Trim(a_name);
   wheel.OuterName = Trim(b_name);
   for (int i = 0; i < kSynastryPointCount; ++i) {
@@ -169,7 +169,7 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
   }
   document.Blocks.emplace_back(std::move(grid));
 
-  document.Blocks.emplace_back(MakeBiWheel(reading, a, b));
+  document.Blocks.emplace_back(MakeBiWheel(reading, a, b, language));
 
   AddParagraph(document, ParagraphStyle::Subheading, std::string(words.HouseOverlays));
   AddParagraph(

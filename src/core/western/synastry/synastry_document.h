@@ -42,7 +42,7 @@ std::string DavisonText(const DavisonMoment& moment);
 
 // The wheel of A inside B with the aspects between them.
 DocumentBiWheel MakeBiWheel(const SynastryReading& reading, const std::string& a_name,
-                            const std::string& b_name);
+                            const std::string& b_name, Language language = Language::English);
 
 // Appends the synastry pages to a document: the aspect grid, the bi-wheel, the house
 // overlays both ways and the composite and Davison positions.

@@ -100,8 +100,11 @@ void BirthDetailsPage::Show(const MatchState& state) {
     lines->Moon->setVisible(precise);
     // The zodiac and node of the match, always named where the birth was read.
     const bool known = state.BirthDetailsStored && person->Zodiac.has_value();
-    lines->Ayanamsa->setText(known ? ToQString(AyanamsaLine(*person->Zodiac)) : QString());
-    lines->Node->setText(known ? ToQString(NodeLine(person->Zodiac->Options.node)) : QString());
+    const Language language = CurrentLanguage();
+    lines->Ayanamsa->setText(known ? ToQString(AyanamsaLine(*person->Zodiac, language))
+                                   : QString());
+    lines->Node->setText(known ? ToQString(NodeLine(person->Zodiac->Options.node, language))
+                               : QString());
     lines->Ayanamsa->setVisible(known);
     lines->Node->setVisible(known);
   }

@@ -317,8 +317,9 @@ void ChartsTab::Show(const ChartsAndDoshas& charts, const std::optional<BirthMom
     const SiderealChart& chart = side.Reading.Chart;
     w.Chart->SetChart(chart, w.Name);
     w.Navamsa->SetChart(NavamsaChart(chart), tr("Navamsa"));
-    w.Zodiac->setText(ToQString(AyanamsaLine({chart.Options, chart.AyanamsaDegrees}) + "   " +
-                                NodeLine(chart.Options.node)));
+    w.Zodiac->setText(
+        ToQString(AyanamsaLine({chart.Options, chart.AyanamsaDegrees}, CurrentLanguage()) + "   " +
+                  NodeLine(chart.Options.node, CurrentLanguage())));
     ShowPlanetTable(*w.Planets, chart);
     const ManglikAssessment& m = side.Reading.Manglik;
     for (std::size_t r = 0; r < kManglikReferenceNames.size(); ++r) {
