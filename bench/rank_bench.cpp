@@ -3,10 +3,12 @@
 // files read from CSV.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/vedic/chart/doshas.h"
 #include "core/vedic/rank/ranking.h"
 
 namespace {
@@ -85,5 +87,46 @@ BENCHMARK(BM_RankCsvFile)
     ->Args({100'000, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+// The Manglik verdicts of births like those of bench/rank_million.sh (eight zones, thirty
+// years), screened by the quick places: the cost per person and the share of persons
+// whose verdict needed a precise place, which must stay well under a thousandth.
+void BM_ScreenedManglik(benchmark::State& state) {
+  static constexpr const char* kPlaces[][3] = {
+      {"28.61", "77.21", "Asia/Kolkata"},        {"51.51", "-0.13", "Europe/London"},
+      {"40.71", "-74.01", "America/New_York"},   {"24.86", "67.01", "Asia/Karachi"},
+      {"-33.87", "151.21", "Australia/Sydney"},  {"35.68", "139.69", "Asia/Tokyo"},
+      {"-23.55", "-46.63", "America/Sao_Paulo"}, {"52.52", "13.40", "Europe/Berlin"}};
+  const int rows = static_cast<int>(state.range(0));
+  std::vector<lumora::BirthMoment> moments;
+  moments.reserve(static_cast<std::size_t>(rows));
+  lumora::BirthReading reading;
+  reading.Manglik = false;
+  for (int i = 0; i < rows; ++i) {
+    const auto& place = kPlaces[i % 8];
+    const int day = (i * 37) % 10950;
+    char date[16];
+    char time[8];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", 1965 + day / 365, (day / 28) % 12 + 1,
+                  day % 28 + 1);
+    std::snprintf(time, sizeof time, "%02d:%02d", (i * 7) % 24, (i * 13) % 60);
+    const lumora::BirthEntry entry{"C", date, time, "", place[0], place[1], place[2], "", ""};
+    const auto person = lumora::ReadBirthEntry(entry, {}, reading);
+    moments.push_back(std::get<lumora::RankedPerson>(person).Moment);
+  }
+  long long precise = 0;
+  long long persons = 0;
+  for (auto _ : state) {
+    for (const lumora::BirthMoment& m : moments) {
+      const lumora::ManglikVerdict verdict = lumora::ScreenedManglik(m);
+      precise += verdict.PreciseBodies > 0 ? 1 : 0;
+      benchmark::DoNotOptimize(verdict.IsManglik);
+    }
+    persons += rows;
+  }
+  state.counters["precise_share"] = static_cast<double>(precise) / static_cast<double>(persons);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ScreenedManglik)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

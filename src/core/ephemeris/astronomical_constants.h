@@ -19,4 +19,9 @@ inline constexpr double kDaysPerCentury = 36525.0;
 // Algorithms, 1991, chapter 21).
 inline constexpr double kJ2000 = 2451545.0;
 
+inline constexpr double kArcsecondsPerDegree = 3600.0;
+
+// The light time for one astronomical unit, days (IERS Conventions 2010: 499.004783836 s).
+inline constexpr double kLightDaysPerAu = 499.004783836 / 86400.0;
+
 }  // namespace lumora

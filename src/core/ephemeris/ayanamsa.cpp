@@ -14,8 +14,6 @@ namespace lumora {
 
 namespace {
 
-inline constexpr double kArcsecondsPerDegree = 3600.0;
-
 // An ayanamsa fixed at one epoch and carried by the general precession in longitude.
 struct PrecessedAyanamsa {
   double EpochJulianDay;  // TT
@@ -52,7 +50,6 @@ inline constexpr double kSpicaProperMotionRa = -42.35;        // mas a year, tim
 inline constexpr double kSpicaProperMotionDec = -30.67;       // mas a year
 inline constexpr double kDaysPerJulianYear = 365.25;
 inline constexpr double kMilliarcsecondsPerDegree = 3.6e6;
-inline constexpr double kLightDaysPerAu = 499.004783836 / 86400.0;
 
 // The apparent ecliptic longitude of Spica, true equinox of date, degrees: proper motion,
 // annual aberration (first order), precession-nutation IAU 2006/2000A.

@@ -15,13 +15,6 @@ std::string_view ChartPointName(ChartPoint point) {
   return kChartPointNames[static_cast<std::size_t>(point)];
 }
 
-double NormalizedDegrees(double degrees) {
-  double x = std::fmod(degrees, 360.0);
-  if (x < 0.0)
-    x += 360.0;
-  return x >= 360.0 ? 0.0 : x;
-}
-
 ChartPoints ComputeChartPoints(const AstroTime& time, double latitude_deg,
                                double east_longitude_deg, Ayanamsa ayanamsa, NodeKind node) {
   ChartPoints points;

@@ -8,6 +8,7 @@
 #include "core/ephemeris/astro_time.h"
 #include "core/ephemeris/ayanamsa.h"
 #include "core/ephemeris/body.h"
+#include "core/ephemeris/geometry.h"
 #include "core/ephemeris/precise_ephemeris.h"
 
 namespace lumora {
@@ -61,8 +62,5 @@ struct ChartPoints {
 
 ChartPoints ComputeChartPoints(const AstroTime& time, double latitude_deg,
                                double east_longitude_deg, Ayanamsa ayanamsa, NodeKind node);
-
-// A longitude in degrees reduced to [0, 360).
-double NormalizedDegrees(double degrees);
 
 }  // namespace lumora

@@ -16,6 +16,7 @@
 
 #include "core/ephemeris/astronomical_constants.h"
 #include "core/ephemeris/elp_mpp02.h"
+#include "core/ephemeris/geometry.h"
 #include "core/ephemeris/pluto_orbit.h"
 
 namespace lumora {
@@ -24,41 +25,14 @@ namespace {
 
 // IAU 2012 astronomical unit and the light time for one unit (IERS Conventions 2010).
 inline constexpr double kKilometresPerAu = 149597870.7;
-inline constexpr double kLightDaysPerAu = 499.004783836 / 86400.0;
 // Obliquity of the ecliptic at J2000.0, IAU 2006 (Capitaine et al. 2003), arc seconds.
 inline constexpr double kObliquityJ2000Arcseconds = 84381.406;
-inline constexpr double kArcsecondsPerDegree = 3600.0;
 // The half step of the central differences that give the speeds, days: small enough for
 // the Moon's changing speed (the error is h^2/6 of the third derivative, about 1e-5
 // degree a day), large enough for the rounding of the series' sums.
 inline constexpr double kSpeedStep = 1.0 / 24.0;
 // Half step of the Moon's velocity for the true node, days.
 inline constexpr double kVelocityStep = 0.01;
-
-struct Vector {
-  double X = 0.0;
-  double Y = 0.0;
-  double Z = 0.0;
-};
-
-Vector operator-(const Vector& a, const Vector& b) {
-  return {a.X - b.X, a.Y - b.Y, a.Z - b.Z};
-}
-Vector operator+(const Vector& a, const Vector& b) {
-  return {a.X + b.X, a.Y + b.Y, a.Z + b.Z};
-}
-Vector operator*(double k, const Vector& a) {
-  return {k * a.X, k * a.Y, k * a.Z};
-}
-double Dot(const Vector& a, const Vector& b) {
-  return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
-}
-double Length(const Vector& a) {
-  return std::sqrt(Dot(a, a));
-}
-Vector Cross(const Vector& a, const Vector& b) {
-  return {a.Y * b.Z - a.Z * b.Y, a.Z * b.X - a.X * b.Z, a.X * b.Y - a.Y * b.X};
-}
 
 Vector FromSpherical(double longitude_deg, double latitude_deg, double distance) {
   const double l = longitude_deg * kRadiansPerDegree;
@@ -67,17 +41,8 @@ Vector FromSpherical(double longitude_deg, double latitude_deg, double distance)
           distance * std::sin(b)};
 }
 
-double Reduce360(double degrees) {
-  double x = std::fmod(degrees, 360.0);
-  if (x < 0.0)
-    x += 360.0;
-  if (x >= 360.0)
-    x = 0.0;
-  return x;
-}
-
 double LongitudeOf(const Vector& v) {
-  return Reduce360(std::atan2(v.Y, v.X) * kDegreesPerRadian);
+  return NormalizedDegrees(std::atan2(v.Y, v.X) * kDegreesPerRadian);
 }
 double LatitudeOf(const Vector& v) {
   return std::atan2(v.Z, std::hypot(v.X, v.Y)) * kDegreesPerRadian;
@@ -113,12 +78,6 @@ struct EarthState {
   Vector Position;
   Vector Velocity;
 };
-
-Vector Rotate(const double (&m)[3][3], const double (&v)[3]) {
-  return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
-          m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
-          m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
-}
 
 EarthState EarthAt(double jd_tt) {
   double heliocentric[2][3];
@@ -234,7 +193,7 @@ double NutationInLongitudeCached(double jd_tt) {
 
 Spherical ApparentLongitudeLatitude(Body body, double jd_tt, double tau) {
   const Vector v = ApparentDirection(body, jd_tt, tau);
-  return {Reduce360(LongitudeOf(v) + NutationInLongitudeCached(jd_tt)), LatitudeOf(v)};
+  return {NormalizedDegrees(LongitudeOf(v) + NutationInLongitudeCached(jd_tt)), LatitudeOf(v)};
 }
 
 // The difference b - a of two longitudes, within (-180, 180].
@@ -263,7 +222,7 @@ double TrueNodeLongitude(double jd_tt) {
   const Vector r = MoonGeocentric(jd_tt);
   const Vector v = MoonGeocentric(jd_tt + kVelocityStep) - MoonGeocentric(jd_tt - kVelocityStep);
   const Vector h = Cross(r, v);
-  return Reduce360(std::atan2(h.X, -h.Y) * kDegreesPerRadian);
+  return NormalizedDegrees(std::atan2(h.X, -h.Y) * kDegreesPerRadian);
 }
 
 }  // namespace
@@ -288,11 +247,11 @@ EclipticPoint LunarNode(NodeKind kind, const AstroTime& time) {
   const double nutation = NutationInLongitudeDegrees(time.Tt);
   if (kind == NodeKind::Mean) {
     const double T = (time.Tt - kJ2000) / kDaysPerCentury;
-    return {Reduce360(MeanNodeLongitude(T) + nutation), 0.0, MeanNodeSpeed(T)};
+    return {NormalizedDegrees(MeanNodeLongitude(T) + nutation), 0.0, MeanNodeSpeed(T)};
   }
   const double before = TrueNodeLongitude(time.Tt - kSpeedStep);
   const double after = TrueNodeLongitude(time.Tt + kSpeedStep);
-  return {Reduce360(TrueNodeLongitude(time.Tt) + nutation), 0.0,
+  return {NormalizedDegrees(TrueNodeLongitude(time.Tt) + nutation), 0.0,
           LongitudeDifference(before, after) / (2.0 * kSpeedStep)};
 }
 
@@ -314,8 +273,9 @@ ChartAngles AnglesAt(const AstroTime& time, double latitude_deg, double east_lon
   const double ascendant =
       std::atan2(std::cos(armc), -(std::sin(armc) * std::cos(eps) + std::tan(phi) * std::sin(eps)));
   const double midheaven = std::atan2(std::sin(armc), std::cos(armc) * std::cos(eps));
-  return {Reduce360(ascendant * kDegreesPerRadian), Reduce360(midheaven * kDegreesPerRadian),
-          Reduce360(armc * kDegreesPerRadian), nutation.TrueObliquity};
+  return {NormalizedDegrees(ascendant * kDegreesPerRadian),
+          NormalizedDegrees(midheaven * kDegreesPerRadian),
+          NormalizedDegrees(armc * kDegreesPerRadian), nutation.TrueObliquity};
 }
 
 }  // namespace lumora

@@ -89,6 +89,27 @@ double Radians(double degrees) {
   return degrees * kRadiansPerDegree;
 }
 
+// The Moon's longitude, degrees, not reduced: the mean longitude plus the periodic terms and
+// the three additive terms. sin_of gives sin(D d + M m + M' mp + F f) of a term; the two
+// ways of summing differ only there.
+template <typename SinOf>
+double LongitudeOfSeries(double T, double mean_longitude, double F, double E, SinOf sin_of) {
+  double sum = 0.0;  // 1e-6 degree
+  for (const LongitudeTerm& term : kLongitudeTerms) {
+    double value = term.Coefficient * sin_of(term);
+    if (term.M == 1 || term.M == -1) {
+      value *= E;
+    } else if (term.M == 2 || term.M == -2) {
+      value *= E * E;
+    }
+    sum += value;
+  }
+  sum += kVenusTerm * std::sin(Radians(kVenusArgument.At(T)));
+  sum += kFlatteningTerm * std::sin(Radians(mean_longitude) - F);
+  sum += kJupiterTerm * std::sin(Radians(kJupiterArgument.At(T)));
+  return mean_longitude + sum * kMicrodegree;
+}
+
 }  // namespace
 
 TerrestrialTime ToTerrestrialTime(double T_ut) {
@@ -107,21 +128,12 @@ double PreciseMoonLongitude(double T) {
   const double F = Radians(kArgumentOfLatitude.At(T));
   const double E = kEccentricityFactor.At(T);
 
-  double sum = 0.0;  // 1e-6 degree
-  for (const LongitudeTerm& term : kLongitudeTerms) {
-    double value = term.Coefficient * std::sin(term.D * D + term.M * M + term.Mp * Mp + term.F * F);
-    if (term.M == 1 || term.M == -1) {
-      value *= E;
-    } else if (term.M == 2 || term.M == -2) {
-      value *= E * E;
-    }
-    sum += value;
-  }
-  sum += kVenusTerm * std::sin(Radians(kVenusArgument.At(T)));
-  sum += kFlatteningTerm * std::sin(Radians(mean_longitude) - F);
-  sum += kJupiterTerm * std::sin(Radians(kJupiterArgument.At(T)));
-
-  double lambda = std::fmod(mean_longitude + sum * kMicrodegree, 360.0);
+  double lambda = std::fmod(
+      LongitudeOfSeries(T, mean_longitude, F, E,
+                        [&](const LongitudeTerm& term) {
+                          return std::sin(term.D * D + term.M * M + term.Mp * Mp + term.F * F);
+                        }),
+      360.0);
   if (lambda < 0.0) {
     lambda += 360.0;
   }
@@ -129,6 +141,48 @@ double PreciseMoonLongitude(double T) {
     lambda = 0.0;
   }
   return lambda;
+}
+
+double PreciseMoonLongitudeByAngleAddition(double T) {
+  const double mean_longitude = kMeanLongitude.At(T);
+  const double D = Radians(kMeanElongation.At(T));
+  const double M = Radians(kSunMeanAnomaly.At(T));
+  const double Mp = Radians(kMoonMeanAnomaly.At(T));
+  const double F = Radians(kArgumentOfLatitude.At(T));
+  const double E = kEccentricityFactor.At(T);
+
+  // cos and sin of k times each argument, k = -4 .. 4, from the one pair by rotation.
+  struct Turn {
+    double Cos = 1.0;
+    double Sin = 0.0;
+  };
+  const auto times = [](const Turn& a, const Turn& b) {
+    return Turn{a.Cos * b.Cos - a.Sin * b.Sin, a.Sin * b.Cos + a.Cos * b.Sin};
+  };
+  constexpr int kMost = 4;
+  using Multiples = std::array<Turn, 2 * kMost + 1>;
+  const auto multiples = [&times](double angle) {
+    Multiples m;
+    const Turn once{std::cos(angle), std::sin(angle)};
+    for (int k = 1; k <= kMost; ++k) {
+      m[static_cast<std::size_t>(kMost + k)] =
+          times(m[static_cast<std::size_t>(kMost + k - 1)], once);
+      m[static_cast<std::size_t>(kMost - k)] = {m[static_cast<std::size_t>(kMost + k)].Cos,
+                                                -m[static_cast<std::size_t>(kMost + k)].Sin};
+    }
+    return m;
+  };
+  const Multiples d = multiples(D);
+  const Multiples m = multiples(M);
+  const Multiples mp = multiples(Mp);
+  const Multiples f = multiples(F);
+  const auto at = [](const Multiples& table, int k) {
+    return table[static_cast<std::size_t>(kMost + k)];
+  };
+
+  return LongitudeOfSeries(T, mean_longitude, F, E, [&](const LongitudeTerm& term) {
+    return times(times(at(d, term.D), at(m, term.M)), times(at(mp, term.Mp), at(f, term.F))).Sin;
+  });
 }
 
 double TropicalMoonLongitude(double T_ut, MoonModel model) {

@@ -21,7 +21,6 @@ namespace {
 // pi and 2 pi as the Western ephemeris has always stored them.
 constexpr double kPi = 3.14159265358979;
 constexpr double kTwoPi = 6.28318530717958;
-constexpr double kArcsecondsPerDegree = 3600.0;
 // Julian day number of 1900 January 0.5, the epoch of the sidereal-time series.
 constexpr double kJ1900 = 2415020.0;
 constexpr double kKeplerTolerance = 1e-12;

@@ -28,7 +28,9 @@ if [ -z "$python" ]; then
 fi
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: the check starts the program several times, and a server that resets when its
+# last client leaves refuses the next one that connects meanwhile ("could not connect").
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 cleanup() {
   kill "$xvfb" 2>/dev/null

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/ephemeris/quick_positions.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
 #include "core/vedic/match/classical_tables.h"
@@ -225,6 +226,102 @@ bool IsManglikFrom(double lagna, double moon, double mars) {
     return std::find(kDoshaHouses.begin(), kDoshaHouses.end(), house) != kDoshaHouses.end();
   };
   return dosha_from(lagna) || dosha_from(moon);
+}
+
+namespace {
+
+// The signs a sidereal longitude may lie in when it is known to within bound degrees:
+// its own, and the neighbour whose edge lies within the bound (at most 15 degrees).
+struct PossibleSigns {
+  int Sign = 0;
+  std::array<int, 2> Neighbours{};
+  int NeighbourCount = 0;
+};
+
+PossibleSigns SignsWithin(double longitude, double bound) {
+  PossibleSigns out;
+  out.Sign = SignOf(longitude);
+  const double within = longitude - kDegreesPerSign * out.Sign;
+  if (within <= bound) {
+    out.Neighbours[static_cast<std::size_t>(out.NeighbourCount++)] = (out.Sign + 11) % 12;
+  }
+  if (kDegreesPerSign - within <= bound) {
+    out.Neighbours[static_cast<std::size_t>(out.NeighbourCount++)] = (out.Sign + 1) % 12;
+  }
+  return out;
+}
+
+// Whether every combination of the possible signs gives the same verdict as the signs
+// themselves.
+bool VerdictIsCertain(const std::array<PossibleSigns, 3>& places) {
+  const auto middle = [](int sign) { return kDegreesPerSign * sign + kDegreesPerSign / 2.0; };
+  const auto choices = [](const PossibleSigns& p) {
+    std::array<int, 3> signs{p.Sign, 0, 0};
+    for (int k = 0; k < p.NeighbourCount; ++k) {
+      signs[static_cast<std::size_t>(k + 1)] = p.Neighbours[static_cast<std::size_t>(k)];
+    }
+    return std::pair{signs, p.NeighbourCount + 1};
+  };
+  const auto [lagnas, lagna_count] = choices(places[0]);
+  const auto [moons, moon_count] = choices(places[1]);
+  const auto [marses, mars_count] = choices(places[2]);
+  const bool verdict = IsManglikFrom(middle(lagnas[0]), middle(moons[0]), middle(marses[0]));
+  for (int l = 0; l < lagna_count; ++l) {
+    for (int m = 0; m < moon_count; ++m) {
+      for (int r = 0; r < mars_count; ++r) {
+        if (IsManglikFrom(middle(lagnas[static_cast<std::size_t>(l)]),
+                          middle(moons[static_cast<std::size_t>(m)]),
+                          middle(marses[static_cast<std::size_t>(r)])) != verdict) {
+          return false;
+        }
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+ManglikVerdict ScreenedManglik(const BirthMoment& moment, const ChartOptions& options) {
+  const ChartInstant instant = BirthInstant(moment);
+  const AstroTime time = AstroTimeOf(instant);
+  const double ayanamsa = AyanamsaDegrees(options.ayanamsa, time);
+  const QuickPlaces quick = QuickPlacesAt(time, instant.SignedLatitude, -instant.SignedLongitude);
+  // Lagna, Moon, Mars: the sidereal places and how far each may be from the precise one.
+  std::array<double, 3> longitudes{ReduceDegrees(quick.Ascendant.Longitude - ayanamsa),
+                                   ReduceDegrees(quick.Moon - ayanamsa),
+                                   ReduceDegrees(quick.Mars - ayanamsa)};
+  std::array<double, 3> bounds{std::min(quick.Ascendant.BoundDegrees, kDegreesPerSign / 2.0),
+                               kQuickMoonBoundDegrees, quick.MarsBoundDegrees};
+  const auto precise = [&](std::size_t body) {
+    switch (body) {
+      case 0:
+        return ReduceDegrees(
+            AnglesAt(time, instant.SignedLatitude, -instant.SignedLongitude).Ascendant - ayanamsa);
+      case 1:
+        return ReduceDegrees(ApparentLongitude(Body::Moon, time) - ayanamsa);
+      default:
+        return ReduceDegrees(ApparentLongitude(Body::Mars, time) - ayanamsa);
+    }
+  };
+  ManglikVerdict out;
+  const auto possible = [&] {
+    return std::array<PossibleSigns, 3>{SignsWithin(longitudes[0], bounds[0]),
+                                        SignsWithin(longitudes[1], bounds[1]),
+                                        SignsWithin(longitudes[2], bounds[2])};
+  };
+  std::array<PossibleSigns, 3> places = possible();
+  for (std::size_t body = 0; body < 3 && !VerdictIsCertain(places); ++body) {
+    if (places[body].NeighbourCount == 0) {
+      continue;
+    }
+    longitudes[body] = precise(body);
+    bounds[body] = 0.0;
+    ++out.PreciseBodies;
+    places = possible();
+  }
+  out.IsManglik = IsManglikFrom(longitudes[0], longitudes[1], longitudes[2]);
+  return out;
 }
 
 ManglikMatch MatchManglik(bool boy_is_manglik, bool girl_is_manglik) {

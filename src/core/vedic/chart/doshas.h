@@ -63,6 +63,18 @@ ManglikAssessment AssessManglik(const SiderealChart& chart);
 // AssessManglik's IsManglik from the three longitudes it reads (sidereal degrees).
 bool IsManglikFrom(double lagna, double moon, double mars);
 
+// IsManglikFrom(CalculateLagnaAndMars(moment, options)) for callers that judge many
+// persons: the quick places of quick_positions.h decide where every sign the Lagna, the
+// Moon and Mars may stand in within their bounds gives one verdict; otherwise the precise
+// place of each body in doubt is computed, as CalculateLagnaAndMars computes it, until
+// the verdict is certain. The verdict is always the precise one; PreciseBodies counts the
+// bodies that needed their precise place (0 to 3).
+struct ManglikVerdict {
+  bool IsManglik = false;
+  int PreciseBodies = 0;
+};
+ManglikVerdict ScreenedManglik(const BirthMoment& moment, const ChartOptions& options = {});
+
 enum class ManglikMatch { Both, Boy, Girl, Neither };
 
 inline constexpr std::array<std::string_view, 4> kManglikMatchNames = {"Both", "Boy", "Girl",

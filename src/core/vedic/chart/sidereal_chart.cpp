@@ -19,7 +19,6 @@ namespace lumora {
 namespace {
 
 constexpr double kSecondsPerHour = 3600.0;
-constexpr double kDegreesPerSign = 30.0;
 
 double CenturiesAt(const ChartInstant& instant) {
   return JulianCenturies(instant.UT, instant.JulianDay);

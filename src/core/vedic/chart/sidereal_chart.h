@@ -125,6 +125,9 @@ ChartInstant BirthInstant(const BirthMoment& moment);
 // The instant a number of seconds later (earlier when negative).
 ChartInstant ShiftedInstant(const ChartInstant& instant, double seconds);
 
+// The arc of one sign of the zodiac, degrees.
+inline constexpr double kDegreesPerSign = 30.0;
+
 // x reduced to [0, 360).
 double ReduceDegrees(double x);
 

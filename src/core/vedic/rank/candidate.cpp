@@ -385,9 +385,9 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   }
   person.State = *state;
   if (reading.Manglik) {
-    // The chart's verdict from the only three bodies it reads.
-    const LagnaAndMars placed = CalculateLagnaAndMars(m, reading.Chart);
-    person.IsManglik = IsManglikFrom(placed.Lagna, placed.Moon, placed.Mars);
+    // The chart's verdict from the only three bodies it reads, placed precisely only
+    // where the quick places leave it in doubt.
+    person.IsManglik = ScreenedManglik(m, reading.Chart).IsManglik;
   }
   if (reading.UncertaintyMinutes) {
     person.StatesWithin =

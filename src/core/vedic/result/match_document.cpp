@@ -113,8 +113,12 @@ void AppendGunaMilan(Document& doc, const MatchResult& result, Language language
   AddParagraph(doc, ParagraphStyle::Heading, Word(GlossaryOf(language).GunaMilan));
   const GunaMilanGrid& grid = result.Grid;
   DocumentTable table;
-  // The two points columns wide enough for a Tamil heading's longest word (அதிகபட்சப்).
-  table.ColumnWeights = {3, 4, 4, 4, 4, 5};
+  // Tamil widens the two points columns for its heading's longest word (அதிகபட்சப்).
+  if (language == Language::Tamil) {
+    table.ColumnWeights = {3, 4, 4, 4, 4, 5};
+  } else {
+    table.ColumnWeights = {3, 4, 4, 3, 3, 5};
+  }
   DocumentRow titles;
   for (std::string_view title : words.GunaMilanColumns) {
     titles.push_back(Cell(std::string(title), true, CellAlign::Center));
