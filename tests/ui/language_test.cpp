@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <map>
 
 #include "core/glossary/glossary.h"
@@ -28,6 +29,7 @@
 #include "ui/shell/language_choice.h"
 #include "ui/shell/settings_dialog.h"
 #include "ui/vedic/entry/birth_details_form.h"
+#include "ui/vedic/result/report_window.h"
 #include "ui/vedic/result/result_window.h"
 #include "ui/vedic/vedic_session.h"
 #include "ui/western/western_input_form.h"
@@ -189,6 +191,8 @@ class LanguageTest : public QObject {
     const auto main_english = main_texts();
     ui::ResultWindow* result = main_->Vedic().Result();
     QVERIFY2(result != nullptr, qPrintable(stand_ins_->messages.Last()));
+    // The match document carries the timing, so the report window fills the timing tab.
+    QVERIFY(result->CurrentTiming().has_value());
     const auto result_english = TextsOf(*result);
     result->SelectPage(ui::ResultPage::KundaliMatch);
     const MatchState& state = main_->Vedic().State();
@@ -274,6 +278,21 @@ class LanguageTest : public QObject {
       QVERIFY2(pdf_text.contains(title), qPrintable(pdf_text.left(200)));
       QCOMPARE(pdf_text.contains(QStringLiteral("Kundali Match")), e.language == Language::English);
       result->SelectPage(ui::ResultPage::KundaliMatch);
+
+      // The report window shows the whole match in the language, as it prints it.
+      QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+      ui::ReportWindow* report = main_->Vedic().Report();
+      QVERIFY(report != nullptr && report->isVisible());
+      const QString shown = report->Box()->toPlainText();
+      QVERIFY2(shown.startsWith(title), qPrintable(shown.left(200)));
+      QCOMPARE(shown.contains(QStringLiteral("Kundali Match")), e.language == Language::English);
+      stand_ins_->printer.pdf_path = pdf_dir_.filePath(QStringLiteral("report_%1.pdf").arg(e.code));
+      QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdPrint")),
+                        Qt::LeftButton);
+      QCOMPARE(stand_ins_->printer.last_text, shown);
+      Screenshot(report, QStringLiteral("language_report_%1").arg(QLatin1String(e.code)));
+      // Gone, so that its buttons are not counted among the result window's texts.
+      delete report;
     }
     // Back in English: every text exactly as before the first change.
     QCOMPARE(TextsOf(*form_), form_english);

@@ -314,7 +314,8 @@ std::optional<Document> VedicSession::PageDocument(ResultPage page) {
   const Language language = CurrentLanguage();
   switch (page) {
     case ResultPage::KundaliMatch:
-      return ComposeMatchDocument(state_, *last_, catalogues, charts_, style, DocumentTiming(page));
+      return ComposeMatchDocument(state_, *last_, catalogues, charts_, style, DocumentTiming(page),
+                                  language);
     case ResultPage::BoyRashi:
       return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Rashi, language);
     case ResultPage::GirlRashi:
