@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // lumora-cli rank: one person against a file of candidates, best first.
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -236,24 +237,31 @@ class RankJsonLines {
   RankJsonLines(PersonRole role, KootaTables tables, bool poruthams)
       : role_(role), tables_(tables), poruthams_(poruthams) {}
 
+  // Lines gather in one buffer and go out in large writes; Flush sends what is left.
   void Write(std::ostream& out, int rank, const RankEntry& entry, const PairScore& score) {
     if (entry.Range) {
       // A score range differs from pair to pair: the whole line from the writer.
-      out << EntryJson(rank, entry, score, tables_, poruthams_)
-                 .dump(-1, ' ', false, Json::error_handler_t::replace)
-          << '\n';
-      return;
+      buffer_ += EntryJson(rank, entry, score, tables_, poruthams_)
+                     .dump(-1, ' ', false, Json::error_handler_t::replace);
+      buffer_ += '\n';
+    } else {
+      buffer_ += "{\"Rank\":";
+      AppendNumber(buffer_, rank);
+      buffer_ += ",\"Line\":";
+      AppendNumber(buffer_, entry.Line);
+      buffer_ += ",\"Name\":";
+      AppendJsonString(buffer_, entry.Name);
+      buffer_ += Tail(entry, score);
+      buffer_ += '\n';
     }
-    line_.clear();
-    line_ += "{\"Rank\":";
-    line_ += std::to_string(rank);
-    line_ += ",\"Line\":";
-    line_ += std::to_string(entry.Line);
-    line_ += ",\"Name\":";
-    AppendJsonString(line_, entry.Name);
-    line_ += Tail(entry, score);
-    line_ += '\n';
-    out.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    if (buffer_.size() >= kBufferBytes) {
+      Flush(out);
+    }
+  }
+
+  void Flush(std::ostream& out) {
+    out.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
   }
 
  private:
@@ -286,8 +294,17 @@ class RankJsonLines {
   PersonRole role_;
   KootaTables tables_;
   bool poruthams_;
+  // About a megabyte a write: few system calls, little memory.
+  static constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
+
+  static void AppendNumber(std::string& out, int value) {
+    char digits[16];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    out.append(digits, end);
+  }
+
   std::vector<std::string> tails_;
-  std::string line_;
+  std::string buffer_;
 };
 
 // Standard error hears of each refused row as it is read; standard output gets the
@@ -303,6 +320,9 @@ class RankPrinter : public RankObserver {
         tables_(tables),
         poruthams_(poruthams),
         lines_(role, tables, poruthams) {}
+
+  // What the JSON lines still hold, once the ranking is over.
+  void Finish() { lines_.Flush(*Context().Out); }
 
   void Refused(const RankRefusal& refusal) override {
     *Context().Err << "lumora-cli: line " << refusal.Line << ": "
@@ -378,6 +398,7 @@ class RankPrinter : public RankObserver {
 
   void RefusedInOrder(const RankRefusal& refusal) override {
     if (json_) {
+      lines_.Flush(*Context().Out);
       *Context().Out << ErrorJson(refusal.Line, refusal.Failure)
                             .dump(-1, ' ', false, Json::error_handler_t::replace)
                      << '\n';
@@ -531,6 +552,7 @@ int RunRank(const RankCommandOptions& options) {
   if (const auto* failure = std::get_if<FormFailure>(&summary)) {
     throw UsageError(failure->Message);
   }
+  printer.Finish();
   if (atlas.Failure()) {
     *Context().Err << "lumora-cli: no place could be looked up: " << *atlas.Failure() << '\n';
   }

@@ -8,10 +8,13 @@
 #include <array>
 #include <cerrno>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
+#include <mutex>
 #include <string_view>
 #include <thread>
 #include <variant>
@@ -25,9 +28,9 @@ namespace lumora {
 
 namespace {
 
-// Rows read before their Moons are computed together: large enough that starting
-// the threads costs little, small enough that memory stays flat.
-constexpr std::size_t kChunkRows = 4096;
+// Rows read into one chunk, a few chunks in flight at once: large enough that handing
+// them to the threads costs little, small enough that memory stays flat.
+constexpr std::size_t kChunkRows = 2048;
 constexpr int kTotalCount = kMaximumHalfPoints + 1;
 
 // A candidate's place in the order, larger first. By kootas it is the total in half
@@ -477,6 +480,148 @@ class RankStore {
   int refused_ = 0;
 };
 
+// The threads of a ranking, started once for the whole run. The reading thread fills
+// chunks of rows in turn, a ring of kChunksInFlight, and hands each to the crew; the
+// crew's threads take its rows in small blocks, whichever thread is free, so reading,
+// placing the Moons and keeping the results in input order all overlap. The reading
+// thread helps with the oldest chunk while it waits for it. With one thread there is no
+// crew: every row is worked out where it is read.
+class RowCrew {
+ public:
+  using Work = std::function<FormResult<RankEntry>(const CandidateRow&)>;
+
+  struct Chunk {
+    std::vector<CandidateRow> Rows;
+    std::vector<std::optional<FormResult<RankEntry>>> Entries;
+    bool Pending = false;  // handed to the crew, its results not yet kept
+    std::size_t Claimed = 0;
+    std::size_t Done = 0;
+  };
+
+  RowCrew(int threads, Work work) : work_(std::move(work)) {
+    for (Chunk& chunk : chunks_) {
+      chunk.Rows.reserve(kChunkRows);
+    }
+    if (threads > 1) {
+      crew_.reserve(static_cast<std::size_t>(threads));
+      for (int t = 0; t < threads; ++t) {
+        crew_.emplace_back([this] { Serve(); });
+      }
+    }
+  }
+  RowCrew(const RowCrew&) = delete;
+  RowCrew& operator=(const RowCrew&) = delete;
+  ~RowCrew() {
+    {
+      std::lock_guard lock(mutex_);
+      stopping_ = true;
+    }
+    wake_crew_.notify_all();
+    for (std::thread& thread : crew_) {
+      thread.join();
+    }
+  }
+
+  // The chunk to read into next: the oldest of the ring (pending when it is still
+  // to be finished and kept).
+  Chunk& Free() { return chunks_[next_ % kChunksInFlight]; }
+
+  // The oldest chunk still pending, once reading is over; nothing when all are kept.
+  Chunk* Oldest() {
+    for (std::size_t k = 0; k < kChunksInFlight; ++k) {
+      Chunk& chunk = chunks_[(next_ + k) % kChunksInFlight];
+      if (chunk.Pending) {
+        return &chunk;
+      }
+    }
+    return nullptr;
+  }
+
+  void Start(Chunk& chunk) {
+    chunk.Entries.assign(chunk.Rows.size(), std::nullopt);
+    chunk.Pending = true;
+    ++next_;
+    if (crew_.empty()) {
+      Run(chunk, 0, chunk.Rows.size());
+      chunk.Claimed = chunk.Done = chunk.Rows.size();
+      return;
+    }
+    {
+      std::lock_guard lock(mutex_);
+      chunk.Claimed = 0;
+      chunk.Done = 0;
+      open_.push_back(&chunk);
+    }
+    wake_crew_.notify_all();
+  }
+
+  // Returns once every row of the chunk is worked out, helping with it meanwhile.
+  void Finish(Chunk& chunk) {
+    std::unique_lock lock(mutex_);
+    while (chunk.Done < chunk.Rows.size()) {
+      if (chunk.Claimed < chunk.Rows.size()) {
+        const auto [begin, end] = Claim(chunk);
+        lock.unlock();
+        Run(chunk, begin, end);
+        lock.lock();
+        chunk.Done += end - begin;
+        continue;
+      }
+      chunk_done_.wait(lock);
+    }
+  }
+
+ private:
+  static constexpr std::size_t kChunksInFlight = 4;
+  static constexpr std::size_t kBlockRows = 64;
+
+  // The next block of the chunk; the caller holds the lock and the chunk has rows left.
+  std::pair<std::size_t, std::size_t> Claim(Chunk& chunk) {
+    const std::size_t begin = chunk.Claimed;
+    const std::size_t end = std::min(chunk.Rows.size(), begin + kBlockRows);
+    chunk.Claimed = end;
+    if (end == chunk.Rows.size()) {
+      open_.erase(std::find(open_.begin(), open_.end(), &chunk));
+    }
+    return {begin, end};
+  }
+
+  void Run(Chunk& chunk, std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) {
+      chunk.Entries[i] = work_(chunk.Rows[i]);
+    }
+  }
+
+  void Serve() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      wake_crew_.wait(lock, [this] { return stopping_ || !open_.empty(); });
+      if (stopping_) {
+        return;
+      }
+      Chunk& chunk = *open_.front();
+      const auto [begin, end] = Claim(chunk);
+      lock.unlock();
+      Run(chunk, begin, end);
+      lock.lock();
+      chunk.Done += end - begin;
+      if (chunk.Done == chunk.Rows.size()) {
+        chunk_done_.notify_all();
+      }
+    }
+  }
+
+  Work work_;
+  std::array<Chunk, kChunksInFlight> chunks_;
+  std::size_t next_ = 0;
+  std::vector<std::thread> crew_;
+  std::mutex mutex_;
+  std::condition_variable wake_crew_;
+  std::condition_variable chunk_done_;
+  std::vector<Chunk*> open_;  // chunks with rows not yet claimed, oldest first
+  bool stopping_ = false;
+};
+
 }  // namespace
 
 FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPerson& person,
@@ -520,82 +665,73 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
   };
 
   RankStore store(options);
-  const auto read_chunk = [&source](std::vector<CandidateRow>& rows) {
-    rows.clear();
-    while (rows.size() < kChunkRows) {
+  // Back in input order, on this thread.
+  const auto keep = [&](const CandidateRow& row, const FormResult<RankEntry>& result) {
+    if (const auto* failure = std::get_if<FormFailure>(&result)) {
+      const RankRefusal refusal{row.Line, *failure};
+      observer.Refused(refusal);
+      store.Add(refusal);
+      return;
+    }
+    const RankEntry& entry = std::get<RankEntry>(result);
+    const MoonState& candidate = role == PersonRole::Boy ? entry.Girl : entry.Boy;
+    const int total = EntryScore(table, entry).Total;
+    if (total < lowest) {
+      return;
+    }
+    int key = total;
+    if (porutham_keys) {
+      const std::optional<int> porutham =
+          (*porutham_keys)[static_cast<std::size_t>(MoonStateIndex(candidate))];
+      if (!porutham) {
+        return;
+      }
+      if (options.Method == RankMethod::Porutham) {
+        key += *porutham * kTotalCount;
+      }
+    }
+    if (store.Wanted(key)) {
+      store.Add(key, entry);
+    }
+  };
+
+  RowCrew crew(threads, rank_entry);
+  for (;;) {
+    RowCrew::Chunk& chunk = crew.Free();
+    // The oldest chunk's results, before its place is read into again.
+    if (chunk.Pending) {
+      crew.Finish(chunk);
+      for (std::size_t i = 0; i < chunk.Rows.size(); ++i) {
+        keep(chunk.Rows[i], *chunk.Entries[i]);
+      }
+      chunk.Pending = false;
+      if (auto why = store.Settle()) {
+        return RankStore::Failure(*why);
+      }
+    }
+    chunk.Rows.clear();
+    while (chunk.Rows.size() < kChunkRows) {
       auto row = source.Next();
       if (!row) {
         break;
       }
-      rows.push_back(std::move(*row));
+      chunk.Rows.push_back(std::move(*row));
     }
-  };
-  // The next chunk is read on this thread while the threads work on the current one,
-  // so reading the file and placing the Moons overlap.
-  std::vector<CandidateRow> rows;
-  std::vector<CandidateRow> next_rows;
-  std::vector<std::optional<FormResult<RankEntry>>> entries;
-  rows.reserve(kChunkRows);
-  next_rows.reserve(kChunkRows);
-  read_chunk(rows);
-  while (!rows.empty()) {
-    entries.assign(rows.size(), std::nullopt);
-    auto work = [&](std::size_t begin, std::size_t end) {
-      for (std::size_t i = begin; i < end; ++i) {
-        entries[i] = rank_entry(rows[i]);
-      }
-    };
-    const std::size_t workers =
-        std::min<std::size_t>(static_cast<std::size_t>(threads), (rows.size() + 63) / 64);
-    if (workers <= 1) {
-      work(0, rows.size());
-      read_chunk(next_rows);
-    } else {
-      std::vector<std::thread> pool;
-      const std::size_t share = (rows.size() + workers - 1) / workers;
-      for (std::size_t w = 0; w < workers; ++w) {
-        pool.emplace_back(work, std::min(rows.size(), w * share),
-                          std::min(rows.size(), (w + 1) * share));
-      }
-      read_chunk(next_rows);
-      for (std::thread& t : pool) {
-        t.join();
-      }
+    if (chunk.Rows.empty()) {
+      break;
     }
-
-    // Back in input order, on this thread.
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-      if (const auto* failure = std::get_if<FormFailure>(&*entries[i])) {
-        const RankRefusal refusal{rows[i].Line, *failure};
-        observer.Refused(refusal);
-        store.Add(refusal);
-        continue;
-      }
-      const RankEntry& entry = std::get<RankEntry>(*entries[i]);
-      const MoonState& candidate = role == PersonRole::Boy ? entry.Girl : entry.Boy;
-      const int total = EntryScore(table, entry).Total;
-      if (total < lowest) {
-        continue;
-      }
-      int key = total;
-      if (porutham_keys) {
-        const std::optional<int> porutham =
-            (*porutham_keys)[static_cast<std::size_t>(MoonStateIndex(candidate))];
-        if (!porutham) {
-          continue;
-        }
-        if (options.Method == RankMethod::Porutham) {
-          key += *porutham * kTotalCount;
-        }
-      }
-      if (store.Wanted(key)) {
-        store.Add(key, entry);
-      }
+    crew.Start(chunk);
+  }
+  // The chunks still at work, oldest first.
+  for (RowCrew::Chunk* chunk = crew.Oldest(); chunk != nullptr; chunk = crew.Oldest()) {
+    crew.Finish(*chunk);
+    for (std::size_t i = 0; i < chunk->Rows.size(); ++i) {
+      keep(chunk->Rows[i], *chunk->Entries[i]);
     }
+    chunk->Pending = false;
     if (auto why = store.Settle()) {
       return RankStore::Failure(*why);
     }
-    std::swap(rows, next_rows);
   }
   return store.Replay(observer);
 }
