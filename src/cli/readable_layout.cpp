@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <utility>
 
@@ -50,6 +50,24 @@ std::optional<std::string> SignWithIndianName(Language language, std::string_vie
   return std::nullopt;
 }
 
+// "January 1, 2000", a date as the English report writes it: the language's date.
+std::optional<std::string> DateInWords(Language language, std::string_view text) {
+  const std::size_t space = text.find(' ');
+  const std::size_t comma = text.find(", ");
+  if (space == std::string_view::npos || comma == std::string_view::npos || comma < space) {
+    return std::nullopt;
+  }
+  const auto month = MonthNumber(std::string(text.substr(0, space)));
+  int day = 0;
+  int year = 0;
+  std::istringstream numbers(std::string(text.substr(space + 1, comma - space - 1)) + " " +
+                             std::string(text.substr(comma + 2)));
+  if (!month || !(numbers >> day >> year) || !numbers.eof()) {
+    return std::nullopt;
+  }
+  return DateWords(language, year, *month, day);
+}
+
 // The clock words of a place ("zone as entered, UTC+05:30 with daylight time") in the
 // language.
 std::string WithClockWords(Language language, std::string text) {
@@ -83,6 +101,9 @@ std::string InLanguage(std::string text) {
     }
     if (const auto sign = SignWithIndianName(language, text)) {
       return *sign;
+    }
+    if (const auto date = DateInWords(language, text)) {
+      return *date;
     }
     return WithClockWords(language, std::string(MessageIn(language, text)));
   }
@@ -226,34 +247,6 @@ constexpr WordLabel kWordLabels[] = {
     {"BInA", "B's points in A's houses"},
 };
 
-// The control of a window named in words, the control name after it for scripts.
-constexpr WordLabel kControlWords[] = {
-    {"Name", "name"},
-    {"Date", "day of birth"},
-    {"Month", "month of birth"},
-    {"Year", "year of birth"},
-    {"HH", "hour of birth"},
-    {"MM", "minute of birth"},
-    {"SS", "second of birth"},
-    {"City", "city"},
-    {"State", "state"},
-    {"Country", "country"},
-    {"LD", "latitude degrees"},
-    {"LM", "latitude minutes"},
-    {"LoD", "longitude degrees"},
-    {"LoM", "longitude minutes"},
-    {"North", "latitude direction"},
-    {"South", "latitude direction"},
-    {"East", "longitude direction"},
-    {"West", "longitude direction"},
-    {"Long", "latitude direction"},
-    {"Lat", "longitude direction"},
-    {"ZoneHour", "time-zone hours"},
-    {"ZoneMinute", "time-zone minutes"},
-    {"TimeZone", "time zone"},
-    {"DST", "daylight saving"},
-};
-
 // "MoonSignName" -> "Moon sign name"; runs of capitals ("UT") stay as they are.
 std::string EnglishLabel(std::string_view key);
 
@@ -318,25 +311,6 @@ std::string LabelOf(std::string_view key, const Json& value) {
   return key == "UT" && value.is_string() ? std::string("Universal time") : Label(key);
 }
 
-// "cboMHH" -> "hour of birth of the male (cboMHH)".
-std::string ControlInWords(const std::string& control) {
-  if (control.size() < 5) {
-    return control;
-  }
-  const std::string_view rest = std::string_view(control).substr(4);
-  const char side = control[3];
-  if (side != 'M' && side != 'F') {
-    return control;
-  }
-  for (const WordLabel& words : kControlWords) {
-    if (words.Key == rest) {
-      return std::string(words.Words) + (side == 'M' ? " of the male" : " of the female") + " (" +
-             control + ")";
-    }
-  }
-  return control;
-}
-
 // Words of text laid out from column `start` up to width, later lines indented to start.
 std::string Wrap(const std::string& text, std::size_t start, std::size_t width) {
   const std::size_t room = width > start + 20 ? width - start : 20;
@@ -391,7 +365,7 @@ void WriteReadable(std::ostream& out, const Json& object, const std::string& ind
     } else {
       std::string cell = Cell(value);
       if (item.key() == "Focus" && value.is_string()) {
-        cell = ControlInWords(cell);
+        cell = ControlInWords(Context().Lang, cell);
       }
       const std::size_t start = Columns(label) + (width - Columns(words)) + 1;
       out << label << std::string(width - Columns(words) + 1, ' ')

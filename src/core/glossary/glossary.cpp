@@ -5,8 +5,8 @@
 #include <cctype>
 #include <cstddef>
 #include <span>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ephemeris/zodiac.h"
@@ -294,7 +294,6 @@ std::optional<std::string_view> WordOfScriptName(Language language, std::string_
   }
   return std::nullopt;
 }
-
 
 }  // namespace
 

@@ -53,8 +53,9 @@ constexpr Phrases kEnglishPhrases{
     .NoteVarnaAtLeast = "the boy's varna ({0}) is equal to or higher than the girl's ({1})",
     .NoteVarnaBelow = "the boy's varna ({0}) is below the girl's ({1})",
     .NoteBoyWithGirl = "a {0} boy with a {1} girl",
-    .NoteVasyaClass = "{0} ({1})",
-    .NoteTara = "the girl's star is the {0} tara ({1}) from the boy's, his the {2} ({3}) from hers; the 3rd, 5th and 7th are unfavourable",
+    .NoteTara =
+        "the girl's star is the {0} tara ({1}) from the boy's, his the {2} ({3}) from hers; the "
+        "3rd, 5th and 7th are unfavourable",
     .NoteYoniSame = "both are of the {0} yoni",
     .NoteYoniPair = "{0} and {1} are {2}",
     .NoteMaitriSame = "both signs are ruled by {0}",

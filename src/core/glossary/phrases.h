@@ -82,24 +82,24 @@ struct Phrases {
   // The notes of the Guna Milan rows: why the classical tables give other points, a dosha a
   // row's points hide.
   std::string_view NoteClassicalGives;  // {0} the points, {1} the reason
-  std::string_view NotePointsOf;  // {0} points, {1} the koota's maximum
-  std::string_view NoteVarnaAtLeast;  // {0} the boy's varna, {1} the girl's
-  std::string_view NoteVarnaBelow;  // the same, lower
-  std::string_view NoteBoyWithGirl;  // {0} the boy's vasya or gana, {1} the girl's
-  std::string_view NoteVasyaClass;  // {0} a vasya class, {1} what it means in English
-  std::string_view NoteTara;  // {0} {2} ordinals (1st), {4} {5} the counts, {1} {3} the taras
-  std::string_view NoteYoniSame;  // {0} the animal
+  std::string_view NotePointsOf;        // {0} points, {1} the koota's maximum
+  std::string_view NoteVarnaAtLeast;    // {0} the boy's varna, {1} the girl's
+  std::string_view NoteVarnaBelow;      // the same, lower
+  std::string_view NoteBoyWithGirl;     // {0} the boy's vasya or gana, {1} the girl's
+  std::string_view NoteTara;            // {0} {2} the counts (English: 1st), {1} {3} the taras
+  std::string_view NoteYoniSame;        // {0} the animal
   std::string_view NoteYoniPair;  // {0} the boy's animal, {1} the girl's, {2} a YoniRelations word
   std::string_view NoteMaitriSame;  // {0} the lord
-  std::string_view NoteMaitri;  // {0} the boy's lord, {1} the girl's, {2} how {0} regards {1}, {3} the other way
+  std::string_view
+      NoteMaitri;  // {0} the boy's lord, {1} the girl's, {2} how {0} regards {1}, {3} the other way
   std::string_view NoteRashiSame;
   std::string_view NoteRashiApart;  // {0} the nearer count, {1} the farther
-  std::string_view NoteNadiSame;  // {0} the nadi
+  std::string_view NoteNadiSame;    // {0} the nadi
   std::string_view NoteNadiDiffer;  // {0} the boy's nadi, {1} the girl's
-  std::string_view NoteDoshaYet;  // {0} the dosha, {1} the table set, {2} the points
-  std::string_view NoteJoin;  // between two notes of one row
+  std::string_view NoteDoshaYet;    // {0} the dosha, {1} the table set, {2} the points
+  std::string_view NoteJoin;        // between two notes of one row
   std::array<std::string_view, 4> YoniRelations;  // as the yoni points halved: 0 .. 3
-  std::array<std::string_view, 3> Regards;  // as Friendship: how one lord regards another
+  std::array<std::string_view, 3> Regards;        // as Friendship: how one lord regards another
 
   // Interpretation and catalogues.
   std::string_view Interpretation;

@@ -134,6 +134,57 @@ constexpr std::array<ReadableWords, 12> kValueWords{{
     {"Quincunx", "षडाष्टक", "சஷ்டாஷ்டகம்"},
 }};
 
+// The controls of the birth-details and Western forms, by the name after the side letter
+// ("cboMHH": "HH").
+struct ControlWords {
+  std::string_view Key;
+  ReadableWords Words;
+};
+
+constexpr std::array<ControlWords, 24> kControlWords{{
+    {"Name", {"name", "नाम", "பெயர்"}},
+    {"Date", {"day of birth", "जन्म का दिन", "பிறந்த நாள்"}},
+    {"Month", {"month of birth", "जन्म का माह", "பிறந்த மாதம்"}},
+    {"Year", {"year of birth", "जन्म का वर्ष", "பிறந்த ஆண்டு"}},
+    {"HH", {"hour of birth", "जन्म का घंटा", "பிறந்த மணி"}},
+    {"MM", {"minute of birth", "जन्म का मिनट", "பிறந்த நிமிடம்"}},
+    {"SS", {"second of birth", "जन्म का सेकंड", "பிறந்த விநாடி"}},
+    {"City", {"city", "शहर", "நகரம்"}},
+    {"State", {"state", "राज्य", "மாநிலம்"}},
+    {"Country", {"country", "देश", "நாடு"}},
+    {"LD", {"latitude degrees", "अक्षांश के अंश", "அட்சரேகை பாகை"}},
+    {"LM", {"latitude minutes", "अक्षांश की कला", "அட்சரேகை கலை"}},
+    {"LoD", {"longitude degrees", "देशान्तर के अंश", "தீர்க்கரேகை பாகை"}},
+    {"LoM", {"longitude minutes", "देशान्तर की कला", "தீர்க்கரேகை கலை"}},
+    {"North", {"latitude direction", "अक्षांश की दिशा", "அட்சரேகை திசை"}},
+    {"South", {"latitude direction", "अक्षांश की दिशा", "அட்சரேகை திசை"}},
+    {"East", {"longitude direction", "देशान्तर की दिशा", "தீர்க்கரேகை திசை"}},
+    {"West", {"longitude direction", "देशान्तर की दिशा", "தீர்க்கரேகை திசை"}},
+    {"Long", {"latitude direction", "अक्षांश की दिशा", "அட்சரேகை திசை"}},
+    {"Lat", {"longitude direction", "देशान्तर की दिशा", "தீர்க்கரேகை திசை"}},
+    {"ZoneHour", {"time-zone hours", "समय क्षेत्र के घंटे", "நேர மண்டல மணி"}},
+    {"ZoneMinute", {"time-zone minutes", "समय क्षेत्र के मिनट", "நேர மண்டல நிமிடம்"}},
+    {"TimeZone", {"time zone", "समय क्षेत्र", "நேர மண்டலம்"}},
+    {"DST", {"daylight saving", "ग्रीष्म समय", "பகலொளி நேரம்"}},
+}};
+
+// "{0} of the male ({1})": {0} the control's words, {1} its name; the person first where
+// the language's grammar would otherwise bend the words after it.
+constexpr ReadableWords kOfMale{"{0} of the male ({1})", "पुरुष: {0} ({1})", "ஆண்: {0} ({1})"};
+constexpr ReadableWords kOfFemale{"{0} of the female ({1})", "स्त्री: {0} ({1})", "பெண்: {0} ({1})"};
+
+std::string_view In(Language language, const ReadableWords& words) {
+  switch (language) {
+    case Language::Hindi:
+      return words.Hindi;
+    case Language::Tamil:
+      return words.Tamil;
+    case Language::English:
+      break;
+  }
+  return words.English;
+}
+
 std::optional<std::string_view> WordIn(std::span<const ReadableWords> table, Language language,
                                        std::string_view english) {
   const auto found = std::find_if(table.begin(), table.end(), [english](const ReadableWords& w) {
@@ -146,6 +197,20 @@ std::optional<std::string_view> WordIn(std::span<const ReadableWords> table, Lan
 }
 
 }  // namespace
+
+std::string ControlInWords(Language language, const std::string& control) {
+  if (control.size() < 5 || (control[3] != 'M' && control[3] != 'F')) {
+    return control;
+  }
+  const std::string_view rest = std::string_view(control).substr(4);
+  for (const ControlWords& words : kControlWords) {
+    if (words.Key == rest) {
+      return Fill(In(language, control[3] == 'M' ? kOfMale : kOfFemale),
+                  {In(language, words.Words), control});
+    }
+  }
+  return control;
+}
 
 std::span<const ReadableWords> ReadableKeyWords() {
   return kKeyWords;

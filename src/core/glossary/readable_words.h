@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/glossary/language.h"
@@ -29,5 +30,9 @@ std::optional<std::string_view> ReadableKeyWord(Language language, std::string_v
 // A fixed English value in the language: the table's word, an area of life, a table set,
 // a point of the Western chart, "Boy", "Girl" or "Lagna"; nothing for any other text.
 std::optional<std::string_view> ReadableValueWord(Language language, std::string_view english);
+
+// A control of a window named in words, its name after it for scripts: "cboMHH" is "hour
+// of birth of the male (cboMHH)"; a name that is no form control as it is.
+std::string ControlInWords(Language language, const std::string& control);
 
 }  // namespace lumora

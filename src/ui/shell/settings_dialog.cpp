@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include "core/glossary/glossary.h"
 #include "ui/shell/language_choice.h"
 #include "ui/shell/services.h"
 
@@ -133,7 +134,7 @@ SettingsDialog::SettingsDialog(MoonModel current, KootaTables tables, const Char
   ayanamsa_->setObjectName(QStringLiteral("cboAyanamsa"));
   ayanamsa_->setAccessibleName(tr("Ayanamsa"));
   for (const Ayanamsa a : kAyanamsas) {
-    ayanamsa_->addItem(Q(AyanamsaName(a)), Q(AyanamsaName(a)));
+    ayanamsa_->addItem(Q(AyanamsaWord(CurrentLanguage(), a)), Q(AyanamsaName(a)));
   }
   ayanamsa_->setItemText(0, tr("Standard (the program's own)"));
   ayanamsa_->setCurrentIndex(ayanamsa_->findData(Q(AyanamsaName(chart.ayanamsa))));

@@ -300,7 +300,7 @@ void WesternReportWindow::Fill(const WesternTestResult& result) {
     const PersonLabels& person = side == PersonSide::Male ? male_ : female_;
     person.TimeOfBirth->setText(ToQString(side == PersonSide::Male ? labels.mTOB : labels.fTOB));
     person.Coordinates->setText(ToQString(CoordinatesWords(result.Locations[side])));
-    person.Clock->setText(ToQString(ClockUsedWords(result.Locations[side])));
+    person.Clock->setText(ToQString(ClockUsedWords(result.Locations[side], CurrentLanguage())));
   }
   // The Moon row comes and goes; the window grows or shrinks by the height of the
   // row, so every other part keeps the height it had.

@@ -54,7 +54,8 @@ inline void TypeDelhiLondonCouple(const QObject* form) {
     Edit(form, e.name)->setText(QString::fromUtf8(e.value));
   }
   Combo(form, "cboMDate")->setCurrentText(QStringLiteral("15"));
-  Combo(form, "cboMMonth")->setCurrentText(QStringLiteral("August"));
+  // August by its place: the list names the months in the language the windows speak.
+  Combo(form, "cboMMonth")->setCurrentIndex(7);
   Combo(form, "cboMYear")->setCurrentText(QStringLiteral("1947"));
   Combo(form, "cboFYear")->setCurrentText(QStringLiteral("2000"));
   Combo(form, "cboFHH")->setCurrentText(QStringLiteral("12"));

@@ -53,9 +53,10 @@ std::string ClassicalReason(Language language, int koota, const KootaScore& scor
                   {KootaValueWord(language, kClassical, koota, score.Boy),
                    KootaValueWord(language, kClassical, koota, score.Girl)});
     case Koota::Vasya: {
+      // English adds what the class means: "Chatushpada (quadruped)".
       const auto class_words = [&](int v) {
-        return Fill(words.NoteVasyaClass, {KootaValueWord(language, kClassical, koota, v),
-                                           VasyaClassMeaning(VasyaClass(v))});
+        const std::string word(KootaValueWord(language, kClassical, koota, v));
+        return english ? word + " (" + std::string(VasyaClassMeaning(VasyaClass(v))) + ")" : word;
       };
       return Fill(words.NoteBoyWithGirl, {class_words(score.Boy), class_words(score.Girl)});
     }
@@ -63,9 +64,10 @@ std::string ClassicalReason(Language language, int koota, const KootaScore& scor
       const int to_girl = TaraNumber(boy.Nakshatra, girl.Nakshatra);
       const int to_boy = TaraNumber(girl.Nakshatra, boy.Nakshatra);
       return Fill(words.NoteTara,
-                  {Ordinal(to_girl), GlossaryOf(language).Taras[static_cast<std::size_t>(to_girl - 1)],
-                   Ordinal(to_boy), GlossaryOf(language).Taras[static_cast<std::size_t>(to_boy - 1)],
-                   std::to_string(to_girl), std::to_string(to_boy)});
+                  {english ? Ordinal(to_girl) : std::to_string(to_girl),
+                   GlossaryOf(language).Taras[static_cast<std::size_t>(to_girl - 1)],
+                   english ? Ordinal(to_boy) : std::to_string(to_boy),
+                   GlossaryOf(language).Taras[static_cast<std::size_t>(to_boy - 1)]});
     }
     case Koota::Yoni: {
       const auto animal = [&](int v) {
@@ -88,8 +90,7 @@ std::string ClassicalReason(Language language, int koota, const KootaScore& scor
         return Fill(words.NoteMaitriSame, {b_name});
       }
       return Fill(words.NoteMaitri,
-                  {b_name, g_name,
-                   words.Regards[static_cast<std::size_t>(NaturalFriendship(b, g))],
+                  {b_name, g_name, words.Regards[static_cast<std::size_t>(NaturalFriendship(b, g))],
                    words.Regards[static_cast<std::size_t>(NaturalFriendship(g, b))]});
     }
     case Koota::Gana:
@@ -148,12 +149,12 @@ std::array<std::string, kKootaCount> KootaNotes(
     if (!note.empty()) {
       note += words.NoteJoin;
     }
-    note += Fill(words.NoteDoshaYet,
-                 {english ? kPairDoshaNames[static_cast<std::size_t>(dosha.Dosha)]
-                          : PairDoshaWord(language, dosha.Dosha),
-                  english ? Lower(KootaTablesName(tables))
-                          : words.TableSets[static_cast<std::size_t>(tables)],
-                  PointsOf(words, static_cast<int>(k), used[k].HalfPoints)});
+    note +=
+        Fill(words.NoteDoshaYet, {english ? kPairDoshaNames[static_cast<std::size_t>(dosha.Dosha)]
+                                          : PairDoshaWord(language, dosha.Dosha),
+                                  english ? Lower(KootaTablesName(tables))
+                                          : words.TableSets[static_cast<std::size_t>(tables)],
+                                  PointsOf(words, static_cast<int>(k), used[k].HalfPoints)});
   }
   return notes;
 }

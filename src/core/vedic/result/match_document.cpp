@@ -78,8 +78,7 @@ void AppendBirthDetails(Document& doc, const MatchState& state, Language languag
       const auto clock = [language](const PersonDetails& p) {
         return p.Location ? ClockUsedWords(*p.Location, language) : std::string();
       };
-      table.Rows.push_back(
-          {Cell(Word(words.Clock), true), Cell(clock(b)), Cell(clock(g))});
+      table.Rows.push_back({Cell(Word(words.Clock), true), Cell(clock(b)), Cell(clock(g))});
     }
     if (b.Zodiac && g.Zodiac) {
       table.Rows.push_back({Cell(Word(GlossaryOf(language).Ayanamsa), true),
@@ -374,8 +373,8 @@ void AppendPlanetTable(Document& doc, const SiderealChart& chart, Language langu
   const Phrases& words = PhrasesOf(language);
   DocumentParagraph zodiac;
   zodiac.Runs.push_back(
-      {Fill(words.AyanamsaLine, {AyanamsaWords({chart.Options, chart.AyanamsaDegrees}, language)}) + kCrLf +
-           Fill(words.NodeLine, {NodeWord(language, chart.Options.node)}),
+      {Fill(words.AyanamsaLine, {AyanamsaWords({chart.Options, chart.AyanamsaDegrees}, language)}) +
+           kCrLf + Fill(words.NodeLine, {NodeWord(language, chart.Options.node)}),
        false, std::nullopt});
   doc.Blocks.emplace_back(std::move(zodiac));
   DocumentTable table;

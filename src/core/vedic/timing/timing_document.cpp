@@ -183,11 +183,12 @@ void AppendTimingSection(Document& document, const CoupleTiming& couple, std::st
   const Phrases& words = PhrasesOf(language);
   const Glossary& g = GlossaryOf(language);
   AddParagraph(document, ParagraphStyle::Heading, std::string(words.TimingHeading));
-  AddParagraph(document, ParagraphStyle::Note,
-               Fill(words.TimingConventions,
-                    {WordOfEnglishName(language, conventions.AyanamsaName)
-                         .value_or(conventions.AyanamsaName),
-                     conventions.YearText}));
+  AddParagraph(
+      document, ParagraphStyle::Note,
+      Fill(
+          words.TimingConventions,
+          {WordOfEnglishName(language, conventions.AyanamsaName).value_or(conventions.AyanamsaName),
+           conventions.YearText}));
 
   document.Blocks.emplace_back(
       ComposeTimeline(couple, boy_name, girl_name, reference_day, language));

@@ -82,9 +82,9 @@ void BirthDetailsPage::Show(const MatchState& state) {
   for (const auto& [lines, person] : {std::pair{&boy, &b}, std::pair{&girl, &g}}) {
     // The coordinates and clock the match read, beside the place's name.
     lines->Location->setText(
-        person->Location
-            ? tr("Coordinates And Clock: %1").arg(ToQString(LocationWords(*person->Location)))
-            : QString());
+        person->Location ? tr("Coordinates And Clock: %1")
+                               .arg(ToQString(LocationWords(*person->Location, CurrentLanguage())))
+                         : QString());
     lines->Location->setVisible(person->Location.has_value());
     if (!state.BirthDetailsStored) {
       lines->Name->setText(ToQString(kBirthDetailsNotStored));

@@ -15,7 +15,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/glossary/glossary.h"
 #include "documents/timeline_picture.h"
+#include "ui/shell/language_choice.h"
 
 namespace lumora::ui {
 
@@ -324,7 +326,7 @@ void TimingTab::Refresh() {
   conventions_->setText(
       tr("Vimshottari periods from the sidereal Moon at birth, %1 ayanamsa, years of %2 "
          "days;\ndates in each person's birth zone. Orange bands mark Dasha Sandhi.")
-          .arg(Q(AyanamsaName(request_->ZodiacAyanamsa)), YearLengthText()));
+          .arg(Q(AyanamsaWord(CurrentLanguage(), request_->ZodiacAyanamsa)), YearLengthText()));
   timeline_->SetTimeline(ComposeTimeline(*timing_, boy, girl, reference));
 
   QString running =
