@@ -116,14 +116,6 @@ TEST(MatchDocument, PoruthamSectionFollowsTheGunaMilanTable) {
   EXPECT_LT(porutham, interpretation);
   EXPECT_NE(text.find(PapasamyamWords(*r.Papasamyam)), std::string::npos);
 
-  // The saved report carries the same section after the kootas.
-  std::string runs;
-  for (const ReportRun& run : BuildExportDocument(kTabKundaliMatch, MakeExportInputs(state, r))) {
-    runs += run.Text;
-  }
-  EXPECT_LT(runs.find("Nadi Kuta"), runs.find("Porutham (South Indian match)"));
-  EXPECT_NE(runs.find("Papasamyam: " + PapasamyamWords(*r.Papasamyam)), std::string::npos);
-
   MatchState profile_state;
   const MatchOutcome profile =
       OpenProfile(profile_state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
@@ -151,30 +143,45 @@ TEST(MatchDocument, ProfileMatchSaysItHasNoBirthDetails) {
   EXPECT_NE(text.find("The boy belongs to"), std::string::npos);
 }
 
-TEST(MatchDocument, PageDocumentsFollowTheTabs) {
+// Each person's rashi and nakshatra page holds the record of that person's Moon.
+TEST(MatchDocument, CataloguePagesAreEachPersonsOwn) {
   MatchState state;
   const MatchOutcome outcome = RunMatch(state, testing::ReferenceForm());
   ASSERT_TRUE(outcome.Result);
   const struct {
-    int tab;
+    PersonSide side;
+    CataloguePageKind kind;
     const char* title;
+    const char* record;  // the record's name, the page's heading
   } cases[] = {
-      {kTabKundaliMatch, "Kundali Match: Arjun and Bela"},
-      {kTabBoyRashi, "Rashi Information of Arjun"},
-      {kTabGirlRashi, "Rashi Information of Bela"},
-      {kTabBoyNakshatra, "Nakshatra Information of Arjun"},
-      {kTabGirlNakshatra, "Nakshatra Information of Bela"},
+      {PersonSide::Male, CataloguePageKind::Rashi, "Rashi Information of Arjun", "Cancer"},
+      {PersonSide::Female, CataloguePageKind::Rashi, "Rashi Information of Bela", "Libra"},
+      {PersonSide::Male, CataloguePageKind::Nakshatra, "Nakshatra Information of Arjun", "Pushya"},
+      {PersonSide::Female, CataloguePageKind::Nakshatra, "Nakshatra Information of Bela", "Swati"},
   };
   for (const auto& c : cases) {
-    const auto doc = ComposePageDocument(c.tab, state, *outcome.Result, false);
-    ASSERT_TRUE(doc) << c.tab;
-    EXPECT_EQ(doc->Title, c.title);
+    SCOPED_TRACE(c.title);
+    const Document doc = ComposeCatalogueDocument(state, c.side, c.kind);
+    EXPECT_EQ(doc.Title, c.title);
+    EXPECT_NE(PlainText(doc).find(c.record), std::string::npos) << PlainText(doc);
+    // One row a field of the record, in the record's order, each under its label.
+    const auto tables = Tables(doc);
+    ASSERT_EQ(tables.size(), 1u);
+    const bool rashi = c.kind == CataloguePageKind::Rashi;
+    const std::size_t fields = rashi ? kRashiFields.size() : kNakshatraFields.size();
+    ASSERT_EQ(tables[0]->Rows.size(), fields);
+    const std::string_view first_value =
+        rashi ? FindRashi(c.record)->*kRashiFields[0].Member
+              : FindNakshatraRecord(c.record)->*kNakshatraFields[0].Member;
+    EXPECT_EQ(tables[0]->Rows[0][1].Text, first_value);
   }
-  EXPECT_FALSE(ComposePageDocument(kTabAboutSoftware, state, *outcome.Result, false));
-  EXPECT_FALSE(ComposePageDocument(0, state, *outcome.Result, false));
-  // The Timing page exists with a timing only; it and the match carry the section, and the
-  // report in words has its headings and tables.
-  EXPECT_FALSE(ComposePageDocument(kTabTiming, state, *outcome.Result, false));
+}
+
+// The timing section: its own document, and in the match after a page break.
+TEST(MatchDocument, TimingStandsAloneAndInTheMatch) {
+  MatchState state;
+  const MatchOutcome outcome = RunMatch(state, testing::ReferenceForm());
+  ASSERT_TRUE(outcome.Result);
   const LongitudeAt still_saturn = [](double) { return 100.0; };
   MatchTiming timing;
   timing.Couple = CombineTimings(
@@ -183,34 +190,29 @@ TEST(MatchDocument, PageDocumentsFollowTheTabs) {
       std::nullopt);
   timing.Conventions = {"Standard", "365.25"};
   timing.ReferenceDay = DayNumberOf({2020, 1, 1});
-  for (const int tab : {kTabTiming, kTabKundaliMatch}) {
-    const auto doc = ComposePageDocument(tab, state, *outcome.Result, false, std::nullopt,
-                                         ChartStyle::NorthIndian, timing);
-    ASSERT_TRUE(doc) << tab;
-    EXPECT_NE(PlainText(*doc).find("Timing: Vimshottari Dashas And Sade Sati"), std::string::npos)
-        << tab;
-    EXPECT_TRUE(std::any_of(doc->Blocks.begin(), doc->Blocks.end(), [](const DocumentBlock& b) {
+  for (const bool in_match : {false, true}) {
+    SCOPED_TRACE(in_match);
+    const Document doc = in_match
+                             ? ComposeMatchDocument(state, *outcome.Result, false, std::nullopt,
+                                                    ChartStyle::NorthIndian, timing)
+                             : ComposeTimingDocument(state, timing);
+    EXPECT_EQ(doc.Title, "Kundali Match: Arjun and Bela");
+    const std::string text = PlainText(doc);
+    EXPECT_NE(text.find("Timing: Vimshottari Dashas And Sade Sati"), std::string::npos);
+    EXPECT_NE(text.find("Arjun's mahadashas: Moon in Moola, Ketu balance 1.75 years at birth"),
+              std::string::npos)
+        << text;
+    EXPECT_TRUE(std::any_of(doc.Blocks.begin(), doc.Blocks.end(), [](const DocumentBlock& b) {
       return std::holds_alternative<DocumentTimeline>(b);
-    })) << tab;
+    }));
     // In the match the section opens a page of its own.
-    const auto heading = std::find_if(doc->Blocks.begin(), doc->Blocks.end(), [](const auto& b) {
+    const auto heading = std::find_if(doc.Blocks.begin(), doc.Blocks.end(), [](const auto& b) {
       const auto* p = std::get_if<DocumentParagraph>(&b);
       return p && !p->Runs.empty() && p->Runs.front().Text.starts_with("Timing: Vimshottari");
     });
-    ASSERT_NE(heading, doc->Blocks.end());
-    EXPECT_EQ(std::holds_alternative<DocumentPageBreak>(*std::prev(heading)),
-              tab == kTabKundaliMatch)
-        << tab;
+    ASSERT_NE(heading, doc.Blocks.end());
+    EXPECT_EQ(std::holds_alternative<DocumentPageBreak>(*std::prev(heading)), in_match);
   }
-  std::string report;
-  for (const ReportRun& run : ComposeTimingReport(state, timing)) {
-    report += run.Text;
-  }
-  EXPECT_EQ(report.rfind("Timing: Vimshottari Dashas And Sade Sati", 0), 0u) << report;
-  EXPECT_NE(report.find("Arjun's mahadashas: Moon in Moola, Ketu balance 1.75 years at birth"),
-            std::string::npos)
-      << report;
-  EXPECT_NE(report.find("Mahadasha\tFrom\tTo\r\n"), std::string::npos);
 }
 
 const DocumentCharts* ChartsBlock(const Document& doc) {
@@ -252,14 +254,14 @@ TEST(MatchDocument, ChartsArePicturesWhereBirthDetailsGiveThem) {
         c.with_charts ? ComputeChartsAndDoshas(c.state, c.result.BoyMoment, c.result.GirlMoment, 30)
                       : std::nullopt;
     ASSERT_EQ(charts.has_value(), c.with_charts);
-    for (const int tab : {kTabKundaliMatch, kTabChartsAndDoshas}) {
-      SCOPED_TRACE(tab);
-      const auto doc = ComposePageDocument(tab, c.state, c.result, false, charts, c.style);
-      if (tab == kTabChartsAndDoshas && !c.with_charts) {
-        EXPECT_FALSE(doc);
-        continue;
+    for (const bool whole_match : {true, false}) {
+      SCOPED_TRACE(whole_match);
+      if (!whole_match && !c.with_charts) {
+        continue;  // no charts, no charts page
       }
-      ASSERT_TRUE(doc);
+      const std::optional<Document> doc =
+          whole_match ? ComposeMatchDocument(c.state, c.result, false, charts, c.style)
+                      : ComposeChartsDocument(c.state, c.result, *charts, c.style);
       const std::string text = PlainText(*doc);
       EXPECT_EQ(text.find("Charts And Doshas") != std::string::npos, c.with_charts);
       const DocumentCharts* pictures = ChartsBlock(*doc);
@@ -276,7 +278,7 @@ TEST(MatchDocument, ChartsArePicturesWhereBirthDetailsGiveThem) {
       const std::size_t heading = text.find("Charts And Doshas\nRasi Charts\nArjun\nBela\n");
       EXPECT_NE(heading, std::string::npos) << text;
       EXPECT_LT(heading, text.find("Birth-Time Windows\n"));
-      if (tab == kTabKundaliMatch) {
+      if (whole_match) {
         EXPECT_LT(text.find("Nadi Kuta"), heading);
       }
     }
@@ -295,8 +297,7 @@ TEST(MatchDocument, ChartsSectionIsHeadedTables) {
   charts->Boy->Manglik.Exceptions = {DoshaException::JupiterAspect};
   charts->Girl->Manglik.IsManglik = false;
   charts->Girl->Manglik.Exceptions = {DoshaException::LagnaCancerOrLeo};
-  const auto doc = ComposePageDocument(kTabChartsAndDoshas, state, *form.Result, false, charts);
-  ASSERT_TRUE(doc);
+  const std::optional<Document> doc = ComposeChartsDocument(state, *form.Result, *charts);
   // Each table follows its subheading; no paragraph of run-on text is left between them.
   const struct {
     const char* heading;
@@ -343,8 +344,9 @@ TEST(MatchDocument, ChartsSectionIsHeadedTables) {
   const MatchOutcome profile =
       OpenProfile(profile_state, "pair.kun", WriteProfile({"Leo", "Leo", "Magha", "Magha"}));
   const auto doshas = ComputeChartsAndDoshas(profile_state, std::nullopt, std::nullopt, 30);
-  const std::string profile_text = PlainText(
-      *ComposePageDocument(kTabChartsAndDoshas, profile_state, *profile.Result, false, doshas));
+  ASSERT_TRUE(doshas);
+  const std::string profile_text =
+      PlainText(ComposeChartsDocument(profile_state, *profile.Result, *doshas));
   EXPECT_NE(profile_text.find("Doshas\nDosha\tPresent\tExceptions\nNadi\tYes"), std::string::npos)
       << profile_text;
   EXPECT_EQ(profile_text.find("Birth-Time Windows"), std::string::npos);

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <map>
 
 #include "core/glossary/glossary.h"
@@ -28,6 +29,7 @@
 #include "ui/shell/language_choice.h"
 #include "ui/shell/settings_dialog.h"
 #include "ui/vedic/entry/birth_details_form.h"
+#include "ui/vedic/result/report_window.h"
 #include "ui/vedic/result/result_window.h"
 #include "ui/vedic/vedic_session.h"
 #include "ui/western/western_input_form.h"
@@ -189,8 +191,10 @@ class LanguageTest : public QObject {
     const auto main_english = main_texts();
     ui::ResultWindow* result = main_->Vedic().Result();
     QVERIFY2(result != nullptr, qPrintable(stand_ins_->messages.Last()));
+    // The match document carries the timing, so the report window fills the timing tab.
+    QVERIFY(result->CurrentTiming().has_value());
     const auto result_english = TextsOf(*result);
-    result->SelectTab(1);
+    result->SelectPage(ui::ResultPage::KundaliMatch);
     const MatchState& state = main_->Vedic().State();
 
     for (const Expected& e : kCases) {
@@ -201,7 +205,7 @@ class LanguageTest : public QObject {
       result = main_->Vedic().Result();
       QVERIFY(result != nullptr);
       QVERIFY(result->isVisible());
-      QCOMPARE(result->SelectedTab(), 1);
+      QCOMPARE(result->SelectedPage(), ui::ResultPage::KundaliMatch);
 
       // A label, a button and a menu of the form and the main window.
       QCOMPARE(Child<QAbstractButton>(main_.get(), "Command2")->text(),
@@ -256,7 +260,7 @@ class LanguageTest : public QObject {
       Child<QTabWidget>(result, "TSD")->setCurrentIndex(1);
       Screenshot(form_, QStringLiteral("language_form_%1").arg(QLatin1String(e.code)));
       Screenshot(result, QStringLiteral("language_guna_milan_%1").arg(QLatin1String(e.code)));
-      result->SelectTab(6);
+      result->SelectPage(ui::ResultPage::ChartsAndDoshas);
       QApplication::processEvents();
       Screenshot(result, QStringLiteral("language_charts_%1").arg(QLatin1String(e.code)));
 
@@ -273,7 +277,22 @@ class LanguageTest : public QObject {
           ui::Utf8(Fill(PhrasesOf(e.language).KundaliMatchTitle, {"Arjun", "Bela"}));
       QVERIFY2(pdf_text.contains(title), qPrintable(pdf_text.left(200)));
       QCOMPARE(pdf_text.contains(QStringLiteral("Kundali Match")), e.language == Language::English);
-      result->SelectTab(1);
+      result->SelectPage(ui::ResultPage::KundaliMatch);
+
+      // The report window shows the whole match in the language, as it prints it.
+      QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+      ui::ReportWindow* report = main_->Vedic().Report();
+      QVERIFY(report != nullptr && report->isVisible());
+      const QString shown = report->Box()->toPlainText();
+      QVERIFY2(shown.startsWith(title), qPrintable(shown.left(200)));
+      QCOMPARE(shown.contains(QStringLiteral("Kundali Match")), e.language == Language::English);
+      stand_ins_->printer.pdf_path = pdf_dir_.filePath(QStringLiteral("report_%1.pdf").arg(e.code));
+      QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdPrint")),
+                        Qt::LeftButton);
+      QCOMPARE(stand_ins_->printer.last_text, shown);
+      Screenshot(report, QStringLiteral("language_report_%1").arg(QLatin1String(e.code)));
+      // Gone, so that its buttons are not counted among the result window's texts.
+      delete report;
     }
     // Back in English: every text exactly as before the first change.
     QCOMPARE(TextsOf(*form_), form_english);

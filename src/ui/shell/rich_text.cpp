@@ -47,9 +47,4 @@ void AppendRuns(QTextEdit& box, const ReportDocument& runs) {
   }
 }
 
-void ShowRuns(QTextEdit& box, const ReportDocument& runs) {
-  box.clear();
-  AppendRuns(box, runs);
-}
-
 }  // namespace lumora::ui

@@ -14,9 +14,6 @@ namespace lumora::ui {
 // links, so a text browser can report clicks on them.
 void AppendRuns(QTextEdit& box, const ReportDocument& runs);
 
-// Replaces the content of the box with the runs.
-void ShowRuns(QTextEdit& box, const ReportDocument& runs);
-
 QString ToQString(const std::string& text);
 
 }  // namespace lumora::ui

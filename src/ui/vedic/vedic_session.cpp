@@ -186,10 +186,10 @@ void VedicSession::Retranslate() {
     return;
   }
   const bool shown = result_->isVisible();
-  const int tab = result_->SelectedTab();
+  const ResultPage page = result_->SelectedPage();
   const MatchResult result = *last_;
   ShowResult(result);
-  result_->SelectTab(tab);
+  result_->SelectPage(page);
   if (!shown) {
     ShowInputForm();
   }
@@ -227,27 +227,16 @@ void VedicSession::Save() {
   if (!result_ || !last_) {
     return;
   }
-  const int tab = result_->SelectedTab();
-  ExportInputs inputs = MakeExportInputs(state_, *last_);
-  if (charts_) {
-    inputs.ChartsSection = ComposeChartsSection(*charts_, state_.BoyDetails, state_.GirlDetails,
-                                                last_->BoyMoment, last_->GirlMoment, kCreditLine);
-  }
-  const std::optional<MatchTiming> timing = DocumentTiming(tab);
-  if (timing) {
-    inputs.TimingSection = ComposeTimingReport(state_, *timing, CurrentLanguage());
-  }
-  const ReportDocument document = BuildExportDocument(tab, inputs);
-  auto pdf = ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                                 result_->SelectedChartStyle(), timing, CurrentLanguage());
-  if (document.empty() || !pdf) {
+  // The report window shows the document that it prints and saves.
+  std::optional<Document> document = PageDocument(result_->SelectedPage());
+  if (!document) {
     return;  // "About Software" has no document
   }
   if (!report_) {
     report_ = new ReportWindow(
         services_, [this] { return CurrentProfileValues(state_); }, result_);
   }
-  report_->ShowDocument(document, std::move(*pdf), PdfStem());
+  report_->ShowDocument(std::move(*document), PdfStem());
   PlaceAtTopCentre(*report_);
   report_->open();
 }
@@ -311,11 +300,47 @@ void VedicSession::OpenCoupleFile(const QString& path) {
   Match();
 }
 
-std::optional<MatchTiming> VedicSession::DocumentTiming(int tab) {
-  if (!result_ || (tab != kTabKundaliMatch && tab != kTabTiming)) {
+std::optional<MatchTiming> VedicSession::DocumentTiming(ResultPage page) {
+  if (!result_ || (page != ResultPage::KundaliMatch && page != ResultPage::Timing)) {
     return std::nullopt;
   }
   return result_->CurrentTiming();
+}
+
+std::optional<Document> VedicSession::PageDocument(ResultPage page) {
+  const bool catalogues = result_->IncludeCatalogues();
+  const ChartStyle style = result_->SelectedChartStyle();
+  // The documents speak the language of the windows.
+  const Language language = CurrentLanguage();
+  switch (page) {
+    case ResultPage::KundaliMatch:
+      return ComposeMatchDocument(state_, *last_, catalogues, charts_, style, DocumentTiming(page),
+                                  language);
+    case ResultPage::BoyRashi:
+      return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Rashi, language);
+    case ResultPage::GirlRashi:
+      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Rashi,
+                                      language);
+    case ResultPage::BoyNakshatra:
+      return ComposeCatalogueDocument(state_, PersonSide::Male, CataloguePageKind::Nakshatra,
+                                      language);
+    case ResultPage::GirlNakshatra:
+      return ComposeCatalogueDocument(state_, PersonSide::Female, CataloguePageKind::Nakshatra,
+                                      language);
+    case ResultPage::ChartsAndDoshas:
+      if (!charts_) {
+        return std::nullopt;
+      }
+      return ComposeChartsDocument(state_, *last_, *charts_, style, language);
+    case ResultPage::Timing:
+      if (const std::optional<MatchTiming> timing = DocumentTiming(page)) {
+        return ComposeTimingDocument(state_, *timing, language);
+      }
+      return std::nullopt;
+    case ResultPage::AboutSoftware:
+      return std::nullopt;
+  }
+  return std::nullopt;
 }
 
 QString VedicSession::PdfStem() const {
@@ -326,10 +351,7 @@ void VedicSession::SavePdf() {
   if (!result_ || !last_) {
     return;
   }
-  const int tab = result_->SelectedTab();
-  const auto document =
-      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                          result_->SelectedChartStyle(), DocumentTiming(tab), CurrentLanguage());
+  const std::optional<Document> document = PageDocument(result_->SelectedPage());
   if (!document) {
     result_->ShowStatus(tr("The About Software page has no document to save"));
     return;
@@ -349,15 +371,8 @@ void VedicSession::PrintResult() {
   }
   // The page on screen, as Save As PDF writes it; the About Software page has none and
   // gives the whole match.
-  const int tab = result_->SelectedTab();
-  const auto page =
-      ComposePageDocument(tab, state_, *last_, result_->IncludeCatalogues(), charts_,
-                          result_->SelectedChartStyle(), DocumentTiming(tab), CurrentLanguage());
-  const Document document =
-      page ? *page
-           : ComposeMatchDocument(state_, *last_, result_->IncludeCatalogues(), charts_,
-                                  result_->SelectedChartStyle(), DocumentTiming(kTabKundaliMatch),
-                                  CurrentLanguage());
+  const std::optional<Document> page = PageDocument(result_->SelectedPage());
+  const Document document = page ? *page : *PageDocument(ResultPage::KundaliMatch);
   QTextDocument text;
   documents::RenderDocument(document, text);
   services_.Printer->PrintDocument(main_window_, text);

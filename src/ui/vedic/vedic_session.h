@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <optional>
 
+#include "core/document.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/timing/timing_document.h"
@@ -19,6 +20,7 @@ class BirthDetailsForm;
 class ReportWindow;
 class ResultWindow;
 class TimeZonePicker;
+enum class ResultPage;
 
 // The Vedic test: owns its match state and its windows, and runs the match driver
 // of the core between them.
@@ -75,8 +77,12 @@ class VedicSession : public QObject {
  private:
   void ShowResult(const MatchResult& result);
   QString PdfStem() const;
-  // The timing a page's document carries: the match and the Timing pages only.
-  std::optional<MatchTiming> DocumentTiming(int tab);
+  // The timing a page's document carries: the match page's and the timing page's.
+  std::optional<MatchTiming> DocumentTiming(ResultPage page);
+  // The document of a page of the result window, as the report window shows it, the printer
+  // prints it and Save As PDF writes it; nothing for "About Software" and for the charts and
+  // timing pages of a match without them.
+  std::optional<Document> PageDocument(ResultPage page);
   // Opens a couple file: refills both sides of the form and runs the match; a file
   // that is refused changes nothing.
   void OpenCoupleFile(const QString& path);

@@ -98,19 +98,6 @@ std::string MoonDifferenceWords(const MoonModelComparison& comparison, MoonModel
 std::string ScoreRangeWords(const ScoreRange& range);
 // "Doshas present: Nadi, Gana." or "No Nadi, Bhakoot or Gana dosha is present."
 std::string DoshasPresentWords(const PairDoshas& doshas, Language language = Language::English);
-// "Lagna 12° 3' 4\" Leo, Sun ... Saturn ... (R), Rahu ..., Ketu ..." in chart order, the
-// grahas moving backwards marked.
-std::string ChartPlacementWords(const SiderealChart& chart);
-// "Navamsa: Lagna Cancer, Sun Leo, ..." in chart order: the D9 sign of every point.
-std::string NavamsaWords(const SiderealChart& chart);
-
-// The section of the match report after the kootas: both charts, Manglik, the doshas
-// and the birth-time sensitivity. boy and girl give the names and the clocks.
-ReportDocument ComposeChartsSection(const ChartsAndDoshas& charts, const PersonDetails& boy,
-                                    const PersonDetails& girl,
-                                    const std::optional<BirthMoment>& boy_moment,
-                                    const std::optional<BirthMoment>& girl_moment,
-                                    const char* credit_line);
 
 // The runs the Interpretation page adds: which doshas are present.
 ReportDocument ComposeDoshaSummary(const PairDoshas& doshas, Language language = Language::English);

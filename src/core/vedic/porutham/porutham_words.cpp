@@ -192,32 +192,4 @@ void AppendPoruthamSection(Document& document, const PoruthamMatch& match, const
   document.Blocks.emplace_back(std::move(totals));
 }
 
-ReportDocument ComposePoruthamReport(const PoruthamMatch& match, const MoonPair& pair,
-                                     const std::optional<PapasamyamResult>& papasamyam) {
-  ReportDocument runs;
-  runs.push_back({std::string("Porutham (South Indian match)") + kCrLf, true, kVerdictBlue});
-  for (const PoruthamRow& row : PoruthamRows(match, pair)) {
-    runs.push_back({row.Name + ": " + row.Agrees + " (" + row.Decided + "). ", true, Rgb{}});
-    runs.push_back({row.Meaning + "." + kCrLf, false, Rgb{}});
-  }
-  runs.push_back({PoruthamCountWords(match) + ". " + PoruthamVetoWords(match) + ". Verdict: " +
-                      std::string(PoruthamVerdictWords(match.Verdict)) + "." + kCrLf,
-                  true, kVerdictBlue});
-  if (papasamyam) {
-    std::string contributions;
-    for (const PapaPlacement& placement : papasamyam->Contributions()) {
-      const PapaRow row = PapaRowOf(placement);
-      contributions += row.Person + " " + row.Planet + " in house " + row.House + " from the " +
-                       row.From + " (" + row.Points + "); ";
-    }
-    runs.push_back({"Papasamyam: " + PapasamyamWords(*papasamyam) + "." + kCrLf, true, Rgb{}});
-    if (!contributions.empty()) {
-      contributions.resize(contributions.size() - 2);
-      runs.push_back({contributions + "." + kCrLf, false, Rgb{}});
-    }
-  }
-  runs.push_back({kCrLf, false, std::nullopt});
-  return runs;
-}
-
 }  // namespace lumora

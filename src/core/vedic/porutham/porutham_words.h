@@ -62,8 +62,4 @@ void AppendPoruthamSection(Document& document, const PoruthamMatch& match, const
                            const std::optional<PapasamyamResult>& papasamyam,
                            Language language = Language::English);
 
-// The same as report runs (for the interpretation report and its text export).
-ReportDocument ComposePoruthamReport(const PoruthamMatch& match, const MoonPair& pair,
-                                     const std::optional<PapasamyamResult>& papasamyam);
-
 }  // namespace lumora

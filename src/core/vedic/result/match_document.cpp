@@ -473,7 +473,7 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
     // The catalogues are reference pages after the reading: they open a page of their
     // own, then follow one another.
     doc.Blocks.emplace_back(DocumentPageBreak{});
-    const ExportInputs pages = MakeExportInputs(state, result);
+    const CatalogueRecords pages = CatalogueRecordsOf(state);
     AppendCatalogue(doc, Fill(words.RashiPageOf, {Who(state, true, language)}), pages.BoyRashi,
                     kRashiFields);
     AppendCatalogue(doc, Fill(words.RashiPageOf, {Who(state, false, language)}), pages.GirlRashi,
@@ -487,47 +487,33 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
   return doc;
 }
 
-std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
-                                            const MatchResult& result, bool with_catalogues,
-                                            const std::optional<ChartsAndDoshas>& charts,
-                                            ChartStyle style,
-                                            const std::optional<MatchTiming>& timing,
-                                            Language language) {
-  if (tab == kTabKundaliMatch) {
-    return ComposeMatchDocument(state, result, with_catalogues, charts, style, timing, language);
-  }
-  const std::string title =
-      KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name, language);
-  if (tab == kTabTiming) {
-    if (!timing) {
-      return std::nullopt;
-    }
-    Document doc;
-    doc.Title = title;
-    AddParagraph(doc, ParagraphStyle::Title, doc.Title);
-    AppendTiming(doc, state, *timing, language);
-    AppendClosing(doc, language);
-    return doc;
-  }
-  if (tab == kTabChartsAndDoshas) {
-    if (!charts) {
-      return std::nullopt;
-    }
-    Document doc;
-    doc.Title = title;
-    AddParagraph(doc, ParagraphStyle::Title, doc.Title);
-    AppendCharts(doc, state, result, *charts, style, language);
-    AppendClosing(doc, language);
-    return doc;
-  }
-  if (tab < kTabBoyRashi || tab > kTabGirlNakshatra) {
-    return std::nullopt;
-  }
-  const Phrases& words = PhrasesOf(language);
-  const ExportInputs pages = MakeExportInputs(state, result);
+Document ComposeChartsDocument(const MatchState& state, const MatchResult& result,
+                               const ChartsAndDoshas& charts, ChartStyle style, Language language) {
   Document doc;
-  const bool boy = tab == kTabBoyRashi || tab == kTabBoyNakshatra;
-  const bool rashi = tab == kTabBoyRashi || tab == kTabGirlRashi;
+  doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name, language);
+  AddParagraph(doc, ParagraphStyle::Title, doc.Title);
+  AppendCharts(doc, state, result, charts, style, language);
+  AppendClosing(doc, language);
+  return doc;
+}
+
+Document ComposeTimingDocument(const MatchState& state, const MatchTiming& timing,
+                               Language language) {
+  Document doc;
+  doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name, language);
+  AddParagraph(doc, ParagraphStyle::Title, doc.Title);
+  AppendTiming(doc, state, timing, language);
+  AppendClosing(doc, language);
+  return doc;
+}
+
+Document ComposeCatalogueDocument(const MatchState& state, PersonSide side, CataloguePageKind kind,
+                                  Language language) {
+  const Phrases& words = PhrasesOf(language);
+  const CatalogueRecords pages = CatalogueRecordsOf(state);
+  Document doc;
+  const bool boy = side == PersonSide::Male;
+  const bool rashi = kind == CataloguePageKind::Rashi;
   doc.Title = Fill(rashi ? words.RashiPageOf : words.NakshatraPageOf, {Who(state, boy, language)});
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   if (!state.BirthDetailsStored) {
@@ -546,33 +532,6 @@ std::optional<Document> ComposePageDocument(int tab, const MatchState& state,
   }
   AppendClosing(doc, language);
   return doc;
-}
-
-ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing,
-                                   Language language) {
-  Document doc;
-  AppendTiming(doc, state, timing, language);
-  ReportDocument report;
-  for (const DocumentBlock& block : doc.Blocks) {
-    if (const auto* paragraph = std::get_if<DocumentParagraph>(&block)) {
-      const bool heading = paragraph->Style == ParagraphStyle::Heading ||
-                           paragraph->Style == ParagraphStyle::Subheading;
-      for (const ReportRun& run : paragraph->Runs) {
-        report.push_back({run.Text, heading || run.Bold, run.Color});
-      }
-      report.push_back({kCrLf, false, std::nullopt});
-    } else if (const auto* table = std::get_if<DocumentTable>(&block)) {
-      for (const DocumentRow& row : table->Rows) {
-        std::string line;
-        for (const DocumentCell& cell : row) {
-          line += (line.empty() ? "" : "\t") + cell.Text;
-        }
-        report.push_back({line + kCrLf, false, std::nullopt});
-      }
-      report.push_back({kCrLf, false, std::nullopt});
-    }
-  }
-  return report;
 }
 
 }  // namespace lumora

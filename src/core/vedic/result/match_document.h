@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/document.h"
+#include "core/form_control.h"
 #include "core/glossary/language.h"
 #include "core/vedic/chart/charts_and_doshas.h"
 #include "core/vedic/match/match.h"
@@ -36,20 +37,23 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
                               const std::optional<MatchTiming>& timing = std::nullopt,
                               Language language = Language::English);
 
-// The document of one page of the result window, numbered as ExportTab numbers them:
-// the match document for the match page, one person's rashi or nakshatra page for the
-// others, the charts (as pictures) and the charts section for the charts page (where
-// there is one), the timing section for the timing page (where there is one); nothing
-// for "About Software".
-std::optional<Document> ComposePageDocument(
-    int tab, const MatchState& state, const MatchResult& result, bool with_catalogues,
-    const std::optional<ChartsAndDoshas>& charts = std::nullopt,
-    ChartStyle style = ChartStyle::NorthIndian,
-    const std::optional<MatchTiming>& timing = std::nullopt, Language language = Language::English);
+// The charts and doshas on their own: both persons' rasi and Navamsa charts as pictures and
+// their planet tables (where the birth details give them), then Manglik, the doshas of the
+// pair and the birth-time windows.
+Document ComposeChartsDocument(const MatchState& state, const MatchResult& result,
+                               const ChartsAndDoshas& charts,
+                               ChartStyle style = ChartStyle::NorthIndian,
+                               Language language = Language::English);
 
-// The timing section of a match in words, for the report window: its paragraphs and
-// table rows one a line, the headings bold.
-ReportDocument ComposeTimingReport(const MatchState& state, const MatchTiming& timing,
-                                   Language language = Language::English);
+// The timing of a match on its own: both persons' periods, the Sandhis, Sade Sati.
+Document ComposeTimingDocument(const MatchState& state, const MatchTiming& timing,
+                               Language language = Language::English);
+
+// Which catalogue page of a person: the Moon sign's or the nakshatra's.
+enum class CataloguePageKind { Rashi, Nakshatra };
+
+// One person's rashi or nakshatra page, every field of the catalogue record under its label.
+Document ComposeCatalogueDocument(const MatchState& state, PersonSide side, CataloguePageKind kind,
+                                  Language language = Language::English);
 
 }  // namespace lumora

@@ -13,7 +13,6 @@
 #include "documents/document_layout.h"
 #include "documents/pdf_export.h"
 #include "ui/shell/pdf_save.h"
-#include "ui/shell/rich_text.h"
 #include "ui/shell/window_placement.h"
 
 namespace lumora::ui {
@@ -63,18 +62,18 @@ ReportWindow::ReportWindow(const Services& services, std::function<ProfileValues
   FitToScreen(*this);
 }
 
-void ReportWindow::ShowDocument(const ReportDocument& document, Document pdf, const QString& stem) {
-  ShowRuns(*box_, document);
+void ReportWindow::ShowDocument(Document document, const QString& stem) {
+  documents::RenderDocument(document, *box_->document());
   // A report is read from its beginning.
   box_->moveCursor(QTextCursor::Start);
   box_->ensureCursorVisible();
-  pdf_ = std::move(pdf);
+  document_ = std::move(document);
   stem_ = stem;
   status_->clear();
 }
 
 void ReportWindow::SavePdf() {
-  if (const auto status = SaveDocumentAsPdf(this, services_, pdf_, stem_)) {
+  if (const auto status = SaveDocumentAsPdf(this, services_, document_, stem_)) {
     status_->setText(*status);
   }
 }
@@ -99,7 +98,7 @@ void ReportWindow::PrintDocument() {
   // The printer gets the composed page, as the PDF file does (tables, charts and page
   // numbers), laid out at the printer's own resolution.
   QTextDocument document;
-  documents::RenderDocument(pdf_, document);
+  documents::RenderDocument(document_, document);
   services_.Printer->PrintDocument(this, document);
 }
 

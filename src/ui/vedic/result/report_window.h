@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "core/document.h"
-#include "core/report_run.h"
 #include "core/vedic/entry/profile.h"
 #include "ui/shell/services.h"
 
@@ -22,9 +21,9 @@ class ReportWindow : public QDialog {
   ReportWindow(const Services& services, std::function<ProfileValues()> profile,
                QWidget* parent = nullptr);
 
-  // Replaces the content with the document, shown from its top; pdf is the same
-  // page laid out for sharing, stem the name a PDF file is offered under.
-  void ShowDocument(const ReportDocument& document, Document pdf, const QString& stem);
+  // Replaces the content with the document, shown from its top, laid out as it prints
+  // and as Save As PDF writes it; stem is the name a file is offered under.
+  void ShowDocument(Document document, const QString& stem);
   QTextBrowser* Box() const { return box_; }
 
   void SaveProfile();
@@ -36,7 +35,7 @@ class ReportWindow : public QDialog {
   std::function<ProfileValues()> profile_;
   QTextBrowser* box_;
   QLabel* status_;
-  Document pdf_;
+  Document document_;
   QString stem_;
 };
 

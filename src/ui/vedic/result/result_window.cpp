@@ -134,7 +134,7 @@ ResultWindow::ResultWindow(const Services& services, const MatchState& state, QW
   connect(save_pdf_action, &QAction::triggered, this, &ResultWindow::SavePdfRequested);
   // "About Software" has no document to compose.
   connect(all_, &QTabWidget::currentChanged, this, [this](int index) {
-    const bool about = index + 1 == kTabAboutSoftware;
+    const bool about = index == static_cast<int>(ResultPage::AboutSoftware);
     save_->setEnabled(!about);
     save_->setToolTip(about ? tr("The About Software page has no report to save")
                             : tr("Compose the selected page into a printable report"));
@@ -225,12 +225,12 @@ std::optional<MatchTiming> ResultWindow::CurrentTiming() {
   return timing_->CurrentTiming();
 }
 
-int ResultWindow::SelectedTab() const {
-  return all_->currentIndex() + 1;
+ResultPage ResultWindow::SelectedPage() const {
+  return static_cast<ResultPage>(all_->currentIndex());
 }
 
-void ResultWindow::SelectTab(int tab) {
-  all_->setCurrentIndex(tab - 1);
+void ResultWindow::SelectPage(ResultPage page) {
+  all_->setCurrentIndex(static_cast<int>(page));
 }
 
 bool ResultWindow::IncludeCatalogues() const {

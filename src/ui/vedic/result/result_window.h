@@ -32,6 +32,18 @@ class TimingTab;
 
 namespace lumora::ui {
 
+// The pages of the result window's main tab strip, in their order.
+enum class ResultPage {
+  KundaliMatch,
+  BoyRashi,
+  GirlRashi,
+  BoyNakshatra,
+  GirlNakshatra,
+  ChartsAndDoshas,
+  Timing,
+  AboutSoftware
+};
+
 // One finished Vedic match: birth details, the Guna Milan grid, the interpretation,
 // both persons' rashi and nakshatra pages and the About pages.
 class ResultWindow : public QMainWindow {
@@ -64,9 +76,9 @@ class ResultWindow : public QMainWindow {
   // The uncertainty chosen for the score range, in minutes either side.
   int Uncertainty() const;
 
-  // The selected tab of the main tab strip, numbered from 1.
-  int SelectedTab() const;
-  void SelectTab(int tab);
+  // The selected page of the main tab strip.
+  ResultPage SelectedPage() const;
+  void SelectPage(ResultPage page);
   // Whether a saved match document should also hold both persons' rashi and
   // nakshatra pages.
   bool IncludeCatalogues() const;
