@@ -4,13 +4,18 @@
 // when they were compared with the classical ones, and a published example.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/ephemeris/zodiac.h"
 #include "core/vedic/match/classical_tables.h"
 #include "core/vedic/match/koota_scoring.h"
+#include "core/vedic/match/koota_texts.h"
 
 namespace lumora {
 namespace {
@@ -127,20 +132,147 @@ TEST(SpecifiedTables, YoniAsMeasured) {
   EXPECT_EQ(Specified(Koota::Yoni, NakshatraMoon(0), NakshatraMoon(23)).HalfPoints, 8);
 }
 
-// Gana, nadi and vasya, whose classes the two sets share (vasya in three classes): the
-// specified matrices as the comparison of the tables lists them.
-TEST(SpecifiedTables, ClassMatrices) {
-  constexpr int kGana[3][3] = {{12, 8, 6}, {10, 12, 4}, {0, 0, 12}};
-  constexpr int kNadi[3][3] = {{4, 16, 12}, {16, 0, 16}, {12, 16, 4}};
-  for (int b = 0; b < kNakshatras; ++b) {
-    for (int g = 0; g < kNakshatras; ++g) {
-      EXPECT_EQ(Specified(Koota::Gana, NakshatraMoon(b), NakshatraMoon(g)).HalfPoints,
-                kGana[static_cast<int>(GanaOf(b))][static_cast<int>(GanaOf(g))]);
-      EXPECT_EQ(Specified(Koota::Nadi, NakshatraMoon(b), NakshatraMoon(g)).HalfPoints,
-                kNadi[static_cast<int>(NadiOf(b))][static_cast<int>(NadiOf(g))]);
-    }
+// Every Moon a birth can have, as far as the kootas tell them apart: the middle of each
+// of the 108 padas (quarters of a nakshatra, 3 degrees 20 minutes), which places every
+// nakshatra in each sign it touches and reaches both halves of Sagittarius and Capricorn.
+std::vector<KootaMoon> PadaMoons() {
+  std::vector<KootaMoon> moons;
+  for (int pada = 0; pada < 108; ++pada) {
+    moons.push_back(KootaMoonAt((pada + 0.5) * 10.0 / 3.0));
   }
-  // Vasya by whole signs: Sagittarius and Capricorn are quadruped whatever the degree.
+  return moons;
+}
+
+// The published maxima, Varna 1 up to Nadi 8, each reached and never passed by either set
+// of tables, and 36 points in all; the maximum the grid shows is the one the scoring keeps.
+TEST(KootaTotals, EachKootaReachesItsPublishedMaximumAndTheyMakeThirtySix) {
+  constexpr std::array<int, kKootaCount> kPublishedMaxima = {1, 2, 3, 4, 5, 6, 7, 8};
+  const std::vector<KootaMoon> moons = PadaMoons();
+  int shown_total = 0;
+  for (int k = 0; k < kKootaCount; ++k) {
+    shown_total += std::stoi(std::string(kKootas[static_cast<std::size_t>(k)].Maximum));
+    EXPECT_EQ(kKootas[static_cast<std::size_t>(k)].Maximum,
+              std::to_string(kPublishedMaxima[static_cast<std::size_t>(k)]));
+  }
+  EXPECT_EQ(shown_total, 36);
+  for (const KootaTables tables : kAllKootaTables) {
+    SCOPED_TRACE(KootaTablesName(tables));
+    std::array<int, kKootaCount> lowest;
+    std::array<int, kKootaCount> highest;
+    lowest.fill(1000);
+    highest.fill(-1);
+    int best_total = 0;
+    for (const KootaMoon& boy : moons) {
+      for (const KootaMoon& girl : moons) {
+        const KootaScores scores = ScoreKootas(tables, boy, girl);
+        for (std::size_t k = 0; k < scores.size(); ++k) {
+          lowest[k] = std::min(lowest[k], scores[k].HalfPoints);
+          highest[k] = std::max(highest[k], scores[k].HalfPoints);
+        }
+        best_total = std::max(best_total, TotalHalfPoints(scores));
+      }
+    }
+    for (std::size_t k = 0; k < kPublishedMaxima.size(); ++k) {
+      EXPECT_GE(lowest[k], 0) << kKootas[k].Koota;
+      EXPECT_EQ(highest[k], 2 * kPublishedMaxima[k]) << kKootas[k].Koota;
+    }
+    EXPECT_LE(best_total, 72);
+  }
+}
+
+// Which kootas give the same points with the roles swapped. Nadi compares the two nadis
+// and Tara counts both ways, so neither can favour a side; Gana is published with the
+// groom in the rows and is not symmetric in either set; Varna ranks one side against the
+// other. (The classical set is checked cell by cell in classical_match_test.)
+TEST(SpecifiedTables, SymmetriesAsPublished) {
+  struct Case {
+    Koota koota;
+    bool symmetric;
+  };
+  constexpr Case kCases[] = {
+      {Koota::Varna, false},      {Koota::Vasya, false}, {Koota::Tara, true}, {Koota::Yoni, false},
+      {Koota::GrahaMaitri, true}, {Koota::Gana, false},  {Koota::Nadi, true}};
+  const std::vector<KootaMoon> moons = PadaMoons();
+  for (const Case& c : kCases) {
+    int asymmetric = 0;
+    for (const KootaMoon& boy : moons) {
+      for (const KootaMoon& girl : moons) {
+        asymmetric +=
+            Specified(c.koota, boy, girl).HalfPoints != Specified(c.koota, girl, boy).HalfPoints;
+      }
+    }
+    EXPECT_EQ(asymmetric == 0, c.symmetric) << kKootas[static_cast<std::size_t>(c.koota)].Koota;
+  }
+}
+
+// Gana and Nadi read only the two classes (nine nakshatras each), and both sets keep the
+// published shape of the two rules: the same gana earns all 6 points; a Rakshasa groom
+// earns nothing with a Deva or Manushya bride, while a Deva groom with a Rakshasa bride
+// earns something; a Manushya groom with a Deva bride earns one point more than the
+// reverse pair; two different nadis always earn more than one nadi shared (the nadi
+// dosha). The nine cells of each published matrix add up to (in points): classical Gana
+// 30, the specified Gana 32, Nadi 48 in both (six pairs of different nadis at 8; the
+// specified table trades points between them).
+TEST(KootaTables, GanaAndNadiKeepThePublishedShape) {
+  struct Case {
+    KootaTables tables;
+    int gana_total;  // half points over the nine pairs of classes
+    int nadi_total;
+  };
+  constexpr Case kCases[] = {{KootaTables::Specified, 64, 96}, {KootaTables::Classical, 60, 96}};
+  for (const Case& c : kCases) {
+    const KootaTables tables = c.tables;
+    SCOPED_TRACE(KootaTablesName(tables));
+    auto score = [tables](Koota koota, int boy, int girl) {
+      return ScoreKootas(tables, NakshatraMoon(boy),
+                         NakshatraMoon(girl))[static_cast<std::size_t>(koota)]
+          .HalfPoints;
+    };
+    // The points of each pair of classes, taken from its first pair of nakshatras.
+    std::map<std::pair<Gana, Gana>, int> gana;
+    std::map<std::pair<Nadi, Nadi>, int> nadi;
+    for (int b = 0; b < kNakshatras; ++b) {
+      for (int g = 0; g < kNakshatras; ++g) {
+        const auto gana_pair = std::make_pair(GanaOf(b), GanaOf(g));
+        const auto nadi_pair = std::make_pair(NadiOf(b), NadiOf(g));
+        const auto [gana_at, gana_new] = gana.emplace(gana_pair, score(Koota::Gana, b, g));
+        const auto [nadi_at, nadi_new] = nadi.emplace(nadi_pair, score(Koota::Nadi, b, g));
+        EXPECT_EQ(score(Koota::Gana, b, g), gana_at->second) << b << " with " << g;
+        EXPECT_EQ(score(Koota::Nadi, b, g), nadi_at->second) << b << " with " << g;
+      }
+    }
+    ASSERT_EQ(gana.size(), 9u);
+    ASSERT_EQ(nadi.size(), 9u);
+    const auto total = [](const auto& cells) {
+      int sum = 0;
+      for (const auto& cell : cells) {
+        sum += cell.second;
+      }
+      return sum;
+    };
+    EXPECT_EQ(total(gana), c.gana_total);
+    EXPECT_EQ(total(nadi), c.nadi_total);
+    constexpr Gana kGanas[] = {Gana::Deva, Gana::Manushya, Gana::Rakshasa};
+    for (const Gana g : kGanas) {
+      EXPECT_EQ((gana[{g, g}]), 12);
+    }
+    EXPECT_EQ((gana[{Gana::Rakshasa, Gana::Deva}]), 0);
+    EXPECT_EQ((gana[{Gana::Rakshasa, Gana::Manushya}]), 0);
+    EXPECT_GT((gana[{Gana::Deva, Gana::Rakshasa}]), 0);
+    EXPECT_EQ((gana[{Gana::Manushya, Gana::Deva}]), (gana[{Gana::Deva, Gana::Manushya}]) + 2);
+    int most_shared = 0;
+    int least_different = 16;
+    for (const auto& [pair, points] : nadi) {
+      if (pair.first == pair.second) {
+        most_shared = std::max(most_shared, points);
+      } else {
+        least_different = std::min(least_different, points);
+      }
+    }
+    EXPECT_LT(most_shared, least_different);
+  }
+  // Vasya by whole signs in the specified set: Sagittarius and Capricorn are quadruped
+  // whatever the degree.
   EXPECT_EQ(Specified(Koota::Vasya, KootaMoonAt(8 * 30.0 + 1.0), KootaMoonAt(9 * 30.0 + 29.0)),
             (KootaScore{0, 0, 4}));
 }
