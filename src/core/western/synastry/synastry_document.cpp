@@ -49,8 +49,8 @@ std::string DegreesMinutes(double value) {
   return std::to_string(degrees) + "\u00B0" + TwoDigits(minutes) + "\u2032";
 }
 
-std::string PointName(SynastryPoint point) {
-  return std::string(SynastryPointName(point));
+std::string PointName(ChartPoint point) {
+  return std::string(ChartPointName(point));
 }
 
 }  // namespace
@@ -63,8 +63,8 @@ std::string_view AspectAbbreviation(AspectKind kind) {
   return kAspectStyles[static_cast<std::size_t>(kind)].Abbreviation;
 }
 
-std::string_view PointAbbreviation(SynastryPoint point) {
-  return kPointAbbreviations[static_cast<std::size_t>(point)];
+std::string_view PointAbbreviation(ChartPoint point) {
+  return kPointAbbreviations[SynastrySlot(point)];
 }
 
 std::string OrbText(double orb) {
@@ -135,13 +135,13 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
   DocumentTable grid;
   DocumentRow header{Cell("", true)};
   for (int j = 0; j < kSynastryPointCount; ++j) {
-    DocumentCell cell = Cell(std::string(PointAbbreviation(static_cast<SynastryPoint>(j))), true);
+    DocumentCell cell = Cell(std::string(PointAbbreviation(kSynastryPoints[j])), true);
     cell.Align = CellAlign::Center;
     header.push_back(cell);
   }
   grid.Rows.push_back(std::move(header));
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    DocumentRow row{Cell(std::string(PointAbbreviation(static_cast<SynastryPoint>(i))), true)};
+    DocumentRow row{Cell(std::string(PointAbbreviation(kSynastryPoints[i])), true)};
     for (int j = 0; j < kSynastryPointCount; ++j) {
       row.push_back(Cell(""));
       row.back().Align = CellAlign::Center;
@@ -149,8 +149,7 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
     grid.Rows.push_back(std::move(row));
   }
   for (const SynastryAspect& aspect : reading.Aspects) {
-    DocumentCell& cell =
-        grid.Rows[static_cast<std::size_t>(aspect.A) + 1][static_cast<std::size_t>(aspect.B) + 1];
+    DocumentCell& cell = grid.Rows[SynastrySlot(aspect.A) + 1][SynastrySlot(aspect.B) + 1];
     cell.Text = std::string(AspectAbbreviation(aspect.Kind)) + "\n" + OrbText(aspect.Orb);
     if (aspect.Applying) {
       cell.Text += *aspect.Applying ? " A" : " S";
@@ -170,7 +169,7 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
   overlays.Rows.push_back({Cell("", true), Cell(a + " in " + b + "'s house", true),
                            Cell(b + " in " + a + "'s house", true)});
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    overlays.Rows.push_back({Cell(PointName(static_cast<SynastryPoint>(i)), true),
+    overlays.Rows.push_back({Cell(PointName(kSynastryPoints[i]), true),
                              Cell(std::to_string(reading.AInB[i])),
                              Cell(std::to_string(reading.BInA[i]))});
   }
@@ -185,7 +184,7 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
   relationship.ColumnWeights = {3, 3, 3};
   relationship.Rows.push_back({Cell("", true), Cell("Composite", true), Cell("Davison", true)});
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    relationship.Rows.push_back({Cell(PointName(static_cast<SynastryPoint>(i)), true),
+    relationship.Rows.push_back({Cell(PointName(kSynastryPoints[i]), true),
                                  Cell(LongitudeText(reading.Composite[i])),
                                  Cell(LongitudeText(reading.DavisonChart.Points[i].Longitude))});
   }
