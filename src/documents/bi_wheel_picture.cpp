@@ -102,7 +102,7 @@ void DrawPoints(QPainter& painter, const Wheel& wheel,
     const QPointF at = wheel.At(placed[i], glyph_radius);
     const QRectF box(at.x() - glyph_size, at.y() - glyph_size / 1.6, glyph_size * 2.0,
                      glyph_size * 1.25);
-    painter.drawText(box, Qt::AlignCenter, PointGlyph(static_cast<SynastryPoint>(i)));
+    painter.drawText(box, Qt::AlignCenter, PointGlyph(kSynastryPoints[i]));
   }
 }
 
@@ -113,17 +113,19 @@ QColor AspectQColor(AspectKind kind) {
   return {rgb.Red, rgb.Green, rgb.Blue};
 }
 
-QString PointGlyph(SynastryPoint point) {
+QString PointGlyph(ChartPoint point) {
   static const char16_t kGlyphs[] = {u'\u2609', u'\u263D', u'\u263F', u'\u2640',
                                      u'\u2642', u'\u2643', u'\u2644', u'\u2645',
                                      u'\u2646', u'\u2647', u'\u260A'};
   switch (point) {
-    case SynastryPoint::Ascendant:
+    case ChartPoint::Ascendant:
       return QStringLiteral("As");
-    case SynastryPoint::Midheaven:
+    case ChartPoint::Midheaven:
       return QStringLiteral("Mc");
+    case ChartPoint::Ketu:
+      return QString(QChar(u'\u260B'));
     default:
-      return QString(QChar(kGlyphs[static_cast<int>(point)]));
+      return QString(QChar(kGlyphs[SynastrySlot(point)]));
   }
 }
 
@@ -261,8 +263,8 @@ void PaintBiWheel(QPainter& painter, const QRectF& area, const DocumentBiWheel& 
     }
     painter.setPen(pen);
     const double inner = kHouseNumbers - 0.08;
-    painter.drawLine(wheel.At(data.Inner[static_cast<std::size_t>(aspect.A)], inner),
-                     wheel.At(data.Outer[static_cast<std::size_t>(aspect.B)], inner));
+    painter.drawLine(wheel.At(data.Inner[SynastrySlot(aspect.A)], inner),
+                     wheel.At(data.Outer[SynastrySlot(aspect.B)], inner));
   }
 
   DrawPoints(painter, wheel, data.Inner, kZodiacInner, kInnerPointsInner, kInnerInk, font);

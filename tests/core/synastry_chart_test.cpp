@@ -93,18 +93,18 @@ AstroTime InstantOf(const ReferenceRow& row) {
   return {row.JulianDayTT - row.DeltaT / 86400.0, row.JulianDayTT};
 }
 
-double ToleranceOf(SynastryPoint point) {
+double ToleranceOf(ChartPoint point) {
   switch (point) {
-    case SynastryPoint::Moon:
+    case ChartPoint::Moon:
       return kMoonTolerance;
-    case SynastryPoint::Uranus:
-    case SynastryPoint::Neptune:
-    case SynastryPoint::Pluto:
+    case ChartPoint::Uranus:
+    case ChartPoint::Neptune:
+    case ChartPoint::Pluto:
       return kOuterBodyTolerance;
-    case SynastryPoint::Rahu:
+    case ChartPoint::Rahu:
       return kNodeTolerance;
-    case SynastryPoint::Ascendant:
-    case SynastryPoint::Midheaven:
+    case ChartPoint::Ascendant:
+    case ChartPoint::Midheaven:
       return kAngleTolerance;
     default:
       return kInnerBodyTolerance;
@@ -118,19 +118,19 @@ TEST(SynastryChart, EveryPointFollowsTheReferenceEphemeris) {
     const NatalChart chart = CastNatalChart(InstantOf(row), row.Latitude, row.EastLongitude);
     EXPECT_DOUBLE_EQ(chart.JulianDayUt, InstantOf(row).Ut);
     for (int i = 0; i < kSynastryPointCount; ++i) {
-      const auto point = static_cast<SynastryPoint>(i);
+      const auto point = kSynastryPoints[i];
       if (IsAngle(point) && std::fabs(row.Latitude) > kAngleLatitudeLimit) {
         continue;
       }
       const double error = std::fabs(AngleDifference(chart.Points[i].Longitude, row.Longitude[i]));
       worst[i] = std::max(worst[i], error);
       EXPECT_LE(error, ToleranceOf(point))
-          << SynastryPointName(point) << " at JD(TT) " << row.JulianDayTT;
+          << ChartPointName(point) << " at JD(TT) " << row.JulianDayTT;
     }
   }
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    std::printf("largest error of %-9s %.2f\"\n",
-                SynastryPointName(static_cast<SynastryPoint>(i)).data(), worst[i] / kArcsecond);
+    std::printf("largest error of %-9s %.2f\"\n", ChartPointName(kSynastryPoints[i]).data(),
+                worst[i] / kArcsecond);
   }
 }
 
@@ -140,15 +140,13 @@ TEST(SynastryChart, SpeedsHaveTheirBodiesSigns) {
   for (std::size_t k = 0; k < Reference().size(); k += 7) {
     const ReferenceRow& row = Reference()[k];
     const NatalChart chart = CastNatalChart(InstantOf(row), row.Latitude, row.EastLongitude);
-    const auto speed = [&chart](SynastryPoint p) {
-      return chart.Points[static_cast<std::size_t>(p)].Speed;
-    };
-    EXPECT_GT(speed(SynastryPoint::Moon), 11.0) << row.JulianDayTT;
-    EXPECT_LT(speed(SynastryPoint::Moon), 15.5) << row.JulianDayTT;
-    EXPECT_NEAR(speed(SynastryPoint::Sun), 0.9856, 0.035) << row.JulianDayTT;
-    EXPECT_NEAR(speed(SynastryPoint::Rahu), -0.05295, 0.001) << row.JulianDayTT;
-    EXPECT_EQ(speed(SynastryPoint::Ascendant), 0.0);
-    EXPECT_EQ(speed(SynastryPoint::Midheaven), 0.0);
+    const auto speed = [&chart](ChartPoint p) { return chart.Points[SynastrySlot(p)].Speed; };
+    EXPECT_GT(speed(ChartPoint::Moon), 11.0) << row.JulianDayTT;
+    EXPECT_LT(speed(ChartPoint::Moon), 15.5) << row.JulianDayTT;
+    EXPECT_NEAR(speed(ChartPoint::Sun), 0.9856, 0.035) << row.JulianDayTT;
+    EXPECT_NEAR(speed(ChartPoint::Rahu), -0.05295, 0.001) << row.JulianDayTT;
+    EXPECT_EQ(speed(ChartPoint::Ascendant), 0.0);
+    EXPECT_EQ(speed(ChartPoint::Midheaven), 0.0);
   }
 }
 
@@ -162,8 +160,8 @@ TEST(SynastryChart, HouseCuspsMeetTheChartsOwnAngles) {
       continue;
     }
     const NatalChart chart = CastNatalChart(InstantOf(row), row.Latitude, row.EastLongitude);
-    const double ascendant = chart.Points[static_cast<int>(SynastryPoint::Ascendant)].Longitude;
-    const double midheaven = chart.Points[static_cast<int>(SynastryPoint::Midheaven)].Longitude;
+    const double ascendant = chart.Points[SynastrySlot(ChartPoint::Ascendant)].Longitude;
+    const double midheaven = chart.Points[SynastrySlot(ChartPoint::Midheaven)].Longitude;
     const HouseCusps placidus = HousesOf(chart, HouseSystem::Placidus);
     EXPECT_FALSE(placidus.FellBack());
     EXPECT_NEAR(AngleDifference(placidus.Cusps[0], ascendant), 0.0, kSameAngle) << row.JulianDayTT;
