@@ -8,6 +8,7 @@
 #include <numbers>
 #include <vector>
 
+#include "core/ephemeris/geometry.h"
 #include "core/western/synastry/arcs.h"
 #include "core/western/synastry/synastry_document.h"
 
@@ -64,7 +65,7 @@ std::vector<double> Spread(const std::array<double, kSynastryPointCount>& longit
     bool moved = false;
     for (int i = 0; i < kSynastryPointCount; ++i) {
       const int next = (i + 1) % kSynastryPointCount;
-      const double distance = NormalizeDegrees(placed[next] - placed[i]);
+      const double distance = NormalizedDegrees(placed[next] - placed[i]);
       if (distance < gap) {
         const double push = (gap - distance) / 2.0;
         placed[i] -= push;
@@ -246,7 +247,7 @@ void PaintBiWheel(QPainter& painter, const QRectF& area, const DocumentBiWheel& 
     painter.setPen(QPen(angle ? QColor(0x22, 0x22, 0x22) : kRule, angle ? rule * 2.0 : rule));
     painter.drawLine(wheel.At(cusp, kInnerPointsInner), wheel.At(cusp, kZodiacInner));
     const double next = data.InnerCusps[(house + 1) % 12];
-    const double middle = cusp + NormalizeDegrees(next - cusp) / 2.0;
+    const double middle = cusp + NormalizedDegrees(next - cusp) / 2.0;
     const QPointF at = wheel.At(middle, kHouseNumbers - 0.03);
     const double size = number_font.pixelSize();
     painter.setFont(number_font);

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "core/ephemeris/geometry.h"
 #include "core/western/synastry/arcs.h"
 #include "core/western/synastry/synastry.h"
 #include "core/western/synastry/synastry_document.h"
@@ -51,8 +52,8 @@ SynastryReading ConstructedReading() {
   a.Obliquity = 23.44;
   b.Obliquity = 23.44;
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    a.Points[i] = {NormalizeDegrees(3.0 + 25.0 * i), 0.5 + 0.1 * i};
-    b.Points[i] = {NormalizeDegrees(10.0 + 31.0 * i), 0.2};
+    a.Points[i] = {NormalizedDegrees(3.0 + 25.0 * i), 0.5 + 0.1 * i};
+    b.Points[i] = {NormalizedDegrees(10.0 + 31.0 * i), 0.2};
   }
   const ChartCaster cast = [](double jd, double latitude, double east) {
     NatalChart chart;

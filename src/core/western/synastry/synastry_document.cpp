@@ -33,13 +33,6 @@ constexpr std::array<AspectStyle, kAspectDefinitions.size()> kAspectStyles{{
 constexpr std::array<std::string_view, kSynastryPointCount> kPointAbbreviations = {
     "Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Ra", "As", "MC"};
 
-DocumentCell Cell(std::string text, bool bold = false) {
-  DocumentCell cell;
-  cell.Text = std::move(text);
-  cell.Bold = bold;
-  return cell;
-}
-
 std::string DegreesMinutes(double value) {
   const double magnitude = std::fabs(value);
   int degrees = static_cast<int>(magnitude);
@@ -139,17 +132,17 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
   AddParagraph(document, ParagraphStyle::Body, Fill(words.GridNote, {a, b}));
 
   DocumentTable grid;
-  DocumentRow header{Cell("", true)};
+  DocumentRow header{TextCell("", true)};
   for (int j = 0; j < kSynastryPointCount; ++j) {
-    DocumentCell cell = Cell(std::string(PointAbbreviation(kSynastryPoints[j])), true);
+    DocumentCell cell = TextCell(std::string(PointAbbreviation(kSynastryPoints[j])), true);
     cell.Align = CellAlign::Center;
     header.push_back(cell);
   }
   grid.Rows.push_back(std::move(header));
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    DocumentRow row{Cell(std::string(PointAbbreviation(kSynastryPoints[i])), true)};
+    DocumentRow row{TextCell(std::string(PointAbbreviation(kSynastryPoints[i])), true)};
     for (int j = 0; j < kSynastryPointCount; ++j) {
-      row.push_back(Cell(""));
+      row.push_back(TextCell(""));
       row.back().Align = CellAlign::Center;
     }
     grid.Rows.push_back(std::move(row));
@@ -172,12 +165,12 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
       Fill(words.HousesLine, {a, HousesText(reading.HousesA), b, HousesText(reading.HousesB)}));
   DocumentTable overlays;
   overlays.ColumnWeights = {3, 3, 3};
-  overlays.Rows.push_back({Cell("", true), Cell(Fill(words.InHouseOf, {a, b}), true),
-                           Cell(Fill(words.InHouseOf, {b, a}), true)});
+  overlays.Rows.push_back({TextCell("", true), TextCell(Fill(words.InHouseOf, {a, b}), true),
+                           TextCell(Fill(words.InHouseOf, {b, a}), true)});
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    overlays.Rows.push_back({Cell(point_word(kSynastryPoints[i]), true),
-                             Cell(std::to_string(reading.AInB[i])),
-                             Cell(std::to_string(reading.BInA[i]))});
+    overlays.Rows.push_back({TextCell(point_word(kSynastryPoints[i]), true),
+                             TextCell(std::to_string(reading.AInB[i])),
+                             TextCell(std::to_string(reading.BInA[i]))});
   }
   document.Blocks.emplace_back(std::move(overlays));
 
@@ -186,12 +179,13 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
                Fill(words.CompositeNote, {DavisonText(reading.Davison)}));
   DocumentTable relationship;
   relationship.ColumnWeights = {3, 3, 3};
-  relationship.Rows.push_back({Cell("", true), Cell(std::string(words.Composite), true),
-                               Cell(std::string(words.Davison), true)});
+  relationship.Rows.push_back({TextCell("", true), TextCell(std::string(words.Composite), true),
+                               TextCell(std::string(words.Davison), true)});
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    relationship.Rows.push_back({Cell(point_word(kSynastryPoints[i]), true),
-                                 Cell(LongitudeText(reading.Composite[i])),
-                                 Cell(LongitudeText(reading.DavisonChart.Points[i].Longitude))});
+    relationship.Rows.push_back(
+        {TextCell(point_word(kSynastryPoints[i]), true),
+         TextCell(LongitudeText(reading.Composite[i])),
+         TextCell(LongitudeText(reading.DavisonChart.Points[i].Longitude))});
   }
   document.Blocks.emplace_back(std::move(relationship));
 }
