@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ephemeris/moon_sign.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/rank/ranking.h"
 
@@ -128,5 +129,28 @@ void BM_ScreenedManglik(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ScreenedManglik)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The standard Moon of a birth in full and screened as a ranking's candidates take it:
+// range(0) 1 for the screened sum, which must place every Moon as the full one does.
+void BM_MoonSign(benchmark::State& state) {
+  std::vector<lumora::BirthMoment> moments(4096);
+  for (std::size_t i = 0; i < moments.size(); ++i) {
+    const int day = static_cast<int>(i * 37) % 10950;
+    moments[i].BirthYear = 1965 + day / 365;
+    moments[i].BirthMonth = (day / 28) % 12 + 1;
+    moments[i].BirthDay = day % 28 + 1;
+    moments[i].BirthHour = static_cast<int>(i * 7) % 24;
+    moments[i].BirthMinute = static_cast<int>(i * 13) % 60;
+  }
+  const bool screened = state.range(0) != 0;
+  for (auto _ : state) {
+    for (const lumora::BirthMoment& m : moments) {
+      benchmark::DoNotOptimize(screened ? lumora::ScreenedMoonSign(m).SiderealLongitude
+                                        : lumora::CalculateMoonSign(m).SiderealLongitude);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<long long>(moments.size()));
+}
+BENCHMARK(BM_MoonSign)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -232,13 +232,47 @@ void AppendJsonString(std::string& out, const std::string& text) {
 // Moon is in and the Manglik verdict (with one person and the tables fixed, on the
 // candidate's state), so it is written once per state, half and verdict by
 // the JSON writer itself, and each line is its rank, line and name and that text.
+// Full buffers are written on a thread of their own while the next one is filled, so
+// writing to standard output overlaps with making the lines. One buffer is out at a
+// time: memory stays two buffers.
+class OverlappedWriter {
+ public:
+  explicit OverlappedWriter(std::ostream& out) : out_(out) {}
+  OverlappedWriter(const OverlappedWriter&) = delete;
+  OverlappedWriter& operator=(const OverlappedWriter&) = delete;
+  ~OverlappedWriter() { Wait(); }
+
+  // Takes the text to write and leaves text empty, with the room of the buffer before.
+  void Send(std::string& text) {
+    Wait();
+    sending_.swap(text);
+    text.clear();
+    writer_ = std::thread(
+        [this] { out_.write(sending_.data(), static_cast<std::streamsize>(sending_.size())); });
+  }
+
+  // Returns once everything sent is written (or the stream has failed, which the
+  // caller of the command checks before it reports success).
+  void Wait() {
+    if (writer_.joinable()) {
+      writer_.join();
+    }
+  }
+
+ private:
+  std::ostream& out_;
+  std::string sending_;
+  std::thread writer_;
+};
+
 class RankJsonLines {
  public:
-  RankJsonLines(PersonRole role, KootaTables tables, bool poruthams)
-      : role_(role), tables_(tables), poruthams_(poruthams) {}
+  RankJsonLines(std::ostream& out, PersonRole role, KootaTables tables, bool poruthams)
+      : role_(role), tables_(tables), poruthams_(poruthams), writer_(out) {}
 
-  // Lines gather in one buffer and go out in large writes; Flush sends what is left.
-  void Write(std::ostream& out, int rank, const RankEntry& entry, const PairScore& score) {
+  // Lines gather in one buffer and go out in large writes; Flush writes what is left and
+  // returns once it is written.
+  void Write(int rank, const RankEntry& entry, const PairScore& score) {
     if (entry.Range) {
       // A score range differs from pair to pair: the whole line from the writer.
       buffer_ += EntryJson(rank, entry, score, tables_, poruthams_)
@@ -255,13 +289,15 @@ class RankJsonLines {
       buffer_ += '\n';
     }
     if (buffer_.size() >= kBufferBytes) {
-      Flush(out);
+      writer_.Send(buffer_);
     }
   }
 
-  void Flush(std::ostream& out) {
-    out.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+  void Flush() {
+    if (!buffer_.empty()) {
+      writer_.Send(buffer_);
+    }
+    writer_.Wait();
   }
 
  private:
@@ -303,6 +339,7 @@ class RankJsonLines {
     out.append(digits, end);
   }
 
+  OverlappedWriter writer_;
   std::vector<std::string> tails_;
   std::string buffer_;
 };
@@ -319,10 +356,10 @@ class RankPrinter : public RankObserver {
         ranges_(ranges),
         tables_(tables),
         poruthams_(poruthams),
-        lines_(role, tables, poruthams) {}
+        lines_(*Context().Out, role, tables, poruthams) {}
 
   // What the JSON lines still hold, once the ranking is over.
-  void Finish() { lines_.Flush(*Context().Out); }
+  void Finish() { lines_.Flush(); }
 
   void Refused(const RankRefusal& refusal) override {
     *Context().Err << "lumora-cli: line " << refusal.Line << ": "
@@ -362,7 +399,7 @@ class RankPrinter : public RankObserver {
 
   void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
     if (json_) {
-      lines_.Write(*Context().Out, rank, entry, score);
+      lines_.Write(rank, entry, score);
       return;
     }
     const MoonState other = role_ == PersonRole::Boy ? entry.Girl : entry.Boy;
@@ -398,7 +435,7 @@ class RankPrinter : public RankObserver {
 
   void RefusedInOrder(const RankRefusal& refusal) override {
     if (json_) {
-      lines_.Flush(*Context().Out);
+      lines_.Flush();
       *Context().Out << ErrorJson(refusal.Line, refusal.Failure)
                             .dump(-1, ' ', false, Json::error_handler_t::replace)
                      << '\n';

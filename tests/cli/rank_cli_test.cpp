@@ -354,6 +354,68 @@ TEST(RankCli, AFullTemporaryFolderLosesNoCandidate) {
   }
 }
 
+// JSON Lines of more than one write buffer (about a megabyte), written while the next
+// buffer is made: every candidate once, ranks in order, the refused rows after the last
+// ranked one, the same bytes on one thread and on two, and a standard output that
+// cannot be written is a failure even when the failing write is not the last.
+TEST(RankCli, JsonLinesPastOneWriteBuffer) {
+  constexpr int kRows = 4000;
+  const std::string csv = "/tmp/lumora-rank-cli-buffers.csv";
+  int refused = 0;
+  {
+    std::ofstream file(csv);
+    file << "Name,BirthDate,BirthTime,Latitude,Longitude,TimeZone\n";
+    for (int i = 0; i < kRows; ++i) {
+      const int day = (i * 37) % 10950;
+      const bool bad = i % 500 == 7;
+      refused += bad ? 1 : 0;
+      char row[96];
+      // A day 31 in a month of 30 days is refused; the rest are births of thirty years.
+      std::snprintf(row, sizeof row,
+                    "Candidate %d,%04d-%02d-%02d,%02d:%02d,28.61,77.21,Asia/Kolkata\n", i,
+                    1965 + day / 365, bad ? 4 : (day / 28) % 12 + 1, bad ? 31 : day % 28 + 1,
+                    i % 24, (i * 13) % 60);
+      file << row;
+    }
+  }
+  const std::string boy = " --boy '" + FixturePath("rank_boy.json") + "' --candidates " + csv;
+  struct Case {
+    const char* threads;
+  };
+  constexpr Case kCases[] = {{"1"}, {"2"}};
+  std::string first;
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.threads);
+    const CliRun run = RunCli(std::string("rank --json --threads ") + c.threads + boy, "");
+    EXPECT_EQ(run.status, refused > 0 ? 2 : 0);
+    ASSERT_GT(run.out.size(), std::size_t{1} << 21);
+    const auto lines = run.Lines();
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(kRows));
+    for (int i = 0; i < kRows - refused; ++i) {
+      ASSERT_EQ(lines[static_cast<std::size_t>(i)]["Rank"], i + 1);
+    }
+    for (int i = kRows - refused; i < kRows; ++i) {
+      ASSERT_TRUE(lines[static_cast<std::size_t>(i)].contains("Error"));
+    }
+    if (first.empty()) {
+      first = run.out;
+    } else {
+      EXPECT_TRUE(run.out == first);
+    }
+  }
+  ASSERT_GT(refused, 0);
+  const std::string err = "/tmp/lumora-rank-cli-buffers.err";
+  const int raw = std::system(("'" + std::string(LUMORA_CLI_PATH) + "' rank --json" + boy +
+                               " </dev/null >/dev/full 2>" + err)
+                                  .c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 1);
+  EXPECT_NE(FileBytes(err).find("cannot write to standard output"), std::string::npos)
+      << FileBytes(err);
+  std::remove(err.c_str());
+  std::remove(csv.c_str());
+}
+
 // Names from a candidate file reach the terminal escaped: an ESC or OSC sequence does
 // not act, a line break inside a quoted name does not forge a row of the table, and a
 // long name is cut between characters.

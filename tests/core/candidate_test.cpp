@@ -56,6 +56,38 @@ TEST(CsvReader, Records) {
   }
 }
 
+TEST(CsvReader, RecordsAcrossTheBlocksItReads) {
+  // Rows of many lengths, past several blocks of the reader, so that a block ends inside
+  // a field, on a comma, between CR and LF and inside a quoted line break.
+  std::string text;
+  std::vector<std::pair<int, std::vector<std::string>>> expected;
+  int line = 1;
+  for (int i = 0; i < 4000; ++i) {
+    const std::string a(static_cast<std::size_t>(1 + i % 97), static_cast<char>('a' + i % 26));
+    const std::string b = std::to_string(i);
+    if (i % 5 == 0) {
+      text += "\"" + a + "\n" + b + "\"," + b + "\r\n";
+      expected.push_back({line, {a + "\n" + b, b}});
+      line += 2;
+    } else {
+      text += a + "," + b + (i % 2 == 0 ? "\r\n" : "\n");
+      expected.push_back({line, {a, b}});
+      line += 1;
+    }
+  }
+  ASSERT_GT(text.size(), 3u * 65536u);
+  std::istringstream in(text);
+  CsvReader reader(in);
+  for (const auto& [number, fields] : expected) {
+    const auto record = reader.Next();
+    ASSERT_TRUE(record.has_value());
+    ASSERT_FALSE(record->Fault) << *record->Fault;
+    ASSERT_EQ(record->Line, number);
+    ASSERT_EQ(record->Fields, fields);
+  }
+  EXPECT_FALSE(reader.Next().has_value());
+}
+
 TEST(CsvReader, FaultsAreRecordsAndReadingGoesOn) {
   const std::pair<const char*, const char*> cases[] = {
       {"\"ab\"c,d\nok\n", "text follows the closing quote of field 1"},
@@ -77,8 +109,9 @@ TEST(CsvReader, FaultsAreRecordsAndReadingGoesOn) {
     }
     EXPECT_TRUE(found);
   }
-  // A runaway row is refused without holding it all, and the next line is read.
-  std::istringstream in(std::string(CsvReader::kMaxRecordBytes + 10, 'x') + "\nnext\n");
+  // A runaway row, over several of the blocks the reader reads, is refused without
+  // holding it all, and the next line is read.
+  std::istringstream in(std::string(3 * CsvReader::kMaxRecordBytes + 10, 'x') + "\nnext\n");
   CsvReader reader(in);
   const auto runaway = reader.Next();
   ASSERT_TRUE(runaway && runaway->Fault);

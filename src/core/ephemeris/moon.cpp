@@ -40,29 +40,12 @@ constexpr std::array<MoonTerm, 25> kMoonTerms{{
 
 }  // namespace
 
-double MoonLongitude(double T) {
-  // Mean elements (Meeus ch. 47) truncated to their constant and linear terms;
-  // only E keeps its T^2 term.
-  const double mean_longitude = 218.3164591 + 481267.88134236 * T;
-  const double D = (297.8502042 + 445267.1115168 * T) * kRadiansPerDegree;
-  const double M = (357.5291092 + 35999.0502909 * T) * kRadiansPerDegree;
-  const double Mp = (134.9634114 + 477198.8676313 * T) * kRadiansPerDegree;
-  const double F = (93.2720993 + 483202.0175273 * T) * kRadiansPerDegree;
-  const double E = 1.0 - 0.002516 * T - 0.0000074 * T * T;
+namespace {
 
-  double sum = 0.0;
-  for (const MoonTerm& term : kMoonTerms) {
-    double value = term.Coefficient * std::sin(term.D * D + term.M * M + term.Mp * Mp + term.F * F);
-    if (term.TimesE) {
-      value *= E;
-    }
-    sum += value;
-  }
-
-  double lambda = mean_longitude + sum;
-  // Equivalent to "while below 0 add 360, then while above 360 subtract 360":
-  // fmod is exact, and so is every step of those loops, so both agree bit for bit.
-  // A positive whole number of turns stops at 360, as the loop would.
+// Equivalent to "while below 0 add 360, then while above 360 subtract 360":
+// fmod is exact, and so is every step of those loops, so both agree bit for bit.
+// A positive whole number of turns stops at 360, as the loop would.
+double MoonTurn(double lambda) {
   if (lambda < 0.0) {
     lambda = std::fmod(lambda, 360.0);
     if (lambda < 0.0) {
@@ -75,6 +58,85 @@ double MoonLongitude(double T) {
     }
   }
   return lambda;
+}
+
+// Mean elements (Meeus ch. 47) truncated to their constant and linear terms; only E
+// keeps its T^2 term. Angles in radians.
+struct MoonArguments {
+  double MeanLongitude;  // degrees
+  double D;
+  double M;
+  double Mp;
+  double F;
+  double E;
+};
+
+MoonArguments MoonArgumentsAt(double T) {
+  return {218.3164591 + 481267.88134236 * T,
+          (297.8502042 + 445267.1115168 * T) * kRadiansPerDegree,
+          (357.5291092 + 35999.0502909 * T) * kRadiansPerDegree,
+          (134.9634114 + 477198.8676313 * T) * kRadiansPerDegree,
+          (93.2720993 + 483202.0175273 * T) * kRadiansPerDegree,
+          1.0 - 0.002516 * T - 0.0000074 * T * T};
+}
+
+// A point of the unit circle, cos + i sin, multiplied as complex numbers.
+struct Turn {
+  double Cos = 1.0;
+  double Sin = 0.0;
+};
+
+Turn operator*(const Turn& a, const Turn& b) {
+  return {a.Cos * b.Cos - a.Sin * b.Sin, a.Sin * b.Cos + a.Cos * b.Sin};
+}
+
+// Multiples -4..4 of one angle, at [multiple + 4].
+std::array<Turn, 9> Multiples(double angle) {
+  std::array<Turn, 9> out{};
+  out[5] = {std::cos(angle), std::sin(angle)};
+  for (std::size_t k = 6; k < out.size(); ++k) {
+    out[k] = out[k - 1] * out[5];
+  }
+  for (std::size_t k = 1; k <= 4; ++k) {
+    out[4 - k] = {out[4 + k].Cos, -out[4 + k].Sin};
+  }
+  return out;
+}
+
+}  // namespace
+
+double MoonLongitude(double T) {
+  const MoonArguments a = MoonArgumentsAt(T);
+  double sum = 0.0;
+  for (const MoonTerm& term : kMoonTerms) {
+    double value =
+        term.Coefficient * std::sin(term.D * a.D + term.M * a.M + term.Mp * a.Mp + term.F * a.F);
+    if (term.TimesE) {
+      value *= a.E;
+    }
+    sum += value;
+  }
+  return MoonTurn(a.MeanLongitude + sum);
+}
+
+double QuickMoonLongitude(double T) {
+  const MoonArguments a = MoonArgumentsAt(T);
+  const auto d = Multiples(a.D);
+  const auto m = Multiples(a.M);
+  const auto mp = Multiples(a.Mp);
+  const auto f = Multiples(a.F);
+  double sum = 0.0;
+  for (const MoonTerm& term : kMoonTerms) {
+    const Turn angle =
+        d[static_cast<std::size_t>(term.D + 4)] * m[static_cast<std::size_t>(term.M + 4)] *
+        mp[static_cast<std::size_t>(term.Mp + 4)] * f[static_cast<std::size_t>(term.F + 4)];
+    double value = term.Coefficient * angle.Sin;
+    if (term.TimesE) {
+      value *= a.E;
+    }
+    sum += value;
+  }
+  return MoonTurn(a.MeanLongitude + sum);
 }
 
 // The negated Lahiri (Chitrapaksha) ayanamsa in the classical closed form: its value

@@ -12,20 +12,18 @@
 
 namespace lumora {
 
-MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model, Ayanamsa ayanamsa) {
+namespace {
+
+// The result around a tropical longitude already computed.
+MoonSignResult MoonSignFrom(const TimeArguments& args, MoonModel model, Ayanamsa ayanamsa,
+                            double tropical, std::optional<double> delta_t) {
   MoonSignResult result;
-  const TimeArguments args = ComputeTimeArguments(moment);
   result.UT = args.UT;
   result.JulianDay = args.JulianDay;
   result.T = args.T;
   result.Model = model;
-  if (model == MoonModel::Precise) {
-    const TerrestrialTime tt = ToTerrestrialTime(args.T);
-    result.DeltaT = tt.DeltaT;
-    result.TropicalLongitude = PreciseMoonLongitude(tt.T);
-  } else {
-    result.TropicalLongitude = MoonLongitude(args.T);
-  }
+  result.DeltaT = delta_t;
+  result.TropicalLongitude = tropical;
   // The ayanamsa moves 50" a year; Delta T would change it by well under a
   // micro-arc-second, so both models take it at the same T.
   result.AyanamsaKind = ayanamsa;
@@ -42,6 +40,47 @@ MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model, Aya
       std::string(kSignDisplayNames[static_cast<std::size_t>(result.Position.Sign)]);
   result.NakshatraName = std::string(kNakshatraNames[NakshatraIndex(result.SiderealLongitude)]);
   return result;
+}
+
+// The edges ScreenedMoonSign keeps clear of: half signs (and so the signs and the turn),
+// and nakshatras of 800 arc minutes (NakshatraIndex).
+constexpr double kHalfSignDegrees = 15.0;
+constexpr double kNakshatraDegrees = 800.0 / 60.0;
+
+// How far a sidereal longitude lies from the nearest multiple of step degrees.
+double DistanceToEdge(double longitude, double step) {
+  const double within = longitude - step * std::floor(longitude / step);
+  return std::min(within, step - within);
+}
+
+}  // namespace
+
+MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model, Ayanamsa ayanamsa) {
+  const TimeArguments args = ComputeTimeArguments(moment);
+  if (model == MoonModel::Precise) {
+    const TerrestrialTime tt = ToTerrestrialTime(args.T);
+    return MoonSignFrom(args, model, ayanamsa, PreciseMoonLongitude(tt.T), tt.DeltaT);
+  }
+  return MoonSignFrom(args, model, ayanamsa, MoonLongitude(args.T), std::nullopt);
+}
+
+bool NearMoonStateEdge(double sidereal_longitude) {
+  const double edge = std::min(DistanceToEdge(sidereal_longitude, kHalfSignDegrees),
+                               DistanceToEdge(sidereal_longitude, kNakshatraDegrees));
+  return !(std::isfinite(edge) && edge > kMoonEdgeMarginDegrees);
+}
+
+MoonSignResult ScreenedMoonSign(const BirthMoment& moment, MoonModel model, Ayanamsa ayanamsa) {
+  if (model == MoonModel::Precise) {
+    return CalculateMoonSign(moment, model, ayanamsa);
+  }
+  const TimeArguments args = ComputeTimeArguments(moment);
+  MoonSignResult quick =
+      MoonSignFrom(args, model, ayanamsa, QuickMoonLongitude(args.T), std::nullopt);
+  if (!NearMoonStateEdge(quick.SiderealLongitude)) {
+    return quick;
+  }
+  return MoonSignFrom(args, model, ayanamsa, MoonLongitude(args.T), std::nullopt);
 }
 
 int NakshatraPada(double sidereal_longitude) {

@@ -35,6 +35,18 @@ struct MoonSignResult {
 MoonSignResult CalculateMoonSign(const BirthMoment& moment, MoonModel model = MoonModel::Standard,
                                  Ayanamsa ayanamsa = Ayanamsa::Standard);
 
+// The standard Moon's sign, nakshatra and half of its sign as CalculateMoonSign gives
+// them, for many births at a time: summed by QuickMoonLongitude, and by MoonLongitude
+// only where the quick sidereal longitude lies within kMoonEdgeMarginDegrees of the edge
+// of a sign, a half sign or a nakshatra. Far from an edge the result's longitudes may
+// differ from CalculateMoonSign's in their last bits (kQuickMoonSumDegrees at most),
+// never in what they place. The precise Moon is CalculateMoonSign's.
+MoonSignResult ScreenedMoonSign(const BirthMoment& moment, MoonModel model = MoonModel::Standard,
+                                Ayanamsa ayanamsa = Ayanamsa::Standard);
+inline constexpr double kMoonEdgeMarginDegrees = 1e-6;
+// Whether a sidereal longitude lies within kMoonEdgeMarginDegrees of such an edge.
+bool NearMoonStateEdge(double sidereal_longitude);
+
 // Quarter (1..4) of its nakshatra in which a sidereal longitude lies (200 arc
 // minutes each).
 int NakshatraPada(double sidereal_longitude);

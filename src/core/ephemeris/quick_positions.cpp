@@ -159,6 +159,24 @@ double MarsDistanceAt(double jd_tt) {
   return MarsMeanPlace(jd_tt, MoonMeanAt(jd_tt)).Distance;
 }
 
+// std::remainder(d, 360) for the difference of two nodes, with its exact result and
+// without its cost: one node to the next moves a body by well under half a turn, so the
+// difference is within half a turn of a whole turn and one subtraction, exact by
+// Sterbenz's lemma, does; anything else, and a zero (whose sign remainder sets), goes
+// to remainder itself.
+double NodeRemainder(double d) {
+  if (std::fabs(d) <= 180.0) {
+    return d;
+  }
+  double r = std::numeric_limits<double>::quiet_NaN();
+  if (d > 180.0 && d < 540.0) {
+    r = d - 360.0;
+  } else if (d < -180.0 && d > -540.0) {
+    r = d + 360.0;
+  }
+  return r != 0.0 && !std::isnan(r) ? r : std::remainder(d, 360.0);
+}
+
 class NodeTable {
  public:
   NodeTable(int per_day, double (*place)(double))
@@ -182,9 +200,9 @@ class NodeTable {
     const double p = x - index;
     // Each node unwrapped onto the turn of node k.
     const double y1 = Node(k);
-    const double y0 = y1 + std::remainder(Node(k - 1) - y1, 360.0);
-    const double y2 = y1 + std::remainder(Node(k + 1) - y1, 360.0);
-    const double y3 = y1 + std::remainder(Node(k + 2) - y1, 360.0);
+    const double y0 = y1 + NodeRemainder(Node(k - 1) - y1);
+    const double y2 = y1 + NodeRemainder(Node(k + 1) - y1);
+    const double y3 = y1 + NodeRemainder(Node(k + 2) - y1);
     // Lagrange's cubic through the nodes at -1, 0, 1 and 2.
     return y0 * (-p * (p - 1.0) * (p - 2.0) / 6.0) +
            y1 * ((p + 1.0) * (p - 1.0) * (p - 2.0) / 2.0) +

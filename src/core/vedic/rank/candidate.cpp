@@ -44,6 +44,16 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// The text without the blanks around it, as Trim, read in place: a row's entries are
+// looked at, and only the name and the zone are kept.
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string ToLower(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) {
@@ -185,7 +195,7 @@ std::optional<bool> ReadFlag(std::string_view text) {
   return std::nullopt;
 }
 
-FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string& zone,
+FormResult<ClockReading> PickReading(const BirthEntry& entry, std::string_view zone,
                                      const CivilDate& date, const ClockTime& time) {
   const auto clock =
       ReadZoneClock(zone, LocalDateTime{date.Year, date.Month, date.Day, time.Hour, time.Minute});
@@ -197,19 +207,19 @@ FormResult<ClockReading> PickReading(const BirthEntry& entry, const std::string&
   // Written out only for a refusal: most rows have one reading.
   const auto when = [&] {
     return TwoDigits(time.Hour) + ":" + TwoDigits(time.Minute) + " on " + entry.BirthDate + " in " +
-           zone;
+           std::string(zone);
   };
   if (readings->empty()) {
     return Refusal("The time " + when() + " never existed: the clocks were put forward over it",
                    RecordField::BirthTime);
   }
-  const std::string reading = Trim(entry.ClockReading);
+  const std::string_view reading = Trimmed(entry.ClockReading);
   const std::optional<ClockChoice> choice = ParseClockChoice(ToLower(reading));
   if (!reading.empty() && !choice) {
     return Refusal("ClockReading " + Quoted(reading) + " is neither earlier nor later",
                    RecordField::ClockReading);
   }
-  const std::string dst_text = Trim(entry.IsDST);
+  const std::string_view dst_text = Trimmed(entry.IsDST);
   const std::optional<bool> dst = dst_text.empty() ? std::nullopt : ReadFlag(dst_text);
   if (!dst_text.empty() && !dst) {
     return Refusal("IsDST " + Quoted(dst_text) + " is neither true nor false", RecordField::IsDST);
@@ -288,11 +298,11 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   RankedPerson person;
   // In composed form, so that a name written decomposed is the same name (and cut, and
   // counted, as the composed one is).
-  person.Name = ComposedText(Trim(entry.Name));
+  person.Name = ComposedText(Trimmed(entry.Name));
   if (person.Name.empty()) {
     return Refusal("Name is missing", RecordField::Name);
   }
-  const std::string date_text = Trim(entry.BirthDate);
+  const std::string_view date_text = Trimmed(entry.BirthDate);
   if (date_text.empty()) {
     return Refusal("BirthDate is missing", RecordField::BirthDate);
   }
@@ -300,7 +310,7 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   if (IsRefused(date)) {
     return std::get<FormFailure>(date);
   }
-  const std::string time_text = Trim(entry.BirthTime);
+  const std::string_view time_text = Trimmed(entry.BirthTime);
   if (time_text.empty()) {
     return Refusal("BirthTime is missing", RecordField::BirthTime);
   }
@@ -313,10 +323,10 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   double latitude = 0.0;
   double longitude = 0.0;
   std::string zone;
-  const std::string latitude_text = Trim(entry.Latitude);
-  const std::string longitude_text = Trim(entry.Longitude);
-  const std::string zone_text = Trim(entry.TimeZone);
-  const std::string place_text = ComposedText(Trim(entry.Place));
+  const std::string_view latitude_text = Trimmed(entry.Latitude);
+  const std::string_view longitude_text = Trimmed(entry.Longitude);
+  const std::string_view zone_text = Trimmed(entry.TimeZone);
+  const std::string place_text = ComposedText(Trimmed(entry.Place));
   const bool any_coordinate =
       !latitude_text.empty() || !longitude_text.empty() || !zone_text.empty();
   if (any_coordinate || place_text.empty()) {
@@ -378,7 +388,8 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   m.UtcOffsetSeconds = clock.UtcOffsetSeconds;
   person.Clock = {zone, clock};
 
-  person.Moon = CalculateMoonSign(m, reading.Model, reading.Chart.ayanamsa);
+  person.Moon = reading.ScreenedMoon ? ScreenedMoonSign(m, reading.Model, reading.Chart.ayanamsa)
+                                     : CalculateMoonSign(m, reading.Model, reading.Chart.ayanamsa);
   const auto state = MoonStateOf(person.Moon);
   if (!state) {
     return Refusal("The Moon of " + person.Name + " could not be placed", RecordField::BirthDate);

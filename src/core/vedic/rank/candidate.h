@@ -56,6 +56,10 @@ struct BirthReading {
   std::optional<int> UncertaintyMinutes;  // the Moon states the birth time's doubt reaches
   MoonModel Model = MoonModel::Standard;  // the Moon the kootas read
   ChartOptions Chart;                     // the zodiac of the Moon and the chart, the node
+  // Whether only the Moon's state is read (a ranking's candidates): the Moon is then
+  // ScreenedMoonSign's, whose longitudes may differ from CalculateMoonSign's in the last
+  // bits but never in the sign, nakshatra or half sign.
+  bool ScreenedMoon = false;
 };
 
 // A person read and placed, with the Moon computed once.

@@ -1,22 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "core/vedic/rank/csv_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace lumora {
 
 bool CsvReader::ReadLine(std::string& line) {
   line.clear();
   // A runaway line is kept only up to one byte past the limit (enough to refuse
-  // it); the rest of it is skipped.
-  int c = 0;
-  std::streambuf* buffer = in_.rdbuf();
+  // it); the rest of it is skipped. The input is read a block at a time and each line
+  // found in the block at once.
   bool any = false;
-  while ((c = buffer->sbumpc()) != std::char_traits<char>::eof()) {
-    any = true;
-    if (c == '\n') {
-      break;
+  for (;;) {
+    if (next_ == filled_) {
+      const std::streamsize got =
+          in_.rdbuf()->sgetn(block_.data(), static_cast<std::streamsize>(block_.size()));
+      if (got <= 0) {
+        break;
+      }
+      next_ = 0;
+      filled_ = static_cast<std::size_t>(got);
     }
+    any = true;
+    const char* start = block_.data() + next_;
+    const auto* end = static_cast<const char*>(std::memchr(start, '\n', filled_ - next_));
+    const std::size_t length =
+        end != nullptr ? static_cast<std::size_t>(end - start) : filled_ - next_;
     if (line.size() <= kMaxRecordBytes) {
-      line.push_back(static_cast<char>(c));
+      line.append(start, std::min(length, kMaxRecordBytes + 1 - line.size()));
+    }
+    next_ += length;
+    if (end != nullptr) {
+      ++next_;
+      break;
     }
   }
   if (!any) {
@@ -36,7 +53,7 @@ bool CsvReader::ReadLine(std::string& line) {
 }
 
 std::optional<CsvRecord> CsvReader::Next() {
-  std::string line;
+  std::string& line = line_text_;
   do {
     if (!ReadLine(line)) {
       return std::nullopt;
@@ -45,6 +62,7 @@ std::optional<CsvRecord> CsvReader::Next() {
 
   CsvRecord record;
   record.Line = line_;
+  record.Fields.reserve(fields_seen_);
   std::string field;
   std::size_t bytes = line.size();
   bool quoted = false;      // inside a quoted field
@@ -92,7 +110,11 @@ std::optional<CsvRecord> CsvReader::Next() {
           "text follows the closing quote of field " + std::to_string(record.Fields.size() + 1);
       break;
     } else {
-      field.push_back(c);
+      // An unquoted field runs to the next comma, quotes and all.
+      const std::size_t from = i - 1;
+      const std::size_t comma = line.find(',', from);
+      i = comma == std::string::npos ? line.size() : comma;
+      field.append(line, from, i - from);
     }
   }
   if (!record.Fault && bytes > kMaxRecordBytes) {
@@ -101,6 +123,7 @@ std::optional<CsvRecord> CsvReader::Next() {
   if (record.Fault) {
     record.Fields.clear();
   }
+  fields_seen_ = std::max(fields_seen_, record.Fields.size());
   return record;
 }
 

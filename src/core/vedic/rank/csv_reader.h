@@ -36,6 +36,11 @@ class CsvReader {
   std::istream& in_;
   int line_ = 0;
   bool first_line_ = true;
+  std::vector<char> block_ = std::vector<char>(std::size_t{1} << 16);  // read, not yet taken
+  std::size_t next_ = 0;
+  std::size_t filled_ = 0;
+  std::string line_text_;        // the line being read, its room kept from one record to the next
+  std::size_t fields_seen_ = 8;  // the most fields of a record so far, reserved for the next
 };
 
 }  // namespace lumora

@@ -635,13 +635,16 @@ FormResult<RankSummary> RankCandidates(CandidateSource& source, const RankedPers
     porutham_keys = PoruthamKeysOf(person.State, role, options.MinPoruthams);
   }
 
+  // A candidate's Moon is read for its state alone.
+  BirthReading candidate_reading = options.Reading;
+  candidate_reading.ScreenedMoon = true;
   // Everything a candidate needs besides reading its row, worked out in the threads.
   auto rank_entry = [&](const CandidateRow& row) -> FormResult<RankEntry> {
     const auto* fields = std::get_if<BirthEntry>(&row.Entry);
     if (fields == nullptr) {
       return std::get<FormFailure>(row.Entry);
     }
-    auto read = ReadBirthEntry(*fields, places, options.Reading);
+    auto read = ReadBirthEntry(*fields, places, candidate_reading);
     if (const auto* failure = std::get_if<FormFailure>(&read)) {
       return *failure;
     }
