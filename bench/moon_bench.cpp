@@ -6,21 +6,14 @@
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/ephemeris/precise_moon.h"
+#include "support/births.h"
 
 namespace {
 
 void BM_CalculateMoonSign(benchmark::State& state, lumora::MoonModel model) {
-  lumora::BirthMoment moment;
-  moment.BirthYear = 1980;
-  moment.BirthMonth = 1;
-  moment.BirthDay = 5;
-  moment.BirthHour = 5;
-  moment.BirthMinute = 7;
-  moment.ZoneHour = 5;
-  moment.ZoneMinute = 30;
-  moment.LongDeg = 73;
-  moment.LongMin = 51;
-  moment.IsEast = true;
+  // 5 January 1980, 05:07 at Pune, India Standard Time.
+  lumora::BirthMoment moment = lumora::testing::InZone(
+      lumora::testing::MomentAt(1980, 1, 5, 5, 7, {18, 31, false, 73, 51, true}), 5, 30);
   for (auto _ : state) {
     benchmark::DoNotOptimize(lumora::CalculateMoonSign(moment, model));
     ++moment.BirthMinute;

@@ -9,14 +9,14 @@ namespace lumora::cli {
 
 namespace {
 
-std::string Key(SynastryPoint point) {
-  return std::string(SynastryPointName(point));
+std::string Key(ChartPoint point) {
+  return std::string(ChartPointName(point));
 }
 
 Json LongitudesJson(const std::array<double, kSynastryPointCount>& longitudes) {
   Json out = Json::object();
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    out[Key(static_cast<SynastryPoint>(i))] = longitudes[i];
+    out[Key(kSynastryPoints[i])] = longitudes[i];
   }
   return out;
 }
@@ -24,7 +24,7 @@ Json LongitudesJson(const std::array<double, kSynastryPointCount>& longitudes) {
 Json OverlayJson(const HouseOverlay& overlay) {
   Json out = Json::object();
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    out[Key(static_cast<SynastryPoint>(i))] = overlay[i];
+    out[Key(kSynastryPoints[i])] = overlay[i];
   }
   return out;
 }

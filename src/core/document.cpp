@@ -3,6 +3,14 @@
 
 namespace lumora {
 
+DocumentCell TextCell(std::string text, bool bold, CellAlign align) {
+  DocumentCell cell;
+  cell.Text = std::move(text);
+  cell.Bold = bold;
+  cell.Align = align;
+  return cell;
+}
+
 void AddParagraph(Document& document, ParagraphStyle style, std::string text) {
   DocumentParagraph paragraph;
   paragraph.Style = style;

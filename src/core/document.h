@@ -40,6 +40,9 @@ struct DocumentCell {
   int ColumnSpan = 1;
 };
 
+// A cell of text, bold or not, aligned, spanning one column.
+DocumentCell TextCell(std::string text, bool bold = false, CellAlign align = CellAlign::Left);
+
 using DocumentRow = std::vector<DocumentCell>;
 
 struct DocumentTable {

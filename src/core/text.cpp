@@ -16,6 +16,11 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(first, last - first + 1));
 }
 
+std::string TrimmedOr(std::string_view name, std::string_view fallback) {
+  std::string trimmed = Trim(name);
+  return trimmed.empty() ? std::string(fallback) : trimmed;
+}
+
 std::optional<int> ParseDigits(std::string_view text) {
   if (text.empty()) {
     return std::nullopt;

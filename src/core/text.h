@@ -10,6 +10,9 @@ namespace lumora {
 // Removes blanks from both ends (blanks only, as the forms' trimming does).
 std::string Trim(std::string_view text);
 
+// The name trimmed, or the fallback where nothing is left ("Boy" for a blank name).
+std::string TrimmedOr(std::string_view name, std::string_view fallback);
+
 // The whole text as a non-negative decimal integer: digits only, at least one;
 // values beyond 1000000 read as 1000000.
 std::optional<int> ParseDigits(std::string_view text);

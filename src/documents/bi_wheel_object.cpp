@@ -62,8 +62,8 @@ std::optional<DocumentBiWheel> BiWheelOf(const QTextFormat& format) {
   const QVariantList aspects = format.property(kAspectsProperty).toList();
   for (qsizetype i = 0; i + kNumbersPerAspect <= aspects.size(); i += kNumbersPerAspect) {
     SynastryAspect aspect;
-    aspect.A = static_cast<SynastryPoint>(aspects[i].toInt());
-    aspect.B = static_cast<SynastryPoint>(aspects[i + 1].toInt());
+    aspect.A = static_cast<ChartPoint>(aspects[i].toInt());
+    aspect.B = static_cast<ChartPoint>(aspects[i + 1].toInt());
     aspect.Kind = static_cast<AspectKind>(aspects[i + 2].toInt());
     aspect.Orb = aspects[i + 3].toDouble();
     wheel.Aspects.push_back(aspect);

@@ -8,6 +8,7 @@
 #include <numbers>
 #include <vector>
 
+#include "core/ephemeris/geometry.h"
 #include "core/western/synastry/arcs.h"
 #include "core/western/synastry/synastry_document.h"
 
@@ -64,7 +65,7 @@ std::vector<double> Spread(const std::array<double, kSynastryPointCount>& longit
     bool moved = false;
     for (int i = 0; i < kSynastryPointCount; ++i) {
       const int next = (i + 1) % kSynastryPointCount;
-      const double distance = NormalizeDegrees(placed[next] - placed[i]);
+      const double distance = NormalizedDegrees(placed[next] - placed[i]);
       if (distance < gap) {
         const double push = (gap - distance) / 2.0;
         placed[i] -= push;
@@ -102,7 +103,7 @@ void DrawPoints(QPainter& painter, const Wheel& wheel,
     const QPointF at = wheel.At(placed[i], glyph_radius);
     const QRectF box(at.x() - glyph_size, at.y() - glyph_size / 1.6, glyph_size * 2.0,
                      glyph_size * 1.25);
-    painter.drawText(box, Qt::AlignCenter, PointGlyph(static_cast<SynastryPoint>(i)));
+    painter.drawText(box, Qt::AlignCenter, PointGlyph(kSynastryPoints[i]));
   }
 }
 
@@ -113,17 +114,19 @@ QColor AspectQColor(AspectKind kind) {
   return {rgb.Red, rgb.Green, rgb.Blue};
 }
 
-QString PointGlyph(SynastryPoint point) {
+QString PointGlyph(ChartPoint point) {
   static const char16_t kGlyphs[] = {u'\u2609', u'\u263D', u'\u263F', u'\u2640',
                                      u'\u2642', u'\u2643', u'\u2644', u'\u2645',
                                      u'\u2646', u'\u2647', u'\u260A'};
   switch (point) {
-    case SynastryPoint::Ascendant:
+    case ChartPoint::Ascendant:
       return QStringLiteral("As");
-    case SynastryPoint::Midheaven:
+    case ChartPoint::Midheaven:
       return QStringLiteral("Mc");
+    case ChartPoint::Ketu:
+      return QString(QChar(u'\u260B'));
     default:
-      return QString(QChar(kGlyphs[static_cast<int>(point)]));
+      return QString(QChar(kGlyphs[SynastrySlot(point)]));
   }
 }
 
@@ -244,7 +247,7 @@ void PaintBiWheel(QPainter& painter, const QRectF& area, const DocumentBiWheel& 
     painter.setPen(QPen(angle ? QColor(0x22, 0x22, 0x22) : kRule, angle ? rule * 2.0 : rule));
     painter.drawLine(wheel.At(cusp, kInnerPointsInner), wheel.At(cusp, kZodiacInner));
     const double next = data.InnerCusps[(house + 1) % 12];
-    const double middle = cusp + NormalizeDegrees(next - cusp) / 2.0;
+    const double middle = cusp + NormalizedDegrees(next - cusp) / 2.0;
     const QPointF at = wheel.At(middle, kHouseNumbers - 0.03);
     const double size = number_font.pixelSize();
     painter.setFont(number_font);
@@ -261,8 +264,8 @@ void PaintBiWheel(QPainter& painter, const QRectF& area, const DocumentBiWheel& 
     }
     painter.setPen(pen);
     const double inner = kHouseNumbers - 0.08;
-    painter.drawLine(wheel.At(data.Inner[static_cast<std::size_t>(aspect.A)], inner),
-                     wheel.At(data.Outer[static_cast<std::size_t>(aspect.B)], inner));
+    painter.drawLine(wheel.At(data.Inner[SynastrySlot(aspect.A)], inner),
+                     wheel.At(data.Outer[SynastrySlot(aspect.B)], inner));
   }
 
   DrawPoints(painter, wheel, data.Inner, kZodiacInner, kInnerPointsInner, kInnerInk, font);

@@ -20,7 +20,7 @@ QColor AspectQColor(AspectKind kind);
 void PaintAspectGlyph(QPainter& painter, const QRectF& box, AspectKind kind, const QColor& color);
 
 // The point's glyph as text (Sun, Moon, planets, node), or "As" and "Mc" for the angles.
-QString PointGlyph(SynastryPoint point);
+QString PointGlyph(ChartPoint point);
 
 // Draws the two charts as one wheel into the largest square that fits the area, in
 // vectors only: the zodiac ring, the inner chart's houses and points inside it, the outer

@@ -14,9 +14,12 @@
 #include "core/western/western_document.h"
 #include "core/western/western_run.h"
 #include "reference_forms.h"
+#include "support/births.h"
 
 namespace lumora {
 namespace {
+
+using namespace ::lumora::testing;
 
 struct LocationCase {
   const char* source;
@@ -25,37 +28,19 @@ struct LocationCase {
   const char* words;
 };
 
-BirthMoment Moment(int year, int month, int day, int hour, int lat_deg, int lat_min, bool south,
-                   int long_deg, int long_min, bool east) {
-  BirthMoment m;
-  m.BirthYear = year;
-  m.BirthMonth = month;
-  m.BirthDay = day;
-  m.BirthHour = hour;
-  m.LatDeg = lat_deg;
-  m.LatMin = lat_min;
-  m.IsSouth = south;
-  m.LongDeg = long_deg;
-  m.LongMin = long_min;
-  m.IsEast = east;
-  return m;
-}
-
 BirthMoment Typed(BirthMoment m, int zone_hour, int zone_minute, bool dst,
                   std::optional<bool> ahead) {
-  m.ZoneHour = zone_hour;
-  m.ZoneMinute = zone_minute;
-  m.IsDST = dst;
+  m = InZone(m, zone_hour, zone_minute, dst);
   m.ZoneAhead = ahead;
   return m;
 }
 
-const BirthMoment kDelhi1990 = Moment(1990, 6, 15, 12, 28, 36, false, 77, 12, true);
-const BirthMoment kDelhi1943 = Moment(1943, 3, 1, 12, 28, 36, false, 77, 12, true);
-const BirthMoment kDelhi1850 = Moment(1850, 1, 1, 12, 28, 36, false, 77, 12, true);
-const BirthMoment kLondon1944 = Moment(1944, 6, 15, 12, 51, 30, false, 0, 7, false);
-const BirthMoment kMadrid1980 = Moment(1980, 1, 10, 12, 40, 25, false, 3, 42, false);
-const BirthMoment kSydney2000 = Moment(2000, 1, 1, 12, 33, 52, true, 151, 13, true);
+const BirthMoment kDelhi1990 = MomentAt(1990, 6, 15, 12, 0, kNewDelhi);
+const BirthMoment kDelhi1943 = MomentAt(1943, 3, 1, 12, 0, kNewDelhi);
+const BirthMoment kDelhi1850 = MomentAt(1850, 1, 1, 12, 0, kNewDelhi);
+const BirthMoment kLondon1944 = MomentAt(1944, 6, 15, 12, 0, {51, 30, false, 0, 7, false});
+const BirthMoment kMadrid1980 = MomentAt(1980, 1, 10, 12, 0, {40, 25, false, 3, 42, false});
+const BirthMoment kSydney2000 = MomentAt(2000, 1, 1, 12, 0, {33, 52, true, 151, 13, true});
 
 // Offsets of the zone eras as zdump prints them for the tz database (2023 and later).
 const LocationCase kLocations[] = {

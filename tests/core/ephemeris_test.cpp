@@ -8,27 +8,20 @@
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/ephemeris/zodiac.h"
+#include "support/births.h"
 
 namespace lumora {
 namespace {
 
+using namespace ::lumora::testing;
+
 constexpr double kMicroDegree = 1e-6;
 constexpr double kTwelvePlaces = 1e-12;
 
+// A birth with only what the Moon reads: the clock, its zone, and the longitude's side.
 BirthMoment Moment(int y, int mo, int d, int h, int mi, int zh, int zm, bool east, bool dst = false,
                    int long_deg = 77) {
-  BirthMoment m;
-  m.BirthYear = y;
-  m.BirthMonth = mo;
-  m.BirthDay = d;
-  m.BirthHour = h;
-  m.BirthMinute = mi;
-  m.ZoneHour = zh;
-  m.ZoneMinute = zm;
-  m.LongDeg = long_deg;
-  m.IsEast = east;
-  m.IsDST = dst;
-  return m;
+  return InZone(MomentAt(y, mo, d, h, mi, {0, 0, false, long_deg, 0, east}), zh, zm, dst);
 }
 
 struct DayCase {
@@ -62,7 +55,7 @@ TEST(UniversalTime, HemisphereAndDaylightSaving) {
       {Moment(2000, 1, 1, 17, 30, 5, 30, true), 12.0},
       {Moment(1976, 7, 4, 10, 30, 5, 0, false, true), 14.5},  // west + DST: zone 4 h
       {Moment(1976, 7, 4, 10, 30, 5, 0, true, true), 4.5},    // east + DST: zone 6 h
-      {Moment(1947, 8, 15, 0, 0, 5, 30, true), -5.5},         // not reduced into 0..24
+      {DelhiMoment(), -5.5},                                  // not reduced into 0..24
       // 0 deg 0 min "east" is -0, not below 0, so the west rule applies.
       {Moment(2000, 1, 1, 12, 0, 1, 0, true, false, 0), 13.0},
   };
@@ -74,8 +67,7 @@ TEST(UniversalTime, HemisphereAndDaylightSaving) {
 TEST(TimeArguments, SameInstantSameT) {
   EXPECT_EQ(ComputeTimeArguments(Moment(2000, 1, 1, 12, 0, 0, 0, false, false, 0)).T, 0.0);
   EXPECT_NEAR(ComputeTimeArguments(Moment(2000, 1, 1, 17, 30, 5, 30, true)).T, 0.0, kTwelvePlaces);
-  EXPECT_NEAR(ComputeTimeArguments(Moment(1947, 8, 15, 0, 0, 5, 30, true)).T, -0.523825576089,
-              kTwelvePlaces);
+  EXPECT_NEAR(ComputeTimeArguments(DelhiMoment()).T, -0.523825576089, kTwelvePlaces);
   // Hour 24 is not carried into the next day, yet names the same instant.
   EXPECT_NEAR(ComputeTimeArguments(Moment(2000, 1, 1, 24, 30, 0, 0, false, false, 0)).T,
               ComputeTimeArguments(Moment(2000, 1, 2, 0, 30, 0, 0, false, false, 0)).T,
@@ -151,7 +143,7 @@ TEST(CalculateMoonSign, WholeBirthMoments) {
        "Swati"},
       {Moment(2000, 1, 13, 12, 0, 0, 0, false, false, 0), "15\u00B0 31' 48\" Pis", "Pisces (Meena)",
        "Uttara Bhadrapada"},
-      {Moment(1947, 8, 15, 0, 0, 5, 30, true), "3\u00B0 59' 16\" Can", "Cancer (Kataka)", "Pushya"},
+      {DelhiMoment(), "3\u00B0 59' 16\" Can", "Cancer (Kataka)", "Pushya"},
   };
   for (const auto& c : cases) {
     const MoonSignResult r = CalculateMoonSign(c.moment);

@@ -18,6 +18,7 @@
 #include "core/ephemeris/quick_positions.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/chart/sidereal_chart.h"
+#include "support/births.h"
 
 namespace lumora {
 namespace {
@@ -108,22 +109,9 @@ TEST(QuickPositions, AscendantBoundCoversThePreciseAscendant) {
 
 BirthMoment MomentAt(int year, int month, int day, int hour, int minute, double latitude,
                      double longitude, int offset_seconds) {
-  BirthMoment m;
-  m.BirthYear = year;
-  m.BirthMonth = month;
-  m.BirthDay = day;
-  m.BirthHour = hour;
-  m.BirthMinute = minute;
-  const auto split = [](double value, int& degrees, int& minutes) {
-    degrees = static_cast<int>(std::fabs(value));
-    minutes = static_cast<int>((std::fabs(value) - degrees) * 60.0);
-  };
-  split(latitude, m.LatDeg, m.LatMin);
-  split(longitude, m.LongDeg, m.LongMin);
-  m.IsSouth = latitude < 0.0;
-  m.IsEast = longitude >= 0.0;
-  m.UtcOffsetSeconds = offset_seconds;
-  return m;
+  return testing::AtOffset(
+      testing::MomentAt(year, month, day, hour, minute, testing::PlaceAt(latitude, longitude)),
+      offset_seconds);
 }
 
 bool PreciseVerdict(const BirthMoment& m, const ChartOptions& options) {

@@ -3,6 +3,7 @@
 
 #include "core/ephemeris/birth_moment.h"
 #include "core/vedic/entry/birth_form.h"
+#include "support/births.h"
 
 namespace lumora::testing {
 
@@ -42,26 +43,6 @@ inline BirthForm ReferenceForm() {
   girl.ZoneHour = "0";
   girl.ZoneMinute = "0";
   return form;
-}
-
-// A birth at New Delhi (28 deg 36 min N, 77 deg 12 min E) on Indian time (5 h 30 min
-// east); by default the boy's, the first minute of 15 August 1947.
-inline BirthMoment DelhiMoment(int year = 1947, int month = 8, int day = 15, int hour = 0,
-                               int minute = 0) {
-  BirthMoment m;
-  m.BirthYear = year;
-  m.BirthMonth = month;
-  m.BirthDay = day;
-  m.BirthHour = hour;
-  m.BirthMinute = minute;
-  m.ZoneHour = 5;
-  m.ZoneMinute = 30;
-  m.LongDeg = 77;
-  m.LongMin = 12;
-  m.LatDeg = 28;
-  m.LatMin = 36;
-  m.IsEast = true;
-  return m;
 }
 
 }  // namespace lumora::testing

@@ -15,9 +15,12 @@
 
 #include "core/ephemeris/astro_time.h"
 #include "core/western/synastry/synastry_chart.h"
+#include "support/births.h"
 
 namespace lumora {
 namespace {
+
+using namespace ::lumora::testing;
 
 constexpr double kArcsecond = 1.0 / 3600.0;
 // The reference's own agreement with this program's ephemeris (its accuracy tests): the
@@ -93,18 +96,18 @@ AstroTime InstantOf(const ReferenceRow& row) {
   return {row.JulianDayTT - row.DeltaT / 86400.0, row.JulianDayTT};
 }
 
-double ToleranceOf(SynastryPoint point) {
+double ToleranceOf(ChartPoint point) {
   switch (point) {
-    case SynastryPoint::Moon:
+    case ChartPoint::Moon:
       return kMoonTolerance;
-    case SynastryPoint::Uranus:
-    case SynastryPoint::Neptune:
-    case SynastryPoint::Pluto:
+    case ChartPoint::Uranus:
+    case ChartPoint::Neptune:
+    case ChartPoint::Pluto:
       return kOuterBodyTolerance;
-    case SynastryPoint::Rahu:
+    case ChartPoint::Rahu:
       return kNodeTolerance;
-    case SynastryPoint::Ascendant:
-    case SynastryPoint::Midheaven:
+    case ChartPoint::Ascendant:
+    case ChartPoint::Midheaven:
       return kAngleTolerance;
     default:
       return kInnerBodyTolerance;
@@ -118,19 +121,19 @@ TEST(SynastryChart, EveryPointFollowsTheReferenceEphemeris) {
     const NatalChart chart = CastNatalChart(InstantOf(row), row.Latitude, row.EastLongitude);
     EXPECT_DOUBLE_EQ(chart.JulianDayUt, InstantOf(row).Ut);
     for (int i = 0; i < kSynastryPointCount; ++i) {
-      const auto point = static_cast<SynastryPoint>(i);
+      const auto point = kSynastryPoints[i];
       if (IsAngle(point) && std::fabs(row.Latitude) > kAngleLatitudeLimit) {
         continue;
       }
       const double error = std::fabs(AngleDifference(chart.Points[i].Longitude, row.Longitude[i]));
       worst[i] = std::max(worst[i], error);
       EXPECT_LE(error, ToleranceOf(point))
-          << SynastryPointName(point) << " at JD(TT) " << row.JulianDayTT;
+          << ChartPointName(point) << " at JD(TT) " << row.JulianDayTT;
     }
   }
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    std::printf("largest error of %-9s %.2f\"\n",
-                SynastryPointName(static_cast<SynastryPoint>(i)).data(), worst[i] / kArcsecond);
+    std::printf("largest error of %-9s %.2f\"\n", ChartPointName(kSynastryPoints[i]).data(),
+                worst[i] / kArcsecond);
   }
 }
 
@@ -140,15 +143,13 @@ TEST(SynastryChart, SpeedsHaveTheirBodiesSigns) {
   for (std::size_t k = 0; k < Reference().size(); k += 7) {
     const ReferenceRow& row = Reference()[k];
     const NatalChart chart = CastNatalChart(InstantOf(row), row.Latitude, row.EastLongitude);
-    const auto speed = [&chart](SynastryPoint p) {
-      return chart.Points[static_cast<std::size_t>(p)].Speed;
-    };
-    EXPECT_GT(speed(SynastryPoint::Moon), 11.0) << row.JulianDayTT;
-    EXPECT_LT(speed(SynastryPoint::Moon), 15.5) << row.JulianDayTT;
-    EXPECT_NEAR(speed(SynastryPoint::Sun), 0.9856, 0.035) << row.JulianDayTT;
-    EXPECT_NEAR(speed(SynastryPoint::Rahu), -0.05295, 0.001) << row.JulianDayTT;
-    EXPECT_EQ(speed(SynastryPoint::Ascendant), 0.0);
-    EXPECT_EQ(speed(SynastryPoint::Midheaven), 0.0);
+    const auto speed = [&chart](ChartPoint p) { return chart.Points[SynastrySlot(p)].Speed; };
+    EXPECT_GT(speed(ChartPoint::Moon), 11.0) << row.JulianDayTT;
+    EXPECT_LT(speed(ChartPoint::Moon), 15.5) << row.JulianDayTT;
+    EXPECT_NEAR(speed(ChartPoint::Sun), 0.9856, 0.035) << row.JulianDayTT;
+    EXPECT_NEAR(speed(ChartPoint::Rahu), -0.05295, 0.001) << row.JulianDayTT;
+    EXPECT_EQ(speed(ChartPoint::Ascendant), 0.0);
+    EXPECT_EQ(speed(ChartPoint::Midheaven), 0.0);
   }
 }
 
@@ -162,8 +163,8 @@ TEST(SynastryChart, HouseCuspsMeetTheChartsOwnAngles) {
       continue;
     }
     const NatalChart chart = CastNatalChart(InstantOf(row), row.Latitude, row.EastLongitude);
-    const double ascendant = chart.Points[static_cast<int>(SynastryPoint::Ascendant)].Longitude;
-    const double midheaven = chart.Points[static_cast<int>(SynastryPoint::Midheaven)].Longitude;
+    const double ascendant = chart.Points[SynastrySlot(ChartPoint::Ascendant)].Longitude;
+    const double midheaven = chart.Points[SynastrySlot(ChartPoint::Midheaven)].Longitude;
     const HouseCusps placidus = HousesOf(chart, HouseSystem::Placidus);
     EXPECT_FALSE(placidus.FellBack());
     EXPECT_NEAR(AngleDifference(placidus.Cusps[0], ascendant), 0.0, kSameAngle) << row.JulianDayTT;
@@ -186,38 +187,23 @@ struct InstantCase {
 };
 
 BirthMoment Moment(int year, int month, int day, int hour, int minute, int offset_seconds,
-                   int lat_deg, int lat_min, bool south, int long_deg, int long_min, bool east) {
-  BirthMoment m;
-  m.BirthYear = year;
-  m.BirthMonth = month;
-  m.BirthDay = day;
-  m.BirthHour = hour;
-  m.BirthMinute = minute;
-  m.UtcOffsetSeconds = offset_seconds;
-  m.LatDeg = lat_deg;
-  m.LatMin = lat_min;
-  m.IsSouth = south;
-  m.LongDeg = long_deg;
-  m.LongMin = long_min;
-  m.IsEast = east;
-  return m;
+                   const Place& place) {
+  return AtOffset(MomentAt(year, month, day, hour, minute, place), offset_seconds);
 }
 
 const InstantCase kInstants[] = {
     // J2000.0 itself: 2000-01-01 12:00 UT is JD 2451545.0.
-    {"noon of J2000 at Greenwich", Moment(2000, 1, 1, 12, 0, 0, 51, 30, false, 0, 0, true),
-     2451545.0, 51.5, 0.0},
+    {"noon of J2000 at Greenwich", AtOffset(GreenwichMoment(), 0), 2451545.0, 51.5, 0.0},
     // Fiji, UTC+12: 09:15 on 2 March 1985 is 21:15 UT on 1 March; JD 2446125.5 + 21.25/24.
     {"a zone ahead carries into the day before",
-     Moment(1985, 3, 2, 9, 15, 12 * 3600, 18, 8, true, 170, 0, true), 2446126.3854166667,
+     Moment(1985, 3, 2, 9, 15, 12 * 3600, {18, 8, true, 170, 0, true}), 2446126.3854166667,
      -18.0 - 8.0 / 60.0, 170.0},
     // Pago Pago, UTC-11: 21:40 on 20 November 1987 is 08:40 UT on the 21st.
     {"a zone behind carries into the day after",
-     Moment(1987, 11, 20, 21, 40, -11 * 3600, 14, 16, true, 170, 42, false),
+     Moment(1987, 11, 20, 21, 40, -11 * 3600, {14, 16, true, 170, 42, false}),
      2447120.5 + (8.0 + 40.0 / 60.0) / 24.0, -14.0 - 16.0 / 60.0, -170.0 - 42.0 / 60.0},
     // India, UTC+5:30, the first minute of 15 August 1947: 18:30 UT on the 14th.
-    {"a half-hour zone", Moment(1947, 8, 15, 0, 0, 19800, 28, 36, false, 77, 12, true),
-     2432411.5 + 18.5 / 24.0, 28.6, 77.2},
+    {"a half-hour zone", AtOffset(DelhiMoment(), 19800), 2432411.5 + 18.5 / 24.0, 28.6, 77.2},
 };
 
 TEST(SynastryChart, BirthInstantsOfEnteredMoments) {

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "core/ephemeris/astronomical_constants.h"
+#include "core/ephemeris/geometry.h"
 #include "core/western/synastry/arcs.h"
 #include "core/western/synastry/houses.h"
 
@@ -108,7 +109,7 @@ TEST(HouseCusps, PlacidusCuspsTrisectTheirSemiArcs) {
         const double declination = std::asin(Sin(kObliquity) * Sin(longitude)) / kRadiansPerDegree;
         const double ascensional = std::asin(Tan(latitude) * Tan(declination)) / kRadiansPerDegree;
         // East of the meridian: the cusp culminates after ARMC reaches its right ascension.
-        const double east_of_upper = NormalizeDegrees(ra - armc);
+        const double east_of_upper = NormalizedDegrees(ra - armc);
         const double expected =
             t.above ? t.fraction * (90.0 + ascensional) : 180.0 - t.fraction * (90.0 - ascensional);
         const double error = std::fabs(SignedArc(east_of_upper - expected));
@@ -118,7 +119,7 @@ TEST(HouseCusps, PlacidusCuspsTrisectTheirSemiArcs) {
       }
       // Cusps follow each other round the zodiac, each house narrower than half the circle.
       for (int i = 0; i < 12; ++i) {
-        const double width = NormalizeDegrees(houses.Cusps[(i + 1) % 12] - houses.Cusps[i]);
+        const double width = NormalizedDegrees(houses.Cusps[(i + 1) % 12] - houses.Cusps[i]);
         EXPECT_GT(width, 0.0);
         EXPECT_LT(width, 180.0);
       }
@@ -153,8 +154,8 @@ TEST(HouseCusps, EqualAndWholeSignFromTheAscendant) {
   const HouseCusps equal = CalculateHouseCusps(HouseSystem::Equal, armc, 23.4417, latitude);
   const HouseCusps whole = CalculateHouseCusps(HouseSystem::WholeSign, armc, 23.4417, latitude);
   for (int i = 0; i < 12; ++i) {
-    EXPECT_NEAR(equal.Cusps[i], NormalizeDegrees(ascendant + 30.0 * i), kMicroDegree);
-    EXPECT_NEAR(whole.Cusps[i], NormalizeDegrees(120.0 + 30.0 * i), kMicroDegree);
+    EXPECT_NEAR(equal.Cusps[i], NormalizedDegrees(ascendant + 30.0 * i), kMicroDegree);
+    EXPECT_NEAR(whole.Cusps[i], NormalizedDegrees(120.0 + 30.0 * i), kMicroDegree);
   }
   EXPECT_FALSE(equal.FellBack());
 }
@@ -186,7 +187,7 @@ TEST(HouseCusps, HouseOfAPointCountsFromEachCusp) {
   HouseCusps houses;
   houses.Used = HouseSystem::Equal;
   for (int i = 0; i < 12; ++i) {
-    houses.Cusps[i] = NormalizeDegrees(345.0 + 30.0 * i);  // houses straddling 0 degrees
+    houses.Cusps[i] = NormalizedDegrees(345.0 + 30.0 * i);  // houses straddling 0 degrees
   }
   struct Case {
     double longitude;

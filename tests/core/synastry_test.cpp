@@ -15,7 +15,7 @@ namespace lumora {
 namespace {
 
 constexpr double kNanoDegree = 1e-9;
-using P = SynastryPoint;
+using P = ChartPoint;
 using K = AspectKind;
 
 struct AspectCase {
@@ -158,13 +158,13 @@ TEST(SynastryAspects, AnglesAreNeitherApplyingNorSeparating) {
   for (auto& point : b) {
     point = {20.0, 0.0};
   }
-  b[static_cast<int>(P::Sun)] = {198.0, 0.0};
+  b[SynastrySlot(P::Sun)] = {198.0, 0.0};
   const auto aspects = FindAspects(a, b, {});
   // Every A point meets B's Sun in conjunction; every B point but the Sun is in opposition.
   ASSERT_EQ(aspects.size(), static_cast<std::size_t>(kSynastryPointCount * kSynastryPointCount));
   for (const SynastryAspect& aspect : aspects) {
     EXPECT_EQ(aspect.Applying.has_value(), !IsAngle(aspect.A) && !IsAngle(aspect.B))
-        << SynastryPointName(aspect.A) << " " << SynastryPointName(aspect.B);
+        << ChartPointName(aspect.A) << " " << ChartPointName(aspect.B);
   }
   // Row by row: A's Sun first, against B's points in order.
   EXPECT_EQ(aspects[0].A, P::Sun);
@@ -194,13 +194,13 @@ TEST(SynastryComposite, ShorterArcMidpointsAcrossZero) {
   }
   SynastryPositions a{};
   SynastryPositions b{};
-  a[static_cast<int>(P::Ascendant)].Longitude = 350.0;
-  b[static_cast<int>(P::Ascendant)].Longitude = 20.0;
-  a[static_cast<int>(P::Venus)].Longitude = 100.0;
-  b[static_cast<int>(P::Venus)].Longitude = 340.0;
+  a[SynastrySlot(P::Ascendant)].Longitude = 350.0;
+  b[SynastrySlot(P::Ascendant)].Longitude = 20.0;
+  a[SynastrySlot(P::Venus)].Longitude = 100.0;
+  b[SynastrySlot(P::Venus)].Longitude = 340.0;
   const auto composite = CompositeLongitudes(a, b);
-  EXPECT_NEAR(composite[static_cast<int>(P::Ascendant)], 5.0, kNanoDegree);
-  EXPECT_NEAR(composite[static_cast<int>(P::Venus)], 40.0, kNanoDegree);
+  EXPECT_NEAR(composite[SynastrySlot(P::Ascendant)], 5.0, kNanoDegree);
+  EXPECT_NEAR(composite[SynastrySlot(P::Venus)], 40.0, kNanoDegree);
 }
 
 struct PlaceCase {

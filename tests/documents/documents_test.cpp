@@ -178,8 +178,7 @@ TEST(SynastryPages, CarryTheGridTheWheelAndTheOverlays) {
   }
   EXPECT_EQ(filled, reading.Aspects.size());
   for (const SynastryAspect& aspect : reading.Aspects) {
-    const DocumentCell& cell =
-        grid->Rows[static_cast<std::size_t>(aspect.A) + 1][static_cast<std::size_t>(aspect.B) + 1];
+    const DocumentCell& cell = grid->Rows[SynastrySlot(aspect.A) + 1][SynastrySlot(aspect.B) + 1];
     EXPECT_EQ(cell.Text.substr(0, 3), AspectAbbreviation(aspect.Kind));
     EXPECT_EQ(cell.Color, AspectColor(aspect.Kind));
   }

@@ -34,22 +34,13 @@ using namespace lumora::testing;
 
 namespace {
 
-// The boy of 15 August 1947, 00:00 at New Delhi: Taurus rising, Mars in Gemini in the
-// 2nd (Manglik, excused by its sign); the girl of 1 January 2000, 12:00 at Greenwich.
+// The couple of TypeDelhiLondonCouple: the boy of 15 August 1947, 00:00 at New Delhi:
+// Taurus rising, Mars in Gemini in the 2nd (Manglik, excused by its sign); the girl of
+// 1 January 2000, 12:00 at Greenwich.
 struct Entry {
   const char* name;
   const char* value;
 };
-
-constexpr Entry kBoyEntries[] = {{"txtMName", "Arjun"},  {"txtMCity", "Delhi"},
-                                 {"txtMState", "Delhi"}, {"txtMCountry", "India"},
-                                 {"txtMLD", "28"},       {"txtMLM", "36"},
-                                 {"txtMLoD", "77"},      {"txtMLoM", "12"},
-                                 {"txtMZoneHour", "5"},  {"txtMZoneMinute", "30"}};
-constexpr Entry kGirlEntries[] = {
-    {"txtFName", "Bela"},  {"txtFCity", "London"}, {"txtFState", "England"}, {"txtFCountry", "UK"},
-    {"txtFLD", "51"},      {"txtFLM", "30"},       {"txtFLoD", "0"},         {"txtFLoM", "0"},
-    {"txtFZoneHour", "0"}, {"txtFZoneMinute", "0"}};
 
 constexpr int kChartsTab = 5;
 constexpr int kTimingTab = 6;
@@ -326,18 +317,7 @@ class ChartsTabTest : public QObject {
 
  private:
   ui::ResultWindow* MatchTheCouple() {
-    for (const Entry& e : kBoyEntries) {
-      Edit(e.name)->setText(QString::fromUtf8(e.value));
-    }
-    for (const Entry& e : kGirlEntries) {
-      Edit(e.name)->setText(QString::fromUtf8(e.value));
-    }
-    Combo("cboMDate")->setCurrentText(QStringLiteral("15"));
-    Combo("cboMMonth")->setCurrentText(QStringLiteral("August"));
-    Combo("cboMYear")->setCurrentText(QStringLiteral("1947"));
-    Combo("cboFYear")->setCurrentText(QStringLiteral("2000"));
-    Combo("cboFHH")->setCurrentText(QStringLiteral("12"));
-    form_->findChild<QWidget*>(QStringLiteral("optFWest"))->setProperty("checked", true);
+    TypeDelhiLondonCouple(form_);
     Click(form_, "cmdCalculate");
     ui::ResultWindow* result = main_->Vedic().Result();
     if (result == nullptr) {
@@ -345,8 +325,6 @@ class ChartsTabTest : public QObject {
     }
     return result;
   }
-  QLineEdit* Edit(const char* name) const { return testing::Edit(form_, name); }
-  QComboBox* Combo(const char* name) const { return testing::Combo(form_, name); }
 
   std::unique_ptr<StandIns> stand_ins_;
   std::unique_ptr<ui::MainWindow> main_;

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "core/ephemeris/geometry.h"
 #include "core/western/synastry/arcs.h"
 #include "core/western/synastry/synastry.h"
 #include "core/western/synastry/synastry_document.h"
@@ -33,7 +34,7 @@ using namespace lumora::testing;
 
 namespace {
 
-using P = SynastryPoint;
+using P = ChartPoint;
 
 // A's points every 25 degrees from 3, B's every 31 from 10, with speeds that make some
 // aspects applying; both charts cast at ARMC 100 degrees, 40 N and 20 S.
@@ -51,8 +52,8 @@ SynastryReading ConstructedReading() {
   a.Obliquity = 23.44;
   b.Obliquity = 23.44;
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    a.Points[i] = {NormalizeDegrees(3.0 + 25.0 * i), 0.5 + 0.1 * i};
-    b.Points[i] = {NormalizeDegrees(10.0 + 31.0 * i), 0.2};
+    a.Points[i] = {NormalizedDegrees(3.0 + 25.0 * i), 0.5 + 0.1 * i};
+    b.Points[i] = {NormalizedDegrees(10.0 + 31.0 * i), 0.2};
   }
   const ChartCaster cast = [](double jd, double latitude, double east) {
     NatalChart chart;
@@ -107,15 +108,15 @@ class SynastryPageTest : public QObject {
     }
     QCOMPARE(filled, static_cast<int>(reading.Aspects.size()));
     for (const SynastryAspect& aspect : reading.Aspects) {
-      QTableWidgetItem* item = grid->item(static_cast<int>(aspect.A), static_cast<int>(aspect.B));
+      QTableWidgetItem* item = grid->item(static_cast<int>(SynastrySlot(aspect.A)),
+                                          static_cast<int>(SynastrySlot(aspect.B)));
       QVERIFY(item->text().startsWith(
           QString::fromLatin1(AspectAbbreviation(aspect.Kind).data(),
                               static_cast<int>(AspectAbbreviation(aspect.Kind).size()))));
       const QString words = item->data(Qt::AccessibleTextRole).toString();
       QVERIFY2(words.contains(QString::fromStdString(AspectWords(aspect))), qPrintable(words));
-      QVERIFY(words.startsWith(
-          QString::fromLatin1(SynastryPointName(aspect.A).data(),
-                              static_cast<int>(SynastryPointName(aspect.A).size()))));
+      QVERIFY(words.startsWith(QString::fromLatin1(
+          ChartPointName(aspect.A).data(), static_cast<int>(ChartPointName(aspect.A).size()))));
       // Aspects to the angles name no motion; the others say which.
       QCOMPARE(words.contains(QStringLiteral("applying")) ||
                    words.contains(QStringLiteral("separating")),

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <cmath>
 
+#include "support/births.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/vedic/result/timing_tab.h"
@@ -21,33 +22,6 @@ using namespace lumora;
 using namespace lumora::testing;
 
 namespace {
-
-// Born 15 August 1947, 00:00 at New Delhi (IST), and 1 January 2000, 12:00 at Greenwich.
-BirthMoment Delhi1947() {
-  BirthMoment m;
-  m.BirthYear = 1947;
-  m.BirthMonth = 8;
-  m.BirthDay = 15;
-  m.ZoneHour = 5;
-  m.ZoneMinute = 30;
-  m.LongDeg = 77;
-  m.LongMin = 12;
-  m.LatDeg = 28;
-  m.LatMin = 36;
-  m.IsEast = true;
-  return m;
-}
-
-BirthMoment Greenwich2000() {
-  BirthMoment m;
-  m.BirthYear = 2000;
-  m.BirthMonth = 1;
-  m.BirthDay = 1;
-  m.BirthHour = 12;
-  m.LatDeg = 51;
-  m.LatMin = 30;
-  return m;
-}
 
 void Commit(QLineEdit* edit, const QString& text) {
   edit->setFocus();
@@ -65,8 +39,8 @@ class TimingTabTest : public QObject {
   void ShowsThePeriodsOfBothPersons() {
     ui::TimingTab tab;
     tab.resize(1200, 700);
-    tab.SetPersons(QStringLiteral("Arjun"), Delhi1947(), "Asia/Kolkata", QStringLiteral("Bela"),
-                   Greenwich2000(), "Europe/London", Ayanamsa::Standard);
+    tab.SetPersons(QStringLiteral("Arjun"), DelhiMoment(), "Asia/Kolkata", QStringLiteral("Bela"),
+                   GreenwichMoment(), "Europe/London", Ayanamsa::Standard);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
     QVERIFY(tab.Timing().has_value());
@@ -164,8 +138,8 @@ class TimingTabTest : public QObject {
 
   void TimelineIsDrawnAtTwiceTheScale() {
     ui::TimingTab tab;
-    tab.SetPersons(QStringLiteral("Arjun"), Delhi1947(), "", QStringLiteral("Bela"),
-                   Greenwich2000(), "", Ayanamsa::Standard);
+    tab.SetPersons(QStringLiteral("Arjun"), DelhiMoment(), "", QStringLiteral("Bela"),
+                   GreenwichMoment(), "", Ayanamsa::Standard);
     tab.resize(1000, 600);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
@@ -199,8 +173,8 @@ class TimingTabTest : public QObject {
 
   void FitsASmallScreen() {
     ui::TimingTab tab;
-    tab.SetPersons(QStringLiteral("Arjun"), Delhi1947(), "", QStringLiteral("Bela"),
-                   Greenwich2000(), "", Ayanamsa::Standard);
+    tab.SetPersons(QStringLiteral("Arjun"), DelhiMoment(), "", QStringLiteral("Bela"),
+                   GreenwichMoment(), "", Ayanamsa::Standard);
     QVERIFY(tab.minimumSizeHint().width() <= 1366);
     QVERIFY(tab.minimumSizeHint().height() <= 700);
     tab.ClearPersons();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/ephemeris/delta_t.h"
+#include "core/ephemeris/geometry.h"
 #include "core/ephemeris/moon.h"
 
 namespace lumora {
@@ -128,19 +129,10 @@ double PreciseMoonLongitude(double T) {
   const double F = Radians(kArgumentOfLatitude.At(T));
   const double E = kEccentricityFactor.At(T);
 
-  double lambda = std::fmod(
-      LongitudeOfSeries(T, mean_longitude, F, E,
-                        [&](const LongitudeTerm& term) {
-                          return std::sin(term.D * D + term.M * M + term.Mp * Mp + term.F * F);
-                        }),
-      360.0);
-  if (lambda < 0.0) {
-    lambda += 360.0;
-  }
-  if (lambda >= 360.0) {  // -tiny + 360 rounds to 360
-    lambda = 0.0;
-  }
-  return lambda;
+  return NormalizedDegrees(
+      LongitudeOfSeries(T, mean_longitude, F, E, [&](const LongitudeTerm& term) {
+        return std::sin(term.D * D + term.M * M + term.Mp * Mp + term.F * F);
+      }));
 }
 
 double PreciseMoonLongitudeByAngleAddition(double T) {

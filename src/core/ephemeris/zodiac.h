@@ -9,6 +9,22 @@
 namespace lumora {
 
 // Three-letter abbreviations of the signs 0 (Aries) to 11 (Pisces), three characters each.
+// The signs by name, for the tables that are written sign by sign (0 Aries .. 11 Pisces).
+enum ZodiacSign : int {
+  Aries,
+  Taurus,
+  Gemini,
+  Cancer,
+  Leo,
+  Virgo,
+  Libra,
+  Scorpio,
+  Sagittarius,
+  Capricorn,
+  Aquarius,
+  Pisces
+};
+
 inline constexpr std::string_view kSignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
 // Moon-sign names as the Vedic ephemeris hands them out.

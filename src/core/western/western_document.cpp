@@ -23,27 +23,13 @@ const std::array<const char*, 4> kWesternReportParagraphs = {
 // The program as the About box names it (kProgramTitle).
 const char* const kWesternCreditLine = "Data compiled by Lumora v2.05";
 
-namespace {
-
-DocumentCell Cell(std::string text, bool bold = false) {
-  DocumentCell cell;
-  cell.Text = std::move(text);
-  cell.Bold = bold;
-  return cell;
-}
-
-std::string NameOr(std::string_view name, std::string_view fallback) {
-  std::string trimmed = Trim(name);
-  return trimmed.empty() ? std::string(fallback) : trimmed;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string WesternTitle(std::string_view male_name, std::string_view female_name,
                          Language language) {
   const WesternPhrases& words = WesternPhrasesOf(language);
   return Fill(words.Title,
-              {NameOr(male_name, words.MaleName), NameOr(female_name, words.FemaleName)});
+              {TrimmedOr(male_name, words.MaleName), TrimmedOr(female_name, words.FemaleName)});
 }
 
 Document ComposeWesternDocument(const WesternTestResult& result, Language language) {
@@ -60,30 +46,31 @@ Document ComposeWesternDocument(const WesternTestResult& result, Language langua
   DocumentTable people;
   people.ColumnWeights = {2, 4, 4};
   people.Rows = {
-      {Cell("", true), Cell(word(words.MaleColumn), true), Cell(word(words.FemaleColumn), true)},
-      {Cell(word(rows[0]), true), Cell(labels.mName), Cell(labels.fName)},
-      {Cell(word(rows[1]), true), Cell(labels.mDOB), Cell(labels.fDOB)},
-      {Cell(word(rows[2]), true), Cell(labels.mTOB), Cell(labels.fTOB)},
-      {Cell(word(rows[3]), true), Cell(labels.mCity), Cell(labels.fCity)},
-      {Cell(word(rows[4]), true), Cell(labels.mState), Cell(labels.fState)},
-      {Cell(word(rows[5]), true), Cell(labels.Mcountry), Cell(labels.fCountry)},
-      {Cell(word(rows[6]), true), Cell(CoordinatesWords(result.Locations.Male)),
-       Cell(CoordinatesWords(result.Locations.Female))},
-      {Cell(word(rows[7]), true), Cell(ClockUsedWords(result.Locations.Male)),
-       Cell(ClockUsedWords(result.Locations.Female))},
+      {TextCell("", true), TextCell(word(words.MaleColumn), true),
+       TextCell(word(words.FemaleColumn), true)},
+      {TextCell(word(rows[0]), true), TextCell(labels.mName), TextCell(labels.fName)},
+      {TextCell(word(rows[1]), true), TextCell(labels.mDOB), TextCell(labels.fDOB)},
+      {TextCell(word(rows[2]), true), TextCell(labels.mTOB), TextCell(labels.fTOB)},
+      {TextCell(word(rows[3]), true), TextCell(labels.mCity), TextCell(labels.fCity)},
+      {TextCell(word(rows[4]), true), TextCell(labels.mState), TextCell(labels.fState)},
+      {TextCell(word(rows[5]), true), TextCell(labels.Mcountry), TextCell(labels.fCountry)},
+      {TextCell(word(rows[6]), true), TextCell(CoordinatesWords(result.Locations.Male)),
+       TextCell(CoordinatesWords(result.Locations.Female))},
+      {TextCell(word(rows[7]), true), TextCell(ClockUsedWords(result.Locations.Male)),
+       TextCell(ClockUsedWords(result.Locations.Female))},
   };
   doc.Blocks.emplace_back(std::move(people));
 
   AddParagraph(doc, ParagraphStyle::Heading, word(words.NatalPositions));
   DocumentTable positions;
   positions.ColumnWeights = {3, 3, 3};
-  positions.Rows.push_back(
-      {Cell("", true), Cell(word(words.MaleColumn), true), Cell(word(words.FemaleColumn), true)});
+  positions.Rows.push_back({TextCell("", true), TextCell(word(words.MaleColumn), true),
+                            TextCell(word(words.FemaleColumn), true)});
   for (std::size_t i = 0; i < kChartPointCount; ++i) {
     const auto point = static_cast<ChartPoint>(i);
-    positions.Rows.push_back({Cell(word(words.Points[i]), true),
-                              Cell(PositionText(result.Male, point)),
-                              Cell(PositionText(result.Female, point))});
+    positions.Rows.push_back({TextCell(word(words.Points[i]), true),
+                              TextCell(PositionText(result.Male, point)),
+                              TextCell(PositionText(result.Female, point))});
   }
   doc.Blocks.emplace_back(std::move(positions));
 
@@ -99,11 +86,12 @@ Document ComposeWesternDocument(const WesternTestResult& result, Language langua
   figures.ColumnWeights = {1, 2};
   const WesternScore& score = result.Score;
   figures.Rows = {
-      {Cell(word(words.Figures[0]), true), Cell(std::to_string(score.Power))},
-      {Cell(word(words.Figures[1]), true), Cell(std::to_string(score.Harmony))},
-      {Cell(word(words.Figures[2]), true), Cell(std::to_string(score.PowerTimesHarmony))},
-      {Cell(word(words.Figures[3]), true), Cell(std::to_string(score.Percentage))},
-      {Cell(word(words.Figures[4]), true), Cell(word(WesternCommentWord(language, score.Comment)))},
+      {TextCell(word(words.Figures[0]), true), TextCell(std::to_string(score.Power))},
+      {TextCell(word(words.Figures[1]), true), TextCell(std::to_string(score.Harmony))},
+      {TextCell(word(words.Figures[2]), true), TextCell(std::to_string(score.PowerTimesHarmony))},
+      {TextCell(word(words.Figures[3]), true), TextCell(std::to_string(score.Percentage))},
+      {TextCell(word(words.Figures[4]), true),
+       TextCell(word(WesternCommentWord(language, score.Comment)))},
   };
   doc.Blocks.emplace_back(std::move(figures));
   AddParagraph(doc, ParagraphStyle::Note, kWesternCreditLine);

@@ -31,8 +31,8 @@ QFont CellFont(QFont font) {
   return font;
 }
 
-QString Name(SynastryPoint point) {
-  return ToQString(std::string(SynastryPointName(point)));
+QString Name(ChartPoint point) {
+  return ToQString(std::string(ChartPointName(point)));
 }
 
 // Paints a grid cell as its aspect's glyph, drawn in vectors, beside the orb and the
@@ -121,7 +121,7 @@ void BiWheelWidget::SetWheel(const DocumentBiWheel& wheel) {
   QStringList parts;
   parts << ToQString(wheel.Caption);
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    const auto point = static_cast<SynastryPoint>(i);
+    const auto point = kSynastryPoints[i];
     parts << tr("%1: inside %2, outside %3")
                  .arg(Name(point), ToQString(LongitudeText(wheel.Inner[i])),
                       ToQString(LongitudeText(wheel.Outer[i])));
@@ -164,12 +164,12 @@ SynastryPage::SynastryPage(QWidget* parent) : QWidget(parent) {
   grid_->setItemDelegate(new AspectCellDelegate(grid_));
   QStringList captions;
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    captions << ToQString(std::string(PointAbbreviation(static_cast<SynastryPoint>(i))));
+    captions << ToQString(std::string(PointAbbreviation(kSynastryPoints[i])));
   }
   grid_->setHorizontalHeaderLabels(captions);
   grid_->setVerticalHeaderLabels(captions);
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    const QString name = Name(static_cast<SynastryPoint>(i));
+    const QString name = Name(kSynastryPoints[i]);
     grid_->horizontalHeaderItem(i)->setToolTip(name);
     grid_->verticalHeaderItem(i)->setToolTip(name);
   }
@@ -198,7 +198,7 @@ SynastryPage::SynastryPage(QWidget* parent) : QWidget(parent) {
   points_->setVerticalHeaderLabels([] {
     QStringList names;
     for (int i = 0; i < kSynastryPointCount; ++i) {
-      names << Name(static_cast<SynastryPoint>(i));
+      names << Name(kSynastryPoints[i]);
     }
     return names;
   }());
@@ -242,9 +242,8 @@ void SynastryPage::Clear() {
       QTableWidgetItem* item = grid_->item(r, c);
       item->setText(QString());
       item->setData(kAspectKindRole, QVariant());
-      const QString words =
-          tr("%1 of A and %2 of B: no aspect")
-              .arg(Name(static_cast<SynastryPoint>(r)), Name(static_cast<SynastryPoint>(c)));
+      const QString words = tr("%1 of A and %2 of B: no aspect")
+                                .arg(Name(kSynastryPoints[r]), Name(kSynastryPoints[c]));
       item->setData(Qt::AccessibleTextRole, words);
       item->setToolTip(QString());
     }
@@ -266,7 +265,8 @@ void SynastryPage::Fill(const SynastryReading& reading, const std::string& a_nam
                      "and B's (columns) with its orb, and A for applying or S for separating.")
                       .arg(a, b));
   for (const SynastryAspect& aspect : reading.Aspects) {
-    QTableWidgetItem* item = grid_->item(static_cast<int>(aspect.A), static_cast<int>(aspect.B));
+    QTableWidgetItem* item = grid_->item(static_cast<int>(SynastrySlot(aspect.A)),
+                                         static_cast<int>(SynastrySlot(aspect.B)));
     QString text = ToQString(std::string(AspectAbbreviation(aspect.Kind))) + QLatin1Char(' ') +
                    ToQString(OrbText(aspect.Orb));
     if (aspect.Applying) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/ephemeris/geometry.h"
 #include "core/ephemeris/quick_positions.h"
 #include "core/ephemeris/zodiac.h"
 #include "core/text.h"
@@ -33,21 +34,6 @@ std::string_view ExceptionWords(DoshaException exception) {
 }
 
 namespace {
-
-enum Sign {
-  Aries,
-  Taurus,
-  Gemini,
-  Cancer,
-  Leo,
-  Virgo,
-  Libra,
-  Scorpio,
-  Sagittarius,
-  Capricorn,
-  Aquarius,
-  Pisces
-};
 
 // ---------------------------------------------------------------- Manglik
 
@@ -288,20 +274,20 @@ ManglikVerdict ScreenedManglik(const BirthMoment& moment, const ChartOptions& op
   const double ayanamsa = AyanamsaDegrees(options.ayanamsa, time);
   const QuickPlaces quick = QuickPlacesAt(time, instant.SignedLatitude, -instant.SignedLongitude);
   // Lagna, Moon, Mars: the sidereal places and how far each may be from the precise one.
-  std::array<double, 3> longitudes{ReduceDegrees(quick.Ascendant.Longitude - ayanamsa),
-                                   ReduceDegrees(quick.Moon - ayanamsa),
-                                   ReduceDegrees(quick.Mars - ayanamsa)};
+  std::array<double, 3> longitudes{NormalizedDegrees(quick.Ascendant.Longitude - ayanamsa),
+                                   NormalizedDegrees(quick.Moon - ayanamsa),
+                                   NormalizedDegrees(quick.Mars - ayanamsa)};
   std::array<double, 3> bounds{std::min(quick.Ascendant.BoundDegrees, kDegreesPerSign / 2.0),
                                kQuickMoonBoundDegrees, quick.MarsBoundDegrees};
   const auto precise = [&](std::size_t body) {
     switch (body) {
       case 0:
-        return ReduceDegrees(
+        return NormalizedDegrees(
             AnglesAt(time, instant.SignedLatitude, -instant.SignedLongitude).Ascendant - ayanamsa);
       case 1:
-        return ReduceDegrees(ApparentLongitude(Body::Moon, time) - ayanamsa);
+        return NormalizedDegrees(ApparentLongitude(Body::Moon, time) - ayanamsa);
       default:
-        return ReduceDegrees(ApparentLongitude(Body::Mars, time) - ayanamsa);
+        return NormalizedDegrees(ApparentLongitude(Body::Mars, time) - ayanamsa);
     }
   };
   ManglikVerdict out;

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/ephemeris/calendar.h"
+#include "core/ephemeris/geometry.h"
 #include "core/ephemeris/moon.h"
 #include "core/ephemeris/moon_sign.h"
 #include "core/ephemeris/precise_moon.h"
@@ -35,15 +36,6 @@ ChartInstant ShiftedInstant(const ChartInstant& instant, double seconds) {
   ChartInstant shifted = instant;
   shifted.UT += seconds / kSecondsPerHour;
   return shifted;
-}
-
-double ReduceDegrees(double x) {
-  double r = std::fmod(x, 360.0);
-  if (r < 0.0) {
-    r += 360.0;
-  }
-  // A tiny negative remainder rounds up to 360 when raised: that is Aries 0.
-  return r >= 360.0 ? 0.0 : r;
 }
 
 int SignOf(double longitude) {
@@ -124,14 +116,14 @@ std::optional<Body> BodyOf(Graha graha) {
 
 double SiderealMoonAt(const ChartInstant& instant, const ChartOptions& options) {
   const AstroTime time = AstroTimeOf(instant);
-  return ReduceDegrees(ApparentLongitude(Body::Moon, time) -
-                       AyanamsaDegrees(options.ayanamsa, time));
+  return NormalizedDegrees(ApparentLongitude(Body::Moon, time) -
+                           AyanamsaDegrees(options.ayanamsa, time));
 }
 
 double SiderealLagnaAt(const ChartInstant& instant, const ChartOptions& options) {
   const AstroTime time = AstroTimeOf(instant);
   const ChartAngles angles = AnglesAt(time, instant.SignedLatitude, -instant.SignedLongitude);
-  return ReduceDegrees(angles.Ascendant - AyanamsaDegrees(options.ayanamsa, time));
+  return NormalizedDegrees(angles.Ascendant - AyanamsaDegrees(options.ayanamsa, time));
 }
 
 double GunaMilanMoonAt(const ChartInstant& instant, MoonModel model, Ayanamsa ayanamsa) {
@@ -139,7 +131,7 @@ double GunaMilanMoonAt(const ChartInstant& instant, MoonModel model, Ayanamsa ay
   const double correction = ayanamsa == Ayanamsa::Standard
                                 ? AyanamsaCorrection(T)
                                 : -AyanamsaDegrees(ayanamsa, AstroTimeOf(instant));
-  return ReduceDegrees(SiderealLongitude(TropicalMoonLongitude(T, model), correction));
+  return NormalizedDegrees(SiderealLongitude(TropicalMoonLongitude(T, model), correction));
 }
 
 ChartZodiac ChartZodiacAt(const BirthMoment& moment, const ChartOptions& options) {
@@ -153,21 +145,21 @@ SiderealChart CalculateSiderealChart(const BirthMoment& moment, const ChartOptio
   chart.Options = options;
   chart.AyanamsaDegrees = AyanamsaDegrees(options.ayanamsa, time);
   const ChartAngles angles = AnglesAt(time, instant.SignedLatitude, -instant.SignedLongitude);
-  chart.Lagna = ReduceDegrees(angles.Ascendant - chart.AyanamsaDegrees);
+  chart.Lagna = NormalizedDegrees(angles.Ascendant - chart.AyanamsaDegrees);
   for (int g = 0; g < kGrahaCount; ++g) {
     const auto graha = static_cast<Graha>(g);
     if (const auto body = BodyOf(graha)) {
       const EclipticPoint p = ApparentPosition(*body, time);
       chart.Planets[static_cast<std::size_t>(g)] =
-          ReduceDegrees(p.Longitude - chart.AyanamsaDegrees);
+          NormalizedDegrees(p.Longitude - chart.AyanamsaDegrees);
       chart.Speeds[static_cast<std::size_t>(g)] = p.Speed;
     }
   }
   const EclipticPoint rahu = LunarNode(options.node, time);
   const auto rahu_index = static_cast<std::size_t>(Graha::Rahu);
   const auto ketu_index = static_cast<std::size_t>(Graha::Ketu);
-  chart.Planets[rahu_index] = ReduceDegrees(rahu.Longitude - chart.AyanamsaDegrees);
-  chart.Planets[ketu_index] = ReduceDegrees(chart.Planets[rahu_index] + 180.0);
+  chart.Planets[rahu_index] = NormalizedDegrees(rahu.Longitude - chart.AyanamsaDegrees);
+  chart.Planets[ketu_index] = NormalizedDegrees(chart.Planets[rahu_index] + 180.0);
   chart.Speeds[rahu_index] = rahu.Speed;
   chart.Speeds[ketu_index] = rahu.Speed;
   return chart;
@@ -178,13 +170,13 @@ LagnaAndMars CalculateLagnaAndMars(const BirthMoment& moment, const ChartOptions
   const AstroTime time = AstroTimeOf(instant);
   const double ayanamsa = AyanamsaDegrees(options.ayanamsa, time);
   const ChartAngles angles = AnglesAt(time, instant.SignedLatitude, -instant.SignedLongitude);
-  return {ReduceDegrees(angles.Ascendant - ayanamsa),
-          ReduceDegrees(ApparentPosition(Body::Moon, time).Longitude - ayanamsa),
-          ReduceDegrees(ApparentPosition(Body::Mars, time).Longitude - ayanamsa)};
+  return {NormalizedDegrees(angles.Ascendant - ayanamsa),
+          NormalizedDegrees(ApparentPosition(Body::Moon, time).Longitude - ayanamsa),
+          NormalizedDegrees(ApparentPosition(Body::Mars, time).Longitude - ayanamsa)};
 }
 
 int NavamsaSign(double sidereal_longitude) {
-  const double longitude = ReduceDegrees(sidereal_longitude);
+  const double longitude = NormalizedDegrees(sidereal_longitude);
   const int sign = SignOf(longitude);
   const int part = std::min(8, static_cast<int>(std::floor((longitude - kDegreesPerSign * sign) /
                                                            (kDegreesPerSign / 9.0))));

@@ -128,9 +128,6 @@ ChartInstant ShiftedInstant(const ChartInstant& instant, double seconds);
 // The arc of one sign of the zodiac, degrees.
 inline constexpr double kDegreesPerSign = 30.0;
 
-// x reduced to [0, 360).
-double ReduceDegrees(double x);
-
 // Sign 0 (Aries) .. 11 (Pisces) of a longitude in [0, 360).
 int SignOf(double longitude);
 

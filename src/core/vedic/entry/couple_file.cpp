@@ -377,8 +377,7 @@ std::string CoupleFileStem(std::string_view boy_name, std::string_view girl_name
                            c == '|';
       out += refused ? ' ' : c;
     }
-    out = Trim(out);
-    return out.empty() ? std::string(fallback) : out;
+    return TrimmedOr(out, fallback);
   };
   return clean(boy_name, "Boy") + " and " + clean(girl_name, "Girl");
 }

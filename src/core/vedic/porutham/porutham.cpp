@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/ephemeris/zodiac.h"
 #include "core/vedic/match/classical_tables.h"
 
 namespace lumora {
@@ -17,21 +18,6 @@ namespace lumora {
 // the variants are listed beside the rule. The help page repeats the variants.
 
 namespace {
-
-enum Sign {
-  Aries,
-  Taurus,
-  Gemini,
-  Cancer,
-  Leo,
-  Virgo,
-  Libra,
-  Scorpio,
-  Sagittarius,
-  Capricorn,
-  Aquarius,
-  Pisces
-};
 
 // Dina: the counts n at which the boy's star is a good day from the girl's. [Raman],
 // [Kala]: 2, 4, 6, 8, 9, 11, 13, 15, 18, 20, 24, 26.
@@ -53,8 +39,8 @@ constexpr std::array<int, 7> kRasiCounts = {1, 7, 8, 9, 10, 11, 12};
 
 // Vasya: the rashis each rashi holds in its sway. [Raman], [Kala].
 struct VasyaPair {
-  Sign Ruler;
-  Sign Subject;
+  ZodiacSign Ruler;
+  ZodiacSign Subject;
 };
 
 constexpr std::array<VasyaPair, 18> kVasyaPairs{{

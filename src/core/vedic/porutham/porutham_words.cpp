@@ -56,14 +56,6 @@ std::string Decided(const PoruthamResult& result, const MoonPair& pair, Language
   return {};
 }
 
-DocumentCell Cell(std::string text, bool bold = false, CellAlign align = CellAlign::Left) {
-  DocumentCell cell;
-  cell.Text = std::move(text);
-  cell.Bold = bold;
-  cell.Align = align;
-  return cell;
-}
-
 constexpr Rgb kVerdictBlue{0, 0, 192};
 
 }  // namespace
@@ -152,19 +144,19 @@ void AppendPoruthamSection(Document& document, const PoruthamMatch& match, const
   table.ColumnWeights = {3, 2, 4, 7};
   DocumentRow titles;
   for (const std::string_view title : words.PoruthamColumns) {
-    titles.push_back(Cell(std::string(title), true, CellAlign::Center));
+    titles.push_back(TextCell(std::string(title), true, CellAlign::Center));
   }
   table.Rows.push_back(std::move(titles));
   for (const PoruthamRow& row : PoruthamRows(match, pair, language)) {
-    table.Rows.push_back({Cell(row.Name, true), Cell(row.Agrees, false, CellAlign::Center),
-                          Cell(row.Decided), Cell(row.Meaning)});
+    table.Rows.push_back({TextCell(row.Name, true), TextCell(row.Agrees, false, CellAlign::Center),
+                          TextCell(row.Decided), TextCell(row.Meaning)});
   }
-  DocumentCell verdict = Cell(std::string(PoruthamVerdictWord(language, match.Verdict)), true);
+  DocumentCell verdict = TextCell(std::string(PoruthamVerdictWord(language, match.Verdict)), true);
   verdict.Color = kVerdictBlue;
-  DocumentCell count = Cell(PoruthamCountWords(match, language), true);
+  DocumentCell count = TextCell(PoruthamCountWords(match, language), true);
   count.Color = kVerdictBlue;
-  table.Rows.push_back({Cell(std::string(words.Verdict), true), verdict, count,
-                        Cell(PoruthamVetoWords(match, language))});
+  table.Rows.push_back({TextCell(std::string(words.Verdict), true), verdict, count,
+                        TextCell(PoruthamVetoWords(match, language))});
   document.Blocks.emplace_back(std::move(table));
 
   AddParagraph(document, ParagraphStyle::Subheading, std::string(GlossaryOf(language).Papasamyam));
@@ -176,15 +168,15 @@ void AppendPoruthamSection(Document& document, const PoruthamMatch& match, const
   papa.ColumnWeights = {2, 2, 2, 2, 2};
   DocumentRow papa_titles;
   for (std::size_t c = 0; c < words.PapaColumns.size(); ++c) {
-    papa_titles.push_back(Cell(std::string(words.PapaColumns[c]), true,
-                               c >= 3 ? CellAlign::Center : CellAlign::Left));
+    papa_titles.push_back(TextCell(std::string(words.PapaColumns[c]), true,
+                                   c >= 3 ? CellAlign::Center : CellAlign::Left));
   }
   papa.Rows.push_back(std::move(papa_titles));
   for (const PapaPlacement& placement : papasamyam->Placements) {
     const PapaRow row = PapaRowOf(placement, language);
-    papa.Rows.push_back({Cell(row.Person), Cell(row.Planet), Cell(row.From),
-                         Cell(row.House, false, CellAlign::Center),
-                         Cell(row.Points, placement.Points > 0.0, CellAlign::Center)});
+    papa.Rows.push_back({TextCell(row.Person), TextCell(row.Planet), TextCell(row.From),
+                         TextCell(row.House, false, CellAlign::Center),
+                         TextCell(row.Points, placement.Points > 0.0, CellAlign::Center)});
   }
   document.Blocks.emplace_back(std::move(papa));
   DocumentParagraph totals;

@@ -17,19 +17,6 @@ namespace {
 
 constexpr Rgb kVerdictBlue{0, 0, 192};
 
-std::string NameOr(std::string_view name, std::string_view fallback) {
-  std::string trimmed = Trim(name);
-  return trimmed.empty() ? std::string(fallback) : trimmed;
-}
-
-DocumentCell Cell(std::string text, bool bold = false, CellAlign align = CellAlign::Left) {
-  DocumentCell cell;
-  cell.Text = std::move(text);
-  cell.Bold = bold;
-  cell.Align = align;
-  return cell;
-}
-
 // English keeps the form's own "January 2, 1990"; other languages write the day in their
 // order with the month's number.
 std::string DateText(const PersonDetails& p, Language language) {
@@ -57,36 +44,39 @@ void AppendBirthDetails(Document& doc, const MatchState& state, Language languag
   AddParagraph(doc, ParagraphStyle::Heading, Word(words.BirthDetails));
   DocumentTable table;
   table.ColumnWeights = {2, 4, 4};
-  table.Rows.push_back({Cell("", true), Cell(Word(words.Boy), true), Cell(Word(words.Girl), true)});
+  table.Rows.push_back(
+      {TextCell("", true), TextCell(Word(words.Boy), true), TextCell(Word(words.Girl), true)});
   if (state.BirthDetailsStored) {
     const PersonDetails& b = state.BoyDetails;
     const PersonDetails& g = state.GirlDetails;
-    table.Rows.push_back({Cell(Word(words.Name), true), Cell(b.Name), Cell(g.Name)});
-    table.Rows.push_back({Cell(Word(words.DateOfBirth), true), Cell(DateText(b, language)),
-                          Cell(DateText(g, language))});
+    table.Rows.push_back({TextCell(Word(words.Name), true), TextCell(b.Name), TextCell(g.Name)});
+    table.Rows.push_back({TextCell(Word(words.DateOfBirth), true), TextCell(DateText(b, language)),
+                          TextCell(DateText(g, language))});
     table.Rows.push_back(
-        {Cell(Word(words.TimeOfBirth), true), Cell(TimeText(b)), Cell(TimeText(g))});
-    table.Rows.push_back({Cell(Word(words.PlaceOfBirth), true), Cell(b.Place), Cell(g.Place)});
+        {TextCell(Word(words.TimeOfBirth), true), TextCell(TimeText(b)), TextCell(TimeText(g))});
+    table.Rows.push_back(
+        {TextCell(Word(words.PlaceOfBirth), true), TextCell(b.Place), TextCell(g.Place)});
     // The coordinates and clock the match read, so that a place's name over another's
     // coordinates, or a zone of the wrong sign, shows on paper too.
     if (b.Location || g.Location) {
       const auto of = [](const PersonDetails& p, std::string (*words_of)(const BirthLocation&)) {
         return p.Location ? words_of(*p.Location) : std::string();
       };
-      table.Rows.push_back({Cell(Word(words.Coordinates), true), Cell(of(b, CoordinatesWords)),
-                            Cell(of(g, CoordinatesWords))});
+      table.Rows.push_back({TextCell(Word(words.Coordinates), true),
+                            TextCell(of(b, CoordinatesWords)), TextCell(of(g, CoordinatesWords))});
       const auto clock = [language](const PersonDetails& p) {
         return p.Location ? ClockUsedWords(*p.Location, language) : std::string();
       };
-      table.Rows.push_back({Cell(Word(words.Clock), true), Cell(clock(b)), Cell(clock(g))});
+      table.Rows.push_back(
+          {TextCell(Word(words.Clock), true), TextCell(clock(b)), TextCell(clock(g))});
     }
     if (b.Zodiac && g.Zodiac) {
-      table.Rows.push_back({Cell(Word(GlossaryOf(language).Ayanamsa), true),
-                            Cell(AyanamsaWords(*b.Zodiac, language)),
-                            Cell(AyanamsaWords(*g.Zodiac, language))});
-      table.Rows.push_back({Cell(Word(words.Node), true),
-                            Cell(std::string(NodeWord(language, b.Zodiac->Options.node))),
-                            Cell(std::string(NodeWord(language, g.Zodiac->Options.node)))});
+      table.Rows.push_back({TextCell(Word(GlossaryOf(language).Ayanamsa), true),
+                            TextCell(AyanamsaWords(*b.Zodiac, language)),
+                            TextCell(AyanamsaWords(*g.Zodiac, language))});
+      table.Rows.push_back({TextCell(Word(words.Node), true),
+                            TextCell(std::string(NodeWord(language, b.Zodiac->Options.node))),
+                            TextCell(std::string(NodeWord(language, g.Zodiac->Options.node)))});
     }
   }
   auto sign = [language](const KootaMoon& moon) {
@@ -100,10 +90,10 @@ void AppendBirthDetails(Document& doc, const MatchState& state, Language languag
   auto nakshatra = [language](const KootaMoon& moon) {
     return std::string(NakshatraWord(language, moon.Nakshatra));
   };
-  table.Rows.push_back(
-      {Cell(Word(words.MoonSign), true), Cell(sign(state.Boy)), Cell(sign(state.Girl))});
-  table.Rows.push_back({Cell(Word(GlossaryOf(language).Nakshatra), true),
-                        Cell(nakshatra(state.Boy)), Cell(nakshatra(state.Girl))});
+  table.Rows.push_back({TextCell(Word(words.MoonSign), true), TextCell(sign(state.Boy)),
+                        TextCell(sign(state.Girl))});
+  table.Rows.push_back({TextCell(Word(GlossaryOf(language).Nakshatra), true),
+                        TextCell(nakshatra(state.Boy)), TextCell(nakshatra(state.Girl))});
   doc.Blocks.emplace_back(std::move(table));
   if (!state.BirthDetailsStored) {
     AddParagraph(doc, ParagraphStyle::Note, Word(words.BirthDetailsNotStored));
@@ -124,7 +114,7 @@ void AppendGunaMilan(Document& doc, const MatchResult& result, Language language
   }
   DocumentRow titles;
   for (std::string_view title : words.GunaMilanColumns) {
-    titles.push_back(Cell(std::string(title), true, CellAlign::Center));
+    titles.push_back(TextCell(std::string(title), true, CellAlign::Center));
   }
   table.Rows.push_back(std::move(titles));
   // English shows the grid as the match made it; another language names the same values.
@@ -133,24 +123,25 @@ void AppendGunaMilan(Document& doc, const MatchResult& result, Language language
     const GunaMilanRow& row = grid.Rows[at];
     const KootaScore& score = result.Kootas()[at];
     table.Rows.push_back(
-        {Cell(english ? std::string(row.Title) : Word(KootaWord(language, k)), true),
-         Cell(english ? row.BoyValue : Word(KootaValueWord(language, result.Tables, k, score.Boy))),
-         Cell(english ? row.GirlValue
-                      : Word(KootaValueWord(language, result.Tables, k, score.Girl))),
-         Cell(row.MaximumPoints, false, CellAlign::Center),
-         Cell(row.PointsObtained, false, CellAlign::Center),
-         Cell(english ? row.AreaOfLife : Word(words.AreasOfLife[at]))});
+        {TextCell(english ? std::string(row.Title) : Word(KootaWord(language, k)), true),
+         TextCell(english ? row.BoyValue
+                          : Word(KootaValueWord(language, result.Tables, k, score.Boy))),
+         TextCell(english ? row.GirlValue
+                          : Word(KootaValueWord(language, result.Tables, k, score.Girl))),
+         TextCell(row.MaximumPoints, false, CellAlign::Center),
+         TextCell(row.PointsObtained, false, CellAlign::Center),
+         TextCell(english ? row.AreaOfLife : Word(words.AreasOfLife[at]))});
   }
   const double total = result.TotalHalfPointsOf(result.Tables) / 2.0;
-  DocumentCell verdict =
-      Cell(english ? grid.Verdict : Word(MatchVerdictWord(language, GradeOfTotal(total))), true);
+  DocumentCell verdict = TextCell(
+      english ? grid.Verdict : Word(MatchVerdictWord(language, GradeOfTotal(total))), true);
   verdict.Color = kVerdictBlue;
   verdict.ColumnSpan = 2;
-  DocumentCell maximum = Cell(grid.MaximumTotal, true, CellAlign::Center);
-  DocumentCell points = Cell(grid.PointsTotal, true, CellAlign::Center);
+  DocumentCell maximum = TextCell(grid.MaximumTotal, true, CellAlign::Center);
+  DocumentCell points = TextCell(grid.PointsTotal, true, CellAlign::Center);
   maximum.Color = kVerdictBlue;
   points.Color = kVerdictBlue;
-  table.Rows.push_back({Cell(Word(words.Total), true), verdict, maximum, points, Cell("")});
+  table.Rows.push_back({TextCell(Word(words.Total), true), verdict, maximum, points, TextCell("")});
   doc.Blocks.emplace_back(std::move(table));
 
   DocumentParagraph sentence;
@@ -201,8 +192,8 @@ void AppendInterpretation(Document& doc, const MatchState& state, const MatchRes
   if (!english) {
     AddParagraph(doc, ParagraphStyle::Note, Word(words.ProseInEnglish));
   }
-  const std::string boy = NameOr(state.BoyDetails.Name, words.BoySubject);
-  const std::string girl = NameOr(state.GirlDetails.Name, words.GirlSubject);
+  const std::string boy = TrimmedOr(state.BoyDetails.Name, words.BoySubject);
+  const std::string girl = TrimmedOr(state.GirlDetails.Name, words.GirlSubject);
   const std::array<std::string, kKootaCount> notes =
       english ? result.Grid.Notes : KootaNotesIn(result, language);
   for (int k = 0; k < kKootaCount; ++k) {
@@ -249,7 +240,7 @@ void AppendCatalogue(Document& doc, const std::string& heading, const std::optio
     if (!label.empty() && label.back() == ':') {
       label.pop_back();
     }
-    table.Rows.push_back({Cell(label, true), Cell(RecordFieldText(record, field))});
+    table.Rows.push_back({TextCell(label, true), TextCell(RecordFieldText(record, field))});
   }
   doc.Blocks.emplace_back(std::move(table));
 }
@@ -272,13 +263,13 @@ void AppendClosing(Document& doc, Language language) {
 DocumentTable PairTable(const std::string& boy, const std::string& girl) {
   DocumentTable table;
   table.ColumnWeights = {2, 4, 4};
-  table.Rows.push_back({Cell("", true), Cell(boy, true), Cell(girl, true)});
+  table.Rows.push_back({TextCell("", true), TextCell(boy, true), TextCell(girl, true)});
   return table;
 }
 
 void AddPairRow(DocumentTable& table, std::string caption, std::string boy, std::string girl) {
   table.Rows.push_back(
-      {Cell(std::move(caption), true), Cell(std::move(boy)), Cell(std::move(girl))});
+      {TextCell(std::move(caption), true), TextCell(std::move(boy)), TextCell(std::move(girl))});
 }
 
 // The charts section as headed tables (each graha's place is in the planet tables above):
@@ -315,9 +306,9 @@ void AppendChartsTables(Document& doc, const ChartsAndDoshas& charts, const std:
     if (!notes(b.Manglik).empty() || !notes(g.Manglik).empty()) {
       AddPairRow(manglik, Word(words.Exceptions), notes(b.Manglik), notes(g.Manglik));
     }
-    DocumentCell verdict = Cell(ManglikMatchWords(*charts.Manglik, language), true);
+    DocumentCell verdict = TextCell(ManglikMatchWords(*charts.Manglik, language), true);
     verdict.ColumnSpan = 2;
-    manglik.Rows.push_back({Cell(Word(words.ManglikMatch), true), verdict});
+    manglik.Rows.push_back({TextCell(Word(words.ManglikMatch), true), verdict});
     doc.Blocks.emplace_back(std::move(manglik));
   } else {
     AddParagraph(doc, ParagraphStyle::Note, Word(words.ChartsNeedBirthDetails));
@@ -326,18 +317,18 @@ void AppendChartsTables(Document& doc, const ChartsAndDoshas& charts, const std:
   AddParagraph(doc, ParagraphStyle::Subheading, Word(words.Doshas));
   DocumentTable doshas;
   doshas.ColumnWeights = {2, 2, 6};
-  doshas.Rows.push_back({Cell(Word(words.DoshaColumns[0]), true),
-                         Cell(Word(words.DoshaColumns[1]), true),
-                         Cell(Word(words.DoshaColumns[2]), true)});
+  doshas.Rows.push_back({TextCell(Word(words.DoshaColumns[0]), true),
+                         TextCell(Word(words.DoshaColumns[1]), true),
+                         TextCell(Word(words.DoshaColumns[2]), true)});
   for (const DoshaAssessment& d : charts.Doshas) {
     // English names the dosha by its koota alone ("Nadi"), as the column says what it is.
     doshas.Rows.push_back(
-        {Cell(language == Language::English
-                  ? std::string(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)])
-                  : Word(PairDoshaWord(language, d.Dosha)),
-              true),
-         Cell(Word(d.Present ? words.Yes : words.No)),
-         Cell(d.Present ? ExceptionListWords(d.Exceptions, language) : "")});
+        {TextCell(language == Language::English
+                      ? std::string(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)])
+                      : Word(PairDoshaWord(language, d.Dosha)),
+                  true),
+         TextCell(Word(d.Present ? words.Yes : words.No)),
+         TextCell(d.Present ? ExceptionListWords(d.Exceptions, language) : "")});
   }
   doc.Blocks.emplace_back(std::move(doshas));
   if (!have_charts) {
@@ -381,13 +372,13 @@ void AppendPlanetTable(Document& doc, const SiderealChart& chart, Language langu
   table.ColumnWeights = {4, 3, 3, 4, 2};
   DocumentRow titles;
   for (std::string_view title : words.PlanetColumns) {
-    titles.push_back(Cell(std::string(title), true));
+    titles.push_back(TextCell(std::string(title), true));
   }
   table.Rows.push_back(std::move(titles));
   for (const PlanetTableRow& row : PlanetTable(chart)) {
     DocumentRow cells;
     for (std::string& text : PlanetTableCells(row, language)) {
-      cells.push_back(Cell(std::move(text)));
+      cells.push_back(TextCell(std::move(text)));
     }
     table.Rows.push_back(std::move(cells));
   }
@@ -395,11 +386,11 @@ void AppendPlanetTable(Document& doc, const SiderealChart& chart, Language langu
 }
 
 std::string BoyName(const MatchState& state, Language language) {
-  return NameOr(state.BoyDetails.Name, PhrasesOf(language).Boy);
+  return TrimmedOr(state.BoyDetails.Name, PhrasesOf(language).Boy);
 }
 
 std::string GirlName(const MatchState& state, Language language) {
-  return NameOr(state.GirlDetails.Name, PhrasesOf(language).Girl);
+  return TrimmedOr(state.GirlDetails.Name, PhrasesOf(language).Girl);
 }
 
 // The section under one heading: both persons' rasi charts as pictures (where the birth
@@ -444,7 +435,7 @@ void AppendTiming(Document& doc, const MatchState& state, const MatchTiming& tim
 std::string Who(const MatchState& state, bool boy, Language language) {
   const PersonDetails& details = boy ? state.BoyDetails : state.GirlDetails;
   const Phrases& words = PhrasesOf(language);
-  return NameOr(details.Name, boy ? words.BoyObject : words.GirlObject);
+  return TrimmedOr(details.Name, boy ? words.BoyObject : words.GirlObject);
 }
 
 }  // namespace
@@ -453,7 +444,7 @@ std::string KundaliMatchTitle(std::string_view boy_name, std::string_view girl_n
                               Language language) {
   const Phrases& words = PhrasesOf(language);
   return Fill(words.KundaliMatchTitle,
-              {NameOr(boy_name, words.Boy), NameOr(girl_name, words.Girl)});
+              {TrimmedOr(boy_name, words.Boy), TrimmedOr(girl_name, words.Girl)});
 }
 
 Document ComposeMatchDocument(const MatchState& state, const MatchResult& result,

@@ -8,6 +8,7 @@
 #include "core/ephemeris/astro_time.h"
 #include "core/ephemeris/body.h"
 #include "core/ephemeris/calendar.h"
+#include "core/ephemeris/geometry.h"
 #include "core/ephemeris/precise_ephemeris.h"
 #include "core/vedic/chart/sidereal_chart.h"
 
@@ -22,7 +23,8 @@ constexpr double kSecondsPerHour = 3600.0;
 LongitudeAt SiderealSaturn(Ayanamsa ayanamsa) {
   return [ayanamsa](double jd_ut) {
     const AstroTime time = AstroTimeFromUt(jd_ut);
-    return ReduceDegrees(ApparentLongitude(Body::Saturn, time) - AyanamsaDegrees(ayanamsa, time));
+    return NormalizedDegrees(ApparentLongitude(Body::Saturn, time) -
+                             AyanamsaDegrees(ayanamsa, time));
   };
 }
 

@@ -33,10 +33,6 @@ DocumentRow HeaderRow(std::initializer_list<std::string_view> captions) {
   return row;
 }
 
-DocumentCell Cell(std::string text) {
-  return {std::move(text), false, std::nullopt, CellAlign::Left, 1};
-}
-
 void AppendPersonPeriods(Document& document, const PersonTiming& person, std::string_view name,
                          Language language) {
   const Phrases& words = PhrasesOf(language);
@@ -48,9 +44,9 @@ void AppendPersonPeriods(Document& document, const PersonTiming& person, std::st
   DocumentTable table;
   table.Rows.push_back(HeaderRow({GlossaryOf(language).DashaLevels[0], words.From, words.To}));
   for (const DashaPeriod& period : d.Mahadashas) {
-    table.Rows.push_back({Cell(LordWord(language, period.Lord)),
-                          Cell(DayWords(language, PersonDay(person, period.From))),
-                          Cell(DayWords(language, PersonDay(person, period.To)))});
+    table.Rows.push_back({TextCell(LordWord(language, period.Lord)),
+                          TextCell(DayWords(language, PersonDay(person, period.From))),
+                          TextCell(DayWords(language, PersonDay(person, period.To)))});
   }
   table.ColumnWeights = {2, 3, 3};
   document.Blocks.emplace_back(std::move(table));
@@ -203,11 +199,11 @@ void AppendTimingSection(Document& document, const CoupleTiming& couple, std::st
   running.Rows.push_back(
       HeaderRow({words.Person, g.DashaLevels[0], g.DashaLevels[1], g.DashaLevels[2]}));
   for (int i = 0; i < 2; ++i) {
-    DocumentRow row{Cell(std::string(names[i]))};
+    DocumentRow row{TextCell(std::string(names[i]))};
     const std::vector<DashaSpan> chain = RunningOnDay(*persons[i], reference_day);
     for (std::size_t level = 0; level < 3; ++level) {
       row.push_back(
-          Cell(level < chain.size() ? SpanWords(*persons[i], chain[level], language) : "-"));
+          TextCell(level < chain.size() ? SpanWords(*persons[i], chain[level], language) : "-"));
     }
     running.Rows.push_back(std::move(row));
   }
@@ -230,13 +226,14 @@ void AppendTimingSection(Document& document, const CoupleTiming& couple, std::st
   transits.Rows.push_back(HeaderRow({words.Person, words.Transit, words.From, words.To}));
   for (int i = 0; i < 2; ++i) {
     for (const TransitRow& row : TransitsAhead(*persons[i], reference_day, language)) {
-      transits.Rows.push_back({Cell(std::string(names[i])), Cell(row.Kind),
-                               Cell(DayWords(language, row.FromDay)),
-                               Cell(DayWords(language, row.ToDay))});
+      transits.Rows.push_back({TextCell(std::string(names[i])), TextCell(row.Kind),
+                               TextCell(DayWords(language, row.FromDay)),
+                               TextCell(DayWords(language, row.ToDay))});
     }
   }
   if (transits.Rows.size() == 1) {
-    transits.Rows.push_back({Cell("-"), Cell(std::string(words.None)), Cell("-"), Cell("-")});
+    transits.Rows.push_back(
+        {TextCell("-"), TextCell(std::string(words.None)), TextCell("-"), TextCell("-")});
   }
   transits.ColumnWeights = {2, 3, 2, 2};
   document.Blocks.emplace_back(std::move(transits));

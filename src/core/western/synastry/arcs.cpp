@@ -3,30 +3,23 @@
 
 #include <cmath>
 
+#include "core/ephemeris/geometry.h"
+
 namespace lumora {
 
-double NormalizeDegrees(double degrees) {
-  double reduced = std::fmod(degrees, 360.0);
-  if (reduced < 0.0) {
-    reduced += 360.0;
-  }
-  // fmod of a tiny negative number plus 360 can round up to 360 itself.
-  return reduced >= 360.0 ? 0.0 : reduced;
-}
-
 double SignedArc(double degrees) {
-  const double reduced = NormalizeDegrees(degrees);
+  const double reduced = NormalizedDegrees(degrees);
   return reduced >= 180.0 ? reduced - 360.0 : reduced;
 }
 
 double ShorterArcMidpoint(double a, double b) {
-  const double lo = NormalizeDegrees(a);
-  const double hi = NormalizeDegrees(b);
+  const double lo = NormalizedDegrees(a);
+  const double hi = NormalizedDegrees(b);
   double mid = (lo + hi) / 2.0;
   if (std::fabs(lo - hi) > 180.0) {
     mid += 180.0;
   }
-  return NormalizeDegrees(mid);
+  return NormalizedDegrees(mid);
 }
 
 double GeographicMidpoint(double east_a, double east_b) {

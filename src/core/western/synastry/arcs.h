@@ -3,9 +3,6 @@
 
 namespace lumora {
 
-// Degrees reduced to [0, 360).
-double NormalizeDegrees(double degrees);
-
 // Degrees reduced to [-180, 180).
 double SignedArc(double degrees);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/ephemeris/astronomical_constants.h"
+#include "core/ephemeris/geometry.h"
 #include "core/western/synastry/arcs.h"
 
 namespace lumora {
@@ -28,7 +29,7 @@ double Asin(double x) {
 
 // The ecliptic degree whose right ascension is ra (both in degrees).
 double EclipticFromRightAscension(double ra, double obliquity) {
-  return NormalizeDegrees(Atan2(Sin(ra), Cos(ra) * Cos(obliquity)));
+  return NormalizedDegrees(Atan2(Sin(ra), Cos(ra) * Cos(obliquity)));
 }
 
 // A Placidus cusp that lies `fraction` of its semi-arc away from the meridian: above the
@@ -60,7 +61,7 @@ double PlacidusCusp(double armc, double obliquity, double latitude, double fract
 }  // namespace
 
 double AscendantFromArmc(double armc, double obliquity, double latitude) {
-  return NormalizeDegrees(
+  return NormalizedDegrees(
       Atan2(Cos(armc), -(Sin(armc) * Cos(obliquity) + Tan(latitude) * Sin(obliquity))));
 }
 
@@ -87,7 +88,7 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double armc, double obliquity
       c[2] = PlacidusCusp(armc, obliquity, latitude, 1.0 / 3.0, false);
       // The other six are the opposite points of these.
       for (int i : {0, 1, 2, 9, 10, 11}) {
-        c[(i + 6) % 12] = NormalizeDegrees(c[i] + 180.0);
+        c[(i + 6) % 12] = NormalizedDegrees(c[i] + 180.0);
       }
       break;
     case HouseSystem::WholeSign:
@@ -95,7 +96,7 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double armc, double obliquity
       const double first =
           houses.Used == HouseSystem::WholeSign ? 30.0 * std::floor(ascendant / 30.0) : ascendant;
       for (int i = 0; i < 12; ++i) {
-        c[i] = NormalizeDegrees(first + 30.0 * i);
+        c[i] = NormalizedDegrees(first + 30.0 * i);
       }
       break;
     }
@@ -104,11 +105,11 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double armc, double obliquity
 }
 
 int HouseOf(double longitude, const HouseCusps& houses) {
-  const double point = NormalizeDegrees(longitude);
+  const double point = NormalizedDegrees(longitude);
   for (int i = 0; i < 12; ++i) {
     const double start = houses.Cusps[i];
-    const double width = NormalizeDegrees(houses.Cusps[(i + 1) % 12] - start);
-    if (NormalizeDegrees(point - start) < width) {
+    const double width = NormalizedDegrees(houses.Cusps[(i + 1) % 12] - start);
+    if (NormalizedDegrees(point - start) < width) {
       return i + 1;
     }
   }

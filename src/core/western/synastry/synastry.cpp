@@ -17,8 +17,8 @@ constexpr std::array<std::string_view, kAspectDefinitions.size()> kAspectNames =
 // meant to sit exactly on the edge of its orb may come out a few ulps beyond it.
 constexpr double kEdgeTolerance = 1e-9;  // degrees
 
-bool IsLuminary(SynastryPoint point) {
-  return point == SynastryPoint::Sun || point == SynastryPoint::Moon;
+bool IsLuminary(ChartPoint point) {
+  return point == ChartPoint::Sun || point == ChartPoint::Moon;
 }
 
 // The angular distance of two longitudes, [0, 180].
@@ -28,18 +28,6 @@ double Separation(double a, double b) {
 
 }  // namespace
 
-std::string_view SynastryPointName(SynastryPoint point) {
-  // The same names as the chart's points: the synastry points are the chart's without Ketu.
-  switch (point) {
-    case SynastryPoint::Ascendant:
-      return ChartPointName(ChartPoint::Ascendant);
-    case SynastryPoint::Midheaven:
-      return ChartPointName(ChartPoint::Midheaven);
-    default:
-      return ChartPointName(static_cast<ChartPoint>(static_cast<int>(point)));
-  }
-}
-
 std::string_view AspectName(AspectKind kind) {
   return kAspectNames[static_cast<std::size_t>(kind)];
 }
@@ -48,7 +36,7 @@ const AspectDefinition& DefinitionOf(AspectKind kind) {
   return kAspectDefinitions[static_cast<std::size_t>(kind)];
 }
 
-double OrbAllowance(AspectKind kind, SynastryPoint a, SynastryPoint b, OrbSet orbs) {
+double OrbAllowance(AspectKind kind, ChartPoint a, ChartPoint b, OrbSet orbs) {
   double allowance = DefinitionOf(kind).StandardOrb;
   if (IsLuminary(a) || IsLuminary(b)) {
     allowance += kLuminaryWidening;
@@ -81,8 +69,8 @@ bool IsApplying(const PointPosition& a, const PointPosition& b, double aspect_an
   return orb_rate < 0.0;
 }
 
-std::optional<SynastryAspect> AspectBetween(SynastryPoint a, const PointPosition& at_a,
-                                            SynastryPoint b, const PointPosition& at_b,
+std::optional<SynastryAspect> AspectBetween(ChartPoint a, const PointPosition& at_a, ChartPoint b,
+                                            const PointPosition& at_b,
                                             const AspectOptions& options) {
   const double separation = Separation(at_a.Longitude, at_b.Longitude);
   for (const AspectDefinition& definition : kAspectDefinitions) {
@@ -111,8 +99,8 @@ std::vector<SynastryAspect> FindAspects(const SynastryPositions& a, const Synast
   std::vector<SynastryAspect> aspects;
   for (int i = 0; i < kSynastryPointCount; ++i) {
     for (int j = 0; j < kSynastryPointCount; ++j) {
-      if (auto aspect = AspectBetween(static_cast<SynastryPoint>(i), a[i],
-                                      static_cast<SynastryPoint>(j), b[j], options)) {
+      if (auto aspect =
+              AspectBetween(kSynastryPoints[i], a[i], kSynastryPoints[j], b[j], options)) {
         aspects.push_back(*aspect);
       }
     }

@@ -7,37 +7,44 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ephemeris/chart_points.h"
 #include "core/western/synastry/houses.h"
 
 namespace lumora {
 
-// The points two charts are compared by: the ten bodies, the mean north node and the
-// two angles, in this order everywhere (grid rows and columns, overlays, composite).
-enum class SynastryPoint {
-  Sun,
-  Moon,
-  Mercury,
-  Venus,
-  Mars,
-  Jupiter,
-  Saturn,
-  Uranus,
-  Neptune,
-  Pluto,
-  Rahu,
-  Ascendant,
-  Midheaven,
+// The points two charts are compared by: the chart's points less Ketu, which always stands
+// opposite Rahu and would only mirror its aspects. The ten bodies, the mean north node and
+// the two angles, in this order everywhere (grid rows and columns, overlays, composite).
+inline constexpr std::array<ChartPoint, 13> kSynastryPoints{
+    ChartPoint::Sun,       ChartPoint::Moon,    ChartPoint::Mercury, ChartPoint::Venus,
+    ChartPoint::Mars,      ChartPoint::Jupiter, ChartPoint::Saturn,  ChartPoint::Uranus,
+    ChartPoint::Neptune,   ChartPoint::Pluto,   ChartPoint::Rahu,    ChartPoint::Ascendant,
+    ChartPoint::Midheaven,
 };
 
-inline constexpr int kSynastryPointCount = 13;
+inline constexpr int kSynastryPointCount = static_cast<int>(kSynastryPoints.size());
 
-// The name the chart command gives the point ("Sun" ... "Rahu", "Ascendant", "Midheaven").
-std::string_view SynastryPointName(SynastryPoint point);
+// Where a point of kSynastryPoints stands in it, and so in every per-point array of a
+// synastry (positions, overlays, composite, grid rows and columns).
+constexpr std::size_t SynastrySlot(ChartPoint point) {
+  const auto index = static_cast<std::size_t>(point);
+  return point > ChartPoint::Ketu ? index - 1 : index;
+}
+
+constexpr bool SlotsFollowThePoints() {
+  for (std::size_t i = 0; i < kSynastryPoints.size(); ++i) {
+    if (SynastrySlot(kSynastryPoints[i]) != i) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(SlotsFollowThePoints());
 
 // The angles move with the sky's daily turn, not along the zodiac, so an aspect to one
 // is neither applying nor separating.
-constexpr bool IsAngle(SynastryPoint point) {
-  return point == SynastryPoint::Ascendant || point == SynastryPoint::Midheaven;
+constexpr bool IsAngle(ChartPoint point) {
+  return point == ChartPoint::Ascendant || point == ChartPoint::Midheaven;
 }
 
 // A point's tropical longitude and its daily motion (degrees, degrees per day).
@@ -97,11 +104,11 @@ struct AspectOptions {
 };
 
 // The largest orb an aspect of this kind between the two points may have.
-double OrbAllowance(AspectKind kind, SynastryPoint a, SynastryPoint b, OrbSet orbs);
+double OrbAllowance(AspectKind kind, ChartPoint a, ChartPoint b, OrbSet orbs);
 
 struct SynastryAspect {
-  SynastryPoint A = SynastryPoint::Sun;
-  SynastryPoint B = SynastryPoint::Sun;
+  ChartPoint A = ChartPoint::Sun;
+  ChartPoint B = ChartPoint::Sun;
   AspectKind Kind = AspectKind::Conjunction;
   double Orb = 0.0;              // |separation - aspect angle|, degrees
   std::optional<bool> Applying;  // none for an aspect to an angle
@@ -109,8 +116,8 @@ struct SynastryAspect {
 
 // The aspect, if any, between A's point and B's point. The allowances of different
 // aspects never overlap, so at most one holds.
-std::optional<SynastryAspect> AspectBetween(SynastryPoint a, const PointPosition& at_a,
-                                            SynastryPoint b, const PointPosition& at_b,
+std::optional<SynastryAspect> AspectBetween(ChartPoint a, const PointPosition& at_a, ChartPoint b,
+                                            const PointPosition& at_b,
                                             const AspectOptions& options);
 
 // Whether the orb is shrinking when both points move at their speeds. Exactly at the

@@ -37,15 +37,14 @@ NatalChart CastNatalChart(const AstroTime& time, double latitude, double east_lo
   chart.EastLongitude = east_longitude;
   for (Body body : kBodies) {
     const EclipticPoint point = ApparentPosition(body, time);
-    // The synastry points begin with the ten bodies in the ephemeris' own order.
-    chart.Points[static_cast<std::size_t>(body)] = {point.Longitude, point.Speed};
+    chart.Points[SynastrySlot(PointOf(body))] = {point.Longitude, point.Speed};
   }
   const EclipticPoint node = LunarNode(NodeKind::Mean, time);
-  chart.Points[static_cast<std::size_t>(SynastryPoint::Rahu)] = {node.Longitude, node.Speed};
+  chart.Points[SynastrySlot(ChartPoint::Rahu)] = {node.Longitude, node.Speed};
   const ChartAngles angles = AnglesAt(time, latitude, east_longitude);
   // The angles' daily turn is the sky's, not a motion along the zodiac: no speed.
-  chart.Points[static_cast<std::size_t>(SynastryPoint::Ascendant)] = {angles.Ascendant, 0.0};
-  chart.Points[static_cast<std::size_t>(SynastryPoint::Midheaven)] = {angles.Midheaven, 0.0};
+  chart.Points[SynastrySlot(ChartPoint::Ascendant)] = {angles.Ascendant, 0.0};
+  chart.Points[SynastrySlot(ChartPoint::Midheaven)] = {angles.Midheaven, 0.0};
   chart.Armc = angles.Armc;
   chart.Obliquity = angles.Obliquity;
   return chart;

@@ -33,13 +33,6 @@ constexpr std::array<AspectStyle, kAspectDefinitions.size()> kAspectStyles{{
 constexpr std::array<std::string_view, kSynastryPointCount> kPointAbbreviations = {
     "Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Ra", "As", "MC"};
 
-DocumentCell Cell(std::string text, bool bold = false) {
-  DocumentCell cell;
-  cell.Text = std::move(text);
-  cell.Bold = bold;
-  return cell;
-}
-
 std::string DegreesMinutes(double value) {
   const double magnitude = std::fabs(value);
   int degrees = static_cast<int>(magnitude);
@@ -51,8 +44,8 @@ std::string DegreesMinutes(double value) {
   return std::to_string(degrees) + "\u00B0" + TwoDigits(minutes) + "\u2032";
 }
 
-std::string PointName(SynastryPoint point) {
-  return std::string(SynastryPointName(point));
+std::string PointName(ChartPoint point) {
+  return std::string(ChartPointName(point));
 }
 
 }  // namespace
@@ -65,8 +58,8 @@ std::string_view AspectAbbreviation(AspectKind kind) {
   return kAspectStyles[static_cast<std::size_t>(kind)].Abbreviation;
 }
 
-std::string_view PointAbbreviation(SynastryPoint point) {
-  return kPointAbbreviations[static_cast<std::size_t>(point)];
+std::string_view PointAbbreviation(ChartPoint point) {
+  return kPointAbbreviations[SynastrySlot(point)];
 }
 
 std::string OrbText(double orb) {
@@ -129,38 +122,33 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
   const std::string a = Trim(a_name);
   const std::string b = Trim(b_name);
   const WesternPhrases& words = WesternPhrasesOf(language);
-  // The synastry points are the chart's without Ketu.
-  const auto point_word = [&words](int i) {
-    const auto point = static_cast<SynastryPoint>(i);
-    if (point == SynastryPoint::Ascendant || point == SynastryPoint::Midheaven) {
-      return std::string(words.Points[static_cast<std::size_t>(i) + 1]);
-    }
-    return std::string(words.Points[static_cast<std::size_t>(i)]);
-  };
+  // A point's word: the chart's own name in English, the language's word otherwise.
   const bool english = language == Language::English;
+  const auto point_word = [&words, english](ChartPoint point) {
+    return english ? PointName(point) : std::string(words.Points[static_cast<std::size_t>(point)]);
+  };
   document.Blocks.emplace_back(DocumentPageBreak{});
   AddParagraph(document, ParagraphStyle::Heading, std::string(words.Synastry));
   AddParagraph(document, ParagraphStyle::Body, Fill(words.GridNote, {a, b}));
 
   DocumentTable grid;
-  DocumentRow header{Cell("", true)};
+  DocumentRow header{TextCell("", true)};
   for (int j = 0; j < kSynastryPointCount; ++j) {
-    DocumentCell cell = Cell(std::string(PointAbbreviation(static_cast<SynastryPoint>(j))), true);
+    DocumentCell cell = TextCell(std::string(PointAbbreviation(kSynastryPoints[j])), true);
     cell.Align = CellAlign::Center;
     header.push_back(cell);
   }
   grid.Rows.push_back(std::move(header));
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    DocumentRow row{Cell(std::string(PointAbbreviation(static_cast<SynastryPoint>(i))), true)};
+    DocumentRow row{TextCell(std::string(PointAbbreviation(kSynastryPoints[i])), true)};
     for (int j = 0; j < kSynastryPointCount; ++j) {
-      row.push_back(Cell(""));
+      row.push_back(TextCell(""));
       row.back().Align = CellAlign::Center;
     }
     grid.Rows.push_back(std::move(row));
   }
   for (const SynastryAspect& aspect : reading.Aspects) {
-    DocumentCell& cell =
-        grid.Rows[static_cast<std::size_t>(aspect.A) + 1][static_cast<std::size_t>(aspect.B) + 1];
+    DocumentCell& cell = grid.Rows[SynastrySlot(aspect.A) + 1][SynastrySlot(aspect.B) + 1];
     cell.Text = std::string(AspectAbbreviation(aspect.Kind)) + "\n" + OrbText(aspect.Orb);
     if (aspect.Applying) {
       cell.Text += *aspect.Applying ? " A" : " S";
@@ -177,12 +165,12 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
       Fill(words.HousesLine, {a, HousesText(reading.HousesA), b, HousesText(reading.HousesB)}));
   DocumentTable overlays;
   overlays.ColumnWeights = {3, 3, 3};
-  overlays.Rows.push_back({Cell("", true), Cell(Fill(words.InHouseOf, {a, b}), true),
-                           Cell(Fill(words.InHouseOf, {b, a}), true)});
+  overlays.Rows.push_back({TextCell("", true), TextCell(Fill(words.InHouseOf, {a, b}), true),
+                           TextCell(Fill(words.InHouseOf, {b, a}), true)});
   for (int i = 0; i < kSynastryPointCount; ++i) {
-    overlays.Rows.push_back(
-        {Cell(english ? PointName(static_cast<SynastryPoint>(i)) : point_word(i), true),
-         Cell(std::to_string(reading.AInB[i])), Cell(std::to_string(reading.BInA[i]))});
+    overlays.Rows.push_back({TextCell(point_word(kSynastryPoints[i]), true),
+                             TextCell(std::to_string(reading.AInB[i])),
+                             TextCell(std::to_string(reading.BInA[i]))});
   }
   document.Blocks.emplace_back(std::move(overlays));
 
@@ -191,13 +179,13 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
                Fill(words.CompositeNote, {DavisonText(reading.Davison)}));
   DocumentTable relationship;
   relationship.ColumnWeights = {3, 3, 3};
-  relationship.Rows.push_back({Cell("", true), Cell(std::string(words.Composite), true),
-                               Cell(std::string(words.Davison), true)});
+  relationship.Rows.push_back({TextCell("", true), TextCell(std::string(words.Composite), true),
+                               TextCell(std::string(words.Davison), true)});
   for (int i = 0; i < kSynastryPointCount; ++i) {
     relationship.Rows.push_back(
-        {Cell(english ? PointName(static_cast<SynastryPoint>(i)) : point_word(i), true),
-         Cell(LongitudeText(reading.Composite[i])),
-         Cell(LongitudeText(reading.DavisonChart.Points[i].Longitude))});
+        {TextCell(point_word(kSynastryPoints[i]), true),
+         TextCell(LongitudeText(reading.Composite[i])),
+         TextCell(LongitudeText(reading.DavisonChart.Points[i].Longitude))});
   }
   document.Blocks.emplace_back(std::move(relationship));
 }

@@ -20,7 +20,7 @@ Rgb AspectColor(AspectKind kind);
 std::string_view AspectAbbreviation(AspectKind kind);
 
 // Two-letter point labels of the grid's rows and columns: "Su" ... "Pl", "Ra", "As", "MC".
-std::string_view PointAbbreviation(SynastryPoint point);
+std::string_view PointAbbreviation(ChartPoint point);
 
 // Degrees and minutes of an orb, truncated: "2°13′".
 std::string OrbText(double orb);
