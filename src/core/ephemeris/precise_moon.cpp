@@ -90,25 +90,45 @@ double Radians(double degrees) {
   return degrees * kRadiansPerDegree;
 }
 
+// The series' arguments at T: the mean longitude in degrees, the four angles in radians and
+// the eccentricity factor.
+struct MoonArguments {
+  double MeanLongitude;
+  double D;
+  double M;
+  double Mp;
+  double F;
+  double E;
+};
+
+MoonArguments ArgumentsAt(double T) {
+  return {kMeanLongitude.At(T),
+          Radians(kMeanElongation.At(T)),
+          Radians(kSunMeanAnomaly.At(T)),
+          Radians(kMoonMeanAnomaly.At(T)),
+          Radians(kArgumentOfLatitude.At(T)),
+          kEccentricityFactor.At(T)};
+}
+
 // The Moon's longitude, degrees, not reduced: the mean longitude plus the periodic terms and
 // the three additive terms. sin_of gives sin(D d + M m + M' mp + F f) of a term; the two
 // ways of summing differ only there.
 template <typename SinOf>
-double LongitudeOfSeries(double T, double mean_longitude, double F, double E, SinOf sin_of) {
+double LongitudeOfSeries(double T, const MoonArguments& a, SinOf sin_of) {
   double sum = 0.0;  // 1e-6 degree
   for (const LongitudeTerm& term : kLongitudeTerms) {
     double value = term.Coefficient * sin_of(term);
     if (term.M == 1 || term.M == -1) {
-      value *= E;
+      value *= a.E;
     } else if (term.M == 2 || term.M == -2) {
-      value *= E * E;
+      value *= a.E * a.E;
     }
     sum += value;
   }
   sum += kVenusTerm * std::sin(Radians(kVenusArgument.At(T)));
-  sum += kFlatteningTerm * std::sin(Radians(mean_longitude) - F);
+  sum += kFlatteningTerm * std::sin(Radians(a.MeanLongitude) - a.F);
   sum += kJupiterTerm * std::sin(Radians(kJupiterArgument.At(T)));
-  return mean_longitude + sum * kMicrodegree;
+  return a.MeanLongitude + sum * kMicrodegree;
 }
 
 }  // namespace
@@ -122,26 +142,15 @@ TerrestrialTime ToTerrestrialTime(double T_ut) {
 }
 
 double PreciseMoonLongitude(double T) {
-  const double mean_longitude = kMeanLongitude.At(T);
-  const double D = Radians(kMeanElongation.At(T));
-  const double M = Radians(kSunMeanAnomaly.At(T));
-  const double Mp = Radians(kMoonMeanAnomaly.At(T));
-  const double F = Radians(kArgumentOfLatitude.At(T));
-  const double E = kEccentricityFactor.At(T);
+  const MoonArguments a = ArgumentsAt(T);
 
-  return NormalizedDegrees(
-      LongitudeOfSeries(T, mean_longitude, F, E, [&](const LongitudeTerm& term) {
-        return std::sin(term.D * D + term.M * M + term.Mp * Mp + term.F * F);
-      }));
+  return NormalizedDegrees(LongitudeOfSeries(T, a, [&](const LongitudeTerm& term) {
+    return std::sin(term.D * a.D + term.M * a.M + term.Mp * a.Mp + term.F * a.F);
+  }));
 }
 
 double PreciseMoonLongitudeByAngleAddition(double T) {
-  const double mean_longitude = kMeanLongitude.At(T);
-  const double D = Radians(kMeanElongation.At(T));
-  const double M = Radians(kSunMeanAnomaly.At(T));
-  const double Mp = Radians(kMoonMeanAnomaly.At(T));
-  const double F = Radians(kArgumentOfLatitude.At(T));
-  const double E = kEccentricityFactor.At(T);
+  const MoonArguments a = ArgumentsAt(T);
 
   // cos and sin of k times each argument, k = -4 .. 4, from the one pair by rotation.
   struct Turn {
@@ -164,15 +173,15 @@ double PreciseMoonLongitudeByAngleAddition(double T) {
     }
     return m;
   };
-  const Multiples d = multiples(D);
-  const Multiples m = multiples(M);
-  const Multiples mp = multiples(Mp);
-  const Multiples f = multiples(F);
+  const Multiples d = multiples(a.D);
+  const Multiples m = multiples(a.M);
+  const Multiples mp = multiples(a.Mp);
+  const Multiples f = multiples(a.F);
   const auto at = [](const Multiples& table, int k) {
     return table[static_cast<std::size_t>(kMost + k)];
   };
 
-  return LongitudeOfSeries(T, mean_longitude, F, E, [&](const LongitudeTerm& term) {
+  return LongitudeOfSeries(T, a, [&](const LongitudeTerm& term) {
     return times(times(at(d, term.D), at(m, term.M)), times(at(mp, term.Mp), at(f, term.F))).Sin;
   });
 }
