@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/ephemeris/moon.h"
 
+#include "core/ephemeris/geometry.h"
+
 #include <array>
 #include <cmath>
 
@@ -80,29 +82,6 @@ MoonArguments MoonArgumentsAt(double T) {
           1.0 - 0.002516 * T - 0.0000074 * T * T};
 }
 
-// A point of the unit circle, cos + i sin, multiplied as complex numbers.
-struct Turn {
-  double Cos = 1.0;
-  double Sin = 0.0;
-};
-
-Turn operator*(const Turn& a, const Turn& b) {
-  return {a.Cos * b.Cos - a.Sin * b.Sin, a.Sin * b.Cos + a.Cos * b.Sin};
-}
-
-// Multiples -4..4 of one angle, at [multiple + 4].
-std::array<Turn, 9> Multiples(double angle) {
-  std::array<Turn, 9> out{};
-  out[5] = {std::cos(angle), std::sin(angle)};
-  for (std::size_t k = 6; k < out.size(); ++k) {
-    out[k] = out[k - 1] * out[5];
-  }
-  for (std::size_t k = 1; k <= 4; ++k) {
-    out[4 - k] = {out[4 + k].Cos, -out[4 + k].Sin};
-  }
-  return out;
-}
-
 }  // namespace
 
 double MoonLongitude(double T) {
@@ -121,15 +100,14 @@ double MoonLongitude(double T) {
 
 double QuickMoonLongitude(double T) {
   const MoonArguments a = MoonArgumentsAt(T);
-  const auto d = Multiples(a.D);
-  const auto m = Multiples(a.M);
-  const auto mp = Multiples(a.Mp);
-  const auto f = Multiples(a.F);
+  const AngleMultiples d = MultiplesOf(a.D);
+  const AngleMultiples m = MultiplesOf(a.M);
+  const AngleMultiples mp = MultiplesOf(a.Mp);
+  const AngleMultiples f = MultiplesOf(a.F);
   double sum = 0.0;
   for (const MoonTerm& term : kMoonTerms) {
-    const Turn angle =
-        d[static_cast<std::size_t>(term.D + 4)] * m[static_cast<std::size_t>(term.M + 4)] *
-        mp[static_cast<std::size_t>(term.Mp + 4)] * f[static_cast<std::size_t>(term.F + 4)];
+    const Turn angle = MultipleAt(d, term.D) * MultipleAt(m, term.M) * MultipleAt(mp, term.Mp) *
+                       MultipleAt(f, term.F);
     double value = term.Coefficient * angle.Sin;
     if (term.TimesE) {
       value *= a.E;

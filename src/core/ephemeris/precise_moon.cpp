@@ -152,37 +152,15 @@ double PreciseMoonLongitude(double T) {
 double PreciseMoonLongitudeByAngleAddition(double T) {
   const MoonArguments a = ArgumentsAt(T);
 
-  // cos and sin of k times each argument, k = -4 .. 4, from the one pair by rotation.
-  struct Turn {
-    double Cos = 1.0;
-    double Sin = 0.0;
-  };
-  const auto times = [](const Turn& a, const Turn& b) {
-    return Turn{a.Cos * b.Cos - a.Sin * b.Sin, a.Sin * b.Cos + a.Cos * b.Sin};
-  };
-  constexpr int kMost = 4;
-  using Multiples = std::array<Turn, 2 * kMost + 1>;
-  const auto multiples = [&times](double angle) {
-    Multiples m;
-    const Turn once{std::cos(angle), std::sin(angle)};
-    for (int k = 1; k <= kMost; ++k) {
-      m[static_cast<std::size_t>(kMost + k)] =
-          times(m[static_cast<std::size_t>(kMost + k - 1)], once);
-      m[static_cast<std::size_t>(kMost - k)] = {m[static_cast<std::size_t>(kMost + k)].Cos,
-                                                -m[static_cast<std::size_t>(kMost + k)].Sin};
-    }
-    return m;
-  };
-  const Multiples d = multiples(a.D);
-  const Multiples m = multiples(a.M);
-  const Multiples mp = multiples(a.Mp);
-  const Multiples f = multiples(a.F);
-  const auto at = [](const Multiples& table, int k) {
-    return table[static_cast<std::size_t>(kMost + k)];
-  };
+  const AngleMultiples d = MultiplesOf(a.D);
+  const AngleMultiples m = MultiplesOf(a.M);
+  const AngleMultiples mp = MultiplesOf(a.Mp);
+  const AngleMultiples f = MultiplesOf(a.F);
 
   return LongitudeOfSeries(T, a, [&](const LongitudeTerm& term) {
-    return times(times(at(d, term.D), at(m, term.M)), times(at(mp, term.Mp), at(f, term.F))).Sin;
+    return ((MultipleAt(d, term.D) * MultipleAt(m, term.M)) *
+            (MultipleAt(mp, term.Mp) * MultipleAt(f, term.F)))
+        .Sin;
   });
 }
 
