@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iomanip>
 #include <iostream>
 #include <mutex>
@@ -15,7 +16,12 @@
 #include "cli/commands.h"
 #include "cli/person_input.h"
 #include "cli/porutham_json.h"
+#include "core/display_width.h"
 #include "core/file_access.h"
+#include "core/glossary/glossary.h"
+#include "core/glossary/messages.h"
+#include "core/glossary/phrases.h"
+#include "core/glossary/readable_words.h"
 #include "core/places/atlas.h"
 #include "core/terminal_text.h"
 #include "core/text.h"
@@ -63,8 +69,9 @@ class JsonLinesCandidateSource : public CandidateSource {
       ++line_;
       if (too_long) {
         return CandidateRow{line_,
-                            FormFailure{"The line is longer than " +
-                                            std::to_string(CsvReader::kMaxRecordBytes) + " bytes",
+                            FormFailure{RecordMessageText(RecordMessage::LineTooLong,
+                                                              {std::to_string(
+                                                                  CsvReader::kMaxRecordBytes)}),
                                         MessageIcon::Error, std::nullopt, false}};
       }
       if (!line.empty() && line.back() == '\r') {
@@ -86,7 +93,7 @@ class JsonLinesCandidateSource : public CandidateSource {
       const Json* object = std::get_if<Json>(&parsed);
       auto entry = object == nullptr ? std::nullopt : ReadPersonEntries(*object);
       if (!entry) {
-        return CandidateRow{line_, FormFailure{"The line is not a JSON object", MessageIcon::Error,
+        return CandidateRow{line_, FormFailure{RecordMessageText(RecordMessage::LineNotAnObject), MessageIcon::Error,
                                                std::nullopt, false}};
       }
       return CandidateRow{line_, std::move(*entry)};
@@ -138,41 +145,14 @@ Json ErrorJson(int line, const FormFailure& failure) {
   return out;
 }
 
-std::string TrimRight(std::string text) {
-  text.erase(text.find_last_not_of(' ') + 1);
-  return text;
-}
-
 PairDoshas PairDoshasOf(const RankEntry& entry) {
   return AssessPairDoshas(
       {entry.Boy.Sign, entry.Girl.Sign, entry.Boy.Nakshatra, entry.Girl.Nakshatra});
 }
 
-// "Nadi, Gana", or "-" when no dosha is present.
-std::string DoshasPresent(const PairDoshas& doshas) {
-  std::string text;
-  for (const DoshaAssessment& d : doshas) {
-    if (d.Present) {
-      text += (text.empty() ? "" : ", ") +
-              std::string(kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]);
-    }
-  }
-  return text.empty() ? "-" : text;
-}
-
 PoruthamMatch PoruthamsOf(const RankEntry& entry) {
   return MatchPoruthams(
       {entry.Boy.Sign, entry.Girl.Sign, entry.Boy.Nakshatra, entry.Girl.Nakshatra});
-}
-
-// "-" or "Rajju, Vedha".
-std::string VetoesText(const PoruthamMatch& match) {
-  std::string text;
-  for (const Porutham veto : match.Vetoes) {
-    text +=
-        (text.empty() ? "" : ", ") + std::string(kPoruthamNames[static_cast<std::size_t>(veto)]);
-  }
-  return text.empty() ? "-" : text;
 }
 
 Json EntryJson(int rank, const RankEntry& entry, const PairScore& score, KootaTables tables,
@@ -344,6 +324,165 @@ class RankJsonLines {
   std::string buffer_;
 };
 
+// The readable table of a ranking in the reader's language. English keeps the widths it
+// has always had, padded by characters; Hindi and Tamil widen a column to its longest
+// head or word and pad by the columns a terminal draws, so rows stay under their heads.
+class RankTable {
+ public:
+  RankTable(Language language, std::size_t name_width, bool poruthams, bool ranges)
+      : language_(language), words_(PhrasesOf(language)) {
+    const auto& heads = words_.RankColumns;
+    Add(heads[0], 6, true, "", {});
+    Add(heads[1], 7, true, "", {});
+    Add(heads[2], name_width, false, "  ", {});
+    Add(heads[3], 6, true, "", {});
+    Add(heads[4], 26, false, "  ", WordList(kMatchGradeCount, [this](int g) {
+          return std::string(MatchVerdictWord(language_, static_cast<MatchGrade>(g)));
+        }));
+    if (poruthams) {
+      Add(heads[5], 4, true, "", {});
+      Add(heads[6], 13, false, "  ",
+          {Fill(words_.PairJoin, {PoruthamWord(language_, Porutham::Rajju),
+                                  PoruthamWord(language_, Porutham::Vedha)}),
+           VetoesOf({Porutham::Rajju, Porutham::Vedha})});
+      Add(heads[7], 17, false, "", WordList(kPoruthamVerdictNames.size(), [this](int v) {
+            return std::string(PoruthamVerdictWord(language_, static_cast<PoruthamVerdict>(v)));
+          }));
+    }
+    for (int k = 0; k < kKootaCount; ++k) {
+      Add(English() ? kKootas[static_cast<std::size_t>(k)].Word : KootaWord(language_, k), 7, true,
+          "", {});
+    }
+    Add(heads[8], 12, false, "  ", WordList(12, [this](int sign) { return Rashi(sign); }));
+    Add(heads[9], 18, false, "", WordList(27, [this](int n) { return Nakshatra(n); }));
+    Add(heads[10], 9, false, "", WordList(kManglikMatchNames.size(), [this](int m) {
+          return Manglik(static_cast<ManglikMatch>(m));
+        }));
+    std::vector<std::string> doshas;
+    for (std::size_t d = 0; d < kPairDoshaNames.size(); ++d) {
+      doshas.push_back(English() ? std::string(kPairDoshaNames[d])
+                                 : std::string(PairDoshaWord(language_, static_cast<PairDosha>(d))));
+    }
+    Add(heads[11], 21, false, "", {JoinNames(doshas, ", ")});
+    if (ranges) {
+      Add(heads[12], 0, false, "", {});
+    }
+  }
+
+  bool English() const { return language_ == Language::English; }
+
+  // The columns a text takes: its characters in English, as always; else what a
+  // terminal draws.
+  std::size_t Columns(std::string_view text) const {
+    return English() ? CharacterCount(text) : DisplayColumns(text);
+  }
+
+  // A name cut to the column's room.
+  std::string_view Cut(std::string_view text, std::size_t room) const {
+    return English() ? CutToCharacters(text, room) : CutToColumns(text, room);
+  }
+
+  // One line of cells, in column order; a table without porutham columns leaves them out.
+  std::string Line(const std::vector<std::string>& cells) const {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size() && i < columns_.size(); ++i) {
+      const Column& column = columns_[i];
+      const std::size_t used = Columns(cells[i]);
+      const std::string pad(column.Width > used ? column.Width - used : 0, ' ');
+      line += column.Gap;
+      line += column.Right ? pad + cells[i] : cells[i] + pad;
+    }
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+  }
+
+  std::vector<std::string> Heads() const {
+    std::vector<std::string> heads;
+    for (const Column& column : columns_) {
+      heads.push_back(column.Head);
+    }
+    return heads;
+  }
+
+  std::string Rashi(int sign) const {
+    return std::string(English() ? kSignNames[static_cast<std::size_t>(sign)]
+                                 : RashiWord(language_, sign));
+  }
+  std::string Nakshatra(int nakshatra) const {
+    return std::string(English() ? kNakshatraNames[static_cast<std::size_t>(nakshatra)]
+                                 : NakshatraWord(language_, nakshatra));
+  }
+  std::string Verdict(int total_half_points) const {
+    return English() ? MatchVerdict(total_half_points / 2.0)
+                     : std::string(MatchVerdictWord(language_, GradeOfTotal(total_half_points / 2.0)));
+  }
+  std::string Manglik(ManglikMatch match) const {
+    const std::string_view english = kManglikMatchNames[static_cast<std::size_t>(match)];
+    return std::string(English() ? english : ReadableValueWord(language_, english).value_or(english));
+  }
+  std::string PoruthamVerdictText(PoruthamVerdict verdict) const {
+    return std::string(English() ? kPoruthamVerdictNames[static_cast<std::size_t>(verdict)]
+                                 : PoruthamVerdictWord(language_, verdict));
+  }
+  // "-" or "Rajju, Vedha".
+  std::string VetoesOf(const std::vector<Porutham>& vetoes) const {
+    std::vector<std::string> names;
+    for (const Porutham veto : vetoes) {
+      names.emplace_back(English() ? kPoruthamNames[static_cast<std::size_t>(veto)]
+                                   : PoruthamWord(language_, veto));
+    }
+    return names.empty() ? "-" : JoinNames(names, ", ");
+  }
+  // "Nadi, Gana", or "-" when no dosha is present.
+  std::string DoshasOf(const PairDoshas& doshas) const {
+    std::vector<std::string> names;
+    for (const DoshaAssessment& d : doshas) {
+      if (d.Present) {
+        names.emplace_back(English() ? kPairDoshaNames[static_cast<std::size_t>(d.Dosha)]
+                                     : PairDoshaWord(language_, d.Dosha));
+      }
+    }
+    return names.empty() ? "-" : JoinNames(names, ", ");
+  }
+
+  const Phrases& Words() const { return words_; }
+
+ private:
+  struct Column {
+    std::string Head;
+    std::size_t Width;
+    bool Right;
+    std::string_view Gap;  // written before the column
+  };
+
+  static std::vector<std::string> WordList(std::size_t count,
+                                        const std::function<std::string(int)>& word) {
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < count; ++i) {
+      words.push_back(word(static_cast<int>(i)));
+    }
+    return words;
+  }
+
+  // English keeps its width; another language takes room for its head and its longest
+  // word, and a space.
+  void Add(std::string_view head, std::size_t width, bool right, std::string_view gap,
+           const std::vector<std::string>& words) {
+    if (!English()) {
+      std::size_t widest = Columns(head);
+      for (const std::string& word : words) {
+        widest = std::max(widest, Columns(word));
+      }
+      width = std::max(width, widest + 1);
+    }
+    columns_.push_back({std::string(head), width, right, gap});
+  }
+
+  Language language_;
+  const Phrases& words_;
+  std::vector<Column> columns_;
+};
+
 // Standard error hears of each refused row as it is read; standard output gets the
 // ranking, then the refused rows again in input order.
 class RankPrinter : public RankObserver {
@@ -356,14 +495,14 @@ class RankPrinter : public RankObserver {
         ranges_(ranges),
         tables_(tables),
         poruthams_(poruthams),
+        language_(json ? Language::English : Context().Lang),
         lines_(*Context().Out, role, tables, poruthams) {}
 
   // What the JSON lines still hold, once the ranking is over.
   void Finish() { lines_.Flush(); }
 
   void Refused(const RankRefusal& refusal) override {
-    *Context().Err << "lumora-cli: line " << refusal.Line << ": "
-                   << EscapeControlCharacters(refusal.Failure.Message) << '\n';
+    *Context().Err << "lumora-cli: " << RefusedLine(refusal) << '\n';
   }
 
   void BeforeRanking(const RankSummary& summary) override {
@@ -372,29 +511,22 @@ class RankPrinter : public RankObserver {
     }
     // Names are cut at 32 characters so one long name does not widen the whole table.
     name_width_ = std::clamp<std::size_t>(summary.LongestName, 4, 32);
-    const char* side = role_ == PersonRole::Boy ? "Boy" : "Girl";
-    *Context().Out << side << ": " << EscapeControlCharacters(person_.Name) << ", "
-                   << RashiName(person_.State) << ", " << NakshatraName(person_.State) << '\n'
-                   << summary.Ranked << " ranked, " << summary.Refused << " refused\n"
-                   << TablesInUseLine(tables_) << "\n\n";
-    std::ostringstream head;
-    head << std::right << std::setw(6) << "Rank" << std::setw(7) << "Line"
-         << "  " << std::left << std::setw(static_cast<int>(name_width_)) << "Name" << std::right
-         << std::setw(6) << "Total"
-         << "  " << std::left << std::setw(26) << "Verdict";
-    if (poruthams_) {
-      head << std::right << std::setw(4) << "Por"
-           << "  " << std::left << std::setw(13) << "Vetoes" << std::setw(17) << "Porutham";
-    }
-    for (const KootaInfo& koota : kKootas) {
-      head << std::right << std::setw(7) << koota.Word;
-    }
-    head << "  " << std::left << std::setw(12) << "Moon Sign" << std::setw(18) << "Nakshatra"
-         << std::setw(9) << "Manglik" << std::setw(21) << "Doshas";
-    if (ranges_) {
-      head << "Range";
-    }
-    *Context().Out << TrimRight(head.str()) << '\n';
+    table_.emplace(language_, name_width_, poruthams_, ranges_);
+    const Phrases& words = table_->Words();
+    const bool english = table_->English();
+    *Context().Out << Fill(words.RankedFor,
+                           {role_ == PersonRole::Boy ? words.Boy : words.Girl,
+                            EscapeControlCharacters(person_.Name), table_->Rashi(person_.State.Sign),
+                            table_->Nakshatra(person_.State.Nakshatra)})
+                   << '\n'
+                   << Fill(words.RankCounts,
+                           {std::to_string(summary.Ranked), std::to_string(summary.Refused)})
+                   << '\n'
+                   << (english ? TablesInUseLine(tables_)
+                               : Fill(words.TablesInUse,
+                                      {words.TableSets[static_cast<std::size_t>(tables_)]}))
+                   << "\n\n"
+                   << table_->Line(table_->Heads()) << '\n';
   }
 
   void Ranked(int rank, const RankEntry& entry, const PairScore& score) override {
@@ -402,35 +534,31 @@ class RankPrinter : public RankObserver {
       lines_.Write(rank, entry, score);
       return;
     }
+    const RankTable& table = *table_;
     const MoonState other = role_ == PersonRole::Boy ? entry.Girl : entry.Boy;
-    // Shown, never acted on by the terminal, and cut between characters; padded by
-    // characters, not bytes, so letters of two or three bytes keep the columns.
+    // Shown, never acted on by the terminal, and cut between characters.
     const std::string shown = EscapeControlCharacters(entry.Name);
-    std::string name(CutToCharacters(shown, name_width_));
-    name.append(name_width_ - CharacterCount(name), ' ');
-    std::ostringstream row;
-    row << std::right << std::setw(6) << rank << std::setw(7) << entry.Line << "  " << std::left
-        << std::setw(static_cast<int>(name_width_)) << name << std::right << std::setw(6)
-        << HalfPointsText(score.Total) << "  " << std::left << std::setw(26)
-        << MatchVerdict(score.Total / 2.0);
+    std::vector<std::string> cells = {std::to_string(rank), std::to_string(entry.Line),
+                                      std::string(table.Cut(shown, name_width_)),
+                                      HalfPointsText(score.Total), table.Verdict(score.Total)};
     if (poruthams_) {
       const PoruthamMatch match = PoruthamsOf(entry);
-      row << std::right << std::setw(4) << match.Count << "  " << std::left << std::setw(13)
-          << VetoesText(match) << std::setw(17)
-          << kPoruthamVerdictNames[static_cast<std::size_t>(match.Verdict)];
+      cells.push_back(std::to_string(match.Count));
+      cells.push_back(table.VetoesOf(match.Vetoes));
+      cells.push_back(table.PoruthamVerdictText(match.Verdict));
     }
     for (const std::uint8_t p : score.Points) {
-      row << std::right << std::setw(7) << HalfPointsText(p);
+      cells.push_back(HalfPointsText(p));
     }
-    row << "  " << std::left << std::setw(12) << RashiName(other) << std::setw(18)
-        << NakshatraName(other) << std::setw(9)
-        << (entry.Manglik ? kManglikMatchNames[static_cast<std::size_t>(*entry.Manglik)] : "-")
-        << std::setw(21) << DoshasPresent(PairDoshasOf(entry));
+    cells.push_back(table.Rashi(other.Sign));
+    cells.push_back(table.Nakshatra(other.Nakshatra));
+    cells.push_back(entry.Manglik ? table.Manglik(*entry.Manglik) : "-");
+    cells.push_back(table.DoshasOf(PairDoshasOf(entry)));
     if (entry.Range) {
-      row << FormatHalfPoints(entry.Range->Lowest) << " to "
-          << FormatHalfPoints(entry.Range->Highest);
+      cells.push_back(Fill(table.Words().RankRange, {FormatHalfPoints(entry.Range->Lowest),
+                                                     FormatHalfPoints(entry.Range->Highest)}));
     }
-    *Context().Out << TrimRight(row.str()) << '\n';
+    *Context().Out << table.Line(cells) << '\n';
   }
 
   void RefusedInOrder(const RankRefusal& refusal) override {
@@ -442,22 +570,30 @@ class RankPrinter : public RankObserver {
       return;
     }
     if (!refused_heading_) {
-      *Context().Out << "\nRefused rows:\n";
+      *Context().Out << '\n' << PhrasesOf(language_).RefusedRows << '\n';
       refused_heading_ = true;
     }
-    *Context().Out << std::right << std::setw(6) << "line " << refusal.Line << ": "
-                   << EscapeControlCharacters(refusal.Failure.Message) << '\n';
+    *Context().Out << ' ' << RefusedLine(refusal) << '\n';
   }
 
  private:
+  // "line 12: Please Enter Male Name", in the reader's language.
+  std::string RefusedLine(const RankRefusal& refusal) const {
+    return Fill(PhrasesOf(language_).RefusedLine,
+                {std::to_string(refusal.Line),
+                 EscapeControlCharacters(MessageIn(language_, refusal.Failure.Message))});
+  }
+
   const RankedPerson& person_;
   PersonRole role_;
   bool json_;
   bool ranges_;
   KootaTables tables_;
   bool poruthams_;
+  Language language_;
   std::size_t name_width_ = 4;
   bool refused_heading_ = false;
+  std::optional<RankTable> table_;
   RankJsonLines lines_;
 };
 

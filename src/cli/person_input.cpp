@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/glossary/messages.h"
 #include "core/places/atlas.h"
 
 namespace lumora::cli {
@@ -56,15 +57,14 @@ PersonRecord ReadPersonRecord(const Json& record, std::string_view key,
                               const BirthReading& reading) {
   const std::string prefix = key.empty() ? std::string() : std::string(key) + ".";
   if (!record.is_object()) {
-    throw Rejection((key.empty() ? std::string("A person record") : std::string(key)) +
-                        " must be a person record: {\"Name\": ..., \"BirthDate\": ..., "
-                        "\"BirthTime\": ..., \"Place\": ...}",
+    throw Rejection(RecordMessageText(RecordMessage::NotAPersonRecord,
+                                      {key.empty() ? std::string_view("A person record") : key}),
                     "error", std::string(key));
   }
   PersonRecord read;
   for (const auto& item : record.items()) {
     if (!SetBirthEntryField(read.Entry, item.key(), RecordText(item.value()))) {
-      throw Rejection(prefix + item.key() + " is not a field of a person record", "error",
+      throw Rejection(RecordMessageText(RecordMessage::NotAField, {prefix + item.key()}), "error",
                       std::string(key));
     }
   }

@@ -102,6 +102,12 @@ std::string InLanguage(std::string text) {
     if (const auto sign = SignWithIndianName(language, text)) {
       return *sign;
     }
+    if (const auto position = PositionTextIn(language, text)) {
+      return *position;
+    }
+    if (const auto note = PlacidusNoteIn(language, text)) {
+      return *note;
+    }
     if (const auto date = DateInWords(language, text)) {
       return *date;
     }
@@ -308,7 +314,7 @@ std::string EnglishLabel(std::string_view key) {
 
 // The label of a value: a universal time given as a date and time is no count of hours.
 std::string LabelOf(std::string_view key, const Json& value) {
-  return key == "UT" && value.is_string() ? std::string("Universal time") : Label(key);
+  return key == "UT" && value.is_string() ? Label("UniversalTime") : Label(key);
 }
 
 // Words of text laid out from column `start` up to width, later lines indented to start.

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "core/glossary/phrases.h"
+#include "core/glossary/western_phrases.h"
 #include "core/western/synastry/synastry_chart.h"
 
 namespace lumora::cli {
@@ -92,9 +94,7 @@ Json SynastryJson(const SynastryReading& reading) {
   Json notes = Json::array();
   for (const auto& [who, houses] : {std::pair{"A", &reading.HousesA}, {"B", &reading.HousesB}}) {
     if (houses->FellBack()) {
-      notes.push_back(std::string(who) +
-                      ": Placidus houses do not exist beyond 66 degrees of latitude; equal "
-                      "houses are used");
+      notes.push_back(Fill(WesternPhrasesOf(Language::English).PlacidusNote, {who}));
     }
   }
   if (!notes.empty()) {

@@ -163,29 +163,64 @@ int CharacterColumns(char32_t point) {
   return InRanges(kWide, point) ? 2 : 1;
 }
 
+namespace {
+
+// The character at byte i of a UTF-8 text and its length in bytes; a cut or malformed
+// sequence is one byte of its own, taken as one column.
+struct Decoded {
+  char32_t Point;
+  std::size_t Length;
+  bool Whole;
+};
+
+Decoded DecodeAt(std::string_view utf8, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(utf8[i]);
+  const std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 1;
+  if (i + length > utf8.size()) {
+    return {lead, 1, false};
+  }
+  char32_t point = length == 1   ? lead
+                   : length == 2 ? (lead & 0x1Fu)
+                   : length == 3 ? (lead & 0x0Fu)
+                                 : (lead & 0x07u);
+  for (std::size_t k = 1; k < length; ++k) {
+    point = (point << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+  }
+  return {point, length, true};
+}
+
+int ColumnsOf(const Decoded& decoded) {
+  return decoded.Whole ? CharacterColumns(decoded.Point) : 1;
+}
+
+}  // namespace
+
 std::size_t DisplayColumns(std::string_view utf8) {
   std::size_t columns = 0;
   for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const std::size_t length = lead < 0x80           ? 1
-                               : (lead >> 5) == 0x6  ? 2
-                               : (lead >> 4) == 0xE  ? 3
-                               : (lead >> 3) == 0x1E ? 4
-                                                     : 1;
-    if (i + length > utf8.size()) {
-      return columns + (utf8.size() - i);  // a cut sequence: a column a byte
-    }
-    char32_t point = length == 1   ? lead
-                     : length == 2 ? (lead & 0x1Fu)
-                     : length == 3 ? (lead & 0x0Fu)
-                                   : (lead & 0x07u);
-    for (std::size_t k = 1; k < length; ++k) {
-      point = (point << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
-    }
-    columns += static_cast<std::size_t>(CharacterColumns(point));
-    i += length;
+    const Decoded decoded = DecodeAt(utf8, i);
+    columns += static_cast<std::size_t>(ColumnsOf(decoded));
+    i += decoded.Length;
   }
   return columns;
+}
+
+std::string_view CutToColumns(std::string_view utf8, std::size_t max_columns) {
+  std::size_t columns = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const Decoded decoded = DecodeAt(utf8, i);
+    const auto width = static_cast<std::size_t>(ColumnsOf(decoded));
+    if (columns + width > max_columns) {
+      return utf8.substr(0, i);
+    }
+    columns += width;
+    i += decoded.Length;
+  }
+  return utf8;
 }
 
 }  // namespace lumora

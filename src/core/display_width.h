@@ -14,4 +14,8 @@ int CharacterColumns(char32_t point);
 // The columns of a UTF-8 text: the sum of its characters' columns.
 std::size_t DisplayColumns(std::string_view utf8);
 
+// The longest start of a UTF-8 text that takes at most max_columns, cut between
+// characters; the combining signs of its last letter stay with it.
+std::string_view CutToColumns(std::string_view utf8, std::size_t max_columns);
+
 }  // namespace lumora

@@ -82,4 +82,15 @@ std::string TwoDigits(int value) {
   return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
+std::string JoinNames(const std::vector<std::string>& names, std::string_view last_joint) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) {
+      text += i + 1 == names.size() ? std::string(last_joint) : std::string(", ");
+    }
+    text += names[i];
+  }
+  return text;
+}
+
 }  // namespace lumora

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumora {
 
@@ -25,6 +26,9 @@ std::string FormatHalfPoints(double value);
 
 // Parses a points text such as "1.5"; nothing when it is not a number.
 std::optional<double> ParsePoints(std::string_view text);
+
+// Names joined by ", ", the last two by last_joint: "Nadi, Gana and Bhakoot".
+std::string JoinNames(const std::vector<std::string>& names, std::string_view last_joint = ", ");
 
 // A whole number from 0 to 99 as two digits: "07", "42".
 std::string TwoDigits(int value);

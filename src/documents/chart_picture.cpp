@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/glossary.h"
 
 namespace lumora::documents {
 
@@ -190,7 +191,9 @@ void PaintSouth(QPainter& painter, const QRectF& square, const SiderealChart& ch
     small.setPixelSize(qMax(1, qRound(font * 0.75)));
     painter.setFont(small);
     painter.setPen(kSignNumber);
-    const QString name = QString::fromUtf8(SignAbbreviation(sign).data(), 3);
+    const std::string_view abbreviation = RashiAbbreviationWord(language, sign);
+    const QString name =
+        QString::fromUtf8(abbreviation.data(), static_cast<qsizetype>(abbreviation.size()));
     painter.drawText(rect.adjusted(0, pen * 2, -pen * 3, 0), Qt::AlignRight | Qt::AlignTop, name);
     WriteLines(painter, rect.center() + QPointF(0, cell * 0.08),
                texts[static_cast<std::size_t>(sign)], QSizeF(cell * 0.92, cell * 0.78), font);

@@ -83,8 +83,12 @@ CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool 
   return run;
 }
 
+std::string FixturePath(const std::string& name) {
+  return std::string(LUMORA_CLI_FIXTURES) + "/" + name;
+}
+
 std::string Fixture(const std::string& name) {
-  return FileBytes(std::string(LUMORA_CLI_FIXTURES) + "/" + name);
+  return FileBytes(FixturePath(name));
 }
 
 }  // namespace lumora::testing

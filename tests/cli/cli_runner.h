@@ -27,6 +27,8 @@ struct CliRun {
 CliRun RunCli(const std::string& arguments, const std::string& stdin_text, bool as_nobody = false,
               int timeout_seconds = 0);
 
+// A file of the CLI's test fixtures: its path, and its bytes.
+std::string FixturePath(const std::string& name);
 std::string Fixture(const std::string& name);
 
 // The whole of a file; empty when it cannot be read.

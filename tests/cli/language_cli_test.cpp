@@ -3,6 +3,7 @@
 // run shows through, and the columns of a table line up on a terminal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <cwchar>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "cli_runner.h"
+#include "core/glossary/phrases.h"
 
 namespace lumora::testing {
 namespace {
@@ -34,7 +36,7 @@ constexpr const char* kMoon =
     R"("IsEast":true,"IsSouth":false,"IsDST":false})";
 
 struct ReadableCommand {
-  const char* arguments;  // after "--lang xx"
+  std::string arguments;  // after "--lang xx"
   std::string input;      // standard input; a fixture's bytes where fixture is set
   const char* fixture;
   // Words of the English output that are the input's, not the program's: names, places,
@@ -43,10 +45,21 @@ struct ReadableCommand {
   std::vector<std::string> kept;
 };
 
-const std::vector<std::string> kAlwaysKept = {"UTC", "IST", "Asia", "Kolkata", "Ravi", "Meena",
-                                              // the sign abbreviations of a position text
-                                              "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib",
-                                              "Sco", "Sag", "Cap", "Aqu", "Pis"};
+const std::vector<std::string> kAlwaysKept = {"UTC", "IST", "Asia", "Kolkata", "Ravi", "Meena"};
+
+// A ranking of the candidates file for the boy of rank_boy.json, with further options.
+std::string RankArguments(const std::string& options) {
+  return "rank " + options + " --boy '" + FixturePath("rank_boy.json") + "' --candidates '" +
+         FixturePath("rank_candidates.csv") + "'";
+}
+
+// The candidates' names, and the column names and values of the file a refusal quotes as
+// the file has them.
+const std::vector<std::string> kCandidateNames = {
+    "Kumar", "Asha", "Rao",   "Meera", "Iyer",  "Khan",   "Sana",         "Priya",
+    "Shah",  "Divya", "Nair", "Nisha", "Verma", "Gupta",  "Anu",          "Lata",
+    "Rekha", "Uma",  "Zara",  "Europe", "London", "BirthDate", "ClockReading", "earlier",
+    "later"};
 
 std::vector<ReadableCommand> Commands() {
   return {
@@ -68,6 +81,17 @@ std::vector<ReadableCommand> Commands() {
        "",
        "western_valid.json",
        {"Arun", "Mira", "Greenwich", "Kent", "England", "Delhi", "India"}},
+      {RankArguments("--uncertainty 15"), "", nullptr, kCandidateNames},
+      {RankArguments("--method porutham --tables classical"), "", nullptr, kCandidateNames},
+      {"rank --boy '" + FixturePath("rank_boy.json") + "' --candidates '" +
+           FixturePath("rank_refusals.csv") + "'",
+       "",
+       nullptr,
+       kCandidateNames},
+      {"synastry --minor",
+       "",
+       "synastry_pairs.jsonl",
+       {"Tevita", "Sina", "Ingrid", "Jonas", "Nobody", "Name", "BirthDate", "BirthTime", "Place"}},
   };
 }
 
@@ -158,9 +182,8 @@ std::set<std::string> ShowingThrough(const std::string& output,
 TEST(LanguageCli, NoEnglishLabelOrValueShowsThrough) {
   for (const ReadableCommand& command : Commands()) {
     const std::string input = command.fixture != nullptr ? Fixture(command.fixture) : command.input;
-    SCOPED_TRACE(command.arguments + std::string(" ") +
-                 (command.fixture != nullptr ? command.fixture : ""));
-    const CliRun english = RunCli(std::string("--lang en ") + command.arguments, input);
+    SCOPED_TRACE(command.arguments + " " + (command.fixture != nullptr ? command.fixture : ""));
+    const CliRun english = RunCli("--lang en " + command.arguments, input);
     ASSERT_FALSE(english.out.empty()) << english.err;
     const std::set<std::string> words = EnglishWords(english.out, command.kept);
     // The list holds the English output's labels: a run that lost them would pass anything.
@@ -238,6 +261,45 @@ TEST(LanguageCli, TableColumnsLineUpOnATerminal) {
       ASSERT_EQ(starts.size(), header.size()) << line;
       EXPECT_EQ(starts, header) << line;
     }
+  }
+}
+
+// A ranking's table pads its words by the columns a terminal draws: every row's name,
+// verdict, porutham, rashi, nakshatra, Manglik and dosha cells start under their heads.
+TEST(LanguageCli, RankTableLinesUpOnATerminal) {
+  ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+  for (const Language language : {Language::Hindi, Language::Tamil}) {
+    const Phrases& words = PhrasesOf(language);
+    const std::string code = language == Language::Hindi ? "hi" : "ta";
+    SCOPED_TRACE(code);
+    const CliRun run =
+        RunCli("--lang " + code + " " + RankArguments("--method porutham --uncertainty 15"), "");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string line;
+    // The header follows the first blank line.
+    while (std::getline(lines, line) && !line.empty()) {
+    }
+    std::string header;
+    std::getline(lines, header);
+    ASSERT_FALSE(header.empty()) << run.out;
+    // The left-aligned columns: name, verdict, vetoes, porutham, rashi .. doshas, range.
+    std::vector<int> columns;
+    for (const std::size_t c : {2, 4, 6, 7, 8, 9, 10, 11, 12}) {
+      const std::size_t at = header.find(words.RankColumns[c]);
+      ASSERT_NE(at, std::string::npos) << words.RankColumns[c];
+      columns.push_back(TerminalColumns(header.substr(0, at)));
+    }
+    int rows = 0;
+    while (std::getline(lines, line) && !line.empty()) {
+      ++rows;
+      const std::vector<int> starts = CellStarts(line);
+      for (const int column : columns) {
+        EXPECT_NE(std::find(starts.begin(), starts.end(), column), starts.end())
+            << "no cell starts at column " << column << ":\n" << header << "\n" << line;
+      }
+    }
+    EXPECT_EQ(rows, 6) << run.out;
   }
 }
 

@@ -13,10 +13,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string FixturePath(const std::string& name) {
-  return std::string(LUMORA_CLI_FIXTURES) + "/" + name;
-}
-
 // Ravi in Delhi by place name, Asha in Pune by coordinates and zone; the same two as forms
 // whose clocks come from the same zones.
 const Json kRavi = {

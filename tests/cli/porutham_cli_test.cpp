@@ -15,10 +15,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string FixturePath(const std::string& name) {
-  return std::string(LUMORA_CLI_FIXTURES) + "/" + name;
-}
-
 constexpr std::array<const char*, 10> kNames = {"Dina",  "Gana", "Mahendra",       "StreeDeergha",
                                                 "Yoni",  "Rasi", "Rasiyathipathi", "Vasya",
                                                 "Rajju", "Vedha"};

@@ -18,10 +18,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string FixturePath(const std::string& name) {
-  return std::string(LUMORA_CLI_FIXTURES) + "/" + name;
-}
-
 // One birth as the birth-details form takes it: the zone a fixed offset that the
 // zone's history gives on that date.
 struct FormSide {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ephemeris/zodiac.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/chart/sidereal_chart.h"
 #include "core/vedic/match/classical_tables.h"
@@ -38,6 +39,7 @@ void AddAll(std::vector<Entry>& out, const char* field,
 std::vector<Entry> EntriesOf(const Glossary& g) {
   std::vector<Entry> out;
   AddAll(out, "Rashis", g.Rashis);
+  AddAll(out, "RashiAbbreviations", g.RashiAbbreviations);
   AddAll(out, "Nakshatras", g.Nakshatras);
   AddAll(out, "Kootas", g.Kootas);
   AddAll(out, "Varnas", g.Varnas);
@@ -160,6 +162,7 @@ TEST(Glossary, NamesWithinAListDiffer) {
       EXPECT_EQ(seen.size(), words.size()) << language.Code << " " << field;
     };
     distinct("Rashis", g.Rashis);
+    distinct("RashiAbbreviations", g.RashiAbbreviations);
     distinct("Nakshatras", g.Nakshatras);
     distinct("Kootas", g.Kootas);
     distinct("YoniAnimals", g.YoniAnimals);
@@ -276,6 +279,41 @@ TEST(Glossary, VerdictOfEachGrade) {
     EXPECT_EQ(MatchVerdictWord(Language::English, c.Grade), MatchVerdict(c.Total)) << c.Total;
   }
   EXPECT_EQ(MatchVerdictWord(Language::Tamil, MatchGrade::Good), "இது நல்ல பொருத்தம்");
+}
+
+// A position's sign is the language's; the figures stay as they are, and only a whole
+// position is read as one.
+TEST(Glossary, PositionsInEachLanguage) {
+  const struct {
+    std::string_view english;
+    Language language;
+    std::optional<std::string> words;
+  } cases[] = {
+      {"15\u00B0 37' 28\" Sag", Language::Tamil, "15\u00B0 37' 28\" தனு"},
+      {"07 Sco 42", Language::Hindi, "07 वृश्चि 42"},
+      {"00 Ari 00", Language::English, "00 Ari 00"},
+      {"Sag", Language::Tamil, std::nullopt},
+      {"Leo Ravi 12", Language::Hindi, std::nullopt},
+      {"12 Leo Leo", Language::Hindi, std::nullopt},
+      {"12  Leo", Language::Hindi, std::nullopt},
+      {"Sagittarius (Dhanush)", Language::Tamil, std::nullopt},
+      {"", Language::Tamil, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PositionTextIn(c.language, c.english), c.words) << c.english;
+  }
+  // What the core writes for any longitude reads back as the language's own position.
+  for (const LanguageName& language : kLanguages) {
+    for (double longitude = 0.25; longitude < 360.0; longitude += 7.3) {
+      const ZodiacPosition position = ToZodiacPosition(longitude);
+      EXPECT_EQ(PositionTextIn(language.Which, FormatZodiacPosition(position)),
+                PositionWords(language.Which, position))
+          << language.Code << " " << longitude;
+      EXPECT_EQ(PositionTextIn(language.Which, FormatShortPosition(position)),
+                ShortPositionWords(language.Which, position))
+          << language.Code << " " << longitude;
+    }
+  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/glossary/phrases.h"
 #include "core/program.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/result/export_document.h"
@@ -56,16 +57,26 @@ TEST(ProgramTexts, NoExampleAddressRemains) {
 }
 
 TEST(ProgramTexts, CreditsAgreeWithTheAboutBox) {
-  const struct {
-    const char* where;
-    std::string_view text;
+  struct Credit {
+    std::string where;
+    std::string text;
     bool states_licence;
-  } credits[] = {
-      {"exported reports' credit line", kCreditLine, false},
+  };
+  std::vector<Credit> credits = {
       {"Western report's credit line", kWesternCreditLine, false},
       {"closing heading", kClosingHeading, false},
       {"closing paragraph", kClosingParagraph, true},
   };
+  // Every language's documents end with the program's name and version.
+  for (const LanguageName& language : kLanguages) {
+    const Phrases& words = PhrasesOf(language.Which);
+    const std::string code(language.Code);
+    credits.push_back(
+        {code + " credit line", Fill(words.CreditLine, {kProgramTitle}), false});
+    credits.push_back({code + " closing paragraph", std::string(words.ClosingParagraph),
+                       language.Which == Language::English});
+    credits.push_back({code + " about heading", std::string(words.AboutProgram), false});
+  }
   for (const auto& credit : credits) {
     EXPECT_NE(credit.text.find(kProgramTitle), std::string_view::npos) << credit.where;
     EXPECT_EQ(credit.text.find("All rights reserved"), std::string_view::npos) << credit.where;

@@ -66,17 +66,25 @@ ZodiacPosition ToZodiacPosition(double longitude) {
 }
 
 std::string FormatZodiacPosition(const ZodiacPosition& position) {
+  return FormatZodiacPosition(position, SignAbbreviation(position.Sign));
+}
+
+std::string FormatZodiacPosition(const ZodiacPosition& position, std::string_view sign) {
   std::string text = std::to_string(position.Degrees);
   text += "\u00B0 ";
   text += std::to_string(position.Minutes);
   text += "' ";
   text += std::to_string(position.Seconds);
   text += "\" ";
-  text += SignAbbreviation(position.Sign);
+  text += sign;
   return text;
 }
 
 std::string FormatShortPosition(const ZodiacPosition& position) {
+  return FormatShortPosition(position, SignAbbreviation(position.Sign));
+}
+
+std::string FormatShortPosition(const ZodiacPosition& position, std::string_view sign) {
   // Appended piece by piece: GCC 12 at -O2 warns falsely (-Wrestrict) on a chain of
   // "literal" + std::string.
   const auto append_two_digits = [](std::string& text, int value) {
@@ -88,7 +96,7 @@ std::string FormatShortPosition(const ZodiacPosition& position) {
   std::string text;
   append_two_digits(text, position.Degrees);
   text += ' ';
-  text += SignAbbreviation(position.Sign);
+  text += sign;
   text += ' ';
   append_two_digits(text, position.Minutes);
   return text;

@@ -99,6 +99,9 @@ std::string FormatZodiacPosition(const ZodiacPosition& position);
 
 // Two-digit degrees, the sign abbreviation and two-digit minutes: "13 Sco 18".
 std::string FormatShortPosition(const ZodiacPosition& position);
+// The same two forms with the sign written as given: "07 वृश्चि 42".
+std::string FormatZodiacPosition(const ZodiacPosition& position, std::string_view sign);
+std::string FormatShortPosition(const ZodiacPosition& position, std::string_view sign);
 
 // FormatZodiacPosition of the position of a longitude.
 std::string FormatZodiacLongitude(double x);

@@ -66,6 +66,8 @@ Glossary MakeEnglishGlossary() {
   Glossary g{};
   g.Source = "The program's own English names.";
   g.Rashis = kSignNames;
+  g.RashiAbbreviations =
+      NamesOf<std::array<std::string_view, 12>>([](int s) { return SignAbbreviation(s); });
   g.Nakshatras = kNakshatraNames;
   g.Kootas = NamesOf<std::array<std::string_view, 8>>(
       [](int k) { return kKootas[static_cast<std::size_t>(k)].Koota; });
@@ -141,6 +143,63 @@ const Glossary& GlossaryOf(Language language) {
 
 std::string_view RashiWord(Language language, int sign) {
   return GlossaryOf(language).Rashis[static_cast<std::size_t>(sign)];
+}
+
+std::string_view RashiAbbreviationWord(Language language, int sign) {
+  return GlossaryOf(language).RashiAbbreviations[static_cast<std::size_t>(sign)];
+}
+
+std::string PositionWords(Language language, const ZodiacPosition& position) {
+  return FormatZodiacPosition(position, RashiAbbreviationWord(language, position.Sign));
+}
+
+std::string ShortPositionWords(Language language, const ZodiacPosition& position) {
+  return FormatShortPosition(position, RashiAbbreviationWord(language, position.Sign));
+}
+
+std::optional<std::string> PositionTextIn(Language language, std::string_view english) {
+  // A position is figures (digits with their marks) and one sign abbreviation, each
+  // between single spaces.
+  std::string out;
+  bool sign_seen = false;
+  bool figures_seen = false;
+  std::size_t start = 0;
+  while (start <= english.size()) {
+    const std::size_t end = std::min(english.find(' ', start), english.size());
+    const std::string_view token = english.substr(start, end - start);
+    if (token.empty()) {
+      return std::nullopt;
+    }
+    std::optional<int> sign;
+    for (int s = 0; s < 12 && !sign_seen; ++s) {
+      if (token == SignAbbreviation(s)) {
+        sign = s;
+      }
+    }
+    if (sign) {
+      sign_seen = true;
+      out += RashiAbbreviationWord(language, *sign);
+    } else {
+      const bool figures = std::isdigit(static_cast<unsigned char>(token.front())) != 0 &&
+                           std::all_of(token.begin(), token.end(), [](char c) {
+                             return std::isdigit(static_cast<unsigned char>(c)) != 0 ||
+                                    c == '\'' || c == '"' || c == '\xC2' || c == '\xB0';
+                           });
+      if (!figures) {
+        return std::nullopt;
+      }
+      figures_seen = true;
+      out += token;
+    }
+    if (end < english.size()) {
+      out += ' ';
+    }
+    start = end + 1;
+  }
+  if (!sign_seen || !figures_seen) {
+    return std::nullopt;
+  }
+  return out;
 }
 
 std::string_view NakshatraWord(Language language, int nakshatra) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/glossary/language.h"
@@ -21,6 +22,7 @@ enum class SadeSatiPhase;
 enum class MatchGrade;
 enum class Ayanamsa;
 enum class NodeKind;
+struct ZodiacPosition;
 
 // The field's vocabulary in one language: every name a window, a document or the CLI's
 // readable output gives a rashi, a nakshatra, a koota and its values, a porutham, a graha,
@@ -31,6 +33,7 @@ struct Glossary {
   std::string_view Source;  // where the spellings come from
 
   std::array<std::string_view, 12> Rashis;
+  std::array<std::string_view, 12> RashiAbbreviations;  // a chart's corner, a position's sign
   std::array<std::string_view, 27> Nakshatras;
 
   std::array<std::string_view, 8> Kootas;           // in koota order, Varna .. Nadi
@@ -87,6 +90,7 @@ const Glossary& GlossaryOf(Language language);
 
 // Typed look-ups, so that callers never index a table with the wrong enum.
 std::string_view RashiWord(Language language, int sign);
+std::string_view RashiAbbreviationWord(Language language, int sign);
 std::string_view NakshatraWord(Language language, int nakshatra);
 std::string_view KootaWord(Language language, int koota);
 // The word of a koota's value, as KootaValueName gives it in English.
@@ -103,6 +107,14 @@ std::string_view DoshaExceptionWord(Language language, DoshaException exception)
 std::string_view SadeSatiPhaseWord(Language language, SadeSatiPhase phase);
 std::string_view AyanamsaWord(Language language, Ayanamsa ayanamsa);
 std::string_view NodeWord(Language language, NodeKind node);
+
+// A position with its sign in the language: "15° 37' 28\" धनु", and the short form of the
+// Western report, "07 वृश्चि 42".
+std::string PositionWords(Language language, const ZodiacPosition& position);
+std::string ShortPositionWords(Language language, const ZodiacPosition& position);
+// Either English form of a position ("15° 37' 28\" Sag", "07 Sco 42") with its sign in the
+// language; nothing for a text that is no position.
+std::optional<std::string> PositionTextIn(Language language, std::string_view english);
 
 // The word of an English name the core gives (a rashi, nakshatra, graha, koota or one of its
 // values, a porutham, a verdict, a dosha or an exception, an ayanamsa or a node kind; a

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/glossary/language.h"
@@ -20,9 +22,39 @@ struct MessageWords {
 // Every fixed message the forms, the key filters and the profile reader give.
 std::span<const MessageWords> FormMessages();
 
-// The message in the language; a text that is no fixed message (one that carries a file
-// name or a value) as it is.
-std::string_view MessageIn(Language language, std::string_view english);
+// The refusals of a birth record (a candidate row, a person record) that carry values:
+// {0}, {1} .. stand where the values go. The record's column names (BirthDate, ClockReading)
+// are the file's own and stay as they are in every language.
+enum class RecordMessage {
+  DateNotWritten,     // {0} the text, quoted
+  DateNotInCalendar,  // {0} the date
+  DateOutsideYears,   // {0} the date
+  TimeNotWritten,     // {0} the text, quoted
+  DegreesOutOfRange,  // {0} the column, {1} the text, quoted, {2} the limit
+  ZoneUnknown,        // {0} the zone, quoted
+  TimeNeverExisted,   // {0} the time, {1} the date, {2} the zone
+  ReadingUnknown,     // {0} the text, quoted
+  DstUnknown,         // {0} the text, quoted
+  TimeOccurredTwice,  // {0} the time, {1} the date, {2} the zone
+  FieldMissing,       // {0} the column
+  PlaceNeeded,
+  PlaceNotFound,      // {0} the place, quoted
+  MoonNotPlaced,      // {0} the name
+  RowUnreadable,      // {0} why
+  RowTooManyFields,   // {0} the fields, {1} the header's
+  LineTooLong,        // {0} the limit in bytes
+  LineNotAnObject,
+  NotAPersonRecord,  // {0} the record's key
+  NotAField,         // {0} the key that is no field
+};
+
+// The English refusal, as scripts read it.
+std::string RecordMessageText(RecordMessage message,
+                              std::initializer_list<std::string_view> values = {});
+
+// The message in the language: a fixed message's words, a record's refusal with its values
+// put back in; any other text (one that names a file) as it is.
+std::string MessageIn(Language language, std::string_view english);
 
 // The twelve months as a date list shows them in the language, January first.
 std::span<const std::string_view, 12> MonthWords(Language language);

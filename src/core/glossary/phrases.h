@@ -110,6 +110,8 @@ struct Phrases {
   std::string_view RashiPageOf;      // {0}: whose
   std::string_view NakshatraPageOf;  // {0}: whose
   std::string_view AboutProgram;
+  std::string_view ClosingParagraph;  // what the program does, under AboutProgram
+  std::string_view CreditLine;        // {0}: the program and its version
 
   // Porutham.
   std::array<std::string_view, 4> PoruthamColumns;
@@ -179,6 +181,17 @@ struct Phrases {
   std::string_view TransitsHeading;   // {0}: years ahead
   std::string_view SadeSatiPhase;     // {0} Sade Sati, {1} phase
   std::string_view PersonMahadashas;  // {0} name, {1} nakshatra, {2} lord, {3} years
+
+  // A ranking of candidates: the person ranked for ("Boy: {1}, {2}, {3}", {0} the side),
+  // the counts, the table's column heads, a score range and the refused rows.
+  std::string_view RankedFor;   // {0} Boy or Girl, {1} name, {2} rashi, {3} nakshatra
+  std::string_view RankCounts;  // {0} ranked, {1} refused
+  // Rank, Line, Name, Total, Verdict, porutham count, Vetoes, Porutham, Moon sign,
+  // Nakshatra, Manglik, Doshas, Range
+  std::array<std::string_view, 13> RankColumns;
+  std::string_view RankRange;    // {0} lowest, {1} highest
+  std::string_view RefusedRows;  // the heading of the refused rows
+  std::string_view RefusedLine;  // {0} the line number, {1} why
 
   // The CLI's readable labels of kReadableKeys.
   std::array<std::string_view, kReadableKeys.size()> KeyLabels;

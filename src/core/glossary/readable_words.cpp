@@ -19,7 +19,7 @@ namespace {
 // booklets the phrase tables follow (सायन/निरयण, சாயன/நிராயன for tropical and sidereal,
 // भोगांश/பாகை for a longitude, दशा स्वामी/தசா நாதன் for a dasha lord), and of the
 // everyday words of maps and clocks (अक्षांश/அட்சரேகை, समय क्षेत्र/நேர மண்டலம்).
-constexpr std::array<ReadableWords, 89> kKeyWords{{
+constexpr std::array<ReadableWords, 92> kKeyWords{{
     // The Moon of a birth moment.
     {"UT", "सार्वत्रिक समय (घंटे)", "சர்வதேச நேரம் (மணி)"},
     {"T", "J2000.0 से जूलियन शताब्दियाँ", "J2000.0 முதல் ஜூலியன் நூற்றாண்டுகள்"},
@@ -116,6 +116,9 @@ constexpr std::array<ReadableWords, 89> kKeyWords{{
     {"Composite", "संयुक्त कुंडली", "கூட்டு ஜாதகம்"},
     {"Davison", "डेविसन कुंडली", "டேவிசன் ஜாதகம்"},
     {"Synastry", "दो कुंडलियों की तुलना", "இரு ஜாதக ஒப்பீடு"},
+    {"AInB", "A के बिंदु B के भावों में", "A-யின் புள்ளிகள் B-யின் பாவங்களில்"},
+    {"BInA", "B के बिंदु A के भावों में", "B-யின் புள்ளிகள் A-யின் பாவங்களில்"},
+    {"UniversalTime", "सार्वत्रिक समय", "சர்வதேச நேரம்"},
 }};
 
 // Values scripts read in English that a reader reads as words.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/glossary/western_phrases.h"
 
+#include "core/glossary/phrases.h"
 #include "core/western/western_document.h"
 
 namespace lumora {
@@ -36,6 +37,10 @@ constexpr WesternPhrases kEnglish{
     .Composite = "Composite",
     .Davison = "Davison",
     .WheelCaption = "{0} (inside) and {1} (outside)",
+    .HouseSystems = {"Placidus", "Whole sign", "Equal"},
+    .PlacidusFellBack = "{0} (Placidus does not exist beyond 66\u00B0 of latitude)",
+    .PlacidusNote =
+        "{0}: Placidus houses do not exist beyond 66 degrees of latitude; equal houses are used",
     .KeyLabels = {"Positions",
                   "Point",
                   "Male",
@@ -94,6 +99,9 @@ constexpr WesternPhrases kHindi{
     .Composite = "संयुक्त",
     .Davison = "डेविसन",
     .WheelCaption = "{0} (भीतर) और {1} (बाहर)",
+    .HouseSystems = {"प्लेसिडस", "सम्पूर्ण राशि भाव", "सम भाव"},
+    .PlacidusFellBack = "{0} (66\u00B0 अक्षांश से आगे प्लेसिडस भाव नहीं बनते)",
+    .PlacidusNote = "{0}: 66 अंश अक्षांश से आगे प्लेसिडस भाव नहीं बनते; सम भाव लिए गए हैं",
     .KeyLabels = {"ग्रह स्थितियाँ",
                   "ग्रह",
                   "पुरुष",
@@ -153,6 +161,10 @@ constexpr WesternPhrases kTamil{
     .Composite = "கூட்டு",
     .Davison = "டேவிசன்",
     .WheelCaption = "{0} (உள்ளே), {1} (வெளியே)",
+    .HouseSystems = {"பிளாசிடஸ்", "முழு ராசி பாவம்", "சம பாவம்"},
+    .PlacidusFellBack = "{0} (66\u00B0 அட்சரேகைக்கு அப்பால் பிளாசிடஸ் பாவங்கள் அமைவதில்லை)",
+    .PlacidusNote = "{0}: 66 பாகை அட்சரேகைக்கு அப்பால் பிளாசிடஸ் பாவங்கள் அமைவதில்லை; சம பாவங்கள் "
+                    "கொள்ளப்பட்டன",
     .KeyLabels = {"கிரக நிலைகள்",
                   "கிரகம்",
                   "ஆண்",
@@ -203,6 +215,15 @@ std::string_view WesternCommentWord(Language language, std::string_view english)
     }
   }
   return english;
+}
+
+std::optional<std::string> PlacidusNoteIn(Language language, std::string_view english) {
+  for (const std::string_view who : {"A", "B"}) {
+    if (english == Fill(kEnglish.PlacidusNote, {who})) {
+      return Fill(WesternPhrasesOf(language).PlacidusNote, {who});
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace lumora

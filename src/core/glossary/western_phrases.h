@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/ephemeris/chart_points.h"
@@ -30,7 +32,8 @@ inline constexpr std::array<std::string_view, 27> kWesternReadableKeys = {
 
 // The fixed words of the Western report and its synastry pages in one language. The
 // explanatory paragraphs stay English (Phrases::ProseInEnglish says so once), as do the
-// aspect and sign abbreviations of the grid and the positions ("07 Sco 42").
+// aspect and point abbreviations of the grid; a position's sign is the glossary's
+// (ShortPositionWords: "07 वृश्चि 42").
 struct WesternPhrases {
   std::string_view Title;     // {0} the man's name, {1} the woman's
   std::string_view PairLine;  // {0} and {1}, under the title
@@ -58,6 +61,9 @@ struct WesternPhrases {
   std::string_view Composite;
   std::string_view Davison;
   std::string_view WheelCaption;  // {0} inside, {1} outside
+  std::array<std::string_view, 3> HouseSystems;  // as HouseSystem: Placidus, Whole sign, Equal
+  std::string_view PlacidusFellBack;  // {0} the houses used instead, above 66° of latitude
+  std::string_view PlacidusNote;      // {0} the person (A or B) whose houses fell back
 
   std::array<std::string_view, kWesternReadableKeys.size()> KeyLabels;
 };
@@ -67,5 +73,9 @@ const WesternPhrases& WesternPhrasesOf(Language language);
 // The word of a comment CompatibilityComment gives ("Very Good"); the text itself when it
 // is none.
 std::string_view WesternCommentWord(Language language, std::string_view english);
+
+// The note of a person whose Placidus houses fell back, in the language, from its English
+// text ("A: Placidus houses do not exist ..."); nothing for any other text.
+std::optional<std::string> PlacidusNoteIn(Language language, std::string_view english);
 
 }  // namespace lumora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/western/western_document.h"
 
+#include "core/glossary/glossary.h"
 #include "core/glossary/phrases.h"
 #include "core/glossary/western_phrases.h"
 #include "core/text.h"
@@ -69,8 +70,8 @@ Document ComposeWesternDocument(const WesternTestResult& result, Language langua
   for (std::size_t i = 0; i < kChartPointCount; ++i) {
     const auto point = static_cast<ChartPoint>(i);
     positions.Rows.push_back({TextCell(word(words.Points[i]), true),
-                              TextCell(PositionText(result.Male, point)),
-                              TextCell(PositionText(result.Female, point))});
+                              TextCell(ShortPositionWords(language, result.Male.ZodiacOf(point))),
+                              TextCell(ShortPositionWords(language, result.Female.ZodiacOf(point)))});
   }
   doc.Blocks.emplace_back(std::move(positions));
 

@@ -123,8 +123,8 @@ void BiWheelWidget::SetWheel(const DocumentBiWheel& wheel) {
   for (int i = 0; i < kSynastryPointCount; ++i) {
     const auto point = kSynastryPoints[i];
     parts << tr("%1: inside %2, outside %3")
-                 .arg(Name(point), ToQString(LongitudeText(wheel.Inner[i])),
-                      ToQString(LongitudeText(wheel.Outer[i])));
+                 .arg(Name(point), ToQString(LongitudeText(wheel.Inner[i], CurrentLanguage())),
+                      ToQString(LongitudeText(wheel.Outer[i], CurrentLanguage())));
   }
   setAccessibleDescription(parts.join(QStringLiteral("; ")));
   update();
@@ -282,14 +282,14 @@ void SynastryPage::Fill(const SynastryReading& reading, const std::string& a_nam
   for (int i = 0; i < kSynastryPointCount; ++i) {
     points_->item(i, 0)->setText(QString::number(reading.AInB[i]));
     points_->item(i, 1)->setText(QString::number(reading.BInA[i]));
-    points_->item(i, 2)->setText(ToQString(LongitudeText(reading.Composite[i])));
+    points_->item(i, 2)->setText(ToQString(LongitudeText(reading.Composite[i], CurrentLanguage())));
     points_->item(i, 3)->setText(
-        ToQString(LongitudeText(reading.DavisonChart.Points[i].Longitude)));
+        ToQString(LongitudeText(reading.DavisonChart.Points[i].Longitude, CurrentLanguage())));
   }
   houses_->setText(tr("A in B: A's points in %1's houses (%2). B in A: B's points in %3's houses "
                       "(%4).")
-                       .arg(b, ToQString(HousesText(reading.HousesB)), a,
-                            ToQString(HousesText(reading.HousesA))));
+                       .arg(b, ToQString(HousesText(reading.HousesB, CurrentLanguage())), a,
+                            ToQString(HousesText(reading.HousesA, CurrentLanguage()))));
   davison_->setText(tr("Davison chart: %1.").arg(ToQString(DavisonText(reading.Davison))));
   wheel_->SetWheel(MakeBiWheel(reading, a_name, b_name, CurrentLanguage()));
 }

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/glossary/glossary.h"
 #include "core/western/western_document.h"
 #include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
@@ -276,8 +277,10 @@ void WesternReportWindow::FillSynastry(const SynastryReading& reading,
 void WesternReportWindow::Fill(const WesternTestResult& result) {
   for (std::size_t i = 0; i < male_positions_.size(); ++i) {
     const auto point = static_cast<ChartPoint>(i);
-    male_positions_[i]->setText(ToQString(PositionText(result.Male, point)));
-    female_positions_[i]->setText(ToQString(PositionText(result.Female, point)));
+    male_positions_[i]->setText(
+        ToQString(ShortPositionWords(CurrentLanguage(), result.Male.ZodiacOf(point))));
+    female_positions_[i]->setText(
+        ToQString(ShortPositionWords(CurrentLanguage(), result.Female.ZodiacOf(point))));
   }
   power_->setText(QString::number(result.Score.Power));
   harmony_->setText(QString::number(result.Score.Harmony));

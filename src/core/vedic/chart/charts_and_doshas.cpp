@@ -17,17 +17,6 @@ namespace {
 constexpr Rgb kHeadingColor{128, 0, 0};
 constexpr Rgb kBlack{0, 0, 0};
 
-std::string JoinNames(const std::vector<std::string>& names, std::string_view last_joint) {
-  std::string text;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) {
-      text += i + 1 == names.size() ? std::string(last_joint) : std::string(", ");
-    }
-    text += names[i];
-  }
-  return text;
-}
-
 std::string EndWords(const TimeWindow& w, bool from, const BirthMoment& moment,
                      const Phrases& words) {
   const LocalClock& clock = from ? w.From : w.To;

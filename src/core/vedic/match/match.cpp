@@ -11,13 +11,6 @@
 
 namespace lumora {
 
-const char* const kClosingParagraph =
-    "Lumo Free Tarvik calculates rashi compatibility by Vedic astrology: it scores the 36 "
-    "points (gunas) of the Ashta Kuta system from the Moon signs and nakshatras of the two "
-    "partners. The score tells you what to expect of the union, from work and temperament to "
-    "love and health. The program also tells you about both persons' rashis and nakshatras. "
-    "Lumora v2.05 is free software under the MIT licence.";
-
 namespace {
 
 constexpr Rgb kBlue{0, 0, 255};

@@ -194,7 +194,12 @@ ReportDocument ComposeMatchReport(const PersonDetails& boy, const PersonDetails&
 // Shared by the match report and every exported document.
 // The Vedic test's name with the program's version as the About box gives it.
 inline constexpr const char* kClosingHeading = "About Lumo Free Tarvik (Lumora v2.05)";
-extern const char* const kClosingParagraph;
+inline constexpr const char* kClosingParagraph =
+    "Lumo Free Tarvik calculates rashi compatibility by Vedic astrology: it scores the 36 "
+    "points (gunas) of the Ashta Kuta system from the Moon signs and nakshatras of the two "
+    "partners. The score tells you what to expect of the union, from work and temperament to "
+    "love and health. The program also tells you about both persons' rashis and nakshatras. "
+    "Lumora v2.05 is free software under the MIT licence.";
 
 // "Name: ...", "Date of Birth: ...", "Time of Birth: ...", "Place of Birth: ..." runs, the
 // coordinates and clock the match read where the details have them, and "Moon: Precise

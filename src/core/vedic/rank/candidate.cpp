@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/glossary/messages.h"
 #include "core/calendar.h"
 #include "core/entry/date_lists.h"
 #include "core/nfc.h"
@@ -113,16 +114,16 @@ FormResult<CivilDate> ReadDate(std::string_view text) {
     day = Number(parts[2], 2);
   }
   if (!year || !month || !day) {
-    return Refusal("BirthDate " + Quoted(text) + " is not a date written YYYY-MM-DD",
+    return Refusal(RecordMessageText(RecordMessage::DateNotWritten, {Quoted(text)}),
                    RecordField::BirthDate);
   }
   if (*month < 1 || *month > 12 || *day < 1 ||
       *day > DaysInMonth(*year, *month, Calendar::Gregorian)) {
-    return Refusal("BirthDate " + std::string(text) + " is not a day of the calendar",
+    return Refusal(RecordMessageText(RecordMessage::DateNotInCalendar, {text}),
                    RecordField::BirthDate);
   }
   if (*year < kFirstYear || *year > kLastYear) {
-    return Refusal("BirthDate " + std::string(text) + " lies outside the years 1901 to 2050",
+    return Refusal(RecordMessageText(RecordMessage::DateOutsideYears, {text}),
                    RecordField::BirthDate);
   }
   return CivilDate{*year, *month, *day};
@@ -145,7 +146,7 @@ FormResult<ClockTime> ReadTime(std::string_view text) {
     }
   }
   if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59) {
-    return Refusal("BirthTime " + Quoted(text) + " is not a time written HH:MM or HH:MM:SS",
+    return Refusal(RecordMessageText(RecordMessage::TimeNotWritten, {Quoted(text)}),
                    RecordField::BirthTime);
   }
   return ClockTime{*hour, *minute};
@@ -173,9 +174,8 @@ std::optional<double> ReadDegrees(std::string_view text) {
 FormResult<double> ReadCoordinate(std::string_view text, RecordField field, double limit) {
   const auto value = ReadDegrees(text);
   if (!value || std::fabs(*value) > limit) {
-    return Refusal(std::string(ColumnName(field)) + " " + Quoted(text) +
-                       " is not a number of degrees from -" + FormatHalfPoints(limit) + " to " +
-                       FormatHalfPoints(limit),
+    return Refusal(RecordMessageText(RecordMessage::DegreesOutOfRange,
+                                     {ColumnName(field), Quoted(text), FormatHalfPoints(limit)}),
                    field);
   }
   return *value;
@@ -200,29 +200,30 @@ FormResult<ClockReading> PickReading(const BirthEntry& entry, std::string_view z
   const auto clock =
       ReadZoneClock(zone, LocalDateTime{date.Year, date.Month, date.Day, time.Hour, time.Minute});
   if (IsRefused(clock)) {
-    return Refusal("TimeZone " + Quoted(zone) + " is not a time zone of the zone database",
+    return Refusal(RecordMessageText(RecordMessage::ZoneUnknown, {Quoted(zone)}),
                    RecordField::TimeZone);
   }
   const std::vector<ClockReading>* readings = &std::get<ZoneClock>(clock).Readings;
   // Written out only for a refusal: most rows have one reading.
-  const auto when = [&] {
-    return TwoDigits(time.Hour) + ":" + TwoDigits(time.Minute) + " on " + entry.BirthDate + " in " +
-           std::string(zone);
+  const auto when = [&](RecordMessage message) {
+    return RecordMessageText(message, {TwoDigits(time.Hour) + ":" + TwoDigits(time.Minute),
+                                       entry.BirthDate, zone});
   };
   if (readings->empty()) {
-    return Refusal("The time " + when() + " never existed: the clocks were put forward over it",
+    return Refusal(when(RecordMessage::TimeNeverExisted),
                    RecordField::BirthTime);
   }
   const std::string_view reading = Trimmed(entry.ClockReading);
   const std::optional<ClockChoice> choice = ParseClockChoice(ToLower(reading));
   if (!reading.empty() && !choice) {
-    return Refusal("ClockReading " + Quoted(reading) + " is neither earlier nor later",
+    return Refusal(RecordMessageText(RecordMessage::ReadingUnknown, {Quoted(reading)}),
                    RecordField::ClockReading);
   }
   const std::string_view dst_text = Trimmed(entry.IsDST);
   const std::optional<bool> dst = dst_text.empty() ? std::nullopt : ReadFlag(dst_text);
   if (!dst_text.empty() && !dst) {
-    return Refusal("IsDST " + Quoted(dst_text) + " is neither true nor false", RecordField::IsDST);
+    return Refusal(RecordMessageText(RecordMessage::DstUnknown, {Quoted(dst_text)}),
+                   RecordField::IsDST);
   }
   if (readings->size() == 1) {
     return readings->front();
@@ -234,10 +235,7 @@ FormResult<ClockReading> PickReading(const BirthEntry& entry, std::string_view z
   if (dst && (*readings)[0].IsDaylight != (*readings)[1].IsDaylight) {
     return (*readings)[0].IsDaylight == *dst ? (*readings)[0] : (*readings)[1];
   }
-  return Refusal("The time " + when() +
-                     " occurred twice: the clocks were put back over it; give ClockReading "
-                     "earlier or later",
-                 RecordField::ClockReading);
+  return Refusal(when(RecordMessage::TimeOccurredTwice), RecordField::ClockReading);
 }
 
 void SetCoordinates(BirthMoment& moment, double latitude, double longitude) {
@@ -300,11 +298,13 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   // counted, as the composed one is).
   person.Name = ComposedText(Trimmed(entry.Name));
   if (person.Name.empty()) {
-    return Refusal("Name is missing", RecordField::Name);
+    return Refusal(RecordMessageText(RecordMessage::FieldMissing, {ColumnName(RecordField::Name)}),
+                   RecordField::Name);
   }
   const std::string_view date_text = Trimmed(entry.BirthDate);
   if (date_text.empty()) {
-    return Refusal("BirthDate is missing", RecordField::BirthDate);
+    return Refusal(RecordMessageText(RecordMessage::FieldMissing, {ColumnName(RecordField::BirthDate)}),
+                   RecordField::BirthDate);
   }
   const auto date = ReadDate(date_text);
   if (IsRefused(date)) {
@@ -312,7 +312,8 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   }
   const std::string_view time_text = Trimmed(entry.BirthTime);
   if (time_text.empty()) {
-    return Refusal("BirthTime is missing", RecordField::BirthTime);
+    return Refusal(RecordMessageText(RecordMessage::FieldMissing, {ColumnName(RecordField::BirthTime)}),
+                   RecordField::BirthTime);
   }
   const auto time = ReadTime(time_text);
   if (IsRefused(time)) {
@@ -335,8 +336,8 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
                                       std::pair{&zone_text, RecordField::TimeZone}}) {
       if (text->empty()) {
         return Refusal(place_text.empty() && !any_coordinate
-                           ? "Give a Place, or Latitude, Longitude and TimeZone"
-                           : std::string(ColumnName(field)) + " is missing",
+                           ? RecordMessageText(RecordMessage::PlaceNeeded)
+                           : RecordMessageText(RecordMessage::FieldMissing, {ColumnName(field)}),
                        field);
       }
     }
@@ -354,7 +355,7 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   } else {
     const auto place = places ? places(place_text) : std::nullopt;
     if (!place) {
-      return Refusal("Place " + Quoted(place_text) + " was not found in the place atlas",
+      return Refusal(RecordMessageText(RecordMessage::PlaceNotFound, {Quoted(place_text)}),
                      RecordField::Place);
     }
     latitude = place->Latitude;
@@ -392,7 +393,8 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
                                      : CalculateMoonSign(m, reading.Model, reading.Chart.ayanamsa);
   const auto state = MoonStateOf(person.Moon);
   if (!state) {
-    return Refusal("The Moon of " + person.Name + " could not be placed", RecordField::BirthDate);
+    return Refusal(RecordMessageText(RecordMessage::MoonNotPlaced, {person.Name}),
+                   RecordField::BirthDate);
   }
   person.State = *state;
   if (reading.Manglik) {
@@ -471,12 +473,13 @@ std::optional<CandidateRow> CsvCandidateSource::Next() {
   }
   CandidateRow row{record->Line, BirthEntry{}};
   if (record->Fault) {
-    row.Entry = Refusal("The row cannot be read: " + *record->Fault, std::nullopt);
+    row.Entry = Refusal(RecordMessageText(RecordMessage::RowUnreadable, {*record->Fault}), std::nullopt);
     return row;
   }
   if (record->Fields.size() > column_count_) {
-    row.Entry = Refusal("The row has " + std::to_string(record->Fields.size()) +
-                            " fields but the header names " + std::to_string(column_count_),
+    row.Entry = Refusal(RecordMessageText(RecordMessage::RowTooManyFields,
+                                          {std::to_string(record->Fields.size()),
+                                           std::to_string(column_count_)}),
                         std::nullopt);
     return row;
   }

@@ -5,6 +5,7 @@
 #include "core/ephemeris/zodiac.h"
 #include "core/glossary/glossary.h"
 #include "core/glossary/phrases.h"
+#include "core/program.h"
 #include "core/text.h"
 #include "core/vedic/porutham/porutham_words.h"
 #include "core/vedic/result/export_document.h"
@@ -248,13 +249,10 @@ void AppendCatalogue(Document& doc, const std::string& heading, const std::optio
 void AppendClosing(Document& doc, Language language) {
   AddParagraph(doc, ParagraphStyle::Subheading, Word(PhrasesOf(language).AboutProgram));
   DocumentParagraph closing;
-  closing.Runs.push_back({std::string(kClosingParagraph) + kCrLf, false, std::nullopt});
+  const Phrases& words = PhrasesOf(language);
+  closing.Runs.push_back({std::string(words.ClosingParagraph) + kCrLf, false, std::nullopt});
   // One credit line for the whole document.
-  std::string credit = kCreditLine;
-  while (!credit.empty() && (credit.back() == '\r' || credit.back() == '\n')) {
-    credit.pop_back();
-  }
-  closing.Runs.push_back({credit, false, Rgb{96, 96, 96}});
+  closing.Runs.push_back({Fill(words.CreditLine, {kProgramTitle}), false, Rgb{96, 96, 96}});
   doc.Blocks.emplace_back(std::move(closing));
 }
 

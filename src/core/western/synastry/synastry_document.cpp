@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/glossary.h"
 #include "core/glossary/phrases.h"
 #include "core/glossary/western_phrases.h"
 #include "core/text.h"
@@ -66,8 +67,8 @@ std::string OrbText(double orb) {
   return DegreesMinutes(orb);
 }
 
-std::string LongitudeText(double longitude) {
-  return FormatShortPosition(ToZodiacPosition(longitude));
+std::string LongitudeText(double longitude, Language language) {
+  return ShortPositionWords(language, ToZodiacPosition(longitude));
 }
 
 std::string AspectWords(const SynastryAspect& aspect) {
@@ -78,17 +79,10 @@ std::string AspectWords(const SynastryAspect& aspect) {
   return words;
 }
 
-std::string HousesText(const HouseCusps& houses) {
-  switch (houses.Used) {
-    case HouseSystem::Placidus:
-      return "Placidus";
-    case HouseSystem::WholeSign:
-      return "Whole sign";
-    case HouseSystem::Equal:
-      break;
-  }
-  return houses.FellBack() ? "Equal (Placidus does not exist beyond 66\u00B0 of latitude)"
-                           : "Equal";
+std::string HousesText(const HouseCusps& houses, Language language) {
+  const WesternPhrases& words = WesternPhrasesOf(language);
+  const std::string used(words.HouseSystems[static_cast<std::size_t>(houses.Used)]);
+  return houses.FellBack() ? Fill(words.PlacidusFellBack, {used}) : used;
 }
 
 std::string DavisonText(const DavisonMoment& moment) {
@@ -162,7 +156,8 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
   AddParagraph(document, ParagraphStyle::Subheading, std::string(words.HouseOverlays));
   AddParagraph(
       document, ParagraphStyle::Body,
-      Fill(words.HousesLine, {a, HousesText(reading.HousesA), b, HousesText(reading.HousesB)}));
+      Fill(words.HousesLine, {a, HousesText(reading.HousesA, language), b,
+                              HousesText(reading.HousesB, language)}));
   DocumentTable overlays;
   overlays.ColumnWeights = {3, 3, 3};
   overlays.Rows.push_back({TextCell("", true), TextCell(Fill(words.InHouseOf, {a, b}), true),
@@ -184,8 +179,8 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
   for (int i = 0; i < kSynastryPointCount; ++i) {
     relationship.Rows.push_back(
         {TextCell(point_word(kSynastryPoints[i]), true),
-         TextCell(LongitudeText(reading.Composite[i])),
-         TextCell(LongitudeText(reading.DavisonChart.Points[i].Longitude))});
+         TextCell(LongitudeText(reading.Composite[i], language)),
+         TextCell(LongitudeText(reading.DavisonChart.Points[i].Longitude, language))});
   }
   document.Blocks.emplace_back(std::move(relationship));
 }

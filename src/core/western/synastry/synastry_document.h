@@ -25,8 +25,8 @@ std::string_view PointAbbreviation(ChartPoint point);
 // Degrees and minutes of an orb, truncated: "2°13′".
 std::string OrbText(double orb);
 
-// A longitude as the Western report writes positions: "07 Sco 42".
-std::string LongitudeText(double longitude);
+// A longitude as the Western report writes positions: "07 Sco 42", the sign in the language.
+std::string LongitudeText(double longitude, Language language = Language::English);
 
 // The words for the cell of an aspect: "Conjunction, orb 2°13′, applying" (no motion
 // for an aspect to an angle).
@@ -34,8 +34,8 @@ std::string AspectWords(const SynastryAspect& aspect);
 
 // The house system the chart's houses were cast in, with the fall-back named:
 // "Placidus", "Whole sign", "Equal", "Equal (Placidus does not exist beyond 66° of
-// latitude)".
-std::string HousesText(const HouseCusps& houses);
+// latitude)"; in the language.
+std::string HousesText(const HouseCusps& houses, Language language = Language::English);
 
 // "1985-06-15 12:00:00 UT, 34°39′ N, 1°36′ E".
 std::string DavisonText(const DavisonMoment& moment);

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/glossary/phrases.h"
 #include "core/vedic/match/match.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 #include "ui/shell/services.h"
 
@@ -49,7 +51,7 @@ QWidget* NewAboutPage(const QString& name, BrowserService* browser) {
   icon->setPixmap(QIcon(QStringLiteral(":/resources/app/lumora.svg")).pixmap(64, 64));
   icon->setAccessibleName(QCoreApplication::translate("lumora::ui::ResultWindow", "Lumora icon"));
   layout->addWidget(icon);
-  auto* text = new QLabel(ToQString(kClosingParagraph), page);
+  auto* text = new QLabel(ToQString(std::string(PhrasesOf(CurrentLanguage()).ClosingParagraph)), page);
   text->setWordWrap(true);
   layout->addWidget(text);
   auto* links =
