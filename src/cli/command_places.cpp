@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "cli/commands.h"
+#include "core/glossary/messages.h"
 #include "core/places/atlas.h"
 #include "core/places/clock.h"
 
@@ -71,7 +72,7 @@ Json PlaceJson(const Place& place) {
 
 Json ZoneCommand(const Json& input) {
   if (!input.contains("TimeZone") || !input["TimeZone"].is_string()) {
-    throw Rejection("TimeZone is required: an IANA time-zone name such as \"Asia/Kolkata\"");
+    throw Rejection(RecordMessageText(RecordMessage::ZoneNeeded));
   }
   const std::string zone = input["TimeZone"].get<std::string>();
   // Whole numbers of any size here; the ranges are checked below, in one message.

@@ -2,6 +2,7 @@
 // lumora-cli synastry: two person records in, the comparison of their Western charts out.
 #include "cli/commands.h"
 #include "cli/person_input.h"
+#include "core/glossary/messages.h"
 #include "core/western/synastry/synastry_chart.h"
 
 namespace lumora::cli {
@@ -30,7 +31,7 @@ void RegisterSynastryCommand(CLI::App& app, SynastryCommandOptions& options, Act
       const SynastryOptions chosen = options.flags.Options();
       return RunEach(inputs, options.common.json, [&chosen](const Json& input) {
         if (!input.is_object()) {
-          throw Rejection("Each input line must be an object with A and B person records");
+          throw Rejection(RecordMessageText(RecordMessage::PairNeeded));
         }
         const FormSides<PersonRecord> records =
             ReadPersonRecords(input, "A", "B", MoonModel::Standard);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "core/glossary/messages.h"
 #include "core/entry/date_lists.h"
 #include "core/entry/time_zones.h"
 
@@ -111,7 +112,7 @@ class SideReader {
     }
     const std::string value = Text(key, DateTimeListEntries(*list).front());
     if (!DateTimeListPosition(*list, value)) {
-      throw Rejection("\"" + value + "\" is not an entry of " + key, "error", key);
+      throw Rejection(RecordMessageText(RecordMessage::NotAnEntry, {value, key}), "error", key);
     }
     out.*field.Member = value;
   }
@@ -150,8 +151,12 @@ class SideReader {
     return input_.contains(key) && !(rules_.NullIsMissing && input_[key].is_null());
   }
 
-  [[noreturn]] void KindFault(const std::string& key, const std::string& what) const {
-    throw Rejection(key + " " + what, "error",
+  [[noreturn]] void KindFault(RecordMessage what, const std::string& key,
+                              std::initializer_list<std::string_view> more = {}) const {
+    std::vector<std::string_view> values{key};
+    values.insert(values.end(), more.begin(), more.end());
+    values.resize(3);
+    throw Rejection(RecordMessageText(what, {values[0], values[1], values[2]}), "error",
                     rules_.FocusOnKindFault ? std::optional(key) : std::nullopt);
   }
 
@@ -167,7 +172,7 @@ class SideReader {
       // The number as written: an unsigned value past 2^63 must not turn negative.
       return value.dump();
     }
-    KindFault(key, "must be a text");
+    KindFault(RecordMessage::MustBeText, key);
   }
 
   bool Check(const std::string& key, bool fallback) const {
@@ -175,7 +180,7 @@ class SideReader {
       return fallback;
     }
     if (!input_[key].is_boolean()) {
-      KindFault(key, "must be true or false");
+      KindFault(RecordMessage::MustBeTrueOrFalse, key);
     }
     return input_[key].get<bool>();
   }
@@ -195,7 +200,7 @@ class SideReader {
       second = !first;
       return;
     }
-    KindFault(key, "must be 0, 1 or null");
+    KindFault(RecordMessage::MustBeFlagOrNull, key);
   }
 
   int ZoneRow(const std::string& key, int fallback) const {
@@ -209,8 +214,8 @@ class SideReader {
                         value.get<std::uint64_t>() < static_cast<std::uint64_t>(kTimeZoneCount);
       const long long row = fits ? value.get<long long>() : -1;
       if (!fits || row < 0 || row >= kTimeZoneCount) {
-        KindFault(key, "has no row " + value.dump() + " (rows 0 to " +
-                           std::to_string(kTimeZoneCount - 1) + ")");
+        KindFault(RecordMessage::NoRow, key,
+                  {value.dump(), std::to_string(kTimeZoneCount - 1)});
       }
       return static_cast<int>(row);
     }
@@ -218,9 +223,9 @@ class SideReader {
       if (const auto row = FindTimeZoneRow(value.get<std::string>())) {
         return *row;
       }
-      KindFault(key, "has no entry \"" + value.get<std::string>() + "\"");
+      KindFault(RecordMessage::NoEntry, key, {value.get<std::string>()});
     }
-    KindFault(key, "must be a row index or an entry text");
+    KindFault(RecordMessage::MustBeRowOrEntry, key);
   }
 
   const Json& input_;

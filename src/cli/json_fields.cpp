@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "cli/cli_io.h"
+#include "core/glossary/messages.h"
 
 namespace lumora::cli {
 
@@ -44,7 +45,7 @@ bool BoolField(const Json& input, const char* key, bool fallback) {
     return fallback;
   }
   if (!input[key].is_boolean()) {
-    throw Rejection(std::string(key) + " must be true or false");
+    throw Rejection(RecordMessageText(RecordMessage::MustBeTrueOrFalse, {key}));
   }
   return input[key].get<bool>();
 }

@@ -96,6 +96,8 @@ std::vector<Entry> EntriesOf(const Phrases& p) {
   out.push_back({"RashiPageOf", p.RashiPageOf});
   out.push_back({"NakshatraPageOf", p.NakshatraPageOf});
   out.push_back({"AboutProgram", p.AboutProgram});
+  out.push_back({"ClosingParagraph", p.ClosingParagraph});
+  out.push_back({"CreditLine", p.CreditLine});
   AddAll(out, "PoruthamColumns", p.PoruthamColumns);
   out.push_back({"Verdict", p.Verdict});
   out.push_back({"PoruthamCount", p.PoruthamCount});
@@ -159,6 +161,12 @@ std::vector<Entry> EntriesOf(const Phrases& p) {
   out.push_back({"TransitsHeading", p.TransitsHeading});
   out.push_back({"SadeSatiPhase", p.SadeSatiPhase});
   out.push_back({"PersonMahadashas", p.PersonMahadashas});
+  out.push_back({"RankedFor", p.RankedFor});
+  out.push_back({"RankCounts", p.RankCounts});
+  AddAll(out, "RankColumns", p.RankColumns);
+  out.push_back({"RankRange", p.RankRange});
+  out.push_back({"RefusedRows", p.RefusedRows});
+  out.push_back({"RefusedLine", p.RefusedLine});
   AddAll(out, "KeyLabels", p.KeyLabels);
   return out;
 }
@@ -354,6 +362,44 @@ TEST(Phrases, ReadableKeysAreDistinct) {
   EXPECT_EQ(keys.size(), kReadableKeys.size());
 }
 
+// A refusal with values reads in each script with every value it carried, whatever the
+// values hold (the pattern's own words, a key before it), and only a text made from a
+// pattern is taken for one.
+TEST(Phrases, RecordMessagesKeepTheirValues) {
+  const std::vector<std::string> markers = {"\u00ABa\u00BB", "\u00ABb\u00BB", "\u00ABc\u00BB"};
+  // Texts a person types may hold the words of a message (a middle value is a number or a
+  // name and cannot).
+  const std::vector<std::string> wordy = {"x is not a day of the calendar", "9",
+                                          "\"q\" is not an entry of"};
+  for (int m = 0; m < kRecordMessageCount; ++m) {
+    const auto message = static_cast<RecordMessage>(m);
+    // The values a message carries are those its English writes.
+    const std::string marked = RecordMessageText(message, {markers[0], markers[1], markers[2]});
+    for (const auto* values : {&markers, &wordy}) {
+      const std::string english =
+          RecordMessageText(message, {(*values)[0], (*values)[1], (*values)[2]});
+      SCOPED_TRACE(english);
+      EXPECT_EQ(MessageIn(Language::English, english), english);
+      for (const ScriptCase& script : kScripts) {
+        for (const std::string& text : {english, "B: " + english}) {
+          const std::string words = MessageIn(script.Which, text);
+          EXPECT_NE(words, text);
+          EXPECT_TRUE(HasLetterOf(words, script)) << words;
+          for (std::size_t v = 0; v < markers.size(); ++v) {
+            if (marked.find(markers[v]) != std::string::npos) {
+              EXPECT_NE(words.find((*values)[v]), std::string::npos) << words << " / " << v;
+            }
+          }
+        }
+      }
+    }
+  }
+  for (const char* other : {"BirthDate is missing too", "The row cannot be read", "x: y",
+                            "Row 3 is not an entry of the list cmbMTimeZone"}) {
+    EXPECT_EQ(MessageIn(Language::Tamil, other), other);
+  }
+}
+
 // Each form message is listed once, says something in both scripts, and is found again
 // from its English; the months are twelve distinct words in each language.
 TEST(Phrases, FormMessagesAndMonthsInEachLanguage) {
@@ -398,9 +444,12 @@ std::vector<Entry> EntriesOf(const WesternPhrases& p) {
                                     {"CompositeNote", p.CompositeNote},
                                     {"Composite", p.Composite},
                                     {"Davison", p.Davison},
-                                    {"WheelCaption", p.WheelCaption}}) {
+                                    {"WheelCaption", p.WheelCaption},
+                                    {"PlacidusFellBack", p.PlacidusFellBack},
+                                    {"PlacidusNote", p.PlacidusNote}}) {
     out.push_back({field, text});
   }
+  AddAll(out, "HouseSystems", p.HouseSystems);
   AddAll(out, "DetailRows", p.DetailRows);
   AddAll(out, "Points", p.Points);
   AddAll(out, "Figures", p.Figures);

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "core/glossary/messages.h"
 #include "core/entry/date_lists.h"
 #include "core/text.h"
 
@@ -41,7 +42,8 @@ std::optional<FormFailure> CheckListEntries(const PersonEntries& entries, FormKi
     const std::string& text = entries.*field.Member;
     if (list && !DateTimeListPosition(*list, text)) {
       return FormFailure{
-          "\"" + text + "\" is not an entry of the list " + ControlName(side, field.Control),
+          RecordMessageText(RecordMessage::NotAnEntryOfList,
+                            {text, ControlName(side, field.Control)}),
           MessageIcon::Error, PanelControl{side, field.Control}};
     }
   }

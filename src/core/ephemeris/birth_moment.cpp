@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/ephemeris/birth_moment.h"
 
+#include "core/glossary/messages.h"
 #include "core/calendar.h"
 
 namespace lumora {
@@ -15,8 +16,8 @@ constexpr int kLastDayLeftOut = 14;
 }  // namespace
 
 std::string MomentFieldMessage(const MomentField& field) {
-  return std::string(field.Name) + " must be a whole number from " + std::to_string(field.Minimum) +
-         " to " + std::to_string(field.Maximum);
+  return RecordMessageText(RecordMessage::MustBeWholeNumber,
+                           {field.Name, std::to_string(field.Minimum), std::to_string(field.Maximum)});
 }
 
 std::optional<FormFailure> ValidateBirthMoment(const BirthMoment& moment) {

@@ -76,7 +76,7 @@ constexpr std::array<MessageWords, 33> kFormMessages{{
 
 // The refusals of a record, in RecordMessage order; the same polite register as the forms'
 // messages, the column names of the file kept as the file spells them.
-constexpr std::array<MessageWords, 20> kRecordMessages{{
+constexpr std::array<MessageWords, 32> kRecordMessages{{
     {"BirthDate {0} is not a date written YYYY-MM-DD",
      "BirthDate {0} YYYY-MM-DD रूप में लिखी तिथि नहीं है",
      "BirthDate {0} YYYY-MM-DD வடிவில் எழுதிய தேதி அல்ல"},
@@ -132,6 +132,32 @@ constexpr std::array<MessageWords, 20> kRecordMessages{{
      "..., \"Place\": ...}"},
     {"{0} is not a field of a person record", "{0} व्यक्ति के रिकॉर्ड का कोई खाना नहीं है",
      "{0} நபர் பதிவின் புலம் அல்ல"},
+    {"Each input line must be an object with A and B person records",
+     "इनपुट की हर पंक्ति A और B व्यक्ति-रिकॉर्ड वाला ऑब्जेक्ट होनी चाहिए",
+     "உள்ளீட்டின் ஒவ்வொரு வரியும் A, B நபர் பதிவுகள் கொண்ட பொருளாக இருக்க வேண்டும்"},
+    {"TimeZone is required: an IANA time-zone name such as \"Asia/Kolkata\"",
+     "TimeZone आवश्यक है: IANA समय क्षेत्र का नाम, जैसे \"Asia/Kolkata\"",
+     "TimeZone தேவை: \"Asia/Kolkata\" போன்ற IANA நேர மண்டலப் பெயர்"},
+    {"\"{0}\" is not an entry of the list {1}", "\"{0}\" सूची {1} की कोई प्रविष्टि नहीं है",
+     "\"{0}\" என்பது {1} பட்டியலில் இல்லை"},
+    {"\"{0}\" is not an entry of {1}", "\"{0}\" {1} की कोई प्रविष्टि नहीं है",
+     "\"{0}\" என்பது {1} இல் இல்லை"},
+    {"Row {0} is not an entry of the list {1} (rows 0 to {2})",
+     "पंक्ति {0} सूची {1} में नहीं है (पंक्तियाँ 0 से {2})",
+     "வரிசை {0} பட்டியல் {1} இல் இல்லை (வரிசைகள் 0 முதல் {2})"},
+    {"{0} has no row {1} (rows 0 to {2})", "{0} में पंक्ति {1} नहीं है (पंक्तियाँ 0 से {2})",
+     "{0} இல் வரிசை {1} இல்லை (வரிசைகள் 0 முதல் {2})"},
+    {"{0} has no entry \"{1}\"", "{0} में प्रविष्टि \"{1}\" नहीं है", "{0} இல் \"{1}\" என்ற பதிவு இல்லை"},
+    {"{0} must be a text", "{0} पाठ होना चाहिए", "{0} உரையாக இருக்க வேண்டும்"},
+    {"{0} must be true or false", "{0} true या false होना चाहिए",
+     "{0} true அல்லது false ஆக இருக்க வேண்டும்"},
+    {"{0} must be 0, 1 or null", "{0} 0, 1 या null होना चाहिए",
+     "{0} 0, 1 அல்லது null ஆக இருக்க வேண்டும்"},
+    {"{0} must be a row index or an entry text",
+     "{0} पंक्ति की संख्या या प्रविष्टि का पाठ होना चाहिए",
+     "{0} வரிசை எண்ணாகவோ பதிவின் உரையாகவோ இருக்க வேண்டும்"},
+    {"{0} must be a whole number from {1} to {2}", "{0} {1} से {2} तक की पूर्ण संख्या होनी चाहिए",
+     "{0} {1} முதல் {2} வரையிலான முழு எண்ணாக இருக்க வேண்டும்"},
 }};
 
 // The values of a text made from a pattern, indexed as their {n}; nothing when the text

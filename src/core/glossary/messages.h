@@ -22,9 +22,10 @@ struct MessageWords {
 // Every fixed message the forms, the key filters and the profile reader give.
 std::span<const MessageWords> FormMessages();
 
-// The refusals of a birth record (a candidate row, a person record) that carry values:
-// {0}, {1} .. stand where the values go. The record's column names (BirthDate, ClockReading)
-// are the file's own and stay as they are in every language.
+// The refusals of a birth record (a candidate row, a person record) and of the values a
+// script gives a form, that carry values: {0}, {1} .. stand where the values go. The
+// record's column names (BirthDate, ClockReading) and the form's control names (cboMMonth)
+// are the script's own and stay as they are in every language.
 enum class RecordMessage {
   DateNotWritten,     // {0} the text, quoted
   DateNotInCalendar,  // {0} the date
@@ -46,7 +47,20 @@ enum class RecordMessage {
   LineNotAnObject,
   NotAPersonRecord,  // {0} the record's key
   NotAField,         // {0} the key that is no field
+  PairNeeded,
+  ZoneNeeded,
+  NotAnEntryOfList,  // {0} the text, {1} the control
+  NotAnEntry,        // {0} the text, {1} the control
+  RowNotInList,      // {0} the row, {1} the control, {2} the last row
+  NoRow,             // {0} the control, {1} the row, {2} the last row
+  NoEntry,           // {0} the control, {1} the text
+  MustBeText,        // {0} the key
+  MustBeTrueOrFalse,  // {0} the key
+  MustBeFlagOrNull,   // {0} the key
+  MustBeRowOrEntry,   // {0} the key
+  MustBeWholeNumber,  // {0} the key, {1} the least, {2} the most
 };
+inline constexpr int kRecordMessageCount = static_cast<int>(RecordMessage::MustBeWholeNumber) + 1;
 
 // The English refusal, as scripts read it.
 std::string RecordMessageText(RecordMessage message,

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "core/glossary/messages.h"
 #include "core/entry/date_lists.h"
 #include "core/entry/time_zones.h"
 #include "core/text.h"
@@ -184,8 +185,9 @@ std::optional<FormFailure> FindWesternListFault(const WesternFormSide& panel, Pe
   }
   if (panel.TimeZoneId.empty() && !LookupTimeZone(panel.TimeZoneRow)) {
     const std::string name = ControlName(side, FormControl::TimeZone);
-    return Failure("Row " + std::to_string(panel.TimeZoneRow) + " is not an entry of the list " +
-                       name + " (rows 0 to " + std::to_string(kTimeZoneCount - 1) + ")",
+    return Failure(RecordMessageText(RecordMessage::RowNotInList,
+                                     {std::to_string(panel.TimeZoneRow), name,
+                                      std::to_string(kTimeZoneCount - 1)}),
                    MessageIcon::Error, side, FormControl::TimeZone);
   }
   return std::nullopt;
