@@ -113,6 +113,7 @@ using DocumentBlock = std::variant<DocumentParagraph, DocumentTable, DocumentPag
 struct Document {
   std::string Title;  // also the title of a PDF file
   std::vector<DocumentBlock> Blocks;
+  Language Lang = Language::English;  // its words: the pages' footers follow it
 };
 
 void AddParagraph(Document& document, ParagraphStyle style, std::string text);

@@ -12,6 +12,7 @@
 
 #include "core/ephemeris/zodiac.h"
 #include "core/glossary/glossary.h"
+#include "core/glossary/phrases.h"
 
 namespace lumora::documents {
 
@@ -212,8 +213,9 @@ ChartStyle ChartStyleFromKey(const QString& key) {
   return key == QStringLiteral("south") ? ChartStyle::SouthIndian : ChartStyle::NorthIndian;
 }
 
-QString UncertainLegend() {
-  return QStringLiteral("? within half a degree of a sign boundary");
+QString UncertainLegend(Language language) {
+  const std::string_view legend = PhrasesOf(language).UncertainLegend;
+  return QString::fromUtf8(legend.data(), static_cast<qsizetype>(legend.size()));
 }
 
 void PaintRasiChart(QPainter& painter, const QRectF& area, const SiderealChart& chart,
@@ -241,7 +243,7 @@ void PaintRasiChart(QPainter& painter, const QRectF& area, const SiderealChart& 
     return;
   }
   const QRectF legend(area.left(), square.bottom(), area.width(), legend_height);
-  WriteCentred(painter, legend.center(), UncertainLegend(), qMin(legend_height * 0.6, side / 30.0),
+  WriteCentred(painter, legend.center(), UncertainLegend(language), qMin(legend_height * 0.6, side / 30.0),
                kUncertain);
   painter.restore();
 }

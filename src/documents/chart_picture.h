@@ -27,6 +27,6 @@ void PaintRasiChart(QPainter& painter, const QRectF& area, const SiderealChart& 
                     Language language = Language::English);
 
 // The legend's text.
-QString UncertainLegend();
+QString UncertainLegend(Language language);
 
 }  // namespace lumora::documents

@@ -13,6 +13,7 @@
 
 #include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
+#include "documents/pdf_export.h"
 #include "documents/timeline_picture.h"
 
 namespace lumora::documents {
@@ -328,6 +329,7 @@ void RenderDocument(const Document& document, QTextDocument& target) {
   target.clear();
   target.setDefaultFont(BaseFont());
   target.setMetaInformation(QTextDocument::DocumentTitle, FromUtf8(document.Title));
+  SetPageFooter(target, document.Lang);
   // Layout in design metrics, so the text breaks alike on the screen and on paper.
   target.setUseDesignMetrics(true);
   RegisterChartObjects(target);

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 
+#include "core/glossary/phrases.h"
 #include "documents/bi_wheel_object.h"
 #include "documents/chart_object.h"
 #include "documents/document_layout.h"
@@ -67,6 +68,21 @@ QPageSize::PageSizeId PaperForLocale(const QLocale& locale) {
 
 namespace {
 
+// The text document's property holding its pages' footer, "Page %1 of %2" in its language.
+constexpr const char* kPageFooterProperty = "lumoraPageFooter";
+
+QString PageFooterWords(Language language) {
+  return QString::fromStdString(Fill(PhrasesOf(language).PageOf, {"%1", "%2"}));
+}
+
+}  // namespace
+
+void SetPageFooter(QTextDocument& document, Language language) {
+  document.setProperty(kPageFooterProperty, PageFooterWords(language));
+}
+
+namespace {
+
 // Paints the pages onto any device: a printer, the PDF writer, or the recorder of the
 // writer's text runs, which must see the very same drawing.
 int PaintPagesOn(const QTextDocument& source, QPaintDevice& device, const QRectF& paint_points,
@@ -99,6 +115,9 @@ int PaintPagesOn(const QTextDocument& source, QPaintDevice& device, const QRectF
   const double scale_y = device.logicalDpiY() / static_cast<double>(kLayoutDpi);
   // The painter is scaled from layout units, so the footer's font is sized for the
   // layout resolution too.
+  const QVariant footer_property = source.property(kPageFooterProperty);
+  const QString footer_words = footer_property.isValid() ? footer_property.toString()
+                                                         : PageFooterWords(Language::English);
   QFont footer_font = doc->defaultFont();
   footer_font.setPixelSize(qRound(kFooterFontPoints * kLayoutDpi / kPointsPerInch));
   for (int index = 0; index < pages; ++index) {
@@ -127,7 +146,7 @@ int PaintPagesOn(const QTextDocument& source, QPaintDevice& device, const QRectF
     const QString title = doc->metaInformation(QTextDocument::DocumentTitle);
     painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, title);
     painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("Page %1 of %2").arg(index + 1).arg(pages));
+                     footer_words.arg(index + 1).arg(pages));
     painter.restore();
   }
   return painter.end() ? pages : 0;

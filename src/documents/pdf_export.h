@@ -19,8 +19,12 @@ namespace lumora::documents {
 // and the other countries of the Americas on US paper, and the Philippines).
 QPageSize::PageSizeId PaperForLocale(const QLocale& locale);
 
+// The words of the pages' footers ("Page 2 of 5") in the language, kept with the text
+// document so that printing it says them as saving it does.
+void SetPageFooter(QTextDocument& document, Language language);
+
 // Paints the document page by page onto a printer or PDF writer at the device's own
-// resolution, each page numbered at its foot ("Page 2 of 5"). Returns the number of
+// resolution, each page numbered at its foot in its footer's words, English by default. Returns the number of
 // pages, 0 when the device could not be painted on.
 int PaintPages(const QTextDocument& document, QPagedPaintDevice& device);
 

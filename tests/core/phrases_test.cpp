@@ -98,6 +98,8 @@ std::vector<Entry> EntriesOf(const Phrases& p) {
   out.push_back({"AboutProgram", p.AboutProgram});
   out.push_back({"ClosingParagraph", p.ClosingParagraph});
   out.push_back({"CreditLine", p.CreditLine});
+  out.push_back({"PageOf", p.PageOf});
+  out.push_back({"UncertainLegend", p.UncertainLegend});
   AddAll(out, "PoruthamColumns", p.PoruthamColumns);
   out.push_back({"Verdict", p.Verdict});
   out.push_back({"PoruthamCount", p.PoruthamCount});

@@ -112,6 +112,8 @@ struct Phrases {
   std::string_view AboutProgram;
   std::string_view ClosingParagraph;  // what the program does, under AboutProgram
   std::string_view CreditLine;        // {0}: the program and its version
+  std::string_view PageOf;            // a page's foot: {0} the page, {1} the pages
+  std::string_view UncertainLegend;   // under a chart with a planet near a sign's edge
 
   // Porutham.
   std::array<std::string_view, 4> PoruthamColumns;

@@ -38,6 +38,7 @@ Document ComposeWesternDocument(const WesternTestResult& result, Language langua
   const WesternPhrases& words = WesternPhrasesOf(language);
   const auto word = [](std::string_view text) { return std::string(text); };
   Document doc;
+  doc.Lang = language;
   doc.Title = WesternTitle(labels.mName, labels.fName, language);
   AddParagraph(doc, ParagraphStyle::Title, "Lumo Penrow Software");
   AddParagraph(doc, ParagraphStyle::Subheading,

@@ -451,6 +451,7 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
                               Language language) {
   const Phrases& words = PhrasesOf(language);
   Document doc;
+  doc.Lang = language;
   doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name, language);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   AppendBirthDetails(doc, state, language);
@@ -486,6 +487,7 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
 Document ComposeChartsDocument(const MatchState& state, const MatchResult& result,
                                const ChartsAndDoshas& charts, ChartStyle style, Language language) {
   Document doc;
+  doc.Lang = language;
   doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name, language);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   AppendCharts(doc, state, result, charts, style, language);
@@ -496,6 +498,7 @@ Document ComposeChartsDocument(const MatchState& state, const MatchResult& resul
 Document ComposeTimingDocument(const MatchState& state, const MatchTiming& timing,
                                Language language) {
   Document doc;
+  doc.Lang = language;
   doc.Title = KundaliMatchTitle(state.BoyDetails.Name, state.GirlDetails.Name, language);
   AddParagraph(doc, ParagraphStyle::Title, doc.Title);
   AppendTiming(doc, state, timing, language);
@@ -508,6 +511,7 @@ Document ComposeCatalogueDocument(const MatchState& state, PersonSide side, Cata
   const Phrases& words = PhrasesOf(language);
   const CatalogueRecords pages = CatalogueRecordsOf(state);
   Document doc;
+  doc.Lang = language;
   const bool boy = side == PersonSide::Male;
   const bool rashi = kind == CataloguePageKind::Rashi;
   doc.Title = Fill(rashi ? words.RashiPageOf : words.NakshatraPageOf, {Who(state, boy, language)});
