@@ -13,9 +13,14 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstddef>
+#include <optional>
 
 #include "core/entry/person_side.h"
+#include "core/glossary/catalogue_words.h"
+#include "core/glossary/glossary.h"
 #include "ui/shell/language_choice.h"
+#include "ui/shell/rich_text.h"
 #include "ui/vedic/result/result_widgets.h"
 
 namespace lumora::ui {
@@ -35,6 +40,20 @@ bool IsProse(std::string_view field) {
                                                 "BestCareerOptions",
                                                 "DomesticLife"};
   return std::find(std::begin(kProse), std::end(kProse), field) != std::end(kProse);
+}
+
+// A page's or field's caption in the language the windows speak.
+QString Caption(std::string_view english) {
+  return Utf8(CatalogueCaptionWord(CurrentLanguage(), english).value_or(english));
+}
+
+// A field's value as the windows' reader reads it: the short values in the language, the
+// names and the readings as the catalogue gives them.
+QString FieldText(std::string_view field, std::string_view value) {
+  if (IsProse(field) || field == "EnglishName") {
+    return Utf8(value);
+  }
+  return ToQString(CatalogueValueText(CurrentLanguage(), value));
 }
 
 }  // namespace
@@ -85,9 +104,9 @@ void CatalogueTab::Build(const QString& heading_caption,
   auto* form = new QFormLayout;
   for (const CataloguePageField& f : header) {
     QWidget* box = NewField(this, f.Name);
-    auto* caption = new QLabel(Utf8(f.Caption) + QLatin1Char(':'), this);
+    auto* caption = new QLabel(Caption(f.Caption) + QLatin1Char(':'), this);
     caption->setBuddy(box);
-    box->setAccessibleName(Utf8(f.Caption));
+    box->setAccessibleName(Caption(f.Caption));
     form->addRow(caption, box);
   }
   top->addLayout(form, 1);
@@ -115,9 +134,9 @@ void CatalogueTab::Build(const QString& heading_caption,
       fields->setRowWrapPolicy(QFormLayout::WrapLongRows);
       for (const CataloguePageField& f : page.Fields) {
         QWidget* box = NewField(content, f.Name);
-        auto* caption = new QLabel(Utf8(f.Caption) + QLatin1Char(':'), content);
+        auto* caption = new QLabel(Caption(f.Caption) + QLatin1Char(':'), content);
         caption->setBuddy(box);
-        box->setAccessibleName(Utf8(f.Caption));
+        box->setAccessibleName(Caption(f.Caption));
         fields->addRow(caption, box);
       }
       scroll->setWidget(content);
@@ -140,7 +159,7 @@ void CatalogueTab::Build(const QString& heading_caption,
       paging->addWidget(next);
     }
     page_layout->addLayout(paging);
-    strip->addTab(widget, Utf8(page.Caption));
+    strip->addTab(widget, Caption(page.Caption));
   }
   layout->addWidget(strip, 1);
 }
@@ -176,12 +195,16 @@ void CatalogueTab::SetFieldText(std::string_view name, const QString& text) {
 }
 
 void CatalogueTab::Show(const RashiRecord& record) {
+  // The heading names the sign as the reader's language does: "Simha", "सिंह", "சிம்மம்".
+  // The catalogue runs Aries to Pisces, as the signs do.
+  const std::optional<std::size_t> sign = FindRashiByAnyName(record.EnglishName);
   for (const RashiField& field : kRashiFields) {
-    const QString text = Utf8(record.*field.Member);
     if (field.Name == "IndianName") {
-      heading_->setText(text);
+      heading_->setText(CurrentLanguage() != Language::English && sign
+                            ? Utf8(RashiWord(CurrentLanguage(), static_cast<int>(*sign)))
+                            : Utf8(record.*field.Member));
     } else {
-      SetFieldText(field.Name, text);
+      SetFieldText(field.Name, FieldText(field.Name, record.*field.Member));
     }
   }
   // Pictures are keyed by the sign's English name.
@@ -189,12 +212,14 @@ void CatalogueTab::Show(const RashiRecord& record) {
 }
 
 void CatalogueTab::Show(const NakshatraRecord& record) {
+  const std::optional<std::size_t> star = FindNakshatraByAnyName(record.NakshatraName);
   for (const NakshatraField& field : kNakshatraFields) {
-    const QString text = Utf8(record.*field.Member);
     if (field.Name == "NakshatraName") {
-      heading_->setText(text);
+      heading_->setText(CurrentLanguage() != Language::English && star
+                            ? Utf8(NakshatraWord(CurrentLanguage(), static_cast<int>(*star)))
+                            : Utf8(record.*field.Member));
     } else {
-      SetFieldText(field.Name, text);
+      SetFieldText(field.Name, FieldText(field.Name, record.*field.Member));
     }
   }
   ShowPicture(QStringLiteral(":/resources/nakshatra/%1.svg").arg(Utf8(record.NakshatraName)));
