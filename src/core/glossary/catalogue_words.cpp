@@ -81,8 +81,7 @@ constexpr std::array<CatalogueWords, 56> kCaptionWords{{
     {"Love And Compatibility", "प्रेम और अनुकूलता", "காதலும் பொருத்தமும்"},
     {"Lucky for Rashi", "राशि के लिए शुभ", "ராசிக்கு அதிர்ஷ்டம்"},
     {"More About Nakshatra", "नक्षत्र के बारे में और", "நட்சத்திரம் பற்றி மேலும்"},
-    {"Career And Health And Domestic", "व्यवसाय, स्वास्थ्य और गृहस्थी",
-     "தொழில், உடல்நலம், இல்லறம்"},
+    {"Career And Health And Domestic", "व्यवसाय, स्वास्थ्य और गृहस्थी", "தொழில், உடல்நலம், இல்லறம்"},
     {"About Software", "सॉफ़्टवेयर के बारे में", "மென்பொருள் பற்றி"},
     // The info command's keys the readable output has no other word for.
     {"Significance", "महत्व", "முக்கியத்துவம்"},
@@ -311,6 +310,23 @@ std::string CatalogueValueText(Language language, std::string_view english) {
     start = comma + 1;
   }
   return out;
+}
+
+std::string CatalogueFieldText(Language language, std::string_view field, std::string_view value) {
+  if (language == Language::English || field == "EnglishName") {
+    return std::string(value);
+  }
+  // The catalogues run in the glossary's order: Aries to Pisces, Ashwini to Revati.
+  if (field == "IndianName") {
+    if (const auto sign = FindRashiByAnyName(value)) {
+      return std::string(RashiWord(language, static_cast<int>(*sign)));
+    }
+  } else if (field == "NakshatraName") {
+    if (const auto star = FindNakshatraByAnyName(value)) {
+      return std::string(NakshatraWord(language, static_cast<int>(*star)));
+    }
+  }
+  return CatalogueValueText(language, value);
 }
 
 }  // namespace lumora

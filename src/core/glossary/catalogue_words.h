@@ -44,4 +44,9 @@ std::optional<std::string_view> CatalogueValueWord(Language language, std::strin
 // and every text in English, as it is.
 std::string CatalogueValueText(Language language, std::string_view english);
 
+// A record field's value as the pages and documents show it in the language: the sign's or
+// star's name ("IndianName", "NakshatraName") as the glossary writes it, the English name
+// as it is, any other field as CatalogueValueText gives it.
+std::string CatalogueFieldText(Language language, std::string_view field, std::string_view value);
+
 }  // namespace lumora

@@ -229,8 +229,8 @@ void AppendInterpretation(Document& doc, const MatchState& state, const MatchRes
 
 // One person's catalogue: a heading naming the person, then every field beside its
 // label. The four catalogues run on one after another; none fills a page of its own.
-// In Hindi and Tamil the labels and the short values are the language's; the English
-// name stays what it is, the prose stays English.
+// In Hindi and Tamil the labels, the names and the short values are the language's; the
+// English name stays what it is, the prose stays English.
 template <typename Record, typename Fields>
 void AppendCatalogue(Document& doc, const std::string& heading, const std::optional<Record>& record,
                      const Fields& fields, Language language) {
@@ -243,14 +243,12 @@ void AppendCatalogue(Document& doc, const std::string& heading, const std::optio
     if (!label.empty() && label.back() == ':') {
       label.pop_back();
     }
-    std::string value = RecordFieldText(record, field);
     if (language != Language::English) {
       label = Word(CatalogueCaptionWord(language, label).value_or(label));
-      if (field.Name != "EnglishName") {
-        value = CatalogueValueText(language, value);
-      }
     }
-    table.Rows.push_back({TextCell(label, true), TextCell(value)});
+    table.Rows.push_back(
+        {TextCell(label, true),
+         TextCell(CatalogueFieldText(language, field.Name, RecordFieldText(record, field)))});
   }
   doc.Blocks.emplace_back(std::move(table));
 }

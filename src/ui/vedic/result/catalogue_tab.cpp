@@ -13,12 +13,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cstddef>
-#include <optional>
 
 #include "core/entry/person_side.h"
 #include "core/glossary/catalogue_words.h"
-#include "core/glossary/glossary.h"
 #include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
 #include "ui/vedic/result/result_widgets.h"
@@ -47,13 +44,9 @@ QString Caption(std::string_view english) {
   return Utf8(CatalogueCaptionWord(CurrentLanguage(), english).value_or(english));
 }
 
-// A field's value as the windows' reader reads it: the short values in the language, the
-// names and the readings as the catalogue gives them.
+// A field's value in the language the windows speak.
 QString FieldText(std::string_view field, std::string_view value) {
-  if (IsProse(field) || field == "EnglishName") {
-    return Utf8(value);
-  }
-  return ToQString(CatalogueValueText(CurrentLanguage(), value));
+  return ToQString(CatalogueFieldText(CurrentLanguage(), field, value));
 }
 
 }  // namespace
@@ -195,16 +188,12 @@ void CatalogueTab::SetFieldText(std::string_view name, const QString& text) {
 }
 
 void CatalogueTab::Show(const RashiRecord& record) {
-  // The heading names the sign as the reader's language does: "Simha", "सिंह", "சிம்மம்".
-  // The catalogue runs Aries to Pisces, as the signs do.
-  const std::optional<std::size_t> sign = FindRashiByAnyName(record.EnglishName);
   for (const RashiField& field : kRashiFields) {
+    const QString text = FieldText(field.Name, record.*field.Member);
     if (field.Name == "IndianName") {
-      heading_->setText(CurrentLanguage() != Language::English && sign
-                            ? Utf8(RashiWord(CurrentLanguage(), static_cast<int>(*sign)))
-                            : Utf8(record.*field.Member));
+      heading_->setText(text);
     } else {
-      SetFieldText(field.Name, FieldText(field.Name, record.*field.Member));
+      SetFieldText(field.Name, text);
     }
   }
   // Pictures are keyed by the sign's English name.
@@ -212,14 +201,12 @@ void CatalogueTab::Show(const RashiRecord& record) {
 }
 
 void CatalogueTab::Show(const NakshatraRecord& record) {
-  const std::optional<std::size_t> star = FindNakshatraByAnyName(record.NakshatraName);
   for (const NakshatraField& field : kNakshatraFields) {
+    const QString text = FieldText(field.Name, record.*field.Member);
     if (field.Name == "NakshatraName") {
-      heading_->setText(CurrentLanguage() != Language::English && star
-                            ? Utf8(NakshatraWord(CurrentLanguage(), static_cast<int>(*star)))
-                            : Utf8(record.*field.Member));
+      heading_->setText(text);
     } else {
-      SetFieldText(field.Name, FieldText(field.Name, record.*field.Member));
+      SetFieldText(field.Name, text);
     }
   }
   ShowPicture(QStringLiteral(":/resources/nakshatra/%1.svg").arg(Utf8(record.NakshatraName)));
