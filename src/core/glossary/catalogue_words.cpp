@@ -6,10 +6,7 @@
 #include <cctype>
 #include <cstddef>
 
-#include "core/ephemeris/zodiac.h"
 #include "core/glossary/glossary.h"
-#include "core/vedic/chart/sidereal_chart.h"
-#include "core/vedic/match/classical_tables.h"
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
 
@@ -22,7 +19,7 @@ namespace {
 // for the animal, चर-स्थिर-द्विस्वभाव/சரம்-ஸ்திரம்-உபயம் for the type of a sign, the
 // three doors द्वार-बाह्य-गर्भ/த்வாரம்-பாஹ்யம்-கர்ப்பம், धातु-मूल-जीव/தாது-மூலம்-ஜீவன்,
 // the nakshatras' natures ध्रुव, चर, मृदु, तीक्ष्ण, उग्र, क्षिप्र/உக்ரம், க்ஷிப்ரம் ..., the Tamil
-// names of the four aims of life (அறம், பொருள், இன்பம், வீடு) and of the five elements
+// names of the four aims of life (அறம், பொருள், இன்பம், வீடுபேறு) and of the five elements
 // (நிலம், நீர், நெருப்பு, காற்று, ஆகாயம்). Captions differing only in case or in
 // punctuation ("Type of Sign: ", "Type Of Sign") are one row.
 constexpr std::array<CatalogueWords, 56> kCaptionWords{{
@@ -70,8 +67,8 @@ constexpr std::array<CatalogueWords, 56> kCaptionWords{{
     {"Dosha", "दोष (प्रकृति)", "தோஷம் (உடல் இயல்பு)"},
     {"Temperaments", "गण (स्वभाव)", "கணம் (குணம்)"},
     {"General And Physical Features", "सामान्य और शारीरिक लक्षण", "பொது மற்றும் உடல் அம்சங்கள்"},
-    {"Positive Human Traits", "गुण", "நற்பண்புகள்"},
-    {"Negative Human Traits", "दोष और कमियाँ", "குறைபாடுகள்"},
+    {"Positive Human Traits", "सकारात्मक गुण", "நற்பண்புகள்"},
+    {"Negative Human Traits", "नकारात्मक गुण", "குறைபாடுகள்"},
     {"Best Career Options", "उपयुक्त व्यवसाय", "ஏற்ற தொழில்கள்"},
     {"Domestic Life", "गृहस्थ जीवन", "இல்லற வாழ்க்கை"},
     // The pages.
@@ -139,7 +136,7 @@ constexpr std::array<CatalogueWords, 57> kValueWords{{
     {"North-West", "वायव्य (उत्तर-पश्चिम)", "வடமேற்கு"},
     {"South-East", "आग्नेय (दक्षिण-पूर्व)", "தென்கிழக்கு"},
     {"South-West", "नैऋत्य (दक्षिण-पश्चिम)", "தென்மேற்கு"},
-    {"Central", "मध्य", "மத்தி"},
+    {"Central", "मध्य", "மையம்"},
     // A nakshatra's nature.
     {"Mutable", "चर", "சரம்"},
     {"Soft", "मृदु", "மிருது"},
@@ -151,7 +148,7 @@ constexpr std::array<CatalogueWords, 57> kValueWords{{
     {"Dharma", "धर्म", "அறம்"},
     {"Artha", "अर्थ", "பொருள்"},
     {"Kama", "काम", "இன்பம்"},
-    {"Moksha", "मोक्ष", "வீடு"},
+    {"Moksha", "मोक्ष", "வீடுபேறு"},
     {"Vata", "वात", "வாதம்"},
     {"Pitta", "पित्त", "பித்தம்"},
     {"Kapha", "कफ", "கபம்"},
