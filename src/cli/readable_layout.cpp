@@ -12,6 +12,7 @@
 #include "core/display_width.h"
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/catalogue_words.h"
 #include "core/glossary/glossary.h"
 #include "core/glossary/messages.h"
 #include "core/glossary/phrases.h"
@@ -98,6 +99,9 @@ std::string InLanguage(std::string text) {
     }
     if (const auto word = ReadableValueWord(language, text)) {
       return std::string(*word);
+    }
+    if (std::string words = CatalogueValueText(language, text); words != text) {
+      return words;
     }
     if (const auto sign = SignWithIndianName(language, text)) {
       return *sign;
@@ -279,6 +283,9 @@ std::string Label(std::string_view key) {
       return std::string(*word);
     }
     if (const auto word = ReadableValueWord(language, key)) {
+      return std::string(*word);
+    }
+    if (const auto word = CatalogueKeyWord(language, key)) {
       return std::string(*word);
     }
   }

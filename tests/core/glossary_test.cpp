@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <set>
@@ -11,11 +12,14 @@
 #include <vector>
 
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/catalogue_words.h"
 #include "core/vedic/chart/doshas.h"
 #include "core/vedic/chart/sidereal_chart.h"
 #include "core/vedic/match/classical_tables.h"
 #include "core/vedic/match/koota_scoring.h"
 #include "core/vedic/match/match.h"
+#include "core/vedic/result/nakshatra_catalogue.h"
+#include "core/vedic/result/rashi_catalogue.h"
 #include "core/vedic/timing/vimshottari.h"
 
 namespace lumora {
@@ -259,6 +263,229 @@ TEST(Glossary, DashaLordsAreTheirGrahas) {
   }
   EXPECT_EQ(DashaLordWord(Language::Tamil, DashaLord::Jupiter), "குரு");
   EXPECT_EQ(DashaLordWord(Language::Hindi, DashaLord::Ketu), "केतु");
+}
+
+// A word of the language in its own script: some letters of the script, no Latin letter, and
+// nothing but the common marks beside them. Empty when it is, else what is wrong with it.
+std::string NotInScript(const ScriptCase& script, std::string_view word) {
+  if (word.empty()) {
+    return "empty";
+  }
+  const auto points = CodePoints(word);
+  if (!points) {
+    return "not UTF-8";
+  }
+  int letters = 0;
+  for (const char32_t c : *points) {
+    if (c >= script.First && c <= script.Last) {
+      ++letters;
+    } else if (!IsCommonMark(c)) {
+      return "\"" + std::string(word) + "\" holds a character of another script";
+    }
+  }
+  return letters > 0 ? "" : "\"" + std::string(word) + "\" has no letter of the script";
+}
+
+// Every caption the catalogue pages and documents show: the field labels, the pages and the
+// captions of their fields and of the fields above the pages.
+std::vector<std::string_view> CatalogueCaptions() {
+  std::vector<std::string_view> captions;
+  for (const RashiField& field : kRashiFields) {
+    captions.push_back(field.Label);
+  }
+  for (const NakshatraField& field : kNakshatraFields) {
+    captions.push_back(field.Label);
+  }
+  for (const auto* pages : {&RashiPages(), &NakshatraPages()}) {
+    for (const CataloguePage& page : *pages) {
+      captions.push_back(page.Caption);
+      for (const CataloguePageField& field : page.Fields) {
+        captions.push_back(field.Caption);
+      }
+    }
+  }
+  for (const auto* fields : {&RashiHeaderFields(), &NakshatraHeaderFields()}) {
+    for (const CataloguePageField& field : *fields) {
+      captions.push_back(field.Caption);
+    }
+  }
+  return captions;
+}
+
+TEST(CatalogueWords, EveryCaptionHasAWordInEachScript) {
+  for (const ScriptCase& script : kScripts) {
+    for (const std::string_view caption : CatalogueCaptions()) {
+      const auto word = CatalogueCaptionWord(script.Which, caption);
+      ASSERT_TRUE(word.has_value()) << LanguageCode(script.Which) << " \"" << caption << "\"";
+      EXPECT_EQ(NotInScript(script, *word), "") << "\"" << caption << "\"";
+    }
+    // Every row, used by a page or not, is written out in both languages.
+    for (const auto table : {CatalogueCaptionWords(), CatalogueValueWords()}) {
+      for (const CatalogueWords& row : table) {
+        ASSERT_FALSE(row.English.empty());
+        EXPECT_EQ(NotInScript(script, script.Which == Language::Hindi ? row.Hindi : row.Tamil), "")
+            << LanguageCode(script.Which) << " \"" << row.English << "\"";
+      }
+    }
+  }
+}
+
+// A record field's key names the same caption as its label; the document and the CLI then
+// agree.
+TEST(CatalogueWords, EveryFieldKeyHasItsLabelsWord) {
+  for (const LanguageName& language : kLanguages) {
+    for (const RashiField& field : kRashiFields) {
+      EXPECT_EQ(CatalogueKeyWord(language.Which, field.Name),
+                CatalogueCaptionWord(language.Which, field.Label))
+          << field.Name;
+    }
+    for (const NakshatraField& field : kNakshatraFields) {
+      EXPECT_EQ(CatalogueKeyWord(language.Which, field.Name),
+                CatalogueCaptionWord(language.Which, field.Label))
+          << field.Name;
+    }
+  }
+  for (const std::string_view other : {"IndianNames", "Ruling Planet: ", "Looks:", ""}) {
+    EXPECT_EQ(CatalogueKeyWord(Language::Tamil, other), std::nullopt) << other;
+  }
+}
+
+// The fields whose values come from a closed list; each value of the data reads in the
+// language, and values that differ in English differ in the language too.
+constexpr std::string_view kClosedRashiFields[] = {
+    "RullingPlanet", "InbornNature", "TypeOfSign",     "Gender",           "BestPeriodOfActivity",
+    "Barren",        "SignCaste",    "SignPosition",   "Constituent",      "LuckyDays",
+    "BestDirection", "Physique",     "CompatibleWith", "NotCompatibleWith"};
+constexpr std::string_view kClosedNakshatraFields[] = {
+    "RullingPlanet", "AnimalSymbol", "Element",      "Nature",       "Gender",
+    "PurposeInLife", "Dosha",        "Temperaments", "BestDirection"};
+
+template <typename Records, typename Fields>
+void ExpectEveryValueReads(const ScriptCase& script, const Records& records, const Fields& fields,
+                           std::string_view name) {
+  const auto field =
+      std::find_if(fields.begin(), fields.end(), [name](const auto& f) { return f.Name == name; });
+  ASSERT_NE(field, fields.end()) << name;
+  std::set<std::string_view> english;
+  std::set<std::string> words;
+  for (const auto& record : records) {
+    const std::string_view value = record.*(field->Member);
+    const std::string word = CatalogueValueText(script.Which, value);
+    english.insert(value);
+    words.insert(word);
+    // A list reads item by item, its commas kept.
+    EXPECT_EQ(NotInScript(script, word), "") << name << " \"" << value << "\"";
+  }
+  EXPECT_EQ(words.size(), english.size()) << LanguageCode(script.Which) << " " << name;
+}
+
+TEST(CatalogueWords, EveryShortValueOfTheDataReads) {
+  for (const ScriptCase& script : kScripts) {
+    for (const std::string_view name : kClosedRashiFields) {
+      ExpectEveryValueReads(script, kRashiCatalogue, kRashiFields, name);
+    }
+    for (const std::string_view name : kClosedNakshatraFields) {
+      ExpectEveryValueReads(script, kNakshatraCatalogue, kNakshatraFields, name);
+    }
+  }
+}
+
+// Values the glossary already names take its words, whatever the catalogue's spelling.
+struct GlossaryValueCase {
+  std::string_view English;
+  std::string_view (*Word)(const Glossary&);
+};
+
+constexpr GlossaryValueCase kGlossaryValues[] = {
+    {"Mars", [](const Glossary& g) { return g.Grahas[2]; }},
+    {"Ketu", [](const Glossary& g) { return g.Grahas[8]; }},
+    {"Brahmana", [](const Glossary& g) { return g.Varnas[0]; }},
+    {"Vaisya", [](const Glossary& g) { return g.Varnas[2]; }},
+    {"Sudra", [](const Glossary& g) { return g.Varnas[3]; }},
+    {"Manushya (Human)", [](const Glossary& g) { return g.Ganas[1]; }},
+    {"Rakshasa (Demon)", [](const Glossary& g) { return g.Ganas[2]; }},
+    {"Mongoose", [](const Glossary& g) { return g.YoniAnimals[12]; }},
+    {"Scorpio", [](const Glossary& g) { return g.Rashis[7]; }},
+};
+
+TEST(CatalogueWords, GlossaryNamesTakeTheGlossarysWords) {
+  for (const LanguageName& language : kLanguages) {
+    for (const GlossaryValueCase& c : kGlossaryValues) {
+      EXPECT_EQ(CatalogueValueWord(language.Which, c.English), c.Word(GlossaryOf(language.Which)))
+          << language.Code << " " << c.English;
+    }
+  }
+}
+
+// A list reads item by item only when every item has a word; English and any other text
+// stay as they are.
+struct ListCase {
+  Language Which;
+  std::string_view English;
+  std::vector<std::string_view> Items;  // the words of the items; empty: the text unchanged
+};
+
+TEST(CatalogueWords, ListsReadItemByItemOrStayWhole) {
+  const std::vector<ListCase> cases = {
+      {Language::Hindi, "Monday, Tuesday", {"Monday", "Tuesday"}},
+      {Language::Tamil, "Leo, Sagittarius,Aries", {"Leo", "Sagittarius", "Aries"}},
+      {Language::Tamil, "Thursday, Monday, Tuesday", {"Thursday", "Monday", "Tuesday"}},
+      {Language::Hindi, "Red, Brown, Copper", {}},
+      {Language::Tamil, "Monday, Coral", {}},
+      {Language::Tamil, "Monday,", {}},
+      {Language::Hindi, "9, 1", {}},
+      {Language::Tamil, "The Lion", {}},
+      {Language::Hindi, "Deva (Godly", {}},
+      {Language::English, "Monday, Tuesday", {}},
+      {Language::English, "Fire", {}},
+      {Language::Tamil, "", {}},
+  };
+  for (const ListCase& c : cases) {
+    std::string expected;
+    for (const std::string_view item : c.Items) {
+      const auto word = CatalogueValueWord(c.Which, item);
+      ASSERT_TRUE(word.has_value()) << item;
+      expected += (expected.empty() ? "" : ", ") + std::string(*word);
+    }
+    EXPECT_EQ(CatalogueValueText(c.Which, c.English),
+              c.Items.empty() ? std::string(c.English) : expected)
+        << LanguageCode(c.Which) << " \"" << c.English << "\"";
+  }
+  EXPECT_EQ(CatalogueValueWord(Language::Hindi, "Coral"), std::nullopt);
+  EXPECT_EQ(CatalogueCaptionWord(Language::Hindi, "Coral"), std::nullopt);
+  EXPECT_EQ(CatalogueCaptionWord(Language::Tamil, ": "), std::nullopt);
+}
+
+// The sign's and star's names read as the glossary writes them, found by the catalogue's
+// spelling; the English name stays English; in English every field is as the data gives it.
+TEST(CatalogueWords, NamesOfTheRecordsAreTheGlossarys) {
+  for (const ScriptCase& script : kScripts) {
+    for (std::size_t sign = 0; sign < kRashiCatalogue.size(); ++sign) {
+      const RashiRecord& record = kRashiCatalogue[sign];
+      EXPECT_EQ(CatalogueFieldText(script.Which, "IndianName", record.IndianName),
+                RashiWord(script.Which, static_cast<int>(sign)))
+          << record.IndianName;
+      EXPECT_EQ(CatalogueFieldText(script.Which, "EnglishName", record.EnglishName),
+                record.EnglishName);
+      EXPECT_EQ(CatalogueFieldText(script.Which, "TypeOfSign", record.TypeOfSign),
+                CatalogueValueText(script.Which, record.TypeOfSign));
+    }
+    for (std::size_t star = 0; star < kNakshatraCatalogue.size(); ++star) {
+      const NakshatraRecord& record = kNakshatraCatalogue[star];
+      EXPECT_EQ(CatalogueFieldText(script.Which, "NakshatraName", record.NakshatraName),
+                NakshatraWord(script.Which, static_cast<int>(star)))
+          << record.NakshatraName;
+    }
+  }
+  for (const auto& [field, value] : std::vector<std::pair<std::string_view, std::string_view>>{
+           {"IndianName", "Simha"},
+           {"NakshatraName", "Ardra"},
+           {"Gender", "Male"},
+           {"LuckyDays", "Monday, Tuesday"}}) {
+    EXPECT_EQ(CatalogueFieldText(Language::English, field, value), value);
+  }
+  // A name the catalogue does not know is shown as it is.
+  EXPECT_EQ(CatalogueFieldText(Language::Hindi, "IndianName", "Ophiuchus"), "Ophiuchus");
 }
 
 struct GradeCase {

@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -19,14 +21,18 @@
 #include <QTextBrowser>
 #include <map>
 
+#include "core/glossary/catalogue_words.h"
 #include "core/glossary/glossary.h"
 #include "core/glossary/phrases.h"
 #include "core/vedic/match/koota_scoring.h"
 #include "core/vedic/match/match.h"
+#include "core/vedic/result/nakshatra_catalogue.h"
+#include "core/vedic/result/rashi_catalogue.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/main_window.h"
 #include "ui/shell/language_choice.h"
+#include "ui/shell/rich_text.h"
 #include "ui/shell/settings_dialog.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/result/report_window.h"
@@ -298,6 +304,96 @@ class LanguageTest : public QObject {
     QCOMPARE(TextsOf(*form_), form_english);
     QCOMPARE(main_texts(), main_english);
     QCOMPARE(Differing(result_english, TextsOf(*main_->Vedic().Result())), 0);
+  }
+
+  // The rashi and nakshatra tabs in Hindi and Tamil: the pages' and fields' captions, the
+  // short values and the sign's and star's names in the language; the readings stay English
+  // and the tab says so.
+  void CatalogueTabsSpeakTheLanguage() {
+    TypeDelhiLondonCouple(form_);
+    Click(form_, "cmdCalculate");
+    ui::ResultWindow* result = main_->Vedic().Result();
+    QVERIFY2(result != nullptr, qPrintable(stand_ins_->messages.Last()));
+    const MatchState& state = main_->Vedic().State();
+    const RashiRecord& rashi = kRashiCatalogue[static_cast<std::size_t>(state.Boy.Sign)];
+    const NakshatraRecord& star =
+        kNakshatraCatalogue[static_cast<std::size_t>(state.Boy.Nakshatra)];
+    const auto caption = [](Language language, std::string_view english) {
+      const auto word = CatalogueCaptionWord(language, english);
+      return word ? ui::Utf8(*word) : QStringLiteral("(no word for %1)").arg(ui::Utf8(english));
+    };
+    // The caption a box is shown with: the label whose buddy it is.
+    const auto caption_of = [](QWidget* tab, QWidget* box) {
+      for (QLabel* label : tab->findChildren<QLabel*>()) {
+        if (label->buddy() == box) {
+          return label->text();
+        }
+      }
+      return QString();
+    };
+    const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+
+    for (const Language language : {Language::Tamil, Language::Hindi}) {
+      const QPointer<ui::ResultWindow> before = result;
+      ui::ApplyLanguage(language);
+      QTRY_VERIFY(before.isNull());
+      result = main_->Vedic().Result();
+      QVERIFY(result != nullptr);
+      const QString code = ui::Utf8(LanguageCode(language));
+
+      auto* rashi_tab = Child<QWidget>(result, "fraMRashi");
+      QCOMPARE(Label(rashi_tab, "lblMRashi")->text(),
+               ui::Utf8(RashiWord(language, state.Boy.Sign)));
+      auto* strip = Child<QTabWidget>(rashi_tab, "TSM");
+      for (int page = 0; page < strip->count(); ++page) {
+        QCOMPARE(strip->tabText(page),
+                 caption(language, RashiPages()[static_cast<std::size_t>(page)].Caption));
+      }
+      auto* planet = Edit(rashi_tab, "txtMRullingPlanet");
+      QCOMPARE(caption_of(rashi_tab, planet), caption(language, "Ruling Planet") + u':');
+      QCOMPARE(planet->accessibleName(), caption(language, "Ruling Planet"));
+      for (const char* name : {"txtMRullingPlanet", "txtMTypeOfSign", "txtMGender",
+                               "txtMSignPosition", "txtMLuckyDays", "txtMBestDirection"}) {
+        const QString text = Edit(rashi_tab, name)->text();
+        QVERIFY2(!text.isEmpty() && !text.contains(latin),
+                 qPrintable(QString::fromLatin1(name) + u' ' + text));
+      }
+      QCOMPARE(Edit(rashi_tab, "txtMTypeOfSign")->text(),
+               ui::ToQString(CatalogueValueText(language, rashi.TypeOfSign)));
+      // The English name and the readings as the catalogue gives them.
+      QCOMPARE(Edit(rashi_tab, "txtMEnglishName")->text(), ui::Utf8(rashi.EnglishName));
+      QCOMPARE(Child<QPlainTextEdit>(rashi_tab, "txtMNature")->toPlainText(),
+               ui::Utf8(rashi.Nature));
+      QVERIFY(!Label(rashi_tab, "lblEnglishTextNote")->isHidden());
+
+      auto* star_tab = Child<QWidget>(result, "fraMNakshatra");
+      QCOMPARE(Label(star_tab, "lblNMNakshatra")->text(),
+               ui::Utf8(NakshatraWord(language, state.Boy.Nakshatra)));
+      QCOMPARE(Child<QTabWidget>(star_tab, "TSNM")->tabText(0),
+               caption(language, NakshatraPages()[0].Caption));
+      QCOMPARE(caption_of(star_tab, Edit(star_tab, "txtNMDosha")),
+               caption(language, "Dosha") + u':');
+      QCOMPARE(Edit(star_tab, "txtNMDosha")->text(),
+               ui::ToQString(CatalogueValueText(language, star.Dosha)));
+      QVERIFY(!Edit(star_tab, "txtNMTemperaments")->text().contains(latin));
+      // A nakshatra's nature is a short value, though its box is the prose fields' kind.
+      QCOMPARE(Child<QPlainTextEdit>(star_tab, "txtNMNature")->toPlainText(),
+               ui::ToQString(CatalogueValueText(language, star.Nature)));
+      QVERIFY(!Child<QPlainTextEdit>(star_tab, "txtNMNature")->toPlainText().contains(latin));
+
+      // Tall enough for a whole page of fields in the pictures.
+      main_->resize(1000, 1100);
+      result->parentWidget()->resize(result->parentWidget()->width(), 950);
+      result->SelectPage(ui::ResultPage::BoyRashi);
+      QApplication::processEvents();
+      Screenshot(result, QStringLiteral("catalogue_rashi_%1").arg(code));
+      strip->setCurrentIndex(6);
+      QApplication::processEvents();
+      Screenshot(result, QStringLiteral("catalogue_rashi_lucky_%1").arg(code));
+      result->SelectPage(ui::ResultPage::BoyNakshatra);
+      QApplication::processEvents();
+      Screenshot(result, QStringLiteral("catalogue_nakshatra_%1").arg(code));
+    }
   }
 
   // The Western form follows the language too, its entries kept.

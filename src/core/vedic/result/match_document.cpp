@@ -3,6 +3,7 @@
 
 #include "core/entry/date_lists.h"
 #include "core/ephemeris/zodiac.h"
+#include "core/glossary/catalogue_words.h"
 #include "core/glossary/glossary.h"
 #include "core/glossary/phrases.h"
 #include "core/program.h"
@@ -229,9 +230,11 @@ void AppendInterpretation(Document& doc, const MatchState& state, const MatchRes
 
 // One person's catalogue: a heading naming the person, then every field beside its
 // label. The four catalogues run on one after another; none fills a page of its own.
+// In Hindi and Tamil the labels, the names and the short values are the language's; the
+// English name stays what it is, the prose stays English.
 template <typename Record, typename Fields>
 void AppendCatalogue(Document& doc, const std::string& heading, const std::optional<Record>& record,
-                     const Fields& fields) {
+                     const Fields& fields, Language language) {
   AddParagraph(doc, ParagraphStyle::Heading, heading);
   DocumentTable table;
   table.HeaderRows = 0;
@@ -241,7 +244,12 @@ void AppendCatalogue(Document& doc, const std::string& heading, const std::optio
     if (!label.empty() && label.back() == ':') {
       label.pop_back();
     }
-    table.Rows.push_back({TextCell(label, true), TextCell(RecordFieldText(record, field))});
+    if (language != Language::English) {
+      label = Word(CatalogueCaptionWord(language, label).value_or(label));
+    }
+    table.Rows.push_back(
+        {TextCell(label, true),
+         TextCell(CatalogueFieldText(language, field.Name, RecordFieldText(record, field)))});
   }
   doc.Blocks.emplace_back(std::move(table));
 }
@@ -472,13 +480,13 @@ Document ComposeMatchDocument(const MatchState& state, const MatchResult& result
     doc.Blocks.emplace_back(DocumentPageBreak{});
     const CatalogueRecords pages = CatalogueRecordsOf(state);
     AppendCatalogue(doc, Fill(words.RashiPageOf, {Who(state, true, language)}), pages.BoyRashi,
-                    kRashiFields);
+                    kRashiFields, language);
     AppendCatalogue(doc, Fill(words.RashiPageOf, {Who(state, false, language)}), pages.GirlRashi,
-                    kRashiFields);
+                    kRashiFields, language);
     AppendCatalogue(doc, Fill(words.NakshatraPageOf, {Who(state, true, language)}),
-                    pages.BoyNakshatra, kNakshatraFields);
+                    pages.BoyNakshatra, kNakshatraFields, language);
     AppendCatalogue(doc, Fill(words.NakshatraPageOf, {Who(state, false, language)}),
-                    pages.GirlNakshatra, kNakshatraFields);
+                    pages.GirlNakshatra, kNakshatraFields, language);
   }
   AppendClosing(doc, language);
   return doc;
@@ -524,11 +532,11 @@ Document ComposeCatalogueDocument(const MatchState& state, PersonSide side, Cata
   }
   if (rashi) {
     AppendCatalogue(doc, Word(RashiWord(language, boy ? state.Boy.Sign : state.Girl.Sign)),
-                    boy ? pages.BoyRashi : pages.GirlRashi, kRashiFields);
+                    boy ? pages.BoyRashi : pages.GirlRashi, kRashiFields, language);
   } else {
     AppendCatalogue(doc,
                     Word(NakshatraWord(language, boy ? state.Boy.Nakshatra : state.Girl.Nakshatra)),
-                    boy ? pages.BoyNakshatra : pages.GirlNakshatra, kNakshatraFields);
+                    boy ? pages.BoyNakshatra : pages.GirlNakshatra, kNakshatraFields, language);
   }
   AppendClosing(doc, language);
   return doc;

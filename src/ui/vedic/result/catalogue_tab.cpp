@@ -15,7 +15,9 @@
 #include <algorithm>
 
 #include "core/entry/person_side.h"
+#include "core/glossary/catalogue_words.h"
 #include "ui/shell/language_choice.h"
+#include "ui/shell/rich_text.h"
 #include "ui/vedic/result/result_widgets.h"
 
 namespace lumora::ui {
@@ -35,6 +37,16 @@ bool IsProse(std::string_view field) {
                                                 "BestCareerOptions",
                                                 "DomesticLife"};
   return std::find(std::begin(kProse), std::end(kProse), field) != std::end(kProse);
+}
+
+// A page's or field's caption in the language the windows speak.
+QString Caption(std::string_view english) {
+  return Utf8(CatalogueCaptionWord(CurrentLanguage(), english).value_or(english));
+}
+
+// A field's value in the language the windows speak.
+QString FieldText(std::string_view field, std::string_view value) {
+  return ToQString(CatalogueFieldText(CurrentLanguage(), field, value));
 }
 
 }  // namespace
@@ -85,9 +97,9 @@ void CatalogueTab::Build(const QString& heading_caption,
   auto* form = new QFormLayout;
   for (const CataloguePageField& f : header) {
     QWidget* box = NewField(this, f.Name);
-    auto* caption = new QLabel(Utf8(f.Caption) + QLatin1Char(':'), this);
+    auto* caption = new QLabel(Caption(f.Caption) + QLatin1Char(':'), this);
     caption->setBuddy(box);
-    box->setAccessibleName(Utf8(f.Caption));
+    box->setAccessibleName(Caption(f.Caption));
     form->addRow(caption, box);
   }
   top->addLayout(form, 1);
@@ -115,9 +127,9 @@ void CatalogueTab::Build(const QString& heading_caption,
       fields->setRowWrapPolicy(QFormLayout::WrapLongRows);
       for (const CataloguePageField& f : page.Fields) {
         QWidget* box = NewField(content, f.Name);
-        auto* caption = new QLabel(Utf8(f.Caption) + QLatin1Char(':'), content);
+        auto* caption = new QLabel(Caption(f.Caption) + QLatin1Char(':'), content);
         caption->setBuddy(box);
-        box->setAccessibleName(Utf8(f.Caption));
+        box->setAccessibleName(Caption(f.Caption));
         fields->addRow(caption, box);
       }
       scroll->setWidget(content);
@@ -140,7 +152,7 @@ void CatalogueTab::Build(const QString& heading_caption,
       paging->addWidget(next);
     }
     page_layout->addLayout(paging);
-    strip->addTab(widget, Utf8(page.Caption));
+    strip->addTab(widget, Caption(page.Caption));
   }
   layout->addWidget(strip, 1);
 }
@@ -177,7 +189,7 @@ void CatalogueTab::SetFieldText(std::string_view name, const QString& text) {
 
 void CatalogueTab::Show(const RashiRecord& record) {
   for (const RashiField& field : kRashiFields) {
-    const QString text = Utf8(record.*field.Member);
+    const QString text = FieldText(field.Name, record.*field.Member);
     if (field.Name == "IndianName") {
       heading_->setText(text);
     } else {
@@ -190,7 +202,7 @@ void CatalogueTab::Show(const RashiRecord& record) {
 
 void CatalogueTab::Show(const NakshatraRecord& record) {
   for (const NakshatraField& field : kNakshatraFields) {
-    const QString text = Utf8(record.*field.Member);
+    const QString text = FieldText(field.Name, record.*field.Member);
     if (field.Name == "NakshatraName") {
       heading_->setText(text);
     } else {
