@@ -269,6 +269,12 @@ class LanguageTest : public QObject {
       result->SelectPage(ui::ResultPage::ChartsAndDoshas);
       QApplication::processEvents();
       Screenshot(result, QStringLiteral("language_charts_%1").arg(QLatin1String(e.code)));
+      // The South Indian squares name their signs in the script.
+      auto* style = Child<QComboBox>(result, "cboChartStyle");
+      style->setCurrentIndex(1);
+      QApplication::processEvents();
+      Screenshot(result, QStringLiteral("language_charts_south_%1").arg(QLatin1String(e.code)));
+      style->setCurrentIndex(0);
 
       // The PDF the window saves speaks the window's language, its title first.
       const QString path = pdf_dir_.filePath(QStringLiteral("match_%1.pdf").arg(e.code));
@@ -283,6 +289,9 @@ class LanguageTest : public QObject {
           ui::Utf8(Fill(PhrasesOf(e.language).KundaliMatchTitle, {"Arjun", "Bela"}));
       QVERIFY2(pdf_text.contains(title), qPrintable(pdf_text.left(200)));
       QCOMPARE(pdf_text.contains(QStringLiteral("Kundali Match")), e.language == Language::English);
+      // Its pages' feet are numbered in the language.
+      const QString first_page = ui::Utf8(Fill(PhrasesOf(e.language).PageOf, {"1", ""}));
+      QVERIFY2(pdf_text.contains(first_page), qPrintable(first_page));
       result->SelectPage(ui::ResultPage::KundaliMatch);
 
       // The report window shows the whole match in the language, as it prints it.
@@ -296,6 +305,13 @@ class LanguageTest : public QObject {
       QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("cmdPrint")),
                         Qt::LeftButton);
       QCOMPARE(stand_ins_->printer.last_text, shown);
+      // Printing numbers the pages in the language, as saving does (a printer's PDF keeps the
+      // shaped glyphs of a conjunct without their letters, so only the English is looked for).
+      QProcess printed;
+      printed.start(QStringLiteral("pdftotext"), {stand_ins_->printer.pdf_path, QStringLiteral("-")});
+      QVERIFY(printed.waitForFinished());
+      const QString printed_text = QString::fromUtf8(printed.readAllStandardOutput());
+      QCOMPARE(printed_text.contains(QStringLiteral("Page 1 of ")), e.language == Language::English);
       Screenshot(report, QStringLiteral("language_report_%1").arg(QLatin1String(e.code)));
       // Gone, so that its buttons are not counted among the result window's texts.
       delete report;
