@@ -51,24 +51,6 @@ std::optional<std::string> SignWithIndianName(Language language, std::string_vie
   return std::nullopt;
 }
 
-// "January 1, 2000", a date as the English report writes it: the language's date.
-std::optional<std::string> DateInWords(Language language, std::string_view text) {
-  const std::size_t space = text.find(' ');
-  const std::size_t comma = text.find(", ");
-  if (space == std::string_view::npos || comma == std::string_view::npos || comma < space) {
-    return std::nullopt;
-  }
-  const auto month = MonthNumber(std::string(text.substr(0, space)));
-  int day = 0;
-  int year = 0;
-  std::istringstream numbers(std::string(text.substr(space + 1, comma - space - 1)) + " " +
-                             std::string(text.substr(comma + 2)));
-  if (!month || !(numbers >> day >> year) || !numbers.eof()) {
-    return std::nullopt;
-  }
-  return DateWords(language, year, *month, day);
-}
-
 // The clock words of a place ("zone as entered, UTC+05:30 with daylight time") in the
 // language.
 std::string WithClockWords(Language language, std::string text) {
@@ -112,7 +94,7 @@ std::string InLanguage(std::string text) {
     if (const auto note = PlacidusNoteIn(language, text)) {
       return *note;
     }
-    if (const auto date = DateInWords(language, text)) {
+    if (const auto date = EnglishDateIn(language, text)) {
       return *date;
     }
     return WithClockWords(language, std::string(MessageIn(language, text)));

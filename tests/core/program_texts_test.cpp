@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/glossary/phrases.h"
+#include "core/glossary/western_phrases.h"
 #include "core/program.h"
 #include "core/vedic/match/match.h"
 #include "core/vedic/result/export_document.h"
@@ -63,7 +64,6 @@ TEST(ProgramTexts, CreditsAgreeWithTheAboutBox) {
     bool states_licence;
   };
   std::vector<Credit> credits = {
-      {"Western report's credit line", kWesternCreditLine, false},
       {"closing heading", kClosingHeading, false},
       {"closing paragraph", kClosingParagraph, true},
   };
@@ -76,6 +76,8 @@ TEST(ProgramTexts, CreditsAgreeWithTheAboutBox) {
     credits.push_back({code + " closing paragraph", std::string(words.ClosingParagraph),
                        language.Which == Language::English});
     credits.push_back({code + " about heading", std::string(words.AboutProgram), false});
+    credits.push_back({code + " Western report's credit line",
+                       Fill(WesternPhrasesOf(language.Which).CreditLine, {kProgramTitle}), false});
   }
   for (const auto& credit : credits) {
     EXPECT_NE(credit.text.find(kProgramTitle), std::string_view::npos) << credit.where;

@@ -17,17 +17,21 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrlQuery>
+#include <algorithm>
 #include <variant>
 
+#include "core/glossary/western_phrases.h"
 #include "core/western/western_run.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
 #include "ui/common/place_finder.h"
 #include "ui/main_window.h"
+#include "ui/shell/language_choice.h"
 #include "ui/shell/window_placement.h"
 #include "ui/vedic/entry/birth_details_form.h"
 #include "ui/vedic/vedic_session.h"
@@ -182,6 +186,34 @@ class WesternTest : public QObject {
     }
     QVERIFY(report->frameGeometry().width() <= 1366 && report->frameGeometry().height() <= 768);
     Screenshot(report, QStringLiteral("western_report"));
+
+    // In Tamil the report writes the dates as Tamil forms do, names the comment and the
+    // signs of the positions in Tamil and credits the program in Tamil.
+    ui::ApplyLanguage(Language::Tamil);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    QWidget* tamil = main_->Western().ReportWindow();
+    QVERIFY(tamil && tamil->isVisible());
+    QCOMPARE(Text(tamil, "mDOB"), QStringLiteral("01/01/2000"));
+    QCOMPARE(Text(tamil, "lblComment"), ui::Utf8(WesternPhrasesOf(Language::Tamil).Comments[0]));
+    QVERIFY(Text(tamil, "lblPlanetPosition_Male_0").contains(QStringLiteral("மகர")));
+    QVERIFY(!Text(tamil, "lblCredit").contains(QStringLiteral("compiled")));
+    const auto captions = tamil->findChildren<QLabel*>();
+    QVERIFY(std::any_of(captions.begin(), captions.end(), [](const QLabel* label) {
+      return label->text() == QStringLiteral("நெப்டியூன்");
+    }));
+    QVERIFY(std::none_of(captions.begin(), captions.end(), [](const QLabel* label) {
+      return label->text() == QStringLiteral("Neptune");
+    }));
+    Screenshot(tamil, QStringLiteral("western_report_ta"));
+    if (auto* pages = tamil->findChild<QTabWidget*>(QStringLiteral("tabReport"))) {
+      pages->setCurrentIndex(1);
+      QApplication::processEvents();
+      Screenshot(tamil, QStringLiteral("western_synastry_ta"));
+      pages->setCurrentIndex(0);
+    }
+    ui::ApplyLanguage(Language::English);
+    QApplication::processEvents();
   }
 
   // On a 1366x768 screen the report opens inside the main window with its score in view:

@@ -2,7 +2,9 @@
 #include "core/glossary/phrases.h"
 
 #include <cstdio>
+#include <sstream>
 
+#include "core/entry/date_lists.h"
 #include "core/vedic/match/koota_texts.h"
 #include "core/vedic/match/match.h"
 
@@ -271,6 +273,25 @@ std::string DateWords(Language language, int year, int month, int day) {
   std::snprintf(m, sizeof m, "%02d", month);
   std::snprintf(d, sizeof d, "%02d", day);
   return Fill(PhrasesOf(language).DatePattern, {y, m, d});
+}
+
+std::optional<std::string> EnglishDateIn(Language language, std::string_view english) {
+  const std::size_t space = english.find(' ');
+  const std::size_t comma = english.find(", ");
+  if (space == std::string_view::npos || comma == std::string_view::npos || comma < space) {
+    return std::nullopt;
+  }
+  const auto month = MonthNumber(std::string(english.substr(0, space)));
+  int day = 0;
+  int year = 0;
+  std::istringstream numbers(std::string(english.substr(space + 1, comma - space - 1)) + " " +
+                             std::string(english.substr(comma + 2)));
+  if (!month || !(numbers >> day >> year) || !numbers.eof()) {
+    return std::nullopt;
+  }
+  // English keeps the words it was written in.
+  return language == Language::English ? std::string(english)
+                                       : DateWords(language, year, *month, day);
 }
 
 }  // namespace lumora

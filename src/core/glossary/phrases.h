@@ -3,6 +3,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -211,5 +212,9 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
 
 // A day (year, month 1-12, day 1-31) as the language writes dates, digits 0-9.
 std::string DateWords(Language language, int year, int month, int day);
+
+// "January 1, 2000", a date as the English reports write it, as the language writes dates
+// (English: as it is); nothing for a text that is no such date.
+std::optional<std::string> EnglishDateIn(Language language, std::string_view english);
 
 }  // namespace lumora

@@ -41,6 +41,7 @@ constexpr WesternPhrases kEnglish{
     .PlacidusFellBack = "{0} (Placidus does not exist beyond 66\u00B0 of latitude)",
     .PlacidusNote =
         "{0}: Placidus houses do not exist beyond 66 degrees of latitude; equal houses are used",
+    .CreditLine = "Data compiled by {0}",
     .KeyLabels = {"Positions",
                   "Point",
                   "Male",
@@ -102,6 +103,7 @@ constexpr WesternPhrases kHindi{
     .HouseSystems = {"प्लेसिडस", "सम्पूर्ण राशि भाव", "सम भाव"},
     .PlacidusFellBack = "{0} (66\u00B0 अक्षांश से आगे प्लेसिडस भाव नहीं बनते)",
     .PlacidusNote = "{0}: 66 अंश अक्षांश से आगे प्लेसिडस भाव नहीं बनते; सम भाव लिए गए हैं",
+    .CreditLine = "आँकड़े {0} द्वारा संकलित",
     .KeyLabels = {"ग्रह स्थितियाँ",
                   "ग्रह",
                   "पुरुष",
@@ -165,6 +167,7 @@ constexpr WesternPhrases kTamil{
     .PlacidusFellBack = "{0} (66\u00B0 அட்சரேகைக்கு அப்பால் பிளாசிடஸ் பாவங்கள் அமைவதில்லை)",
     .PlacidusNote = "{0}: 66 பாகை அட்சரேகைக்கு அப்பால் பிளாசிடஸ் பாவங்கள் அமைவதில்லை; சம பாவங்கள் "
                     "கொள்ளப்பட்டன",
+    .CreditLine = "தரவு தொகுப்பு: {0}",
     .KeyLabels = {"கிரக நிலைகள்",
                   "கிரகம்",
                   "ஆண்",

@@ -64,6 +64,7 @@ struct WesternPhrases {
   std::array<std::string_view, 3> HouseSystems;  // as HouseSystem: Placidus, Whole sign, Equal
   std::string_view PlacidusFellBack;  // {0} the houses used instead, above 66° of latitude
   std::string_view PlacidusNote;      // {0} the person (A or B) whose houses fell back
+  std::string_view CreditLine;        // {0}: the program and its version
 
   std::array<std::string_view, kWesternReadableKeys.size()> KeyLabels;
 };

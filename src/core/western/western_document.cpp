@@ -4,6 +4,7 @@
 #include "core/glossary/glossary.h"
 #include "core/glossary/phrases.h"
 #include "core/glossary/western_phrases.h"
+#include "core/program.h"
 #include "core/text.h"
 
 namespace lumora {
@@ -20,9 +21,6 @@ const std::array<const char*, 4> kWesternReportParagraphs = {
     "values calculated for a random group of people, the percentage level of compatibility is "
     "calculated and displayed.",
 };
-
-// The program as the About box names it (kProgramTitle).
-const char* const kWesternCreditLine = "Data compiled by Lumora v2.05";
 
 namespace {}  // namespace
 
@@ -51,15 +49,16 @@ Document ComposeWesternDocument(const WesternTestResult& result, Language langua
       {TextCell("", true), TextCell(word(words.MaleColumn), true),
        TextCell(word(words.FemaleColumn), true)},
       {TextCell(word(rows[0]), true), TextCell(labels.mName), TextCell(labels.fName)},
-      {TextCell(word(rows[1]), true), TextCell(labels.mDOB), TextCell(labels.fDOB)},
+      {TextCell(word(rows[1]), true), TextCell(EnglishDateIn(language, labels.mDOB).value_or(labels.mDOB)),
+       TextCell(EnglishDateIn(language, labels.fDOB).value_or(labels.fDOB))},
       {TextCell(word(rows[2]), true), TextCell(labels.mTOB), TextCell(labels.fTOB)},
       {TextCell(word(rows[3]), true), TextCell(labels.mCity), TextCell(labels.fCity)},
       {TextCell(word(rows[4]), true), TextCell(labels.mState), TextCell(labels.fState)},
       {TextCell(word(rows[5]), true), TextCell(labels.Mcountry), TextCell(labels.fCountry)},
       {TextCell(word(rows[6]), true), TextCell(CoordinatesWords(result.Locations.Male)),
        TextCell(CoordinatesWords(result.Locations.Female))},
-      {TextCell(word(rows[7]), true), TextCell(ClockUsedWords(result.Locations.Male)),
-       TextCell(ClockUsedWords(result.Locations.Female))},
+      {TextCell(word(rows[7]), true), TextCell(ClockUsedWords(result.Locations.Male, language)),
+       TextCell(ClockUsedWords(result.Locations.Female, language))},
   };
   doc.Blocks.emplace_back(std::move(people));
 
@@ -96,7 +95,7 @@ Document ComposeWesternDocument(const WesternTestResult& result, Language langua
        TextCell(word(WesternCommentWord(language, score.Comment)))},
   };
   doc.Blocks.emplace_back(std::move(figures));
-  AddParagraph(doc, ParagraphStyle::Note, kWesternCreditLine);
+  AddParagraph(doc, ParagraphStyle::Note, Fill(words.CreditLine, {kProgramTitle}));
   return doc;
 }
 

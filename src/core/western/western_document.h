@@ -23,9 +23,6 @@ inline constexpr std::array<std::string_view, kChartPointCount> kWesternPointCap
 std::string WesternTitle(std::string_view male_name, std::string_view female_name,
                          Language language = Language::English);
 
-// The closing line of the Western report.
-extern const char* const kWesternCreditLine;
-
 // The Western report as a document: both persons' details, both tables of natal
 // positions and the compatibility figures, with the same texts as the report window.
 // In another language its words are that language's, and the explanatory paragraphs,

@@ -12,6 +12,9 @@
 #include <QVBoxLayout>
 
 #include "core/glossary/glossary.h"
+#include "core/glossary/western_phrases.h"
+#include "core/glossary/phrases.h"
+#include "core/program.h"
 #include "core/western/western_document.h"
 #include "ui/shell/language_choice.h"
 #include "ui/shell/rich_text.h"
@@ -216,7 +219,8 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
       const int column = i < kLeftColumnRows ? 0 : 3;
       const int row = i < kLeftColumnRows ? i : i - kLeftColumnRows;
       QLabel* caption = CaptionLabel(
-          ToQString(std::string(kWesternPointCaptions[static_cast<std::size_t>(i)])), group);
+          ToQString(std::string(WesternPhrasesOf(CurrentLanguage()).Points[static_cast<std::size_t>(i)])),
+          group);
       values[static_cast<std::size_t>(i)] =
           ValueLabel(QStringLiteral("lblPlanetPosition_%1_%2").arg(who).arg(i), caption, group);
       values[static_cast<std::size_t>(i)]->setMinimumWidth(value_width);
@@ -250,7 +254,8 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
 
   layout->addLayout(block);
 
-  auto* credit = new QLabel(QString::fromUtf8(kWesternCreditLine), this);
+  auto* credit = new QLabel(
+      ToQString(lumora::Fill(WesternPhrasesOf(CurrentLanguage()).CreditLine, {kProgramTitle})), this);
   credit->setObjectName(QStringLiteral("lblCredit"));
   credit->setTextFormat(Qt::PlainText);
   credit->setAlignment(Qt::AlignCenter);
@@ -286,14 +291,19 @@ void WesternReportWindow::Fill(const WesternTestResult& result) {
   harmony_->setText(QString::number(result.Score.Harmony));
   power_times_harmony_->setText(QString::number(result.Score.PowerTimesHarmony));
   percentage_->setText(QString::number(result.Score.Percentage));
-  comment_->setText(ToQString(result.Score.Comment));
+  comment_->setText(
+      ToQString(std::string(WesternCommentWord(CurrentLanguage(), result.Score.Comment))));
 
   const WesternReportLabels& labels = result.Report;
+  // The dates as the language writes them.
+  const std::string male_born = EnglishDateIn(CurrentLanguage(), labels.mDOB).value_or(labels.mDOB);
+  const std::string female_born =
+      EnglishDateIn(CurrentLanguage(), labels.fDOB).value_or(labels.fDOB);
   const std::pair<QLabel*, const std::string*> people[] = {
-      {male_.Name, &labels.mName},         {male_.DateOfBirth, &labels.mDOB},
+      {male_.Name, &labels.mName},         {male_.DateOfBirth, &male_born},
       {male_.City, &labels.mCity},         {male_.State, &labels.mState},
       {male_.Country, &labels.Mcountry},   {female_.Name, &labels.fName},
-      {female_.DateOfBirth, &labels.fDOB}, {female_.City, &labels.fCity},
+      {female_.DateOfBirth, &female_born}, {female_.City, &labels.fCity},
       {female_.State, &labels.fState},     {female_.Country, &labels.fCountry},
   };
   for (const auto& [label, text] : people) {
