@@ -2,6 +2,7 @@
 #include "core/text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -91,6 +92,17 @@ std::string JoinNames(const std::vector<std::string>& names, std::string_view la
     text += names[i];
   }
   return text;
+}
+
+std::string FoldedKey(std::string_view text) {
+  std::string key;
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (std::isalnum(u) != 0) {
+      key += static_cast<char>(std::tolower(u));
+    }
+  }
+  return key;
 }
 
 }  // namespace lumora

@@ -27,6 +27,10 @@ std::string FormatHalfPoints(double value);
 // Parses a points text such as "1.5"; nothing when it is not a number.
 std::optional<double> ParsePoints(std::string_view text);
 
+// Letters and digits only, lower case, for comparing names and captions that differ in
+// case, spaces or marks alone: "Type of Sign: " and "type-of-sign" give "typeofsign".
+std::string FoldedKey(std::string_view text);
+
 // Names joined by ", ", the last two by last_joint: "Nadi, Gana and Bhakoot".
 std::string JoinNames(const std::vector<std::string>& names, std::string_view last_joint = ", ");
 

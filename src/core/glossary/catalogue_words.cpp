@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstddef>
 
 #include "core/glossary/glossary.h"
+#include "core/text.h"
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
 
@@ -158,38 +158,6 @@ constexpr std::array<CatalogueWords, 57> kValueWords{{
 constexpr std::array<std::string_view, 4> kVarnaSpellings = {"Brahmana", "Kshatriya", "Vaisya",
                                                              "Sudra"};
 
-// Letters and digits only, lower case: "Type of Sign: " and "Type Of Sign" agree.
-std::string CaptionKey(std::string_view text) {
-  std::string key;
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (std::isalnum(u) != 0) {
-      key += static_cast<char>(std::tolower(u));
-    }
-  }
-  return key;
-}
-
-std::string_view In(Language language, const CatalogueWords& words) {
-  switch (language) {
-    case Language::Hindi:
-      return words.Hindi;
-    case Language::Tamil:
-      return words.Tamil;
-    case Language::English:
-      break;
-  }
-  return words.English;
-}
-
-template <std::size_t N>
-const CatalogueWords* Row(const std::array<CatalogueWords, N>& table, std::string_view english) {
-  const auto found = std::find_if(table.begin(), table.end(), [english](const CatalogueWords& w) {
-    return w.English == english;
-  });
-  return found == table.end() ? nullptr : &*found;
-}
-
 // "Deva (Godly)": the name before a gloss in brackets.
 std::string_view BeforeGloss(std::string_view text) {
   const std::size_t open = text.find(" (");
@@ -217,16 +185,16 @@ std::span<const CatalogueWords> CatalogueValueWords() {
 }
 
 std::optional<std::string_view> CatalogueCaptionWord(Language language, std::string_view english) {
-  const std::string key = CaptionKey(english);
+  const std::string key = FoldedKey(english);
   if (key.empty()) {
     return std::nullopt;
   }
-  if (key == CaptionKey(GlossaryOf(Language::English).Nakshatra)) {
+  if (key == FoldedKey(GlossaryOf(Language::English).Nakshatra)) {
     return GlossaryOf(language).Nakshatra;
   }
   for (const CatalogueWords& words : kCaptionWords) {
-    if (CaptionKey(words.English) == key) {
-      return In(language, words);
+    if (FoldedKey(words.English) == key) {
+      return words.In(language);
     }
   }
   return std::nullopt;
@@ -244,15 +212,15 @@ std::optional<std::string_view> CatalogueKeyWord(Language language, std::string_
     }
   }
   // The info command's keys are words run together: "Significance", "Hours".
-  if (const CatalogueWords* words = Row(kCaptionWords, key)) {
-    return In(language, *words);
+  if (const auto words = RowOf(kCaptionWords, key)) {
+    return words->In(language);
   }
   return std::nullopt;
 }
 
 std::optional<std::string_view> CatalogueValueWord(Language language, std::string_view english) {
-  if (const CatalogueWords* words = Row(kValueWords, english)) {
-    return In(language, *words);
+  if (const auto words = RowOf(kValueWords, english)) {
+    return words->In(language);
   }
   const Glossary& english_words = GlossaryOf(Language::English);
   const Glossary& words = GlossaryOf(language);

@@ -15,11 +15,7 @@ namespace lumora {
 // type of a sign, its gender, element, caste and position, days, directions, the dosha of a
 // nakshatra ...). Symbols, colours, gemstones, parts of the body and the long readings stay
 // English.
-struct CatalogueWords {
-  std::string_view English;
-  std::string_view Hindi;
-  std::string_view Tamil;
-};
+using CatalogueWords = LanguageWords;
 
 std::span<const CatalogueWords> CatalogueCaptionWords();
 std::span<const CatalogueWords> CatalogueValueWords();

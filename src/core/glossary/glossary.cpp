@@ -24,6 +24,13 @@
 
 namespace lumora {
 
+std::optional<LanguageWords> RowOf(std::span<const LanguageWords> table, std::string_view english) {
+  const auto found = std::find_if(table.begin(), table.end(), [english](const LanguageWords& w) {
+    return w.English == english;
+  });
+  return found == table.end() ? std::nullopt : std::optional(*found);
+}
+
 std::string_view LanguageCode(Language language) {
   return kLanguages[static_cast<std::size_t>(language)].Code;
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace lumora {
@@ -24,6 +25,29 @@ inline constexpr std::array<LanguageName, kLanguageCount> kLanguages{{
     {Language::Hindi, "hi", "हिन्दी"},
     {Language::Tamil, "ta", "தமிழ்"},
 }};
+
+// A word or message in each language, English first: a row of the tables of the words that
+// are no name of the field (readable labels, messages, the catalogues' captions).
+struct LanguageWords {
+  std::string_view English;
+  std::string_view Hindi;
+  std::string_view Tamil;
+
+  constexpr std::string_view In(Language language) const {
+    switch (language) {
+      case Language::Hindi:
+        return Hindi;
+      case Language::Tamil:
+        return Tamil;
+      case Language::English:
+        break;
+    }
+    return English;
+  }
+};
+
+// The row of a table whose English is the text; nothing for a text the table does not hold.
+std::optional<LanguageWords> RowOf(std::span<const LanguageWords> table, std::string_view english);
 
 std::string_view LanguageCode(Language language);
 std::string_view LanguageNative(Language language);

@@ -242,18 +242,13 @@ std::string MessageIn(Language language, std::string_view english) {
   if (language == Language::English) {
     return std::string(english);
   }
-  const auto in = [language](const MessageWords& words) {
-    return language == Language::Hindi ? words.Hindi : words.Tamil;
-  };
-  for (const MessageWords& words : kFormMessages) {
-    if (words.English == english) {
-      return std::string(in(words));
-    }
+  if (const auto row = RowOf(kFormMessages, english)) {
+    return std::string(row->In(language));
   }
   for (const MessageWords& words : kRecordMessages) {
     if (const auto values = ValuesOf(words.English, english)) {
       const std::vector<std::string_view> views(values->begin(), values->end());
-      return Fill(in(words), {views[0], views[1], views[2], views[3], views[4], views[5],
+      return Fill(words.In(language), {views[0], views[1], views[2], views[3], views[4], views[5],
                               views[6], views[7], views[8], views[9]});
     }
   }

@@ -13,11 +13,7 @@ namespace lumora {
 // A message of the forms and files in each language. The core words a FormFailure in
 // English, as scripts read it in the CLI's JSON; a window or the CLI's readable output
 // shows it in the reader's language through MessageIn.
-struct MessageWords {
-  std::string_view English;
-  std::string_view Hindi;
-  std::string_view Tamil;
-};
+using MessageWords = LanguageWords;
 
 // Every fixed message the forms, the key filters and the profile reader give.
 std::span<const MessageWords> FormMessages();

@@ -176,29 +176,6 @@ constexpr std::array<ControlWords, 24> kControlWords{{
 constexpr ReadableWords kOfMale{"{0} of the male ({1})", "पुरुष: {0} ({1})", "ஆண்: {0} ({1})"};
 constexpr ReadableWords kOfFemale{"{0} of the female ({1})", "स्त्री: {0} ({1})", "பெண்: {0} ({1})"};
 
-std::string_view In(Language language, const ReadableWords& words) {
-  switch (language) {
-    case Language::Hindi:
-      return words.Hindi;
-    case Language::Tamil:
-      return words.Tamil;
-    case Language::English:
-      break;
-  }
-  return words.English;
-}
-
-std::optional<std::string_view> WordIn(std::span<const ReadableWords> table, Language language,
-                                       std::string_view english) {
-  const auto found = std::find_if(table.begin(), table.end(), [english](const ReadableWords& w) {
-    return w.English == english;
-  });
-  if (found == table.end() || language == Language::English) {
-    return found == table.end() ? std::nullopt : std::optional(found->English);
-  }
-  return language == Language::Hindi ? found->Hindi : found->Tamil;
-}
-
 }  // namespace
 
 std::string ControlInWords(Language language, const std::string& control) {
@@ -208,8 +185,8 @@ std::string ControlInWords(Language language, const std::string& control) {
   const std::string_view rest = std::string_view(control).substr(4);
   for (const ControlWords& words : kControlWords) {
     if (words.Key == rest) {
-      return Fill(In(language, control[3] == 'M' ? kOfMale : kOfFemale),
-                  {In(language, words.Words), control});
+      return Fill((control[3] == 'M' ? kOfMale : kOfFemale).In(language),
+                  {words.Words.In(language), control});
     }
   }
   return control;
@@ -224,12 +201,13 @@ std::span<const ReadableWords> ReadableValueWords() {
 }
 
 std::optional<std::string_view> ReadableKeyWord(Language language, std::string_view key) {
-  return WordIn(kKeyWords, language, key);
+  const auto row = RowOf(kKeyWords, key);
+  return row ? std::optional(row->In(language)) : std::nullopt;
 }
 
 std::optional<std::string_view> ReadableValueWord(Language language, std::string_view english) {
-  if (const auto word = WordIn(kValueWords, language, english)) {
-    return word;
+  if (const auto row = RowOf(kValueWords, english)) {
+    return row->In(language);
   }
   const Phrases& words = PhrasesOf(language);
   const Phrases& english_words = PhrasesOf(Language::English);

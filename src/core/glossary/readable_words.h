@@ -15,11 +15,7 @@ namespace lumora {
 // fixed values scripts read in English (areas of life, who is Manglik, the icon of a
 // refusal ...). English is the key or value itself: the readable output makes the English
 // label from the key's words, so only Hindi and Tamil are written here.
-struct ReadableWords {
-  std::string_view English;
-  std::string_view Hindi;
-  std::string_view Tamil;
-};
+using ReadableWords = LanguageWords;
 
 std::span<const ReadableWords> ReadableKeyWords();
 std::span<const ReadableWords> ReadableValueWords();

@@ -2,8 +2,9 @@
 #include "core/vedic/result/nakshatra_catalogue.h"
 #include "core/vedic/result/rashi_catalogue.h"
 
-#include <cctype>
 #include <string>
+
+#include "core/text.h"
 
 namespace lumora {
 
@@ -83,18 +84,6 @@ const NakshatraRecord* FindNakshatraRecord(std::string_view name) {
 
 namespace {
 
-// Letters and digits only, lower case: "Poorva Phalguni" and "poorva-phalguni" agree.
-std::string NameKey(std::string_view name) {
-  std::string key;
-  for (const char c : name) {
-    const auto u = static_cast<unsigned char>(c);
-    if (std::isalnum(u) != 0) {
-      key += static_cast<char>(std::tolower(u));
-    }
-  }
-  return key;
-}
-
 struct OtherSpelling {
   std::string_view Spelling;
   std::size_t Position;  // in the catalogue
@@ -134,18 +123,18 @@ constexpr OtherSpelling kNakshatraSpellings[] = {
 }  // namespace
 
 std::optional<std::size_t> FindRashiByAnyName(std::string_view name) {
-  const std::string key = NameKey(name);
+  const std::string key = FoldedKey(name);
   if (key.empty()) {
     return std::nullopt;
   }
   for (std::size_t i = 0; i < kRashiCatalogue.size(); ++i) {
-    if (NameKey(kRashiCatalogue[i].EnglishName) == key ||
-        NameKey(kRashiCatalogue[i].IndianName) == key) {
+    if (FoldedKey(kRashiCatalogue[i].EnglishName) == key ||
+        FoldedKey(kRashiCatalogue[i].IndianName) == key) {
       return i;
     }
   }
   for (const OtherSpelling& other : kRashiSpellings) {
-    if (NameKey(other.Spelling) == key) {
+    if (FoldedKey(other.Spelling) == key) {
       return other.Position;
     }
   }
@@ -153,17 +142,17 @@ std::optional<std::size_t> FindRashiByAnyName(std::string_view name) {
 }
 
 std::optional<std::size_t> FindNakshatraByAnyName(std::string_view name) {
-  const std::string key = NameKey(name);
+  const std::string key = FoldedKey(name);
   if (key.empty()) {
     return std::nullopt;
   }
   for (std::size_t i = 0; i < kNakshatraCatalogue.size(); ++i) {
-    if (NameKey(kNakshatraCatalogue[i].NakshatraName) == key) {
+    if (FoldedKey(kNakshatraCatalogue[i].NakshatraName) == key) {
       return i;
     }
   }
   for (const OtherSpelling& other : kNakshatraSpellings) {
-    if (NameKey(other.Spelling) == key) {
+    if (FoldedKey(other.Spelling) == key) {
       return other.Position;
     }
   }
