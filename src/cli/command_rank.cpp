@@ -68,11 +68,10 @@ class JsonLinesCandidateSource : public CandidateSource {
     while (ReadLine(line, too_long)) {
       ++line_;
       if (too_long) {
-        return CandidateRow{line_,
-                            FormFailure{RecordMessageText(RecordMessage::LineTooLong,
-                                                              {std::to_string(
-                                                                  CsvReader::kMaxRecordBytes)}),
-                                        MessageIcon::Error, std::nullopt, false}};
+        return CandidateRow{
+            line_, FormFailure{RecordMessageText(RecordMessage::LineTooLong,
+                                                 {std::to_string(CsvReader::kMaxRecordBytes)}),
+                               MessageIcon::Error, std::nullopt, false}};
       }
       if (!line.empty() && line.back() == '\r') {
         line.pop_back();
@@ -93,8 +92,8 @@ class JsonLinesCandidateSource : public CandidateSource {
       const Json* object = std::get_if<Json>(&parsed);
       auto entry = object == nullptr ? std::nullopt : ReadPersonEntries(*object);
       if (!entry) {
-        return CandidateRow{line_, FormFailure{RecordMessageText(RecordMessage::LineNotAnObject), MessageIcon::Error,
-                                               std::nullopt, false}};
+        return CandidateRow{line_, FormFailure{RecordMessageText(RecordMessage::LineNotAnObject),
+                                               MessageIcon::Error, std::nullopt, false}};
       }
       return CandidateRow{line_, std::move(*entry)};
     }
@@ -360,8 +359,9 @@ class RankTable {
         }));
     std::vector<std::string> doshas;
     for (std::size_t d = 0; d < kPairDoshaNames.size(); ++d) {
-      doshas.push_back(English() ? std::string(kPairDoshaNames[d])
-                                 : std::string(PairDoshaWord(language_, static_cast<PairDosha>(d))));
+      doshas.push_back(English()
+                           ? std::string(kPairDoshaNames[d])
+                           : std::string(PairDoshaWord(language_, static_cast<PairDosha>(d))));
     }
     Add(heads[11], 21, false, "", {JoinNames(doshas, ", ")});
     if (ranges) {
@@ -413,12 +413,14 @@ class RankTable {
                                  : NakshatraWord(language_, nakshatra));
   }
   std::string Verdict(int total_half_points) const {
-    return English() ? MatchVerdict(total_half_points / 2.0)
-                     : std::string(MatchVerdictWord(language_, GradeOfTotal(total_half_points / 2.0)));
+    return English()
+               ? MatchVerdict(total_half_points / 2.0)
+               : std::string(MatchVerdictWord(language_, GradeOfTotal(total_half_points / 2.0)));
   }
   std::string Manglik(ManglikMatch match) const {
     const std::string_view english = kManglikMatchNames[static_cast<std::size_t>(match)];
-    return std::string(English() ? english : ReadableValueWord(language_, english).value_or(english));
+    return std::string(English() ? english
+                                 : ReadableValueWord(language_, english).value_or(english));
   }
   std::string PoruthamVerdictText(PoruthamVerdict verdict) const {
     return std::string(English() ? kPoruthamVerdictNames[static_cast<std::size_t>(verdict)]
@@ -456,7 +458,7 @@ class RankTable {
   };
 
   static std::vector<std::string> WordList(std::size_t count,
-                                        const std::function<std::string(int)>& word) {
+                                           const std::function<std::string(int)>& word) {
     std::vector<std::string> words;
     for (std::size_t i = 0; i < count; ++i) {
       words.push_back(word(static_cast<int>(i)));
@@ -514,10 +516,10 @@ class RankPrinter : public RankObserver {
     table_.emplace(language_, name_width_, poruthams_, ranges_);
     const Phrases& words = table_->Words();
     const bool english = table_->English();
-    *Context().Out << Fill(words.RankedFor,
-                           {role_ == PersonRole::Boy ? words.Boy : words.Girl,
-                            EscapeControlCharacters(person_.Name), table_->Rashi(person_.State.Sign),
-                            table_->Nakshatra(person_.State.Nakshatra)})
+    *Context().Out << Fill(words.RankedFor, {role_ == PersonRole::Boy ? words.Boy : words.Girl,
+                                             EscapeControlCharacters(person_.Name),
+                                             table_->Rashi(person_.State.Sign),
+                                             table_->Nakshatra(person_.State.Nakshatra)})
                    << '\n'
                    << Fill(words.RankCounts,
                            {std::to_string(summary.Ranked), std::to_string(summary.Refused)})

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "core/glossary/messages.h"
 #include "core/entry/date_lists.h"
 #include "core/entry/time_zones.h"
+#include "core/glossary/messages.h"
 
 namespace lumora::cli {
 
@@ -214,8 +214,7 @@ class SideReader {
                         value.get<std::uint64_t>() < static_cast<std::uint64_t>(kTimeZoneCount);
       const long long row = fits ? value.get<long long>() : -1;
       if (!fits || row < 0 || row >= kTimeZoneCount) {
-        KindFault(RecordMessage::NoRow, key,
-                  {value.dump(), std::to_string(kTimeZoneCount - 1)});
+        KindFault(RecordMessage::NoRow, key, {value.dump(), std::to_string(kTimeZoneCount - 1)});
       }
       return static_cast<int>(row);
     }

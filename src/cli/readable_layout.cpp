@@ -362,6 +362,14 @@ void WriteReadable(std::ostream& out, const Json& object, const std::string& ind
       if (item.key() == "Focus" && value.is_string()) {
         cell = ControlInWords(Context().Lang, cell);
       }
+      // A catalogue record's names: its English name stays English, its Indian name or
+      // star's name is the glossary's.
+      const bool record_name = item.key() == "EnglishName" || item.key() == "IndianName" ||
+                               item.key() == "NakshatraName";
+      if (record_name && value.is_string() && !InEnglish()) {
+        cell = EscapeControlCharacters(
+            CatalogueFieldText(Context().Lang, item.key(), value.get<std::string>()));
+      }
       const std::size_t start = Columns(label) + (width - Columns(words)) + 1;
       out << label << std::string(width - Columns(words) + 1, ' ')
           << Wrap(cell, start, static_cast<std::size_t>(Context().Width)) << '\n';

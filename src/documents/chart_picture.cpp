@@ -243,8 +243,8 @@ void PaintRasiChart(QPainter& painter, const QRectF& area, const SiderealChart& 
     return;
   }
   const QRectF legend(area.left(), square.bottom(), area.width(), legend_height);
-  WriteCentred(painter, legend.center(), UncertainLegend(language), qMin(legend_height * 0.6, side / 30.0),
-               kUncertain);
+  WriteCentred(painter, legend.center(), UncertainLegend(language),
+               qMin(legend_height * 0.6, side / 30.0), kUncertain);
   painter.restore();
 }
 

@@ -116,8 +116,8 @@ int PaintPagesOn(const QTextDocument& source, QPaintDevice& device, const QRectF
   // The painter is scaled from layout units, so the footer's font is sized for the
   // layout resolution too.
   const QVariant footer_property = source.property(kPageFooterProperty);
-  const QString footer_words = footer_property.isValid() ? footer_property.toString()
-                                                         : PageFooterWords(Language::English);
+  const QString footer_words =
+      footer_property.isValid() ? footer_property.toString() : PageFooterWords(Language::English);
   QFont footer_font = doc->defaultFont();
   footer_font.setPixelSize(qRound(kFooterFontPoints * kLayoutDpi / kPointsPerInch));
   for (int index = 0; index < pages; ++index) {

@@ -24,8 +24,8 @@ QPageSize::PageSizeId PaperForLocale(const QLocale& locale);
 void SetPageFooter(QTextDocument& document, Language language);
 
 // Paints the document page by page onto a printer or PDF writer at the device's own
-// resolution, each page numbered at its foot in its footer's words, English by default. Returns the number of
-// pages, 0 when the device could not be painted on.
+// resolution, each page numbered at its foot in its footer's words, English by default. Returns the
+// number of pages, 0 when the device could not be painted on.
 int PaintPages(const QTextDocument& document, QPagedPaintDevice& device);
 
 // Writes the document as a PDF file (selectable text, embedded fonts, the document's

@@ -64,10 +64,9 @@ std::string RankArguments(const std::string& options) {
 // The candidates' names, and the column names and values of the file a refusal quotes as
 // the file has them.
 const std::vector<std::string> kCandidateNames = {
-    "Kumar", "Asha", "Rao",   "Meera", "Iyer",  "Khan",   "Sana",         "Priya",
-    "Shah",  "Divya", "Nair", "Nisha", "Verma", "Gupta",  "Anu",          "Lata",
-    "Rekha", "Uma",  "Zara",  "Europe", "London", "BirthDate", "ClockReading", "earlier",
-    "later"};
+    "Kumar", "Asha",   "Rao",    "Meera",     "Iyer",         "Khan",    "Sana", "Priya", "Shah",
+    "Divya", "Nair",   "Nisha",  "Verma",     "Gupta",        "Anu",     "Lata", "Rekha", "Uma",
+    "Zara",  "Europe", "London", "BirthDate", "ClockReading", "earlier", "later"};
 
 std::vector<ReadableCommand> Commands() {
   return {
@@ -93,9 +92,7 @@ std::vector<ReadableCommand> Commands() {
       {RankArguments("--method porutham --tables classical"), "", nullptr, kCandidateNames},
       {"rank --boy '" + FixturePath("rank_boy.json") + "' --candidates '" +
            FixturePath("rank_refusals.csv") + "'",
-       "",
-       nullptr,
-       kCandidateNames},
+       "", nullptr, kCandidateNames},
       {"synastry --minor",
        "",
        "synastry_pairs.jsonl",
@@ -104,7 +101,7 @@ std::vector<ReadableCommand> Commands() {
        "",
        nullptr,
        {},
-       {"IndianName", "Symbol", "SignColor", "LuckyColors", "LuckyGemstone", "PartOfTheBody",
+       {"EnglishName", "Symbol", "SignColor", "LuckyColors", "LuckyGemstone", "PartOfTheBody",
         "Looks", "Nature", "CareerAndFinance", "LoveAndDomesticLife", "Health"}},
       {"info nakshatra Ardra",
        "",
@@ -358,7 +355,9 @@ TEST(LanguageCli, RankTableLinesUpOnATerminal) {
       const std::vector<int> starts = CellStarts(line);
       for (const int column : columns) {
         EXPECT_NE(std::find(starts.begin(), starts.end(), column), starts.end())
-            << "no cell starts at column " << column << ":\n" << header << "\n" << line;
+            << "no cell starts at column " << column << ":\n"
+            << header << "\n"
+            << line;
       }
     }
     EXPECT_EQ(rows, 6) << run.out;

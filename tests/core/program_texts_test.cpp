@@ -71,8 +71,7 @@ TEST(ProgramTexts, CreditsAgreeWithTheAboutBox) {
   for (const LanguageName& language : kLanguages) {
     const Phrases& words = PhrasesOf(language.Which);
     const std::string code(language.Code);
-    credits.push_back(
-        {code + " credit line", Fill(words.CreditLine, {kProgramTitle}), false});
+    credits.push_back({code + " credit line", Fill(words.CreditLine, {kProgramTitle}), false});
     credits.push_back({code + " closing paragraph", std::string(words.ClosingParagraph),
                        language.Which == Language::English});
     credits.push_back({code + " about heading", std::string(words.AboutProgram), false});

@@ -308,10 +308,12 @@ class LanguageTest : public QObject {
       // Printing numbers the pages in the language, as saving does (a printer's PDF keeps the
       // shaped glyphs of a conjunct without their letters, so only the English is looked for).
       QProcess printed;
-      printed.start(QStringLiteral("pdftotext"), {stand_ins_->printer.pdf_path, QStringLiteral("-")});
+      printed.start(QStringLiteral("pdftotext"),
+                    {stand_ins_->printer.pdf_path, QStringLiteral("-")});
       QVERIFY(printed.waitForFinished());
       const QString printed_text = QString::fromUtf8(printed.readAllStandardOutput());
-      QCOMPARE(printed_text.contains(QStringLiteral("Page 1 of ")), e.language == Language::English);
+      QCOMPARE(printed_text.contains(QStringLiteral("Page 1 of ")),
+               e.language == Language::English);
       Screenshot(report, QStringLiteral("language_report_%1").arg(QLatin1String(e.code)));
       // Gone, so that its buttons are not counted among the result window's texts.
       delete report;

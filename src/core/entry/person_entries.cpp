@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "core/glossary/messages.h"
 #include "core/entry/date_lists.h"
+#include "core/glossary/messages.h"
 #include "core/text.h"
 
 namespace lumora {
@@ -41,10 +41,9 @@ std::optional<FormFailure> CheckListEntries(const PersonEntries& entries, FormKi
     const std::optional<DateTimeList> list = EntryList(field.Control, form);
     const std::string& text = entries.*field.Member;
     if (list && !DateTimeListPosition(*list, text)) {
-      return FormFailure{
-          RecordMessageText(RecordMessage::NotAnEntryOfList,
-                            {text, ControlName(side, field.Control)}),
-          MessageIcon::Error, PanelControl{side, field.Control}};
+      return FormFailure{RecordMessageText(RecordMessage::NotAnEntryOfList,
+                                           {text, ControlName(side, field.Control)}),
+                         MessageIcon::Error, PanelControl{side, field.Control}};
     }
   }
   return std::nullopt;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/ephemeris/birth_moment.h"
 
-#include "core/glossary/messages.h"
 #include "core/calendar.h"
+#include "core/glossary/messages.h"
 
 namespace lumora {
 
@@ -16,8 +16,9 @@ constexpr int kLastDayLeftOut = 14;
 }  // namespace
 
 std::string MomentFieldMessage(const MomentField& field) {
-  return RecordMessageText(RecordMessage::MustBeWholeNumber,
-                           {field.Name, std::to_string(field.Minimum), std::to_string(field.Maximum)});
+  return RecordMessageText(
+      RecordMessage::MustBeWholeNumber,
+      {field.Name, std::to_string(field.Minimum), std::to_string(field.Maximum)});
 }
 
 std::optional<FormFailure> ValidateBirthMoment(const BirthMoment& moment) {

@@ -189,8 +189,8 @@ std::optional<std::string> PositionTextIn(Language language, std::string_view en
     } else {
       const bool figures = std::isdigit(static_cast<unsigned char>(token.front())) != 0 &&
                            std::all_of(token.begin(), token.end(), [](char c) {
-                             return std::isdigit(static_cast<unsigned char>(c)) != 0 ||
-                                    c == '\'' || c == '"' || c == '\xC2' || c == '\xB0';
+                             return std::isdigit(static_cast<unsigned char>(c)) != 0 || c == '\'' ||
+                                    c == '"' || c == '\xC2' || c == '\xB0';
                            });
       if (!figures) {
         return std::nullopt;

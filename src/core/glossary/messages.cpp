@@ -89,8 +89,7 @@ constexpr std::array<MessageWords, 32> kRecordMessages{{
      "BirthTime {0} HH:MM या HH:MM:SS रूप में लिखा समय नहीं है",
      "BirthTime {0} HH:MM அல்லது HH:MM:SS வடிவில் எழுதிய நேரம் அல்ல"},
     {"{0} {1} is not a number of degrees from -{2} to {2}",
-     "{0} {1} -{2} से {2} तक के अंशों की संख्या नहीं है",
-     "{0} {1} -{2} முதல் {2} வரையிலான பாகை எண் அல்ல"},
+     "{0} {1} -{2} से {2} तक के अंशों की संख्या नहीं है", "{0} {1} -{2} முதல் {2} வரையிலான பாகை எண் அல்ல"},
     {"TimeZone {0} is not a time zone of the zone database",
      "TimeZone {0} समय क्षेत्रों के डेटाबेस का कोई क्षेत्र नहीं है",
      "TimeZone {0} நேர மண்டலத் தரவுத்தளத்தில் உள்ள மண்டலம் அல்ல"},
@@ -98,8 +97,8 @@ constexpr std::array<MessageWords, 32> kRecordMessages{{
      "{1} को {2} में समय {0} कभी नहीं आया: घड़ियाँ उसके ऊपर से आगे बढ़ा दी गई थीं",
      "{1} அன்று {2} இல் {0} என்ற நேரம் இருந்ததே இல்லை: கடிகாரங்கள் அதைத் தாண்டி முன்னே "
      "வைக்கப்பட்டன"},
-    {"ClockReading {0} is neither earlier nor later",
-     "ClockReading {0} न earlier है न later", "ClockReading {0} earlier-உம் அல்ல later-உம் அல்ல"},
+    {"ClockReading {0} is neither earlier nor later", "ClockReading {0} न earlier है न later",
+     "ClockReading {0} earlier-உம் அல்ல later-உம் அல்ல"},
     {"IsDST {0} is neither true nor false", "IsDST {0} न true है न false",
      "IsDST {0} true-உம் அல்ல false-உம் அல்ல"},
     {"The time {0} on {1} in {2} occurred twice: the clocks were put back over it; give "
@@ -120,10 +119,8 @@ constexpr std::array<MessageWords, 32> kRecordMessages{{
     {"The row has {0} fields but the header names {1}",
      "पंक्ति में {0} खाने हैं पर शीर्ष पंक्ति {1} के नाम देती है",
      "வரியில் {0} புலங்கள் உள்ளன, ஆனால் தலைப்பு வரி {1} புலங்களைப் பெயரிடுகிறது"},
-    {"The line is longer than {0} bytes", "पंक्ति {0} बाइट से लम्बी है",
-     "வரி {0} பைட்டுகளை விட நீளமானது"},
-    {"The line is not a JSON object", "पंक्ति कोई JSON ऑब्जेक्ट नहीं है",
-     "வரி ஒரு JSON பொருள் அல்ல"},
+    {"The line is longer than {0} bytes", "पंक्ति {0} बाइट से लम्बी है", "வரி {0} பைட்டுகளை விட நீளமானது"},
+    {"The line is not a JSON object", "पंक्ति कोई JSON ऑब्जेक्ट नहीं है", "வரி ஒரு JSON பொருள் அல்ல"},
     {"{0} must be a person record: {\"Name\": ..., \"BirthDate\": ..., \"BirthTime\": ..., "
      "\"Place\": ...}",
      "{0} व्यक्ति का रिकॉर्ड होना चाहिए: {\"Name\": ..., \"BirthDate\": ..., \"BirthTime\": ..., "
@@ -153,8 +150,7 @@ constexpr std::array<MessageWords, 32> kRecordMessages{{
      "{0} true அல்லது false ஆக இருக்க வேண்டும்"},
     {"{0} must be 0, 1 or null", "{0} 0, 1 या null होना चाहिए",
      "{0} 0, 1 அல்லது null ஆக இருக்க வேண்டும்"},
-    {"{0} must be a row index or an entry text",
-     "{0} पंक्ति की संख्या या प्रविष्टि का पाठ होना चाहिए",
+    {"{0} must be a row index or an entry text", "{0} पंक्ति की संख्या या प्रविष्टि का पाठ होना चाहिए",
      "{0} வரிசை எண்ணாகவோ பதிவின் உரையாகவோ இருக்க வேண்டும்"},
     {"{0} must be a whole number from {1} to {2}", "{0} {1} से {2} तक की पूर्ण संख्या होनी चाहिए",
      "{0} {1} முதல் {2} வரையிலான முழு எண்ணாக இருக்க வேண்டும்"},
@@ -249,7 +245,7 @@ std::string MessageIn(Language language, std::string_view english) {
     if (const auto values = ValuesOf(words.English, english)) {
       const std::vector<std::string_view> views(values->begin(), values->end());
       return Fill(words.In(language), {views[0], views[1], views[2], views[3], views[4], views[5],
-                              views[6], views[7], views[8], views[9]});
+                                       views[6], views[7], views[8], views[9]});
     }
   }
   // A record's refusal after the key of its record: "B: BirthDate is missing".

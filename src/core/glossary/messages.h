@@ -35,22 +35,22 @@ enum class RecordMessage {
   TimeOccurredTwice,  // {0} the time, {1} the date, {2} the zone
   FieldMissing,       // {0} the column
   PlaceNeeded,
-  PlaceNotFound,      // {0} the place, quoted
-  MoonNotPlaced,      // {0} the name
-  RowUnreadable,      // {0} why
-  RowTooManyFields,   // {0} the fields, {1} the header's
-  LineTooLong,        // {0} the limit in bytes
+  PlaceNotFound,     // {0} the place, quoted
+  MoonNotPlaced,     // {0} the name
+  RowUnreadable,     // {0} why
+  RowTooManyFields,  // {0} the fields, {1} the header's
+  LineTooLong,       // {0} the limit in bytes
   LineNotAnObject,
   NotAPersonRecord,  // {0} the record's key
   NotAField,         // {0} the key that is no field
   PairNeeded,
   ZoneNeeded,
-  NotAnEntryOfList,  // {0} the text, {1} the control
-  NotAnEntry,        // {0} the text, {1} the control
-  RowNotInList,      // {0} the row, {1} the control, {2} the last row
-  NoRow,             // {0} the control, {1} the row, {2} the last row
-  NoEntry,           // {0} the control, {1} the text
-  MustBeText,        // {0} the key
+  NotAnEntryOfList,   // {0} the text, {1} the control
+  NotAnEntry,         // {0} the text, {1} the control
+  RowNotInList,       // {0} the row, {1} the control, {2} the last row
+  NoRow,              // {0} the control, {1} the row, {2} the last row
+  NoEntry,            // {0} the control, {1} the text
+  MustBeText,         // {0} the key
   MustBeTrueOrFalse,  // {0} the key
   MustBeFlagOrNull,   // {0} the key
   MustBeRowOrEntry,   // {0} the key

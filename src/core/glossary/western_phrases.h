@@ -60,7 +60,7 @@ struct WesternPhrases {
   std::string_view CompositeNote;  // {0}: the Davison moment and place
   std::string_view Composite;
   std::string_view Davison;
-  std::string_view WheelCaption;  // {0} inside, {1} outside
+  std::string_view WheelCaption;                 // {0} inside, {1} outside
   std::array<std::string_view, 3> HouseSystems;  // as HouseSystem: Placidus, Whole sign, Equal
   std::string_view PlacidusFellBack;  // {0} the houses used instead, above 66° of latitude
   std::string_view PlacidusNote;      // {0} the person (A or B) whose houses fell back

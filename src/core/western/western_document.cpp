@@ -49,7 +49,8 @@ Document ComposeWesternDocument(const WesternTestResult& result, Language langua
       {TextCell("", true), TextCell(word(words.MaleColumn), true),
        TextCell(word(words.FemaleColumn), true)},
       {TextCell(word(rows[0]), true), TextCell(labels.mName), TextCell(labels.fName)},
-      {TextCell(word(rows[1]), true), TextCell(EnglishDateIn(language, labels.mDOB).value_or(labels.mDOB)),
+      {TextCell(word(rows[1]), true),
+       TextCell(EnglishDateIn(language, labels.mDOB).value_or(labels.mDOB)),
        TextCell(EnglishDateIn(language, labels.fDOB).value_or(labels.fDOB))},
       {TextCell(word(rows[2]), true), TextCell(labels.mTOB), TextCell(labels.fTOB)},
       {TextCell(word(rows[3]), true), TextCell(labels.mCity), TextCell(labels.fCity)},
@@ -69,9 +70,10 @@ Document ComposeWesternDocument(const WesternTestResult& result, Language langua
                             TextCell(word(words.FemaleColumn), true)});
   for (std::size_t i = 0; i < kChartPointCount; ++i) {
     const auto point = static_cast<ChartPoint>(i);
-    positions.Rows.push_back({TextCell(word(words.Points[i]), true),
-                              TextCell(ShortPositionWords(language, result.Male.ZodiacOf(point))),
-                              TextCell(ShortPositionWords(language, result.Female.ZodiacOf(point)))});
+    positions.Rows.push_back(
+        {TextCell(word(words.Points[i]), true),
+         TextCell(ShortPositionWords(language, result.Male.ZodiacOf(point))),
+         TextCell(ShortPositionWords(language, result.Female.ZodiacOf(point)))});
   }
   doc.Blocks.emplace_back(std::move(positions));
 

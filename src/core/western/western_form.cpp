@@ -5,9 +5,9 @@
 #include <array>
 #include <cstdlib>
 
-#include "core/glossary/messages.h"
 #include "core/entry/date_lists.h"
 #include "core/entry/time_zones.h"
+#include "core/glossary/messages.h"
 #include "core/text.h"
 
 namespace lumora {
@@ -185,10 +185,10 @@ std::optional<FormFailure> FindWesternListFault(const WesternFormSide& panel, Pe
   }
   if (panel.TimeZoneId.empty() && !LookupTimeZone(panel.TimeZoneRow)) {
     const std::string name = ControlName(side, FormControl::TimeZone);
-    return Failure(RecordMessageText(RecordMessage::RowNotInList,
-                                     {std::to_string(panel.TimeZoneRow), name,
-                                      std::to_string(kTimeZoneCount - 1)}),
-                   MessageIcon::Error, side, FormControl::TimeZone);
+    return Failure(
+        RecordMessageText(RecordMessage::RowNotInList, {std::to_string(panel.TimeZoneRow), name,
+                                                        std::to_string(kTimeZoneCount - 1)}),
+        MessageIcon::Error, side, FormControl::TimeZone);
   }
   return std::nullopt;
 }

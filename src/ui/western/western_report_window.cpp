@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "core/glossary/glossary.h"
-#include "core/glossary/western_phrases.h"
 #include "core/glossary/phrases.h"
+#include "core/glossary/western_phrases.h"
 #include "core/program.h"
 #include "core/western/western_document.h"
 #include "ui/shell/language_choice.h"
@@ -219,7 +219,8 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
       const int column = i < kLeftColumnRows ? 0 : 3;
       const int row = i < kLeftColumnRows ? i : i - kLeftColumnRows;
       QLabel* caption = CaptionLabel(
-          ToQString(std::string(WesternPhrasesOf(CurrentLanguage()).Points[static_cast<std::size_t>(i)])),
+          ToQString(
+              std::string(WesternPhrasesOf(CurrentLanguage()).Points[static_cast<std::size_t>(i)])),
           group);
       values[static_cast<std::size_t>(i)] =
           ValueLabel(QStringLiteral("lblPlanetPosition_%1_%2").arg(who).arg(i), caption, group);
@@ -255,7 +256,8 @@ WesternReportWindow::WesternReportWindow(QWidget* parent) : QWidget(parent, Qt::
   layout->addLayout(block);
 
   auto* credit = new QLabel(
-      ToQString(lumora::Fill(WesternPhrasesOf(CurrentLanguage()).CreditLine, {kProgramTitle})), this);
+      ToQString(lumora::Fill(WesternPhrasesOf(CurrentLanguage()).CreditLine, {kProgramTitle})),
+      this);
   credit->setObjectName(QStringLiteral("lblCredit"));
   credit->setTextFormat(Qt::PlainText);
   credit->setAlignment(Qt::AlignCenter);

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/glossary/messages.h"
 #include "core/calendar.h"
 #include "core/entry/date_lists.h"
+#include "core/glossary/messages.h"
 #include "core/nfc.h"
 #include "core/places/clock.h"
 #include "core/text.h"
@@ -206,12 +206,11 @@ FormResult<ClockReading> PickReading(const BirthEntry& entry, std::string_view z
   const std::vector<ClockReading>* readings = &std::get<ZoneClock>(clock).Readings;
   // Written out only for a refusal: most rows have one reading.
   const auto when = [&](RecordMessage message) {
-    return RecordMessageText(message, {TwoDigits(time.Hour) + ":" + TwoDigits(time.Minute),
-                                       entry.BirthDate, zone});
+    return RecordMessageText(
+        message, {TwoDigits(time.Hour) + ":" + TwoDigits(time.Minute), entry.BirthDate, zone});
   };
   if (readings->empty()) {
-    return Refusal(when(RecordMessage::TimeNeverExisted),
-                   RecordField::BirthTime);
+    return Refusal(when(RecordMessage::TimeNeverExisted), RecordField::BirthTime);
   }
   const std::string_view reading = Trimmed(entry.ClockReading);
   const std::optional<ClockChoice> choice = ParseClockChoice(ToLower(reading));
@@ -303,8 +302,9 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   }
   const std::string_view date_text = Trimmed(entry.BirthDate);
   if (date_text.empty()) {
-    return Refusal(RecordMessageText(RecordMessage::FieldMissing, {ColumnName(RecordField::BirthDate)}),
-                   RecordField::BirthDate);
+    return Refusal(
+        RecordMessageText(RecordMessage::FieldMissing, {ColumnName(RecordField::BirthDate)}),
+        RecordField::BirthDate);
   }
   const auto date = ReadDate(date_text);
   if (IsRefused(date)) {
@@ -312,8 +312,9 @@ FormResult<RankedPerson> ReadBirthEntry(const BirthEntry& entry, const PlaceReso
   }
   const std::string_view time_text = Trimmed(entry.BirthTime);
   if (time_text.empty()) {
-    return Refusal(RecordMessageText(RecordMessage::FieldMissing, {ColumnName(RecordField::BirthTime)}),
-                   RecordField::BirthTime);
+    return Refusal(
+        RecordMessageText(RecordMessage::FieldMissing, {ColumnName(RecordField::BirthTime)}),
+        RecordField::BirthTime);
   }
   const auto time = ReadTime(time_text);
   if (IsRefused(time)) {
@@ -473,14 +474,15 @@ std::optional<CandidateRow> CsvCandidateSource::Next() {
   }
   CandidateRow row{record->Line, BirthEntry{}};
   if (record->Fault) {
-    row.Entry = Refusal(RecordMessageText(RecordMessage::RowUnreadable, {*record->Fault}), std::nullopt);
+    row.Entry =
+        Refusal(RecordMessageText(RecordMessage::RowUnreadable, {*record->Fault}), std::nullopt);
     return row;
   }
   if (record->Fields.size() > column_count_) {
-    row.Entry = Refusal(RecordMessageText(RecordMessage::RowTooManyFields,
-                                          {std::to_string(record->Fields.size()),
-                                           std::to_string(column_count_)}),
-                        std::nullopt);
+    row.Entry = Refusal(
+        RecordMessageText(RecordMessage::RowTooManyFields,
+                          {std::to_string(record->Fields.size()), std::to_string(column_count_)}),
+        std::nullopt);
     return row;
   }
   BirthEntry& entry = std::get<BirthEntry>(row.Entry);

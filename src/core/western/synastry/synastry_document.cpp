@@ -154,10 +154,9 @@ void AppendSynastrySection(Document& document, const SynastryReading& reading,
   document.Blocks.emplace_back(MakeBiWheel(reading, a, b, language));
 
   AddParagraph(document, ParagraphStyle::Subheading, std::string(words.HouseOverlays));
-  AddParagraph(
-      document, ParagraphStyle::Body,
-      Fill(words.HousesLine, {a, HousesText(reading.HousesA, language), b,
-                              HousesText(reading.HousesB, language)}));
+  AddParagraph(document, ParagraphStyle::Body,
+               Fill(words.HousesLine, {a, HousesText(reading.HousesA, language), b,
+                                       HousesText(reading.HousesB, language)}));
   DocumentTable overlays;
   overlays.ColumnWeights = {3, 3, 3};
   overlays.Rows.push_back({TextCell("", true), TextCell(Fill(words.InHouseOf, {a, b}), true),

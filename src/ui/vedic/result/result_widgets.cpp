@@ -51,7 +51,8 @@ QWidget* NewAboutPage(const QString& name, BrowserService* browser) {
   icon->setPixmap(QIcon(QStringLiteral(":/resources/app/lumora.svg")).pixmap(64, 64));
   icon->setAccessibleName(QCoreApplication::translate("lumora::ui::ResultWindow", "Lumora icon"));
   layout->addWidget(icon);
-  auto* text = new QLabel(ToQString(std::string(PhrasesOf(CurrentLanguage()).ClosingParagraph)), page);
+  auto* text =
+      new QLabel(ToQString(std::string(PhrasesOf(CurrentLanguage()).ClosingParagraph)), page);
   text->setWordWrap(true);
   layout->addWidget(text);
   auto* links =
