@@ -340,10 +340,8 @@ class RankTable {
         }));
     if (poruthams) {
       Add(heads[5], 4, true, "", {});
-      Add(heads[6], 13, false, "  ",
-          {Fill(words_.PairJoin, {PoruthamWord(language_, Porutham::Rajju),
-                                  PoruthamWord(language_, Porutham::Vedha)}),
-           VetoesOf({Porutham::Rajju, Porutham::Vedha})});
+      // Rajju and Vedha are the only poruthams that veto a match.
+      Add(heads[6], 13, false, "  ", {VetoesOf({Porutham::Rajju, Porutham::Vedha})});
       Add(heads[7], 17, false, "", WordList(kPoruthamVerdictNames.size(), [this](int v) {
             return std::string(PoruthamVerdictWord(language_, static_cast<PoruthamVerdict>(v)));
           }));

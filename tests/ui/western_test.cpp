@@ -279,7 +279,14 @@ class WesternTest : public QObject {
                               .arg(line->text())));
       // Inside its frame, and the frame inside the window.
       QWidget* frame = line->parentWidget();
-      QTRY_VERIFY(frame->contentsRect().contains(QRect(line->pos(), line->size())));
+      QTRY_VERIFY2(frame->contentsRect().contains(QRect(line->pos(), line->size())),
+                   qPrintable(QStringLiteral("line %1,%2 %3x%4 outside the frame's %5x%6")
+                                  .arg(line->x())
+                                  .arg(line->y())
+                                  .arg(line->width())
+                                  .arg(line->height())
+                                  .arg(frame->contentsRect().width())
+                                  .arg(frame->contentsRect().height())));
       QVERIFY(form_->rect().contains(QRect(frame->mapTo(form_, QPoint(0, 0)), frame->size())));
       Screenshot(form_, QString::fromLatin1(c.shot));
     }
