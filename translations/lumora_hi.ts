@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>पूर्ववत करें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>फिर से करें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>काटें (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>चिपकाएँ (&amp;P)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Help</source>
@@ -37,6 +60,36 @@
     <message>
         <source>Next</source>
         <translation>आगे</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं (&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>बाईं ओर खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>दाईं ओर खिसकाएँ</translation>
     </message>
 </context>
 <context>
@@ -203,6 +256,29 @@ Place data: GeoNames (geonames.org), CC BY 4.0</source>
     <message>
         <source>Health</source>
         <translation>स्वास्थ्य</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::ui::GunaMilanTab</name>
+    <message>
+        <source>boy</source>
+        <translation>वर</translation>
+    </message>
+    <message>
+        <source>girl</source>
+        <translation>कन्या</translation>
+    </message>
+    <message>
+        <source>maximum points</source>
+        <translation>अधिकतम अंक</translation>
+    </message>
+    <message>
+        <source>points obtained</source>
+        <translation>प्राप्त अंक</translation>
+    </message>
+    <message>
+        <source>area of life</source>
+        <translation>जीवन क्षेत्र</translation>
     </message>
 </context>
 <context>
@@ -464,6 +540,14 @@ Place data: GeoNames (geonames.org), CC BY 4.0</source>
     <message>
         <source>Clock of the birth place: %1</source>
         <translation>जन्म स्थान की घड़ी: %1</translation>
+    </message>
+    <message>
+        <source>HH/MM/SS</source>
+        <translation>घंटा/मिनट/सेकंड</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>अंश/कला</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>செயல்தவிர் (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>மீண்டும் செய் (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>வெட்டு (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>நகலெடு (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>ஒட்டு (&amp;P)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>&amp;Help</source>
@@ -37,6 +60,36 @@
     <message>
         <source>Next</source>
         <translation>அடுத்து</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>சரி</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ரத்து</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>ஆம் (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>இல்லை (&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>இடப்புறம் நகர்த்து</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>வலப்புறம் நகர்த்து</translation>
     </message>
 </context>
 <context>
@@ -203,6 +256,29 @@ Place data: GeoNames (geonames.org), CC BY 4.0</source>
     <message>
         <source>Health</source>
         <translation>ஆரோக்கியம்</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::ui::GunaMilanTab</name>
+    <message>
+        <source>boy</source>
+        <translation>மணமகன்</translation>
+    </message>
+    <message>
+        <source>girl</source>
+        <translation>மணமகள்</translation>
+    </message>
+    <message>
+        <source>maximum points</source>
+        <translation>அதிகபட்சப் புள்ளிகள்</translation>
+    </message>
+    <message>
+        <source>points obtained</source>
+        <translation>பெற்ற புள்ளிகள்</translation>
+    </message>
+    <message>
+        <source>area of life</source>
+        <translation>வாழ்க்கைப் பகுதி</translation>
     </message>
 </context>
 <context>
@@ -464,6 +540,14 @@ Place data: GeoNames (geonames.org), CC BY 4.0</source>
     <message>
         <source>Clock of the birth place: %1</source>
         <translation>பிறந்த இடத்தின் கடிகாரம்: %1</translation>
+    </message>
+    <message>
+        <source>HH/MM/SS</source>
+        <translation>மணி/நிமி/விநா</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>பாகை/கலை</translation>
     </message>
 </context>
 <context>

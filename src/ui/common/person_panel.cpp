@@ -243,6 +243,13 @@ void PersonPanel::Retranslate() {
     option->setMinimumWidth(0);
     option->setMinimumWidth(option->sizeHint().width());
   }
+  // What the fields before the hint hold, in their order.
+  for (QLabel* hint : time_hints_) {
+    hint->setText(tr("HH/MM/SS"));
+  }
+  for (QLabel* hint : degree_hints_) {
+    hint->setText(tr("DEG/MIN"));
+  }
   // The captions, found by the field each one names.
   const std::pair<QWidget*, QString> captions[] = {
       {name_, tr("Name:")},        {day_, tr(texts.DateCaption)}, {hour_, tr("Time Of Birth:")},
@@ -306,7 +313,7 @@ void PersonPanel::BuildColumns() {
   grid->addWidget(hour_, row, 1);
   grid->addWidget(minute_, row, 2);
   grid->addWidget(second_, row, 3);
-  grid->addWidget(Hint(QStringLiteral("HH/MM/SS"), frame_), row++, 4);
+  grid->addWidget(time_hints_.emplace_back(Hint(QString(), frame_)), row++, 4);
 
   for (auto [label, edit] : {std::pair{QString(), city_}, std::pair{QString(), state_},
                              std::pair{QString(), country_}}) {
@@ -324,7 +331,7 @@ void PersonPanel::BuildColumns() {
     auto* options = new QHBoxLayout;
     options->addWidget(first);
     options->addWidget(second);
-    options->addWidget(Hint(QStringLiteral("DEG/MIN"), frame_));
+    options->addWidget(degree_hints_.emplace_back(Hint(QString(), frame_)));
     grid->addLayout(options, row++, 3, 1, 2);
   }
 }
@@ -346,7 +353,7 @@ void PersonPanel::BuildRows() {
   add_wide(QString(), name_);
   add_row(QString(), day_, Row({day_, month_, year_}));
   add_row(QString(), hour_,
-          Row({hour_, minute_, second_, Hint(QStringLiteral("HH/MM/SS"), frame_)}));
+          Row({hour_, minute_, second_, time_hints_.emplace_back(Hint(QString(), frame_))}));
   add_wide(QString(), city_);
   add_wide(QString(), state_);
   add_wide(QString(), country_);
@@ -355,7 +362,7 @@ void PersonPanel::BuildRows() {
        {std::tuple{QString(), lat_deg_, lat_min_, north_, south_},
         std::tuple{QString(), long_deg_, long_min_, east_, west_}}) {
     QHBoxLayout* fields =
-        Row({degrees, minutes, Hint(QStringLiteral("DEG/MIN"), frame_), first, second});
+        Row({degrees, minutes, degree_hints_.emplace_back(Hint(QString(), frame_)), first, second});
     fields->insertSpacing(3, 12);
     add_row(caption, degrees, fields);
   }

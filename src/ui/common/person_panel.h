@@ -135,6 +135,8 @@ class PersonPanel : public QObject {
   bool zone_direction_chosen_ = false;
   bool place_filled_ = false;  // the place boxes hold a place of the atlas
   QLabel* clock_line_ = nullptr;
+  std::vector<QLabel*> time_hints_;    // "HH/MM/SS" after the time of birth
+  std::vector<QLabel*> degree_hints_;  // "DEG/MIN" after each coordinate
   QComboBox* reading_ = nullptr;
   std::string time_zone_id_;
 };

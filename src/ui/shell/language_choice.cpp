@@ -89,6 +89,22 @@ void StoreLanguage(Language language) {
   ProgramSettings().setValue(QLatin1String(kLanguageKey), CodeOf(language));
 }
 
+namespace {
+
+// Qt's own texts that the windows show: the buttons of a message box and of the place
+// search, the names a screen reader gives a tab strip's scroll buttons, a line's context
+// menu. Qt ships no Hindi or Tamil for them, so the program's translations carry them.
+[[maybe_unused]] constexpr const char* kQtOwnTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QTabBar", "Scroll Left"), QT_TRANSLATE_NOOP("QTabBar", "Scroll Right"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),     QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),      QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+};
+
+}  // namespace
+
 void ApplyLanguage(Language language) {
   Installed& installed = Translators();
   Remove(installed.Program);

@@ -53,11 +53,14 @@ struct GridColumn {
   bool Centred;
 };
 constexpr std::array<GridColumn, 5> kGridColumns = {{
-    {"boy", &GunaMilanRow::BoyValue, false},
-    {"girl", &GunaMilanRow::GirlValue, false},
-    {"maximum points", &GunaMilanRow::MaximumPoints, true},
-    {"points obtained", &GunaMilanRow::PointsObtained, true},
-    {"area of life", &GunaMilanRow::AreaOfLife, false},
+    {QT_TRANSLATE_NOOP("lumora::ui::GunaMilanTab", "boy"), &GunaMilanRow::BoyValue, false},
+    {QT_TRANSLATE_NOOP("lumora::ui::GunaMilanTab", "girl"), &GunaMilanRow::GirlValue, false},
+    {QT_TRANSLATE_NOOP("lumora::ui::GunaMilanTab", "maximum points"), &GunaMilanRow::MaximumPoints,
+     true},
+    {QT_TRANSLATE_NOOP("lumora::ui::GunaMilanTab", "points obtained"),
+     &GunaMilanRow::PointsObtained, true},
+    {QT_TRANSLATE_NOOP("lumora::ui::GunaMilanTab", "area of life"), &GunaMilanRow::AreaOfLife,
+     false},
 }};
 
 // The grid's cells keep the control names lblVarna_0 .. lblVarna_43 that tests and
@@ -179,10 +182,10 @@ void GunaMilanTab::Show(const GunaMilanGrid& grid) {
   };
   const GunaMilanGrid shown = InLanguage(grid);
   for (std::size_t r = 0; r < grid.Rows.size(); ++r) {
-    const QString koota = Utf8(kKootas[r].Koota);
+    const QString koota = Utf8(KootaWord(CurrentLanguage(), static_cast<int>(r)));
     for (std::size_t c = 0; c < kGridColumns.size(); ++c) {
       show(rows_[r][c], shown.Rows[r].*kGridColumns[c].Cell,
-           koota + QStringLiteral(", ") + QLatin1String(kGridColumns[c].Words));
+           koota + QStringLiteral(", ") + tr(kGridColumns[c].Words));
     }
   }
   show(maximum_, shown.MaximumTotal, tr("Total, maximum points"));
