@@ -29,6 +29,7 @@
 #include "core/western/western_run.h"
 #include "support/finders.h"
 #include "support/stand_ins.h"
+#include "support/window_texts.h"
 #include "ui/common/place_finder.h"
 #include "ui/main_window.h"
 #include "ui/shell/language_choice.h"
@@ -189,11 +190,17 @@ class WesternTest : public QObject {
 
     // In Tamil the report writes the dates as Tamil forms do, names the comment and the
     // signs of the positions in Tamil and credits the program in Tamil.
+    const auto english = TextsOf(*report);
     ui::ApplyLanguage(Language::Tamil);
     QApplication::processEvents();
     QApplication::processEvents();
     QWidget* tamil = main_->Western().ReportWindow();
     QVERIFY(tamil && tamil->isVisible());
+    // Nothing else is left in English but the names, places and the program's name.
+    const QStringList left = LeftInEnglish(
+        english, TextsOf(*tamil),
+        {"Arun", "Mira", "London", "England", "Britain", "Delhi", "India", "Lumo Penrow Software"});
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
     QCOMPARE(Text(tamil, "mDOB"), QStringLiteral("01/01/2000"));
     QCOMPARE(Text(tamil, "lblComment"), ui::Utf8(WesternPhrasesOf(Language::Tamil).Comments[0]));
     QVERIFY(Text(tamil, "lblPlanetPosition_Male_0").contains(QStringLiteral("மகர")));
