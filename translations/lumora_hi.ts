@@ -1491,7 +1491,7 @@ dates in each person&apos;s birth zone. Orange bands mark Dasha Sandhi.</source>
     </message>
     <message>
         <source>Daylight Saving Time</source>
-        <translation>डेलाइट सेविंग समय</translation>
+        <translation>ग्रीष्म समय</translation>
     </message>
     <message>
         <source>Time Zone:</source>

@@ -547,7 +547,7 @@ Place data: GeoNames (geonames.org), CC BY 4.0</source>
     </message>
     <message>
         <source>DEG/MIN</source>
-        <translation>பாகை/கலை</translation>
+        <translation>°/′</translation>
     </message>
 </context>
 <context>
@@ -1491,7 +1491,7 @@ dates in each person&apos;s birth zone. Orange bands mark Dasha Sandhi.</source>
     </message>
     <message>
         <source>Daylight Saving Time</source>
-        <translation>பகல் சேமிப்பு நேரம்</translation>
+        <translation>பகலொளி நேரம்</translation>
     </message>
     <message>
         <source>Time Zone:</source>

@@ -100,6 +100,9 @@ WesternInputForm::WesternInputForm(const Services& services, QWidget* parent)
     for (const Panel* p : {&male_, &female_}) {
       p->TimeZone->setAccessibleName(tr("Time Zone"));
       p->DST->setText(tr("Daylight Saving Time"));
+      // Never squeezed by the zone's direction beside it: a longer word widens the form.
+      p->DST->setMinimumWidth(0);
+      p->DST->setMinimumWidth(p->DST->sizeHint().width());
       for (QLabel* label : p->Person->Frame()->findChildren<QLabel*>()) {
         if (label->buddy() == p->TimeZone) {
           label->setText(tr("Time Zone:"));
