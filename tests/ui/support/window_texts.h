@@ -62,8 +62,7 @@ inline QStringList LeftInEnglish(const std::map<QString, QString>& english,
     for (const char* word : kept) {
       rest.remove(QLatin1String(word));
     }
-    const bool prose =
-        rest.count(QRegularExpression(QStringLiteral("\\b[A-Za-z]+\\b"))) >= 7;
+    const bool prose = rest.count(QRegularExpression(QStringLiteral("\\b[A-Za-z]+\\b"))) >= 7;
     if (!prose && rest.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3}")))) {
       left << name + QStringLiteral(": ") + text;
     }
