@@ -402,18 +402,13 @@ class RankTable {
     return heads;
   }
 
-  std::string Rashi(int sign) const {
-    return std::string(English() ? kSignNames[static_cast<std::size_t>(sign)]
-                                 : RashiWord(language_, sign));
-  }
+  // English words are the glossary's too: the core's own names.
+  std::string Rashi(int sign) const { return std::string(RashiWord(language_, sign)); }
   std::string Nakshatra(int nakshatra) const {
-    return std::string(English() ? kNakshatraNames[static_cast<std::size_t>(nakshatra)]
-                                 : NakshatraWord(language_, nakshatra));
+    return std::string(NakshatraWord(language_, nakshatra));
   }
   std::string Verdict(int total_half_points) const {
-    return English()
-               ? MatchVerdict(total_half_points / 2.0)
-               : std::string(MatchVerdictWord(language_, GradeOfTotal(total_half_points / 2.0)));
+    return std::string(MatchVerdictWord(language_, GradeOfTotal(total_half_points / 2.0)));
   }
   std::string Manglik(ManglikMatch match) const {
     const std::string_view english = kManglikMatchNames[static_cast<std::size_t>(match)];

@@ -91,9 +91,6 @@ std::string InLanguage(std::string text) {
     if (const auto position = PositionTextIn(language, text)) {
       return *position;
     }
-    if (const auto note = PlacidusNoteIn(language, text)) {
-      return *note;
-    }
     if (const auto date = EnglishDateIn(language, text)) {
       return *date;
     }

@@ -3,8 +3,7 @@
 
 #include <cstdio>
 
-#include "core/glossary/phrases.h"
-#include "core/glossary/western_phrases.h"
+#include "core/glossary/messages.h"
 #include "core/western/synastry/synastry_chart.h"
 
 namespace lumora::cli {
@@ -94,7 +93,7 @@ Json SynastryJson(const SynastryReading& reading) {
   Json notes = Json::array();
   for (const auto& [who, houses] : {std::pair{"A", &reading.HousesA}, {"B", &reading.HousesB}}) {
     if (houses->FellBack()) {
-      notes.push_back(Fill(WesternPhrasesOf(Language::English).PlacidusNote, {who}));
+      notes.push_back(std::string(who) + ": " + RecordMessageText(RecordMessage::HousesFellBack));
     }
   }
   if (!notes.empty()) {

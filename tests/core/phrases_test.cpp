@@ -448,7 +448,6 @@ std::vector<Entry> EntriesOf(const WesternPhrases& p) {
                                     {"Davison", p.Davison},
                                     {"WheelCaption", p.WheelCaption},
                                     {"PlacidusFellBack", p.PlacidusFellBack},
-                                    {"PlacidusNote", p.PlacidusNote},
                                     {"CreditLine", p.CreditLine}}) {
     out.push_back({field, text});
   }

@@ -222,35 +222,16 @@ std::optional<std::string_view> CatalogueValueWord(Language language, std::strin
   if (const auto words = RowOf(kValueWords, english)) {
     return words->In(language);
   }
-  const Glossary& english_words = GlossaryOf(Language::English);
-  const Glossary& words = GlossaryOf(language);
-  for (std::size_t g = 0; g < english_words.Grahas.size(); ++g) {
-    if (english_words.Grahas[g] == english) {
-      return words.Grahas[g];
-    }
-  }
-  for (std::size_t s = 0; s < english_words.Rashis.size(); ++s) {
-    if (english_words.Rashis[s] == english) {
-      return words.Rashis[s];
-    }
-  }
   for (std::size_t v = 0; v < kVarnaSpellings.size(); ++v) {
     if (kVarnaSpellings[v] == english) {
-      return words.Varnas[v];
+      return GlossaryOf(language).Varnas[v];
     }
   }
-  const std::string_view gana = BeforeGloss(english);
-  for (std::size_t g = 0; g < english_words.Ganas.size(); ++g) {
-    if (english_words.Ganas[g] == gana) {
-      return words.Ganas[g];
-    }
+  // A graha, a rashi, a yoni animal, or a gana with its gloss.
+  if (const auto word = WordOfEnglishName(language, english)) {
+    return word;
   }
-  for (std::size_t a = 0; a < english_words.YoniAnimals.size(); ++a) {
-    if (english_words.YoniAnimals[a] == english) {
-      return words.YoniAnimals[a];
-    }
-  }
-  return std::nullopt;
+  return WordOfEnglishName(language, BeforeGloss(english));
 }
 
 std::string CatalogueValueText(Language language, std::string_view english) {

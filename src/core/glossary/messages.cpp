@@ -76,7 +76,7 @@ constexpr std::array<MessageWords, 33> kFormMessages{{
 
 // The refusals of a record, in RecordMessage order; the same polite register as the forms'
 // messages, the column names of the file kept as the file spells them.
-constexpr std::array<MessageWords, 32> kRecordMessages{{
+constexpr std::array<MessageWords, 33> kRecordMessages{{
     {"BirthDate {0} is not a date written YYYY-MM-DD",
      "BirthDate {0} YYYY-MM-DD रूप में लिखी तिथि नहीं है",
      "BirthDate {0} YYYY-MM-DD வடிவில் எழுதிய தேதி அல்ல"},
@@ -154,6 +154,9 @@ constexpr std::array<MessageWords, 32> kRecordMessages{{
      "{0} வரிசை எண்ணாகவோ பதிவின் உரையாகவோ இருக்க வேண்டும்"},
     {"{0} must be a whole number from {1} to {2}", "{0} {1} से {2} तक की पूर्ण संख्या होनी चाहिए",
      "{0} {1} முதல் {2} வரையிலான முழு எண்ணாக இருக்க வேண்டும்"},
+    {"Placidus houses do not exist beyond 66 degrees of latitude; equal houses are used",
+     "66 अंश अक्षांश से आगे प्लेसिडस भाव नहीं बनते; सम भाव लिए गए हैं",
+     "66 பாகை அட்சரேகைக்கு அப்பால் பிளாசிடஸ் பாவங்கள் அமைவதில்லை; சம பாவங்கள் கொள்ளப்பட்டன"},
 }};
 
 // The values of a text made from a pattern, indexed as their {n}; nothing when the text

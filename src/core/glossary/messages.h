@@ -55,8 +55,9 @@ enum class RecordMessage {
   MustBeFlagOrNull,   // {0} the key
   MustBeRowOrEntry,   // {0} the key
   MustBeWholeNumber,  // {0} the key, {1} the least, {2} the most
+  HousesFellBack,     // a note after the person's key ("A: ...")
 };
-inline constexpr int kRecordMessageCount = static_cast<int>(RecordMessage::MustBeWholeNumber) + 1;
+inline constexpr int kRecordMessageCount = static_cast<int>(RecordMessage::HousesFellBack) + 1;
 
 // The English refusal, as scripts read it.
 std::string RecordMessageText(RecordMessage message,

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/glossary/western_phrases.h"
 
-#include "core/glossary/phrases.h"
 #include "core/western/western_document.h"
 
 namespace lumora {
@@ -39,8 +38,6 @@ constexpr WesternPhrases kEnglish{
     .WheelCaption = "{0} (inside) and {1} (outside)",
     .HouseSystems = {"Placidus", "Whole sign", "Equal"},
     .PlacidusFellBack = "{0} (Placidus does not exist beyond 66\u00B0 of latitude)",
-    .PlacidusNote =
-        "{0}: Placidus houses do not exist beyond 66 degrees of latitude; equal houses are used",
     .CreditLine = "Data compiled by {0}",
     .KeyLabels = {"Positions",
                   "Point",
@@ -102,7 +99,6 @@ constexpr WesternPhrases kHindi{
     .WheelCaption = "{0} (भीतर) और {1} (बाहर)",
     .HouseSystems = {"प्लेसिडस", "सम्पूर्ण राशि भाव", "सम भाव"},
     .PlacidusFellBack = "{0} (66\u00B0 अक्षांश से आगे प्लेसिडस भाव नहीं बनते)",
-    .PlacidusNote = "{0}: 66 अंश अक्षांश से आगे प्लेसिडस भाव नहीं बनते; सम भाव लिए गए हैं",
     .CreditLine = "आँकड़े {0} द्वारा संकलित",
     .KeyLabels = {"ग्रह स्थितियाँ",
                   "ग्रह",
@@ -165,9 +161,6 @@ constexpr WesternPhrases kTamil{
     .WheelCaption = "{0} (உள்ளே), {1} (வெளியே)",
     .HouseSystems = {"பிளாசிடஸ்", "முழு ராசி பாவம்", "சம பாவம்"},
     .PlacidusFellBack = "{0} (66\u00B0 அட்சரேகைக்கு அப்பால் பிளாசிடஸ் பாவங்கள் அமைவதில்லை)",
-    .PlacidusNote =
-        "{0}: 66 பாகை அட்சரேகைக்கு அப்பால் பிளாசிடஸ் பாவங்கள் அமைவதில்லை; சம பாவங்கள் "
-        "கொள்ளப்பட்டன",
     .CreditLine = "தரவு தொகுப்பு: {0}",
     .KeyLabels = {"கிரக நிலைகள்",
                   "கிரகம்",
@@ -219,15 +212,6 @@ std::string_view WesternCommentWord(Language language, std::string_view english)
     }
   }
   return english;
-}
-
-std::optional<std::string> PlacidusNoteIn(Language language, std::string_view english) {
-  for (const std::string_view who : {"A", "B"}) {
-    if (english == Fill(kEnglish.PlacidusNote, {who})) {
-      return Fill(WesternPhrasesOf(language).PlacidusNote, {who});
-    }
-  }
-  return std::nullopt;
 }
 
 }  // namespace lumora

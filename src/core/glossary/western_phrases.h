@@ -2,8 +2,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
-#include <string>
 #include <string_view>
 
 #include "core/ephemeris/chart_points.h"
@@ -63,7 +61,6 @@ struct WesternPhrases {
   std::string_view WheelCaption;                 // {0} inside, {1} outside
   std::array<std::string_view, 3> HouseSystems;  // as HouseSystem: Placidus, Whole sign, Equal
   std::string_view PlacidusFellBack;  // {0} the houses used instead, above 66° of latitude
-  std::string_view PlacidusNote;      // {0} the person (A or B) whose houses fell back
   std::string_view CreditLine;        // {0}: the program and its version
 
   std::array<std::string_view, kWesternReadableKeys.size()> KeyLabels;
@@ -74,9 +71,5 @@ const WesternPhrases& WesternPhrasesOf(Language language);
 // The word of a comment CompatibilityComment gives ("Very Good"); the text itself when it
 // is none.
 std::string_view WesternCommentWord(Language language, std::string_view english);
-
-// The note of a person whose Placidus houses fell back, in the language, from its English
-// text ("A: Placidus houses do not exist ..."); nothing for any other text.
-std::optional<std::string> PlacidusNoteIn(Language language, std::string_view english);
 
 }  // namespace lumora
